@@ -1,0 +1,37 @@
+# One static library per layer.  Sources are found by globbing so that adding a
+# file to a layer folder needs no edit here; dependencies point one way only.
+set(KAVREL_LAYERS "" CACHE INTERNAL "")
+
+function(kavrel_layer name)
+  cmake_parse_arguments(ARG "AUTOMOC" "" "DIRS;DEPS;EXCLUDE" ${ARGN})
+  set(srcs)
+  foreach(dir IN LISTS ARG_DIRS)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS
+         ${CMAKE_SOURCE_DIR}/src/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/src/${dir}/*.h)
+    list(APPEND srcs ${found})
+  endforeach()
+  foreach(pattern IN LISTS ARG_EXCLUDE)
+    list(FILTER srcs EXCLUDE REGEX "${pattern}")
+  endforeach()
+  if(NOT srcs)
+    return()
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  foreach(dep IN LISTS ARG_DEPS)
+    if(TARGET ${dep})
+      target_link_libraries(${name} PUBLIC ${dep})
+    endif()
+  endforeach()
+  if(ARG_AUTOMOC)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
+  set(KAVREL_LAYERS ${KAVREL_LAYERS} ${name} CACHE INTERNAL "")
+endfunction()
+
+# Links every layer built so far (in dependency order) into a target.
+function(kavrel_link_all_layers target)
+  set(libs ${KAVREL_LAYERS})
+  list(REVERSE libs)
+  target_link_libraries(${target} PRIVATE ${libs})
+endfunction()

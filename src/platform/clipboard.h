@@ -1,0 +1,43 @@
+// The system clipboard: private records by format name ("CF_KAVREL" for
+// cells, "DuvoCBFName" for formula mark-up), pictures and plain text.
+#pragma once
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class IClipboard {
+ public:
+  virtual ~IClipboard() = default;
+  // Replaces the clipboard contents with one record of the named format.
+  virtual void SetData(const QString& format, const QByteArray& data) = 0;
+  virtual std::optional<QByteArray> Data(const QString& format) const = 0;
+  virtual bool HasFormat(const QString& format) const = 0;
+  virtual void SetImage(const QImage& image) = 0;
+  virtual QImage Image() const = 0;
+  virtual void SetText(const QString& text) = 0;
+  virtual QString Text() const = 0;
+};
+
+// An in-memory clipboard: the default without a GUI application, and the
+// stand-in tests use.
+class MemoryClipboard : public IClipboard {
+ public:
+  void SetData(const QString& format, const QByteArray& data) override;
+  std::optional<QByteArray> Data(const QString& format) const override;
+  bool HasFormat(const QString& format) const override;
+  void SetImage(const QImage& image) override;
+  QImage Image() const override;
+  void SetText(const QString& text) override;
+  QString Text() const override;
+
+ private:
+  QString m_format;
+  QByteArray m_data;
+  QImage m_image;
+  QString m_text;
+};
+
+IClipboard& Clipboard();
+std::unique_ptr<IClipboard> SetClipboard(std::unique_ptr<IClipboard> clipboard);

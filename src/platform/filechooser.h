@@ -1,0 +1,15 @@
+// Open and save file dialogs.  An empty result means the user cancelled.
+#pragma once
+#include <QString>
+#include <memory>
+
+class IFileChooser {
+ public:
+  virtual ~IFileChooser() = default;
+  // filter: "Kavrel 文件 (*.kv);;所有文件 (*)" style.
+  virtual QString ChooseOpen(const QString& title, const QString& filter, const QString& folder) = 0;
+  virtual QString ChooseSave(const QString& title, const QString& filter, const QString& suggested) = 0;
+};
+
+IFileChooser& FileChooser();
+std::unique_ptr<IFileChooser> SetFileChooser(std::unique_ptr<IFileChooser> chooser);

@@ -1,0 +1,123 @@
+#include "platform/numberformat.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Fixed-point digits of |value| with `precision` decimals, exact ties away
+// from zero.  The C library prints the exact binary value, so printing with
+// 20 extra digits shows whether the dropped part is exactly one half: the
+// nearest double that is not a tie differs by more than 10^-(precision+20).
+std::string FixedAwayFromZero(double value, int precision) {
+  const int extra = 20;
+  std::vector<char> buf(400 + precision + extra);
+  std::snprintf(buf.data(), buf.size(), "%.*f", precision + extra, std::fabs(value));
+  std::string digits(buf.data());
+  const size_t point = digits.find('.');
+  const std::string tail = digits.substr(point + 1 + precision);
+  const bool tie = tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos;
+  if (!tie) {
+    std::snprintf(buf.data(), buf.size(), "%.*f", precision, std::fabs(value));
+    return buf.data();
+  }
+  // Keep the digits up to the precision and add one unit in the last place.
+  std::string kept = digits.substr(0, precision > 0 ? point + 1 + precision : point);
+  int i = static_cast<int>(kept.size()) - 1;
+  for (; i >= 0; --i) {
+    if (kept[i] == '.') continue;
+    if (kept[i] == '9') {
+      kept[i] = '0';
+    } else {
+      ++kept[i];
+      break;
+    }
+  }
+  if (i < 0) kept.insert(kept.begin(), '1');
+  return kept;
+}
+
+struct Conversion {
+  size_t begin = 0, end = 0;  // [begin, end) of the conversion in the format
+  std::string flags;
+  int width = 0;
+  int precision = -1;
+  char type = 0;
+};
+
+bool FindConversion(const std::string& format, Conversion* c) {
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (format[i] != '%') continue;
+    if (i + 1 < format.size() && format[i + 1] == '%') {
+      ++i;
+      continue;
+    }
+    size_t j = i + 1;
+    c->begin = i;
+    while (j < format.size() && std::string("-+ 0#").find(format[j]) != std::string::npos)
+      c->flags += format[j++];
+    while (j < format.size() && std::isdigit(static_cast<unsigned char>(format[j])))
+      c->width = c->width * 10 + (format[j++] - '0');
+    if (j < format.size() && format[j] == '.') {
+      c->precision = 0;
+      ++j;
+      while (j < format.size() && std::isdigit(static_cast<unsigned char>(format[j])))
+        c->precision = c->precision * 10 + (format[j++] - '0');
+    }
+    if (j < format.size() && format[j] == 'l') ++j;
+    if (j >= format.size()) return false;
+    c->type = format[j];
+    c->end = j + 1;
+    return std::string("fFeEgG").find(c->type) != std::string::npos;
+  }
+  return false;
+}
+
+std::string Unescape(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    out += text[i];
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '%') ++i;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string FormatNumberStd(const char* format, double value) {
+  const std::string fmt(format);
+  Conversion c;
+  if (!FindConversion(fmt, &c)) return Unescape(fmt);
+  std::string body;
+  if ((c.type == 'f' || c.type == 'F') && std::isfinite(value)) {
+    const int precision = c.precision < 0 ? 6 : std::min(c.precision, 100);
+    body = FixedAwayFromZero(value, precision);
+    if (precision == 0 && c.flags.find('#') != std::string::npos) body += '.';
+    const char* sign = std::signbit(value)                    ? "-"
+                       : c.flags.find('+') != std::string::npos ? "+"
+                       : c.flags.find(' ') != std::string::npos ? " "
+                                                                : "";
+    const bool left = c.flags.find('-') != std::string::npos;
+    const bool zeros = !left && c.flags.find('0') != std::string::npos;
+    const int pad = c.width - static_cast<int>(body.size() + std::string(sign).size());
+    if (pad > 0 && zeros) body.insert(0, static_cast<size_t>(pad), '0');
+    body.insert(0, sign);
+    if (pad > 0 && !zeros) body.insert(left ? body.size() : 0, static_cast<size_t>(pad), ' ');
+  } else {
+    std::vector<char> buf(512);
+    const std::string spec = fmt.substr(c.begin, c.end - c.begin);
+    std::snprintf(buf.data(), buf.size(), spec.c_str(), value);
+    body = buf.data();
+  }
+  return Unescape(fmt.substr(0, c.begin)) + body + Unescape(fmt.substr(c.end));
+}
+
+QString FormatNumber(const char* format, double value) {
+  return QString::fromStdString(FormatNumberStd(format, value));
+}
+
+QString FormatNumber(const QString& format, double value) {
+  return FormatNumber(format.toUtf8().constData(), value);
+}

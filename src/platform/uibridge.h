@@ -1,0 +1,37 @@
+// Messages from the document, the pages and the undo commands to the main
+// frame and the view.  Sent messages are direct calls; posted ones are
+// queued and delivered later by the event loop.  Headless, they are dropped.
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+using UINT = unsigned;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+
+// Private messages to the main frame.
+enum : UINT {
+  WM_CELLS_CHANGED = 0x80E,      // signed change of the cell count, or a list of ids
+  WM_PAGES_CHANGING = 0x80F,     // a page is about to be inserted (1) or deleted (2)
+  WM_SELECTION_CHANGED = 0x810,  // selection code, cell id or 40000 + page id
+  WM_ITEM_TEXTS_CHANGED = 0x811, // texts of tree items changed
+  WM_PAGE_REPLACED = 0x812,      // the current page's contents were replaced
+};
+
+enum class UiTarget { Frame, View };
+
+class IUiBridge {
+ public:
+  virtual ~IUiBridge() = default;
+  virtual LRESULT Send(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  virtual void Post(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // Text of one element of the status bar.
+  virtual void SetStatusText(int element, const QString& text) = 0;
+  // Redraw every view of the document.
+  virtual void UpdateAllViews() = 0;
+};
+
+IUiBridge& UiBridge();
+std::unique_ptr<IUiBridge> SetUiBridge(std::unique_ptr<IUiBridge> bridge);

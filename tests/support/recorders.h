@@ -1,0 +1,83 @@
+// Stand-ins for the seams that record what the program asked and answer as
+// scripted, so no test ever blocks on a dialog or touches the desktop.
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/filechooser.h"
+#include "platform/notifier.h"
+#include "platform/shellopen.h"
+#include "platform/uibridge.h"
+
+struct ShownMessage {
+  QString text;
+  QString caption;
+  unsigned type;
+};
+
+class RecordingNotifier : public INotifier {
+ public:
+  int Show(const QString& text, const QString& caption, unsigned type) override;
+  std::vector<ShownMessage> shown;
+  std::deque<int> answers;  // answered in order; then the default button
+};
+
+class ScriptedFileChooser : public IFileChooser {
+ public:
+  QString ChooseOpen(const QString& title, const QString& filter, const QString& folder) override;
+  QString ChooseSave(const QString& title, const QString& filter, const QString& suggested) override;
+  std::deque<QString> answers;  // empty string: the user cancels
+  std::vector<QString> titles;
+};
+
+class RecordingShell : public IShell {
+ public:
+  bool Open(const QString& target) override;
+  std::vector<QString> opened;
+  bool result = true;
+};
+
+struct BridgeMessage {
+  UiTarget target;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  bool posted;
+};
+
+class RecordingUiBridge : public IUiBridge {
+ public:
+  LRESULT Send(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Post(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void SetStatusText(int element, const QString& text) override;
+  void UpdateAllViews() override { ++viewUpdates; }
+  std::vector<BridgeMessage> messages;
+  std::vector<std::pair<int, QString>> statusTexts;
+  int viewUpdates = 0;
+  LRESULT sendResult = 1;
+};
+
+class FixedClock : public IClock {
+ public:
+  std::int64_t UnixTime() const override { return unixTime; }
+  std::uint32_t TickCount() const override { return tickCount; }
+  QDateTime LocalNow() const override { return QDateTime::fromSecsSinceEpoch(unixTime); }
+  std::int64_t unixTime = 1'000'000'000;
+  std::uint32_t tickCount = 0;
+};
+
+// Puts the process back to its start state and installs recorders; the
+// pointers stay valid for the fixture's lifetime.
+struct SeamRecorders {
+  SeamRecorders();
+  ~SeamRecorders();
+  RecordingNotifier* notifier;
+  ScriptedFileChooser* fileChooser;
+  RecordingShell* shell;
+  RecordingUiBridge* bridge;
+  FixedClock* clock;
+};
