@@ -105,7 +105,7 @@ class CArchive {
   std::unique_ptr<CObject> ReadOwnedObject(const CRuntimeClass* expected);
   template <class T>
   std::unique_ptr<T> ReadOwned() {
-    return std::unique_ptr<T>(static_cast<T*>(ReadOwnedObject(RUNTIME_CLASS(T)).release()));
+    return std::unique_ptr<T>(static_cast<T*>(ReadOwnedObject(T::ThisClass()).release()));
   }
   // Reads an object or a back reference to one read earlier.  *isNew tells
   // whether the caller owns the result.

@@ -30,6 +30,7 @@ class CObject {
   bool IsKindOf(const CRuntimeClass* cls) const { return GetRuntimeClass()->IsDerivedFrom(cls); }
 
   static const CRuntimeClass classCObject;
+  static const CRuntimeClass* ThisClass() { return &classCObject; }
 
  protected:
   CObject() = default;
@@ -43,6 +44,7 @@ class CObject {
 #define DECLARE_SERIAL(cls)                                      \
  public:                                                         \
   static const CRuntimeClass class##cls;                         \
+  static const CRuntimeClass* ThisClass() { return &class##cls; } \
   const CRuntimeClass* GetRuntimeClass() const override;         \
   static CObject* CreateObject();
 
