@@ -1,20 +1,36 @@
+// Start-up: check for a display, set the view's surface format, map the
+// documents' font faces, and show the main window with its view.
 #include <QApplication>
 #include <QMainWindow>
-#include <QOpenGLWidget>
 #include <QSurfaceFormat>
+#include <cstdio>
+
+#include "app/blankview.h"
+#include "app/fontsubstitutions.h"
+#include "app/startupchecks.h"
+#include "app/viewformat.h"
 
 int main(int argc, char** argv) {
-  QSurfaceFormat format;
-  format.setVersion(2, 1);
-  format.setProfile(QSurfaceFormat::CompatibilityProfile);
-  format.setDepthBufferSize(24);
-  format.setStencilBufferSize(8);
-  QSurfaceFormat::setDefaultFormat(format);
+  if (const QString reason = NoDisplayReason(); !reason.isEmpty()) {
+    std::fprintf(stderr, "%s\n", qPrintable(reason));
+    return 2;
+  }
+  // Before the application object, so every context Qt makes shares it.
+  QSurfaceFormat::setDefaultFormat(ViewSurfaceFormat());
 
   QApplication app(argc, argv);
+  InstallFontSubstitutions();
+
+  QString problem;
+  // Opening it waits for the document code; for now it is only checked.
+  const QString documentPath = DocumentArgument(QApplication::arguments(), &problem);
+  if (!problem.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(problem));
+  Q_UNUSED(documentPath);
+
   QMainWindow window;
-  window.setCentralWidget(new QOpenGLWidget);
+  window.setWindowTitle(QStringLiteral("Kavrel"));
+  window.setCentralWidget(new BlankView);
   window.resize(1024, 768);
-  window.show();
+  window.showMaximized();
   return app.exec();
 }

@@ -1,0 +1,17 @@
+// Documents name Windows font faces.  Linux has none of them, so each is
+// mapped to a face the install script provides; documents keep the names.
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct FontSubstitution {
+  QString face;             // the name documents use
+  QStringList replacements; // tried in order
+};
+
+// The mapping installed at start-up.
+const std::vector<FontSubstitution>& FontSubstitutions();
+
+// Registers FontSubstitutions() with QFont.  Needs the application object.
+void InstallFontSubstitutions();
