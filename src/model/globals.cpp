@@ -1,5 +1,8 @@
 #include "model/globals.h"
 
+#include <algorithm>
+
+#include "model/vertexarray.h"
 #include "platform/processstate.h"
 
 // Defined here, given their start values by SetStartValues below (once at
@@ -14,10 +17,20 @@ int g_nToolMode;
 float g_fViewTranslate[3];
 float g_fViewScale;
 BOOL g_bOwnColors;
-double g_dTrackballScaleX;
-double g_dTrackballScaleY;
 QString g_strProgramFolder;
 QString g_strDocumentPath;
+BOOL g_bLockView;
+BOOL g_bLockDrag;
+BOOL g_bDragHorizontal;
+CGPage* g_pCurPage;
+CCellMap* g_pCurCells;
+double g_dRayNear[3];
+double g_dRayFar[3];
+float g_fViewDir[3];
+double g_dProjection[16];
+int g_nViewport[4];
+WORD g_nDragId;
+bool g_bTraceDirty;
 std::vector<CRecord*> g_globalTools;
 
 const std::array<CutPlaneCoefficients, 10> g_defaultCutPlanes = {{
@@ -51,10 +64,25 @@ void SetStartValues() {
   g_fViewTranslate[2] = -50.0f;
   g_fViewScale = 1.0f;
   g_bOwnColors = 1;
-  g_dTrackballScaleX = 1.0 / ((800 - 1) * 0.5);
-  g_dTrackballScaleY = 1.0 / ((600 - 1) * 0.5);
   g_strProgramFolder.clear();
   g_strDocumentPath.clear();
+  g_bLockView = 0;
+  g_bLockDrag = 0;
+  g_bDragHorizontal = 1;
+  // Pages are owned by the document; forgetting them here frees nothing.
+  g_pCurPage = nullptr;
+  g_pCurCells = nullptr;
+  std::fill_n(g_dRayNear, 3, 0.0);
+  std::fill_n(g_dRayFar, 3, 0.0);
+  std::fill_n(g_fViewDir, 3, 0.0f);
+  std::fill_n(g_dProjection, 16, 0.0);
+  for (int i = 0; i < 4; ++i) g_dProjection[i * 5] = 1.0;  // identity until the view sets one
+  g_nViewport[0] = g_nViewport[1] = 0;
+  g_nViewport[2] = 800;
+  g_nViewport[3] = 600;
+  g_nDragId = 0;
+  g_bTraceDirty = false;
+  ResetVertexArray();  // after g_nVertexCapacity: a fresh array of the start capacity
   // The tool records are owned by the tools code, which empties the list itself.
 }
 

@@ -51,10 +51,34 @@ extern int g_nToolMode;            // 1 select and drag ... 9 ink pen
 extern float g_fViewTranslate[3];  // view translation; z starts at -50
 extern float g_fViewScale;
 extern BOOL g_bOwnColors;          // drawing operations set their own colours
-extern double g_dTrackballScaleX;  // 1 / ((width - 1) / 2), from the view size
-extern double g_dTrackballScaleY;
 extern QString g_strProgramFolder;
 extern QString g_strDocumentPath;
+extern BOOL g_bLockView;           // mouse drags do not rotate, pan or zoom the view
+extern BOOL g_bLockDrag;           // mouse drags do not move objects
+extern BOOL g_bDragHorizontal;     // drags move in the plane z = const (Ctrl not held)
+
+// The current page and its id-to-cell map; every id is resolved through them.
+class CGPage;
+class CCellMap;
+extern CGPage* g_pCurPage;
+extern CCellMap* g_pCurCells;
+
+// The shared vertex array: (g_nVertexCapacity + 10) x, y, z triples, slot k
+// holding the point whose VertexIndex is k (slot 0 holds no point).  The
+// view hands it to OpenGL as the client vertex array before it draws.
+extern float* g_pVertexArray;
+
+// The ray under a window point: the world points at depth 0 and 1 and their
+// difference near - far, with the projection and viewport saved whenever
+// the view sets them.
+extern double g_dRayNear[3];
+extern double g_dRayFar[3];
+extern float g_fViewDir[3];
+extern double g_dProjection[16];
+extern int g_nViewport[4];
+
+extern WORD g_nDragId;     // the cell the mouse is dragging
+extern bool g_bTraceDirty; // the trace list is not empty: capture the trace layer again
 
 // The private clipboard format of cells.
 inline constexpr const char* kClipFormatCells = "CF_KAVREL";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "math/mathglobals.h"
 #include "model/globals.h"
 #include "support/recorders.h"
 
@@ -29,8 +30,8 @@ TEST(ProcessDefaults, StartValues) {
   EXPECT_EQ(g_prefs.fPointSize, 6.0f);
   EXPECT_EQ(g_prefs.fLineWidth, 2.0f);
   EXPECT_EQ(g_prefs.lightPosition, (std::array<float, 4>{200, 100, 300, 1}));
-  EXPECT_DOUBLE_EQ(g_dTrackballScaleX, 1.0 / 399.5);
-  EXPECT_DOUBLE_EQ(g_dTrackballScaleY, 1.0 / 299.5);
+  EXPECT_FLOAT_EQ(g_fTrackballScaleX, 1.0f / 399.5f);
+  EXPECT_FLOAT_EQ(g_fTrackballScaleY, 1.0f / 299.5f);
   EXPECT_TRUE(g_globalTools.empty());
   EXPECT_STREQ(kClipFormatCells, "CF_KAVREL");
 }

@@ -6,6 +6,7 @@
 #include "archive_test_classes.h"
 #include "platform/archive.h"
 #include "platform/archivecollections.h"
+#include "support/archiveerrors.h"
 #include "support/recorders.h"
 
 namespace {
@@ -23,16 +24,6 @@ QString ReadBack(const QByteArray& bytes) {
   QString s = ar.ReadString();
   EXPECT_EQ(ar.Remaining(), 0);
   return s;
-}
-
-ArchiveError CauseOf(const std::function<void()>& read) {
-  try {
-    read();
-  } catch (const CArchiveException& e) {
-    return e.Cause();
-  }
-  ADD_FAILURE() << "no archive error raised";
-  return ArchiveError::BadData;
 }
 
 class ArchiveTest : public ::testing::Test {
@@ -217,7 +208,7 @@ TEST_F(ArchiveTest, BadRecordsRaiseTypedErrors) {
   };
   for (const Case& c : cases) {
     CArchive in(c.bytes);
-    EXPECT_EQ(CauseOf([&] { in.ReadOwnedObject(c.expected); }), c.cause) << c.name;
+    EXPECT_EQ(ArchiveCause([&] { in.ReadOwnedObject(c.expected); }), c.cause) << c.name;
     EXPECT_EQ(LiveCount::live, liveBefore) << c.name << " leaked";
   }
   // After all those failures a fresh archive writes exactly what it wrote before.
@@ -233,19 +224,19 @@ TEST_F(ArchiveTest, SharedObjectsCannotBeOwnedTwice) {
   out.WriteObject(&shared);
   out.WriteObject(&shared);  // a back reference
   CArchive in(out.Bytes());
-  EXPECT_EQ(CauseOf([&] { ReadObList<CTestBase>(in); }), ArchiveError::BadData);
+  EXPECT_EQ(ArchiveCause([&] { ReadObList<CTestBase>(in); }), ArchiveError::BadData);
 
   CArchive map;
   WriteWordObMap(map, std::vector<std::pair<WORD, const CObject*>>{{5, &shared}, {5, nullptr}});
   CArchive mapIn(map.Bytes());
-  EXPECT_EQ(CauseOf([&] { ReadWordObMap<CTestBase>(mapIn); }), ArchiveError::BadData);
+  EXPECT_EQ(ArchiveCause([&] { ReadWordObMap<CTestBase>(mapIn); }), ArchiveError::BadData);
 }
 
 TEST_F(ArchiveTest, DeepNestingIsRefused) {
   QByteArray bytes = Hex("ffff01000e00") + "CTestContainer" + Hex("0100");
   for (int i = 0; i < 200; ++i) bytes += Hex("01800100");  // container holding a container ...
   CArchive in(bytes);
-  EXPECT_EQ(CauseOf([&] { in.ReadOwnedObject(RUNTIME_CLASS(CObject)); }), ArchiveError::BadData);
+  EXPECT_EQ(ArchiveCause([&] { in.ReadOwnedObject(RUNTIME_CLASS(CObject)); }), ArchiveError::BadData);
 }
 
 TEST_F(ArchiveTest, CollectionsRoundTrip) {

@@ -1,0 +1,116 @@
+// The base class of every object of a page.  Cells never point at each
+// other: parents and children are 16-bit ids resolved through the current
+// page's map (g_pCurCells), and ascending ids are a valid recomputation
+// order because parents are always created before their children.
+#pragma once
+#include <QString>
+#include <vector>
+
+#include "model/globals.h"
+#include "platform/runtimeclass.h"
+#include "platform/types.h"
+
+class CArchive;
+class CGCell;
+
+// The recalculation mark.  It reads and assigns like a byte; setting it also
+// notes the cell with the current page's map, so that collecting the marked
+// cells visits only them (CCellMap).
+class CMarkFlag {
+ public:
+  explicit CMarkFlag(const CGCell& owner) : m_pOwner(&owner) {}
+  CMarkFlag(const CMarkFlag&) = delete;
+  CMarkFlag& operator=(const CMarkFlag& other) { return *this = static_cast<bool>(other); }
+  CMarkFlag& operator=(bool on);
+  operator bool() const { return m_bOn; }
+
+ private:
+  const CGCell* m_pOwner;
+  bool m_bOn = false;
+};
+
+class CGCell : public CObject {
+  DECLARE_SERIAL(CGCell)
+
+ public:
+  // Defaults; the colours and the size come from the display preferences.
+  CGCell();
+  CGCell(const CGCell&) = delete;
+  ~CGCell() override = default;
+  // Lets a new cell take over another's look, id and dependants: copies the
+  // common fields and the child list, keeps this cell's parents, class
+  // values, VOD name and label extras, and clears the transient flags.
+  CGCell& operator=(const CGCell& other);
+
+  // The common record; every subclass calls it first.  Items added in the
+  // newer layout are skipped when the archive's context says older layout.
+  void Serialize(CArchive& ar) override;
+
+  virtual void BindVertexIndices() {}
+  virtual void DragLabel() {}
+  // The defined-flag rule: undefined as soon as one parent is undefined or
+  // missing (later parents are not looked at); else defined.
+  virtual void Recalculate();
+  virtual void UpdateLabel() {}
+  virtual void ApplyParameter() {}
+  // Drawing passes of the page, in the order it calls them; each draws
+  // nothing for a hidden or undefined cell.
+  virtual void DrawFill() {}
+  virtual void DrawDepthOnly() {}
+  virtual void DrawVisibleEdges() {}
+  virtual void DrawHiddenEdges() {}
+  virtual void Draw() {}
+  virtual void DrawLit() {}
+  virtual void DrawLitLate(BOOL bLit) {
+    if (bLit) DrawLit();
+  }
+  virtual void DrawTranslucent() {}
+  virtual void DrawFlat() {}
+  virtual void DrawForPick(int /*mode*/) {}
+  virtual QString GetDescription() { return {}; }
+
+  // Marks every descendant (not this cell) unless this cell is marked; a
+  // descendant already marked is not walked again.  Iterative, so a long
+  // chain cannot exhaust the stack; ids missing from the map are skipped.
+  void MarkDescendants();
+  // The same over the parents.
+  void MarkAncestors();
+
+  WORD m_nId = 0;
+  QString m_strName;
+  RGBA m_rgbaColor;
+  RGBA m_rgbaLabel;
+  BYTE m_nStyle = 0;
+  BYTE m_nSubKind = 0;
+  float m_fSize;
+  float m_vLabelAnchor[3] = {0, 0, 0};
+  std::vector<WORD> m_parents;   // in the class's own order
+  std::vector<WORD> m_children;  // in order of registration
+  bool m_bDefined = true;
+  BOOL m_bHidden = 0;
+  BOOL m_bLabelHidden = 1;
+  bool m_bSelected = false;
+  bool m_bHovered = false;
+  CMarkFlag m_bMarked{*this};
+  bool m_bNameFixed = false;
+  bool m_bTraced = false;
+  float m_fValue = 0;
+  DWORD m_dwParam1 = 0;
+  DWORD m_dwParam2 = 0;
+  DWORD m_dwParam3 = 0;
+  QString m_strText;
+  bool m_bLabelStale = true;
+  QString m_strLabelLists;  // display-list names of the label's characters (not stored)
+  std::int32_t m_nParamA = 0;
+  std::int32_t m_nParamB = 0;
+  std::int32_t m_nParamC = 0;
+  QString m_strVodName;
+  std::int32_t m_nLabelMode = 0;
+  std::int32_t m_nLabelExtra[4] = {0, 0, 0, 0};
+  QString m_strLabelExtra;
+  std::vector<WORD> m_auxIds;  // class-defined; not stored by the base record
+
+ private:
+  template <class Link>
+  void MarkLinked(Link links);
+};

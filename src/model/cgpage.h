@@ -1,0 +1,139 @@
+// One page of a document: its cells in an id-to-cell map, the counters that
+// hand out cell ids, vertex slots and automatic names, the page's own view
+// position and display settings, and the id lists the selection, the running
+// buttons, the recomputation and the trace layer work on.  Exactly one page
+// is current (g_pCurPage, g_pCurCells).
+#pragma once
+#include <QString>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "model/cellmap.h"
+#include "platform/runtimeclass.h"
+#include "platform/types.h"
+
+class CArchive;
+class CGCell;
+
+class CGPage : public CObject {
+  DECLARE_SERIAL(CGPage)
+
+ public:
+  // An empty page; its view fields are copied from the current view state.
+  CGPage();
+  CGPage(const CGPage&) = delete;
+  CGPage& operator=(const CGPage&) = delete;
+  // Deletes every cell and the working tool record.
+  ~CGPage() override;
+
+  // The page record.  Loading also checks what it read (ValidateLoaded).
+  void Serialize(CArchive& ar) override;
+
+  // --- Ids and names ------------------------------------------------------
+  // The last id a cell may have: m_nNextId must stay above every id.
+  static constexpr WORD kMaxCellId = 0xFFFE;
+  // True when `count` more cells can be given ids; otherwise tells the user
+  // and returns false, and the caller creates nothing.
+  bool HasRoomForCells(int count) const;
+  // The next automatic name: kind 1 points ("A" ... "Z", then with the
+  // suffixes "1" ... "9", "'", "0", then around again), other kinds "c%d".
+  QString GetNewName(int kind);
+  // Gives the last automatic point name back (the exact reverse of a step).
+  void RollBackPointName();
+  // Ends the user-tool instance being applied: removes its unfinished
+  // cells and returns the number of finished ones for one creation command,
+  // -1 when cells were created outside the instance, 0 when none is pending.
+  int EndToolInstance();
+
+  // --- Vertex array and recomputation ------------------------------------
+  // Numbers the points from slot 1, refills the vertex array from them
+  // (growing it when fewer than 5 slots would stay free) and lets every
+  // cell bind its corners' new slots.  False when the array could not grow;
+  // the points then keep slots only as far as the array reaches.
+  bool RebuildVertexArray();
+  // The ids of all marked cells, ascending; their marks are cleared.
+  void CollectDirtyIds(std::vector<WORD>& out);
+  void RecalculateCells(const std::vector<WORD>& ids);
+  void UpdateLabels(const std::vector<WORD>& ids);
+  // The selected cells with all their descendants (ancestors) get marked.
+  void MarkSelectionWithDescendants();
+  void MarkSelectionWithAncestors();
+  // Marks the dependants of the points that running animation and move
+  // buttons drive (not the points themselves).
+  void MarkDrivenPointsDirty();
+  // Text maps drawn from mark-up (style 1) render their text again.
+  void MarkTextmapsChanged();
+  // Moves texts, pictures and buttons placed outside a window of the given
+  // half size (pixels) back inside; returns how many moved.
+  int BringPlanarCellsIntoView(float halfWidth, float halfHeight);
+
+  // Checks a page just read: structural errors (a cell under a key that is
+  // not its id, a parent not below its child, a child not above its parent)
+  // throw CArchiveException; dangling ids make the cell undefined (parents)
+  // or are dropped (children); counters and view values are put back into
+  // their ranges.
+  void ValidateLoaded();
+
+  WORD m_nId = 0;
+  QString m_strName;
+  WORD m_nNextId = 1;
+  WORD m_nNextVertex = 1;
+  BOOL m_bSelected = 0;
+  BYTE m_chNameLetter = 'A';
+  BYTE m_chNameSuffix = ' ';
+  BYTE m_nCircleCounter = 1;
+  BYTE m_nTextSlot = 0;
+  BYTE m_nButtonSlot = 0;
+  float m_ptLastButton[2] = {-1000.0f, 11.2f};
+  float m_ptLastText[2] = {1000.0f, 11.2f};
+  float m_vTranslate[3];
+  float m_qRotate[4];  // x, y, z, w
+  float m_fScale;
+  float m_rgbaBackground[4];
+  std::int32_t m_nProjection;  // 0 central, 1 orthographic, 2 oblique
+  bool m_bLockView;
+  bool m_bLockDrag;
+  BOOL m_bExtended = 1;  // the record carries the extension block
+  BOOL m_bLitHidesDashed = 1;  // lit solids are drawn before the edge passes
+  std::int32_t m_nPixelsPerUnit = 20;  // 5 to 200
+  std::int32_t m_nAxisOrientation = 1;  // 0 to 2
+  std::int32_t m_nReserved1 = 0;
+  std::int32_t m_nReserved2 = 0;
+  QString m_strReserved;
+  std::int32_t m_nAutoButton = 0;  // button started when the page is shown; 0 none
+  QString m_strMedia;
+  CCellMap m_cells;  // owns the cells
+
+  // Selection lists (ids in selection order).
+  std::vector<WORD> m_selPoints, m_selLines, m_selFaces, m_selSolids, m_selPaths, m_selTexts,
+      m_selValues, m_selButtons, m_selOthers, m_selAll;
+  int m_nStepKind = 0;
+  std::vector<WORD> m_stepList;
+
+  std::vector<WORD> m_runningButtons;
+  std::vector<WORD> m_dirtyIds;   // ids of the last recomputation, ascending
+  std::vector<WORD> m_buttonIds;  // ids recomputed by the last animation step
+  std::vector<WORD> m_traceList;
+  BYTE m_nTimerJob = 1;
+  BOOL m_bThreeView = 0;
+  bool m_bFourthQuadrant = true;
+
+  // The user tool being applied (owned) and its id remapping.
+  std::unique_ptr<CObject> m_pToolRecord;
+  std::map<WORD, WORD> m_toolIdMap;
+  int m_nToolPendingId = -1;
+  WORD m_nToolFirstId = 0;
+  int m_nToolDone = 0;
+
+  BOOL m_bFullTrace = 0;
+  int m_nPasteCount = 0;
+};
+
+// Makes a page current: g_pCurPage and g_pCurCells point at it (both null
+// for no page).
+void SetCurrentPage(CGPage* page);
+
+// Refills the current page's trace list: mode 1 after an animation step,
+// any other mode after a drag or a command.
+void BuildTraceList(int mode);

@@ -1,0 +1,33 @@
+// The plain point: a cell with a position and a slot of the shared vertex
+// array.  Every point kind derives from it and reuses its record, label and
+// drawing; they override how the position is found.
+#pragma once
+#include "model/cgcell.h"
+
+class CGVertex : public CGCell {
+  DECLARE_SERIAL(CGVertex)
+
+ public:
+  // The point defaults at the origin, slot 0 (dynamic creation before loading).
+  CGVertex();
+  // A fixed point in slot `slot` (the caller has reserved room for it): the
+  // position is written into the vertex array at once and the label sits
+  // 4 pixels right and 4 up (in world units at the current zoom).
+  CGVertex(WORD id, int slot, const QString& name, float x, float y, float z);
+
+  // The cell record, then the position and the label offset.
+  void Serialize(CArchive& ar) override;
+
+  // Moves the label towards the mouse ray, at most 40 pixels from the point.
+  void DragLabel() override;
+  // Writes the position into the vertex array and moves the label with it.
+  void ApplyParameter() override;
+  QString GetDescription() override;
+
+  float m_vPos[3] = {0, 0, 0};
+  int VertexIndex = 0;  // slot in the vertex array, given by the page's refill (not stored)
+  float m_vLabelOffset[3] = {0, 0, 0};
+
+ protected:
+  void PlaceLabel();
+};

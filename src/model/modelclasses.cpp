@@ -1,0 +1,11 @@
+#include "model/modelclasses.h"
+
+#include "model/cgcell.h"
+#include "model/cgpage.h"
+#include "model/cgvertex.h"
+
+void RegisterModelClasses() {
+  ClassRegistry::Register(RUNTIME_CLASS(CGCell));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVertex));
+  ClassRegistry::Register(RUNTIME_CLASS(CGPage));
+}

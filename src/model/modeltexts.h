@@ -1,0 +1,7 @@
+// User-visible texts of the model layer, exactly as the program shows them.
+#pragma once
+
+inline constexpr const char* kTextFixedPoint = "固定点";
+inline constexpr const char* kTextOutOfMemory = "内存不足,请立即保存数据关闭程序!";
+// Shown when a page has handed out all of its 16-bit cell ids.
+inline constexpr const char* kTextTooManyCells = "本页对象数已达上限，不能再添加新对象！";

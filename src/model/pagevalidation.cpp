@@ -1,0 +1,104 @@
+// A page read from a file is checked before anything walks it: the walks
+// trust that parents come before children and that every stored slot and
+// scale is usable.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "math/quaternion.h"
+#include "model/cgcell.h"
+#include "model/cgpage.h"
+#include "model/cgvertex.h"
+#include "platform/archive.h"
+
+namespace {
+[[noreturn]] void Reject(const std::string& what) {
+  throw CArchiveException(ArchiveError::BadData, what);
+}
+
+// Links that would allow a cycle, or a cell filed under another id, make the
+// page unusable; they cannot come from a page the program wrote.
+void CheckStructure(const CCellMap& cells) {
+  for (auto [id, cell] : cells) {
+    const std::string at = "cell " + std::to_string(id);
+    if (id == 0 || id > CGPage::kMaxCellId) Reject(at + ": id out of range");
+    if (cell->m_nId != id) Reject(at + ": stored under another id");
+    for (WORD parent : cell->m_parents)
+      if (parent >= id) Reject(at + ": parent " + std::to_string(parent) + " not below it");
+    for (WORD child : cell->m_children)
+      if (child <= id) Reject(at + ": child " + std::to_string(child) + " not above it");
+  }
+}
+
+// Dangling ids are survivable: a cell with a missing parent has no
+// definition (it stays undefined), a missing child is forgotten, and a child
+// its parent forgot is registered again so that it follows the parent.
+void RepairLinks(const CCellMap& cells) {
+  for (auto [id, cell] : cells) {
+    for (WORD parentId : cell->m_parents) {
+      CGCell* parent = cells.Lookup(parentId);
+      if (!parent) {
+        cell->m_bDefined = false;
+      } else if (std::find(parent->m_children.begin(), parent->m_children.end(), id) ==
+                 parent->m_children.end()) {
+        parent->m_children.push_back(id);
+      }
+    }
+    std::erase_if(cell->m_children, [&cells](WORD child) { return !cells.Lookup(child); });
+  }
+}
+
+// Choices outside their set fall back to the default.
+template <class T>
+void KeepInRange(T& value, T low, T high, T fallback) {
+  if (value < low || value > high) value = fallback;
+}
+
+// Measures are clamped into their range; a NaN or infinity takes the default.
+float ClampFinite(float value, float low, float high, float fallback) {
+  return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
+}
+
+bool IsFinite(const float* v, int n) {
+  return std::all_of(v, v + n, [](float x) { return std::isfinite(x); });
+}
+}  // namespace
+
+void CGPage::ValidateLoaded() {
+  CheckStructure(m_cells);
+  RepairLinks(m_cells);
+
+  if (!m_cells.empty() && m_nNextId <= m_cells.Ids().back())
+    m_nNextId = static_cast<WORD>(m_cells.Ids().back() + 1);
+  if (m_nNextId == 0) m_nNextId = 1;
+  const auto points = std::count_if(m_cells.begin(), m_cells.end(), [](auto entry) {
+    return entry.second->IsKindOf(RUNTIME_CLASS(CGVertex));
+  });
+  if (m_nNextVertex < points + 1) m_nNextVertex = static_cast<WORD>(points + 1);
+
+  // Name counters outside their cycles would name points with stray characters.
+  KeepInRange<BYTE>(m_chNameLetter, 'A', 'Z' + 1, 'A');
+  const bool suffixInCycle = m_chNameSuffix == ' ' || m_chNameSuffix == '\'' ||
+                             (m_chNameSuffix >= '0' && m_chNameSuffix <= '9');
+  if (!suffixInCycle) m_chNameSuffix = ' ';
+
+  // World units per pixel is the reciprocal of this: 0 would divide by zero.
+  m_nPixelsPerUnit = std::clamp(m_nPixelsPerUnit, 5, 200);
+  m_fScale = ClampFinite(m_fScale, 0.01f, 100.0f, 1.0f);
+  KeepInRange(m_nProjection, 0, 2, 1);
+  KeepInRange(m_nAxisOrientation, 0, 2, 1);
+  for (float& c : m_rgbaBackground) c = ClampFinite(c, 0.0f, 1.0f, 1.0f);
+  if (!IsFinite(m_vTranslate, 3)) {
+    m_vTranslate[0] = m_vTranslate[1] = 0.0f;
+    m_vTranslate[2] = -50.0f;
+  }
+  if (!IsFinite(m_qRotate, 4)) {
+    // The orientation a new document starts with.
+    Quaternion q;
+    QuatMultiply(QuatRotationX(-75), QuatRotationZ(-15), q);
+    m_qRotate[0] = static_cast<float>(q.x);
+    m_qRotate[1] = static_cast<float>(q.y);
+    m_qRotate[2] = static_cast<float>(q.z);
+    m_qRotate[3] = static_cast<float>(q.w);
+  }
+}

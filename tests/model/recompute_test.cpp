@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "model/vertexarray.h"
+#include "modeltestsupport.h"
+
+namespace {
+
+std::vector<WORD> g_recalculated;
+
+// A point one unit right of its first parent, as constructed points follow
+// theirs.
+class Follower : public CGVertex {
+ public:
+  void Recalculate() override {
+    g_recalculated.push_back(m_nId);
+    CGCell::Recalculate();
+    if (!m_bDefined) return;
+    const auto* parent = static_cast<const CGVertex*>(g_pCurCells->Lookup(m_parents.front()));
+    std::copy_n(parent->m_vPos, 3, m_vPos);
+    m_vPos[0] += 1;
+    ApplyParameter();
+  }
+  void UpdateLabel() override { m_strName = QStringLiteral("relabelled"); }
+  void BindVertexIndices() override { ++binds; }
+  int binds = 0;
+};
+
+// Cells of the classes above this layer, which the walks know by name only:
+// the registered class when there is one, else a stand-in registered here.
+const CRuntimeClass* ClassNamed(const char* name, const CRuntimeClass* base) {
+  if (const CRuntimeClass* cls = ClassRegistry::FromName(name)) return cls;
+  static std::deque<CRuntimeClass> standIns;
+  standIns.push_back(CRuntimeClass{name, static_cast<int>(sizeof(CGCell)), 1, nullptr, base});
+  ClassRegistry::Register(&standIns.back());
+  return &standIns.back();
+}
+
+class NamedCell : public CGCell {
+ public:
+  explicit NamedCell(const CRuntimeClass* cls) : m_pClass(cls) {}
+  const CRuntimeClass* GetRuntimeClass() const override { return m_pClass; }
+
+ private:
+  const CRuntimeClass* m_pClass;
+};
+
+class RecomputeTest : public ModelTest {
+ protected:
+  RecomputeTest() { g_recalculated.clear(); }
+
+  NamedCell* AddNamed(const char* className, const char* baseName = nullptr,
+                      std::initializer_list<WORD> parents = {}) {
+    const CRuntimeClass* base = baseName ? ClassNamed(baseName, RUNTIME_CLASS(CGCell)) : RUNTIME_CLASS(CGCell);
+    auto* cell = new NamedCell(ClassNamed(className, base));
+    cell->m_nId = page->m_nNextId++;
+    cell->m_parents = parents;
+    page->m_cells.SetAt(cell->m_nId, cell);
+    return cell;
+  }
+
+  Follower* Follow(WORD parent) {
+    Follower* f = Add<Follower>({parent});
+    f->VertexIndex = page->m_nNextVertex++;
+    f->Recalculate();
+    return f;
+  }
+};
+
+TEST_F(RecomputeTest, DraggingRecomputesDependantsInAscendingOrder) {
+  CGVertex* a = AddPoint(0, 0, 0);
+  Follower* b = Follow(a->m_nId);
+  Follower* c = Follow(b->m_nId);
+  Follower* d = Follow(a->m_nId);
+  g_recalculated.clear();
+
+  a->m_vPos[1] = 5;
+  a->ApplyParameter();
+  a->MarkDescendants();
+  page->CollectDirtyIds(page->m_dirtyIds);
+  EXPECT_EQ(page->m_dirtyIds, (std::vector<WORD>{b->m_nId, c->m_nId, d->m_nId}));
+  page->RecalculateCells(page->m_dirtyIds);
+  EXPECT_EQ(g_recalculated, page->m_dirtyIds);
+  EXPECT_EQ(c->m_vPos[0], 2.0f);
+  EXPECT_EQ(c->m_vPos[1], 5.0f);
+  EXPECT_EQ(g_pVertexArray[3 * c->VertexIndex + 1], 5.0f);
+
+  a->m_bDefined = false;
+  page->RecalculateCells(page->m_dirtyIds);
+  EXPECT_FALSE(b->m_bDefined || c->m_bDefined || d->m_bDefined);
+  EXPECT_TRUE(Collect().empty()) << "the marks were cleared";
+
+  page->UpdateLabels({d->m_nId, 999});
+  EXPECT_EQ(d->m_strName, "relabelled");
+  EXPECT_NE(b->m_strName, "relabelled");
+}
+
+TEST_F(RecomputeTest, RecalculateCellsKeepsTheGivenOrderAndSkipsMissingIds) {
+  CGVertex* a = AddPoint(0, 0, 0);
+  Follower* b = Follow(a->m_nId);
+  Follower* c = Follow(a->m_nId);
+  g_recalculated.clear();
+  page->RecalculateCells({c->m_nId, 999, b->m_nId});
+  EXPECT_EQ(g_recalculated, (std::vector<WORD>{c->m_nId, b->m_nId}));
+}
+
+TEST_F(RecomputeTest, MarksAreFoundWhereverTheyWereSet) {
+  CGCell* a = Add();
+  CGCell* b = Add({a->m_nId});
+
+  // On a page that is not current.
+  CGPage other;
+  auto* x = new CGCell;
+  x->m_nId = 4;
+  other.m_cells.SetAt(4, x);
+  x->m_bMarked = true;
+  std::vector<WORD> ids;
+  other.CollectDirtyIds(ids);
+  EXPECT_EQ(ids, (std::vector<WORD>{4}));
+
+  // Before the cell entered the map.
+  auto* late = new CGCell;
+  late->m_nId = 9;
+  late->m_bMarked = true;
+  page->m_cells.SetAt(9, late);
+  // Set and cleared by hand many times over.
+  for (int i = 0; i < 1000; ++i) {
+    b->m_bMarked = true;
+    b->m_bMarked = false;
+  }
+  a->m_bMarked = true;
+  EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId, 9}));
+  EXPECT_FALSE(late->m_bMarked);
+}
+
+TEST_F(RecomputeTest, SelectionMarks) {
+  // A -> B -> D, A -> C -> D
+  CGCell* a = Add();
+  CGCell* b = Add({a->m_nId});
+  CGCell* c = Add({a->m_nId});
+  CGCell* d = Add({b->m_nId, c->m_nId});
+  b->m_bSelected = true;
+  page->MarkSelectionWithDescendants();
+  EXPECT_EQ(Collect(), (std::vector<WORD>{b->m_nId, d->m_nId}));
+  page->MarkSelectionWithAncestors();
+  EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId, b->m_nId}));
+  b->m_bSelected = false;
+  d->m_bSelected = true;
+  page->MarkSelectionWithAncestors();
+  EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId, b->m_nId, c->m_nId, d->m_nId}));
+  c->m_bMarked = true;  // an already marked selected cell is passed over
+  c->m_bSelected = true;
+  d->m_bSelected = false;
+  page->MarkSelectionWithDescendants();
+  EXPECT_EQ(Collect(), (std::vector<WORD>{c->m_nId}));
+}
+
+TEST_F(RecomputeTest, RefillNumbersPointsInIdOrderAndBindsEveryCell) {
+  EXPECT_TRUE(page->RebuildVertexArray());
+  EXPECT_EQ(page->m_nNextVertex, 1) << "no points";
+
+  Add();
+  CGVertex* a = AddPoint(1, 1, 1);
+  Follower* f = Follow(a->m_nId);
+  CGVertex* b = AddPoint(2, 2, 2);
+  a->VertexIndex = 40;
+  page->m_nNextVertex = 41;
+  EXPECT_TRUE(page->RebuildVertexArray());
+  EXPECT_EQ(a->VertexIndex, 1);
+  EXPECT_EQ(f->VertexIndex, 2);
+  EXPECT_EQ(b->VertexIndex, 3);
+  EXPECT_EQ(page->m_nNextVertex, 4);
+  EXPECT_EQ(f->binds, 1);
+  EXPECT_EQ(g_pVertexArray[3 * 3], 2.0f);
+}
+
+TEST_F(RecomputeTest, RefillGrowsWhenFewerThanFiveSlotsStayFree) {
+  page->m_nNextVertex = 195;
+  page->RebuildVertexArray();
+  EXPECT_EQ(g_nVertexCapacity, 200);
+  page->m_nNextVertex = 196;
+  page->RebuildVertexArray();
+  EXPECT_EQ(g_nVertexCapacity, 246);
+  EXPECT_EQ(VertexArraySlots(), 256);
+}
+
+TEST_F(RecomputeTest, DrivenPointsAndTraces) {
+  CGVertex* driven = AddPoint(0, 0, 0);
+  Follower* follower = Follow(driven->m_nId);
+  CGVertex* still = AddPoint(0, 0, 0);
+  Follower* other = Follow(still->m_nId);
+  NamedCell* animation = AddNamed("CGButnAnimation", "CGButton", {driven->m_nId});
+  NamedCell* plain = AddNamed("CGButton", nullptr, {still->m_nId});
+  page->m_runningButtons = {animation->m_nId, plain->m_nId, 999};
+
+  page->MarkDrivenPointsDirty();
+  EXPECT_EQ(Collect(), (std::vector<WORD>{follower->m_nId}));
+
+  // Animation: traced recomputed cells, then the traced driven points.
+  driven->m_bTraced = follower->m_bTraced = other->m_bTraced = true;
+  page->m_buttonIds = {follower->m_nId, other->m_nId, still->m_nId};
+  BuildTraceList(1);
+  EXPECT_EQ(page->m_traceList, (std::vector<WORD>{follower->m_nId, other->m_nId, driven->m_nId}));
+  EXPECT_TRUE(g_bTraceDirty);
+
+  // Dragging: traced dirty cells, then the dragged cell once.
+  page->m_dirtyIds = {follower->m_nId, still->m_nId};
+  g_nDragId = follower->m_nId;
+  BuildTraceList(2);
+  EXPECT_EQ(page->m_traceList, (std::vector<WORD>{follower->m_nId}));
+  g_nDragId = driven->m_nId;
+  BuildTraceList(0);
+  EXPECT_EQ(page->m_traceList, (std::vector<WORD>{follower->m_nId, driven->m_nId}));
+
+  page->m_dirtyIds.clear();
+  g_nDragId = still->m_nId;
+  BuildTraceList(2);
+  EXPECT_TRUE(page->m_traceList.empty());
+  EXPECT_FALSE(g_bTraceDirty);
+
+  page->m_bThreeView = 1;
+  g_bTraceDirty = true;
+  BuildTraceList(1);
+  EXPECT_TRUE(page->m_traceList.empty());
+  EXPECT_FALSE(g_bTraceDirty);
+}
+
+TEST_F(RecomputeTest, MarkupTextmapsRenderAgain) {
+  NamedCell* markup = AddNamed("CGTextmap");
+  NamedCell* plainText = AddNamed("CGTextmap");
+  CGCell* other = Add();
+  markup->m_nStyle = 1;
+  other->m_nStyle = 1;
+  markup->m_bLabelStale = plainText->m_bLabelStale = other->m_bLabelStale = false;
+  page->MarkTextmapsChanged();
+  EXPECT_TRUE(markup->m_bLabelStale);
+  EXPECT_FALSE(plainText->m_bLabelStale);
+  EXPECT_FALSE(other->m_bLabelStale);
+}
+
+TEST_F(RecomputeTest, ScreenPlacedCellsComeBackIntoTheWindow) {
+  // 400 x 300 pixels at 20 pixels per unit: limits 20 and 15, margin 2.
+  struct Case {
+    const char* cls;
+    float x, y;
+    float expectX, expectY;
+  } cases[] = {
+      {"CGTextmap", -25, 0, -18, 0}, {"CGTextbit", 25, 16, 18, 13}, {"CGButton", 3, -16, 3, -13},
+      {"CGButton", 20, -15, 20, -15}, {"CGTextmap", 0, 0, 0, 0},
+  };
+  std::vector<NamedCell*> cells;
+  for (const Case& c : cases) {
+    NamedCell* cell = AddNamed(c.cls);
+    cell->m_vLabelAnchor[0] = c.x;
+    cell->m_vLabelAnchor[1] = c.y;
+    cells.push_back(cell);
+  }
+  CGCell* notPlanar = Add();
+  notPlanar->m_vLabelAnchor[0] = 100;
+  EXPECT_EQ(page->BringPlanarCellsIntoView(400, 300), 3);
+  for (size_t i = 0; i < cells.size(); ++i) {
+    EXPECT_FLOAT_EQ(cells[i]->m_vLabelAnchor[0], cases[i].expectX) << i;
+    EXPECT_FLOAT_EQ(cells[i]->m_vLabelAnchor[1], cases[i].expectY) << i;
+  }
+  EXPECT_EQ(notPlanar->m_vLabelAnchor[0], 100.0f);
+
+  page->m_nPixelsPerUnit = 0;  // set by hand: treated as 1, never divided by
+  EXPECT_EQ(page->BringPlanarCellsIntoView(400, 300), 0);
+}
+
+}  // namespace
