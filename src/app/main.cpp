@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "app/blankview.h"
+#include "app/classregistration.h"
 #include "app/fontsubstitutions.h"
+#include "app/preferences.h"
 #include "app/startupchecks.h"
 #include "app/viewformat.h"
 
@@ -18,8 +20,12 @@ int main(int argc, char** argv) {
   // Before the application object, so every context Qt makes shares it.
   QSurfaceFormat::setDefaultFormat(ViewSurfaceFormat());
 
+  RegisterAllClasses();
   QApplication app(argc, argv);
   InstallFontSubstitutions();
+  // The preferences come before any window: the view and new documents take
+  // their fonts, colours and light from them.
+  LoadSaveConfig(false);
 
   QString problem;
   // Opening it waits for the document code; for now it is only checked.
@@ -32,5 +38,7 @@ int main(int argc, char** argv) {
   window.setCentralWidget(new BlankView);
   window.resize(1024, 768);
   window.showMaximized();
-  return app.exec();
+  const int exitCode = app.exec();
+  LoadSaveConfig(true);
+  return exitCode;
 }

@@ -19,14 +19,4 @@ TEST(ClassRegistry, HoldsTheStorableClassesInRegistrationOrder) {
   for (const Spot& s : spots) EXPECT_EQ(names[s.index], s.name) << s.index;
 }
 
-TEST(ClassRegistry, ReportsClassesNotBuiltYet) {
-  const auto missing = ClassRegistry::MissingClassNames();
-  std::string list;
-  for (auto name : missing) list += std::string(name) + " ";
-  RecordProperty("missing", list);
-  std::printf("%zu of 179 storable classes not registered yet: %s\n", missing.size(), list.c_str());
-  for (auto name : ClassRegistry::UnlistedClassNames())
-    EXPECT_TRUE(name.starts_with("CTest")) << name << " is registered but is no storable class";
-}
-
 }  // namespace

@@ -1,0 +1,8 @@
+#include "app/classregistration.h"
+
+#include "model/modelclasses.h"
+
+void RegisterAllClasses() {
+  // Layers add their registration here as they gain storable classes.
+  RegisterModelClasses();
+}
