@@ -1,0 +1,58 @@
+// One formula: the node tree read from VOD mark-up, with the default font
+// and colours its nodes inherit.  It writes the formula back as mark-up, as
+// linear text and as a .vod file.  Objects that show formulas store their
+// mark-up, never the tree, so the tree stores nothing when serialized.
+#pragma once
+#include <QString>
+
+#include "formula/logfont.h"
+#include "platform/runtimeclass.h"
+
+class CNode;
+
+class CBinTree : public CObject {
+  DECLARE_SERIAL(CBinTree)
+
+ public:
+  CBinTree();
+  ~CBinTree() override;
+  CBinTree(const CBinTree&) = delete;
+  CBinTree& operator=(const CBinTree&) = delete;
+
+  // Replaces the formula; a text the reader rejects leaves the tree empty.
+  void SetVod(const QString& text);
+  // Reads mark-up into a new tree, owned by the caller (null when the text
+  // is rejected).  A header element changes this tree's defaults.  Reading
+  // stops quietly at the first error and returns what was built before it.
+  CNode* ParseVod(const QString& text);
+  // Makes the root a box and the tree well-formed; false without a root.
+  bool Normalize();
+  // Gives the root the default font parts and colour it does not set itself,
+  // and pushes them down the tree.
+  void ApplyDefaultFont();
+  virtual void DeleteRoot();
+
+  // 0: whole mark-up; 1: mark-up of the selection; 2: linear text;
+  // 3: linear text of the selection.
+  QString GetText(int mode) const;
+  bool IsEmpty() const;
+
+  // UTF-16LE with a byte-order mark, no terminator.
+  bool SaveVodFile(const QString& path) const;
+  // False when the file cannot be read, is no .vod file or holds no formula.
+  bool LoadVodFile(const QString& path);
+
+  CNode* m_pRoot = nullptr;
+  LOGFONT m_lfDefault;
+  COLORREF m_crDefault = 0;
+  COLORREF m_crBackground = 0xFFFFFF;
+
+  // Deepest nesting the reader builds, counted as the normalised tree will
+  // nest (every structure adds a box and a row); deeper content ends the
+  // read like any other error, so later recursive walks stay shallow.
+  static constexpr int kMaxDepth = 192;
+  // .vod files larger than this are refused before reading.
+  static constexpr qint64 kMaxVodFileBytes = qint64(8) << 20;
+};
+
+inline const QString kEmptyVod = QStringLiteral("<#><l></l></#>");

@@ -1,0 +1,43 @@
+// Boxes ("#"), vertical stacks of rows: the root of every formula and every
+// slot of a structure; and matrices ("m"), grids of boxes in row-major order.
+#pragma once
+#include "formula/containernode.h"
+
+class CBoxNode : public CContainerNode {
+ public:
+  CBoxNode();
+  // A box of one row: `content` itself when it is a row, a new row holding
+  // it when it is a text run, else a new empty row (other content is
+  // deleted).  The row holds the caret.
+  CBoxNode(CNode* parent, CNode* content);
+
+  QString ToVod(bool selectedOnly) const override;
+  QString ToText(bool selectedOnly) const override;
+  void SetFont(COLORREF colour, const LOGFONT& font, bool selectedOnly, int part) override;
+  bool IsWhollySelected() const override;
+  bool Normalize() override;
+
+  // Selects everything: the one row, or all rows with the first and last whole.
+  void SelectAll();
+
+ private:
+  // The selected rows [first, last], both inclusive, when the box owns a
+  // selection across lines.
+  bool SelectedLines(int* first, int* last) const;
+};
+
+class CMatrixNode : public CContainerNode {
+ public:
+  CMatrixNode();
+  // rows x columns cells, each a box with one empty row; the first cell is
+  // made from `content` (a box as it is, a row or run wrapped in a box).
+  // Sides are kept within 1 to kMaxSide, the range the matrix dialog offers.
+  CMatrixNode(CNode* parent, int rows, int columns, CNode* content);
+
+  bool Normalize() override;
+
+  // The number of columns: the variant, 2 when it gives none.
+  int Columns() const { return m_nType > 0 ? m_nType : 2; }
+
+  static constexpr int kMaxSide = 10;
+};

@@ -1,0 +1,45 @@
+// The logical font and colour every formula node carries.  The fields follow
+// the GDI logical font the mark-up was designed around, so that the stored
+// attributes (face, character set, height, weight, italic, underline) map
+// one to one onto them.
+#pragma once
+#include <QString>
+#include <cstdint>
+
+#include "platform/types.h"
+
+// 0x00BBGGRR: red in the low byte, as stored in mark-up ("ff" is pure red).
+using COLORREF = DWORD;
+
+inline constexpr std::int32_t FW_NORMAL = 400;
+inline constexpr std::int32_t FW_BOLD = 700;
+inline constexpr BYTE ANTIALIASED_QUALITY = 4;
+
+// A face name fits a 32-character field with its terminator.
+inline constexpr int kMaxFaceNameChars = 31;
+
+struct LOGFONT {
+  std::int32_t lfHeight = 0;  // negative and positive heights are both kept
+  std::int32_t lfWidth = 0;
+  std::int32_t lfEscapement = 0;
+  std::int32_t lfOrientation = 0;
+  std::int32_t lfWeight = 0;
+  BYTE lfItalic = 0;
+  BYTE lfUnderline = 0;
+  BYTE lfStrikeOut = 0;
+  BYTE lfCharSet = 0;
+  BYTE lfOutPrecision = 0;
+  BYTE lfClipPrecision = 0;
+  BYTE lfQuality = 0;
+  BYTE lfPitchAndFamily = 0;
+  QString lfFaceName;  // at most kMaxFaceNameChars
+
+  friend bool operator==(const LOGFONT&, const LOGFONT&) = default;
+};
+
+// Face names are cut to the field size wherever they enter a font.
+inline QString FitFaceName(const QString& face) { return face.left(kMaxFaceNameChars); }
+
+// Bold antialiased "Times New Roman" of the given height: the font nodes and
+// trees start with.
+LOGFONT FormulaStartFont(std::int32_t height);
