@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/cellmap.h"
+#include "model/cmdprocessor.h"
 #include "platform/runtimeclass.h"
 #include "platform/types.h"
 
@@ -67,6 +68,28 @@ class CGPage : public CObject {
   // Moves texts, pictures and buttons placed outside a window of the given
   // half size (pixels) back inside; returns how many moved.
   int BringPlanarCellsIntoView(float halfWidth, float halfHeight);
+
+  // --- Selection ---------------------------------------------------------
+  // Selects one cell of this page: its selected byte, m_selAll and the list
+  // of its kind.  False when the id is not in the map.  A selected cell is
+  // listed again; callers test the byte first.
+  bool SelectCell(WORD id);
+  // Deselects every listed cell, empties the lists, clears m_bSelected and
+  // tells the main frame.
+  void ClearSelection();
+  // The lists again from the cells' selected bytes (map order).
+  void RebuildSelectionLists();
+  // Every cell's colours and sizes from the colour scheme of the preferences.
+  void ApplyColorScheme();
+
+  // --- Action buttons and default placement ------------------------------
+  // Starts or stops one button (a series button with its children); false
+  // when it is already so, or a series button's start check refuses.
+  bool SetButtonRunning(bool run, WORD id);
+  // The next default screen position of a text `rows` rows high, and of an
+  // action button (world units).
+  void NextTextPosition(float position[2], int rows);
+  void NextButtonPosition(float position[2]);
 
   // Checks a page just read: structural errors (a cell under a key that is
   // not its id, a parent not below its child, a child not above its parent)
@@ -128,6 +151,8 @@ class CGPage : public CObject {
 
   BOOL m_bFullTrace = 0;
   int m_nPasteCount = 0;
+
+  CCmdProcessor m_undo;  // this page's history; not stored
 };
 
 // Makes a page current: g_pCurPage and g_pCurCells point at it (both null

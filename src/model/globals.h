@@ -80,6 +80,12 @@ extern int g_nViewport[4];
 extern WORD g_nDragId;     // the cell the mouse is dragging
 extern bool g_bTraceDirty; // the trace list is not empty: capture the trace layer again
 
+// Buttons that a series button asks to start; started, and the queue
+// emptied, at the end of the animation tick that filled it.
+extern std::vector<WORD> g_buttonStartQueue;
+// The colour of new ink strokes, which automatic recolouring gives ink too.
+extern RGBA g_rgbaInk;
+
 // The private clipboard format of cells.
 inline constexpr const char* kClipFormatCells = "CF_KAVREL";
 

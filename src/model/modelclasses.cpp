@@ -1,5 +1,6 @@
 #include "model/modelclasses.h"
 
+#include "model/cgbutton.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -8,4 +9,5 @@ void RegisterModelClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGCell));
   ClassRegistry::Register(RUNTIME_CLASS(CGVertex));
   ClassRegistry::Register(RUNTIME_CLASS(CGPage));
+  ClassRegistry::Register(RUNTIME_CLASS(CGButton));
 }

@@ -14,10 +14,10 @@ using LRESULT = std::intptr_t;
 // Private messages to the main frame.
 enum : UINT {
   WM_CELLS_CHANGED = 0x80E,      // signed change of the cell count, or a list of ids
-  WM_PAGES_CHANGING = 0x80F,     // a page is about to be inserted (1) or deleted (2)
+  WM_PAGE_ITEM = 0x80F,          // a page is about to be inserted (1) or deleted (2)
   WM_SELECTION_CHANGED = 0x810,  // selection code, cell id or 40000 + page id
-  WM_ITEM_TEXTS_CHANGED = 0x811, // texts of tree items changed
-  WM_PAGE_REPLACED = 0x812,      // the current page's contents were replaced
+  WM_ITEM_TEXTS = 0x811,         // texts of tree items changed
+  WM_REBUILD_PAGE_TREE = 0x812,  // the object list rebuilds its tree of pages and cells
 };
 
 enum class UiTarget { Frame, View };

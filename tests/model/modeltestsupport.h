@@ -68,7 +68,11 @@ class ModelTest : public ::testing::Test {
   // their child, as cell constructors do.
   template <class T = CGCell>
   T* Add(std::initializer_list<WORD> parents = {}) {
-    auto* cell = new T;
+    return Enter(new T, parents);
+  }
+  // The same for a cell made by the caller.
+  template <class T>
+  T* Enter(T* cell, std::initializer_list<WORD> parents = {}) {
     cell->m_nId = page->m_nNextId++;
     for (WORD p : parents) {
       cell->m_parents.push_back(p);

@@ -1,0 +1,17 @@
+// Colour helpers shared by the page and the view: the HSL conversion and the
+// cycle of automatic face colours.
+#pragma once
+#include "platform/types.h"
+
+// A colour word: red in the low byte, then green, then blue.
+using COLORREF = DWORD;
+
+// The standard HSL to RGB conversion; every value 0 to 1, the hue a fraction
+// of a full turn.  A saturation of exactly 0 gives grey at the lightness.
+void HslToRgb(double rgb[3], double hue, double saturation, double lightness);
+
+// The next colour of the process-wide cycle of 12 hues x 3 lightnesses x 2
+// saturations (72 colours) that new faces and automatic recolouring take;
+// on a dark preference background (red + green + blue below 2) the lightness
+// is mirrored.  Advances the cycle.
+COLORREF NextAutoColor();
