@@ -1,5 +1,6 @@
 #include "app/classregistration.h"
 
+#include "cells/cellclasses.h"
 #include "formula/formulaclasses.h"
 #include "model/modelclasses.h"
 
@@ -7,4 +8,5 @@ void RegisterAllClasses() {
   // Layers add their registration here as they gain storable classes.
   RegisterModelClasses();
   RegisterFormulaClasses();
+  RegisterCellClasses();
 }

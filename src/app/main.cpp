@@ -5,12 +5,14 @@
 #include <QSurfaceFormat>
 #include <cstdio>
 
-#include "app/blankview.h"
 #include "app/classregistration.h"
 #include "app/fontsubstitutions.h"
 #include "app/preferences.h"
+#include "app/programfolder.h"
 #include "app/startupchecks.h"
-#include "app/viewformat.h"
+#include "model/globals.h"
+#include "view/kavrelview.h"
+#include "view/viewformat.h"
 
 int main(int argc, char** argv) {
   if (const QString reason = NoDisplayReason(); !reason.isEmpty()) {
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
 
   RegisterAllClasses();
   QApplication app(argc, argv);
+  g_strProgramFolder = ResolveProgramFolder(QCoreApplication::applicationDirPath());
   InstallFontSubstitutions();
   // The preferences come before any window: the view and new documents take
   // their fonts, colours and light from them.
@@ -35,7 +38,7 @@ int main(int argc, char** argv) {
 
   QMainWindow window;
   window.setWindowTitle(QStringLiteral("Kavrel"));
-  window.setCentralWidget(new BlankView);
+  window.setCentralWidget(new CKavrelView);
   window.resize(1024, 768);
   window.showMaximized();
   const int exitCode = app.exec();

@@ -24,6 +24,17 @@ class CGVertex : public CGCell {
   void ApplyParameter() override;
   QString GetDescription() override;
 
+  // Drawing (cgvertexdraw.cpp).  Styles: 0 a point over everything (Draw),
+  // 1 a depth-tested point (DrawVisibleEdges), 2 and 3 only the label, 4 and
+  // above a lit ball; the label goes with Draw for even styles and with
+  // DrawVisibleEdges for odd ones.
+  void Draw() override;
+  void DrawVisibleEdges() override;
+  void DrawLit() override;
+  void DrawLitLate(BOOL bLit) override;
+  void DrawFlat() override;
+  void DrawForPick(int mode) override;
+
   float m_vPos[3] = {0, 0, 0};
   int VertexIndex = 0;  // slot in the vertex array, given by the page's refill (not stored)
   float m_vLabelOffset[3] = {0, 0, 0};

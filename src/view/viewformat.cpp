@@ -1,4 +1,4 @@
-#include "app/viewformat.h"
+#include "view/viewformat.h"
 
 QSurfaceFormat ViewSurfaceFormat() {
   QSurfaceFormat format;

@@ -1,0 +1,23 @@
+// Lines and faces own no coordinates: their corners are point cells found
+// through the current page's map.  These helpers resolve them and refuse
+// anything that is not a point, so a hostile file that names a line or a
+// missing id as a corner leaves the cell undefined instead of misreading it.
+#pragma once
+#include <QString>
+
+#include "model/cgvertex.h"
+#include "platform/types.h"
+
+// The point cell under id in the current page, or null when there is none
+// or the cell is not a point.
+const CGVertex* CornerPoint(WORD id);
+
+// The corner's vertex-array slot, 0 (the slot no point uses) when unknown.
+int CornerSlot(WORD id);
+
+// The corner's name, empty when unknown.
+QString CornerName(WORD id);
+
+// Step 2 and 3 of every constructor with parents: appends the parent id and
+// registers the cell as the parent's child (when the parent is in the map).
+void AppendParent(CGCell& cell, WORD parentId);

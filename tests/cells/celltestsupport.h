@@ -1,0 +1,79 @@
+// Shared pieces of the line and face tests: a page with the cell classes
+// registered, factories for points, lines and faces, and the common cell
+// record written by hand from the record table.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "cells/cellclasses.h"
+#include "cells/primitives/cgface.h"
+#include "cells/primitives/cgline.h"
+#include "model/modeltestsupport.h"
+
+// Fields of the common record that differ between the records under test;
+// the rest are the defaults of a new line or face.
+struct CommonRecord {
+  WORD id;
+  QString name;
+  BYTE style = 0;
+  BYTE subKind = 0;
+  float anchor[3];
+  RGBA colour;
+  DWORD param3 = 0;
+  std::vector<unsigned> parents;
+  std::vector<unsigned> children;
+};
+
+inline RecordBytes& AppendCommonRecord(RecordBytes& b, const CommonRecord& r) {
+  b.u16(r.id).str(r.name).u8(1).u32(0).u32(1).u8(r.style).u8(r.subKind);
+  b.f32(r.anchor[0]).f32(r.anchor[1]).f32(r.anchor[2]);
+  b.u8(r.colour.r).u8(r.colour.g).u8(r.colour.b).u8(r.colour.a).u8(0).u8(0).u8(0).u8(255);
+  b.f32(0).u32(0).u32(0).u32(r.param3).str("");
+  b.u8(0).f32(2.0f).u8(0).i32(0).i32(0).i32(0).str("");
+  b.i32(0).i32(0).i32(0).i32(0).i32(0).str("");
+  b.u16(static_cast<unsigned>(r.parents.size()));
+  for (unsigned id : r.parents) b.u16(id);
+  b.u16(static_cast<unsigned>(r.children.size()));
+  for (unsigned id : r.children) b.u16(id);
+  return b;
+}
+
+inline QByteArray StoreCell(CGCell& cell, ArchiveContext* context = nullptr) {
+  CArchive ar;
+  cell.Serialize(ar);
+  if (context) *context = ar.Context();
+  return ar.Bytes();
+}
+
+class CellTest : public ModelTest {
+ protected:
+  CellTest() { RegisterCellClasses(); }
+
+  CGLine* AddLine(WORD a, WORD b, BYTE kind = kLineSegment) {
+    auto* line = new CGLine(page->m_nNextId++, a, b, kind);
+    page->m_cells.SetAt(line->m_nId, line);
+    return line;
+  }
+
+  CGFace* AddFace(const std::vector<WORD>& corners, COLORREF colour = 0x00336699) {
+    auto* face = new CGFace(page->m_nNextId++, corners, colour);
+    page->m_cells.SetAt(face->m_nId, face);
+    return face;
+  }
+
+  // A face on new points at the given corners.
+  CGFace* FaceOn(std::initializer_list<std::array<float, 3>> corners) {
+    std::vector<WORD> ids;
+    for (const auto& c : corners) ids.push_back(AddPoint(c[0], c[1], c[2])->m_nId);
+    return AddFace(ids);
+  }
+
+  // The view ray straight down the z axis through (x, y).
+  static void RayDownZ(double x, double y) {
+    g_dRayNear[0] = g_dRayFar[0] = x;
+    g_dRayNear[1] = g_dRayFar[1] = y;
+    g_dRayNear[2] = 100;
+    g_dRayFar[2] = -100;
+  }
+};

@@ -1,0 +1,114 @@
+// The view on a real display (xvfb): a compatibility context, the
+// background colour without a page, and a page drawn with its textures and
+// lists made from the program folder.
+#include "view/kavrelview.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QOpenGLContext>
+#include <QWindow>
+#include <array>
+#include <memory>
+#include <utility>
+
+#include "math/mathglobals.h"
+#include "model/cgpage.h"
+#include "model/cgvertex.h"
+#include "model/glresources.h"
+#include "model/globals.h"
+#include "support/recorders.h"
+#include "../viewtestsupport.h"
+
+namespace {
+
+bool WaitUntilExposed(QOpenGLWidget& widget) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < 5000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (widget.windowHandle() && widget.windowHandle()->isExposed() && widget.isValid()) return true;
+  }
+  return false;
+}
+
+QString Name(QRgb c) { return QColor(c).name(); }
+
+TEST(KavrelView, ClearsToThePreferencesBackgroundWithoutAPage) {
+  struct Case {
+    const char* name;
+    std::array<float, 4> background;
+    QRgb expected;
+  };
+  const Case cases[] = {
+      {"start value", CDisplayPrefs().background, qRgb(255, 255, 255)},
+      {"dark blue-green", {0.0f, 0.2f, 0.4f, 1.0f}, qRgb(0, 51, 102)},
+  };
+  for (const Case& c : cases) {
+    SeamRecorders seams;
+    g_strProgramFolder = PictureFolder();
+    g_prefs.background = c.background;
+    CKavrelView view;
+    EXPECT_EQ(g_pKavrelView, &view);
+    view.resize(80, 60);
+    view.show();
+    ASSERT_TRUE(WaitUntilExposed(view)) << "the view never got a GL context on the display";
+
+    const QImage picture = view.grabFramebuffer();
+    ASSERT_FALSE(picture.isNull()) << c.name;
+    for (const QPoint p : {QPoint(0, 0), QPoint(picture.width() / 2, picture.height() / 2),
+                           QPoint(picture.width() - 1, picture.height() - 1)})
+      EXPECT_EQ(Name(picture.pixel(p)).toStdString(), Name(c.expected).toStdString()) << c.name;
+  }
+  EXPECT_EQ(g_pKavrelView, nullptr);
+}
+
+TEST(KavrelView, GetsAFixedFunctionContextAndItsResources) {
+  SeamRecorders seams;
+  g_strProgramFolder = PictureFolder();
+  CKavrelView view;
+  view.resize(40, 30);
+  view.show();
+  ASSERT_TRUE(WaitUntilExposed(view));
+  const QSurfaceFormat format = view.context()->format();
+  EXPECT_NE(format.profile(), QSurfaceFormat::CoreProfile);
+  EXPECT_GE(std::pair(format.majorVersion(), format.minorVersion()), std::pair(2, 1));
+  EXPECT_GE(format.depthBufferSize(), 24);
+  EXPECT_GE(format.stencilBufferSize(), 8);
+  EXPECT_TRUE(view.Renderer().IsInitialised());
+  EXPECT_NE(g_nShapeListBase, 0u);
+  EXPECT_NE(g_nPictureTextures[14], 0u);
+  EXPECT_TRUE(seams.notifier->shown.empty());
+  EXPECT_EQ(g_nViewWidth, 40);
+  EXPECT_EQ(g_nViewHeight, 30);
+}
+
+TEST(KavrelView, DrawsTheCurrentPage) {
+  SeamRecorders seams;
+  g_strProgramFolder = PictureFolder();
+  ViewQuaternion = kQuatIdentity;
+  g_nAxesMode = 0;
+  CGPage page;
+  SetCurrentPage(&page);
+  auto* point = new CGVertex(page.m_nNextId++, page.m_nNextVertex++, QStringLiteral("A"), 2, 1, 0);
+  point->m_rgbaColor = RGBA{0, 0, 255, 255};
+  point->m_fSize = 10;
+  page.m_cells.SetAt(point->m_nId, point);
+
+  CKavrelView view;
+  view.resize(120, 100);
+  view.show();
+  ASSERT_TRUE(WaitUntilExposed(view));
+  const QImage picture = view.grabFramebuffer();
+  const double ratio = view.devicePixelRatioF();
+  // World (2, 1) at 20 pixels per unit from the centre.
+  const QPoint at(static_cast<int>((60 + 40) * ratio), static_cast<int>((50 - 20) * ratio));
+  EXPECT_EQ(Name(picture.pixel(at)).toStdString(), "#0000ff");
+  EXPECT_EQ(Name(picture.pixel(QPoint(5, 5))).toStdString(), "#ffffff");
+  SetCurrentPage(nullptr);
+}
+
+}  // namespace

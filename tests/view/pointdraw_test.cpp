@@ -1,0 +1,228 @@
+// How a plain point draws itself in each pass: point sizes and colours, the
+// passes each style draws in, the lit ball, hidden and undefined points,
+// and picking by point and by label.
+#include <GL/gl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/glresources.h"
+#include "model/vertexarray.h"
+#include "view/shapelists.h"
+#include "viewtestsupport.h"
+
+namespace {
+
+class PointDraw : public PageGlTest {
+ protected:
+  void SetUp() override {
+    PageGlTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    g_nShapeListBase = BuildShapeLists();
+    point = AddPoint(3, 4, 0);
+    point->m_bLabelHidden = 1;
+  }
+  float PointSizeAfter(const std::function<void()>& draw) {
+    glPointSize(1);
+    draw();
+    float size = 0;
+    glGetFloatv(GL_POINT_SIZE, &size);
+    return size;
+  }
+  std::array<int, 3> ColourAfter(const std::function<void()>& draw) {
+    glColor3f(0.5f, 0.5f, 0.5f);
+    draw();
+    float c[4];
+    glGetFloatv(GL_CURRENT_COLOR, c);
+    return {int(std::lround(c[0] * 255)), int(std::lround(c[1] * 255)), int(std::lround(c[2] * 255))};
+  }
+
+  CGVertex* point = nullptr;
+};
+
+TEST_F(PointDraw, SelectedPointsGrowBy3UpTo20) {
+  struct Case {
+    float size;
+    bool selected;
+    BOOL ownColours;
+    float expected;
+  };
+  const Case cases[] = {
+      {6, false, 1, 6}, {6, true, 1, 9},   {16, true, 1, 19}, {17, true, 1, 20},
+      {25, true, 1, 20}, {6, true, 0, 6},  // without own colours the size stays
+  };
+  for (const Case& c : cases) {
+    point->m_fSize = c.size;
+    point->m_bSelected = c.selected;
+    g_bOwnColors = c.ownColours;
+    EXPECT_EQ(PointSizeAfter([this] { point->Draw(); }), c.expected)
+        << "size " << c.size << (c.selected ? " selected" : "") << " own colours " << c.ownColours;
+  }
+}
+
+TEST_F(PointDraw, ColourIsHighlightInvertedOrOwn) {
+  point->m_rgbaColor = RGBA{200, 100, 50, 255};
+  struct Case {
+    bool selected, hovered;
+    BOOL ownColours;
+    std::array<int, 3> expected;
+  };
+  const Case cases[] = {
+      {false, false, 1, {200, 100, 50}},
+      {true, false, 1, {255, 0, 255}},
+      {true, true, 1, {255, 0, 255}},  // selection wins
+      {false, true, 1, {55, 155, 205}},
+      {true, false, 0, {128, 128, 128}},  // the caller's colour stays
+  };
+  for (const Case& c : cases) {
+    point->m_bSelected = c.selected;
+    point->m_bHovered = c.hovered;
+    g_bOwnColors = c.ownColours;
+    EXPECT_EQ(ColourAfter([this] { point->Draw(); }), c.expected)
+        << c.selected << c.hovered << c.ownColours;
+  }
+}
+
+TEST_F(PointDraw, LabelColourIsSetEvenWithoutOwnColours) {
+  point->m_bLabelHidden = 0;
+  point->m_nLabelMode = 1;
+  point->m_rgbaLabel = RGBA{10, 20, 30, 255};
+  g_bOwnColors = 0;
+  EXPECT_EQ(ColourAfter([this] { point->Draw(); }), (std::array<int, 3>{10, 20, 30}));
+}
+
+// Which operations draw the point itself (a GL point) or the ball.
+TEST_F(PointDraw, EachStyleDrawsInItsOwnPass) {
+  struct Op {
+    const char* name;
+    std::function<void(CGVertex&)> call;
+  };
+  const Op ops[] = {
+      {"Draw", [](CGVertex& p) { p.Draw(); }},
+      {"DrawVisibleEdges", [](CGVertex& p) { p.DrawVisibleEdges(); }},
+      {"DrawLit", [](CGVertex& p) { p.DrawLit(); }},
+      {"DrawLitLate", [](CGVertex& p) { p.DrawLitLate(TRUE); }},
+      {"DrawFlat", [](CGVertex& p) { p.DrawFlat(); }},
+      {"DrawFill", [](CGVertex& p) { p.DrawFill(); }},
+      {"DrawHiddenEdges", [](CGVertex& p) { p.DrawHiddenEdges(); }},
+      {"DrawTranslucent", [](CGVertex& p) { p.DrawTranslucent(); }},
+      {"DrawDepthOnly", [](CGVertex& p) { p.DrawDepthOnly(); }},
+  };
+  struct Case {
+    BYTE style;
+    std::string points;  // ops that drew one GL point, by initial
+    std::string balls;   // ops that drew the sphere
+  };
+  // D Draw, V DrawVisibleEdges, L DrawLit, T DrawLitLate, F DrawFlat
+  const Case cases[] = {
+      {0, "DF", ""}, {1, "VF", ""}, {2, "F", ""}, {3, "F", ""}, {4, "F", "LT"}, {5, "F", "LT"}, {9, "F", "LT"},
+  };
+  const char initials[] = "DVLTFfhtd";
+  for (const Case& c : cases) {
+    point->m_nStyle = c.style;
+    std::string points, balls;
+    for (size_t i = 0; i < std::size(ops); ++i) {
+      const Captured drawn = CaptureFeedback([&] { ops[i].call(*point); });
+      if (drawn.points == 1 && drawn.polygons == 0) points += initials[i];
+      if (drawn.polygons > 0) balls += initials[i];
+      EXPECT_LE(drawn.points, 1) << ops[i].name;
+    }
+    EXPECT_EQ(points, c.points) << "style " << int(c.style);
+    EXPECT_EQ(balls, c.balls) << "style " << int(c.style);
+  }
+}
+
+TEST_F(PointDraw, BallIsTheUnitSphereScaledToThePoint) {
+  point->m_nStyle = 5;
+  point->m_fSize = 40;  // radius 2
+  glScalef(4, 4, 4);
+  const Captured ball = CaptureFeedback([this] { point->DrawLitLate(FALSE); });
+  ASSERT_GT(ball.polygons, 48 * 20);
+  float minX = 1e9f, maxX = -1e9f;
+  for (const FeedbackVertex& v : ball.vertices) {
+    minX = std::min(minX, v.x);
+    maxX = std::max(maxX, v.x);
+  }
+  // Centre x = 32 + 4 * 3, radius 4 * 2 pixels.
+  EXPECT_NEAR(minX, 44 - 8, 0.05);
+  EXPECT_NEAR(maxX, 44 + 8, 0.05);
+}
+
+TEST_F(PointDraw, HiddenOrUndefinedPointsDrawNothingAnywhere) {
+  point->m_bLabelHidden = 0;
+  point->m_nLabelMode = 1;
+  for (BYTE style : {BYTE(0), BYTE(1), BYTE(5)}) {
+    for (int variant = 0; variant < 2; ++variant) {
+      point->m_nStyle = style;
+      point->m_bHidden = variant == 0;
+      point->m_bDefined = variant != 0 ? false : true;
+      const Captured drawn = CaptureFeedback([this] {
+        point->Draw();
+        point->DrawVisibleEdges();
+        point->DrawLit();
+        point->DrawLitLate(TRUE);
+        point->DrawFlat();
+      });
+      EXPECT_EQ(drawn.points + drawn.lines + drawn.polygons + drawn.bitmaps, 0)
+          << "style " << int(style) << (variant == 0 ? " hidden" : " undefined");
+      GLuint buffer[64];
+      glSelectBuffer(64, buffer);
+      glRenderMode(GL_SELECT);
+      glInitNames();
+      glPushName(0);
+      point->DrawForPick(3);
+      point->DrawForPick(0);
+      EXPECT_EQ(glRenderMode(GL_RENDER), 0) << "style " << int(style);
+    }
+  }
+}
+
+TEST_F(PointDraw, ASlotOutsideTheArrayIsNotRead) {
+  point->VertexIndex = VertexArraySlots();
+  const Captured drawn = CaptureFeedback([this] {
+    point->Draw();
+    point->DrawFlat();
+  });
+  EXPECT_EQ(drawn.points, 0);
+}
+
+// Names hit by a pick of mode `mode` over the whole view.
+std::vector<std::vector<GLuint>> PickNames(CGVertex& p, int mode) {
+  GLuint buffer[256];
+  glSelectBuffer(256, buffer);
+  glRenderMode(GL_SELECT);
+  glInitNames();
+  glPushName(0);
+  p.DrawForPick(mode);
+  const GLint hits = glRenderMode(GL_RENDER);
+  std::vector<std::vector<GLuint>> names;
+  const GLuint* h = buffer;
+  for (GLint i = 0; i < hits; ++i) {
+    names.emplace_back(h + 3, h + 3 + h[0]);
+    h += 3 + h[0];
+  }
+  return names;
+}
+
+TEST_F(PointDraw, PickNamesByMode) {
+  const GLuint id = point->m_nId;
+  g_vLabelPickU[0] = 1;
+  g_vLabelPickV[1] = 1;
+  struct Case {
+    int mode;
+    BOOL labelHidden;
+    std::vector<std::vector<GLuint>> names;
+  };
+  const Case cases[] = {
+      {0, 0, {{3, id}}},           {0, 1, {}},
+      {1, 0, {}},                  {2, 0, {{1, id}}},
+      {3, 0, {{1, id}, {3, id}}},  {3, 1, {{1, id}}},
+  };
+  for (const Case& c : cases) {
+    point->m_bLabelHidden = c.labelHidden;
+    EXPECT_EQ(PickNames(*point, c.mode), c.names) << "mode " << c.mode << " label hidden " << c.labelHidden;
+  }
+}
+
+}  // namespace
