@@ -1,14 +1,19 @@
 // One formula: the node tree read from VOD mark-up, with the default font
 // and colours its nodes inherit.  It writes the formula back as mark-up, as
-// linear text and as a .vod file.  Objects that show formulas store their
-// mark-up, never the tree, so the tree stores nothing when serialized.
+// linear text and as a .vod file, and draws it as a picture, a keyed RGBA
+// texture, a .bmp file and an .emf file.  Objects that show formulas store
+// their mark-up, never the tree, so the tree stores nothing when serialized.
 #pragma once
+#include <QByteArray>
+#include <QImage>
 #include <QString>
+#include <vector>
 
 #include "formula/logfont.h"
 #include "platform/runtimeclass.h"
 
 class CNode;
+class CFormulaDC;
 
 class CBinTree : public CObject {
   DECLARE_SERIAL(CBinTree)
@@ -37,6 +42,29 @@ class CBinTree : public CObject {
   QString GetText(int mode) const;
   bool IsEmpty() const;
 
+  // Lays the formula out on `dc` and places the root at the origin.  False
+  // without a root, and for a formula too large to lay out (checked before
+  // any measuring, so that no sum of extents can overflow).
+  bool Layout(CFormulaDC& dc);
+  // The formula on the background colour, drawn in the default font, pen
+  // and colour; null without a root or when the picture would be too large.
+  QImage RenderToBitmap();
+  // RenderToBitmap as keyed RGBA: background pixels get `alpha`.
+  std::vector<BYTE> RenderToMask(int* width, int* height, BYTE alpha);
+  // A .bmp of the formula in the root's font and colour on white.
+  bool SaveBmpFile(const QString& path);
+  // An enhanced metafile of the formula, or of its selected part, drawn with
+  // the layout made last; empty without a root.
+  QByteArray RenderToEmf(bool selectionOnly);
+  bool SaveEmf(const QString& path);
+  // The same drawing as a picture on the background colour, for clipboards
+  // that take images: the whole formula, or the selected part cut to where
+  // it lies.  Null when nothing is drawn or the picture would be too large.
+  QImage RenderToPicture(bool selectionOnly);
+  // Pixels from the top of the laid-out formula to the baseline of its only
+  // line (of the whole box when it has several lines); 0 without a root.
+  int GetBaseline() const;
+
   // UTF-16LE with a byte-order mark, no terminator.
   bool SaveVodFile(const QString& path) const;
   // False when the file cannot be read, is no .vod file or holds no formula.
@@ -53,6 +81,14 @@ class CBinTree : public CObject {
   static constexpr int kMaxDepth = 192;
   // .vod files larger than this are refused before reading.
   static constexpr qint64 kMaxVodFileBytes = qint64(8) << 20;
+  // Pictures larger than this are not made.
+  static constexpr int kMaxPictureSide = 16384;
+  static constexpr qint64 kMaxPicturePixels = qint64(32) << 20;
+
+ private:
+  // Draws with the layout made last, after selecting the default font, pen
+  // and colour that layout was made with.
+  void DrawWithLastLayout(CFormulaDC& dc, bool selectionOnly);
 };
 
 inline const QString kEmptyVod = QStringLiteral("<#><l></l></#>");

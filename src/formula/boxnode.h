@@ -11,6 +11,9 @@ class CBoxNode : public CContainerNode {
   // deleted).  The row holds the caret.
   CBoxNode(CNode* parent, CNode* content);
 
+  // Rows stacked left-aligned with a third of the font height between them.
+  void Layout(CFormulaDC& dc) override;
+  void DrawSelection(CFormulaDC& dc) override;
   QString ToVod(bool selectedOnly) const override;
   QString ToText(bool selectedOnly) const override;
   void SetFont(COLORREF colour, const LOGFONT& font, bool selectedOnly, int part) override;
@@ -34,6 +37,8 @@ class CMatrixNode : public CContainerNode {
   // Sides are kept within 1 to kMaxSide, the range the matrix dialog offers.
   CMatrixNode(CNode* parent, int rows, int columns, CNode* content);
 
+  // Cells centred in their columns and aligned on each grid row's baseline.
+  void Layout(CFormulaDC& dc) override;
   bool Normalize() override;
 
   // The number of columns: the variant, 2 when it gives none.

@@ -10,6 +10,14 @@ class CContainerNode : public CNode {
   CContainerNode();
   ~CContainerNode() override;
 
+  // A bare container takes no room of its own: its children are laid out
+  // where they stand.
+  void Layout(CFormulaDC& dc) override;
+  void Offset(int x, int y) override;
+  // With the node's own font and colour, every child in order.
+  void Draw(CFormulaDC& dc) override;
+  // Forwarded to the active child.
+  void DrawSelection(CFormulaDC& dc) override;
   bool AddChild(CNode* node, int position) override;
   QString ToVod(bool selectedOnly) const override;
   QString ToText(bool selectedOnly) const override;

@@ -4,6 +4,7 @@
 // one to one onto them.
 #pragma once
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/types.h"
@@ -43,3 +44,17 @@ inline QString FitFaceName(const QString& face) { return face.left(kMaxFaceNameC
 // Bold antialiased "Times New Roman" of the given height: the font nodes and
 // trees start with.
 LOGFONT FormulaStartFont(std::int32_t height);
+
+inline constexpr BYTE SYMBOL_CHARSET = 2;
+inline constexpr BYTE GB2312_CHARSET = 134;
+// The Chinese face labels and formula texts are written in.
+inline const QString kSongtiFace = QString::fromUtf16(u"\u5B8B\u4F53");
+
+// Mark-up may carry any height; layout and drawing use it kept within this
+// bound (in pixels), so no sum of extents can overflow and no font is asked
+// for absurd sizes.  Real formulas stay far below it.
+inline constexpr std::int32_t kMaxFontHeight = 1000;
+inline std::int32_t ClampFontHeight(std::int32_t height) {
+  return std::clamp(height, -kMaxFontHeight, kMaxFontHeight);
+}
+inline std::int32_t LayoutHeight(const LOGFONT& lf) { return ClampFontHeight(lf.lfHeight); }

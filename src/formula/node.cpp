@@ -1,5 +1,7 @@
 #include "formula/node.h"
 
+#include "formula/formuladc.h"
+
 LOGFONT FormulaStartFont(std::int32_t height) {
   LOGFONT lf;
   lf.lfHeight = height;
@@ -103,3 +105,19 @@ void CNode::ResetCaret() {
   m_bSelected = 0;
   m_nSelStart = m_nSelEnd = 0;
 }
+
+void CNode::MeasureText(CFormulaDC& dc) {
+  if (m_strText.isEmpty()) {
+    m_rcInner = {};
+    return;
+  }
+  const QSize extent = dc.TextExtent(m_strText);
+  m_rcInner = {0, 0, extent.width(), extent.height()};
+}
+
+void CNode::Offset(int x, int y) {
+  m_rcPlaced = m_rcLayout.Moved(x, y);
+  m_rcPlacedInner = m_rcInner.Moved(m_rcPlaced.left, m_rcPlaced.top);
+}
+
+void CNode::DrawText(CFormulaDC& dc) { dc.TextOut(m_rcPlacedInner.left, m_rcPlacedInner.top, m_strText); }

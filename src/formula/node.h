@@ -4,12 +4,16 @@
 // rest flows down from its parent), and the caret and selection state the
 // formula editor keeps in the tree.
 //
-// Layout and drawing (rectangles, baseline, Layout, Offset, Draw) join this
-// class with the renderer; the model operations here need no device.
+// Layout measures a subtree on a drawing context and gives every node its
+// rectangle relative to its parent and its baseline; Offset then places the
+// subtree in device coordinates, where Draw paints it.
 #pragma once
 #include <QString>
 
 #include "formula/logfont.h"
+#include "formula/rect.h"
+
+class CFormulaDC;
 
 // Kind numbers of the mark-up elements, stored in every node.
 enum VodKind : int {
@@ -63,6 +67,19 @@ class CNode {
   CNode(const CNode&) = delete;
   CNode& operator=(const CNode&) = delete;
 
+  // The inner rectangle becomes the extent of the node's text in the
+  // selected font, empty for an empty text.
+  virtual void MeasureText(CFormulaDC& dc);
+  // Computes the layout rectangle, inner rectangle and baseline of the subtree.
+  virtual void Layout(CFormulaDC& dc) = 0;
+  // Places the subtree: the layout rectangle moved by (x, y).
+  virtual void Offset(int x, int y);
+  // The node's own text at the placed inner rectangle's top-left corner.
+  virtual void DrawText(CFormulaDC& dc);
+  virtual void Draw(CFormulaDC& dc) = 0;
+  // Draws only the selected part.
+  virtual void DrawSelection(CFormulaDC& dc) = 0;
+
   // Takes ownership when true.  position -1 appends.
   virtual bool AddChild(CNode* node, int position) = 0;
   // Mark-up of the subtree, or of its selected part only.
@@ -104,6 +121,15 @@ class CNode {
   LOGFONT m_lf;
   BOOL m_bColorSet = FALSE;
   DWORD m_dwFontMask = 0;
+
+  // Layout results.
+  RECT m_rcLayout;       // relative to the parent's top-left corner
+  RECT m_rcInner;        // relative to the node's own top-left corner
+  int m_nBaseline = 0;   // from the top of the layout rectangle
+  RECT m_rcPlaced;       // device coordinates, set by Offset
+  RECT m_rcPlacedInner;
+  int m_nSelLeft = 0;    // x range of a run's selected characters
+  int m_nSelRight = 0;
 
   // Caret and selection.  In a row the caret index is the gap before child
   // n; in a box the active row; elsewhere the active child's slot.

@@ -9,6 +9,11 @@ class CRowNode : public CContainerNode {
   // empty run (other content is deleted); that run holds the caret.
   CRowNode(CNode* parent, CNode* content);
 
+  // Children side by side on a common baseline; an empty row is a
+  // placeholder 0.6 of the font height wide.
+  void Layout(CFormulaDC& dc) override;
+  void Draw(CFormulaDC& dc) override;
+  void DrawSelection(CFormulaDC& dc) override;
   QString ToVod(bool selectedOnly) const override;
   QString ToText(bool selectedOnly) const override;
   void SetFont(COLORREF colour, const LOGFONT& font, bool selectedOnly, int part) override;

@@ -18,6 +18,14 @@ class CStandardNode : public CNode {
   CStandardNode(CNode* parent, int boxes, CNode* content);
   ~CStandardNode() override;
 
+  // The first box, the node text and the second box side by side on one
+  // baseline.
+  void Layout(CFormulaDC& dc) override;
+  void Offset(int x, int y) override;
+  // With the node's own pen and font: the sign (DrawText), then both boxes.
+  void Draw(CFormulaDC& dc) override;
+  // Forwarded to the active box.
+  void DrawSelection(CFormulaDC& dc) override;
   bool AddChild(CNode* node, int index) override;
   QString ToVod(bool selectedOnly) const override;
   QString ToText(bool selectedOnly) const override;
@@ -29,6 +37,11 @@ class CStandardNode : public CNode {
 
   // The first box, else the second, else this node.
   virtual CNode* GetFirstBox();
+
+  // Width, height and baseline of a laid-out box.
+  struct Extent {
+    int w = 0, h = 0, b = 0;
+  };
 
   // The box places.  A place may hold a "c", "i", "s" or "t" node directly
   // (a base followed by its script pair); normalising leaves those unwrapped.
@@ -47,6 +60,20 @@ class CStandardNode : public CNode {
   QString Markup(const QString& tailMarkup) const;
   static QString TextOf(const CNode* box);
 
+  // Lays out a box place; a missing box answers `missing`, or nothing.
+  static Extent LayOutBox(CFormulaDC& dc, CNode* box, Extent missing);
+  static Extent LayOutBox(CFormulaDC& dc, CNode* box);
+  static void Place(CNode* box, int x, int y);
+  // The process-wide glyph font at a height (and width, 0 for the face's own).
+  static LOGFONT GlyphFont(std::int32_t height, std::int32_t width);
+  // The sign in the glyph font at 1.25 times the node's height: measured
+  // into the inner rectangle, or drawn at its placed top-left corner.
+  void MeasureSign(CFormulaDC& dc);
+  void DrawSign(CFormulaDC& dc);
+  // Sums and limits: the upper part, the sign (measured into the inner
+  // rectangle) and the lower part centred in one column.
+  void StackAroundSign(Extent lower, Extent upper);
+
  private:
   void MakeBoxes(CNode* parent, int boxes, CNode* content);
   void CaretToBox(bool toEnd);
@@ -57,6 +84,10 @@ class CDivisionNode : public CStandardNode {
   CDivisionNode();
   CDivisionNode(CNode* parent, CNode* content);
 
+  void Layout(CFormulaDC& dc) override;
+  // The fraction bar.
+  void DrawText(CFormulaDC& dc) override;
+
  protected:
   QString LinearText() const override;
 };
@@ -66,6 +97,10 @@ class CNthRootNode : public CStandardNode {
   CNthRootNode();
   // variant 2 makes the radicand alone; any other also an index box.
   CNthRootNode(CNode* parent, int variant, CNode* content);
+
+  void Layout(CFormulaDC& dc) override;
+  // The radical sign and its overbar.
+  void DrawText(CFormulaDC& dc) override;
 
  protected:
   CNthRootNode(int kind, const QString& tag, CNode* parent, int variant, CNode* content);
@@ -85,12 +120,16 @@ class CSupNode : public CStandardNode {
  public:
   CSupNode();
   CSupNode(CNode* parent, CNode* content);
+
+  void Layout(CFormulaDC& dc) override;
 };
 
 class CSubNode : public CStandardNode {
  public:
   CSubNode();
   CSubNode(CNode* parent, CNode* content);
+
+  void Layout(CFormulaDC& dc) override;
 };
 
 // Subscript (first box) and superscript (second box) beside a base.
@@ -98,12 +137,18 @@ class CSupbNode : public CStandardNode {
  public:
   CSupbNode();
   explicit CSupbNode(CNode* parent);
+
+  // Aligned to the first box of a "d" parent, the base the scripts belong to.
+  void Layout(CFormulaDC& dc) override;
 };
 
 class CIntegralNode : public CStandardNode {
  public:
   CIntegralNode();
   explicit CIntegralNode(CNode* parent);
+
+  void Layout(CFormulaDC& dc) override;
+  void DrawText(CFormulaDC& dc) override { DrawSign(dc); }
 
  protected:
   QString LinearText() const override;
@@ -117,6 +162,9 @@ class CSumNode : public CStandardNode {
   CSumNode();
   explicit CSumNode(CNode* parent, char16_t sign = kSumSign);
 
+  void Layout(CFormulaDC& dc) override;
+  void DrawText(CFormulaDC& dc) override { DrawSign(dc); }
+
  protected:
   QString LinearText() const override;
 };
@@ -124,6 +172,8 @@ class CSumNode : public CStandardNode {
 class CLimNode : public CStandardNode {
  public:
   CLimNode();
+
+  void Layout(CFormulaDC& dc) override;
 
  protected:
   QString LinearText() const override;
@@ -137,6 +187,8 @@ class CBraceNode : public CStandardNode {
   CBraceNode();
   CBraceNode(CNode* parent, CNode* content, const QString& pair = kRoundPair);
 
+  void Layout(CFormulaDC& dc) override;
+  void DrawText(CFormulaDC& dc) override;
   QString ToVod(bool selectedOnly) const override;
 
  protected:
@@ -148,12 +200,19 @@ class CVectorNode : public CStandardNode {
  public:
   CVectorNode();
   CVectorNode(CNode* parent, CNode* content);
+
+  void Layout(CFormulaDC& dc) override;
+  // Variant 2 (and any unknown one) sets the node text to the arc it draws.
+  void DrawText(CFormulaDC& dc) override;
 };
 
 // Text above and below an arrow of one of 14 variants.
 class CArrowsNode : public CStandardNode {
  public:
   CArrowsNode();
+
+  void Layout(CFormulaDC& dc) override;
+  void DrawText(CFormulaDC& dc) override;
 };
 
 // The plain character a symbol-font bracket stands for in linear text.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "formula/formuladc.h"
+#include "formula/nodeframe.h"
 #include "formula/rownode.h"
 #include "formula/vodmarkup.h"
 
@@ -93,4 +95,65 @@ int CTextNode::SplitSelection(CRowNode* row, int index, int* shift) {
   SelectWhole();
   *shift = 1;
   return 2;
+}
+
+namespace {
+const QString kPlaceholder = QStringLiteral("?");
+}
+
+void CTextNode::MeasureText(CFormulaDC& dc) {
+  m_arrWidths.clear();
+  QSize extent;
+  if (m_strText.isEmpty()) {
+    extent = dc.TextExtent(kPlaceholder);
+    m_arrWidths.push_back(extent.width());
+  } else {
+    extent = dc.TextExtent(m_strText);
+    m_arrWidths.reserve(static_cast<size_t>(m_strText.size()));
+    for (QChar c : m_strText) m_arrWidths.push_back(dc.TextExtent(QString(c)).width());
+  }
+  m_rcInner = m_rcLayout = {0, 0, extent.width(), extent.height()};
+  m_nBaseline = extent.height() / 2;
+}
+
+void CTextNode::Layout(CFormulaDC& dc) {
+  CNodeFrame frame(dc, *this);
+  MeasureText(dc);
+}
+
+void CTextNode::DrawText(CFormulaDC& dc) {
+  dc.TextOut(m_rcPlacedInner.left, m_rcPlacedInner.top, m_strText.isEmpty() ? kPlaceholder : m_strText);
+}
+
+void CTextNode::Draw(CFormulaDC& dc) {
+  CNodeFrame frame(dc, *this);
+  DrawText(dc);
+}
+
+void CTextNode::UpdateSelectionSpan() {
+  if (m_strText.isEmpty()) {
+    m_nSelLeft = m_rcPlaced.left;
+    m_nSelRight = m_rcPlaced.right;
+    return;
+  }
+  const int length = static_cast<int>(m_strText.size());
+  const int start = std::clamp(m_nSelStart, 0, length), end = std::clamp(m_nSelEnd, start, length);
+  // Widths from an older measurement may not cover the text any more.
+  auto widthOf = [this](int i) { return i < static_cast<int>(m_arrWidths.size()) ? m_arrWidths[size_t(i)] : 0; };
+  int x = m_rcPlaced.left;
+  for (int i = 0; i < start; ++i) x += widthOf(i);
+  m_nSelLeft = x;
+  for (int i = start; i < end; ++i) x += widthOf(i);
+  m_nSelRight = x;
+}
+
+void CTextNode::DrawSelection(CFormulaDC& dc) {
+  CNodeFrame frame(dc, *this, FONT_ALL);
+  if (m_strText.isEmpty()) {
+    dc.TextOut(m_rcPlaced.left, m_rcPlaced.top, kPlaceholder);
+    return;
+  }
+  if (!HasSelection()) return;
+  UpdateSelectionSpan();
+  dc.TextOut(m_nSelLeft, m_rcPlaced.top, SelectedText());
 }

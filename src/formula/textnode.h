@@ -1,5 +1,7 @@
 // A text run ("e"): characters in one font and colour, a leaf inside a row.
 #pragma once
+#include <vector>
+
 #include "formula/node.h"
 
 class CRowNode;
@@ -10,6 +12,14 @@ class CTextNode : public CNode {
   // Holds the text with the caret at its end.
   explicit CTextNode(const QString& text);
 
+  // Measures the whole text and each character alone; an empty run
+  // measures the placeholder "?".  The baseline is half the cell height.
+  void MeasureText(CFormulaDC& dc) override;
+  void Layout(CFormulaDC& dc) override;
+  void DrawText(CFormulaDC& dc) override;
+  void Draw(CFormulaDC& dc) override;
+  // Only the selected characters, in the run's full font.
+  void DrawSelection(CFormulaDC& dc) override;
   bool AddChild(CNode*, int) override { return false; }
   QString ToVod(bool selectedOnly) const override;
   QString ToText(bool selectedOnly) const override;
@@ -30,6 +40,12 @@ class CTextNode : public CNode {
   // The selection flag is set over at least one character.
   bool HasSelection() const;
   QString SelectedText() const;
+  // Stores the x range of the selected characters in m_nSelLeft and
+  // m_nSelRight (the placed left and right edges for an empty run).
+  void UpdateSelectionSpan();
+
+  // Advance of each character as last measured (one entry, "?", when empty).
+  std::vector<int> m_arrWidths;
 
  private:
   // A new run with this run's font, colour and override marks.
