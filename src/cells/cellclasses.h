@@ -2,5 +2,6 @@
 // them by name.
 #pragma once
 
-// Registers CGLine and CGFace; calling it again is harmless.
+// Registers the line, face and circle classes; calling it again is
+// harmless.
 void RegisterCellClasses();

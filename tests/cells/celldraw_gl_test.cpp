@@ -71,20 +71,6 @@ TEST_F(CellDrawing, LitFaceSeenFromBehindShowsItsSecondColour) {
   EXPECT_GT(qBlue(back), qRed(back) + 60) << std::hex << back;
 }
 
-// A 2 x 2 picture: red, green along the bottom row, blue, yellow above.
-GLuint MakePicture() {
-  const GLubyte texels[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
-  GLuint texture = 0;
-  glGenTextures(1, &texture);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE, texels);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  glBindTexture(GL_TEXTURE_2D, 0);
-  return texture;
-}
-
 TEST_F(CellDrawing, PicturedFaceShowsItsPictureInBothStyles) {
   const GLuint texture = MakePicture();
   g_nPictureTextures[4] = texture;  // picture number 5
@@ -289,32 +275,6 @@ TEST_F(CellDrawing, LabelInListModeIsBuiltOnceFromTheName) {
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-// GL_SELECT over a 3 x 3 pixel window around (x, y) in window coordinates.
-std::vector<std::vector<GLuint>> Pick(CGCell& cell, int mode, int x, int y, int width, int height) {
-  GLuint buffer[64] = {};
-  glSelectBuffer(64, buffer);
-  glRenderMode(GL_SELECT);
-  glInitNames();
-  glPushName(0);
-  GLint viewport[4];
-  glGetIntegerv(GL_VIEWPORT, viewport);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPickMatrix(x + 0.5, y + 0.5, 3, 3, viewport);
-  glOrtho(0, width, 0, height, -100, 100);
-  glMatrixMode(GL_MODELVIEW);
-  cell.DrawForPick(mode);
-  const GLint count = glRenderMode(GL_RENDER);
-  std::vector<std::vector<GLuint>> hits;
-  const GLuint* p = buffer;
-  for (GLint i = 0; i < count; ++i) {
-    hits.emplace_back(p + 3, p + 3 + p[0]);
-    p += 3 + p[0];
-  }
-  return hits;
-}
-
-using Names = std::vector<std::vector<GLuint>>;
 
 TEST_F(CellDrawing, PicksLinesFacesAndLabelsUnderTheirKindCodes) {
   UseVertexArray();

@@ -23,6 +23,7 @@ struct CommonRecord {
   DWORD param3 = 0;
   std::vector<unsigned> parents;
   std::vector<unsigned> children;
+  std::int32_t paramB = 0;
 };
 
 inline RecordBytes& AppendCommonRecord(RecordBytes& b, const CommonRecord& r) {
@@ -30,7 +31,7 @@ inline RecordBytes& AppendCommonRecord(RecordBytes& b, const CommonRecord& r) {
   b.f32(r.anchor[0]).f32(r.anchor[1]).f32(r.anchor[2]);
   b.u8(r.colour.r).u8(r.colour.g).u8(r.colour.b).u8(r.colour.a).u8(0).u8(0).u8(0).u8(255);
   b.f32(0).u32(0).u32(0).u32(r.param3).str("");
-  b.u8(0).f32(2.0f).u8(0).i32(0).i32(0).i32(0).str("");
+  b.u8(0).f32(2.0f).u8(0).i32(0).i32(r.paramB).i32(0).str("");
   b.i32(0).i32(0).i32(0).i32(0).i32(0).str("");
   b.u16(static_cast<unsigned>(r.parents.size()));
   for (unsigned id : r.parents) b.u16(id);

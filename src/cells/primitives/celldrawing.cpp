@@ -16,8 +16,8 @@ void SetOwnColour(const CGCell& cell) {
   SetGlColour(cell.m_bSelected ? g_prefs.rgbaSelection : cell.m_rgbaColor);
 }
 
-CellLineWidth::CellLineWidth(const CGCell& cell) : m_bChanged(cell.m_fSize != g_prefs.fLineWidth) {
-  if (m_bChanged) glLineWidth(cell.m_fSize);
+CellLineWidth::CellLineWidth(float width) : m_bChanged(width != g_prefs.fLineWidth) {
+  if (m_bChanged) glLineWidth(width);
 }
 
 void CellLineWidth::Restore() {

@@ -12,11 +12,13 @@ void SetInvertedColour(const RGBA& c);
 // that a containing object's colour stays in force.
 void SetOwnColour(const CGCell& cell);
 
-// The cell's size as the GL line width for its lifetime, when it differs
-// from the default line width, which is put back afterwards.
+// The cell's size (or a given width) as the GL line width for its
+// lifetime, when it differs from the default line width, which is put back
+// afterwards.
 class CellLineWidth {
  public:
-  explicit CellLineWidth(const CGCell& cell);
+  explicit CellLineWidth(const CGCell& cell) : CellLineWidth(cell.m_fSize) {}
+  explicit CellLineWidth(float width);
   CellLineWidth(const CellLineWidth&) = delete;
   CellLineWidth& operator=(const CellLineWidth&) = delete;
   ~CellLineWidth() { Restore(); }

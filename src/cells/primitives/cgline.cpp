@@ -184,14 +184,7 @@ BOOL CGLine::NearestToRay(float out[3], double* t, double* distance, int clampAl
     }
   }
   *t = param;
-  const WideVec q = kvmath::Widen(out) - N;
-  const double r2 = kvmath::Norm2(r);
-  if (r2 <= 1e-5) {
-    *distance = std::sqrt(kvmath::Norm2(q));
-  } else {
-    const double along = kvmath::Dot(q, r);
-    *distance = kvmath::SqrtClamped(kvmath::Norm2(q) - along * along / r2);
-  }
+  *distance = kvmath::DistanceFromLine(kvmath::Widen(out), N, r);
   return TRUE;
 }
 

@@ -23,4 +23,14 @@ inline void StoreFloat(const WideVec& v, float out[3]) {
   out[2] = static_cast<float>(v.z);
 }
 
+// The distance of point p from the line N + s r, as the nearest-to-ray
+// queries report it: the distance from N when r is (almost) no direction.
+inline double DistanceFromLine(const WideVec& p, const WideVec& N, const WideVec& r) {
+  const WideVec q = p - N;
+  const double r2 = Norm2(r);
+  if (r2 <= 1e-5) return std::sqrt(Norm2(q));
+  const double along = Dot(q, r);
+  return SqrtClamped(Norm2(q) - along * along / r2);
+}
+
 }  // namespace kvmath

@@ -1,0 +1,418 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "cells/primitives/arcangles.h"
+#include "cells/primitives/cgarc.h"
+#include "celltestsupport.h"
+#include "support/archiveerrors.h"
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+class ArcTest : public CellTest {
+ protected:
+  // A circle of radius r about (cx, cy, 0) in z = 0: u along x, v along y.
+  CGArc* Flat(float r, float start, float end, BYTE kind, float cx = 0, float cy = 0) {
+    auto* arc = new CGArc(page->m_nNextId++, cx, cy, 0, r, 0, 0, 0, r, 0, start, end, kind);
+    page->m_cells.SetAt(arc->m_nId, arc);
+    return arc;
+  }
+};
+
+void ExpectNear3(const float* got, double x, double y, double z, double tolerance = 1e-5) {
+  EXPECT_NEAR(got[0], x, tolerance);
+  EXPECT_NEAR(got[1], y, tolerance);
+  EXPECT_NEAR(got[2], z, tolerance);
+}
+
+TEST_F(ArcTest, DefaultCircleHasTheDocumentedFields) {
+  g_prefs.rgbaCurve = RGBA{10, 20, 30, 40};
+  CGArc arc;
+  EXPECT_EQ(arc.m_nId, 0);
+  ExpectNear3(arc.Center, 0, 0, 0);
+  ExpectNear3(arc.AxisU, 1, 1, 1);
+  ExpectNear3(arc.AxisV, 1, 1, 1);
+  EXPECT_EQ(arc.StartAngle, 0.0f);
+  EXPECT_EQ(arc.EndAngle, 6.2831855f);
+  EXPECT_EQ(arc.AutoRange, 1);
+  EXPECT_EQ(arc.LabelAngle, 1.0f);
+  ExpectNear3(arc.LabelOffset, 0.5, 0.5, 0.5);  // 10 pixels of 0.05
+  EXPECT_EQ(arc.Radius, 8.0f);
+  EXPECT_EQ(arc.Picture(), 0);
+  // Red, green and blue from the preferences; alpha stays the cell default.
+  EXPECT_EQ(arc.m_rgbaColor, (RGBA{10, 20, 30, 255}));
+}
+
+TEST_F(ArcTest, NewCircleTakesTheNextNameAndHangsItsLabelBesideAngleOne) {
+  CGArc* first = Flat(2, 0, 1.5f, kArcArc, 1, 2);
+  CGArc* second = Flat(3, 0, 1.5f, kArcDisc);
+  EXPECT_EQ(first->m_strName, "c1");
+  EXPECT_EQ(second->m_strName, "c2");
+  EXPECT_EQ(first->m_nSubKind, kArcArc);
+  EXPECT_TRUE(first->m_parents.empty());
+  EXPECT_TRUE(first->m_bDefined);
+  EXPECT_EQ(first->m_rgbaColor, (RGBA{0, 128, 0, 255}));
+  EXPECT_EQ(first->Radius, 2.0f);
+  EXPECT_EQ(second->Radius, 3.0f);
+  ExpectNear3(first->m_vLabelAnchor, 1 + 2 * std::cos(1.0) + 0.5, 2 + 2 * std::sin(1.0) + 0.5, 0.5);
+  // Recalculation keeps the label on the circle as it moves.
+  first->Center[2] = 4;
+  first->Recalculate();
+  EXPECT_NEAR(first->m_vLabelAnchor[2], 4.5, 1e-6);
+}
+
+TEST_F(ArcTest, NormalizeAnglesReducesBothAndRaisesAnEndBelowTheStart) {
+  const struct {
+    float start, end;
+    double wantStart, wantEnd;
+  } cases[] = {
+      {0, 1, 0, 1},
+      {1, 0.5f, 1, 0.5 + 6.2831855},  // the float full turn is added
+      {-0.5f, 0.5f, 2 * kPi - 0.5, 0.5 + 6.2831855},
+      {7, 8, 7 - 2 * kPi, 8 - 2 * kPi},
+      {-7, -6.5f, 4 * kPi - 7, 4 * kPi - 6.5},
+      {2, 20, 2, 20 - 6 * kPi + 6.2831855},
+  };
+  for (const auto& c : cases) {
+    CGArc arc;
+    arc.StartAngle = c.start;
+    arc.EndAngle = c.end;
+    arc.NormalizeAngles();
+    EXPECT_NEAR(arc.StartAngle, c.wantStart, 2e-6) << c.start << " " << c.end;
+    EXPECT_NEAR(arc.EndAngle, c.wantEnd, 2e-6) << c.start << " " << c.end;
+  }
+  // Angles too large for whole turns to be taken off still land in one turn.
+  CGArc huge;
+  huge.StartAngle = 1e30f;
+  huge.EndAngle = -3e29f;
+  huge.NormalizeAngles();
+  EXPECT_GE(huge.StartAngle, 0.0f);
+  EXPECT_LE(huge.StartAngle, 6.2831855f);
+  EXPECT_GE(huge.EndAngle, huge.StartAngle);
+  EXPECT_LE(huge.EndAngle - huge.StartAngle, 6.2831855f);
+}
+
+TEST_F(ArcTest, ArcOutlinesGetOneSegmentPerTenthOfARadianAndAtLeastFour) {
+  const struct {
+    float span;
+    int segments;
+  } cases[] = {{0.3f, 4}, {1.0f, 10}, {0.45f, 4}, {0.55f, 5}, {6.2831855f, 62},
+               {0, 4},    {-2, 4},    {kNaN, 4},   {1e30f, kMaxArcSegments}};
+  for (const auto& c : cases) EXPECT_EQ(ArcSegmentCount(c.span), c.segments) << c.span;
+}
+
+TEST_F(ArcTest, PointAtParameterRunsAlongTheRangeOrOnceRoundFromU) {
+  const struct {
+    BYTE kind;
+    double t;
+    double angle;
+  } cases[] = {
+      {kArcCircle, 0.5, kPi},  // not 1.0 + pi: circles start at u
+      {kArcDisc, 0.25, kPi / 2},
+      {kArcArc, 0.5, 1.5},
+      {kArcSector, -1, 1.0},  // clamped to the start
+      {kArcSegment, 3, 2.0},  // and to the end
+  };
+  for (const auto& c : cases) {
+    CGArc* arc = Flat(2, 1.0f, 2.0f, c.kind, 1, 0);
+    double out[3];
+    arc->PointAtParameter(out, c.t);
+    EXPECT_NEAR(out[0], 1 + 2 * std::cos(c.angle), 1e-6) << int(c.kind);
+    EXPECT_NEAR(out[1], 2 * std::sin(c.angle), 1e-6) << int(c.kind);
+    EXPECT_NEAR(out[2], 0, 1e-12) << int(c.kind);
+  }
+}
+
+TEST_F(ArcTest, NearestToRaySnapsToTheNearerEndOfAnArc) {
+  const struct {
+    BYTE kind;
+    float start, end;
+    double x, y;                // the ray runs down z through (x, y)
+    double angle, parameter;    // mode 0 and mode 1
+    double outAngle;            // where the answer lies on the circle
+  } cases[] = {
+      // Arc from 0 to pi/2: 3 pi / 2 is nearer the start, pi nearer the end.
+      {kArcArc, 0, float(kPi / 2), 0, -1, 0, 0, 0},
+      {kArcArc, 0, float(kPi / 2), -1, 0, float(kPi / 2), 1, kPi / 2},
+      {kArcArc, 0, float(kPi / 2), 1, 1, kPi / 4, 0.5, kPi / 4},
+      {kArcCircle, 0, float(kPi / 2), -1, 0, kPi, 0.5, kPi},
+      {kArcDisc, 0, 1, 0, -3, 1.5 * kPi, 0.75, 1.5 * kPi},
+      // A range across angle 0: the angle is raised into the range.
+      {kArcSector, 5, 7, std::cos(0.5), std::sin(0.5), 0.5 + 2 * kPi, 0, 0.5},
+  };
+  for (const auto& c : cases) {
+    CGArc* arc = Flat(2, c.start, c.end, c.kind);
+    RayDownZ(c.x, c.y);
+    float out[3];
+    double angle = -1, distance = -1;
+    ASSERT_TRUE(arc->NearestToRay(out, &angle, &distance, 0));
+    EXPECT_NEAR(angle, c.angle, 1e-6) << c.x << " " << c.y;
+    ExpectNear3(out, 2 * std::cos(c.outAngle), 2 * std::sin(c.outAngle), 0);
+    EXPECT_NEAR(distance, std::hypot(out[0] - c.x, out[1] - c.y), 1e-5);
+    double parameter = -1;
+    ASSERT_TRUE(arc->NearestToRay(out, &parameter, &distance, 1));
+    const double expected = c.kind == kArcSector
+                                ? (0.5 - arc->StartAngle + 2 * kPi) / (arc->EndAngle - arc->StartAngle)
+                                : c.parameter;
+    EXPECT_NEAR(parameter, expected, 1e-6) << c.x << " " << c.y;
+  }
+}
+
+TEST_F(ArcTest, NearestToRayFailsWhenTheRayRunsAlongThePlane) {
+  CGArc* arc = Flat(2, 0, 1, kArcArc);
+  g_dRayNear[0] = -100;
+  g_dRayFar[0] = 100;
+  g_dRayNear[1] = g_dRayFar[1] = 1;
+  g_dRayNear[2] = g_dRayFar[2] = 0;
+  float out[3] = {7, 7, 7};
+  double angle = 5, distance = 0;
+  EXPECT_FALSE(arc->NearestToRay(out, &angle, &distance, 0));
+  ExpectNear3(out, 0, 0, 0, 0);
+  EXPECT_EQ(angle, 0);
+  EXPECT_EQ(distance, 1e200);
+  // The label cannot be dragged there either.
+  const float before[3] = {arc->m_vLabelAnchor[0], arc->m_vLabelAnchor[1], arc->m_vLabelAnchor[2]};
+  arc->DragLabel();
+  ExpectNear3(arc->m_vLabelAnchor, before[0], before[1], before[2], 0);
+  EXPECT_EQ(arc->LabelAngle, 1.0f);
+}
+
+TEST_F(ArcTest, ParameterOfPointUsesTheDirectionInThePlane) {
+  const struct {
+    BYTE kind;
+    float p[3];
+    float parameter;
+  } cases[] = {
+      {kArcArc, {0, -1, 5}, 0.0f},   // 3 pi / 2: nearer the start
+      {kArcArc, {-1, 0, -3}, 1.0f},  // pi: nearer the end
+      {kArcArc, {1, 1, 2}, 0.5f},
+      {kArcArc, {0, 0, 9}, 0.0f},    // over the centre: angle 0
+      {kArcCircle, {-1, 0, 0}, 0.5f},
+      {kArcDisc, {0, -4, 1}, 0.75f},
+      {kArcCircle, {0, 0, 0}, 0.0f},
+  };
+  for (const auto& c : cases) {
+    CGArc* arc = Flat(2, 0, float(kPi / 2), c.kind);
+    EXPECT_NEAR(arc->ParameterOfPoint(c.p), c.parameter, 1e-6) << int(c.kind) << " " << c.p[0];
+    EXPECT_EQ(arc->GetAngleOfPoint(c.p), arc->ParameterOfPoint(c.p));
+  }
+}
+
+TEST_F(ArcTest, FullRangeArcKeepsPointsWhereTheyAre) {
+  // The default range of the circles defined by points is 0 to the float
+  // full turn; points bound to such a sector move all the way round.
+  CGArc* sector = Flat(2, 0, 1, kArcSector);
+  sector->EndAngle = kArcFullTurn;
+  const float p[3] = {-1, 0, 0};
+  EXPECT_NEAR(sector->ParameterOfPoint(p), kPi / 6.2831855, 1e-6);
+  RayDownZ(-1, 0);
+  float out[3];
+  double parameter, distance;
+  ASSERT_TRUE(sector->NearestToRay(out, &parameter, &distance, 1));
+  EXPECT_NEAR(parameter, kPi / 6.2831855, 1e-6);
+  ExpectNear3(out, -2, 0, 0);
+}
+
+TEST_F(ArcTest, ArcOfNoSpanGivesParameterZeroNotNaN) {
+  CGArc* arc = Flat(2, 0, 0, kArcArc);
+  const float onStart[3] = {2, 0, 0};
+  EXPECT_EQ(arc->ParameterOfPoint(onStart), 0.0f);
+  RayDownZ(2, 0);
+  float out[3];
+  double parameter, distance;
+  ASSERT_TRUE(arc->NearestToRay(out, &parameter, &distance, 1));
+  EXPECT_EQ(parameter, 0.0);
+}
+
+TEST_F(ArcTest, DraggedLabelFollowsTheRayAtMostFortyPixelsFromTheCircle) {
+  CGArc* arc = Flat(2, 0, 1, kArcCircle);  // 40 pixels of 0.05: 2 units
+  RayDownZ(3, 0);
+  arc->DragLabel();
+  EXPECT_NEAR(arc->LabelAngle, 0, 1e-6);
+  ExpectNear3(arc->LabelOffset, 1, 0, 0);
+  ExpectNear3(arc->m_vLabelAnchor, 3, 0, 0);
+  RayDownZ(0, 10);
+  arc->DragLabel();
+  EXPECT_NEAR(arc->LabelAngle, kPi / 2, 1e-6);
+  ExpectNear3(arc->LabelOffset, 0, 2, 0);
+  ExpectNear3(arc->m_vLabelAnchor, 0, 4, 0);
+  // The angle is that of the whole circle, whatever the range.
+  RayDownZ(-5, -0.001);
+  arc->DragLabel();
+  EXPECT_NEAR(arc->LabelAngle, kPi, 1e-3);
+  EXPECT_GT(arc->LabelAngle, kPi);
+}
+
+TEST_F(ArcTest, DescribesItsCentreAndRadius) {
+  auto* arc = new CGArc(1, 1, -2.5f, 0.125f, 3, 4, 0, -4, 3, 0, 0, 1, kArcCircle);
+  EXPECT_EQ(arc->GetDescription(), QString::fromUtf8("以（1.0000，-2.5000，0.1250）为圆心，半径为5.0000.的定位圆(弧)"));
+  delete arc;
+}
+
+// --- The record -------------------------------------------------------------
+
+// The circle part of a record: centre, u, v, start, end, the range byte,
+// label angle and offset.
+struct CircleRecord {
+  float centre[3] = {1, 2, 3};
+  float u[3] = {3, 0, 4};
+  float v[3] = {0, 5, 0};
+  float start = 0.5f, end = 2.5f;
+  unsigned autoRange = 0;
+  float labelAngle = 0.25f;
+  float offset[3] = {0.1f, 0.2f, 0.3f};
+};
+
+RecordBytes& AppendCircleRecord(RecordBytes& b, const CircleRecord& r) {
+  for (const float* v : {r.centre, r.u, r.v}) b.f32(v[0]).f32(v[1]).f32(v[2]);
+  b.f32(r.start).f32(r.end).u8(r.autoRange).f32(r.labelAngle);
+  return b.f32(r.offset[0]).f32(r.offset[1]).f32(r.offset[2]);
+}
+
+QByteArray ArcRecord(const CircleRecord& circle, BYTE kind = kArcSector, BYTE style = kArcLit,
+                     DWORD picture = 2) {
+  RecordBytes b;
+  AppendCommonRecord(b, {7, "c3", style, kind, {4, 5, 6}, RGBA{0, 128, 0, 255}, picture, {}, {}});
+  return AppendCircleRecord(b, circle).get();
+}
+
+TEST_F(ArcTest, RecordIsTheCommonRecordThenFifteenFloatsAndTheRangeByte) {
+  CGArc arc;
+  arc.m_nId = 7;
+  arc.m_strName = "c3";
+  arc.m_nStyle = kArcLit;
+  arc.m_nSubKind = kArcSector;
+  arc.m_dwParam3 = 2;
+  const float anchor[3] = {4, 5, 6};
+  std::copy_n(anchor, 3, arc.m_vLabelAnchor);
+  const CircleRecord fields;
+  std::copy_n(fields.centre, 3, arc.Center);
+  std::copy_n(fields.u, 3, arc.AxisU);
+  std::copy_n(fields.v, 3, arc.AxisV);
+  arc.StartAngle = fields.start;
+  arc.EndAngle = fields.end;
+  arc.AutoRange = 0;
+  arc.LabelAngle = fields.labelAngle;
+  std::copy_n(fields.offset, 3, arc.LabelOffset);
+  arc.Radius = 99;  // not stored
+
+  ArchiveContext context;
+  const QByteArray stored = StoreCell(arc, &context);
+  const QByteArray expected = ArcRecord(fields);
+  EXPECT_EQ(stored.toHex(), expected.toHex());
+  RecordBytes common;
+  AppendCommonRecord(common, {7, "c3", kArcLit, kArcSector, {4, 5, 6}, RGBA{0, 128, 0, 255}, 2, {}, {}});
+  EXPECT_EQ(stored.size() - common.get().size(), 15 * 4 + 1);
+  EXPECT_EQ(context.nPictureUseCount[0], 0);
+  EXPECT_EQ(context.nPictureUseCount[1], 1);
+}
+
+TEST_F(ArcTest, OnlyPicturesOneToThreeAreCountedWhenStored) {
+  for (DWORD picture : {0u, 1u, 3u, 4u, 15u, 0xFFFFFFFFu}) {
+    CGArc arc;
+    arc.m_dwParam3 = picture;
+    ArchiveContext context;
+    StoreCell(arc, &context);
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(context.nPictureUseCount[i], picture == DWORD(i + 1) ? 1 : 0) << picture << " " << i;
+  }
+}
+
+TEST_F(ArcTest, LoadingTakesAnyRangeByteAsOneAndTheRadiusFromU) {
+  for (unsigned range : {0u, 1u, 7u, 255u}) {
+    CircleRecord fields;
+    fields.autoRange = range;
+    CArchive ar(ArcRecord(fields));
+    CGArc read;
+    read.Serialize(ar);
+    EXPECT_EQ(ar.Remaining(), 0);
+    EXPECT_EQ(read.AutoRange, range ? 1 : 0);
+    EXPECT_EQ(read.Radius, 5.0f);
+    EXPECT_EQ(read.m_strName, "c3");
+    EXPECT_EQ(read.m_nSubKind, kArcSector);
+    EXPECT_EQ(read.StartAngle, 0.5f);
+    EXPECT_EQ(read.EndAngle, 2.5f);
+    EXPECT_EQ(read.LabelAngle, 0.25f);
+    ExpectNear3(read.LabelOffset, 0.1f, 0.2f, 0.3f, 0);
+    ExpectNear3(read.m_vLabelAnchor, 4, 5, 6, 0);  // kept as stored
+  }
+}
+
+TEST_F(ArcTest, LoadingKeepsAnglesInRangeAndBringsOthersBack) {
+  const struct {
+    float start, end;
+    double wantStart, wantSpan;
+  } cases[] = {
+      {0, 6.2831855f, 0, 6.2831855},      // a full range stays full
+      {1, 1, 1, 0},
+      {100, 101, 100 - 30 * kPi, 1},      // turned by whole turns
+      {float(-kPi), float(kPi), kPi, 2 * kPi},
+  };
+  for (const auto& c : cases) {
+    CircleRecord fields;
+    fields.start = c.start;
+    fields.end = c.end;
+    CArchive ar(ArcRecord(fields));
+    CGArc read;
+    read.Serialize(ar);
+    EXPECT_NEAR(read.StartAngle, c.wantStart, 1e-5) << c.start;
+    EXPECT_NEAR(read.EndAngle - read.StartAngle, c.wantSpan, 1e-5) << c.start;
+  }
+  // Angles so far apart that the outline would need billions of segments.
+  CircleRecord wild;
+  wild.start = -1e30f;
+  wild.end = 1e30f;
+  CArchive ar(ArcRecord(wild));
+  CGArc read;
+  read.Serialize(ar);
+  EXPECT_GE(read.StartAngle, 0.0f);
+  EXPECT_LE(read.StartAngle, 6.2831855f);
+  EXPECT_LE(ArcSegmentCount(read.EndAngle - read.StartAngle), 62);
+}
+
+TEST_F(ArcTest, LoadFailsOnAValueThatIsNotANumberOrARecordCutShort) {
+  const auto withCentre = [](float x) { CircleRecord r; r.centre[0] = x; return r; };
+  const auto withV = [](float z) { CircleRecord r; r.v[2] = z; return r; };
+  const auto withStart = [](float a) { CircleRecord r; r.start = a; return r; };
+  const auto withEnd = [](float a) { CircleRecord r; r.end = a; return r; };
+  const auto withLabel = [](float a) { CircleRecord r; r.labelAngle = a; return r; };
+  const auto withOffset = [](float a) { CircleRecord r; r.offset[1] = a; return r; };
+  const auto withHugeU = [] { CircleRecord r; r.u[0] = r.u[1] = 3e38f; return r; };  // |u| overflows
+  const CircleRecord hostile[] = {withCentre(kNaN), withV(kInf), withStart(kNaN), withEnd(-kInf),
+                                  withLabel(kNaN), withOffset(kInf), withHugeU()};
+  for (const CircleRecord& record : hostile) {
+    CArchive ar(ArcRecord(record));
+    CGArc read;
+    EXPECT_EQ(ArchiveCause([&] { read.Serialize(ar); }), ArchiveError::BadData);
+  }
+  QByteArray cut = ArcRecord(CircleRecord{});
+  cut.chop(3);
+  CArchive ar(cut);
+  CGArc read;
+  EXPECT_EQ(ArchiveCause([&] { read.Serialize(ar); }), ArchiveError::EndOfFile);
+}
+
+TEST_F(ArcTest, UnknownKindStyleAndPictureLoadAndAreLeftAlone) {
+  CArchive ar(ArcRecord(CircleRecord{}, 9, 77, 99));
+  CGArc read;
+  read.Serialize(ar);
+  EXPECT_EQ(read.m_nSubKind, 9);
+  EXPECT_EQ(read.m_nStyle, 77);
+  EXPECT_EQ(read.Picture(), 99);
+  // The queries still answer within the circle.
+  double out[3];
+  read.PointAtParameter(out, 0.5);
+  EXPECT_TRUE(std::isfinite(out[0]) && std::isfinite(out[1]) && std::isfinite(out[2]));
+  const float p[3] = {0, 0, 0};
+  const float parameter = read.ParameterOfPoint(p);
+  EXPECT_GE(parameter, 0.0f);
+  EXPECT_LE(parameter, 1.0f);
+}
+
+}  // namespace
