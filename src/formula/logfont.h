@@ -9,9 +9,6 @@
 
 #include "platform/types.h"
 
-// 0x00BBGGRR: red in the low byte, as stored in mark-up ("ff" is pure red).
-using COLORREF = DWORD;
-
 inline constexpr std::int32_t FW_NORMAL = 400;
 inline constexpr std::int32_t FW_BOLD = 700;
 inline constexpr BYTE ANTIALIASED_QUALITY = 4;

@@ -3,9 +3,6 @@
 #pragma once
 #include "platform/types.h"
 
-// A colour word: red in the low byte, then green, then blue.
-using COLORREF = DWORD;
-
 // The standard HSL to RGB conversion; every value 0 to 1, the hue a fraction
 // of a full turn.  A saturation of exactly 0 gives grey at the lightness.
 void HslToRgb(double rgb[3], double hue, double saturation, double lightness);

@@ -17,9 +17,6 @@ enum FaceStyle : BYTE {
   kFaceTranslucent = 4,  // translucent, or pictured
 };
 
-// An RGB colour word: red in the low byte, then green, then blue.
-using COLORREF = DWORD;
-
 class CGFace : public CGCell {
   DECLARE_SERIAL(CGFace)
 
