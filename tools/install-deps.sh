@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-  xvfb xauth fonts-wqy-microhei fonts-dejavu-core
+  xvfb xauth fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra
 )
 missing=()
 for p in "${packages[@]}"; do

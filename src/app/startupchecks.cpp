@@ -1,6 +1,5 @@
 #include "app/startupchecks.h"
 
-#include <QFileInfo>
 #include <QtGlobal>
 
 QString NoDisplayReason(const QString& display, const QString& waylandDisplay, const QString& platform) {
@@ -14,20 +13,4 @@ QString NoDisplayReason(const QString& display, const QString& waylandDisplay, c
 QString NoDisplayReason() {
   return NoDisplayReason(qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"),
                          qEnvironmentVariable("QT_QPA_PLATFORM"));
-}
-
-QString DocumentArgument(const QStringList& arguments, QString* problem) {
-  problem->clear();
-  if (arguments.size() < 2 || arguments[1].isEmpty()) return QString();
-  const QString path = arguments[1];
-  const QFileInfo info(path);
-  if (!info.exists()) {
-    *problem = QStringLiteral("The document %1 does not exist.").arg(path);
-    return QString();
-  }
-  if (!info.isFile() || !info.isReadable()) {
-    *problem = QStringLiteral("%1 is not a readable file.").arg(path);
-    return QString();
-  }
-  return info.absoluteFilePath();
 }

@@ -23,6 +23,8 @@ class CCmd {
   virtual BOOL Redo() = 0;
   virtual BOOL CanUndo() { return m_bCanUndo; }
   virtual QString GetName() { return m_strName; }
+  // Marks the action as one that can no longer be undone.
+  void SetCanUndo(BOOL canUndo) { m_bCanUndo = canUndo; }
 
  protected:
   BOOL m_bCanUndo = 1;
@@ -69,6 +71,8 @@ class CCmdProcessor {
   int GetCount() const { return static_cast<int>(m_commands.size()); }
   // Index of the last done command; -1 when none is done.
   int CurrentIndex() const { return m_nCurrent; }
+  // The last done command, or null.
+  CCmd* CurrentCommand() { return m_nCurrent >= 0 ? m_commands[m_nCurrent].get() : nullptr; }
 
  private:
   std::deque<std::unique_ptr<CCmd>> m_commands;  // oldest first

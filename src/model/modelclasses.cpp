@@ -4,10 +4,13 @@
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
+#include "model/usertool.h"
 
 void RegisterModelClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGCell));
   ClassRegistry::Register(RUNTIME_CLASS(CGVertex));
   ClassRegistry::Register(RUNTIME_CLASS(CGPage));
   ClassRegistry::Register(RUNTIME_CLASS(CGButton));
+  ClassRegistry::Register(RUNTIME_CLASS(CCondition));
+  ClassRegistry::Register(RUNTIME_CLASS(CRecord));
 }

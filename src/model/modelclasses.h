@@ -2,5 +2,6 @@
 // archive can create them by name.
 #pragma once
 
-// Registers CGCell, CGVertex and CGPage; calling it again is harmless.
+// Registers CGCell, CGVertex, CGPage, CGButton and the user-tool records
+// CCondition and CRecord; calling it again is harmless.
 void RegisterModelClasses();

@@ -7,6 +7,7 @@
 #include "model/cgvertex.h"
 #include "model/glresources.h"
 #include "model/globals.h"
+#include "model/textureglyphs.h"
 
 namespace {
 
@@ -82,7 +83,10 @@ void LatePasses(const CGPage& page) {
 
   glShadeModel(GL_FLAT);
   glDepthFunc(GL_ALWAYS);
+  // Labels of the overlays are drawn together after them (model/textureglyphs.h).
+  BeginTextureLabelBatch();
   ForAllCells(page, [](CGCell& c) { c.Draw(); });
+  FlushTextureLabelBatch();
   glDepthFunc(GL_LEQUAL);
 }
 

@@ -5,32 +5,13 @@
 #include "model/cgcell.h"
 #include "model/glresources.h"
 
-QString DrawGlText(const QString& text) {
-  QString lists;
-  if (g_nLabelListBase == 0) return lists;
-  lists.reserve(text.size());
-  for (QChar c : text) {
-    const char16_t code = c.unicode();
-    if (code >= 32 && code < 32 + kAsciiListCount)
-      lists += QChar(static_cast<char16_t>(g_nLabelListBase + (code - 32)));
-  }
-  return lists;
-}
-
-void DrawTextureLabel(const QString&, float, float, float) {}
-
-void CallTextLists(const QString& lists) {
-  if (lists.isEmpty()) return;
-  glCallLists(static_cast<GLsizei>(lists.size()), GL_UNSIGNED_SHORT, lists.utf16());
-}
-
 void DrawCellLabelAtAnchor(CGCell& cell) {
   if (cell.m_bLabelHidden) return;
   const RGBA& colour = cell.m_rgbaLabel;
   glColor4ub(colour.r, colour.g, colour.b, colour.a);
   const float* anchor = cell.m_vLabelAnchor;
   if (cell.m_nLabelMode == 0) {
-    DrawTextureLabel(cell.m_strName, anchor[0], anchor[1], anchor[2]);
+    DrawTextureLabel(cell.m_strName, anchor[0], anchor[1], anchor[2], colour);
     return;
   }
   glRasterPos3fv(anchor);

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "model/glfontlists.h"
 #include "model/globals.h"
 #include "platform/notifier.h"
 #include "view/viewformat.h"
@@ -36,6 +37,7 @@ CKavrelView::~CKavrelView() {
 void CKavrelView::initializeGL() {
   connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &CKavrelView::ReleaseGl,
           Qt::UniqueConnection);
+  SetWindowTextFont(font());
   if (!m_renderer.InitOpenGL())
     qWarning("Kavrel: some texture pictures are missing from %s/Images",
              qPrintable(g_strProgramFolder));

@@ -6,13 +6,16 @@
 #include <QDir>
 #include <cmath>
 
+#include "formula/formulapictures.h"
 #include "math/mathglobals.h"
 #include "math/quaternion.h"
 #include "model/glrelease.h"
 #include "model/glresources.h"
 #include "model/globals.h"
+#include "model/framedtext.h"
 #include "model/pagedraw.h"
 #include "model/projection.h"
+#include "model/textureglyphs.h"
 #include "model/textures.h"
 #include "model/viewtext.h"
 #include "platform/notifier.h"
@@ -43,6 +46,12 @@ void SetHatchStipple() {
 }
 
 }  // namespace
+
+CViewRenderer::CViewRenderer() = default;
+
+CViewRenderer::~CViewRenderer() {
+  if (g_pTextrueText == m_textureText.get()) g_pTextrueText = nullptr;
+}
 
 bool CViewRenderer::IsInitialised() const { return m_generation != 0 && m_generation == GlGeneration(); }
 
@@ -122,9 +131,16 @@ bool CViewRenderer::InitOpenGL() {
   SetFixedState();
   SetLight();
   const bool texturesLoaded = LoadTextures();
+  // Glyph textures of an earlier context died with it: forgotten, not deleted.
+  if (g_pTextrueText == m_textureText.get()) g_pTextrueText = nullptr;
+  m_textureText = std::make_unique<CTextrueText>();
+  g_pTextrueText = m_textureText.get();
   // Unlike a failed picture, which only leaves its texture blank, missing
   // lists would leave points, axes and solids undrawable.
   const bool listsBuilt = BuildDisplayLists();
+  BuildFontLists();
+  BuildTextFontLists();
+  SetMarkupMaskRenderer(RenderVodToMaskTextFont);
   return texturesLoaded && listsBuilt;
 }
 
@@ -206,6 +222,9 @@ void CViewRenderer::RenderScene() {
 void CViewRenderer::Release() {
   if (!IsInitialised()) return;
   DrainGlReleases();
+  ReleaseFontLists();
+  if (g_pTextrueText == m_textureText.get()) g_pTextrueText = nullptr;
+  m_textureText.reset();
   DeleteListBlock(g_nShapeListBase, kShapeListCount);
   DeleteListBlock(g_nTextListBase, kAsciiListCount);
   DeleteListBlock(g_nLabelListBase, kAsciiListCount);

@@ -4,18 +4,22 @@
 // code runs in the widget and in the headless test context.
 #pragma once
 #include <QString>
+#include <memory>
 
 #include "view/backgroundbuffer.h"
 
+class CTextrueText;
+
 class CViewRenderer {
  public:
-  CViewRenderer() = default;
+  CViewRenderer();
+  ~CViewRenderer();
   CViewRenderer(const CViewRenderer&) = delete;
   CViewRenderer& operator=(const CViewRenderer&) = delete;
 
   // Fixed state, light, the client vertex array, the fifteen textures from
-  // Images/ of the program folder and the display lists, for the current
-  // context.  False when a picture failed to load or no lists were left;
+  // Images/ of the program folder, the glyph textures, the display lists
+  // and the two fonts' character lists, for the current context.  False when a picture failed to load or no lists were left;
   // whatever could be made is kept and used.
   bool InitOpenGL();
   // The shape block, the two ASCII blocks, the axes gizmo and the captions.
@@ -50,6 +54,7 @@ class CViewRenderer {
   void PrepareFrame();
 
   CBackgroundBuffer m_background;
+  std::unique_ptr<CTextrueText> m_textureText;  // g_pTextrueText while it exists
   QString m_captions[5];
   unsigned m_generation = 0;  // GlGeneration() when made; 0 = not made
   int m_deviceWidth = 0;

@@ -1,5 +1,5 @@
 // The documents' Windows face names resolve to installed faces.
-#include "app/fontsubstitutions.h"
+#include "model/fontsubstitutions.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -31,33 +28,6 @@ TEST(NoDisplayReason, OnlyWhenNothingCanShowAWindow) {
       EXPECT_TRUE(reason.contains(QStringLiteral("DISPLAY")));
       EXPECT_TRUE(reason.contains(QStringLiteral("xvfb-run")));
     }
-  }
-}
-
-TEST(DocumentArgument, KeepsOnlyAReadableFile) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QString document = dir.filePath(QStringLiteral("几何 1.kv"));
-  QFile file(document);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.close();
-
-  struct Case {
-    QStringList arguments;
-    QString path;
-    bool complains;
-  };
-  const Case cases[] = {
-      {{QStringLiteral("kavrel")}, QString(), false},
-      {{QStringLiteral("kavrel"), QString()}, QString(), false},
-      {{QStringLiteral("kavrel"), document}, QFileInfo(document).absoluteFilePath(), false},
-      {{QStringLiteral("kavrel"), dir.filePath(QStringLiteral("missing.kv"))}, QString(), true},
-      {{QStringLiteral("kavrel"), dir.path()}, QString(), true},  // a folder is no document
-  };
-  for (const Case& c : cases) {
-    QString problem = QStringLiteral("stale");
-    EXPECT_EQ(DocumentArgument(c.arguments, &problem), c.path) << c.arguments.join(' ').toStdString();
-    EXPECT_EQ(!problem.isEmpty(), c.complains) << problem.toStdString();
   }
 }
 

@@ -45,6 +45,9 @@ class AxesTest : public PageGlTest {
     g_fUnitsPerPixel = 0.05f;
     g_nShapeListBase = BuildShapeLists();
     ASSERT_NE(g_nShapeListBase, 0u);
+    // The axis letters are named from an uncompiled block, so only lines
+    // reach the feedback buffer.
+    g_nLabelListBase = 1000;
     SetView(kQuatIdentity, 0);
   }
   void SetView(const Quaternion& q, float tx) {

@@ -15,3 +15,6 @@ const std::vector<FontSubstitution>& FontSubstitutions();
 
 // Registers FontSubstitutions() with QFont.  Needs the application object.
 void InstallFontSubstitutions();
+// Installs them unless this process already has: the text code calls it
+// before it makes a font, so glyphs look the same with or without the app.
+void EnsureFontSubstitutions();

@@ -1,4 +1,4 @@
-#include "app/fontsubstitutions.h"
+#include "model/fontsubstitutions.h"
 
 #include <QFont>
 
@@ -38,4 +38,11 @@ const std::vector<FontSubstitution>& FontSubstitutions() {
 
 void InstallFontSubstitutions() {
   for (const FontSubstitution& s : FontSubstitutions()) QFont::insertSubstitutions(s.face, s.replacements);
+}
+
+void EnsureFontSubstitutions() {
+  static bool installed = false;
+  if (installed) return;
+  InstallFontSubstitutions();
+  installed = true;
 }

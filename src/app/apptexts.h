@@ -1,0 +1,28 @@
+// User-visible texts of start-up and the main window, exactly as the program shows them.
+#pragma once
+
+// The window title and the name of an untitled document.
+inline constexpr const char* kTextAppTitle = "Orvanta";
+inline constexpr const char* kTextUntitled = "[未命名]";
+// Filters of the open dialog and of the samples and save dialogs, in the
+// "name|patterns||" form.
+inline constexpr const char* kFilterOpenDocuments = "3D图形文档|*.kv;*.sgs||";
+inline constexpr const char* kFilterDocumentsOnly = "Orvanta文档(*.kv)|*.kv||";
+// Menu texts.
+inline constexpr const char* kTextMenuOpen = "打开";
+inline constexpr const char* kTextMenuSave = "保存";
+inline constexpr const char* kTextMenuExit = "退出程序";
+inline constexpr const char* kTextMenuAbout = "关于Orvan";
+// Status-bar element 0 of a freshly shown document: this and the author.
+inline constexpr const char* kTextDocumentAuthor = "文档作者：";
+// Texts of this window's own: the menus and commands the ribbon will carry.
+inline constexpr const char* kTextMenuFile = "文件";
+inline constexpr const char* kTextMenuNew = "新建";
+inline constexpr const char* kTextMenuSaveAs = "另存为";
+inline constexpr const char* kTextMenuSamples = "示例文档";
+inline constexpr const char* kTextMenuHelp = "帮助";
+// Closing or replacing a modified document: "%1" is its title.
+inline constexpr const char* kTextAskToSave = "是否保存对 %1 的更改?";
+// The About box.
+inline constexpr const char* kTextAboutCaption = "关于Orvanta";
+inline constexpr const char* kTextAbout = "Orvanta\n版本 4.20";

@@ -1,0 +1,31 @@
+// Documents built from real cells for the application-level tests: every
+// class registered, a temporary folder, and a two-page document with
+// points, lines, faces and circles.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include "model/kavreldoc.h"
+#include "support/documentfiles.h"
+#include "support/recorders.h"
+
+class DocumentFileTest : public ::testing::Test {
+ protected:
+  DocumentFileTest();
+
+  // Page "one" (id 1): points A(0,0,0), B(4,0,0), C(0,4,0), D(0,0,4), the
+  // segment AB, the line AC, the face ABC (picture 2), a positioned circle
+  // and the circle through A, B and C.  Page "two" (id 3): points E, F, G,
+  // the vector EF and the face EFG.  Page "one" is current.
+  void BuildTwoPages(CKavrelDoc& doc);
+
+  static QByteArray Bytes(CKavrelDoc& doc) { return DocumentBytes(doc); }
+  QString WriteFile(const QString& name, const QByteArray& bytes) { return WriteTestFile(folder, name, bytes); }
+  QString Shown() const;
+
+  SeamRecorders seams;
+  QTemporaryDir folder;
+};

@@ -1,0 +1,26 @@
+// Documents as bytes and as files, for the tests that read them back.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "model/kavreldoc.h"
+#include "platform/archive.h"
+
+// The document file's bytes, as saving writes them.
+inline QByteArray DocumentBytes(CKavrelDoc& doc) {
+  CArchive ar;
+  doc.Serialize(ar);
+  return ar.Bytes();
+}
+
+// Writes the bytes to a file of the folder; returns its path.
+inline QString WriteTestFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes) {
+  const QString path = folder.filePath(name);
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(bytes);
+  return path;
+}
