@@ -60,6 +60,8 @@ class CKavrelApp {
   CKavrelDoc& Document() { return m_doc; }
   const CRecentFileList& RecentFiles() const { return m_recentFiles; }
   const std::vector<CToolSet>& ToolSets() const { return m_toolSets; }
+  // The settings, at their "Settings" group (null before start-up).
+  QSettings* Settings() const { return m_settings.get(); }
   // The document's file name, or the untitled name.
   QString DocumentTitle() const;
   CMainWindow* MainWindow() const { return m_pMainWnd.get(); }

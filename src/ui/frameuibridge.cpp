@@ -1,0 +1,37 @@
+#include "ui/frameuibridge.h"
+
+#include <QMetaObject>
+
+#include "ui/mainframe.h"
+#include "view/kavrelview.h"
+
+CFrameUiBridge::CFrameUiBridge(CMainFrame& frame) : m_pFrame(&frame) {}
+
+LRESULT CFrameUiBridge::Send(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!m_pFrame) return 0;
+  return target == UiTarget::Frame ? m_pFrame->OnPrivateMessage(message, wParam, lParam)
+                                   : m_pFrame->SendToView(message, wParam, lParam);
+}
+
+void CFrameUiBridge::Post(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!m_pFrame) return;
+  QPointer<CMainFrame> frame = m_pFrame;
+  QMetaObject::invokeMethod(
+      m_pFrame.data(),
+      [frame, target, message, wParam, lParam] {
+        if (!frame) return;
+        if (target == UiTarget::Frame)
+          frame->OnPrivateMessage(message, wParam, lParam);
+        else
+          frame->SendToView(message, wParam, lParam);
+      },
+      Qt::QueuedConnection);
+}
+
+void CFrameUiBridge::SetStatusText(int element, const QString& text) {
+  if (m_pFrame) m_pFrame->SetStatusText(element, text);
+}
+
+void CFrameUiBridge::UpdateAllViews() {
+  if (m_pFrame && m_pFrame->View()) m_pFrame->View()->update();
+}

@@ -1,0 +1,213 @@
+// The frame's commands: looks, panels, mini interface, translation sliders,
+// the colour button, Esc, the status-bar link, and the keyboard shortcuts of
+// all commands.
+#include <QAction>
+#include <QSlider>
+#include <map>
+#include <span>
+
+#include "model/cellmap.h"
+#include "model/cgcell.h"
+#include "model/cgpage.h"
+#include "model/globals.h"
+#include "model/kavreldoc.h"
+#include "platform/commandids.h"
+#include "platform/commandregistry.h"
+#include "platform/notifier.h"
+#include "platform/shellopen.h"
+#include "ui/applicationlook.h"
+#include "ui/colorbutton.h"
+#include "ui/commandactions.h"
+#include "ui/kavrelstatusbar.h"
+#include "ui/mainframe.h"
+#include "ui/objectview.h"
+#include "ui/ribbonbar.h"
+#include "ui/translationsliders.h"
+#include "ui/treedocument.h"
+#include "ui/uitexts.h"
+#include "ui/viewtree.h"
+#include "view/kavrelview.h"
+
+namespace {
+// The private message that hands the colour button's colour to the view.
+constexpr UINT kMessageColorChosen = 0x7E9;
+
+struct Shortcut {
+  unsigned id;
+  QKeySequence key;
+  bool viewOnly;  // only while the view has the focus: the keys also move in lists and fields
+};
+
+const Shortcut kShortcuts[] = {
+    {ID_VIEW_FULLSCREEN, QKeySequence(Qt::Key_F4), false},
+    {kCmdEscape, QKeySequence(Qt::Key_Escape), false},
+    {ID_VIEW_PORT, QKeySequence(Qt::Key_F3), false},
+    {ID_EDIT_PRINTSCR, QKeySequence(Qt::Key_F7), false},
+    {ID_EDIT_COPYBIT, QKeySequence(Qt::CTRL | Qt::Key_B), false},
+    {ID_EDIT_UNDO, QKeySequence(Qt::CTRL | Qt::Key_Z), false},
+    {ID_EDIT_REDO, QKeySequence(Qt::CTRL | Qt::Key_R), false},
+    {ID_VIEW_TSFM_RESET, QKeySequence(Qt::Key_Home), true},
+    {ID_ANIMA_PLAYSTOP, QKeySequence(Qt::Key_Space), true},
+    {ID_VIEW_PAGEUP, QKeySequence(Qt::Key_PageUp), true},
+    {ID_VIEW_PAGEDOWN, QKeySequence(Qt::Key_PageDown), true},
+    {ID_ANIMA_DA, QKeySequence(Qt::ALT | Qt::Key_Up), true},
+    {ID_ANIMA_XIAO, QKeySequence(Qt::ALT | Qt::Key_Down), true},
+    {33148, QKeySequence(Qt::Key_Left), true},
+    {33149, QKeySequence(Qt::Key_Right), true},
+    {33150, QKeySequence(Qt::Key_Up), true},
+    {33151, QKeySequence(Qt::Key_Down), true},
+    {33154, QKeySequence(Qt::CTRL | Qt::Key_Left), true},
+    {33156, QKeySequence(Qt::CTRL | Qt::Key_Right), true},
+    {33155, QKeySequence(Qt::CTRL | Qt::Key_Up), true},
+    {33152, QKeySequence(Qt::CTRL | Qt::Key_Down), true},
+    {33281, QKeySequence(Qt::SHIFT | Qt::Key_Down), true},
+    {33282, QKeySequence(Qt::SHIFT | Qt::Key_Up), true},
+    {33283, QKeySequence(Qt::SHIFT | Qt::Key_Left), true},
+    {33285, QKeySequence(Qt::SHIFT | Qt::Key_Right), true},
+};
+
+// The parameter keys of the document.
+const Shortcut kParameterKeys[] = {
+    {ID_PARAM_INCREASE, QKeySequence(Qt::Key_Plus), true},
+    {ID_PARAM_INCREASE, QKeySequence(Qt::Key_Equal), true},
+    {ID_PARAM_DECREASE, QKeySequence(Qt::Key_Minus), true},
+};
+}  // namespace
+
+void CMainFrame::BindShortcuts() {
+  std::map<unsigned, QList<QKeySequence>> keys;
+  std::map<unsigned, bool> viewOnly;
+  const auto add = [&](std::span<const Shortcut> table) {
+    for (const Shortcut& s : table) {
+      keys[s.id].append(s.key);
+      viewOnly[s.id] = s.viewOnly;
+    }
+  };
+  add(kShortcuts);
+  add(kParameterKeys);
+  for (auto& [id, sequences] : keys) {
+    QAction* action = m_pActions->Action(id);
+    action->setShortcuts(sequences);
+    if (viewOnly[id]) {
+      action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+      m_pView->addAction(action);
+    } else {
+      action->setShortcutContext(Qt::WindowShortcut);
+      addAction(action);
+    }
+  }
+}
+
+void CMainFrame::RegisterCommands() {
+  CCommandRegistry& registry = CommandRegistry();
+  // Full screen: the view's command enters or leaves; the check follows.
+  registry.Register(
+      ID_VIEW_FULLSCREEN,
+      [this](unsigned) {
+        if (!m_bFullScreen && !m_bMediaFullScreen)
+          OnFullScreenTaskbar();
+        else
+          RestoreFromFullScreen();
+      },
+      [this](CCmdUI& ui) { ui.SetCheck(m_bFullScreen || m_bMediaFullScreen ? 1 : 0); }, this);
+  registry.Register(kCmdFullScreenTaskbar, [this](unsigned) { OnFullScreenTaskbar(); }, {}, this);
+  registry.Register(kCmdRestoreFromFullScreen, [this](unsigned) { RestoreFromFullScreen(); }, {}, this);
+  registry.Register(kCmdEscape, [this](unsigned) { OnEscape(); }, {}, this);
+  registry.Register(kCmdHidePanels, [this](unsigned) { HideAllPanels(); }, {}, this);
+  registry.Register(kCmdShowPanels, [this](unsigned) { ShowAllPanels(); }, {}, this);
+  registry.Register(ID_VIEW_PANEL, [this](unsigned) { OnViewPanel(); },
+                    [this](CCmdUI& ui) { ui.SetCheck(m_pObjectView->isVisible() ? 1 : 0); }, this);
+  registry.Register(ID_VIEW_MINI, [this](unsigned) { OnViewMini(); },
+                    [this](CCmdUI& ui) { ui.SetCheck(m_pRibbon->IsMinimized() ? 1 : 0); }, this);
+  registry.Register(ID_VIEW_COLOR, [this](unsigned) { OnViewColor(); }, {}, this);
+  registry.RegisterRange(
+      kCmdAppLookFirst, kCmdAppLookLast, [this](unsigned id) { OnApplicationLook(static_cast<int>(id)); },
+      [this](CCmdUI& ui) { ui.SetRadio(static_cast<int>(ui.m_nID) == m_nAppLook); }, this);
+  registry.Register(kCmdStatusLink, [this](unsigned) { OpenStatusLink(); }, {}, this);
+
+  // The page keys of the view step through the object list's pages.
+  const auto pageRule = [this](bool forward) {
+    return [this, forward](CCmdUI& ui) {
+      const ITreeDocument* doc = Tree()->Document();
+      const int last = doc ? doc->PageCount() - 1 : -1;
+      ui.Enable(doc && g_pCurPage && last >= 0 && doc->PageAt(forward ? last : 0) != g_pCurPage);
+    };
+  };
+  registry.Register(ID_VIEW_PAGEUP, [this](unsigned) { Tree()->SelectPrevPage(); }, pageRule(false), this);
+  registry.Register(ID_VIEW_PAGEDOWN, [this](unsigned) { Tree()->SelectNextPage(); }, pageRule(true), this);
+  registry.Register(ID_PARAM_INCREASE, [this](unsigned) { if (m_pDoc) m_pDoc->OnParamIncrease(); },
+                    [this](CCmdUI& ui) { ui.Enable(m_pDoc != nullptr); }, this);
+  registry.Register(ID_PARAM_DECREASE, [this](unsigned) { if (m_pDoc) m_pDoc->OnParamDecrease(); },
+                    [this](CCmdUI& ui) { ui.Enable(m_pDoc != nullptr); }, this);
+}
+
+void CMainFrame::OnEscape() {
+  // No media player exists in this program yet, so Esc either leaves full
+  // screen or explains the keys.
+  if (m_bFullScreen) {
+    RestoreFromFullScreen();
+  } else if (m_bMediaFullScreen) {
+    m_bMediaFullScreen = false;
+  } else {
+    KvMessageBox(QString::fromUtf8(kTextEscapeHint));
+  }
+}
+
+void CMainFrame::OnViewPanel() {
+  m_pObjectView->setVisible(!m_pObjectView->isVisible());
+  m_pActions->RefreshSoon();
+}
+
+void CMainFrame::OnViewMini() {
+  m_pRibbon->SetMinimized(!m_pRibbon->IsMinimized());
+  if (m_pRibbon->IsMinimized()) {
+    if (m_pObjectView->isVisible()) m_pObjectView->hide();
+  } else if (!m_pObjectView->isVisible()) {
+    m_pObjectView->show();
+  }
+  m_pActions->RefreshSoon();
+}
+
+void CMainFrame::OnSliderMoved(int axis, int position) {
+  if (axis < 0 || axis > 2) return;
+  g_fViewTranslate[axis] = SliderToTranslation(axis, position);
+  if (m_pView) m_pView->update();
+}
+
+void CMainFrame::UpdateTranslationSliders() {
+  for (int axis = 0; axis < 3; ++axis) {
+    QSlider* slider = m_sliders[axis];
+    if (!slider) continue;
+    const bool blocked = slider->blockSignals(true);
+    slider->setValue(TranslationToSlider(axis, g_fViewTranslate[axis]));
+    slider->blockSignals(blocked);
+    slider->update();
+  }
+}
+
+void CMainFrame::UpdateColorButton() {
+  const CGPage* page = g_pCurPage;
+  if (!page || page->m_selAll.empty() || !g_pCurCells) return;
+  const CGCell* cell = g_pCurCells->Lookup(page->m_selAll.front());
+  if (!cell) return;
+  const RGBA& c = cell->m_rgbaColor;
+  m_crCurrentColor = static_cast<COLORREF>(c.r) | (static_cast<COLORREF>(c.g) << 8) |
+                     (static_cast<COLORREF>(c.b) << 16);
+  if (m_pColorButton) m_pColorButton->SetColor(m_crCurrentColor);
+}
+
+void CMainFrame::OnViewColor() {
+  if (!m_pView) return;
+  if (m_pColorButton) m_crCurrentColor = m_pColorButton->Color();
+  SendToView(kMessageColorChosen, m_crCurrentColor, 0);
+}
+
+void CMainFrame::OnApplicationLook(int id) {
+  if (!IsApplicationLook(id)) id = kDefaultApplicationLook;
+  m_nAppLook = id;
+  ApplyApplicationLook(id);
+  WriteApplicationLook(*m_pSettings, id);
+  m_pActions->RefreshSoon();
+}
+
+void CMainFrame::OpenStatusLink() { Shell().Open(QString::fromUtf8(kProgramWebSite)); }

@@ -1,0 +1,74 @@
+// Full screen and the panels: full screen hides the ribbon, the status bar
+// and the object list and shows the floating tool bar; leaving it brings
+// back what was shown.
+#include <QScreen>
+#include <QToolBar>
+
+#include "ui/commandactions.h"
+#include "ui/kavrelstatusbar.h"
+#include "ui/mainframe.h"
+#include "ui/objectview.h"
+#include "ui/ribbonbar.h"
+
+namespace {
+constexpr QPoint kFullScreenBarOffset(600, 2);
+}
+
+void CMainFrame::HideAllPanels() {
+  m_bStatusBarShown = m_pStatusBar->isVisible();
+  m_pStatusBar->hide();
+  m_savedPaneArea = dockWidgetArea(m_pObjectView);
+  m_nSavedPaneState = m_pObjectView->isVisible() ? 1 : 0;
+  if (m_nSavedPaneState != 0) m_pObjectView->hide();
+  m_pActions->RefreshSoon();
+}
+
+void CMainFrame::ShowAllPanels() {
+  if (!m_pStatusBar->isVisible()) {
+    m_pStatusBar->show();
+    m_bStatusBarShown = true;
+  }
+  if (!m_pObjectView->isVisible()) {
+    if (m_pObjectView->isFloating() || dockWidgetArea(m_pObjectView) == Qt::NoDockWidgetArea)
+      addDockWidget(m_savedPaneArea, m_pObjectView);
+    m_pObjectView->show();
+  }
+  m_nSavedPaneState = 1;
+  m_pActions->RefreshSoon();
+}
+
+void CMainFrame::OnFullScreenTaskbar() {
+  if (m_bFullScreen || m_bMediaFullScreen) return;
+  m_savedGeometry = saveGeometry();
+  m_bSavedMaximized = isMaximized();
+  m_bFullScreen = true;
+  HideAllPanels();
+  m_pRibbon->hide();
+  showFullScreen();
+  const QRect screen = this->screen() ? this->screen()->geometry() : geometry();
+  m_pFullScreenBar->adjustSize();
+  m_pFullScreenBar->move(screen.topLeft() + kFullScreenBarOffset);
+  m_pFullScreenBar->show();
+  m_pFullScreenBar->raise();
+  m_pActions->RefreshSoon();
+}
+
+void CMainFrame::RestoreFromFullScreen() {
+  if (m_bMediaFullScreen) {
+    m_bMediaFullScreen = false;
+    m_pActions->RefreshSoon();
+    return;
+  }
+  if (!m_bFullScreen) return;
+  if (m_nSavedPaneState != 0) ShowAllPanels();
+  else if (m_bStatusBarShown) m_pStatusBar->show();
+  m_bFullScreen = false;
+  m_pFullScreenBar->hide();
+  m_pRibbon->show();
+  if (m_bSavedMaximized)
+    showMaximized();
+  else
+    showNormal();
+  restoreGeometry(m_savedGeometry);
+  m_pActions->RefreshSoon();
+}
