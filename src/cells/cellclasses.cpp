@@ -4,6 +4,10 @@
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
+#include "cells/primitives/cgverfree.h"
+#include "cells/primitives/cgverfreeincircle.h"
+#include "cells/primitives/cgverfreeinface.h"
+#include "cells/primitives/cgverfreeinline.h"
 
 void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGLine));
@@ -12,4 +16,10 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGArcCircle3P));
   ClassRegistry::Register(RUNTIME_CLASS(CGArcCenterP));
   ClassRegistry::Register(RUNTIME_CLASS(CGArcPointN));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerFree));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerFreeXyz));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerFreeInCircle));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerFreeInLine));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerFreeInFace));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerFreeInPlane));
 }

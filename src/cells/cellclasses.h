@@ -2,6 +2,6 @@
 // them by name.
 #pragma once
 
-// Registers the line, face and circle classes; calling it again is
+// Registers the line, face, circle and free-point classes; calling it again is
 // harmless.
 void RegisterCellClasses();

@@ -22,6 +22,7 @@ QString g_strDocumentPath;
 BOOL g_bLockView;
 BOOL g_bLockDrag;
 BOOL g_bDragHorizontal;
+BOOL g_bSnapToGrid;
 CGPage* g_pCurPage;
 CCellMap* g_pCurCells;
 double g_dRayNear[3];
@@ -69,6 +70,7 @@ void SetStartValues() {
   g_bLockView = 0;
   g_bLockDrag = 0;
   g_bDragHorizontal = 1;
+  g_bSnapToGrid = 0;
   // Pages are owned by the document; forgetting them here frees nothing.
   g_pCurPage = nullptr;
   g_pCurCells = nullptr;

@@ -56,6 +56,7 @@ extern QString g_strDocumentPath;
 extern BOOL g_bLockView;           // mouse drags do not rotate, pan or zoom the view
 extern BOOL g_bLockDrag;           // mouse drags do not move objects
 extern BOOL g_bDragHorizontal;     // drags move in the plane z = const (Ctrl not held)
+extern BOOL g_bSnapToGrid;         // dragged and drawn points land on whole numbers; not stored
 
 // The current page and its id-to-cell map; every id is resolved through them.
 class CGPage;

@@ -1,0 +1,52 @@
+#include "cells/primitives/cgverfreeinline.h"
+
+#include "cells/primitives/cgline.h"
+#include "cells/primitives/cornerpoints.h"
+#include "cells/primitives/formattext.h"
+#include "cells/primitives/freepointtexts.h"
+#include "platform/archive.h"
+
+IMPLEMENT_SERIAL(CGVerFreeInLine, CGVerFree)
+
+CGVerFreeInLine::CGVerFreeInLine() { m_fValue = 0.5f; }
+
+CGVerFreeInLine::CGVerFreeInLine(WORD id, int slot, const QString& name, WORD line, float t)
+    : CGVerFree(id, slot, name, 0, 0, 0) {
+  m_fValue = t;
+  AppendParent(*this, line);
+  Recalculate();
+}
+
+void CGVerFreeInLine::Serialize(CArchive& ar) {
+  CGVerFree::Serialize(ar);
+  CheckLoaded(ar, 1, {m_fValue});
+}
+
+void CGVerFreeInLine::Recalculate() {
+  const CGLine* line = ParentAs<CGLine>(0);
+  const CGVertex* a = line && line->m_parents.size() == 2 ? CornerPoint(line->m_parents[0]) : nullptr;
+  const CGVertex* b = a ? CornerPoint(line->m_parents[1]) : nullptr;
+  if (!line || !line->m_bDefined || !b) {
+    m_bDefined = false;
+    return;
+  }
+  const float t = m_fValue;
+  float p[3];
+  for (int i = 0; i < 3; ++i) p[i] = (b->m_vPos[i] - a->m_vPos[i]) * t + a->m_vPos[i];
+  PlaceAt(p);
+  m_bDefined = true;
+}
+
+QString CGVerFreeInLine::GetDescription() {
+  const CGLine* line = ParentAs<CGLine>(0);
+  return FillFormat(kTextFreePointInLine, "%s", {line ? line->m_strName : QString()});
+}
+
+void CGVerFreeInLine::DragTo() {
+  const CGLine* line = ParentAs<CGLine>(0);
+  float p[3];
+  double t, distance;
+  if (!line || !line->NearestToRay(p, &t, &distance, 0)) return;
+  m_fValue = static_cast<float>(t);
+  PlaceAt(p);
+}

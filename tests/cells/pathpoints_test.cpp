@@ -1,0 +1,239 @@
+// Free points bound to a line or a circle.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "freepointtestsupport.h"
+
+namespace {
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr double kPi = std::numbers::pi;
+
+class LinePointTest : public FreePointTest {
+ protected:
+  // A at the origin, B at (10, 0, 0), the line on them (id 3).
+  CGLine* Line(BYTE kind) {
+    a = AddXyz(0, 0, 0);
+    b = AddXyz(10, 0, 0);
+    return AddLine(a->m_nId, b->m_nId, kind);
+  }
+  CGVerFreeXyz* a = nullptr;
+  CGVerFreeXyz* b = nullptr;
+};
+
+TEST_F(LinePointTest, NewPointSitsAtItsParameterAndNamesItsLine) {
+  CGLine* line = Line(kLineSegment);
+  CGVerFreeInLine* p = AddInLine(line->m_nId, 0.25f);
+  EXPECT_EQ(p->m_parents, (std::vector<WORD>{line->m_nId}));
+  EXPECT_EQ(line->m_children, (std::vector<WORD>{p->m_nId}));
+  EXPECT_TRUE(p->m_bDefined);
+  EXPECT_EQ(p->m_fValue, 0.25f);
+  EXPECT_EQ(p->m_rgbaColor, (RGBA{255, 0, 0, 255}));
+  ExpectAt(*p, 2.5, 0, 0, 0);
+  EXPECT_EQ(p->GetDescription(), QString::fromUtf8("线AB上的点"));
+  EXPECT_EQ(CGVerFreeInLine().m_fValue, 0.5f);
+}
+
+TEST_F(LinePointTest, DragFollowsTheRayWithinWhatTheLineKindAllows) {
+  const struct {
+    BYTE kind;
+    double x;  // the ray runs down z through (x, 3)
+    float t;
+  } cases[] = {
+      {kLineSegment, 4, 0.4f},  {kLineSegment, 15, 1},  {kLineSegment, -5, 0},
+      {kLineVector, 12, 1},     {kLineRay, -5, 0},      {kLineRay, 15, 1.5f},
+      {kLineFull, -5, -0.5f},   {kLineFull, 25, 2.5f},
+  };
+  for (const auto& c : cases) {
+    CGLine* line = Line(c.kind);
+    CGVerFreeInLine* p = AddInLine(line->m_nId, 0.5f);
+    RayDown(c.x, 3);
+    p->DragTo();
+    EXPECT_FLOAT_EQ(p->m_fValue, c.t) << int(c.kind) << " at " << c.x;
+    ExpectAt(*p, 10 * c.t, 0, 0);
+  }
+}
+
+TEST_F(LinePointTest, RayAlongTheLineChangesNothing) {
+  CGVerFreeInLine* p = AddInLine(Line(kLineFull)->m_nId, 0.3f);
+  const auto before = Snapshot(*p);
+  Ray({-50, 0, 0}, {50, 0, 0});
+  p->DragTo();
+  EXPECT_EQ(Snapshot(*p), before);
+}
+
+TEST_F(LinePointTest, ParameterSetFromOutsideIsNotClampedAndFollowsTheLine) {
+  CGVerFreeInLine* p = AddInLine(Line(kLineSegment)->m_nId, 0.5f);
+  p->m_fValue = 1.5f;
+  p->ApplyParameter();
+  ExpectAt(*p, 15, 0, 0);
+  b->m_vPos[1] = 4;  // moved B carries it along
+  p->Recalculate();
+  ExpectAt(*p, 15, 6, 0);
+}
+
+TEST_F(LinePointTest, UndefinedLineLeavesThePointWhereItWasUntilItIsBack) {
+  CGLine* line = Line(kLineSegment);
+  CGVerFreeInLine* p = AddInLine(line->m_nId, 0.5f);
+  line->m_bDefined = false;
+  b->m_vPos[0] = 20;
+  p->Recalculate();
+  EXPECT_FALSE(p->m_bDefined);
+  ExpectAt(*p, 5, 0, 0, 0);
+  line->m_bDefined = true;
+  p->Recalculate();
+  EXPECT_TRUE(p->m_bDefined);
+  ExpectAt(*p, 10, 0, 0);
+  // A parent that is no line (here a point) gives no definition either.
+  p->m_parents[0] = a->m_nId;
+  p->Recalculate();
+  EXPECT_FALSE(p->m_bDefined);
+  RayDown(3, 3);
+  p->DragTo();
+  ExpectAt(*p, 10, 0, 0);
+}
+
+TEST_F(LinePointTest, RecordIsThePointRecordWithTheParameterInTheCellRecord) {
+  CGLine* line = Line(kLineSegment);
+  CGVerFreeInLine* p = AddInLine(line->m_nId, 0.75f);
+  RecordBytes expected;
+  AppendPointRecord(expected, {4, "C", 0.75f, {7.5f, 0, 0}, {0.2f, 0, 0.2f}, {3}, {}});
+  EXPECT_EQ(StoreCell(*p).toHex(), expected.get().toHex());
+  CGVerFreeInLine read;
+  ReadWhole(expected, read);
+  EXPECT_EQ(read.m_fValue, 0.75f);
+  EXPECT_EQ(read.m_parents, (std::vector<WORD>{3}));
+}
+
+TEST_F(LinePointTest, LoadFailsOnTheWrongParentCountOrAParameterThatIsNoNumber) {
+  const struct {
+    std::vector<unsigned> parents;
+    float t;
+  } cases[] = {{{}, 0.5f}, {{3, 4}, 0.5f}, {{3}, kNaN}, {{3}, std::numeric_limits<float>::infinity()}};
+  for (const auto& c : cases) {
+    RecordBytes bytes;
+    AppendPointRecord(bytes, {5, "P", c.t, {0, 0, 0}, {0, 0, 0}, c.parents, {}});
+    EXPECT_EQ(ReadCause<CGVerFreeInLine>(bytes), ArchiveError::BadData) << c.parents.size();
+  }
+}
+
+// --- On a circle ------------------------------------------------------------
+
+using CirclePointTest = FreePointTest;
+
+TEST_F(CirclePointTest, NewPointCopiesTheFrameAndSitsAtItsAngle) {
+  CGArc* circle = AddCircle(2, 1, 0, 0);
+  CGVerFreeInCircle* p = AddInCircle(circle->m_nId, float(kPi / 2));
+  EXPECT_EQ(p->m_parents, (std::vector<WORD>{circle->m_nId}));
+  EXPECT_EQ(circle->m_children, (std::vector<WORD>{p->m_nId}));
+  EXPECT_TRUE(p->m_bDefined);
+  ExpectAt(*p, 1, 2, 0);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(p->Center[i], circle->Center[i]);
+    EXPECT_EQ(p->AxisU[i], circle->AxisU[i]);
+    EXPECT_EQ(p->AxisV[i], circle->AxisV[i]);
+  }
+  EXPECT_EQ(p->Normal[2], 4.0f);  // u x v, not normalised
+  EXPECT_EQ(p->GetDescription(), QString::fromUtf8("圆c1上的点"));
+  CGVerFreeInCircle fresh;
+  EXPECT_EQ(fresh.m_fValue, 1.0f);
+  EXPECT_EQ(fresh.Center[0], 0.0f);
+}
+
+TEST_F(CirclePointTest, KeepsItsAngleWhenTheCircleGrowsAndReplacesFromTheStoredFrame) {
+  CGArc* circle = AddCircle(2);
+  CGVerFreeInCircle* p = AddInCircle(circle->m_nId, float(kPi / 3));
+  circle->AxisU[0] = 5;
+  circle->AxisV[1] = 5;
+  // Without a recalculation the stored frame still says radius 2.
+  p->m_fValue = float(kPi);
+  p->ApplyParameter();
+  ExpectAt(*p, -2, 0, 0);
+  p->m_fValue = float(kPi / 3);
+  p->Recalculate();
+  ExpectAt(*p, 5 * std::cos(kPi / 3), 5 * std::sin(kPi / 3), 0);
+  EXPECT_EQ(p->m_fValue, float(kPi / 3));
+  // An undefined circle keeps position, angle and frame.
+  circle->m_bDefined = false;
+  circle->AxisU[0] = 9;
+  p->Recalculate();
+  EXPECT_FALSE(p->m_bDefined);
+  EXPECT_EQ(p->AxisU[0], 5.0f);
+  ExpectAt(*p, 5 * std::cos(kPi / 3), 5 * std::sin(kPi / 3), 0);
+}
+
+TEST_F(CirclePointTest, DragTakesTheNearestPointOfTheCircleOrOfTheArcsRange) {
+  const struct {
+    BYTE kind;
+    double x, y;  // the ray runs down z through (x, y)
+    double angle;
+  } cases[] = {
+      {kArcCircle, 0, -3, 1.5 * kPi},
+      {kArcDisc, -1, 1, 0.75 * kPi},
+      {kArcArc, 1, 1, 0.25 * kPi},
+      // Towards the gap of an arc from 0 to pi/2: the nearer end.
+      {kArcArc, 0, -1, 0},
+      {kArcArc, -1, 0.1, 0.5 * kPi},
+      {kArcSector, -3, -0.2, kPi},
+  };
+  for (const auto& c : cases) {
+    const float end = c.kind == kArcSector ? float(kPi) : c.kind == kArcArc ? float(kPi / 2) : kArcFullTurn;
+    CGArc* arc = AddCircle(2, 0, 0, 1, 0, end, c.kind);
+    CGVerFreeInCircle* p = AddInCircle(arc->m_nId, 0.1f);
+    RayDown(c.x, c.y);
+    p->DragTo();
+    EXPECT_NEAR(p->m_fValue, c.angle, 1e-6) << c.x << " " << c.y;
+    ExpectAt(*p, 2 * std::cos(c.angle), 2 * std::sin(c.angle), 1);
+  }
+}
+
+TEST_F(CirclePointTest, RayAlongThePlaneChangesNothing) {
+  CGVerFreeInCircle* p = AddInCircle(AddCircle(2)->m_nId, 1);
+  const auto before = Snapshot(*p);
+  Ray({-50, 0.5, 0}, {50, 0.5, 0});
+  p->DragTo();
+  EXPECT_EQ(Snapshot(*p), before);
+}
+
+TEST_F(CirclePointTest, RecordIsThePointRecordThenTheTwelveFloatFrame) {
+  CGArc* circle = AddCircle(2, 1, 0, 0);
+  CGVerFreeInCircle* p = AddInCircle(circle->m_nId, 0);
+  RecordBytes expected;
+  AppendPointRecord(expected, {2, "A", 0, {3, 0, 0}, {0.2f, 0, 0.2f}, {1}, {}});
+  for (float v : {1.0f, 0.0f, 0.0f, 2.0f, 0.0f, 0.0f, 0.0f, 2.0f, 0.0f, 0.0f, 0.0f, 4.0f}) expected.f32(v);
+  EXPECT_EQ(StoreCell(*p).toHex(), expected.get().toHex());
+
+  // Read into a fresh point, then placed again from the frame alone.
+  CGVerFreeInCircle read;
+  ReadWhole(expected, read);
+  EXPECT_EQ(read.Center[0], 1.0f);
+  EXPECT_EQ(read.AxisV[1], 2.0f);
+  EXPECT_EQ(read.Normal[2], 4.0f);
+  read.VertexIndex = 7;
+  read.m_fValue = float(kPi);
+  read.ApplyParameter();
+  ExpectAt(read, -1, 0, 0);
+}
+
+TEST_F(CirclePointTest, LoadFailsOnTheWrongParentCountANaNOrACutFrame) {
+  const struct {
+    std::vector<unsigned> parents;
+    float angle;
+    int nanAt;  // index into the frame, -1 for none
+  } cases[] = {{{}, 1, -1}, {{1, 2}, 1, -1}, {{1}, kNaN, -1}, {{1}, 1, 0}, {{1}, 1, 11}};
+  for (const auto& c : cases) {
+    RecordBytes bytes;
+    AppendPointRecord(bytes, {5, "P", c.angle, {0, 0, 0}, {0, 0, 0}, c.parents, {}});
+    for (int i = 0; i < 12; ++i) bytes.f32(i == c.nanAt ? kNaN : 1.0f);
+    EXPECT_EQ(ReadCause<CGVerFreeInCircle>(bytes), ArchiveError::BadData) << c.nanAt;
+  }
+  RecordBytes cut;
+  AppendPointRecord(cut, {5, "P", 1, {0, 0, 0}, {0, 0, 0}, {1}, {}});
+  for (int i = 0; i < 11; ++i) cut.f32(1);
+  EXPECT_EQ(ReadCause<CGVerFreeInCircle>(cut), ArchiveError::EndOfFile);
+}
+
+}  // namespace
