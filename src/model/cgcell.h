@@ -69,6 +69,11 @@ class CGCell : public CObject {
   virtual void DrawForPick(int /*mode*/) {}
   virtual QString GetDescription() { return {}; }
 
+  // Whether what the stored record refers to fits the page it was read into
+  // (all its cells are there by then); false fails the load.  Most records
+  // are checked while they are read and need nothing here.
+  virtual bool FitsLoadedPage(const CCellMap& /*cells*/) const { return true; }
+
   // Marks every descendant (not this cell) unless this cell is marked; a
   // descendant already marked is not walked again.  Iterative, so a long
   // chain cannot exhaust the stack; ids missing from the map are skipped.

@@ -67,6 +67,10 @@ bool IsFinite(const float* v, int n) {
 void CGPage::ValidateLoaded() {
   CheckStructure(m_cells);
   RepairLinks(m_cells);
+  for (auto [id, cell] : m_cells)
+    if (!cell->FitsLoadedPage(m_cells))
+      throw CArchiveException(ArchiveError::BadData,
+                              "cell " + std::to_string(id) + " refers past its parents");
 
   if (!m_cells.empty() && m_nNextId <= m_cells.Ids().back())
     m_nNextId = static_cast<WORD>(m_cells.Ids().back() + 1);

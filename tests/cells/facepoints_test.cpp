@@ -168,11 +168,14 @@ TEST_F(FacePointTest, PageWithACornerOutOfRangeFailsToLoadAndOtherwiseKeepsThePo
   EXPECT_EQ(q->Weight0, 0.125f);
   EXPECT_EQ(q->WeightK, 0.5f);
 
-  p->Corner = 0;
-  CArchive bad;
-  bad.WriteObject(page.get());
-  CArchive badIn(bad.Bytes());
-  EXPECT_EQ(ArchiveCause([&] { badIn.ReadOwned<CGPage>(); }), ArchiveError::BadData);
+  // No face has triangle 0; a square has triangles 1 and 2 only.
+  for (std::int32_t corner : {0, 3}) {
+    p->Corner = corner;
+    CArchive bad;
+    bad.WriteObject(page.get());
+    CArchive badIn(bad.Bytes());
+    EXPECT_EQ(ArchiveCause([&] { badIn.ReadOwned<CGPage>(); }), ArchiveError::BadData) << corner;
+  }
 }
 
 // --- In the plane of three points -----------------------------------------------

@@ -58,11 +58,18 @@ void CGVerFreeInFace::Serialize(CArchive& ar) {
   }
   ar >> Corner >> Weight0 >> WeightK;
   CheckLoaded(ar, 1, {Weight0, WeightK});
-  // Which face it is, and so how many triangles that face has, is known
-  // only once the page is read; no face at all has these.
+  // No face at all has these; the face's own count is checked once the whole
+  // page is read (FitsLoadedPage).
   if (Corner < 1 || Corner > kMaxFanTriangle)
     throw CArchiveException(ArchiveError::BadData, "free point " + std::to_string(m_nId) +
                                                        " lies in fan triangle " + std::to_string(Corner));
+}
+
+bool CGVerFreeInFace::FitsLoadedPage(const CCellMap& cells) const {
+  // A missing parent, or one that is not a face, leaves the point undefined.
+  const CGCell* parent = m_parents.empty() ? nullptr : cells.Lookup(m_parents[0]);
+  const auto* face = parent && parent->IsKindOf(RUNTIME_CLASS(CGFace)) ? static_cast<const CGFace*>(parent) : nullptr;
+  return !face || Corner <= face->CornerCount - 2;
 }
 
 void CGVerFreeInFace::Recalculate() {

@@ -26,6 +26,8 @@ class CGVerFreeInFace : public CGVerFree {
   void Recalculate() override;
   void ApplyParameter() override { Recalculate(); }
   QString GetDescription() override;
+  // The fan triangle must exist in the face it lies in.
+  bool FitsLoadedPage(const CCellMap& cells) const override;
   // Follows the mouse ray over the face (the plane of its first three
   // corners, searched fan triangle by fan triangle); off the face, or with
   // the face seen edge-on, the point stays.
