@@ -1,7 +1,5 @@
 #include "view/kavrelview.h"
 
-#include <GL/gl.h>
-
 #include <QGuiApplication>
 #include <QOpenGLContext>
 #include <QScreen>
@@ -10,6 +8,8 @@
 #include "model/glfontlists.h"
 #include "model/globals.h"
 #include "platform/notifier.h"
+#include "view/clickpick.h"
+#include "view/pointerplacement.h"
 #include "view/viewformat.h"
 #include "view/viewtexts.h"
 
@@ -47,19 +47,34 @@ void CKavrelView::resizeGL(int width, int height) {
   m_renderer.OnSize(width, height, devicePixelRatioF());
 }
 
-void CKavrelView::paintGL() {
-  if (g_pCurPage) {
-    m_renderer.RenderScene();
-    return;
-  }
-  const auto& bg = g_prefs.background;
-  glClearColor(bg[0], bg[1], bg[2], 1);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-}
+void CKavrelView::paintGL() { m_renderer.RenderScene(); }
 
 void CKavrelView::ReleaseGl() {
   if (!context()) return;
   makeCurrent();
   m_renderer.Release();
   doneCurrent();
+}
+
+void CKavrelView::RenderScene() { update(); }
+
+void CKavrelView::CaptureBackground() {
+  makeCurrent();
+  m_renderer.CaptureBackground();
+  doneCurrent();
+}
+
+bool CKavrelView::PickObjects(int x, int y, int* kind, WORD* id, bool labelsOnly) {
+  makeCurrent();
+  const bool hit = ::PickObjects(x, y, kind, id, labelsOnly);
+  doneCurrent();
+  return hit;
+}
+
+void CKavrelView::SnapToGrid(int x, int y, bool vertical, double* px, double* py, double* pz) {
+  ::SnapToGrid(x, y, vertical, px, py, pz);
+}
+
+bool CKavrelView::ScreenToWorld(int x, int y, double* px, double* py, double* pz, float* s, float* t) {
+  return ::ScreenToWorld(x, y, px, py, pz, s, t);
 }

@@ -5,6 +5,7 @@
 #pragma once
 #include <QOpenGLWidget>
 
+#include "platform/types.h"
 #include "view/viewrenderer.h"
 
 class CKavrelView : public QOpenGLWidget {
@@ -15,6 +16,21 @@ class CKavrelView : public QOpenGLWidget {
   ~CKavrelView() override;
 
   CViewRenderer& Renderer() { return m_renderer; }
+
+  // A new frame of the current page: asks for a repaint, which draws it
+  // and presents it.
+  void RenderScene();
+  // Captures the trace layer over the kept picture (view/viewrenderer.h);
+  // a RenderScene follows.
+  void CaptureBackground();
+
+  // Picking and pointer placement at a pointer position in device pixels
+  // (client pixels times devicePixelRatioF(), y down): view/clickpick.h
+  // and view/pointerplacement.h.
+  bool PickObjects(int x, int y, int* kind, WORD* id, bool labelsOnly);
+  static void SnapToGrid(int x, int y, bool vertical, double* px, double* py, double* pz);
+  bool ScreenToWorld(int x, int y, double* px, double* py, double* pz, float* s, float* t);
+
   // Screen size read at construction, in device pixels.
   int ScreenWidth() const { return m_nScreenWidth; }
   int ScreenHeight() const { return m_nScreenHeight; }

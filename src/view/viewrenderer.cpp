@@ -8,17 +8,16 @@
 
 #include "formula/formulapictures.h"
 #include "math/mathglobals.h"
-#include "math/quaternion.h"
 #include "model/glrelease.h"
 #include "model/glresources.h"
 #include "model/globals.h"
 #include "model/framedtext.h"
-#include "model/pagedraw.h"
 #include "model/projection.h"
 #include "model/textureglyphs.h"
 #include "model/textures.h"
 #include "model/viewtext.h"
 #include "platform/notifier.h"
+#include "view/pointerplacement.h"
 #include "view/shapelists.h"
 #include "view/viewtexts.h"
 
@@ -176,6 +175,7 @@ void CViewRenderer::OnSize(int width, int height, double devicePixelRatio) {
   glLoadIdentity();
   glViewport(0, 0, m_deviceWidth, m_deviceHeight);
   SaveProjectionAndViewport();
+  g_nViewDeviceHeight = m_deviceHeight;
   g_bBackgroundDirty = 1;
 }
 
@@ -185,38 +185,6 @@ void CViewRenderer::PrepareFrame() {
   UploadPendingTextures();
   glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(3, GL_FLOAT, 0, g_pVertexArray);
-}
-
-void CViewRenderer::RenderScene() {
-  PrepareFrame();
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  const float u = g_fUnitsPerPixel;
-  if (!g_bBackgroundDirty && m_background.IsAllocated()) {
-    glClear(GL_DEPTH_BUFFER_BIT);
-    glDisable(GL_DEPTH_TEST);
-    glRasterPos3f(0.001f - g_nViewWidth * u / 2, 0.001f - g_nViewHeight * u / 2, -50);
-    m_background.Draw(m_deviceWidth, m_deviceHeight);
-    glEnable(GL_DEPTH_TEST);
-  } else {
-    const auto& bg = g_prefs.background;
-    glClearColor(bg[0], bg[1], bg[2], 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  }
-
-  glPushMatrix();
-  glTranslatef(g_fViewTranslate[0], g_fViewTranslate[1], g_fViewTranslate[2]);
-  double rotation[16];
-  QuatToRotationMatrix(ViewQuaternion, rotation);
-  glMultMatrixd(rotation);
-  glScalef(g_fViewScale, g_fViewScale, g_fViewScale);
-  SaveModelView();
-  DrawPageCells();
-  if (m_bShowColourSolid) CallShapeList(kListColourSolid);
-  glPointSize(g_prefs.fPointSize);
-  glDepthFunc(GL_ALWAYS);
-  glPopMatrix();
-  glDepthFunc(GL_LEQUAL);
 }
 
 void CViewRenderer::Release() {

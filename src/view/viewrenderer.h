@@ -8,6 +8,7 @@
 
 #include "view/backgroundbuffer.h"
 
+class CGPage;
 class CTextrueText;
 
 class CViewRenderer {
@@ -32,9 +33,15 @@ class CViewRenderer {
   // pixels or less in either direction change nothing.
   void OnSize(int width, int height, double devicePixelRatio = 1.0);
 
-  // One frame of the current page in the normal view, with the colour solid
-  // when asked; the caller presents it.
+  // One whole frame of the current page: its background (or the captured
+  // trace picture), the page in the normal view or in the quadrants of a
+  // three-view page, the overlays of the current tool (view/overlays.h);
+  // the caller presents it.  Without a current page: the preferences'
+  // background colour only.
   void RenderScene();
+  // Draws the trace layer over the captured picture and captures the result,
+  // so that traces accumulate; nothing is presented.
+  void CaptureBackground();
 
   // Deletes the GL objects of the current context (it is current and about
   // to go); a later InitOpenGL makes them again.
@@ -52,6 +59,16 @@ class CViewRenderer {
   // Before drawing: objects queued for deletion go, waiting textures are
   // uploaded, the vertex array (it may have moved) is handed to GL again.
   void PrepareFrame();
+  bool HasCapturedPicture() const;
+  void DrawCapturedPicture();
+  // Clears to the page's background colour, or starts from the captured
+  // picture while it is valid.
+  void DrawBackground(const float colour[3]);
+  void DrawQuadrantCaption(int caption);
+  // The front, side and top quadrants; false when the frame ends there (no
+  // normal view in the lower-right quadrant).
+  bool DrawThreeViewQuadrants(const CGPage& page);
+  void SetWholeViewport();
 
   CBackgroundBuffer m_background;
   std::unique_ptr<CTextrueText> m_textureText;  // g_pTextrueText while it exists

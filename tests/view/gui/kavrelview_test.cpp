@@ -1,6 +1,6 @@
 // The view on a real display (xvfb): a compatibility context, the
-// background colour without a page, and a page drawn with its textures and
-// lists made from the program folder.
+// background colour without a page, a page drawn with its textures and
+// lists made from the program folder, and picking through the widget.
 #include "view/kavrelview.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QOpenGLContext>
 #include <QWindow>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <utility>
@@ -86,17 +87,27 @@ TEST(KavrelView, GetsAFixedFunctionContextAndItsResources) {
   EXPECT_EQ(g_nViewHeight, 30);
 }
 
-TEST(KavrelView, DrawsTheCurrentPage) {
+// A current page holding point A at (2, 1, 0), seen straight down the z
+// axis without axes, for a view of 120 x 100 pixels.
+struct PointPage {
+  PointPage() {
+    g_strProgramFolder = PictureFolder();
+    ViewQuaternion = kQuatIdentity;
+    g_nAxesMode = 0;
+    SetCurrentPage(&page);
+    point = new CGVertex(page.m_nNextId++, page.m_nNextVertex++, QStringLiteral("A"), 2, 1, 0);
+    page.m_cells.SetAt(point->m_nId, point);
+  }
+  ~PointPage() { SetCurrentPage(nullptr); }
   SeamRecorders seams;
-  g_strProgramFolder = PictureFolder();
-  ViewQuaternion = kQuatIdentity;
-  g_nAxesMode = 0;
   CGPage page;
-  SetCurrentPage(&page);
-  auto* point = new CGVertex(page.m_nNextId++, page.m_nNextVertex++, QStringLiteral("A"), 2, 1, 0);
-  point->m_rgbaColor = RGBA{0, 0, 255, 255};
-  point->m_fSize = 10;
-  page.m_cells.SetAt(point->m_nId, point);
+  CGVertex* point;
+};
+
+TEST(KavrelView, DrawsTheCurrentPage) {
+  PointPage scene;
+  scene.point->m_rgbaColor = RGBA{0, 0, 255, 255};
+  scene.point->m_fSize = 10;
 
   CKavrelView view;
   view.resize(120, 100);
@@ -108,7 +119,39 @@ TEST(KavrelView, DrawsTheCurrentPage) {
   const QPoint at(static_cast<int>((60 + 40) * ratio), static_cast<int>((50 - 20) * ratio));
   EXPECT_EQ(Name(picture.pixel(at)).toStdString(), "#0000ff");
   EXPECT_EQ(Name(picture.pixel(QPoint(5, 5))).toStdString(), "#ffffff");
-  SetCurrentPage(nullptr);
+}
+
+TEST(KavrelView, PicksAndDrawsThePageThroughTheWidget) {
+  PointPage scene;
+  scene.point->m_bLabelHidden = 1;
+  const float background[4] = {0.0f, 0.4f, 0.2f, 1.0f};
+  std::copy_n(background, 4, scene.page.m_rgbaBackground);
+
+  CKavrelView view;
+  view.resize(120, 100);
+  view.show();
+  ASSERT_TRUE(WaitUntilExposed(view));
+  const double ratio = view.devicePixelRatioF();
+  // World (2, 1) at 20 pixels per unit from the centre, in device pixels.
+  const int x = static_cast<int>((60 + 40) * ratio), y = static_cast<int>((50 - 20) * ratio);
+  int kind = 0;
+  WORD id = 0;
+  ASSERT_TRUE(view.PickObjects(x, y, &kind, &id, false));
+  EXPECT_EQ(kind, 1);
+  EXPECT_EQ(id, scene.point->m_nId);
+  EXPECT_FALSE(view.PickObjects(static_cast<int>(20 * ratio), y, &kind, &id, false));
+
+  view.RenderScene();
+  EXPECT_EQ(Name(view.grabFramebuffer().pixel(5, 5)).toStdString(), "#006633") << "the page's background";
+
+  // Three views: the point at half scale about the lower-right quadrant's centre.
+  scene.page.m_bThreeView = 1;
+  view.RenderScene();
+  view.grabFramebuffer();  // the frame has been drawn
+  kind = 0;
+  ASSERT_TRUE(view.PickObjects(static_cast<int>((90 + 20) * ratio), static_cast<int>((75 - 10) * ratio), &kind, &id,
+                               false));
+  EXPECT_EQ(kind, 1);
 }
 
 }  // namespace

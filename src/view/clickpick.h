@@ -1,0 +1,35 @@
+// The click pick: what lies in the 10 x 10 pixel region under the pointer,
+// found by drawing the current page in GL selection mode, and what the
+// click means by the rules of the current tool (view/pickchoice.h).  Needs
+// a current context but no widget.
+#pragma once
+#include <functional>
+#include <vector>
+
+#include "platform/types.h"
+#include "view/pickchoice.h"
+
+class CGPage;
+
+// Runs `draw` in selection mode under the placeholder name 0xFFFFFFFF and
+// returns the kind and id of every hit record, in buffer order.  A buffer
+// that overflows is not taken for "nothing hit": the pass runs again with
+// a buffer twice as large until the hits fit.
+std::vector<PickHit> RunSelectionPass(const std::function<void()>& draw, int initialWords = 1024);
+
+// The pass mode DrawPageForPick is given for the current tool: the select
+// tool 3 (labels only: 0), a user-defined tool 1 while an instance of it
+// runs (else 2), every other tool 2.
+int PickPassMode(int toolMode, bool labelsOnly, const CGPage& page);
+
+// The label pick vectors g_vLabelPickU and V: 20 pixels long, lying across
+// the screen for the view direction of the current model-view matrix.
+void SetLabelPickVectors();
+
+// The pick of a click at (x, y) in client device pixels (y down).  False
+// when nothing at all lies there.  Otherwise kind and id receive what the
+// current tool makes of the hits (the caller zeroes them first); in the
+// select tool the click also deselects selected cells hit again (one of
+// them, a free point, becomes the drag candidate) and leaves the kind hit
+// and its candidates in the page for keyboard stepping.
+bool PickObjects(int x, int y, int* kind, WORD* id, bool labelsOnly);

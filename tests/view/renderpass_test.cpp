@@ -1,0 +1,271 @@
+// The frame of the normal view: the page's own background colour, frames
+// that start from the captured trace picture, and the overlays of the
+// tools (pointer, read-outs, guides, previews, boxes, ink, frames), seen
+// through GL feedback.  KAVREL_RENDER_DUMP=<folder> keeps pictures of a
+// page with points, a segment, a face and a circle in both kinds of view.
+#include <GL/gl.h>
+
+#include <QDir>
+#include <cmath>
+#include <cstdlib>
+
+#include "cells/primitives/arcsbypoints.h"
+#include "cells/primitives/cgface.h"
+#include "cells/primitives/cgline.h"
+#include "math/mathglobals.h"
+#include "renderertestsupport.h"
+#include "view/backgroundbuffer.h"
+#include "view/readouts.h"
+#include "view/toolstate.h"
+
+namespace {
+
+class RenderPass : public RendererGlTest {
+ protected:
+  QSize ViewSize() const override { return {200, 150}; }
+  static QPoint PixelOf(float x, float y) {
+    return {static_cast<int>(std::lround(100 + x / 0.05f)), static_cast<int>(std::lround(75 - y / 0.05f))};
+  }
+  CGVertex* Dot(float x, float y, RGBA colour) {
+    CGVertex* p = AddPoint(x, y, 0);
+    p->m_rgbaColor = colour;
+    p->m_fSize = 8;
+    p->m_bLabelHidden = 1;
+    return p;
+  }
+  Captured Frame() {
+    return CaptureFeedback([this] { renderer.RenderScene(); });
+  }
+  static void Set(double target[3], double x, double y, double z) {
+    target[0] = x;
+    target[1] = y;
+    target[2] = z;
+  }
+};
+
+TEST_F(RenderPass, ClearsToThePagesBackground) {
+  g_prefs.background = {1, 1, 1, 1};
+  const float dark[4] = {0.0f, 0.2f, 0.4f, 1.0f};
+  std::copy_n(dark, 4, page->m_rgbaBackground);
+  renderer.RenderScene();
+  EXPECT_TRUE(PixelNear(gl.ReadPixels(), 5, 5, qRgb(0, 51, 102)));
+}
+
+TEST_F(RenderPass, FramesStartFromTheCapturedTracesUntilMarkedDirty) {
+  CGVertex* p = Dot(-2, 1, {255, 0, 0, 255});
+  page->m_traceList = {p->m_nId};
+  renderer.CaptureBackground();
+  EXPECT_EQ(g_bBackgroundDirty, 0);
+  // The point moves on; the next capture adds its new place to the picture.
+  p->m_vPos[0] = 2;
+  p->ApplyParameter();
+  renderer.CaptureBackground();
+  p->m_bHidden = 1;  // the frames themselves no longer draw it
+  for (int frame = 0; frame < 2; ++frame) {
+    renderer.RenderScene();
+    const QImage image = gl.ReadPixels();
+    for (float x : {-2.0f, 2.0f})
+      EXPECT_TRUE(PixelNear(image, PixelOf(x, 1).x(), PixelOf(x, 1).y(), qRgb(255, 0, 0), 8))
+          << frame << " " << x;
+  }
+  g_bBackgroundDirty = 1;
+  renderer.RenderScene();
+  EXPECT_TRUE(PixelNear(gl.ReadPixels(), PixelOf(2, 1).x(), PixelOf(2, 1).y(), qRgb(255, 255, 255)));
+}
+
+TEST_F(RenderPass, PointerAndReadOutOfTheConstructionTools) {
+  g_nToolMode = 2;
+  Set(g_viewTool.pointer, 1, 2.5, 3);
+  Captured drawn = Frame();
+  EXPECT_EQ(drawn.points, 1);
+  EXPECT_EQ(drawn.bitmaps, 13) << "( 1, 2.5, 3 )";
+  EXPECT_EQ(drawn.lines, 0);
+  ASSERT_FALSE(drawn.vertices.empty());
+  EXPECT_NEAR(drawn.vertices[0].x, 120, 0.01) << "P itself";
+  EXPECT_NEAR(drawn.vertices[0].y, 125, 0.01);
+  EXPECT_NEAR(drawn.vertices[0].rgba[0], 1, 0.01) << "in the highlight colour";
+  EXPECT_NEAR(drawn.vertices[0].rgba[1], 0, 0.01);
+  EXPECT_NEAR(drawn.vertices[1].x, 124, 0.01) << "read-out 4 pixels right of P";
+
+  g_viewTool.coordinateLines = true;
+  drawn = Frame();
+  EXPECT_EQ(drawn.lines, 12) << "two dashed strips of 7 and 2 segments, three solid lines";
+
+  // The select tool shows the long read-out only while it drags a point.
+  g_nToolMode = 1;
+  EXPECT_EQ(Frame().bitmaps, 0);
+  g_viewTool.pointDragged = true;
+  drawn = Frame();
+  EXPECT_EQ(drawn.bitmaps, 16) << "   ( 1, 2.5, 3 )";
+  EXPECT_EQ(drawn.points, 0);
+  g_viewTool.coordinateLines = false;
+  EXPECT_EQ(Frame().bitmaps, 0);
+}
+
+TEST_F(RenderPass, LinePreviews) {
+  g_nToolMode = 3;
+  g_viewTool.step = 2;
+  Set(g_viewTool.anchor1, 0, 0, 0);
+  struct Case {
+    int lineType;
+    double p[3];
+    int lines;
+  };
+  const Case cases[] = {
+      {kLineToolSegment, {1, 1, 0}, 1}, {kLineToolVector, {1, 1, 0}, 1},
+      {kLineToolRay, {1, 1, 0}, 1},     {kLineToolStraight, {1, 1, 0}, 2},
+      {kLineToolRay, {0, 0, 0}, 0},     {kLineToolStraight, {0.01, 0.01, 0.01}, 0},  // no direction yet
+      {kLineToolSegment, {0, 0, 0}, 1},
+  };
+  for (const Case& c : cases) {
+    g_viewTool.lineType = c.lineType;
+    Set(g_viewTool.pointer, c.p[0], c.p[1], c.p[2]);
+    const Captured drawn = Frame();
+    EXPECT_EQ(drawn.lines, c.lines) << "type " << c.lineType << " P " << c.p[0];
+    if (c.lineType == kLineToolRay && c.lines == 1) {
+      EXPECT_NEAR(drawn.vertices.back().y, 150, 0.01) << "a ray reaches the window's edge";
+    }
+  }
+}
+
+TEST_F(RenderPass, CirclePreviews) {
+  g_nToolMode = 5;
+  g_viewTool.step = 4;
+  Set(g_viewTool.anchor1, 0, 0, 0);
+  struct Case {
+    const char* what;
+    double a2[3], p[3];
+    int lines;
+  };
+  const Case cases[] = {
+      {"all at A1: nothing", {0, 0, 0}, {0, 0, 0}, 0},
+      {"A2 at A1: no radius, no circle", {0, 0, 0}, {1, 0, 0}, 0},
+      {"P on the line A1A2: no plane", {2, 0, 0}, {-3, 0, 0}, 0},
+      {"the circle through A2 in the plane of P", {2, 0, 0}, {1, 1, 0}, 60},
+  };
+  for (const Case& c : cases) {
+    Set(g_viewTool.anchor2, c.a2[0], c.a2[1], c.a2[2]);
+    Set(g_viewTool.pointer, c.p[0], c.p[1], c.p[2]);
+    const Captured drawn = Frame();
+    EXPECT_EQ(drawn.lines, c.lines) << c.what;
+    EXPECT_EQ(drawn.bitmaps, FormatCoordinateReadout(c.p[0], c.p[1], c.p[2], false).size() + 5)
+        << c.what << ": the read-out and the five-character hint";
+  }
+  // Radius |A2 - A1| = 2 (40 pixels) about A1 at the window centre.
+  const Captured drawn = Frame();
+  for (const FeedbackVertex& v : drawn.vertices)
+    if (v.rgba[1] > 0.4f && v.rgba[0] < 0.1f) {  // the arc colour
+      EXPECT_NEAR(std::hypot(v.x - 100, v.y - 75), 40, 0.01);
+    }
+
+  // Steps 2 and 3: the horizontal circle about A1 through P.
+  g_viewTool.step = 2;
+  Set(g_viewTool.pointer, 0, 0, 4);
+  EXPECT_EQ(Frame().lines, 0) << "P straight above A1";
+  Set(g_viewTool.pointer, 1, 0, 4);
+  EXPECT_EQ(Frame().lines, 60);
+}
+
+TEST_F(RenderPass, PolygonPreview) {
+  g_nToolMode = 4;
+  g_viewTool.step = 8;
+  Set(g_viewTool.anchor1, 0, 0, 0);
+  Set(g_viewTool.anchor2, 2, 0, 0);
+  Set(g_viewTool.anchor3, 2, 2, 0);
+  g_viewTool.furtherCorners.push_back({{1, 3, 0}, 0, 0});
+  Set(g_viewTool.pointer, 0, 2, 0);
+  const Captured drawn = Frame();
+  EXPECT_EQ(drawn.points, 5) << "four corners and P";
+  EXPECT_EQ(drawn.lines, 4) << "the open outline through P";
+  ASSERT_EQ(drawn.polygons, 3) << "the closed polygon, in triangles";
+}
+
+TEST_F(RenderPass, BoxesInkAndFrames) {
+  g_nToolMode = 7;
+  g_viewTool.step = 1;
+  g_viewTool.boxStart[0] = 20, g_viewTool.boxStart[1] = 30;
+  g_viewTool.boxCorner[0] = 120, g_viewTool.boxCorner[1] = 100;
+  Captured drawn = Frame();
+  ASSERT_EQ(drawn.lines, 4);
+  float minX = 1e9f, maxX = -1e9f, minY = 1e9f, maxY = -1e9f;
+  for (const FeedbackVertex& v : drawn.vertices) {
+    minX = std::min(minX, v.x), maxX = std::max(maxX, v.x);
+    minY = std::min(minY, v.y), maxY = std::max(maxY, v.y);
+  }
+  EXPECT_NEAR(minX, 20, 0.01);
+  EXPECT_NEAR(maxX, 120, 0.01);
+  EXPECT_NEAR(minY, 50, 0.01) << "window rows count up";
+  EXPECT_NEAR(maxY, 120, 0.01);
+  EXPECT_EQ(drawn.bitmaps, 0);
+  EXPECT_NEAR(drawn.vertices[0].rgba[0], 0, 0.01) << "the white background inverted";
+
+  // A copy box of a click: the last box size, with its size text.
+  g_nToolMode = 8;
+  g_viewTool.boxCorner[0] = 21, g_viewTool.boxCorner[1] = 31;
+  g_viewTool.lastBoxSize[0] = 50, g_viewTool.lastBoxSize[1] = 40;
+  drawn = Frame();
+  EXPECT_EQ(drawn.bitmaps, 10) << "( 50 * 40)";
+  g_viewTool.step = 0;
+  EXPECT_EQ(Frame().lines, 0);
+
+  // Ink in progress needs two points.
+  g_nToolMode = 9;
+  g_viewTool.inkPoints = {0, 0, -50};
+  EXPECT_EQ(Frame().lines, 0);
+  g_viewTool.inkPoints.insert(g_viewTool.inkPoints.end(), {1, 1, -50, 2, 0, -50});
+  EXPECT_EQ(Frame().lines, 2);
+
+  // The page frame replaces the box and ink; the boundaries and strokes add.
+  renderer.OnSize(1100, 800);  // room for the boundaries
+  g_viewTool.pageFrame = true;
+  g_viewTool.resolutionBoundary = true;
+  int strokes = 0;
+  g_viewTool.finishedStrokes = {[&] { ++strokes; }, [&] { ++strokes; }};
+  drawn = Frame();
+  EXPECT_EQ(drawn.lines, 4 + 8);
+  EXPECT_EQ(strokes, 2);
+  bool boundary = false;
+  for (const FeedbackVertex& v : drawn.vertices) boundary = boundary || std::fabs(v.x - (550 + 512)) < 0.01f;
+  EXPECT_TRUE(boundary) << "the 1024-pixel boundary, half of it right of the centre";
+}
+
+class RenderPassPicture : public RenderPass {
+ protected:
+  QSize ViewSize() const override { return {700, 520}; }
+};
+
+TEST_F(RenderPassPicture, OfAPageForTheEye) {
+  g_fViewScale = 2.5f;
+  g_nAxesMode = 1 | 4;
+  QuatMultiply(QuatRotationX(-60), QuatRotationZ(-30), ViewQuaternion);
+  const WORD a = AddPoint(0, 0, 0)->m_nId, b = AddPoint(3, 0, 0)->m_nId, c = AddPoint(0, 3, 0)->m_nId;
+  const WORD d = AddPoint(0, 0, 3)->m_nId;
+  auto* segment = new CGLine(page->m_nNextId++, b, d, kLineSegment);
+  page->m_cells.SetAt(segment->m_nId, segment);
+  auto* face = new CGFace(page->m_nNextId++, a, b, c, 0x00CC8844);
+  face->m_nStyle = kFaceFilled;
+  page->m_cells.SetAt(face->m_nId, face);
+  auto* circle = new CGArcCenterP(page->m_nNextId++, a, c, d);
+  page->m_cells.SetAt(circle->m_nId, circle);
+  auto dump = [&](const QString& name) {
+    renderer.RenderScene();
+    const QImage image = gl.ReadPixels();
+    if (const char* dir = std::getenv("KAVREL_RENDER_DUMP"))
+      image.save(QDir(QString::fromLocal8Bit(dir)).filePath(name));
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) ink += image.pixel(x, y) != qRgb(255, 255, 255);
+    return ink;
+  };
+  g_nToolMode = 4;  // a polygon under construction with its read-out
+  g_viewTool.step = 4;
+  Set(g_viewTool.anchor1, 3, 3, 0);
+  Set(g_viewTool.anchor2, 5, 3, 0);
+  Set(g_viewTool.pointer, 4, 5, 1.5);
+  g_viewTool.coordinateLines = true;
+  EXPECT_GT(dump(QStringLiteral("page_normal.png")), 5000);
+  page->m_bThreeView = 1;
+  EXPECT_GT(dump(QStringLiteral("page_threeview.png")), 5000);
+}
+
+}  // namespace
