@@ -8,6 +8,7 @@
 #include "model/viewray.h"
 #include "platform/processstate.h"
 
+int g_nViewDeviceHeight = 600;
 double g_dModelView[16];
 
 namespace {
@@ -54,6 +55,7 @@ void Oblique(double hw, double hh, double m[16]) {
 }
 
 void ResetSavedMatrices() {
+  g_nViewDeviceHeight = 600;
   std::fill_n(g_dModelView, 16, 0.0);
   for (int i = 0; i < 4; ++i) g_dModelView[i * 5] = 1.0;
 }
@@ -92,4 +94,4 @@ void SaveProjectionAndViewport() {
 
 void SaveModelView() { glGetDoublev(GL_MODELVIEW_MATRIX, g_dModelView); }
 
-void ComputeMouseRay(int x, int y) { ComputeViewRay(g_dModelView, x, g_nViewport[3] - y); }
+void ComputeMouseRay(int x, int y) { ComputeViewRay(g_dModelView, x, g_nViewDeviceHeight - y); }

@@ -24,8 +24,14 @@ void SetProjection(int mode);
 void SaveProjectionAndViewport();
 void SaveModelView();
 
+// Height of the view's client area in device pixels.  Pointer rows (y down)
+// become window rows (y up) with it, whatever viewport is current: in the
+// three-view layout the viewport is one quadrant, and flipping with its
+// height would put every pointer in the lower quadrants in the wrong place.
+extern int g_nViewDeviceHeight;
+
 // The ray under a pointer position in client device pixels (y down):
-// unprojects (x, viewport height - y) at depth 0 and 1 with the saved
+// unprojects (x, g_nViewDeviceHeight - y) at depth 0 and 1 with the saved
 // model-view, projection and viewport into g_dRayNear, g_dRayFar and
 // g_fViewDir.  Needs no GL context.
 void ComputeMouseRay(int x, int y);

@@ -10,11 +10,7 @@
 #include "platform/processstate.h"
 #include "view/toolstate.h"
 
-int g_nViewDeviceHeight = 600;
-
 namespace {
-const ProcessStateReset reset([] { g_nViewDeviceHeight = 600; });
-
 constexpr double kLimit = 200.0;
 constexpr double kParallel = 1e-5;
 
@@ -96,7 +92,7 @@ bool PlaceOnPlane(const PointerRay& ray, const double A[3], const double B[3], c
   return true;
 }
 
-void UnprojectPointer(int x, int y) { ComputeViewRay(g_dModelView, x, g_nViewDeviceHeight - y); }
+void UnprojectPointer(int x, int y) { ComputeMouseRay(x, y); }
 
 void SnapToGrid(int x, int y, bool vertical, double* px, double* py, double* pz) {
   UnprojectPointer(x, y);

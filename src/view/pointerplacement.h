@@ -8,10 +8,6 @@
 #pragma once
 
 // Grid snapping is g_bSnapToGrid (model/globals.h).
-// Height of the client area in device pixels: pointer rows (y down) are
-// turned into window rows (y up) with it, whatever viewport is current.
-extern int g_nViewDeviceHeight;
-
 // A pointer ray: its world points at window depth 0 and 1 and their
 // difference near - far.
 struct PointerRay {
