@@ -21,6 +21,8 @@ void SetStartValues() {
   g_nTextListBase = 0;
   g_nLabelListBase = 0;
   std::fill_n(g_nPictureTextures, 15, 0u);
+  // The quadric is plain memory, not a context object, so it can go now.
+  if (g_pQuadric) gluDeleteQuadric(g_pQuadric);
   g_pQuadric = nullptr;
   g_nAxesMode = 1;  // a new page shows the space axes
   std::fill_n(g_vLabelPickU, 3, 0.0f);
