@@ -107,8 +107,8 @@ std::string FormatNumberStd(const char* format, double value) {
     if (pad > 0 && !zeros) body.insert(left ? body.size() : 0, static_cast<size_t>(pad), ' ');
   } else {
     std::vector<char> buf(512);
-    const std::string spec = fmt.substr(c.begin, c.end - c.begin);
-    std::snprintf(buf.data(), buf.size(), spec.c_str(), value);
+    const std::string conversion = fmt.substr(c.begin, c.end - c.begin);
+    std::snprintf(buf.data(), buf.size(), conversion.c_str(), value);
     body = buf.data();
   }
   return Unescape(fmt.substr(0, c.begin)) + body + Unescape(fmt.substr(c.end));
