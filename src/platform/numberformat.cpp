@@ -1,5 +1,6 @@
 #include "platform/numberformat.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -59,12 +60,12 @@ bool FindConversion(const std::string& format, Conversion* c) {
     while (j < format.size() && std::string("-+ 0#").find(format[j]) != std::string::npos)
       c->flags += format[j++];
     while (j < format.size() && std::isdigit(static_cast<unsigned char>(format[j])))
-      c->width = c->width * 10 + (format[j++] - '0');
+      c->width = std::min(c->width * 10 + (format[j++] - '0'), 1000);
     if (j < format.size() && format[j] == '.') {
       c->precision = 0;
       ++j;
       while (j < format.size() && std::isdigit(static_cast<unsigned char>(format[j])))
-        c->precision = c->precision * 10 + (format[j++] - '0');
+        c->precision = std::min(c->precision * 10 + (format[j++] - '0'), 1000);
     }
     if (j < format.size() && format[j] == 'l') ++j;
     if (j >= format.size()) return false;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/crtrandom.h"
 #include "platform/numberformat.h"
 #include "platform/clipboard.h"
@@ -43,6 +45,9 @@ TEST(NumberFormat, RoundsExactTiesAwayFromZero) {
   };
   for (const Case& c : cases) EXPECT_EQ(FormatNumberStd(c.format, c.value), c.text) << c.format << " " << c.value;
   EXPECT_EQ(FormatNumber("%.1f", 0.75), QStringLiteral("0.8"));
+  // Absurd widths and precisions are capped instead of overflowing or filling memory.
+  EXPECT_LE(FormatNumberStd("%99999999999999.99999999999f", 1.0).size(), 1200u);
+  EXPECT_EQ(FormatNumberStd("%.1f", std::nan("")), "nan");
 }
 
 TEST(Seams, RecordersStandInAndResetRestoresDefaults) {
