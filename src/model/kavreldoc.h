@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/commandids.h"
 #include "model/usertool.h"
 #include "platform/types.h"
 
@@ -20,15 +21,6 @@ class CGCell;
 class CGPage;
 class IMenuOwner;
 
-// Command ids of the document's own commands.
-enum : unsigned {
-  ID_VIEW_PAGEUP = 32861,
-  ID_VIEW_PAGEDOWN = 32862,
-  ID_PARAM_INCREASE = 33226,  // the plus keys
-  ID_PARAM_DECREASE = 33227,  // the minus keys
-  ID_INK_ERASE = 33593,       // the view drops ink strokes not yet saved
-  ID_CELL_COMMAND_BASE = 3024,  // + a button's id: the view starts that button
-};
 
 // The file header: two marks, the version, two reserved words.
 inline constexpr WORD kDocumentMark1 = 0xFF01;

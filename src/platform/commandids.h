@@ -2,9 +2,18 @@
 // shortcuts and the command buttons of documents all name commands by these
 // numbers; documents store some of them, so they never change.  Commands of
 // the 36000 range are numbered here; the others keep the numbers of the
-// program's resources.  The page commands ID_VIEW_PAGEUP and ID_VIEW_PAGEDOWN
-// are declared with the document (model/kavreldoc.h).
+// program's resources.
 #pragma once
+
+// The document's own commands.
+enum : unsigned {
+  ID_VIEW_PAGEUP = 32861,
+  ID_VIEW_PAGEDOWN = 32862,
+  ID_PARAM_INCREASE = 33226,    // the plus keys
+  ID_PARAM_DECREASE = 33227,    // the minus keys
+  ID_INK_ERASE = 33593,         // the view drops ink strokes not yet saved
+  ID_CELL_COMMAND_BASE = 3024,  // + a button's id: the view starts that button
+};
 
 enum : unsigned {
   ID_VIEW_APPLOOK_OFF_2007_BLUE = 331,
