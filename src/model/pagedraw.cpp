@@ -97,7 +97,8 @@ void DrawGridAndAxes() {
     CallShapeList(kListGrid);
   }
   if (g_nAxesMode & 2) {
-    const auto& bg = g_prefs.background;
+    // Contrasting with the background the page is drawn on.
+    const float* bg = g_pCurPage ? g_pCurPage->m_rgbaBackground : g_prefs.background.data();
     glColor3f(0.8f - 0.6f * bg[0], 0.8f - 0.6f * bg[1], 0.8f - 0.6f * bg[2]);
     if (g_nViewWidth > 64) DrawPlaneAxes();
   } else if (g_nAxesMode & 1) {
