@@ -18,7 +18,7 @@
 #include "cells/primitives/cgline.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
-#include "model/kavreldoc.h"
+#include "model/document/kavreldoc.h"
 #include "model/vertexarray.h"
 #include "platform/notifier.h"
 #include "platform/processstate.h"

@@ -14,10 +14,10 @@
 #include "headlesscontext.h"
 #include "math/mathglobals.h"
 #include "math/quaternion.h"
-#include "model/glresources.h"
 #include "model/globals.h"
 #include "platform/processstate.h"
 #include "pointpage.h"
+#include "render/glresources.h"
 #include "view/clickpick.h"
 #include "view/viewrenderer.h"
 

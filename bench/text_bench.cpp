@@ -12,10 +12,10 @@
 #include "headlesscontext.h"
 #include "math/mathglobals.h"
 #include "math/quaternion.h"
-#include "model/glresources.h"
 #include "model/globals.h"
 #include "platform/processstate.h"
 #include "pointpage.h"
+#include "render/glresources.h"
 #include "view/viewrenderer.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
-#include "model/cmdcells.h"
-#include "model/cmdtexts.h"
+#include "model/undo/cmdcells.h"
+#include "model/undo/cmdtexts.h"
 #include "model/vertexarray.h"
 #include "platform/processstate.h"
 

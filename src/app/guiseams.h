@@ -3,7 +3,7 @@
 #pragma once
 #include <memory>
 
-#include "model/docservices.h"
+#include "model/document/docservices.h"
 #include "platform/filechooser.h"
 #include "platform/notifier.h"
 

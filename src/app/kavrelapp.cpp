@@ -10,7 +10,7 @@
 #include "app/mainwindow.h"
 #include "app/preferences.h"
 #include "app/programfolder.h"
-#include "model/docservices.h"
+#include "model/document/docservices.h"
 #include "model/globals.h"
 #include "platform/filechooser.h"
 #include "platform/notifier.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/recentfiles.h"
-#include "model/kavreldoc.h"
-#include "model/toolfolder.h"
+#include "model/document/kavreldoc.h"
+#include "model/document/toolfolder.h"
 #include "platform/types.h"
 
 class QSettings;

@@ -7,7 +7,7 @@
 #include "app/classregistration.h"
 #include "app/kavrelapp.h"
 #include "app/startupchecks.h"
-#include "model/fontsubstitutions.h"
+#include "render/fontsubstitutions.h"
 #include "view/viewformat.h"
 
 int main(int argc, char** argv) {

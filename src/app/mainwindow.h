@@ -6,7 +6,7 @@
 #pragma once
 #include <memory>
 
-#include "model/docservices.h"
+#include "model/document/docservices.h"
 #include "platform/filechooser.h"
 #include "platform/notifier.h"
 #include "ui/mainframe.h"

@@ -3,10 +3,10 @@
 
 #include "formula/bintree.h"
 #include "formula/boxnode.h"
-#include "formula/dib.h"
-#include "formula/emfdc.h"
-#include "formula/imageconversions.h"
-#include "formula/painterdc.h"
+#include "formula/drawing/dib.h"
+#include "formula/drawing/emfdc.h"
+#include "formula/drawing/imageconversions.h"
+#include "formula/drawing/painterdc.h"
 #include "formula/structurenodes.h"
 #include "platform/filebytes.h"
 

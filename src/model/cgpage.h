@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/cellmap.h"
-#include "model/cmdprocessor.h"
+#include "model/undo/cmdprocessor.h"
 #include "platform/runtimeclass.h"
 #include "platform/types.h"
 

@@ -3,10 +3,10 @@
 #include <GL/gl.h>
 
 #include "model/cgvertex.h"
-#include "model/glresources.h"
+#include "model/drawing/viewtext.h"
 #include "model/globals.h"
 #include "model/vertexarray.h"
-#include "model/viewtext.h"
+#include "render/glresources.h"
 
 namespace {
 void SetColour(const RGBA& c) { glColor4ub(c.r, c.g, c.b, c.a); }

@@ -4,7 +4,7 @@
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
-#include "model/usertool.h"
+#include "model/document/usertool.h"
 
 void RegisterModelClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGCell));

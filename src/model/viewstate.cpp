@@ -5,7 +5,7 @@
 #include "math/mathglobals.h"
 #include "model/cgpage.h"
 #include "model/globals.h"
-#include "model/projection.h"
+#include "render/projection.h"
 
 void SaveViewStateToPage(CGPage& page) {
   std::copy_n(g_fViewTranslate, 3, page.m_vTranslate);

@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "model/kavreldoc.h"
+#include "model/document/kavreldoc.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "ui/applicationlook.h"
@@ -21,13 +21,13 @@
 #include "ui/commandicons.h"
 #include "ui/frameuibridge.h"
 #include "ui/kavrelstatusbar.h"
-#include "ui/objectview.h"
-#include "ui/ribbonbar.h"
-#include "ui/ribbonlayout.h"
+#include "ui/objectlist/objectview.h"
+#include "ui/objectlist/treedocument.h"
+#include "ui/objectlist/viewtree.h"
+#include "ui/ribbon/ribbonbar.h"
+#include "ui/ribbon/ribbonlayout.h"
 #include "ui/translationsliders.h"
-#include "ui/treedocument.h"
 #include "ui/uitexts.h"
-#include "ui/viewtree.h"
 #include "view/kavrelview.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "model/autocolor.h"
-#include "model/cmdprocessor.h"
-#include "model/toolfolder.h"
+#include "model/document/toolfolder.h"
+#include "model/undo/cmdprocessor.h"
 #include "platform/uibridge.h"
 #include "ui/toolsetmenu.h"
 

@@ -7,8 +7,8 @@
 #include "ui/commandactions.h"
 #include "ui/kavrelstatusbar.h"
 #include "ui/mainframe.h"
-#include "ui/objectview.h"
-#include "ui/ribbonbar.h"
+#include "ui/objectlist/objectview.h"
+#include "ui/ribbon/ribbonbar.h"
 
 namespace {
 constexpr QPoint kFullScreenBarOffset(600, 2);

@@ -2,16 +2,16 @@
 // the frame keeps the colour button and the object list in step.
 #include "model/cellmap.h"
 #include "model/cgpage.h"
-#include "model/doctexts.h"
+#include "model/document/doctexts.h"
+#include "model/document/kavreldoc.h"
 #include "model/globals.h"
-#include "model/kavreldoc.h"
 #include "model/selection.h"
 #include "platform/commandregistry.h"
 #include "ui/commandactions.h"
 #include "ui/kavrelstatusbar.h"
 #include "ui/mainframe.h"
-#include "ui/objectview.h"
-#include "ui/viewtree.h"
+#include "ui/objectlist/objectview.h"
+#include "ui/objectlist/viewtree.h"
 #include "view/kavrelview.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "model/document/usertool.h"
 #include "model/globals.h"
-#include "model/usertool.h"
 #include "ui/uitexts.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "model/toolfolder.h"
+#include "model/document/toolfolder.h"
 
 class QMenu;
 

@@ -5,9 +5,9 @@
 #include <QScreen>
 #include <cmath>
 
-#include "model/glfontlists.h"
 #include "model/globals.h"
 #include "platform/notifier.h"
+#include "render/glfontlists.h"
 #include "view/clickpick.h"
 #include "view/pointerplacement.h"
 #include "view/viewformat.h"

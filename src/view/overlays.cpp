@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "model/glfontlists.h"
 #include "model/globals.h"
+#include "render/glfontlists.h"
 #include "view/readouts.h"
 #include "view/toolstate.h"
 

@@ -8,10 +8,10 @@
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
-#include "model/glresources.h"
 #include "model/globals.h"
-#include "model/projection.h"
 #include "model/vertexarray.h"
+#include "render/glresources.h"
+#include "render/projection.h"
 
 namespace {
 // Slack for rounding between this projection and GL's.  Wide points and

@@ -5,9 +5,9 @@
 
 #include "math/geometry.h"
 #include "model/globals.h"
-#include "model/projection.h"
-#include "model/viewray.h"
 #include "platform/processstate.h"
+#include "render/projection.h"
+#include "render/viewray.h"
 #include "view/toolstate.h"
 
 namespace {

@@ -2,11 +2,11 @@
 #include <GL/gl.h>
 
 #include "model/cgpage.h"
-#include "model/glfontlists.h"
-#include "model/glresources.h"
+#include "model/drawing/pagedraw.h"
 #include "model/globals.h"
-#include "model/pagedraw.h"
-#include "model/projection.h"
+#include "render/glfontlists.h"
+#include "render/glresources.h"
+#include "render/projection.h"
 #include "view/overlays.h"
 #include "view/pagetransform.h"
 #include "view/threeview.h"

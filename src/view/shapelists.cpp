@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "model/autocolor.h"
-#include "model/glresources.h"
+#include "model/drawing/viewtext.h"
 #include "model/globals.h"
-#include "model/viewtext.h"
+#include "render/glresources.h"
 
 namespace {
 

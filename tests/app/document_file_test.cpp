@@ -10,7 +10,7 @@
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "model/globals.h"
-#include "model/textures.h"
+#include "render/textures.h"
 
 namespace {
 

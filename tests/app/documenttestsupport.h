@@ -8,7 +8,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "model/kavreldoc.h"
+#include "model/document/kavreldoc.h"
 #include "support/documentfiles.h"
 #include "support/recorders.h"
 

@@ -7,8 +7,8 @@
 
 #include "celldrawtestsupport.h"
 #include "cells/primitives/stipplepatterns.h"
-#include "model/glresources.h"
-#include "model/pagedraw.h"
+#include "model/drawing/pagedraw.h"
+#include "render/glresources.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "cells/primitives/cgline.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
-#include "model/glresources.h"
 #include "model/modelclasses.h"
+#include "render/glresources.h"
 #include "support/headless_gl.h"
 
 // GL_SELECT over a 3 x 3 pixel window around (x, y) in window coordinates:

@@ -8,9 +8,9 @@
 #include <numbers>
 #include <vector>
 
-#include "cells/primitives/cgarc.h"
 #include "celldrawtestsupport.h"
-#include "model/pagedraw.h"
+#include "cells/primitives/cgarc.h"
+#include "model/drawing/pagedraw.h"
 
 namespace {
 

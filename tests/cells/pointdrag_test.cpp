@@ -9,7 +9,7 @@
 #include "cells/primitives/pointdrag.h"
 #include "freepointtestsupport.h"
 #include "math/quaternion.h"
-#include "model/projection.h"
+#include "render/projection.h"
 
 namespace {
 

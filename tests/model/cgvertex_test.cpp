@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "model/vertexarray.h"
-#include "model/viewray.h"
 #include "modeltestsupport.h"
+#include "render/viewray.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "model/kavreldoc.h"
+#include "model/document/kavreldoc.h"
 #include "platform/archive.h"
 
 // The document file's bytes, as saving writes them.

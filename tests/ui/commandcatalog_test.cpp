@@ -5,10 +5,10 @@
 #include <QString>
 #include <set>
 
-#include "model/kavreldoc.h"
+#include "model/document/kavreldoc.h"
 #include "platform/commandids.h"
 #include "ui/commandcatalog.h"
-#include "ui/ribbonlayout.h"
+#include "ui/ribbon/ribbonlayout.h"
 #include "ui/statusbartools.h"
 #include "ui/uitexts.h"
 

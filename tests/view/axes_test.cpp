@@ -8,9 +8,9 @@
 
 #include "math/mathglobals.h"
 #include "math/quaternion.h"
-#include "model/glresources.h"
-#include "model/pagedraw.h"
-#include "model/projection.h"
+#include "model/drawing/pagedraw.h"
+#include "render/glresources.h"
+#include "render/projection.h"
 #include "view/shapelists.h"
 #include "viewtestsupport.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "model/cgcell.h"
-#include "model/glresources.h"
-#include "model/pagedraw.h"
+#include "model/drawing/pagedraw.h"
+#include "render/glresources.h"
 #include "viewtestsupport.h"
 
 namespace {

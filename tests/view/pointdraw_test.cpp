@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "model/glresources.h"
 #include "model/vertexarray.h"
+#include "render/glresources.h"
 #include "view/shapelists.h"
 #include "viewtestsupport.h"
 

@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "model/globals.h"
-#include "model/projection.h"
+#include "render/projection.h"
 #include "support/recorders.h"
 #include "view/toolstate.h"
 

@@ -8,10 +8,10 @@
 #include <cstdlib>
 
 #include "math/mathglobals.h"
-#include "model/glrelease.h"
-#include "model/glresources.h"
-#include "model/projection.h"
-#include "model/textures.h"
+#include "render/glrelease.h"
+#include "render/glresources.h"
+#include "render/projection.h"
+#include "render/textures.h"
 #include "view/viewrenderer.h"
 #include "viewtestsupport.h"
 

@@ -3,7 +3,7 @@
 // axis, sized to the framebuffer.
 #pragma once
 #include "math/mathglobals.h"
-#include "model/glresources.h"
+#include "render/glresources.h"
 #include "view/viewrenderer.h"
 #include "viewtestsupport.h"
 

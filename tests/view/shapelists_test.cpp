@@ -2,7 +2,7 @@
 // context, and what the lists draw (read back through GL feedback).
 #include <GL/gl.h>
 
-#include "model/glresources.h"
+#include "render/glresources.h"
 #include "view/shapelists.h"
 #include "view/viewrenderer.h"
 #include "viewtestsupport.h"

@@ -7,11 +7,11 @@
 #include <cstdlib>
 
 #include "math/mathglobals.h"
-#include "model/framedtext.h"
-#include "model/glfontlists.h"
-#include "model/glresources.h"
-#include "model/textureglyphs.h"
-#include "texttestsupport.h"
+#include "render/framedtext.h"
+#include "render/glfontlists.h"
+#include "render/glresources.h"
+#include "render/texttestsupport.h"
+#include "render/textureglyphs.h"
 #include "view/viewrenderer.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "app/classregistration.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
-#include "model/kavreldoc.h"
+#include "model/document/kavreldoc.h"
 #include "platform/notifier.h"
 #include "platform/numberformat.h"
 

@@ -9,8 +9,8 @@
 #include "cells/primitives/arcangles.h"
 #include "cells/primitives/celldrawing.h"
 #include "cells/primitives/cgarc.h"
-#include "model/glresources.h"
-#include "model/viewtext.h"
+#include "model/drawing/viewtext.h"
+#include "render/glresources.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "cells/primitives/celldrawing.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/stipplepatterns.h"
-#include "model/glresources.h"
+#include "model/drawing/viewtext.h"
 #include "model/vertexarray.h"
-#include "model/viewtext.h"
+#include "render/glresources.h"
 
 namespace {
 bool SlotsInArray(const std::vector<std::int32_t>& indices) {

@@ -8,10 +8,10 @@
 #include "cells/primitives/celldrawing.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/stipplepatterns.h"
-#include "model/glresources.h"
+#include "model/drawing/viewtext.h"
 #include "model/vertexarray.h"
-#include "model/viewtext.h"
-#include "model/viewray.h"
+#include "render/glresources.h"
+#include "render/viewray.h"
 
 namespace {
 

@@ -16,12 +16,12 @@
 #include "model/cellmap.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
+#include "model/document/kavreldoc.h"
 #include "model/globals.h"
-#include "model/kavreldoc.h"
 #include "model/modelclasses.h"
 #include "support/recorders.h"
 #include "ui/mainframe.h"
-#include "ui/viewtree.h"
+#include "ui/objectlist/viewtree.h"
 #include "view/viewtestsupport.h"
 
 // Lets queued work and repaints run.

@@ -15,8 +15,8 @@
 #include "ui/colorpalette.h"
 #include "ui/commandactions.h"
 #include "ui/kavrelstatusbar.h"
-#include "ui/objectview.h"
-#include "ui/ribbonbar.h"
+#include "ui/objectlist/objectview.h"
+#include "ui/ribbon/ribbonbar.h"
 #include "ui/statusbartools.h"
 #include "ui/uitexts.h"
 

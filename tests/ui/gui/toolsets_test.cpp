@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "frametestsupport.h"
-#include "model/usertool.h"
+#include "model/document/usertool.h"
 #include "platform/archive.h"
 #include "platform/commandids.h"
 #include "ui/commandactions.h"

@@ -4,12 +4,12 @@
 #include <QAction>
 
 #include "frametestsupport.h"
-#include "model/cmdcells.h"
+#include "model/undo/cmdcells.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "ui/commandactions.h"
-#include "ui/objectview.h"
-#include "ui/treedocument.h"
+#include "ui/objectlist/objectview.h"
+#include "ui/objectlist/treedocument.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include "frametestsupport.h"
 #include "ui/kavrelstatusbar.h"
-#include "ui/objectview.h"
-#include "ui/ribbonbar.h"
+#include "ui/objectlist/objectview.h"
+#include "ui/ribbon/ribbonbar.h"
 #include "view/kavrelview.h"
 
 namespace {

@@ -16,13 +16,13 @@
 #include <memory>
 #include <utility>
 
+#include "../viewtestsupport.h"
 #include "math/mathglobals.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
-#include "model/glresources.h"
 #include "model/globals.h"
+#include "render/glresources.h"
 #include "support/recorders.h"
-#include "../viewtestsupport.h"
 
 namespace {
 

@@ -1,0 +1,172 @@
+// Moving between the pages of the document, and the object list's clicks.
+#include <algorithm>
+
+#include "model/cgbutton.h"
+#include "model/cgpage.h"
+#include "model/document/docservices.h"
+#include "model/document/doctexts.h"
+#include "model/document/kavreldoc.h"
+#include "model/document/usertool.h"
+#include "model/globals.h"
+#include "model/runningbuttons.h"
+#include "model/selection.h"
+#include "model/undo/cmdcells.h"
+#include "model/viewstate.h"
+#include "platform/notifier.h"
+#include "platform/uibridge.h"
+
+namespace {
+constexpr UINT kWmCommand = 0x0111;
+
+// Ends a user tool left half applied on the page being left: its finished
+// cells become one undoable creation.
+bool EndPendingTool(CGPage& page) {
+  QString name;
+  if (page.m_pToolRecord && page.m_pToolRecord->IsKindOf(RUNTIME_CLASS(CRecord)))
+    name = static_cast<const CRecord&>(*page.m_pToolRecord).m_strName;
+  const int done = page.EndToolInstance();
+  if (done > 0) {
+    page.m_undo.Submit(std::make_unique<CCmdAddCells>(done, QString::fromUtf8(kCmdNameUseTool) + name));
+    return true;
+  }
+  if (done == -1) {
+    if (CCmd* command = page.m_undo.CurrentCommand()) command->SetCanUndo(FALSE);
+    page.m_undo.UpdateMenu();
+  }
+  return false;
+}
+}  // namespace
+
+CGPage* CKavrelDoc::CurrentPage() const { return g_pCurPage; }
+
+void CKavrelDoc::SwitchToPage(CGPage* page) {
+  if (!page) return;
+  if (CGPage* current = g_pCurPage) {
+    StopRunningButtons();
+    SaveViewStateToPage(*current);
+    g_bTraceDirty = false;
+    UiBridge().Send(UiTarget::View, kWmCommand, ID_INK_ERASE, 0);
+    if (EndPendingTool(*current)) SetModifiedFlag();
+    current->ClearSelection();
+  }
+  SetCurrentPage(page);
+  page->RebuildVertexArray();
+  g_nToolMode = 1;
+  BindUndoMenu(*page);
+  if (!page->m_bThreeView) SaveWholeViewport();
+  SetStatusBarText(QString::fromUtf8(kTextCurrentPage) + page->m_strName, 2);
+  LoadViewStateFromPage(*page);
+  page->m_nTimerJob = 5;  // the next tick stops any rotation
+  UiBridge().UpdateAllViews();
+  if (page->m_nAutoButton != 0) {
+    const CGCell* cell = page->m_nAutoButton > 0 && page->m_nAutoButton <= 0xFFFF
+                             ? page->m_cells.Lookup(static_cast<WORD>(page->m_nAutoButton))
+                             : nullptr;
+    if (!cell || !cell->IsKindOf(RUNTIME_CLASS(CGButton))) {
+      page->m_nAutoButton = 0;
+    } else {
+      UiBridge().Post(UiTarget::View, kWmCommand, ID_CELL_COMMAND_BASE + cell->m_nId, 0);
+    }
+  }
+}
+
+CGPage* CKavrelDoc::FindPageById(WORD id, int* position) const {
+  int n = 0;
+  for (const auto& page : m_pages) {
+    ++n;
+    if (page->m_nId == id) {
+      if (position) *position = n;
+      return page.get();
+    }
+  }
+  if (position) *position = n;
+  return nullptr;
+}
+
+void CKavrelDoc::GotoPageById(WORD id, bool fromLink) {
+  if (fromLink && !ViewFocus().HasFocus()) {
+    KvMessageBox(QString::fromUtf8(kTextDialogOpenNoLinkSwitch));
+    return;
+  }
+  CGPage* page = FindPageById(id);
+  if (!page) {
+    if (fromLink)
+      KvMessageBox(QString::fromUtf8(kTextLinkPageMissing), QString::fromUtf8(kTextLinkInvalidCaption),
+                   MB_OK | MB_ICONERROR);
+    return;
+  }
+  if (page != g_pCurPage) SwitchToPage(page);
+}
+
+namespace {
+// The position of the current page in the list; -1 when it is none of them.
+int CurrentIndex(const std::vector<std::unique_ptr<CGPage>>& pages) {
+  const auto it = std::find_if(pages.begin(), pages.end(), [](const auto& p) { return p.get() == g_pCurPage; });
+  return it == pages.end() ? -1 : static_cast<int>(it - pages.begin());
+}
+}  // namespace
+
+void CKavrelDoc::GotoNextPage() {
+  if (!ViewFocus().TakeFocus()) {
+    KvMessageBox(QString::fromUtf8(kTextDialogOpenNoPageSwitch));
+    return;
+  }
+  const int at = CurrentIndex(m_pages);
+  if (at >= 0 && at + 1 < static_cast<int>(m_pages.size())) SwitchToPage(m_pages[at + 1].get());
+}
+
+void CKavrelDoc::GotoPrevPage() {
+  if (!ViewFocus().TakeFocus()) {
+    KvMessageBox(QString::fromUtf8(kTextDialogOpenNoPageSwitch));
+    return;
+  }
+  const int at = CurrentIndex(m_pages);
+  if (at > 0) SwitchToPage(m_pages[at - 1].get());
+}
+
+bool CKavrelDoc::OnUpdateViewPagedown() const {
+  const int at = CurrentIndex(m_pages);
+  return at >= 0 && at + 1 < static_cast<int>(m_pages.size());
+}
+
+bool CKavrelDoc::OnUpdateViewPageup() const { return CurrentIndex(m_pages) > 0; }
+
+bool CKavrelDoc::OnUpdateNeedSelection() const {
+  const CGPage* page = g_pCurPage;
+  return page && (page->m_bSelected || !page->m_selAll.empty());
+}
+
+int CKavrelDoc::SelectFromTree(TreeItemKind kind, WORD id, BOOL fromCheckBox, BOOL checked) {
+  CGPage* page = g_pCurPage;
+  if (kind == TreeItemKind::None || !page) return kTreeNothing;
+  int result = kTreeNothing;
+  if (kind == TreeItemKind::Page) {
+    if (id != page->m_nId) {
+      GotoPageById(id, false);
+      result = kTreeOtherPage;
+    } else if (fromCheckBox && checked) {
+      SelectAllOfKind(0);
+      page->m_bSelected = 0;
+      result = kTreeSelectedAll;
+    } else {
+      page->ClearSelection();
+      result = kTreeSelectionCleared;
+    }
+  } else if (CGCell* cell = page->m_cells.Lookup(id)) {
+    if (!fromCheckBox) {
+      page->ClearSelection();
+      page->SelectCell(id);
+      result = kTreeSelectedAlone;
+    } else if (cell->m_bSelected == (checked != 0)) {
+      result = kTreeAlreadySo;
+    } else if (checked) {
+      page->SelectCell(id);
+      result = kTreeAddedToSelection;
+    } else {
+      DeselectCell(id);
+      result = kTreeRemovedFromSelection;
+    }
+  }
+  UiBridge().UpdateAllViews();
+  return result;
+}

@@ -1,0 +1,180 @@
+#include "model/document/kavreldoc.h"
+
+#include <new>
+
+#include "math/viewrotation.h"
+#include "model/cgpage.h"
+#include "model/document/docservices.h"
+#include "model/document/doctexts.h"
+#include "model/globals.h"
+#include "model/viewstate.h"
+#include "platform/archive.h"
+#include "platform/crtrandom.h"
+#include "platform/filebytes.h"
+#include "platform/notifier.h"
+#include "platform/uibridge.h"
+#include "render/glresources.h"
+#include "render/projection.h"
+
+namespace {
+QString FormatErrorText(DocumentFormatError cause) {
+  return QString::fromUtf8(cause == DocumentFormatError::BadHeader ? kTextBadHeader : kTextNewerVersion);
+}
+}  // namespace
+
+CDocumentFormatException::CDocumentFormatException(DocumentFormatError cause)
+    : std::runtime_error(FormatErrorText(cause).toStdString()), m_cause(cause) {}
+
+CKavrelDoc::CKavrelDoc() = default;
+
+CKavrelDoc::~CKavrelDoc() {
+  // A page that is current stops being so as it goes; a document read on the
+  // side leaves the current page alone.
+  m_tools.clear();
+  m_pages.clear();
+}
+
+BOOL CKavrelDoc::OnNewDocument() {
+  DeleteContents();
+  m_bModified = false;
+  m_strPathName.clear();
+  g_strDocumentPath.clear();
+  m_nVersion = kDocumentVersion;
+  m_strAuthor.clear();
+  const QString lineBreak = QStringLiteral("\r\n");
+  m_strDescription = QString::fromUtf8(kTextDescriptionHead) + lineBreak.repeated(4) +
+                     QString::fromUtf8(kTextDescriptionTail);
+  m_bSaveVodPictures = 0;
+  m_nReserved = 0;
+  m_fDocOption = 0;
+  m_strDocOption.clear();
+  m_look = CDocumentLook();
+  m_pictures = {};
+  TakeScreenSize();
+  if (DocumentServices().reloadPreferences) DocumentServices().reloadPreferences();
+  KvSeedRandomFromClock();
+
+  g_bLockView = 0;
+  g_bLockDrag = 0;
+  g_fViewTranslate[0] = g_fViewTranslate[1] = 0.0f;
+  g_fViewTranslate[2] = -50.0f;
+  g_fUnitsPerPixel = 0.05f;
+  g_nAxesMode = 0;
+  SetViewRotation(-75, -15);
+  g_nProjection = kProjOrthographic;  // before the page, which takes it over
+
+  AppendFirstPage();
+  m_nLastPageId = 1;
+  ProjectionMatrix(g_nProjection, g_nViewWidth, g_nViewHeight, g_fUnitsPerPixel, g_dProjection);
+  SaveWholeViewport();
+  return TRUE;
+}
+
+void CKavrelDoc::AppendFirstPage() {
+  auto page = std::make_unique<CGPage>();
+  page->m_strName = QString::fromUtf8(kTextFirstPageName);
+  page->m_nId = 1;
+  CGPage* made = page.get();
+  m_pages.push_back(std::move(page));
+  SetCurrentPage(made);
+  made->RebuildVertexArray();
+  BindUndoMenu(*made);
+}
+
+void CKavrelDoc::BindUndoMenu(CGPage& page) const {
+  page.m_undo.SetMenuOwner(m_pMenuOwner, CCmdProcessor::kUndoCommandId, CCmdProcessor::kRedoCommandId);
+  page.m_undo.UpdateMenu();
+}
+
+void CKavrelDoc::DeleteContents() {
+  m_tools.clear();
+  m_pages.clear();  // a page that was current makes no page current as it goes
+  SetCurrentPage(nullptr);
+  g_bTraceDirty = false;
+  SaveWholeViewport();
+}
+
+void CKavrelDoc::TakeContents(CKavrelDoc& from) {
+  m_pages = std::move(from.m_pages);
+  m_nLastPageId = from.m_nLastPageId;
+  m_tools = std::move(from.m_tools);
+  m_nVersion = from.m_nVersion;
+  m_strAuthor = from.m_strAuthor;
+  m_strDescription = from.m_strDescription;
+  m_nScreenWidth = from.m_nScreenWidth;
+  m_nScreenHeight = from.m_nScreenHeight;
+  m_bSaveVodPictures = from.m_bSaveVodPictures;
+  m_nReserved = from.m_nReserved;
+  m_fDocOption = from.m_fDocOption;
+  m_strDocOption = from.m_strDocOption;
+  m_look = from.m_look;
+  m_pictures = std::move(from.m_pictures);
+}
+
+bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* needsSaving) {
+  QString error;
+  const std::optional<QByteArray> bytes = ReadFileBytes(path, &error);
+  if (!bytes) {
+    KvMessageBox(QString::fromUtf8(kTextOpenFailed) + path, QString(), MB_OK | MB_ICONERROR);
+    return false;
+  }
+  CKavrelDoc incoming;
+  bool headerless = false;
+  // Records may name files beside the document (GetDocumentFolder); the
+  // open document keeps its own folder when this one fails.
+  const QString previousPath = g_strDocumentPath;
+  g_strDocumentPath = path;
+  QString failure;
+  try {
+    CArchive ar(*bytes);
+    headerless = incoming.ReadRecords(ar, olderLayout);
+  } catch (const CDocumentFormatException& e) {
+    failure = FormatErrorText(e.Cause());
+  } catch (const CArchiveException&) {
+    failure = QString::fromUtf8(kTextOpenFailed) + path;
+  } catch (const std::bad_alloc&) {
+    failure = QString::fromUtf8(kTextOpenFailed) + path;
+  }
+  if (!failure.isEmpty()) {
+    g_strDocumentPath = previousPath;
+    KvMessageBox(failure, QString(), MB_OK | MB_ICONERROR);
+    return false;
+  }
+  DeleteContents();
+  TakeContents(incoming);
+  FinishLoading();
+  m_strPathName = path;
+  m_bModified = false;
+  if (needsSaving) *needsSaving = headerless;
+  return true;
+}
+
+bool CKavrelDoc::OnSaveDocument(const QString& path) {
+  QString error;
+  bool written = false;
+  try {
+    CArchive ar;
+    Serialize(ar);
+    written = WriteFileBytes(path, ar.Bytes(), &error);
+  } catch (const std::bad_alloc&) {
+  }
+  if (!written) {
+    KvMessageBox(QString::fromUtf8(kTextSaveFailed) + path, QString(), MB_OK | MB_ICONERROR);
+    return false;
+  }
+  m_strPathName = path;
+  g_strDocumentPath = path;
+  m_bModified = false;
+  return true;
+}
+
+QString GetDocumentFolder() {
+  const QString& path = g_strDocumentPath;
+  if (path.size() < 5) return QString();
+  qsizetype at = path.lastIndexOf(QLatin1Char('\\'));
+  if (at < 0) at = path.lastIndexOf(QLatin1Char('/'));
+  if (at <= 0) return QString();
+  return path.left(at + 1);
+}
+
+void SetStatusBarText(const QString& text, int element) { UiBridge().SetStatusText(element, text); }

@@ -1,0 +1,182 @@
+// The program's one document: an ordered list of pages, the user tools
+// stored with it and its own fields.  Its file also carries the display
+// values fonts and sizes, the light and the three replaceable texture
+// pictures, which are process-wide while the document is open.
+//
+// Opening reads the file into a separate document first: a file that turns
+// out bad leaves the open document exactly as it was.
+#pragma once
+#include <QString>
+#include <array>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "model/document/usertool.h"
+#include "platform/commandids.h"
+#include "platform/types.h"
+
+class CArchive;
+class CGCell;
+class CGPage;
+class IMenuOwner;
+
+
+// The file header: two marks, the version, two reserved words.
+inline constexpr WORD kDocumentMark1 = 0xFF01;
+inline constexpr WORD kDocumentMark2 = 0x859B;
+inline constexpr int kDocumentVersion = 420;
+
+// A file this program cannot open, for a reason other than damaged records.
+enum class DocumentFormatError { BadHeader, NewerVersion };
+class CDocumentFormatException : public std::runtime_error {
+ public:
+  explicit CDocumentFormatException(DocumentFormatError cause);
+  DocumentFormatError Cause() const { return m_cause; }
+
+ private:
+  DocumentFormatError m_cause;
+};
+
+// An item of the object list: nothing, a page (by page id) or a cell of the
+// current page (by cell id).  Pages and cells have id ranges of their own,
+// so the kind travels with the id.
+enum class TreeItemKind { None, Page, Cell };
+
+// What a click in the object list did, for the list to follow.
+enum TreeClickResult : int {
+  kTreeNothing = 0,
+  kTreeSelectedAlone = 1,
+  kTreeAddedToSelection = 2,
+  kTreeRemovedFromSelection = 3,
+  kTreeAlreadySo = 4,
+  kTreeOtherPage = 5,
+  kTreeSelectedAll = 7,
+  kTreeSelectionCleared = 8,
+};
+
+// Fonts, sizes and light as a file stores them; applied to the display
+// preferences when the document becomes the open one.
+struct CDocumentLook {
+  QString strLabelFont, strTextFont;
+  std::int32_t nLabelFontHeight = 24, nTextFontHeight = 24;
+  float fDefaultSize = 2.0f, fPointSize = 6.0f;
+  std::array<float, 4> lightAmbient{}, lightDiffuse{}, lightSpecular{}, lightPosition{};
+};
+
+// A replaceable texture picture as a file stores it: flag 1 is the
+// program's own picture, flag 0 carries the pixels (bottom-up BGR rows
+// padded to 4 bytes).
+struct CStoredPicture {
+  BYTE flag = 1;
+  int width = 0;
+  int height = 0;
+  std::vector<BYTE> pixels;
+};
+
+class CKavrelDoc {
+ public:
+  CKavrelDoc();
+  CKavrelDoc(const CKavrelDoc&) = delete;
+  CKavrelDoc& operator=(const CKavrelDoc&) = delete;
+  ~CKavrelDoc();
+
+  // --- Document life -----------------------------------------------------
+  // Empties the document and gives it one page, with a fresh view.
+  BOOL OnNewDocument();
+  // Reads the file and, when all of it was good, makes it the open
+  // document: path, pages recomputed, first page current, pictures.  A
+  // file without the header is read in the older record layout when
+  // `olderLayout` is set.  *needsSaving tells whether the opened document
+  // must be marked modified (no header).  On failure the loader's message
+  // was shown and this document is unchanged.
+  bool OnOpenDocument(const QString& path, bool olderLayout, bool* needsSaving = nullptr);
+  // Writes the document to the file (replacing it only when all was written)
+  // and takes the path; on failure shows a message and returns false.
+  bool OnSaveDocument(const QString& path);
+  // Storing writes the document file; loading reads one into this document
+  // (emptied first) and makes it the open one.  Loading raises
+  // CArchiveException or CDocumentFormatException on a bad file.
+  void Serialize(CArchive& ar);
+  // The loading half without any process-wide effect: the records into
+  // this (empty) document.  `olderLayout` as for OnOpenDocument; returns
+  // whether the file had no header.
+  bool ReadRecords(CArchive& ar, bool olderLayout);
+  // Deletes tools and pages; no page is current afterwards.
+  void DeleteContents();
+
+  bool IsModified() const { return m_bModified; }
+  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+  const QString& GetPathName() const { return m_strPathName; }
+  void SetPathName(const QString& path) { m_strPathName = path; }
+
+  // --- Pages -------------------------------------------------------------
+  // Makes a page current (nothing for null).
+  void SwitchToPage(CGPage* page);
+  void GotoPageById(WORD id, bool fromLink);
+  void GotoNextPage();
+  void GotoPrevPage();
+  // The page with that id and its position counted from 1; null (position
+  // = the number of pages) when there is none.
+  CGPage* FindPageById(WORD id, int* position = nullptr) const;
+  CGPage* CurrentPage() const;
+
+  // Update rules: whether the command is enabled.
+  bool OnUpdateViewPagedown() const;
+  bool OnUpdateViewPageup() const;
+  bool OnUpdateNeedSelection() const;
+
+  // --- Commands ----------------------------------------------------------
+  int SelectFromTree(TreeItemKind kind, WORD id, BOOL fromCheckBox, BOOL checked);
+  void OnParamIncrease() { StepParameter(+1); }
+  void OnParamDecrease() { StepParameter(-1); }
+  void OnClipboardChanged();
+  // A picture object of width x height pixels, centred on the origin and
+  // shrunk to fit the view.
+  void AddImageCell(int width, int height, std::vector<BYTE> pixels);
+
+  // --- Fields ------------------------------------------------------------
+  std::vector<std::unique_ptr<CGPage>> m_pages;
+  WORD m_nLastPageId = 1;
+  CToolList m_tools;
+  std::int32_t m_nVersion = kDocumentVersion;
+  QString m_strAuthor;
+  QString m_strDescription;
+  std::int32_t m_nScreenWidth = 0;
+  std::int32_t m_nScreenHeight = 0;
+  BOOL m_bSaveVodPictures = 0;
+  std::int32_t m_nReserved = 0;
+  float m_fDocOption = 0;
+  QString m_strDocOption;
+
+  // Carries the Undo and Redo items the current page's history labels.
+  IMenuOwner* m_pMenuOwner = nullptr;
+
+ private:
+  void StepParameter(int direction);
+  // The contents of a document read by ReadRecords, taken over.
+  void TakeContents(CKavrelDoc& from);
+  // After the records: display values, recomputation, first page, pictures.
+  void FinishLoading();
+  void AppendFirstPage();
+  // The screen size in pixels into m_nScreenWidth and m_nScreenHeight (kept
+  // without a screen).
+  void TakeScreenSize();
+  void BindUndoMenu(CGPage& page) const;
+  void WriteLook(CArchive& ar) const;
+  void ReadLook(CArchive& ar);
+  void WritePictures(CArchive& ar) const;
+  void ReadPictures(CArchive& ar);
+  void ApplyPictures();
+
+  bool m_bModified = false;
+  QString m_strPathName;
+  CDocumentLook m_look;                       // as read, until applied
+  std::array<CStoredPicture, 3> m_pictures;   // as read, until applied
+};
+
+// The folder of the document path (up to and including its last separator),
+// or "" for a path shorter than 5 characters or a separator only in front.
+QString GetDocumentFolder();
+// Sets the text of one element of the main window's status bar.
+void SetStatusBarText(const QString& text, int element);

@@ -1,0 +1,137 @@
+#include "model/undo/cmdcells.h"
+
+#include <algorithm>
+
+#include "model/cgbutton.h"
+#include "model/cgpage.h"
+#include "model/globals.h"
+#include "model/runningbuttons.h"
+
+namespace {
+// Takes a cell out of the page into `held`: out of its parents' child lists
+// and out of the map.  A running button stops; true when one did.
+bool TakeOut(CGPage& page, CGCell* cell, CHeldCell& held) {
+  held.links.Unlink(page.m_cells, *cell);
+  bool stopped = false;
+  if (auto* button = dynamic_cast<CGButton*>(cell); button && button->m_bRunning) {
+    button->m_bRunning = false;
+    stopped = true;
+  }
+  page.m_cells.RemoveKey(cell->m_nId);
+  held.cell.reset(cell);
+  return stopped;
+}
+
+// Puts a held cell back under its id, relinked where it was.
+CGCell& PutBack(CGPage& page, CHeldCell& held) {
+  CGCell* cell = held.cell.release();
+  page.m_cells.SetAt(cell->m_nId, cell);
+  held.links.Relink(page.m_cells, *cell);
+  return *cell;
+}
+}  // namespace
+
+// --- CCmdAddCell -----------------------------------------------------------
+
+CCmdAddCell::CCmdAddCell(const QString& name) : CCmd(name) { SendCellsChanged(+1); }
+
+BOOL CCmdAddCell::Undo() {
+  CGPage* page = g_pCurPage;
+  if (!page) return FALSE;
+  page->ClearSelection();
+  SendCellsChanged(-1);
+  --page->m_nNextId;
+  CGCell* cell = page->m_cells.Lookup(page->m_nNextId);
+  if (!cell) return TRUE;
+  const bool stopped = TakeOut(*page, cell, m_held);
+  if (UsesVertexSlots(*cell)) {
+    page->RebuildVertexArray();
+  } else if (stopped) {
+    CollectRunningButtons();
+  }
+  return TRUE;
+}
+
+BOOL CCmdAddCell::Redo() {
+  CGPage* page = g_pCurPage;
+  if (!page) return FALSE;
+  ++page->m_nNextId;
+  if (m_held.cell) {
+    CGCell& cell = PutBack(*page, m_held);
+    if (UsesVertexSlots(cell)) page->RebuildVertexArray();
+    cell.Recalculate();
+  }
+  SendCellsChanged(+1);
+  return TRUE;
+}
+
+// --- CCmdAddCells ----------------------------------------------------------
+
+CCmdAddCells::CCmdAddCells(int n, const QString& name) : CCmd(name), m_nCount(n) {
+  SendCellsChanged(n);
+}
+
+BOOL CCmdAddCells::Undo() {
+  CGPage* page = g_pCurPage;
+  if (!page) return FALSE;
+  page->ClearSelection();
+  SendCellsChanged(-m_nCount);
+  bool stopped = false;
+  for (int k = 0; k < m_nCount; ++k) {
+    const WORD id = static_cast<WORD>(page->m_nNextId - 1 - k);  // highest first
+    if (CGCell* cell = page->m_cells.Lookup(id)) stopped = TakeOut(*page, cell, m_cells[id]) || stopped;
+  }
+  page->m_nNextId = static_cast<WORD>(page->m_nNextId - m_nCount);
+  page->RebuildVertexArray();
+  if (stopped) CollectRunningButtons();
+  return TRUE;
+}
+
+BOOL CCmdAddCells::Redo() {
+  CGPage* page = g_pCurPage;
+  if (!page) return FALSE;
+  for (int k = 0; k < m_nCount; ++k) {
+    const WORD id = static_cast<WORD>(page->m_nNextId + k);  // lowest first
+    auto it = m_cells.find(id);
+    if (it != m_cells.end() && it->second.cell) PutBack(*page, it->second).Recalculate();
+  }
+  m_cells.clear();
+  page->m_nNextId = static_cast<WORD>(page->m_nNextId + m_nCount);
+  page->RebuildVertexArray();
+  SendCellsChanged(m_nCount);
+  return TRUE;
+}
+
+// --- CCmdDelCells ----------------------------------------------------------
+
+CCmdDelCells::CCmdDelCells(std::vector<WORD> ids, const QString& name) : CCmd(name), m_ids(std::move(ids)) {
+  // Removal runs highest id first so that parents are still in the page
+  // while their children leave; a repeated id would be removed twice.
+  std::sort(m_ids.begin(), m_ids.end());
+  m_ids.erase(std::unique(m_ids.begin(), m_ids.end()), m_ids.end());
+}
+
+BOOL CCmdDelCells::Redo() {
+  CGPage* page = g_pCurPage;
+  if (!page) return FALSE;
+  page->ClearSelection();
+  SendCellsChanged(0, &m_ids);
+  for (auto it = m_ids.rbegin(); it != m_ids.rend(); ++it)
+    if (CGCell* cell = page->m_cells.Lookup(*it)) TakeOut(*page, cell, m_cells[*it]);
+  page->RebuildVertexArray();
+  CollectRunningButtons();
+  return TRUE;
+}
+
+BOOL CCmdDelCells::Undo() {
+  CGPage* page = g_pCurPage;
+  if (!page) return FALSE;
+  for (WORD id : m_ids) {
+    auto it = m_cells.find(id);
+    if (it != m_cells.end() && it->second.cell) PutBack(*page, it->second).Recalculate();
+  }
+  m_cells.clear();
+  page->RebuildVertexArray();
+  SendCellsChanged(1, &m_ids);
+  return TRUE;
+}

@@ -1,0 +1,55 @@
+// Undo commands that take cells out of the current page and put them back:
+// creating one cell, creating the newest n cells, deleting a set of cells.
+// A cell is always in exactly one place: the page's map or the command.
+#pragma once
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "model/cgcell.h"
+#include "model/undo/cmdprocessor.h"
+#include "model/undo/cmdsupport.h"
+
+// A cell taken out of the page, with where it sat in its parents' child lists.
+struct CHeldCell {
+  std::unique_ptr<CGCell> cell;
+  CChildLinks links;
+};
+
+// One cell was created (the newest).  Tells the main frame at construction.
+class CCmdAddCell : public CCmd {
+ public:
+  explicit CCmdAddCell(const QString& name);
+  BOOL Undo() override;
+  BOOL Redo() override;
+
+ private:
+  CHeldCell m_held;  // empty while the creation is done
+};
+
+// The newest n cells were created.  Tells the main frame at construction.
+class CCmdAddCells : public CCmd {
+ public:
+  CCmdAddCells(int n, const QString& name);
+  BOOL Undo() override;
+  BOOL Redo() override;
+
+ private:
+  int m_nCount;
+  std::map<WORD, CHeldCell> m_cells;  // filled while the creation is undone
+};
+
+// A set of cells was deleted.  The caller submits it and then calls Redo,
+// which performs the deletion.
+class CCmdDelCells : public CCmd {
+ public:
+  // The ids to delete, every descendant included; kept ascending.
+  CCmdDelCells(std::vector<WORD> ids, const QString& name);
+  BOOL Undo() override;
+  BOOL Redo() override;
+  const std::vector<WORD>& Ids() const { return m_ids; }
+
+ private:
+  std::vector<WORD> m_ids;
+  std::map<WORD, CHeldCell> m_cells;  // filled while the deletion is done
+};

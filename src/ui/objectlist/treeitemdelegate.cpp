@@ -1,0 +1,18 @@
+#include "ui/objectlist/treeitemdelegate.h"
+
+#include <QLineEdit>
+
+#include "ui/objectlist/viewtree.h"
+
+CTreeItemDelegate::CTreeItemDelegate(CViewTree* tree) : QStyledItemDelegate(tree), m_pTree(tree) {}
+
+void CTreeItemDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  auto* edit = qobject_cast<QLineEdit*>(editor);
+  if (!edit) return;
+  edit->setText(m_pTree->NameForEditing(m_pTree->ItemFromIndex(index)));
+  edit->selectAll();
+}
+
+void CTreeItemDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const {
+  if (auto* edit = qobject_cast<QLineEdit*>(editor)) m_pTree->EndRename(m_pTree->ItemFromIndex(index), edit->text());
+}

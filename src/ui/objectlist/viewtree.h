@@ -1,0 +1,125 @@
+// The tree of the object list: a root for the document, one item per page,
+// under each page one item per cell (ascending ids), under each cell one
+// sub-item per parent.  Check boxes mirror the selection both ways.  The
+// frame forwards the private messages of the document, the pages and the
+// undo commands to the operations below.
+//
+// Items carry their level, their id (cell id or page id) and hence the
+// datum the messages use for pages (40000 + page id) without 16-bit wrap.
+#pragma once
+#include <QTreeWidget>
+#include <utility>
+#include <vector>
+
+#include "model/document/kavreldoc.h"
+#include "platform/uibridge.h"
+
+class CGCell;
+class CGPage;
+class ITreeDocument;
+class CTreeItemDelegate;
+
+inline constexpr int kPageDatumBase = 40000;
+
+class CViewTree : public QTreeWidget {
+  Q_OBJECT
+
+ public:
+  enum Level { kRootLevel, kPageLevel, kCellLevel, kParentLevel };
+
+  explicit CViewTree(QWidget* parent = nullptr);
+  ~CViewTree() override;
+  using QTreeWidget::edit;
+
+  void SetDocument(ITreeDocument* doc) { m_pDoc = doc; }
+  ITreeDocument* Document() const { return m_pDoc; }
+
+  // --- Items --------------------------------------------------------------
+  static Level ItemLevel(const QTreeWidgetItem* item);
+  static WORD ItemId(const QTreeWidgetItem* item);
+  QTreeWidgetItem* RootItem() const { return topLevelItemCount() ? topLevelItem(0) : nullptr; }
+  // The page item of the current page; null when absent.
+  QTreeWidgetItem* FindCurrentPageItem() const;
+  QTreeWidgetItem* FindPageItem(WORD pageId) const;
+  // What a click on the item acts on: the item's page, or its cell when the
+  // page is current (a cell of another page names its page).
+  std::pair<TreeItemKind, WORD> GetItemCellId(const QTreeWidgetItem* item) const;
+  // The first cell child of the item with this id.
+  static QTreeWidgetItem* FindChildItem(QTreeWidgetItem* item, WORD id);
+  static void SetCheckRecursive(QTreeWidgetItem* item, bool check);
+  QTreeWidgetItem* ItemFromIndex(const QModelIndex& index) const { return itemFromIndex(index); }
+
+  // --- Filling ------------------------------------------------------------
+  // Everything anew: the root and every page with its cells.
+  void FillObjectList();
+  // The current page's cells anew (0x812 and the refresh command).
+  void FillPageTree();
+
+  // --- Private messages ---------------------------------------------------
+  LRESULT AddNewestCells(int change);                               // 0x80E, no list
+  LRESULT AddRemoveCells(const std::vector<WORD>& ids, bool add);   // 0x80E with a list
+  LRESULT OnPageListChanged(int code, CGPage* newPage);             // 0x80F
+  LRESULT OnSelectionChanged(int code, LPARAM value);               // 0x810
+  LRESULT OnTextsChanged(int code, LPARAM value);                   // 0x811
+
+  // --- Pages --------------------------------------------------------------
+  // Checks that delta neighbours of the current page exist, moves the page
+  // in the document and numbers every page item from its position.
+  bool RenumberPageItems(int delta);
+  void MovePageUp() { RenumberPageItems(-1); }
+  void MovePageDown() { RenumberPageItems(+1); }
+  void SelectPrevPage();
+  void SelectNextPage();
+  // Drops the current page's item on another page item.
+  bool DropPageOn(QTreeWidgetItem* target);
+  void CollapseToPages();
+  void SelectCurrentPageItem();
+
+  // --- Clicks and renaming --------------------------------------------------
+  void ClickCheckBox(QTreeWidgetItem* item);
+  void ClickLabel(QTreeWidgetItem* item);
+  QString NameForEditing(const QTreeWidgetItem* item) const;
+  // Pages and the current page's cells can be renamed in place.
+  bool CanRenameInPlace(const QTreeWidgetItem* item) const;
+  void EndRename(QTreeWidgetItem* item, const QString& text);
+
+ signals:
+  // A click changed the selection: the ribbon colour button follows.
+  void selectionClicked();
+  // The context menu asks for the property dialog of the clicked object.
+  void propertyRequested();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void startDrag(Qt::DropActions actions) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  QTreeWidgetItem* MakeItem(Level level, WORD id, const QString& text, int image);
+  QTreeWidgetItem* InsertCellItem(QTreeWidgetItem* pageItem, CGCell& cell, bool mirrorParents);
+  void AddPageItem(CGPage& page, int position);
+  void FillCells(QTreeWidgetItem* pageItem, CGPage& page);
+  void RemoveCellItem(QTreeWidgetItem* pageItem, WORD id);
+  void RewriteCellTexts(QTreeWidgetItem* pageItem);
+  // Every page item takes its position and name from the document and the
+  // items are ordered by position.
+  void RenumberFromDocument();
+  bool OnCheckIndicator(const QModelIndex& index, const QPoint& pos) const;
+  void SetCheck(QTreeWidgetItem* item, bool check);
+  void FocusTree();
+
+  ITreeDocument* m_pDoc = nullptr;
+  CTreeItemDelegate* m_pDelegate = nullptr;
+};
+
+// Item texts.
+QString PageItemText(int position, const QString& name);
+QString CellItemText(CGCell& cell);
+QString ParentItemText(CGCell& cell);
+// "第一页" ... "第十页", then "第11页" ...
+QString DefaultPageName(int position);
+// The picture of a cell's item by its class.
+int TreeImageIndex(const CGCell& cell);

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Reads every #include under src/ and fails on one that points up the layers,
+# or on a widget header in a layer that must run without a window.
+#   check_layering.sh SRC_DIR [QTWIDGETS_INCLUDE_DIR]
+set -uo pipefail
+src=$1
+widgets_dir=${2:-}
+
+# Lowest first; a folder may include its own and any lower layer.
+layers=(platform math render model formula richtext cells solids commands editing view ui app)
+declare -A rank
+for i in "${!layers[@]}"; do rank[${layers[$i]}]=$i; done
+rank[richtext]=${rank[formula]}   # one library with formula
+headless=(platform math render model formula richtext cells solids commands editing)
+
+declare -A widget_header
+if [ -n "$widgets_dir" ] && [ -d "$widgets_dir" ]; then
+  for h in "$widgets_dir"/Q*; do widget_header[$(basename "$h")]=1; done
+fi
+
+failures=0
+while IFS= read -r -d '' file; do
+  rel=${file#"$src"/}
+  layer=${rel%%/*}
+  [ -n "${rank[$layer]+x}" ] || continue
+  is_headless=0
+  for h in "${headless[@]}"; do [ "$h" = "$layer" ] && is_headless=1; done
+  while IFS= read -r line; do
+    if [[ $line =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\"([a-z]+)/ ]]; then
+      target=${BASH_REMATCH[1]}
+      if [ -n "${rank[$target]+x}" ] && (( rank[$target] > rank[$layer] )); then
+        echo "$rel: $line (a $layer file may not include $target/)"
+        failures=$((failures + 1))
+      fi
+    elif (( is_headless )) && [[ $line =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\<(QtWidgets/)?(Q[A-Za-z]*)\> ]]; then
+      if [ -n "${BASH_REMATCH[1]}" ] || [ -n "${widget_header[${BASH_REMATCH[2]}]+x}" ]; then
+        echo "$rel: $line (a widget header in the headless $layer layer)"
+        failures=$((failures + 1))
+      fi
+    fi
+  done < "$file"
+done < <(find "$src" -type f \( -name '*.h' -o -name '*.cpp' \) -print0)
+
+if (( failures )); then
+  echo "$failures include(s) break the layering"
+  exit 1
+fi
+echo "layering holds"

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "model/document/toolfolder.h"
+#include "model/document/usertool.h"
+#include "model/globals.h"
+#include "model/modeltestsupport.h"
+#include "model/pagetest.h"
+#include "platform/archivecollections.h"
+
+namespace {
+
+class UserToolTest : public ModelTest {
+ protected:
+  // A tool of two points, the second fixed by the first, and one input.
+  static std::unique_ptr<CRecord> TwoPointTool(const QString& name) {
+    auto record = std::make_unique<CRecord>();
+    record->m_strName = name;
+    for (WORD id = 0; id < 2; ++id) {
+      auto cell = std::make_unique<CGVertex>(id, 0, QStringLiteral("P%1").arg(id), id, 2.0f * id, 0);
+      if (id == 1) cell->m_parents = {0};
+      record->m_cells.push_back(std::move(cell));
+    }
+    auto condition = std::make_unique<CCondition>();
+    condition->m_strComment = QStringLiteral("点P0");
+    condition->m_bIsPoint = true;
+    record->m_conditions.push_back(std::move(condition));
+    record->m_nCellCount = 2;
+    record->m_nPointCount = 2;
+    record->m_nInputCount = 1;
+    record->m_nPointInputCount = 1;
+    return record;
+  }
+  static QByteArray Stored(const CObject& object) {
+    CArchive ar;
+    ar.WriteObject(&object);
+    return ar.Bytes();
+  }
+  static QByteArray Record(CObject& object) {
+    CArchive ar;
+    object.Serialize(ar);
+    return ar.Bytes();
+  }
+};
+
+TEST_F(UserToolTest, NewRecordDefaults) {
+  const CRecord record;
+  EXPECT_TRUE(record.m_strName.isEmpty());
+  EXPECT_EQ(record.m_strComment, QStringLiteral("请在\"工具属性\"中输入工具注释"));
+  EXPECT_EQ(record.m_nCellCount, 0);
+  EXPECT_EQ(record.m_nPointCount, 0);
+  EXPECT_EQ(record.m_nInputCount, 0);
+  EXPECT_EQ(record.m_nPointInputCount, 0);
+  EXPECT_EQ(record.m_bDefaultColors, 1);
+  EXPECT_EQ(record.m_nReservedA, 1);
+  EXPECT_EQ(record.m_nReservedB, 0);
+  EXPECT_TRUE(record.m_cells.empty());
+  EXPECT_TRUE(record.m_conditions.empty());
+}
+
+TEST_F(UserToolTest, RecordStreamOrder) {
+  CRecord record;
+  record.m_strName = QStringLiteral("T");
+  record.m_strComment = QStringLiteral("C");
+  record.m_nCellCount = 1;
+  record.m_nPointCount = 3;
+  record.m_nInputCount = 2;
+  record.m_nPointInputCount = 4;
+  record.m_bDefaultColors = 0;
+  record.m_nReservedA = 7;
+  record.m_nReservedB = 8;
+  record.m_strReserved = QStringLiteral("R");
+  auto* point = new CGVertex(0, 0, QStringLiteral("A"), 1, 2, 3);
+  record.m_cells.emplace_back(point);
+  auto* condition = new CCondition;
+  condition->m_nId = 0;
+  condition->m_strComment = QStringLiteral("P");
+  condition->m_bIsPoint = true;
+  record.m_conditions.emplace_back(condition);
+
+  RecordBytes expected;
+  expected.str(QStringLiteral("T")).str(QStringLiteral("C"));
+  expected.i32(1).i32(2).i32(3).i32(4);  // cells, inputs, points, point inputs
+  expected.i32(0).i32(7).i32(8).str(QStringLiteral("R"));
+  expected.u16(1).u16(0xFFFF).u16(1).u16(8).bytes("CGVertex").bytes(Record(*point));
+  expected.u16(1).u16(0xFFFF).u16(1).u16(10).bytes("CCondition");
+  expected.u16(0).str(QStringLiteral("P")).u8(1);
+  EXPECT_EQ(Record(record).toHex(' '), expected.get().toHex(' '));
+}
+
+TEST_F(UserToolTest, CopyKeepsFieldsCellsAndInputs) {
+  auto record = TwoPointTool(QStringLiteral("mid"));
+  record->m_strReserved = QStringLiteral("kept");
+  const std::unique_ptr<CRecord> copy = CopyRecord(*record);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->m_strName, QStringLiteral("mid"));
+  EXPECT_EQ(copy->m_strReserved, QStringLiteral("kept"));
+  EXPECT_EQ(copy->m_nPointCount, 2);
+  ASSERT_EQ(copy->m_cells.size(), 2u);
+  EXPECT_NE(copy->m_cells[0].get(), record->m_cells[0].get());
+  for (WORD i = 0; i < 2; ++i) EXPECT_EQ(copy->m_cells[i]->m_nId, i);
+  EXPECT_EQ(copy->m_cells[1]->m_parents, std::vector<WORD>{0});
+  EXPECT_EQ(static_cast<CGVertex&>(*copy->m_cells[1]).m_vPos[1], 2.0f);
+  ASSERT_EQ(copy->m_conditions.size(), 1u);
+  EXPECT_TRUE(copy->m_conditions[0]->m_bIsPoint);
+  EXPECT_EQ(copy->m_conditions[0]->m_strComment, record->m_conditions[0]->m_strComment);
+  EXPECT_EQ(Stored(*copy), Stored(*record));
+}
+
+TEST_F(UserToolTest, RecordsWithLinksOutsideTheirCellsAreRefused) {
+  const struct {
+    const char* what;
+    std::function<void(CRecord&)> spoil;
+  } cases[] = {
+      {"parent after its cell", [](CRecord& r) { r.m_cells[0]->m_parents = {1}; }},
+      {"parent of itself", [](CRecord& r) { r.m_cells[1]->m_parents = {1}; }},
+      {"cell numbered out of order", [](CRecord& r) { r.m_cells[1]->m_nId = 5; }},
+      {"input beyond the cells", [](CRecord& r) { r.m_conditions[0]->m_nId = 2; }},
+  };
+  for (const auto& c : cases) {
+    auto record = TwoPointTool(QStringLiteral("x"));
+    c.spoil(*record);
+    const QByteArray bytes = Stored(*record);
+    EXPECT_EQ(ArchiveCause([&] {
+                CArchive ar(bytes);
+                ar.ReadOwned<CRecord>();
+              }),
+              ArchiveError::BadData)
+        << c.what;
+  }
+}
+
+TEST_F(UserToolTest, DefaultColoursOnlyWhenTheRecordAsksForThem) {
+  auto record = TwoPointTool(QStringLiteral("x"));
+  const RGBA odd{1, 2, 3, 4};
+  for (auto& cell : record->m_cells) cell->m_rgbaColor = cell->m_rgbaLabel = odd;
+  record->m_bDefaultColors = 0;
+  EXPECT_FALSE(record->ApplyDefaultColors());
+  EXPECT_EQ(record->m_cells[0]->m_rgbaColor, odd);
+
+  record->m_bDefaultColors = 1;
+  EXPECT_TRUE(record->ApplyDefaultColors());
+  const RGBA label{g_prefs.rgbaLabel.r, g_prefs.rgbaLabel.g, g_prefs.rgbaLabel.b, 4};
+  EXPECT_EQ(record->m_cells[0]->m_rgbaLabel, label) << "the label colour keeps its alpha";
+  EXPECT_EQ(record->m_cells[0]->m_rgbaColor, g_prefs.rgbaFixedPoint);
+}
+
+// Tool-set files: a document header and the tool list, here without the
+// rest of a document, which the reader never looks at.
+QByteArray ToolSetFile(std::vector<std::unique_ptr<CRecord>>& records, WORD firstWord = 0xFF01) {
+  CArchive ar;
+  ar << firstWord << WORD(0x859B) << DWORD(420) << DWORD(0) << DWORD(0);
+  WriteToolList(ar, records);
+  return ar.Bytes();
+}
+
+class ToolFolderTest : public UserToolTest {
+ protected:
+  void Write(const QString& name, const QByteArray& bytes) {
+    const QString path = folder.filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QTemporaryDir folder;
+};
+
+TEST_F(ToolFolderTest, EveryDocumentOfTheFolderTreeLendsItsTools) {
+  std::vector<std::unique_ptr<CRecord>> two, one, truncated;
+  two.push_back(TwoPointTool(QStringLiteral("a1")));
+  two.push_back(TwoPointTool(QStringLiteral("a2")));
+  one.push_back(TwoPointTool(QStringLiteral("n1")));
+  truncated.push_back(TwoPointTool(QStringLiteral("t1")));
+  truncated.push_back(TwoPointTool(QStringLiteral("t2")));
+  const QByteArray damaged = ToolSetFile(truncated);
+  Write(QStringLiteral("Basic.kv"), ToolSetFile(two));
+  Write(QStringLiteral("bad.kv"), ToolSetFile(two, 0xFF02));
+  Write(QStringLiteral("Nested/deeper/one.kv"), ToolSetFile(one));
+  Write(QStringLiteral("notes.txt"), ToolSetFile(one));
+  Write(QStringLiteral("zcut.kv"), damaged.left(damaged.size() - 3));
+  Write(QStringLiteral("empty.kv"), QByteArray());
+
+  const std::vector<CToolSet> sets = LoadToolFolder(folder.path());
+  ASSERT_EQ(sets.size(), 3u);
+  EXPECT_EQ(sets[0].title, QStringLiteral("Basic"));
+  EXPECT_EQ(sets[1].title, QStringLiteral("one"));
+  EXPECT_EQ(sets[2].title, QStringLiteral("zcut"));
+  EXPECT_EQ(sets[2].first, 3);
+  EXPECT_EQ(sets[2].count, 1) << "the record before the damage stays";
+  ASSERT_EQ(g_globalTools.size(), 4u);
+  const char* names[] = {"a1", "a2", "n1", "t1"};
+  for (size_t i = 0; i < 4; ++i) EXPECT_EQ(g_globalTools[i]->m_strName, QString::fromLatin1(names[i]));
+}
+
+TEST_F(ToolFolderTest, MissingFolderAddsNothing) {
+  EXPECT_TRUE(LoadToolFolder(folder.filePath(QStringLiteral("none"))).empty());
+  EXPECT_TRUE(LoadToolFolder(QString()).empty());
+  EXPECT_TRUE(g_globalTools.empty());
+}
+
+}  // namespace

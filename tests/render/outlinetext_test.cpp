@@ -1,0 +1,117 @@
+// 3D outline text: the 16-character limit, the lists it replaces, and what
+// the two formats compile.
+#include <GL/gl.h>
+
+#include "render/glfontlists.h"
+#include "render/outlinetext.h"
+#include "texttestsupport.h"
+
+namespace {
+
+const QString kTimes = QStringLiteral("Times New Roman");
+
+using OutlineTextTest = TextGlTest;
+
+TEST_F(OutlineTextTest, EmptyTextMakesAndDeletesNothing) {
+  GLuint base = 77;
+  EXPECT_TRUE(BuildOutlineText(QString(), base, kTimes, kOutlinePolygons).isEmpty());
+  EXPECT_EQ(base, 77u);
+  EXPECT_EQ(names->generateCalls, 0);
+  EXPECT_TRUE(names->deleted.empty());
+}
+
+TEST_F(OutlineTextTest, KeepsSixteenCharactersAndReplacesThePreviousLists) {
+  GLuint base = 0;
+  const QString first = BuildOutlineText(QStringLiteral("ABCDEFGHIJKLMNOPQRST"), base, kTimes, kOutlinePolygons);
+  ASSERT_EQ(first.size(), 16);
+  const GLuint firstBase = base;
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(first.at(i).unicode(), firstBase + i);
+  EXPECT_TRUE(names->deleted.empty()) << "no previous lists";
+
+  const QString second = BuildOutlineText(QString::fromUtf16(u"第一页"), base, QString::fromUtf16(u"宋体"),
+                                          kOutlineLines);
+  EXPECT_EQ(second.size(), 3);
+  const std::vector<CountingListNames::Block> deleted{{firstBase, 16}};
+  EXPECT_EQ(names->deleted, deleted);
+  ASSERT_EQ(names->generated.size(), 2u);
+  EXPECT_EQ(names->generated[1].range, 16);
+  EXPECT_EQ(second.at(0).unicode(), base);
+}
+
+TEST_F(OutlineTextTest, NoListsLeftGivesAnEmptyTextAndNoBase) {
+  GLuint base = 0;
+  BuildOutlineText(QStringLiteral("A"), base, kTimes, kOutlinePolygons);
+  const GLuint old = base;
+  names->budget = 0;
+  EXPECT_TRUE(BuildOutlineText(QStringLiteral("B"), base, kTimes, kOutlinePolygons).isEmpty());
+  EXPECT_EQ(base, 0u);
+  const std::vector<CountingListNames::Block> deleted{{old, 16}};
+  EXPECT_EQ(names->deleted, deleted) << "the old lists go all the same";
+}
+
+TEST_F(OutlineTextTest, FormatsCompileSolidsOrOutlinesOneEmHighAndAdvance) {
+  struct Case {
+    int format;
+    bool polygons;
+  };
+  for (const Case c : {Case{kOutlinePolygons, true}, Case{kOutlineLines, false}}) {
+    GLuint base = 0;
+    const QString lists = BuildOutlineText(QString::fromUtf16(u"H第"), base, kTimes, c.format);
+    ASSERT_EQ(lists.size(), 2);
+    for (const QChar list : lists) {
+      glLoadIdentity();
+      glTranslatef(100, 50, 0);
+      glScalef(100, 100, 100);
+      const Captured drawn = CaptureFeedback([&] { glCallList(list.unicode()); });
+      EXPECT_EQ(drawn.polygons > 0, c.polygons) << c.format;
+      EXPECT_EQ(drawn.lines > 0, !c.polygons) << c.format;
+      // Every vertex within the em square and the extrusion depth.
+      for (const FeedbackVertex& v : drawn.vertices) {
+        EXPECT_GE(v.x, 100 - 10);
+        EXPECT_LE(v.x, 100 + 110);
+        EXPECT_GE(v.y, 50 - 30);
+        EXPECT_LE(v.y, 50 + 100);
+      }
+      // The list ends by moving on by the character's advance.
+      double m[16];
+      glGetDoublev(GL_MODELVIEW_MATRIX, m);
+      EXPECT_GT(m[12], 100 + 40) << "advance of at least 0.4 em";
+      EXPECT_LT(m[12], 100 + 110);
+    }
+  }
+  glLoadIdentity();
+}
+
+// Picking draws the page in selection mode, where Mesa has crashed on
+// lists of several fans, strips or line loops.
+TEST_F(OutlineTextTest, ListsDrawInSelectionMode) {
+  for (const int format : {kOutlinePolygons, kOutlineLines}) {
+    GLuint base = 0;
+    const QString lists = BuildOutlineText(QString::fromUtf16(u"第H"), base, kTimes, format);
+    GLuint buffer[64];
+    glSelectBuffer(64, buffer);
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(7);
+    glScalef(100, 100, 100);
+    CallTextLists(lists);
+    glLoadIdentity();
+    EXPECT_EQ(glRenderMode(GL_RENDER), 1) << format;
+    EXPECT_EQ(buffer[3], 7u);
+  }
+}
+
+TEST_F(OutlineTextTest, SolidsHaveFrontBackAndSides) {
+  GLuint base = 0;
+  BuildOutlineText(QStringLiteral("I"), base, kTimes, kOutlinePolygons);
+  glScalef(100, 100, 100);
+  const Captured drawn = CaptureFeedback([&] { glCallList(base); });
+  // Feedback z is window depth: the front face (z = 0) and the back face
+  // (z = -0.2 em) lie at two depths, the sides span both.
+  float nearest = 2, farthest = -1;
+  for (const FeedbackVertex& v : drawn.vertices) nearest = std::min(nearest, v.z), farthest = std::max(farthest, v.z);
+  EXPECT_GT(farthest - nearest, 0.05f);
+  EXPECT_GE(drawn.polygons, 2 * 4 + 2 * 2) << "the stem's four sides and two faces, in triangles";
+}
+
+}  // namespace

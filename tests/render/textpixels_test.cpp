@@ -1,0 +1,183 @@
+// "A1" and "第一页" drawn through every text path leave ink where each
+// character stands, and the face that draws each character has a glyph for
+// it, so the ink is no empty box.  KAVREL_TEXT_PICTURE=<file.png> keeps
+// the picture for a look.
+#include <GL/gl.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <functional>
+
+#include "formula/drawing/formulapictures.h"
+#include "model/globals.h"
+#include "render/framedtext.h"
+#include "render/glfontlists.h"
+#include "render/glresources.h"
+#include "render/glyphraster.h"
+#include "render/outlinetext.h"
+#include "render/projection.h"
+#include "render/textureglyphs.h"
+#include "texttestsupport.h"
+
+namespace {
+
+const QString kLatin = QStringLiteral("A1");
+const QString kChinese = QString::fromUtf16(u"第一页");
+const QString kSongti = QString::fromUtf16(u"宋体");
+const QString kTimes = QStringLiteral("Times New Roman");
+
+constexpr int kStep = 40;  // pixels between the characters' cells
+
+class TextPixelsTest : public TextGlTest {
+ protected:
+  QSize ViewSize() const override { return {240, 330}; }
+  void SetUp() override {
+    TextGlTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    MakeFontBlocks();
+    textures = std::make_unique<CTextrueText>();
+    g_pTextrueText = textures.get();
+    g_fUnitsPerPixel = 1;
+    SaveModelView();
+    // As the view hands over its own font.
+    QFont windowFont(QStringLiteral("DejaVu Sans"));
+    windowFont.setPixelSize(24);
+    SetWindowTextFont(windowFont);
+  }
+  void TearDown() override {
+    const char* path = std::getenv("KAVREL_TEXT_PICTURE");
+    if (path && !picture.isNull())
+      picture.save(QString::fromLocal8Bit(path) + QLatin1Char('.') +
+                   QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                   QStringLiteral(".png"));
+  }
+
+  // The five characters in a row at height y, the first cell at x = 8.
+  void Row(int y, const std::function<void(char16_t, int x, int y)>& draw) {
+    const QString all = kLatin + kChinese;
+    for (int i = 0; i < all.size(); ++i) draw(all.at(i).unicode(), 8 + i * kStep, y);
+  }
+  void ExpectInkInRow(const char* path, int y) {
+    const QString all = kLatin + kChinese;
+    for (int i = 0; i < all.size(); ++i) {
+      const QRect cell = PictureBox(picture, 8 + i * kStep - 4, y - 12, kStep, 48);
+      EXPECT_GE(InkIn(picture, cell), 15) << path << ": no ink for " << QString(all.at(i)).toStdString();
+    }
+  }
+
+  std::unique_ptr<CTextrueText> textures;
+  QImage picture;
+};
+
+// The fonts the paths draw these characters in, as the paths make them.
+TEST(TextFonts, EveryPathsFaceHasGlyphsForTheTestCharacters) {
+  if (!TextFontsInstalled()) GTEST_SKIP() << "fonts not installed";
+  const struct {
+    const char* path;
+    QFont font;
+    QString expectLatin;
+  } fonts[] = {
+      {"label lists", MakeGlyphFont({g_prefs.strLabelFont, g_prefs.nLabelFontHeight, true, true}), "DejaVu Serif"},
+      {"text lists", MakeGlyphFont({g_prefs.strTextFont, -g_prefs.nTextFontHeight, false, false}), "DejaVu Serif"},
+      {"window lists", QGuiApplication::font(), {}},
+      {"window lists in the view's font", QFont(QStringLiteral("DejaVu Sans")), "DejaVu Sans"},
+      {"outlines", MakeGlyphFont({kTimes, -256, true, false}), "DejaVu Serif"},
+      {"outlines in Songti", MakeGlyphFont({kSongti, -256, true, false}), {}},
+      {"label textures", MakeGlyphFont({kTimes, 64, true, true}), "DejaVu Serif"},
+      {"Chinese textures", MakeGlyphFont({kSongti, 64, true, false}), {}},
+  };
+  for (const auto& f : fonts) {
+    for (const QChar c : kLatin + kChinese) {
+      const GlyphRaster glyph = RasteriseCharacter(f.font, c.unicode());
+      const std::string where = std::string(f.path) + " " + QString(c).toStdString();
+      EXPECT_TRUE(glyph.covered) << where << " drawn by " << glyph.family.toStdString();
+      EXPECT_FALSE(glyph.ink.isEmpty()) << where;
+      // Qt answers substituted families in lower case.
+      const std::string family = glyph.family.toLower().toStdString();
+      if (c.unicode() >= 0x4E00) {
+        EXPECT_EQ(family, "wenquanyi micro hei") << where;
+      } else if (!f.expectLatin.isEmpty()) {
+        EXPECT_EQ(family, f.expectLatin.toLower().toStdString()) << where;
+      }
+    }
+  }
+}
+
+TEST_F(TextPixelsTest, EveryPathDrawsEachCharacter) {
+  // Bitmap lists of the three fonts: the strings' names, called one by one.
+  const struct {
+    const char* path;
+    QString (*names)(const QString&);
+    int y;
+  } lists[] = {{"label lists", DrawGlText, 300}, {"text lists", DrawGlTextDC, 255}, {"window lists", DrawGlTextWnd, 210}};
+  for (const auto& l : lists) {
+    const QString names = l.names(kLatin) + l.names(kChinese);
+    ASSERT_EQ(names.size(), 5) << l.path;
+    Row(l.y, [&](char16_t, int x, int y) {
+      glRasterPos2i(x, y);
+      glCallList(names.at((x - 8) / kStep).unicode());
+    });
+  }
+  // Outlines: one em is 32 pixels.
+  GLuint latinBase = 0, chineseBase = 0;
+  const QString latin = BuildOutlineText(kLatin, latinBase, kTimes, kOutlinePolygons);
+  const QString chinese = BuildOutlineText(kChinese, chineseBase, kSongti, kOutlinePolygons);
+  ASSERT_EQ(latin.size() + chinese.size(), 5);
+  const QString outlines = latin + chinese;
+  Row(165, [&](char16_t, int x, int y) {
+    glPushMatrix();
+    glTranslatef(static_cast<float>(x), static_cast<float>(y), 0);
+    glScalef(32, 32, 32);
+    glCallList(outlines.at((x - 8) / kStep).unicode());
+    glPopMatrix();
+  });
+  // Glyph textures: the label billboard and the two pen texts.
+  Row(120, [](char16_t c, int x, int y) { DrawTextureLabel(QString(QChar(c)), float(x), float(y), 0); });
+  Row(65, [](char16_t c, int x, int y) {
+    g_textPen = {float(x), float(y), 0, 32};
+    DrawTextureTextMixed(QString(QChar(c)));
+  });
+  Row(15, [](char16_t c, int x, int y) {
+    g_textPen = {float(x), float(y), 0, 32};
+    DrawTextureText(QString(QChar(c)));
+  });
+  glFinish();
+  picture = gl.ReadPixels();
+  ExpectInkInRow("label lists", 300);
+  ExpectInkInRow("text lists", 255);
+  ExpectInkInRow("window lists", 210);
+  ExpectInkInRow("outlines", 165);
+  ExpectInkInRow("label textures", 120);
+  ExpectInkInRow("mixed pen text", 65);
+  ExpectInkInRow("pen text", 15);
+}
+
+// Mark-up through the formula renderer the view installs.
+TEST_F(TextPixelsTest, FramedMarkupDrawsItsCharacters) {
+  SetMarkupMaskRenderer(RenderVodToMaskTextFont);
+  const QString markups[] = {QStringLiteral("<l><e>A1</e></l>"),
+                             QStringLiteral("<l><e>") + kChinese + QStringLiteral("</e></l>")};
+  int y = 200;
+  for (const QString& markup : markups) {
+    GLuint pair = 0;
+    int height = 0;
+    const QString names = DrawGlTextFramed(markup, pair, height, 0);
+    ASSERT_EQ(names.size(), 1) << markup.toStdString();
+    glRasterPos2i(8, y);
+    CallTextLists(names);
+    y -= 80;
+  }
+  glFinish();
+  picture = gl.ReadPixels();
+  const QRect latin = InkBounds(picture, PictureBox(picture, 0, 200, 240, 60));
+  const QRect chinese = InkBounds(picture, PictureBox(picture, 0, 120, 240, 60));
+  EXPECT_GE(latin.width(), 20);
+  EXPECT_GE(chinese.width(), 3 * 18) << "three Chinese characters side by side";
+  // Each of the three characters leaves its own ink.
+  for (int i = 0; i < 3; ++i) {
+    const int third = chinese.width() / 3;
+    EXPECT_GE(InkIn(picture, QRect(chinese.left() + i * third, chinese.top(), third, chinese.height())), 15) << i;
+  }
+}
+
+}  // namespace
