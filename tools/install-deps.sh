@@ -8,6 +8,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   xvfb xauth fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra
+  desktop-file-utils libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 missing=()
 for p in "${packages[@]}"; do

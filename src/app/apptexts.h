@@ -23,6 +23,12 @@ inline constexpr const char* kTextMenuSamples = "示例文档";
 inline constexpr const char* kTextMenuHelp = "帮助";
 // Closing or replacing a modified document: "%1" is its title.
 inline constexpr const char* kTextAskToSave = "是否保存对 %1 的更改?";
+// Several documents named at once (command line, a drop): the first is
+// opened, and this heads the list of the others (at most
+// kMaxFilesListed of them, then kTextMoreFiles).  "%1" is their number.
+inline constexpr const char* kTextFilesNotOpened = "一次只能打开一个文档，以下 %1 个文件没有打开：";
+inline constexpr const char* kTextMoreFiles = "……";
+inline constexpr int kMaxFilesListed = 10;
 // The About box.
 inline constexpr const char* kTextAboutCaption = "关于Orvanta";
 inline constexpr const char* kTextAbout = "Orvanta\n版本 4.20";

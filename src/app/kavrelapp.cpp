@@ -1,6 +1,7 @@
 #include "app/kavrelapp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -31,6 +32,14 @@ bool IsOlderFormatName(const QString& path) {
 }
 
 QString UserDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
+
+// The message naming the documents that were not opened.
+QString NotOpenedText(const QStringList& paths) {
+  QStringList lines{QString::fromUtf8(kTextFilesNotOpened).arg(paths.size())};
+  lines += paths.mid(0, kMaxFilesListed);
+  if (paths.size() > kMaxFilesListed) lines << QString::fromUtf8(kTextMoreFiles);
+  return lines.join(QLatin1Char('\n'));
+}
 }  // namespace
 
 CKavrelApp::CKavrelApp(CAppEnvironment environment) : m_env(std::move(environment)) {
@@ -59,10 +68,16 @@ BOOL CKavrelApp::InitInstance(const QStringList& arguments, bool withWindow) {
 
   m_toolSets = LoadToolFolder(QDir(g_strProgramFolder).filePath(QStringLiteral("Tools")));
 
-  if (withWindow) m_pMainWnd = std::make_unique<CMainWindow>(*this);
+  if (withWindow) {
+    // Lets the desktop match the window with the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kavrel"));
+    m_pMainWnd = std::make_unique<CMainWindow>(*this);
+  }
 
-  const QString document = arguments.size() > 1 ? arguments[1] : QString();
-  if (document.isEmpty() || !OpenDocumentFile(QFileInfo(document).absoluteFilePath())) {
+  QStringList documents;
+  for (const QString& argument : arguments.mid(1))
+    if (!argument.isEmpty()) documents << QFileInfo(argument).absoluteFilePath();
+  if (documents.isEmpty() || !OpenDocumentFiles(documents)) {
     m_doc.OnNewDocument();
     DocumentShown();
   }
@@ -87,6 +102,14 @@ void CKavrelApp::SaveCustomState() {
 CKavrelDoc* CKavrelApp::OpenDocumentFile(const QString& path) {
   if (!SaveModified()) return nullptr;
   return OpenWithoutAsking(path);
+}
+
+CKavrelDoc* CKavrelApp::OpenDocumentFiles(const QStringList& paths) {
+  if (paths.isEmpty()) return nullptr;
+  CKavrelDoc* opened = OpenDocumentFile(paths.front());
+  if (paths.size() > 1)
+    KvMessageBox(NotOpenedText(paths.mid(1)), QString::fromUtf8(kTextAppTitle), MB_OK | MB_ICONWARNING);
+  return opened;
 }
 
 CKavrelDoc* CKavrelApp::OpenWithoutAsking(const QString& path) {

@@ -32,8 +32,9 @@ class CKavrelApp {
 
   // Start-up: program folder, preferences, settings and recent files, the
   // tools of the Tools folder, the main window (when asked for), then the
-  // document named by arguments[1] or a new one.  A document that cannot be
-  // opened leaves a new document after the loader's message.
+  // documents named after arguments[0] (OpenDocumentFiles) or a new one.
+  // A document that cannot be opened leaves a new document after the
+  // loader's message; the program runs on either way.
   BOOL InitInstance(const QStringList& arguments, bool withWindow = true);
   // Writes the preferences unless the closing window already did.
   int ExitInstance();
@@ -45,6 +46,10 @@ class CKavrelApp {
   // ".kv", unless that file exists: then the document is untitled.  Null
   // when the file could not be opened (the previous document stays).
   CKavrelDoc* OpenDocumentFile(const QString& path);
+  // Several documents at once (the command line, a drop): there is one
+  // document window, so the first is opened and the user is told which
+  // others were not.  Null when the first could not be opened.
+  CKavrelDoc* OpenDocumentFiles(const QStringList& paths);
 
   // Commands.
   void OnFileNew();

@@ -20,7 +20,7 @@ CFrameHooks AppHooks(CKavrelApp& app) {
   CFrameHooks hooks;
   hooks.canClose = [&app] { return app.SaveModified(); };
   hooks.closing = [&app] { app.SaveCustomState(); };
-  hooks.openFile = [&app](const QString& path) { app.OpenDocumentFile(path); };
+  hooks.openFiles = [&app](const QStringList& paths) { app.OpenDocumentFiles(paths); };
   hooks.recentFiles = [&app] { return app.RecentFiles().Files(); };
   hooks.openRecent = [&app](int index) { app.OnOpenRecentFile(index); };
   hooks.documentTitle = [&app] { return app.DocumentTitle(); };

@@ -274,7 +274,7 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls() && m_hooks.openFile) event->acceptProposedAction();
+  if (event->mimeData()->hasUrls() && m_hooks.openFiles) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
@@ -282,11 +282,11 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 bool CMainFrame::OpenDroppedFiles(const QList<QUrl>& urls) {
-  if (!m_hooks.openFile) return false;
-  for (const QUrl& url : urls) {
-    if (!url.isLocalFile()) continue;
-    m_hooks.openFile(url.toLocalFile());
-    return true;
-  }
-  return false;
+  if (!m_hooks.openFiles) return false;
+  QStringList files;
+  for (const QUrl& url : urls)
+    if (url.isLocalFile()) files << url.toLocalFile();
+  if (files.isEmpty()) return false;
+  m_hooks.openFiles(files);
+  return true;
 }

@@ -37,7 +37,7 @@ class QUrl;
 struct CFrameHooks {
   std::function<bool()> canClose;               // offers to save; false keeps the window open
   std::function<void()> closing;                // the window closes for good
-  std::function<void(const QString&)> openFile; // a file dropped on the window
+  std::function<void(const QStringList&)> openFiles; // files dropped on the window
   std::function<QStringList()> recentFiles;
   std::function<void(int index)> openRecent;
   std::function<QString()> documentTitle;
@@ -79,8 +79,9 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   virtual void RefreshView();
   void SetStatusText(int element, const QString& text);
   QString StatusText(int element) const;
-  // Files dropped on the window: the first local file is opened (there is
-  // one document window).  False when none was.
+  // Files dropped on the window: the local files go to the application,
+  // which opens the first (there is one document window).  False when
+  // there was none.
   bool OpenDroppedFiles(const QList<QUrl>& urls);
 
   // --- Messages -------------------------------------------------------------

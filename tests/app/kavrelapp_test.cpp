@@ -97,18 +97,77 @@ TEST_F(AppTest, PreferencesAreWrittenOnceAtExitAndHoldAtTheNextStart) {
   EXPECT_EQ(g_prefs.fPointSize, 11.0f) << "every new document reads the preferences again";
 }
 
+// A file that exists but cannot be read: one without read permission, or,
+// where permissions stop nobody (root), a file whose reading fails.
+QString UnreadableFile(const QString& locked) {
+  QFile::setPermissions(locked, QFileDevice::Permissions());
+  QFile probe(locked);
+  if (!probe.open(QIODevice::ReadOnly)) return locked;
+  return QStringLiteral("/proc/self/mem");
+}
+
 TEST_F(AppTest, CommandLineDocumentThatCannotBeOpenedLeavesANewDocument) {
-  QByteArray bad = QByteArray::fromHex("01ff00000000");
-  const QString cases[] = {folder.filePath(QStringLiteral("missing.kv")), WriteFile(QStringLiteral("bad.kv"), bad)};
-  for (const QString& path : cases) {
+  const struct {
+    const char* name;
+    QString path;
+    bool namesPath;  // the open-failure message; a damaged file has its own
+  } cases[] = {
+      {"missing", folder.filePath(QStringLiteral("missing.kv")), true},
+      {"folder", folder.path(), true},
+      {"unreadable", UnreadableFile(Document(QStringLiteral("locked.kv"))), true},
+      {"bad header", WriteFile(QStringLiteral("bad.kv"), QByteArray::fromHex("01ff00000000")), false},
+  };
+  for (const auto& c : cases) {
     seams.notifier->shown.clear();
     CKavrelApp app(env);
-    EXPECT_TRUE(app.InitInstance({QStringLiteral("kavrel"), path}, false)) << path.toStdString();
-    EXPECT_EQ(seams.notifier->shown.size(), 1u);
-    ASSERT_EQ(app.Document().m_pages.size(), 1u);
-    EXPECT_EQ(app.Document().m_pages.front()->m_nId, 1);
-    EXPECT_TRUE(app.Document().GetPathName().isEmpty());
-    EXPECT_EQ(g_pCurPage, app.Document().m_pages.front().get());
+    EXPECT_TRUE(app.InitInstance({QStringLiteral("kavrel"), c.path}, false)) << c.name;
+    ASSERT_EQ(seams.notifier->shown.size(), 1u) << c.name;
+    const QString shown = seams.notifier->shown[0].text;
+    if (c.namesPath) {
+      EXPECT_TRUE(shown.startsWith(QStringLiteral("打开文档失败："))) << c.name << ": " << shown.toStdString();
+      EXPECT_TRUE(shown.contains(c.path)) << c.name << ": " << shown.toStdString();
+    }
+    ASSERT_EQ(app.Document().m_pages.size(), 1u) << c.name;
+    EXPECT_EQ(app.Document().m_pages.front()->m_nId, 1) << c.name;
+    EXPECT_EQ(app.Document().m_pages.front()->m_cells.GetCount(), 0) << c.name;
+    EXPECT_TRUE(app.Document().GetPathName().isEmpty()) << c.name;
+    EXPECT_TRUE(app.RecentFiles().Files().isEmpty()) << c.name;
+    EXPECT_EQ(g_pCurPage, app.Document().m_pages.front().get()) << c.name;
+  }
+}
+
+TEST_F(AppTest, SeveralDocumentsOpenTheFirstAndNameTheOthers) {
+  const QString first = Document(QStringLiteral("first.kv"));
+  const QString second = Document(QStringLiteral("second.kv"));
+  const QString missing = folder.filePath(QStringLiteral("missing.kv"));
+  QStringList many{first};
+  for (int i = 1; i <= 11; ++i) many << folder.filePath(QStringLiteral("more%1.kv").arg(i));
+  const QString manyListed = QStringList(many.mid(1, 10)).join(QLatin1Char('\n'));
+  const QStringList eleven = many.mid(0, 11);  // ten others: all listed
+  const struct {
+    const char* name;
+    QStringList paths;
+    QString opened;  // "" a new document
+    QStringList shown;
+  } cases[] = {
+      {"two", {first, second}, first, {QStringLiteral("一次只能打开一个文档，以下 1 个文件没有打开：\n") + second}},
+      {"first missing", {missing, second}, QString(),
+       {QStringLiteral("打开文档失败：") + missing, QStringLiteral("一次只能打开一个文档，以下 1 个文件没有打开：\n") + second}},
+      {"eleven", eleven, first, {QStringLiteral("一次只能打开一个文档，以下 10 个文件没有打开：\n") + manyListed}},
+      {"twelve", many, first,
+       {QStringLiteral("一次只能打开一个文档，以下 11 个文件没有打开：\n") + manyListed + QStringLiteral("\n……")}},
+  };
+  for (const auto& c : cases) {
+    seams.notifier->shown.clear();
+    CKavrelApp app(env);
+    EXPECT_TRUE(app.InitInstance(QStringList{QStringLiteral("kavrel")} + c.paths, false)) << c.name;
+    EXPECT_EQ(app.Document().GetPathName(), c.opened) << c.name;
+    ASSERT_EQ(seams.notifier->shown.size(), static_cast<size_t>(c.shown.size())) << c.name;
+    for (qsizetype i = 0; i < c.shown.size(); ++i)
+      EXPECT_TRUE(seams.notifier->shown[i].text.startsWith(c.shown[i]))
+          << c.name << ": " << seams.notifier->shown[i].text.toStdString();
+    EXPECT_EQ(seams.notifier->shown.back().text, c.shown.back()) << c.name;
+    EXPECT_EQ(seams.notifier->shown.back().type, unsigned(MB_OK | MB_ICONWARNING)) << c.name;
   }
 }
 

@@ -57,6 +57,17 @@ TEST_F(MainWindowTest, ShowsTheDocumentOpensDroppedFilesAndSavesThePreferencesOn
   EXPECT_EQ(window->windowTitle(), QStringLiteral("dropped - Orvanta"));
   EXPECT_EQ(window->StatusText(2), QStringLiteral("当前页：dropped"));
 
+  // Two files dropped at once: the first opens, the other is named.  The
+  // window shows messages in boxes; a recorder stands in while it is dropped.
+  std::unique_ptr<INotifier> boxes = SetNotifier(std::make_unique<RecordingNotifier>());
+  auto* recorder = static_cast<RecordingNotifier*>(&Notifier());
+  EXPECT_TRUE(window->OpenDroppedFiles({QUrl::fromLocalFile(first), QUrl::fromLocalFile(dropped)}));
+  EXPECT_EQ(app.Document().GetPathName(), first);
+  ASSERT_EQ(recorder->shown.size(), 1u);
+  EXPECT_EQ(recorder->shown[0].text, QStringLiteral("一次只能打开一个文档，以下 1 个文件没有打开：\n") + dropped);
+  SetNotifier(std::move(boxes));
+  EXPECT_FALSE(window->OpenDroppedFiles({QUrl(QStringLiteral("https://example.org/x.kv"))}));
+
   EXPECT_FALSE(QFile::exists(ConfigFilePath(env.dataFolder)));
   window->close();
   EXPECT_TRUE(QFile::exists(ConfigFilePath(env.dataFolder)));
