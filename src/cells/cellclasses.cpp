@@ -8,6 +8,9 @@
 #include "cells/primitives/cgverfreeincircle.h"
 #include "cells/primitives/cgverfreeinface.h"
 #include "cells/primitives/cgverfreeinline.h"
+#include "cells/primitives/perpendicularfeet.h"
+#include "cells/revolution/roundsolids.h"
+#include "cells/revolution/solidsbypoints.h"
 
 void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGLine));
@@ -22,4 +25,14 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGVerFreeInLine));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerFreeInFace));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerFreeInPlane));
+  ClassRegistry::Register(RUNTIME_CLASS(CGSphere));
+  ClassRegistry::Register(RUNTIME_CLASS(CGCylinder));
+  ClassRegistry::Register(RUNTIME_CLASS(CGCone));
+  ClassRegistry::Register(RUNTIME_CLASS(CGFrustum));
+  ClassRegistry::Register(RUNTIME_CLASS(CGSphereCN));
+  ClassRegistry::Register(RUNTIME_CLASS(CGCylinderCPC));
+  ClassRegistry::Register(RUNTIME_CLASS(CGConeCPV));
+  ClassRegistry::Register(RUNTIME_CLASS(CGFrustumCP2));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerFootpl));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerFootpf));
 }

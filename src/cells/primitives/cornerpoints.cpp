@@ -1,5 +1,7 @@
 #include "cells/primitives/cornerpoints.h"
 
+#include <cmath>
+
 #include "model/cellmap.h"
 #include "model/globals.h"
 
@@ -22,4 +24,16 @@ void AppendParent(CGCell& cell, WORD parentId) {
   cell.m_parents.push_back(parentId);
   if (CGCell* parent = g_pCurCells ? g_pCurCells->Lookup(parentId) : nullptr)
     parent->m_children.push_back(cell.m_nId);
+}
+
+const CGVertex* DefinedParentPoint(const CGCell& cell, std::size_t i) {
+  const CGVertex* point = i < cell.m_parents.size() ? CornerPoint(cell.m_parents[i]) : nullptr;
+  if (!point || !point->m_bDefined) return nullptr;
+  for (float v : point->m_vPos)
+    if (!std::isfinite(v)) return nullptr;
+  return point;
+}
+
+QString ParentPointName(const CGCell& cell, std::size_t i) {
+  return i < cell.m_parents.size() ? CornerName(cell.m_parents[i]) : QString();
 }

@@ -4,6 +4,7 @@
 // missing id as a corner leaves the cell undefined instead of misreading it.
 #pragma once
 #include <QString>
+#include <cstddef>
 
 #include "model/cgvertex.h"
 #include "platform/types.h"
@@ -21,3 +22,11 @@ QString CornerName(WORD id);
 // Step 2 and 3 of every constructor with parents: appends the parent id and
 // registers the cell as the parent's child (when the parent is in the map).
 void AppendParent(CGCell& cell, WORD parentId);
+
+// Parent i of the cell when it is a defined point whose coordinates are
+// finite, else null: what the constructions on points read, so that a
+// parent that is no point, or one a file left without a position, makes
+// them undefined instead of spreading into their values.
+const CGVertex* DefinedParentPoint(const CGCell& cell, std::size_t i);
+// Parent i's name, empty when it is no point.
+QString ParentPointName(const CGCell& cell, std::size_t i);
