@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   xvfb xauth fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra
   desktop-file-utils libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
+  qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,17 +2,17 @@
 #pragma once
 
 // The window title and the name of an untitled document.
-inline constexpr const char* kTextAppTitle = "Orvanta";
+inline constexpr const char* kTextAppTitle = "Kavrel";
 inline constexpr const char* kTextUntitled = "[未命名]";
 // Filters of the open dialog and of the samples and save dialogs, in the
 // "name|patterns||" form.
 inline constexpr const char* kFilterOpenDocuments = "3D图形文档|*.kv;*.sgs||";
-inline constexpr const char* kFilterDocumentsOnly = "Orvanta文档(*.kv)|*.kv||";
+inline constexpr const char* kFilterDocumentsOnly = "Kavrel文档(*.kv)|*.kv||";
 // Menu texts.
 inline constexpr const char* kTextMenuOpen = "打开";
 inline constexpr const char* kTextMenuSave = "保存";
 inline constexpr const char* kTextMenuExit = "退出程序";
-inline constexpr const char* kTextMenuAbout = "关于Orvan";
+inline constexpr const char* kTextMenuAbout = "关于Kavrel";
 // Status-bar element 0 of a freshly shown document: this and the author.
 inline constexpr const char* kTextDocumentAuthor = "文档作者：";
 // Texts of this window's own: the menus and commands the ribbon will carry.
@@ -30,5 +30,5 @@ inline constexpr const char* kTextFilesNotOpened = "一次只能打开一个文�
 inline constexpr const char* kTextMoreFiles = "……";
 inline constexpr int kMaxFilesListed = 10;
 // The About box.
-inline constexpr const char* kTextAboutCaption = "关于Orvanta";
-inline constexpr const char* kTextAbout = "Orvanta\n版本 4.20";
+inline constexpr const char* kTextAboutCaption = "关于Kavrel";
+inline constexpr const char* kTextAbout = "Kavrel\n版本 4.20";

@@ -7,12 +7,17 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "app/apptexts.h"
+
 namespace {
 class MessageBoxNotifier final : public INotifier {
  public:
   explicit MessageBoxNotifier(QWidget* parent) : m_parent(parent) {}
   int Show(const QString& text, const QString& caption, unsigned type) override {
-    QMessageBox box(IconOf(type), caption, text, QMessageBox::NoButton, m_parent);
+    // Without a caption of its own a box says the program's name, as the
+    // main window does.
+    const QString title = caption.isEmpty() ? QString::fromUtf8(kTextAppTitle) : caption;
+    QMessageBox box(IconOf(type), title, text, QMessageBox::NoButton, m_parent);
     const auto add = [&box](QMessageBox::StandardButton button, int answer) {
       box.addButton(button)->setProperty("kvAnswer", answer);
     };

@@ -17,13 +17,16 @@
 #include "platform/notifier.h"
 
 namespace {
-// "name|patterns||" (patterns separated by ';') as a Qt filter.
+// "name|patterns||" (patterns separated by ';') as a Qt filter.  A name
+// that already shows its patterns in brackets is taken as it is.
 QString QtFilter(const char* filter) {
   const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
   QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-    filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                   QLatin1Char(')');
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+    const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
+    filters << (parts[i].endsWith(shown) ? parts[i] : parts[i] + QLatin1Char(' ') + shown);
+  }
   return filters.join(QStringLiteral(";;"));
 }
 

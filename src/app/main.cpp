@@ -1,11 +1,14 @@
-// Start-up: check for a display, set the view's surface format, map the
-// documents' font faces, then the application takes over.
+// Start-up: check for a display, set the view's surface format, Qt's own
+// texts in Chinese, map the documents' font faces, then the application
+// takes over.
 #include <QApplication>
 #include <QSurfaceFormat>
 #include <cstdio>
 
+#include "app/apptexts.h"
 #include "app/classregistration.h"
 #include "app/kavrelapp.h"
+#include "app/qttranslations.h"
 #include "app/startupchecks.h"
 #include "render/fontsubstitutions.h"
 #include "view/viewformat.h"
@@ -20,6 +23,8 @@ int main(int argc, char** argv) {
 
   RegisterAllClasses();
   QApplication qtApp(argc, argv);
+  QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kTextAppTitle));
+  InstallQtTranslations(qtApp);
   InstallFontSubstitutions();
 
   CKavrelApp app;

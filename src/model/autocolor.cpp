@@ -1,5 +1,6 @@
 #include "model/autocolor.h"
 
+#include "model/cgpage.h"
 #include "model/globals.h"
 #include "platform/processstate.h"
 
@@ -42,7 +43,8 @@ void HslToRgb(double rgb[3], double hue, double saturation, double lightness) {
 
 COLORREF NextAutoColor() {
   double lightness = kLightnesses[s_nLightness];
-  const auto& bg = g_prefs.background;
+  // The page being shown decides what is dark; each page has its own.
+  const float* bg = g_pCurPage ? g_pCurPage->m_rgbaBackground : g_prefs.background.data();
   if (bg[0] + bg[1] + bg[2] < 2.0f) lightness = 1 - lightness;
   double rgb[3];
   HslToRgb(rgb, kHues[s_nHue] / 360, kSaturations[s_nSaturation], lightness);

@@ -9,6 +9,6 @@ void HslToRgb(double rgb[3], double hue, double saturation, double lightness);
 
 // The next colour of the process-wide cycle of 12 hues x 3 lightnesses x 2
 // saturations (72 colours) that new faces and automatic recolouring take;
-// on a dark preference background (red + green + blue below 2) the lightness
-// is mirrored.  Advances the cycle.
+// on a dark background (red + green + blue below 2) of the current page (the
+// preferences' without one) the lightness is mirrored.  Advances the cycle.
 COLORREF NextAutoColor();

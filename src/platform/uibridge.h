@@ -31,6 +31,9 @@ class IUiBridge {
   virtual void SetStatusText(int element, const QString& text) = 0;
   // Redraw every view of the document.
   virtual void UpdateAllViews() = 0;
+  // The view translation changed (another page is shown): the main window's
+  // translation sliders take it.
+  virtual void UpdateTranslationSliders() {}
 };
 
 IUiBridge& UiBridge();

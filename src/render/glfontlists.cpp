@@ -101,13 +101,19 @@ GLuint FixedList(Font font, char16_t character) {
 
 QFont WindowFont() { return S().windowFont ? *S().windowFont : QGuiApplication::font(); }
 
+// The fonts of the two cached maps: bold at the cell height of the
+// preferences.  A character met for the first time and the same character
+// compiled again after the fonts change must come out alike.
+QFont LabelFont() { return MakeGlyphFont({g_prefs.strLabelFont, g_prefs.nLabelFontHeight, true, false}); }
+QFont TextFont() { return MakeGlyphFont({g_prefs.strTextFont, g_prefs.nTextFontHeight, true, false}); }
+
 // The font a character met for the first time is drawn in.
 QFont MissFont(Font font) {
   switch (font) {
     case kLabelFont:
-      return MakeGlyphFont({g_prefs.strLabelFont, -g_prefs.nLabelFontHeight, true, false});
+      return LabelFont();
     case kTextFont:
-      return MakeGlyphFont({g_prefs.strTextFont, -g_prefs.nTextFontHeight, false, false});
+      return TextFont();
     default:
       return WindowFont();
   }
@@ -171,7 +177,7 @@ void BuildFontLists() {
   CompilePending();
   const QString& face = g_prefs.strLabelFont;
   const int height = g_prefs.nLabelFontHeight;
-  const QFont bold = MakeGlyphFont({face, height, true, false});
+  const QFont bold = LabelFont();
   if (const GLuint base = g_nLabelListBase) {
     CompileBlock(base, bold, 32, 127);
     // Letters in labels are italic, digits smaller: names like A1.
@@ -185,7 +191,7 @@ void BuildFontLists() {
 
 void BuildTextFontLists() {
   CompilePending();
-  const QFont font = MakeGlyphFont({g_prefs.strTextFont, g_prefs.nTextFontHeight, true, false});
+  const QFont font = TextFont();
   if (const GLuint base = g_nTextListBase) CompileBlock(base, font, 32, 127);
   CompileCached(Cache(kTextFont), font);
   const QFontMetrics metrics(font);

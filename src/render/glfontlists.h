@@ -12,8 +12,8 @@
 #include <QFont>
 #include <QString>
 
-// The list names of the text in the label font (the label face and height
-// of the preferences, bold), the text font (normal weight) and the window
+// The list names of the text in the label font (the label face and cell
+// height of the preferences, bold), the text font (likewise) and the window
 // font.  Nothing is drawn.  A character that needs a new list when none is
 // left shows the "too many characters" message and ends the result there.
 QString DrawGlText(const QString& text);

@@ -18,6 +18,7 @@ double g_dRayFar[3];
 float g_fViewDir[3];
 double g_dProjection[16];
 int g_nViewport[4];
+unsigned char g_bBackgroundDirty;
 
 namespace {
 void SetStartValues() {
@@ -37,6 +38,7 @@ void SetStartValues() {
   g_nViewport[0] = g_nViewport[1] = 0;
   g_nViewport[2] = 800;
   g_nViewport[3] = 600;
+  g_bBackgroundDirty = 1;
 }
 
 const bool started = (SetStartValues(), true);

@@ -58,3 +58,8 @@ extern double g_dRayFar[3];
 extern float g_fViewDir[3];
 extern double g_dProjection[16];
 extern int g_nViewport[4];
+
+// Nonzero while the view's captured trace picture is not valid: whatever
+// changes the page shown or how it is seen marks it, so the next frame
+// starts from the background colour instead of an old page's traces.
+extern unsigned char g_bBackgroundDirty;

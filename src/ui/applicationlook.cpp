@@ -1,9 +1,11 @@
 #include "ui/applicationlook.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QSettings>
-#include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace {
 const char* const kLookKey = "ApplicationLook";
@@ -30,12 +32,38 @@ QPalette MakePalette(const LookColors& c) {
   p.setColor(QPalette::Mid, c.mid);
   p.setColor(QPalette::Dark, c.mid.darker(130));
   p.setColor(QPalette::Shadow, c.mid.darker(200));
-  p.setColor(QPalette::Link, c.highlight);
+  // On a dark window the highlight blue is too dark to read as a link.
+  const QColor link = c.text.lightness() > 128 ? c.highlight.lighter(150) : c.highlight;
+  p.setColor(QPalette::Link, link);
+  p.setColor(QPalette::LinkVisited, link);
   const QColor disabled = c.text.lightness() > 128 ? c.text.darker(180) : QColor(150, 150, 150);
   for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
     p.setColor(QPalette::Disabled, role, disabled);
   return p;
 }
+// Fusion outlines check boxes in a shade of the window colour, which all but
+// vanishes on the list's base, and entirely on a dark one: the outline is
+// drawn again between the text and the base colour.
+class CLookStyle final : public QProxyStyle {
+ public:
+  CLookStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_IndicatorCheckBox) return;
+    const QColor text = option->palette.color(QPalette::Text);
+    const QColor base = option->palette.color(QPalette::Base);
+    const QColor edge = QColor::fromRgbF(0.6f * text.redF() + 0.4f * base.redF(), 0.6f * text.greenF() + 0.4f * base.greenF(),
+                                         0.6f * text.blueF() + 0.4f * base.blueF());
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(edge);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
+};
 }  // namespace
 
 bool IsApplicationLook(int id) { return id >= 325 && id <= 335; }
@@ -68,8 +96,7 @@ QPalette ApplicationLookPalette(int id) {
 
 void ApplyApplicationLook(int id) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-  if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  if (!dynamic_cast<CLookStyle*>(QApplication::style())) QApplication::setStyle(new CLookStyle);
   QApplication::setPalette(ApplicationLookPalette(id));
 }
 

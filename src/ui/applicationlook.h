@@ -1,5 +1,5 @@
 // The application looks (commands 325 to 335): each is the Fusion style
-// with a palette of its own.  The chosen look is kept in the settings value
+// (check boxes outlined to stand out on any list) with a palette of its own.  The chosen look is kept in the settings value
 // "ApplicationLook" and applied at start.
 #pragma once
 #include <QPalette>

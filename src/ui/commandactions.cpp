@@ -79,6 +79,7 @@ void CCommandActions::RefreshOne(unsigned id, QAction* action) {
 void CCommandActions::Refresh() {
   m_bRefreshQueued = false;
   for (auto& [id, action] : m_actions) RefreshOne(id, action);
+  emit refreshed();
 }
 
 void CCommandActions::RefreshSoon() {

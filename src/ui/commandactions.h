@@ -32,6 +32,10 @@ class CCommandActions : public QObject {
   // The same, once, when the event loop is next idle.
   void RefreshSoon();
 
+ signals:
+  // After every refresh: whatever else shows the program's state follows.
+  void refreshed();
+
  private:
   void RefreshOne(unsigned id, QAction* action);
 

@@ -35,3 +35,7 @@ void CFrameUiBridge::SetStatusText(int element, const QString& text) {
 void CFrameUiBridge::UpdateAllViews() {
   if (m_pFrame && m_pFrame->View()) m_pFrame->View()->update();
 }
+
+void CFrameUiBridge::UpdateTranslationSliders() {
+  if (m_pFrame) m_pFrame->UpdateTranslationSliders();
+}

@@ -16,6 +16,7 @@ class CFrameUiBridge final : public IUiBridge {
   void Post(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) override;
   void SetStatusText(int element, const QString& text) override;
   void UpdateAllViews() override;
+  void UpdateTranslationSliders() override;
 
  private:
   QPointer<CMainFrame> m_pFrame;

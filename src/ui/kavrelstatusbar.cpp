@@ -1,6 +1,7 @@
 #include "ui/kavrelstatusbar.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -47,12 +48,31 @@ CKavrelStatusBar::CKavrelStatusBar(CCommandActions& actions, QWidget* parent) : 
 
   m_pLink = new QLabel(this);
   m_pLink->setAccessibleName(QString::fromUtf8(kTextLinkElement));
-  m_pLink->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                       .arg(QString::fromUtf8(kProgramWebSite), QString::fromUtf8(kProgramWebSiteLabel)));
+  m_pLink->setTextFormat(Qt::RichText);
   m_pLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
   m_pLink->setOpenExternalLinks(false);
   connect(m_pLink, &QLabel::linkActivated, this, &CKavrelStatusBar::linkActivated);
   addPermanentWidget(m_pLink);
+  SetLinkAddress(QString());
+}
+
+void CKavrelStatusBar::SetLinkAddress(const QString& address) {
+  m_strLinkAddress = address;
+  WriteLink();
+  m_pLink->setVisible(!address.isEmpty());
+}
+
+void CKavrelStatusBar::WriteLink() {
+  // Rich text takes the link colour when the text is set: set it again when
+  // the look changes.
+  m_pLink->setText(QStringLiteral("<a href=\"%1\" style=\"color:%2\">%3</a>")
+                       .arg(m_strLinkAddress.toHtmlEscaped(), palette().color(QPalette::Link).name(),
+                            QString::fromUtf8(kProgramWebSiteLabel)));
+}
+
+void CKavrelStatusBar::changeEvent(QEvent* event) {
+  QStatusBar::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange && m_pLink) WriteLink();
 }
 
 void CKavrelStatusBar::SetElementText(int element, const QString& text) {

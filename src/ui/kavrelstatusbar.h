@@ -1,5 +1,5 @@
 // The status bar: the information pane, the current page's pane, the group
-// of tool buttons and the link to the program's web site.  Elements are
+// of tool buttons and the link to the program's resource page.  Elements are
 // numbered as the program addresses them: 0 the information pane, 1 the
 // separator, 2 the current page.
 #pragma once
@@ -23,11 +23,21 @@ class CKavrelStatusBar : public QStatusBar {
   // The shared action a tool button runs.
   QAction* ToolAction(size_t index) const { return index < m_toolActions.size() ? m_toolActions[index] : nullptr; }
   QLabel* Link() const { return m_pLink; }
+  // The address the link opens; the link is hidden while there is none.
+  void SetLinkAddress(const QString& address);
+  const QString& LinkAddress() const { return m_strLinkAddress; }
 
  signals:
   void linkActivated();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // The link's text, in the link colour of the palette in force.
+  void WriteLink();
+
+  QString m_strLinkAddress;
   QLabel* m_pInfo = nullptr;
   QLabel* m_pPage = nullptr;
   QLabel* m_pLink = nullptr;
@@ -35,6 +45,5 @@ class CKavrelStatusBar : public QStatusBar {
   std::vector<QAction*> m_toolActions;
 };
 
-// The address the link opens and its label.
-inline constexpr const char* kProgramWebSite = "https://example.org/kavrel";
+// The label of the link.
 inline constexpr const char* kProgramWebSiteLabel = "Kavrel";

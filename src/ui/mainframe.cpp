@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QSlider>
 #include <QToolBar>
@@ -49,9 +51,15 @@ CMainFrame::CMainFrame(CFrameHooks hooks, QSettings* settings, std::vector<CTool
   }
   m_pSettings = settings;
   m_nAppLook = ReadApplicationLook(*m_pSettings);
+  m_strResourceUrl = m_pSettings->value(QStringLiteral("ResourceUrl")).toString().trimmed();
+  m_pageSetupDialog = [this](QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, this);
+    return dialog.exec() == QDialog::Accepted;
+  };
   setObjectName(QStringLiteral("mainFrame"));
   setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
   m_pActions = new CCommandActions(this);
+  connect(m_pActions, &CCommandActions::refreshed, this, &CMainFrame::UpdateModifiedMark);
 
   m_pView = new CKavrelView;
   setCentralWidget(m_pView);
@@ -136,6 +144,11 @@ QWidget* CMainFrame::CreateSlotWidget(unsigned slot) {
       if (!menu->isEmpty()) {
         m_pCustomTool->setMenu(menu);
         m_pCustomTool->setPopupMode(QToolButton::MenuButtonPopup);
+        // The tool sets open whatever the command's own state; a click on
+        // the button itself still runs only an enabled command.
+        const auto keepEnabled = [button = m_pCustomTool] { button->setEnabled(true); };
+        keepEnabled();
+        connect(action, &QAction::changed, m_pCustomTool, keepEnabled);
       }
       return m_pCustomTool;
     }
@@ -210,6 +223,7 @@ void CMainFrame::CreateFullScreenBar() {
 
 void CMainFrame::CreateStatusBar() {
   m_pStatusBar = new CKavrelStatusBar(*m_pActions, this);
+  m_pStatusBar->SetLinkAddress(m_strResourceUrl);
   connect(m_pStatusBar, &CKavrelStatusBar::linkActivated, this, [] { CommandRegistry().Run(kCmdStatusLink); });
   setStatusBar(m_pStatusBar);
 }
@@ -232,8 +246,13 @@ void CMainFrame::SetTreeDocument(ITreeDocument* doc) { m_pObjectView->SetDocumen
 void CMainFrame::UpdateTitle() {
   const QString title = m_hooks.documentTitle ? m_hooks.documentTitle() : QString();
   const QString program = QString::fromUtf8(kTextProgramName);
-  setWindowTitle(title.isEmpty() ? program : title + QStringLiteral(" - ") + program);
+  // "[*]" becomes the mark of unsaved changes.
+  setWindowTitle(title.isEmpty() ? program + QStringLiteral("[*]") : title + QStringLiteral("[*] - ") + program);
+  UpdateModifiedMark();
+  if (CViewTree* tree = Tree()) tree->RetitleRoot();
 }
+
+void CMainFrame::UpdateModifiedMark() { setWindowModified(m_pDoc && m_pDoc->IsModified()); }
 
 void CMainFrame::RefreshRecentFiles() {
   const QStringList files = m_hooks.recentFiles ? m_hooks.recentFiles() : QStringList();

@@ -30,6 +30,7 @@ class ITreeDocument;
 class QSettings;
 class QSlider;
 class QToolBar;
+class QPrinter;
 class QToolButton;
 class QUrl;
 
@@ -107,7 +108,20 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   void OnViewColor();
   void OnApplicationLook(int id);
   int ApplicationLook() const { return m_nAppLook; }
+  // The resource page (the settings value "ResourceUrl"; none while empty),
+  // opened by the status-bar link and the resource-centre command.
+  const QString& ResourceUrl() const { return m_strResourceUrl; }
   void OpenStatusLink();
+  void OnHelpPesource();
+  // Page set-up: the choice is kept in the printer that printing uses.
+  void OnFilePrintSetup();
+  QPrinter& Printer();
+  // How the page set-up is asked for (the dialog unless a test says so);
+  // true when the user accepted.
+  using PageSetupDialog = std::function<bool(QPrinter&)>;
+  void SetPageSetupDialog(PageSetupDialog dialog) { m_pageSetupDialog = std::move(dialog); }
+  // The title's mark of unsaved changes follows the document.
+  void UpdateModifiedMark();
 
   // IMenuOwner: the undo history retitles Undo and Redo.
   void SetMenuItemText(UINT id, const QString& text, bool enabled) override;
@@ -148,9 +162,13 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   std::unique_ptr<ITreeDocument> m_pDocTree;
   ViewMessageHandler m_viewHandler;
 
+  QString m_strResourceUrl;
+  std::unique_ptr<QPrinter> m_pPrinter;
+  PageSetupDialog m_pageSetupDialog;
+
   // Full screen and panels.
-  QByteArray m_savedGeometry;
-  bool m_bSavedMaximized = false;
+  QRect m_savedGeometry;
+  Qt::WindowStates m_savedWindowState;
   bool m_bFullScreen = false;
   Qt::DockWidgetArea m_savedPaneArea = Qt::LeftDockWidgetArea;
   int m_nSavedPaneState = 2;  // 0 hidden, 1 shown (2: the first time, nothing known)

@@ -1,7 +1,8 @@
 // The frame's commands: looks, panels, mini interface, translation sliders,
-// the colour button, Esc, the status-bar link, and the keyboard shortcuts of
-// all commands.
+// the colour button, Esc, the status-bar link and the resource page, page
+// set-up, and the keyboard shortcuts of all commands.
 #include <QAction>
+#include <QPrinter>
 #include <QSlider>
 #include <map>
 #include <span>
@@ -123,7 +124,10 @@ void CMainFrame::RegisterCommands() {
   registry.RegisterRange(
       kCmdAppLookFirst, kCmdAppLookLast, [this](unsigned id) { OnApplicationLook(static_cast<int>(id)); },
       [this](CCmdUI& ui) { ui.SetRadio(static_cast<int>(ui.m_nID) == m_nAppLook); }, this);
-  registry.Register(kCmdStatusLink, [this](unsigned) { OpenStatusLink(); }, {}, this);
+  const auto needsResourceUrl = [this](CCmdUI& ui) { ui.Enable(!m_strResourceUrl.isEmpty()); };
+  registry.Register(kCmdStatusLink, [this](unsigned) { OpenStatusLink(); }, needsResourceUrl, this);
+  registry.Register(ID_HELP_PESOURCE, [this](unsigned) { OnHelpPesource(); }, needsResourceUrl, this);
+  registry.Register(ID_FILE_PRINT_SETUP, [this](unsigned) { OnFilePrintSetup(); }, {}, this);
 
   // The page keys of the view step through the object list's pages.
   const auto pageRule = [this](bool forward) {
@@ -171,6 +175,7 @@ void CMainFrame::OnViewMini() {
 void CMainFrame::OnSliderMoved(int axis, int position) {
   if (axis < 0 || axis > 2) return;
   g_fViewTranslate[axis] = SliderToTranslation(axis, position);
+  if (m_pDoc && g_pCurPage) m_pDoc->SetModifiedFlag(true);  // the page keeps its translation
   if (m_pView) m_pView->update();
 }
 
@@ -210,4 +215,17 @@ void CMainFrame::OnApplicationLook(int id) {
   m_pActions->RefreshSoon();
 }
 
-void CMainFrame::OpenStatusLink() { Shell().Open(QString::fromUtf8(kProgramWebSite)); }
+void CMainFrame::OpenStatusLink() {
+  if (!m_strResourceUrl.isEmpty()) Shell().Open(m_strResourceUrl);
+}
+
+void CMainFrame::OnHelpPesource() { OpenStatusLink(); }
+
+QPrinter& CMainFrame::Printer() {
+  if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>();
+  return *m_pPrinter;
+}
+
+void CMainFrame::OnFilePrintSetup() {
+  if (m_pageSetupDialog) m_pageSetupDialog(Printer());
+}

@@ -39,8 +39,8 @@ void CMainFrame::ShowAllPanels() {
 
 void CMainFrame::OnFullScreenTaskbar() {
   if (m_bFullScreen || m_bMediaFullScreen) return;
-  m_savedGeometry = saveGeometry();
-  m_bSavedMaximized = isMaximized();
+  m_savedGeometry = geometry();
+  m_savedWindowState = windowState() & ~Qt::WindowFullScreen;
   m_bFullScreen = true;
   HideAllPanels();
   m_pRibbon->hide();
@@ -65,10 +65,10 @@ void CMainFrame::RestoreFromFullScreen() {
   m_bFullScreen = false;
   m_pFullScreenBar->hide();
   m_pRibbon->show();
-  if (m_bSavedMaximized)
-    showMaximized();
-  else
-    showNormal();
-  restoreGeometry(m_savedGeometry);
+  // The exact rectangle of before: a saved geometry of Qt's own adds the
+  // window frame again where no window manager draws one, 20 pixels lower
+  // each time.
+  setWindowState(m_savedWindowState);
+  if (!(m_savedWindowState & Qt::WindowMaximized)) setGeometry(m_savedGeometry);
   m_pActions->RefreshSoon();
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 // Status bar panes and the labels they are listed under.
-inline constexpr const char* kTextWelcome = "欢迎使用《Orvanta》！";
+inline constexpr const char* kTextWelcome = "欢迎使用《Kavrel》！";
 inline constexpr const char* kTextInfoLabel = "信息";
 inline constexpr const char* kTextFirstPageStatus = "当前页：第一页";
 inline constexpr const char* kTextCurrentPageLabel = "当前页";
@@ -30,5 +30,5 @@ inline constexpr const char* kFormatDefaultPageName = "第%s页";
 inline constexpr const char* kFormatNumberedPageName = "第%d页";
 inline constexpr const char* kPageNumerals[10] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 // The program's name in the window title, and the application button.
-inline constexpr const char* kTextProgramName = "Orvanta";
+inline constexpr const char* kTextProgramName = "Kavrel";
 inline constexpr const char* kTextApplicationButton = "文件";

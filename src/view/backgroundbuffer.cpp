@@ -4,13 +4,7 @@
 
 #include <new>
 
-#include "platform/processstate.h"
-
-unsigned char g_bBackgroundDirty = 1;
-
 namespace {
-const ProcessStateReset reset([] { g_bBackgroundDirty = 1; });
-
 // GL rows of RGB bytes with the pack alignment at 4.
 std::size_t RgbRowBytes(int width) { return (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4; }
 }  // namespace

@@ -5,8 +5,7 @@
 #include <cstddef>
 #include <memory>
 
-// Nonzero while the buffer does not hold a valid picture.
-extern unsigned char g_bBackgroundDirty;
+#include "render/viewglobals.h"  // g_bBackgroundDirty: nonzero while the buffer holds no valid picture
 
 class CBackgroundBuffer {
  public:

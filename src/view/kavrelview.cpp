@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "model/globals.h"
+#include "platform/commandids.h"
+#include "platform/commandregistry.h"
 #include "platform/notifier.h"
 #include "render/glfontlists.h"
 #include "view/clickpick.h"
@@ -25,9 +27,14 @@ CKavrelView::CKavrelView(QWidget* parent) : QOpenGLWidget(parent) {
   if (!m_renderer.Background().AllocateForScreen(m_nScreenWidth, m_nScreenHeight))
     KvMessageBox(QString::fromUtf8(kTextBackgroundNoMemory));
   g_pKavrelView = this;
+  // Grid snapping is the view's switch; its button shows the state.
+  CommandRegistry().Register(
+      ID_VIEW_SNAP, [](unsigned) { g_bSnapToGrid = g_bSnapToGrid ? 0 : 1; },
+      [](CCmdUI& ui) { ui.SetCheck(g_bSnapToGrid ? 1 : 0); }, this);
 }
 
 CKavrelView::~CKavrelView() {
+  CommandRegistry().Withdraw(this);
   ReleaseGl();
   // The base class ends the context after this object is gone.
   if (context()) disconnect(context(), nullptr, this, nullptr);

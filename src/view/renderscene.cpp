@@ -80,18 +80,16 @@ void CViewRenderer::RenderScene() {
   glLoadIdentity();
   const CGPage* page = g_pCurPage;
   const float* background = page ? page->m_rgbaBackground : g_prefs.background.data();
+  // The last frame of a three-view page left a quadrant as the viewport; the
+  // captured picture covers the whole window.
+  SetWholeViewport();
   DrawBackground(background);
   if (!page) return;
 
   const bool threeView = page->m_bThreeView != 0;
-  if (threeView) {
-    if (!DrawThreeViewQuadrants(*page)) {
-      glFinish();
-      return;
-    }
-  } else {
-    // A page switch from a three-view page leaves a quadrant behind.
-    SetWholeViewport();
+  if (threeView && !DrawThreeViewQuadrants(*page)) {
+    glFinish();
+    return;
   }
 
   glPushMatrix();

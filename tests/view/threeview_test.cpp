@@ -152,4 +152,19 @@ TEST_F(ThreeViewFrame, CaptionsOnlyInLargeQuadrants) {
   }
 }
 
+TEST_F(ThreeViewFrame, FramesStartFromTheWholeCapturedPicture) {
+  std::fill_n(page->m_rgbaBackground, 3, 0.0f);
+  renderer.CaptureBackground();  // a black picture, whatever the viewport left
+  for (int frame = 0; frame < 2; ++frame) {
+    glClearColor(0, 0, 1, 1);  // a swapped buffer holds anything
+    glClear(GL_COLOR_BUFFER_BIT);
+    renderer.RenderScene();
+    const QImage image = gl.ReadPixels();
+    for (int quadrant : {kQuadrantFront, kQuadrantSide, kQuadrantTop, kQuadrantAxonometric}) {
+      const QPoint at = QuadrantPixel(quadrant, -5, -5);
+      EXPECT_TRUE(PixelNear(image, at.x(), at.y(), qRgb(0, 0, 0), 8)) << frame << "/" << quadrant;
+    }
+  }
+}
+
 }  // namespace

@@ -246,35 +246,36 @@ void CGFace::RebuildTexCoords() {
   const float* v0 = CornerPos(0);
   const float* v1 = CornerPos(1);
   if (!v0 || !v1) return;
+  // In double: on a thin face the cosine is within a float step of 1 and
+  // the sine, taken from it, would lose every digit.
   auto dist2 = [](const float* a, const float* b) {
-    const float dx = a[0] - b[0], dy = a[1] - b[1], dz = a[2] - b[2];
+    const double dx = double(a[0]) - b[0], dy = double(a[1]) - b[1], dz = double(a[2]) - b[2];
     return dx * dx + dy * dy + dz * dz;
   };
-  const float b2 = std::max(dist2(v1, v0), 1e-12f);
-  TexCoords[2] = std::sqrt(b2);
+  std::vector<double> uv(2 * n, 0.0);
+  const double b2 = std::max(dist2(v1, v0), 1e-12);
+  uv[2] = std::sqrt(b2);
   for (size_t i = 2; i < n; ++i) {
     const float* vi = CornerPos(static_cast<int>(i));
     if (!vi) continue;
-    const float r2 = dist2(vi, v0);
-    const float denominator = 2 * std::sqrt(r2 * b2);
+    const double r2 = dist2(vi, v0);
+    const double denominator = 2 * std::sqrt(r2 * b2);
     if (!(denominator > 0)) continue;  // on V0: stays at (0, 0) rather than 0 / 0
-    const float r = std::sqrt(r2);
-    const float cosA = (r2 + b2 - dist2(vi, v1)) / denominator;
-    const float sinA = std::sqrt(std::max(1 - cosA * cosA, 1e-12f));
-    TexCoords[2 * i] = r * cosA;
-    TexCoords[2 * i + 1] = r * sinA;
+    const double r = std::sqrt(r2);
+    const double cosA = (r2 + b2 - dist2(vi, v1)) / denominator;
+    const double sinA = std::sqrt(std::max(1 - cosA * cosA, 1e-24));
+    uv[2 * i] = r * cosA;
+    uv[2 * i + 1] = r * sinA;
   }
   for (int axis = 0; axis < 2; ++axis) {
-    float lo = 1e35f, hi = -1e35f;
+    double lo = 1e300, hi = -1e300;
     for (size_t i = 0; i < n; ++i) {
-      lo = std::min(lo, TexCoords[2 * i + axis]);
-      hi = std::max(hi, TexCoords[2 * i + axis]);
+      lo = std::min(lo, uv[2 * i + axis]);
+      hi = std::max(hi, uv[2 * i + axis]);
     }
-    const float extent = hi - lo;
-    for (size_t i = 0; i < n; ++i) {
-      float& c = TexCoords[2 * i + axis];
-      c = extent > 0 ? (c - lo) / extent : 0.0f;  // a flat extent maps to 0, not 0 / 0
-    }
+    const double extent = hi - lo;
+    for (size_t i = 0; i < n; ++i)  // a flat extent maps to 0, not 0 / 0
+      TexCoords[2 * i + axis] = extent > 0 ? static_cast<float>((uv[2 * i + axis] - lo) / extent) : 0.0f;
   }
   TexCoordsDirty = 0;
 }

@@ -41,6 +41,7 @@ CGPage* CKavrelDoc::CurrentPage() const { return g_pCurPage; }
 
 void CKavrelDoc::SwitchToPage(CGPage* page) {
   if (!page) return;
+  g_bBackgroundDirty = 1;  // the captured traces belong to the page being left
   if (CGPage* current = g_pCurPage) {
     StopRunningButtons();
     SaveViewStateToPage(*current);
@@ -56,6 +57,7 @@ void CKavrelDoc::SwitchToPage(CGPage* page) {
   if (!page->m_bThreeView) SaveWholeViewport();
   SetStatusBarText(QString::fromUtf8(kTextCurrentPage) + page->m_strName, 2);
   LoadViewStateFromPage(*page);
+  UiBridge().UpdateTranslationSliders();
   page->m_nTimerJob = 5;  // the next tick stops any rotation
   UiBridge().UpdateAllViews();
   if (page->m_nAutoButton != 0) {

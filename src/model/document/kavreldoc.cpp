@@ -90,6 +90,7 @@ void CKavrelDoc::DeleteContents() {
   m_tools.clear();
   m_pages.clear();  // a page that was current makes no page current as it goes
   SetCurrentPage(nullptr);
+  g_bBackgroundDirty = 1;  // the captured traces belonged to the pages just deleted
   g_bTraceDirty = false;
   SaveWholeViewport();
 }

@@ -1,15 +1,19 @@
 #include "ui/objectlist/treeimages.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
-#include <array>
 
 namespace {
 constexpr int kSize = 16;
 
-void DrawPicture(QPainter& p, int index) {
-  const QColor ink(40, 70, 140);
+// The outlines in a dark blue on a light list, a light blue on a dark one.
+QColor InkOn(const QColor& base) { return base.lightness() < 128 ? QColor(150, 180, 235) : QColor(40, 70, 140); }
+
+void DrawPicture(QPainter& p, int index, const QColor& ink) {
   const QColor fill(120, 170, 230, 160);
   p.setPen(QPen(ink, 1.2));
   p.setBrush(Qt::NoBrush);
@@ -117,26 +121,41 @@ void DrawPicture(QPainter& p, int index) {
       break;
   }
 }
+
+// Draws the picture whenever it is shown, so its ink follows the look in
+// force then.
+class CTreePictureEngine final : public QIconEngine {
+ public:
+  explicit CTreePictureEngine(int index) : m_nIndex(index) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->translate(rect.topLeft());
+    painter->scale(rect.width() / double(kSize), rect.height() / double(kSize));
+    DrawPicture(*painter, m_nIndex, InkOn(QGuiApplication::palette().color(QPalette::Base)));
+    painter->restore();
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    QPixmap pixmap(size * scale);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(&painter, pixmap.rect(), mode, state);
+    painter.end();
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
+  }
+  QIconEngine* clone() const override { return new CTreePictureEngine(m_nIndex); }
+
+ private:
+  int m_nIndex;
+};
 }  // namespace
 
 QIcon TreeImage(int index) {
-  // Kept to the end of the process: pixmaps must not outlive the application
-  // object in static destruction.
-  static auto& icons = *new std::array<QIcon, kTreeImageCount>;
   if (index < 0 || index >= kTreeImageCount) index = kTreeImageOther;
-  if (icons[index].isNull()) {
-    QIcon icon;
-    for (int scale : {1, 2}) {
-      QPixmap pixmap(kSize * scale, kSize * scale);
-      pixmap.setDevicePixelRatio(scale);
-      pixmap.fill(Qt::transparent);
-      QPainter painter(&pixmap);
-      painter.setRenderHint(QPainter::Antialiasing);
-      DrawPicture(painter, index);
-      painter.end();
-      icon.addPixmap(pixmap);
-    }
-    icons[index] = icon;
-  }
-  return icons[index];
+  return QIcon(new CTreePictureEngine(index));
 }

@@ -1,5 +1,6 @@
 // The 21 small pictures of the object list: the page, the cell kinds and the
-// document root.  Drawn once, so the list needs no bitmap file.
+// document root.  Drawn by code whenever shown, in an ink that stands out
+// from the look's list background, so the list needs no bitmap file.
 #pragma once
 #include <QIcon>
 

@@ -6,6 +6,16 @@
 
 CTreeItemDelegate::CTreeItemDelegate(CViewTree* tree) : QStyledItemDelegate(tree), m_pTree(tree) {}
 
+void CTreeItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  if (!m_pTree->IsDropTarget(index)) {
+    QStyledItemDelegate::paint(painter, option, index);
+    return;
+  }
+  QStyleOptionViewItem highlighted(option);
+  highlighted.state |= QStyle::State_Selected | QStyle::State_Active;
+  QStyledItemDelegate::paint(painter, highlighted, index);
+}
+
 void CTreeItemDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
   auto* edit = qobject_cast<QLineEdit*>(editor);
   if (!edit) return;

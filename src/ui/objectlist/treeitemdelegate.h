@@ -13,6 +13,8 @@ class CTreeItemDelegate : public QStyledItemDelegate {
   // Public for the tree's hit test of the check boxes.
   using QStyledItemDelegate::initStyleOption;
 
+  // The drop target of a page drag is drawn like a selected item.
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   void setEditorData(QWidget* editor, const QModelIndex& index) const override;
   void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 

@@ -1,7 +1,9 @@
 #include "ui/objectlist/viewtree.h"
 
+#include <QCursor>
 #include <QFont>
 #include <QHeaderView>
+#include <QTimer>
 
 #include "model/cellmap.h"
 #include "model/cgcell.h"
@@ -80,6 +82,10 @@ CViewTree::CViewTree(QWidget* parent) : QTreeWidget(parent) {
   header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   m_pDelegate = new CTreeItemDelegate(this);
   setItemDelegate(m_pDelegate);
+  m_pDragTimer = new QTimer(this);
+  m_pDragTimer->setInterval(40);
+  connect(m_pDragTimer, &QTimer::timeout, this,
+          [this] { AutoScrollTick(viewport()->mapFromGlobal(QCursor::pos())); });
 }
 
 CViewTree::~CViewTree() = default;
@@ -194,6 +200,10 @@ void CViewTree::FillObjectList() {
     if (CGPage* page = m_pDoc->PageAt(i)) AddPageItem(*page, i + 1);
   root->setExpanded(true);
   if (QTreeWidgetItem* current = FindCurrentPageItem()) current->setExpanded(true);
+}
+
+void CViewTree::RetitleRoot() {
+  if (QTreeWidgetItem* root = RootItem(); root && m_pDoc) root->setText(0, m_pDoc->Title());
 }
 
 void CViewTree::FillPageTree() {

@@ -7,6 +7,7 @@
 // Items carry their level, their id (cell id or page id) and hence the
 // datum the messages use for pages (40000 + page id) without 16-bit wrap.
 #pragma once
+#include <QPersistentModelIndex>
 #include <QTreeWidget>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@ class CGCell;
 class CGPage;
 class ITreeDocument;
 class CTreeItemDelegate;
+class QTimer;
 
 inline constexpr int kPageDatumBase = 40000;
 
@@ -72,8 +74,22 @@ class CViewTree : public QTreeWidget {
   void SelectNextPage();
   // Drops the current page's item on another page item.
   bool DropPageOn(QTreeWidgetItem* target);
+  // While the current page's item is dragged a 40 ms timer scrolls the
+  // tree near its edges (AutoScrollStep); each drag counts its ticks anew.
+  void BeginPageDrag();
+  void EndPageDrag();
+  const QTimer* DragTimer() const { return m_pDragTimer; }
+  // One tick of that timer with the pointer at a point of the viewport.
+  void AutoScrollTick(const QPoint& viewportPos);
+  // The page item under a point of the viewport becomes the drop target,
+  // drawn highlighted; any other place clears it.
+  void TrackDropTarget(const QPoint& viewportPos);
+  QTreeWidgetItem* DropTarget() const;
+  bool IsDropTarget(const QModelIndex& index) const { return index.isValid() && index == m_dropTarget; }
   void CollapseToPages();
   void SelectCurrentPageItem();
+  // The root takes the document's title again (it was saved under a new name).
+  void RetitleRoot();
 
   // --- Clicks and renaming --------------------------------------------------
   void ClickCheckBox(QTreeWidgetItem* item);
@@ -81,6 +97,7 @@ class CViewTree : public QTreeWidget {
   QString NameForEditing(const QTreeWidgetItem* item) const;
   // Pages and the current page's cells can be renamed in place.
   bool CanRenameInPlace(const QTreeWidgetItem* item) const;
+  // Renames the item's object; a blank text is refused and changes nothing.
   void EndRename(QTreeWidgetItem* item, const QString& text);
 
  signals:
@@ -95,6 +112,7 @@ class CViewTree : public QTreeWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void startDrag(Qt::DropActions actions) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
@@ -113,7 +131,16 @@ class CViewTree : public QTreeWidget {
 
   ITreeDocument* m_pDoc = nullptr;
   CTreeItemDelegate* m_pDelegate = nullptr;
+  QTimer* m_pDragTimer = nullptr;
+  int m_nScrollTicks = 0;
+  QPersistentModelIndex m_dropTarget;
 };
+
+// Where a drag near an edge scrolls on the tick-th tick (counted from 1) of
+// the drag timer: -1 a line up, +1 a line down, 0 not now.  Within 10
+// pixels of the top or bottom of the area the pace quickens with depth d:
+// every (6 - d / 10)-th tick, every tick from 50 pixels on.
+int AutoScrollStep(int y, int top, int bottom, int tick);
 
 // Item texts.
 QString PageItemText(int position, const QString& name);

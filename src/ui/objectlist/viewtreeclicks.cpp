@@ -100,6 +100,9 @@ QString CViewTree::NameForEditing(const QTreeWidgetItem* item) const {
 
 void CViewTree::EndRename(QTreeWidgetItem* item, const QString& text) {
   if (!item || !m_pDoc || ItemId(item) == 0) return;
+  // A blank name would leave a label and an item with nothing to show: the
+  // old name stays.
+  if (text.trimmed().isEmpty()) return;
   const WORD id = ItemId(item);
   if (ItemLevel(item) == kPageLevel) {
     m_pDoc->RenameObject(TreeItemKind::Page, id, text);

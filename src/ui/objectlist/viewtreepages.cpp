@@ -1,10 +1,14 @@
 // Pages in the object list: stepping to the previous or next page, moving
-// the current page by command or by dragging its item onto another page.
+// the current page by command or by dragging its item onto another page
+// (the tree scrolls near its edges and highlights the page under the pointer).
 // Page items are numbered from the pages' positions in the document, so any
 // number of pages keeps its order.
 #include <QDragMoveEvent>
-#include <functional>
 #include <QDropEvent>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
 
 #include "model/cgpage.h"
 #include "model/globals.h"
@@ -82,19 +86,74 @@ void CViewTree::SelectCurrentPageItem() {
   FocusTree();
 }
 
+int AutoScrollStep(int y, int top, int bottom, int tick) {
+  int depth = 0, direction = 0;
+  if (y < top + 10) {
+    depth = top + 10 - y;
+    direction = -1;
+  } else if (y > bottom - 10) {
+    depth = y - bottom + 10;
+    direction = 1;
+  }
+  if (direction == 0) return 0;
+  const int period = std::max(1, 6 - depth / 10);
+  return tick % period == 0 ? direction : 0;
+}
+
+void CViewTree::BeginPageDrag() {
+  m_nScrollTicks = 0;
+  setAutoScroll(false);  // the drag timer scrolls, at its own pace
+  m_pDragTimer->start();
+}
+
+void CViewTree::EndPageDrag() {
+  m_pDragTimer->stop();
+  setAutoScroll(true);
+  TrackDropTarget(QPoint(-1, -1));
+}
+
+void CViewTree::AutoScrollTick(const QPoint& viewportPos) {
+  const int step = AutoScrollStep(viewportPos.y(), 0, viewport()->height(), ++m_nScrollTicks);
+  if (step != 0)
+    verticalScrollBar()->triggerAction(step < 0 ? QAbstractSlider::SliderSingleStepSub
+                                                : QAbstractSlider::SliderSingleStepAdd);
+}
+
+void CViewTree::TrackDropTarget(const QPoint& viewportPos) {
+  const QModelIndex index = indexAt(viewportPos);
+  const QTreeWidgetItem* item = index.isValid() ? itemFromIndex(index) : nullptr;
+  const QModelIndex target = item && ItemLevel(item) == kPageLevel ? index : QModelIndex();
+  if (target == m_dropTarget) return;
+  m_dropTarget = target;
+  viewport()->update();
+}
+
+QTreeWidgetItem* CViewTree::DropTarget() const {
+  return m_dropTarget.isValid() ? itemFromIndex(m_dropTarget) : nullptr;
+}
+
 void CViewTree::startDrag(Qt::DropActions actions) {
   // Only the current page can be dragged.
   QTreeWidgetItem* item = currentItem();
-  if (item && item == FindCurrentPageItem()) QTreeWidget::startDrag(actions);
+  if (!item || item != FindCurrentPageItem()) return;
+  BeginPageDrag();
+  QTreeWidget::startDrag(actions);  // returns when the drag ends
+  EndPageDrag();
 }
 
 void CViewTree::dragMoveEvent(QDragMoveEvent* event) {
-  QTreeWidget::dragMoveEvent(event);  // auto-scroll near the edges
-  QTreeWidgetItem* target = itemAt(event->position().toPoint());
+  const QPoint at = event->position().toPoint();
+  TrackDropTarget(at);
+  QTreeWidgetItem* target = itemAt(at);
   if (event->source() == this && target && ItemLevel(target) == kPageLevel && target != FindCurrentPageItem())
     event->acceptProposedAction();
   else
     event->ignore();
+}
+
+void CViewTree::dragLeaveEvent(QDragLeaveEvent* event) {
+  TrackDropTarget(QPoint(-1, -1));
+  QTreeWidget::dragLeaveEvent(event);
 }
 
 void CViewTree::dropEvent(QDropEvent* event) {

@@ -1,5 +1,5 @@
 // The main window on a real display (xvfb): what it shows of the document,
-// a dropped file, and the preferences written when it closes.
+// a dropped file, Save As, and the preferences written when it closes.
 #include "app/mainwindow.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "app/preferences.h"
 #include "model/cgpage.h"
 #include "support/recorders.h"
+#include "ui/objectlist/viewtree.h"
 
 namespace {
 
@@ -49,12 +50,12 @@ TEST_F(MainWindowTest, ShowsTheDocumentOpensDroppedFilesAndSavesThePreferencesOn
   CMainWindow* window = app.MainWindow();
   ASSERT_NE(window, nullptr);
   QApplication::processEvents();
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("first - Orvanta"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("first[*] - Kavrel"));
   EXPECT_EQ(window->StatusText(2), QStringLiteral("当前页：first"));
 
   EXPECT_TRUE(window->OpenDroppedFiles({QUrl(QStringLiteral("https://example.org/x.kv")), QUrl::fromLocalFile(dropped)}));
   EXPECT_EQ(app.Document().GetPathName(), dropped);
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("dropped - Orvanta"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("dropped[*] - Kavrel"));
   EXPECT_EQ(window->StatusText(2), QStringLiteral("当前页：dropped"));
 
   // Two files dropped at once: the first opens, the other is named.  The
@@ -67,6 +68,12 @@ TEST_F(MainWindowTest, ShowsTheDocumentOpensDroppedFilesAndSavesThePreferencesOn
   EXPECT_EQ(recorder->shown[0].text, QStringLiteral("一次只能打开一个文档，以下 1 个文件没有打开：\n") + dropped);
   SetNotifier(std::move(boxes));
   EXPECT_FALSE(window->OpenDroppedFiles({QUrl(QStringLiteral("https://example.org/x.kv"))}));
+  // Save As under a new name: the object list's root follows.
+  auto chooser = std::make_unique<ScriptedFileChooser>();
+  chooser->answers = {folder.filePath(QStringLiteral("棱锥"))};
+  SetFileChooser(std::move(chooser));
+  ASSERT_TRUE(app.OnFileSaveAs());
+  EXPECT_EQ(window->Tree()->RootItem()->text(0), QStringLiteral("棱锥"));
 
   EXPECT_FALSE(QFile::exists(ConfigFilePath(env.dataFolder)));
   window->close();

@@ -63,6 +63,16 @@ class FrameTest : public ::testing::Test {
     page->m_cells.SetAt(line->m_nId, line);
     return line;
   }
+  // More pages after the first, named P2, P3 ...
+  void AddPages(int count) {
+    for (int i = 0; i < count; ++i) {
+      auto page = std::make_unique<CGPage>();
+      page->m_nId = ++doc.m_nLastPageId;
+      page->m_strName = QStringLiteral("P%1").arg(page->m_nId);
+      doc.m_pages.push_back(std::move(page));
+    }
+    frame->DocumentShown();
+  }
   // Item texts of the current page's cells, in tree order.
   std::vector<QString> CellTexts() const {
     std::vector<QString> texts;

@@ -26,7 +26,7 @@ using MainFrameTest = FrameTest;
 
 TEST_F(MainFrameTest, StatusBarShowsWelcomePageAndTheToolsInOrder) {
   EXPECT_EQ(frame->StatusText(0), QString::fromUtf8(kTextWelcome));
-  EXPECT_EQ(QString::fromUtf8(kTextWelcome), QStringLiteral("欢迎使用《Orvanta》！"));
+  EXPECT_EQ(QString::fromUtf8(kTextWelcome), QStringLiteral("欢迎使用《Kavrel》！"));
   frame->SetStatusText(2, QStringLiteral("当前页：第一页"));
   EXPECT_EQ(frame->StatusText(2), QStringLiteral("当前页：第一页"));
   const auto& buttons = frame->StatusBarEx()->ToolButtons();
@@ -201,10 +201,20 @@ TEST_F(MainFrameTest, LooksAreStoredAndMarked) {
   EXPECT_EQ(again.ApplicationLook(), 333);
 }
 
-TEST_F(MainFrameTest, TheLinkOpensTheWebSite) {
-  CommandRegistry().Run(kCmdStatusLink);
-  ASSERT_EQ(seams.shell->opened.size(), 1u);
-  EXPECT_EQ(seams.shell->opened[0], QString::fromUtf8(kProgramWebSite));
+// The resource page is the settings value "ResourceUrl": none, no link and
+// no command.
+TEST_F(MainFrameTest, TheLinkAndTheResourceCommandOpenTheConfiguredPage) {
+  const QString address = QStringLiteral("https://kavrel.example/resources");
+  for (const QString& setting : {QString(), QStringLiteral(" "), address}) {
+    frame.reset();
+    settings->setValue(QStringLiteral("ResourceUrl"), setting);
+    frame = std::make_unique<CMainFrame>(CFrameHooks{}, settings.get());
+    seams.shell->opened.clear();
+    const bool some = setting == address;
+    EXPECT_EQ(!frame->StatusBarEx()->Link()->isHidden(), some) << qPrintable(setting);
+    for (unsigned id : {unsigned(kCmdStatusLink), unsigned(ID_HELP_PESOURCE)}) EXPECT_EQ(CommandRegistry().Run(id), some);
+    EXPECT_EQ(seams.shell->opened, (some ? std::vector<QString>{address, address} : std::vector<QString>{}));
+  }
 }
 
 TEST_F(MainFrameTest, UndoHistoryRetitlesUndoAndRedo) {

@@ -113,6 +113,17 @@ TEST_F(ToolSetsTest, AnyNumberOfSetsLeavesTheProgramsCommandsAlone) {
   for (QMenu* menu : menus) EXPECT_FALSE(menu->menuAction()->data().isValid());
 }
 
+// The button's own command records tools and has no handler yet; the menu
+// of stored ones opens all the same.
+TEST_F(ToolSetsTest, TheMenuOpensWhileTheButtonsCommandIsUnavailable) {
+  Write(tools.path() + QStringLiteral("/a.kv"), ToolFile({QStringLiteral("t")}));
+  auto withTools = FrameWithTools();
+  withTools->Actions().Refresh();
+  ASSERT_FALSE(withTools->Actions().Action(ID_CUSTOM_TOOL)->isEnabled());
+  EXPECT_TRUE(withTools->CustomToolButton()->isEnabled()) << "a disabled button opens no menu";
+  EXPECT_NE(withTools->CustomToolButton()->menu(), nullptr);
+}
+
 TEST(ToolSetImages, TheSeventhAndLaterSetsShareTheLastPicture) {
   const int expected[] = {69, 70, 71, 72, 73, 74, 74, 74, 74};
   for (int i = 0; i < 9; ++i) EXPECT_EQ(ToolSetImage(i), expected[i]) << i;

@@ -23,16 +23,6 @@ class ViewTreeTest : public FrameTest {
     ab = AddLine(a->m_nId, b->m_nId);
     bc = AddLine(b->m_nId, c->m_nId);
   }
-  // More pages after the first, named P2, P3 ...
-  void AddPages(int count) {
-    for (int i = 0; i < count; ++i) {
-      auto page = std::make_unique<CGPage>();
-      page->m_nId = ++doc.m_nLastPageId;
-      page->m_strName = QStringLiteral("P%1").arg(page->m_nId);
-      doc.m_pages.push_back(std::move(page));
-    }
-    frame->DocumentShown();
-  }
   QTreeWidgetItem* CellItem(WORD id) const { return CViewTree::FindChildItem(PageItem(), id); }
   std::vector<QString> PageTexts() const {
     std::vector<QString> texts;
