@@ -1,9 +1,13 @@
 # One static library per layer.  Sources are found by globbing so that adding a
 # file to a layer folder needs no edit here; dependencies point one way only.
 set(KAVREL_LAYERS "" CACHE INTERNAL "")
+# Layers whose files add themselves to tables with static objects (command
+# rows, dialog widgets): nothing refers to such a file, so these layers are
+# linked whole, else the linker would leave the files out.
+set(KAVREL_SELF_REGISTERING_LAYERS "" CACHE INTERNAL "")
 
 function(kavrel_layer name)
-  cmake_parse_arguments(ARG "AUTOMOC" "" "DIRS;DEPS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "AUTOMOC;SELF_REGISTERING" "" "DIRS;DEPS;EXCLUDE" ${ARGN})
   set(srcs)
   foreach(dir IN LISTS ARG_DIRS)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS
@@ -27,6 +31,9 @@ function(kavrel_layer name)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
   set(KAVREL_LAYERS ${KAVREL_LAYERS} ${name} CACHE INTERNAL "")
+  if(ARG_SELF_REGISTERING)
+    set(KAVREL_SELF_REGISTERING_LAYERS ${KAVREL_SELF_REGISTERING_LAYERS} ${name} CACHE INTERNAL "")
+  endif()
 endfunction()
 
 # Links every layer built so far (in dependency order) into a target.
@@ -34,4 +41,13 @@ function(kavrel_link_all_layers target)
   set(libs ${KAVREL_LAYERS})
   list(REVERSE libs)
   target_link_libraries(${target} PRIVATE ${libs})
+  # One option, so that the flags stay around the archives; the archives
+  # named again by the libraries above add nothing twice.
+  set(whole "")
+  foreach(lib IN LISTS KAVREL_SELF_REGISTERING_LAYERS)
+    string(APPEND whole " $<TARGET_FILE:${lib}>")
+  endforeach()
+  if(whole)
+    target_link_options(${target} PRIVATE "SHELL:-Wl,--whole-archive${whole} -Wl,--no-whole-archive")
+  endif()
 endfunction()

@@ -13,6 +13,7 @@
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "ui/commandactions.h"
+#include "ui/dialogs/dialogwidgets.h"
 #include "view/kavrelview.h"
 
 namespace {
@@ -35,6 +36,7 @@ CMainWindow::CMainWindow(CKavrelApp& app)
   m_pPreviousNotifier = SetNotifier(MakeMessageBoxNotifier(this));
   m_pPreviousChooser = SetFileChooser(MakeFileDialogChooser(this));
   m_pPreviousFocus = SetViewFocus(MakeWidgetFocus(View()));
+  m_pPreviousDialogs = SetDialogProvider(MakeWidgetDialogProvider(this));
 }
 
 CMainWindow::~CMainWindow() {
@@ -42,6 +44,7 @@ CMainWindow::~CMainWindow() {
   SetNotifier(std::move(m_pPreviousNotifier));
   SetFileChooser(std::move(m_pPreviousChooser));
   SetViewFocus(std::move(m_pPreviousFocus));
+  SetDialogProvider(std::move(m_pPreviousDialogs));
 }
 
 void CMainWindow::RegisterAppCommands() {

@@ -1,12 +1,13 @@
 // The program's main window: the ribbon frame wired to the application.
 // The application's commands (new, open, save, samples, about, exit) enter
 // the command registry, the frame's hooks reach the application, and while
-// the window exists it is the program's message boxes, file dialogs and
-// view focus.
+// the window exists it is the program's message boxes, file dialogs, other
+// dialogs and view focus.
 #pragma once
 #include <memory>
 
 #include "model/document/docservices.h"
+#include "platform/dialogprovider.h"
 #include "platform/filechooser.h"
 #include "platform/notifier.h"
 #include "ui/mainframe.h"
@@ -34,4 +35,5 @@ class CMainWindow : public CMainFrame {
   std::unique_ptr<INotifier> m_pPreviousNotifier;
   std::unique_ptr<IFileChooser> m_pPreviousChooser;
   std::unique_ptr<IViewFocus> m_pPreviousFocus;
+  std::unique_ptr<IDialogProvider> m_pPreviousDialogs;
 };

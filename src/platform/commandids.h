@@ -279,6 +279,8 @@ enum : unsigned {
 // Commands that carry no name of their own.
 enum : unsigned {
   kCmdCustomColor = 2027,
+  kCmdCreateSphere = 32808,
+  kCmdCreateCirclePointN = 32877,
   kCmdHidePanels = 32784,
   kCmdShowPanels = 32785,
   kCmdRestoreFromFullScreen = 32786,
@@ -301,6 +303,7 @@ enum : unsigned {
   kCmdDashedHiddenLines = 34132,
   kCmdLabelAutoScaleOn = 34170,
   kCmdLabelAutoScaleOff = 34171,
+  kCmdCreateCircleCR = 34181,
   kCmdSelectCircles = 34186,
   kCmdAppLookFirst = 325,  // the application looks: 325 to 335
   kCmdAppLookLast = 335,

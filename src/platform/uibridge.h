@@ -34,6 +34,11 @@ class IUiBridge {
   // The view translation changed (another page is shown): the main window's
   // translation sliders take it.
   virtual void UpdateTranslationSliders() {}
+  // View requests.  The mouse tool starts its construction anew (step 0).
+  virtual void ResetConstructionStep() {}
+  // The buttons of a command show picture `image` of the program's image
+  // list (the line commands switch the merged line tool's picture).
+  virtual void SetCommandImage(UINT /*id*/, int /*image*/) {}
 };
 
 IUiBridge& UiBridge();

@@ -4,8 +4,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
+#include <iterator>
 #include <map>
 
+#include "platform/commandids.h"
 #include "ui/commandactions.h"
 
 namespace {
@@ -70,4 +72,14 @@ QIcon CommandIcon(unsigned id) {
     for (qreal scale : {1.0, 2.0}) icon.addPixmap(Tile(id, size, scale));
   cache.emplace(id, icon);
   return icon;
+}
+
+QIcon ImageListIcon(int image) {
+  // The line tool's pictures are those of the four line commands.
+  constexpr int kFirstLineImage = 2;
+  constexpr unsigned kLineCommands[] = {ID_CREATE_LINE_SEGMENT, ID_CREATE_LINE_HALF, ID_CREATE_LINE_STRAIGHT,
+                                        ID_CREATE_LINE_VECTOR};
+  const int k = image - kFirstLineImage;
+  if (k < 0 || k >= static_cast<int>(std::size(kLineCommands))) return QIcon();
+  return CommandIcon(kLineCommands[k]);
 }

@@ -5,3 +5,8 @@
 #include <QIcon>
 
 QIcon CommandIcon(unsigned id);
+
+// Picture `image` of the program's image list as far as commands switch to
+// it (the merged line tool's 2 segment, 3 ray, 4 straight line, 5 vector);
+// null for any other.
+QIcon ImageListIcon(int image);

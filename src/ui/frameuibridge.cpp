@@ -4,6 +4,7 @@
 
 #include "ui/mainframe.h"
 #include "view/kavrelview.h"
+#include "view/toolstate.h"
 
 CFrameUiBridge::CFrameUiBridge(CMainFrame& frame) : m_pFrame(&frame) {}
 
@@ -38,4 +39,10 @@ void CFrameUiBridge::UpdateAllViews() {
 
 void CFrameUiBridge::UpdateTranslationSliders() {
   if (m_pFrame) m_pFrame->UpdateTranslationSliders();
+}
+
+void CFrameUiBridge::ResetConstructionStep() { g_viewTool.step = 0; }
+
+void CFrameUiBridge::SetCommandImage(UINT id, int image) {
+  if (m_pFrame) m_pFrame->SetCommandImage(id, image);
 }

@@ -264,6 +264,11 @@ void CMainFrame::RefreshRecentFiles() {
   }
 }
 
+void CMainFrame::SetCommandImage(UINT id, int image) {
+  const QIcon icon = ImageListIcon(image);
+  if (!icon.isNull()) m_pActions->Action(id)->setIcon(icon);
+}
+
 void CMainFrame::SetStatusText(int element, const QString& text) { m_pStatusBar->SetElementText(element, text); }
 
 QString CMainFrame::StatusText(int element) const { return m_pStatusBar->ElementText(element); }

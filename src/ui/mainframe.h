@@ -93,6 +93,9 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   LRESULT SendToView(UINT message, WPARAM wParam, LPARAM lParam);
 
   // --- Frame operations -------------------------------------------------------
+  // The command's action (every button of it) shows picture `image` of the
+  // image list; an image the list lacks changes nothing.
+  void SetCommandImage(UINT id, int image);
   void UpdateTranslationSliders();
   void UpdateColorButton();
   COLORREF CurrentColor() const { return m_crCurrentColor; }

@@ -26,9 +26,6 @@ inline constexpr const char* kRibbonCategories[8] = {"常用", "编辑", "显示
 inline constexpr const char* kFormatPageItem = "【%2d】%s";
 inline constexpr const char* kFormatCellItem = "%3d. %s----%s";
 inline constexpr const char* kFormatParentItem = "(%d) %s----%s";
-inline constexpr const char* kFormatDefaultPageName = "第%s页";
-inline constexpr const char* kFormatNumberedPageName = "第%d页";
-inline constexpr const char* kPageNumerals[10] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 // The program's name in the window title, and the application button.
 inline constexpr const char* kTextProgramName = "Kavrel";
 inline constexpr const char* kTextApplicationButton = "文件";

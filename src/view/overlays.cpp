@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "commands/commandglobals.h"
 #include "model/globals.h"
 #include "render/glfontlists.h"
 #include "view/readouts.h"
@@ -33,7 +34,7 @@ void DrawLinePreview(const ViewToolState& tool, bool polygon) {
   const double* a = tool.anchor1;
   const double* p = tool.pointer;
   SetColour(g_prefs.rgbaLine);
-  const int type = polygon ? kLineToolSegment : tool.lineType;
+  const int type = polygon ? kLineToolSegment : g_nLineType;
   if (type == kLineToolSegment || type == kLineToolVector) {
     glBegin(GL_LINES);
     Vertex(a);

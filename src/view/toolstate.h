@@ -15,7 +15,8 @@ struct PolygonCorner {
   double s, t;
 };
 
-// Line type of the line tool.
+// Line types of the line tool, which draws the type of the last line
+// command (g_nLineType, commands/commandglobals.h).
 enum LineToolType { kLineToolSegment = 0, kLineToolRay = 1, kLineToolStraight = 2, kLineToolVector = 3 };
 
 struct ViewToolState {
@@ -31,7 +32,6 @@ struct ViewToolState {
   double planeA[3] = {0, 0, 0};
   double planeB[3] = {0, 0, 0};
   double planeC[3] = {0, 0, 0};
-  int lineType = kLineToolSegment;
 
   // Box of the box-select and copy-box tools, in client pixels (y down).
   int boxStart[2] = {0, 0};

@@ -35,11 +35,13 @@ bool RecordingShell::Open(const QString& target) {
 
 LRESULT RecordingUiBridge::Send(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) {
   messages.push_back({target, message, wParam, lParam, false});
+  if (observer) observer(messages.back());
   return sendResult;
 }
 
 void RecordingUiBridge::Post(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) {
   messages.push_back({target, message, wParam, lParam, true});
+  if (observer) observer(messages.back());
 }
 
 void RecordingUiBridge::SetStatusText(int element, const QString& text) {

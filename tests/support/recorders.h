@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -55,9 +56,15 @@ class RecordingUiBridge : public IUiBridge {
   void Post(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) override;
   void SetStatusText(int element, const QString& text) override;
   void UpdateAllViews() override { ++viewUpdates; }
+  void ResetConstructionStep() override { ++stepResets; }
+  void SetCommandImage(UINT id, int image) override { commandImages.emplace_back(id, image); }
   std::vector<BridgeMessage> messages;
   std::vector<std::pair<int, QString>> statusTexts;
   int viewUpdates = 0;
+  int stepResets = 0;
+  std::vector<std::pair<UINT, int>> commandImages;
+  // Called with each message as it goes out, to see the program's state then.
+  std::function<void(const BridgeMessage&)> observer;
   LRESULT sendResult = 1;
 };
 

@@ -12,6 +12,7 @@
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
+#include "commands/commandglobals.h"
 #include "math/mathglobals.h"
 #include "renderertestsupport.h"
 #include "view/backgroundbuffer.h"
@@ -118,7 +119,7 @@ TEST_F(RenderPass, LinePreviews) {
       {kLineToolSegment, {0, 0, 0}, 1},
   };
   for (const Case& c : cases) {
-    g_viewTool.lineType = c.lineType;
+    g_nLineType = c.lineType;
     Set(g_viewTool.pointer, c.p[0], c.p[1], c.p[2]);
     const Captured drawn = Frame();
     EXPECT_EQ(drawn.lines, c.lines) << "type " << c.lineType << " P " << c.p[0];

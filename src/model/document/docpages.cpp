@@ -108,6 +108,26 @@ int CurrentIndex(const std::vector<std::unique_ptr<CGPage>>& pages) {
 }
 }  // namespace
 
+CGPage* CKavrelDoc::OnCreatePage() {
+  if (m_nLastPageId == 0xFFFF) return nullptr;  // a further id would repeat one
+  auto page = std::make_unique<CGPage>();
+  page->m_nId = ++m_nLastPageId;
+  page->m_strName = DefaultPageName(page->m_nId);
+  CGPage* made = page.get();
+  const int at = CurrentIndex(m_pages);
+  m_pages.insert(at < 0 ? m_pages.end() : m_pages.begin() + at + 1, std::move(page));
+  // The object list places the item by the page's place in the list, so
+  // the page is listed before the frame hears of it.
+  UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 1, reinterpret_cast<LPARAM>(made));
+  SwitchToPage(made);
+  return made;
+}
+
+QString DefaultPageName(int number) {
+  if (number >= 1 && number <= 10) return QString::asprintf(kFormatDefaultPageName, kPageNumerals[number - 1]);
+  return QString::asprintf(kFormatNumberedPageName, number);
+}
+
 void CKavrelDoc::GotoNextPage() {
   if (!ViewFocus().TakeFocus()) {
     KvMessageBox(QString::fromUtf8(kTextDialogOpenNoPageSwitch));

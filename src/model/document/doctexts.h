@@ -1,8 +1,10 @@
 // User-visible texts of the document, exactly as the program shows them.
 #pragma once
 
-// The name of the one page of a new document.
-inline constexpr const char* kTextFirstPageName = "第一页";
+// Names of new pages by number: a Chinese numeral up to ten, then digits.
+inline constexpr const char* kFormatDefaultPageName = "第%s页";
+inline constexpr const char* kFormatNumberedPageName = "第%d页";
+inline constexpr const char* kPageNumerals[10] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 // A new document's description: this, four CR LF, then kTextDescriptionTail.
 inline constexpr const char* kTextDescriptionHead = "（文档说明：）";
 inline constexpr const char* kTextDescriptionTail = "（版权信息：）";

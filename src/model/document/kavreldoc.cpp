@@ -9,6 +9,7 @@
 #include "model/globals.h"
 #include "model/viewstate.h"
 #include "platform/archive.h"
+#include "platform/commandregistry.h"
 #include "platform/crtrandom.h"
 #include "platform/filebytes.h"
 #include "platform/notifier.h"
@@ -28,6 +29,7 @@ CDocumentFormatException::CDocumentFormatException(DocumentFormatError cause)
 CKavrelDoc::CKavrelDoc() = default;
 
 CKavrelDoc::~CKavrelDoc() {
+  CommandRegistry().Withdraw(this);
   // A page that is current stops being so as it goes; a document read on the
   // side leaves the current page alone.
   m_tools.clear();
@@ -67,12 +69,13 @@ BOOL CKavrelDoc::OnNewDocument() {
   m_nLastPageId = 1;
   ProjectionMatrix(g_nProjection, g_nViewWidth, g_nViewHeight, g_fUnitsPerPixel, g_dProjection);
   SaveWholeViewport();
+  RegisterCommands();
   return TRUE;
 }
 
 void CKavrelDoc::AppendFirstPage() {
   auto page = std::make_unique<CGPage>();
-  page->m_strName = QString::fromUtf8(kTextFirstPageName);
+  page->m_strName = DefaultPageName(1);
   page->m_nId = 1;
   CGPage* made = page.get();
   m_pages.push_back(std::move(page));
@@ -147,6 +150,7 @@ bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* nee
   m_strPathName = path;
   m_bModified = false;
   if (needsSaving) *needsSaving = headerless;
+  RegisterCommands();
   return true;
 }
 

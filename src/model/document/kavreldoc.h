@@ -121,12 +121,22 @@ class CKavrelDoc {
   CGPage* FindPageById(WORD id, int* position = nullptr) const;
   CGPage* CurrentPage() const;
 
+  // A new empty page right after the current one (at the end when the
+  // current page is not listed), named by its id, listed before the main
+  // frame hears of it (0x80F), then current.  No undo step.  Null when the
+  // page counter has no id left.
+  CGPage* OnCreatePage();
   // Update rules: whether the command is enabled.
   bool OnUpdateViewPagedown() const;
   bool OnUpdateViewPageup() const;
   bool OnUpdateNeedSelection() const;
 
   // --- Commands ----------------------------------------------------------
+  // Enters every row of the document command table (commandtable.h) in the
+  // command registry with this document as owner, replacing its earlier
+  // registration; a new or opened document does it, and the document
+  // withdraws them when it goes.
+  void RegisterCommands();
   int SelectFromTree(TreeItemKind kind, WORD id, BOOL fromCheckBox, BOOL checked);
   void OnParamIncrease() { StepParameter(+1); }
   void OnParamDecrease() { StepParameter(-1); }
@@ -178,5 +188,8 @@ class CKavrelDoc {
 // The folder of the document path (up to and including its last separator),
 // or "" for a path shorter than 5 characters or a separator only in front.
 QString GetDocumentFolder();
+// The name a new page takes from its number: "第一页" ... "第十页", then
+// "第11页" ...
+QString DefaultPageName(int number);
 // Sets the text of one element of the main window's status bar.
 void SetStatusBarText(const QString& text, int element);

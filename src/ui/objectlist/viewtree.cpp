@@ -37,12 +37,6 @@ QString ParentItemText(CGCell& cell) {
   return Format(kFormatParentItem, cell.m_nId, cell.m_strName, cell.GetDescription());
 }
 
-QString DefaultPageName(int position) {
-  if (position >= 1 && position <= 10)
-    return QString::asprintf(kFormatDefaultPageName, kPageNumerals[position - 1]);
-  return QString::asprintf(kFormatNumberedPageName, position);
-}
-
 int TreeImageIndex(const CGCell& cell) {
   struct Kind {
     std::initializer_list<std::string_view> classes;

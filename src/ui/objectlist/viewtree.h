@@ -146,7 +146,5 @@ int AutoScrollStep(int y, int top, int bottom, int tick);
 QString PageItemText(int position, const QString& name);
 QString CellItemText(CGCell& cell);
 QString ParentItemText(CGCell& cell);
-// "第一页" ... "第十页", then "第11页" ...
-QString DefaultPageName(int position);
 // The picture of a cell's item by its class.
 int TreeImageIndex(const CGCell& cell);

@@ -1,6 +1,8 @@
 // The object list follows the document through the private messages that
 // the frame forwards: cells added and removed, pages inserted and deleted,
 // selection changes and renamed objects.
+#include <algorithm>
+
 #include "model/cellmap.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
@@ -60,6 +62,17 @@ LRESULT CViewTree::AddRemoveCells(const std::vector<WORD>& ids, bool add) {
 LRESULT CViewTree::OnPageListChanged(int code, CGPage* newPage) {
   QTreeWidgetItem* current = FindCurrentPageItem();
   QTreeWidgetItem* root = RootItem();
+  // A new page the document lists already: its item goes to the page's
+  // place, and every page item takes its number from the list.
+  const int listed = code == 1 && newPage && root && m_pDoc ? PagePosition(*m_pDoc, newPage->m_nId) : 0;
+  if (listed) {
+    QTreeWidgetItem* item = MakeItem(kPageLevel, newPage->m_nId, PageItemText(listed, newPage->m_strName), 0);
+    root->insertChild(std::min(listed - 1, root->childCount()), item);
+    RenumberFromDocument();
+    setCurrentItem(item);
+    FocusTree();
+    return 1;
+  }
   if (!current || !root || !m_pDoc) return 0;
   const int p = PagePosition(*m_pDoc, g_pCurPage->m_nId);
   if (p == 0) return 0;

@@ -1,0 +1,13 @@
+// Circles on three selected points, taken in selection order: through all
+// three, about the first through the other two, and about the first through
+// the second with the third fixing the axis.  Each circle names itself.
+#pragma once
+
+class CCmdUI;
+class CKavrelDoc;
+
+void OnCreateCircle3p(CKavrelDoc& doc);
+void OnCreateCircleCp(CKavrelDoc& doc);
+void OnCreateCirclePointN(CKavrelDoc& doc);
+// Enabled for exactly three selected points and nothing else selected.
+void OnUpdateCreateCircle3p(CKavrelDoc& doc, CCmdUI& ui);

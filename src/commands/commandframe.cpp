@@ -1,0 +1,143 @@
+#include "commands/commandframe.h"
+
+#include <cassert>
+#include <memory>
+
+#include "model/cgcell.h"
+#include "model/cgpage.h"
+#include "model/document/kavreldoc.h"
+#include "model/globals.h"
+#include "model/modeltexts.h"
+#include "model/undo/cmdcells.h"
+#include "model/vertexarray.h"
+#include "platform/notifier.h"
+#include "platform/uibridge.h"
+
+CSelectionCounts CountSelection() {
+  CSelectionCounts n;
+  const CGPage* page = g_pCurPage;
+  if (!page) return n;
+  const auto count = [](const std::vector<WORD>& list) { return static_cast<int>(list.size()); };
+  n.P = count(page->m_selPoints);
+  n.L = count(page->m_selLines);
+  n.F = count(page->m_selFaces);
+  n.A = count(page->m_selPaths);
+  n.B = count(page->m_selButtons);
+  n.V = count(page->m_selValues);
+  n.X = count(page->m_selTexts);
+  n.R = count(page->m_selSolids);
+  n.O = count(page->m_selOthers);
+  n.T = count(page->m_selAll);
+  return n;
+}
+
+// --- CConstruction -----------------------------------------------------------
+
+CConstruction::CConstruction(CKavrelDoc& doc) : m_doc(doc), m_pPage(g_pCurPage) {}
+
+CConstruction::~CConstruction() {
+  if (!m_bCommitted) TakeBack();
+}
+
+bool CConstruction::MakeRoom(int cells, int points, int growth) {
+  CGPage* page = m_pPage;
+  if (!page || !page->HasRoomForCells(cells)) return false;
+  if (points > 0) {
+    const auto shortOfSlots = [&] { return page->m_nNextVertex + points > g_nVertexCapacity; };
+    if (shortOfSlots() && !ReserveVertexArray(growth == kGrowByPoints ? points : growth)) return false;
+    // A fixed request smaller than the points coming must not leave them
+    // beyond the array.
+    if (shortOfSlots() && !ReserveVertexArray(points)) return false;
+    if (page->m_nNextVertex + points > 0xFFFF) {  // the 16-bit slot counter must not wrap
+      KvMessageBox(QString::fromUtf8(kTextTooManyCells));
+      return false;
+    }
+  }
+  m_nRoom = cells;
+  m_nFirstId = page->m_nNextId;
+  m_nFirstVertex = page->m_nNextVertex;
+  m_nameState[0] = page->m_chNameLetter;
+  m_nameState[1] = page->m_chNameSuffix;
+  m_nameState[2] = page->m_nCircleCounter;
+  m_bRoomMade = true;
+  return true;
+}
+
+WORD CConstruction::NextId() {
+  // Every id comes out of the room checked before the first.
+  assert(m_bRoomMade && m_pPage->m_nNextId - m_nFirstId < m_nRoom);
+  return m_pPage->m_nNextId++;
+}
+
+CNewPoint CConstruction::NextPoint() {
+  CNewPoint point;
+  point.id = NextId();
+  point.slot = m_pPage->m_nNextVertex++;
+  point.name = m_pPage->GetNewName(1);
+  return point;
+}
+
+void CConstruction::Enter(CGCell* cell) {
+  // Cells enter in the order of their ids, each under an id taken for it.
+  assert(cell && cell->m_nId == m_nFirstId + Count() && cell->m_nId < m_pPage->m_nNextId);
+  m_pPage->m_cells.SetAt(cell->m_nId, cell);
+  m_entered.push_back(cell->m_nId);
+}
+
+void CConstruction::Commit(const QString& label) {
+  // Every id taken became a cell.
+  assert(!m_bRoomMade || m_pPage->m_nNextId == m_nFirstId + Count());
+  m_bCommitted = true;
+  if (m_entered.empty()) return;
+  std::unique_ptr<CCmd> step;
+  if (Count() == 1)
+    step = std::make_unique<CCmdAddCell>(label);
+  else
+    step = std::make_unique<CCmdAddCells>(Count(), label);
+  m_pPage->m_undo.Submit(std::move(step));
+  m_doc.SetModifiedFlag();
+  UiBridge().UpdateAllViews();
+}
+
+void CConstruction::TakeBack() {
+  if (!m_bRoomMade) return;
+  CGPage& page = *m_pPage;
+  for (auto it = m_entered.rbegin(); it != m_entered.rend(); ++it) {
+    CGCell* cell = page.m_cells.RemoveKey(*it);
+    if (!cell) continue;
+    for (WORD parentId : cell->m_parents)
+      if (CGCell* parent = page.m_cells.Lookup(parentId)) std::erase(parent->m_children, cell->m_nId);
+    delete cell;
+  }
+  page.m_nNextId = m_nFirstId;
+  page.m_nNextVertex = m_nFirstVertex;
+  page.m_chNameLetter = m_nameState[0];
+  page.m_chNameSuffix = m_nameState[1];
+  page.m_nCircleCounter = m_nameState[2];
+}
+
+// --- Variants ------------------------------------------------------------------
+
+void ChangeCellsInPlace(CKavrelDoc& doc, const std::vector<WORD>& ids, const std::function<void(CGCell&)>& change) {
+  CGPage* page = g_pCurPage;
+  if (!page) return;
+  for (WORD id : ids) {
+    CGCell* cell = page->m_cells.Lookup(id);
+    if (!cell) continue;
+    change(*cell);
+    cell->Recalculate();
+    cell->MarkDescendants();
+  }
+  std::vector<WORD> dirty;
+  page->CollectDirtyIds(dirty);
+  page->RecalculateCells(dirty);
+  page->UpdateLabels(dirty);
+  UiBridge().Post(UiTarget::Frame, WM_ITEM_TEXTS, 0, page->m_nId);
+  doc.SetModifiedFlag();
+  UiBridge().UpdateAllViews();
+}
+
+void EnterDrawingTool(int mode) {
+  g_nToolMode = mode;
+  UiBridge().ResetConstructionStep();
+}

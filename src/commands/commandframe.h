@@ -1,0 +1,111 @@
+// What every construction command shares: reading the current page's
+// selection, making room before the first new id, taking ids, vertex slots
+// and automatic names in order, entering each cell in the page's map at
+// once, and ending with one undo step, the document modified and the views
+// updated.  A command that finds nothing to build returns before it makes
+// room, so a refused selection leaves the document untouched.
+//
+//   CConstruction build(doc);
+//   if (!build.MakeRoom(1, 1)) return;           // ids and vertex slots first
+//   const CNewPoint p = build.NextPoint();       // id, slot, name
+//   build.Add(new CGVerMid(p.id, p.slot, p.name, segment));
+//   build.Commit(label);                         // one undo step
+#pragma once
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "platform/types.h"
+
+class CGCell;
+class CGPage;
+class CKavrelDoc;
+
+// The counts of the selection lists, by the letters the command rules use.
+struct CSelectionCounts {
+  int P = 0;  // points
+  int L = 0;  // lines
+  int F = 0;  // faces
+  int A = 0;  // circles, arcs and other paths
+  int B = 0;  // buttons
+  int V = 0;  // values and vectors
+  int X = 0;  // texts
+  int R = 0;  // solids
+  int O = 0;  // all other cells
+  int T = 0;  // every selected cell
+};
+// Of the current page; all 0 without one.  The lists themselves, in
+// selection order, are the page's (m_selPoints ... m_selAll).
+CSelectionCounts CountSelection();
+
+// A new point's id, vertex slot and automatic name, taken in that order.
+struct CNewPoint {
+  WORD id;
+  int slot;
+  QString name;
+};
+
+class CConstruction {
+ public:
+  // Vertex-array growth when points are coming: by what the command asks
+  // for (the number of points, or a fixed 100; ReserveVertexArray rounds).
+  static constexpr int kGrowByPoints = -1;
+  static constexpr int kGrowBy100 = 100;
+
+  // Works on the current page.
+  explicit CConstruction(CKavrelDoc& doc);
+  // A construction not committed takes back every cell, id, slot and
+  // automatic name it took: the page is as it was.
+  ~CConstruction();
+  CConstruction(const CConstruction&) = delete;
+  CConstruction& operator=(const CConstruction&) = delete;
+
+  // Checks, before anything is taken, that `cells` more ids exist (else
+  // the too-many-objects message) and that `points` more points fit the
+  // vertex array, growing it when they would not.  False: nothing can be
+  // made and nothing was (the message has been shown).
+  bool MakeRoom(int cells, int points = 0, int growth = kGrowByPoints);
+
+  // Takes the page's next id.
+  WORD NextId();
+  // Takes the next id, vertex slot and automatic point name.
+  CNewPoint NextPoint();
+  // Enters a cell made with the last id taken in the page's map; later
+  // cells of the construction may look it up.
+  template <class T>
+  T* Add(T* cell) {
+    Enter(cell);
+    return cell;
+  }
+
+  // Cells entered so far.
+  int Count() const { return static_cast<int>(m_entered.size()); }
+  // Records the cells as one undo step named `label` (one cell: the
+  // single-cell command), marks the document modified and updates the
+  // views.  Nothing entered: nothing recorded.
+  void Commit(const QString& label);
+
+ private:
+  void Enter(CGCell* cell);
+  void TakeBack();
+
+  CKavrelDoc& m_doc;
+  CGPage* m_pPage;
+  std::vector<WORD> m_entered;
+  int m_nRoom = 0;  // ids checked by MakeRoom
+  bool m_bRoomMade = false;
+  WORD m_nFirstId = 0;
+  WORD m_nFirstVertex = 0;
+  BYTE m_nameState[3] = {0, 0, 0};  // point letter, suffix, circle counter
+  bool m_bCommitted = false;
+};
+
+// The variant without new cells: `change` is applied to each listed cell,
+// which is then recalculated; their descendants are recalculated in
+// ascending id order and relabelled, the object list renames its items
+// (0x811), the document is modified and the views updated.  No undo step.
+void ChangeCellsInPlace(CKavrelDoc& doc, const std::vector<WORD>& ids, const std::function<void(CGCell&)>& change);
+
+// The variant that draws with the mouse: the view's tool mode becomes
+// `mode` and its construction starts anew.  The document is not touched.
+void EnterDrawingTool(int mode);

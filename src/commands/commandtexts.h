@@ -1,0 +1,15 @@
+// Names of the undo steps of the construction commands, exactly as the
+// program shows them.
+#pragma once
+
+// Lines through the selected points, by line type: several, one.
+inline constexpr const char* kCmdNameLines[4][2] = {
+    {"添加多条线", "添加线"},
+    {"添加多条射线", "添加射线"},
+    {"添加多条直线", "添加直线"},
+    {"添加多条有向线段", "添加有向线段"},
+};
+inline constexpr const char* kCmdNameFace = "添加消隐面";
+inline constexpr const char* kCmdNameCircle3P = "添加过三点的圆";
+inline constexpr const char* kCmdNameCircleCP = "添加心点圆";
+inline constexpr const char* kCmdNameCirclePointN = "添加已知圆心和法向点的圆";

@@ -1,0 +1,27 @@
+#include "model/document/commandtable.h"
+
+#include "model/document/kavreldoc.h"
+#include "platform/commandregistry.h"
+
+namespace {
+std::vector<CDocCommandRow>& Rows() {
+  static std::vector<CDocCommandRow> rows;
+  return rows;
+}
+}  // namespace
+
+CDocCommandRows::CDocCommandRows(std::initializer_list<CDocCommandRow> rows) {
+  Rows().insert(Rows().end(), rows.begin(), rows.end());
+}
+
+const std::vector<CDocCommandRow>& DocumentCommandRows() { return Rows(); }
+
+void CKavrelDoc::RegisterCommands() {
+  CCommandRegistry& registry = CommandRegistry();
+  registry.Withdraw(this);
+  for (const CDocCommandRow& row : Rows()) {
+    UpdateRule update;
+    if (row.update) update = [this, rule = row.update](CCmdUI& ui) { rule(*this, ui); };
+    registry.Register(row.id, [this, handler = row.handler](unsigned) { handler(*this); }, std::move(update), this);
+  }
+}

@@ -1,0 +1,108 @@
+// Construction commands through the program's real start-up, from the
+// ribbon: segments on points ticked in the object list, saved and read
+// back; the line tool's picture; a new page in the object list.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "app/classregistration.h"
+#include "app/kavrelapp.h"
+#include "app/mainwindow.h"
+#include "cells/primitives/cgline.h"
+#include "cells/primitives/cgverfree.h"
+#include "model/cgpage.h"
+#include "platform/archive.h"
+#include "platform/commandids.h"
+#include "support/recorders.h"
+#include "ui/commandactions.h"
+#include "ui/commandicons.h"
+#include "ui/objectlist/viewtree.h"
+#include "ui/ribbon/ribbonbar.h"
+#include "view/toolstate.h"
+
+namespace {
+
+class ConstructionCommandsTest : public ::testing::Test {
+ protected:
+  ConstructionCommandsTest() {
+    RegisterAllClasses();
+    EXPECT_TRUE(app.InitInstance({QStringLiteral("kavrel")}));
+    window = app.MainWindow();
+  }
+  static CAppEnvironment Environment(const QTemporaryDir& folder) {
+    // The build folder holds the program's pictures, which the view loads.
+    return {folder.filePath(QStringLiteral("data")), folder.filePath(QStringLiteral("settings.ini")),
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(".."))};
+  }
+  CGPage* Page() { return app.Document().CurrentPage(); }
+  CViewTree* Tree() const { return window->Tree(); }
+  void ClickRibbon(unsigned id) {
+    window->Actions().Refresh();
+    for (QToolButton* button : window->Ribbon()->findChildren<QToolButton*>())
+      if (button->property("commandId").toUInt() == id) return button->click();
+    ADD_FAILURE() << "no ribbon button for " << id;
+  }
+  static QByteArray PageBytes(CGPage& page) {
+    CArchive ar;
+    page.Serialize(ar);
+    return ar.Bytes();
+  }
+
+  SeamRecorders seams;
+  QTemporaryDir folder;
+  CKavrelApp app{Environment(folder)};
+  CMainWindow* window = nullptr;
+};
+
+TEST_F(ConstructionCommandsTest, SegmentsOnTickedPointsAreSavedAndReadBack) {
+  CGPage* page = Page();
+  for (float x : {0.0f, 4.0f, 8.0f}) {
+    auto* point = new CGVerFreeXyz(page->m_nNextId++, page->m_nNextVertex++, page->GetNewName(1), x, x * x, 0);
+    page->m_cells.SetAt(point->m_nId, point);
+  }
+  window->DocumentShown();
+  QTreeWidgetItem* pageItem = Tree()->FindCurrentPageItem();
+  for (WORD id : {1, 2, 3}) Tree()->ClickCheckBox(CViewTree::FindChildItem(pageItem, id));
+  ASSERT_EQ(page->m_selPoints, (std::vector<WORD>{1, 2, 3}));
+
+  ClickRibbon(ID_CREATE_LINE_SEGMENT);
+  EXPECT_EQ(pageItem->childCount(), 6) << "three items added to the object list";
+  EXPECT_EQ(window->Actions().Action(ID_CREATE_LINE)->icon().cacheKey(), CommandIcon(ID_CREATE_LINE_SEGMENT).cacheKey());
+  const QByteArray bytes = PageBytes(*page);
+  const QString path = folder.filePath(QStringLiteral("segments.kv"));
+  ASSERT_TRUE(app.Document().OnSaveDocument(path));
+  ASSERT_NE(app.OpenDocumentFile(path), nullptr);
+  ASSERT_NE(Page(), page);
+  const std::vector<std::vector<WORD>> ends{{1, 2}, {2, 3}, {3, 1}};
+  for (WORD id = 4; id <= 6; ++id) {
+    const auto* line = dynamic_cast<CGLine*>(Page()->m_cells.Lookup(id));
+    ASSERT_NE(line, nullptr) << id;
+    EXPECT_EQ(line->m_parents, ends[id - 4]) << id;
+    EXPECT_EQ(line->m_nSubKind, kLineSegment) << id;
+  }
+  EXPECT_EQ(PageBytes(*Page()), bytes);
+}
+
+TEST_F(ConstructionCommandsTest, TheRayCommandSetsTheLineToolAndANewPageIsListed) {
+  g_viewTool.step = 2;
+  ClickRibbon(ID_CREATE_LINE_HALF);
+  EXPECT_EQ(g_nToolMode, 3);
+  EXPECT_EQ(g_viewTool.step, 0);
+  EXPECT_EQ(window->Actions().Action(ID_CREATE_LINE)->icon().cacheKey(), CommandIcon(ID_CREATE_LINE_HALF).cacheKey());
+  EXPECT_TRUE(ImageListIcon(1).isNull() && ImageListIcon(6).isNull()) << "not pictures of the line tool";
+  EXPECT_FALSE(app.Document().IsModified());
+
+  ClickRibbon(ID_CREATE_PAGE);
+  QTreeWidgetItem* root = Tree()->RootItem();
+  ASSERT_EQ(root->childCount(), 2);
+  EXPECT_EQ(root->child(1)->text(0), QStringLiteral("【 2】第二页"));
+  EXPECT_EQ(Tree()->currentItem(), root->child(1));
+  EXPECT_EQ(root->child(1)->icon(0).pixmap(16).toImage(), root->child(0)->icon(0).pixmap(16).toImage());
+  EXPECT_EQ(window->StatusText(2), QStringLiteral("当前页：第二页"));
+}
+
+}  // namespace
