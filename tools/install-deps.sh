@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program, its tests and benchmarks need.
 # Does nothing (and needs no network) when all of them are present.
+# Extra packages named as arguments are installed too (clang for the
+# sanitizer and fuzzing builds).
 set -euo pipefail
 packages=(
   g++ cmake ninja-build ccache
@@ -10,6 +12,7 @@ packages=(
   xvfb xauth fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra
   desktop-file-utils libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   qt6-translations-l10n
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do

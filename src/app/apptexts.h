@@ -32,3 +32,10 @@ inline constexpr int kMaxFilesListed = 10;
 // The About box.
 inline constexpr const char* kTextAboutCaption = "关于Kavrel";
 inline constexpr const char* kTextAbout = "Kavrel\n版本 4.20";
+// OpenGL cannot be started: the first line (with the version the view
+// needs), then the reason.
+inline constexpr const char* kTextNoOpenGL = "无法启动 OpenGL %1：";
+inline constexpr const char* kTextNoGlContext = "无法创建 OpenGL 上下文（显示平台 %1）。";
+inline constexpr const char* kTextGlNotCurrent = "无法使用 OpenGL 上下文（显示平台 %1）。";
+inline constexpr const char* kTextGlTooOld = "显卡驱动只提供 OpenGL %1（%2），本程序需要 OpenGL %3。";
+inline constexpr const char* kTextNoGlWindow = "显示平台 %1 不能显示 OpenGL 窗口。";

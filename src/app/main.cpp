@@ -1,6 +1,6 @@
 // Start-up: check for a display, set the view's surface format, Qt's own
-// texts in Chinese, map the documents' font faces, then the application
-// takes over.
+// texts in Chinese, check that OpenGL can be started in that format, map the
+// documents' font faces, then the application takes over.
 #include <QApplication>
 #include <QSurfaceFormat>
 #include <cstdio>
@@ -25,6 +25,11 @@ int main(int argc, char** argv) {
   QApplication qtApp(argc, argv);
   QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kTextAppTitle));
   InstallQtTranslations(qtApp);
+  // Before any window: without the view's OpenGL the first paint would crash.
+  if (const QString problem = OpenGLStartupProblem(ViewSurfaceFormat()); !problem.isEmpty()) {
+    ReportOpenGLStartupProblem(problem);
+    return 3;
+  }
   InstallFontSubstitutions();
 
   CKavrelApp app;

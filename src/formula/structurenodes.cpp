@@ -1,5 +1,7 @@
 #include "formula/structurenodes.h"
 
+#include <algorithm>
+
 #include "formula/boxnode.h"
 #include "formula/vodmarkup.h"
 
@@ -10,9 +12,14 @@ constexpr float kArrowFactor = 0.75f;   // texts of arrows
 
 bool StaysUnwrapped(const CNode* node) { return node->m_nKind >= VOD_SUPB && node->m_nKind <= VOD_LIM; }
 
+// The floats nearest the int limits that still convert: INT_MAX itself
+// rounds up to 2^31 in single precision, which no int holds.
+constexpr float kLargestIntFloat = 2147483520.0f;
+
 // A font height scaled by a box factor, in single precision and truncated.
 std::int32_t ScaledHeight(std::int32_t height, float factor) {
-  return static_cast<std::int32_t>(static_cast<float>(height) * factor);
+  const float scaled = static_cast<float>(height) * factor;
+  return static_cast<std::int32_t>(std::clamp(scaled, -kLargestIntFloat, kLargestIntFloat));
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 // other producers wrote, so nothing in a text may make it fail harder.
 #include <algorithm>
 #include <climits>
+#include <utility>
 #include <vector>
 
 #include "formula/bintree.h"
@@ -137,6 +138,12 @@ class VodReader {
       return nullptr;
     while (m_pos < n && Step()) {
     }
+    // The writer writes an empty run for a structure's missing first box;
+    // reading gives it that run now, so that a formula cut short draws the
+    // same before and after it is saved and read back.
+    for (const auto& [structure, depth] : m_structures)
+      if (!structure->m_pFirst && depth + NormalisedStep(structure->m_nKind, VOD_TEXT) <= CBinTree::kMaxDepth)
+        structure->AddChild(new CTextNode, 0);
     return m_root;
   }
 
@@ -213,6 +220,8 @@ class VodReader {
       delete node;
       return false;
     }
+    if (auto* structure = dynamic_cast<CStandardNode*>(node))
+      m_structures.push_back({structure, m_open.back().normalisedDepth});
     if (readAttributes && !ReadAttributes(node)) return false;
     m_pending.clear();
     return true;
@@ -283,6 +292,7 @@ class VodReader {
   qsizetype m_pos = 0;
   CNode* m_root = nullptr;
   std::vector<Open> m_open;
+  std::vector<std::pair<CStandardNode*, int>> m_structures;  // with their normalised depth
   QString m_pending;
   int m_lastKind = VOD_HEADER;
 };

@@ -11,6 +11,7 @@ void RegisterModelClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGVertex));
   ClassRegistry::Register(RUNTIME_CLASS(CGPage));
   ClassRegistry::Register(RUNTIME_CLASS(CGButton));
+  ClassRegistry::Register(RUNTIME_CLASS(CGButnPresentat));
   ClassRegistry::Register(RUNTIME_CLASS(CCondition));
   ClassRegistry::Register(RUNTIME_CLASS(CRecord));
 }

@@ -3,7 +3,9 @@
 // scale is usable.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
+#include <unordered_set>
 
 #include "math/quaternion.h"
 #include "model/cgcell.h"
@@ -32,19 +34,24 @@ void CheckStructure(const CCellMap& cells) {
 
 // Dangling ids are survivable: a cell with a missing parent has no
 // definition (it stays undefined), a missing child is forgotten, and a child
-// its parent forgot is registered again so that it follows the parent.
+// its parent forgot is registered again so that it follows the parent.  A
+// child listed twice is listed once.  One set of links keeps this linear:
+// a file may repeat an id a million times.
 void RepairLinks(const CCellMap& cells) {
+  std::unordered_set<std::uint32_t> links;  // parent << 16 | child, as registered
+  const auto link = [](WORD parent, WORD child) { return std::uint32_t(parent) << 16 | child; };
+  for (auto [id, cell] : cells)
+    std::erase_if(cell->m_children, [&, id = id](WORD child) {
+      return !cells.Lookup(child) || !links.insert(link(id, child)).second;
+    });
   for (auto [id, cell] : cells) {
     for (WORD parentId : cell->m_parents) {
       CGCell* parent = cells.Lookup(parentId);
-      if (!parent) {
+      if (!parent)
         cell->m_bDefined = false;
-      } else if (std::find(parent->m_children.begin(), parent->m_children.end(), id) ==
-                 parent->m_children.end()) {
+      else if (links.insert(link(parentId, id)).second)
         parent->m_children.push_back(id);
-      }
     }
-    std::erase_if(cell->m_children, [&cells](WORD child) { return !cells.Lookup(child); });
   }
 }
 

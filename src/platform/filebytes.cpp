@@ -1,31 +1,124 @@
 #include "platform/filebytes.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <new>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-std::optional<QByteArray> ReadFileBytes(const QString& path, QString* error, qint64 maxBytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = file.errorString();
-    return std::nullopt;
+namespace {
+// Reads and writes go in pieces of this size, so a file that grows while it
+// is read is still stopped at the limit.
+constexpr qint64 kChunkBytes = qint64(1) << 20;
+
+FileWriteFunction g_write = &::write;
+
+FileFailure FailureOf(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR: return FileFailure::NotFound;
+    case EACCES:
+    case EPERM: return FileFailure::PermissionDenied;
+    case EROFS: return FileFailure::ReadOnly;
+    case EISDIR:
+    case ENXIO: return FileFailure::NotAFile;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return FileFailure::DiskFull;
+    default: return FileFailure::Other;
   }
-  if (file.size() > maxBytes) {
-    if (error) *error = QStringLiteral("file too large");
-    return std::nullopt;
-  }
-  QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    if (error) *error = file.errorString();
-    return std::nullopt;
-  }
-  return bytes;
 }
 
-bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    if (error) *error = file.errorString();
-    return false;
+template <class T>
+T Fail(FileFailure* failure, FileFailure why, T result) {
+  if (failure) *failure = why;
+  return result;
+}
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : m_fd(fd) {}
+  ~FileDescriptor() {
+    if (m_fd >= 0) ::close(m_fd);
   }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return m_fd; }
+
+ private:
+  int m_fd;
+};
+
+// Every byte through g_write; the errno of the first failure, else 0.
+int WriteAll(int fd, const QByteArray& bytes) {
+  const char* data = bytes.constData();
+  qint64 left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = g_write(fd, data, static_cast<size_t>(std::min(left, kChunkBytes)));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n < 0 ? errno : ENOSPC;
+    data += n;
+    left -= n;
+  }
+  return ::fsync(fd) == 0 ? 0 : errno;
+}
+}  // namespace
+
+std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failure, qint64 maxBytes) {
+  using Result = std::optional<QByteArray>;
+  if (failure) *failure = FileFailure::None;
+  // Not blocking: opening a pipe would otherwise wait for a writer.
+  const FileDescriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.get() < 0) return Fail(failure, FailureOf(errno), Result());
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) return Fail(failure, FailureOf(errno), Result());
+  if (!S_ISREG(info.st_mode)) return Fail(failure, FileFailure::NotAFile, Result());
+  if (info.st_size > maxBytes) return Fail(failure, FileFailure::TooLarge, Result());
+  try {
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(info.st_size));
+    QByteArray chunk(static_cast<qsizetype>(std::min(kChunkBytes, maxBytes + 1)), Qt::Uninitialized);
+    for (;;) {
+      const ssize_t n = ::read(fd.get(), chunk.data(), static_cast<size_t>(chunk.size()));
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return Fail(failure, FailureOf(errno), Result());
+      if (n == 0) return bytes;
+      if (bytes.size() + n > maxBytes) return Fail(failure, FileFailure::TooLarge, Result());
+      bytes.append(chunk.constData(), n);
+    }
+  } catch (const std::bad_alloc&) {
+    return Fail(failure, FileFailure::TooLarge, Result());
+  }
+}
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes, FileFailure* failure) {
+  if (failure) *failure = FileFailure::None;
+  const QFileInfo target(path);
+  if (target.isDir()) return Fail(failure, FileFailure::NotAFile, false);
+  if (!target.dir().exists()) return Fail(failure, FileFailure::NotFound, false);
+  // Unbuffered, and written by hand: a buffered small file would only be
+  // written inside commit(), whose failure on a full disk goes unreported.
+  QSaveFile file(path);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    const int error = errno;
+    return Fail(failure, error ? FailureOf(error) : FileFailure::PermissionDenied, false);
+  }
+  if (const int error = WriteAll(file.handle(), bytes)) {
+    file.cancelWriting();
+    return Fail(failure, FailureOf(error), false);
+  }
+  if (!file.commit()) return Fail(failure, FileFailure::Other, false);
   return true;
+}
+
+FileWriteFunction SetFileWriteFunction(FileWriteFunction write) {
+  const FileWriteFunction previous = g_write;
+  g_write = write ? write : &::write;
+  return previous;
 }

@@ -1,13 +1,36 @@
-// Whole-file reading and writing for archives.  Saving goes through a
-// temporary file that replaces the target only when everything was written,
-// so a failed save never destroys the previous file.
+// Whole-file reading and writing for archives.  Reading takes regular files
+// only (a pipe would block, a device never end) and stops at a size limit
+// before it holds the file.  Saving goes through a temporary file that
+// replaces the target only when every byte reached the disk, so a failed
+// save never destroys the previous file.
 #pragma once
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <sys/types.h>
 
-// The file's bytes, or nothing (with a reason) when it cannot be read or is
-// larger than maxBytes.
-std::optional<QByteArray> ReadFileBytes(const QString& path, QString* error = nullptr,
-                                        qint64 maxBytes = qint64(1) << 31);
-bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// Why a file could not be read or written.
+enum class FileFailure {
+  None,
+  NotFound,          // the file, or the folder it goes into, does not exist
+  PermissionDenied,
+  ReadOnly,          // the file system is mounted read-only
+  NotAFile,          // a folder, pipe, device or socket
+  TooLarge,          // over the reader's limit
+  DiskFull,          // no space or quota left
+  Other,
+};
+
+// Documents larger than this are refused before they are read.
+inline constexpr qint64 kMaxDocumentBytes = qint64(256) << 20;
+
+// The file's bytes, or nothing (with the reason) when it cannot be read or
+// holds more than maxBytes.
+std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failure = nullptr,
+                                        qint64 maxBytes = kMaxDocumentBytes);
+bool WriteFileBytes(const QString& path, const QByteArray& bytes, FileFailure* failure = nullptr);
+
+// The system's write(2), through which saving writes its bytes; tests put a
+// failing one in its place.  Returns the one it replaces.
+using FileWriteFunction = ssize_t (*)(int fd, const void* data, size_t size);
+FileWriteFunction SetFileWriteFunction(FileWriteFunction write);

@@ -42,6 +42,10 @@ void CheckCoverage(const QFont& font, const QString& text, GlyphRaster& glyph) {
   layout.endLayout();
   for (const QGlyphRun& run : layout.glyphRuns()) {
     const QRawFont raw = run.rawFont();
+    // Qt's last fallback, for scripts no installed face covers, is a box
+    // engine with no face at all: asking it for its family name reads
+    // through a null pointer.  A face without a name table covers nothing.
+    if (!raw.isValid() || raw.fontTable("name").isEmpty()) continue;
     glyph.family = raw.familyName();
     if (raw.supportsCharacter(text.at(0))) {
       glyph.covered = true;

@@ -13,6 +13,7 @@
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "platform/archive.h"
+#include "support/sanitizers.h"
 
 namespace {
 // Allocations through operator new above this size are counted while the
@@ -25,7 +26,7 @@ std::atomic<int> g_hugeAllocations{0};
 // AddressSanitizer keeps its own operator new and reports huge allocations
 // itself (allocation-size-too-big); the counting replacement is for the
 // plain build.
-#ifndef __SANITIZE_ADDRESS__
+#ifndef KAVREL_ADDRESS_SANITIZER
 void* operator new(std::size_t size) {
   if (g_watchAllocations && size > kHugeAllocation) ++g_hugeAllocations;
   if (void* p = std::malloc(size ? size : 1)) return p;

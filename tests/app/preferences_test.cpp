@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "app/preferences.h"
 #include "platform/filebytes.h"
@@ -99,6 +100,16 @@ TEST_F(PreferencesTest, AFolderThatCannotBeMadeFailsQuietly) {
   blocker.close();
   EXPECT_FALSE(LoadSaveConfigIn(blocker.fileName(), true));
   EXPECT_FALSE(LoadSaveConfigIn(blocker.fileName(), false));
+}
+
+TEST_F(PreferencesTest, APipeOrADeviceInPlaceOfTheFileIsNotWaitedFor) {
+  QDir().mkpath(folder.path() + QStringLiteral("/pipe/Nurv"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(ConfigFilePath(folder.path() + QStringLiteral("/pipe"))).constData(), 0600), 0);
+  EXPECT_FALSE(LoadSaveConfigIn(folder.path() + QStringLiteral("/pipe"), false));
+  QDir().mkpath(folder.path() + QStringLiteral("/zero/Nurv"));
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), ConfigFilePath(folder.path() + QStringLiteral("/zero"))));
+  EXPECT_FALSE(LoadSaveConfigIn(folder.path() + QStringLiteral("/zero"), false));
+  EXPECT_EQ(DisplayPrefsBytes(g_prefs), DisplayPrefsBytes(CDisplayPrefs()));
 }
 
 TEST_F(PreferencesTest, TruncatedFilesLeaveTheValuesAlone) {

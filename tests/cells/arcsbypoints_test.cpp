@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -150,6 +151,33 @@ TEST_F(ArcsByPointsTest, AnUndefinedParentStopsTheRecalculationBeforeItWrites) {
   centred->m_parents[2] = circle->m_nId;
   centred->Recalculate();
   EXPECT_FALSE(centred->m_bDefined);
+}
+
+// Points near the float limit overflow the frame: the circle becomes
+// undefined and keeps its last frame (which loads again, unlike infinity).
+TEST_F(ArcsByPointsTest, FrameBeyondTheFloatRangeLeavesTheCircleUndefinedAsItWas) {
+  const float big = 3e38f;
+  const struct {
+    const char* name;
+    CGArc* arc;
+    Vec far;  // for the last point
+  } cases[] = {
+      {"through three points", Through({1, 0, 0}, {0, 1, 0}, {-1, 0, 0}), {-big, big, 0}},
+      {"about a centre", Centred({0, 0, 0}, {1, 0, 0}, {0, 1, 0}), {-big, -big, 0}},
+      {"about an axis", About({0, 0, 0}, {1, 0, 0}, {0, 0, 1}), {big, 0, big}},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(c.arc->m_bDefined) << c.name;
+    const float centre[3] = {c.arc->Center[0], c.arc->Center[1], c.arc->Center[2]};
+    const float anchor[3] = {c.arc->m_vLabelAnchor[0], c.arc->m_vLabelAnchor[1], c.arc->m_vLabelAnchor[2]};
+    Point(c.arc->m_parents[0])->m_vPos[0] = -big;
+    std::copy_n(c.far.data(), 3, Point(c.arc->m_parents[2])->m_vPos);
+    c.arc->Recalculate();
+    EXPECT_FALSE(c.arc->m_bDefined) << c.name;
+    ExpectNear3(c.arc->Center, {centre[0], centre[1], centre[2]});
+    ExpectNear3(c.arc->m_vLabelAnchor, {anchor[0], anchor[1], anchor[2]});
+    EXPECT_TRUE(std::isfinite(c.arc->Radius)) << c.name;
+  }
 }
 
 TEST_F(ArcsByPointsTest, FixedAnglesStayWhenThePointsMove) {

@@ -78,6 +78,8 @@ TEST_F(ArcTest, NormalizeAnglesReducesBothAndRaisesAnEndBelowTheStart) {
       {7, 8, 7 - 2 * kPi, 8 - 2 * kPi},
       {-7, -6.5f, 4 * kPi - 7, 4 * kPi - 6.5},
       {2, 20, 2, 20 - 6 * kPi + 6.2831855},
+      {0, 6.2831855f, 0, 6.2831855},  // a full turn stays full
+      {6.2831855f, 6.2831855f, 6.2831855 - 2 * kPi, 6.2831855 - 2 * kPi},
   };
   for (const auto& c : cases) {
     CGArc arc;
@@ -96,6 +98,18 @@ TEST_F(ArcTest, NormalizeAnglesReducesBothAndRaisesAnEndBelowTheStart) {
   EXPECT_LE(huge.StartAngle, 6.2831855f);
   EXPECT_GE(huge.EndAngle, huge.StartAngle);
   EXPECT_LE(huge.EndAngle - huge.StartAngle, 6.2831855f);
+}
+
+// The float 2 pi is above the double one: reduced alone, the end of a full
+// range would come out as 1.7e-7 and the arc would vanish.
+TEST_F(ArcTest, ArcBuiltWithAFullRangeRunsOnceRound) {
+  CGArc* arc = Flat(2, 0, kArcFullTurn, kArcArc);
+  EXPECT_EQ(arc->StartAngle, 0.0f);
+  EXPECT_EQ(arc->EndAngle, kArcFullTurn);
+  double half[3];
+  arc->PointAtParameter(half, 0.5);
+  EXPECT_NEAR(half[0], -2, 1e-5);
+  EXPECT_NEAR(half[1], 0, 1e-5);
 }
 
 TEST_F(ArcTest, ArcOutlinesGetOneSegmentPerTenthOfARadianAndAtLeastFour) {
@@ -353,6 +367,9 @@ TEST_F(ArcTest, LoadingKeepsAnglesInRangeAndBringsOthersBack) {
       {1, 1, 1, 0},
       {100, 101, 100 - 30 * kPi, 1},      // turned by whole turns
       {float(-kPi), float(kPi), kPi, 2 * kPi},
+      {6.2831855f, 7.2831855f, 6.2831855 - 2 * kPi, 1},  // the float 2 pi starts at 0
+      {6.2831855f, 1, 0, 1},
+      {-1e-8f, 2, 6.2831855 - 2 * kPi, 2},  // 2 pi - 1e-8 rounds to the float 2 pi
   };
   for (const auto& c : cases) {
     CircleRecord fields;
@@ -362,7 +379,14 @@ TEST_F(ArcTest, LoadingKeepsAnglesInRangeAndBringsOthersBack) {
     CGArc read;
     read.Serialize(ar);
     EXPECT_NEAR(read.StartAngle, c.wantStart, 1e-5) << c.start;
+    EXPECT_LT(read.StartAngle, kArcFullTurn) << c.start;
     EXPECT_NEAR(read.EndAngle - read.StartAngle, c.wantSpan, 1e-5) << c.start;
+    // Written, read and written again: the same bytes.
+    const QByteArray once = StoreCell(read);
+    CArchive again(once);
+    CGArc reread;
+    reread.Serialize(again);
+    EXPECT_EQ(StoreCell(reread).toHex(), once.toHex()) << c.start;
   }
   // Angles so far apart that the outline would need billions of segments.
   CircleRecord wild;

@@ -1,9 +1,11 @@
 // Free points bound to a line or a circle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 #include "freepointtestsupport.h"
 
@@ -234,6 +236,44 @@ TEST_F(CirclePointTest, LoadFailsOnTheWrongParentCountANaNOrACutFrame) {
   AppendPointRecord(cut, {5, "P", 1, {0, 0, 0}, {0, 0, 0}, {1}, {}});
   for (int i = 0; i < 11; ++i) cut.f32(1);
   EXPECT_EQ(ReadCause<CGVerFreeInCircle>(cut), ArchiveError::EndOfFile);
+}
+
+// Parents near the float limit put a bound point (or a circle point's
+// frame) beyond it: it becomes undefined where it was.
+TEST_F(CirclePointTest, BoundPointsBeyondTheFloatRangeStayUndefinedWhereTheyWere) {
+  constexpr float kBig = 3e38f;
+  CGVerFreeXyz* a = AddXyz(0, 0, 0);
+  CGVerFreeXyz* b = AddXyz(1, 0, 0);
+  CGVerFreeXyz* c = AddXyz(0, 1, 0);
+  CGArc* circle = AddCircle(1);
+  CGFace* face = AddFace({a->m_nId, b->m_nId, c->m_nId});
+  const struct {
+    const char* name;
+    CGVerFree* point;
+  } cases[] = {
+      {"on a line", AddInLine(AddLine(a->m_nId, b->m_nId)->m_nId, 2)},
+      {"on a circle", AddInCircle(circle->m_nId, 1)},
+      {"in a face", AddInFace(face->m_nId, -1, 1)},
+      {"in a plane", AddInPlane(a->m_nId, b->m_nId, c->m_nId, -1, 1)},
+  };
+  // Within the range, the frame is the circle's and the normal u x v.
+  const float u[3] = {1, 2, 3}, v[3] = {-2, 1, 1};
+  std::copy_n(u, 3, circle->AxisU);
+  std::copy_n(v, 3, circle->AxisV);
+  cases[1].point->Recalculate();
+  const float* normal = static_cast<CGVerFreeInCircle*>(cases[1].point)->Normal;
+  EXPECT_EQ(std::vector<float>(normal, normal + 3), (std::vector<float>{-1, -7, 5}));
+  a->m_vPos[0] = -kBig;
+  b->m_vPos[0] = kBig;
+  c->m_vPos[1] = kBig;
+  circle->AxisU[0] = circle->AxisV[1] = 1e20f;  // a normal of 1e40
+  for (const auto& c : cases) {
+    const float was[3] = {c.point->m_vPos[0], c.point->m_vPos[1], c.point->m_vPos[2]};
+    c.point->Recalculate();
+    EXPECT_FALSE(c.point->m_bDefined) << c.name;
+    ExpectAt(*c.point, was[0], was[1], was[2], 0);
+  }
+  EXPECT_EQ(std::vector<float>(normal, normal + 3), (std::vector<float>{-1, -7, 5})) << "the last frame";
 }
 
 }  // namespace

@@ -296,6 +296,17 @@ TEST(StructureLayout, HostileHeightsStayWithinTheLayoutBound) {
     EXPECT_LE(r.Height(), 8 * kMaxFontHeight) << size;
     tree.m_pRoot->Draw(dc);
   }
+  // Scaled for the boxes in single precision, INT_MAX becomes 2^31, beyond
+  // every int: it is held at the limit instead of wrapping to a negative size.
+  for (const char* size : {"2147483647", "-2147483648"}) {
+    CBinTree tree;
+    CFakeMetricsDC dc;
+    LayOutOnFake(tree, Q("<#:size=") + Q(size) + Q("><l><f>") + Box("x") + Box("y") + Q("</f></l></#>"), dc);
+    const CStandardNode* node = FirstStructure(tree);
+    ASSERT_NE(node, nullptr) << size;
+    for (const CNode* box : {node->m_pFirst, node->m_pSecond})
+      if (box) EXPECT_EQ(box->m_lf.lfHeight > 0, size[0] != '-') << size << ": " << box->m_lf.lfHeight;
+  }
 }
 
 }  // namespace

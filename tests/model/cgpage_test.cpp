@@ -321,8 +321,8 @@ TEST_F(PageRecordTest, StructuralDamageFailsTheLoad) {
 
 TEST_F(PageRecordTest, DanglingLinksAreRepaired) {
   auto read = LoadPage(PageWith({
-      {1, Cell(1, {}, {7, 3})},  // 7 does not exist; 2 is missing from the list
-      {2, Cell(2, {1})},
+      {1, Cell(1, {}, {7, 3, 3})},  // 7 does not exist; 3 is there twice, 2 not at all
+      {2, Cell(2, {1, 1})},
       {3, Cell(3, {1, 2})},
       {5, Cell(5, {2, 4})},      // parent 4 does not exist
   }));

@@ -180,4 +180,21 @@ TEST_F(TextPixelsTest, FramedMarkupDrawsItsCharacters) {
   }
 }
 
+// Names in scripts no installed face may cover (Malayalam, Devanagari,
+// Tamil, Syriac) draw as boxes or blanks, never crash the view.
+TEST_F(TextPixelsTest, ScriptsNoFaceCoversDrawWithoutCrashing) {
+  const std::pair<QString, QFontDatabase::WritingSystem> names[] = {
+      {QString::fromUtf16(u"മലയാളം"), QFontDatabase::Malayalam}, {QString::fromUtf16(u"देवनागरी"), QFontDatabase::Devanagari},
+      {QString::fromUtf16(u"தமிழ்"), QFontDatabase::Tamil}, {QString::fromUtf16(u"ܣܘܪܝܝܐ"), QFontDatabase::Syriac}};
+  for (const auto& [name, script] : names) {
+    const GlyphRaster glyph = RasteriseCharacter(MakeGlyphFont({kTimes, 24}), name.at(0).unicode());
+    if (QFontDatabase::families(script).isEmpty()) EXPECT_FALSE(glyph.covered) << name.toStdString();
+    glRasterPos2i(8, 20);
+    const QString lists = DrawGlText(name) + DrawGlTextDC(name) + DrawGlTextWnd(name);
+    glCallLists(static_cast<GLsizei>(lists.size()), GL_UNSIGNED_SHORT, lists.utf16());
+    DrawTextureLabel(name, 8, 60, 0);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << name.toStdString();
+  }
+}
+
 }  // namespace

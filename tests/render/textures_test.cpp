@@ -17,6 +17,7 @@
 #include "render/textures.h"
 #include "support/headless_gl.h"
 #include "support/recorders.h"
+#include "support/sanitizers.h"
 
 namespace {
 
@@ -184,6 +185,7 @@ void LoadWithoutMemory(const QString& path, const RecordingNotifier& notifier) {
 }
 
 TEST_F(TextureLoading, ConversionWithoutMemoryAsksForTrueColour) {
+  if (kAddressSanitizer) GTEST_SKIP() << "the sanitizer's shadow memory needs the address space this limits";
   // A fresh process, so no memory freed by earlier tests can serve the copy.
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   QImage big(4000, 4000, QImage::Format_Indexed8);

@@ -15,6 +15,25 @@ double ReduceAngle(double a) {
   return r;
 }
 
+float ReduceStartAngle(float a) {
+  float r = static_cast<float>(ReduceAngle(a));
+  if (r >= kArcFullTurn) r = static_cast<float>(ReduceAngle(r));
+  return r;
+}
+
+void NormalizeArcRange(float& start, float& end) {
+  const float span = end - start;
+  if (span >= 0 && span <= kArcFullTurn + kArcSpanTolerance) {
+    if (start >= 0 && start < kArcFullTurn) return;
+    start = ReduceStartAngle(start);
+    end = start + span;
+    return;
+  }
+  start = ReduceStartAngle(start);
+  end = static_cast<float>(ReduceAngle(end));
+  if (end < start) end += kArcFullTurn;
+}
+
 ArcPosition PositionOnArc(double a, float start, float end) {
   ArcPosition pos{ReduceAngle(a - start), static_cast<double>(end) - start};
   if (pos.span < 0 || pos.span > kArcFullTurn + kArcSpanTolerance) pos.span = ReduceAngle(pos.span);

@@ -13,6 +13,18 @@ inline constexpr float kArcSpanTolerance = 1e-4f;
 // [0, 2 pi] for a finite angle.
 double ReduceAngle(double a);
 
+// An angle reduced as ReduceAngle does, rounded to float and kept below the
+// float full turn (2 pi rounds up to it, and it must read as 0 + a turn).
+float ReduceStartAngle(float a);
+
+// Brings an angular range into the form every arc keeps: the start within
+// [0, 2 pi), the end at or above it.  A range spanning no more than one float
+// turn keeps its span (a full turn stays full) and is only turned by whole
+// turns; any other range has both ends reduced and the end raised by a float
+// turn when it falls below the start.  A range in that form is left exactly
+// as it is, so storing and reading it again changes no byte.
+void NormalizeArcRange(float& start, float& end);
+
 // Where direction `a` lies on the arc from start to end: rel is its angle
 // past the start, span the arc's angle, both within one turn.  A span of a
 // full turn (the default range) stays full rather than reducing to nearly 0.

@@ -86,6 +86,7 @@ CGArcCircle3P::CGArcCircle3P(WORD id, WORD p0, WORD p1, WORD p2, BYTE kind)
 }
 
 void CGArcCircle3P::Recalculate() {
+  const FiniteFrameGuard guard(*this);
   const float* p[3];
   if (!DefinedParents(p, false)) return;
   float a[3], b[3], n[3];
@@ -139,6 +140,7 @@ CGArcCenterP::CGArcCenterP(WORD id, WORD c, WORD a, WORD b, BYTE kind) : CGArcBy
 constexpr float kOnLineSine = 1e-5f;
 
 void CGArcCenterP::Recalculate() {
+  const FiniteFrameGuard guard(*this);
   const float* p[3];
   if (!DefinedParents(p, true)) return;
   float b[3];
@@ -183,6 +185,7 @@ CGArcPointN::CGArcPointN(WORD id, WORD c, WORD p, WORD q, BYTE kind, int reverse
 }
 
 void CGArcPointN::Recalculate() {
+  const FiniteFrameGuard guard(*this);
   const float* p[3];
   if (!DefinedParents(p, true)) return;
   float d[3], w[3];

@@ -59,33 +59,42 @@ void CGArc::Serialize(CArchive& ar) {
   // Every pass tessellates from these values: a NaN or an infinity would
   // spread into the drawing and the segment count, so the file is refused.
   Radius = AxisULength();
-  const bool finite = kvmath::Finite3(Center) && kvmath::Finite3(AxisU) && kvmath::Finite3(AxisV) &&
-                      kvmath::Finite3(StartAngle, EndAngle, LabelAngle) &&
-                      kvmath::Finite3(LabelOffset) && std::isfinite(Radius);
-  if (!finite)
+  if (!HasFiniteRecord())
     throw CArchiveException(ArchiveError::BadData,
                             "circle " + std::to_string(m_nId) + " holds a value that is not a number");
-  BringAnglesIntoRange();
+  NormalizeAngles();
 }
 
-void CGArc::BringAnglesIntoRange() {
-  const float span = EndAngle - StartAngle;
-  const bool spanFits = span >= 0 && span <= kArcFullTurn + kArcSpanTolerance;
-  if (StartAngle >= 0 && StartAngle <= kArcFullTurn && spanFits) return;
-  if (!spanFits) {
-    NormalizeAngles();
-    return;
-  }
-  // Turned by whole turns, so that a full range stays full.
-  StartAngle = static_cast<float>(ReduceAngle(StartAngle));
-  EndAngle = StartAngle + span;
+bool CGArc::HasFiniteRecord() const {
+  return kvmath::Finite3(Center) && kvmath::Finite3(AxisU) && kvmath::Finite3(AxisV) &&
+         kvmath::Finite3(StartAngle, EndAngle, LabelAngle) && kvmath::Finite3(LabelOffset) &&
+         std::isfinite(Radius) && std::isfinite(AxisULength());
 }
 
-void CGArc::NormalizeAngles() {
-  StartAngle = static_cast<float>(ReduceAngle(StartAngle));
-  EndAngle = static_cast<float>(ReduceAngle(EndAngle));
-  if (EndAngle < StartAngle) EndAngle += kArcFullTurn;
+CGArc::FiniteFrameGuard::FiniteFrameGuard(CGArc& arc)
+    : m_arc(arc), m_angles{arc.StartAngle, arc.EndAngle, arc.LabelAngle}, m_radius(arc.Radius) {
+  kvmath::Store3(arc.Center, m_frame[0]);
+  kvmath::Store3(arc.AxisU, m_frame[1]);
+  kvmath::Store3(arc.AxisV, m_frame[2]);
+  kvmath::Store3(arc.LabelOffset, m_labelOffset);
+  kvmath::Store3(arc.m_vLabelAnchor, m_anchor);
 }
+
+CGArc::FiniteFrameGuard::~FiniteFrameGuard() {
+  if (m_arc.HasFiniteRecord() && kvmath::Finite3(m_arc.m_vLabelAnchor)) return;
+  kvmath::Store3(m_frame[0], m_arc.Center);
+  kvmath::Store3(m_frame[1], m_arc.AxisU);
+  kvmath::Store3(m_frame[2], m_arc.AxisV);
+  m_arc.StartAngle = m_angles[0];
+  m_arc.EndAngle = m_angles[1];
+  m_arc.LabelAngle = m_angles[2];
+  kvmath::Store3(m_labelOffset, m_arc.LabelOffset);
+  kvmath::Store3(m_anchor, m_arc.m_vLabelAnchor);
+  m_arc.Radius = m_radius;
+  m_arc.m_bDefined = false;
+}
+
+void CGArc::NormalizeAngles() { NormalizeArcRange(StartAngle, EndAngle); }
 
 float CGArc::AxisULength() const {
   return std::sqrt(AxisU[0] * AxisU[0] + AxisU[1] * AxisU[1] + AxisU[2] * AxisU[2]);

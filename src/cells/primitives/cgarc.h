@@ -41,7 +41,7 @@ enum ArcShapeMode : int {
 };
 
 // 2 pi rounded to float: the default end angle and what NormalizeAngles
-// adds to an end below the start.
+// adds to an end below the start.  It is above 2 pi in double.
 inline constexpr float kArcFullTurn = 6.2831855f;
 
 class CGArc : public CGCell {
@@ -76,8 +76,9 @@ class CGArc : public CGCell {
   void DrawForPick(int mode) override;
   QString GetDescription() override;
 
-  // Reduces both angles into [0, 2 pi) and raises the end by a full turn
-  // when it is below the start.
+  // Brings the range into [0, 2 pi) and the end to or above the start,
+  // keeping a span of one turn full (NormalizeArcRange).  The constructor,
+  // the loader and the angle dialog all use it.
   void NormalizeAngles();
   // P of the angle at parameter t (clamped to [0, 1]): along the range for
   // arcs, sectors and segments, once round from u for circles and discs.
@@ -110,6 +111,28 @@ class CGArc : public CGCell {
   float Radius = 8.0f;   // |AxisU|, not stored
 
  protected:
+  // Every value the record keeps is finite and so is the radius: what
+  // loading demands of a circle.
+  bool HasFiniteRecord() const;
+  // Held over a recalculation of the frame: when that leaves a value that
+  // is not finite (points near the float limit), the circle becomes
+  // undefined with the values it had before, so what is stored always loads.
+  class FiniteFrameGuard {
+   public:
+    explicit FiniteFrameGuard(CGArc& arc);
+    ~FiniteFrameGuard();
+    FiniteFrameGuard(const FiniteFrameGuard&) = delete;
+    FiniteFrameGuard& operator=(const FiniteFrameGuard&) = delete;
+
+   private:
+    CGArc& m_arc;
+    float m_frame[3][3];
+    float m_angles[3];
+    float m_labelOffset[3];
+    float m_anchor[3];
+    float m_radius;
+  };
+
   // P(a) in single precision.
   void PointAt(float a, float out[3]) const;
   // The label anchor = P(LabelAngle) + LabelOffset.
@@ -126,5 +149,4 @@ class CGArc : public CGCell {
   void SetOutlineColour() const;
   // Draws the fill with its picture when it has one the view has made.
   bool DrawPictured() const;
-  void BringAnglesIntoRange();
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cells/primitives/freepointtexts.h"
+#include "math/widevector.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGVerFree, CGVertex)
@@ -23,6 +24,11 @@ QString CGVerFree::GetDescription() { return QString::fromUtf8(kTextFreePoint); 
 void CGVerFree::PlaceAt(const float p[3]) {
   for (int i = 0; i < 3; ++i) m_vPos[i] = p[i];
   CGVertex::ApplyParameter();
+}
+
+void CGVerFree::PlaceIfFinite(const float p[3]) {
+  m_bDefined = kvmath::Finite3(p);
+  if (m_bDefined) PlaceAt(p);
 }
 
 void CGVerFree::CheckLoaded(CArchive& ar, size_t parents, std::initializer_list<float> values) const {

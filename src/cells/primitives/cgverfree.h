@@ -29,6 +29,10 @@ class CGVerFree : public CGVertex {
   // Takes p as the position and writes the vertex-array slot and the label
   // anchor (without recalculating, which the path-bound kinds would do).
   void PlaceAt(const float p[3]);
+  // The end of a recalculation: p becomes the position and the point is
+  // defined, or, when p is not finite (parents near the float limit), the
+  // point is undefined and keeps its last position.
+  void PlaceIfFinite(const float p[3]);
   // Parent i as a cell of class T in the current page, or null.
   template <class T>
   T* ParentAs(size_t i) const;

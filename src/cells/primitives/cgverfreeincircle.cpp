@@ -6,6 +6,7 @@
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
 #include "cells/primitives/freepointtexts.h"
+#include "math/widevector.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGVerFreeInCircle, CGVerFree)
@@ -37,24 +38,35 @@ void CGVerFreeInCircle::Recalculate() {
     m_bDefined = false;
     return;
   }
-  for (int i = 0; i < 3; ++i) {
-    Center[i] = circle->Center[i];
-    AxisU[i] = circle->AxisU[i];
-    AxisV[i] = circle->AxisV[i];
+  const float* u = circle->AxisU;
+  const float* v = circle->AxisV;
+  const float normal[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+  float p[3];
+  PointAtAngle(circle->Center, u, v, p);
+  // The frame is stored with the point and must stay loadable: a normal or
+  // a position beyond the float range leaves the last frame in place.
+  if (!kvmath::Finite3(normal) || !kvmath::Finite3(p)) {
+    m_bDefined = false;
+    return;
   }
-  Normal[0] = AxisU[1] * AxisV[2] - AxisU[2] * AxisV[1];
-  Normal[1] = AxisU[2] * AxisV[0] - AxisU[0] * AxisV[2];
-  Normal[2] = AxisU[0] * AxisV[1] - AxisU[1] * AxisV[0];
-  ApplyParameter();
+  kvmath::Store3(circle->Center, Center);
+  kvmath::Store3(u, AxisU);
+  kvmath::Store3(v, AxisV);
+  kvmath::Store3(normal, Normal);
+  PlaceAt(p);
   m_bDefined = true;
 }
 
-void CGVerFreeInCircle::ApplyParameter() {
+void CGVerFreeInCircle::PointAtAngle(const float c[3], const float u[3], const float v[3], float p[3]) const {
   const double a = m_fValue;
-  const float c = static_cast<float>(std::cos(a));
-  const float s = static_cast<float>(std::sin(a));
+  const float cosine = static_cast<float>(std::cos(a));
+  const float sine = static_cast<float>(std::sin(a));
+  for (int i = 0; i < 3; ++i) p[i] = c[i] + cosine * u[i] + sine * v[i];
+}
+
+void CGVerFreeInCircle::ApplyParameter() {
   float p[3];
-  for (int i = 0; i < 3; ++i) p[i] = Center[i] + c * AxisU[i] + s * AxisV[i];
+  PointAtAngle(Center, AxisU, AxisV, p);
   PlaceAt(p);
 }
 

@@ -34,4 +34,8 @@ class CGVerFreeInCircle : public CGVerFree {
   float AxisU[3] = {0, 0, 0};
   float AxisV[3] = {0, 0, 0};
   float Normal[3] = {0, 0, 0};  // AxisU x AxisV, not normalised
+
+ private:
+  // c + cos a u + sin a v at the parameter's angle a, in single precision.
+  void PointAtAngle(const float c[3], const float u[3], const float v[3], float p[3]) const;
 };

@@ -85,8 +85,7 @@ void CGVerFreeInFace::Recalculate() {
   const float rest = 1 - Weight0 - WeightK;
   float p[3];
   for (int i = 0; i < 3; ++i) p[i] = Weight0 * v0[i] + WeightK * vk[i] + rest * vk1[i];
-  PlaceAt(p);
-  m_bDefined = true;
+  PlaceIfFinite(p);
 }
 
 QString CGVerFreeInFace::GetDescription() {
@@ -154,8 +153,7 @@ void CGVerFreeInPlane::Recalculate() {
   float p[3];
   for (int i = 0; i < 3; ++i)
     p[i] = WeightA * corners[0]->m_vPos[i] + WeightB * corners[1]->m_vPos[i] + rest * corners[2]->m_vPos[i];
-  PlaceAt(p);
-  m_bDefined = true;
+  PlaceIfFinite(p);
 }
 
 QString CGVerFreeInPlane::GetDescription() {

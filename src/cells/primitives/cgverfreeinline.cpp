@@ -33,8 +33,7 @@ void CGVerFreeInLine::Recalculate() {
   const float t = m_fValue;
   float p[3];
   for (int i = 0; i < 3; ++i) p[i] = (b->m_vPos[i] - a->m_vPos[i]) * t + a->m_vPos[i];
-  PlaceAt(p);
-  m_bDefined = true;
+  PlaceIfFinite(p);
 }
 
 QString CGVerFreeInLine::GetDescription() {

@@ -21,7 +21,31 @@ namespace {
 QString FormatErrorText(DocumentFormatError cause) {
   return QString::fromUtf8(cause == DocumentFormatError::BadHeader ? kTextBadHeader : kTextNewerVersion);
 }
+
+bool HasDocumentMark(const QByteArray& bytes) {
+  return bytes.size() >= 2 && static_cast<BYTE>(bytes[0]) == (kDocumentMark1 & 0xFF) &&
+         static_cast<BYTE>(bytes[1]) == (kDocumentMark1 >> 8);
+}
+
+// "打开文档失败：" or "保存文档失败：", the path and, on a line of its own, why.
+void ShowFileFailure(const char* what, const QString& path, const QString& reason) {
+  KvMessageBox(QString::fromUtf8(what) + path + QLatin1Char('\n') + reason, QString(), MB_OK | MB_ICONERROR);
+}
 }  // namespace
+
+QString FileFailureReason(FileFailure failure, bool saving) {
+  switch (failure) {
+    case FileFailure::NotFound: return QString::fromUtf8(saving ? kReasonNoFolder : kReasonNoFile);
+    case FileFailure::PermissionDenied: return QString::fromUtf8(kReasonPermission);
+    case FileFailure::ReadOnly: return QString::fromUtf8(kReasonReadOnly);
+    case FileFailure::NotAFile: return QString::fromUtf8(kReasonNotAFile);
+    case FileFailure::TooLarge: return QString::fromUtf8(kReasonTooLarge);
+    case FileFailure::DiskFull: return QString::fromUtf8(kReasonDiskFull);
+    case FileFailure::None:
+    case FileFailure::Other: break;
+  }
+  return QString::fromUtf8(saving ? kReasonWriteError : kReasonReadError);
+}
 
 CDocumentFormatException::CDocumentFormatException(DocumentFormatError cause)
     : std::runtime_error(FormatErrorText(cause).toStdString()), m_cause(cause) {}
@@ -116,10 +140,10 @@ void CKavrelDoc::TakeContents(CKavrelDoc& from) {
 }
 
 bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* needsSaving) {
-  QString error;
-  const std::optional<QByteArray> bytes = ReadFileBytes(path, &error);
+  FileFailure readFailure = FileFailure::None;
+  const std::optional<QByteArray> bytes = ReadFileBytes(path, &readFailure, kMaxDocumentBytes);
   if (!bytes) {
-    KvMessageBox(QString::fromUtf8(kTextOpenFailed) + path, QString(), MB_OK | MB_ICONERROR);
+    ShowFileFailure(kTextOpenFailed, path, FileFailureReason(readFailure, false));
     return false;
   }
   CKavrelDoc incoming;
@@ -129,19 +153,25 @@ bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* nee
   const QString previousPath = g_strDocumentPath;
   g_strDocumentPath = path;
   QString failure;
+  QString reason;
+  CArchive ar(*bytes);
   try {
-    CArchive ar(*bytes);
     headerless = incoming.ReadRecords(ar, olderLayout);
   } catch (const CDocumentFormatException& e) {
     failure = FormatErrorText(e.Cause());
   } catch (const CArchiveException&) {
-    failure = QString::fromUtf8(kTextOpenFailed) + path;
+    // Without the header mark nothing says the file is a document at all.
+    reason = HasDocumentMark(*bytes) ? QString::fromUtf8(kReasonDamagedAt).arg(ar.Position())
+                                     : QString::fromUtf8(kReasonNotADocument);
   } catch (const std::bad_alloc&) {
-    failure = QString::fromUtf8(kTextOpenFailed) + path;
+    reason = QString::fromUtf8(kReasonNoMemory);
   }
-  if (!failure.isEmpty()) {
+  if (!failure.isEmpty() || !reason.isEmpty()) {
     g_strDocumentPath = previousPath;
-    KvMessageBox(failure, QString(), MB_OK | MB_ICONERROR);
+    if (failure.isEmpty())
+      ShowFileFailure(kTextOpenFailed, path, reason);
+    else
+      KvMessageBox(failure, QString(), MB_OK | MB_ICONERROR);
     return false;
   }
   DeleteContents();
@@ -155,16 +185,17 @@ bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* nee
 }
 
 bool CKavrelDoc::OnSaveDocument(const QString& path) {
-  QString error;
-  bool written = false;
+  QString reason;
   try {
     CArchive ar;
     Serialize(ar);
-    written = WriteFileBytes(path, ar.Bytes(), &error);
+    FileFailure failure = FileFailure::None;
+    if (!WriteFileBytes(path, ar.Bytes(), &failure)) reason = FileFailureReason(failure, true);
   } catch (const std::bad_alloc&) {
+    reason = QString::fromUtf8(kReasonNoMemory);
   }
-  if (!written) {
-    KvMessageBox(QString::fromUtf8(kTextSaveFailed) + path, QString(), MB_OK | MB_ICONERROR);
+  if (!reason.isEmpty()) {
+    ShowFileFailure(kTextSaveFailed, path, reason);
     return false;
   }
   m_strPathName = path;

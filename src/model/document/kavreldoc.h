@@ -14,6 +14,7 @@
 
 #include "model/document/usertool.h"
 #include "platform/commandids.h"
+#include "platform/filebytes.h"
 #include "platform/types.h"
 
 class CArchive;
@@ -184,6 +185,9 @@ class CKavrelDoc {
   CDocumentLook m_look;                       // as read, until applied
   std::array<CStoredPicture, 3> m_pictures;   // as read, until applied
 };
+
+// Why a document file could not be read (saving false) or written, in words.
+QString FileFailureReason(FileFailure failure, bool saving);
 
 // The folder of the document path (up to and including its last separator),
 // or "" for a path shorter than 5 characters or a separator only in front.

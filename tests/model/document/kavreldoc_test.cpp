@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <cmath>
 
 #include "doctestsupport.h"
@@ -10,6 +11,8 @@
 #include "platform/archivecollections.h"
 #include "render/glresources.h"
 #include "render/projection.h"
+#include "support/failingwrites.h"
+#include "support/hostiledocument.h"
 
 namespace {
 
@@ -169,24 +172,26 @@ TEST_F(DocTest, FilesThatCannotBeOpenedLeaveTheOpenDocument) {
   wrongMark[2] = 0x00;
   QByteArray newer = good;
   newer[4] = static_cast<char>(0xA5);  // version 421
+  // The reading stops at the last page id, the WORD before the three picture flags.
+  const qsizetype cut = good.size() - 5;
+  const QString openFailed = QStringLiteral("打开文档失败：{path}\n");
   struct Case {
     const char* name;
     QByteArray bytes;
-    QString message;  // empty: any message
+    QString message;  // {path}: the file's path
   } cases[] = {
       {"wrong second word", wrongMark, kBadHeader},
       {"newer version", newer, kNewerVersion},
-      {"truncated", good.left(good.size() - 5), QString()},
-      {"empty", QByteArray(), QString()},
+      {"truncated", good.left(cut), openFailed + QStringLiteral("文档已损坏（第 %1 字节处）。").arg(cut)},
+      {"empty", QByteArray(), openFailed + QStringLiteral("这不是本程序的文档。")},
+      {"text", QByteArray("hello, world\n"), openFailed + QStringLiteral("这不是本程序的文档。")},
   };
   for (const Case& c : cases) {
     seams.notifier->shown.clear();
     const QString path = WriteFile(QString::fromLatin1(c.name) + QStringLiteral(".kv"), c.bytes);
     EXPECT_FALSE(doc.OnOpenDocument(path, true)) << c.name;
     ASSERT_EQ(seams.notifier->shown.size(), 1u) << c.name;
-    if (!c.message.isEmpty()) {
-      EXPECT_EQ(Shown(0), c.message) << c.name;
-    }
+    EXPECT_EQ(Shown(0), QString(c.message).replace(QStringLiteral("{path}"), path)) << c.name;
     EXPECT_EQ(doc.GetPathName(), previousPath) << c.name;
     EXPECT_EQ(g_strDocumentPath, previousPath) << c.name;
     ASSERT_EQ(doc.m_pages.size(), 1u) << c.name;
@@ -195,7 +200,10 @@ TEST_F(DocTest, FilesThatCannotBeOpenedLeaveTheOpenDocument) {
     EXPECT_EQ(page->m_cells.GetCount(), 1) << c.name;
     EXPECT_TRUE(doc.IsModified()) << c.name;
   }
-  EXPECT_FALSE(doc.OnOpenDocument(folder.filePath(QStringLiteral("missing.kv")), true));
+  const QString missing = folder.filePath(QStringLiteral("missing.kv"));
+  seams.notifier->shown.clear();
+  EXPECT_FALSE(doc.OnOpenDocument(missing, true));
+  EXPECT_EQ(Shown(0), QStringLiteral("打开文档失败：") + missing + QStringLiteral("\n文件不存在。"));
   EXPECT_EQ(doc.m_pages.front().get(), page);
 }
 
@@ -268,14 +276,37 @@ TEST_F(DocTest, DisplayValuesTravelWithTheDocument) {
   EXPECT_EQ(g_prefs.nTextFontHeight, 30);
 }
 
-TEST_F(DocTest, FailedSaveKeepsThePath) {
+// Half a million repeated links (2 MB): the repair of the links on load takes
+// time in proportion to them, milliseconds, not a scan of the child list
+// per parent entry (a minute).
+TEST_F(DocTest, RepeatedLinksOpenQuicklyAndAreListedOnce) {
+  const QString path = WriteFile(QStringLiteral("links.kv"), HostileLinksDocument(500, 1000));
+  QElapsedTimer timer;
+  timer.start();
+  ASSERT_TRUE(doc.OnOpenDocument(path, true));
+  EXPECT_LT(timer.elapsed(), 3000);
+  const CGPage& page = *doc.m_pages.front();
+  EXPECT_EQ(page.m_cells.Lookup(1)->m_children.size(), 500u);
+  EXPECT_EQ(page.m_cells.Lookup(501)->m_parents.size(), 1000u);
+}
+
+TEST_F(DocTest, FailedSaveSaysWhyAndKeepsThePathAndTheOldFile) {
   doc.OnNewDocument();
   doc.SetModifiedFlag();
-  EXPECT_FALSE(doc.OnSaveDocument(folder.filePath(QStringLiteral("no/such/folder/x.kv"))));
-  EXPECT_EQ(seams.notifier->shown.size(), 1u);
+  const QString nowhere = folder.filePath(QStringLiteral("no/such/folder/x.kv"));
+  EXPECT_FALSE(doc.OnSaveDocument(nowhere));
+  ASSERT_EQ(seams.notifier->shown.size(), 1u);
+  EXPECT_EQ(Shown(0), QStringLiteral("保存文档失败：") + nowhere + QStringLiteral("\n文件夹不存在。"));
+  const QString path = WriteFile(QStringLiteral("x.kv"), "the old document");
+  {
+    const ScopedFullDisk full;
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+  }
+  ASSERT_EQ(seams.notifier->shown.size(), 2u);
+  EXPECT_EQ(Shown(1), QStringLiteral("保存文档失败：") + path + QStringLiteral("\n磁盘空间不足。"));
+  EXPECT_EQ(ReadFileBytes(path), QByteArray("the old document"));
   EXPECT_TRUE(doc.GetPathName().isEmpty());
   EXPECT_TRUE(doc.IsModified());
-  const QString path = folder.filePath(QStringLiteral("x.kv"));
   EXPECT_TRUE(doc.OnSaveDocument(path));
   EXPECT_EQ(doc.GetPathName(), path);
   EXPECT_EQ(g_strDocumentPath, path);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "model/document/toolfolder.h"
 #include "model/document/usertool.h"
@@ -183,6 +184,9 @@ TEST_F(ToolFolderTest, EveryDocumentOfTheFolderTreeLendsItsTools) {
   Write(QStringLiteral("notes.txt"), ToolSetFile(one));
   Write(QStringLiteral("zcut.kv"), damaged.left(damaged.size() - 3));
   Write(QStringLiteral("empty.kv"), QByteArray());
+  // Neither a pipe nor an endless device may hold up the start.
+  ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe.kv"))).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(QStringLiteral("zero.kv"))));
 
   const std::vector<CToolSet> sets = LoadToolFolder(folder.path());
   ASSERT_EQ(sets.size(), 3u);

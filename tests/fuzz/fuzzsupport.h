@@ -1,0 +1,23 @@
+// What the fuzzing harnesses share: the process they run in, set up once,
+// and how a harness reports a fault that is no crash.  Each harness is a
+// libFuzzer entry point (LLVMFuzzerTestOneInput); replay.cpp feeds the same
+// entry point the committed corpus with any compiler.
+#pragma once
+#include <QByteArray>
+#include <cstddef>
+#include <cstdint>
+
+// An offscreen Qt application, every storable class registered, message
+// boxes on standard error and the program folder in an empty temporary
+// folder.  Safe to call for every input.
+void FuzzSetUpOnce();
+
+// The input as bytes (shared, not copied).
+QByteArray FuzzBytes(const std::uint8_t* data, std::size_t size);
+
+// Stops the run with the reason: a broken round trip counts as a crash.
+[[noreturn]] void FuzzFinding(const char* what);
+
+// Draws the current page through the view's renderer in a headless context
+// made at the first call; nothing on a machine without an OpenGL driver.
+void FuzzRenderCurrentPage();

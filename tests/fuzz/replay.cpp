@@ -1,0 +1,28 @@
+// Feeds every file of the folders (or files) named on the command line to the
+// harness's entry point, as libFuzzer would: the committed corpus is replayed
+// in every build, so a fixed crash that comes back fails the tests.
+#include <QDirIterator>
+#include <QFile>
+#include <QStringList>
+#include <cstdint>
+#include <cstdio>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv) {
+  QStringList files;
+  for (int i = 1; i < argc; ++i) {
+    QDirIterator it(QString::fromLocal8Bit(argv[i]), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) files << it.next();
+  }
+  files.sort();
+  for (const QString& path : files) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return 2;
+    const QByteArray bytes = file.readAll();
+    std::fprintf(stderr, "%s\n", qPrintable(path));
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+  }
+  std::fprintf(stderr, "%lld inputs replayed\n", static_cast<long long>(files.size()));
+  return files.isEmpty() ? 1 : 0;
+}

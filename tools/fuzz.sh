@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Runs one fuzzing harness of tests/fuzz for a while:
+#   tools/fuzz.sh TARGET SECONDS [libFuzzer options]
+# TARGET: document, formula, expression, preferences or tools.  Builds the
+# harness with clang and the sanitizers in build-sanitize/ (as tools/test.sh
+# --sanitize does), starts from the committed corpus tests/fuzz/corpus/TARGET
+# and keeps what it learns in build-sanitize/fuzz/corpus-TARGET.  A crash is
+# written there as crash-*; once fixed, copy it into the committed corpus so
+# that the replay test keeps it fixed.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+target=${1:?usage: tools/fuzz.sh TARGET SECONDS [libFuzzer options]}
+seconds=${2:?usage: tools/fuzz.sh TARGET SECONDS [libFuzzer options]}
+shift 2
+"$root/tools/install-deps.sh" clang
+build=${KAVREL_BUILD_DIR:-$root/build-sanitize}
+if [ ! -f "$build/build.ninja" ]; then
+  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKAVREL_SANITIZE=ON
+fi
+cmake --build "$build" --parallel "$(nproc)" --target "fuzz_$target"
+source "$root/tools/sanitizer-env.sh"
+mkdir -p "$build/fuzz/corpus-$target"
+cd "$build/fuzz"
+exec "./fuzz_$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 "$@" \
+  "corpus-$target" "$root/tests/fuzz/corpus/$target"
