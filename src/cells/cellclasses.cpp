@@ -1,5 +1,8 @@
 #include "cells/cellclasses.h"
 
+#include "cells/constructed/follower2d.h"
+#include "cells/constructed/horizontalcircles.h"
+#include "cells/constructed/intersections.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
@@ -35,4 +38,9 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGFrustumCP2));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerFootpl));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerFootpf));
+  for (const CRuntimeClass* cls :
+       {RUNTIME_CLASS(CGVerIntersection), RUNTIME_CLASS(CGVerIntersectionLF), RUNTIME_CLASS(CGVerIntersectionLS),
+        RUNTIME_CLASS(CGVerIntersectionSS), RUNTIME_CLASS(CGArcPoint2), RUNTIME_CLASS(CGArcCenterR),
+        RUNTIME_CLASS(CGVerFree2dHenchman)})
+    ClassRegistry::Register(cls);
 }

@@ -1,6 +1,8 @@
 #include "model/cgcell.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include "model/cellmap.h"
 #include "platform/archive.h"
@@ -106,6 +108,27 @@ void CGCell::Recalculate() {
     }
   }
   m_bDefined = true;
+}
+
+CGCell* CGCell::ParentCell(size_t i) const {
+  return i < m_parents.size() && g_pCurCells ? g_pCurCells->Lookup(m_parents[i]) : nullptr;
+}
+
+QString CGCell::ParentName(size_t i) const {
+  const CGCell* parent = ParentCell(i);
+  return parent ? parent->m_strName : QString();
+}
+
+void CGCell::CheckLoaded(CArchive& ar, size_t parents, std::initializer_list<float> values) const {
+  if (ar.IsStoring()) return;
+  if (m_parents.size() != parents)
+    throw CArchiveException(ArchiveError::BadData, "cell " + std::to_string(m_nId) + " has " +
+                                                       std::to_string(m_parents.size()) + " parents, not " +
+                                                       std::to_string(parents));
+  for (float v : values)
+    if (!std::isfinite(v))
+      throw CArchiveException(ArchiveError::BadData,
+                              "cell " + std::to_string(m_nId) + " holds a value that is not a number");
 }
 
 // A depth-first walk with its own stack: a cell is marked when it is first

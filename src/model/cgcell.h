@@ -4,6 +4,8 @@
 // order because parents are always created before their children.
 #pragma once
 #include <QString>
+#include <cstddef>
+#include <initializer_list>
 #include <vector>
 
 #include "model/globals.h"
@@ -74,6 +76,23 @@ class CGCell : public CObject {
   // are checked while they are read and need nothing here.
   virtual bool FitsLoadedPage(const CCellMap& /*cells*/) const { return true; }
 
+  // Parent i as a cell of class T in the current page; null when there is
+  // no such parent, its id is not in the map or the cell is of another class,
+  // so a hostile file never gets a cell misread as something it is not.
+  template <class T>
+  T* ParentAs(size_t i) const;
+  // The same, and null too while that parent is undefined: what every
+  // construction asks of the parents it reads before it computes.
+  template <class T>
+  T* DefinedParentAs(size_t i) const;
+  // Parent i's name, empty when there is no such cell.
+  QString ParentName(size_t i) const;
+  // After a load: a record whose parent count differs from `parents`, or
+  // that holds a value that is not a finite number, would make every later
+  // recalculation read past the parents or spread NaN through the page, so
+  // the load fails (BadData).  Nothing happens while storing.
+  void CheckLoaded(CArchive& ar, size_t parents, std::initializer_list<float> values) const;
+
   // Marks every descendant (not this cell) unless this cell is marked; a
   // descendant already marked is not walked again.  Iterative, so a long
   // chain cannot exhaust the stack; ids missing from the map are skipped.
@@ -118,4 +137,17 @@ class CGCell : public CObject {
  private:
   template <class Link>
   void MarkLinked(Link links);
+  CGCell* ParentCell(size_t i) const;
 };
+
+template <class T>
+T* CGCell::ParentAs(size_t i) const {
+  CGCell* cell = ParentCell(i);
+  return cell && cell->IsKindOf(T::ThisClass()) ? static_cast<T*>(cell) : nullptr;
+}
+
+template <class T>
+T* CGCell::DefinedParentAs(size_t i) const {
+  T* cell = ParentAs<T>(i);
+  return cell && cell->m_bDefined ? cell : nullptr;
+}

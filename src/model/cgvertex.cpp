@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "math/widevector.h"
 #include "model/modeltexts.h"
 #include "model/vertexarray.h"
 #include "platform/archive.h"
@@ -47,6 +48,16 @@ void CGVertex::PlaceLabel() {
 void CGVertex::ApplyParameter() {
   WriteVertexSlot(VertexIndex, m_vPos);
   PlaceLabel();
+}
+
+void CGVertex::PlaceAt(const float p[3]) {
+  for (int i = 0; i < 3; ++i) m_vPos[i] = p[i];
+  CGVertex::ApplyParameter();
+}
+
+void CGVertex::PlaceIfFinite(const float p[3]) {
+  m_bDefined = kvmath::Finite3(p);
+  if (m_bDefined) PlaceAt(p);
 }
 
 QString CGVertex::GetDescription() { return QString::fromUtf8(kTextFixedPoint); }

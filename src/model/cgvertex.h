@@ -23,6 +23,13 @@ class CGVertex : public CGCell {
   // Writes the position into the vertex array and moves the label with it.
   void ApplyParameter() override;
   QString GetDescription() override;
+  // Takes p as the position and writes the vertex-array slot and the label
+  // anchor, without recalculating (which the path-bound kinds would do).
+  void PlaceAt(const float p[3]);
+  // The end of a recalculation: p becomes the position and the point is
+  // defined, or, when p is not finite (parents near the float limit), the
+  // point is undefined and keeps its last position, so a saved page reopens.
+  void PlaceIfFinite(const float p[3]);
 
   // Drawing (cgvertexdraw.cpp).  Styles: 0 a point over everything (Draw),
   // 1 a depth-tested point (DrawVisibleEdges), 2 and 3 only the label, 4 and

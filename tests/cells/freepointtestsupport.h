@@ -27,12 +27,13 @@ struct PointRecord {
   std::vector<unsigned> parents;
   std::vector<unsigned> children;
   RGBA colour{255, 0, 0, 255};
+  BYTE subKind = 0;
 };
 
 // The common cell record (newer layout), then the position and the label
 // offset; the anchor is the position plus the offset.
 inline RecordBytes& AppendPointRecord(RecordBytes& b, const PointRecord& r) {
-  b.u16(r.id).str(r.name).u8(1).u32(0).u32(0).u8(0).u8(0);
+  b.u16(r.id).str(r.name).u8(1).u32(0).u32(0).u8(0).u8(r.subKind);
   for (int i = 0; i < 3; ++i) b.f32(r.pos[i] + r.labelOffset[i]);
   b.u8(r.colour.r).u8(r.colour.g).u8(r.colour.b).u8(r.colour.a).u8(0).u8(0).u8(0).u8(255);
   b.f32(r.value).u32(0).u32(0).u32(0).str("");

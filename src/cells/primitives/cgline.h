@@ -73,10 +73,10 @@ class CGLine : public CGCell {
 
   // The dash-pattern number of style 3, kept in a label-extra word.
   int DashPattern() const { return m_nLabelExtra[2]; }
-
- private:
   // A and B, or false when either is missing or not a point.
   bool Ends(const CGVertex** a, const CGVertex** b) const;
+
+ private:
   bool IsSegmentLike() const { return m_nSubKind == kLineSegment || m_nSubKind == kLineVector; }
 
   // Drawing pieces (cglinedraw.cpp).

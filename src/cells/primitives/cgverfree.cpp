@@ -1,11 +1,8 @@
 #include "cells/primitives/cgverfree.h"
 
 #include <cmath>
-#include <string>
 
 #include "cells/primitives/freepointtexts.h"
-#include "math/widevector.h"
-#include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGVerFree, CGVertex)
 IMPLEMENT_SERIAL(CGVerFreeXyz, CGVerFree)
@@ -21,34 +18,15 @@ CGVerFree::CGVerFree(WORD id, int slot, const QString& name, float x, float y, f
 
 QString CGVerFree::GetDescription() { return QString::fromUtf8(kTextFreePoint); }
 
-void CGVerFree::PlaceAt(const float p[3]) {
-  for (int i = 0; i < 3; ++i) m_vPos[i] = p[i];
-  CGVertex::ApplyParameter();
-}
-
-void CGVerFree::PlaceIfFinite(const float p[3]) {
-  m_bDefined = kvmath::Finite3(p);
-  if (m_bDefined) PlaceAt(p);
-}
-
-void CGVerFree::CheckLoaded(CArchive& ar, size_t parents, std::initializer_list<float> values) const {
-  if (ar.IsStoring()) return;
-  if (m_parents.size() != parents)
-    throw CArchiveException(ArchiveError::BadData, "free point " + std::to_string(m_nId) + " has " +
-                                                       std::to_string(m_parents.size()) + " parents, not " +
-                                                       std::to_string(parents));
-  for (float v : values)
-    if (!std::isfinite(v))
-      throw CArchiveException(ArchiveError::BadData,
-                              "free point " + std::to_string(m_nId) + " holds a value that is not a number");
-}
-
 QString CGVerFreeXyz::GetDescription() { return QString::fromUtf8(kTextFreePointXyz); }
 
 bool AxisPlaneDragTarget(const float from[3], float to[3]) {
-  // The plane z = const, or y = const while Ctrl is held.  The threshold
-  // applies to the whole near-to-far difference, not to a unit direction.
-  const int c = g_bDragHorizontal ? 2 : 1;
+  return AxisPlaneHit(from, g_bDragHorizontal ? 2 : 1, to);
+}
+
+bool AxisPlaneHit(const float from[3], int c, float to[3]) {
+  // The threshold applies to the whole near-to-far difference, not to a
+  // unit direction.
   if (std::fabs(g_fViewDir[c]) < 10.0f) return false;
   const double s = (static_cast<double>(from[c]) - g_dRayFar[c]) / g_fViewDir[c];
   float q[3];

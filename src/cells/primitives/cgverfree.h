@@ -4,10 +4,6 @@
 // constraint; each kind decides that constraint.  DragTo never recalculates
 // other cells: the drag driver (pointdrag.h) recomputes the dependants.
 #pragma once
-#include <cstddef>
-#include <initializer_list>
-
-#include "model/cellmap.h"
 #include "model/cgvertex.h"
 
 class CGVerFree : public CGVertex {
@@ -24,23 +20,6 @@ class CGVerFree : public CGVertex {
   QString GetDescription() override;
   // Moves the point after the mouse ray; the base ignores drags.
   virtual void DragTo() {}
-
- protected:
-  // Takes p as the position and writes the vertex-array slot and the label
-  // anchor (without recalculating, which the path-bound kinds would do).
-  void PlaceAt(const float p[3]);
-  // The end of a recalculation: p becomes the position and the point is
-  // defined, or, when p is not finite (parents near the float limit), the
-  // point is undefined and keeps its last position.
-  void PlaceIfFinite(const float p[3]);
-  // Parent i as a cell of class T in the current page, or null.
-  template <class T>
-  T* ParentAs(size_t i) const;
-  // After a load: a record whose parent count differs from `parents`, or
-  // that holds a value that is not a finite number, would make every later
-  // recalculation read past the parents or spread NaN through the page, so
-  // the load fails (BadData).
-  void CheckLoaded(CArchive& ar, size_t parents, std::initializer_list<float> values) const;
 };
 
 // The fully free point: no parents; a drag moves it in the horizontal plane
@@ -58,16 +37,11 @@ class CGVerFreeXyz : public CGVerFree {
   void DragTo() override;
 };
 
-// Where the mouse ray meets the axis-parallel drag plane through `from`
-// (z = const, or y = const while Ctrl is held), snapped to whole numbers when
-// grid snapping is on.  False, `to` untouched, when the ray runs too flat to
-// the plane (its component across it below 10 world units) or the hit lies
+// Where the mouse ray meets the plane through `from` across `axis` (2: the
+// plane z = const, 1: y = const), snapped to whole numbers when grid
+// snapping is on.  False, `to` untouched, when the ray runs too flat to the
+// plane (its component across it below 10 world units) or the hit lies
 // outside the box of +-200 on any axis (tested before snapping).
+bool AxisPlaneHit(const float from[3], int axis, float to[3]);
+// The same in the drag plane: z = const, or y = const while Ctrl is held.
 bool AxisPlaneDragTarget(const float from[3], float to[3]);
-
-template <class T>
-T* CGVerFree::ParentAs(size_t i) const {
-  if (i >= m_parents.size() || !g_pCurCells) return nullptr;
-  CGCell* cell = g_pCurCells->Lookup(m_parents[i]);
-  return cell && cell->IsKindOf(T::ThisClass()) ? static_cast<T*>(cell) : nullptr;
-}

@@ -9,6 +9,7 @@
 #include "cells/primitives/freepointtexts.h"
 #include "cells/primitives/vecops.h"
 #include "math/geometry.h"
+#include "model/cellmap.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGVerFreeInFace, CGVerFree)

@@ -1,0 +1,49 @@
+// The shape every constructed point shares: a point whose position follows
+// from its parent cells (and, for some kinds, numbers fixed when it was
+// built).  The full constructor links the new point as the last child of
+// each parent; the subclass then stores its own values and recalculates,
+// so a new point is placed (or undefined) before it is first drawn.  A
+// recalculation that finds an undefined parent or no solution leaves the
+// position, the vertex-array slot and the label anchor as they were.
+#pragma once
+#include <QString>
+#include <cstddef>
+#include <initializer_list>
+
+#include "model/cgvertex.h"
+
+// A line parent as the constructions read it: its two points and its kind.
+struct LineParent {
+  const float* a;
+  const float* b;
+  BYTE kind;
+};
+
+// Whether parameter t lies on a line of `kind`: segments and vectors take
+// [lo, hi], rays t >= lo, full lines (and kinds a damaged file invents)
+// any t.
+bool FitsLineKind(double t, BYTE kind, double lo, double hi);
+
+class CGConstructedPoint : public CGVertex {
+ public:
+  // The point record.  Loading fails unless the record names exactly the
+  // parents the kind reads.
+  void Serialize(CArchive& ar) override;
+
+ protected:
+  // Dynamic creation of a kind with `parents` parents.
+  explicit CGConstructedPoint(size_t parents) : m_nParentCount(parents) {}
+  // A point at the origin in slot `slot`, its parents appended in order and
+  // the point registered as their child.
+  CGConstructedPoint(WORD id, int slot, const QString& name, std::initializer_list<WORD> parents);
+
+  // The position found: written with the slot and the anchor; defined.
+  void Place(const float p[3]);
+  // No position: undefined, nothing else changes.
+  void Undefine() { m_bDefined = false; }
+  // Parent i when it is a defined line whose two points are there.
+  bool DefinedLine(size_t i, LineParent& line) const;
+
+ private:
+  size_t m_nParentCount;
+};

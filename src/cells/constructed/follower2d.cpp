@@ -1,0 +1,63 @@
+#include "cells/constructed/follower2d.h"
+
+#include "cells/constructed/constructedtexts.h"
+#include "cells/primitives/cornerpoints.h"
+#include "cells/primitives/formattext.h"
+#include "platform/archive.h"
+
+IMPLEMENT_SERIAL(CGVerFree2dHenchman, CGVerFree)
+
+CGVerFree2dHenchman::CGVerFree2dHenchman(WORD id, int slot, const QString& name, float x, float y, WORD leader)
+    : CGVerFree(id, slot, name, x, y, 0) {
+  AppendParent(*this, leader);
+  if (const CGVertex* l = ParentAs<CGVertex>(0)) {
+    OffsetX = x - l->m_vPos[0];
+    OffsetY = y - l->m_vPos[1];
+  }
+  Recalculate();
+}
+
+void CGVerFree2dHenchman::Serialize(CArchive& ar) {
+  CGVerFree::Serialize(ar);
+  if (ar.IsStoring()) {
+    ar << OffsetX << OffsetY;
+    return;
+  }
+  ar >> OffsetX >> OffsetY;
+  CheckLoaded(ar, 1, {OffsetX, OffsetY});
+}
+
+void CGVerFree2dHenchman::Recalculate() {
+  const CGVertex* leader = DefinedParentAs<CGVertex>(0);
+  if (!leader) {
+    m_bDefined = false;
+    return;
+  }
+  const float p[3] = {leader->m_vPos[0] + OffsetX, leader->m_vPos[1] + OffsetY, leader->m_vPos[2]};
+  PlaceAt(p);
+  m_bDefined = true;
+}
+
+void CGVerFree2dHenchman::Settle(const CGVertex& leader, float x, float y) {
+  const float p[3] = {x, y, leader.m_vPos[2]};
+  PlaceAt(p);
+  OffsetX = x - leader.m_vPos[0];
+  OffsetY = y - leader.m_vPos[1];
+}
+
+void CGVerFree2dHenchman::ApplyParameter() {
+  if (const CGVertex* leader = ParentAs<CGVertex>(0))
+    Settle(*leader, m_vPos[0], m_vPos[1]);
+  else
+    CGVerFree::ApplyParameter();
+}
+
+QString CGVerFree2dHenchman::GetDescription() {
+  return FillFormat(kTextFollower2d, "%s", {ParentName(0)});
+}
+
+void CGVerFree2dHenchman::DragTo() {
+  const CGVertex* leader = ParentAs<CGVertex>(0);
+  float q[3];
+  if (leader && AxisPlaneHit(m_vPos, 2, q)) Settle(*leader, q[0], q[1]);
+}

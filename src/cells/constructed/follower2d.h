@@ -1,0 +1,40 @@
+// The follower of the flat working style: a free point that keeps a fixed
+// horizontal offset from its leader point and always takes the leader's z.
+// Moving the leader carries it along; dragging it (always in its horizontal
+// plane, whatever Ctrl says) changes only the offset.
+#pragma once
+#include "cells/primitives/cgverfree.h"
+
+class CGVerFree2dHenchman : public CGVerFree {
+  DECLARE_SERIAL(CGVerFree2dHenchman)
+
+ public:
+  // Dynamic creation: offset (8, 0) until the record is read.
+  CGVerFree2dHenchman() = default;
+  // The point made at (x, y) beside `leader` (already in the current
+  // page's map): the offset is (x, y) less the leader's, then it is placed.
+  CGVerFree2dHenchman(WORD id, int slot, const QString& name, float x, float y, WORD leader);
+
+  // The point record, then the offset x and y.  Loading fails unless there
+  // is exactly one parent and the offset is a pair of numbers.
+  void Serialize(CArchive& ar) override;
+  // Undefined while the leader is; else the leader's position moved by the
+  // offset in x and y.
+  void Recalculate() override;
+  // After the position was set from outside (undo): x and y stay, z is the
+  // leader's, and the offset is taken again.
+  void ApplyParameter() override;
+  QString GetDescription() override;
+  // Where the mouse ray meets the horizontal plane through the point
+  // (snapped to whole x and y when grid snapping is on), at the leader's z.
+  // A ray too flat to that plane, or a hit beyond 200 on any axis, moves
+  // nothing.
+  void DragTo() override;
+
+  float OffsetX = 8;
+  float OffsetY = 0;
+
+ private:
+  // Writes x, y and the leader's z, and the offset from the leader.
+  void Settle(const CGVertex& leader, float x, float y);
+};
