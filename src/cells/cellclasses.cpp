@@ -1,5 +1,9 @@
 #include "cells/cellclasses.h"
 
+#include "cells/constrained/dependentpoints.h"
+#include "cells/constrained/follower.h"
+#include "cells/constrained/linepoints.h"
+#include "cells/constrained/turningpoints.h"
 #include "cells/constructed/follower2d.h"
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/constructed/intersections.h"
@@ -41,6 +45,9 @@ void RegisterCellClasses() {
   for (const CRuntimeClass* cls :
        {RUNTIME_CLASS(CGVerIntersection), RUNTIME_CLASS(CGVerIntersectionLF), RUNTIME_CLASS(CGVerIntersectionLS),
         RUNTIME_CLASS(CGVerIntersectionSS), RUNTIME_CLASS(CGArcPoint2), RUNTIME_CLASS(CGArcCenterR),
-        RUNTIME_CLASS(CGVerFree2dHenchman)})
+        RUNTIME_CLASS(CGVerFree2dHenchman), RUNTIME_CLASS(CGVerFreeUpright), RUNTIME_CLASS(CGVerFreeUprightEquid),
+        RUNTIME_CLASS(CGVerFreeEquilateral), RUNTIME_CLASS(CGVerFreeParVector), RUNTIME_CLASS(CGVerFreeParVecPP),
+        RUNTIME_CLASS(CGVerFreePerpen), RUNTIME_CLASS(CGVerFreeHenchman), RUNTIME_CLASS(CGVerMid),
+        RUNTIME_CLASS(CGVerPerpenEquid)})
     ClassRegistry::Register(cls);
 }

@@ -28,6 +28,7 @@ struct PointRecord {
   std::vector<unsigned> children;
   RGBA colour{255, 0, 0, 255};
   BYTE subKind = 0;
+  DWORD param1 = 0, param2 = 0;
 };
 
 // The common cell record (newer layout), then the position and the label
@@ -36,7 +37,7 @@ inline RecordBytes& AppendPointRecord(RecordBytes& b, const PointRecord& r) {
   b.u16(r.id).str(r.name).u8(1).u32(0).u32(0).u8(0).u8(r.subKind);
   for (int i = 0; i < 3; ++i) b.f32(r.pos[i] + r.labelOffset[i]);
   b.u8(r.colour.r).u8(r.colour.g).u8(r.colour.b).u8(r.colour.a).u8(0).u8(0).u8(0).u8(255);
-  b.f32(r.value).u32(0).u32(0).u32(0).str("");
+  b.f32(r.value).u32(r.param1).u32(r.param2).u32(0).str("");
   b.u8(0).f32(6.0f).u8(0).i32(0).i32(0).i32(0).str("");
   b.i32(0).i32(0).i32(0).i32(0).i32(0).str("");
   b.u16(static_cast<unsigned>(r.parents.size()));

@@ -1,4 +1,4 @@
-// Constructed points in the running program (xvfb): a
+// Constructed and constrained points in the running program (xvfb): a
 // document holding one cell of each class opens in the main window, the
 // object list shows every description, dragging free parents with the drag
 // driver carries the dependants along, and saving again and reloading
@@ -19,6 +19,10 @@
 #include "app/classregistration.h"
 #include "app/kavrelapp.h"
 #include "app/mainwindow.h"
+#include "cells/constrained/dependentpoints.h"
+#include "cells/constrained/follower.h"
+#include "cells/constrained/linepoints.h"
+#include "cells/constrained/turningpoints.h"
 #include "cells/constructed/follower2d.h"
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/constructed/intersections.h"
@@ -78,6 +82,18 @@ const float* Pos(const CCellMap& cells, WORD id) {
   return cell && cell->IsKindOf(RUNTIME_CLASS(CGVertex)) ? static_cast<const CGVertex*>(cell)->m_vPos : none;
 }
 
+// (p - a) . (q - b)
+double DotOf(const float* p, const float* a, const float* q, const float* b) {
+  double sum = 0;
+  for (int i = 0; i < 3; ++i) sum += (p[i] - a[i]) * static_cast<double>(q[i] - b[i]);
+  return sum;
+}
+void ExpectAt(const float* p, double x, double y, double z, const char* what) {
+  EXPECT_NEAR(p[0], x, 1e-4) << what;
+  EXPECT_NEAR(p[1], y, 1e-4) << what;
+  EXPECT_NEAR(p[2], z, 1e-4) << what;
+}
+
 Family Intersections(PageBuilder& b) {
   const WORD a = b.Free(0, 0, 0), pb = b.Free(4, 0, 0), c = b.Free(0, 4, 0);
   const WORD d = b.Free(1, 1, 3), e = b.Free(1, 1, -3), f = b.Free(2, -4, 0);
@@ -100,6 +116,41 @@ Family Intersections(PageBuilder& b) {
               .split(QLatin1Char(',')),
           {{a, {-1, -1}}, {d, {2, 0}}},
           {ll, lf, ls, ss, follower}};
+}
+
+Family Constrained(PageBuilder& b) {
+  const WORD a = b.Free(0, 0, 0), pb = b.Free(4, 0, 0), c = b.Free(0, 3, 0), l = b.Free(1, 2, 3);
+  const WORD ab = b.Cell<CGLine>(a, pb, BYTE{kLineSegment});
+  const WORD upright = b.Point<CGVerFreeUpright>(a, pb), equid = b.Point<CGVerFreeUprightEquid>(a, pb);
+  const WORD equilateral = b.Point<CGVerFreeEquilateral>(a, pb);
+  const WORD parallel = b.Point<CGVerFreeParVector>(0.0f, 0.0f, 1.0f, a);
+  const WORD parallelBC = b.Point<CGVerFreeParVecPP>(a, pb, c), perpen = b.Point<CGVerFreePerpen>(a, pb, c);
+  const WORD follower = b.Point<CGVerFreeHenchman>(6.0f, 2.0f, 3.0f, l), mid = b.Point<CGVerMid>(ab);
+  const WORD perpenEquid = b.Point<CGVerPerpenEquid>(a, pb, c);
+  QStringList texts;
+  for (WORD id : {upright, equid, equilateral, parallel, parallelBC, perpen, follower, mid, perpenEquid})
+    texts << g_pCurCells->Lookup(id)->GetDescription();
+  return {texts,
+          {{pb, {3, 2}}, {c, {-1, 4}}, {l, {0, 0}}},
+          {upright, equid, equilateral, parallelBC, follower, mid},  // the normals stay vertical
+          [=](const CCellMap& cells) {
+            const float *A = Pos(cells, a), *B = Pos(cells, pb), *C = Pos(cells, c), *L = Pos(cells, l);
+            ExpectAt(B, 3, 2, 0, "B dragged");
+            const double ab2 = DotOf(B, A, B, A);
+            for (WORD id : {upright, equid, perpen, perpenEquid})
+              EXPECT_NEAR(DotOf(Pos(cells, id), A, B, A), 0, 1e-4) << "PA perpendicular to AB, " << id;
+            for (WORD id : {perpen, perpenEquid})
+              EXPECT_NEAR(DotOf(Pos(cells, id), A, C, A), 0, 1e-4) << "PA perpendicular to AC, " << id;
+            for (WORD id : {equid, perpenEquid, equilateral})
+              EXPECT_NEAR(DotOf(Pos(cells, id), A, Pos(cells, id), A), ab2, 1e-4) << "|PA| = |AB|, " << id;
+            const float *e = Pos(cells, equilateral), *p = Pos(cells, parallelBC);
+            EXPECT_NEAR(DotOf(e, B, e, B), ab2, 1e-4) << "|PB| = |AB|";
+            ExpectAt(Pos(cells, parallel), A[0], A[1], A[2] + 8, "on the line along z");
+            const double along = DotOf(p, A, C, B);  // PA parallel to BC: Cauchy-Schwarz holds with equality
+            EXPECT_NEAR(along * along / (DotOf(p, A, p, A) * DotOf(C, B, C, B)), 1, 1e-6) << "PA parallel to BC";
+            ExpectAt(Pos(cells, follower), L[0] + 5, L[1], L[2], "the offset");
+            ExpectAt(Pos(cells, mid), (A[0] + B[0]) / 2, (A[1] + B[1]) / 2, 0, "midpoint");
+          }};
 }
 
 class ConstructedPointsAppTest : public ::testing::TestWithParam<Family (*)(PageBuilder&)> {
@@ -187,6 +238,6 @@ TEST_P(ConstructedPointsAppTest, OpensListsFollowsDragsAndSavesTheSameBytes) {
   window->close();
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, ConstructedPointsAppTest, ::testing::Values(&Intersections));
+INSTANTIATE_TEST_SUITE_P(Families, ConstructedPointsAppTest, ::testing::Values(&Intersections, &Constrained));
 
 }  // namespace

@@ -1,0 +1,48 @@
+#include "cells/constrained/dependentpoints.h"
+
+#include <cmath>
+
+#include "cells/constrained/constrainedtexts.h"
+#include "cells/constrained/linepoints.h"
+#include "cells/primitives/formattext.h"
+
+IMPLEMENT_SERIAL(CGVerMid, CGVertex)
+IMPLEMENT_SERIAL(CGVerPerpenEquid, CGVertex)
+
+CGVerMid::CGVerMid(WORD id, int slot, const QString& name, WORD line) : CGConstructedPoint(id, slot, name, {line}) {
+  Recalculate();
+}
+
+void CGVerMid::Recalculate() {
+  LineParent line;
+  if (!DefinedLine(0, line)) return Undefine();
+  float p[3];
+  for (int i = 0; i < 3; ++i) p[i] = (line.a[i] + line.b[i]) * 0.5f;
+  Place(p);
+}
+
+QString CGVerMid::GetDescription() { return FillFormat(kTextMidpoint, "%s", {ParentName(0)}); }
+
+CGVerPerpenEquid::CGVerPerpenEquid(WORD id, int slot, const QString& name, WORD a, WORD b, WORD c)
+    : CGConstructedPoint(id, slot, name, {a, b, c}) {
+  Recalculate();
+}
+
+void CGVerPerpenEquid::Recalculate() {
+  const CGVertex* p[3] = {nullptr, nullptr, nullptr};
+  for (size_t i = 0; i < 3; ++i)
+    if (!(p[i] = DefinedParentAs<CGVertex>(i))) return Undefine();
+  const float *a = p[0]->m_vPos, *b = p[1]->m_vPos;
+  float n[3];
+  const float l = PlaneNormal(a, b, p[2]->m_vPos, n);
+  const float e1[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+  const float k = std::sqrt(e1[0] * e1[0] + e1[1] * e1[1] + e1[2] * e1[2]) / l;
+  float q[3];
+  for (int i = 0; i < 3; ++i) q[i] = a[i] + k * n[i];
+  Place(q);
+}
+
+QString CGVerPerpenEquid::GetDescription() {
+  const QString own = m_strName, a = ParentName(0), b = ParentName(1);
+  return FillFormat(kTextPerpenEquid, "%s", {own, a, a, b, ParentName(2), own, a, a, b});
+}
