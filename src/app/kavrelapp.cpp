@@ -11,6 +11,7 @@
 #include "app/mainwindow.h"
 #include "app/preferences.h"
 #include "app/programfolder.h"
+#include "cells/texts/cgtextbit.h"
 #include "model/document/docservices.h"
 #include "model/globals.h"
 #include "platform/filechooser.h"
@@ -62,6 +63,7 @@ BOOL CKavrelApp::InitInstance(const QStringList& arguments, bool withWindow) {
   LoadSaveConfigIn(m_env.dataFolder, false);
   const QString dataFolder = m_env.dataFolder;
   DocumentServices().reloadPreferences = [dataFolder] { LoadSaveConfigIn(dataFolder, false); };
+  DocumentServices().createImageCell = CreateImageCell;
 
   m_settings = m_env.settingsFile.isEmpty()
                    ? std::make_unique<QSettings>(QStringLiteral("Malvorn"), QStringLiteral("Kavrel"))

@@ -18,6 +18,8 @@
 #include "cells/primitives/perpendicularfeet.h"
 #include "cells/revolution/roundsolids.h"
 #include "cells/revolution/solidsbypoints.h"
+#include "cells/texts/cgtextbit.h"
+#include "cells/texts/cgtextmap.h"
 
 void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGLine));
@@ -50,4 +52,10 @@ void RegisterCellClasses() {
         RUNTIME_CLASS(CGVerFreePerpen), RUNTIME_CLASS(CGVerFreeHenchman), RUNTIME_CLASS(CGVerMid),
         RUNTIME_CLASS(CGVerPerpenEquid)})
     ClassRegistry::Register(cls);
+  ClassRegistry::Register(RUNTIME_CLASS(CGTextbit));
+  ClassRegistry::Register(RUNTIME_CLASS(CGTbImage));
+  ClassRegistry::Register(RUNTIME_CLASS(CGTextmap));
+  ClassRegistry::Register(RUNTIME_CLASS(CGTmSingleline));
+  ClassRegistry::Register(RUNTIME_CLASS(CGTmVariable));
+  ClassRegistry::Register(RUNTIME_CLASS(CGTbHenchman));
 }

@@ -70,6 +70,15 @@ GLuint CGlListBlock::Acquire(GLsizei range, bool* fresh) {
   return m_first;
 }
 
+void CGlListBlock::Adopt(GLuint first, GLsizei range) {
+  if (first == m_first && IsValid()) return;
+  Release();
+  if (first == 0 || range <= 0) return;
+  m_first = first;
+  m_range = range;
+  m_generation = GlGeneration();
+}
+
 void CGlListBlock::Release() {
   if (m_first != 0) ReleaseGlLists(m_first, m_range, m_generation);
   m_first = 0;

@@ -40,6 +40,9 @@ class CGlListBlock {
   // True while the block exists in the current context.
   bool IsValid() const { return m_first != 0 && m_generation == GlGeneration(); }
   GLuint First() const { return IsValid() ? m_first : 0; }
+  // Takes over `range` lists from `first` made elsewhere in the current
+  // context (the block it held before goes to the queue); 0 holds none.
+  void Adopt(GLuint first, GLsizei range);
   void Release();
 
  private:

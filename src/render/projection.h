@@ -24,6 +24,18 @@ void SetProjection(int mode);
 void SaveProjectionAndViewport();
 void SaveModelView();
 
+// The world-to-text-layer matrix (columns first; a point p maps to M p / w):
+// it takes a point of the scene to the point of the text layer (identity
+// model-view, eye depth -50) on the same pixel, so that texts attached to
+// points can be picked in that layer.  Set each frame and before each pick.
+extern double g_dWorldToText[16];
+// P^-1 Z P S for the projection P and the scene's model-view S, Z putting
+// every clip-space depth at that of eye depth -50.  False (out untouched)
+// when P cannot be inverted.  Needs no GL context.
+bool WorldToTextMatrix(const double projection[16], const double modelview[16], double out[16]);
+// g_dWorldToText from the saved g_dProjection and the current model-view.
+void SaveWorldToText();
+
 // Height of the view's client area in device pixels.  Pointer rows (y down)
 // become window rows (y up) with it, whatever viewport is current: in the
 // three-view layout the viewport is one quadrant, and flipping with its

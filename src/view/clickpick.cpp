@@ -152,6 +152,7 @@ bool PickObjects(int x, int y, int* kind, WORD* id, bool labelsOnly) {
   glPushMatrix();
   glLoadIdentity();
   MultPageTransform();
+  SaveWorldToText();
 
   const int toolMode = g_nToolMode;
   const int mode = PickPassMode(toolMode, labelsOnly, *page);

@@ -95,6 +95,7 @@ void CViewRenderer::RenderScene() {
   glPushMatrix();
   MultPageTransform();
   SaveModelView();
+  SaveWorldToText();
   DrawPageCells();
   if (m_bShowColourSolid) CallShapeList(kListColourSolid);
   // The overlays draw over everything.

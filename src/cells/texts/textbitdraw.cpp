@@ -1,0 +1,116 @@
+// Drawing and picking of text bitmaps, images and point-following texts.
+#include <GL/gl.h>
+
+#include "cells/texts/cgtextbit.h"
+#include "cells/texts/textlayer.h"
+#include "model/globals.h"
+#include "render/pixelunpack.h"
+#include "render/projection.h"
+
+namespace {
+constexpr float kFrameGap = 0.04f;          // the selection frame's distance from the picture
+constexpr float kHandleHalf = 0.15f;        // the drawn resize handle
+constexpr float kHandlePickHalf = 0.3f;     // the picked resize handle, and the pull of the picture's quad
+constexpr RGBA kHandleColour{51, 102, 255, 255};
+
+float Sign(float v) { return v < 0 ? -1.0f : 1.0f; }
+}  // namespace
+
+bool CGTextbit::IsShown() const { return m_bDefined && TextLayerShows(*this); }
+
+void CGTextbit::Draw() {
+  if (!IsShown() || !HasPicture()) return;
+  const TextLayerMatrix layer;
+  const float p = g_fUnitsPerPixel;
+  const float* a = m_vLabelAnchor;
+  const GLsizei w = static_cast<GLsizei>(m_nWidth), h = static_cast<GLsizei>(m_nHeight);
+  {
+    const ScopedUnpack unpack(4);  // rows of whole 32-bit words
+    if (!m_bLabelHidden) {
+      SetTextColour(m_rgbaLabel);
+      glRasterPos3f(a[0] + 3 * p, a[1] + 2 * p, kTextLayerDepth);
+      glBitmap(w, h, 0, 0, 0, 0, m_pixels.data());
+    }
+    SetTextColour(m_rgbaColor);
+    glRasterPos3f(a[0], a[1], kTextLayerDepth);
+    glBitmap(w, h, 0, 0, 0, 0, m_pixels.data());
+  }
+  if (m_bSelected) {
+    SetSelectionColour();
+    const float x = a[0] - kFrameGap, y = a[1] - kFrameGap;
+    OutlineRect(x, y, x + static_cast<float>(m_nWidth + 2) * p, y + static_cast<float>(m_nHeight + 2) * p);
+  }
+}
+
+void CGTextbit::DrawForPick(int mode) {
+  if (mode < 3 || !IsShown()) return;
+  const TextLayerMatrix layer;
+  const float p = g_fUnitsPerPixel;
+  const float* a = m_vLabelAnchor;
+  PickRect(7, m_nId, a[0], a[1], a[0] + static_cast<float>(m_nWidth) * p, a[1] + static_cast<float>(m_nHeight) * p);
+}
+
+void CGTbImage::DrawFill() {
+  if (!IsShown() || !HasPicture()) return;
+  const TextLayerMatrix layer;
+  const float* a = m_vLabelAnchor;
+  const float zx = ZoomX(), zy = ZoomY();
+  {
+    const ScopedUnpack unpack(4);  // rows padded to 4 bytes
+    glPushAttrib(GL_DEPTH_BUFFER_BIT | GL_PIXEL_MODE_BIT);
+    glDepthMask(GL_FALSE);
+    glPixelZoom(zx, zy);
+    glRasterPos3f(a[0], a[1], kTextLayerDepth);
+    glDrawPixels(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), GL_RGB, GL_UNSIGNED_BYTE,
+                 m_pixels.data());
+    glPopAttrib();
+  }
+  if (!m_bSelected) return;
+  // The frame starts outside the anchor corner, against the zoom's direction.
+  const float p = g_fUnitsPerPixel;
+  const float x0 = a[0] - kFrameGap * Sign(zx), y0 = a[1] - kFrameGap * Sign(zy);
+  const float x1 = x0 + static_cast<float>(m_nWidth + 2) * p * zx;
+  const float y1 = y0 + static_cast<float>(m_nHeight + 2) * p * zy;
+  SetSelectionColour();
+  OutlineRect(x0, y0, x1, y1);
+  SetTextColour(kHandleColour);
+  OutlineRect(x1 - kHandleHalf, y1 - kHandleHalf, x1 + kHandleHalf, y1 + kHandleHalf);
+}
+
+void CGTbImage::DrawForPick(int mode) {
+  if (mode < 3 || !IsShown()) return;
+  const TextLayerMatrix layer;
+  const float p = g_fUnitsPerPixel;
+  const float* a = m_vLabelAnchor;
+  const float zx = ZoomX(), zy = ZoomY();
+  const float x2 = a[0] + static_cast<float>(m_nWidth) * p * zx;
+  const float y2 = a[1] + static_cast<float>(m_nHeight) * p * zy;
+  PickRect(7, m_nId, a[0], a[1], x2 - kHandlePickHalf * Sign(zx), y2 - kHandlePickHalf * Sign(zy));
+  if (m_bSelected)
+    PickRect(12, m_nId, x2 - kHandlePickHalf, y2 - kHandlePickHalf, x2 + kHandlePickHalf, y2 + kHandlePickHalf);
+}
+
+void CGTbHenchman::Draw() {
+  if (!IsShown() || !HasPicture()) return;
+  SetTextColour(m_bSelected ? g_prefs.rgbaSelection : m_rgbaColor);
+  glRasterPos3fv(m_vLabelAnchor);
+  const ScopedUnpack unpack(4);
+  glBitmap(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), 0, 0, 0, 0, m_pixels.data());
+}
+
+void CGTbHenchman::DrawForPick(int mode) {
+  if (mode < 3 || !IsShown()) return;
+  const double* m = g_dWorldToText;
+  const float* a = m_vLabelAnchor;
+  double mapped[4];
+  for (int r = 0; r < 4; ++r) mapped[r] = m[r] * a[0] + m[4 + r] * a[1] + m[8 + r] * a[2] + m[12 + r];
+  if (!(mapped[3] > 1e-12 || mapped[3] < -1e-12)) return;  // the anchor maps to no point of the layer
+  const float x = static_cast<float>(mapped[0] / mapped[3]);
+  const float y = static_cast<float>(mapped[1] / mapped[3]);
+  const float z = static_cast<float>(mapped[2] / mapped[3]);
+  const float p = g_fUnitsPerPixel;
+  glPushMatrix();
+  glLoadIdentity();
+  PickRect(7, m_nId, x, y, x + static_cast<float>(m_nWidth) * p, y + static_cast<float>(m_nHeight) * p, z);
+  glPopMatrix();
+}
