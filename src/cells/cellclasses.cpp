@@ -20,6 +20,8 @@
 #include "cells/revolution/solidsbypoints.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
+#include "cells/solids/cgpolyhedron.h"
+#include "cells/solids/cgsection.h"
 
 void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGLine));
@@ -58,4 +60,6 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGTmSingleline));
   ClassRegistry::Register(RUNTIME_CLASS(CGTmVariable));
   ClassRegistry::Register(RUNTIME_CLASS(CGTbHenchman));
+  ClassRegistry::Register(RUNTIME_CLASS(CGPolyhedron));
+  ClassRegistry::Register(RUNTIME_CLASS(CGSection));
 }

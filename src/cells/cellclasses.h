@@ -2,6 +2,6 @@
 // them by name.
 #pragma once
 
-// Registers the line, face, circle, point, foot, round-solid, caption and
-// text-picture classes; calling it again is harmless.
+// Registers every cell class of this layer (each family's list in
+// cellclasses.cpp); calling it again is harmless.
 void RegisterCellClasses();

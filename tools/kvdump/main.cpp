@@ -5,7 +5,8 @@
 //   page <TAB> id <TAB> name
 //   cell <TAB> id <TAB> class <TAB> name <TAB> defined 0|1 <TAB> parent ids joined by ","
 // one cell line per cell in ascending id order; points (CGVertex and its
-// kinds) add x, y and z as "%.4f".  A file that fails to load prints the
+// kinds) add x, y and z as "%.4f"; a hull adds its vertex, edge and face
+// counts, a section its corner count.  A file that fails to load prints the
 // loader's message and exits with 1.
 #include <QGuiApplication>
 #include <QStringList>
@@ -13,6 +14,8 @@
 #include <cstdlib>
 
 #include "app/classregistration.h"
+#include "cells/solids/cgpolyhedron.h"
+#include "cells/solids/cgsection.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "model/document/kavreldoc.h"
@@ -60,6 +63,11 @@ int main(int argc, char** argv) {
                          QString::number(cell->m_bDefined ? 1 : 0), parents.join(QLatin1Char(','))};
       if (cell->IsKindOf(RUNTIME_CLASS(CGVertex))) {
         for (float v : static_cast<const CGVertex*>(cell)->m_vPos) fields << FormatNumber("%.4f", v);
+      } else if (const auto* hull = dynamic_cast<const CGPolyhedron*>(cell)) {
+        fields << QString::number(hull->Points.size()) << QString::number(hull->Edges.size())
+               << QString::number(hull->Faces.size());
+      } else if (const auto* section = dynamic_cast<const CGSection*>(cell)) {
+        fields << QString::number(section->Polygon.size());
       }
       Print(Line(fields));
     }
