@@ -7,6 +7,10 @@
 #include "cells/constructed/follower2d.h"
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/constructed/intersections.h"
+#include "cells/constructed/mirrors.h"
+#include "cells/constructed/rotations.h"
+#include "cells/constructed/scalings.h"
+#include "cells/constructed/translations.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
@@ -53,6 +57,15 @@ void RegisterCellClasses() {
         RUNTIME_CLASS(CGVerFreeEquilateral), RUNTIME_CLASS(CGVerFreeParVector), RUNTIME_CLASS(CGVerFreeParVecPP),
         RUNTIME_CLASS(CGVerFreePerpen), RUNTIME_CLASS(CGVerFreeHenchman), RUNTIME_CLASS(CGVerMid),
         RUNTIME_CLASS(CGVerPerpenEquid)})
+    ClassRegistry::Register(cls);
+  // Translated, rotated, scaled and mirrored points.
+  for (const CRuntimeClass* cls :
+       {RUNTIME_CLASS(CGVerTranslate), RUNTIME_CLASS(CGVerTranslateStc), RUNTIME_CLASS(CGVerRotate),
+        RUNTIME_CLASS(CGVerRotateXA), RUNTIME_CLASS(CGVerRotateXA2), RUNTIME_CLASS(CGVerRotateX),
+        RUNTIME_CLASS(CGVerRotateA), RUNTIME_CLASS(CGVerRotateA2), RUNTIME_CLASS(CGVerScaleP),
+        RUNTIME_CLASS(CGVerScaleL), RUNTIME_CLASS(CGVerScaleM), RUNTIME_CLASS(CGVerScale), RUNTIME_CLASS(CGVerScaleO),
+        RUNTIME_CLASS(CGVerSymmetry), RUNTIME_CLASS(CGVerSymmetryP), RUNTIME_CLASS(CGVerSymmetryL),
+        RUNTIME_CLASS(CGVerSymmetryF)})
     ClassRegistry::Register(cls);
   ClassRegistry::Register(RUNTIME_CLASS(CGTextbit));
   ClassRegistry::Register(RUNTIME_CLASS(CGTbImage));

@@ -29,6 +29,7 @@ struct PointRecord {
   RGBA colour{255, 0, 0, 255};
   BYTE subKind = 0;
   DWORD param1 = 0, param2 = 0;
+  std::int32_t paramA = 0;  // the mode word
 };
 
 // The common cell record (newer layout), then the position and the label
@@ -38,7 +39,7 @@ inline RecordBytes& AppendPointRecord(RecordBytes& b, const PointRecord& r) {
   for (int i = 0; i < 3; ++i) b.f32(r.pos[i] + r.labelOffset[i]);
   b.u8(r.colour.r).u8(r.colour.g).u8(r.colour.b).u8(r.colour.a).u8(0).u8(0).u8(0).u8(255);
   b.f32(r.value).u32(r.param1).u32(r.param2).u32(0).str("");
-  b.u8(0).f32(6.0f).u8(0).i32(0).i32(0).i32(0).str("");
+  b.u8(0).f32(6.0f).u8(0).i32(r.paramA).i32(0).i32(0).str("");
   b.i32(0).i32(0).i32(0).i32(0).i32(0).str("");
   b.u16(static_cast<unsigned>(r.parents.size()));
   for (unsigned id : r.parents) b.u16(id);

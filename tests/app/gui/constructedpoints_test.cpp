@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <numbers>
 #include <vector>
 
 #include "app/classregistration.h"
@@ -26,6 +27,10 @@
 #include "cells/constructed/follower2d.h"
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/constructed/intersections.h"
+#include "cells/constructed/mirrors.h"
+#include "cells/constructed/rotations.h"
+#include "cells/constructed/scalings.h"
+#include "cells/constructed/translations.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
@@ -239,5 +244,67 @@ TEST_P(ConstructedPointsAppTest, OpensListsFollowsDragsAndSavesTheSameBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, ConstructedPointsAppTest, ::testing::Values(&Intersections, &Constrained));
+
+// --- Translated, rotated, scaled and mirrored points --------------------------
+
+// Every image follows P, dragged from (1, 2, 3) to (-2, 1, 3); the relations
+// read the fixed vector, angles, ratios and mirror kind, so they also hold
+// only if the saved document kept them.
+Family Transformations(PageBuilder& b) {
+  const WORD p = b.Free(1, 2, 3), o = b.Free(0, 0, 0), a = b.Free(1, 0, 0), c = b.Free(0, 1, 0);
+  const WORD s = b.Free(1, 1, 1), e = b.Free(2, 3, 5), minus = b.Free(-1, 0, 0), two = b.Free(2, 0, 0);
+  const WORD top = b.Free(0, 0, 2), far = b.Free(0, 4, 0), side = b.Free(4, 0, 0);
+  const WORD three = b.Free(0, 3, 0), six = b.Free(6, 0, 0);
+  const WORD zAxis = b.Cell<CGLine>(o, top, BYTE{kLineFull}), yAxis = b.Cell<CGLine>(o, far, BYTE{kLineFull});
+  const WORD s1 = b.Cell<CGLine>(o, three, BYTE{kLineSegment}), s2 = b.Cell<CGLine>(o, six, BYTE{kLineSegment});
+  const WORD floor = b.Cell<CGFace>(o, side, far, COLORREF{0x00336699});
+  auto value = [&b](const char* name, float v) {
+    auto* cell = new CGCell;  // any cell with a value stands for a measurement
+    cell->m_strName = QString::fromUtf8(name);
+    cell->m_fValue = v;
+    return b.Enter(cell);
+  };
+  const WORD halfTurn = value("t", std::numbers::pi_v<float>), k = value("k", 2);
+  constexpr float kQuarter = std::numbers::pi_v<float> / 2;
+  const std::vector<WORD> images = {
+      b.Point<CGVerTranslateStc>(p, 1.0f, -0.5f, 2.0f),
+      b.Point<CGVerTranslate>(p, s, e),
+      b.Point<CGVerRotate>(p, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, kQuarter),
+      b.Point<CGVerRotateXA>(p, o, a, o, c, BYTE{1}),
+      b.Point<CGVerRotateXA2>(p, zAxis, halfTurn, BYTE{0}),
+      b.Point<CGVerRotateX>(p, zAxis, kQuarter, BYTE{0}),
+      b.Point<CGVerRotateA>(p, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, a, o, c),
+      b.Point<CGVerRotateA2>(p, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f, 0.0f, halfTurn),
+      b.Point<CGVerScaleP>(p, o, o, minus, two),
+      b.Point<CGVerScaleL>(p, o, s1, s2),
+      b.Point<CGVerScaleM>(p, o, k),
+      b.Point<CGVerScale>(p, o, 0.5f),
+      b.Point<CGVerScaleO>(p, -3.0f),
+      b.Point<CGVerSymmetry>(p, BYTE{6}),
+      b.Point<CGVerSymmetryP>(p, s),
+      b.Point<CGVerSymmetryL>(p, yAxis),
+      b.Point<CGVerSymmetryF>(p, floor),
+  };
+  QStringList texts;
+  for (WORD id : images) texts << g_pCurCells->Lookup(id)->GetDescription();
+  return {texts, {{p, {-2, 1}}}, images, [=](const CCellMap& cells) {
+            const float* P = Pos(cells, p);
+            ExpectAt(P, -2, 1, 3, "P dragged");
+            const double x = P[0], y = P[1], z = P[2];
+            const double want[][3] = {
+                {x + 1, y - 0.5, z + 2}, {x + 1, y + 2, z + 4}, {-y, x, z},     {-y, x, z},
+                {-x, -y, z},             {-y, x, z},            {x, -z, y},     {2 - x, 2 - y, z},
+                {-x / 2, -y / 2, -z / 2}, {x / 2, y / 2, z / 2}, {2 * x, 2 * y, 2 * z}, {x / 2, y / 2, z / 2},
+                {-3 * x, -3 * y, -3 * z}, {x, -y, -z},          {2 - x, 2 - y, 2 - z}, {-x, y, -z},
+                {x, y, -z},
+            };
+            for (size_t i = 0; i < images.size(); ++i) {
+              const std::string what = cells.Lookup(images[i])->GetRuntimeClass()->m_lpszClassName;
+              ExpectAt(Pos(cells, images[i]), want[i][0], want[i][1], want[i][2], what.c_str());
+            }
+          }};
+}
+
+INSTANTIATE_TEST_SUITE_P(Transformed, ConstructedPointsAppTest, ::testing::Values(&Transformations));
 
 }  // namespace
