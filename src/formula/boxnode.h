@@ -23,7 +23,25 @@ class CBoxNode : public CContainerNode {
   // Selects everything: the one row, or all rows with the first and last whole.
   void SelectAll();
 
- private:
+  // Caret editing (editing/box*.cpp): the caret is in the active row; a
+  // selection across lines is a range of rows owned by the box.
+  bool SetCaretFromPoint(int x, int y) override;
+  void GetSelectionRegion(SelectionGeometry& geometry) override;
+  int ExtendSelectionTo(int x, int y) override;
+  bool CollapseSelection(bool toEnd) override;
+  bool InsertStructure(int kind, CNode* content, const int* size) override;
+  // Pastes a box of lines at the caret, splitting the caret's line; a box of
+  // one row pastes as that row, anything else goes to the active row.
+  bool InsertRow(CNode* node) override;
+  // Joins, breaks and changes lines where the active row cannot use a key.
+  bool MoveCaret(int key) override;
+  CNode* CutSelection() override;
+  bool SaveCaretPath(std::vector<int>& path) const override;
+  // The root puts the caret at its end when it cannot follow the path.
+  bool RestoreCaretPath(const std::vector<int>& path, std::size_t& position) override;
+
+  // Row `index` holds the caret; no line selection.
+  void ActivateRow(int index);
   // The selected rows [first, last], both inclusive, when the box owns a
   // selection across lines.
   bool SelectedLines(int* first, int* last) const;
@@ -40,6 +58,8 @@ class CMatrixNode : public CContainerNode {
   // Cells centred in their columns and aligned on each grid row's baseline.
   void Layout(CFormulaDC& dc) override;
   bool Normalize() override;
+  // Moves between cells where the active cell cannot use a key.
+  bool MoveCaret(int key) override;
 
   // The number of columns: the variant, 2 when it gives none.
   int Columns() const { return m_nType > 0 ? m_nType : 2; }

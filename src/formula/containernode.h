@@ -23,8 +23,13 @@ class CContainerNode : public CNode {
   QString ToText(bool selectedOnly) const override;
   void InheritFont() override;
   void SetFont(COLORREF colour, const LOGFONT& font, bool selectedOnly, int part) override;
+  // The child under the point takes the caret or the drag (matrix cells).
+  bool SetCaretFromPoint(int x, int y) override;
+  int ExtendSelectionTo(int x, int y) override;
   void CaretToStart() override;
   void CaretToEnd() override;
+  bool SaveCaretPath(std::vector<int>& path) const override;
+  bool RestoreCaretPath(const std::vector<int>& path, std::size_t& position) override;
   bool Normalize() override;
 
   // Appends and takes ownership; a missing node is ignored.

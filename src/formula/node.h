@@ -7,13 +7,20 @@
 // Layout measures a subtree on a drawing context and gives every node its
 // rectangle relative to its parent and its baseline; Offset then places the
 // subtree in device coordinates, where Draw paints it.
+//
+// Caret editing (formula/editing/) is called on the root box and forwarded
+// along the caret path, from each node to its active child; a node that
+// cannot use a key answers false and the node above it acts instead.
 #pragma once
+#include <QPoint>
 #include <QString>
+#include <vector>
 
 #include "formula/logfont.h"
 #include "formula/rect.h"
 
 class CFormulaDC;
+struct SelectionGeometry;
 
 // Kind numbers of the mark-up elements, stored in every node.
 enum VodKind : int {
@@ -91,9 +98,27 @@ class CNode {
   // Changes one part (FontPart) of the font or the colour.  The root, having
   // no parent, keeps its own: its font comes from the tree's defaults.
   virtual void SetFont(COLORREF colour, const LOGFONT& font, bool selectedOnly, int part);
+  // Puts the caret at a device point; false when the node cannot take it.
+  virtual bool SetCaretFromPoint(int x, int y) = 0;
   virtual void CaretToStart() {}
   virtual void CaretToEnd() {}
   virtual bool IsWhollySelected() const { return false; }
+
+  // The rest of the caret editing protocol; formula/editing/caretediting.h
+  // gives the key codes, insertion kinds, results and ownership rules.
+  virtual CNode* QuerySelection();
+  virtual void GetSelectionRegion(SelectionGeometry& geometry);
+  virtual int ExtendSelectionTo(int x, int y) = 0;
+  virtual bool CollapseSelection(bool toEnd);
+  virtual void InsertText(const QString& text);
+  virtual bool InsertStructure(int kind, CNode* content, const int* size);
+  virtual bool InsertRow(CNode* node);
+  virtual bool MoveCaret(int key);
+  virtual CNode* CutSelection();
+  virtual CNode* SplitAtCaret(CNode* parent);
+  virtual bool SaveCaretPath(std::vector<int>& path) const = 0;
+  virtual bool RestoreCaretPath(const std::vector<int>& path, std::size_t& position) = 0;
+
   // Makes the subtree well-formed; true when anything changed.
   virtual bool Normalize() = 0;
 
@@ -128,7 +153,7 @@ class CNode {
   int m_nBaseline = 0;   // from the top of the layout rectangle
   RECT m_rcPlaced;       // device coordinates, set by Offset
   RECT m_rcPlacedInner;
-  int m_nSelLeft = 0;    // x range of a run's selected characters
+  int m_nSelLeft = 0;    // x range of the selection; a box keeps its caret x here
   int m_nSelRight = 0;
 
   // Caret and selection.  In a row the caret index is the gap before child
@@ -140,4 +165,6 @@ class CNode {
   BYTE m_bSelected = 0;
   int m_nSelStart = 0;  // rows: end exclusive; boxes: inclusive; runs: characters
   int m_nSelEnd = 0;
+  QPoint m_ptDragStart;  // the last point given to SetCaretFromPoint
+  QPoint m_ptCaret;      // a run's caret, from GetCaretPoint
 };

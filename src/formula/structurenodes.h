@@ -35,6 +35,14 @@ class CStandardNode : public CNode {
   void CaretToEnd() override;
   bool Normalize() override;
 
+  // Caret editing (editing/structureediting.cpp): the caret is in the active
+  // box; Up and Down move between the boxes.
+  bool SetCaretFromPoint(int x, int y) override;
+  int ExtendSelectionTo(int x, int y) override;
+  bool MoveCaret(int key) override;
+  bool SaveCaretPath(std::vector<int>& path) const override;
+  bool RestoreCaretPath(const std::vector<int>& path, std::size_t& position) override;
+
   // The first box, else the second, else this node.
   virtual CNode* GetFirstBox();
 

@@ -60,10 +60,10 @@ int CTextNode::SelectAll() {
   return m_nSelEnd;
 }
 
-CTextNode* CTextNode::SiblingWithText(const QString& text, CRowNode* row) const {
+CTextNode* CTextNode::SiblingWithText(const QString& text, CNode* parent) const {
   auto* run = new CTextNode(text);
   run->CopyFontOf(*this);
-  run->m_pParent = row;
+  run->m_pParent = parent;
   return run;
 }
 
@@ -138,13 +138,16 @@ void CTextNode::UpdateSelectionSpan() {
   }
   const int length = static_cast<int>(m_strText.size());
   const int start = std::clamp(m_nSelStart, 0, length), end = std::clamp(m_nSelEnd, start, length);
-  // Widths from an older measurement may not cover the text any more.
-  auto widthOf = [this](int i) { return i < static_cast<int>(m_arrWidths.size()) ? m_arrWidths[size_t(i)] : 0; };
   int x = m_rcPlaced.left;
-  for (int i = 0; i < start; ++i) x += widthOf(i);
+  for (int i = 0; i < start; ++i) x += WidthAt(i);
   m_nSelLeft = x;
-  for (int i = start; i < end; ++i) x += widthOf(i);
+  for (int i = start; i < end; ++i) x += WidthAt(i);
   m_nSelRight = x;
+}
+
+int CTextNode::WidthAt(int i) const {
+  // Widths from an older measurement may not cover the text any more.
+  return i >= 0 && i < static_cast<int>(m_arrWidths.size()) ? m_arrWidths[size_t(i)] : 0;
 }
 
 void CTextNode::DrawSelection(CFormulaDC& dc) {

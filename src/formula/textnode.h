@@ -30,6 +30,31 @@ class CTextNode : public CNode {
   bool IsWhollySelected() const override;
   bool Normalize() override { return false; }
 
+  // Caret editing (editing/textediting.cpp).  The caret is a character
+  // index; the selecting operations answer a SelectResult.
+  bool SetCaretFromPoint(int x, int y) override;
+  void GetSelectionRegion(SelectionGeometry& geometry) override;
+  int ExtendSelectionTo(int x, int y) override;
+  bool CollapseSelection(bool toEnd) override;
+  void InsertText(const QString& text) override;
+  bool MoveCaret(int key) override;
+  // The selected characters as a new run in this run's font.
+  CNode* CutSelection() override;
+  // A new run in this run's font holding the characters from the caret on.
+  CNode* SplitAtCaret(CNode* parent) override;
+  bool SaveCaretPath(std::vector<int>& path) const override;
+  bool RestoreCaretPath(const std::vector<int>& path, std::size_t& position) override;
+  // From the start to the character under x, from there to the end, or
+  // from the drag's anchor to either end.
+  virtual int SelectFromStartTo(int x);
+  virtual int ExtendSelectionToStart();
+  virtual int SelectToEndFrom(int x);
+  virtual int ExtendSelectionToEnd();
+  // The caret's top in device coordinates, also kept in m_ptCaret.
+  QPoint GetCaretPoint();
+  // The caret index nearest x: the first character whose middle lies right of it.
+  int HitIndex(int x) const;
+
   // Selects every character; returns the length.
   int SelectAll();
   // Makes the selected characters a run of their own inside `row`, where this
@@ -49,6 +74,14 @@ class CTextNode : public CNode {
 
  private:
   // A new run with this run's font, colour and override marks.
-  CTextNode* SiblingWithText(const QString& text, CRowNode* row) const;
+  CTextNode* SiblingWithText(const QString& text, CNode* parent) const;
   void SelectWhole();
+  int Length() const { return static_cast<int>(m_strText.size()); }
+  // Advance of character i, 0 where the last measuring did not reach.
+  int WidthAt(int i) const;
+  // Selects [start, end) and answers as the selecting operations do.
+  int SelectBetween(int start, int end);
+  // The selection between `from` and the text's end or start, the caret at that end.
+  int SelectToEndFromIndex(int from);
+  int SelectFromStartToIndex(int to);
 };

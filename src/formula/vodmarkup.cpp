@@ -27,38 +27,39 @@ int VodKindOfTag(QStringView tag) {
   }
 }
 
-namespace {
-const QString kRunOpen = QStringLiteral("<e");
-const QString kRunClose = QStringLiteral("</e>");
-
-void AppendRun(QString& out, const QString& attributes, QStringView text) {
-  const bool plain = attributes.size() == 1;  // just ">"
-  if (!plain && text.startsWith(QLatin1Char('<'))) {
-    qsizetype lead = 0;
-    while (lead < text.size() && text[lead] == QLatin1Char('<')) ++lead;
-    out += kRunOpen + QLatin1Char('>');
-    out += text.left(lead);
-    out += kRunClose;
-    text = text.mid(lead);
-    if (text.isEmpty()) return;
-  }
-  out += kRunOpen + attributes;
-  out += text;
-  out += kRunClose;
-}
-}  // namespace
-
-QString TextRunMarkup(const QString& attributes, const QString& text) {
-  QString out;
-  const QStringView all(text);
+std::vector<TextRunPiece> TextRunPieces(bool plain, QStringView text) {
+  std::vector<TextRunPiece> pieces;
+  auto add = [&](qsizetype start, qsizetype end) {
+    // Only a run without attributes can start with "<".
+    if (!plain && start < end && text[start] == QLatin1Char('<')) {
+      qsizetype lead = start;
+      while (lead < end && text[lead] == QLatin1Char('<')) ++lead;
+      pieces.push_back({start, lead - start, true});
+      if (lead == end) return;
+      start = lead;
+    }
+    pieces.push_back({start, end - start, plain});
+  };
   qsizetype start = 0;
-  for (qsizetype i = 0; i + 1 < all.size(); ++i) {
-    if (all[i] == QLatin1Char('<') && all[i + 1] == QLatin1Char('/')) {
-      AppendRun(out, attributes, all.mid(start, i + 1 - start));
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] == QLatin1Char('<') && text[i + 1] == QLatin1Char('/')) {
+      add(start, i + 1);
       start = i + 1;
     }
   }
-  AppendRun(out, attributes, all.mid(start));
+  add(start, text.size());
+  return pieces;
+}
+
+QString TextRunMarkup(const QString& attributes, const QString& text) {
+  const bool plain = attributes.size() == 1;  // just ">"
+  QString out;
+  for (const TextRunPiece& piece : TextRunPieces(plain, text)) {
+    out += QStringLiteral("<e");
+    out += piece.plain ? QStringLiteral(">") : attributes;
+    out += QStringView(text).mid(piece.start, piece.length);
+    out += QStringLiteral("</e>");
+  }
   return out;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 #include <QString>
 #include <QStringView>
+#include <vector>
 
 // Kind number of a tag (exact, case-sensitive), or -1 for a tag the reader
 // does not know.  "o" is written by bare containers but never read.
@@ -19,6 +20,16 @@ int VodKindOfTag(QStringView tag);
 // characters of a run with attributes go into a run without attributes
 // (only there can the reader take a text starting with "<").
 QString TextRunMarkup(const QString& attributes, const QString& text);
+
+// The run elements TextRunMarkup writes for a run's text, each of which
+// reads back as a run of its own: where it starts, how long it is, and
+// whether it goes without the run's attributes.  `plain` tells that the
+// run has none.
+struct TextRunPiece {
+  qsizetype start, length;
+  bool plain;
+};
+std::vector<TextRunPiece> TextRunPieces(bool plain, QStringView text);
 
 // An element's own text written before its closing mark.  The reader takes
 // such text only when it does not start with "<" and holds no "</", so those
