@@ -11,6 +11,7 @@
 #include "cells/constructed/rotations.h"
 #include "cells/constructed/scalings.h"
 #include "cells/constructed/translations.h"
+#include "cells/dynamic/measuredvalue.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
@@ -75,4 +76,5 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGTbHenchman));
   ClassRegistry::Register(RUNTIME_CLASS(CGPolyhedron));
   ClassRegistry::Register(RUNTIME_CLASS(CGSection));
+  RegisterMeasureClasses();
 }

@@ -4,41 +4,62 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
 
-// Fixed-point digits of |value| with `precision` decimals, exact ties away
-// from zero.  The C library prints the exact binary value, so printing with
-// 20 extra digits shows whether the dropped part is exactly one half: the
-// nearest double that is not a tie differs by more than 10^-(precision+20).
-std::string FixedAwayFromZero(double value, int precision) {
-  const int extra = 20;
-  std::vector<char> buf(400 + precision + extra);
-  std::snprintf(buf.data(), buf.size(), "%.*f", precision + extra, std::fabs(value));
-  std::string digits(buf.data());
-  const size_t point = digits.find('.');
-  const std::string tail = digits.substr(point + 1 + precision);
-  const bool tie = tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos;
-  if (!tie) {
-    std::snprintf(buf.data(), buf.size(), "%.*f", precision, std::fabs(value));
-    return buf.data();
-  }
-  // Keep the digits up to the precision and add one unit in the last place.
-  std::string kept = digits.substr(0, precision > 0 ? point + 1 + precision : point);
-  int i = static_cast<int>(kept.size()) - 1;
-  for (; i >= 0; --i) {
-    if (kept[i] == '.') continue;
-    if (kept[i] == '9') {
-      kept[i] = '0';
+// Enough for the digits of any finite double (309 before the point) with
+// the largest precision kept and the digits that tell a tie.
+constexpr int kMaxPrecision = 100;
+constexpr int kTieDigits = 20;
+constexpr std::size_t kWork = 309 + 2 + kMaxPrecision + kTieDigits + 16;
+
+}  // namespace
+
+// The C library prints the exact binary value, so printing with 20 extra
+// digits shows whether the dropped part is exactly one half: the nearest
+// double that is not a tie differs by more than 10^-(precision+20).
+std::size_t FixedDigits(double value, int precision, char* out, std::size_t size) {
+  if (size == 0) return 0;
+  precision = std::clamp(precision, 0, kMaxPrecision);
+  const double magnitude = std::fabs(value);
+  char digits[kWork];
+  if (!std::isfinite(magnitude)) {
+    std::snprintf(digits, sizeof digits, "%.*f", precision, magnitude);
+  } else {
+    const int n = std::snprintf(digits, sizeof digits, "%.*f", precision + kTieDigits, magnitude);
+    const char* point = std::strchr(digits, '.');
+    const char* tail = point + 1 + precision;
+    const bool tie = n > 0 && tail[0] == '5' && std::strspn(tail + 1, "0") == std::strlen(tail + 1);
+    if (!tie) {
+      std::snprintf(digits, sizeof digits, "%.*f", precision, magnitude);
     } else {
-      ++kept[i];
-      break;
+      // Keep the digits up to the precision and add one unit in the last place.
+      std::size_t kept = static_cast<std::size_t>(precision > 0 ? tail - digits : point - digits);
+      digits[kept] = '\0';
+      int i = static_cast<int>(kept) - 1;
+      for (; i >= 0; --i) {
+        if (digits[i] == '.') continue;
+        if (digits[i] != '9') {
+          ++digits[i];
+          break;
+        }
+        digits[i] = '0';
+      }
+      if (i < 0) {
+        std::memmove(digits + 1, digits, kept + 1);
+        digits[0] = '1';
+      }
     }
   }
-  if (i < 0) kept.insert(kept.begin(), '1');
-  return kept;
+  const std::size_t length = std::min(std::strlen(digits), size - 1);
+  std::memcpy(out, digits, length);
+  out[length] = '\0';
+  return length;
 }
+
+namespace {
 
 struct Conversion {
   size_t begin = 0, end = 0;  // [begin, end) of the conversion in the format
@@ -94,7 +115,9 @@ std::string FormatNumberStd(const char* format, double value) {
   std::string body;
   if ((c.type == 'f' || c.type == 'F') && std::isfinite(value)) {
     const int precision = c.precision < 0 ? 6 : std::min(c.precision, 100);
-    body = FixedAwayFromZero(value, precision);
+    char digits[kWork];
+    FixedDigits(value, precision, digits, sizeof digits);
+    body = digits;
     if (precision == 0 && c.flags.find('#') != std::string::npos) body += '.';
     const char* sign = std::signbit(value)                    ? "-"
                        : c.flags.find('+') != std::string::npos ? "+"

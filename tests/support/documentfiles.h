@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "model/document/kavreldoc.h"
@@ -23,4 +26,14 @@ inline QString WriteTestFile(const QTemporaryDir& folder, const QString& name, c
   EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
   file.write(bytes);
   return path;
+}
+
+// What kvdump (built one folder above the test programs) lists for the
+// file; a tool that does not finish or fails fails the test.
+inline QString KvdumpListing(const QString& path) {
+  QProcess dump;
+  dump.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../kvdump")), {path});
+  EXPECT_TRUE(dump.waitForFinished(30000)) << path.toStdString();
+  EXPECT_EQ(dump.exitCode(), 0) << dump.readAllStandardError().toStdString();
+  return QString::fromUtf8(dump.readAllStandardOutput());
 }

@@ -6,7 +6,8 @@
 //   cell <TAB> id <TAB> class <TAB> name <TAB> defined 0|1 <TAB> parent ids joined by ","
 // one cell line per cell in ascending id order; points (CGVertex and its
 // kinds) add x, y and z as "%.4f"; a hull adds its vertex, edge and face
-// counts, a section its corner count.  A file that fails to load prints the
+// counts, a section its corner count; measured values (CGTmVariable and its
+// kinds) add the value as "%.4f" and the caption's value text.  A file that fails to load prints the
 // loader's message and exits with 1.
 #include <QGuiApplication>
 #include <QStringList>
@@ -16,6 +17,7 @@
 #include "app/classregistration.h"
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
+#include "cells/texts/cgtextmap.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "model/document/kavreldoc.h"
@@ -68,6 +70,8 @@ int main(int argc, char** argv) {
                << QString::number(hull->Faces.size());
       } else if (const auto* section = dynamic_cast<const CGSection*>(cell)) {
         fields << QString::number(section->Polygon.size());
+      } else if (cell->IsKindOf(RUNTIME_CLASS(CGTmVariable))) {
+        fields << FormatNumber("%.4f", cell->m_fValue) << static_cast<const CGTmVariable*>(cell)->m_strValueText;
       }
       Print(Line(fields));
     }

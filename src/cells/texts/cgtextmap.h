@@ -101,14 +101,18 @@ class CGTmVariable : public CGTextmap {
   void DrawForPick(int mode) override;
 
   // After every recomputation: the value text for how the caption shows
-  // (no " =" without a shown name, and none outside style 1) and, with a
-  // context current, its list names at once, from the character caches and
-  // the caption's compiled mark-up.  Without a context (loading, undo) the
-  // lists are left stale for the next draw.
+  // (no " =" without a shown name, and none outside style 1), composed
+  // without allocating and written in place only when it changed.  An
+  // unchanged text keeps lists that are current.  Otherwise, with a context
+  // current, the list names are made at once, from the character caches
+  // and the caption's compiled mark-up; without one (loading, undo, a drag)
+  // the lists are left stale for the next draw.
   virtual void UpdateValueText();
+  // Whether the value shows in degrees: kind 2; angle measurements always.
+  virtual bool ShowsDegrees() const { return m_nParamA == 2; }
 
   // The displayed value: "%.0f" within 1e-6 of a whole number, else after
-  // the precision step; angles (kind 2) in degrees with "°".
+  // the precision step; in degrees with "°" when ShowsDegrees.
   QString FormatValue() const;
   // The value text with or without the " =" before it.
   QString ValueText(bool afterName) const;

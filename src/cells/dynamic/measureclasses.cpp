@@ -1,0 +1,19 @@
+// Registration of the measured-value classes, so that documents can create
+// them by name.
+#include "cells/dynamic/geometricmeasures.h"
+#include "cells/dynamic/pointreadings.h"
+#include "cells/dynamic/roundmeasures.h"
+
+void RegisterMeasureClasses() {
+  for (const CRuntimeClass* cls :
+       {RUNTIME_CLASS(CGTmVarCoordX), RUNTIME_CLASS(CGTmVarCoordY), RUNTIME_CLASS(CGTmVarCoordZ),
+        RUNTIME_CLASS(CGTmVarPara), RUNTIME_CLASS(CGTmVarParaPInL), RUNTIME_CLASS(CGTmVarParaPInY),
+        RUNTIME_CLASS(CGTmVarDistancePP), RUNTIME_CLASS(CGTmVarDistancePL), RUNTIME_CLASS(CGTmVarDistancePF),
+        RUNTIME_CLASS(CGTmVarDistanceLL), RUNTIME_CLASS(CGTmVarAngleLL), RUNTIME_CLASS(CGTmVarAngleLF),
+        RUNTIME_CLASS(CGTmVarAngleFF), RUNTIME_CLASS(CGTmVarAngleP3), RUNTIME_CLASS(CGTmVarArea),
+        RUNTIME_CLASS(CGTmVarVolume), RUNTIME_CLASS(CGTmVarRadius), RUNTIME_CLASS(CGTmVarAreaCircle),
+        RUNTIME_CLASS(CGTmVarLenArc), RUNTIME_CLASS(CGTmVarAreaCylinder), RUNTIME_CLASS(CGTmVarAreaCone),
+        RUNTIME_CLASS(CGTmVarAreaFrustum), RUNTIME_CLASS(CGTmVarAreaSphere), RUNTIME_CLASS(CGTmVarVolumeCylinder),
+        RUNTIME_CLASS(CGTmVarVolumeCone), RUNTIME_CLASS(CGTmVarVolumeFrustum), RUNTIME_CLASS(CGTmVarVolumeSphere)})
+    ClassRegistry::Register(cls);
+}
