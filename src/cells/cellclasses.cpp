@@ -28,6 +28,16 @@
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
 
+// Common perpendicular, coordinates, centres, circle points, bisectors,
+// circle-plane intersection and extended feet.
+#include "cells/constructed/bisectors.h"
+#include "cells/constructed/circleplane.h"
+#include "cells/constructed/circlepoints.h"
+#include "cells/constructed/commonperpen.h"
+#include "cells/constructed/coordinatespoint.h"
+#include "cells/constructed/extendedfeet.h"
+#include "cells/constructed/trianglecentres.h"
+
 void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGLine));
   ClassRegistry::Register(RUNTIME_CLASS(CGFace));
@@ -77,4 +87,14 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGPolyhedron));
   ClassRegistry::Register(RUNTIME_CLASS(CGSection));
   RegisterMeasureClasses();
+
+  // Common perpendicular, coordinates, centres, circle points, bisectors,
+  // circle-plane intersection and extended feet.
+  for (const CRuntimeClass* cls :
+       {RUNTIME_CLASS(CGVerCommonperpen), RUNTIME_CLASS(CGVerCoordinates), RUNTIME_CLASS(CGVerBarycenter),
+        RUNTIME_CLASS(CGVerExcenter), RUNTIME_CLASS(CGVerIncenter), RUNTIME_CLASS(CGVerOrthocenter),
+        RUNTIME_CLASS(CGVerEscenter), RUNTIME_CLASS(CGVerInCircleRot), RUNTIME_CLASS(CGVerInCircleFt),
+        RUNTIME_CLASS(CGArcInCircle), RUNTIME_CLASS(CGVerBisectorA), RUNTIME_CLASS(CGVerBisectorEA),
+        RUNTIME_CLASS(CGVerIntersectionCF), RUNTIME_CLASS(CGVerFootplEx), RUNTIME_CLASS(CGVerFootpfEx)})
+    ClassRegistry::Register(cls);
 }

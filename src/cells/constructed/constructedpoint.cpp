@@ -22,7 +22,12 @@ CGConstructedPoint::CGConstructedPoint(WORD id, int slot, const QString& name, s
 
 void CGConstructedPoint::Serialize(CArchive& ar) {
   CGVertex::Serialize(ar);
-  CheckLoaded(ar, m_nParentCount, {});
+  CheckLoadedPoint(ar, m_nParentCount);
+}
+
+void CGConstructedPoint::CheckLoadedPoint(CArchive& ar, size_t parents) const {
+  CheckLoaded(ar, parents,
+              {m_vPos[0], m_vPos[1], m_vPos[2], m_vLabelOffset[0], m_vLabelOffset[1], m_vLabelOffset[2]});
 }
 
 void CGConstructedPoint::Place(const float p[3]) {

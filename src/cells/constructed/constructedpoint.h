@@ -27,7 +27,8 @@ bool FitsLineKind(double t, BYTE kind, double lo, double hi);
 class CGConstructedPoint : public CGVertex {
  public:
   // The point record.  Loading fails unless the record names exactly the
-  // parents the kind reads.
+  // parents the kind reads and holds a position and label offset that are
+  // numbers.
   void Serialize(CArchive& ar) override;
 
  protected:
@@ -39,6 +40,8 @@ class CGConstructedPoint : public CGVertex {
 
   // The position found: written with the slot and the anchor; defined.
   void Place(const float p[3]);
+  // The load checks of the point record, for `parents` parents.
+  void CheckLoadedPoint(CArchive& ar, size_t parents) const;
   // No position: undefined, nothing else changes.
   void Undefine() { m_bDefined = false; }
   // Parent i when it is a defined line whose two points are there.

@@ -41,6 +41,16 @@
 #include "support/recorders.h"
 #include "ui/objectlist/viewtree.h"
 
+// Centres, feet, circle points and bisectors.
+#include "cells/constructed/bisectors.h"
+#include "cells/constructed/circleplane.h"
+#include "cells/constructed/circlepoints.h"
+#include "cells/constructed/commonperpen.h"
+#include "cells/constructed/coordinatespoint.h"
+#include "cells/constructed/extendedfeet.h"
+#include "cells/constructed/trianglecentres.h"
+#include "cells/primitives/cgverfreeincircle.h"
+
 namespace {
 
 // Builds cells on the current page as the construction commands do.
@@ -158,6 +168,63 @@ Family Constrained(PageBuilder& b) {
           }};
 }
 
+// --- Centres, feet, circle points and bisectors -------------------------------
+
+Family CentresAndFeet(PageBuilder& b) {
+  const WORD a = b.Free(0, 0, 0), pb = b.Free(4, 0, 0), c = b.Free(0, 3, 0);
+  const WORD d = b.Free(1, -1, 3), e = b.Free(1, 1, 3), p = b.Free(2, 0, 0), q = b.Free(1, 1, 2);
+  const WORD ab = b.Cell<CGLine>(a, pb, BYTE{kLineSegment}), de = b.Cell<CGLine>(d, e, BYTE{kLineFull});
+  auto* value = new CGCell;  // any cell with a value drives the coordinates point
+  value->m_strName = QStringLiteral("t");
+  value->m_fValue = 1.5f;
+  const WORD t = b.Enter(value);
+  auto circle = [&b](float r) {  // about the origin, flat
+    return b.Cell<CGArc>(0.f, 0.f, 0.f, r, 0.f, 0.f, 0.f, r, 0.f, 0.f, kArcFullTurn, BYTE{kArcCircle});
+  };
+  const WORD k = circle(2), unit = circle(1), onK = b.Point<CGVerFreeInCircle>(k, 0.0f);
+  const WORD turned = b.Point<CGVerInCircleRot>(onK, k, std::numbers::pi_v<float> / 2);
+  const WORD face = b.Cell<CGFace>(b.Free(1, 0, 0), b.Free(1, 1, 0), b.Free(1, 0, 1), COLORREF{0x00336699});
+  // What each point is when B has moved to (3, 2, 0) and the point on the
+  // circle a quarter round.
+  const std::vector<std::pair<WORD, std::array<double, 3>>> at = {
+      {b.Point<CGVerBarycenter>(a, pb, c), {1, 5.0 / 3, 0}},
+      {b.Point<CGVerExcenter>(a, pb, c), {7.0 / 6, 1.5, 0}},
+      {b.Point<CGVerIncenter>(a, pb, c), {0.921392, 1.721637, 0}},
+      {b.Point<CGVerOrthocenter>(a, pb, c), {2.0 / 3, 2, 0}},
+      {b.Point<CGVerEscenter>(a, pb, c), {-2.388643, 1.278363, 0}},
+      {b.Point<CGVerBisectorA>(a, pb, c), {0, 1.598246, 0}},
+      {b.Point<CGVerBisectorEA>(a, pb, c), {0, 24.40175, 0}},
+      {b.Point<CGVerCommonperpen>(ab, de), {1, 2.0 / 3, 0}},
+      {b.Point<CGVerFootplEx>(p, a, pb), {18.0 / 13, 12.0 / 13, 0}},
+      {turned, {-2, 0, 0}},
+      {b.Point<CGVerInCircleFt>(unit, onK), {0, 1, 0}},
+      {b.Point<CGVerCoordinates>(std::vector<WORD>{t}, 1, 0, 0, 9.0f, 2.0f, -1.0f), {1.5, 2, -1}},
+      {b.Point<CGVerIntersectionCF>(BYTE{1}, k, face), {1, std::sqrt(3.0), 0}},
+      {b.Point<CGVerFootpfEx>(q, a, pb, c), {1, 1, 0}},
+  };
+  const WORD arc = b.Cell<CGArcInCircle>(onK, turned, k);
+  const QStringList texts = QString::fromUtf8(
+      "圆c1上两点H、I间的弧;△ABC的重心;△ABC的外心;"
+      "△ABC的内心;△ABC的垂心;△ABC的旁心;"
+      "角ABC的平分线上点;角ABC的外角平分线上点;"
+      "直线AB上与直线DE距离最小的点;线FU⊥线AB;"
+      "在圆c1上绕圆心按点H的参数再旋转90.0000度的点;圆c2上与H同参数的点;"
+      "根据值绘制点（t,2.0000,-1.0000）;圆c1与平面LKJ的交点;线GY⊥面ABC")
+                                .split(QLatin1Char(';'));
+  std::vector<WORD> moved;
+  for (size_t i = 0; i < at.size() - 3; ++i) moved.push_back(at[i].first);  // the last three stay
+  return {texts,
+          {{pb, {3, 2}}, {onK, {0, 2}}},
+          moved,
+          [=](const CCellMap& cells) {
+            for (const auto& [id, where] : at)
+              ExpectAt(Pos(cells, id), where[0], where[1], where[2], std::to_string(id).c_str());
+            const auto* between = static_cast<const CGArc*>(cells.Lookup(arc));
+            EXPECT_NEAR(between->StartAngle, std::numbers::pi / 2, 1e-5) << "the arc";
+            EXPECT_NEAR(between->EndAngle, std::numbers::pi, 1e-5) << "the arc";
+          }};
+}
+
 class ConstructedPointsAppTest : public ::testing::TestWithParam<Family (*)(PageBuilder&)> {
  protected:
   ConstructedPointsAppTest() {
@@ -244,6 +311,7 @@ TEST_P(ConstructedPointsAppTest, OpensListsFollowsDragsAndSavesTheSameBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, ConstructedPointsAppTest, ::testing::Values(&Intersections, &Constrained));
+INSTANTIATE_TEST_SUITE_P(CentresAndFeet, ConstructedPointsAppTest, ::testing::Values(&CentresAndFeet));
 
 // --- Translated, rotated, scaled and mirrored points --------------------------
 
