@@ -12,6 +12,7 @@ packages=(
   xvfb xauth fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra
   desktop-file-utils libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   qt6-translations-l10n
+  qt6-multimedia-dev gstreamer1.0-plugins-good gstreamer1.0-libav
   "$@"
 )
 missing=()

@@ -18,19 +18,6 @@
 #include "platform/notifier.h"
 
 namespace {
-// "name|patterns||" (patterns separated by ';') as a Qt filter.  A name
-// that already shows its patterns in brackets is taken as it is.
-QString QtFilter(const char* filter) {
-  const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
-  QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-    const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
-    filters << (parts[i].endsWith(shown) ? parts[i] : parts[i] + QLatin1Char(' ') + shown);
-  }
-  return filters.join(QStringLiteral(";;"));
-}
-
 bool IsOlderFormatName(const QString& path) {
   return QFileInfo(path).suffix().compare(QLatin1String("sgs"), Qt::CaseInsensitive) == 0;
 }
@@ -152,13 +139,13 @@ void CKavrelApp::OnFileNew() {
 }
 
 void CKavrelApp::OnFileOpen() {
-  const QString path = FileChooser().ChooseOpen(QString::fromUtf8(kTextMenuOpen), QtFilter(kFilterOpenDocuments), QString());
+  const QString path = FileChooser().ChooseOpen(QString::fromUtf8(kTextMenuOpen), QtFileFilter(kFilterOpenDocuments), QString());
   if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
 void CKavrelApp::OnHelpSample() {
   const QString folder = QDir(g_strProgramFolder).filePath(QStringLiteral("Samples"));
-  const QString path = FileChooser().ChooseOpen(QString::fromUtf8(kTextMenuOpen), QtFilter(kFilterDocumentsOnly), folder);
+  const QString path = FileChooser().ChooseOpen(QString::fromUtf8(kTextMenuOpen), QtFileFilter(kFilterDocumentsOnly), folder);
   if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
@@ -191,7 +178,7 @@ bool CKavrelApp::DoSave(const QString& path) {
     // would have had; the dialog asks before replacing that file.
     QString suggested = g_strDocumentPath;
     if (suggested.isEmpty()) suggested = QDir::home().filePath(DocumentTitle() + QStringLiteral(".kv"));
-    target = FileChooser().ChooseSave(QString::fromUtf8(kTextMenuSaveAs), QtFilter(kFilterDocumentsOnly), suggested);
+    target = FileChooser().ChooseSave(QString::fromUtf8(kTextMenuSaveAs), QtFileFilter(kFilterDocumentsOnly), suggested);
     if (target.isEmpty()) return false;
     if (QFileInfo(target).suffix().isEmpty()) target += QStringLiteral(".kv");
   }

@@ -1,7 +1,5 @@
 #include "app/mainwindow.h"
 
-#include <GL/gl.h>
-
 #include <QAction>
 #include <QKeySequence>
 
@@ -12,6 +10,7 @@
 #include "model/globals.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
+#include "render/viewlight.h"
 #include "ui/commandactions.h"
 #include "ui/dialogs/dialogwidgets.h"
 #include "view/kavrelview.h"
@@ -79,15 +78,7 @@ void CMainWindow::RefreshView() {
     return;
   }
   view->makeCurrent();
-  const CDisplayPrefs& prefs = g_prefs;
-  glLightfv(GL_LIGHT0, GL_AMBIENT, prefs.lightAmbient.data());
-  glLightfv(GL_LIGHT0, GL_DIFFUSE, prefs.lightDiffuse.data());
-  glLightfv(GL_LIGHT0, GL_SPECULAR, prefs.lightSpecular.data());
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();  // the light stays with the viewer
-  glLightfv(GL_LIGHT0, GL_POSITION, prefs.lightPosition.data());
-  glPopMatrix();
+  ApplyLight0(g_prefs);
   view->Renderer().OnSize(view->width(), view->height(), view->devicePixelRatioF());
   view->doneCurrent();
   view->update();

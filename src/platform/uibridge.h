@@ -18,7 +18,11 @@ enum : UINT {
   WM_SELECTION_CHANGED = 0x810,  // selection code, cell id or 40000 + page id
   WM_ITEM_TEXTS = 0x811,         // texts of tree items changed
   WM_REBUILD_PAGE_TREE = 0x812,  // the object list rebuilds its tree of pages and cells
+  WM_QUICK_HELP_CLOSED = 0x80B,  // the quick-help dialog (wParam) has closed
 };
+// Private message to the view: the current material goes to the selected
+// ready-made body.
+inline constexpr UINT WM_APPLY_MATERIAL = 0x805;
 
 enum class UiTarget { Frame, View };
 

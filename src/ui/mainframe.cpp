@@ -31,6 +31,7 @@
 #include "ui/translationsliders.h"
 #include "ui/uitexts.h"
 #include "view/kavrelview.h"
+#include "view/media/mediacontroller.h"
 
 namespace {
 // The commands of the full-screen tool bar, left to right.
@@ -238,6 +239,7 @@ void CMainFrame::SetDocument(CKavrelDoc* doc) {
   m_pDoc = doc;
   m_pDocTree = doc ? MakeDocumentTree(*doc, m_hooks.documentTitle) : nullptr;
   if (doc) doc->m_pMenuOwner = this;
+  m_pView->Media().SetDocument(doc);
   SetTreeDocument(m_pDocTree.get());
 }
 

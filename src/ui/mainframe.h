@@ -20,6 +20,7 @@
 
 class CColorButton;
 class CCommandActions;
+class CDlgFastHelp;
 class CKavrelDoc;
 class CKavrelStatusBar;
 class CKavrelView;
@@ -105,6 +106,9 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   void HideAllPanels();
   void ShowAllPanels();
   void OnEscape();
+  // Quick help: the open help dialog comes to the front, else a new one opens.
+  void OnQuickHelp();
+  CDlgFastHelp* FastHelp() const { return m_pFastHelp; }
   void OnViewPanel();
   void OnViewMini();
   void OnSliderMoved(int axis, int position);
@@ -145,6 +149,7 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   void BuildApplicationMenu();
   void RegisterCommands();
   void BindShortcuts();
+  bool IsMediaFullScreen() const;
 
   CFrameHooks m_hooks;
   std::unique_ptr<QSettings> m_pOwnSettings;
@@ -176,8 +181,9 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   Qt::DockWidgetArea m_savedPaneArea = Qt::LeftDockWidgetArea;
   int m_nSavedPaneState = 2;  // 0 hidden, 1 shown (2: the first time, nothing known)
   bool m_bStatusBarShown = true;
-  bool m_bMediaFullScreen = false;
   bool m_bShownOnce = false;
+
+  CDlgFastHelp* m_pFastHelp = nullptr;  // the open quick-help dialog
 
   int m_nAppLook;
   COLORREF m_crCurrentColor = 0;

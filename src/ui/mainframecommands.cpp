@@ -1,6 +1,7 @@
 // The frame's commands: looks, panels, mini interface, translation sliders,
-// the colour button, Esc, the status-bar link and the resource page, page
-// set-up, and the keyboard shortcuts of all commands.
+// the colour button, Esc (which also closes the media player), quick help,
+// the status-bar link and the resource page, page set-up, and the keyboard
+// shortcuts of all commands.
 #include <QAction>
 #include <QPrinter>
 #include <QSlider>
@@ -19,6 +20,7 @@
 #include "ui/applicationlook.h"
 #include "ui/colorbutton.h"
 #include "ui/commandactions.h"
+#include "ui/help/fasthelp.h"
 #include "ui/kavrelstatusbar.h"
 #include "ui/mainframe.h"
 #include "ui/objectlist/objectview.h"
@@ -28,6 +30,7 @@
 #include "ui/translationsliders.h"
 #include "ui/uitexts.h"
 #include "view/kavrelview.h"
+#include "view/media/mediacontroller.h"
 
 namespace {
 // The private message that hands the colour button's colour to the view.
@@ -105,12 +108,12 @@ void CMainFrame::RegisterCommands() {
   registry.Register(
       ID_VIEW_FULLSCREEN,
       [this](unsigned) {
-        if (!m_bFullScreen && !m_bMediaFullScreen)
+        if (!m_bFullScreen && !IsMediaFullScreen())
           OnFullScreenTaskbar();
         else
           RestoreFromFullScreen();
       },
-      [this](CCmdUI& ui) { ui.SetCheck(m_bFullScreen || m_bMediaFullScreen ? 1 : 0); }, this);
+      [this](CCmdUI& ui) { ui.SetCheck(m_bFullScreen || IsMediaFullScreen() ? 1 : 0); }, this);
   registry.Register(kCmdFullScreenTaskbar, [this](unsigned) { OnFullScreenTaskbar(); }, {}, this);
   registry.Register(kCmdRestoreFromFullScreen, [this](unsigned) { RestoreFromFullScreen(); }, {}, this);
   registry.Register(kCmdEscape, [this](unsigned) { OnEscape(); }, {}, this);
@@ -128,6 +131,7 @@ void CMainFrame::RegisterCommands() {
   registry.Register(kCmdStatusLink, [this](unsigned) { OpenStatusLink(); }, needsResourceUrl, this);
   registry.Register(ID_HELP_PESOURCE, [this](unsigned) { OnHelpPesource(); }, needsResourceUrl, this);
   registry.Register(ID_FILE_PRINT_SETUP, [this](unsigned) { OnFilePrintSetup(); }, {}, this);
+  registry.Register(kCmdQuickHelp, [this](unsigned) { OnQuickHelp(); }, {}, this);
 
   // The page keys of the view step through the object list's pages.
   const auto pageRule = [this](bool forward) {
@@ -146,16 +150,35 @@ void CMainFrame::RegisterCommands() {
 }
 
 void CMainFrame::OnEscape() {
-  // No media player exists in this program yet, so Esc either leaves full
-  // screen or explains the keys.
+  const CMediaController& media = m_pView->Media();
+  // Closing the player is posted: Esc may come from the player's own window.
+  const auto closeMedia = [this] {
+    QMetaObject::invokeMethod(this, [] { CommandRegistry().Run(ID_VIEW_MEDIA_CLOSE); }, Qt::QueuedConnection);
+  };
   if (m_bFullScreen) {
+    if (media.Player())
+      closeMedia();
+    else
+      RestoreFromFullScreen();
+  } else if (media.IsMediaFullScreen()) {
     RestoreFromFullScreen();
-  } else if (m_bMediaFullScreen) {
-    m_bMediaFullScreen = false;
+  } else if (media.Player()) {
+    closeMedia();
   } else {
     KvMessageBox(QString::fromUtf8(kTextEscapeHint));
   }
 }
+
+void CMainFrame::OnQuickHelp() {
+  if (!m_pFastHelp) {
+    m_pFastHelp = new CDlgFastHelp(this);
+    m_pFastHelp->show();
+  }
+  m_pFastHelp->raise();
+  m_pFastHelp->activateWindow();
+}
+
+bool CMainFrame::IsMediaFullScreen() const { return m_pView->Media().IsMediaFullScreen(); }
 
 void CMainFrame::OnViewPanel() {
   m_pObjectView->setVisible(!m_pObjectView->isVisible());

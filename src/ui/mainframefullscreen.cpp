@@ -9,6 +9,8 @@
 #include "ui/mainframe.h"
 #include "ui/objectlist/objectview.h"
 #include "ui/ribbon/ribbonbar.h"
+#include "view/kavrelview.h"
+#include "view/media/mediacontroller.h"
 
 namespace {
 constexpr QPoint kFullScreenBarOffset(600, 2);
@@ -38,7 +40,13 @@ void CMainFrame::ShowAllPanels() {
 }
 
 void CMainFrame::OnFullScreenTaskbar() {
-  if (m_bFullScreen || m_bMediaFullScreen) return;
+  if (m_bFullScreen || IsMediaFullScreen()) return;
+  // With a player open only the player fills the screen.
+  if (m_pView->Media().Player()) {
+    m_pView->Media().EnterMediaFullScreen();
+    m_pActions->RefreshSoon();
+    return;
+  }
   m_savedGeometry = geometry();
   m_savedWindowState = windowState() & ~Qt::WindowFullScreen;
   m_bFullScreen = true;
@@ -54,8 +62,8 @@ void CMainFrame::OnFullScreenTaskbar() {
 }
 
 void CMainFrame::RestoreFromFullScreen() {
-  if (m_bMediaFullScreen) {
-    m_bMediaFullScreen = false;
+  if (IsMediaFullScreen()) {
+    m_pView->Media().LeaveMediaFullScreen();
     m_pActions->RefreshSoon();
     return;
   }

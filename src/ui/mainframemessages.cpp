@@ -8,6 +8,7 @@
 #include "model/selection.h"
 #include "platform/commandregistry.h"
 #include "ui/commandactions.h"
+#include "ui/help/fasthelp.h"
 #include "ui/kavrelstatusbar.h"
 #include "ui/mainframe.h"
 #include "ui/objectlist/objectview.h"
@@ -44,6 +45,13 @@ LRESULT CMainFrame::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam)
       tree->FillPageTree();
       result = 1;
       break;
+    case WM_QUICK_HELP_CLOSED:
+      // The dialog has closed itself; the frame lets it go and forgets it.
+      if (m_pFastHelp && reinterpret_cast<CDlgFastHelp*>(wParam) == m_pFastHelp) {
+        m_pFastHelp->deleteLater();
+        m_pFastHelp = nullptr;
+      }
+      return 0;
     case kMessageCommand:
       // Command buttons and page switches route commands like the ribbon.
       return CommandRegistry().Run(static_cast<unsigned>(wParam & 0xFFFF)) ? 1 : 0;

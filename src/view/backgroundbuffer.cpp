@@ -36,6 +36,12 @@ bool CBackgroundBuffer::AllocateForScreen(int width, int height) {
   return ok;
 }
 
+bool CBackgroundBuffer::AllocateForDisplay(int width, int height) {
+  const bool ok = AllocateForScreen(width, height);
+  if (g_bBackgroundDirty == 0) g_bBackgroundDirty = 1;
+  return ok;
+}
+
 bool CBackgroundBuffer::FitArea(int width, int height) {
   if (m_data && width <= m_width && height <= m_height) return true;
   g_bBackgroundDirty = 1;

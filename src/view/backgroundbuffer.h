@@ -23,12 +23,16 @@ class CBackgroundBuffer {
   // The first buffer, sized for the screen: it serves client areas up to
   // 10 pixels larger than the screen each way before it must grow.
   bool AllocateForScreen(int width, int height);
+  // A new display mode: a zeroed buffer for the new screen, as at start, and
+  // the background to be captured again.  False when it could not be had.
+  bool AllocateForDisplay(int width, int height);
   // The resize rule: only when the area exceeds the largest seen (or no
   // buffer exists after a failure) is the buffer replaced, the area
   // remembered and the background marked dirty.  False when that failed.
   bool FitArea(int width, int height);
 
   bool IsAllocated() const { return m_data != nullptr; }
+  std::size_t Bytes() const { return m_nBytes; }
   int Width() const { return m_width; }
   int Height() const { return m_height; }
 

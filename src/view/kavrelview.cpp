@@ -10,22 +10,36 @@
 #include "platform/commandregistry.h"
 #include "platform/notifier.h"
 #include "render/glfontlists.h"
+#include "render/viewlight.h"
 #include "view/clickpick.h"
+#include "view/media/mediacontroller.h"
 #include "view/pointerplacement.h"
 #include "view/viewformat.h"
 #include "view/viewtexts.h"
 
 CKavrelView* g_pKavrelView = nullptr;
 
+namespace {
+QSize DevicePixels(const QScreen& screen, const QSize& size) {
+  const double ratio = screen.devicePixelRatio();
+  return {static_cast<int>(std::lround(size.width() * ratio)), static_cast<int>(std::lround(size.height() * ratio))};
+}
+}  // namespace
+
 CKavrelView::CKavrelView(QWidget* parent) : QOpenGLWidget(parent) {
   setFormat(ViewSurfaceFormat());
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const double ratio = screen->devicePixelRatio();
-    m_nScreenWidth = static_cast<int>(std::lround(screen->size().width() * ratio));
-    m_nScreenHeight = static_cast<int>(std::lround(screen->size().height() * ratio));
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize size = DevicePixels(*screen, screen->size());
+    m_nScreenWidth = size.width();
+    m_nScreenHeight = size.height();
+    connect(screen, &QScreen::geometryChanged, this, [this, screen](const QRect& geometry) {
+      const QSize changed = DevicePixels(*screen, geometry.size());
+      OnDisplayChange(changed.width(), changed.height());
+    });
   }
   if (!m_renderer.Background().AllocateForScreen(m_nScreenWidth, m_nScreenHeight))
     KvMessageBox(QString::fromUtf8(kTextBackgroundNoMemory));
+  m_pMedia = std::make_unique<CMediaController>(this);
   g_pKavrelView = this;
   // Grid snapping is the view's switch; its button shows the state.
   CommandRegistry().Register(
@@ -35,6 +49,7 @@ CKavrelView::CKavrelView(QWidget* parent) : QOpenGLWidget(parent) {
 
 CKavrelView::~CKavrelView() {
   CommandRegistry().Withdraw(this);
+  m_pMedia.reset();  // the player and timer 2 go with the window
   ReleaseGl();
   // The base class ends the context after this object is gone.
   if (context()) disconnect(context(), nullptr, this, nullptr);
@@ -64,6 +79,24 @@ void CKavrelView::ReleaseGl() {
 }
 
 void CKavrelView::RenderScene() { update(); }
+
+void CKavrelView::OnDisplayChange(int width, int height) {
+  m_nScreenWidth = width;
+  m_nScreenHeight = height;
+  if (!m_renderer.Background().AllocateForDisplay(width, height))
+    KvMessageBox(QString::fromUtf8(kTextBackgroundNoMemory));
+}
+
+void CKavrelView::ApplyLight() {
+  // Before the first frame there is nothing to set: it starts from the
+  // preferences anyway.
+  if (context() && m_renderer.IsInitialised()) {
+    makeCurrent();
+    ApplyLight0(g_prefs);
+    doneCurrent();
+  }
+  update();
+}
 
 void CKavrelView::CaptureBackground() {
   makeCurrent();

@@ -4,9 +4,12 @@
 // moments to draw.
 #pragma once
 #include <QOpenGLWidget>
+#include <memory>
 
 #include "platform/types.h"
 #include "view/viewrenderer.h"
+
+class CMediaController;
 
 class CKavrelView : public QOpenGLWidget {
   Q_OBJECT
@@ -20,6 +23,8 @@ class CKavrelView : public QOpenGLWidget {
   // A new frame of the current page: asks for a repaint, which draws it
   // and presents it.
   void RenderScene();
+  // Light 0 takes the light of the display preferences; a repaint follows.
+  void ApplyLight();
   // Captures the trace layer over the kept picture (view/viewrenderer.h);
   // a RenderScene follows.
   void CaptureBackground();
@@ -31,9 +36,17 @@ class CKavrelView : public QOpenGLWidget {
   static void SnapToGrid(int x, int y, bool vertical, double* px, double* py, double* pz);
   bool ScreenToWorld(int x, int y, double* px, double* py, double* pz, float* s, float* t);
 
-  // Screen size read at construction, in device pixels.
+  // Screen size read at construction and at every display-mode change, in
+  // device pixels.
   int ScreenWidth() const { return m_nScreenWidth; }
   int ScreenHeight() const { return m_nScreenHeight; }
+  // The screen now has width x height device pixels: the background buffer
+  // is made anew for it, and without memory for it the view says so and
+  // draws on without traces.
+  void OnDisplayChange(int width, int height);
+
+  // The media player over the view and the media commands.
+  CMediaController& Media() { return *m_pMedia; }
 
  protected:
   void initializeGL() override;
@@ -46,6 +59,7 @@ class CKavrelView : public QOpenGLWidget {
   void ReleaseGl();
 
   CViewRenderer m_renderer;
+  std::unique_ptr<CMediaController> m_pMedia;
   int m_nScreenWidth = 0;
   int m_nScreenHeight = 0;
 };

@@ -17,6 +17,7 @@
 #include "render/projection.h"
 #include "render/textureglyphs.h"
 #include "render/textures.h"
+#include "render/viewlight.h"
 #include "view/pointerplacement.h"
 #include "view/shapelists.h"
 #include "view/viewtexts.h"
@@ -82,16 +83,7 @@ void CViewRenderer::SetLight() {
   static const GLfloat kModelAmbient[4] = {0.2f, 0.2f, 0.2f, 1.0f};
   static const GLfloat kSpecular[4] = {0.5f, 0.5f, 0.5f, 1.0f};
   glLightModelfv(GL_LIGHT_MODEL_AMBIENT, kModelAmbient);
-  glLightfv(GL_LIGHT0, GL_AMBIENT, g_prefs.lightAmbient.data());
-  glLightfv(GL_LIGHT0, GL_DIFFUSE, g_prefs.lightDiffuse.data());
-  glLightfv(GL_LIGHT0, GL_SPECULAR, g_prefs.lightSpecular.data());
-  // The position is taken in eye coordinates: fixed to the viewer, not
-  // turning with the scene.
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  glLightfv(GL_LIGHT0, GL_POSITION, g_prefs.lightPosition.data());
-  glPopMatrix();
+  ApplyLight0(g_prefs);
   glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
   glEnable(GL_LIGHT0);
   glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);

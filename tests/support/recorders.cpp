@@ -18,13 +18,15 @@ static QString NextAnswer(std::deque<QString>& answers) {
   return answer;
 }
 
-QString ScriptedFileChooser::ChooseOpen(const QString& title, const QString&, const QString&) {
+QString ScriptedFileChooser::ChooseOpen(const QString& title, const QString& filter, const QString&) {
   titles.push_back(title);
+  filters.push_back(filter);
   return NextAnswer(answers);
 }
 
-QString ScriptedFileChooser::ChooseSave(const QString& title, const QString&, const QString&) {
+QString ScriptedFileChooser::ChooseSave(const QString& title, const QString& filter, const QString&) {
   titles.push_back(title);
+  filters.push_back(filter);
   return NextAnswer(answers);
 }
 

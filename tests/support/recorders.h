@@ -23,6 +23,12 @@ struct ShownMessage {
 class RecordingNotifier : public INotifier {
  public:
   int Show(const QString& text, const QString& caption, unsigned type) override;
+  // The texts shown so far, in order.
+  std::vector<QString> Texts() const {
+    std::vector<QString> texts;
+    for (const ShownMessage& m : shown) texts.push_back(m.text);
+    return texts;
+  }
   std::vector<ShownMessage> shown;
   std::deque<int> answers;  // answered in order; then the default button
 };
@@ -33,6 +39,7 @@ class ScriptedFileChooser : public IFileChooser {
   QString ChooseSave(const QString& title, const QString& filter, const QString& suggested) override;
   std::deque<QString> answers;  // empty string: the user cancels
   std::vector<QString> titles;
+  std::vector<QString> filters;
 };
 
 class RecordingShell : public IShell {

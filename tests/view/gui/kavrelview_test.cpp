@@ -154,4 +154,45 @@ TEST(KavrelView, PicksAndDrawsThePageThroughTheWidget) {
   EXPECT_EQ(kind, 1);
 }
 
+TEST(KavrelView, DisplayModeChangeMakesTheBufferAnewOrDrawsOnWithoutIt) {
+  SeamRecorders seams;
+  g_strProgramFolder = PictureFolder();
+  g_prefs.background = {0.0f, 0.2f, 0.4f, 1.0f};
+  CKavrelView view;
+  view.resize(80, 60);
+  view.show();
+  ASSERT_TRUE(WaitUntilExposed(view));
+  g_bBackgroundDirty = 0;
+  view.OnDisplayChange(1024, 768);
+  EXPECT_EQ(view.Renderer().Background().Bytes(), size_t((24 * 1024 + 271) / 32) * 4 * 778);
+  EXPECT_EQ(view.Renderer().Background().Width(), 1034) << "areas up to 10 pixels beyond the screen fit";
+  EXPECT_EQ(g_bBackgroundDirty, 1) << "the background is captured again";
+  EXPECT_TRUE(seams.notifier->shown.empty());
+
+  view.OnDisplayChange(100000, 100000);  // more than the buffer may ever take
+  ASSERT_EQ(seams.notifier->shown.size(), 1u);
+  EXPECT_EQ(seams.notifier->shown[0].text, QStringLiteral("内存不够!"));
+  EXPECT_FALSE(view.Renderer().Background().IsAllocated());
+  view.RenderScene();
+  EXPECT_EQ(Name(view.grabFramebuffer().pixel(5, 5)).toStdString(), "#003366") << "the view goes on drawing";
+}
+
+TEST(KavrelView, LightZeroOfItsContextTakesThePreferencesLight) {
+  SeamRecorders seams;
+  g_strProgramFolder = PictureFolder();
+  CKavrelView view;
+  g_prefs.lightDiffuse = {0.1f, 0.2f, 0.3f, 1.0f};
+  view.ApplyLight();  // no context yet: the first frame takes it
+  view.resize(40, 30);
+  view.show();
+  ASSERT_TRUE(WaitUntilExposed(view));
+  g_prefs.lightDiffuse = {0.5f, 0.6f, 0.7f, 1.0f};
+  view.ApplyLight();
+  view.makeCurrent();
+  std::array<float, 4> diffuse{};
+  glGetLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse.data());
+  view.doneCurrent();
+  EXPECT_EQ(diffuse, g_prefs.lightDiffuse);
+}
+
 }  // namespace

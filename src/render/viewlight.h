@@ -1,0 +1,9 @@
+// Light 0 of the view takes the light of the display preferences.
+#pragma once
+
+struct CDisplayPrefs;
+
+// Sets ambient, diffuse, specular and position of GL light 0, in this order,
+// in the current context.  The position is given in eye coordinates, so the
+// light stays with the viewer instead of turning with the scene.
+void ApplyLight0(const CDisplayPrefs& prefs);
