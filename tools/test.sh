@@ -21,4 +21,4 @@ fi
 build=${KAVREL_BUILD_DIR:-$root/build}
 cd "$build"
 jobs=$(nproc)
-exec xvfb-run -a -s "-screen 0 1600x1000x24" ctest --output-on-failure --parallel "$jobs" "$@"
+exec xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" ctest --output-on-failure --parallel "$jobs" "$@"
