@@ -15,6 +15,35 @@ constexpr int kMaxPrecision = 100;
 constexpr int kTieDigits = 20;
 constexpr std::size_t kWork = 309 + 2 + kMaxPrecision + kTieDigits + 16;
 
+// The digits of |value| rounded to `precision` decimals in integer
+// arithmetic, when that is certain to give what the C library prints:
+// the scaled value is small enough to carry a fraction and its fraction is
+// clearly away from one half, so the rounding error of the scaling cannot
+// change the rounded digits.  Exact ties and near-ties go the slow way.
+bool FastFixedDigits(double magnitude, int precision, char* digits) {
+  constexpr int kFastPrecision = 9;
+  if (!(magnitude < 1e6) || precision > kFastPrecision) return false;
+  static constexpr double kScale[kFastPrecision + 1] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+  const double scaled = magnitude * kScale[precision];  // below 1e15 < 2^50
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50 + 0x1p-60) return false;
+  unsigned long long n = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+  char reversed[32];
+  int count = 0;
+  do {
+    reversed[count++] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n != 0 || count <= precision);
+  char* out = digits;
+  for (int i = count - 1; i >= 0; --i) {
+    *out++ = reversed[i];
+    if (i == precision && precision > 0) *out++ = '.';
+  }
+  *out = '\0';
+  return true;
+}
+
 }  // namespace
 
 // The C library prints the exact binary value, so printing with 20 extra
@@ -25,7 +54,9 @@ std::size_t FixedDigits(double value, int precision, char* out, std::size_t size
   precision = std::clamp(precision, 0, kMaxPrecision);
   const double magnitude = std::fabs(value);
   char digits[kWork];
-  if (!std::isfinite(magnitude)) {
+  if (FastFixedDigits(magnitude, precision, digits)) {
+    // done without the C library
+  } else if (!std::isfinite(magnitude)) {
     std::snprintf(digits, sizeof digits, "%.*f", precision, magnitude);
   } else {
     const int n = std::snprintf(digits, sizeof digits, "%.*f", precision + kTieDigits, magnitude);

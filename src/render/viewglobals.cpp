@@ -19,6 +19,7 @@ float g_fViewDir[3];
 double g_dProjection[16];
 int g_nViewport[4];
 unsigned char g_bBackgroundDirty;
+int g_nMouseDeltaX;
 
 namespace {
 void SetStartValues() {
@@ -39,6 +40,7 @@ void SetStartValues() {
   g_nViewport[2] = 800;
   g_nViewport[3] = 600;
   g_bBackgroundDirty = 1;
+  g_nMouseDeltaX = 0;
 }
 
 const bool started = (SetStartValues(), true);

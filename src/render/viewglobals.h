@@ -63,3 +63,8 @@ extern int g_nViewport[4];
 // changes the page shown or how it is seen marks it, so the next frame
 // starts from the background colour instead of an old page's traces.
 extern unsigned char g_bBackgroundDirty;
+
+// The horizontal mouse movement of the current slider drag since the last
+// mouse move, in whole pixels, positive to the right: the view writes it
+// before it asks a parameter's slider to follow.
+extern int g_nMouseDeltaX;

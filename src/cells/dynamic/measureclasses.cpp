@@ -3,6 +3,8 @@
 #include "cells/dynamic/geometricmeasures.h"
 #include "cells/dynamic/pointreadings.h"
 #include "cells/dynamic/roundmeasures.h"
+#include "cells/dynamic/usercalculation.h"
+#include "cells/dynamic/userparameter.h"
 
 void RegisterMeasureClasses() {
   for (const CRuntimeClass* cls :
@@ -14,6 +16,7 @@ void RegisterMeasureClasses() {
         RUNTIME_CLASS(CGTmVarVolume), RUNTIME_CLASS(CGTmVarRadius), RUNTIME_CLASS(CGTmVarAreaCircle),
         RUNTIME_CLASS(CGTmVarLenArc), RUNTIME_CLASS(CGTmVarAreaCylinder), RUNTIME_CLASS(CGTmVarAreaCone),
         RUNTIME_CLASS(CGTmVarAreaFrustum), RUNTIME_CLASS(CGTmVarAreaSphere), RUNTIME_CLASS(CGTmVarVolumeCylinder),
-        RUNTIME_CLASS(CGTmVarVolumeCone), RUNTIME_CLASS(CGTmVarVolumeFrustum), RUNTIME_CLASS(CGTmVarVolumeSphere)})
+        RUNTIME_CLASS(CGTmVarVolumeCone), RUNTIME_CLASS(CGTmVarVolumeFrustum), RUNTIME_CLASS(CGTmVarVolumeSphere),
+        RUNTIME_CLASS(CGTmVarParameter), RUNTIME_CLASS(CGTmVarCalculator)})
     ClassRegistry::Register(cls);
 }

@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kMarker = "%s";
 }  // namespace
 
-CGTmMeasure::CGTmMeasure(WORD id, std::initializer_list<WORD> parents) {
+CGTmMeasure::CGTmMeasure(WORD id, std::span<const WORD> parents) {
   m_nId = id;
   if (g_pCurPage) g_pCurPage->NextTextPosition(m_vLabelAnchor, 1);
   for (WORD parent : parents) AppendParent(*this, parent);
@@ -28,7 +28,8 @@ const MeasureTexts& CGTmMeasure::Texts() const {
 
 void CGTmMeasure::Serialize(CArchive& ar) {
   CGTmVariable::Serialize(ar);
-  CheckLoaded(ar, Texts().parents, {});
+  const std::size_t parents = Texts().parents;
+  CheckLoaded(ar, parents == kParentsAsGiven ? m_parents.size() : parents, {});
 }
 
 void CGTmMeasure::Recalculate() {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 
 #include "cells/dynamic/measuretexts.h"
 #include "cells/texts/cgtextmap.h"
@@ -18,7 +19,8 @@ class CGFace;
 class CGTmMeasure : public CGTmVariable {
  public:
   // The caption record.  A loaded record that names more or fewer parents
-  // than the class reads fails the load (BadData).
+  // than the class reads fails the load (BadData); a class that reads as
+  // many as it was given takes any number.
   void Serialize(CArchive& ar) override;
   // The number and the defined flag from the parents, then the value text.
   void Recalculate() override;
@@ -36,7 +38,9 @@ class CGTmMeasure : public CGTmVariable {
   // The caption defaults at the page's next text position, the parents in
   // order, the new id registered as the last child of each.  Every
   // constructor then calls Finish.
-  CGTmMeasure(WORD id, std::initializer_list<WORD> parents);
+  CGTmMeasure(WORD id, std::span<const WORD> parents);
+  CGTmMeasure(WORD id, std::initializer_list<WORD> parents)
+      : CGTmMeasure(id, std::span<const WORD>(parents.begin(), parents.size())) {}
   void Finish() {
     UpdateLabel();
     Recalculate();

@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <string_view>
 
+// A class that reads as many parents as it was given (a calculation).
+inline constexpr std::size_t kParentsAsGiven = static_cast<std::size_t>(-1);
+
 struct MeasureTexts {
   const char* className;
   std::size_t parents;      // how many parents the class reads, and a loaded record must name
@@ -44,7 +47,12 @@ inline constexpr MeasureTexts kMeasureTexts[] = {
     {"CGTmVarVolumeCone", 1, "V ( %s)", "<_><e>V</e><e>%s</e></_>", false, "度量值：%s体积"},
     {"CGTmVarVolumeFrustum", 1, "V ( %s)", "<_><e>V</e><e>%s</e></_>", false, "度量值：%s体积"},
     {"CGTmVarVolumeSphere", 1, "V ( %s)", "<_><e>V</e><e>%s</e></_>", false, "度量值：%s体积"},
+    // Named after its formula; described by it ("%s" the formula).
+    {"CGTmVarCalculator", kParentsAsGiven, "", "", false, "计算：%s"},
 };
+
+// The user parameter has no parents: "%s" is its own name.
+inline constexpr const char* kTextParameterDescription = "自定义参数：%s";
 
 // The row of a class, or null when the class has none.
 inline const MeasureTexts* FindMeasureTexts(std::string_view className) {

@@ -2,6 +2,7 @@
 // names, mark-up and descriptions of the texts table, the caption record,
 // creation by class name, the value text, the defined state, and what a
 // damaged file or a parent of the wrong kind does.
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
@@ -67,7 +68,9 @@ class MeasureFamilyTest : public MeasureTest {
 
 TEST_F(MeasureFamilyTest, EveryMemberNamesDescribesPlacesAndLinksItself) {
   const std::vector<Row> rows = Rows();
-  ASSERT_EQ(rows.size(), std::size(kMeasureTexts));
+  // A calculation reads as many parents as it is given: tested apart.
+  ASSERT_EQ(rows.size(), std::count_if(std::begin(kMeasureTexts), std::end(kMeasureTexts),
+                                       [](const MeasureTexts& t) { return t.parents != kParentsAsGiven; }));
   float last[2] = {13, 12.5f};
   for (const Row& r : rows) {
     CGTmMeasure* m = r.make();
