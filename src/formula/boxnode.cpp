@@ -21,14 +21,19 @@ bool CBoxNode::SelectedLines(int* first, int* last) const {
   return true;
 }
 
+void CBoxNode::AppendVod(QString& out) const {
+  AppendChildrenMarkup(out);
+  out += QStringLiteral("</#>");
+}
+
 QString CBoxNode::ToVod(bool selectedOnly) const {
   const QString close = QStringLiteral("</#>");
-  if (!selectedOnly) return ChildrenMarkup() + close;
+  if (!selectedOnly) return CContainerNode::ToVod(false);
   if (m_pActive) return m_pActive->ToVod(true);
   int first, last;
   if (!SelectedLines(&first, &last)) return {};
   QString out = QStringLiteral("<#") + WriteAttributes(FONT_ALL) + ChildAt(first)->ToVod(true);
-  for (int i = first + 1; i < last; ++i) out += ChildAt(i)->ToVod(false);
+  for (int i = first + 1; i < last; ++i) ChildAt(i)->AppendVod(out);
   if (last > first) out += ChildAt(last)->ToVod(true);
   return out + close;
 }

@@ -58,16 +58,26 @@ void CContainerNode::HoldAlone(CNode* child, CNode* unused) {
   m_nCaret = 0;
 }
 
-QString CContainerNode::ChildrenMarkup(DWORD forcedBits) const {
-  QString out = QLatin1Char('<') + m_strTag + WriteAttributes(forcedBits);
-  for (const CNode* child : m_arrChildren) out += child->ToVod(false);
-  return out;
+void CContainerNode::AppendChildrenMarkup(QString& out) const {
+  out += QLatin1Char('<');
+  out += m_strTag;
+  out += WriteAttributes();
+  for (const CNode* child : m_arrChildren) child->AppendVod(out);
 }
 
 QString CContainerNode::ToVod(bool selectedOnly) const {
   if (selectedOnly) return m_pActive ? m_pActive->ToVod(true) : QString();
-  return ChildrenMarkup() + TailTextMarkup(m_strText) + QStringLiteral("</") + m_strTag +
-         QLatin1Char('>');
+  QString out;
+  AppendVod(out);
+  return out;
+}
+
+void CContainerNode::AppendVod(QString& out) const {
+  AppendChildrenMarkup(out);
+  out += TailTextMarkup(m_strText);
+  out += QStringLiteral("</");
+  out += m_strTag;
+  out += QLatin1Char('>');
 }
 
 QString CContainerNode::ToText(bool selectedOnly) const {

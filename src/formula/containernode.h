@@ -20,6 +20,7 @@ class CContainerNode : public CNode {
   void DrawSelection(CFormulaDC& dc) override;
   bool AddChild(CNode* node, int position) override;
   QString ToVod(bool selectedOnly) const override;
+  void AppendVod(QString& out) const override;
   QString ToText(bool selectedOnly) const override;
   void InheritFont() override;
   void SetFont(COLORREF colour, const LOGFONT& font, bool selectedOnly, int part) override;
@@ -53,8 +54,8 @@ class CContainerNode : public CNode {
   // Makes `child` the only child, holding the caret; `unused` is content
   // the constructor could not take, which is deleted.
   void HoldAlone(CNode* child, CNode* unused);
-  // Opening mark, every child's mark-up, closing mark; no own text.
-  QString ChildrenMarkup(DWORD forcedBits = 0) const;
+  // Opening mark and every child's mark-up; no own text, no closing mark.
+  void AppendChildrenMarkup(QString& out) const;
   // Replaces every child of the given class by that child's children, at any
   // depth, so no such nesting is left; true when anything was dissolved.
   template <class Nested>

@@ -28,6 +28,8 @@ QString WritableFaceName(const QString& face) {
 
 QString CNode::WriteAttributes(DWORD forcedBits) const {
   const DWORD bits = (m_dwFontMask | forcedBits) & FONT_ALL;
+  // Most nodes set nothing of their own: no text to build.
+  if (!bits && !m_bColorSet && m_nType == 0) return QStringLiteral(">");
   QString out;
   auto add = [&out](const QString& attribute) {
     out += out.isEmpty() ? QLatin1Char(':') : QLatin1Char(',');
@@ -46,16 +48,19 @@ QString CNode::WriteAttributes(DWORD forcedBits) const {
 }
 
 void CNode::SetFont(COLORREF colour, const LOGFONT& font, bool, int part) {
-  if (!m_pParent) return;
-  const LOGFONT& parentFont = m_pParent->m_lf;
+  if (m_pParent) TakeFontPart(colour, font, part, m_pParent->m_lf, m_pParent->m_crColor);
+}
+
+void CNode::TakeFontPart(COLORREF colour, const LOGFONT& font, int part, const LOGFONT& reference,
+                         COLORREF referenceColour) {
   LOGFONT given = font;
   given.lfFaceName = FitFaceName(font.lfFaceName);
-  // A part's bit is set exactly when it differs from the parent's, so the
+  // A part's bit is set exactly when it differs from the reference, so the
   // writer emits only what really differs.
   auto take = [&](int code, DWORD bit, auto LOGFONT::*field) {
     if (part != code && part != PART_ALL) return;
     m_lf.*field = given.*field;
-    if (m_lf.*field != parentFont.*field)
+    if (m_lf.*field != reference.*field)
       m_dwFontMask |= bit;
     else
       m_dwFontMask &= ~bit;
@@ -68,7 +73,7 @@ void CNode::SetFont(COLORREF colour, const LOGFONT& font, bool, int part) {
   take(PART_UNDERLINE, FONT_UNDERLINE, &LOGFONT::lfUnderline);
   if (part == PART_COLOR || part == PART_ALL) {
     m_crColor = colour;
-    m_bColorSet = colour != m_pParent->m_crColor;
+    m_bColorSet = colour != referenceColour;
   }
 }
 

@@ -91,6 +91,10 @@ class CNode {
   virtual bool AddChild(CNode* node, int position) = 0;
   // Mark-up of the subtree, or of its selected part only.
   virtual QString ToVod(bool selectedOnly) const = 0;
+  // The whole subtree's mark-up appended to `out`.  Nodes with children
+  // write into the one buffer, so a large formula (each undo record writes
+  // one) is not copied once per level of nesting.
+  virtual void AppendVod(QString& out) const { out += ToVod(false); }
   // Linear text.
   virtual QString ToText(bool selectedOnly) const;
   // Pushes this node's font and colour into the parts its children do not set.
@@ -98,6 +102,11 @@ class CNode {
   // Changes one part (FontPart) of the font or the colour.  The root, having
   // no parent, keeps its own: its font comes from the tree's defaults.
   virtual void SetFont(COLORREF colour, const LOGFONT& font, bool selectedOnly, int part);
+  // Takes one part of the font or the colour, marked as set on this node
+  // exactly when it differs from the reference (the parent's, or for the
+  // root the tree's defaults).
+  void TakeFontPart(COLORREF colour, const LOGFONT& font, int part, const LOGFONT& reference,
+                    COLORREF referenceColour);
   // Puts the caret at a device point; false when the node cannot take it.
   virtual bool SetCaretFromPoint(int x, int y) = 0;
   virtual void CaretToStart() {}

@@ -37,9 +37,14 @@ bool CRowNode::SelectedRange(int* start, int* end) const {
   return *start < *end;
 }
 
+void CRowNode::AppendVod(QString& out) const {
+  AppendChildrenMarkup(out);
+  out += QStringLiteral("</l>");
+}
+
 QString CRowNode::ToVod(bool selectedOnly) const {
   const QString close = QStringLiteral("</l>");
-  if (!selectedOnly) return ChildrenMarkup() + close;
+  if (!selectedOnly) return CContainerNode::ToVod(false);
   if (m_pActive) {
     if (!dynamic_cast<const CTextNode*>(m_pActive)) return m_pActive->ToVod(true);
     const QString part = m_pActive->ToVod(true);

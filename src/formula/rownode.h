@@ -15,6 +15,7 @@ class CRowNode : public CContainerNode {
   void Draw(CFormulaDC& dc) override;
   void DrawSelection(CFormulaDC& dc) override;
   QString ToVod(bool selectedOnly) const override;
+  void AppendVod(QString& out) const override;
   QString ToText(bool selectedOnly) const override;
   void SetFont(COLORREF colour, const LOGFONT& font, bool selectedOnly, int part) override;
   bool IsWhollySelected() const override;

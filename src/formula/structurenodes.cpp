@@ -81,21 +81,32 @@ bool CStandardNode::AddChild(CNode* node, int index) {
   return true;
 }
 
-QString CStandardNode::Markup(const QString& tailMarkup) const {
+void CStandardNode::AppendMarkup(QString& out, const QString& tailMarkup) const {
   // Integrals, sums, limits and brackets read back their sign when nothing
   // stands before the closing mark; an empty mark keeps an empty text empty.
   const bool hasOwnSign = m_nKind >= VOD_INTEGRAL && m_nKind <= VOD_BRACE;
-  const QString tail = tailMarkup.isEmpty() && hasOwnSign ? QStringLiteral("<>") : tailMarkup;
-  return QLatin1Char('<') + m_strTag + WriteAttributes() +
-         (m_pFirst ? m_pFirst->ToVod(false) : QStringLiteral("<e></e>")) +
-         (m_pSecond ? m_pSecond->ToVod(false) : QString()) + tail + QStringLiteral("</") + m_strTag +
-         QLatin1Char('>');
+  out += QLatin1Char('<');
+  out += m_strTag;
+  out += WriteAttributes();
+  if (m_pFirst)
+    m_pFirst->AppendVod(out);
+  else
+    out += QStringLiteral("<e></e>");
+  if (m_pSecond) m_pSecond->AppendVod(out);
+  out += tailMarkup.isEmpty() && hasOwnSign ? QStringLiteral("<>") : tailMarkup;
+  out += QStringLiteral("</");
+  out += m_strTag;
+  out += QLatin1Char('>');
 }
 
 QString CStandardNode::ToVod(bool selectedOnly) const {
   if (selectedOnly) return m_pActive ? m_pActive->ToVod(true) : QString();
-  return Markup(TailTextMarkup(m_strText));
+  QString out;
+  AppendVod(out);
+  return out;
 }
+
+void CStandardNode::AppendVod(QString& out) const { AppendMarkup(out, TailTextMarkup(m_strText)); }
 
 QString CStandardNode::TextOf(const CNode* box) { return box ? box->ToText(false) : QString(); }
 
@@ -272,10 +283,7 @@ CBraceNode::CBraceNode(CNode* parent, CNode* content, const QString& pair)
   m_strText = pair;
 }
 
-QString CBraceNode::ToVod(bool selectedOnly) const {
-  if (selectedOnly) return CStandardNode::ToVod(true);
-  return Markup(BracketPairMarkup(m_strText));
-}
+void CBraceNode::AppendVod(QString& out) const { AppendMarkup(out, BracketPairMarkup(m_strText)); }
 
 QChar PlainBracketChar(QChar symbol) {
   switch (symbol.unicode()) {

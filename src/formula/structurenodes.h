@@ -28,6 +28,7 @@ class CStandardNode : public CNode {
   void DrawSelection(CFormulaDC& dc) override;
   bool AddChild(CNode* node, int index) override;
   QString ToVod(bool selectedOnly) const override;
+  void AppendVod(QString& out) const override;
   QString ToText(bool selectedOnly) const override;
   void InheritFont() override;
   void SetFont(COLORREF colour, const LOGFONT& font, bool selectedOnly, int part) override;
@@ -65,7 +66,7 @@ class CStandardNode : public CNode {
   // Linear text of the whole structure; by default both boxes' texts.
   virtual QString LinearText() const;
   // The element with the given text written before its closing mark.
-  QString Markup(const QString& tailMarkup) const;
+  void AppendMarkup(QString& out, const QString& tailMarkup) const;
   static QString TextOf(const CNode* box);
 
   // Lays out a box place; a missing box answers `missing`, or nothing.
@@ -197,7 +198,7 @@ class CBraceNode : public CStandardNode {
 
   void Layout(CFormulaDC& dc) override;
   void DrawText(CFormulaDC& dc) override;
-  QString ToVod(bool selectedOnly) const override;
+  void AppendVod(QString& out) const override;
 
  protected:
   QString LinearText() const override;

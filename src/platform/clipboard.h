@@ -14,6 +14,12 @@ class IClipboard {
   virtual void SetData(const QString& format, const QByteArray& data) = 0;
   virtual std::optional<QByteArray> Data(const QString& format) const = 0;
   virtual bool HasFormat(const QString& format) const = 0;
+  // Replaces the contents with one record of the named format and a picture
+  // of the same thing, for programs that take only pictures.  A clipboard
+  // that holds one thing at a time keeps the record.
+  virtual void SetDataAndImage(const QString& format, const QByteArray& data, const QImage& /*image*/) {
+    SetData(format, data);
+  }
   virtual void SetImage(const QImage& image) = 0;
   virtual QImage Image() const = 0;
   virtual void SetText(const QString& text) = 0;
@@ -27,6 +33,7 @@ class MemoryClipboard : public IClipboard {
   void SetData(const QString& format, const QByteArray& data) override;
   std::optional<QByteArray> Data(const QString& format) const override;
   bool HasFormat(const QString& format) const override;
+  void SetDataAndImage(const QString& format, const QByteArray& data, const QImage& image) override;
   void SetImage(const QImage& image) override;
   QImage Image() const override;
   void SetText(const QString& text) override;

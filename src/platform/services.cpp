@@ -51,6 +51,12 @@ class SystemClipboard final : public IClipboard {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     return mime && mime->hasFormat(Mime(format));
   }
+  void SetDataAndImage(const QString& format, const QByteArray& data, const QImage& image) override {
+    auto* mime = new QMimeData;
+    mime->setData(Mime(format), data);
+    if (!image.isNull()) mime->setImageData(image);
+    QGuiApplication::clipboard()->setMimeData(mime);
+  }
   void SetImage(const QImage& image) override { QGuiApplication::clipboard()->setImage(image); }
   QImage Image() const override { return QGuiApplication::clipboard()->image(); }
   void SetText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
@@ -105,6 +111,10 @@ std::optional<QByteArray> MemoryClipboard::Data(const QString& format) const {
 }
 bool MemoryClipboard::HasFormat(const QString& format) const {
   return !m_format.isEmpty() && m_format == format;
+}
+void MemoryClipboard::SetDataAndImage(const QString& format, const QByteArray& data, const QImage& image) {
+  SetData(format, data);
+  m_image = image;
 }
 void MemoryClipboard::SetImage(const QImage& image) {
   *this = MemoryClipboard();

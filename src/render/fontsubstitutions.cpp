@@ -36,6 +36,12 @@ const std::vector<FontSubstitution>& FontSubstitutions() {
   return table;
 }
 
+bool IsChineseFace(const QString& face) {
+  for (const char16_t* chinese : kChineseFaces)
+    if (face == QString::fromUtf16(chinese)) return true;
+  return false;
+}
+
 void InstallFontSubstitutions() {
   for (const FontSubstitution& s : FontSubstitutions()) QFont::insertSubstitutions(s.face, s.replacements);
 }

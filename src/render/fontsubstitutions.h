@@ -10,6 +10,9 @@ struct FontSubstitution {
   QStringList replacements; // tried in order
 };
 
+// Whether documents name the face as one of the Chinese faces.
+bool IsChineseFace(const QString& face);
+
 // The mapping installed at start-up.
 const std::vector<FontSubstitution>& FontSubstitutions();
 

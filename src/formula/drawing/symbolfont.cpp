@@ -55,6 +55,12 @@ QString MapSymbolText(const QString& text, bool symbolFace) {
   return out;
 }
 
+int SymbolCodeOfSign(QChar sign) {
+  for (int code = 0x20; code <= 0xFF; ++code)
+    if (kSigns[code - 0x20] && kSigns[code - 0x20] == sign.unicode()) return code;
+  return 0;
+}
+
 int SymbolCode(QChar c) {
   const char16_t u = c.unicode();
   if (u >= 0xF020 && u <= 0xF0FF) return u - 0xF000;

@@ -16,6 +16,10 @@ bool IsSymbolFace(const QString& face);
 QChar SymbolToUnicode(QChar c, bool symbolFace);
 QString MapSymbolText(const QString& text, bool symbolFace);
 
+// The symbol font's code (0x20..0xFF) whose sign is `sign`, the lowest where
+// several share it; 0 when no code has that sign.
+int SymbolCodeOfSign(QChar sign);
+
 // Installed faces that hold the signs, in order of preference.
 QStringList SymbolSignFaces();
 
