@@ -23,8 +23,10 @@
 #include "cells/primitives/perpendicularfeet.h"
 #include "cells/revolution/roundsolids.h"
 #include "cells/revolution/solidsbypoints.h"
+#include "cells/texts/cgtbvodtext.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
+#include "cells/texts/inkmarks.h"
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
 
@@ -84,6 +86,9 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGTmSingleline));
   ClassRegistry::Register(RUNTIME_CLASS(CGTmVariable));
   ClassRegistry::Register(RUNTIME_CLASS(CGTbHenchman));
+  for (const CRuntimeClass* cls :
+       {RUNTIME_CLASS(CGTbVodText), RUNTIME_CLASS(CGTbMhc), RUNTIME_CLASS(CGInkmarks), RUNTIME_CLASS(CStroke)})
+    ClassRegistry::Register(cls);
   ClassRegistry::Register(RUNTIME_CLASS(CGPolyhedron));
   ClassRegistry::Register(RUNTIME_CLASS(CGSection));
   RegisterMeasureClasses();

@@ -57,3 +57,14 @@ COLORREF NextAutoColor() {
   }
   return ToByte(rgb[0]) | (ToByte(rgb[1]) << 8) | (static_cast<COLORREF>(ToByte(rgb[2])) << 16);
 }
+
+COLORREF BackgroundColorRef(const float rgba[4]) {
+  COLORREF word = 0;
+  for (int i = 0; i < 3; ++i) {
+    const float c = rgba[i] * 255;
+    // A stored value outside 0 to 1 is held to the byte's range, not wrapped.
+    const BYTE b = !(c > 0) ? 0 : c >= 255 ? 255 : static_cast<BYTE>(c);
+    word |= static_cast<COLORREF>(b) << (8 * i);
+  }
+  return word;
+}

@@ -12,3 +12,7 @@ void HslToRgb(double rgb[3], double hue, double saturation, double lightness);
 // on a dark background (red + green + blue below 2) of the current page (the
 // preferences' without one) the lightness is mirrored.  Advances the cycle.
 COLORREF NextAutoColor();
+
+// A background of four floats (0 to 1) as a colour word: red, green and
+// blue times 255, truncated, red in the low byte.
+COLORREF BackgroundColorRef(const float rgba[4]);

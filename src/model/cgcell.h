@@ -70,6 +70,10 @@ class CGCell : public CObject {
   virtual void DrawFlat() {}
   virtual void DrawForPick(int /*mode*/) {}
   virtual QString GetDescription() { return {}; }
+  // Recolouring hands every text the background colour (red in the low
+  // byte): a text rendered over a backdrop of its own takes it and renders
+  // again in its current colour.  Other cells ignore it.
+  virtual void TakeBackdrop(COLORREF /*background*/) {}
 
   // Whether what the stored record refers to fits the page it was read into
   // (all its cells are there by then); false fails the load.  Most records

@@ -85,7 +85,11 @@ bool ApplyColorToSelection(COLORREF colorRef) {
     Paint(cell, color, false);
   });
   if (automatic) color = scheme.rgbaText;
-  listed(page->m_selTexts, [&](CGCell& cell) { Paint(cell, color, automatic); });
+  const COLORREF backdrop = BackgroundColorRef(scheme.background.data());
+  listed(page->m_selTexts, [&](CGCell& cell) {
+    Paint(cell, color, automatic);
+    cell.TakeBackdrop(backdrop);
+  });
   if (automatic) color = scheme.rgbaMeasure;
   listed(page->m_selValues, [&](CGCell& cell) { Paint(cell, color, automatic); });
   listed(page->m_selButtons, [&](CGCell& cell) {
@@ -150,6 +154,7 @@ void CGPage::ApplyColorScheme() {
       SetRgb(cell->m_rgbaColor, scheme.rgbaMeasure);
     } else if (IsKindOfAnyClassName(cell, {"CGTextbit", "CGTextmap"})) {
       SetRgb(cell->m_rgbaColor, scheme.rgbaText);
+      cell->TakeBackdrop(BackgroundColorRef(m_rgbaBackground));
     } else if (IsKindOfAnyClassName(cell, {"CGSphere", "CGCylinder", "CGCone", "CGFrustum", "CGTrack", "CGSurface"})) {
       SetRgb(cell->m_rgbaColor, scheme.rgbaCurve);
     }

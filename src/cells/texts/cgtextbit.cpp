@@ -42,8 +42,12 @@ CGTextbit::CGTextbit(WORD id, DWORD width, DWORD height, std::vector<BYTE>&& pix
   m_nWidth = width;
   m_nHeight = height;
   m_pixels = std::move(pixels);
+  PlaceNewText();
+}
+
+void CGTextbit::PlaceNewText() {
   const double p = g_fUnitsPerPixel;
-  m_vLabelAnchor[0] = static_cast<float>(-static_cast<double>(width) * p / 2);
+  m_vLabelAnchor[0] = static_cast<float>(-static_cast<double>(m_nWidth) * p / 2);
   m_vLabelAnchor[1] = static_cast<float>((KvRand() / 32767.0 * 8 - 4) * 20 * p);
 }
 
@@ -145,40 +149,53 @@ CGCell* CreateImageCell(WORD id, int width, int height, std::vector<BYTE>&& pixe
 
 CGTbHenchman::CGTbHenchman(WORD id, DWORD width, DWORD height, std::vector<BYTE>&& pixels, WORD point)
     : CGTextbit(id, width, height, std::move(pixels)) {
-  AppendParent(*this, point);
-  if (CGCell* cell = g_pCurCells ? g_pCurCells->Lookup(point) : nullptr) cell->m_bLabelHidden = 1;
+  FollowPoint(point);
   Recalculate();
 }
 
 void CGTbHenchman::Serialize(CArchive& ar) {
   CGTextbit::Serialize(ar);
-  if (ar.IsStoring()) {
-    ar << m_vOffset[0] << m_vOffset[1] << m_vOffset[2];
-    return;
-  }
-  ar >> m_vOffset[0] >> m_vOffset[1] >> m_vOffset[2];
-  // Recalculate reads the first parent as the point it follows.
-  if (m_parents.size() != 1) Reject(*this, "it must follow exactly one point");
-  RequireFinite({m_vOffset[0], m_vOffset[1], m_vOffset[2], m_vLabelAnchor[2]});
+  SerializeOffset(ar, m_vOffset);
 }
 
-void CGTbHenchman::Recalculate() {
+void CGTbHenchman::Recalculate() { PlaceAtPoint(m_vOffset); }
+
+QString CGTbHenchman::GetDescription() { return FillFormat(kTextFollowerDescription, "%s", {FollowedPointName()}); }
+
+void CGTbHenchman::DragBy(int dx, int dy) { DragWithOffset(dx, dy, m_vOffset); }
+
+// --- Texts following a point ----------------------------------------------------
+
+void CGTextbit::FollowPoint(WORD point) {
+  AppendParent(*this, point);
+  if (CGCell* cell = g_pCurCells ? g_pCurCells->Lookup(point) : nullptr) cell->m_bLabelHidden = 1;
+}
+
+QString CGTextbit::FollowedPointName() const { return m_parents.empty() ? QString() : CornerName(m_parents[0]); }
+
+void CGTextbit::PlaceAtPoint(const float offset[3]) {
   const CGVertex* point = m_parents.empty() ? nullptr : CornerPoint(m_parents[0]);
   if (!point || !point->m_bDefined) {
     m_bDefined = false;
     return;
   }
   m_bDefined = true;
-  for (int i = 0; i < 3; ++i) m_vLabelAnchor[i] = point->m_vPos[i] + m_vOffset[i];
+  for (int i = 0; i < 3; ++i) m_vLabelAnchor[i] = point->m_vPos[i] + offset[i];
 }
 
-QString CGTbHenchman::GetDescription() {
-  const QString point = m_parents.empty() ? QString() : CornerName(m_parents[0]);
-  return FillFormat(kTextFollowerDescription, "%s", {point});
-}
-
-void CGTbHenchman::DragBy(int dx, int dy) {
+void CGTextbit::DragWithOffset(int dx, int dy, float offset[3]) {
   CGTextbit::DragBy(dx, dy);
-  m_vOffset[0] += static_cast<float>(dx) * g_fUnitsPerPixel;
-  m_vOffset[1] -= static_cast<float>(dy) * g_fUnitsPerPixel;
+  offset[0] += static_cast<float>(dx) * g_fUnitsPerPixel;
+  offset[1] -= static_cast<float>(dy) * g_fUnitsPerPixel;
+}
+
+void CGTextbit::SerializeOffset(CArchive& ar, float offset[3]) {
+  if (ar.IsStoring()) {
+    ar << offset[0] << offset[1] << offset[2];
+    return;
+  }
+  ar >> offset[0] >> offset[1] >> offset[2];
+  // Recalculate reads the first parent as the point it follows.
+  if (m_parents.size() != 1) Reject(*this, "it must follow exactly one point");
+  RequireFinite({offset[0], offset[1], offset[2], m_vLabelAnchor[0], m_vLabelAnchor[1], m_vLabelAnchor[2]});
 }

@@ -24,9 +24,7 @@ class CGTextbit : public CGCell {
  public:
   // Id 0, anchor (-5, 5), no picture, the preference text colour, "BText".
   CGTextbit();
-  // Takes the picture; centred on the text layer's vertical axis at a
-  // random row between -4 and 4 units of 20 pixels, so that successive new
-  // texts land on different rows.
+  // Takes the picture, placed as PlaceNewText says.
   CGTextbit(WORD id, DWORD width, DWORD height, std::vector<BYTE>&& pixels);
 
   // The common record, then width, height and the pixel rows.  Loading
@@ -67,6 +65,25 @@ class CGTextbit : public CGCell {
   void RequireFinite(std::initializer_list<float> values) const;
   // Whether the cell draws at all: shown, defined, not in a three-view page.
   bool IsShown() const;
+  // Where a new text goes once its size is known: centred on the text
+  // layer's vertical axis at a random row between -4 and 4 units of 20
+  // pixels, so that successive new texts land on different rows.
+  void PlaceNewText();
+
+  // Texts that follow a point: `point` becomes the only parent, and the
+  // text replaces the point's label.
+  void FollowPoint(WORD point);
+  // The followed point's name, empty when there is none.
+  QString FollowedPointName() const;
+  // Defined with the point (a parent that is no point leaves the text
+  // undefined); then anchor = point + offset.
+  void PlaceAtPoint(const float offset[3]);
+  // A drag moves the anchor and the offset alike, so a recomputation keeps
+  // the new place.
+  void DragWithOffset(int dx, int dy, float offset[3]);
+  // The offset after the rest of the record.  Loading fails unless there
+  // is exactly one parent and the offset and anchor are finite.
+  void SerializeOffset(CArchive& ar, float offset[3]);
 };
 
 // A full-colour picture: bytes R, G, B, rows padded to 4 bytes.  Its zoom

@@ -100,17 +100,10 @@ void CGTbHenchman::Draw() {
 
 void CGTbHenchman::DrawForPick(int mode) {
   if (mode < 3 || !IsShown()) return;
-  const double* m = g_dWorldToText;
-  const float* a = m_vLabelAnchor;
-  double mapped[4];
-  for (int r = 0; r < 4; ++r) mapped[r] = m[r] * a[0] + m[4 + r] * a[1] + m[8 + r] * a[2] + m[12 + r];
-  if (!(mapped[3] > 1e-12 || mapped[3] < -1e-12)) return;  // the anchor maps to no point of the layer
-  const float x = static_cast<float>(mapped[0] / mapped[3]);
-  const float y = static_cast<float>(mapped[1] / mapped[3]);
-  const float z = static_cast<float>(mapped[2] / mapped[3]);
+  float m[3];
+  if (!MapToTextLayer(m_vLabelAnchor, m)) return;
   const float p = g_fUnitsPerPixel;
-  glPushMatrix();
-  glLoadIdentity();
-  PickRect(7, m_nId, x, y, x + static_cast<float>(m_nWidth) * p, y + static_cast<float>(m_nHeight) * p, z);
-  glPopMatrix();
+  const IdentityModelView identity;
+  PickRect(7, m_nId, m[0], m[1], m[0] + static_cast<float>(m_nWidth) * p, m[1] + static_cast<float>(m_nHeight) * p,
+           m[2]);
 }

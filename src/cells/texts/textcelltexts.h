@@ -22,3 +22,12 @@ inline constexpr const char* kTextImageDescription = "原始大小：宽*高=%d*
 inline constexpr const char* kTextFollowerDescription = "随点%s的文本";
 inline constexpr const char* kTextBitmapName = "BText";
 inline constexpr const char* kTextImageName = "Img";
+
+// Formula texts, free and attached to a point (%d width and height, %s
+// the point's name), and ink.
+inline constexpr const char* kTextFormulaName = "VOD彩色数学文本";
+inline constexpr const char* kTextPointFormulaName = "附点彩文";
+inline constexpr const char* kTextFormulaDescription = "彩色数学文本：宽*高=%d*%d";
+inline constexpr const char* kTextPointFormulaDescription = "附点%s的VOD彩色数学文本";
+inline constexpr const char* kTextInkName = "Ink Marks";
+inline constexpr const char* kTextInkDescription = "画笔留下的墨迹";

@@ -23,6 +23,24 @@ class TextLayerMatrix {
   ~TextLayerMatrix() { glPopMatrix(); }
 };
 
+// The identity model-view for the scope's lifetime, for texts placed
+// through g_dWorldToText.
+class IdentityModelView {
+ public:
+  IdentityModelView() {
+    glPushMatrix();
+    glLoadIdentity();
+  }
+  IdentityModelView(const IdentityModelView&) = delete;
+  IdentityModelView& operator=(const IdentityModelView&) = delete;
+  ~IdentityModelView() { glPopMatrix(); }
+};
+
+// A 3D point taken into the text layer through g_dWorldToText (with the
+// homogeneous divide), where texts attached to points are drawn with the
+// identity model-view.  False when it maps to no point of the layer.
+bool MapToTextLayer(const float point[3], float out[3]);
+
 void SetTextColour(const RGBA& c);
 // The preference selection colour.
 void SetSelectionColour();

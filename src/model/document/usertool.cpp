@@ -4,6 +4,7 @@
 
 #include "model/autocolor.h"
 #include "model/cgbutton.h"
+#include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "model/document/usertooltexts.h"
 #include "model/globals.h"
@@ -78,6 +79,8 @@ void CRecord::Serialize(CArchive& ar) {
 bool CRecord::ApplyDefaultColors() {
   if (!m_bDefaultColors) return false;
   const CDisplayPrefs& prefs = g_prefs;
+  const COLORREF backdrop =
+      BackgroundColorRef(g_pCurPage ? g_pCurPage->m_rgbaBackground : prefs.background.data());
   for (const auto& owned : m_cells) {
     CGCell* cell = owned.get();
     SetRgb(cell->m_rgbaLabel, prefs.rgbaLabel);
@@ -100,6 +103,7 @@ bool CRecord::ApplyDefaultColors() {
       cell->m_rgbaColor = prefs.rgbaMeasure;
     } else if (IsKindOfAnyClassName(cell, {"CGTextbit", "CGTextmap"})) {
       cell->m_rgbaColor = prefs.rgbaText;
+      cell->TakeBackdrop(backdrop);
     } else if (IsKindOfAnyClassName(cell, {"CGSphere", "CGCylinder", "CGCone", "CGFrustum", "CGTrack", "CGSurface"})) {
       cell->m_rgbaColor = prefs.rgbaCurve;
     }

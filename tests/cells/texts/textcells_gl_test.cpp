@@ -1,12 +1,18 @@
-// Captions, text bitmaps and images in the headless context (160 x 120
-// pixels of p world units): list names, colours and picks.
+// Captions, text bitmaps, images, formula texts and ink in the headless
+// context (160 x 120 pixels of p world units): list names, colours, picks,
+// pixels or texture by zoom.
+#include <functional>
+
 #include "../celldrawtestsupport.h"
+#include "cells/texts/cgtbvodtext.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
+#include "cells/texts/inkmarks.h"
 #include "formula/drawing/formulapictures.h"
 #include "model/pagetest.h"
 #include "render/framedtext.h"
 #include "render/glfontlists.h"
+#include "render/glrelease.h"
 #include "render/projection.h"
 #include "view/viewtestsupport.h"
 
@@ -23,10 +29,13 @@ class TextCellGlTest : public CellGlTest {
     return cell;
   }
   int Count(QRect box, QRgb colour) {
+    return CountIf(box, [colour](QRgb c) { return c == colour; });
+  }
+  int CountIf(QRect box, const std::function<bool(QRgb)>& match) {
     const QImage picture = gl.ReadPixels();
     int n = 0;
     for (int y = box.top(); y <= box.bottom(); ++y)
-      for (int x = box.left(); x <= box.right(); ++x) n += At(picture, x, y) == colour;
+      for (int x = box.left(); x <= box.right(); ++x) n += match(At(picture, x, y));
     return n;
   }
   void Scale(float p) {  // p world units a pixel
@@ -191,6 +200,100 @@ TEST_F(TextCellGlTest, ImagesPickQuadAndHandleFollowersTheirPoint) {
   EXPECT_EQ(Pick(*follower, 3, x + 1, y + 1, 160, 120), Names({{7, follower->m_nId}}));
   for (auto [dx, dy] : {std::pair{-3, 1}, {1, -3}, {12, 1}, {1, 8}})
     EXPECT_TRUE(Pick(*follower, 3, x + dx, y + dy, 160, 120).empty()) << dx << ", " << dy;
+}
+
+TEST_F(TextCellGlTest, FormulaTextsDrawPixelsOrTheirTextureBySeeThroughBackdrop) {
+  Scale(1);
+  g_fViewTranslate[2] = -50;
+  for (int i = 0; i < 16; ++i) g_dWorldToText[i] = i % 5 == 0;  // the layer is the world
+  g_prefs.rgbaText = RGBA{255, 0, 0, 255};
+  const QString markup = QStringLiteral("<#><l><e>A+B</e></l></#>");
+  const auto free = [&](DWORD scales) { return Put(new CGTbVodText(0, markup, 0xFFFFFF, scales), 20, 20); };
+  const auto attached = [&] { return Put(new CGTbMhc(0, markup, 0xFFFFFF, Point(20, 24, -50)->m_nId), 0, 0); };
+  struct Row { const char* name; std::function<CGTbVodText*()> make; float zoom; bool textured; };
+  const Row rows[] = {{"scaling, zoom 1", [&] { return free(1); }, 1.0f, false},
+                      {"scaling, zoom 1.05", [&] { return free(1); }, 1.05f, true},
+                      {"not scaling, zoom 1.05", [&] { return free(0); }, 1.05f, false},
+                      {"attached, zoom 1.005", attached, 1.005f, false},
+                      {"attached, zoom 0.98", attached, 0.98f, true}};
+  const std::size_t queued = PendingGlReleases();
+  for (const Row& r : rows) {
+    CGTbVodText* text = r.make();
+    text->Recalculate();
+    g_fViewScale = r.zoom;
+    const Captured drawn = CaptureFeedback([&] { text->Draw(); });
+    EXPECT_TRUE(drawn.bitmaps == !r.textured && (drawn.polygons > 0) == r.textured) << r.name;
+    float left = 1e9f, right = -1e9f;
+    for (const FeedbackVertex& v : drawn.vertices) left = std::min(left, v.x), right = std::max(right, v.x);
+    if (r.textured) EXPECT_NEAR(right - left, static_cast<float>(text->m_nWidth) * r.zoom, 0.01f) << r.name;
+    glClearColor(0, 1, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    text->m_bSelected = true;
+    text->Draw();
+    const QRect box(20, static_cast<int>(text->m_vLabelAnchor[1]), static_cast<int>(text->m_nWidth),
+                    static_cast<int>(text->m_nHeight));
+    const auto reddish = [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100; };
+    EXPECT_TRUE(CountIf(box, reddish) > 200 && Count(box, qRgb(0, 255, 0)) > box.width() * box.height() / 3 &&
+                Count(box, qRgb(255, 255, 255)) == 0 &&
+                Count(QRect(19, box.top(), 3, box.height()), qRgb(255, 0, 255)) > box.height() / 2)
+        << r.name << ": the glyphs, the page between them, the box's left side";
+    EXPECT_GT(Count(QRect(box.left() + 2, box.top() - 1, box.width() - 4, 3), qRgb(255, 0, 255)), box.width() / 2)
+        << r.name << ": the box's lower side";
+    if (r.textured) {  // a new colour: rendered at once, uploaded at the next draw
+      text->m_rgbaColor = RGBA{0, 0, 255, 0};
+      text->RebuildTexture();
+      EXPECT_TRUE(text->m_texture.IsStale()) << r.name;
+      text->Draw();
+      const auto bluish = [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 100 && qGreen(c) < 100; };
+      EXPECT_TRUE(!text->m_texture.IsStale() && CountIf(box, bluish) > 200) << r.name;
+    }
+    g_fViewScale = 1;
+    EXPECT_EQ(Pick(*text, 3, box.right() - 1, box.top() + 2, 160, 120), Names({{7, text->m_nId}})) << r.name;
+    EXPECT_TRUE(Pick(*text, 3, box.right() + 3, box.top() + 2, 160, 120).empty() &&
+                Pick(*text, 3, box.left() + 2, box.top() - 3, 160, 120).empty())
+        << r.name;
+    Scale(1);  // picking leaves its own projection behind
+    text->m_bHidden = 1;
+    EXPECT_EQ(CaptureFeedback([&] { text->Draw(); }).bitmaps, 0) << r.name;
+  }
+  page.reset();
+  EXPECT_EQ(PendingGlReleases(), queued + 2) << "the textures made";
+  CGlTexture texture;
+  const BYTE white[4] = {255, 255, 255, 255};
+  ASSERT_TRUE(texture.Bind(1, 1, white) && texture.Name() != 0);
+  BeginGlGeneration();  // the context was replaced: its names are gone
+  EXPECT_TRUE(texture.Name() == 0 && texture.IsStale());
+}
+
+TEST_F(TextCellGlTest, InkDrawsInItsColourAndWidthAndPicksOnItsStrokes) {
+  g_rgbaInk = RGBA{0, 0, 255, 255};
+  const float low[] = {10, 30, 0, 60, 30, 0}, high[] = {10, 60, 0, 60, 60, 0};
+  auto* ink = Put(new CGInkmarks(0, std::make_unique<CStroke>(2, low)), 4, 6);
+  ink->AddStroke(std::make_unique<CStroke>(2, high));
+  struct Row { const char* name; BOOL hidden; bool threeView, defined, selected; int blue; };
+  const Row rows[] = {{"shown", 0, false, true, false, 6},
+                      {"undefined, selected", 0, false, false, true, 6},
+                      {"hidden", 1, false, true, false, 0},
+                      {"three views", 0, true, true, false, 0}};
+  for (const Row& r : rows) {
+    Scale(1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    ink->m_bHidden = r.hidden, page->m_bThreeView = r.threeView;
+    ink->m_bDefined = r.defined, ink->m_bSelected = r.selected;
+    ink->Draw();
+    GLfloat width = 0;
+    glGetFloatv(GL_LINE_WIDTH, &width);
+    EXPECT_EQ(Count(QRect(62, 0, 1, 120), qRgb(0, 0, 255)), r.blue) << r.name << ": two strokes 3 wide, at the anchor";
+    EXPECT_EQ(Count(QRect(0, 0, 160, 120), qRgb(255, 0, 255)) > 0, r.selected) << r.name;
+    EXPECT_EQ(width, g_prefs.fLineWidth) << r.name;
+    EXPECT_EQ(Pick(*ink, 3, 34, 36, 160, 120), r.blue ? Names({{4, ink->m_nId}}) : Names{}) << r.name;
+    EXPECT_TRUE(Pick(*ink, 3, 34, 45, 160, 120).empty() && Pick(*ink, 2, 34, 36, 160, 120).empty()) << r.name;
+  }
+  Scale(1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  g_rgbaInk = RGBA{0, 255, 0, 255};
+  CStroke(2, low).Draw();
+  EXPECT_GT(Count(QRect(34, 0, 1, 120), qRgb(0, 255, 0)), 0) << "a stroke alone, in its own colour";
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+#include "cells/texts/cgtbvodtext.h"
+
+#include <string>
+
+#include "cells/primitives/formattext.h"
+#include "cells/texts/textcelltexts.h"
+#include "formula/drawing/formulapictures.h"
+#include "platform/archive.h"
+
+IMPLEMENT_SERIAL(CGTbVodText, CGTextbit)
+IMPLEMENT_SERIAL(CGTbMhc, CGTbVodText)
+
+namespace {
+COLORREF Rgb(const RGBA& c) {
+  return static_cast<COLORREF>(c.r) | static_cast<COLORREF>(c.g) << 8 | static_cast<COLORREF>(c.b) << 16;
+}
+}  // namespace
+
+// --- CGTbVodText ---------------------------------------------------------------
+
+CGTbVodText::CGTbVodText() {
+  m_rgbaColor.a = 0;
+  m_strName = QString::fromUtf8(kTextFormulaName);
+}
+
+CGTbVodText::CGTbVodText(WORD id, const QString& markup, DWORD option, DWORD scalesWithView) : CGTbVodText() {
+  m_nId = id;
+  m_strMarkup = markup;
+  m_dwOption = option;
+  m_dwScalesWithView = scalesWithView;
+  RebuildTexture();
+  PlaceNewText();
+}
+
+std::size_t CGTbVodText::RowBytes(DWORD width) const { return 4 * static_cast<std::size_t>(width); }
+
+void CGTbVodText::RebuildTexture() {
+  int width = 0, height = 0;
+  m_pixels = RenderVodToMask(Rgb(m_rgbaColor), m_dwOption, m_strMarkup, m_rgbaColor.a, &width, &height);
+  if (m_pixels.empty()) width = height = 0;
+  m_nWidth = static_cast<DWORD>(width);
+  m_nHeight = static_cast<DWORD>(height);
+  m_texture.MarkStale();
+}
+
+void CGTbVodText::TakeBackdrop(COLORREF background) {
+  m_dwOption = background;
+  RebuildTexture();
+}
+
+void CGTbVodText::Serialize(CArchive& ar) {
+  // The text bitmap's own part of the record is not written: the size and
+  // pixels follow the formula's fields, and only on request.
+  CGCell::Serialize(ar);
+  const bool pictures = ar.Context().bStoreFormulaPictures;
+  if (ar.IsStoring()) {
+    ar << m_strMarkup << m_dwOption << m_fStoredScale << m_dwScalesWithView << m_dwStoredWord << m_strStoredText;
+    if (pictures) SerializePicture(ar);
+    return;
+  }
+  ar >> m_strMarkup >> m_dwOption >> m_fStoredScale >> m_dwScalesWithView >> m_dwStoredWord >> m_strStoredText;
+  RequireFinite({m_vLabelAnchor[0], m_vLabelAnchor[1]});
+  if (!pictures) {
+    RebuildTexture();
+    ArchiveContext& context = ar.Context();
+    context.nRenderedBytes += static_cast<std::int64_t>(m_pixels.size());
+    if (context.nRenderedBytes > kMaxRenderedBytes)
+      throw CArchiveException(ArchiveError::BadData, "formula text " + std::to_string(m_nId) + ": too many pixels");
+    return;
+  }
+  SerializePicture(ar);
+  if (m_dwScalesWithView != 0) m_dwScalesWithView = 1;
+  m_texture.MarkStale();
+}
+
+QString CGTbVodText::GetDescription() {
+  return FillFormat(kTextFormulaDescription, "%d", {QString::number(m_nWidth), QString::number(m_nHeight)});
+}
+
+// --- CGTbMhc -------------------------------------------------------------------
+
+CGTbMhc::CGTbMhc() {
+  m_dwScalesWithView = 1;
+  m_strName = QString::fromUtf8(kTextPointFormulaName);
+}
+
+CGTbMhc::CGTbMhc(WORD id, const QString& markup, DWORD option, WORD point) : CGTbVodText(id, markup, option, 1) {
+  m_strName = QString::fromUtf8(kTextPointFormulaName);
+  FollowPoint(point);
+  Recalculate();
+}
+
+void CGTbMhc::Serialize(CArchive& ar) {
+  CGTbVodText::Serialize(ar);
+  SerializeOffset(ar, m_vOffset);
+}
+
+void CGTbMhc::Recalculate() { PlaceAtPoint(m_vOffset); }
+
+QString CGTbMhc::GetDescription() { return FillFormat(kTextPointFormulaDescription, "%s", {FollowedPointName()}); }
+
+void CGTbMhc::DragBy(int dx, int dy) { DragWithOffset(dx, dy, m_vOffset); }
