@@ -16,6 +16,9 @@
 #include "model/globals.h"
 #include "platform/filechooser.h"
 #include "platform/notifier.h"
+#include "view/kavrelview.h"
+#include "view/media/mediacontroller.h"
+#include "view/selectionstepping.h"
 
 namespace {
 bool IsOlderFormatName(const QString& path) {
@@ -51,6 +54,12 @@ BOOL CKavrelApp::InitInstance(const QStringList& arguments, bool withWindow) {
   const QString dataFolder = m_env.dataFolder;
   DocumentServices().reloadPreferences = [dataFolder] { LoadSaveConfigIn(dataFolder, false); };
   DocumentServices().createImageCell = CreateImageCell;
+  DocumentServices().selectNextObject = [](bool forward) {
+    return forward ? SelectNextObject() : SelectPreviousObject();
+  };
+  DocumentServices().closeMedia = [] {
+    if (g_pKavrelView) g_pKavrelView->Media().OnViewMediaClose();
+  };
 
   m_settings = m_env.settingsFile.isEmpty()
                    ? std::make_unique<QSettings>(QStringLiteral("Malvorn"), QStringLiteral("Kavrel"))

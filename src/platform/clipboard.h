@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,12 +23,15 @@ class IClipboard {
   }
   virtual void SetImage(const QImage& image) = 0;
   virtual QImage Image() const = 0;
+  // Whether a picture can be had, without converting it.
+  virtual bool HasImage() const = 0;
   virtual void SetText(const QString& text) = 0;
   virtual QString Text() const = 0;
 };
 
 // An in-memory clipboard: the default without a GUI application, and the
-// stand-in tests use.
+// stand-in tests use.  Every change notifies the listener, as the system
+// clipboard does.
 class MemoryClipboard : public IClipboard {
  public:
   void SetData(const QString& format, const QByteArray& data) override;
@@ -36,6 +40,7 @@ class MemoryClipboard : public IClipboard {
   void SetDataAndImage(const QString& format, const QByteArray& data, const QImage& image) override;
   void SetImage(const QImage& image) override;
   QImage Image() const override;
+  bool HasImage() const override { return !m_image.isNull(); }
   void SetText(const QString& text) override;
   QString Text() const override;
 
@@ -48,3 +53,12 @@ class MemoryClipboard : public IClipboard {
 
 IClipboard& Clipboard();
 std::unique_ptr<IClipboard> SetClipboard(std::unique_ptr<IClipboard> clipboard);
+
+// Whoever must hear of every change of the clipboard's contents (made by
+// this program or another) registers here; the listener outlives any
+// replacement of the clipboard itself.  One listener; `owner` names it for
+// the withdrawal.
+void SetClipboardListener(const void* owner, std::function<void()> listener);
+void WithdrawClipboardListener(const void* owner);
+// Called by the clipboards after their contents changed.
+void NotifyClipboardChanged();

@@ -34,6 +34,14 @@ class DesktopShell final : public IShell {
 // their Windows format name, so the name stays recognisable.
 class SystemClipboard final : public IClipboard {
  public:
+  SystemClipboard() {
+    // Our own changes notify as they are made (below); the system's signal
+    // stands for other programs, and may come again later for ours.
+    m_connection = QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, [] {
+      if (!QGuiApplication::clipboard()->ownsClipboard()) NotifyClipboardChanged();
+    });
+  }
+  ~SystemClipboard() override { QObject::disconnect(m_connection); }
   static QString Mime(const QString& format) {
     return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(format);
   }
@@ -41,6 +49,7 @@ class SystemClipboard final : public IClipboard {
     auto* mime = new QMimeData;
     mime->setData(Mime(format), data);
     QGuiApplication::clipboard()->setMimeData(mime);
+    NotifyClipboardChanged();
   }
   std::optional<QByteArray> Data(const QString& format) const override {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
@@ -56,12 +65,32 @@ class SystemClipboard final : public IClipboard {
     mime->setData(Mime(format), data);
     if (!image.isNull()) mime->setImageData(image);
     QGuiApplication::clipboard()->setMimeData(mime);
+    NotifyClipboardChanged();
   }
-  void SetImage(const QImage& image) override { QGuiApplication::clipboard()->setImage(image); }
+  void SetImage(const QImage& image) override {
+    QGuiApplication::clipboard()->setImage(image);
+    NotifyClipboardChanged();
+  }
   QImage Image() const override { return QGuiApplication::clipboard()->image(); }
-  void SetText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
+  bool HasImage() const override {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    return mime && mime->hasImage();
+  }
+  void SetText(const QString& text) override {
+    QGuiApplication::clipboard()->setText(text);
+    NotifyClipboardChanged();
+  }
   QString Text() const override { return QGuiApplication::clipboard()->text(); }
+
+ private:
+  QMetaObject::Connection m_connection;
 };
+
+struct ClipboardListener {
+  const void* owner = nullptr;
+  std::function<void()> listener;
+};
+ClipboardListener s_clipboardListener;
 
 class NullUiBridge final : public IUiBridge {
  public:
@@ -97,6 +126,7 @@ const ProcessStateReset reset([] {
   ShellSlot().Set(nullptr);
   ClipboardSlot().Set(nullptr);
   BridgeSlot().Set(nullptr);
+  s_clipboardListener = ClipboardListener();
 });
 }  // namespace
 
@@ -104,6 +134,7 @@ void MemoryClipboard::SetData(const QString& format, const QByteArray& data) {
   *this = MemoryClipboard();
   m_format = format;
   m_data = data;
+  NotifyClipboardChanged();
 }
 std::optional<QByteArray> MemoryClipboard::Data(const QString& format) const {
   if (!HasFormat(format)) return std::nullopt;
@@ -119,11 +150,13 @@ void MemoryClipboard::SetDataAndImage(const QString& format, const QByteArray& d
 void MemoryClipboard::SetImage(const QImage& image) {
   *this = MemoryClipboard();
   m_image = image;
+  NotifyClipboardChanged();
 }
 QImage MemoryClipboard::Image() const { return m_image; }
 void MemoryClipboard::SetText(const QString& text) {
   *this = MemoryClipboard();
   m_text = text;
+  NotifyClipboardChanged();
 }
 QString MemoryClipboard::Text() const { return m_text; }
 
@@ -136,6 +169,17 @@ std::unique_ptr<IShell> SetShell(std::unique_ptr<IShell> s) { return ShellSlot()
 IClipboard& Clipboard() { return ClipboardSlot().Get(); }
 std::unique_ptr<IClipboard> SetClipboard(std::unique_ptr<IClipboard> c) {
   return ClipboardSlot().Set(std::move(c));
+}
+void SetClipboardListener(const void* owner, std::function<void()> listener) {
+  s_clipboardListener = {owner, std::move(listener)};
+}
+void WithdrawClipboardListener(const void* owner) {
+  if (s_clipboardListener.owner == owner) s_clipboardListener = ClipboardListener();
+}
+void NotifyClipboardChanged() {
+  // A copy: the listener may replace itself while it runs.
+  const std::function<void()> listener = s_clipboardListener.listener;
+  if (listener) listener();
 }
 IUiBridge& UiBridge() { return BridgeSlot().Get(); }
 std::unique_ptr<IUiBridge> SetUiBridge(std::unique_ptr<IUiBridge> b) {

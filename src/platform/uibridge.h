@@ -38,6 +38,8 @@ class IUiBridge {
   // The view translation changed (another page is shown): the main window's
   // translation sliders take it.
   virtual void UpdateTranslationSliders() {}
+  // The object list is filled anew from the whole document.
+  virtual void FillObjectList() {}
   // View requests.  The mouse tool starts its construction anew (step 0).
   virtual void ResetConstructionStep() {}
   // The buttons of a command show picture `image` of the program's image

@@ -3,6 +3,7 @@
 #include <QMetaObject>
 
 #include "ui/mainframe.h"
+#include "ui/objectlist/objectview.h"
 #include "view/kavrelview.h"
 #include "view/toolstate.h"
 
@@ -39,6 +40,10 @@ void CFrameUiBridge::UpdateAllViews() {
 
 void CFrameUiBridge::UpdateTranslationSliders() {
   if (m_pFrame) m_pFrame->UpdateTranslationSliders();
+}
+
+void CFrameUiBridge::FillObjectList() {
+  if (m_pFrame && m_pFrame->ObjectView()) m_pFrame->ObjectView()->FillObjectList();
 }
 
 void CFrameUiBridge::ResetConstructionStep() { g_viewTool.step = 0; }

@@ -17,6 +17,7 @@ class CFrameUiBridge final : public IUiBridge {
   void SetStatusText(int element, const QString& text) override;
   void UpdateAllViews() override;
   void UpdateTranslationSliders() override;
+  void FillObjectList() override;
   void ResetConstructionStep() override;
   void SetCommandImage(UINT id, int image) override;
 

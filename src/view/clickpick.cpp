@@ -43,22 +43,6 @@ std::vector<PickHit> ParseHits(const std::vector<GLuint>& buffer, GLint count) {
   return hits;
 }
 
-// The page's selection list that a pick kind looks in.
-std::vector<WORD>* SelectionListOfKind(CGPage& page, int kind) {
-  switch (kind) {
-    case kPickPoint: return &page.m_selPoints;
-    case kPickLine: return &page.m_selLines;
-    case kPickPath: return &page.m_selPaths;
-    case kPickButton: return &page.m_selButtons;
-    case kPickValue: return &page.m_selValues;
-    case kPickText: return &page.m_selTexts;
-    case kPickFace: return &page.m_selFaces;
-    case kPickSolid: return &page.m_selSolids;
-    case kPickOther: return &page.m_selOthers;
-    default: return nullptr;
-  }
-}
-
 bool EraseFirst(std::vector<WORD>& list, WORD id) {
   const auto it = std::find(list.begin(), list.end(), id);
   if (it == list.end()) return false;
@@ -89,6 +73,21 @@ void ApplySelectToolChoice(CGPage& page, const PickChoice& choice) {
 }
 
 }  // namespace
+
+std::vector<WORD>* SelectionListOfKind(CGPage& page, int kind) {
+  switch (kind) {
+    case kPickPoint: return &page.m_selPoints;
+    case kPickLine: return &page.m_selLines;
+    case kPickPath: return &page.m_selPaths;
+    case kPickButton: return &page.m_selButtons;
+    case kPickValue: return &page.m_selValues;
+    case kPickText: return &page.m_selTexts;
+    case kPickFace: return &page.m_selFaces;
+    case kPickSolid: return &page.m_selSolids;
+    case kPickOther: return &page.m_selOthers;
+    default: return nullptr;
+  }
+}
 
 std::vector<PickHit> RunSelectionPass(const std::function<void()>& draw, int initialWords) {
   std::vector<GLuint> buffer(static_cast<std::size_t>(std::max(initialWords, 16)));

@@ -11,6 +11,10 @@
 
 class CGPage;
 
+// The page's selection list that the hits of a pick kind are kept in; null
+// for the kinds that select nothing (labels, handles).
+std::vector<WORD>* SelectionListOfKind(CGPage& page, int kind);
+
 // Runs `draw` in selection mode under the placeholder name 0xFFFFFFFF and
 // returns the kind and id of every hit record, in buffer order.  A buffer
 // that overflows is not taken for "nothing hit": the pass runs again with

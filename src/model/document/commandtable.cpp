@@ -1,6 +1,7 @@
 #include "model/document/commandtable.h"
 
 #include "model/document/kavreldoc.h"
+#include "platform/clipboard.h"
 #include "platform/commandregistry.h"
 
 namespace {
@@ -24,4 +25,6 @@ void CKavrelDoc::RegisterCommands() {
     if (row.update) update = [this, rule = row.update](CCmdUI& ui) { rule(*this, ui); };
     registry.Register(row.id, [this, handler = row.handler](unsigned) { handler(*this); }, std::move(update), this);
   }
+  // The paste offsets follow the clipboard of the document whose commands run.
+  SetClipboardListener(this, [this] { OnClipboardChanged(); });
 }

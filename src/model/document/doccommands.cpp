@@ -61,22 +61,29 @@ void CKavrelDoc::OnClipboardChanged() {
 }
 
 void CKavrelDoc::AddImageCell(int width, int height, std::vector<BYTE> pixels) {
+  AddImageCell(width, height, std::move(pixels), QString::fromUtf8(kCmdNameInsertPicture), 0);
+}
+
+bool CKavrelDoc::AddImageCell(int width, int height, std::vector<BYTE> pixels, const QString& undoName,
+                              int pasteSteps) {
   CGPage* page = g_pCurPage;
   const auto& create = DocumentServices().createImageCell;
-  if (!page || !create || width <= 0 || height <= 0 || !page->HasRoomForCells(1)) return;
+  if (!page || !create || width <= 0 || height <= 0 || !page->HasRoomForCells(1)) return false;
   const double viewWidth = 0.98 * g_nViewWidth;
   const double viewHeight = 0.98 * g_nViewHeight;
   double scale = 1.0;
   if (width > viewWidth || height > viewHeight) scale = std::min(viewWidth / width, viewHeight / height);
   const double u = g_fUnitsPerPixel;
-  const float x = static_cast<float>(-width * scale / 2 * u);
-  const float y = static_cast<float>(-height * scale / 2 * u);
+  const double shift = 40.0 * pasteSteps * u;
+  const float x = static_cast<float>(shift - width * scale / 2 * u);
+  const float y = static_cast<float>(shift - height * scale / 2 * u);
   const WORD id = page->m_nNextId;
   CGCell* cell = create(id, width, height, std::move(pixels), static_cast<float>(scale), x, y);
-  if (!cell) return;
+  if (!cell) return false;
   ++page->m_nNextId;
   page->m_cells.SetAt(id, cell);
-  page->m_undo.Submit(std::make_unique<CCmdAddCell>(QString::fromUtf8(kCmdNameInsertPicture)));
+  page->m_undo.Submit(std::make_unique<CCmdAddCell>(undoName));
   SetModifiedFlag();
   UiBridge().UpdateAllViews();
+  return true;
 }

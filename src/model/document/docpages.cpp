@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "model/cgbutton.h"
+#include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/document/docservices.h"
 #include "model/document/doctexts.h"
@@ -121,6 +122,49 @@ CGPage* CKavrelDoc::OnCreatePage() {
   UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 1, reinterpret_cast<LPARAM>(made));
   SwitchToPage(made);
   return made;
+}
+
+void CKavrelDoc::DeleteCurrentPage() {
+  CGPage* page = g_pCurPage;
+  const int at = CurrentIndex(m_pages);
+  if (!page || at < 0) return;
+  if (m_pages.size() > 1) {
+    // The object list drops the item while the page is still current.
+    UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 2, reinterpret_cast<LPARAM>(page));
+    const bool last = at + 1 == static_cast<int>(m_pages.size());
+    SwitchToPage(m_pages[last ? at - 1 : at + 1].get());
+    m_pages.erase(m_pages.begin() + at);
+    return;
+  }
+  StopRunningButtons();
+  if (const auto& close = DocumentServices().closeMedia) close();
+  m_pages.clear();  // the page stops being current as it goes
+  g_bTraceDirty = false;
+  g_bBackgroundDirty = 1;  // the captured traces belonged to the page just deleted
+  AppendFirstPage();
+  m_nLastPageId = 1;
+  SetStatusBarText(QString::fromUtf8(kTextCurrentPage) + g_pCurPage->m_strName, 2);
+  UiBridge().FillObjectList();
+}
+
+bool CKavrelDoc::InsertPastedPage(std::unique_ptr<CGPage> page) {
+  if (!page || m_nLastPageId == 0xFFFF) return false;  // a further id would repeat one
+  page->m_nId = ++m_nLastPageId;
+  page->m_strName = DefaultPageName(page->m_nId);
+  // The copy was taken while its page was selected as a whole; the pasted
+  // page starts with nothing selected, so a later delete asks about cells.
+  page->m_bSelected = 0;
+  CGPage* made = page.get();
+  const int at = CurrentIndex(m_pages);
+  m_pages.insert(at < 0 ? m_pages.end() : m_pages.begin() + at + 1, std::move(page));
+  UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 1, reinterpret_cast<LPARAM>(made));
+  SwitchToPage(made);
+  for (auto [id, cell] : made->m_cells) cell->m_bMarked = true;
+  made->CollectDirtyIds(made->m_dirtyIds);
+  made->RecalculateCells(made->m_dirtyIds);
+  UiBridge().Send(UiTarget::Frame, WM_REBUILD_PAGE_TREE, 0, made->m_nId);
+  SetModifiedFlag();
+  return true;
 }
 
 QString DefaultPageName(int number) {

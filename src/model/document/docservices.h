@@ -22,6 +22,9 @@ struct CDocumentServices {
   std::function<CGCell*(WORD id, int width, int height, std::vector<BYTE>&& pixels, float scale,
                         float x, float y)>
       createImageCell;
+  // Closes the media player over the view and stops its polling timer: the
+  // page whose file it played is gone.
+  std::function<void()> closeMedia;
 };
 CDocumentServices& DocumentServices();
 

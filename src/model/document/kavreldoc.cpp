@@ -9,6 +9,7 @@
 #include "model/globals.h"
 #include "model/viewstate.h"
 #include "platform/archive.h"
+#include "platform/clipboard.h"
 #include "platform/commandregistry.h"
 #include "platform/crtrandom.h"
 #include "platform/filebytes.h"
@@ -54,6 +55,7 @@ CKavrelDoc::CKavrelDoc() = default;
 
 CKavrelDoc::~CKavrelDoc() {
   CommandRegistry().Withdraw(this);
+  WithdrawClipboardListener(this);
   // A page that is current stops being so as it goes; a document read on the
   // side leaves the current page alone.
   m_tools.clear();

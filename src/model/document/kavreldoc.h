@@ -128,6 +128,15 @@ class CKavrelDoc {
   // page counter has no id left.
   CGPage* OnCreatePage();
   // Update rules: whether the command is enabled.
+  // Removes the current page for good, its cells and history with it (no
+  // undo): the next page becomes current, the previous one when it was the
+  // last.  The only page gives way to an empty "第一页" with id 1.
+  void DeleteCurrentPage();
+  // Lists a page read from the clipboard right after the current one under
+  // the next page id, names it after that id and shows it with every cell
+  // recalculated.  No undo step.  False, nothing listed, when the page
+  // counter has no id left.
+  bool InsertPastedPage(std::unique_ptr<CGPage> page);
   bool OnUpdateViewPagedown() const;
   bool OnUpdateViewPageup() const;
   bool OnUpdateNeedSelection() const;
@@ -136,15 +145,34 @@ class CKavrelDoc {
   // Enters every row of the document command table (commandtable.h) in the
   // command registry with this document as owner, replacing its earlier
   // registration; a new or opened document does it, and the document
-  // withdraws them when it goes.
+  // withdraws them when it goes.  The document also starts to hear of
+  // clipboard changes (OnClipboardChanged).
   void RegisterCommands();
   int SelectFromTree(TreeItemKind kind, WORD id, BOOL fromCheckBox, BOOL checked);
   void OnParamIncrease() { StepParameter(+1); }
   void OnParamDecrease() { StepParameter(-1); }
+  // Pastes into a page copied from start one step away from the copy, into
+  // any other page at the copy's own place.
   void OnClipboardChanged();
   // A picture object of width x height pixels, centred on the origin and
   // shrunk to fit the view.
   void AddImageCell(int width, int height, std::vector<BYTE> pixels);
+  // The same under another undo name, moved 40 pixels right and up per
+  // paste step; false when nothing was added.
+  bool AddImageCell(int width, int height, std::vector<BYTE> pixels, const QString& undoName, int pasteSteps);
+
+  // --- Services of the object list ----------------------------------------
+  // A page by its page id or a cell of the current page by its cell id (the
+  // two ranges overlap, so the kind goes with the id).
+  // The bare name; empty when there is no such page or cell.
+  QString GetObjectName(TreeItemKind kind, WORD id) const;
+  // A page's new name shows in the status bar when it is current; a cell's
+  // name becomes fixed, and its label and its dependants' labels follow.
+  // False when there is no such page or cell.
+  bool RenameObject(TreeItemKind kind, WORD id, const QString& name);
+  // Moves the current page n places towards the end (n > 0) or the front;
+  // false, nothing moved, when the list ends first or n is 0.
+  bool MovePage(int n);
 
   // --- Fields ------------------------------------------------------------
   std::vector<std::unique_ptr<CGPage>> m_pages;

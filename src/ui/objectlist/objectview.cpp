@@ -126,7 +126,7 @@ void CObjectView::RegisterCommands() {
         UiBridge().UpdateAllViews();
         tree->SelectCurrentPageItem();
       },
-      [](CCmdUI& ui) { EnableWhen(ui, g_pCurPage != nullptr); }, this);
+      [](CCmdUI& ui) { EnableWhen(ui, g_pCurPage != nullptr); }, this, kForwarder);
   registry.Register(kCmdMovePageUp, [tree](unsigned) { tree->MovePageUp(); },
                     [tree](CCmdUI& ui) {
                       const ITreeDocument* doc = tree->Document();

@@ -296,27 +296,23 @@ TEST_F(ViewTreeTest, PageKeysStepThroughThePages) {
   EXPECT_EQ(Page(), doc.m_pages[1].get());
 }
 
-TEST_F(ViewTreeTest, CutCopyAndDeleteNeedThePageOrACellSelected) {
-  int copies = 0, deletions = 0;
-  PaneEditing().copySelectionToClipboard = [&] { ++copies; };
-  PaneEditing().editDelete = [&] { ++deletions; };
+TEST_F(ViewTreeTest, TheToolBarsCutCopyAndDeleteAreTheDocumentsAndNeedASelection) {
   AddFigure();
-  Page()->m_nPasteCount = 3;
+  frame->DocumentShown();
   for (unsigned id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE})
     EXPECT_FALSE(CommandRegistry().Query(id).m_bEnabled) << id;
   Page()->m_bSelected = 1;
   for (unsigned id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE})
     EXPECT_TRUE(CommandRegistry().Query(id).m_bEnabled) << id;
   Page()->m_bSelected = 0;
-  Page()->m_selValues.push_back(99);  // any kind list counts
-  EXPECT_TRUE(CommandRegistry().Run(ID_EDIT_CUT));
-  EXPECT_EQ(Page()->m_nPasteCount, -1);
-  EXPECT_EQ(copies, 1);
-  EXPECT_EQ(deletions, 1);
-  // Without its service a command stays off.
-  PaneEditing().editDelete = nullptr;
-  EXPECT_FALSE(CommandRegistry().Query(ID_EDIT_DELETE).m_bEnabled);
-  EXPECT_TRUE(CommandRegistry().Query(ID_EDIT_COPY).m_bEnabled);
+  Page()->SelectCell(c->m_nId);
+  // Cut: C and the segment BC leave the page and the list; the copy is the
+  // record of C alone, so the first paste here lands one step away.
+  ASSERT_TRUE(CommandRegistry().Run(ID_EDIT_CUT));
+  EXPECT_EQ(Page()->m_nPasteCount, 1);
+  EXPECT_EQ(CellIds(), (std::vector<WORD>{1, 2, 4}));
+  ASSERT_TRUE(CommandRegistry().Run(ID_EDIT_PASTE));
+  EXPECT_EQ(CellIds(), (std::vector<WORD>{1, 2, 4, 6}));
 }
 
 TEST_F(ViewTreeTest, SelectingThePageMarksItAndFocusesItsItem) {
