@@ -12,6 +12,7 @@
 #include "cells/constructed/scalings.h"
 #include "cells/constructed/translations.h"
 #include "cells/dynamic/measuredvalue.h"
+#include "cells/dynamic/pathcell.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
@@ -92,6 +93,7 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGPolyhedron));
   ClassRegistry::Register(RUNTIME_CLASS(CGSection));
   RegisterMeasureClasses();
+  RegisterPathClasses();
 
   // Common perpendicular, coordinates, centres, circle points, bisectors,
   // circle-plane intersection and extended feet.

@@ -2,6 +2,9 @@
 
 
 #include "app/classregistration.h"
+#include "cells/dynamic/curve.h"
+#include "cells/dynamic/locus.h"
+#include "cells/dynamic/pathpoints.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
@@ -77,9 +80,10 @@ void DocumentFileTest::BuildEveryCellClass(CKavrelDoc& doc) {
   const WORD circle = Enter(page, new CGArcCircle3P(page.m_nNextId++, a, b, c, kArcCircle))->m_nId;
   Enter(page, new CGArcCenterP(page.m_nNextId++, a, b, c, kArcSector));
   Enter(page, new CGArcPointN(page.m_nNextId++, a, b, d, kArcDisc, 1));
-  const auto bound = [&page](auto* point) { Enter(page, point); };
-  bound(new CGVerFreeInLine(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), ab, 0.25f));
-  bound(new CGVerFreeInCircle(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), circle, 1.0f));
+  const auto bound = [&page](auto* point) { return Enter(page, point)->m_nId; };
+  const WORD onLine = bound(new CGVerFreeInLine(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), ab, 0.25f));
+  const WORD onCircle =
+      bound(new CGVerFreeInCircle(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), circle, 1.0f));
   bound(new CGVerFreeInFace(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), face, 0.2f, 0.3f));
   bound(new CGVerFreeInPlane(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), a, b, d, 0.5f, 0.25f));
   auto* button = new CGButton;
@@ -89,6 +93,10 @@ void DocumentFileTest::BuildEveryCellClass(CKavrelDoc& doc) {
   series->m_nId = page.m_nNextId++;
   Enter(page, series);
   AppendParent(*series, button->m_nId);
+  const WORD locus = Enter(page, new CGLocus(page.m_nNextId++, onCircle, onLine, 0, 6.2831f))->m_nId;
+  bound(new CGVerFreeInLocus(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), locus, 1.0f));
+  const WORD curve = Enter(page, new CGCurve(page.m_nNextId++, {}, "t", "t*t", "1", "0", "2", 0.1f, 0, 1, "t"))->m_nId;
+  bound(new CGVerFreeInCurve(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), curve, 0.5f));
   page.RebuildVertexArray();
 }
 

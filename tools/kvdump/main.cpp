@@ -7,7 +7,8 @@
 // one cell line per cell in ascending id order; points (CGVertex and its
 // kinds) add x, y and z as "%.4f"; a hull adds its vertex, edge and face
 // counts, a section its corner count; measured values (CGTmVariable and its
-// kinds) add the value as "%.4f" and the caption's value text.  A file that fails to load prints the
+// kinds) add the value as "%.4f" and the caption's value text; loci and
+// curves add their sample count.  A file that fails to load prints the
 // loader's message and exits with 1.
 #include <QGuiApplication>
 #include <QStringList>
@@ -15,6 +16,8 @@
 #include <cstdlib>
 
 #include "app/classregistration.h"
+#include "cells/dynamic/curve.h"
+#include "cells/dynamic/locus.h"
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
 #include "cells/texts/cgtextmap.h"
@@ -70,6 +73,10 @@ int main(int argc, char** argv) {
                << QString::number(hull->Faces.size());
       } else if (const auto* section = dynamic_cast<const CGSection*>(cell)) {
         fields << QString::number(section->Polygon.size());
+      } else if (const auto* locus = dynamic_cast<const CGLocus*>(cell)) {
+        fields << QString::number(locus->SampleCount);
+      } else if (const auto* curve = dynamic_cast<const CGCurve*>(cell)) {
+        fields << QString::number(curve->SampleCount);
       } else if (cell->IsKindOf(RUNTIME_CLASS(CGTmVariable))) {
         fields << FormatNumber("%.4f", cell->m_fValue) << static_cast<const CGTmVariable*>(cell)->m_strValueText;
       }

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <span>
 
+#include "cells/dynamic/expressioncells.h"
 #include "cells/primitives/formattext.h"
 #include "math/funnodes.h"
-#include "model/kindtests.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGTmVarCalculator, CGTmVariable)
@@ -66,19 +66,8 @@ void CGTmVarCalculator::Serialize(CArchive& ar) {
 QString CGTmVarCalculator::GetDescription() { return FillFormat(Texts().description, "%s", {m_strFormula}); }
 
 void CGTmVarCalculator::Compile() {
-  QString variables;
-  for (std::size_t k = 1; k <= m_parents.size(); ++k) variables += QStringLiteral("No%1,").arg(k);
-  m_parser.SetVariables(variables);
-  m_parser.SetText(m_strFormula);
-  m_parser.Check();
-  m_parser.Parse();
+  CompileExpression(m_parser, ValueVariableList(m_parents.size()), m_strFormula);
   m_bCompiled = true;
-}
-
-const CGTextmap* CGTmVarCalculator::ValueParent(std::size_t k) const {
-  if (const CGTmVariable* value = ParentAs<CGTmVariable>(k)) return value;
-  const CGTextmap* caption = ParentAs<CGTextmap>(k);
-  return caption && IsKindOfClassName(caption, "CGTmVector") ? caption : nullptr;
 }
 
 bool CGTmVarCalculator::ReadParents() {
@@ -88,7 +77,7 @@ bool CGTmVarCalculator::ReadParents() {
   if (n > static_cast<std::size_t>(m_parser.VariableCount())) return false;
   double* values = m_parser.Values();
   for (std::size_t k = 0; k < n; ++k) {
-    const CGTextmap* parent = ValueParent(k);
+    const CGTextmap* parent = ValueParentOf(*this, k);
     if (!parent || !parent->m_bDefined) return false;
     values[k] = parent->m_fValue;
   }

@@ -55,8 +55,6 @@ class CGTmVarCalculator : public CGTmMeasure {
   }
   // Declares "No1," ... one name per parent and parses the formula.
   void Compile();
-  // Parent k's value cell, null when it is not there or not a value.
-  const CGTextmap* ValueParent(std::size_t k) const;
   // Copies the values in; false at the first undefined or missing parent.
   bool ReadParents();
 };
