@@ -49,6 +49,10 @@ TEST_F(DocumentFileTest, OnlyUsedReplacedPicturesKeepTheirPixels) {
   tail.append(reinterpret_cast<const char*>(pixels.data()), rowBytes * 2);
   tail.append(char(1));  // picture 3: the program's own
   EXPECT_EQ(bytes.right(tail.size()).toHex(' '), tail.toHex(' '));
+  g_textureSlots[1].width = g_textureSlots[1].height = 1;  // a single pixel is a picture too
+  g_textureSlots[1].pixels = {7, 8, 9, 0};
+  EXPECT_EQ(Bytes(doc).right(14).toHex(' '), QByteArray::fromHex("00 01000000 01000000 07080900 01").toHex(' '));
+  g_textureSlots[1].pixels = pixels;
 
   // Read back, picture 2 takes the stored pixels; picture 1, stored as the
   // program's own, goes back to the program's picture.

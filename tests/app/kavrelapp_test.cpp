@@ -16,9 +16,7 @@ namespace {
 // Records what the dialogs were opened with and answers as scripted.
 class DialogRecorder : public IFileChooser {
  public:
-  struct Call {
-    QString title, filter, place;
-  };
+  struct Call { QString title, filter, place; };
   QString ChooseOpen(const QString& title, const QString& filter, const QString& folder) override {
     calls.push_back({title, filter, folder});
     return Next();
@@ -191,11 +189,9 @@ TEST_F(AppTest, OlderFilesTakeTheDocumentName) {
     const char* path;   // afterwards; "" untitled
     bool modified;
   } cases[] = {
-      {"a.sgs", false, true, false, "a.kv", true},
-      {"b.sgs", true, true, false, "b.kv", false},
+      {"a.sgs", false, true, false, "a.kv", true}, {"b.sgs", true, true, false, "b.kv", false},
       {"c.sgs", true, true, true, "", false},  // never overwrite c.kv unasked
-      {"D.SGS", false, true, false, "D.kv", true},
-      {"e.kv", false, false, false, "e.kv", true},
+      {"D.SGS", false, true, false, "D.kv", true}, {"e.kv", false, false, false, "e.kv", true},
       {"fsgs", true, true, false, "fsgs", false},
   };
   for (const auto& c : cases) {
@@ -255,6 +251,13 @@ TEST_F(AppTest, RecentFilesKeepTheSixNewest) {
   app.OnOpenRecentFile(2);
   EXPECT_EQ(app.Document().GetPathName(), paths[4]);
   EXPECT_EQ(app.RecentFiles().Files().front(), paths[4]);
+  QFile::remove(paths[1]);
+  app.OnOpenRecentFile(4);  // the oldest is gone too
+  ASSERT_EQ(app.RecentFiles().Files().size(), 4);
+  app.ExitInstance();
+  CKavrelApp again(env);
+  again.InitInstance({QStringLiteral("kavrel")}, false);
+  EXPECT_EQ(again.RecentFiles().Files(), app.RecentFiles().Files()) << "the shorter list leaves no old entry behind";
 }
 
 TEST_F(AppTest, OpenDialogsOfferTheirFoldersAndCancelChangesNothing) {
@@ -293,6 +296,14 @@ TEST_F(AppTest, UntitledDocumentsAreSavedUnderAChosenName) {
   EXPECT_EQ(app.RecentFiles().Files().front(), saved);
   EXPECT_TRUE(app.OnFileSave());
   EXPECT_EQ(dialogs->calls.size(), 2u) << "a named document saves without asking";
+}
+
+TEST_F(AppTest, AboutNamesTheProgramAndItsVersion) {
+  CKavrelApp app(env);
+  app.OnAppAbout();
+  ASSERT_EQ(seams.notifier->shown.size(), 1u);
+  EXPECT_EQ(seams.notifier->shown[0].text, QStringLiteral("Kavrel\n版本 4.20"));
+  EXPECT_EQ(seams.notifier->shown[0].caption, QStringLiteral("关于Kavrel"));
 }
 
 TEST_F(AppTest, ModifiedDocumentIsOfferedForSavingFirst) {

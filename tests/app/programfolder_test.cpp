@@ -16,13 +16,9 @@ TEST(ProgramFolder, ExecutableFolderThenInstalledDataFolder) {
   dir.mkpath(QStringLiteral("usr/bin"));
   dir.mkpath(QStringLiteral("usr/share/kavrel/Images"));
   dir.mkpath(QStringLiteral("bare/bin"));
-  struct Case {
-    const char* exe;
-    const char* expected;
-  };
+  struct Case { const char* exe; const char* expected; };
   const Case cases[] = {
-      {"build", "build"},
-      {"usr/bin", "usr/share/kavrel"},
+      {"build", "build"}, {"usr/bin", "usr/share/kavrel"},
       {"bare/bin", "bare/bin"},  // nothing found: the executable's folder
   };
   for (const Case& c : cases)

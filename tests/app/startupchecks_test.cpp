@@ -11,16 +11,9 @@
 namespace {
 
 TEST(NoDisplayReason, OnlyWhenNothingCanShowAWindow) {
-  struct Case {
-    const char* display;
-    const char* wayland;
-    const char* platform;
-    bool refused;
-  };
+  struct Case { const char* display; const char* wayland; const char* platform; bool refused; };
   const Case cases[] = {
-      {"", "", "", true},
-      {":0", "", "", false},
-      {"", "wayland-0", "", false},
+      {"", "", "", true}, {":0", "", "", false}, {"", "wayland-0", "", false},
       {"", "", "offscreen", false},  // a chosen platform may need no display
       {":99", "wayland-0", "xcb", false},
   };
@@ -45,12 +38,7 @@ namespace {
 TEST(OpenGLStartup, WithoutUsableOpenGLTheProgramSaysWhyAndStops) {
   const QString display = qEnvironmentVariable("DISPLAY");
   const QString head = QStringLiteral("无法启动 OpenGL 2.1：");
-  const struct {
-    const char* name;
-    bool withDisplay;
-    const char* versionOverride;
-    QString reason;
-  } cases[] = {
+  const struct { const char* name; bool withDisplay; const char* versionOverride; QString reason; } cases[] = {
       {"no display", false, nullptr, QStringLiteral("无法创建 OpenGL 上下文（显示平台 offscreen）。")},
       {"no window", true, nullptr, QStringLiteral("显示平台 offscreen 不能显示 OpenGL 窗口。")},
       {"OpenGL 1.1 only", true, "1.1", QStringLiteral("显卡驱动只提供 OpenGL 1.1 ")},

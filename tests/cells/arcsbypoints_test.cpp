@@ -7,7 +7,6 @@
 
 #include "cells/primitives/arcsbypoints.h"
 #include "celltestsupport.h"
-#include "support/archiveerrors.h"
 
 namespace {
 
@@ -82,13 +81,10 @@ TEST_F(ArcsByPointsTest, CircleThroughThreePointsOfTheUnitCircle) {
 }
 
 TEST_F(ArcsByPointsTest, ArcThroughThreePointsRunsFromTheFirstThroughTheSecondToTheThird) {
-  const struct {
-    Vec p0, p1, p2;
-  } cases[] = {
+  const struct { Vec p0, p1, p2; } cases[] = {
       {{3, 1, 2}, {5, -2, 4}, {0, 0, 1}},
       {{10, 0, 0}, {0, 0.5f, 0}, {-10, 0, 0}},  // obtuse at P1: less than half a turn
-      {{2, 0, 0}, {-1, -1, 1}, {0, 3, -1}},
-      {{0, 0, 5}, {4, 4, 4}, {1, -3, 0}},
+      {{2, 0, 0}, {-1, -1, 1}, {0, 3, -1}}, {{0, 0, 5}, {4, 4, 4}, {1, -3, 0}},
   };
   for (const auto& c : cases) {
     CGArcCircle3P* arc = Through(c.p0, c.p1, c.p2, kArcArc);
@@ -110,10 +106,7 @@ TEST_F(ArcsByPointsTest, ArcThroughThreePointsRunsFromTheFirstThroughTheSecondTo
 }
 
 TEST_F(ArcsByPointsTest, CircleThroughThreePointsIsUndefinedWhenTheyAreInLineOrFarOut) {
-  const struct {
-    Vec p0, p1, p2;
-    bool defined;
-  } cases[] = {
+  const struct { Vec p0, p1, p2; bool defined; } cases[] = {
       {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, false},
       {{1, 0, 0}, {0, 0, 0}, {-1, 0.009f, 0}, false},  // every cross component below 0.01
       {{1, 0, 0}, {0, 0, 0}, {-1, 0.011f, 0}, true},
@@ -197,16 +190,10 @@ TEST_F(ArcsByPointsTest, FixedAnglesStayWhenThePointsMove) {
 }
 
 TEST_F(ArcsByPointsTest, CircleAboutACentreRunsFromATowardsB) {
-  const struct {
-    Vec b;
-    bool defined;
-    double end;
-    Vec v;
-  } cases[] = {
+  const struct { Vec b; bool defined; double end; Vec v; } cases[] = {
       {{0, 3, 0}, true, kPi / 2, {0, 2, 0}},
       {{-1, 1, 0}, true, 0.75 * kPi, {0, 2, 0}},  // obtuse: above a quarter, at most half a turn
-      {{1, -1, 0}, true, 0.25 * kPi, {0, -2, 0}},
-      {{-5, 0.001f, 0}, true, kPi, {0, 2, 0}},
+      {{1, -1, 0}, true, 0.25 * kPi, {0, -2, 0}}, {{-5, 0.001f, 0}, true, kPi, {0, 2, 0}},
       {{4, 0, 0}, false, 0, {}},   // on the line CA
       {{2, 0, 0}, false, 0, {}},   // B = A
       {{-3, 0, 0}, false, kPi, {}},
@@ -274,57 +261,6 @@ TEST_F(ArcsByPointsTest, DescribesItselfByTheKindFromItsPointNames) {
   arcs[2]->m_nSubKind = kArcCircle;
   arcs[2]->m_nParamB = 1;
   EXPECT_EQ(arcs[2]->GetDescription(), QString::fromUtf8("以点A为圆心，过点B且垂直于AC的圆反向"));
-}
-
-// --- Records ----------------------------------------------------------------
-
-QByteArray CircleRecordBytes(const std::vector<unsigned>& parents, std::int32_t reverse = 0) {
-  RecordBytes b;
-  AppendCommonRecord(b, {4, "c1", 0, kArcCircle, {1, 2, 3}, RGBA{0, 128, 0, 255}, 0, parents, {}, reverse});
-  for (float f : {0.f, 0.f, 0.f, 2.f, 0.f, 0.f, 0.f, 2.f, 0.f, 0.f, 6.2831855f}) b.f32(f);
-  b.u8(1).f32(1.0f).f32(0.5f).f32(0.5f).f32(0.5f);
-  return b.get();
-}
-
-TEST_F(ArcsByPointsTest, StoredAsTheCircleRecordUnderItsOwnClassName) {
-  const WORD c = P({0, 0, 0}), p = P({2, 0, 0}), q = P({0, 0, 5});
-  CGArcPointN* arc = Make<CGArcPointN>(c, p, q, kArcCircle, 1);
-  const float anchor[3] = {1, 2, 3};
-  std::copy_n(anchor, 3, arc->m_vLabelAnchor);
-  const float v[3] = {0, 2, 0};  // the frame as the record below has it
-  std::copy_n(v, 3, arc->AxisV);
-  CArchive out;
-  out.WriteObject(arc);
-  RecordBytes expected;
-  expected.u16(0xFFFF).u16(1).u16(11).bytes("CGArcPointN");
-  expected.bytes(CircleRecordBytes({c, p, q}, 1));
-  EXPECT_EQ(out.Bytes().toHex(), expected.get().toHex());
-
-  CArchive in(expected.get());
-  std::unique_ptr<CGCell> read = in.ReadOwned<CGCell>();
-  ASSERT_TRUE(read);
-  EXPECT_EQ(read->GetRuntimeClass(), RUNTIME_CLASS(CGArcPointN));
-  auto* circle = static_cast<CGArcPointN*>(read.get());
-  EXPECT_EQ(circle->m_nParamB, 1);
-  EXPECT_EQ(circle->Radius, 2.0f);
-  circle->Recalculate();
-  ExpectNear3(circle->AxisV, {0, -2, 0});
-}
-
-TEST_F(ArcsByPointsTest, LoadFailsUnlessTheCircleHasExactlyThreePoints) {
-  CGArcCircle3P circle;
-  CGArcCenterP centred;
-  CGArcPointN about;
-  for (CGArc* arc : {static_cast<CGArc*>(&circle), static_cast<CGArc*>(&centred), static_cast<CGArc*>(&about)}) {
-    for (const std::vector<unsigned>& parents : {std::vector<unsigned>{}, {1, 2}, {1, 2, 3, 4}}) {
-      CArchive ar(CircleRecordBytes(parents));
-      EXPECT_EQ(ArchiveCause([&] { arc->Serialize(ar); }), ArchiveError::BadData)
-          << arc->GetRuntimeClass()->m_lpszClassName << " " << parents.size();
-    }
-    CArchive ar(CircleRecordBytes({1, 2, 3}));
-    arc->Serialize(ar);
-    EXPECT_EQ(ar.Remaining(), 0);
-  }
 }
 
 TEST_F(ArcsByPointsTest, FollowsItsPointsThroughThePageRecalculation) {

@@ -16,17 +16,11 @@
 #include "model/cgvertex.h"
 #include "model/modelclasses.h"
 #include "render/glresources.h"
+#include "support/feedback.h"
 #include "support/headless_gl.h"
 
-// GL_SELECT over a 3 x 3 pixel window around (x, y) in window coordinates:
-// the name stack of every hit, in order.
-using Names = std::vector<std::vector<GLuint>>;
+// GL_SELECT over a 3 x 3 pixel window around (x, y) in window coordinates.
 inline Names Pick(CGCell& cell, int mode, int x, int y, int width, int height) {
-  GLuint buffer[64] = {};
-  glSelectBuffer(64, buffer);
-  glRenderMode(GL_SELECT);
-  glInitNames();
-  glPushName(0);
   GLint viewport[4];
   glGetIntegerv(GL_VIEWPORT, viewport);
   glMatrixMode(GL_PROJECTION);
@@ -34,15 +28,7 @@ inline Names Pick(CGCell& cell, int mode, int x, int y, int width, int height) {
   gluPickMatrix(x + 0.5, y + 0.5, 3, 3, viewport);
   glOrtho(0, width, 0, height, -100, 100);
   glMatrixMode(GL_MODELVIEW);
-  cell.DrawForPick(mode);
-  const GLint count = glRenderMode(GL_RENDER);
-  Names hits;
-  const GLuint* p = buffer;
-  for (GLint i = 0; i < count; ++i) {
-    hits.emplace_back(p + 3, p + 3 + p[0]);
-    p += 3 + p[0];
-  }
-  return hits;
+  return SelectNames([&] { cell.DrawForPick(mode); });
 }
 
 // A 2 x 2 picture: red, green along the bottom row, blue, yellow above.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cells/cellclasses.h"
+#include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "model/modeltestsupport.h"
@@ -38,6 +39,32 @@ inline RecordBytes& AppendCommonRecord(RecordBytes& b, const CommonRecord& r) {
   b.u16(static_cast<unsigned>(r.children.size()));
   for (unsigned id : r.children) b.u16(id);
   return b;
+}
+
+// The circle part of a record: centre, u, v, start, end, the range byte,
+// label angle and offset.
+struct CircleRecord {
+  float centre[3] = {1, 2, 3};
+  float u[3] = {3, 0, 4};
+  float v[3] = {0, 5, 0};
+  float start = 0.5f, end = 2.5f;
+  unsigned autoRange = 0;
+  float labelAngle = 0.25f;
+  float offset[3] = {0.1f, 0.2f, 0.3f};
+};
+
+inline RecordBytes& AppendCircleRecord(RecordBytes& b, const CircleRecord& r) {
+  for (const float* v : {r.centre, r.u, r.v}) b.f32(v[0]).f32(v[1]).f32(v[2]);
+  b.f32(r.start).f32(r.end).u8(r.autoRange).f32(r.labelAngle);
+  return b.f32(r.offset[0]).f32(r.offset[1]).f32(r.offset[2]);
+}
+
+// A whole circle record: the common record of a lit sector, then the circle.
+inline QByteArray ArcRecord(const CircleRecord& r, BYTE kind = kArcSector, BYTE style = kArcLit,
+                            DWORD picture = 2) {
+  RecordBytes b;
+  AppendCommonRecord(b, {7, "c3", style, kind, {4, 5, 6}, RGBA{0, 128, 0, 255}, picture, {}, {}});
+  return AppendCircleRecord(b, r).get();
 }
 
 inline QByteArray StoreCell(CGCell& cell, ArchiveContext* context = nullptr) {

@@ -95,57 +95,6 @@ TEST_F(FaceTest, UndefinedAsSoonAsOneCornerIsAndRebuildsTexturesWhenDefined) {
   EXPECT_FALSE(face->m_bDefined);
 }
 
-TEST_F(FaceTest, RecordIsTheCommonRecordThenCountLabelCornerAndWeights) {
-  CGFace* face = Square();
-  face->m_nStyle = kFaceTranslucent;
-  face->m_dwParam3 = 2;
-  face->LabelCorner = 2;
-  face->LabelWeight0 = 0.25f;
-  face->LabelWeightK = 0.5f;
-  face->Recalculate();  // 0.25 V0 + 0.5 V2 + 0.25 V3
-  RecordBytes expected;
-  AppendCommonRecord(expected, {5, "ABCD", kFaceTranslucent, 0, {2, 3, 0}, RGBA{0x99, 0x66, 0x33, 255},
-                                2, {1, 2, 3, 4}, {}});
-  expected.u8(4).i32(2).f32(0.25f).f32(0.5f);
-  ArchiveContext context;
-  EXPECT_EQ(StoreCell(*face, &context).toHex(), expected.get().toHex());
-  // Picture 2 is one of the document's own: its use is counted.
-  EXPECT_EQ(context.nPictureUseCount[0], 0);
-  EXPECT_EQ(context.nPictureUseCount[1], 1);
-  EXPECT_EQ(context.nPictureUseCount[2], 0);
-  // Other pictures are the program's own: nothing to count.
-  for (DWORD picture : {0u, 4u, 15u, 0xFFFFFFFFu}) {
-    face->m_dwParam3 = picture;
-    StoreCell(*face, &context);
-    for (int use : context.nPictureUseCount) EXPECT_EQ(use, 0) << picture;
-  }
-
-  CArchive ar(expected.get());
-  CGFace read;
-  read.Serialize(ar);
-  EXPECT_EQ(ar.Remaining(), 0);
-  EXPECT_EQ(read.CornerCount, 4);
-  EXPECT_EQ(read.VertexIndices.size(), 4u);
-  EXPECT_EQ(read.LabelCorner, 2);
-  EXPECT_EQ(read.LabelWeightK, 0.5f);
-  EXPECT_EQ(read.TexCoordsDirty, 1);
-}
-
-TEST_F(FaceTest, LoadFailsWhenTheCornerCountDisagreesWithThePointsOrIsBelowThree) {
-  const struct {
-    unsigned count;
-    std::vector<unsigned> parents;
-  } bad[] = {{2, {1, 2}}, {0, {}}, {4, {1, 2, 3}}, {3, {1, 2, 3, 4}}, {255, {1, 2, 3}}};
-  for (const auto& c : bad) {
-    CArchive ar(FaceRecord(c.count, c.parents));
-    CGFace read;
-    EXPECT_EQ(ArchiveCause([&] { read.Serialize(ar); }), ArchiveError::BadData) << c.count;
-  }
-  CArchive ar(FaceRecord(3, {1, 2, 3}).left(FaceRecord(3, {1, 2, 3}).size() - 2));
-  CGFace read;
-  EXPECT_EQ(ArchiveCause([&] { read.Serialize(ar); }), ArchiveError::EndOfFile);
-}
-
 TEST_F(FaceTest, LoadedLabelCornerOutsideTheFanGoesToTheFirstTriangle) {
   for (int corner : {0, -5, 3, 1000}) {
     CArchive ar(FaceRecord(4, {1, 2, 3, 4}, corner));
@@ -162,10 +111,7 @@ TEST_F(FaceTest, LoadedLabelCornerOutsideTheFanGoesToTheFirstTriangle) {
 TEST_F(FaceTest, ContainsPointAnswersTheSameForEitherCornerOrder) {
   CGFace* ccw = FaceOn({{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 4, 0}});
   CGFace* cw = FaceOn({{0, 4, 0}, {4, 4, 0}, {4, 0, 0}, {0, 0, 0}});
-  const struct {
-    float p[3];
-    bool inside;
-  } cases[] = {
+  const struct { float p[3]; bool inside; } cases[] = {
       {{2, 2, 0}, true},   {{0, 2, 0}, true},  {{4, 4, 0}, true},   {{2, 0, 0}, true},
       {{2, 2, 7}, true},   // off the plane: not looked at
       {{5, 2, 0}, false},  {{-0.001f, 2, 0}, false}, {{2, 4.5f, 0}, false},
@@ -174,18 +120,18 @@ TEST_F(FaceTest, ContainsPointAnswersTheSameForEitherCornerOrder) {
     EXPECT_EQ(ccw->ContainsPoint(c.p), c.inside) << c.p[0] << "," << c.p[1] << "," << c.p[2];
     EXPECT_EQ(cw->ContainsPoint(c.p), c.inside) << c.p[0] << "," << c.p[1] << "," << c.p[2];
   }
+  CGFace* triangle = FaceOn({{0, 0, 0}, {4, 0, 0}, {0, 4, 0}});
+  const float in[3] = {1, 1, 0}, out[3] = {3, 3, 0};
+  EXPECT_TRUE(triangle->ContainsPoint(in));
+  EXPECT_FALSE(triangle->ContainsPoint(out));
 }
 
 TEST_F(FaceTest, NearestBoundaryPointTakesTheClosestEdgeAndSkipsEmptyEdges) {
-  const struct {
-    const char* what;
-    Corners corners;
-    float p[3];
-    float expected[3];
-  } cases[] = {
+  const struct { const char* what; Corners corners; float p[3]; float expected[3]; } cases[] = {
       {"inside, nearest the right edge", {{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 4, 0}}, {3, 2, 0}, {4, 2, 0}},
       {"beyond a corner", {{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 4, 0}}, {6, -3, 1}, {4, 0, 0}},
       {"tie: the first edge wins", {{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 4, 0}}, {2, 2, 0}, {2, 0, 0}},
+      {"the closing edge back to V0", {{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 4, 0}}, {-1, 3, 0}, {0, 3, 0}},
       {"repeated corners", {{0, 0, 0}, {0, 0, 0}, {4, 0, 0}, {4, 0, 0}, {4, 4, 0}}, {5, 2, 0}, {4, 2, 0}},
       {"all corners in one place", {{1, 2, 3}, {1, 2, 3}, {1, 2, 3}}, {5, 5, 5}, {1, 2, 3}},
   };
@@ -214,6 +160,12 @@ TEST_F(FaceTest, DraggedLabelCrossesFromTheFirstFanTriangleIntoTheSecond) {
   EXPECT_EQ(face->LabelCorner, 1);
   EXPECT_FLOAT_EQ(face->m_vLabelAnchor[0], 3);
   EXPECT_FLOAT_EQ(face->m_vLabelAnchor[1], 1);
+  RayDownZ(4, 2);  // on the outer edge V1-V2: still on the face
+  face->DragLabel();
+  EXPECT_FLOAT_EQ(face->m_vLabelAnchor[0], 4);
+  RayDownZ(2, 2);  // on the diagonal V0-V2: the first triangle's
+  face->DragLabel();
+  EXPECT_EQ(face->LabelCorner, 1);
   RayDownZ(1, 3);  // across the diagonal V0-V2: triangle V0 V2 V3
   face->DragLabel();
   EXPECT_EQ(face->LabelCorner, 2);
@@ -224,6 +176,14 @@ TEST_F(FaceTest, DraggedLabelCrossesFromTheFirstFanTriangleIntoTheSecond) {
   face->Recalculate();
   EXPECT_FLOAT_EQ(face->m_vLabelAnchor[0], 2);
   EXPECT_FLOAT_EQ(face->m_vLabelAnchor[1], 3);
+  // An upright face in the plane x = 1 takes its weights from y and z.
+  CGFace* wall = FaceOn({{1, 0, 0}, {1, 4, 0}, {1, 4, 4}, {1, 0, 4}});
+  const double from[3] = {10, 3, 1}, to[3] = {-10, 3, 1};
+  std::copy_n(from, 3, g_dRayNear);
+  std::copy_n(to, 3, g_dRayFar);
+  wall->DragLabel();
+  EXPECT_FLOAT_EQ(wall->m_vLabelAnchor[1], 3);
+  EXPECT_FLOAT_EQ(wall->m_vLabelAnchor[2], 1);
 }
 
 TEST_F(FaceTest, LabelDraggedOffTheFaceOrAlongItStays) {
@@ -245,11 +205,7 @@ TEST_F(FaceTest, LabelDraggedOffTheFaceOrAlongItStays) {
 }
 
 TEST_F(FaceTest, CentroidIsAreaWeighted) {
-  const struct {
-    const char* what;
-    Corners corners;
-    float expected[3];
-  } cases[] = {
+  const struct { const char* what; Corners corners; float expected[3]; } cases[] = {
       {"triangle", {{0, 0, 0}, {6, 0, 0}, {0, 3, 3}}, {2, 1, 1}},
       {"square", {{0, 0, 1}, {4, 0, 1}, {4, 4, 1}, {0, 4, 1}}, {2, 2, 1}},
       // The first fan triangle has no area: the rest decides, no 0 / 0.

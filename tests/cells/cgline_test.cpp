@@ -4,7 +4,6 @@
 
 #include "celltestsupport.h"
 #include "model/vertexarray.h"
-#include "support/archiveerrors.h"
 
 namespace {
 
@@ -42,15 +41,9 @@ TEST_F(LineTest, NewLineIsNamedAfterItsPointsWithItsLabelBesideTheMiddle) {
 }
 
 TEST_F(LineTest, DescribesItselfByKind) {
-  const struct {
-    BYTE kind;
-    const char* text;
-  } cases[] = {
-      {kLineSegment, "点A、B 确定的线段"},
-      {kLineRay, "点A、B 确定的射线"},
-      {kLineFull, "点A、B 确定的直线"},
-      {kLineVector, "点A、B 确定的向量"},
-      {7, "点A、B 确定的向量"},
+  const struct { BYTE kind; const char* text; } cases[] = {
+      {kLineSegment, "点A、B 确定的线段"}, {kLineRay, "点A、B 确定的射线"}, {kLineFull, "点A、B 确定的直线"},
+      {kLineVector, "点A、B 确定的向量"}, {7, "点A、B 确定的向量"},
   };
   CGLine* line = Line(kLineSegment);
   for (const auto& c : cases) {
@@ -60,46 +53,6 @@ TEST_F(LineTest, DescribesItselfByKind) {
   // Names are inserted as they are, even when they look like format markers.
   a->m_strName = "%1%s";
   EXPECT_EQ(line->GetDescription(), QString::fromUtf8("点%1%s、B 确定的向量"));
-}
-
-TEST_F(LineTest, RecordIsTheCommonRecordThenSixteenBytes) {
-  CGLine* line = Line(kLineVector);
-  line->m_nStyle = kLineDashedOnTop;
-  line->LabelParam = 0.25f;
-  line->LabelOffset[1] = -1.5f;
-  RecordBytes expected;
-  AppendCommonRecord(expected, {3, "AB", kLineDashedOnTop, kLineVector, {5.5f, 0.5f, 0.5f},
-                                RGBA{0, 0, 128, 255}, 0, {1, 2}, {}});
-  expected.f32(0.25f).f32(0.5f).f32(-1.5f).f32(0.5f);
-  EXPECT_EQ(StoreCell(*line).toHex(), expected.get().toHex());
-
-  CArchive ar(expected.get());
-  CGLine read;
-  read.Serialize(ar);
-  EXPECT_EQ(ar.Remaining(), 0);
-  EXPECT_EQ(read.m_strName, "AB");
-  EXPECT_EQ(read.m_nSubKind, kLineVector);
-  EXPECT_EQ(read.LabelParam, 0.25f);
-  EXPECT_EQ(read.LabelOffset[1], -1.5f);
-  EXPECT_EQ(read.m_parents, (std::vector<WORD>{1, 2}));
-}
-
-TEST_F(LineTest, LoadFailsUnlessTheLineHasExactlyTwoPoints) {
-  for (std::vector<unsigned> parents : {std::vector<unsigned>{}, {1}, {1, 2, 3}}) {
-    RecordBytes bytes;
-    AppendCommonRecord(bytes, {3, "AB", 0, 0, {0, 0, 0}, RGBA{0, 0, 128, 255}, 0, parents, {}});
-    bytes.f32(0.5f).f32(0).f32(0).f32(0);
-    CArchive ar(bytes.get());
-    CGLine read;
-    EXPECT_EQ(ArchiveCause([&] { read.Serialize(ar); }), ArchiveError::BadData) << parents.size();
-  }
-  // A record cut short in the line's own part.
-  RecordBytes cut;
-  AppendCommonRecord(cut, {3, "AB", 0, 0, {0, 0, 0}, RGBA{0, 0, 128, 255}, 0, {1, 2}, {}});
-  cut.f32(0.5f).f32(0);
-  CArchive ar(cut.get());
-  CGLine read;
-  EXPECT_EQ(ArchiveCause([&] { read.Serialize(ar); }), ArchiveError::EndOfFile);
 }
 
 TEST_F(LineTest, RebindsItsSlotsAfterTheVertexArrayIsRebuilt) {
@@ -163,6 +116,11 @@ TEST_F(LineTest, MeasuresAndSamplesItself) {
   line->PointAt(1.5, out);
   EXPECT_DOUBLE_EQ(out[0], 15);
   EXPECT_DOUBLE_EQ(out[2], 0);
+  a->m_vPos[2] = 2;  // A at (0, 0, 2), B at (10, 10, 12)
+  b->m_vPos[2] = 12;
+  const float p[3] = {5, 5, 10};
+  EXPECT_FLOAT_EQ(line->FootParameter(p), 0.6f);
+  EXPECT_FLOAT_EQ(line->GetLength(), std::sqrt(300.0f));
 }
 
 TEST_F(LineTest, FootParameterIsClampedByTheKind) {
@@ -194,11 +152,7 @@ TEST_F(LineTest, FootParameterOfCoincidingPointsIsZero) {
 // Dragging the label with the view ray straight down through (x, y): the
 // label's base goes to the foot on the line, the offset is capped at 40 px.
 TEST_F(LineTest, DragLabelKeepsSegmentLabelsBetweenTheEndsAndLetsLinesRoam) {
-  const struct {
-    BYTE kind;
-    double x, y;
-    bool moves;
-  } cases[] = {
+  const struct { BYTE kind; double x, y; bool moves; } cases[] = {
       {kLineSegment, 3, 1, true},   {kLineSegment, -1, 1, false}, {kLineSegment, 11, 1, false},
       {kLineVector, 12, 1, false},  {kLineRay, -1, 1, false},     {kLineRay, 30, 1, true},
       {kLineFull, -20, 1, true},    {kLineFull, 30, 1, true},
@@ -244,13 +198,7 @@ TEST_F(LineTest, DraggedLabelStaysWithinFortyPixelsOfTheLine) {
 }
 
 TEST_F(LineTest, NearestToRayClampsByKindOrAlways) {
-  const struct {
-    BYTE kind;
-    int clampAlways;
-    double x;
-    double t;
-    float outX;
-  } cases[] = {
+  const struct { BYTE kind; int clampAlways; double x; double t; float outX; } cases[] = {
       {kLineSegment, 0, 15, 1, 10}, {kLineSegment, 0, -3, 0, 0},  {kLineRay, 0, -3, 0, 0},
       {kLineRay, 0, 15, 1.5, 15},   {kLineFull, 0, -3, -0.3, -3}, {kLineFull, 1, -3, 0, 0},
       {kLineFull, 1, 15, 1, 10},    {kLineSegment, 0, 4, 0.4, 4},

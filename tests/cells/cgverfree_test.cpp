@@ -99,24 +99,4 @@ TEST_F(FreeXyzTest, ReleasingCtrlSwitchesBackToTheHorizontalPlaneAtTheNextMove) 
   ExpectAt(*p, 4, 10, 0);
 }
 
-TEST_F(FreeXyzTest, RecordIsThePointRecordAndReadsBackByName) {
-  CGVerFreeXyz* p = AddXyz(1.5f, -2, 3);
-  p->m_vLabelOffset[1] = -0.5f;
-  p->ApplyParameter();
-  RecordBytes expected;
-  AppendPointRecord(expected, {1, "A", 0, {1.5f, -2, 3}, {0.2f, -0.5f, 0.2f}, {}, {}});
-  EXPECT_EQ(StoreCell(*p).toHex(), expected.get().toHex());
-
-  CArchive out;
-  out.WriteObject(p);
-  CArchive in(out.Bytes());
-  std::unique_ptr<CGCell> read = in.ReadOwned<CGCell>();
-  ASSERT_TRUE(read && read->IsKindOf(RUNTIME_CLASS(CGVerFreeXyz)));
-  auto* q = static_cast<CGVerFreeXyz*>(read.get());
-  EXPECT_EQ(q->m_rgbaColor, (RGBA{255, 0, 0, 255}));
-  EXPECT_EQ(q->m_vPos[0], 1.5f);
-  EXPECT_EQ(q->m_vLabelOffset[1], -0.5f);
-  EXPECT_EQ(q->m_vLabelAnchor[1], -2.5f);
-}
-
 }  // namespace

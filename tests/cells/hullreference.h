@@ -11,11 +11,7 @@
 
 inline void ReferenceInsertion(const double* xyz, int count, const std::vector<int>& order, HullInsertionResult& out) {
   out = HullInsertionResult();
-  struct Face {
-    std::vector<int> v;
-    double a, b, c, d;
-    int side = 0;
-  };
+  struct Face { std::vector<int> v; double a, b, c, d; int side = 0; };
   auto pt = [xyz](int i) { return xyz + 3 * i; };
   auto offset = [&](const Face& f, int p) { return f.a * pt(p)[0] + f.b * pt(p)[1] + f.c * pt(p)[2] + f.d; };
   auto make = [&](int i, int j, int k) {

@@ -14,12 +14,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // One face's stored fields in record order: vertex numbers, a, b, c, d,
 // side, centroid, depth, colour.
-struct FaceRecord {
-  std::vector<std::int32_t> vertices;
-  double plane[4];
-  std::int32_t side;
-  double rest[7];
-};
+struct FaceRecord { std::vector<std::int32_t> vertices; double plane[4]; std::int32_t side; double rest[7]; };
 
 // The common record of a new hull (style 1, colour 128, 128, 196), then
 // the points (their count given or counted), the edges and the faces.

@@ -11,11 +11,7 @@ namespace {
 using Images = std::vector<std::pair<UINT, int>>;
 
 TEST(LineCommands, SelectedPointsBecomeAChainOfTheCommandsLineType) {
-  struct Row {
-    unsigned command;
-    int points, kind;
-    const char* label;
-  } const rows[] = {
+  struct Row { unsigned command; int points, kind; const char* label; } const rows[] = {
       {ID_CREATE_LINE_SEGMENT, 3, 0, "添加多条线"},       {ID_CREATE_LINE_SEGMENT, 2, 0, "添加线"},
       {ID_CREATE_LINE_HALF, 3, 1, "添加多条射线"},        {ID_CREATE_LINE_HALF, 2, 1, "添加射线"},
       {ID_CREATE_LINE_STRAIGHT, 3, 2, "添加多条直线"},    {ID_CREATE_LINE_STRAIGHT, 2, 2, "添加直线"},

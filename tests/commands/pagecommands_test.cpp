@@ -14,10 +14,8 @@ TEST(PageCommands, ANewPageFollowsTheCurrentOneAndBecomesCurrent) {
     int at;  // -1: no page made
     const char* pageName;
   } const rows[] = {
-      {"after the only page", 1, 0, 1, 1, "第二页"},
-      {"between two pages", 3, 0, 3, 1, "第四页"},
-      {"eleventh by digits", 1, 0, 10, 1, "第11页"},
-      {"current page not listed", 2, -1, 2, 2, "第三页"},
+      {"after the only page", 1, 0, 1, 1, "第二页"}, {"between two pages", 3, 0, 3, 1, "第四页"},
+      {"eleventh by digits", 1, 0, 10, 1, "第11页"}, {"current page not listed", 2, -1, 2, 2, "第三页"},
       {"every page id taken", 1, 0, 0xFFFF, -1, ""},
   };
   for (const Row& row : rows) {

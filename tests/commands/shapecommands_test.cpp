@@ -44,11 +44,7 @@ TEST(ShapeCommands, EnablingFollowsTheSelectionCounts) {
 }
 
 TEST(ShapeCommands, CirclesTakeTheThreePointsInSelectionOrder) {
-  struct Row {
-    unsigned command;
-    const char* cls;
-    const char* label;
-  } const rows[] = {
+  struct Row { unsigned command; const char* cls; const char* label; } const rows[] = {
       {ID_CREATE_CIRCLE_3P, "CGArcCircle3P", "添加过三点的圆"},
       {ID_CREATE_CIRCLE_CP, "CGArcCenterP", "添加心点圆"},
       {kCmdCreateCirclePointN, "CGArcPointN", "添加已知圆心和法向点的圆"},

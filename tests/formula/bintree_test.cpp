@@ -54,13 +54,17 @@ TEST(BinTree, SetVodPutsTheCaretAtTheEnd) {
   ASSERT_NE(run, nullptr);
   EXPECT_EQ(root->m_pActive->m_pActive, run);
   EXPECT_EQ(run->m_nCaret, 3);
+  // Into a structure: its first box, with the structure's own selection cleared.
+  tree.SetVod(QStringLiteral("<#><l><f><#><l><e>1</e></l></#><#><l><e>2</e></l></#></f></l></#>"));
+  auto* fraction = ChildAs<CDivisionNode>(ChildAs<CRowNode>(tree.m_pRoot, 0), 0);
+  fraction->m_bSelected = 1;
+  fraction->CaretToEnd();
+  EXPECT_EQ(fraction->m_bSelected, 0);
+  EXPECT_EQ(fraction->m_pActive, fraction->m_pFirst);
 }
 
 TEST(BinTree, IsEmptyFollowsTheShapeOfTheRoot) {
-  struct Case {
-    const char* vod;
-    bool empty;
-  } cases[] = {
+  struct Case { const char* vod; bool empty; } cases[] = {
       {"<#><l></l></#>", true},
       {"<#><l><e></e></l></#>", false},       // a run, even an empty one, is content
       {"<#><l></l><l></l></#>", false},       // two rows
@@ -178,8 +182,7 @@ TEST_F(VodFiles, LoadRefusesWhatIsNoFormulaFile) {
     bool result;
     bool keepsOldTree;  // refused before the tree was touched
   } cases[] = {
-      {"empty.vod", QByteArray(), false, true},
-      {"one.vod", QByteArray("\xFF", 1), false, true},
+      {"empty.vod", QByteArray(), false, true}, {"one.vod", QByteArray("\xFF", 1), false, true},
       {"bom-only.vod", QByteArray("\xFF\xFE", 2), false, false},  // reads as no formula
       {"big-endian.vod", QByteArray("\xFE\xFF\0<\0l\0>\0<\0/\0l\0>", 16), false, true},
       {"no-bom.vod", QByteArray("<\0l\0>\0<\0/\0l\0>\0", 14), false, true},

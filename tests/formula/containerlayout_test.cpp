@@ -12,13 +12,8 @@ QString Q(const char* s) { return QString::fromUtf8(s); }
 CRowNode* Row(const CBinTree& tree, int index = 0) { return ChildAs<CRowNode>(tree.m_pRoot, index); }
 
 TEST(ContainerLayout, EmptyRowIsAPlaceholderSixTenthsOfTheHeightWide) {
-  struct Case {
-    int height;
-    RECT layout, inner;
-    int baseline;
-  } cases[] = {
-      {35, {0, 0, 21, 35}, {1, 2, 20, 33}, 17},
-      {-35, {0, 0, 21, 35}, {1, 2, 20, 33}, 17},
+  struct Case { int height; RECT layout, inner; int baseline; } cases[] = {
+      {35, {0, 0, 21, 35}, {1, 2, 20, 33}, 17}, {-35, {0, 0, 21, 35}, {1, 2, 20, 33}, 17},
       {10, {0, 0, 6, 10}, {1, 2, 5, 8}, 5},
   };
   for (const Case& c : cases) {
@@ -132,17 +127,18 @@ TEST(ContainerLayout, MatrixTypeBeyondItsCellsSizesNothing) {
 TEST(ContainerLayout, EmptyRowsDrawTheirPlaceholderAndOwnColoursFrameTheirChildren) {
   CBinTree tree;
   CFakeMetricsDC dc;
-  LayOutOnFake(tree, Q("<#><l:color=ff><e>a</e><e:size=64>b</e></l><l></l></#>"), dc);
+  LayOutOnFake(tree, Q("<#><l:color=ff><e>a</e><e:size=64>b</e><e:name=Arial>c</e></l><l></l></#>"), dc);
   CFakeMetricsDC drawing;
   drawing.SelectFont(tree.m_lfDefault);
   drawing.SelectPen({0x123456, 7});
   tree.m_pRoot->Draw(drawing);
   ASSERT_EQ(drawing.focusRects.size(), 1u);
   EXPECT_EQ(drawing.focusRects[0], Row(tree, 1)->m_rcPlaced);
-  ASSERT_EQ(drawing.texts.size(), 2u);
+  ASSERT_EQ(drawing.texts.size(), 3u);
   EXPECT_EQ(drawing.texts[0].colour, 0xFFu);
   EXPECT_EQ(drawing.texts[0].font.lfHeight, 35);
   EXPECT_EQ(drawing.texts[1].font.lfHeight, 64);
+  EXPECT_EQ(drawing.texts[2].font.lfFaceName, Q("Arial")) << "a face of its own is a font of its own";
   // Everything selected for the nodes is put back afterwards.
   EXPECT_EQ(drawing.Pen(), (FormulaPen{0x123456, 7}));
   EXPECT_EQ(drawing.Font(), tree.m_lfDefault);

@@ -12,20 +12,9 @@
 
 class CFakeMetricsDC : public CFormulaDC {
  public:
-  struct Text {
-    int x, y;
-    QString text;
-    LOGFONT font;
-    COLORREF colour;
-  };
-  struct Lines {
-    std::vector<QPoint> points;
-    FormulaPen pen;
-  };
-  struct Polygon {
-    std::vector<QPoint> points;
-    COLORREF colour;
-  };
+  struct Text { int x, y; QString text; LOGFONT font; COLORREF colour; };
+  struct Lines { std::vector<QPoint> points; FormulaPen pen; };
+  struct Polygon { std::vector<QPoint> points; COLORREF colour; };
 
   static int CellHeight(const LOGFONT& lf);
   static int CharWidth(const LOGFONT& lf);

@@ -11,18 +11,13 @@ QString Q(const char* s) { return QString::fromUtf8(s); }
 CNode* FirstItem(const CBinTree& tree) { return ChildAs<CNode>(ChildAs<CRowNode>(tree.m_pRoot, 0), 0); }
 
 TEST(NodeFont, StructureBoxesTakeTheScaledHeightInSinglePrecision) {
-  struct Case {
-    const char* tag;
-    int height;
-    int first, second;
-  } cases[] = {
+  struct Case { const char* tag; int height; int first, second; } cases[] = {
       {"^", 35, 35, 22},  // scripts 0.65
       {"c", 35, 22, 22},
       {"i", 35, 20, 20},  // limits 0.58
       {"i", 50, 29, 29},  // 50 * 0.58f rounds to 29.0f; in double it would truncate to 28
       {"a", 35, 26, 26},  // arrow texts 0.75
-      {"f", 35, 35, 35},
-      {"n", -40, -40, -23},
+      {"f", 35, 35, 35}, {"n", -40, -40, -23},
   };
   for (const Case& c : cases) {
     CBinTree tree;
@@ -122,14 +117,8 @@ TEST(NodeFont, SplittingASelectionInTheMiddleLeavesThreeRuns) {
 }
 
 TEST(NodeFont, SplittingASelectionAtEitherEnd) {
-  struct Case {
-    int start, end;
-    int result, shift;
-    const char* first;
-    const char* second;
-  } cases[] = {
-      {0, 2, 1, 0, "ab", "cdef"},
-      {4, 6, 1, 1, "abcd", "ef"},
+  struct Case { int start, end; int result, shift; const char* first; const char* second; } cases[] = {
+      {0, 2, 1, 0, "ab", "cdef"}, {4, 6, 1, 1, "abcd", "ef"},
       {0, 6, 0, 0, "abcdef", nullptr},  // wholly selected: nothing to split
   };
   for (const Case& c : cases) {

@@ -100,12 +100,7 @@ TEST(StructureLayout, EveryKindPlacesItsBoxesAndSignByItsRules) {
 }
 
 TEST(StructureLayout, MissingBoxesTakeTheirKindsDefaultSizes) {
-  struct Case {
-    const char* name;
-    CStandardNode* node;
-    RECT layout;
-    int baseline;
-  } cases[] = {
+  struct Case { const char* name; CStandardNode* node; RECT layout; int baseline; } cases[] = {
       {"square root", new CSqrtNode, {0, 0, 51, 41}, 22},
       {"superscript", new CSupNode, {0, 0, 48, 42}, 23},
       {"subscript", new CSubNode, {0, 0, 48, 38}, 18},
@@ -189,10 +184,7 @@ TEST(StructureDrawing, SumAndIntegralSignsUseTheGlyphFontAtOneAndAQuarterHeights
 }
 
 TEST(StructureDrawing, BracketsDrawEachClosedSideAtTheBandBottom) {
-  struct Case {
-    const char* pair;
-    std::vector<int> xs;
-  } cases[] = {
+  struct Case { const char* pair; std::vector<int> xs; } cases[] = {
       {"\xef\x80\xa8\xef\x80\xa9", {0, 31}},  // both sides
       {" \xef\x81\xbd", {17}},                // right only: the band moves by W - g = 17
       {"\xef\x81\xbb ", {0}},                 // left only
@@ -251,26 +243,12 @@ TEST(StructureDrawing, VectorVariantsDrawArrowBarOrArc) {
 
 TEST(StructureDrawing, ArrowVariantsFollowTheirTable) {
   // Band (0, 27, 48, 41): S = 14, yM = 34, q = 5, s = 9, e = 3, xC = 24.
-  struct Case {
-    int variant;
-    size_t lines, polygons;
-    std::vector<QPoint> firstLine;
-  } cases[] = {
-      {0, 1, 1, {{0, 34}, {39, 34}}},
-      {1, 1, 1, {{48, 34}, {9, 34}}},
-      {2, 1, 2, {{9, 34}, {39, 34}}},
-      {3, 3, 0, {{0, 31}, {45, 31}}},
-      {4, 3, 0, {{3, 31}, {48, 31}}},
-      {5, 4, 0, {{3, 31}, {45, 31}}},
-      {6, 2, 0, {{0, 31}, {48, 31}}},
-      {7, 2, 2, {{0, 31}, {39, 31}}},
-      {8, 2, 0, {{0, 31}, {48, 31}, {39, 22}}},
-      {9, 3, 0, {{0, 31}, {48, 31}, {39, 22}}},
-      {11, 4, 0, {{0, 31}, {48, 31}, {39, 22}}},
-      {12, 4, 0, {{0, 31}, {45, 31}}},
-      {13, 4, 0, {{3, 31}, {48, 31}}},
-      {14, 0, 0, {}},
-      {-1, 0, 0, {}},
+  struct Case { int variant; size_t lines, polygons; std::vector<QPoint> firstLine; } cases[] = {
+      {0, 1, 1, {{0, 34}, {39, 34}}}, {1, 1, 1, {{48, 34}, {9, 34}}}, {2, 1, 2, {{9, 34}, {39, 34}}},
+      {3, 3, 0, {{0, 31}, {45, 31}}}, {4, 3, 0, {{3, 31}, {48, 31}}}, {5, 4, 0, {{3, 31}, {45, 31}}},
+      {6, 2, 0, {{0, 31}, {48, 31}}}, {7, 2, 2, {{0, 31}, {39, 31}}}, {8, 2, 0, {{0, 31}, {48, 31}, {39, 22}}},
+      {9, 3, 0, {{0, 31}, {48, 31}, {39, 22}}}, {11, 4, 0, {{0, 31}, {48, 31}, {39, 22}}},
+      {12, 4, 0, {{0, 31}, {45, 31}}}, {13, 4, 0, {{3, 31}, {48, 31}}}, {14, 0, 0, {}}, {-1, 0, 0, {}},
   };
   for (const Case& c : cases) {
     CBinTree tree;

@@ -30,15 +30,11 @@ TEST(VodReader, RejectsTextsWithoutTheEnvelope) {
 }
 
 // Input and the mark-up the tree writes after reading it.
-struct ReadCase {
-  const char* input;
-  const char* written;
-};
+struct ReadCase { const char* input; const char* written; };
 
 TEST(VodReader, EdgeCasesOfTheGrammar) {
   const ReadCase cases[] = {
-      {"<#><l></l></#>", "<#><l></l></#>"},
-      {"<e>abc</e>", "<#><l><e>abc</e></l></#>"},
+      {"<#><l></l></#>", "<#><l></l></#>"}, {"<e>abc</e>", "<#><l><e>abc</e></l></#>"},
       // a run holding ">" and a plain run starting with "<" read back
       {"<#><l><e>></e></l></#>", "<#><l><e>></e></l></#>"},
       {"<#><l><e><</e></l></#>", "<#><l><e><</e></l></#>"},
@@ -160,6 +156,9 @@ TEST(VodReader, StructuresHoldRunsAndRowsUntilNormalised) {
   tree.m_pRoot = root;
   EXPECT_TRUE(tree.Normalize());
   EXPECT_EQ(tree.GetText(0), Q("<#><l><v><#><l><e>%s%s</e></l></#></v></l></#>"));
+  CBinTree bare;
+  bare.m_pRoot = bare.ParseVod(Q("<#><e>y</e></#>"));
+  EXPECT_TRUE(bare.Normalize()) << "a run straight in a box goes into a row";
 }
 
 TEST(VodReader, AMatrixOfThreeColumnsKeepsSevenCells) {

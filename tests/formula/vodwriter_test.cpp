@@ -9,22 +9,14 @@ namespace {
 QString Q(const char* s) { return QString::fromUtf8(s); }
 
 TEST(VodWriter, Attributes) {
-  struct Case {
-    DWORD bits;
-    bool colourSet;
-    COLORREF colour;
-    int type;
-    const char* written;
-  } cases[] = {
+  struct Case { DWORD bits; bool colourSet; COLORREF colour; int type; const char* written; } cases[] = {
       {0, false, 0, 0, ">"},
       {FONT_FACE | FONT_HEIGHT, true, 0xFF, 0, ":name=Arial,size=40,color=ff>"},
       {FONT_ALL, false, 0, 0, ":name=Arial,cset=134,size=40,b=1,i=1,u=0>"},
-      {FONT_WEIGHT, false, 0, 3, ":b=1,type=3>"},
-      {0, true, 0x00FF00, 0, ":color=ff00>"},
+      {FONT_WEIGHT, false, 0, 3, ":b=1,type=3>"}, {0, true, 0x00FF00, 0, ":color=ff00>"},
       {0, true, 0, 0, ":color=0>"},
       {0, true, 0xFFFFFFFF, -2, ":color=ffffffff,type=-2>"},
-      {0, false, 0, 7, ":type=7>"},
-      {FONT_UNDERLINE, false, 0, 0, ":u=0>"},
+      {0, false, 0, 7, ":type=7>"}, {FONT_UNDERLINE, false, 0, 0, ":u=0>"},
   };
   for (const Case& c : cases) {
     CTextNode run;
@@ -60,21 +52,12 @@ TEST(VodWriter, FaceNamesAreWrittenSoTheAttributeListStaysReadable) {
 // Runs the reader could not take as they are: split so that no run holds
 // "</", and a leading "<" of a run with attributes moved to a plain run.
 TEST(VodWriter, RunsAreWrittenSoTheyReadBack) {
-  struct Case {
-    const char* text;
-    bool attributed;
-    const char* written;
-  } cases[] = {
-      {"a</b", false, "<e>a<</e><e>/b</e>"},
-      {"</e>", false, "<e><</e><e>/e></e>"},
+  struct Case { const char* text; bool attributed; const char* written; } cases[] = {
+      {"a</b", false, "<e>a<</e><e>/b</e>"}, {"</e>", false, "<e><</e><e>/e></e>"},
       {"x</y</z", true, "<e:size=40>x<</e><e:size=40>/y<</e><e:size=40>/z</e>"},
-      {"<x", true, "<e><</e><e:size=40>x</e>"},
-      {"<<", true, "<e><<</e>"},
-      {"</", true, "<e><</e><e:size=40>/</e>"},
-      {"<x", false, "<e><x</e>"},
-      {"a<b>c", true, "<e:size=40>a<b>c</e>"},
-      {"", true, "<e:size=40></e>"},
-      {"", false, "<e></e>"},
+      {"<x", true, "<e><</e><e:size=40>x</e>"}, {"<<", true, "<e><<</e>"},
+      {"</", true, "<e><</e><e:size=40>/</e>"}, {"<x", false, "<e><x</e>"},
+      {"a<b>c", true, "<e:size=40>a<b>c</e>"}, {"", true, "<e:size=40></e>"}, {"", false, "<e></e>"},
   };
   for (const Case& c : cases) {
     auto* run = new CTextNode(Q(c.text));
@@ -112,12 +95,7 @@ TEST(VodWriter, AMissingFirstBoxIsWrittenAsAnEmptyRun) {
 }
 
 TEST(VodWriter, ASignTextIsWrittenSoItReadsBack) {
-  struct Case {
-    CStandardNode* node;
-    const char* sign;
-    const char* written;
-    const char* reads;
-  } cases[] = {
+  struct Case { CStandardNode* node; const char* sign; const char* written; const char* reads; } cases[] = {
       {new CStandardNode, "", "<d><#><l></l></#></d>", ""},
       {new CStandardNode, "<a</b", "<d><#><l></l></#>a<b</d>", "a<b"},
       {new CLimNode, "<", "<t><#><l></l></#><></t>", ""},  // an empty sign stays empty
@@ -164,13 +142,13 @@ TEST(VodWriter, MatrixFromTheSizingConstructor) {
   CMatrixNode clamped(nullptr, 0, 1000, new CSumNode(nullptr));  // other content is dropped
   EXPECT_EQ(clamped.ChildCount(), CMatrixNode::kMaxSide);
   EXPECT_EQ(clamped.ToVod(false).left(25), Q("<m:type=10><#><l></l></#>"));
+  EXPECT_EQ(withContent.m_nCaret, 0) << "the caret in the first cell";
+  CSqrtNode root(nullptr, new CTextNode(Q("x")));  // the content goes under the sign
+  EXPECT_EQ(root.ToVod(false), Q("<r><#><l><e>x</e></l></#></r>"));
 }
 
 TEST(VodWriter, LinearTextOfStructures) {
-  struct Case {
-    const char* vod;
-    const char* text;
-  } cases[] = {
+  struct Case { const char* vod; const char* text; } cases[] = {
       {"<#><l><n><#><l><e>2</e></l></#><#><l><e>3</e></l></#></n></l></#>", " 3,\u221A2, ,"},
       {"<#><l><r><#><l><e>2</e></l></#></r></l></#>", "\u221A2, ,"},
       {"<#><l><s><#><l><e>i</e></l></#><#><l><e>n</e></l></#></s></l></#>", "\u2211i, n, ,"},
@@ -250,6 +228,14 @@ TEST_F(VodSelection, ARangeOfARow) {
                                  Q("<f><#><l><e>1</e></l></#><#><l><e>2</e></l></#></f>") + Q("<e:") + full +
                                  Q(",color=ff>x</e></l>"));
   EXPECT_EQ(tree.GetText(3), Q("c,1,/2,,x,"));
+  // A run inside the range is written whole, selected or not.
+  CBinTree runs;
+  runs.SetVod(Q("<#><l><e>aa</e><e:color=ff>bb</e><e>cc</e></l></#>"));
+  auto* runsRow = ChildAs<CRowNode>(runs.m_pRoot, 0);
+  SelectRange(runs.m_pRoot, runsRow, 0, 3);
+  SelectCharacters(ChildAs<CTextNode>(runsRow, 0), 1, 2);
+  SelectCharacters(ChildAs<CTextNode>(runsRow, 2), 0, 1);
+  EXPECT_EQ(runs.GetText(3), Q("a,bb,c,"));
 }
 
 TEST_F(VodSelection, EverythingAcrossLines) {

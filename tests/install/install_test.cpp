@@ -160,11 +160,7 @@ TEST_F(InstallTest, DesktopToolsAcceptTheEntryAndHandDocumentsToKavrel) {
   QFile sample(Installed(QStringLiteral("share/kavrel/Samples/") + kCubeSample));
   ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
   const QByteArray document = sample.readAll();
-  const struct {
-    const char* file;
-    QByteArray bytes;
-    const char* type;
-  } files[] = {
+  const struct { const char* file; QByteArray bytes; const char* type; } files[] = {
       {"sample.kv", document, "application/x-kavrel-document"},
       {"lesson", document, "application/x-kavrel-document"},  // no name to go by: the header
       {"older.kv", QByteArray("\x05\x00\x01\x00", 4), "application/x-kavrel-document"},

@@ -54,36 +54,9 @@ TEST(IntersectLineLineTest, OutputMayBeAnInput) {
   EXPECT_NEAR(s, 0.5f, 1e-7);  // measured from C as it was
 }
 
-TEST(CommonPerpendicularTest, FootOnFirstLine) {
-  const P3 A{0, 0, 0}, B{1, 0, 0};
-  struct Case {
-    P3 C, D;
-    bool ok;
-    P3 F;
-  } cases[] = {
-      {{3, 1, 5}, {3, 2, 5}, true, {3, 0, 0}},    // skew: x axis and a line along y
-      {{-2, 0, 0}, {-2, 0, 7}, true, {-2, 0, 0}},  // meeting lines: the crossing point
-      {{0, 1, 0}, {5, 1, 0}, false, {}},           // parallel
-      {{4, 0, 0}, {9, 0, 0}, false, {}},           // the same line
-  };
-  for (const auto& c : cases) {
-    P3 F = kUntouchedPoint;
-    EXPECT_EQ(CommonPerpendicular(A.data(), B.data(), c.C.data(), c.D.data(), F.data()), c.ok);
-    if (c.ok)
-      ExpectNear3(F, c.F, 1e-6);
-    else
-      EXPECT_EQ(F, kUntouchedPoint);
-  }
-}
-
 TEST(IntersectLineFaceTest, Cases) {
   const P3 P0{0, 0, 0}, P1{1, 0, 0}, P2{0, 1, 0};  // the plane z = 0
-  struct Case {
-    P3 A, B;
-    bool ok;
-    P3 X;
-    float t;
-  } cases[] = {
+  struct Case { P3 A, B; bool ok; P3 X; float t; } cases[] = {
       {{1, 2, 5}, {1, 2, 4}, true, {1, 2, 0}, 5.0f},
       {{50, -80, 1}, {50, -80, -1}, true, {50, -80, 0}, 0.5f},  // far outside the triangle
       {{0, 0, 1}, {1, 0, 1}, false, {}, 0},                     // parallel
@@ -117,8 +90,7 @@ TEST(IntersectLineSphereTest, Cases) {
       {"tangent", 1, 0, true, {0, 1, 0}, 0.5f},
       {"misses by 5e-4: touches at the foot", 1.0005f, 1, true, {0, 1.0005f, 0}, 0.5f},
       {"misses by 9e-4: still touches", 1.0009f, 0, true, {0, 1.0009f, 0}, 0.5f},
-      {"misses by 2e-3", 1.002f, 0, false, {}, 0.5f},
-      {"far away", 30, 1, false, {}, 0.5f},
+      {"misses by 2e-3", 1.002f, 0, false, {}, 0.5f}, {"far away", 30, 1, false, {}, 0.5f},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -149,6 +121,14 @@ TEST(IntersectLineSphereTest, SelectorsGiveBothRootsAroundTheFoot) {
   EXPECT_NEAR(t1out, t0 + k, 1e-6);
   ExpectNear3(X0, {float(fx - 3 * k), float(fy - 4 * k), 3}, 1e-5);
   ExpectNear3(X1, {float(fx + 3 * k), float(fy + 4 * k), 3}, 1e-5);
+}
+
+// A miss of exactly the tolerance still touches.
+TEST(IntersectLineSphereTest, AMissOfExactlyTheToleranceTouches) {
+  const P3 A{-5, 0.001f, 0}, B{5, 0.001f, 0}, C{0, 0, 0};
+  P3 X;
+  float t;
+  EXPECT_TRUE(IntersectLineSphere(A.data(), B.data(), C.data(), 0, X.data(), t, 0.0));
 }
 
 // Two equal points give no line: the root would be divided by a zero length

@@ -11,25 +11,87 @@ using namespace geomtest;
 
 namespace {
 
-struct FourPointCase {
-  const char* name;
-  P3 A, B, C, D;
-  double want;
-};
+// The measurements that answer one number, over the points of each row.
+double DistanceLL(const P3* p) { return DistanceLineLine(p[0].data(), p[1].data(), p[2].data(), p[3].data()); }
+double DistancePP(const P3* p) { return DistancePointPlane(p[0].data(), p[1].data(), p[2].data(), p[3].data()); }
+double AngleLL(const P3* p) { return AngleLineLine(p[0].data(), p[1].data(), p[2].data(), p[3].data()); }
+double AngleLP(const P3* p) {
+  return AngleLinePlane(p[0].data(), p[1].data(), p[2].data(), p[3].data(), p[4].data());
+}
+double AngleFF(const P3* p) {
+  return AngleFaceFace(p[0].data(), p[1].data(), p[2].data(), p[3].data(), p[4].data(), p[5].data());
+}
+double AngleVV(const P3* p) { return AngleBetweenVectors(p[0].data(), p[1].data(), p[2].data()); }
+double Angle3(const P3* p) { return AngleThreePoints(p[0].data(), p[1].data(), p[2].data()); }
+double Oriented(const P3* p) { return OrientedAngle(p[0].data(), p[1].data(), p[2].data()); }
 
-TEST(DistanceLineLineTest, Cases) {
-  const FourPointCase cases[] = {
-      {"skew", {0, 0, 0}, {1, 0, 0}, {3, 1, 5}, {3, 2, 5}, 5.0},
-      {"parallel", {0, 0, 0}, {2, 0, 0}, {0, 3, 4}, {1, 3, 4}, 5.0},
-      {"antiparallel, shifted", {0, 0, 0}, {2, 0, 0}, {7, 3, 4}, {1, 3, 4}, 5.0},
-      {"meeting", {0, 0, 0}, {2, 0, 0}, {1, -1, 0}, {1, 1, 0}, 0.0},
-      {"the same line", {0, 0, 0}, {2, 0, 0}, {5, 0, 0}, {9, 0, 0}, 0.0},
-      {"first line a point", {1, 1, 1}, {1, 1, 1}, {1, 4, 5}, {2, 4, 5}, 5.0},
+TEST(MeasuresTest, DistancesAndAngles) {
+  const P3 O{0, 0, 0}, X{1, 0, 0}, Y{0, 1, 0}, Z{0, 0, 1}, minusZ{0, 0, -1};
+  const P3 P0{1, 0, 0}, P1{0, 0, 0}, P2{0, 1, 0};  // the plane z = 0
+  const float r3 = std::sqrt(3.0f);
+  struct Case {
+    const char* name;
+    double (*measure)(const P3*);
+    std::vector<P3> p;
+    double want;
+  } cases[] = {
+      {"skew lines", DistanceLL, {O, X, {3, 1, 5}, {3, 2, 5}}, 5.0},
+      {"parallel lines", DistanceLL, {O, {2, 0, 0}, {0, 3, 4}, {1, 3, 4}}, 5.0},
+      {"antiparallel, shifted", DistanceLL, {O, {2, 0, 0}, {7, 3, 4}, {1, 3, 4}}, 5.0},
+      {"meeting lines", DistanceLL, {O, {2, 0, 0}, {1, -1, 0}, {1, 1, 0}}, 0.0},
+      {"the same line", DistanceLL, {O, {2, 0, 0}, {5, 0, 0}, {9, 0, 0}}, 0.0},
+      {"first line a point", DistanceLL, {{1, 1, 1}, {1, 1, 1}, {1, 4, 5}, {2, 4, 5}}, 5.0},
+      {"above z = 0", DistancePP, {{1, 2, 3}, X, O, Y}, 3.0},
+      {"below a tilted plane", DistancePP, {O, X, Y, Z}, 1.0 / std::sqrt(3.0)},
+      {"in the plane", DistancePP, {{5, -7, 0}, X, O, Y}, 0.0},
+      {"collinear plane: distance to the second point", DistancePP, {{3, 4, 0}, X, O, {2, 0, 0}}, 5.0},
+      {"perpendicular lines", AngleLL, {O, X, {5, 5, 5}, {5, 6, 5}}, kPi / 2},
+      {"parallel lines", AngleLL, {O, X, Y, {3, 1, 0}}, 0.0},
+      {"opposite directions count as parallel", AngleLL, {O, X, {3, 1, 0}, Y}, 0.0},
+      {"60 degrees, obtuse reported acute", AngleLL, {O, X, O, {-1, r3, 0}}, kPi / 3},
+      {"skew at 45 degrees", AngleLL, {O, X, {0, 0, 9}, {1, 1, 9}}, kPi / 4},
+      // Squared length 9e-6 is below 1e-5: too short to have a direction.
+      {"first line too short", AngleLL, {O, {0.003f, 0, 0}, O, Y}, 0.0},
+      {"just long enough", AngleLL, {O, {0.0032f, 0, 0}, O, Y}, kPi / 2},
+      {"second line a point", AngleLL, {O, X, {2, 2, 2}, {2, 2, 2}}, 0.0},
+      {"line normal to the plane", AngleLP, {{3, 3, 0}, {3, 3, 7}, P0, P1, P2}, kPi / 2},
+      {"line in the plane", AngleLP, {O, {1, 1, 0}, P0, P1, P2}, 0.0},
+      {"line at 45 degrees", AngleLP, {O, {1, 0, 1}, P0, P1, P2}, kPi / 4},
+      {"pointing down counts the same", AngleLP, {O, {1, 0, -1}, P0, P1, P2}, kPi / 4},
+      {"line of no direction", AngleLP, {{1, 1, 1}, {1, 1, 1}, P0, P1, P2}, 0.0},
+      {"collinear plane", AngleLP, {O, Z, P0, P1, {2, 0, 0}}, 0.0},
+      // Faces: the supplement of the angle between the normals.
+      {"normals the same way", AngleFF, {O, X, Y, O, X, Y}, kPi},
+      {"normals opposite", AngleFF, {O, X, Y, O, Y, X}, 0.0},
+      {"perpendicular planes", AngleFF, {O, X, Y, O, Y, Z}, kPi / 2},
+      {"shifted parallel plane", AngleFF, {O, X, Y, {0, 0, 5}, {2, 0, 5}, {0, 3, 5}}, kPi},
+      {"45 degrees between normals", AngleFF, {O, X, Y, O, X, {0, 1, 1}}, kPi - kPi / 4},
+      {"second plane degenerate", AngleFF, {O, X, Y, O, X, {2, 0, 0}}, 0.0},
+      {"first plane degenerate", AngleFF, {O, X, X, O, X, Y}, 0.0},
+      // Vectors: counter-clockwise about the normal.
+      {"quarter turn seen from +z", AngleVV, {X, Y, Z}, kPi / 2},
+      {"the same seen from -z", AngleVV, {X, Y, minusZ}, 3 * kPi / 2},
+      {"normal in the plane: no sign", AngleVV, {X, Y, X}, kPi / 2},
+      {"opposite vectors", AngleVV, {X, {-2, 0, 0}, Z}, kPi},
+      {"same direction", AngleVV, {X, {3, 0, 0}, minusZ}, 0.0},
+      {"zero first vector", AngleVV, {O, Y, Z}, 0.0}, {"zero second vector", AngleVV, {X, O, Z}, 0.0},
+      {"right angle at O", Angle3, {{2, 1, 1}, {1, 1, 1}, {1, 5, 1}}, kPi / 2},
+      {"straight angle", Angle3, {{2, 1, 1}, {1, 1, 1}, {-3, 1, 1}}, kPi},
+      {"45 degrees at O", Angle3, {{2, 2, 1}, {1, 1, 1}, {3, 1, 1}}, kPi / 4},
+      {"A at the vertex", Angle3, {{1, 1, 1}, {1, 1, 1}, {3, 1, 1}}, 0.0},
+      {"no angle", Angle3, {{2, 1, 1}, {1, 1, 1}, {5, 1, 1}}, 0.0},
+      // Oriented: the sense from z, then x, then y.
+      {"z decides, negative", Oriented, {X, O, {0, -1, 0}}, 3 * kPi / 2},
+      {"z decides, positive", Oriented, {X, O, Y}, kPi / 2},
+      {"x decides, positive", Oriented, {Y, O, Z}, kPi / 2},
+      {"x decides, negative", Oriented, {Y, O, minusZ}, 3 * kPi / 2},
+      {"y decides, positive", Oriented, {Z, O, X}, kPi / 2},
+      {"y decides, negative", Oriented, {Z, O, {-1, 0, 0}}, 3 * kPi / 2},
+      {"collinear, same way", Oriented, {X, O, {4, 0, 0}}, 2 * kPi},
+      {"collinear, opposite", Oriented, {X, O, {-4, 0, 0}}, kPi},
+      {"oriented, A at the vertex", Oriented, {O, O, Y}, 0.0},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_NEAR(DistanceLineLine(c.A.data(), c.B.data(), c.C.data(), c.D.data()), c.want, 1e-6);
-  }
+  for (const auto& c : cases) EXPECT_NEAR(c.measure(c.p.data()), c.want, 1e-6) << c.name;
 }
 
 // Rounding can make |w|² - (w.d)²/|d|² slightly negative for a point on the
@@ -59,31 +121,9 @@ TEST(DistanceTest, PointsOnTheLineGiveZeroNotNaN) {
   }
 }
 
-TEST(DistancePointPlaneTest, Cases) {
-  struct Case {
-    const char* name;
-    P3 P, A, B, C;
-    double want;
-  } cases[] = {
-      {"above z = 0", {1, 2, 3}, {1, 0, 0}, {0, 0, 0}, {0, 1, 0}, 3.0},
-      {"below a tilted plane", {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, 1.0 / std::sqrt(3.0)},
-      {"in the plane", {5, -7, 0}, {1, 0, 0}, {0, 0, 0}, {0, 1, 0}, 0.0},
-      {"collinear: distance to the second point", {3, 4, 0}, {1, 0, 0}, {0, 0, 0}, {2, 0, 0}, 5.0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_NEAR(DistancePointPlane(c.P.data(), c.A.data(), c.B.data(), c.C.data()), c.want, 1e-6);
-  }
-}
-
 TEST(NearestOnSegmentToLineTest, Cases) {
   const P3 A{0, 0, 0}, B{2, 0, 0};
-  struct Case {
-    const char* name;
-    P3 A, B, P, Q;
-    P3 X;
-    double t, dist;
-  } cases[] = {
+  struct Case { const char* name; P3 A, B, P, Q; P3 X; double t, dist; } cases[] = {
       {"crossing above the middle", A, B, {1, -1, 3}, {1, 1, 3}, {1, 0, 0}, 0.5, 3.0},
       {"beyond B: clamped", A, B, {5, -1, 3}, {5, 1, 3}, {2, 0, 0}, 1.0, std::sqrt(18.0)},
       {"before A: clamped", A, B, {-4, -1, 3}, {-4, 1, 3}, {0, 0, 0}, 0.0, 5.0},
@@ -105,14 +145,10 @@ TEST(NearestOnSegmentToLineTest, Cases) {
 }
 
 TEST(DistancePointSegmentTest, Cases) {
-  struct Case {
-    P3 A, B, P;
-    double t, dist;
-  } cases[] = {
+  struct Case { P3 A, B, P; double t, dist; } cases[] = {
       {{0, 0, 0}, {2, 0, 0}, {1, 1, 0}, 0.5, 1.0},
       {{0, 0, 0}, {2, 0, 0}, {-1, 1, 0}, 0.0, std::sqrt(2.0)},
-      {{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, 1.0, 2.0},
-      {{1, 1, 1}, {1, 1, 1}, {1, 4, 5}, 0.0, 5.0},
+      {{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, 1.0, 2.0}, {{1, 1, 1}, {1, 1, 1}, {1, 4, 5}, 0.0, 5.0},
   };
   for (const auto& c : cases) {
     double t = -1;
@@ -128,125 +164,6 @@ TEST(DistancePointSegmentTest, DifferencesAreFormedInFloat) {
   double t;
   DistancePointSegment(A.data(), B.data(), P.data(), t);
   EXPECT_EQ(t, 0.5);
-}
-
-TEST(AngleLineLineTest, Cases) {
-  const FourPointCase cases[] = {
-      {"perpendicular", {0, 0, 0}, {1, 0, 0}, {5, 5, 5}, {5, 6, 5}, kPi / 2},
-      {"parallel", {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {3, 1, 0}, 0.0},
-      {"opposite directions count as parallel", {0, 0, 0}, {1, 0, 0}, {3, 1, 0}, {0, 1, 0}, 0.0},
-      {"60 degrees, obtuse reported acute", {0, 0, 0}, {1, 0, 0}, {0, 0, 0}, {-1, std::sqrt(3.0f), 0}, kPi / 3},
-      {"skew at 45 degrees", {0, 0, 0}, {1, 0, 0}, {0, 0, 9}, {1, 1, 9}, kPi / 4},
-      // Squared length 9e-6 is below 1e-5: too short to have a direction.
-      {"first line too short", {0, 0, 0}, {0.003f, 0, 0}, {0, 0, 0}, {0, 1, 0}, 0.0},
-      {"just long enough", {0, 0, 0}, {0.0032f, 0, 0}, {0, 0, 0}, {0, 1, 0}, kPi / 2},
-      {"second line a point", {0, 0, 0}, {1, 0, 0}, {2, 2, 2}, {2, 2, 2}, 0.0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_NEAR(AngleLineLine(c.A.data(), c.B.data(), c.C.data(), c.D.data()), c.want, 1e-6);
-  }
-}
-
-TEST(AngleLinePlaneTest, Cases) {
-  const P3 P0{1, 0, 0}, P1{0, 0, 0}, P2{0, 1, 0};  // z = 0
-  struct Case {
-    const char* name;
-    P3 A, B;
-    double want;
-  } cases[] = {
-      {"normal to the plane", {3, 3, 0}, {3, 3, 7}, kPi / 2},
-      {"in the plane", {0, 0, 0}, {1, 1, 0}, 0.0},
-      {"45 degrees", {0, 0, 0}, {1, 0, 1}, kPi / 4},
-      {"pointing down counts the same", {0, 0, 0}, {1, 0, -1}, kPi / 4},
-      {"no direction", {1, 1, 1}, {1, 1, 1}, 0.0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_NEAR(AngleLinePlane(c.A.data(), c.B.data(), P0.data(), P1.data(), P2.data()), c.want, 1e-6);
-  }
-  const P3 A{0, 0, 0}, B{0, 0, 1}, Q{2, 0, 0};
-  EXPECT_EQ(AngleLinePlane(A.data(), B.data(), P0.data(), P1.data(), Q.data()), 0.0f);  // collinear plane
-}
-
-TEST(AngleFaceFaceTest, SupplementOfTheNormals) {
-  const P3 O{0, 0, 0}, X{1, 0, 0}, Y{0, 1, 0}, Z{0, 0, 1};
-  struct Case {
-    const char* name;
-    P3 D, E, F;
-    double want;
-  } cases[] = {
-      {"normals the same way", O, X, Y, kPi},
-      {"normals opposite", O, Y, X, 0.0},
-      {"perpendicular planes", O, Y, Z, kPi / 2},
-      {"shifted parallel plane", {0, 0, 5}, {2, 0, 5}, {0, 3, 5}, kPi},
-      {"45 degrees between normals", O, X, {0, 1, 1}, kPi - kPi / 4},
-      {"second plane degenerate", O, X, {2, 0, 0}, 0.0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_NEAR(AngleFaceFace(O.data(), X.data(), Y.data(), c.D.data(), c.E.data(), c.F.data()), c.want, 1e-6);
-  }
-  EXPECT_EQ(AngleFaceFace(O.data(), X.data(), X.data(), O.data(), X.data(), Y.data()), 0.0f);
-}
-
-TEST(AngleBetweenVectorsTest, CountsCounterClockwiseAboutTheNormal) {
-  const P3 X{1, 0, 0}, Y{0, 1, 0}, Z{0, 0, 1}, minusZ{0, 0, -1}, zero{0, 0, 0};
-  struct Case {
-    const char* name;
-    P3 u, v, w;
-    double want;
-  } cases[] = {
-      {"quarter turn seen from +z", X, Y, Z, kPi / 2},
-      {"the same seen from -z", X, Y, minusZ, 3 * kPi / 2},
-      {"normal in the plane: no sign", X, Y, X, kPi / 2},
-      {"opposite", X, {-2, 0, 0}, Z, kPi},
-      {"same direction", X, {3, 0, 0}, minusZ, 0.0},
-      {"zero first vector", zero, Y, Z, 0.0},
-      {"zero second vector", X, zero, Z, 0.0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_NEAR(AngleBetweenVectors(c.u.data(), c.v.data(), c.w.data()), c.want, 1e-6);
-  }
-}
-
-TEST(AngleThreePointsTest, Cases) {
-  const P3 O{1, 1, 1};
-  struct Case {
-    P3 A, B;
-    double want;
-  } cases[] = {
-      {{2, 1, 1}, {1, 5, 1}, kPi / 2},
-      {{2, 1, 1}, {-3, 1, 1}, kPi},
-      {{2, 2, 1}, {3, 1, 1}, kPi / 4},
-      {{1, 1, 1}, {3, 1, 1}, 0.0},  // A at the vertex
-      {{2, 1, 1}, {5, 1, 1}, 0.0},
-  };
-  for (const auto& c : cases) EXPECT_NEAR(AngleThreePoints(c.A.data(), O.data(), c.B.data()), c.want, 1e-6);
-}
-
-TEST(OrientedAngleTest, SenseFromZThenXThenY) {
-  const P3 O{0, 0, 0};
-  struct Case {
-    const char* name;
-    P3 A, B;
-    double want;
-  } cases[] = {
-      {"z decides, negative", {1, 0, 0}, {0, -1, 0}, 3 * kPi / 2},
-      {"z decides, positive", {1, 0, 0}, {0, 1, 0}, kPi / 2},
-      {"x decides, positive", {0, 1, 0}, {0, 0, 1}, kPi / 2},
-      {"x decides, negative", {0, 1, 0}, {0, 0, -1}, 3 * kPi / 2},
-      {"y decides, positive", {0, 0, 1}, {1, 0, 0}, kPi / 2},
-      {"y decides, negative", {0, 0, 1}, {-1, 0, 0}, 3 * kPi / 2},
-      {"collinear, same way", {1, 0, 0}, {4, 0, 0}, 2 * kPi},
-      {"collinear, opposite", {1, 0, 0}, {-4, 0, 0}, kPi},
-      {"A at the vertex", {0, 0, 0}, {0, 1, 0}, 0.0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_NEAR(OrientedAngle(c.A.data(), O.data(), c.B.data()), c.want, 1e-6);
-  }
 }
 
 }  // namespace

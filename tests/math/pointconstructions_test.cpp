@@ -1,5 +1,6 @@
-// Feet of perpendiculars, rotation about an axis, plane coordinates and the
-// circumcentre, with the fallbacks for degenerate input.
+// Feet of perpendiculars, the common perpendicular, rotation about an axis,
+// plane coordinates and the circumcentre, with the fallbacks for degenerate
+// input.
 #include <gtest/gtest.h>
 
 #include "geometrytestutil.h"
@@ -9,50 +10,62 @@ using namespace geomtest;
 
 namespace {
 
-TEST(FootOnLineTest, Cases) {
-  struct Case {
-    const char* name;
-    P3 P, A, B, F;
-  } cases[] = {
-      {"above the middle", {1, 1, 0}, {0, 0, 0}, {2, 0, 0}, {1, 0, 0}},
-      {"beyond B, not clamped", {5, -3, 2}, {0, 0, 0}, {2, 0, 0}, {5, 0, 0}},
-      {"on the line: itself", {0.5f, 1, 1.5f}, {0, 0, 0}, {1, 2, 3}, {0.5f, 1, 1.5f}},
-      {"A = B: A", {7, 8, 9}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    P3 F;
-    FootOnLine(c.P.data(), c.A.data(), c.B.data(), F.data());
-    ExpectNear3(F, c.F, 1e-6);
-  }
+// The constructions that answer one point, over the points of each row.
+bool Foot(const P3* p, P3& X) {
+  FootOnLine(p[0].data(), p[1].data(), p[2].data(), X.data());
+  return true;
 }
+bool FootPlane(const P3* p, P3& X) { return FootOnPlane(p[0].data(), p[1].data(), p[2].data(), p[3].data(), X.data()); }
+bool Perpendicular(const P3* p, P3& X) {
+  return CommonPerpendicular(p[0].data(), p[1].data(), p[2].data(), p[3].data(), X.data());
+}
+bool Centre(const P3* p, P3& X) { return Circumcentre(p[0].data(), p[1].data(), p[2].data(), X[0], X[1], X[2]); }
 
-TEST(FootOnPlaneTest, Cases) {
+TEST(PointConstructionsTest, Cases) {
+  const P3 O{0, 0, 0}, X{1, 0, 0}, Y{0, 1, 0}, Z{0, 0, 1}, none = kUntouchedPoint;
+  const float third = 1.0f / 3;
   struct Case {
     const char* name;
-    P3 P, A, B, C, F;
+    bool (*construct)(const P3*, P3&);
+    std::vector<P3> p;
+    bool ok;
+    P3 X;  // a failure leaves the point untouched, or at the origin for the circumcentre
   } cases[] = {
-      {"plane z = 0", {1, 2, 3}, {1, 0, 0}, {0, 0, 0}, {0, 1, 0}, {1, 2, 0}},
-      {"tilted plane", {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1.0f / 3, 1.0f / 3, 1.0f / 3}},
-      {"collinear: foot on their line", {1, 2, 3}, {0, 0, 0}, {2, 0, 0}, {5, 0, 0}, {1, 0, 0}},
-      {"A = B: foot on line BC", {1, 2, 3}, {0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {0, 2, 0}},
-      {"all three the same: that point", {1, 2, 3}, {4, 4, 4}, {4, 4, 4}, {4, 4, 4}, {4, 4, 4}},
+      {"foot above the middle", Foot, {{1, 1, 0}, O, {2, 0, 0}}, true, {1, 0, 0}},
+      {"foot beyond B, not clamped", Foot, {{5, -3, 2}, O, {2, 0, 0}}, true, {5, 0, 0}},
+      {"foot of a point on the line: itself", Foot, {{0.5f, 1, 1.5f}, O, {1, 2, 3}}, true, {0.5f, 1, 1.5f}},
+      {"foot on a line with A = B: A", Foot, {{7, 8, 9}, {1, 1, 1}, {1, 1, 1}}, true, {1, 1, 1}},
+      {"foot on the plane z = 0", FootPlane, {{1, 2, 3}, X, O, Y}, true, {1, 2, 0}},
+      {"foot on a tilted plane", FootPlane, {O, X, Y, Z}, true, {third, third, third}},
+      {"collinear plane: foot on their line", FootPlane, {{1, 2, 3}, O, {2, 0, 0}, {5, 0, 0}}, true, {1, 0, 0}},
+      {"plane with A = B: foot on line BC", FootPlane, {{1, 2, 3}, O, O, Y}, true, {0, 2, 0}},
+      {"plane of one point: that point", FootPlane, {{1, 2, 3}, {4, 4, 4}, {4, 4, 4}, {4, 4, 4}}, true, {4, 4, 4}},
+      // The common perpendicular's foot on the first line.
+      {"skew: x axis and a line along y", Perpendicular, {O, X, {3, 1, 5}, {3, 2, 5}}, true, {3, 0, 0}},
+      {"meeting lines: the crossing point", Perpendicular, {O, X, {-2, 0, 0}, {-2, 0, 7}}, true, {-2, 0, 0}},
+      {"parallel lines", Perpendicular, {O, X, Y, {5, 1, 0}}, false, none},
+      {"the same line", Perpendicular, {O, X, {4, 0, 0}, {9, 0, 0}}, false, none},
+      {"circumcentre, right angle at B", Centre, {{2, 0, 0}, O, {0, 2, 0}}, true, {1, 1, 0}},
+      {"circumcentre tilted in space", Centre, {X, Y, Z}, true, {third, third, third}},
+      {"circumcentre, obtuse", Centre, {{-3, 0, 5}, {0, 1, 5}, {3, 0, 5}}, true, {0, -4, 5}},
+      {"circumcentre, collinear", Centre, {O, {1, 1, 1}, {3, 3, 3}}, false, O},
+      // Cross product components all below 0.01: counts as collinear.
+      {"circumcentre, nearly collinear", Centre, {X, O, {-1, 0.005f, 0}}, false, O},
+      {"z of the cross product exactly 0.01", Centre, {X, O, {0, 0.01f, 0}}, true, {0.5f, 0.005f, 0}},
+      {"y of it exactly 0.01", Centre, {Z, O, {0.01f, 0, 0}}, true, {0.005f, 0, 0.5f}},
+      {"x of it exactly 0.01", Centre, {Y, O, {0, 0, 0.01f}}, true, {0, 0.5f, 0.005f}},
+      {"circumcentre, two points equal", Centre, {{1, 2, 3}, {1, 2, 3}, {4, 5, 6}}, false, O},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    P3 F;
-    EXPECT_TRUE(FootOnPlane(c.P.data(), c.A.data(), c.B.data(), c.C.data(), F.data()));
-    ExpectNear3(F, c.F, 1e-6);
+    P3 point = kUntouchedPoint;
+    EXPECT_EQ(c.construct(c.p.data(), point), c.ok);
+    ExpectNear3(point, c.X, 1e-5);
   }
 }
 
 TEST(RotateAboutAxisTest, RightHanded) {
-  struct Case {
-    const char* name;
-    P3 u, O, P;
-    float angle;
-    P3 R;
-  } cases[] = {
+  struct Case { const char* name; P3 u, O, P; float angle; P3 R; } cases[] = {
       {"quarter turn about z through (1,0,0)", {0, 0, 1}, {1, 0, 0}, {2, 0, 0}, float(kPi / 2), {1, 1, 0}},
       {"quarter turn about x", {1, 0, 0}, {0, 0, 0}, {0, 1, 0}, float(kPi / 2), {0, 0, 1}},
       {"quarter turn about y", {0, 1, 0}, {0, 0, 0}, {0, 0, 1}, float(kPi / 2), {1, 0, 0}},
@@ -70,12 +83,7 @@ TEST(RotateAboutAxisTest, RightHanded) {
 }
 
 TEST(PlaneCoordinatesTest, FirstUsableMinor) {
-  struct Case {
-    const char* name;
-    P3 U, V, O, P;
-    bool ok;
-    float s, t;
-  } cases[] = {
+  struct Case { const char* name; P3 U, V, O, P; bool ok; float s, t; } cases[] = {
       {"xy", {1, 0, 0}, {0, 1, 0}, {0, 0, 0}, {2, 3, 0}, true, 2, 3},
       {"yz (xy vanishes)", {0, 1, 0}, {0, 0, 1}, {0, 0, 0}, {0, 2, 3}, true, 2, 3},
       {"xz (xy and yz vanish)", {1, 0, 0}, {0, 0, 1}, {0, 0, 0}, {2, 0, 3}, true, 2, 3},
@@ -89,29 +97,6 @@ TEST(PlaneCoordinatesTest, FirstUsableMinor) {
     EXPECT_EQ(PlaneCoordinates(c.U.data(), c.V.data(), c.O.data(), c.P.data(), s, t), c.ok);
     EXPECT_NEAR(s, c.ok ? c.s : kUntouched, 1e-6);
     EXPECT_NEAR(t, c.ok ? c.t : kUntouched, 1e-6);
-  }
-}
-
-TEST(CircumcentreTest, Cases) {
-  struct Case {
-    const char* name;
-    P3 A, B, C;
-    bool ok;
-    P3 centre;
-  } cases[] = {
-      {"right angle at B", {2, 0, 0}, {0, 0, 0}, {0, 2, 0}, true, {1, 1, 0}},
-      {"tilted in space", {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, true, {1.0f / 3, 1.0f / 3, 1.0f / 3}},
-      {"obtuse", {-3, 0, 5}, {0, 1, 5}, {3, 0, 5}, true, {0, -4, 5}},
-      {"collinear", {0, 0, 0}, {1, 1, 1}, {3, 3, 3}, false, {0, 0, 0}},
-      // Cross product components all below 0.01: counts as collinear.
-      {"nearly collinear", {1, 0, 0}, {0, 0, 0}, {-1, 0.005f, 0}, false, {0, 0, 0}},
-      {"two points equal", {1, 2, 3}, {1, 2, 3}, {4, 5, 6}, false, {0, 0, 0}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    P3 centre = kUntouchedPoint;
-    EXPECT_EQ(Circumcentre(c.A.data(), c.B.data(), c.C.data(), centre[0], centre[1], centre[2]), c.ok);
-    ExpectNear3(centre, c.centre, 1e-5);
   }
 }
 

@@ -43,6 +43,9 @@ TEST_F(ViewRotationTest, ResetRestoresEveryGlobal) {
   SetTrackballViewSize(101, 51);
   EXPECT_EQ(g_fTrackballScaleX, 1.0f / 50);
   EXPECT_EQ(g_fTrackballScaleY, 1.0f / 25);
+  SetTrackballViewSize(1, 0);  // a view of a pixel or less counts as two
+  EXPECT_EQ(g_fTrackballScaleX, 2.0f);
+  EXPECT_EQ(g_fTrackballScaleY, 2.0f);
   ResetProcessState();
   ExpectQuatNear(ViewQuaternion, kStart, 1e-15);
   EXPECT_EQ(g_nTrackballLastX, 0);
@@ -75,14 +78,8 @@ TEST_F(ViewRotationTest, ViewCommandsMultiplyOnTheRight) {
 
 TEST(QuaternionTest, HamiltonProduct) {
   const Quaternion i{0, 1, 0, 0}, j{0, 0, 1, 0}, k{0, 0, 0, 1};
-  struct Case {
-    Quaternion p, q, want;
-  } cases[] = {
-      {i, j, k},
-      {j, i, {0, 0, 0, -1}},
-      {j, k, i},
-      {k, i, j},
-      {i, i, {-1, 0, 0, 0}},
+  struct Case { Quaternion p, q, want; } cases[] = {
+      {i, j, k}, {j, i, {0, 0, 0, -1}}, {j, k, i}, {k, i, j}, {i, i, {-1, 0, 0, 0}},
       {{1, 2, 3, 4}, {0.5, -1, 0.25, 2}, {0.5 + 2 - 0.75 - 8, -1 + 1 + 6 - 1, 0.25 - 4 + 1.5 - 4, 2 + 0.5 + 3 + 2}},
   };
   for (const auto& c : cases) {
@@ -155,9 +152,7 @@ TEST_F(TrackballTest, NoMotionChangesNothing) {
 }
 
 TEST_F(TrackballTest, TurnsThreeTimesTheAngleOnTheSphere) {
-  struct Case {
-    int x0, y0, x1, y1;
-  } cases[] = {{400, 300, 480, 260}, {100, 500, 300, 200}, {450, 350, 455, 352}};
+  struct Case { int x0, y0, x1, y1; } cases[] = {{400, 300, 480, 260}, {100, 500, 300, 200}, {450, 350, 455, 352}};
   for (const auto& c : cases) {
     ViewQuaternion = kQuatIdentity;
     Drag(c.x0, c.y0, c.x1, c.y1);

@@ -156,11 +156,7 @@ TEST_F(DefinedRuleTest, UndefinedOrMissingParentsMakeTheCellUndefined) {
   CGCell* undefined = Add();
   undefined->m_bDefined = false;
   const WORD missing = 999;
-  struct Case {
-    const char* what;
-    std::vector<WORD> parents;
-    bool expected;
-  } cases[] = {
+  struct Case { const char* what; std::vector<WORD> parents; bool expected; } cases[] = {
       {"no parents", {}, true},
       {"all defined", {defined->m_nId, defined->m_nId}, true},
       {"undefined, then missing", {undefined->m_nId, missing}, false},
@@ -198,44 +194,45 @@ class MarkWalkTest : public ModelTest {
   CGCell *a, *b, *c, *d, *e;
 };
 
-TEST_F(MarkWalkTest, DescendantsOfADiamondAreMarkedOnceAndNeverTheStart) {
+TEST_F(MarkWalkTest, EachCellIsMarkedOnceNeverTheStartAndMarkedCellsStopTheWalk) {
   a->MarkDescendants();
   EXPECT_FALSE(a->m_bMarked);
   EXPECT_EQ(Collect(), (std::vector<WORD>{b->m_nId, c->m_nId, d->m_nId, e->m_nId}));
   EXPECT_FALSE(d->m_bMarked) << "collecting clears the marks";
-}
+  d->MarkAncestors();
+  EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId, b->m_nId, c->m_nId}));
+  e->MarkAncestors();
+  EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId, c->m_nId}));
 
-TEST_F(MarkWalkTest, MarkedCellsStopTheWalk) {
   a->m_bMarked = true;
   a->MarkDescendants();
   EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId}));
-
   c->m_bMarked = true;  // E is reached only through C
   a->MarkDescendants();
   EXPECT_EQ(Collect(), (std::vector<WORD>{b->m_nId, c->m_nId, d->m_nId}));
 }
 
-TEST_F(MarkWalkTest, AncestorsOfTheSharedDescendant) {
-  d->MarkAncestors();
-  EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId, b->m_nId, c->m_nId}));
-  e->MarkAncestors();
-  EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId, c->m_nId}));
-}
-
-TEST_F(MarkWalkTest, MissingIdsAreSkipped) {
+// Only a damaged page links to missing ids or back; the walk ends all the same.
+TEST_F(MarkWalkTest, MissingIdsAreSkippedAndCyclicLinksStillEnd) {
   b->m_children.push_back(500);
   d->m_parents.push_back(600);
   a->MarkDescendants();
   EXPECT_EQ(Collect().size(), 4u);
   d->MarkAncestors();
   EXPECT_EQ(Collect().size(), 3u);
-}
-
-TEST_F(MarkWalkTest, CyclicLinksStillEnd) {
-  // Only a damaged page links back; the walk must end all the same.
   e->m_children.push_back(a->m_nId);
   a->MarkDescendants();
   EXPECT_EQ(Collect().size(), 5u);
+}
+
+TEST_F(ModelTest, AnEmptiedMapFindsNothing) {
+  CGCell cell;
+  cell.m_nId = 5;
+  CCellMap map;
+  map.SetAt(5, &cell);
+  map.RemoveAll();
+  EXPECT_EQ(map.Lookup(5), nullptr);
+  EXPECT_EQ(map.GetCount(), 0);
 }
 
 TEST_F(ModelTest, LongChainsNeedNoDeepStack) {

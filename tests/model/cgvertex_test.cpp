@@ -62,14 +62,10 @@ void RayDown(double x, double y) {
 TEST_F(PointTest, LabelFollowsTheRayWithinFortyPixels) {
   CGVertex point(1, 1, QStringLiteral("A"), 1, 1, 2);
   const float limit = 40 * g_fUnitsPerPixel;  // 2 world units
-  struct Case {
-    double x, y;
-    float dx, dy;
-  } cases[] = {
+  struct Case { double x, y; float dx, dy; } cases[] = {
       {1.5, 0.5, 0.5f, -0.5f},  // near: exactly under the mouse
       {31, 1, limit, 0},        // far to the right: 40 pixels, same direction
-      {1, -99, 0, -limit},
-      {1 + 300, 1 + 400, limit * 0.6f, limit * 0.8f},
+      {1, -99, 0, -limit}, {1 + 300, 1 + 400, limit * 0.6f, limit * 0.8f},
   };
   for (const Case& c : cases) {
     RayDown(c.x, c.y);

@@ -50,13 +50,6 @@ inline std::vector<long> CountChanges(const RecordingUiBridge& bridge) {
   return changes;
 }
 
-// How many times a message went out.
-inline int CountMessages(const RecordingUiBridge& bridge, UINT message) {
-  int n = 0;
-  for (const BridgeMessage& m : bridge.messages) n += m.message == message;
-  return n;
-}
-
 // A point computed from its parents, as constructed points are: the mean of
 // its point parents, moved by m_fOffset along x.  Undefined without any.
 class CTestDependentPoint : public CGVertex {
@@ -90,10 +83,7 @@ class PageTest : public ModelTest {
     return series;
   }
   // Three points a, b, c and the segments ab and bc.
-  struct Path {
-    CGVertex *a, *b, *c;
-    CGCell *ab, *bc;
-  };
+  struct Path { CGVertex *a, *b, *c; CGCell *ab, *bc; };
   Path AddPath() {
     Path p;
     p.a = AddPoint(0, 0, 0);

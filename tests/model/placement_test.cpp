@@ -60,6 +60,10 @@ TEST_F(ModelTest, LoadedPagesGoOnFromTheirTextSlot) {
     EXPECT_EQ(Text(loaded, c.rows), c.next) << "slot " << c.slot;
     EXPECT_EQ(loaded.m_nTextSlot, c.slotAfter) << "slot " << c.slot;
   }
+  CGPage odd;  // its last text off the grid, at the foot of a column
+  odd.m_ptLastText[0] = -6;
+  odd.m_ptLastText[1] = -10;
+  EXPECT_EQ(Text(odd), (Grid{-18, 11}));
 }
 
 TEST_F(ModelTest, ButtonsFillEightColumnsOfSixteen) {
@@ -86,6 +90,11 @@ TEST_F(ModelTest, ALoadedPageContinuesTheButtonGridWhereItStopped) {
     loaded.m_nButtonSlot = placed.m_nButtonSlot;
     ASSERT_EQ(Button(loaded), Button(placed)) << n << " buttons placed";
   }
+  CGPage turned;  // its last button at the foot of the first column
+  turned.m_ptLastButton[0] = -18;
+  turned.m_ptLastButton[1] = -10.5f;
+  EXPECT_EQ(Button(turned), (Grid{-13, 12}));
+  EXPECT_EQ(Button(turned), (Grid{-13, 10.5f}));
   CGPage full;
   full.m_nButtonSlot = 200;
   EXPECT_EQ(Button(full), (Grid{-18, 12}));

@@ -58,7 +58,9 @@ TEST(ProcessDefaults, ResetUndoesChanges) {
   g_nToolMode = 7;
   g_prefs.rgbaText = RGBA{1, 2, 3, 4};
   g_fViewTranslate[2] = 3.0f;
+  g_strDocumentPath = QStringLiteral("/a/b.kv");
   SeamRecorders seams;  // resets
+  EXPECT_TRUE(g_strDocumentPath.isEmpty());
   EXPECT_EQ(g_nToolMode, 1);
   EXPECT_EQ(g_prefs.rgbaText, (RGBA{0, 0, 152, 255}));
   EXPECT_EQ(g_fViewTranslate[2], -50.0f);

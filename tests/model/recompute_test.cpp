@@ -241,11 +241,7 @@ TEST_F(RecomputeTest, MarkupTextmapsRenderAgain) {
 
 TEST_F(RecomputeTest, ScreenPlacedCellsComeBackIntoTheWindow) {
   // 400 x 300 pixels at 20 pixels per unit: limits 20 and 15, margin 2.
-  struct Case {
-    const char* cls;
-    float x, y;
-    float expectX, expectY;
-  } cases[] = {
+  struct Case { const char* cls; float x, y; float expectX, expectY; } cases[] = {
       {"CGTextmap", -25, 0, -18, 0}, {"CGTextbit", 25, 16, 18, 13}, {"CGButton", 3, -16, 3, -13},
       {"CGButton", 20, -15, 20, -15}, {"CGTextmap", 0, 0, 0, 0},
   };

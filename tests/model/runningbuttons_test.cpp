@@ -65,12 +65,7 @@ TEST_F(RunningButtonTest, ParallelSeriesStartsAndStopsEveryChild) {
 TEST_F(RunningButtonTest, ARefusedStartLeavesEverythingStopped) {
   CGButton* child = AddButton();
   CGButnPresentat* series = AddSeries(false, {child->m_nId});
-  struct Case {
-    std::int32_t loop;
-    int reg;
-    double start, end, step, registerValue;
-    bool starts;
-  } cases[] = {
+  struct Case { std::int32_t loop; int reg; double start, end, step, registerValue; bool starts; } cases[] = {
       {CGButnPresentat::kForLoop, 2, 5, 3, 1, 0, false},   // already beyond the end
       {CGButnPresentat::kForLoop, 2, 1, 3, -1, 0, false},  // stepping away from the end
       {CGButnPresentat::kForLoop, 2, 1, 3, 1, 0, true},
@@ -155,12 +150,7 @@ TEST_F(RunningButtonTest, SerialSeriesRunsItsChildrenInTurn) {
   series->m_nParamC = std::bit_cast<std::int32_t>(0.0f);  // no pause: two ticks between children
   page->SetButtonRunning(true, series->m_nId);
   const std::vector<std::vector<WORD>> after = {
-      {series->m_nId},
-      {series->m_nId},
-      {series->m_nId, c2->m_nId},
-      {series->m_nId},
-      {series->m_nId},
-      {},
+      {series->m_nId}, {series->m_nId}, {series->m_nId, c2->m_nId}, {series->m_nId}, {series->m_nId}, {},
   };
   for (size_t tick = 0; tick < after.size(); ++tick) {
     EXPECT_EQ(StepRunningButtons(), !after[tick].empty()) << "tick " << tick + 1;

@@ -43,23 +43,13 @@ TEST_F(SelectionTest, EachClassGoesToItsKindList) {
     std::vector<const char*> chain;  // empty: a model class below
     SelectionList list;
   } cases[] = {
-      {{"CGLine"}, kSelLines},
-      {{"CGFace"}, kSelFaces},
-      {{"CGArc"}, kSelPaths},
-      {{"CGLocus"}, kSelPaths},
-      {{"CGInkmarks"}, kSelPaths},
-      {{"CGCurve"}, kSelPaths},
+      {{"CGLine"}, kSelLines}, {{"CGFace"}, kSelFaces}, {{"CGArc"}, kSelPaths}, {{"CGLocus"}, kSelPaths},
+      {{"CGInkmarks"}, kSelPaths}, {{"CGCurve"}, kSelPaths},
       {{"CGTmVarDistancePP", "CGTmVariable", "CGTextmap"}, kSelValues},
-      {{"CGTmVectorPP", "CGTmVector"}, kSelValues},
-      {{"CGTextmap"}, kSelOthers},
-      {{"CGTmSingleline", "CGTextmap"}, kSelTexts},
-      {{"CGTextbit"}, kSelTexts},
-      {{"CGTbVodText", "CGTextbit"}, kSelTexts},
-      {{"CGIterate"}, kSelTexts},
-      {{"CGSphere"}, kSelSolids},
-      {{"CGSurface"}, kSelSolids},
-      {{"CGTrack"}, kSelSolids},
-      {{"CGMdfColor", "CGModifier"}, kSelOthers},
+      {{"CGTmVectorPP", "CGTmVector"}, kSelValues}, {{"CGTextmap"}, kSelOthers},
+      {{"CGTmSingleline", "CGTextmap"}, kSelTexts}, {{"CGTextbit"}, kSelTexts},
+      {{"CGTbVodText", "CGTextbit"}, kSelTexts}, {{"CGIterate"}, kSelTexts}, {{"CGSphere"}, kSelSolids},
+      {{"CGSurface"}, kSelSolids}, {{"CGTrack"}, kSelSolids}, {{"CGMdfColor", "CGModifier"}, kSelOthers},
   };
   std::vector<std::pair<WORD, SelectionList>> added;
   for (const Case& c : cases) added.emplace_back(AddKind(c.chain)->m_nId, c.list);

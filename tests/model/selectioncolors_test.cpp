@@ -111,11 +111,7 @@ TEST_F(SelectionColorTest, TheSchemeRecoloursAWholePage) {
   g_prefs.rgbaLabel = RGBA{9, 9, 9, 9};
   g_prefs.fPointSize = 8;
   g_prefs.fLineWidth = 3;
-  struct Case {
-    CGCell* cell;
-    RGBA color, label;
-    float size;
-  };
+  struct Case { CGCell* cell; RGBA color, label; float size; };
   auto make = [&](CGCell* cell) {
     cell->m_rgbaColor = RGBA{1, 2, 3, 40};
     cell->m_rgbaLabel = RGBA{4, 5, 6, 50};

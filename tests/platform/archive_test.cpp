@@ -37,14 +37,8 @@ class ArchiveTest : public ::testing::Test {
 };
 
 TEST_F(ArchiveTest, StringLengthPrefixes) {
-  struct Case {
-    qsizetype units;
-    const char* prefix;
-  } cases[] = {
-      {0, "fffeff00"},
-      {254, "fffefffe"},
-      {255, "fffeffffff00"},
-      {0xFFFD, "fffeffff fdff"},
+  struct Case { qsizetype units; const char* prefix; } cases[] = {
+      {0, "fffeff00"}, {254, "fffefffe"}, {255, "fffeffffff00"}, {0xFFFD, "fffeffff fdff"},
       {0xFFFE, "fffeffffffff feff0000"},
   };
   for (const Case& c : cases) {
@@ -148,6 +142,10 @@ TEST_F(ArchiveTest, BigIndicesUseTheDwordEscapeBothWays) {
   bigObject.append(reinterpret_cast<const char*>(&objectIndex), 4);
   const QByteArray newClass = Hex("ffff01000a00") + "CTestOther" + Hex("fffeff00");
   EXPECT_EQ(tail.toHex(), (newClass + bigClass + Hex("fffeff00") + bigObject).toHex());
+  // Back references to indices 0x7FFE, the last a WORD holds, and 0x7FFF.
+  out.WriteObject(things[0x7FFC].get());
+  out.WriteObject(things[0x7FFD].get());
+  EXPECT_EQ(out.Bytes().right(8).toHex(), "fe7fff7fff7f0000");
 
   CArchive in(out.Bytes());
   std::vector<std::unique_ptr<CObject>> read;
@@ -158,6 +156,8 @@ TEST_F(ArchiveTest, BigIndicesUseTheDwordEscapeBothWays) {
   CObject* back = in.ReadObject(RUNTIME_CLASS(CTestOther), &isNew);
   EXPECT_FALSE(isNew);
   EXPECT_EQ(back, read[many].get());
+  EXPECT_EQ(in.ReadObject(RUNTIME_CLASS(CTestBase), &isNew), read[0x7FFC].get());
+  EXPECT_EQ(in.ReadObject(RUNTIME_CLASS(CTestBase), &isNew), read[0x7FFD].get());
   EXPECT_EQ(in.Remaining(), 0);
 }
 
@@ -185,12 +185,7 @@ TEST_F(ArchiveTest, BadRecordsRaiseTypedErrors) {
   const QByteArray valid = good.Bytes();
   const int liveBefore = LiveCount::live;
 
-  struct Case {
-    const char* name;
-    QByteArray bytes;
-    const CRuntimeClass* expected;
-    ArchiveError cause;
-  } cases[] = {
+  struct Case { const char* name; QByteArray bytes; const CRuntimeClass* expected; ArchiveError cause; } cases[] = {
       {"unknown class", Hex("ffff01000600") + "CNoSuch", RUNTIME_CLASS(CObject), ArchiveError::BadClass},
       {"schema 2", Hex("ffff02000900") + "CTestBase" + Hex("00000000"), RUNTIME_CLASS(CObject),
        ArchiveError::BadSchema},

@@ -29,12 +29,7 @@ TEST(FileBytes, ReadsRegularFilesUpToTheLimitOnly) {
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   const QString zeros = folder.filePath(QStringLiteral("zeros.kv"));
   ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zeros));
-  const struct {
-    const char* name;
-    QString path;
-    qint64 limit;
-    FileFailure failure;
-  } cases[] = {
+  const struct { const char* name; QString path; qint64 limit; FileFailure failure; } cases[] = {
       {"at the limit", eleven, 11, FileFailure::None},
       {"one byte over", eleven, 10, FileFailure::TooLarge},
       {"missing", folder.filePath(QStringLiteral("missing")), 100, FileFailure::NotFound},

@@ -26,11 +26,7 @@ TEST(Random, FollowsTheRuntimeFormula) {
 }
 
 TEST(NumberFormat, RoundsExactTiesAwayFromZero) {
-  struct Case {
-    const char* format;
-    double value;
-    const char* text;
-  } cases[] = {
+  struct Case { const char* format; double value; const char* text; } cases[] = {
       {"%.0f", 2.5, "3"},        {"%.0f", -2.5, "-3"},      {"%.2f", 0.125, "0.13"},
       {"%.1f", 0.05, "0.1"},     {"%.0f", 3.5, "4"},        {"%.0f", 2.4999, "2"},
       {"%.2f", 1.005, "1.00"},   // 1.005 is stored below the tie
@@ -41,7 +37,7 @@ TEST(NumberFormat, RoundsExactTiesAwayFromZero) {
       {"%.2f°", 57.295, "57.30°"},  // literal text around the number (57.295 is above the tie)
       {"x = %6.1f", 2.25, "x =    2.3"}, {"%-6.1f|", 2.25, "2.3   |"}, {"%06.1f", -2.25, "-002.3"},
       {"%+.1f", 0.25, "+0.3"},   {"%.1f%%", 12.25, "12.3%"}, {"%.3e", 1234.5, "1.234e+03"},
-      {"%.0f", -0.4, "-0"},
+      {"%.0f", -0.4, "-0"},      {"%f", 1.5, "1.500000"},   {"%4.1f", 2.25, " 2.3"},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatNumberStd(c.format, c.value), c.text) << c.format << " " << c.value;
   EXPECT_EQ(FormatNumber("%.1f", 0.75), QStringLiteral("0.8"));

@@ -37,9 +37,7 @@ TEST_F(FontSubstitutionsTest, EveryMappedFaceResolvesToItsFirstReplacement) {
 }
 
 TEST_F(FontSubstitutionsTest, TheFacesDocumentsUseAreMapped) {
-  const struct {
-    QString face, family;
-  } cases[] = {
+  const struct { QString face, family; } cases[] = {
       {QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")},
       {QString::fromUtf16(u"宋体"), QStringLiteral("WenQuanYi Micro Hei")},
       {QString::fromUtf16(u"楷体"), QStringLiteral("WenQuanYi Micro Hei")},

@@ -50,10 +50,7 @@ TEST_F(OutlineTextTest, NoListsLeftGivesAnEmptyTextAndNoBase) {
 }
 
 TEST_F(OutlineTextTest, FormatsCompileSolidsOrOutlinesOneEmHighAndAdvance) {
-  struct Case {
-    int format;
-    bool polygons;
-  };
+  struct Case { int format; bool polygons; };
   for (const Case c : {Case{kOutlinePolygons, true}, Case{kOutlineLines, false}}) {
     GLuint base = 0;
     const QString lists = BuildOutlineText(QString::fromUtf16(u"H第"), base, kTimes, c.format);
@@ -112,6 +109,24 @@ TEST_F(OutlineTextTest, SolidsHaveFrontBackAndSides) {
   for (const FeedbackVertex& v : drawn.vertices) nearest = std::min(nearest, v.z), farthest = std::max(farthest, v.z);
   EXPECT_GT(farthest - nearest, 0.05f);
   EXPECT_GE(drawn.polygons, 2 * 4 + 2 * 2) << "the stem's four sides and two faces, in triangles";
+  // Lit straight on from the front, then from behind: the face turned to the
+  // light shows the whole diffuse colour (0.8), so its normal points outward.
+  const GLfloat white[] = {1, 1, 1, 1}, black[] = {0, 0, 0, 1};
+  glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
+  glLightfv(GL_LIGHT0, GL_AMBIENT, black);
+  glLightModelfv(GL_LIGHT_MODEL_AMBIENT, black);
+  glEnable(GL_LIGHTING);
+  glEnable(GL_LIGHT0);
+  glEnable(GL_NORMALIZE);
+  for (GLfloat z : {1.0f, -1.0f}) {
+    const GLfloat direction[] = {0, 0, z, 0};
+    glLightfv(GL_LIGHT0, GL_POSITION, direction);
+    float brightest = 0;
+    for (const FeedbackVertex& v : CaptureFeedback([&] { glCallList(base); }).vertices)
+      brightest = std::max(brightest, v.rgba[2]);
+    EXPECT_NEAR(brightest, 0.8f, 0.01f) << "lit from z = " << z;
+  }
+  glDisable(GL_LIGHTING);
 }
 
 }  // namespace

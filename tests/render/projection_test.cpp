@@ -71,10 +71,7 @@ TEST(ProjectionMatrix, ObliqueIsACabinetProjectionCentredAtDepthMinus50) {
 }
 
 TEST(ProjectionMatrix, PixelArithmeticHoldsAtDepthMinus50InEveryMode) {
-  struct Size {
-    int w, h;
-    double u;
-  };
+  struct Size { int w, h; double u; };
   for (const Size size : {Size{800, 600, 0.05}, Size{1280, 720, 0.1}, Size{333, 201, 0.02}}) {
     for (int mode : {kProjCentral, kProjOrthographic, kProjOblique}) {
       double m[16];

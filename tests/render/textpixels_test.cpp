@@ -1,10 +1,8 @@
 // "A1" and "第一页" drawn through every text path leave ink where each
-// character stands, and the face that draws each character has a glyph for
-// it, so the ink is no empty box.  KAVREL_TEXT_PICTURE=<file.png> keeps
+// character stands.  KAVREL_TEXT_PICTURE=<file.png> keeps
 // the picture for a look.
 #include <GL/gl.h>
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <functional>
 
@@ -68,40 +66,6 @@ class TextPixelsTest : public TextGlTest {
   std::unique_ptr<CTextrueText> textures;
   QImage picture;
 };
-
-// The fonts the paths draw these characters in, as the paths make them.
-TEST(TextFonts, EveryPathsFaceHasGlyphsForTheTestCharacters) {
-  if (!TextFontsInstalled()) GTEST_SKIP() << "fonts not installed";
-  const struct {
-    const char* path;
-    QFont font;
-    QString expectLatin;
-  } fonts[] = {
-      {"label lists", MakeGlyphFont({g_prefs.strLabelFont, g_prefs.nLabelFontHeight, true, true}), "DejaVu Serif"},
-      {"text lists", MakeGlyphFont({g_prefs.strTextFont, -g_prefs.nTextFontHeight, false, false}), "DejaVu Serif"},
-      {"window lists", QGuiApplication::font(), {}},
-      {"window lists in the view's font", QFont(QStringLiteral("DejaVu Sans")), "DejaVu Sans"},
-      {"outlines", MakeGlyphFont({kTimes, -256, true, false}), "DejaVu Serif"},
-      {"outlines in Songti", MakeGlyphFont({kSongti, -256, true, false}), {}},
-      {"label textures", MakeGlyphFont({kTimes, 64, true, true}), "DejaVu Serif"},
-      {"Chinese textures", MakeGlyphFont({kSongti, 64, true, false}), {}},
-  };
-  for (const auto& f : fonts) {
-    for (const QChar c : kLatin + kChinese) {
-      const GlyphRaster glyph = RasteriseCharacter(f.font, c.unicode());
-      const std::string where = std::string(f.path) + " " + QString(c).toStdString();
-      EXPECT_TRUE(glyph.covered) << where << " drawn by " << glyph.family.toStdString();
-      EXPECT_FALSE(glyph.ink.isEmpty()) << where;
-      // Qt answers substituted families in lower case.
-      const std::string family = glyph.family.toLower().toStdString();
-      if (c.unicode() >= 0x4E00) {
-        EXPECT_EQ(family, "wenquanyi micro hei") << where;
-      } else if (!f.expectLatin.isEmpty()) {
-        EXPECT_EQ(family, f.expectLatin.toLower().toStdString()) << where;
-      }
-    }
-  }
-}
 
 TEST_F(TextPixelsTest, EveryPathDrawsEachCharacter) {
   // Bitmap lists of the three fonts: the strings' names, called one by one.

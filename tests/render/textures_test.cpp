@@ -95,18 +95,11 @@ TEST_F(TextureLoading, PalettePictureBecomesBottomUpBgrWithPaddedRows) {
 }
 
 TEST_F(TextureLoading, EveryPixelDepthEndsAsThreeBytes) {
-  struct Case {
-    const char* name;
-    QImage::Format format;
-    const char* fileFormat;
-  };
+  struct Case { const char* name; QImage::Format format; const char* fileFormat; };
   const Case cases[] = {
-      {"mono.png", QImage::Format_Mono, "PNG"},
-      {"grey.png", QImage::Format_Grayscale8, "PNG"},
-      {"rgb16.bmp", QImage::Format_RGB16, "BMP"},
-      {"rgb24.bmp", QImage::Format_RGB888, "BMP"},
-      {"argb32.png", QImage::Format_ARGB32, "PNG"},
-      {"true.jpg", QImage::Format_RGB32, "JPEG"},
+      {"mono.png", QImage::Format_Mono, "PNG"}, {"grey.png", QImage::Format_Grayscale8, "PNG"},
+      {"rgb16.bmp", QImage::Format_RGB16, "BMP"}, {"rgb24.bmp", QImage::Format_RGB888, "BMP"},
+      {"argb32.png", QImage::Format_ARGB32, "PNG"}, {"true.jpg", QImage::Format_RGB32, "JPEG"},
   };
   for (const Case& c : cases) {
     QImage picture(7, 2, QImage::Format_RGB32);
@@ -139,11 +132,7 @@ TEST_F(TextureLoading, FailuresShowTheirMessageAndLeaveTheSlot) {
       "0000000c49444154789c6360a03d00000064000186643c35"              // a little IDAT
       "0000000049454e44ae426082");                                    // IEND
 
-  struct Case {
-    const char* what;
-    QString path;
-    QString message;
-  };
+  struct Case { const char* what; QString path; QString message; };
   const Case cases[] = {
       {"missing file", dir.filePath(QStringLiteral("none.jpg")),
        QString::asprintf(kLoadFailed, 1u, "File not found")},
@@ -162,8 +151,9 @@ TEST_F(TextureLoading, FailuresShowTheirMessageAndLeaveTheSlot) {
     EXPECT_EQ(g_textureSlots[2].pixels, kept) << c.what;
     EXPECT_EQ(g_textureSlots[2].noCopy, 0) << c.what;
   }
-  EXPECT_FALSE(LoadTextureImage(15, true, deepPath)) << "no such slot";
-  EXPECT_FALSE(LoadTextureImage(-1, true, deepPath)) << "no such slot";
+  const QString good = Save(PalettePicture(), "good.png");
+  EXPECT_FALSE(LoadTextureImage(15, true, good)) << "no such slot";
+  EXPECT_FALSE(LoadTextureImage(-1, true, good)) << "no such slot";
 }
 
 // Loads a 16 MB palette picture with too little address space left for its

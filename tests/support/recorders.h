@@ -14,11 +14,7 @@
 #include "platform/shellopen.h"
 #include "platform/uibridge.h"
 
-struct ShownMessage {
-  QString text;
-  QString caption;
-  unsigned type;
-};
+struct ShownMessage { QString text; QString caption; unsigned type; };
 
 class RecordingNotifier : public INotifier {
  public:
@@ -49,13 +45,7 @@ class RecordingShell : public IShell {
   bool result = true;
 };
 
-struct BridgeMessage {
-  UiTarget target;
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-  bool posted;
-};
+struct BridgeMessage { UiTarget target; UINT message; WPARAM wParam; LPARAM lParam; bool posted; };
 
 class RecordingUiBridge : public IUiBridge {
  public:

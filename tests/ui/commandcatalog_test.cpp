@@ -4,10 +4,12 @@
 
 #include <QString>
 #include <set>
+#include <string_view>
 
 #include "model/document/kavreldoc.h"
 #include "platform/commandids.h"
 #include "ui/commandcatalog.h"
+#include "ui/commandicons.h"
 #include "ui/ribbon/ribbonlayout.h"
 #include "ui/statusbartools.h"
 #include "ui/uitexts.h"
@@ -30,19 +32,16 @@ TEST(CommandCatalog, IdsAreUniqueAscendingAndEveryOneHasALabel) {
 }
 
 TEST(CommandCatalog, HelpTextAndLabelAreSplitAtTheLineBreak) {
-  struct Case {
-    unsigned id;
-    const char* tip;
-    const char* label;
-  };
+  struct Case { unsigned id; const char* tip; const char* label; };
   const Case cases[] = {
       {ID_EDIT_PROPERTY, "选中单个对象，打开该对象属性对话框供编辑；选择两个图元（点线面），显示相互关系", "属性"},
       {ID_EDIT_CUT, "复制选定内容（含其祖辈）到剪贴板上，同时删除它及其后辈", "剪切"},
-      {ID_VIEW_MINI, "切换显示功能区选项卡及浏览器", "迷你界面"},
-      {ID_SLIDER_TX, "当前视图中心的平移量X", "平移X"},
+      {ID_VIEW_MINI, "切换显示功能区选项卡及浏览器", "迷你界面"}, {ID_SLIDER_TX, "当前视图中心的平移量X", "平移X"},
       // Two texts separate with "\\" and "/n" instead of a line break.
       {ID_AUTODELALL, "取消各页自动按钮", "取消所有自动"},
       {ID_CREATE_TABLE, "创建一张表格，添加图文及按钮后可逐一显示单元格内容", "表格"},
+      {ID_EDIT_FLUSH, "对选中的按钮、度量或图文与最后一个左对齐，并且纵向等距重排", "对齐"},
+      {ID_AUTOBTN, "将选中的按钮设置为切入本页时自动执行", "设置自动"},
   };
   for (const Case& c : cases) {
     ASSERT_NE(FindCommandText(c.id), nullptr) << c.id;
@@ -52,9 +51,7 @@ TEST(CommandCatalog, HelpTextAndLabelAreSplitAtTheLineBreak) {
 }
 
 TEST(CommandCatalog, NumbersOfTheCommandsStayAsDocumentsStoreThem) {
-  struct Case {
-    unsigned id, number;
-  };
+  struct Case { unsigned id, number; };
   const Case cases[] = {
       {ID_EDIT_SELECT, 32771},   {ID_VIEW_FULLSCREEN, 32772}, {ID_VIEW_COLOR, 32781},   {kCmdHidePanels, 32784},
       {kCmdShowPanels, 32785},   {kCmdRestoreFromFullScreen, 32786}, {kCmdEscape, 32787},
@@ -86,6 +83,9 @@ TEST(RibbonLayout, EightCategoriesWithTheToolPanelSecondInTheFirst) {
   bool holdsTools = false;
   for (const CRibbonEntry& entry : home[1]->entries) holdsTools |= entry.id == kRibbonSlotTools;
   EXPECT_TRUE(holdsTools);
+  for (const CRibbonPanelLayout& panel : RibbonPanels())  // a panel named as a category sits in it
+    for (int i = 0; i < 8; ++i)
+      if (std::string_view(panel.title) == kRibbonCategories[i]) EXPECT_EQ(panel.category, i) << panel.title;
 }
 
 TEST(RibbonLayout, EveryButtonNamesACommandWithTexts) {
@@ -94,14 +94,11 @@ TEST(RibbonLayout, EveryButtonNamesACommandWithTexts) {
       if (entry.id <= kRibbonSlotTools) continue;  // the frame's own widgets
       EXPECT_NE(FindCommandText(entry.id), nullptr) << panel.title << " " << entry.id;
     }
+  EXPECT_EQ(CommandIcon(ID_EDIT_SELECT).cacheKey(), CommandIcon(ID_EDIT_SELECT).cacheKey()) << "drawn once";
 }
 
 TEST(StatusBarTools, TwentySevenButtonsInTheirOrder) {
-  struct Case {
-    unsigned id;
-    const char* text;
-    int image;
-  };
+  struct Case { unsigned id; const char* text; int image; };
   const Case cases[] = {
       {ID_EDIT_SELECT, "箭头工具", 0},          {ID_CREATE_POINT, "点工具", 1},
       {ID_CREATE_LINE, "线工具", 2},            {ID_CREATE_POLYGON, "面工具", 7},

@@ -17,11 +17,7 @@
 namespace {
 
 TEST(PlaneAxisSteps, FollowTheZoomFactor) {
-  struct Case {
-    double zoom;
-    int label;
-    float tick;
-  };
+  struct Case { double zoom; int label; float tick; };
   const Case cases[] = {
       {0.0249, 200, 200}, {0.025, 100, 100}, {0.05, 50, 50}, {0.1, 20, 20}, {0.25, 10, 10},
       {0.5, 5, 5},        {0.75, 2, 2},      {1.99, 2, 2},   {2, 1, 1},     {4.99, 1, 1},
@@ -50,18 +46,19 @@ class AxesTest : public PageGlTest {
     g_nLabelListBase = 1000;
     SetView(kQuatIdentity, 0);
   }
-  void SetView(const Quaternion& q, float tx) {
+  void SetView(const Quaternion& q, float tx, float ty = 0) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     SetProjection(kProjOrthographic);
     SaveProjectionAndViewport();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(tx, 0, -50);
+    glTranslatef(tx, ty, -50);
     double m[16];
     QuatToRotationMatrix(q, m);
     glMultMatrixd(m);
     g_fViewTranslate[0] = tx;
+    g_fViewTranslate[1] = ty;
   }
   // The distinct colours of the lines that a full set of page passes drew.
   std::set<std::tuple<int, int, int>> LineColours() {
@@ -79,14 +76,9 @@ TEST_F(AxesTest, AxesModeChoosesGridPlaneOrSpaceAxes) {
   const Colours table{{64, 64, 64}};          // preference table colour
   const Colours plane{{51, 51, 51}};          // 0.8 - 0.6 of the white background
   const Colours space{{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
-  struct Case {
-    int mode;
-    Colours expected;
-  };
+  struct Case { int mode; Colours expected; };
   const Case cases[] = {
-      {0, {}},
-      {1, space},
-      {2, plane},
+      {0, {}}, {1, space}, {2, plane},
       {3, plane},  // plane axes win over space axes
       {4, table},  // grid alone
       {5, {{64, 64, 64}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}}},
@@ -118,6 +110,12 @@ TEST_F(AxesTest, PlaneAxesTickEveryStepButTheOrigin) {
   const Captured both = CaptureFeedback([] { DrawPlaneAxes(); });
   EXPECT_EQ(both.lines, 2 * (1 + 3) + 2 * 4) << "axis + 3 ticks each, and two arrowhead outlines";
   EXPECT_EQ(both.polygons, 4) << "two filled arrowheads";
+  // Level and upright through the centre of the 64-pixel view: the far ends
+  // (at +-4.5 units) and the arrow tips.
+  for (const FeedbackVertex& v : both.vertices) {
+    if (v.x < 4 || v.x > 60) EXPECT_NEAR(v.y, 32, 0.01) << v.x;
+    if (v.y < 4 || v.y > 60) EXPECT_NEAR(v.x, 32, 0.01) << v.y;
+  }
 
   // Panned 10 units right: the y axis leaves the view, the x axis keeps
   // ticks -14 ... -8 (the limit is -5.5 - 1.2).
@@ -125,6 +123,10 @@ TEST_F(AxesTest, PlaneAxesTickEveryStepButTheOrigin) {
   const Captured xOnly = CaptureFeedback([] { DrawPlaneAxes(); });
   EXPECT_EQ(xOnly.lines, 1 + 4 + 4);
   EXPECT_EQ(xOnly.polygons, 2);
+  SetView(kQuatIdentity, 0, 4);  // 4 up: the x axis lies within a step of the top, so it goes
+  const Captured yOnly = CaptureFeedback([] { DrawPlaneAxes(); });
+  EXPECT_EQ(yOnly.lines, 1 + 4 + 4);
+  EXPECT_EQ(yOnly.polygons, 2);
 }
 
 TEST_F(AxesTest, PlaneAxesIgnoreAViewStateThatIsNotFinite) {
@@ -134,11 +136,7 @@ TEST_F(AxesTest, PlaneAxesIgnoreAViewStateThatIsNotFinite) {
 }
 
 TEST_F(AxesTest, SpaceAxesLeaveOutTheArrowheadSeenEndOn) {
-  struct Case {
-    const char* view;
-    Quaternion rotation;
-    int heads;
-  };
+  struct Case { const char* view; Quaternion rotation; int heads; };
   const Case cases[] = {
       {"top (down the z axis)", kQuatIdentity, 2},
       {"front (down the y axis)", QuatRotationX(-90), 2},
@@ -163,6 +161,10 @@ TEST_F(AxesTest, SpaceAxesLeaveOutTheArrowheadSeenEndOn) {
     for (const FeedbackVertex& v : drawn.vertices)
       ASSERT_TRUE(std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z)) << c.view;
     EXPECT_EQ(drawn.lines, 4 * c.heads + 3) << c.view << ": outlines and the three axis lines";
+    std::set<std::tuple<int, int, int>> heads;
+    for (const FeedbackVertex& v : drawn.vertices)
+      if (v.token == GL_POLYGON_TOKEN) heads.insert({int(v.rgba[0]), int(v.rgba[1]), int(v.rgba[2])});
+    EXPECT_EQ(heads.size(), size_t(c.heads)) << c.view << ": each head in its axis colour";
   }
 }
 

@@ -17,11 +17,7 @@ TEST(BackgroundBuffer, GrowsOnlyBeyondTheLargestAreaSeen) {
   SeamRecorders seams;
   CBackgroundBuffer buffer;
   ASSERT_TRUE(buffer.AllocateForScreen(800, 600));
-  struct Step {
-    int w, h;
-    bool dirtied;
-    int keptW, keptH;
-  };
+  struct Step { int w, h; bool dirtied; int keptW, keptH; };
   const Step steps[] = {
       {810, 610, false, 810, 610},  // up to 10 pixels beyond the screen: no growth
       {400, 300, false, 810, 610},  // shrinking never reallocates

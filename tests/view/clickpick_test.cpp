@@ -38,11 +38,7 @@ class ClickPick : public PageGlTest {
     page->m_cells.SetAt(p->m_nId, p);
     return p;
   }
-  struct Result {
-    bool hit;
-    int kind;
-    WORD id;
-  };
+  struct Result { bool hit; int kind; WORD id; };
   Result Pick(QPoint at, bool labelsOnly = false) {
     Result r{false, 0, 0};
     r.hit = PickObjects(at.x(), at.y(), &r.kind, &r.id, labelsOnly);
@@ -54,10 +50,7 @@ class ClickPick : public PageGlTest {
 TEST_F(ClickPick, APointIsHitOnlyWithinTheRegion) {
   const WORD id = Point(1, 0.5f)->m_nId;
   const QPoint at = PixelOf(1, 0.5f);
-  struct Case {
-    int dx, dy;
-    bool hit;
-  };
+  struct Case { int dx, dy; bool hit; };
   const Case cases[] = {
       {0, 0, true}, {4, 0, true}, {-4, 0, true}, {0, 4, true}, {0, -4, true}, {4, -4, true},
       {6, 0, false}, {-6, 0, false}, {0, 6, false}, {0, -6, false},

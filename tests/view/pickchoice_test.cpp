@@ -73,23 +73,15 @@ TEST(PickChoice, SelectToolLeavesTheCandidatesOfTheSmallestKind) {
 }
 
 TEST(PickChoice, OtherTools) {
-  struct Case {
-    const char* what;
-    int toolMode;
-    Hits hits;
-    int firstToolId;
-    Expected expected;
-  };
+  struct Case { const char* what; int toolMode; Hits hits; int firstToolId; Expected expected; };
   const Case cases[] = {
       {"line tool: a point beats a nearer line", 3, {{2, 7}, {1, 3}}, -1, {1, 3}},
       {"point tool: the later of equal kinds", 2, {{1, 3}, {1, 4}, {2, 1}}, -1, {1, 4}},
       {"circle tool: selection does not matter", 5, {{4, 9}}, -1, {4, 9}},
-      {"user tool: its own cells are not offered", 6, {{1, 3}, {1, 6}, {2, 2}}, 5, {1, 3}},
+      {"user tool: its own cells, from the first, are not offered", 6, {{1, 3}, {1, 5}, {2, 2}}, 5, {1, 3}},
       {"user tool: none qualifies", 6, {{1, 6}}, 5, {16, std::nullopt}},
       {"user tool without an instance", 6, {{1, 3}}, -1, {16, std::nullopt}},
-      {"box select", 7, {{1, 3}}, -1, {}},
-      {"copy box", 8, {{1, 3}}, -1, {}},
-      {"ink pen", 9, {{1, 3}}, -1, {}},
+      {"box select", 7, {{1, 3}}, -1, {}}, {"copy box", 8, {{1, 3}}, -1, {}}, {"ink pen", 9, {{1, 3}}, -1, {}},
   };
   for (const Case& c : cases)
     ExpectChoice(Choose(c.hits, c.toolMode, {{1, 3}}, {3}, c.firstToolId), c.expected, c.what);

@@ -116,9 +116,7 @@ class PickCulling : public PageGlTest {
   std::size_t hitsSeen = 0;
 };
 
-TEST_F(PickCulling, KeepsEveryHitInOrder) { CompareEverywhere(); }
-
-TEST_F(PickCulling, KeepsEveryHitInOrderInTheViewsOwnState) {
+TEST_F(PickCulling, KeepsEveryHitInOrder) {
   g_strProgramFolder = PictureFolder();
   ASSERT_TRUE(renderer.InitOpenGL());  // smooth points of 6 and lines of 2
   renderer.OnSize(200, 150);

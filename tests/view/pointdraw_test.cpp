@@ -23,73 +23,45 @@ class PointDraw : public PageGlTest {
     point = AddPoint(3, 4, 0);
     point->m_bLabelHidden = 1;
   }
-  float PointSizeAfter(const std::function<void()>& draw) {
-    glPointSize(1);
-    draw();
-    float size = 0;
-    glGetFloatv(GL_POINT_SIZE, &size);
-    return size;
-  }
-  std::array<int, 3> ColourAfter(const std::function<void()>& draw) {
-    glColor3f(0.5f, 0.5f, 0.5f);
-    draw();
-    float c[4];
-    glGetFloatv(GL_CURRENT_COLOR, c);
-    return {int(std::lround(c[0] * 255)), int(std::lround(c[1] * 255)), int(std::lround(c[2] * 255))};
-  }
-
   CGVertex* point = nullptr;
 };
 
-TEST_F(PointDraw, SelectedPointsGrowBy3UpTo20) {
-  struct Case {
-    float size;
-    bool selected;
-    BOOL ownColours;
-    float expected;
-  };
-  const Case cases[] = {
-      {6, false, 1, 6}, {6, true, 1, 9},   {16, true, 1, 19}, {17, true, 1, 20},
-      {25, true, 1, 20}, {6, true, 0, 6},  // without own colours the size stays
-  };
-  for (const Case& c : cases) {
+TEST_F(PointDraw, SizeAndColourFollowTheState) {
+  point->m_rgbaColor = RGBA{200, 100, 50, 255};
+  point->m_rgbaLabel = RGBA{10, 20, 30, 255};
+  point->m_nLabelMode = 1;
+  const std::array<int, 3> own{200, 100, 50}, highlight{255, 0, 255};
+  struct { float size; bool selected, hovered; BOOL ownColours; bool label; float drawn; std::array<int, 3> colour; }
+      cases[] = {
+          {6, false, false, 1, false, 6, own},
+          {6, true, false, 1, false, 9, highlight},  // selected points grow by 3 up to 20
+          {16, true, false, 1, false, 19, highlight}, {17, true, false, 1, false, 20, highlight},
+          {25, true, false, 1, false, 20, highlight},
+          {6, true, true, 1, false, 9, highlight},          // selection wins over the mouse
+          {6, false, true, 1, false, 6, {55, 155, 205}},    // under the mouse: inverted
+          {6, true, false, 0, false, 6, {128, 128, 128}},   // without own colours: the caller's colour
+          {6, false, false, 0, true, 6, {10, 20, 30}},      // but the label's colour all the same
+      };
+  for (const auto& c : cases) {
     point->m_fSize = c.size;
     point->m_bSelected = c.selected;
-    g_bOwnColors = c.ownColours;
-    EXPECT_EQ(PointSizeAfter([this] { point->Draw(); }), c.expected)
-        << "size " << c.size << (c.selected ? " selected" : "") << " own colours " << c.ownColours;
-  }
-}
-
-TEST_F(PointDraw, ColourIsHighlightInvertedOrOwn) {
-  point->m_rgbaColor = RGBA{200, 100, 50, 255};
-  struct Case {
-    bool selected, hovered;
-    BOOL ownColours;
-    std::array<int, 3> expected;
-  };
-  const Case cases[] = {
-      {false, false, 1, {200, 100, 50}},
-      {true, false, 1, {255, 0, 255}},
-      {true, true, 1, {255, 0, 255}},  // selection wins
-      {false, true, 1, {55, 155, 205}},
-      {true, false, 0, {128, 128, 128}},  // the caller's colour stays
-  };
-  for (const Case& c : cases) {
-    point->m_bSelected = c.selected;
     point->m_bHovered = c.hovered;
+    point->m_bLabelHidden = !c.label;
     g_bOwnColors = c.ownColours;
-    EXPECT_EQ(ColourAfter([this] { point->Draw(); }), c.expected)
-        << c.selected << c.hovered << c.ownColours;
+    glPointSize(1);
+    glColor3f(0.5f, 0.5f, 0.5f);
+    point->Draw();
+    float size = 0, rgba[4];
+    glGetFloatv(GL_POINT_SIZE, &size);
+    glGetFloatv(GL_CURRENT_COLOR, rgba);
+    const std::string row = "size " + std::to_string(c.size) + (c.selected ? " selected" : "") +
+                            (c.hovered ? " hovered" : "") + (c.ownColours ? " own colours" : "") + (c.label ? " label" : "");
+    EXPECT_EQ(size, c.drawn) << row;
+    EXPECT_EQ((std::array<int, 3>{int(std::lround(rgba[0] * 255)), int(std::lround(rgba[1] * 255)),
+                                  int(std::lround(rgba[2] * 255))}),
+              c.colour)
+        << row;
   }
-}
-
-TEST_F(PointDraw, LabelColourIsSetEvenWithoutOwnColours) {
-  point->m_bLabelHidden = 0;
-  point->m_nLabelMode = 1;
-  point->m_rgbaLabel = RGBA{10, 20, 30, 255};
-  g_bOwnColors = 0;
-  EXPECT_EQ(ColourAfter([this] { point->Draw(); }), (std::array<int, 3>{10, 20, 30}));
 }
 
 // Which operations draw the point itself (a GL point) or the ball.
@@ -103,8 +75,7 @@ TEST_F(PointDraw, EachStyleDrawsInItsOwnPass) {
       {"DrawVisibleEdges", [](CGVertex& p) { p.DrawVisibleEdges(); }},
       {"DrawLit", [](CGVertex& p) { p.DrawLit(); }},
       {"DrawLitLate", [](CGVertex& p) { p.DrawLitLate(TRUE); }},
-      {"DrawFlat", [](CGVertex& p) { p.DrawFlat(); }},
-      {"DrawFill", [](CGVertex& p) { p.DrawFill(); }},
+      {"DrawFlat", [](CGVertex& p) { p.DrawFlat(); }}, {"DrawFill", [](CGVertex& p) { p.DrawFill(); }},
       {"DrawHiddenEdges", [](CGVertex& p) { p.DrawHiddenEdges(); }},
       {"DrawTranslucent", [](CGVertex& p) { p.DrawTranslucent(); }},
       {"DrawDepthOnly", [](CGVertex& p) { p.DrawDepthOnly(); }},
@@ -166,14 +137,10 @@ TEST_F(PointDraw, HiddenOrUndefinedPointsDrawNothingAnywhere) {
       });
       EXPECT_EQ(drawn.points + drawn.lines + drawn.polygons + drawn.bitmaps, 0)
           << "style " << int(style) << (variant == 0 ? " hidden" : " undefined");
-      GLuint buffer[64];
-      glSelectBuffer(64, buffer);
-      glRenderMode(GL_SELECT);
-      glInitNames();
-      glPushName(0);
-      point->DrawForPick(3);
-      point->DrawForPick(0);
-      EXPECT_EQ(glRenderMode(GL_RENDER), 0) << "style " << int(style);
+      EXPECT_TRUE(SelectNames([this] {
+        point->DrawForPick(3);
+        point->DrawForPick(0);
+      }).empty()) << "style " << int(style);
     }
   }
 }
@@ -187,41 +154,18 @@ TEST_F(PointDraw, ASlotOutsideTheArrayIsNotRead) {
   EXPECT_EQ(drawn.points, 0);
 }
 
-// Names hit by a pick of mode `mode` over the whole view.
-std::vector<std::vector<GLuint>> PickNames(CGVertex& p, int mode) {
-  GLuint buffer[256];
-  glSelectBuffer(256, buffer);
-  glRenderMode(GL_SELECT);
-  glInitNames();
-  glPushName(0);
-  p.DrawForPick(mode);
-  const GLint hits = glRenderMode(GL_RENDER);
-  std::vector<std::vector<GLuint>> names;
-  const GLuint* h = buffer;
-  for (GLint i = 0; i < hits; ++i) {
-    names.emplace_back(h + 3, h + 3 + h[0]);
-    h += 3 + h[0];
-  }
-  return names;
-}
-
 TEST_F(PointDraw, PickNamesByMode) {
   const GLuint id = point->m_nId;
   g_vLabelPickU[0] = 1;
   g_vLabelPickV[1] = 1;
-  struct Case {
-    int mode;
-    BOOL labelHidden;
-    std::vector<std::vector<GLuint>> names;
-  };
+  struct Case { int mode; BOOL labelHidden; Names names; };
   const Case cases[] = {
-      {0, 0, {{3, id}}},           {0, 1, {}},
-      {1, 0, {}},                  {2, 0, {{1, id}}},
+      {0, 0, {{3, id}}},           {0, 1, {}}, {1, 0, {}},                  {2, 0, {{1, id}}},
       {3, 0, {{1, id}, {3, id}}},  {3, 1, {{1, id}}},
   };
   for (const Case& c : cases) {
     point->m_bLabelHidden = c.labelHidden;
-    EXPECT_EQ(PickNames(*point, c.mode), c.names) << "mode " << c.mode << " label hidden " << c.labelHidden;
+    EXPECT_EQ(SelectNames([&] { point->DrawForPick(c.mode); }), c.names) << "mode " << c.mode << " label hidden " << c.labelHidden;
   }
 }
 

@@ -30,11 +30,7 @@ PointerRay RayThrough(double x, double y, double z, double dx, double dy, double
 }
 
 TEST(PointerPlacement, RoundToGrid) {
-  struct Case {
-    double v;
-    bool snap;
-    double expected;
-  };
+  struct Case { double v; bool snap; double expected; };
   const Case cases[] = {
       {2.5, true, 3},     {-0.5, true, 0},      {-2.6, true, -3},  {1.24, false, 1.2},
       {1.25, false, 1.3}, {-1.25, false, -1.2}, {-0.04, false, 0},
@@ -44,12 +40,7 @@ TEST(PointerPlacement, RoundToGrid) {
 }
 
 TEST(PointerPlacement, CoordinatePlanes) {
-  struct Case {
-    const char* what;
-    PointerRay ray;
-    bool snap;
-    double expected[3];
-  };
+  struct Case { const char* what; PointerRay ray; bool snap; double expected[3]; };
   const Case cases[] = {
       {"down the z axis: the floor", RayThrough(1.26, -3.74, 0, 0, 0, 1), false, {1.3, -3.7, 0}},
       {"the floor with snapping", RayThrough(1.26, -3.74, 0, 0, 0, 1), true, {1, -4, 0}},
@@ -113,6 +104,8 @@ TEST(PointerPlacement, PlaneOfThreePoints) {
        true, {3, 1, 3}, 3, 1},
       {"clamped to the box", {2, 0, 0}, {0, 2, 0}, {0, 0, 0}, RayThrough(300, 10, 0, 0, 0, 1), false,
        {200, 10, 0}, 100, 5},
+      {"the plane 2z = x", {2, 1, 1}, {0, 2, 0}, {0, 0, 0}, RayThrough(1, 1, 0, 0, 0, 1), false, {1, 1, 0.5},
+       0.5f, 0.25f},
   };
 
   for (const Case& c : cases) {

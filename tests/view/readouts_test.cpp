@@ -6,10 +6,7 @@
 namespace {
 
 TEST(Readouts, WholeCoordinatesShowNoDecimals) {
-  struct Case {
-    double x, y, z;
-    const char* shortForm;
-  };
+  struct Case { double x, y, z; const char* shortForm; };
   const Case cases[] = {
       {1, 2.5, 3, "( 1, 2.5, 3 )"},
       {2.0000004, -1.9999996, 0, "( 2, -2, 0 )"},     // within 1e-6: whole

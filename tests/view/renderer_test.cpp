@@ -121,14 +121,9 @@ TEST_F(Renderer, OnSizeFollowsTheClientArea) {
 }
 
 TEST_F(Renderer, PointsLandOnTheirPixelsInEveryProjection) {
-  struct Dot {
-    float x, y;
-    RGBA colour;
-  };
+  struct Dot { float x, y; RGBA colour; };
   const Dot dots[] = {
-      {-3, 2, {255, 0, 0, 255}},
-      {2.5f, -1.5f, {0, 0, 255, 255}},
-      {0.5f, 0.5f, {0, 160, 0, 255}},
+      {-3, 2, {255, 0, 0, 255}}, {2.5f, -1.5f, {0, 0, 255, 255}}, {0.5f, 0.5f, {0, 160, 0, 255}},
   };
   for (const Dot& d : dots) Point(d.x, d.y, d.colour);
   renderer.InitOpenGL();

@@ -1,19 +1,15 @@
 // The frame of the normal view: the page's own background colour, frames
 // that start from the captured trace picture, and the overlays of the
 // tools (pointer, read-outs, guides, previews, boxes, ink, frames), seen
-// through GL feedback.  KAVREL_RENDER_DUMP=<folder> keeps pictures of a
-// page with points, a segment, a face and a circle in both kinds of view.
+// through GL feedback.
 #include <GL/gl.h>
 
-#include <QDir>
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
-#include "cells/primitives/arcsbypoints.h"
-#include "cells/primitives/cgface.h"
-#include "cells/primitives/cgline.h"
 #include "commands/commandglobals.h"
 #include "math/mathglobals.h"
+#include "render/glrelease.h"
 #include "renderertestsupport.h"
 #include "view/backgroundbuffer.h"
 #include "view/readouts.h"
@@ -55,12 +51,16 @@ TEST_F(RenderPass, ClearsToThePagesBackground) {
 TEST_F(RenderPass, FramesStartFromTheCapturedTracesUntilMarkedDirty) {
   CGVertex* p = Dot(-2, 1, {255, 0, 0, 255});
   page->m_traceList = {p->m_nId};
+  const GLuint doomed = glGenLists(1);
+  ReleaseGlLists(doomed, 1, GlGeneration());
   renderer.CaptureBackground();
   EXPECT_EQ(g_bBackgroundDirty, 0);
+  EXPECT_FALSE(glIsList(doomed)) << "the release queue is drained first";
   // The point moves on; the next capture adds its new place to the picture.
   p->m_vPos[0] = 2;
   p->ApplyParameter();
   renderer.CaptureBackground();
+  EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "the capture keeps its matrices balanced";
   p->m_bHidden = 1;  // the frames themselves no longer draw it
   for (int frame = 0; frame < 2; ++frame) {
     renderer.RenderScene();
@@ -98,6 +98,11 @@ TEST_F(RenderPass, PointerAndReadOutOfTheConstructionTools) {
   g_viewTool.pointDragged = true;
   drawn = Frame();
   EXPECT_EQ(drawn.bitmaps, 16) << "   ( 1, 2.5, 3 )";
+  const auto text = std::find_if(drawn.vertices.begin(), drawn.vertices.end(),
+                                 [](const FeedbackVertex& v) { return v.token == GL_BITMAP_TOKEN; });
+  ASSERT_NE(text, drawn.vertices.end());
+  EXPECT_NEAR(text->x, 124, 0.01) << "4 pixels right of P";
+  EXPECT_NEAR(text->y, 131, 0.01) << "and 6 above it";
   EXPECT_EQ(drawn.points, 0);
   g_viewTool.coordinateLines = false;
   EXPECT_EQ(Frame().bitmaps, 0);
@@ -107,11 +112,7 @@ TEST_F(RenderPass, LinePreviews) {
   g_nToolMode = 3;
   g_viewTool.step = 2;
   Set(g_viewTool.anchor1, 0, 0, 0);
-  struct Case {
-    int lineType;
-    double p[3];
-    int lines;
-  };
+  struct Case { int lineType; double p[3]; int lines; };
   const Case cases[] = {
       {kLineToolSegment, {1, 1, 0}, 1}, {kLineToolVector, {1, 1, 0}, 1},
       {kLineToolRay, {1, 1, 0}, 1},     {kLineToolStraight, {1, 1, 0}, 2},
@@ -133,11 +134,7 @@ TEST_F(RenderPass, CirclePreviews) {
   g_nToolMode = 5;
   g_viewTool.step = 4;
   Set(g_viewTool.anchor1, 0, 0, 0);
-  struct Case {
-    const char* what;
-    double a2[3], p[3];
-    int lines;
-  };
+  struct Case { const char* what; double a2[3], p[3]; int lines; };
   const Case cases[] = {
       {"all at A1: nothing", {0, 0, 0}, {0, 0, 0}, 0},
       {"A2 at A1: no radius, no circle", {0, 0, 0}, {1, 0, 0}, 0},
@@ -206,6 +203,13 @@ TEST_F(RenderPass, BoxesInkAndFrames) {
   g_viewTool.lastBoxSize[0] = 50, g_viewTool.lastBoxSize[1] = 40;
   drawn = Frame();
   EXPECT_EQ(drawn.bitmaps, 10) << "( 50 * 40)";
+  g_viewTool.boxCorner[1] = 32;  // two rows are a drag
+  EXPECT_EQ(Frame().bitmaps, 8) << "( 1 * 2)";
+  g_nToolMode = 7;  // box selection never takes the last size
+  g_viewTool.boxCorner[1] = 31;
+  drawn = Frame();
+  EXPECT_NEAR(drawn.vertices[1].x - drawn.vertices[0].x, 1, 0.01);
+  g_nToolMode = 8;
   g_viewTool.step = 0;
   EXPECT_EQ(Frame().lines, 0);
 
@@ -228,45 +232,6 @@ TEST_F(RenderPass, BoxesInkAndFrames) {
   bool boundary = false;
   for (const FeedbackVertex& v : drawn.vertices) boundary = boundary || std::fabs(v.x - (550 + 512)) < 0.01f;
   EXPECT_TRUE(boundary) << "the 1024-pixel boundary, half of it right of the centre";
-}
-
-class RenderPassPicture : public RenderPass {
- protected:
-  QSize ViewSize() const override { return {700, 520}; }
-};
-
-TEST_F(RenderPassPicture, OfAPageForTheEye) {
-  g_fViewScale = 2.5f;
-  g_nAxesMode = 1 | 4;
-  QuatMultiply(QuatRotationX(-60), QuatRotationZ(-30), ViewQuaternion);
-  const WORD a = AddPoint(0, 0, 0)->m_nId, b = AddPoint(3, 0, 0)->m_nId, c = AddPoint(0, 3, 0)->m_nId;
-  const WORD d = AddPoint(0, 0, 3)->m_nId;
-  auto* segment = new CGLine(page->m_nNextId++, b, d, kLineSegment);
-  page->m_cells.SetAt(segment->m_nId, segment);
-  auto* face = new CGFace(page->m_nNextId++, a, b, c, 0x00CC8844);
-  face->m_nStyle = kFaceFilled;
-  page->m_cells.SetAt(face->m_nId, face);
-  auto* circle = new CGArcCenterP(page->m_nNextId++, a, c, d);
-  page->m_cells.SetAt(circle->m_nId, circle);
-  auto dump = [&](const QString& name) {
-    renderer.RenderScene();
-    const QImage image = gl.ReadPixels();
-    if (const char* dir = std::getenv("KAVREL_RENDER_DUMP"))
-      image.save(QDir(QString::fromLocal8Bit(dir)).filePath(name));
-    int ink = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) ink += image.pixel(x, y) != qRgb(255, 255, 255);
-    return ink;
-  };
-  g_nToolMode = 4;  // a polygon under construction with its read-out
-  g_viewTool.step = 4;
-  Set(g_viewTool.anchor1, 3, 3, 0);
-  Set(g_viewTool.anchor2, 5, 3, 0);
-  Set(g_viewTool.pointer, 4, 5, 1.5);
-  g_viewTool.coordinateLines = true;
-  EXPECT_GT(dump(QStringLiteral("page_normal.png")), 5000);
-  page->m_bThreeView = 1;
-  EXPECT_GT(dump(QStringLiteral("page_threeview.png")), 5000);
 }
 
 }  // namespace

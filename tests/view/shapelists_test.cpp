@@ -40,10 +40,7 @@ TEST_F(ShapeLists, BlocksTakeTheFirstListNamesOfAFreshContext) {
 }
 
 TEST_F(ShapeLists, ListsDrawTheirShapes) {
-  struct Case {
-    GLuint offset;
-    int points, lines, polygons;
-  };
+  struct Case { GLuint offset; int points, lines, polygons; };
   const Case cases[] = {
       {kListUnitCircle, 0, 63, 0},       // a closed loop through 63 points
       {kListArrowHead, 0, 12, 8},        // 8 facets, outlined as 4 triangles of lines
@@ -87,6 +84,16 @@ TEST_F(ShapeLists, ReservedListsAreEmptyAndShapesAreNot) {
   const Captured gizmo = List(kListAxesGizmo);
   EXPECT_EQ(gizmo.polygons, 3 * 8) << "three arrowheads";
   EXPECT_EQ(gizmo.lines, 3 * 12 + 3) << "their outlines and the three axes";
+  // Each head points out along its own axis, its tip 24 pixels from the
+  // centre, no wider than its ring (0.4 pixels): x red, y green, z blue end-on.
+  for (const FeedbackVertex& v : gizmo.vertices) {
+    if (v.token != GL_POLYGON_TOKEN) continue;
+    const float dx = v.x - 32, dy = v.y - 32;
+    const int axis = v.rgba[0] > 0.5f ? 0 : v.rgba[1] > 0.5f ? 1 : 2;
+    EXPECT_FLOAT_EQ(v.rgba[0] + v.rgba[1] + v.rgba[2], 1) << "a pure axis colour";
+    EXPECT_LT(axis == 0 ? std::fabs(dy) : axis == 1 ? std::fabs(dx) : std::hypot(dx, dy), 0.45f) << axis;
+    if (axis < 2) EXPECT_GT(axis == 0 ? dx : dy, 21) << axis;
+  }
 }
 
 TEST_F(ShapeLists, ColourSolidIsColouredByHue) {

@@ -27,10 +27,7 @@ std::vector<Turn> TurnsOf(int quadrant, int orientation) {
 
 TEST(ThreeView, TurnsByQuadrantAndOrientation) {
   const Turn downX{-90, 1, 0, 0}, halfZ{180, 0, 0, 1}, minusZ{-90, 0, 0, 1}, plusZ{90, 0, 0, 1};
-  struct Case {
-    int quadrant, orientation;
-    std::vector<Turn> turns;
-  };
+  struct Case { int quadrant, orientation; std::vector<Turn> turns; };
   const Case cases[] = {
       {kQuadrantFront, 0, {downX, halfZ}},  {kQuadrantFront, 1, {downX}},
       {kQuadrantFront, 2, {downX, minusZ}}, {kQuadrantSide, 0, {downX, minusZ}},
@@ -44,15 +41,10 @@ TEST(ThreeView, TurnsByQuadrantAndOrientation) {
 }
 
 TEST(ThreeView, QuadrantsAndTheirCaptions) {
-  struct Case {
-    int quadrant;
-    int viewport[4];
-  };
+  struct Case { int quadrant; int viewport[4]; };
   const Case cases[] = {
-      {kQuadrantFront, {0, 240, 321, 240}},
-      {kQuadrantSide, {321, 240, 321, 240}},
-      {kQuadrantTop, {0, 0, 321, 240}},
-      {kQuadrantAxonometric, {321, 0, 321, 240}},
+      {kQuadrantFront, {0, 240, 321, 240}}, {kQuadrantSide, {321, 240, 321, 240}},
+      {kQuadrantTop, {0, 0, 321, 240}}, {kQuadrantAxonometric, {321, 0, 321, 240}},
   };
   for (const Case& c : cases) {
     int viewport[4];
@@ -139,10 +131,7 @@ TEST_F(ThreeViewFrame, CaptionsOnlyInLargeQuadrants) {
     int bitmaps;  // three characters per caption
   };
   const Case cases[] = {
-      {660, 500, false, 9},
-      {660, 500, true, 12},
-      {640, 500, true, 0},
-      {660, 480, true, 0},
+      {660, 500, false, 9}, {660, 500, true, 12}, {640, 500, true, 0}, {660, 480, true, 0},
   };
   for (const Case& c : cases) {
     renderer.OnSize(c.width, c.height);

@@ -1,6 +1,5 @@
-// Shared pieces of the view tests: a current page in the headless context,
-// a program folder with fifteen small texture pictures, and GL feedback
-// capture that tells what a drawing call really drew.
+// Shared pieces of the view tests: a current page in the headless context
+// and a program folder with fifteen small texture pictures.
 #pragma once
 #include <GL/gl.h>
 
@@ -15,6 +14,7 @@
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "model/globals.h"
+#include "support/feedback.h"
 #include "support/headless_gl.h"
 
 // A folder holding Images/Img1.jpg ... Img15.jpg, 8 x 8 pixels of distinct
@@ -33,57 +33,6 @@ inline const QString& PictureFolder() {
   (void)made;
   static const QString path = dir.path();
   return path;
-}
-
-// What a drawing call sent down the pipeline, from GL feedback mode with
-// colours: every vertex as x, y (window coordinates), z and its colour.
-struct FeedbackVertex {
-  float x, y, z;
-  float rgba[4];
-};
-struct Captured {
-  int points = 0, lines = 0, polygons = 0, bitmaps = 0;
-  std::vector<FeedbackVertex> vertices;
-  bool overflow = false;
-};
-
-template <class DrawFn>
-Captured CaptureFeedback(DrawFn draw) {
-  static std::vector<GLfloat> buffer(1 << 21);
-  glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
-  glRenderMode(GL_FEEDBACK);
-  draw();
-  const GLint count = glRenderMode(GL_RENDER);
-  Captured out;
-  if (count < 0) {
-    out.overflow = true;
-    return out;
-  }
-  auto vertex = [&](GLint& i) {
-    FeedbackVertex v{buffer[i], buffer[i + 1], buffer[i + 2], {buffer[i + 3], buffer[i + 4], buffer[i + 5], buffer[i + 6]}};
-    i += 7;
-    out.vertices.push_back(v);
-  };
-  for (GLint i = 0; i < count;) {
-    const GLint token = static_cast<GLint>(buffer[i++]);
-    switch (token) {
-      case GL_POINT_TOKEN: ++out.points; vertex(i); break;
-      case GL_LINE_TOKEN:
-      case GL_LINE_RESET_TOKEN: ++out.lines; vertex(i); vertex(i); break;
-      case GL_POLYGON_TOKEN: {
-        ++out.polygons;
-        const GLint n = static_cast<GLint>(buffer[i++]);
-        for (GLint k = 0; k < n; ++k) vertex(i);
-        break;
-      }
-      case GL_BITMAP_TOKEN:
-      case GL_DRAW_PIXEL_TOKEN:
-      case GL_COPY_PIXEL_TOKEN: ++out.bitmaps; vertex(i); break;
-      case GL_PASS_THROUGH_TOKEN: ++i; break;
-      default: ADD_FAILURE() << "unknown feedback token " << token; return out;
-    }
-  }
-  return out;
 }
 
 // The headless context with an empty current page, a projection of one GL

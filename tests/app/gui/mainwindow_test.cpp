@@ -2,9 +2,12 @@
 // a dropped file, Save As, and the preferences written when it closes.
 #include "app/mainwindow.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,8 +17,11 @@
 #include "app/kavrelapp.h"
 #include "app/preferences.h"
 #include "model/cgpage.h"
-#include "support/recorders.h"
+#include "platform/clipboard.h"
+#include "platform/processstate.h"
 #include "ui/objectlist/viewtree.h"
+#include "view/kavrelview.h"
+#include "support/recorders.h"
 
 namespace {
 
@@ -52,11 +58,21 @@ TEST_F(MainWindowTest, ShowsTheDocumentOpensDroppedFilesAndSavesThePreferencesOn
   QApplication::processEvents();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("first[*] - Kavrel"));
   EXPECT_EQ(window->StatusText(2), QStringLiteral("当前页：first"));
+  ASSERT_NE(window->Tree()->FindCurrentPageItem(), nullptr) << "the object list shows the document";
+  EXPECT_EQ(window->Tree()->FindCurrentPageItem()->text(0), QStringLiteral("【 1】first"));
 
   EXPECT_TRUE(window->OpenDroppedFiles({QUrl(QStringLiteral("https://example.org/x.kv")), QUrl::fromLocalFile(dropped)}));
   EXPECT_EQ(app.Document().GetPathName(), dropped);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("dropped[*] - Kavrel"));
   EXPECT_EQ(window->StatusText(2), QStringLiteral("当前页：dropped"));
+
+  // Applying the preferences to the view leaves its matrices as they were.
+  window->RefreshView();
+  window->View()->makeCurrent();
+  GLint depth = 0;
+  glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+  EXPECT_EQ(depth, 1);
+  window->View()->doneCurrent();
 
   // Two files dropped at once: the first opens, the other is named.  The
   // window shows messages in boxes; a recorder stands in while it is dropped.
@@ -78,6 +94,18 @@ TEST_F(MainWindowTest, ShowsTheDocumentOpensDroppedFilesAndSavesThePreferencesOn
   EXPECT_FALSE(QFile::exists(ConfigFilePath(env.dataFolder)));
   window->close();
   EXPECT_TRUE(QFile::exists(ConfigFilePath(env.dataFolder)));
+}
+
+// On a display the clipboard is the system's: a private format travels
+// under its Windows name.
+TEST(SystemClipboard, KeepsAPrivateFormatUnderItsName) {
+  ResetProcessState();
+  const QByteArray record("\x02\x00\x00\x00", 4);
+  Clipboard().SetData(QStringLiteral("CF_KAVREL"), record);
+  EXPECT_EQ(Clipboard().Data(QStringLiteral("CF_KAVREL")), record);
+  EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data(
+                QStringLiteral("application/x-qt-windows-mime;value=\"CF_KAVREL\"")),
+            record);
 }
 
 }  // namespace

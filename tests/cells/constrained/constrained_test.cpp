@@ -91,6 +91,8 @@ TEST_F(ConstrainedTest, PlacedOnTheirConstraintAndFollowingTheirParents) {
   auto* vertical = static_cast<CGVerFreeTurning*>(Build(Upright, {0, 0, 5}, {0, 0, 1}));
   ExpectVec(vertical->AxisU, {0, 1, 0}, "vertical, downwards");
   ExpectVec(vertical->AxisV, {-1, 0, 0}, "vertical, downwards");
+  auto* leaning = static_cast<CGVerFreeTurning*>(Build(Upright, {0, 0, 0}, {1e-5f, 0, 1}));
+  EXPECT_EQ(leaning->AxisV[2], 1e-5f) << "an axis leaning by the tolerance is not vertical";
   CGVertex* mid = Build(Mid, kO, {4, 2, 0});
   const float b[3] = {6, 2, 0};
   static_cast<CGVertex*>(page->m_cells.Lookup(mid->m_nId - 2))->PlaceAt(b);

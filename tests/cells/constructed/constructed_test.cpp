@@ -83,6 +83,9 @@ TEST_F(ConstructedPointTest, IntersectionsFollowTheirParentsAndTheirKinds) {
     ExpectWaitsFor(*parent, *p, *c.at, c.what);
   }
   EXPECT_FALSE(NewPoint<CGVerIntersection>(Make(kX), WORD{999})->m_bDefined) << "a missing parent";
+  const WORD face = Make(kTriangle);
+  page->m_cells.Lookup(face)->m_parents[0] = 999;  // a damaged face: its first corner is gone
+  EXPECT_FALSE(NewPoint<CGVerIntersectionLF>(Make(Ln({1, 1, -1}, {1, 1, 1})), face)->m_bDefined);
 }
 
 TEST_F(ConstructedPointTest, HorizontalCirclesLieInTheCentresPlane) {

@@ -220,10 +220,7 @@ TEST_F(DerivedPointTest, PointsAndArcsOnCirclesTakeTheAnglesOfPoints) {
   EXPECT_FALSE(nan->m_bDefined) << "an angle that is no number";
   EXPECT_EQ(nan->m_fValue, 0) << "is not kept";
 
-  const struct {
-    Vec3 a, b;
-    float start, end;
-  } arcs[] = {
+  const struct { Vec3 a, b; float start, end; } arcs[] = {
       {{2, 0, 0}, {0, 2, 0}, 0, kPi / 2},
       {{0, 2, 0}, {2, 0, 0}, kPi / 2, kArcFullTurn},    // the complementary arc
       {{0, -2, 7}, {3, 0, -3}, 3 * kPi / 2, 2 * kPi},  // off the plane: by their shadows

@@ -13,12 +13,7 @@ constexpr float kQuarter = std::numbers::pi_v<float> / 2;
 class RoundMeasureTest : public MeasureTest {};
 
 TEST_F(RoundMeasureTest, CirclesByKind) {
-  struct Row {
-    const char* what;
-    BYTE kind;
-    float start, end;
-    double radius, area, length;
-  };
+  struct Row { const char* what; BYTE kind; float start, end; double radius, area, length; };
   const Row rows[] = {
       {"circle", kArcCircle, 0, kArcFullTurn, 2, 4 * kPi, 4 * kPi},
       {"disc", kArcDisc, 0, kArcFullTurn, 2, 4 * kPi, 4 * kPi},

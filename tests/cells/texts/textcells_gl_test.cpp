@@ -1,6 +1,7 @@
 // Captions, text bitmaps, images, formula texts and ink in the headless
 // context (160 x 120 pixels of p world units): list names, colours, picks,
 // pixels or texture by zoom.
+#include <algorithm>
 #include <functional>
 
 #include "../celldrawtestsupport.h"
@@ -200,6 +201,9 @@ TEST_F(TextCellGlTest, ImagesPickQuadAndHandleFollowersTheirPoint) {
   EXPECT_EQ(Pick(*follower, 3, x + 1, y + 1, 160, 120), Names({{7, follower->m_nId}}));
   for (auto [dx, dy] : {std::pair{-3, 1}, {1, -3}, {12, 1}, {1, 8}})
     EXPECT_TRUE(Pick(*follower, 3, x + dx, y + dy, 160, 120).empty()) << dx << ", " << dy;
+  double after[16];
+  glGetDoublev(GL_MODELVIEW_MATRIX, after);
+  EXPECT_TRUE(std::equal(after, after + 16, modelview)) << "picking leaves the view's matrix as it was";
 }
 
 TEST_F(TextCellGlTest, FormulaTextsDrawPixelsOrTheirTextureBySeeThroughBackdrop) {

@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <cmath>
+#include <map>
 
 #include "formula/drawing/formulapictures.h"
 #include "formula/drawing/painterdc.h"
@@ -50,12 +52,8 @@ class FormulaPictures : public ::testing::Test {
 };
 
 TEST_F(FormulaPictures, NormalizedMarkupIsTheWholeTreeWrittenBack) {
-  struct Case {
-    const char* in;
-    const char* out;
-  } cases[] = {
-      {"", "<#><l></l></#>"},
-      {"<l><e>x</e></l>", "<#><l><e>x</e></l></#>"},
+  struct Case { const char* in; const char* out; } cases[] = {
+      {"", "<#><l></l></#>"}, {"<l><e>x</e></l>", "<#><l><e>x</e></l></#>"},
       {"<#><#><l><e>a</e></l></#><l><l><e>b</e></l></l></#>", "<#><l><e>a</e></l><l><e>b</e></l></#>"},
       {"<#><l><f><e>1</e><e>2</e></f></l></#>",
        "<#><l><f><#><l><e>1</e></l></#><#><l><e>2</e></l></#></f></l></#>"},
@@ -124,10 +122,7 @@ TEST_F(FormulaPictures, OneCaptionsHeaderDoesNotColourTheNext) {
 }
 
 TEST_F(FormulaPictures, SymbolFaceCharactersDrawTheirSigns) {
-  struct Case {
-    char16_t code;
-    char16_t sign;
-  } cases[] = {{0xF0E5, 0x2211}, {0xF0D6, 0x221A}, {0xF0F2, 0x222B}};
+  struct Case { char16_t code; char16_t sign; } cases[] = {{0xF0E5, 0x2211}, {0xF0D6, 0x221A}, {0xF0F2, 0x222B}};
   LOGFONT lf = g_lfGlyphFont;
   lf.lfHeight = -80;
   for (const Case& c : cases) {
@@ -153,6 +148,11 @@ TEST_F(FormulaPictures, SymbolFaceCharactersDrawTheirSigns) {
     EXPECT_NEAR(ink.right() + 1, 40 + box->right * k, 2.0) << std::hex << int(c.code);
     EXPECT_NEAR(ink.top(), 120 + box->top * k, 2.0) << std::hex << int(c.code);
     EXPECT_NEAR(ink.bottom() + 1, 120 + box->bottom * k, 2.0) << std::hex << int(c.code);
+    // Two signs side by side advance by the symbol font's own widths.
+    CQtFont font;
+    font.Select(lf);
+    EXPECT_EQ(font.Extent(QString(2, QChar(c.code))).width(), int(std::ceil(2 * box->advance * k - 1e-6)))
+        << std::hex << int(c.code);
   }
 }
 
@@ -255,17 +255,52 @@ TEST_F(FormulaPictures, MetafileIsAWellFormedEnhancedMetafile) {
 
   QStringList texts, faces;
   int polylines = 0, polygons = 0;
+  std::vector<quint32> textColours;
+  std::map<quint32, quint32> made, brushes;  // handle: the record that made it; a brush's colour
+  quint32 brush = 0, pen = 0;                // selected; 0x80000008 is the stock null pen
   for (const auto& [type, at] : records) {
-    if (type == 84) texts << EmfText(emf, at);
-    if (type == 82) faces << QString::fromUtf16(reinterpret_cast<const char16_t*>(emf.constData() + at + 40));
+    if (type == 84) {
+      texts << EmfText(emf, at);
+      // Each character's advance, closing the record; together the text's width.
+      const quint32 count = U32(emf, at + 44), dx = U32(emf, at + 72);
+      EXPECT_EQ(U32(emf, at + 4), dx + 4 * count) << Str(texts.back());
+      int advance = 0;
+      for (quint32 k = 0; k < count; ++k) advance += int(U32(emf, at + dx + 4 * k));
+      EXPECT_NEAR(advance, int(U32(emf, at + 16) - U32(emf, at + 8)) + 1, 1) << Str(texts.back());
+    }
+    if (type == 82) {
+      faces << QString::fromUtf16(reinterpret_cast<const char16_t*>(emf.constData() + at + 40));
+      if (faces.back() == Q("Symbol")) {
+        EXPECT_EQ(emf[at + 35], 2) << "the symbol character set";
+        EXPECT_EQ(emf[at + 36], 7) << "true-type faces only";
+      }
+    }
+    if (type == 39) {
+      EXPECT_EQ(U32(emf, at + 12), 0u) << "a solid brush";
+      brushes[U32(emf, at + 8)] = U32(emf, at + 16);
+    }
+    if (type == 38 || type == 39 || type == 82) made[U32(emf, at + 8)] = type;
+    if (type == 38) EXPECT_EQ(U32(emf, at + 20), 0u) << "a pen's width is its x alone";
+    if (type == 37) {
+      const quint32 handle = U32(emf, at + 8);
+      if (made[handle] == 39) brush = handle;
+      if (made[handle] == 38 || handle == 0x80000008) pen = handle;
+    }
     polylines += type == 4;
-    polygons += type == 3;
+    if (type == 24) textColours.push_back(U32(emf, at + 8));
+    if (type == 3) {
+      ++polygons;
+      ASSERT_TRUE(brushes.count(brush)) << "the head is filled with a brush of its own";
+      EXPECT_EQ(brushes[brush], 0u) << "in the text colour";
+      EXPECT_EQ(pen, 0x80000008u) << "and not outlined";
+    }
   }
   EXPECT_EQ(texts, (QStringList{Q("x="), Q("1"), Q("2"), Q("AB"), QStringLiteral("\uF0E5"), Q("i"), Q("n")}));
   EXPECT_TRUE(faces.contains(Q("Times New Roman")));
   EXPECT_TRUE(faces.contains(Q("Symbol")));
   EXPECT_EQ(polylines, 2);  // the fraction bar and the vector's shaft
   EXPECT_EQ(polygons, 1);   // the vector's head
+  EXPECT_EQ(textColours, std::vector<quint32>{0u}) << "set once, before the first text";
 
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("f.emf"));
@@ -296,6 +331,7 @@ TEST_F(FormulaPictures, MetafileOfTheSelectionHoldsOnlyTheSelectedCharacters) {
   measure.SelectFont(tree.m_lfDefault);
   EXPECT_EQ(part.size(), measure.TextExtent(Q("bc")));
   EXPECT_FALSE(InkBounds(part).isEmpty());
+  EXPECT_EQ(part.pixel(0, 0), qRgb(255, 255, 255)) << "on the background colour";
   const RECT whole = tree.m_pRoot->m_rcPlaced;
   EXPECT_EQ(tree.RenderToPicture(false).size(), QSize(whole.Width(), whole.Height()));
   run->m_bSelected = 0;

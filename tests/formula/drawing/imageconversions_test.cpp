@@ -29,10 +29,7 @@ quint32 U32(const QByteArray& bytes, int offset) { return qFromLittleEndian<quin
 quint16 U16(const QByteArray& bytes, int offset) { return qFromLittleEndian<quint16>(bytes.constData() + offset); }
 
 TEST(BitmapToMask, InkIsAColourMeanBelow192) {
-  struct Case {
-    QRgb colour;
-    bool ink;
-  } cases[] = {
+  struct Case { QRgb colour; bool ink; } cases[] = {
       {qRgb(191, 192, 192), true},  {qRgb(192, 192, 192), false}, {qRgb(0, 0, 0), true},
       {qRgb(255, 255, 66), false},  {qRgb(255, 255, 65), true},
   };
@@ -184,12 +181,8 @@ TEST(CaptureScreenRect, EmptyRectangleGivesNothing) {
 }
 
 TEST(Dib, HeaderTableAndFileHeaderFollowTheBitCount) {
-  struct Case {
-    QImage image;
-    int bits, entries, stride;
-  } cases[] = {
-      {White(5, 3), 32, 0, 20},
-      {White(5, 3, QImage::Format_RGB888), 24, 0, 16},
+  struct Case { QImage image; int bits, entries, stride; } cases[] = {
+      {White(5, 3), 32, 0, 20}, {White(5, 3, QImage::Format_RGB888), 24, 0, 16},
       {White(33, 2, QImage::Format_Mono), 1, 2, 8},
       {White(3, 2, QImage::Format_ARGB32).convertToFormat(QImage::Format_Indexed8), 8, 256, 4},
   };
@@ -219,6 +212,9 @@ TEST(Dib, HeaderTableAndFileHeaderFollowTheBitCount) {
   EXPECT_TRUE(DdbToDib(QImage(), BI_RGB).isEmpty());
   EXPECT_TRUE(DdbToDib(White(1, 1), 1).isEmpty());
   EXPECT_TRUE(BmpFileBytes(QByteArray(39, '\0')).isEmpty());
+  QByteArray headerOnly(40, '\0');
+  headerOnly[0] = 40;
+  EXPECT_EQ(BmpFileBytes(headerOnly).size(), 54) << "a header without pixels still makes a file";
 }
 
 TEST(Dib, PixelsRunBottomUpInBlueGreenRedOrder) {
@@ -226,6 +222,8 @@ TEST(Dib, PixelsRunBottomUpInBlueGreenRedOrder) {
   image.setPixel(0, 0, qRgb(1, 2, 3));
   const QByteArray dib = DdbToDib(image, BI_RGB);
   EXPECT_EQ(dib.mid(40, 8), QByteArray("\xFF\xFF\xFF\x00\x03\x02\x01\x00", 8));
+  const QByteArray rgb = DdbToDib(image.convertToFormat(QImage::Format_RGB888), BI_RGB);
+  EXPECT_EQ(rgb.mid(40, 8), QByteArray("\xFF\xFF\xFF\x00\x03\x02\x01\x00", 8)) << "24 bits, rows padded";
 }
 
 }  // namespace

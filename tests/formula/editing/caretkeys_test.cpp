@@ -116,10 +116,7 @@ TEST(CaretKeys, DeleteSelectsAStructureFirstAndRemovesItNext) {
 }
 
 TEST(CaretKeys, SelectionsCollapseOnTheKeys) {
-  struct Case {
-    int key;
-    const char* after;
-  } cases[] = {
+  struct Case { int key; const char* after; } cases[] = {
       {CARET_HOME, "<#><l><e>|a</e><v><#><l></l></#></v></l></#>"},
       {CARET_END, "<#><l><e>a</e><v><#><l></l></#></v><e>|</e></l></#>"},
       {CARET_LEFT, "<#><l><e>a|</e><v><#><l></l></#></v></l></#>"},
@@ -137,10 +134,7 @@ TEST(CaretKeys, SelectionsCollapseOnTheKeys) {
 
 TEST(CaretKeys, KeysCollapseALineSelection) {
   // From the middle of "ab" to the right half of the empty last line.
-  struct Case {
-    int key;
-    const char* after;
-  } cases[] = {
+  struct Case { int key; const char* after; } cases[] = {
       {CARET_LEFT, "<#><l><e>a|b</e></l><l><e>cd</e></l><l></l></#>"},
       {CARET_UP, "<#><l><e>a|b</e></l><l><e>cd</e></l><l></l></#>"},
       {CARET_HOME, "<#><l><e>|ab</e></l><l><e>cd</e></l><l></l></#>"},
@@ -183,11 +177,7 @@ TEST(CaretKeys, ARangeCollapsesIntoTheRunsAtItsEnds) {
 }
 
 TEST(CaretKeys, TypingJoinsTheRunBeforeOrStartsOneInTheNeighboursFont) {
-  struct Case {
-    const char* name;
-    const char* vod;
-    const char* after;
-  } cases[] = {
+  struct Case { const char* name; const char* vod; const char* after; } cases[] = {
       {"into an empty row", "<#><l></l></#>", "<#><l><e>x</e></l></#>"},
       {"between two runs", "<#><l><e>a</e><e>|</e><e:i=1>b</e></l></#>", "<#><l><e>ax</e><e:i=1>b</e></l></#>"},
       {"before a structure at the row's start", "<#><l><e>|</e><r:i=1,color=ff><#><l></l></#></r></l></#>",

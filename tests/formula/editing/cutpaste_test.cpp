@@ -26,12 +26,7 @@ TEST(CutPaste, CuttingAcrossLinesJoinsTheFirstAndLastLine) {
 }
 
 TEST(CutPaste, PastingPlacesRowsAndBoxesAtTheCaret) {
-  struct Case {
-    const char* name;
-    const char* vod;
-    const char* pasted;
-    const char* after;
-  } cases[] = {
+  struct Case { const char* name; const char* vod; const char* pasted; const char* after; } cases[] = {
       {"a row mid-run", "<#><l><e>ab|cd</e></l></#>", "<l><e>x</e><r><#><l></l></#></r></l>",
        "<#><l><e>ab</e><e>x</e><r><#><l></l></#></r><e>|cd</e></l></#>"},
       {"a row at a row's start", "<#><l><e>|</e><r><#><l></l></#></r></l></#>", "<l><e>x</e></l>",

@@ -25,15 +25,15 @@ TEST(DragSelection, RunsSelectCharactersByTheirMiddles) {
   EXPECT_EQ(run->m_nSelEnd, 2);
   EXPECT_EQ(run->ExtendSelectionTo(0, 10), SELECT_CARET);  // back onto the anchor
   EXPECT_FALSE(run->m_bSelected);
+  // From the run's start or to its end, as a drag from another item reaches it.
+  EXPECT_EQ(run->SelectFromStartTo(16), SELECT_PART);
+  EXPECT_EQ(run->m_nCaret, 0);
+  EXPECT_EQ(run->SelectToEndFrom(16), SELECT_PART);
+  EXPECT_EQ(run->m_nCaret, 4);
 }
 
 TEST(DragSelection, ADragAcrossAStructuresCentreSelectsItAlone) {
-  struct Case {
-    int dragX, dragY;
-    int result;
-    bool selected;
-    const char* caret;
-  } cases[] = {
+  struct Case { int dragX, dragY; int result; bool selected; const char* caret; } cases[] = {
       {25, 23, SELECT_PART, true, ""},
       {15, 23, SELECT_CARET, false,
        "<#><l><e>a|</e><f><#><l><e>n</e></l></#><#><l><e>d</e></l></#></f><e>b</e></l></#>"},
@@ -55,10 +55,7 @@ TEST(DragSelection, ADragAcrossAStructuresCentreSelectsItAlone) {
 
 TEST(DragSelection, RowsSelectWholeItemsBetweenPartRuns) {
   // Linear text of a row: each item's text and ","; of a fraction: "n,/d,".
-  struct Case {
-    int press, drag;
-    const char* text;
-  } cases[] = {
+  struct Case { int press, drag; const char* text; } cases[] = {
       {4, 35, "a,n,/d,,b,"},                 // from a run over the fraction into the last run
       {35, 4, "a,n,/d,,b,"}, {4, 15, "a,"},  // the fraction's centre not reached
       {30, 12, "n,/d,,"},                    // nothing of "b" left of its first middle
@@ -105,13 +102,8 @@ TEST(DragSelection, RowsSelectWholeItemsBetweenPartRuns) {
 }
 
 TEST(DragSelection, ADragAcrossLinesSelectsTheLinesBetween) {
-  struct Case {
-    int pressX, pressY, dragX, dragY;
-    int result;
-    const char* text;
-  } cases[] = {
-      {10, 10, 10, 62, SELECT_PART, "bcd,e"},
-      {10, 62, 10, 10, SELECT_PART, "bcd,e"},
+  struct Case { int pressX, pressY, dragX, dragY; int result; const char* text; } cases[] = {
+      {10, 10, 10, 62, SELECT_PART, "bcd,e"}, {10, 62, 10, 10, SELECT_PART, "bcd,e"},
       {0, 10, 20, 62, SELECT_PART, "abcd,ef"},
       {20, 10, 0, 36, SELECT_CARET, ""},  // from a line's end to the next line's start
   };

@@ -75,8 +75,10 @@ TEST_F(DocPagesTest, SwitchingShowsThePageAndCarriesTheViewState) {
   first->m_selAll.push_back(1);
   first->m_bSelected = 1;
   g_nToolMode = 4;
+  g_nViewport[0] = g_nViewport[1] = 50;  // as a three-view quadrant left it
   doc.GotoNextPage();
   EXPECT_EQ(g_pCurPage, second);
+  EXPECT_EQ(std::vector<int>(g_nViewport, g_nViewport + 4), (std::vector<int>{0, 0, g_nViewWidth, g_nViewHeight}));
   EXPECT_EQ(g_pCurCells, &second->m_cells);
   EXPECT_EQ(Status(2), QStringLiteral("当前页：second"));
   EXPECT_EQ(first->m_vTranslate[0], 7.0f);
@@ -246,6 +248,7 @@ TEST_F(DocPagesTest, PlusAndMinusStepAParameter) {
     first->m_cells.SetAt(child->m_nId, child);
     CTestLoggedCell::s_log.clear();
     doc.SetModifiedFlag(false);
+    seams.bridge->viewUpdates = 0;
     c.plus ? doc.OnParamIncrease() : doc.OnParamDecrease();
     EXPECT_FLOAT_EQ(parameter->m_fValue, c.value) << c.kind << c.plus;
     if (c.kind == 1) {
@@ -253,6 +256,7 @@ TEST_F(DocPagesTest, PlusAndMinusStepAParameter) {
     }
     EXPECT_EQ(CTestLoggedCell::s_log.size(), 1u) << "the dependant is recomputed";
     EXPECT_TRUE(doc.IsModified());
+    EXPECT_GT(seams.bridge->viewUpdates, 0) << "the views show the new value";
     delete parameter;
     delete child;
   }
@@ -317,11 +321,7 @@ TEST_F(DocPagesTest, ClipboardChangeSettlesThePasteCounters) {
 }
 
 TEST_F(DocPagesTest, PicturesAreShrunkToTheViewAndCentred) {
-  struct Made {
-    WORD id;
-    int width, height;
-    float scale, x, y;
-  };
+  struct Made { WORD id; int width, height; float scale, x, y; };
   std::vector<Made> made;
   DocumentServices().createImageCell = [&made](WORD id, int w, int h, std::vector<BYTE>&&, float scale, float x,
                                                float y) -> CGCell* {

@@ -105,13 +105,12 @@ TEST_F(DocTest, SavingStoresTheViewStateInTheCurrentPage) {
   doc.OnNewDocument();
   g_fViewTranslate[0] = 3;
   g_fViewScale = 2;
-  ViewQuaternion = Quaternion{0.5, 0.5, 0.5, 0.5};
+  ViewQuaternion = Quaternion{0.5, 0.1, 0.2, 0.3};
   Bytes(doc);
   const CGPage& page = *doc.m_pages.front();
   EXPECT_EQ(page.m_vTranslate[0], 3.0f);
   EXPECT_EQ(page.m_fScale, 2.0f);
-  EXPECT_EQ(page.m_qRotate[0], 0.5f);
-  EXPECT_EQ(page.m_qRotate[3], 0.5f);
+  EXPECT_EQ(std::vector<float>(page.m_qRotate, page.m_qRotate + 4), (std::vector<float>{0.1f, 0.2f, 0.3f, 0.5f}));
 }
 
 // A document in the older record layout, which had no header: the page
@@ -314,12 +313,8 @@ TEST_F(DocTest, FailedSaveSaysWhyAndKeepsThePathAndTheOldFile) {
 }
 
 TEST_F(DocTest, DocumentFolderIsThePathUpToItsLastSeparator) {
-  const struct {
-    const char* path;
-    const char* folder;
-  } cases[] = {
-      {"C:\\lessons\\cube.kv", "C:\\lessons\\"},
-      {"/home/t/cube.kv", "/home/t/"},
+  const struct { const char* path; const char* folder; } cases[] = {
+      {"C:\\lessons\\cube.kv", "C:\\lessons\\"}, {"/home/t/cube.kv", "/home/t/"},
       {"C:\\a/b\\c.kv", "C:\\a/b\\"},   // a backslash wins over a later slash
       {"abc", ""},                      // shorter than 5 characters
       {"\\cube.kv", ""},                // the separator is the first character

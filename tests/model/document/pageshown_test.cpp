@@ -13,8 +13,7 @@ TEST_F(DocTest, CapturedTracesGoStaleAndColoursFollowThePageShown) {
   CGPage& second = AppendPage(2, QStringLiteral("second"));
   const std::pair<const char*, std::function<void()>> rows[] = {
       {"switch", [&] { doc.SwitchToPage(&second); }},
-      {"go by id", [&] { doc.GotoPageById(1, false); }},
-      {"empty", [&] { doc.DeleteContents(); }},
+      {"go by id", [&] { doc.GotoPageById(1, false); }}, {"empty", [&] { doc.DeleteContents(); }},
   };
   for (const auto& [what, act] : rows) {
     g_bBackgroundDirty = 0;

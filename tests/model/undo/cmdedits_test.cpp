@@ -110,10 +110,7 @@ TEST_F(EditCommandTest, SplittingAParentAndItsChildTogether) {
 }
 
 TEST_F(EditCommandTest, CopyingAStyleAndUndoingIt) {
-  struct Case {
-    std::vector<const char*> chain;
-    int kind;
-  } cases[] = {{{"CGLine"}, CCmdMatchprop::kLines},
+  struct Case { std::vector<const char*> chain; int kind; } cases[] = {{{"CGLine"}, CCmdMatchprop::kLines},
                {{"CGFace"}, CCmdMatchprop::kFaces},
                {{"CGArc"}, CCmdMatchprop::kPaths}};
   for (const Case& c : cases) {

@@ -9,10 +9,7 @@
 namespace {
 
 // A command that records what was asked of it.
-struct Journal {
-  std::vector<std::string> calls;
-  int destroyed = 0;
-};
+struct Journal { std::vector<std::string> calls; int destroyed = 0; };
 
 class NoteCmd : public CCmd {
  public:
@@ -146,6 +143,13 @@ TEST_F(CmdProcessorTest, AtTheLimitWithEverythingUndoneAllGo) {
   EXPECT_EQ(processor.GetCount(), 1);
   EXPECT_EQ(processor.CurrentIndex(), 0);
   EXPECT_EQ(journal.destroyed, 3);
+  // With only the oldest done, it is dropped and takes the undone ones along.
+  Submit("e");
+  Submit("f");
+  processor.Undo();
+  processor.Undo();
+  Submit("g");
+  EXPECT_EQ(processor.GetCount(), 1);
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 // frame commands, full screen, looks and sliders.
 #include <QAction>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QSlider>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -17,8 +19,10 @@
 #include "ui/kavrelstatusbar.h"
 #include "ui/objectlist/objectview.h"
 #include "ui/ribbon/ribbonbar.h"
+#include "ui/ribbon/ribbonpanel.h"
 #include "ui/statusbartools.h"
 #include "ui/uitexts.h"
+#include "view/kavrelview.h"
 
 namespace {
 
@@ -27,6 +31,11 @@ using MainFrameTest = FrameTest;
 TEST_F(MainFrameTest, StatusBarShowsWelcomePageAndTheToolsInOrder) {
   EXPECT_EQ(frame->StatusText(0), QString::fromUtf8(kTextWelcome));
   EXPECT_EQ(QString::fromUtf8(kTextWelcome), QStringLiteral("欢迎使用《Kavrel》！"));
+  QLabel* info = nullptr;
+  for (QLabel* label : frame->StatusBarEx()->findChildren<QLabel*>())
+    if (label->accessibleName() == QStringLiteral("信息")) info = label;
+  ASSERT_NE(info, nullptr) << "the pane listed as 信息";
+  EXPECT_EQ(info->text(), QString::fromUtf8(kTextWelcome));
   frame->SetStatusText(2, QStringLiteral("当前页：第一页"));
   EXPECT_EQ(frame->StatusText(2), QStringLiteral("当前页：第一页"));
   const auto& buttons = frame->StatusBarEx()->ToolButtons();
@@ -60,6 +69,34 @@ TEST_F(MainFrameTest, RibbonHasTheEightCategoriesAndTheToolPanel) {
   EXPECT_EQ(frame->CustomToolButton()->menu(), nullptr);
 }
 
+TEST_F(MainFrameTest, TheRibbonIsStyledWithItsCornerButtonsAtTheRight) {
+  frame->resize(1400, 900);
+  frame->show();
+  ProcessEvents();
+  CRibbonBar* ribbon = frame->Ribbon();
+  const QImage app = ribbon->ApplicationButton()->grab().toImage();
+  const QRgb blue = app.pixel(4, app.height() / 2);
+  EXPECT_GT(qBlue(blue), qRed(blue) + 60) << "the application button's own colour";
+  // The body runs from the base colour at the top to the window colour below.
+  auto* body = ribbon->findChild<QWidget*>(QStringLiteral("ribbonBody"));
+  ASSERT_NE(body, nullptr);
+  const QImage shot = body->grab().toImage();
+  const int right = shot.width() - 3, bottom = shot.height() - 3;
+  EXPECT_EQ(QColor(shot.pixel(right, 1)).name(), QColor(shot.pixel(3, 1)).name()) << "the same across";
+  EXPECT_GT(qGray(shot.pixel(right, 1)), qGray(shot.pixel(right, bottom)));
+  auto* tabs = ribbon->findChild<QTabBar*>();
+  const QRect selected = tabs->tabRect(tabs->currentIndex());
+  EXPECT_EQ(QColor(tabs->grab().toImage().pixel(selected.topLeft() + QPoint(3, 3))), tabs->palette().base().color())
+      << "the open category's tab in the base colour";
+  for (unsigned id : {unsigned(ID_VIEW_MINI), unsigned(kCmdQuickHelp)}) {
+    QToolButton* corner = nullptr;
+    for (QToolButton* button : ribbon->findChildren<QToolButton*>())
+      if (button->defaultAction() == frame->Actions().Action(id)) corner = button;
+    ASSERT_NE(corner, nullptr) << id;
+    EXPECT_GT(corner->x(), ribbon->width() - 100) << id;
+  }
+}
+
 TEST_F(MainFrameTest, OneActionPerCommandWhereverItIsShown) {
   QAction* action = frame->Actions().Action(ID_EDIT_SELECT);
   EXPECT_EQ(frame->StatusBarEx()->ToolAction(0), action);
@@ -91,6 +128,10 @@ TEST_F(MainFrameTest, PaletteHasTheAutomaticEntryThenFortyNamedColours) {
   const auto colors = PaletteColors();
   for (int i = 0; i < 40; ++i) EXPECT_EQ(entries[i + 1]->toolTip(), QString::fromUtf8(colors[i].name)) << i;
   EXPECT_EQ(entries[36]->toolTip(), QStringLiteral("浅绿 "));
+  entries[0]->parentWidget()->layout()->activate();
+  EXPECT_LT(entries[0]->y(), entries[1]->y()) << "the automatic entry on top";
+  EXPECT_EQ(entries[0]->x(), entries[1]->x()) << "across the eight columns";
+  EXPECT_EQ(entries[0]->geometry().right(), entries[8]->geometry().right());
 }
 
 TEST_F(MainFrameTest, PickingAColourRecoloursTheSelectionThroughTheView) {
@@ -172,6 +213,12 @@ TEST_F(MainFrameTest, PanelsHideAndShowAndThePaneToggles) {
 }
 
 TEST_F(MainFrameTest, SlidersMoveTheViewAndFollowIt) {
+  QWidget* box = frame->TranslationSlider(0)->parentWidget();
+  box->layout()->activate();
+  const QList<QLabel*> labels = box->findChildren<QLabel*>();
+  ASSERT_EQ(labels.size(), 3);
+  for (int axis = 0; axis < 3; ++axis)  // each name just left of its slider
+    EXPECT_NEAR(frame->TranslationSlider(axis)->x(), labels[axis]->geometry().right(), 8) << axis;
   frame->TranslationSlider(2)->setValue(600);
   EXPECT_FLOAT_EQ(g_fViewTranslate[2], 10.0f);
   frame->TranslationSlider(2)->setValue(0);
@@ -217,11 +264,83 @@ TEST_F(MainFrameTest, TheLinkAndTheResourceCommandOpenTheConfiguredPage) {
   }
 }
 
+// The accelerator table: the window's own keys work anywhere, those that
+// also move in lists and fields only while the view has the focus.
+TEST_F(MainFrameTest, KeysReachTheirCommands) {
+  using K = QKeySequence;
+  const struct { unsigned id; QKeySequence key; bool viewOnly; } keys[] = {
+      {ID_VIEW_FULLSCREEN, K(Qt::Key_F4), false},     {kCmdEscape, K(Qt::Key_Escape), false},
+      {ID_VIEW_PORT, K(Qt::Key_F3), false},           {ID_EDIT_PRINTSCR, K(Qt::Key_F7), false},
+      {ID_EDIT_COPYBIT, K(Qt::CTRL | Qt::Key_B), false}, {ID_EDIT_UNDO, K(Qt::CTRL | Qt::Key_Z), false},
+      {ID_EDIT_REDO, K(Qt::CTRL | Qt::Key_R), false}, {ID_VIEW_TSFM_RESET, K(Qt::Key_Home), true},
+      {ID_ANIMA_PLAYSTOP, K(Qt::Key_Space), true},    {ID_VIEW_PAGEUP, K(Qt::Key_PageUp), true},
+      {ID_VIEW_PAGEDOWN, K(Qt::Key_PageDown), true},  {34074, K(Qt::ALT | Qt::Key_Up), true},
+      {34075, K(Qt::ALT | Qt::Key_Down), true},       {33148, K(Qt::Key_Left), true},
+      {33149, K(Qt::Key_Right), true},                {33150, K(Qt::Key_Up), true},
+      {33151, K(Qt::Key_Down), true},                 {33154, K(Qt::CTRL | Qt::Key_Left), true},
+      {33156, K(Qt::CTRL | Qt::Key_Right), true},     {33155, K(Qt::CTRL | Qt::Key_Up), true},
+      {33152, K(Qt::CTRL | Qt::Key_Down), true},      {33281, K(Qt::SHIFT | Qt::Key_Down), true},
+      {33282, K(Qt::SHIFT | Qt::Key_Up), true},       {33283, K(Qt::SHIFT | Qt::Key_Left), true},
+      {33285, K(Qt::SHIFT | Qt::Key_Right), true},    {ID_PARAM_INCREASE, K(Qt::Key_Plus), true},
+      {ID_PARAM_INCREASE, K(Qt::Key_Equal), true},    {ID_PARAM_DECREASE, K(Qt::Key_Minus), true},
+  };
+  for (const auto& k : keys) {
+    QAction* action = frame->Actions().Action(k.id);
+    const std::string what = std::to_string(k.id) + " " + k.key.toString().toStdString();
+    EXPECT_TRUE(action->shortcuts().contains(k.key)) << what;
+    QWidget* owner = k.viewOnly ? static_cast<QWidget*>(frame->View()) : frame.get();
+    EXPECT_TRUE(owner->actions().contains(action)) << what;
+    EXPECT_EQ(action->shortcutContext(), k.viewOnly ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut) << what;
+  }
+}
+
+TEST_F(MainFrameTest, TheApplicationMenuOpensTheSixNewestFiles) {
+  QStringList files;
+  for (int i = 1; i <= 7; ++i) files << QStringLiteral("/d/f%1.kv").arg(i);
+  std::vector<int> opened;
+  CFrameHooks hooks;
+  hooks.recentFiles = [&files] { return files; };
+  hooks.openRecent = [&opened](int index) { opened.push_back(index); };
+  frame.reset();
+  CMainFrame withFiles(hooks, settings.get());
+  auto shown = [&withFiles] {
+    QList<QAction*> entries;
+    for (QAction* action : withFiles.Ribbon()->ApplicationMenu()->actions())
+      if (action->isVisible() && action->text().startsWith(u'&')) entries << action;
+    return entries;
+  };
+  ASSERT_EQ(shown().size(), 6);
+  EXPECT_EQ(shown()[0]->text(), QStringLiteral("&1 /d/f1.kv"));
+  EXPECT_EQ(shown()[5]->text(), QStringLiteral("&6 /d/f6.kv"));
+  shown()[2]->trigger();
+  EXPECT_EQ(opened, std::vector<int>{2});
+  files = QStringList{QStringLiteral("/d/only.kv")};
+  withFiles.RefreshRecentFiles();
+  EXPECT_EQ(shown().size(), 1);
+}
+
 TEST_F(MainFrameTest, UndoHistoryRetitlesUndoAndRedo) {
   frame->SetMenuItemText(57643, QStringLiteral("撤消添加线"), true);
   EXPECT_EQ(frame->Actions().Action(57643)->text(), QStringLiteral("撤消添加线"));
   frame->SetMenuItemText(57643, QString(), false);
   EXPECT_EQ(frame->Actions().Action(57643)->text(), QStringLiteral("撤消"));
+}
+
+// A panel without room folds into one button whose menu holds its commands.
+TEST(RibbonPanelFolding, TheFoldedButtonOffersEveryCommand) {
+  CRibbonPanel panel(QStringLiteral("编辑"), nullptr);
+  QAction large(QStringLiteral("属性")), first(QStringLiteral("a")), second(QStringLiteral("b"));
+  panel.AddLarge(&large);
+  panel.AddSmall(&first);
+  panel.AddSmall(&second);
+  ASSERT_TRUE(panel.CanFold());
+  panel.SetFolded(true);
+  QToolButton* fold = nullptr;
+  for (QToolButton* button : panel.findChildren<QToolButton*>())
+    if (button->menu()) fold = button;
+  ASSERT_NE(fold, nullptr);
+  EXPECT_FALSE(fold->isHidden());
+  EXPECT_EQ(fold->menu()->actions(), (QList<QAction*>{&large, &first, &second}));
 }
 
 }  // namespace

@@ -261,6 +261,13 @@ TEST_F(ViewTreeTest, PagesMoveByCommandAndMoveUpIsOffOnTheFirstPage) {
   ASSERT_TRUE(CommandRegistry().Run(kCmdMovePageDown));
   EXPECT_FALSE(CommandRegistry().Query(kCmdMovePageDown).m_bEnabled);
   EXPECT_TRUE(CommandRegistry().Query(kCmdMovePageUp).m_bEnabled);
+  // Page Up and Page Down step through the pages and stop at either end.
+  for (int i = 0; i < 3; ++i) CommandRegistry().Run(ID_VIEW_PAGEUP);
+  EXPECT_EQ(Page(), doc.m_pages[0].get());
+  for (int i = 0; i < 3; ++i) CommandRegistry().Run(ID_VIEW_PAGEDOWN);
+  EXPECT_EQ(Page(), doc.m_pages[2].get());
+  CommandRegistry().Run(ID_VIEW_PAGEUP);
+  EXPECT_EQ(Page(), doc.m_pages[1].get());
 }
 
 TEST_F(ViewTreeTest, PagesBeyondNinetyNineKeepTheirOrderWhenMoved) {
@@ -318,7 +325,7 @@ TEST_F(ViewTreeTest, TheToolBarsCutCopyAndDeleteAreTheDocumentsAndNeedASelection
 TEST_F(ViewTreeTest, SelectingThePageMarksItAndFocusesItsItem) {
   AddPages(1);
   ASSERT_TRUE(CommandRegistry().Run(ID_SELECT_PAGE));
-  EXPECT_TRUE(Page()->m_bSelected);
+  EXPECT_EQ(Page()->m_bSelected, 1);
   EXPECT_EQ(Tree()->currentItem(), PageItem());
 }
 

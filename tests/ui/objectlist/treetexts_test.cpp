@@ -39,31 +39,15 @@ TEST_F(TreeTextsTest, DefaultPageNamesUseChineseNumeralsUpToTen) {
 }
 
 TEST_F(TreeTextsTest, PicturesFollowTheCellClassFirstMatchFirst) {
-  struct Case {
-    std::vector<const char*> chain;
-    int image;
-  };
+  struct Case { std::vector<const char*> chain; int image; };
   const std::vector<Case> cases = {
-      {{"CGVerFreeXyz", "CGVerFree"}, 2},
-      {{"CGVerMid"}, 1},
-      {{"CGLine"}, 3},
-      {{"CGFace"}, 4},
-      {{"CGArcCircle3P", "CGArc"}, 5},
-      {{"CGCurve"}, 6},
-      {{"CGLocus"}, 7},
-      {{"CGTrack"}, 7},
+      {{"CGVerFreeXyz", "CGVerFree"}, 2}, {{"CGVerMid"}, 1}, {{"CGLine"}, 3}, {{"CGFace"}, 4},
+      {{"CGArcCircle3P", "CGArc"}, 5}, {{"CGCurve"}, 6}, {{"CGLocus"}, 7}, {{"CGTrack"}, 7},
       {{"CGTmSingleline"}, 8},
       {{"CGTmVarAfterP", "CGTmVariable"}, 8},  // before the values
-      {{"CGTmVarDistancePP", "CGTmVariable"}, 9},
-      {{"CGTmVector"}, 9},
-      {{"CGButnMove", "CGButton"}, 10},
-      {{"CGCylinderCPC", "CGCylinder"}, 11},
-      {{"CGCone"}, 12},
-      {{"CGFrustum"}, 13},
-      {{"CGSphere"}, 14},
-      {{"CGIterate"}, 15},
-      {{"CGSurface"}, 16},
-      {{"CGPolyhedron"}, 17},
+      {{"CGTmVarDistancePP", "CGTmVariable"}, 9}, {{"CGTmVector"}, 9}, {{"CGButnMove", "CGButton"}, 10},
+      {{"CGCylinderCPC", "CGCylinder"}, 11}, {{"CGCone"}, 12}, {{"CGFrustum"}, 13}, {{"CGSphere"}, 14},
+      {{"CGIterate"}, 15}, {{"CGSurface"}, 16}, {{"CGPolyhedron"}, 17},
   };
   for (const Case& c : cases) {
     const CGCell* cell = c.chain.front() == std::string_view("CGVerMid")
@@ -72,6 +56,8 @@ TEST_F(TreeTextsTest, PicturesFollowTheCellClassFirstMatchFirst) {
     EXPECT_EQ(TreeImageIndex(*cell), c.image) << c.chain.front();
   }
   EXPECT_EQ(TreeImageIndex(*AddPoint(0, 0, 0)), 1);
+  const QImage sharp = TreeImage(1).pixmap(QSize(16, 16), 2.0).toImage();
+  EXPECT_GT(qAlpha(sharp.pixel(sharp.width() / 2, sharp.height() / 2)), 200) << "the point in the middle on hi-dpi too";
 }
 
 }  // namespace

@@ -39,11 +39,7 @@ bool WaitUntilExposed(QOpenGLWidget& widget) {
 QString Name(QRgb c) { return QColor(c).name(); }
 
 TEST(KavrelView, ClearsToThePreferencesBackgroundWithoutAPage) {
-  struct Case {
-    const char* name;
-    std::array<float, 4> background;
-    QRgb expected;
-  };
+  struct Case { const char* name; std::array<float, 4> background; QRgb expected; };
   const Case cases[] = {
       {"start value", CDisplayPrefs().background, qRgb(255, 255, 255)},
       {"dark blue-green", {0.0f, 0.2f, 0.4f, 1.0f}, qRgb(0, 51, 102)},
