@@ -13,6 +13,7 @@ float g_fUnitsPerPixel;
 int g_nProjection;
 float g_fViewTranslate[3];
 float g_fViewScale;
+float g_fMotionStep;
 double g_dRayNear[3];
 double g_dRayFar[3];
 float g_fViewDir[3];
@@ -31,6 +32,7 @@ void SetStartValues() {
   g_fViewTranslate[0] = g_fViewTranslate[1] = 0.0f;
   g_fViewTranslate[2] = -50.0f;
   g_fViewScale = 1.0f;
+  g_fMotionStep = 1.0f;
   std::fill_n(g_dRayNear, 3, 0.0);
   std::fill_n(g_dRayFar, 3, 0.0);
   std::fill_n(g_fViewDir, 3, 0.0f);

@@ -49,6 +49,9 @@ extern float g_fUnitsPerPixel;     // world units per view pixel
 extern int g_nProjection;          // 0 central, 1 orthographic, 2 oblique
 extern float g_fViewTranslate[3];  // view translation; z starts at -50
 extern float g_fViewScale;
+// The motion step: pan and turn per mouse pixel, pan per key press, and the
+// signed angle step of the spin (its sign the direction).
+extern float g_fMotionStep;
 
 // The ray under a window point: the world points at depth 0 and 1 and their
 // difference near - far, with the projection and viewport saved whenever

@@ -239,7 +239,10 @@ void CMainFrame::SetDocument(CKavrelDoc* doc) {
   m_pDoc = doc;
   m_pDocTree = doc ? MakeDocumentTree(*doc, m_hooks.documentTitle) : nullptr;
   if (doc) doc->m_pMenuOwner = this;
-  m_pView->Media().SetDocument(doc);
+  if (m_pView) {
+    m_pView->Media().SetDocument(doc);
+    m_pView->SetDocument(doc);
+  }
   SetTreeDocument(m_pDocTree.get());
 }
 

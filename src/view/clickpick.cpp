@@ -135,17 +135,14 @@ void SetLabelPickVectors() {
   v[0] = float(k * -a * c / r), v[1] = float(k * -b * c / r), v[2] = float(k * r);
 }
 
-bool PickObjects(int x, int y, int* kind, WORD* id, bool labelsOnly) {
-  CGPage* page = g_pCurPage;
-  if (!page) return false;
+std::vector<PickHit> PickPageInWindow(double x, double windowY, double width, double height, int mode,
+                                      bool labelVectors) {
   glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(3, GL_FLOAT, 0, g_pVertexArray);
-
-  const double windowY = g_nViewDeviceHeight - y;
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
-  gluPickMatrix(x, windowY, kPickRegion, kPickRegion, g_nViewport);
+  gluPickMatrix(x, windowY, width, height, g_nViewport);
   SetProjection(g_nProjection);
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
@@ -153,16 +150,24 @@ bool PickObjects(int x, int y, int* kind, WORD* id, bool labelsOnly) {
   MultPageTransform();
   SaveWorldToText();
 
-  const int toolMode = g_nToolMode;
-  const int mode = PickPassMode(toolMode, labelsOnly, *page);
-  if (toolMode == 1) SetLabelPickVectors();
-  const PickRegion region(x, windowY, kPickRegion / 2, kPickRegion / 2);
-  const std::vector<PickHit> hits = RunSelectionPass([&] { DrawPageForPickInRegion(mode, region); });
+  if (labelVectors) SetLabelPickVectors();
+  const PickRegion region(x, windowY, width / 2, height / 2);
+  std::vector<PickHit> hits = RunSelectionPass([&] { DrawPageForPickInRegion(mode, region); });
 
   glMatrixMode(GL_PROJECTION);
   glPopMatrix();
   glMatrixMode(GL_MODELVIEW);
   glPopMatrix();
+  return hits;
+}
+
+bool PickObjects(int x, int y, int* kind, WORD* id, bool labelsOnly) {
+  CGPage* page = g_pCurPage;
+  if (!page) return false;
+  const int toolMode = g_nToolMode;
+  const int mode = PickPassMode(toolMode, labelsOnly, *page);
+  const std::vector<PickHit> hits =
+      PickPageInWindow(x, g_nViewDeviceHeight - y, kPickRegion, kPickRegion, mode, toolMode == 1);
   if (hits.empty()) return false;
 
   PickRules rules;

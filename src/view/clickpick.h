@@ -21,6 +21,17 @@ std::vector<WORD>* SelectionListOfKind(CGPage& page, int kind);
 // a buffer twice as large until the hits fit.
 std::vector<PickHit> RunSelectionPass(const std::function<void()>& draw, int initialWords = 1024);
 
+// The page's selection list of a pick kind (points 1 ... others 11); null
+// for the kinds that select nothing (labels and handles).
+std::vector<WORD>* SelectionListOfKind(CGPage& page, int kind);
+
+// The current page's pick pass in `mode` through a pick window of width x
+// height device pixels centred at (x, windowY) (y up) in the saved
+// viewport, with the page's transform; the hits in buffer order.  Sets the
+// label pick vectors first when asked.  Needs a current context.
+std::vector<PickHit> PickPageInWindow(double x, double windowY, double width, double height, int mode,
+                                      bool labelVectors);
+
 // The pass mode DrawPageForPick is given for the current tool: the select
 // tool 3 (labels only: 0), a user-defined tool 1 while an instance of it
 // runs (else 2), every other tool 2.

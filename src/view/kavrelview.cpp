@@ -1,6 +1,7 @@
 #include "view/kavrelview.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QScreen>
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "view/clickpick.h"
 #include "view/media/mediacontroller.h"
 #include "view/pointerplacement.h"
+#include "view/tools/viewcommands.h"
 #include "view/viewformat.h"
 #include "view/viewtexts.h"
 
@@ -24,10 +26,27 @@ QSize DevicePixels(const QScreen& screen, const QSize& size) {
   const double ratio = screen.devicePixelRatio();
   return {static_cast<int>(std::lround(size.width() * ratio)), static_cast<int>(std::lround(size.height() * ratio))};
 }
+
+ToolInput InputOf(const QMouseEvent& event) {
+  ToolInput in;
+  const QPoint at = event.position().toPoint();
+  in.x = at.x();
+  in.y = at.y();
+  in.left = event.buttons().testFlag(Qt::LeftButton);
+  in.middle = event.buttons().testFlag(Qt::MiddleButton);
+  in.right = event.buttons().testFlag(Qt::RightButton);
+  in.ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+  return in;
+}
 }  // namespace
 
-CKavrelView::CKavrelView(QWidget* parent) : QOpenGLWidget(parent) {
+CKavrelView::CKavrelView(QWidget* parent)
+    : QOpenGLWidget(parent),
+      m_toolSurface(CGlSurfaceHooks{[this] { makeCurrent(); }, [this] { doneCurrent(); },
+                                    [this] { return grabFramebuffer(); }, [this] { RenderScene(); },
+                                    [this] { CaptureBackground(); }, [this] { return devicePixelRatioF(); }}) {
   setFormat(ViewSurfaceFormat());
+  setMouseTracking(true);  // the construction tools follow the pointer
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QSize size = DevicePixels(*screen, screen->size());
     m_nScreenWidth = size.width();
@@ -41,10 +60,7 @@ CKavrelView::CKavrelView(QWidget* parent) : QOpenGLWidget(parent) {
     KvMessageBox(QString::fromUtf8(kTextBackgroundNoMemory));
   m_pMedia = std::make_unique<CMediaController>(this);
   g_pKavrelView = this;
-  // Grid snapping is the view's switch; its button shows the state.
-  CommandRegistry().Register(
-      ID_VIEW_SNAP, [](unsigned) { g_bSnapToGrid = g_bSnapToGrid ? 0 : 1; },
-      [](CCmdUI& ui) { ui.SetCheck(g_bSnapToGrid ? 1 : 0); }, this);
+  RegisterViewCommands(m_tools, this);
 }
 
 CKavrelView::~CKavrelView() {
@@ -70,6 +86,26 @@ void CKavrelView::resizeGL(int width, int height) {
 }
 
 void CKavrelView::paintGL() { m_renderer.RenderScene(); }
+
+void CKavrelView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton)
+    m_tools.OnLButtonDown(InputOf(*event));
+  else if (event->button() == Qt::RightButton)
+    m_tools.OnRButtonDown(InputOf(*event));
+  else
+    m_tools.OnOtherButtonDown(InputOf(*event));
+  QOpenGLWidget::mousePressEvent(event);
+}
+
+void CKavrelView::mouseMoveEvent(QMouseEvent* event) {
+  m_tools.OnMouseMove(InputOf(*event));
+  QOpenGLWidget::mouseMoveEvent(event);
+}
+
+void CKavrelView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) m_tools.OnLButtonUp(InputOf(*event));
+  QOpenGLWidget::mouseReleaseEvent(event);
+}
 
 void CKavrelView::ReleaseGl() {
   if (!context()) return;

@@ -7,9 +7,13 @@
 #include <memory>
 
 #include "platform/types.h"
+#include "view/tools/gltoolsurface.h"
+#include "view/tools/mousetools.h"
 #include "view/viewrenderer.h"
 
 class CMediaController;
+class CKavrelDoc;
+class QMouseEvent;
 
 class CKavrelView : public QOpenGLWidget {
   Q_OBJECT
@@ -19,6 +23,9 @@ class CKavrelView : public QOpenGLWidget {
   ~CKavrelView() override;
 
   CViewRenderer& Renderer() { return m_renderer; }
+  // The mouse tools work on the open document (none: they do nothing).
+  CMouseTools& Tools() { return m_tools; }
+  void SetDocument(CKavrelDoc* doc) { m_tools.SetDocument(doc); }
 
   // A new frame of the current page: asks for a repaint, which draws it
   // and presents it.
@@ -52,6 +59,10 @@ class CKavrelView : public QOpenGLWidget {
   void initializeGL() override;
   void resizeGL(int width, int height) override;
   void paintGL() override;
+  // The mouse handlers hand the events to the mouse tools.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   // The context is about to go (the widget is destroyed or moved to another
@@ -60,6 +71,8 @@ class CKavrelView : public QOpenGLWidget {
 
   CViewRenderer m_renderer;
   std::unique_ptr<CMediaController> m_pMedia;
+  CGlToolSurface m_toolSurface;
+  CMouseTools m_tools{m_toolSurface};
   int m_nScreenWidth = 0;
   int m_nScreenHeight = 0;
 };

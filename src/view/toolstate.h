@@ -27,6 +27,9 @@ struct ViewToolState {
   double anchor1[3] = {0, 0, 0};  // A1..A3, the vertices placed so far
   double anchor2[3] = {0, 0, 0};
   double anchor3[3] = {0, 0, 0};
+  // Ids of the first, second and third vertex (P1, P2, P3); a polygon's
+  // further corners are in-plane points made when it is finished.
+  WORD vertexIds[3] = {0, 0, 0};
   std::vector<PolygonCorner> furtherCorners;
   // The plane a point is placed in by ScreenToWorld (three points on it).
   double planeA[3] = {0, 0, 0};
@@ -37,6 +40,10 @@ struct ViewToolState {
   int boxStart[2] = {0, 0};
   int boxCorner[2] = {0, 0};
   int lastBoxSize[2] = {200, 200};
+  // The pointer at the last mouse event (client pixels), for the deltas.
+  int lastPointer[2] = {0, 0};
+  // The cell whose highlight byte the hover of a construction tool set.
+  WORD hoveredId = 0;
 
   // Ink pen: the stroke in progress (world x, y, z at the view's depth).
   std::vector<float> inkPoints;

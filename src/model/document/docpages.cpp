@@ -18,9 +18,8 @@
 
 namespace {
 constexpr UINT kWmCommand = 0x0111;
+}  // namespace
 
-// Ends a user tool left half applied on the page being left: its finished
-// cells become one undoable creation.
 bool EndPendingTool(CGPage& page) {
   QString name;
   if (page.m_pToolRecord && page.m_pToolRecord->IsKindOf(RUNTIME_CLASS(CRecord)))
@@ -36,7 +35,6 @@ bool EndPendingTool(CGPage& page) {
   }
   return false;
 }
-}  // namespace
 
 CGPage* CKavrelDoc::CurrentPage() const { return g_pCurPage; }
 

@@ -25,6 +25,10 @@ struct CDocumentServices {
   // Closes the media player over the view and stops its polling timer: the
   // page whose file it played is gone.
   std::function<void()> closeMedia;
+  // The merged tool of the ribbon (1 point, 2 line, 3 polygon, 4 circle,
+  // 12 action button) builds from the selection; false when the selection
+  // builds nothing, and the caller starts the interactive tool.
+  std::function<bool(int kind)> buildFromSelection;
 };
 CDocumentServices& DocumentServices();
 

@@ -225,3 +225,7 @@ QString GetDocumentFolder();
 QString DefaultPageName(int number);
 // Sets the text of one element of the main window's status bar.
 void SetStatusBarText(const QString& text, int element);
+// Ends a user tool left half applied on the page (leaving it, or choosing
+// another tool): its finished cells become one undoable creation.  True
+// when that made a step (the document is then modified).
+bool EndPendingTool(CGPage& page);
