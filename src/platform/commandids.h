@@ -12,7 +12,8 @@ enum : unsigned {
   ID_PARAM_INCREASE = 33226,    // the plus keys
   ID_PARAM_DECREASE = 33227,    // the minus keys
   ID_INK_ERASE = 33593,         // the view drops ink strokes not yet saved
-  ID_CELL_COMMAND_BASE = 3024,  // + a button's id: the view starts that button
+  ID_CELL_COMMAND_BASE = 3024,  // + a button's id: the view starts that button (stored command buttons)
+  ID_CELL_COMMAND_LAST = 13024,
 };
 
 enum : unsigned {
@@ -287,10 +288,23 @@ enum : unsigned {
   kCmdEscape = 32787,
   kCmdWaitForMedia = 32788,
   kCmdFullScreenTaskbar = 32790,
+  kCmdKeyLeft = 33148,  // the arrow keys of the view
+  kCmdKeyRight = 33149,
+  kCmdKeyUp = 33150,
+  kCmdKeyDown = 33151,
+  kCmdCtrlDown = 33152,
+  kCmdCtrlLeft = 33154,
+  kCmdCtrlUp = 33155,
+  kCmdCtrlRight = 33156,
   kCmdVideoStretch = 33150,
   kCmdVideoRestore = 33151,
   kCmdEraseTraces = 33262,
   kCmdToggleFullScreenBar = 33271,
+  kCmdPanDown = 33281,  // Shift and an arrow
+  kCmdPanUp = 33282,
+  kCmdPanLeft = 33283,
+  kCmdPanRight = 33285,
+  kCmdColourSolid = 33304,
   kCmdMediaSettings = 33310,
   kCmdCollapseTree = 33533,
   kCmdQuickHelp = 33640,

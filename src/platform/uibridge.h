@@ -24,6 +24,15 @@ enum : UINT {
 // ready-made body.
 inline constexpr UINT WM_APPLY_MATERIAL = 0x805;
 
+// Private messages to the view.
+enum : UINT {
+  WM_COLOR_CHOSEN = 0x7E9,  // wParam a colour word: the selection takes it, or else the ink does
+  WM_GOTO_PAGE = 0x7FF,     // lParam a page id: a link button's target page becomes current
+  // wParam a cell id: the action button starts, or stops when it runs.  The
+  // id travels whole; the command range 3024 + id would reach only 10000.
+  WM_CELL_COMMAND = 0x8001,
+};
+
 enum class UiTarget { Frame, View };
 
 class IUiBridge {

@@ -33,9 +33,6 @@
 #include "view/media/mediacontroller.h"
 
 namespace {
-// The private message that hands the colour button's colour to the view.
-constexpr UINT kMessageColorChosen = 0x7E9;
-
 struct Shortcut {
   unsigned id;
   QKeySequence key;
@@ -227,7 +224,7 @@ void CMainFrame::UpdateColorButton() {
 void CMainFrame::OnViewColor() {
   if (!m_pView) return;
   if (m_pColorButton) m_crCurrentColor = m_pColorButton->Color();
-  SendToView(kMessageColorChosen, m_crCurrentColor, 0);
+  SendToView(WM_COLOR_CHOSEN, m_crCurrentColor, 0);
 }
 
 void CMainFrame::OnApplicationLook(int id) {

@@ -5,7 +5,6 @@
 #include "model/document/doctexts.h"
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
-#include "model/selection.h"
 #include "platform/commandregistry.h"
 #include "ui/commandactions.h"
 #include "ui/help/fasthelp.h"
@@ -16,7 +15,6 @@
 #include "view/kavrelview.h"
 
 namespace {
-constexpr UINT kMessageColorChosen = 0x7E9;
 // A menu command: the command id in the low word.
 constexpr UINT kMessageCommand = 0x0111;
 }
@@ -66,23 +64,13 @@ LRESULT CMainFrame::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CMainFrame::SendToView(UINT message, WPARAM wParam, LPARAM lParam) {
   if (m_viewHandler) return m_viewHandler(message, wParam, lParam);
   if (message == kMessageCommand) return OnPrivateMessage(message, wParam, lParam);
-  // Until the view has its own handling: the colour button recolours the
-  // selection.
-  if (message == kMessageColorChosen && m_pView && ApplyColorToSelection(static_cast<COLORREF>(wParam))) {
-    if (g_pCurPage) g_pCurPage->ClearSelection();
-    if (m_pDoc) m_pDoc->SetModifiedFlag(true);
-    m_pView->update();
-    return 1;
-  }
-  return 0;
+  return m_pView ? m_pView->OnMessage(message, wParam, lParam) : 0;
 }
 
 void CMainFrame::DocumentShown() {
-  if (CGPage* page = g_pCurPage) {
-    page->m_nTimerJob = 5;
-    SetStatusText(2, QString::fromUtf8(kTextCurrentPage) + page->m_strName);
-  }
   if (m_pDoc) m_pDoc->m_pMenuOwner = this;
+  if (m_pView) m_pView->OnInitialUpdate();
+  if (CGPage* page = g_pCurPage) SetStatusText(2, QString::fromUtf8(kTextCurrentPage) + page->m_strName);
   m_pObjectView->FillObjectList();
   UpdateTitle();
   UpdateTranslationSliders();

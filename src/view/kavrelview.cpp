@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QOpenGLContext>
 #include <QScreen>
 #include <cmath>
@@ -15,6 +16,7 @@
 #include "view/clickpick.h"
 #include "view/media/mediacontroller.h"
 #include "view/pointerplacement.h"
+#include "view/motion/motioncommands.h"
 #include "view/tools/viewcommands.h"
 #include "view/viewformat.h"
 #include "view/viewtexts.h"
@@ -44,7 +46,8 @@ CKavrelView::CKavrelView(QWidget* parent)
     : QOpenGLWidget(parent),
       m_toolSurface(CGlSurfaceHooks{[this] { makeCurrent(); }, [this] { doneCurrent(); },
                                     [this] { return grabFramebuffer(); }, [this] { RenderScene(); },
-                                    [this] { CaptureBackground(); }, [this] { return devicePixelRatioF(); }}) {
+                                    [this] { CaptureBackground(); }, [this] { return devicePixelRatioF(); },
+                                    [this] { m_motion.StopTimer(); }}) {
   setFormat(ViewSurfaceFormat());
   setMouseTracking(true);  // the construction tools follow the pointer
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -60,7 +63,10 @@ CKavrelView::CKavrelView(QWidget* parent)
     KvMessageBox(QString::fromUtf8(kTextBackgroundNoMemory));
   m_pMedia = std::make_unique<CMediaController>(this);
   g_pKavrelView = this;
+  // A click gives the view the keyboard: its keys are shortcuts of the view.
+  setFocusPolicy(Qt::ClickFocus);
   RegisterViewCommands(m_tools, this);
+  RegisterMotionCommands(m_motion, this);
 }
 
 CKavrelView::~CKavrelView() {
@@ -105,6 +111,20 @@ void CKavrelView::mouseMoveEvent(QMouseEvent* event) {
 void CKavrelView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) m_tools.OnLButtonUp(InputOf(*event));
   QOpenGLWidget::mouseReleaseEvent(event);
+}
+
+void CKavrelView::wheelEvent(QWheelEvent* event) {
+  m_motion.OnMouseWheel(event->angleDelta().y());
+  event->accept();
+}
+
+void CKavrelView::OnInitialUpdate() {
+  m_motion.OnInitialUpdate();
+  if (!m_tools.Document() || !context() || !m_renderer.IsInitialised()) return;
+  makeCurrent();
+  BuildFontLists();
+  BuildTextFontLists();
+  doneCurrent();
 }
 
 void CKavrelView::ReleaseGl() {

@@ -7,6 +7,9 @@
 #include <memory>
 
 #include "platform/types.h"
+#include "platform/uibridge.h"
+#include "view/motion/qtviewtimer.h"
+#include "view/motion/viewmotion.h"
 #include "view/tools/gltoolsurface.h"
 #include "view/tools/mousetools.h"
 #include "view/viewrenderer.h"
@@ -14,6 +17,7 @@
 class CMediaController;
 class CKavrelDoc;
 class QMouseEvent;
+class QWheelEvent;
 
 class CKavrelView : public QOpenGLWidget {
   Q_OBJECT
@@ -25,7 +29,17 @@ class CKavrelView : public QOpenGLWidget {
   CViewRenderer& Renderer() { return m_renderer; }
   // The mouse tools work on the open document (none: they do nothing).
   CMouseTools& Tools() { return m_tools; }
+  // Timer 1, the wheel, the whole-view commands and the view's messages.
+  CViewMotion& Motion() { return m_motion; }
+  const CQtViewTimer& Timer1() const { return m_timer1; }
   void SetDocument(CKavrelDoc* doc) { m_tools.SetDocument(doc); }
+
+  // A new or opened document is shown (view/motion/viewmotion.h); the
+  // fonts it names are compiled into the text lists.
+  void OnInitialUpdate();
+  // A private message of the view (WM_CELL_COMMAND, WM_GOTO_PAGE,
+  // WM_COLOR_CHOSEN); 0 when it is none of them.
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return m_motion.OnMessage(message, wParam, lParam); }
 
   // A new frame of the current page: asks for a repaint, which draws it
   // and presents it.
@@ -63,6 +77,7 @@ class CKavrelView : public QOpenGLWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   // The context is about to go (the widget is destroyed or moved to another
@@ -73,6 +88,8 @@ class CKavrelView : public QOpenGLWidget {
   std::unique_ptr<CMediaController> m_pMedia;
   CGlToolSurface m_toolSurface;
   CMouseTools m_tools{m_toolSurface};
+  CQtViewTimer m_timer1{[this] { m_motion.OnTimer(); }};
+  CViewMotion m_motion{m_tools, m_timer1};
   int m_nScreenWidth = 0;
   int m_nScreenHeight = 0;
 };

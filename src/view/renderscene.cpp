@@ -10,6 +10,7 @@
 #include "view/overlays.h"
 #include "view/pagetransform.h"
 #include "view/threeview.h"
+#include "view/toolstate.h"
 #include "view/viewrenderer.h"
 
 namespace {
@@ -76,6 +77,10 @@ bool CViewRenderer::DrawThreeViewQuadrants(const CGPage& page) {
 
 void CViewRenderer::RenderScene() {
   PrepareFrame();
+  // The projection commands and page switches change the mode between frames.
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  SetProjection(g_nProjection);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   const CGPage* page = g_pCurPage;
@@ -97,7 +102,7 @@ void CViewRenderer::RenderScene() {
   SaveModelView();
   SaveWorldToText();
   DrawPageCells();
-  if (m_bShowColourSolid) CallShapeList(kListColourSolid);
+  if (g_viewTool.colourSolid) CallShapeList(kListColourSolid);
   // The overlays draw over everything.
   glPointSize(g_prefs.fPointSize);
   glDepthFunc(GL_ALWAYS);

@@ -58,6 +58,7 @@ struct ViewToolState {
   bool coordinateLines = false;     // guides from P to the axes
   bool resolutionBoundary = false;  // the 1024 x 768 and 720 x 550 frames
   bool pageFrame = false;           // the inset frame of the whole window
+  bool colourSolid = false;         // the colour solid drawn with the page
 };
 
 // The one view's tool state; ResetProcessState() restores the above.

@@ -50,8 +50,6 @@ class CViewRenderer {
   CBackgroundBuffer& Background() { return m_background; }
   const QString& Caption(int i) const { return m_captions[i]; }
 
-  bool m_bShowColourSolid = false;
-
  private:
   void SetFixedState();
   void SetLight();

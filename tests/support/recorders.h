@@ -55,12 +55,14 @@ class RecordingUiBridge : public IUiBridge {
   void UpdateAllViews() override { ++viewUpdates; }
   void ResetConstructionStep() override { ++stepResets; }
   void FillObjectList() override { ++objectListFills; }
+  void UpdateTranslationSliders() override { ++sliderUpdates; }
   void SetCommandImage(UINT id, int image) override { commandImages.emplace_back(id, image); }
   std::vector<BridgeMessage> messages;
   std::vector<std::pair<int, QString>> statusTexts;
   int viewUpdates = 0;
   int stepResets = 0;
   int objectListFills = 0;
+  int sliderUpdates = 0;
   std::vector<std::pair<UINT, int>> commandImages;
   // Called with each message as it goes out, to see the program's state then.
   std::function<void(const BridgeMessage&)> observer;

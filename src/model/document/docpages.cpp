@@ -59,16 +59,18 @@ void CKavrelDoc::SwitchToPage(CGPage* page) {
   UiBridge().UpdateTranslationSliders();
   page->m_nTimerJob = 5;  // the next tick stops any rotation
   UiBridge().UpdateAllViews();
-  if (page->m_nAutoButton != 0) {
-    const CGCell* cell = page->m_nAutoButton > 0 && page->m_nAutoButton <= 0xFFFF
-                             ? page->m_cells.Lookup(static_cast<WORD>(page->m_nAutoButton))
-                             : nullptr;
-    if (!cell || !cell->IsKindOf(RUNTIME_CLASS(CGButton))) {
-      page->m_nAutoButton = 0;
-    } else {
-      UiBridge().Post(UiTarget::View, kWmCommand, ID_CELL_COMMAND_BASE + cell->m_nId, 0);
-    }
-  }
+  StartAutoRunButton(*page);
+}
+
+void StartAutoRunButton(CGPage& page) {
+  if (page.m_nAutoButton == 0) return;
+  const CGCell* cell = page.m_nAutoButton > 0 && page.m_nAutoButton <= 0xFFFF
+                           ? page.m_cells.Lookup(static_cast<WORD>(page.m_nAutoButton))
+                           : nullptr;
+  if (!cell || !cell->IsKindOf(RUNTIME_CLASS(CGButton)))
+    page.m_nAutoButton = 0;
+  else
+    UiBridge().Post(UiTarget::View, WM_CELL_COMMAND, cell->m_nId, 0);
 }
 
 CGPage* CKavrelDoc::FindPageById(WORD id, int* position) const {

@@ -29,6 +29,12 @@ struct CDocumentServices {
   // 12 action button) builds from the selection; false when the selection
   // builds nothing, and the caller starts the interactive tool.
   std::function<bool(int kind)> buildFromSelection;
+  // The document's user tools enter the ribbon's tool menu again (a
+  // document is shown).
+  std::function<void()> refreshToolMenu;
+  // The pages of a document older than the current version are brought up
+  // to date (a document is shown).
+  std::function<void()> upgradePages;
 };
 CDocumentServices& DocumentServices();
 

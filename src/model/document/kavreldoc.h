@@ -190,6 +190,8 @@ class CKavrelDoc {
 
   // Carries the Undo and Redo items the current page's history labels.
   IMenuOwner* m_pMenuOwner = nullptr;
+  // The page's history labels the Undo and Redo items of m_pMenuOwner.
+  void BindUndoMenu(CGPage& page) const;
 
  private:
   void StepParameter(int direction);
@@ -201,7 +203,6 @@ class CKavrelDoc {
   // The screen size in pixels into m_nScreenWidth and m_nScreenHeight (kept
   // without a screen).
   void TakeScreenSize();
-  void BindUndoMenu(CGPage& page) const;
   void WriteLook(CArchive& ar) const;
   void ReadLook(CArchive& ar);
   void WritePictures(CArchive& ar) const;
@@ -229,3 +230,6 @@ void SetStatusBarText(const QString& text, int element);
 // another tool): its finished cells become one undoable creation.  True
 // when that made a step (the document is then modified).
 bool EndPendingTool(CGPage& page);
+// The page's auto-run button starts (the view is posted its cell command);
+// an auto-run id that names no action button of the page is cleared.
+void StartAutoRunButton(CGPage& page);

@@ -15,6 +15,7 @@ struct CGlSurfaceHooks {
   std::function<void()> redraw;
   std::function<void()> captureBackground;
   std::function<double()> devicePixelRatio;  // none: 1
+  std::function<void()> stopSpin;
 };
 
 class CGlToolSurface : public IToolSurface {
@@ -30,6 +31,9 @@ class CGlToolSurface : public IToolSurface {
   QImage Grab(const QRect& box) override;
   void CaptureBackground() override;
   void Redraw() override;
+  void StopSpin() override {
+    if (m_hooks.stopSpin) m_hooks.stopSpin();
+  }
 
  private:
   double Ratio() const;

@@ -26,7 +26,6 @@
 #include "view/toolstate.h"
 
 namespace {
-constexpr UINT kWmCommand = 0x0111;
 // Radians of half turn per pixel of mouse motion, and world units of pan.
 constexpr double kTurnPerPixel = 0.003;
 constexpr float kPanPerPixel = 0.2f;
@@ -139,7 +138,7 @@ void CMouseTools::SelectDown(CGPage& page, const ToolInput& in) {
     return;
   }
   if (pick.kind == kPickButtonHandle) {
-    UiBridge().Post(UiTarget::View, kWmCommand, ID_CELL_COMMAND_BASE + pick.id, 0);
+    UiBridge().Post(UiTarget::View, WM_CELL_COMMAND, pick.id, 0);
     return;
   }
   const PickKindRow* row = FindPickKindRow(pick.kind);

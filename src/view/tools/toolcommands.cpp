@@ -38,6 +38,7 @@ bool BuildFromSelection(int kind) {
 // A construction tool: what the selection builds, or else the tool itself.
 bool StartDrawing(CMouseTools& tools, int kind, int mode) {
   EndUserTool(tools);
+  tools.Surface().StopSpin();
   const bool built = BuildFromSelection(kind);
   if (!built) g_nToolMode = mode;
   g_viewTool.step = 0;
@@ -66,6 +67,7 @@ void OnEditSelbox(CMouseTools& tools) {
 
 void OnEditCopybit(CMouseTools& tools) {
   tools.ClearHover();
+  tools.Surface().StopSpin();
   g_nToolMode = 8;
   g_viewTool.step = 1;  // the box follows the pointer at once
   tools.Surface().Redraw();

@@ -57,4 +57,6 @@ class IToolSurface {
   // Adds the trace layer of the current positions to the kept picture.
   virtual void CaptureBackground() = 0;
   virtual void Redraw() = 0;
+  // The view stops spinning (timer 1 stops): a construction tool starts.
+  virtual void StopSpin() {}
 };

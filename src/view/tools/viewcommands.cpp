@@ -7,13 +7,7 @@
 void RegisterViewCommands(CMouseTools& tools, const void* owner) {
   CCommandRegistry& registry = CommandRegistry();
   // Each family of view commands adds its rows here.
-  std::vector<CViewCommandRow> rows = ToolCommandRows();
-  for (const CViewCommandRow& row : rows) {
-    UpdateRule update;
-    if (row.update) update = [&tools, rule = row.update](CCmdUI& ui) { rule(tools, ui); };
-    registry.Register(
-        row.id, [&tools, handler = row.handler](unsigned) { handler(tools); }, std::move(update), owner);
-  }
+  RegisterCommandRows(ToolCommandRows(), tools, owner);
   // The user-defined tool's own command comes with the user tools; until
   // then its button shows only whether that tool is on.
   registry.Register(

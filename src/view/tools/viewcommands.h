@@ -1,18 +1,35 @@
 // The view's commands: each family lists rows of an id, a handler and an
-// update rule over the view's mouse tools, and the view enters every
-// family's rows in the command registry under its own name.  A family
-// joins by adding its rows function to RegisterViewCommands.
+// update rule over the object that carries it (the mouse tools here, the
+// view's motion in view/motion/motioncommands.h), and the view enters every
+// family's rows in the command registry under its own name.  A family joins
+// by adding its rows function to RegisterViewCommands.
 #pragma once
+#include <utility>
 #include <vector>
 
-class CCmdUI;
+#include "platform/commandregistry.h"
+
 class CMouseTools;
 
-struct CViewCommandRow {
+template <class Target>
+struct CCommandRowOf {
   unsigned id;
-  void (*handler)(CMouseTools& tools);
-  void (*update)(CMouseTools& tools, CCmdUI& ui) = nullptr;  // none: always enabled
+  void (*handler)(Target& target);
+  void (*update)(Target& target, CCmdUI& ui) = nullptr;  // none: always enabled
 };
+using CViewCommandRow = CCommandRowOf<CMouseTools>;
+
+// Enters the rows, bound to `target`, with `owner`, which withdraws them.
+template <class Target>
+void RegisterCommandRows(const std::vector<CCommandRowOf<Target>>& rows, Target& target, const void* owner) {
+  CCommandRegistry& registry = CommandRegistry();
+  for (const CCommandRowOf<Target>& row : rows) {
+    UpdateRule update;
+    if (row.update) update = [&target, rule = row.update](CCmdUI& ui) { rule(target, ui); };
+    registry.Register(
+        row.id, [&target, handler = row.handler](unsigned) { handler(target); }, std::move(update), owner);
+  }
+}
 
 // Tool modes, undo and redo, the trackball and snap switches.
 std::vector<CViewCommandRow> ToolCommandRows();

@@ -5,64 +5,28 @@
 // same construction on reopening.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QSlider>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 #include <cmath>
 
-#include "app/classregistration.h"
-#include "app/kavrelapp.h"
-#include "app/mainwindow.h"
+#include "programwindow.h"
 #include "cells/constrained/follower.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
 #include "math/mathglobals.h"
-#include "model/cgpage.h"
 #include "platform/commandids.h"
 #include "support/documentfiles.h"
-#include "support/recorders.h"
 #include "ui/commandactions.h"
 #include "ui/ribbon/ribbonbar.h"
 #include "ui/translationsliders.h"
-#include "view/kavrelview.h"
 
 namespace {
 
-class MouseToolsApp : public ::testing::Test {
+class MouseToolsApp : public ProgramWindow {
  protected:
-  MouseToolsApp() {
-    RegisterAllClasses();
-    EXPECT_TRUE(app.InitInstance({QStringLiteral("kavrel")}));
-    window = app.MainWindow();
-    view = window->View();
-    // The window's message boxes and file dialogs would wait for a user.
-    boxes = SetNotifier(std::make_unique<RecordingNotifier>());
-    dialogs = SetFileChooser(std::make_unique<ScriptedFileChooser>());
-    window->resize(1100, 800);
-    window->show();
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 5000 && !view->isValid()) QApplication::processEvents(QEventLoop::AllEvents, 50);
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-  }
-  ~MouseToolsApp() override {
-    window->close();
-    SetNotifier(std::move(boxes));
-    SetFileChooser(std::move(dialogs));
-  }
-  static CAppEnvironment Environment(const QTemporaryDir& folder) {
-    return {folder.filePath(QStringLiteral("data")), folder.filePath(QStringLiteral("settings.ini")),
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(".."))};
-  }
-  CGPage& Page() { return *app.Document().CurrentPage(); }
   // A frame now, so the pointer is unprojected through the view as shown.
   void Render() {
     view->grabFramebuffer();
@@ -105,13 +69,6 @@ class MouseToolsApp : public ::testing::Test {
     return ::testing::AssertionSuccess();
   }
 
-  SeamRecorders seams;
-  QTemporaryDir folder;
-  CKavrelApp app{Environment(folder)};
-  CMainWindow* window = nullptr;
-  CKavrelView* view = nullptr;
-  std::unique_ptr<INotifier> boxes;
-  std::unique_ptr<IFileChooser> dialogs;
 };
 
 TEST_F(MouseToolsApp, BuildDragTurnPanSelectUndoSaveAndReopen) {

@@ -45,9 +45,9 @@ class DocPagesTest : public DocTest {
       if (e == element) text = t;
     return text;
   }
-  bool Sent(UiTarget target, bool posted, WPARAM command) const {
+  bool Sent(UiTarget target, bool posted, WPARAM command, UINT message = kWmCommand) const {
     for (const BridgeMessage& m : seams.bridge->messages)
-      if (m.target == target && m.posted == posted && m.message == kWmCommand && m.wParam == command) return true;
+      if (m.target == target && m.posted == posted && m.message == message && m.wParam == command) return true;
     return false;
   }
 
@@ -106,7 +106,7 @@ TEST_F(DocPagesTest, AutomaticButtonStartsWhenItsPageIsShown) {
   auto* plain = AddCell<CGCell>(*second);
   second->m_nAutoButton = button->m_nId;
   doc.SwitchToPage(second);
-  EXPECT_TRUE(Sent(UiTarget::View, true, ID_CELL_COMMAND_BASE + button->m_nId));
+  EXPECT_TRUE(Sent(UiTarget::View, true, button->m_nId, WM_CELL_COMMAND)) << "the cell id itself travels";
   EXPECT_EQ(second->m_nAutoButton, button->m_nId);
 
   for (std::int32_t id : {std::int32_t(plain->m_nId), std::int32_t(40), std::int32_t(70000)}) {

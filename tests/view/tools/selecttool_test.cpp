@@ -91,7 +91,7 @@ TEST(SelectTool, EmptySpaceClearsMissingIdsKeepAndHandlesStartButtons) {
   t.ClickCell(a, kPickButtonHandle);
   const BridgeMessage& sent = t.seams.bridge->messages.back();
   EXPECT_EQ(std::make_tuple(sent.target, sent.message, sent.wParam, sent.lParam),
-            std::make_tuple(UiTarget::View, 0x0111u, WPARAM(3024 + a), LPARAM(0)));
+            std::make_tuple(UiTarget::View, UINT(WM_CELL_COMMAND), WPARAM(a), LPARAM(0)));
 }
 
 TEST(SelectTool, DragsMoveWhatWasGrabbedWithoutAnUndoStep) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
@@ -48,6 +49,9 @@ class ScriptedSurface : public IToolSurface {
   }
   void CaptureBackground() override {}
   void Redraw() override { ++redraws; }
+  void StopSpin() override {
+    if (stopSpin) stopSpin();
+  }
 
   ToolPick pick;  // nothing hit
   std::array<double, 3> grid{0, 0, 0}, plane{0, 0, 0};
@@ -59,6 +63,7 @@ class ScriptedSurface : public IToolSurface {
   bool lastLabelsOnly = false;
   std::array<int, 4> box{};
   QRect grabbed;
+  std::function<void()> stopSpin;
 };
 
 class ToolPage : public CommandPage {

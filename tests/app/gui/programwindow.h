@@ -1,0 +1,58 @@
+// The running program in its shown, active main window (xvfb), for tests
+// that use it as a student would: real mouse and key events on the window.
+// Message boxes are recorded and file dialogs scripted, so nothing waits
+// for a user.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/classregistration.h"
+#include "app/kavrelapp.h"
+#include "app/mainwindow.h"
+#include "model/cgpage.h"
+#include "support/recorders.h"
+#include "view/kavrelview.h"
+
+class ProgramWindow : public ::testing::Test {
+ protected:
+  ProgramWindow() {
+    RegisterAllClasses();
+    EXPECT_TRUE(app.InitInstance({QStringLiteral("kavrel")}));
+    window = app.MainWindow();
+    view = window->View();
+    boxes = SetNotifier(std::make_unique<RecordingNotifier>());
+    dialogs = SetFileChooser(std::make_unique<ScriptedFileChooser>());
+    window->resize(1100, 800);
+    window->show();
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 5000 && !view->isValid()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+  ~ProgramWindow() override {
+    window->close();
+    SetNotifier(std::move(boxes));
+    SetFileChooser(std::move(dialogs));
+  }
+  // The build folder holds the program's pictures, which the view loads.
+  static CAppEnvironment Environment(const QTemporaryDir& folder) {
+    return {folder.filePath(QStringLiteral("data")), folder.filePath(QStringLiteral("settings.ini")),
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(".."))};
+  }
+  CGPage& Page() { return *app.Document().CurrentPage(); }
+
+  SeamRecorders seams;
+  QTemporaryDir folder;
+  CKavrelApp app{Environment(folder)};
+  CMainWindow* window = nullptr;
+  CKavrelView* view = nullptr;
+  std::unique_ptr<INotifier> boxes;
+  std::unique_ptr<IFileChooser> dialogs;
+};
