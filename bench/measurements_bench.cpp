@@ -11,67 +11,28 @@
 #include <memory>
 #include <vector>
 
-#include "cells/cellclasses.h"
 #include "cells/dynamic/geometricmeasures.h"
-#include "cells/primitives/cgverfree.h"
-#include "cells/primitives/pointdrag.h"
-#include "model/cgpage.h"
-#include "model/globals.h"
-#include "model/vertexarray.h"
-#include "platform/processstate.h"
-#include "render/viewglobals.h"
 #include "countingallocator.h"
+#include "dragpage.h"
 
 namespace {
 
 constexpr int kCaptions = 200;
 
-struct DragScene {
-  std::unique_ptr<CGPage> page = (ResetProcessState(), std::make_unique<CGPage>());
-  WORD dragged = 0;
-
-  DragScene() {
-    RegisterCellClasses();
-    SetCurrentPage(page.get());
-    ReserveVertexArray(kCaptions + 50);
-    dragged = Free(0, 0, 0);
+struct DragScene : bench::DragPage {
+  DragScene() : DragPage(kCaptions + 50) {
     for (int i = 0; i < kCaptions / 2; ++i) {
       const WORD p = Free(static_cast<float>(i % 10) + 1, static_cast<float>(i / 10) + 1, 0);
       const WORD q = Free(-static_cast<float>(i % 7) - 1, static_cast<float>(i / 7) + 2, 1);
       Caption(new CGTmVarDistancePP(page->m_nNextId, dragged, p), i);
       Caption(new CGTmVarAngleP3(page->m_nNextId, p, dragged, q), i + 1);
     }
-    g_bDragHorizontal = 1;
-    g_bSnapToGrid = 0;
-    BeginPointDrag(dragged);
-    MoveTo(0.5);  // the first move marks and collects the captions
-  }
-  ~DragScene() {
-    EndPointDrag();
-    SetCurrentPage(nullptr);
-    page.reset();
-    ResetProcessState();
-  }
-
-  WORD Free(float x, float y, float z) {
-    auto* point = new CGVerFreeXyz(page->m_nNextId, page->m_nNextVertex++, page->GetNewName(1), x, y, z);
-    page->m_cells.SetAt(page->m_nNextId++, point);
-    return point->m_nId;
+    StartDrag();
   }
   void Caption(CGTmVariable* caption, int i) {
     caption->m_nStyle = static_cast<BYTE>(i % 2);
     page->m_cells.SetAt(page->m_nNextId++, caption);
     caption->Recalculate();
-  }
-  // The pointer straight over (x, x / 2) of the plane z = 0.
-  static void MoveTo(double x) {
-    g_dRayNear[0] = g_dRayFar[0] = x;
-    g_dRayNear[1] = g_dRayFar[1] = x / 2;
-    g_dRayNear[2] = 100;
-    g_dRayFar[2] = -100;
-    g_fViewDir[0] = g_fViewDir[1] = 0;
-    g_fViewDir[2] = 200;
-    DragPointTo();
   }
 };
 
@@ -82,16 +43,7 @@ void BM_DragWith200Captions(benchmark::State& state) {
   state.counters["allocations_building"] = static_cast<double>(g_nAllocations - empty);
   if (scene.page->m_dirtyIds.size() != static_cast<std::size_t>(kCaptions))
     return state.SkipWithError("the captions do not depend on the dragged point");
-  double x = 0.5;
-  long moves = 0;
-  const long before = g_nAllocations;
-  for (auto _ : state) {
-    x = x > 20 ? 0.5 : x + 0.013;
-    DragScene::MoveTo(x);
-    ++moves;
-  }
-  state.counters["allocations_per_move"] = static_cast<double>(g_nAllocations - before) / static_cast<double>(moves);
-  state.counters["counting"] = KAVREL_COUNTS_ALLOCATIONS;
+  DragScene::TimeMoves(state);
 }
 
 // The recomputation alone, the point moved by hand.

@@ -74,7 +74,8 @@ void RegisterCellClasses() {
     ClassRegistry::Register(cls);
   // Translated, rotated, scaled and mirrored points.
   for (const CRuntimeClass* cls :
-       {RUNTIME_CLASS(CGVerTranslate), RUNTIME_CLASS(CGVerTranslateStc), RUNTIME_CLASS(CGVerRotate),
+       {RUNTIME_CLASS(CGVerTranslate), RUNTIME_CLASS(CGVerTranslateM), RUNTIME_CLASS(CGVerTranslateStc),
+        RUNTIME_CLASS(CGVerRotate),
         RUNTIME_CLASS(CGVerRotateXA), RUNTIME_CLASS(CGVerRotateXA2), RUNTIME_CLASS(CGVerRotateX),
         RUNTIME_CLASS(CGVerRotateA), RUNTIME_CLASS(CGVerRotateA2), RUNTIME_CLASS(CGVerScaleP),
         RUNTIME_CLASS(CGVerScaleL), RUNTIME_CLASS(CGVerScaleM), RUNTIME_CLASS(CGVerScale), RUNTIME_CLASS(CGVerScaleO),

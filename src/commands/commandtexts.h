@@ -10,6 +10,7 @@ inline constexpr const char* kCmdNameLines[4][2] = {
     {"添加多条有向线段", "添加有向线段"},
 };
 inline constexpr const char* kCmdNameFace = "添加消隐面";
+inline constexpr const char* kCmdNameAttachedValue = "添加附点的值";
 inline constexpr const char* kCmdNameCircle3P = "添加过三点的圆";
 inline constexpr const char* kCmdNameCircleCP = "添加心点圆";
 inline constexpr const char* kCmdNameCirclePointN = "添加已知圆心和法向点的圆";

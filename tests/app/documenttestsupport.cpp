@@ -100,6 +100,18 @@ void DocumentFileTest::BuildEveryCellClass(CKavrelDoc& doc) {
   page.RebuildVertexArray();
 }
 
+QString DocumentFileTest::ReopenedListing(CKavrelDoc& doc, const QString& name) {
+  const QByteArray saved = Bytes(doc);
+  const QString first = WriteFile(name, saved);
+  CKavrelDoc reopened;
+  EXPECT_TRUE(reopened.OnOpenDocument(first, true)) << Shown().toStdString();
+  const QByteArray again = Bytes(reopened);
+  EXPECT_EQ(again.toHex(), saved.toHex());
+  const QString listing = KvdumpListing(first);
+  EXPECT_EQ(KvdumpListing(WriteFile(QStringLiteral("again-") + name, again)), listing);
+  return listing;
+}
+
 QString DocumentFileTest::Shown() const {
   QStringList texts;
   for (const ShownMessage& m : seams.notifier->shown) texts << m.text;

@@ -29,6 +29,9 @@ class DocumentFileTest : public ::testing::Test {
   static QByteArray Bytes(CKavrelDoc& doc) { return DocumentBytes(doc); }
   QString WriteFile(const QString& name, const QByteArray& bytes) { return WriteTestFile(folder, name, bytes); }
   QString Shown() const;
+  // Saves the document to `name`, reopens it and saves it again: the same
+  // bytes, which kvdump lists alike.  Returns that listing.
+  QString ReopenedListing(CKavrelDoc& doc, const QString& name);
 
   SeamRecorders seams;
   QTemporaryDir folder;

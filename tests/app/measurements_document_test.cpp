@@ -12,12 +12,11 @@
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/primitives/cgverfreeinline.h"
-#include "cells/primitives/pointdrag.h"
 #include "cells/revolution/roundsolids.h"
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "model/vertexarray.h"
-#include "render/viewglobals.h"
+#include "support/pointdrags.h"
 
 namespace {
 
@@ -48,16 +47,7 @@ TEST_F(MeasurementsDocumentTest, DistanceFollowsTheDragAndEveryMemberReopensTheS
   EXPECT_EQ(Value(distance)->m_strValueText, QStringLiteral(" =5"));
 
   // B dragged straight down onto (6, 8) in its horizontal plane.
-  g_bDragHorizontal = 1;
-  g_bSnapToGrid = 0;
-  ASSERT_TRUE(BeginPointDrag(b));
-  const double to[2] = {6, 8};
-  for (int i = 0; i < 2; ++i) g_dRayNear[i] = g_dRayFar[i] = to[i];
-  g_dRayNear[2] = 100;
-  g_dRayFar[2] = -100;
-  for (int i = 0; i < 3; ++i) g_fViewDir[i] = static_cast<float>(g_dRayNear[i] - g_dRayFar[i]);
-  ASSERT_TRUE(DragPointTo());
-  EndPointDrag();
+  ASSERT_TRUE(DragPointStraightDown(b, 6, 8));
   EXPECT_EQ(Value(distance)->m_strValueText, QStringLiteral(" =10"));
 
   // One of every other member.
@@ -85,14 +75,7 @@ TEST_F(MeasurementsDocumentTest, DistanceFollowsTheDragAndEveryMemberReopensTheS
     Value(id)->Recalculate();
   }
 
-  const QByteArray saved = Bytes(doc);
-  const QString first = WriteFile(QStringLiteral("measured.kv"), saved);
-  CKavrelDoc reopened;
-  ASSERT_TRUE(reopened.OnOpenDocument(first, true)) << Shown().toStdString();
-  const QByteArray again = Bytes(reopened);
-  EXPECT_EQ(again.toHex(), saved.toHex());
-  const QString listing = KvdumpListing(first);
-  EXPECT_EQ(KvdumpListing(WriteFile(QStringLiteral("again.kv"), again)), listing);
+  const QString listing = ReopenedListing(doc, QStringLiteral("measured.kv"));
   EXPECT_TRUE(listing.contains(QStringLiteral("\tCGTmVarDistancePP\t|AB|\t1\t1,2\t10.0000\t =10\n"))) << listing.toStdString();
   EXPECT_TRUE(listing.contains(QStringLiteral("\tCGTmVarAreaCircle\tS ( c1)\t1\t%1\t1.1416\t").arg(arc)))
       << listing.toStdString();

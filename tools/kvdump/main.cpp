@@ -8,8 +8,10 @@
 // kinds) add x, y and z as "%.4f"; a hull adds its vertex, edge and face
 // counts, a section its corner count; measured values (CGTmVariable and its
 // kinds) add the value as "%.4f" and the caption's value text; loci and
-// curves add their sample count.  A file that fails to load prints the
-// loader's message and exits with 1.
+// curves add their sample count; vectors add x, y and z as "%.4f" and the
+// value text; a value attached to a point adds the value as "%.4f", the
+// caption text and the offset's x, y and z as "%.4f".  A file that fails to
+// load prints the loader's message and exits with 1.
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
@@ -18,6 +20,8 @@
 #include "app/classregistration.h"
 #include "cells/dynamic/curve.h"
 #include "cells/dynamic/locus.h"
+#include "cells/dynamic/attachedvalue.h"
+#include "cells/dynamic/vectorvalues.h"
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
 #include "cells/texts/cgtextmap.h"
@@ -79,6 +83,12 @@ int main(int argc, char** argv) {
         fields << QString::number(curve->SampleCount);
       } else if (cell->IsKindOf(RUNTIME_CLASS(CGTmVariable))) {
         fields << FormatNumber("%.4f", cell->m_fValue) << static_cast<const CGTmVariable*>(cell)->m_strValueText;
+      } else if (const auto* vector = dynamic_cast<const CGTmVector*>(cell)) {
+        for (float v : vector->m_vVector) fields << FormatNumber("%.4f", v);
+        fields << vector->m_strValueText;
+      } else if (const auto* attached = dynamic_cast<const CGTmVarAfterP*>(cell)) {
+        fields << FormatNumber("%.4f", attached->m_fValue) << attached->m_strValueText;
+        for (float v : attached->m_vOffset) fields << FormatNumber("%.4f", v);
       }
       Print(Line(fields));
     }

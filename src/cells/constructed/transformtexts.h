@@ -8,6 +8,8 @@ inline constexpr double kDescriptionDegreesPerRadian = 57.29578;
 
 // P, S, E.
 inline constexpr const char* kTextTranslate = "点%s按向量%s%s平移的点";
+// P, V (a vector value).
+inline constexpr const char* kTextTranslateM = "点%s按向量%s平移的点";
 // P; the vector's x, y, z.
 inline constexpr const char* kTextTranslateStc = "点%s按向量（%.4f,%.4f,%.4f）平移的点";
 

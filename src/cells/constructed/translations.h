@@ -1,5 +1,6 @@
-// Points moved by a vector: the vector from one point to another, or one
-// typed in and kept with the point.  Both follow P and cannot be dragged.
+// Points moved by a vector: the vector from one point to another, a vector
+// value, or one typed in and kept with the point.  All follow P and cannot
+// be dragged.
 #pragma once
 #include "cells/constructed/transformedpoint.h"
 
@@ -11,6 +12,18 @@ class CGVerTranslate : public CGTransformedPoint {
  public:
   CGVerTranslate() : CGTransformedPoint(3) {}
   CGVerTranslate(WORD id, int slot, const QString& name, WORD p, WORD s, WORD e);
+  void Recalculate() override;
+  QString GetDescription() override;
+};
+
+// P + the components of a vector value V, whatever its kind.  P, then V,
+// must be defined.
+class CGVerTranslateM : public CGTransformedPoint {
+  DECLARE_SERIAL(CGVerTranslateM)
+
+ public:
+  CGVerTranslateM() : CGTransformedPoint(2) {}
+  CGVerTranslateM(WORD id, int slot, const QString& name, WORD p, WORD v);
   void Recalculate() override;
   QString GetDescription() override;
 };

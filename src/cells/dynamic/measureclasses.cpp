@@ -1,10 +1,13 @@
-// Registration of the measured-value classes, so that documents can create
-// them by name.
+// Registration of the measured-value, vector and attached-value classes, so
+// that documents can create them by name.
+#include "cells/dynamic/attachedvalue.h"
 #include "cells/dynamic/geometricmeasures.h"
 #include "cells/dynamic/pointreadings.h"
 #include "cells/dynamic/roundmeasures.h"
 #include "cells/dynamic/usercalculation.h"
 #include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/vectormeasures.h"
+#include "cells/dynamic/vectorvalues.h"
 
 void RegisterMeasureClasses() {
   for (const CRuntimeClass* cls :
@@ -17,6 +20,12 @@ void RegisterMeasureClasses() {
         RUNTIME_CLASS(CGTmVarLenArc), RUNTIME_CLASS(CGTmVarAreaCylinder), RUNTIME_CLASS(CGTmVarAreaCone),
         RUNTIME_CLASS(CGTmVarAreaFrustum), RUNTIME_CLASS(CGTmVarAreaSphere), RUNTIME_CLASS(CGTmVarVolumeCylinder),
         RUNTIME_CLASS(CGTmVarVolumeCone), RUNTIME_CLASS(CGTmVarVolumeFrustum), RUNTIME_CLASS(CGTmVarVolumeSphere),
-        RUNTIME_CLASS(CGTmVarParameter), RUNTIME_CLASS(CGTmVarCalculator)})
+        RUNTIME_CLASS(CGTmVarParameter), RUNTIME_CLASS(CGTmVarCalculator), RUNTIME_CLASS(CGTmVector),
+        RUNTIME_CLASS(CGTmVectorPoint), RUNTIME_CLASS(CGTmVectorPP), RUNTIME_CLASS(CGTmVectorNface),
+        RUNTIME_CLASS(CGTmVectorAdd), RUNTIME_CLASS(CGTmVectorMinus), RUNTIME_CLASS(CGTmVectorCross),
+        RUNTIME_CLASS(CGTmVectorScaled), RUNTIME_CLASS(CGTmVarVectorLength), RUNTIME_CLASS(CGTmVarVectorDot),
+        RUNTIME_CLASS(CGTmVarVecProduct), RUNTIME_CLASS(CGTmVarVectorComponentX),
+        RUNTIME_CLASS(CGTmVarVectorComponentY), RUNTIME_CLASS(CGTmVarVectorComponentZ),
+        RUNTIME_CLASS(CGTmVarAfterP)})
     ClassRegistry::Register(cls);
 }

@@ -1,7 +1,9 @@
 #include "cells/dynamic/measuredvalue.h"
 
 #include <cassert>
+#include <span>
 
+#include "cells/dynamic/vectortexts.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cornerpoints.h"
@@ -11,7 +13,37 @@
 
 namespace {
 constexpr const char* kMarker = "%s";
+
+// No row has more than four parents; markers beyond them stay empty.
+constexpr std::size_t kMostParents = 4;
+
+// `format` with the parents' names, or VOD names, put in.
+QString FillWithParents(const CGCell& cell, const char* format, bool vods) {
+  QString texts[kMostParents];
+  for (std::size_t i = 0; i < kMostParents; ++i) {
+    const CGCell* parent = cell.ParentAs<CGCell>(i);
+    if (parent) texts[i] = vods ? parent->m_strVodName : parent->m_strName;
+  }
+  return FillFormat(format, kMarker, {texts[0], texts[1], texts[2], texts[3]});
+}
 }  // namespace
+
+const MeasureTexts* FindMeasureTexts(std::string_view className) {
+  for (const auto& table : {std::span<const MeasureTexts>(kMeasureTexts), std::span<const MeasureTexts>(kVectorTexts)})
+    for (const MeasureTexts& row : table)
+      if (className == row.className) return &row;
+  return nullptr;
+}
+
+void NameAfterParents(CGCell& cell, const MeasureTexts& texts) {
+  cell.m_strName = FillWithParents(cell, texts.name, false);
+  cell.m_strVodName = texts.vodFrom == kVodOfName ? FillFormat(texts.vodName, kMarker, {cell.m_strName})
+                                                  : FillWithParents(cell, texts.vodName, texts.vodFrom == kVodOfParentVods);
+}
+
+QString DescribeAfterParents(const CGCell& cell, const MeasureTexts& texts) {
+  return FillWithParents(cell, texts.description, false);
+}
 
 CGTmMeasure::CGTmMeasure(WORD id, std::span<const WORD> parents) {
   m_nId = id;
@@ -20,7 +52,7 @@ CGTmMeasure::CGTmMeasure(WORD id, std::span<const WORD> parents) {
 }
 
 const MeasureTexts& CGTmMeasure::Texts() const {
-  static constexpr MeasureTexts kNone{"", 0, "", "", false, ""};
+  static constexpr MeasureTexts kNone{"", 0, "", "", kVodOfParentNames, ""};
   const MeasureTexts* row = FindMeasureTexts(GetRuntimeClass()->m_lpszClassName);
   assert(row && "a measured-value class without its row of texts");
   return row ? *row : kNone;
@@ -41,18 +73,11 @@ void CGTmMeasure::Recalculate() {
 
 void CGTmMeasure::UpdateLabel() {
   if (m_bNameFixed) return;
-  const MeasureTexts& texts = Texts();
-  // No row has more than four parents; markers beyond them stay empty.
-  const std::initializer_list<QString> names = {ParentName(0), ParentName(1), ParentName(2), ParentName(3)};
-  m_strName = FillFormat(texts.name, kMarker, names);
-  m_strVodName = texts.vodOfName ? FillFormat(texts.vodName, kMarker, {m_strName})
-                                 : FillFormat(texts.vodName, kMarker, names);
+  NameAfterParents(*this, Texts());
   CGTmVariable::UpdateLabel();
 }
 
-QString CGTmMeasure::GetDescription() {
-  return FillFormat(Texts().description, kMarker, {ParentName(0), ParentName(1), ParentName(2), ParentName(3)});
-}
+QString CGTmMeasure::GetDescription() { return DescribeAfterParents(*this, Texts()); }
 
 const float* CGTmMeasure::PointParent(std::size_t i) const {
   const CGVertex* point = DefinedParentAs<CGVertex>(i);

@@ -16,6 +16,12 @@
 
 class CGFace;
 
+// The cell's name and VOD name by its row of texts, from its parents'
+// current names.
+void NameAfterParents(CGCell& cell, const MeasureTexts& texts);
+// Its description by its row, with its parents' names.
+QString DescribeAfterParents(const CGCell& cell, const MeasureTexts& texts);
+
 class CGTmMeasure : public CGTmVariable {
  public:
   // The caption record.  A loaded record that names more or fewer parents

@@ -6,11 +6,13 @@
 
 #include "cells/texts/textcelltexts.h"
 #include "cells/texts/textlayer.h"
+#include "cells/texts/valuetext.h"
 #include "model/cgpage.h"
 #include "model/globals.h"
 #include "model/kindtests.h"
 #include "platform/archive.h"
 #include "render/framedtext.h"
+#include "render/glcontext.h"
 #include "render/glfontlists.h"
 #include "render/textureglyphs.h"
 
@@ -43,6 +45,10 @@ void CGTextmap::Serialize(CArchive& ar) {
     return;
   }
   ar >> m_strValueText;
+  CheckLoadedCaption();
+}
+
+void CGTextmap::CheckLoadedCaption() {
   for (float v : m_vLabelAnchor)
     if (!std::isfinite(v))
       throw CArchiveException(ArchiveError::BadData, "caption " + std::to_string(m_nId) + " has no place");
@@ -87,6 +93,28 @@ void CGTextmap::RebuildLists(int widthCode) {
     m_strLabelLists = ShowsName() ? DrawGlText(m_strName + QString::fromUtf8(kTextNameEquals)) : QString();
     m_strLabelLists += DrawGlTextDC(m_strValueText);
   }
+  m_bLabelStale = false;
+  m_nListGeneration = GlGeneration();
+}
+
+void CGTextmap::ShowValueText(QStringView text) {
+  if (text != QStringView(m_strValueText)) {
+    AssignInPlace(m_strValueText, text);
+  } else if (ListsCurrent()) {
+    return;
+  }
+  // While a file loads, an undo runs or a point is dragged there is no
+  // context to make lists in: the next draw makes them.
+  if (!GlContextCurrent()) {
+    m_bLabelStale = true;
+    return;
+  }
+  if (m_nStyle == 1 && !m_bLabelHidden && !m_bLabelStale && ReuseFramedList()) return;
+  RebuildLists(FrameWidthCode());
+}
+
+void CGTextmap::AdoptLists(const QString& lists) {
+  m_strLabelLists = lists;
   m_bLabelStale = false;
   m_nListGeneration = GlGeneration();
 }

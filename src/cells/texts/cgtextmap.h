@@ -26,6 +26,8 @@
 #include "model/cgcell.h"
 #include "render/glrelease.h"
 
+class ValueTextBuffer;
+
 class CGTextmap : public CGCell {
   DECLARE_SERIAL(CGTextmap)
 
@@ -67,6 +69,18 @@ class CGTextmap : public CGCell {
   bool ReuseFramedList();
   // Whether m_strLabelLists was built in the current context and is fresh.
   bool ListsCurrent() const;
+  // Makes `text` the value text, written in place only when it changed; an
+  // unchanged text keeps lists that are current.  Otherwise, with a context
+  // current, the list names are made at once, from the character caches
+  // and the caption's compiled mark-up; without one (loading, undo, a drag)
+  // the lists are left stale for the next draw.
+  void ShowValueText(QStringView text);
+  // Lists made by the caller in the current context: `lists` becomes the
+  // caption's list names, fresh.
+  void AdoptLists(const QString& lists);
+  // The load checks every caption shares: an anchor that is not a finite
+  // number fails the load (BadData); the lists are made again.
+  void CheckLoadedCaption();
   // The quad the caption is picked by: names (6, id), from the anchor
   // n W p wide and L r p high for n list names, W and L the text font's
   // character width and line height, r the rows (1 unless style 1).
@@ -102,11 +116,7 @@ class CGTmVariable : public CGTextmap {
 
   // After every recomputation: the value text for how the caption shows
   // (no " =" without a shown name, and none outside style 1), composed
-  // without allocating and written in place only when it changed.  An
-  // unchanged text keeps lists that are current.  Otherwise, with a context
-  // current, the list names are made at once, from the character caches
-  // and the caption's compiled mark-up; without one (loading, undo, a drag)
-  // the lists are left stale for the next draw.
+  // without allocating, then shown (ShowValueText).
   virtual void UpdateValueText();
   // Whether the value shows in degrees: kind 2; angle measurements always.
   virtual bool ShowsDegrees() const { return m_nParamA == 2; }
@@ -114,6 +124,8 @@ class CGTmVariable : public CGTextmap {
   // The displayed value: "%.0f" within 1e-6 of a whole number, else after
   // the precision step; in degrees with "°" when ShowsDegrees.
   QString FormatValue() const;
+  // The same number, in degrees or not as asked, added to `out`.
+  void AddValue(ValueTextBuffer& out, bool degrees) const;
   // The value text with or without the " =" before it.
   QString ValueText(bool afterName) const;
 };

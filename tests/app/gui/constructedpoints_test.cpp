@@ -34,10 +34,10 @@
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
-#include "cells/primitives/pointdrag.h"
 #include "model/cgpage.h"
 #include "model/vertexarray.h"
 #include "support/documentfiles.h"
+#include "support/pointdrags.h"
 #include "support/recorders.h"
 #include "ui/objectlist/viewtree.h"
 
@@ -281,17 +281,7 @@ TEST_P(ConstructedPointsAppTest, OpensListsFollowsDragsAndSavesTheSameBytes) {
 
   std::vector<std::array<float, 3>> before;
   for (WORD id : family.moved) before.push_back({Pos(g_pCurPage->m_cells, id)[0], Pos(g_pCurPage->m_cells, id)[1], 0});
-  g_bDragHorizontal = 1;
-  g_bSnapToGrid = 0;
-  for (const auto& [id, to] : family.drags) {
-    ASSERT_TRUE(BeginPointDrag(id)) << id;
-    for (int i = 0; i < 2; ++i) g_dRayNear[i] = g_dRayFar[i] = to[i];
-    g_dRayNear[2] = 100;
-    g_dRayFar[2] = -100;
-    for (int i = 0; i < 3; ++i) g_fViewDir[i] = static_cast<float>(g_dRayNear[i] - g_dRayFar[i]);
-    ASSERT_TRUE(DragPointTo());
-    EndPointDrag();
-  }
+  for (const auto& [id, to] : family.drags) ASSERT_TRUE(DragPointStraightDown(id, to[0], to[1])) << id;
   for (size_t i = 0; i < family.moved.size(); ++i) {
     const float* now = Pos(g_pCurPage->m_cells, family.moved[i]);
     EXPECT_GT(std::hypot(now[0] - before[i][0], now[1] - before[i][1]), 0.1) << "not moved: " << family.moved[i];

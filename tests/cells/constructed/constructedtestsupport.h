@@ -59,7 +59,8 @@ class ConstructedTest : public FreePointTest {
     ExpectVec(p.m_vPos, at, what, 1e-4);
   }
 
- private:
+ protected:
+  // Enters a cell made with the page's next id.
   template <class T>
   T* Entered(T* cell) {
     page->m_nNextId++;

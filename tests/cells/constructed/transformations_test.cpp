@@ -17,6 +17,7 @@
 #include "cells/constructed/rotations.h"
 #include "cells/constructed/scalings.h"
 #include "cells/constructed/translations.h"
+#include "cells/dynamic/vectorvalues.h"
 #include "constructedtestsupport.h"
 #include "model/vertexarray.h"
 #include "platform/runtimeclass.h"
@@ -83,6 +84,13 @@ TEST_F(TransformTest, TranslatedPointsFollowTheirVector) {
   auto move = [this](Vec3 p, Vec3 s, Vec3 e) {
     return NewPoint<CGVerTranslate>(Named(p, "P"), Named(s, "S"), Named(e, "E"));
   };
+  // P moved by the vector value SE, or by the sum SE + SE.
+  auto byValue = [this](Vec3 p, Vec3 s, Vec3 e, bool twice) {
+    const WORD from = Named(s, "S"), to = Named(e, "E");
+    WORD v = Entered(new CGTmVectorPP(page->m_nNextId, from, to))->m_nId;
+    if (twice) v = Entered(new CGTmVectorAdd(page->m_nNextId, v, v))->m_nId;
+    return NewPoint<CGVerTranslateM>(Named(p, "P"), v);
+  };
   Run({
       {"by E - S", move({1, 2, 3}, kO, {1, 1, 1}), Vec3{2, 3, 4}, "点P按向量SE平移的点"},
       {"S on E: exactly P", move({0.1f, 2, 3}, {1e8, 5, 5}, {1e8, 5, 5}), Vec3{0.1f, 2, 3}, nullptr, 0},
@@ -90,6 +98,9 @@ TEST_F(TransformTest, TranslatedPointsFollowTheirVector) {
        "点A按向量（1.0000,-0.5000,2.0000）平移的点"},
       {"beyond the float range", move({3e38f, 0, 0}, kO, {3e38f, 0, 0}), {}},
       {"a line where E is read", NewPoint<CGVerTranslate>(Pt(kX), Pt(kY), Line(kX, kY)), {}},
+      {"by a vector value", byValue({1, 2, 3}, kO, {1, 1, 1}, false), Vec3{2, 3, 4}, "点P按向量SE平移的点"},
+      {"by a sum", byValue({1, 2, 3}, kO, {1, 0, -1}, true), Vec3{3, 2, 1}, "点P按向量[SE]+[SE]平移的点"},
+      {"a point where the vector is read", NewPoint<CGVerTranslateM>(Pt(kX), Pt(kY)), {}},
   });
   EXPECT_EQ(CGVerTranslateStc().Vector[2], 0) << "made for reading";
 }
@@ -252,7 +263,7 @@ TEST_F(TransformTest, HostileRecordsFailTheLoadOrReadSafely) {
   };
   // Each kind reads exactly its parents: one fewer or one more fails the load.
   const std::pair<const char*, unsigned> counts[] = {
-      {"CGVerTranslate", 3}, {"CGVerTranslateStc", 1}, {"CGVerRotate", 1}, {"CGVerRotateXA", 5},
+      {"CGVerTranslate", 3}, {"CGVerTranslateM", 2}, {"CGVerTranslateStc", 1}, {"CGVerRotate", 1}, {"CGVerRotateXA", 5},
       {"CGVerRotateXA2", 3}, {"CGVerRotateX", 2},      {"CGVerRotateA", 4}, {"CGVerRotateA2", 2},
       {"CGVerScaleP", 5},    {"CGVerScaleL", 4},       {"CGVerScaleM", 3},  {"CGVerScale", 2},
       {"CGVerScaleO", 1},    {"CGVerSymmetry", 1},     {"CGVerSymmetryP", 2}, {"CGVerSymmetryL", 2},
