@@ -8,6 +8,7 @@
 #include <map>
 #include <span>
 
+#include "commands/textcommands.h"
 #include "model/cellmap.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
@@ -140,6 +141,15 @@ void CMainFrame::RegisterCommands() {
   };
   registry.Register(ID_VIEW_PAGEUP, [this](unsigned) { Tree()->SelectPrevPage(); }, pageRule(false), this);
   registry.Register(ID_VIEW_PAGEDOWN, [this](unsigned) { Tree()->SelectNextPage(); }, pageRule(true), this);
+  // The formula text opens its dialog about the middle of the view.
+  registry.Register(
+      ID_CREATE_TEXT_VOD,
+      [this](unsigned) {
+        if (!m_pDoc) return;
+        const QPoint at = m_pView->mapToGlobal(QPoint(m_pView->width() / 2 - 300, m_pView->height() / 2 - 128));
+        InsertVodText(*m_pDoc, TRUE, at.x(), at.y());
+      },
+      {}, this);
   registry.Register(ID_PARAM_INCREASE, [this](unsigned) { if (m_pDoc) m_pDoc->OnParamIncrease(); },
                     [this](CCmdUI& ui) { ui.Enable(m_pDoc != nullptr); }, this);
   registry.Register(ID_PARAM_DECREASE, [this](unsigned) { if (m_pDoc) m_pDoc->OnParamDecrease(); },

@@ -39,3 +39,28 @@ class CDlgFormulaFont : public CDialogDataOf<CDlgFormulaFont> {
   COLORREF m_crColor = 0;
   int m_nDpi = 96;  // of the screen, for point sizes
 };
+
+// The formula dialog: the mark-up to edit and the colours it is shown in,
+// and, after OK, the mark-up written, where the formula lay on the screen
+// and whether it is empty.  Cancel leaves every member as it was.
+class CVodDlg : public CDialogDataOf<CVodDlg> {
+ public:
+  // Below this the formula is read in "宋体" (character set 134) at height
+  // 35; from it on in the tree's own default font.
+  static constexpr int kKeepTreeFont = 2;
+  static constexpr int kNoPosition = -32768;
+
+  QString m_strVod = QStringLiteral("<#><l></l></#>");
+  COLORREF m_crBack = 0xFFFFFF;
+  COLORREF m_crText = 0;
+  int m_nFontMode = 0;
+  // Where the dialog opens on the screen (its top-left corner); none: over
+  // its parent.
+  int m_nOpenX = kNoPosition;
+  int m_nOpenY = kNoPosition;
+  // Outputs: the control's top-left corner on the screen at OK, and
+  // whether the formula holds only an empty line.
+  int m_nX = 300;
+  int m_nY = 300;
+  BYTE m_bEmpty = 1;
+};
