@@ -11,6 +11,7 @@
 #include "app/mainwindow.h"
 #include "app/preferences.h"
 #include "app/programfolder.h"
+#include "cells/pageservices/cellupgrade.h"
 #include "cells/texts/cgtextbit.h"
 #include "model/document/docservices.h"
 #include "model/globals.h"
@@ -57,6 +58,9 @@ BOOL CKavrelApp::InitInstance(const QStringList& arguments, bool withWindow) {
   DocumentServices().selectNextObject = [](bool forward) {
     return forward ? SelectNextObject() : SelectPreviousObject();
   };
+  DocumentServices().upgradeCell = UpgradeCellFields;
+  // Idempotent: the view asks again when it shows the document.
+  DocumentServices().upgradePages = [this] { m_doc.UpgradePages(); };
   DocumentServices().closeMedia = [] {
     if (g_pKavrelView) g_pKavrelView->Media().OnViewMediaClose();
   };
@@ -138,6 +142,9 @@ void CKavrelApp::AddToRecentFiles(const QString& path) {
 }
 
 void CKavrelApp::DocumentShown() {
+  // An older document is shown as it was made, and its object list is
+  // filled from the upgraded cells.
+  m_doc.UpgradePages();
   if (m_pMainWnd) m_pMainWnd->DocumentShown();
 }
 

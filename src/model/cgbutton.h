@@ -12,6 +12,11 @@ class CGButton : public CGCell {
   // One timer tick of the action; true when the action has finished.  A
   // plain button has nothing to do and finishes at once.
   virtual bool Step() { return true; }
+  // Documents before version 320 kept a view-rotation button's turn as two
+  // orientations of three angles each; the button that holds them rewrites
+  // its fields as a start quaternion, an axis and an angle.  Other buttons
+  // kept nothing of the kind.
+  virtual void ConvertOldOrientation() {}
 
   bool m_bRunning = false;  // in the page's running list (not stored)
 };

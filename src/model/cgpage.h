@@ -97,6 +97,10 @@ class CGPage : public CObject {
   // or are dropped (children); counters and view values are put back into
   // their ranges.
   void ValidateLoaded();
+  // Brings the cells (through the document services' upgradeCell) and the
+  // page's own view fields of a document written by program version
+  // `version` up to the current one.
+  void UpgradeCells(int version);
 
   WORD m_nId = 0;
   QString m_strName;

@@ -9,13 +9,35 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
 #include "platform/archive.h"
+#include "platform/archivecollections.h"
+#include "render/viewglobals.h"
 
 // The document file's bytes, as saving writes them.
 inline QByteArray DocumentBytes(CKavrelDoc& doc) {
   CArchive ar;
   doc.Serialize(ar);
+  return ar.Bytes();
+}
+
+// A document of program `version` in the older record layout, which had
+// no header: no user tools, the document fields, the display values and
+// the light, the page records without the fields the newer layout added,
+// the page id counter and the program's own three pictures.
+inline QByteArray HeaderlessDocument(CKavrelDoc& source, std::int32_t version) {
+  const CDisplayPrefs& p = g_prefs;
+  CArchive ar;
+  ar << WORD(0) << version << QStringLiteral("author") << QStringLiteral("text") << std::int32_t(1024)
+     << std::int32_t(768) << std::int32_t(0) << std::int32_t(0) << 0.0f << QString();
+  ar << p.strLabelFont << p.strTextFont << std::int32_t(24) << std::int32_t(24) << 2.0f << 6.0f;
+  for (int i = 0; i < 4; ++i) ar << p.lightAmbient[i] << p.lightDiffuse[i] << p.lightSpecular[i] << p.lightPosition[i];
+  ar.Context().bOlderLayout = true;
+  std::vector<const CObject*> pages;
+  for (const auto& page : source.m_pages) pages.push_back(page.get());
+  WriteObList(ar, pages);
+  ar << source.m_nLastPageId << BYTE(1) << BYTE(1) << BYTE(1);
   return ar.Bytes();
 }
 

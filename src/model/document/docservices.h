@@ -35,6 +35,9 @@ struct CDocumentServices {
   // The pages of a document older than the current version are brought up
   // to date (a document is shown).
   std::function<void()> upgradePages;
+  // Brings one cell's fields from a document of program version `version`
+  // up to the current one (the cell classes know which of theirs changed).
+  std::function<void(CGCell& cell, int version)> upgradeCell;
 };
 CDocumentServices& DocumentServices();
 

@@ -103,6 +103,10 @@ class CKavrelDoc {
   // this (empty) document.  `olderLayout` as for OnOpenDocument; returns
   // whether the file had no header.
   bool ReadRecords(CArchive& ar, bool olderLayout);
+  // A document of an older version, once shown, has every page upgraded in
+  // order and becomes a modified version-420 document, its current page's
+  // view state shown anew.  Nothing for a current one.
+  void UpgradePages();
   // Deletes tools and pages; no page is current afterwards.
   void DeleteContents();
 

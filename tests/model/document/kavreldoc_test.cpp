@@ -113,25 +113,6 @@ TEST_F(DocTest, SavingStoresTheViewStateInTheCurrentPage) {
   EXPECT_EQ(std::vector<float>(page.m_qRotate, page.m_qRotate + 4), (std::vector<float>{0.1f, 0.2f, 0.3f, 0.5f}));
 }
 
-// A document in the older record layout, which had no header: the page
-// list's records are written without the fields the newer layout added.
-QByteArray HeaderlessDocument(CKavrelDoc& source) {
-  const CDisplayPrefs& p = g_prefs;
-  RecordBytes r;
-  r.u16(0).i32(300).str(QStringLiteral("author")).str(QStringLiteral("text")).i32(1024).i32(768);
-  r.i32(0).i32(0).f32(0).str(QString());
-  r.str(p.strLabelFont).str(p.strTextFont).i32(24).i32(24).f32(2).f32(6);
-  for (int i = 0; i < 4; ++i)
-    r.f32(p.lightAmbient[i]).f32(p.lightDiffuse[i]).f32(p.lightSpecular[i]).f32(p.lightPosition[i]);
-  CArchive pages;
-  pages.Context().bOlderLayout = true;
-  std::vector<const CObject*> list;
-  for (const auto& page : source.m_pages) list.push_back(page.get());
-  WriteObList(pages, list);
-  r.bytes(pages.Bytes()).u16(source.m_nLastPageId).u8(1).u8(1).u8(1);
-  return r.get();
-}
-
 TEST_F(DocTest, HeaderlessFileIsReadInTheOlderLayoutAndNeedsSaving) {
   CKavrelDoc source;
   CGPage& page = *source.m_pages.emplace_back(std::make_unique<CGPage>());
@@ -140,7 +121,7 @@ TEST_F(DocTest, HeaderlessFileIsReadInTheOlderLayoutAndNeedsSaving) {
   auto* point = new CGVertex(1, 1, QStringLiteral("A"), 1.5f, -2, 3);
   page.m_cells.SetAt(1, point);
   page.m_nNextId = 2;
-  const QString path = WriteFile(QStringLiteral("old.kv"), HeaderlessDocument(source));
+  const QString path = WriteFile(QStringLiteral("old.kv"), HeaderlessDocument(source, 300));
 
   bool needsSaving = false;
   ASSERT_TRUE(doc.OnOpenDocument(path, true, &needsSaving)) << Shown(0).toStdString();
