@@ -39,6 +39,7 @@
 #include "cells/constructed/commonperpen.h"
 #include "cells/constructed/coordinatespoint.h"
 #include "cells/constructed/extendedfeet.h"
+#include "cells/constructed/paths/pathpieces.h"
 #include "cells/constructed/trianglecentres.h"
 
 void RegisterCellClasses() {
@@ -95,6 +96,7 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGSection));
   RegisterMeasureClasses();
   RegisterPathClasses();
+  RegisterPathPointClasses();
 
   // Common perpendicular, coordinates, centres, circle points, bisectors,
   // circle-plane intersection and extended feet.

@@ -19,6 +19,7 @@ BOOL g_bSnapToGrid;
 CGPage* g_pCurPage;
 CCellMap* g_pCurCells;
 WORD g_nDragId;
+unsigned g_nRecalcPass;
 bool g_bTraceDirty;
 std::vector<CRecord*> g_globalTools;
 
@@ -55,6 +56,7 @@ void SetStartValues() {
   g_pCurPage = nullptr;
   g_pCurCells = nullptr;
   g_nDragId = 0;
+  g_nRecalcPass = 0;
   g_bTraceDirty = false;
   ResetVertexArray();  // after g_nVertexCapacity: a fresh array of the start capacity
   // The tool records are owned by the tools code, which empties the list itself.

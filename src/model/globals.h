@@ -31,6 +31,10 @@ extern float* g_pVertexArray;
 
 extern WORD g_nDragId;     // the cell the mouse is dragging
 extern bool g_bTraceDirty; // the trace list is not empty: capture the trace layer again
+// Counts the walks that recalculate a page's cells, so that a result one
+// cell shares with the next cells of the same walk is never taken into
+// another walk (or onto another page).
+extern unsigned g_nRecalcPass;
 
 // Buttons that a series button asks to start; started, and the queue
 // emptied, at the end of the animation tick that filled it.

@@ -81,6 +81,7 @@ void CGPage::CollectDirtyIds(std::vector<WORD>& out) {
 }
 
 void CGPage::RecalculateCells(const std::vector<WORD>& ids) {
+  ++g_nRecalcPass;
   for (WORD id : ids)
     if (CGCell* cell = m_cells.Lookup(id)) cell->Recalculate();
 }

@@ -20,6 +20,11 @@ CGConstructedPoint::CGConstructedPoint(WORD id, int slot, const QString& name, s
   for (WORD parent : parents) AppendParent(*this, parent);
 }
 
+CGConstructedPoint::CGConstructedPoint(WORD id, int slot, const QString& name, const std::vector<WORD>& parents)
+    : CGVertex(id, slot, name, 0, 0, 0), m_nParentCount(parents.size()) {
+  for (WORD parent : parents) AppendParent(*this, parent);
+}
+
 void CGConstructedPoint::Serialize(CArchive& ar) {
   CGVertex::Serialize(ar);
   CheckLoadedPoint(ar, m_nParentCount);
@@ -41,4 +46,10 @@ bool CGConstructedPoint::DefinedLine(size_t i, LineParent& line) const {
   if (!cell || !cell->Ends(&a, &b)) return false;
   line = {a->m_vPos, b->m_vPos, cell->m_nSubKind};
   return true;
+}
+
+void CGConstructedPoint::PlaceAlongLine(const LineParent& line, float t) {
+  float p[3];
+  for (int i = 0; i < 3; ++i) p[i] = (line.b[i] - line.a[i]) * t + line.a[i];
+  PlaceIfFinite(p);
 }

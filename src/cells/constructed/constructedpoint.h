@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstddef>
 #include <initializer_list>
+#include <vector>
 
 #include "model/cgvertex.h"
 
@@ -37,6 +38,8 @@ class CGConstructedPoint : public CGVertex {
   // A point at the origin in slot `slot`, its parents appended in order and
   // the point registered as their child.
   CGConstructedPoint(WORD id, int slot, const QString& name, std::initializer_list<WORD> parents);
+  // The same over a list whose length the kind does not fix.
+  CGConstructedPoint(WORD id, int slot, const QString& name, const std::vector<WORD>& parents);
 
   // The position found: written with the slot and the anchor; defined.
   void Place(const float p[3]);
@@ -46,6 +49,9 @@ class CGConstructedPoint : public CGVertex {
   void Undefine() { m_bDefined = false; }
   // Parent i when it is a defined line whose two points are there.
   bool DefinedLine(size_t i, LineParent& line) const;
+  // A + t (B - A) in single precision, unclamped, whatever the line's kind;
+  // undefined where that is not finite.
+  void PlaceAlongLine(const LineParent& line, float t);
 
  private:
   size_t m_nParentCount;

@@ -105,6 +105,14 @@ BOOL CGLocus::SampleAt(float out[3], BYTE* colour, float t) {
   return SampleResolved(out, colour, t);
 }
 
+BOOL CGLocus::SampleAtKept(float out[3], float t) {
+  const float kept = DriverValue();
+  const BOOL exists = SampleAt(out, nullptr, t);
+  float scratch[3];
+  SampleAt(scratch, nullptr, kept);
+  return exists;
+}
+
 BOOL CGLocus::SampleResolved(float out[3], BYTE* colour, float t) {
   CGCell* driver = m_chain.front();
   driver->m_fValue = t;

@@ -45,6 +45,9 @@ class CGLocus : public CGPathCell {
   // its position, or the marker, goes to out, its hue colour to `colour`
   // when asked.  True when the traced point exists.
   BOOL SampleAt(float out[3], BYTE* colour, float t);
+  // The same, then the driver put back at its value and the chain
+  // recalculated from it, so the page stands as it stood.
+  BOOL SampleAtKept(float out[3], float t);
   // The point of the locus nearest to the view ray: the nearest sample,
   // then 1/100 steps over the sample spacing either side of it.  The
   // parameter is t, or in mode 1 the fraction of the range.  False, with

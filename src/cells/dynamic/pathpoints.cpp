@@ -70,12 +70,8 @@ void CGVerFreeInLocus::Recalculate() {
     return;
   }
   m_fValue = Clamped(m_fValue, locus->ParamStart, locus->ParamEnd);
-  const float kept = locus->DriverValue();
   float p[3];
-  const bool exists = locus->SampleAt(p, nullptr, m_fValue);
-  float scratch[3];
-  locus->SampleAt(scratch, nullptr, kept);
-  if (!exists) {
+  if (!locus->SampleAtKept(p, m_fValue)) {
     m_bDefined = false;
     return;
   }

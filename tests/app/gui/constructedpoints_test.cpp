@@ -51,6 +51,13 @@
 #include "cells/constructed/trianglecentres.h"
 #include "cells/primitives/cgverfreeincircle.h"
 
+// Points on paths and carriers, numeric intersections.
+#include "cells/constructed/numeric/numericintersections.h"
+#include "cells/constructed/paths/carriers.h"
+#include "cells/constructed/paths/combinedpaths.h"
+#include "cells/constructed/paths/compoundpaths.h"
+#include "cells/dynamic/curve.h"
+
 namespace {
 
 // Builds cells on the current page as the construction commands do.
@@ -364,5 +371,69 @@ Family Transformations(PageBuilder& b) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Transformed, ConstructedPointsAppTest, ::testing::Values(&Transformations));
+
+// --- Points on paths and carriers ---------------------------------------------
+
+// The point on the triangle's border is dragged from (2, 0) towards (3, 3):
+// it lands on the hypotenuse at (2, 2), parameter 1.5, and its twins follow;
+// the saved document keeps N and t.
+Family PathPoints(PageBuilder& b) {
+  const WORD a = b.Free(0, 0, 0), pb = b.Free(4, 0, 0), c = b.Free(0, 4, 0);
+  const std::vector<WORD> square = {b.Free(10, 0, 0), b.Free(12, 0, 0), b.Free(12, 2, 0), b.Free(10, 2, 0)};
+  const WORD ab = b.Cell<CGLine>(a, pb, BYTE{kLineSegment});
+  const WORD k = b.Cell<CGArc>(0.f, 0.f, 0.f, 2.f, 0.f, 0.f, 0.f, 2.f, 0.f, 0.f, kArcFullTurn, BYTE{kArcCircle});
+  const WORD curve = b.Cell<CGCurve>(std::vector<WORD>{}, QStringLiteral("t"), QStringLiteral("t*t-1"),
+                                     QStringLiteral("0"), QStringLiteral("-3"), QStringLiteral("3"), 0.1f, 0, 0,
+                                     QString());
+  const WORD flat = b.Cell<CGCurve>(std::vector<WORD>{}, QStringLiteral("t"), QStringLiteral("0.5"),
+                                    QStringLiteral("0"), QStringLiteral("-3"), QStringLiteral("3"), 0.1f, 0, 0,
+                                    QString());
+  const WORD border = b.Point<CGVerFreeInBorder>(std::vector<WORD>{a, pb, c}, 0.5f);
+  const WORD onK1 = b.Point<CGVerFreeInCircle>(k, 0.0f), onK2 = b.Point<CGVerFreeInCircle>(k, 1.0f);
+  g_pCurPage->SelectCell(ab);
+  const WORD onPath = b.Point<CGVerFreeInPaths>();
+  g_pCurPage->ClearSelection();
+  const std::vector<WORD> points = {
+      border,
+      b.Point<CGVerInBorderFt>(square, border),
+      b.Point<CGVerInLineFt>(ab, border),
+      b.Point<CGVerInCurveFt>(curve, border),
+      b.Point<CGVerInBorder>(std::vector<WORD>{ab, border}, BYTE{1}, 0.0f),
+      b.Point<CGVerInPaths>(std::vector<WORD>{ab, border}, BYTE{1}, 0.0f),
+      onPath,
+      b.Point<CGVerInBorder>(std::vector<WORD>{k}, BYTE{0}, 0.25f),
+      b.Point<CGVerInPaths>(std::vector<WORD>{ab, k}, BYTE{0}, 0.75f),
+      b.Point<CGVerInLineFixedf>(ab, 1.5f),
+      b.Point<CGVerInCircleFixedf>(k, 3.1415927f),
+      b.Point<CGVerInCircleScale>(k, onK1, onK2, 0.25f),
+      b.Point<CGVerInCurveFixedf>(curve, 2.0f),
+      b.Point<CGVerIntersectionLQ>(BYTE{0}, ab, curve),
+      b.Point<CGVerIntersectionCQ>(BYTE{1}, k, curve),
+      b.Point<CGVerIntersectionQQ>(BYTE{0}, curve, flat),
+  };
+  QStringList texts;
+  for (WORD id : points) texts << g_pCurCells->Lookup(id)->GetDescription();
+  const std::vector<WORD> moved(points.begin(), points.begin() + 4);  // the source and its twins
+  return {texts, {{border, {3, 3}}}, moved, [=](const CCellMap& cells) {
+            EXPECT_EQ(cells.Lookup(border)->m_fValue, 1.5f) << "t";
+            EXPECT_EQ(static_cast<const CGVerFreeInBorder*>(cells.Lookup(border))->Pieces, 3) << "N";
+            const double l = 4 + 4 * std::numbers::pi;  // the segment and the circle
+            const double at = 0.75 * l - 4;               // along the circle
+            const double x2 = 0.5 * (1 + std::sqrt(13.0));  // x^2 + (x^2 - 1)^2 = 4
+            const double want[][3] = {
+                {2, 2, 0},   {12, 1, 0}, {6, 0, 0},  {1.5, 1.25, 0},
+                {2, 0, 0},   {2, 0, 0},  {2.4, 0, 0}, {0, 2, 0},
+                {2 * std::cos(at / 2), 2 * std::sin(at / 2), 0},
+                {6, 0, 0},   {-2, 0, 0}, {2 * std::cos(0.25), 2 * std::sin(0.25), 0},
+                {2, 3, 0},   {1, 0, 0},  {std::sqrt(x2), x2 - 1, 0}, {-1.224, 0.5, 0},  // on the polylines
+            };
+            for (size_t i = 0; i < points.size(); ++i) {
+              const std::string what = cells.Lookup(points[i])->GetRuntimeClass()->m_lpszClassName;
+              ExpectAt(Pos(cells, points[i]), want[i][0], want[i][1], want[i][2], what.c_str());
+            }
+          }};
+}
+
+INSTANTIATE_TEST_SUITE_P(OnPaths, ConstructedPointsAppTest, ::testing::Values(&PathPoints));
 
 }  // namespace

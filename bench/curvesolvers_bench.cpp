@@ -1,0 +1,124 @@
+// Numeric intersections with curves and loci.  Goals:
+// - recalculating 8 root cells of one circle-curve pair in one pass costs
+//   at most 1.3 x recalculating root 0 alone (the later roots come from
+//   the cache);
+// - one line-locus root cell on a locus of 1,001 samples whose traced
+//   point is 3 cells from the driver costs at most 0.25 x one full
+//   resampling of that locus;
+// - a curve-curve pair of 2,000 samples each within 20 ms per pass.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+#include "cells/cellclasses.h"
+#include "cells/constructed/follower2d.h"
+#include "cells/constructed/numeric/curvesolvers.h"
+#include "cells/constructed/numeric/numericintersections.h"
+#include "cells/dynamic/curve.h"
+#include "cells/dynamic/locus.h"
+#include "cells/primitives/cgarc.h"
+#include "cells/primitives/cgline.h"
+#include "cells/primitives/cgverfreeincircle.h"
+#include "model/cgpage.h"
+#include "model/globals.h"
+#include "model/vertexarray.h"
+#include "platform/processstate.h"
+
+namespace {
+
+struct Scene {
+  std::unique_ptr<CGPage> page = (ResetProcessState(), std::make_unique<CGPage>());
+  Scene() {
+    RegisterCellClasses();
+    SetCurrentPage(page.get());
+    ReserveVertexArray(40);
+  }
+  template <class T>
+  T* Enter(T* cell) {
+    page->m_cells.SetAt(page->m_nNextId++, cell);
+    return cell;
+  }
+  template <class T, class... Args>
+  T* Point(Args... args) {
+    return Enter(new T(page->m_nNextId, page->m_nNextVertex++, page->GetNewName(1), args...));
+  }
+  CGCurve* Curve(const char* x, const char* y, const char* t0, const char* t1, float step) {
+    return Enter(new CGCurve(page->m_nNextId, {}, x, y, "0", t0, t1, step, 0, 0, QString()));
+  }
+  WORD Free(float x, float y) { return Enter(new CGVertex(page->m_nNextId, page->m_nNextVertex++, "P", x, y, 0))->m_nId; }
+};
+
+// A curve winding in and out of the unit circle 16 times.
+struct CirclePair : Scene {
+  std::vector<WORD> roots;
+  CirclePair() {
+    const WORD circle = Enter(new CGArc(page->m_nNextId, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, kArcFullTurn, kArcCircle))->m_nId;
+    const WORD curve = Curve("(1+0.5*sin(8*t))*cos(t)", "(1+0.5*sin(8*t))*sin(t)", "0", "6.28", 0.001f)->m_nId;
+    for (BYTE k = 0; k < 8; ++k) roots.push_back(Point<CGVerIntersectionCQ>(k, circle, curve)->m_nId);
+  }
+};
+
+void BM_CircleCurveRoot0(benchmark::State& state) {
+  CirclePair scene;
+  const std::vector<WORD> first = {scene.roots.front()};
+  for (auto _ : state) scene.page->RecalculateCells(first);
+}
+BENCHMARK(BM_CircleCurveRoot0);
+
+void BM_CircleCurveEightRoots(benchmark::State& state) {
+  CirclePair scene;
+  for (auto _ : state) scene.page->RecalculateCells(scene.roots);
+}
+BENCHMARK(BM_CircleCurveEightRoots);
+
+// The circle of radius 2 traced through three flat followers of a point
+// running on it, 1,001 samples; a line through it.
+struct LocusLine : Scene {
+  CGLocus* locus;
+  WORD root;
+  LocusLine() {
+    const WORD circle = Enter(new CGArc(page->m_nNextId, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, kArcFullTurn, kArcCircle))->m_nId;
+    const WORD driver = Point<CGVerFreeInCircle>(circle, 0.5f)->m_nId;
+    WORD traced = driver;
+    for (int i = 0; i < 3; ++i) traced = Point<CGVerFree2dHenchman>(1.0f, 1.0f, traced)->m_nId;
+    locus = Enter(new CGLocus(page->m_nNextId, driver, traced, 0, 6.2831853f));
+    locus->Step = 6.2831853f / 999;
+    locus->SampleCount = 0;
+    locus->Recalculate();
+    const WORD line = Enter(new CGLine(page->m_nNextId, Free(-5, 0.5f), Free(5, 0.5f), kLineFull))->m_nId;
+    root = Point<CGVerIntersectionLG>(BYTE{0}, line, locus->m_nId)->m_nId;
+  }
+};
+
+void BM_LineLocusRoot(benchmark::State& state) {
+  LocusLine scene;
+  const std::vector<WORD> ids = {scene.root};
+  for (auto _ : state) scene.page->RecalculateCells(ids);
+  state.counters["samples"] = scene.locus->SampleCount;
+}
+BENCHMARK(BM_LineLocusRoot);
+
+void BM_LocusResampling(benchmark::State& state) {
+  LocusLine scene;
+  for (auto _ : state) scene.locus->Recalculate();
+}
+BENCHMARK(BM_LocusResampling);
+
+void BM_CurveCurve2000(benchmark::State& state) {
+  Scene scene;
+  const WORD a = scene.Curve("t", "sin(t)", "0", "19.99", 0.01f)->m_nId;
+  const WORD b = scene.Curve("t", "cos(t)", "0", "19.99", 0.01f)->m_nId;
+  float p[3];
+  int roots = 0;
+  for (auto _ : state) {
+    scene.page->RecalculateCells({});  // a new pass: the roots are computed again
+    roots = IntersectCurveCurve(a, b, 0, p);
+  }
+  state.counters["roots"] = roots;
+}
+BENCHMARK(BM_CurveCurve2000);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,180 @@
+// The numeric intersections with curves and loci: the roots each solver
+// finds and their order, the gaps and limits, the root caches, and the
+// root cells over them.
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "cells/constructed/numeric/curvesolvers.h"
+#include "cells/constructed/numeric/numericintersections.h"
+#include "pathpointtestsupport.h"
+
+namespace {
+
+using Solver = int (*)(WORD, WORD, int, float[3]);
+using Roots = std::vector<Vec3>;
+
+class CurveSolverTest : public PathPointTest {
+ protected:
+  // Every root the solver gives for the pair, root 0 first.
+  static Roots All(Solver solve, WORD first, WORD second) {
+    Roots roots;
+    float p[3];
+    const int n = solve(first, second, 0, p);
+    for (int k = 0; k < n; ++k) {
+      EXPECT_EQ(solve(first, second, k, p), n) << k;
+      roots.push_back({p[0], p[1], p[2]});
+    }
+    EXPECT_EQ(solve(first, second, n, p), 0) << "one beyond the last root";
+    return roots;
+  }
+  static void ExpectRoots(const Roots& got, const Roots& want, const std::string& what, double tolerance = 1e-4) {
+    ASSERT_EQ(got.size(), want.size()) << what;
+    for (size_t k = 0; k < want.size(); ++k)
+      ExpectNear(got[k].data(), want[k][0], want[k][1], want[k][2], what + ", root " + std::to_string(k), tolerance);
+  }
+  WORD Line(Vec3 a, Vec3 b, BYTE kind) { return L(P(a[0], a[1], a[2]), P(b[0], b[1], b[2]), kind); }
+  // A line's locus: the driver runs along the segment, its follower traced.
+  WORD LineLocus(Vec3 a, Vec3 b) {
+    const WORD driver = PointOf<CGVerFreeInLine>(Line(a, b, kLineSegment), 0.5f);
+    const float* at = Cell<CGVertex>(driver)->m_vPos;
+    return Locus(driver, New<CGVerFree2dHenchman>(at[0], at[1], driver)->m_nId, 0, 1)->m_nId;
+  }
+};
+
+constexpr double kPi = std::numbers::pi;
+const double kChord = std::sqrt(3.75);  // the radius-2 circle at y = 0.5
+
+TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
+  CGLocus* locus = CircleLocus();
+  const std::vector<char> before = ChainState(*locus);
+  const WORD tanCurve = Curve({}, "t", "tan(t)", "0", "-0.995", "4.005", 0.01f)->m_nId;
+  const WORD waves = Curve({}, "t", "sin(t)", "0", "0.5", "40.5*Pi", 0.05f)->m_nId;
+  const WORD tiny = Curve({}, "t*100000000-0.5", "0", "0", "0", "0.00000001")->m_nId;
+  const struct {
+    const char* what;
+    Solver solve;
+    WORD line, carrier;
+    Roots want;
+  } rows[] = {
+      {"a full line through the circle", IntersectLineLocus, Line({-5, 0, 0}, {5, 0, 0}, kLineFull), locus->m_nId,
+       {{-2, 0, 0}, {2, 0, 0}}},
+      {"the same line from the other end", IntersectLineLocus, Line({5, 0, 0}, {-5, 0, 0}, kLineFull), locus->m_nId,
+       {{2, 0, 0}, {-2, 0, 0}}},
+      {"a segment from the centre", IntersectLineLocus, Line({0, 0, 0}, {5, 0, 0}, kLineSegment), locus->m_nId,
+       {{2, 0, 0}}},
+      {"a ray missing it", IntersectLineLocus, Line({3, 0, 0}, {5, 0, 0}, kLineRay), locus->m_nId, {}},
+      {"slanting through it, in space", IntersectLineLocus, Line({-1, 0, -3}, {1, 4, 3}, kLineFull), locus->m_nId,
+       {{0, 2, 0}}},
+      {"shorter than 1e-4", IntersectLineLocus, Line({-5, 0, 0}, {-5, 0.00005f, 0}, kLineFull), locus->m_nId, {}},
+      {"no crossing across the pole of tan", IntersectLineCurve, Line({-10, 0, 0}, {10, 0, 0}, kLineFull), tanCurve,
+       {{0, 0, 0}, {static_cast<float>(kPi), 0, 0}}},
+      {"a step of 1e-8 samples no midpoint", IntersectLineCurve, Line({0, -5, 0}, {0, 5, 0}, kLineFull), tiny, {}},
+  };
+  for (const auto& r : rows) ExpectRoots(All(r.solve, r.line, r.carrier), r.want, r.what, 2e-4);
+  EXPECT_EQ(ChainState(*locus), before);
+
+  // A sample at A in x, y is A itself, key 0: first.
+  const Vec3 first = {locus->Samples[0], locus->Samples[1], 0};
+  const WORD fromSample = Line(first, {first[0], first[1] - 5, 0}, kLineSegment);
+  float p[3];
+  ASSERT_GT(IntersectLineLocus(fromSample, locus->m_nId, 0, p), 0);
+  EXPECT_TRUE(p[0] == first[0] && p[1] == first[1] && p[2] == 0);
+  // 40 crossings: the first 32 found, then ordered along the line (from
+  // A at x = 1000, so the 32nd crossing comes first).
+  const Roots many = All(IntersectLineCurve, Line({1000, 0, 0}, {-1000, 0, 0}, kLineFull), waves);
+  ASSERT_EQ(many.size(), 32u);
+  EXPECT_NEAR(many.front()[0], 32 * kPi, 1e-3);
+  EXPECT_NEAR(many.back()[0], kPi, 1e-3);
+
+  // The root cell: root 2 of two is undefined, and so is a cell whose line
+  // goes away.
+  const WORD full = rows[0].line;
+  EXPECT_FALSE(New<CGVerIntersectionLG>(BYTE{2}, full, locus->m_nId)->m_bDefined);
+  auto* second = New<CGVerIntersectionLG>(BYTE{1}, full, locus->m_nId);
+  ExpectNear(second->m_vPos, 2, 0, 0, "root 1");
+  Cell(full)->m_bDefined = false;
+  second->Recalculate();
+  EXPECT_FALSE(second->m_bDefined);
+  ExpectNear(second->m_vPos, 2, 0, 0, "kept");
+  EXPECT_EQ(ChainState(*locus), before);
+}
+
+TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
+  CGLocus* locus = CircleLocus();
+  const std::vector<char> before = ChainState(*locus);
+  const WORD unit = Arc(1, kArcCircle);
+  const WORD upright = Put(new CGArc(page->m_nNextId, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, kArcFullTurn, kArcCircle));
+  const WORD aside = Put(new CGArc(page->m_nNextId, 2, 0, 0, 1, 0, 0, 0, 1, 0, 0, kArcFullTurn, kArcCircle));
+  const WORD xAxis = Curve({}, "t+0.05", "0", "0", "-5", "5")->m_nId;
+  const WORD yAxis = Curve({}, "0", "t", "0", "-1", "1")->m_nId;
+  const WORD tilted = Curve({}, "0", "t", "t*0.001", "-1", "1")->m_nId;
+  const WORD high = Curve({}, "t", "0.5", "0", "-3", "3")->m_nId;
+  const WORD lifted = Curve({}, "0", "t+0.05", "1", "-5", "5")->m_nId;
+  const WORD lineLocus = LineLocus({-3, 0.5f, 0}, {3, 0.5f, 0});
+  const float y = static_cast<float>(std::sqrt(15.0) / 4);
+  const auto chord = static_cast<float>(kChord);
+  const struct {
+    const char* what;
+    Solver solve;
+    WORD first, second;
+    Roots want;
+  } rows[] = {
+      {"circle and curve in a plane", IntersectCircleCurve, unit, xAxis, {{-1, 0, 0}, {1, 0, 0}}},
+      {"an upright circle, in space", IntersectCircleCurve, upright, xAxis, {{-1, 0, 0}, {1, 0, 0}}},
+      {"an upright circle met above the floor", IntersectCircleCurve, upright, lifted, {{0, 0, 1}}},
+      {"circle and locus", IntersectCircleLocus, aside, locus->m_nId, {{1.75f, y, 0}, {1.75f, -y, 0}}},
+      {"two flat curves", IntersectCurveCurve, xAxis, yAxis, {{0, 0, 0}}},
+      {"a curve leaving the plane", IntersectCurveCurve, xAxis, tilted, {}},
+      {"two loci", IntersectLocusLocus, locus->m_nId, lineLocus, {{-chord, 0.5f, 0}, {chord, 0.5f, 0}}},
+      {"curve and locus", IntersectCurveLocus, high, locus->m_nId, {{-chord, 0.5f, 0}, {chord, 0.5f, 0}}},
+  };
+  for (const auto& r : rows) {
+    ExpectRoots(All(r.solve, r.first, r.second), r.want, r.what, 1e-3);
+    page->RecalculateCells({});  // the next pass
+  }
+  EXPECT_EQ(ChainState(*locus), before);
+}
+
+TEST_F(CurveSolverTest, CachedRootsServeOnePassOnOnePage) {
+  const WORD unit = Arc(1, kArcCircle);  // ids 1 and 2: the same on both pages
+  const WORD xAxis = Curve({}, "t+0.05", "0", "0", "-5", "5")->m_nId;
+  auto* circle = Cell<CGArc>(unit);
+  float p[3];
+  ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 0, p), 2);
+  circle->Center[0] = 3;  // the curve is not asked again: root 1 is the cached one
+  EXPECT_EQ(IntersectCircleCurve(unit, xAxis, 1, p), 2);
+  EXPECT_EQ(p[0], 1);
+  ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 0, p), 2);  // root 0 again computes
+  EXPECT_NEAR(p[0], 2, 1e-4);
+  page->RecalculateCells({});  // a new pass computes too
+  circle->Center[0] = 0;
+  ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 1, p), 2);
+  EXPECT_NEAR(p[0], 1, 1e-4);
+
+  // Another page with the same ids, right after root 0 here.
+  ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 0, p), 2);
+  std::unique_ptr<CGPage> other = std::make_unique<CGPage>();
+  std::swap(page, other);
+  SetCurrentPage(page.get());
+  Arc(2, kArcCircle);
+  Curve({}, "t+0.05", "0", "0", "-5", "5");
+  ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 1, p), 2);
+  EXPECT_NEAR(p[0], 2, 1e-4) << "this page's root";
+  std::swap(page, other);
+  SetCurrentPage(page.get());
+
+  // Eight root cells of one pair in one pass sample the pair once: the
+  // later cells read what root 0 found.
+  // A curve winding in and out of the unit circle 16 times.
+  const WORD many =
+      Curve({}, "(1+0.5*sin(8*t))*cos(t)", "(1+0.5*sin(8*t))*sin(t)", "0", "0", "6.28", 0.01f)->m_nId;
+  const WORD wide = unit;
+  std::vector<WORD> cells;
+  for (BYTE k = 0; k < 8; ++k) cells.push_back(New<CGVerIntersectionCQ>(k, wide, many)->m_nId);
+  page->RecalculateCells(cells);
+  for (BYTE k = 0; k < 8; ++k) EXPECT_TRUE(Cell(cells[k])->m_bDefined) << int{k};
+  EXPECT_FALSE(New<CGVerIntersectionCQ>(BYTE{255}, wide, many)->m_bDefined) << "root 255";
+}
+
+}  // namespace
