@@ -8,41 +8,11 @@
 #include "cells/dynamic/expressioncells.h"
 #include "cells/primitives/formattext.h"
 #include "math/funnodes.h"
+#include "math/funvariables.h"
+#include "model/kindtests.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGTmVarCalculator, CGTmVariable)
-
-namespace {
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-// The text with every variable "No" k, 1 <= k <= n, replaced by
-// `replacement(k - 1)`.  A variable is the whole digit run after "No", so
-// No12 is never No1 followed by "2", and one pass over the text keeps a
-// name written in from being taken for a variable in its turn.
-template <class Replacement>
-QString WriteInParents(const QString& text, std::size_t n, Replacement replacement) {
-  constexpr qsizetype kLongestIndex = 5;  // parents are counted in 16 bits
-  QString out;
-  out.reserve(text.size());
-  for (qsizetype i = 0; i < text.size();) {
-    if (text[i] == u'N' && i + 1 < text.size() && text[i + 1] == u'o') {
-      qsizetype end = i + 2;
-      while (end < text.size() && IsDigit(text[end])) ++end;
-      const QStringView digits = QStringView(text).mid(i + 2, end - i - 2);
-      if (!digits.isEmpty() && digits.front() != u'0' && digits.size() <= kLongestIndex) {
-        const std::size_t k = digits.toULong();
-        if (k <= n) {
-          out += replacement(k - 1);
-          i = end;
-          continue;
-        }
-      }
-    }
-    out += text[i++];
-  }
-  return out;
-}
-}  // namespace
 
 CGTmVarCalculator::CGTmVarCalculator(WORD id, const std::vector<WORD>& parents, const QString& formula,
                                      const QString& vod)
@@ -125,11 +95,11 @@ void CGTmVarCalculator::UpdateLabel() {
     m_parser.Check();
     m_parser.Parse();
   }
-  m_strName = WriteInParents(m_strFormula, n, [this](std::size_t k) {
+  m_strName = WriteInValueVariables(m_strFormula, n, [this](std::size_t k) {
     const QString name = ParentName(k);
     return name.isEmpty() ? QStringLiteral("[ ]") : QStringLiteral("[") + name + QStringLiteral("]");
   });
-  m_strVodName = WriteInParents(m_parser.GetVodText(), n, [this](std::size_t k) {
+  m_strVodName = WriteInValueVariables(m_parser.GetVodText(), n, [this](std::size_t k) {
     const CGCell* parent = ParentAs<CGCell>(k);
     if (parent && parent->m_nStyle == 1) return parent->m_strVodName;
     if (!parent || parent->m_strName.isEmpty()) return QStringLiteral("<e> </e>");

@@ -1,17 +1,23 @@
 // Construction commands through the program's real start-up, from the
 // ribbon: segments on points ticked in the object list, saved and read
-// back; the line tool's picture; a new page in the object list.
+// back; the line tool's picture; a new page in the object list; a
+// calculation typed into the calculator.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/classregistration.h"
 #include "app/kavrelapp.h"
 #include "app/mainwindow.h"
+#include "cells/dynamic/usercalculation.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
 #include "model/cgpage.h"
@@ -20,6 +26,7 @@
 #include "support/recorders.h"
 #include "ui/commandactions.h"
 #include "ui/commandicons.h"
+#include "ui/formula/calculatordialog.h"
 #include "ui/objectlist/viewtree.h"
 #include "ui/ribbon/ribbonbar.h"
 #include "view/toolstate.h"
@@ -103,6 +110,41 @@ TEST_F(ConstructionCommandsTest, TheRayCommandSetsTheLineToolAndANewPageIsListed
   EXPECT_EQ(Tree()->currentItem(), root->child(1));
   EXPECT_EQ(root->child(1)->icon(0).pixmap(16).toImage(), root->child(0)->icon(0).pixmap(16).toImage());
   EXPECT_EQ(window->StatusText(2), QStringLiteral("当前页：第二页"));
+}
+
+// Once the calculator is up: its title, then each character pressed into
+// the expression, the message it then shows, and OK clicked.
+void TypeAndAccept(const QString& text, QStringList* seen) {
+  QTimer::singleShot(10, [=] {
+    auto* dialog = dynamic_cast<CCalculatorDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return TypeAndAccept(text, seen);
+    QLineEdit* edit = dialog->findChild<QLineEdit*>(QStringLiteral("expression"));
+    edit->selectAll();
+    for (const QChar c : text) {
+      for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent key(type, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &key);
+      }
+    }
+    *seen << dialog->windowTitle() << dialog->findChild<QLineEdit*>(QStringLiteral("message"))->text();
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == QString::fromUtf8("确定")) button->click();
+  });
+}
+
+TEST_F(ConstructionCommandsTest, ACalculationTypedIntoTheCalculatorIsOneUndoableCell) {
+  CGPage* page = Page();
+  const WORD id = page->m_nNextId;
+  QStringList seen;
+  TypeAndAccept(QStringLiteral("1+2*3"), &seen);
+  ClickRibbon(ID_MEASURE_FUN);
+  EXPECT_EQ(seen, QStringList({QString::fromUtf8("新建计算"), QStringLiteral("1+2*3=7.0000")}));
+  const auto* calc = dynamic_cast<CGTmVarCalculator*>(page->m_cells.Lookup(id));
+  ASSERT_NE(calc, nullptr);
+  EXPECT_TRUE(calc->m_strFormula == QStringLiteral("1+2*3") && calc->m_fValue == 7.0f && calc->m_parents.empty());
+  EXPECT_NE(CViewTree::FindChildItem(Tree()->FindCurrentPageItem(), id), nullptr);
+  ASSERT_TRUE(page->m_undo.Undo());
+  EXPECT_TRUE(page->m_cells.Lookup(id) == nullptr && page->m_nNextId == id);
 }
 
 }  // namespace
