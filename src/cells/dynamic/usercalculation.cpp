@@ -9,7 +9,6 @@
 #include "cells/primitives/formattext.h"
 #include "math/funnodes.h"
 #include "math/funvariables.h"
-#include "model/kindtests.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGTmVarCalculator, CGTmVariable)
