@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QThread>
 
 #include "ui/colors/colormenu.h"
 #include "ui/colors/colorpalettewnd.h"
@@ -182,6 +183,15 @@ TEST(ColorPicker, TheEyedropperTakesAColourFromAnotherWindow) {
   CColorPaletteWnd* palette = p.Press();
   ASSERT_TRUE(palette);
   const QPoint over = other.mapToGlobal(QPoint(40, 40));
+  // Other tests' windows share this screen: bring ours to the top and wait
+  // until the screen shows it before the eyedropper reads it.
+  const auto shown = [&] {
+    other.raise();
+    Settle();
+    return QGuiApplication::primaryScreen()->grabWindow(0, over.x(), over.y(), 1, 1).toImage().pixelColor(0, 0) ==
+           known;
+  };
+  for (int tries = 0; tries < 100 && !shown(); ++tries) QThread::msleep(30);
   Mouse(palette, QEvent::MouseMove, over, Qt::LeftButton);
   EXPECT_EQ(palette->CurrentColour(), known);
   EXPECT_EQ(palette->cursor().shape(), Qt::BitmapCursor) << "the eyedropper";
