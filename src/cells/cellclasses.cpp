@@ -107,4 +107,5 @@ void RegisterCellClasses() {
         RUNTIME_CLASS(CGArcInCircle), RUNTIME_CLASS(CGVerBisectorA), RUNTIME_CLASS(CGVerBisectorEA),
         RUNTIME_CLASS(CGVerIntersectionCF), RUNTIME_CLASS(CGVerFootplEx), RUNTIME_CLASS(CGVerFootpfEx)})
     ClassRegistry::Register(cls);
+  RegisterButtonClasses();
 }

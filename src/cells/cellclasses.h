@@ -5,3 +5,5 @@
 // Registers every cell class of this layer (each family's list in
 // cellclasses.cpp); calling it again is harmless.
 void RegisterCellClasses();
+// The action buttons' part of it.
+void RegisterButtonClasses();

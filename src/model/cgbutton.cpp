@@ -6,19 +6,42 @@
 
 #include "math/registers.h"
 #include "model/cellmap.h"
+#include "model/cgpage.h"
 #include "model/globals.h"
+#include "model/modeltexts.h"
+#include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGButton, CGCell)
 IMPLEMENT_SERIAL(CGButnPresentat, CGButton)
 
-namespace {
-// A tick count from a stored float: whatever the float holds, the count is a
-// usable int.
-int TicksFrom(float f) {
-  if (!(f > 0)) return 0;
-  return f < static_cast<float>(INT_MAX / 2) ? static_cast<int>(f) : INT_MAX / 2;
+CGButton::CGButton() {
+  m_rgbaColor.r = 51, m_rgbaColor.g = 102, m_rgbaColor.b = 255;
+  m_rgbaLabel.r = 0, m_rgbaLabel.g = 0, m_rgbaLabel.b = 0;
+  m_bLabelHidden = 0;
 }
-}  // namespace
+
+void CGButton::Serialize(CArchive& ar) {
+  CGCell::Serialize(ar);
+  if (ar.IsStoring()) {
+    ar << m_fSpeed;
+  } else {
+    ar >> m_fSpeed;
+    m_bRunning = false;
+  }
+}
+
+QString CGButton::GetDescription() { return QString::fromUtf8(kTextButtonDescription); }
+
+int CGButton::PauseTicks(float seconds) {
+  const float ticks = static_cast<float>(FramesPerSecond()) * seconds + 1.0f;
+  // Whatever a stored pause holds, the count is a usable int.
+  if (!(ticks > 0)) return 0;
+  return ticks < static_cast<float>(INT_MAX / 2) ? static_cast<int>(ticks) : INT_MAX / 2;
+}
+
+void CGButton::PlaceAtNextPosition() {
+  if (g_pCurPage) g_pCurPage->NextButtonPosition(m_vLabelAnchor);
+}
 
 WORD CGButnPresentat::CurrentChild() const {
   return m_dwParam3 < m_parents.size() ? m_parents[m_dwParam3] : 0;
@@ -59,8 +82,7 @@ bool CGButnPresentat::Step() {
   if (IsSerial()) {
     const size_t current = m_dwParam3;
     if (ChildRunning(current)) return false;
-    const float pause = static_cast<float>(g_prefs.nFramesPerSecond) * PauseSeconds() + 1.0f;
-    if (++m_nPauseTicks <= TicksFrom(pause)) return false;
+    if (++m_nPauseTicks <= PauseTicks(PauseSeconds())) return false;
     m_nPauseTicks = 0;
     if (current + 1 < count) {
       m_dwParam3 = static_cast<DWORD>(current + 1);

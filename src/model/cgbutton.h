@@ -1,7 +1,9 @@
-// Action buttons as the page drives them: the running flag and one timer
-// tick (Step), and the series button, which starts and stops the buttons it
-// is made of.  Drawing, picking, captions and the other kinds come with the
-// buttons themselves.
+// Action buttons: flat bevelled push buttons in the screen layer over the
+// scene that run an action, one timer tick at a time (Step), while they
+// are in the page's running list.  The base draws, picks, measures and
+// drags the button and stores its speed; each kind adds its action.  The
+// series button, which starts and stops the buttons it is made of, lives
+// here too because the page's start and stop follow its children.
 #pragma once
 #include "model/cgcell.h"
 
@@ -9,6 +11,22 @@ class CGButton : public CGCell {
   DECLARE_SERIAL(CGButton)
 
  public:
+  // Stopped, speed 0.01, a blue tab (first colour) and black caption
+  // (second colour, alphas kept), the caption shown, 60 x 25 pixels.
+  CGButton();
+
+  // The common record, then the speed.  A loaded button is stopped.
+  void Serialize(CArchive& ar) override;
+  // The bevelled button in the screen layer, raised or pressed (running),
+  // its tab in the highlight colour while selected; the caption is measured
+  // and converted again only after it changed.  Nothing while hidden or
+  // while the page shows its three views.
+  void Draw() override;
+  // (5, id) on the 10-pixel handle left of the face, (10, id) on the face;
+  // only in pick modes 3 and up (the select tool's click and box picks).
+  void DrawForPick(int mode) override;
+  QString GetDescription() override;
+
   // One timer tick of the action; true when the action has finished.  A
   // plain button has nothing to do and finishes at once.
   virtual bool Step() { return true; }
@@ -18,7 +36,28 @@ class CGButton : public CGCell {
   // kept nothing of the kind.
   virtual void ConvertOldOrientation() {}
 
+  // Width and height from the caption's extent in the window font: 60 x 25
+  // at least, else the extent plus 30 x 9.
+  void MeasureCaption();
+  // Follows the mouse movement of a drag (g_nMouseDeltaX, g_nMouseDeltaY,
+  // y downwards); the new place becomes the page's last button position.
+  void DragBy();
+
+  // A pause of `seconds` in timer ticks: trunc(frames per second x seconds
+  // + 1) in single precision; 0 for a pause that is no usable number.
+  static int PauseTicks(float seconds);
+
   bool m_bRunning = false;  // in the page's running list (not stored)
+  float m_fSpeed = 0.01f;
+  int m_nWidth = 60;   // pixels (not stored)
+  int m_nHeight = 25;
+
+ protected:
+  // A new kind's screen place: the page's next default button position.
+  void PlaceAtNextPosition();
+
+ private:
+  unsigned m_nListGeneration = 0;  // GL generation of the caption's glyph lists
 };
 
 // The series button: its parents are the buttons it runs, all at once

@@ -90,6 +90,9 @@ class CGPage : public CObject {
   // action button (world units).
   void NextTextPosition(float position[2], int rows);
   void NextButtonPosition(float position[2]);
+  // Makes (x, y), in grid units, the last button position, so the next new
+  // button goes one row below it (a button was placed or dragged there).
+  void NoteButtonPosition(float x, float y);
 
   // Checks a page just read: structural errors (a cell under a key that is
   // not its id, a parent not below its child, a child not above its parent)

@@ -5,3 +5,5 @@ inline constexpr const char* kTextFixedPoint = "固定点";
 inline constexpr const char* kTextOutOfMemory = "内存不足,请立即保存数据关闭程序!";
 // Shown when a page has handed out all of its 16-bit cell ids.
 inline constexpr const char* kTextTooManyCells = "本页对象数已达上限，不能再添加新对象！";
+// How the object list describes a button of no particular kind.
+inline constexpr const char* kTextButtonDescription = "动作按钮";

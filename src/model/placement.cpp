@@ -16,7 +16,12 @@ void Return(float position[2], float x, float y) {
   position[1] = y * s;
 }
 
-int Trunc(double v) { return static_cast<int>(std::trunc(v)); }
+// Toward zero; a position far off the grid (or not a number, as a damaged
+// file may hold) still gives an int.
+int Trunc(double v) {
+  if (!(std::fabs(v) < 1e9)) return 0;
+  return static_cast<int>(std::trunc(v));
+}
 }  // namespace
 
 void CGPage::NextTextPosition(float position[2], int rows) {
@@ -53,15 +58,21 @@ void CGPage::NextButtonPosition(float position[2]) {
       x += 5;
       if (x > 17) x = -18;
     }
-    // The 1-based grid cell (16 to a column) of this button.
-    m_nButtonSlot = static_cast<BYTE>(Trunc((12.0 - y + 0.75) / 1.5) - 16 * Trunc((x + 18.0 + 2.5) / -5) + 1);
+    NoteButtonPosition(x, y);
   } else {
     if (m_nButtonSlot >= 128) m_nButtonSlot = 0;
     const int k = m_nButtonSlot++;
     x = 5.0f * static_cast<float>(k / 16) - 18.0f;
     y = 1.5f * static_cast<float>(8 - k % 16);
+    m_ptLastButton[0] = x;
+    m_ptLastButton[1] = y;
   }
+  Return(position, x, y);
+}
+
+void CGPage::NoteButtonPosition(float x, float y) {
   m_ptLastButton[0] = x;
   m_ptLastButton[1] = y;
-  Return(position, x, y);
+  // The 1-based grid cell (16 to a column) of this button, kept modulo 256.
+  m_nButtonSlot = static_cast<BYTE>(Trunc((12.0 - y + 0.75) / 1.5) - 16 * Trunc((x + 18.0 + 2.5) / -5) + 1);
 }

@@ -23,15 +23,13 @@ CGCell* DrivenPoint(const CCellMap& cells, const CGButton& button) {
     return nullptr;
   return cells.Lookup(button.m_parents.front());
 }
+}  // namespace
 
-// After the set of running buttons changed: what their driven points move
-// is recomputed on every tick, and traced cells among it form the trace list.
 void RefreshMovingSet(CGPage& page) {
   page.MarkDrivenPointsDirty();
   page.CollectDirtyIds(page.m_buttonIds);
   BuildTraceList(1);
 }
-}  // namespace
 
 bool CGPage::SetButtonRunning(bool run, WORD id) {
   CGButton* button = ButtonOf(m_cells, id);

@@ -3,6 +3,8 @@
 // Starting and stopping one button is CGPage::SetButtonRunning.
 #pragma once
 
+class CGPage;
+
 // One animation tick: every running button steps once, the points that
 // animation and move buttons drive take their new places, their dependants
 // are recomputed, finished buttons stop and queued buttons start.  False
@@ -13,3 +15,7 @@ void StopRunningButtons();
 // The running list again from the buttons' flags (map order); false when
 // none runs.
 bool CollectRunningButtons();
+// After the set of running buttons changed: what their driven points move
+// is collected for recomputation on every tick, and the traced cells among
+// it form the trace list.
+void RefreshMovingSet(CGPage& page);

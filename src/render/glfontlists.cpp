@@ -48,6 +48,7 @@ struct State {
   ListCache caches[kFontCount];
   std::optional<QFont> windowFont;
   std::vector<PendingGlyph> pending;
+  TextExtentFunction extent = nullptr;
 };
 
 State& S() {
@@ -209,3 +210,15 @@ void ReleaseFontLists() {
 }
 
 void SetWindowTextFont(const QFont& font) { S().windowFont = font; }
+
+QSize WindowTextExtent(const QString& text) {
+  if (S().extent) return S().extent(text);
+  const QFontMetrics metrics(WindowFont());
+  return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+TextExtentFunction SetWindowTextExtent(TextExtentFunction extent) {
+  const TextExtentFunction previous = S().extent;
+  S().extent = extent;
+  return previous;
+}

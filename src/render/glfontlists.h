@@ -10,6 +10,7 @@
 // they are never converted to or from any encoding.
 #pragma once
 #include <QFont>
+#include <QSize>
 #include <QString>
 
 // The list names of the text in the label font (the label face and cell
@@ -37,6 +38,13 @@ void ReleaseFontLists();
 // The font of the view window, which DrawGlTextWnd draws in; the
 // application's font until the view sets one.
 void SetWindowTextFont(const QFont& font);
+
+// The extent of a text in the window font in pixels: the advance of the
+// whole line and the font's height.  Tests put a function of their own in
+// its place (null puts the font's back); the previous one is returned.
+QSize WindowTextExtent(const QString& text);
+using TextExtentFunction = QSize (*)(const QString& text);
+TextExtentFunction SetWindowTextExtent(TextExtentFunction extent);
 
 // Text-font metrics in pixels: the average character width and the height
 // of a text line.  Captions size their rows and pick boxes with them.

@@ -21,6 +21,8 @@ double g_dProjection[16];
 int g_nViewport[4];
 unsigned char g_bBackgroundDirty;
 int g_nMouseDeltaX;
+int g_nMouseDeltaY;
+bool g_bMediaOpen;
 
 namespace {
 void SetStartValues() {
@@ -43,8 +45,12 @@ void SetStartValues() {
   g_nViewport[3] = 600;
   g_bBackgroundDirty = 1;
   g_nMouseDeltaX = 0;
+  g_nMouseDeltaY = 0;
+  g_bMediaOpen = false;
 }
 
 const bool started = (SetStartValues(), true);
 const ProcessStateReset reset(SetStartValues);
 }  // namespace
+
+int FramesPerSecond() { return g_prefs.nFramesPerSecond > 0 ? g_prefs.nFramesPerSecond : 25; }

@@ -67,7 +67,15 @@ extern int g_nViewport[4];
 // starts from the background colour instead of an old page's traces.
 extern unsigned char g_bBackgroundDirty;
 
-// The horizontal mouse movement of the current slider drag since the last
-// mouse move, in whole pixels, positive to the right: the view writes it
-// before it asks a parameter's slider to follow.
+// The mouse movement of the current drag since the last mouse move, in
+// whole pixels, x positive to the right and y positive downwards: the view
+// writes it before it asks a slider, caption or button to follow.
 extern int g_nMouseDeltaX;
+extern int g_nMouseDeltaY;
+
+// Set while the page's media player is open; command buttons wait on it.
+extern bool g_bMediaOpen;
+
+// Frames per second of the animation timer: the preference, or the default
+// 25 when it is not a usable rate (a period is 1000 divided by it).
+int FramesPerSecond();

@@ -8,12 +8,6 @@ bool TextLayerShows(const CGCell& cell) {
   return !cell.m_bHidden && !(g_pCurPage && g_pCurPage->m_bThreeView);
 }
 
-TextLayerMatrix::TextLayerMatrix() {
-  glPushMatrix();
-  glLoadIdentity();
-  glTranslatef(g_fViewTranslate[0], g_fViewTranslate[1], 0);
-}
-
 bool MapToTextLayer(const float point[3], float out[3]) {
   const double* m = g_dWorldToText;
   double mapped[4];
@@ -21,28 +15,4 @@ bool MapToTextLayer(const float point[3], float out[3]) {
   if (!(mapped[3] > 1e-12 || mapped[3] < -1e-12)) return false;
   for (int i = 0; i < 3; ++i) out[i] = static_cast<float>(mapped[i] / mapped[3]);
   return true;
-}
-
-void SetTextColour(const RGBA& c) { glColor4ub(c.r, c.g, c.b, c.a); }
-
-void SetSelectionColour() { SetTextColour(g_prefs.rgbaSelection); }
-
-namespace {
-void Rect(GLenum mode, float x0, float y0, float x1, float y1, float z) {
-  glBegin(mode);
-  glVertex3f(x0, y0, z);
-  glVertex3f(x1, y0, z);
-  glVertex3f(x1, y1, z);
-  glVertex3f(x0, y1, z);
-  glEnd();
-}
-}  // namespace
-
-void OutlineRect(float x0, float y0, float x1, float y1, float z) { Rect(GL_LINE_LOOP, x0, y0, x1, y1, z); }
-
-void PickRect(GLuint kind, WORD id, float x0, float y0, float x1, float y1, float z) {
-  glLoadName(kind);
-  glPushName(id);
-  Rect(GL_QUADS, x0, y0, x1, y1, z);
-  glPopName();
 }

@@ -12,6 +12,7 @@
 #include "platform/filechooser.h"
 #include "platform/notifier.h"
 #include "platform/storedpath.h"
+#include "render/viewglobals.h"
 #include "view/media/mediatexts.h"
 
 namespace {
@@ -106,6 +107,7 @@ void CMediaController::Play(const QString& path, const QString& file) {
     player->Widget()->raise();
     player->SetUiMode(QStringLiteral("None"));
     m_timer2.start();
+    g_bMediaOpen = true;  // command buttons that wait for the media see it
   }
   m_pPlayer->SetUrl(file);
   SetStatusBarText(QString::fromUtf8(kTextMediaKeys), 0);
@@ -137,6 +139,7 @@ void CMediaController::OnViewMediaClose() {
   m_pPlayer.reset();
   m_timer2.stop();
   m_bMediaFullScreen = false;
+  g_bMediaOpen = false;
 }
 
 void CMediaController::OnTimer2() {

@@ -12,6 +12,7 @@
 #include "model/runningbuttons.h"
 #include "model/selection.h"
 #include "platform/commandregistry.h"
+#include "render/viewglobals.h"
 #include "view/motion/viewangles.h"
 #include "view/motion/viewtimer.h"
 #include "view/tools/mousetools.h"
@@ -23,14 +24,6 @@ constexpr float kMaxScale = 100.0f;
 constexpr float kWheelStep = 0.05f;
 // The colour button's automatic colour, which as an ink colour is red.
 constexpr COLORREF kAutomaticInk = 0xFF000000;
-
-// What the running buttons move is recomputed on every tick, and traced
-// cells among it form the trace list.
-void RefreshMovingSet(CGPage& page) {
-  page.MarkDrivenPointsDirty();
-  page.CollectDirtyIds(page.m_buttonIds);
-  BuildTraceList(1);
-}
 }  // namespace
 
 CKavrelDoc* CViewMotion::Document() const { return m_tools.Document(); }
@@ -39,7 +32,7 @@ void CViewMotion::Redraw() { m_tools.Surface().Redraw(); }
 
 int CViewMotion::TimerPeriod() {
   // A period of 0 would tick whenever the program is idle.
-  return std::max(1, 1000 / std::max(1, g_prefs.nFramesPerSecond));
+  return std::max(1, 1000 / FramesPerSecond());
 }
 
 void CViewMotion::StartTimer() {

@@ -12,6 +12,7 @@
 #include "math/mathglobals.h"
 #include "math/quaternion.h"
 #include "math/viewrotation.h"
+#include "model/cgbutton.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
@@ -68,6 +69,13 @@ void DragInk(CGPage&, CGCell& cell, int dx, int dy) {
   cell.m_vLabelAnchor[1] -= static_cast<float>(dy) * g_fUnitsPerPixel;
 }
 
+// Every selected button moves by the mouse delta, which DragBy reads.
+void DragButtons(CGPage& page, CGCell&, int dx, int dy) {
+  g_nMouseDeltaX = dx;
+  g_nMouseDeltaY = dy;
+  MoveSelected(page, RUNTIME_CLASS(CGButton), [](CGCell& c, int, int) { static_cast<CGButton&>(c).DragBy(); }, dx, dy);
+}
+
 void DragValueTexts(CGPage& page, CGCell&, int dx, int dy) {
   MoveSelected(
       page, RUNTIME_CLASS(CGTextmap), [](CGCell& c, int x, int y) { static_cast<CGTextmap&>(c).DragBy(x, y); }, dx, dy);
@@ -89,14 +97,14 @@ void DragImageCorner(CGPage&, CGCell& cell, int dx, int dy) {
 }
 
 // What a move does for each drag kind.  Kinds whose cells the program does
-// not have yet (2 components, 5 buttons) and 8 to 11
-// only mark the document modified; their cells' work fills their rows.
+// not have yet (2 components) and 8 to 11 only mark the document modified;
+// their cells' work fills their rows.
 struct DragKindRow {
   int kind;
   DragMove move;
 };
 constexpr DragKindRow kDragKinds[] = {
-    {1, DragPoint}, {3, DragLabel}, {4, DragInk}, {6, DragValueTexts}, {7, DragTexts}, {12, DragImageCorner}, {13, DragSlider},
+    {1, DragPoint}, {3, DragLabel}, {4, DragInk}, {5, DragButtons}, {6, DragValueTexts}, {7, DragTexts}, {12, DragImageCorner}, {13, DragSlider},
 };
 
 DragMove MoveOfKind(int kind) {

@@ -16,6 +16,7 @@
 #include "model/globals.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
+#include "render/viewglobals.h"
 #include "support/fakemediaplayer.h"
 #include "support/recorders.h"
 
@@ -150,13 +151,14 @@ TEST(MediaCommand, TimerTwoCloseAndFailures) {
     scene.media->OnTimer2();
     EXPECT_EQ(scene.players.Last() == nullptr, closes) << state;
     EXPECT_EQ(scene.media->IsPolling(), !closes) << state;
+    EXPECT_EQ(g_bMediaOpen, !closes) << state << ": the flag command buttons wait on";
   }
 
   MediaScene scene;
   QPointer<CFakeMediaPlayer> player = scene.Open("a.avi");
   CommandRegistry().Run(kCmdMediaSettings);
   EXPECT_TRUE(CommandRegistry().Run(ID_VIEW_MEDIA_CLOSE));
-  EXPECT_FALSE(player || scene.media->IsPolling() || scene.media->IsMediaFullScreen());
+  EXPECT_FALSE(player || scene.media->IsPolling() || scene.media->IsMediaFullScreen() || g_bMediaOpen);
   EXPECT_FALSE(CommandRegistry().Run(ID_VIEW_MEDIA_CLOSE)) << "nothing left to close";
 
   player = scene.Open("a.rmvb");
@@ -164,10 +166,10 @@ TEST(MediaCommand, TimerTwoCloseAndFailures) {
   EXPECT_TRUE(player) << "never destroyed inside the backend's own report";
   QApplication::processEvents();
   EXPECT_FALSE(player);
-  EXPECT_FALSE(scene.media->IsPolling());
+  EXPECT_FALSE(scene.media->IsPolling() || g_bMediaOpen);
   scene.players.refuse = true;
   scene.Open("b.mp3");
-  EXPECT_FALSE(scene.media->Player());
+  EXPECT_FALSE(scene.media->Player() || g_bMediaOpen) << "no player made: nothing to wait on";
   EXPECT_EQ(scene.seams.notifier->Texts(), std::vector<QString>(2, QStringLiteral("不能播放此媒体！")));
 }
 

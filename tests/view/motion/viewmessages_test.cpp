@@ -61,6 +61,10 @@ TEST(ViewMessages, LinkButtonsGoToTheirPageWithADocument) {
   t.doc.SwitchToPage(first);
   EXPECT_EQ(t.motion.OnMessage(WM_GOTO_PAGE, 0, second->m_nId), 1);
   EXPECT_EQ(g_pCurPage, second);
+  EXPECT_EQ(t.motion.OnMessage(WM_GOTO_PAGE, 0, second->m_nId), 1) << "the current page";
+  EXPECT_EQ(t.motion.OnMessage(WM_GOTO_PAGE, 0, 999), 1);
+  EXPECT_EQ(t.seams.notifier->Texts(), std::vector<QString>{Utf8("链接页不存在，请检查修改链接按钮！")});
+  EXPECT_EQ(g_pCurPage, second);
   EXPECT_EQ(t.motion.OnMessage(0x7FE, 0, first->m_nId), 0) << "not a message of the view";
   t.tools.SetDocument(nullptr);
   EXPECT_EQ(t.motion.OnMessage(WM_GOTO_PAGE, 0, first->m_nId), 0) << "no document";

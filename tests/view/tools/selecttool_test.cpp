@@ -1,5 +1,5 @@
 // The select tool: what a click selects and says, by pick kind and class;
-// drags of points and pictures; turning and panning the view.
+// drags of points, pictures and buttons; turning and panning the view.
 #include "cells/constrained/dependentpoints.h"
 #include "cells/dynamic/usercalculation.h"
 #include "cells/dynamic/userparameter.h"
@@ -10,6 +10,7 @@
 #include "cells/texts/cgtextmap.h"
 #include "math/mathglobals.h"
 #include "math/viewrotation.h"
+#include "model/cgbutton.h"
 #include "toolfixture.h"
 
 namespace {
@@ -46,6 +47,8 @@ TEST(SelectTool, AClickSelectsByKindAndSaysWhat) {
       {"other caption", [&](ToolPage& t) { return named(t, new CGTextmap); }, kPickValue, true, nullptr, false, 6},
       {"round solid", [](ToolPage& t) { return t.Enter(new CGSphere(t.Page().m_nNextId++, 0, 0, 0, 1, 1, 0, 0)); },
        kPickSolid, true, "选择旋转体", true, 0},
+      {"action button", [&](ToolPage& t) { return named(t, new CGButton); }, kPickButton, true, "选择操作按钮", true,
+       5},
       {"label (Ctrl)", point, kPickLabel, false, "拖动标签", true, 3},
       {"picture corner",
        [](ToolPage& t) { return t.Enter(new CGTbImage(t.Page().m_nNextId++, 4, 2, std::vector<BYTE>(24, 0))); },
@@ -133,6 +136,14 @@ TEST(SelectTool, DragsMoveWhatWasGrabbedWithoutAnUndoStep) {
     t.Move(120, 90, true), t.Up();
     EXPECT_EQ(std::make_pair(ink->m_vLabelAnchor[0], ink->m_vLabelAnchor[1]),
               locked ? std::make_pair(0.0f, 0.0f) : std::make_pair(1.0f, 0.5f));
+    // Buttons follow the pointer in screen units, y upwards.
+    auto* button = new CGButton;
+    button->m_nId = t.Page().m_nNextId++;
+    t.Enter(button);
+    t.Over(button->m_nId, kPickButton), t.Down(100, 100);
+    t.Move(120, 130, true), t.Up();
+    EXPECT_EQ(std::make_pair(button->m_vLabelAnchor[0], button->m_vLabelAnchor[1]),
+              locked ? std::make_pair(0.0f, 0.0f) : std::make_pair(1.0f, -1.5f));
     EXPECT_EQ(t.Steps(), 0);
   }
 }

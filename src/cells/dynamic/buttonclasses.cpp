@@ -1,0 +1,13 @@
+// Registration of the action-button classes, so that documents can create
+// them by name.
+#include "cells/cellclasses.h"
+#include "cells/dynamic/animationbutton.h"
+#include "cells/dynamic/commandbutton.h"
+#include "cells/dynamic/linkbutton.h"
+#include "cells/dynamic/showhidebutton.h"
+
+void RegisterButtonClasses() {
+  for (const CRuntimeClass* cls : {RUNTIME_CLASS(CGButnAnimation), RUNTIME_CLASS(CGButnSHide), RUNTIME_CLASS(CGButnLink),
+                                   RUNTIME_CLASS(CGButnCommand)})
+    ClassRegistry::Register(cls);
+}
