@@ -62,6 +62,7 @@ CKavrelView::CKavrelView(QWidget* parent)
   if (!m_renderer.Background().AllocateForScreen(m_nScreenWidth, m_nScreenHeight))
     KvMessageBox(QString::fromUtf8(kTextBackgroundNoMemory));
   m_pMedia = std::make_unique<CMediaController>(this);
+  m_motion.mediaKey = [this](UINT key) { return m_pMedia && m_pMedia->OnArrowKey(key); };
   g_pKavrelView = this;
   // A click gives the view the keyboard: its keys are shortcuts of the view.
   setFocusPolicy(Qt::ClickFocus);

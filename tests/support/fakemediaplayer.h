@@ -22,6 +22,7 @@ class CFakeMediaPlayer final : public QWidget, public IMediaPlayer {
   bool FullScreen() const override { return fullScreen; }
   void SetFullScreen(bool on) override { fullScreen = on; }
   void Close() override {}
+  void StretchVideo(bool stretch) override { stretches.push_back(stretch); }
   // The backend reports that it cannot play the file.
   void Fail() { m_onError(); }
 
@@ -29,6 +30,7 @@ class CFakeMediaPlayer final : public QWidget, public IMediaPlayer {
   int state = kMediaReady;
   QString uiMode;
   bool fullScreen = false;
+  std::vector<bool> stretches;
 };
 
 class FakeMediaPlayers {

@@ -48,6 +48,12 @@ CMediaController::~CMediaController() {
   OnViewMediaClose();
 }
 
+bool CMediaController::OnArrowKey(unsigned key) {
+  if (!m_pPlayer) return false;
+  if (key == kCmdVideoStretch || key == kCmdVideoRestore) m_pPlayer->StretchVideo(key == kCmdVideoStretch);
+  return true;
+}
+
 void CMediaController::OnViewMedia() {
   CGPage* page = g_pCurPage;
   if (!page) return;

@@ -35,6 +35,9 @@ class CMediaController final : public QObject {
   void OnViewMediaClose();
   // Timer 2, once a second while a player is open.
   void OnTimer2();
+  // An arrow key of the view while a player is open is the player's: Up
+  // stretches the video, Down restores it.  False without a player.
+  bool OnArrowKey(unsigned key);
 
   // --- The player -----------------------------------------------------------
   IMediaPlayer* Player() const { return m_pPlayer.get(); }

@@ -36,6 +36,8 @@ class IMediaPlayer {
   virtual void SetUiMode(const QString& mode) = 0;
   virtual bool FullScreen() const = 0;
   virtual void SetFullScreen(bool on) = 0;
+  // The picture fills the player's area (true) or keeps its proportions.
+  virtual void StretchVideo(bool /*stretch*/) {}
   // Stops and lets go of the file; the player is destroyed after it.
   virtual void Close() = 0;
 

@@ -159,6 +159,10 @@ void CQtMediaPlayer::Close() {
   m_pPlayer->setSource(QUrl());
 }
 
+void CQtMediaPlayer::StretchVideo(bool stretch) {
+  m_pVideo->setAspectRatioMode(stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
+}
+
 void CQtMediaPlayer::keyPressEvent(QKeyEvent* event) {
   if (m_bFullScreen && event->key() == Qt::Key_Escape) {
     CommandRegistry().Run(kCmdEscape);

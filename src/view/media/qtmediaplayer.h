@@ -31,6 +31,7 @@ class CQtMediaPlayer final : public QWidget, public IMediaPlayer {
   bool FullScreen() const override { return m_bFullScreen; }
   void SetFullScreen(bool on) override;
   void Close() override;
+  void StretchVideo(bool stretch) override;
 
  protected:
   // In full screen the player is a window of its own, out of reach of the

@@ -112,6 +112,9 @@ void ResizeCopyBox(int axis, Direction direction) {
 // Left/Right turn about z, Up/Down about x.
 template <bool vertical, Direction direction>
 void OnArrow(CViewMotion& motion) {
+  const UINT key = vertical ? (direction == kNegative ? kCmdKeyUp : kCmdKeyDown)
+                            : (direction == kNegative ? kCmdKeyLeft : kCmdKeyRight);
+  if (motion.mediaKey && motion.mediaKey(key)) return;
   if (!motion.Document() || !g_pCurPage) return;
   if (motion.IsSpinning()) {
     ChooseSpin(vertical ? kJobSpinX : kJobSpinZ, direction);

@@ -76,6 +76,9 @@ class CViewMotion {
   // Plane mode: starts the transition to the plane of a selected section;
   // false when there is none (the top view is taken instead).
   std::function<bool()> startPlaneTransition;
+  // While the media player is open the arrow keys are its own (Up stretches
+  // the video, Down restores it); true when the player took the key.
+  std::function<bool(UINT key)> mediaKey;
   // Plane-mode word: bit 1 the plane view is on, bit 2 the transition to it
   // is under way.
   int m_nPlaneMode = 0;

@@ -173,6 +173,14 @@ TEST(MediaCommand, TimerTwoCloseAndFailures) {
   EXPECT_EQ(scene.seams.notifier->Texts(), std::vector<QString>(2, QStringLiteral("不能播放此媒体！")));
 }
 
+TEST(MediaCommand, ArrowsStretchAndRestoreTheVideoWhileAPlayerIsOpen) {
+  MediaScene scene;
+  EXPECT_FALSE(scene.media->OnArrowKey(kCmdKeyUp)) << "no player: the key is the view's";
+  CFakeMediaPlayer* player = scene.Open("a.avi");
+  for (UINT key : {kCmdKeyUp, kCmdKeyLeft, kCmdKeyDown, kCmdKeyRight}) EXPECT_TRUE(scene.media->OnArrowKey(key)) << key;
+  EXPECT_EQ(player->stretches, (std::vector<bool>{true, false}));
+}
+
 TEST(MediaCommand, SettingsShowTheBarInFullScreenAndHideItAgain) {
   MediaScene scene;
   CFakeMediaPlayer* player = scene.Open("a.avi");

@@ -144,4 +144,21 @@ TEST(ViewKeys, OtherwiseArrowsTurnTheViewADegree) {
   }
 }
 
+TEST(ViewKeys, AnOpenMediaPlayerTakesTheArrowsFirst) {
+  for (bool playerOpen : {false, true}) {
+    MotionPage t;
+    std::vector<UINT> offered;
+    t.motion.mediaKey = [&](UINT key) {
+      offered.push_back(key);
+      return playerOpen;
+    };
+    ViewQuaternion = kQuatIdentity;
+    // Two lefts, so that without a player the view ends turned.
+    const std::vector<UINT> keys{kCmdKeyLeft, kCmdKeyLeft, kCmdKeyRight, kCmdKeyUp, kCmdKeyDown};
+    for (UINT key : keys) ASSERT_TRUE(t.Run(key));
+    EXPECT_EQ(offered, keys);
+    EXPECT_EQ(SameQuaternion(ViewQuaternion, kQuatIdentity), playerOpen) << "the view turns only without a player";
+  }
+}
+
 }  // namespace
