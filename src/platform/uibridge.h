@@ -54,6 +54,9 @@ class IUiBridge {
   // The buttons of a command show picture `image` of the program's image
   // list (the line commands switch the merged line tool's picture).
   virtual void SetCommandImage(UINT /*id*/, int /*image*/) {}
+  // The view's shortcut menu `menu` opens at client pixel (x, y) of the view
+  // and runs the command chosen.
+  virtual void ShowShortcutMenu(int /*menu*/, int /*x*/, int /*y*/) {}
 };
 
 IUiBridge& UiBridge();

@@ -4,6 +4,7 @@
 
 #include "ui/mainframe.h"
 #include "ui/objectlist/objectview.h"
+#include "ui/shortcutmenus.h"
 #include "view/kavrelview.h"
 #include "view/toolstate.h"
 
@@ -50,4 +51,8 @@ void CFrameUiBridge::ResetConstructionStep() { g_viewTool.step = 0; }
 
 void CFrameUiBridge::SetCommandImage(UINT id, int image) {
   if (m_pFrame) m_pFrame->SetCommandImage(id, image);
+}
+
+void CFrameUiBridge::ShowShortcutMenu(int menu, int x, int y) {
+  if (g_pKavrelView) ::ShowShortcutMenu(menu, g_pKavrelView->mapToGlobal(QPoint(x, y)), g_pKavrelView);
 }

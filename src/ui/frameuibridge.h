@@ -20,6 +20,7 @@ class CFrameUiBridge final : public IUiBridge {
   void FillObjectList() override;
   void ResetConstructionStep() override;
   void SetCommandImage(UINT id, int image) override;
+  void ShowShortcutMenu(int menu, int x, int y) override;
 
  private:
   QPointer<CMainFrame> m_pFrame;

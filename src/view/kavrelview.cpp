@@ -16,6 +16,7 @@
 #include "view/clickpick.h"
 #include "view/media/mediacontroller.h"
 #include "view/pointerplacement.h"
+#include "view/toolcursor.h"
 #include "view/motion/motioncommands.h"
 #include "view/tools/viewcommands.h"
 #include "view/viewformat.h"
@@ -97,14 +98,25 @@ void CKavrelView::paintGL() { m_renderer.RenderScene(); }
 void CKavrelView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton)
     m_tools.OnLButtonDown(InputOf(*event));
-  else if (event->button() == Qt::RightButton)
-    m_tools.OnRButtonDown(InputOf(*event));
+  else if (event->button() == Qt::RightButton) {
+    // While the mouse operates the media player, the view keeps out.
+    if (!(m_pMedia->Player() && m_pMedia->VideoMode())) m_tools.OnRButtonDown(InputOf(*event));
+  }
   else
     m_tools.OnOtherButtonDown(InputOf(*event));
   QOpenGLWidget::mousePressEvent(event);
 }
 
+void CKavrelView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) m_tools.OnLButtonDblClk(InputOf(*event));
+  QOpenGLWidget::mouseDoubleClickEvent(event);
+}
+
 void CKavrelView::mouseMoveEvent(QMouseEvent* event) {
+  if (const std::optional<QCursor> cursor = ToolCursor(g_nToolMode))
+    setCursor(*cursor);
+  else
+    unsetCursor();
   m_tools.OnMouseMove(InputOf(*event));
   QOpenGLWidget::mouseMoveEvent(event);
 }

@@ -75,6 +75,7 @@ class CKavrelView : public QOpenGLWidget {
   void paintGL() override;
   // The mouse handlers hand the events to the mouse tools.
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;

@@ -57,6 +57,8 @@ class RecordingUiBridge : public IUiBridge {
   void FillObjectList() override { ++objectListFills; }
   void UpdateTranslationSliders() override { ++sliderUpdates; }
   void SetCommandImage(UINT id, int image) override { commandImages.emplace_back(id, image); }
+  void ShowShortcutMenu(int menu, int, int) override { shortcutMenus.push_back(menu); }
+  std::vector<int> shortcutMenus;
   std::vector<BridgeMessage> messages;
   std::vector<std::pair<int, QString>> statusTexts;
   int viewUpdates = 0;

@@ -6,6 +6,7 @@
 #include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
+#include "platform/uibridge.h"
 #include "view/toolstate.h"
 
 namespace {
@@ -52,6 +53,9 @@ void CMouseTools::OnLButtonDown(const ToolInput& in) {
     case 8:
       tool.step = 2;
       break;
+    case 9:
+      InkDown(in);
+      break;
     default:
       break;
   }
@@ -96,6 +100,8 @@ void CMouseTools::OnMouseMove(const ToolInput& in) {
   } else if (mode == 7 || mode == 8) {
     tool.boxCorner[0] = in.x;
     tool.boxCorner[1] = in.y;
+  } else if (mode == 9) {
+    InkMove(in);
   }
   m_surface.Redraw();
 }
@@ -121,14 +127,20 @@ void CMouseTools::OnLButtonUp(const ToolInput& in) {
     case 8:
       CopyBox();
       return;  // the picture is taken; nothing to redraw
+    case 9:
+      if (!InkUp()) return;
+      break;
     default:
       break;
   }
   m_surface.Redraw();
 }
 
-bool CMouseTools::OnRButtonDown(const ToolInput&) {
+bool CMouseTools::OnRButtonDown(const ToolInput& in) {
   const int mode = g_nToolMode;
+  if (mode == 1) SelectToolRButton(in);
+  // The ink pen stays: its right button offers the general menu.
+  if (mode == 9 && m_pDoc) UiBridge().ShowShortcutMenu(188, in.x, in.y);
   if (mode < 2 || mode > 6) return false;
   CGPage* page = m_pDoc ? g_pCurPage : nullptr;
   if (page) {

@@ -1,7 +1,7 @@
 // The mouse tool state machine of the view.  The left button does what the
 // tool mode (g_nToolMode) says: select and drag, or turn and pan the view
 // (1); build points, lines, polygons and circles (2 to 5); select by box
-// (7); copy a box of the view as a picture (8).  The right button finishes
+// (7); copy a box of the view as a picture (8); draw with the ink pen (9).  The right button finishes
 // or cancels a construction.  The state lives where the render pass reads
 // it (g_viewTool, g_nDragId); the view only turns its Qt events into these
 // calls.  Every handler ends with a redraw unless it says otherwise.
@@ -14,6 +14,10 @@ class CGCell;
 class CGPage;
 class CKavrelDoc;
 class CConstruction;
+
+// The shortcut menu of a cell: 356 points, 357 lines, 358 faces, 188 the
+// other classes a click selects alone; 0 for any other cell.
+int ShortcutMenuOf(const CGCell& cell);
 
 class CMouseTools {
  public:
@@ -32,7 +36,16 @@ class CMouseTools {
   // The construction tools and the user-defined tool: the construction is
   // finished (circle, polygon) or cancelled.  False, nothing done, in the
   // other tools: their right button is the shortcut menus'.
+  // In the select tool a label opens the label dialog, a cell becomes the
+  // only selection and opens its shortcut menu, nothing opens the general
+  // one; the ink tool opens the general menu.
   bool OnRButtonDown(const ToolInput& in);
+  // Switched off in the preferences: nothing.  A shown trace layer or ink
+  // is discarded and that is all; otherwise, in the select tool, a label
+  // opens the label dialog, a button's handle starts or stops the button,
+  // empty space goes to the next page and a cell, selected alone, opens its
+  // property dialog.
+  void OnLButtonDblClk(const ToolInput& in);
 
   // A press of a button with no handler here (the middle button): later
   // moves count from where it happened.
@@ -59,6 +72,14 @@ class CMouseTools {
   void Pan(const ToolInput& in, int dx, int dy);
   void EndDrag();
 
+  // Right button and double click (shortcutclicks.cpp).  SelectAlone
+  // returns the cell's shortcut menu, 0 (nothing changed) for a cell of no
+  // class a click selects alone.
+  void SelectToolRButton(const ToolInput& in);
+  int SelectAlone(CGPage& page, WORD id);
+  // False when the id names no cell.
+  bool LabelDialogOn(CGPage& page, WORD id);
+
   // Construction tools (constructiontool.cpp).  Down and up return false
   // when no cell could be made (no room): the handler ends without a redraw.
   bool ConstructionDown(CGPage& page, const ToolInput& in);
@@ -72,6 +93,11 @@ class CMouseTools {
   // The line the line and polygon tools draw from the first vertex.
   void AddFirstEdge(CConstruction& build, WORD to) const;
   QString FirstEdgeLabel() const;
+
+  // Ink pen (inkpen.cpp).  InkUp: false when the stroke was dropped.
+  void InkDown(const ToolInput& in);
+  void InkMove(const ToolInput& in);
+  bool InkUp();
 
   // Box tools (boxtools.cpp).
   void BoxSelect(CGPage& page, const ToolInput& in);
