@@ -7,10 +7,8 @@
 #include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
-#include "model/modeltexts.h"
 #include "model/undo/cmdcells.h"
 #include "model/vertexarray.h"
-#include "platform/notifier.h"
 #include "platform/uibridge.h"
 
 CSelectionCounts CountSelection() {
@@ -42,17 +40,7 @@ CConstruction::~CConstruction() {
 bool CConstruction::MakeRoom(int cells, int points, int growth) {
   CGPage* page = m_pPage;
   if (!page || !page->HasRoomForCells(cells)) return false;
-  if (points > 0) {
-    const auto shortOfSlots = [&] { return page->m_nNextVertex + points > g_nVertexCapacity; };
-    if (shortOfSlots() && !ReserveVertexArray(growth == kGrowByPoints ? points : growth)) return false;
-    // A fixed request smaller than the points coming must not leave them
-    // beyond the array.
-    if (shortOfSlots() && !ReserveVertexArray(points)) return false;
-    if (page->m_nNextVertex + points > 0xFFFF) {  // the 16-bit slot counter must not wrap
-      KvMessageBox(QString::fromUtf8(kTextTooManyCells));
-      return false;
-    }
-  }
+  if (!ReserveSlotsFor(*page, points, growth == kGrowByPoints ? points : growth)) return false;
   m_nRoom = cells;
   m_nFirstId = page->m_nNextId;
   m_nFirstVertex = page->m_nNextVertex;

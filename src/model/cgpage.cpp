@@ -38,7 +38,7 @@ void SetCurrentPage(CGPage* page) {
 }
 
 bool CGPage::HasRoomForCells(int count) const {
-  if (count <= 0 || static_cast<int>(m_nNextId) + count - 1 <= kMaxCellId) return true;
+  if (count <= 0 || static_cast<long long>(m_nNextId) + count - 1 <= kMaxCellId) return true;
   KvMessageBox(QString::fromUtf8(kTextTooManyCells));
   return false;
 }

@@ -63,3 +63,16 @@ bool ReserveVertexArray(int n) {
   if (g_pCurPage) g_pCurPage->RebuildVertexArray();
   return true;
 }
+
+bool ReserveSlotsFor(const CGPage& page, int points, int growth) {
+  if (points <= 0) return true;
+  if (points > 0xFFFF - page.m_nNextVertex) {  // the 16-bit slot counter must not wrap
+    KvMessageBox(QString::fromUtf8(kTextTooManyCells));
+    return false;
+  }
+  const auto shortOfSlots = [&] { return page.m_nNextVertex + points > g_nVertexCapacity; };
+  if (shortOfSlots() && !ReserveVertexArray(growth)) return false;
+  // A fixed request smaller than the points coming must not leave them
+  // beyond the array.
+  return !shortOfSlots() || ReserveVertexArray(points);
+}

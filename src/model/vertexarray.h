@@ -10,6 +10,14 @@
 // and the caller creates nothing.
 bool ReserveVertexArray(int n);
 
+// Makes room for `points` more points of `page` from its next slot: grows
+// the array by the request `growth` (see ReserveVertexArray) when they would
+// not fit, then by the points themselves should a fixed request fall short.
+// False, with the message shown, when the array cannot grow or the 16-bit
+// slot counter would wrap; the caller creates nothing.
+class CGPage;
+bool ReserveSlotsFor(const CGPage& page, int points, int growth);
+
 // Replaces the array by a zeroed one of capacity (+ 10 spare) slots and
 // sets g_nVertexCapacity.  Returns false, leaving array and capacity as they
 // were, when the capacity is out of range or the memory cannot be had.
