@@ -15,6 +15,13 @@ inline constexpr const char* kTextPageLinkDescription = "页链接按钮";
 // Asked before a link starts a program, a script or a desktop launcher.
 inline constexpr const char* kTextLinkAskRun = "链接按钮要运行程序或脚本：\n%1\n确实要运行它吗？";
 
+inline constexpr const char* kTextRotateDescription = "控制视图转动的动作按钮";
+inline constexpr const char* kTextTranslateDescription = "控制视图平移的动作按钮";
+inline constexpr const char* kTextScaleDescription = "控制视图缩放的动作按钮";
+inline constexpr const char* kTextRotateCaption = "视转动";
+inline constexpr const char* kTextTranslateCaption = "视平移";
+inline constexpr const char* kTextScaleCaption = "视缩放";
+
 struct ButtonCommand {
   unsigned id;
   const char* text;  // as the command button's dialog lists it
