@@ -22,6 +22,9 @@ WORD g_nDragId;
 unsigned g_nRecalcPass;
 bool g_bTraceDirty;
 std::vector<CRecord*> g_globalTools;
+CRecord* g_pCurrentTool;
+int g_nCurrentToolId;
+int g_nDocToolsShown;
 
 const std::array<CutPlaneCoefficients, 10> g_defaultCutPlanes = {{
     {-1, -1, -1, 2},
@@ -60,6 +63,9 @@ void SetStartValues() {
   g_bTraceDirty = false;
   ResetVertexArray();  // after g_nVertexCapacity: a fresh array of the start capacity
   // The tool records are owned by the tools code, which empties the list itself.
+  g_pCurrentTool = nullptr;
+  g_nCurrentToolId = 0;
+  g_nDocToolsShown = 0;
 }
 
 const bool started = (SetStartValues(), true);

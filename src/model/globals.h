@@ -57,3 +57,9 @@ extern const std::array<CutPlaneCoefficients, 3> g_coordinateCutPlanes;
 // User-defined tools of the program's Tools folder (owned by the tools code).
 class CRecord;
 extern std::vector<CRecord*> g_globalTools;
+// The tool chosen last (a folder tool or one of the document's; none at
+// start), the command id it was chosen by, and how many of the document's
+// tools the custom-tool menu lists.
+extern CRecord* g_pCurrentTool;
+extern int g_nCurrentToolId;
+extern int g_nDocToolsShown;

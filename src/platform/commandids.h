@@ -14,6 +14,10 @@ enum : unsigned {
   ID_INK_ERASE = 33593,         // the view drops ink strokes not yet saved
   ID_CELL_COMMAND_BASE = 3024,  // + a button's id: the view starts that button (stored command buttons)
   ID_CELL_COMMAND_LAST = 13024,
+  // User tools: folder tool i is ID_TOOL_USE_FIRST + i, the document's own
+  // follow them; no tool item takes an id beyond the last.
+  ID_TOOL_USE_FIRST = 20000,
+  ID_TOOL_USE_LAST = 20500,
 };
 
 enum : unsigned {

@@ -57,6 +57,10 @@ class IUiBridge {
   // The view's shortcut menu `menu` opens at client pixel (x, y) of the view
   // and runs the command chosen.
   virtual void ShowShortcutMenu(int /*menu*/, int /*x*/, int /*y*/) {}
+  // A tool was added to the document: the custom-tool menu lists it after
+  // the others (under its heading of document tools, added with the
+  // first), run by command `id`, or by an item of its own when id is 0.
+  virtual void AddDocumentTool(UINT /*id*/, const QString& /*name*/, const QString& /*comment*/) {}
 };
 
 IUiBridge& UiBridge();

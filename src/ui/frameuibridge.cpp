@@ -56,3 +56,7 @@ void CFrameUiBridge::SetCommandImage(UINT id, int image) {
 void CFrameUiBridge::ShowShortcutMenu(int menu, int x, int y) {
   if (g_pKavrelView) ::ShowShortcutMenu(menu, g_pKavrelView->mapToGlobal(QPoint(x, y)), g_pKavrelView);
 }
+
+void CFrameUiBridge::AddDocumentTool(UINT id, const QString& name, const QString& comment) {
+  if (m_pFrame) m_pFrame->AddDocumentTool(id, name, comment);
+}

@@ -139,23 +139,43 @@ QWidget* CMainFrame::CreateSlotWidget(unsigned slot) {
       m_pCustomTool->setIconSize(QSize(32, 32));
       m_pCustomTool->setAutoRaise(true);
       m_pCustomTool->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-      auto* menu = new QMenu(m_pCustomTool);
-      menu->setToolTipsVisible(true);
-      AddToolSets(*menu, m_toolSets, m_hooks.runUserTool);
-      if (!menu->isEmpty()) {
-        m_pCustomTool->setMenu(menu);
-        m_pCustomTool->setPopupMode(QToolButton::MenuButtonPopup);
-        // The tool sets open whatever the command's own state; a click on
-        // the button itself still runs only an enabled command.
-        const auto keepEnabled = [button = m_pCustomTool] { button->setEnabled(true); };
-        keepEnabled();
-        connect(action, &QAction::changed, m_pCustomTool, keepEnabled);
-      }
+      m_pToolMenu = new QMenu(m_pCustomTool);
+      m_pToolMenu->setToolTipsVisible(true);
+      AddToolSets(*m_pToolMenu, m_toolSets, m_hooks.runUserTool);
+      if (!m_pToolMenu->isEmpty()) AttachToolMenu();
       return m_pCustomTool;
     }
     default:
       return nullptr;
   }
+}
+
+void CMainFrame::AttachToolMenu() {
+  if (!m_pCustomTool || m_pCustomTool->menu()) return;
+  m_pCustomTool->setMenu(m_pToolMenu);
+  m_pCustomTool->setPopupMode(QToolButton::MenuButtonPopup);
+  // The tools open whatever the command's own state; a click on the button
+  // itself still runs only an enabled command.
+  const auto keepEnabled = [button = m_pCustomTool] { button->setEnabled(true); };
+  keepEnabled();
+  connect(m_pActions->Action(ID_CUSTOM_TOOL), &QAction::changed, m_pCustomTool, keepEnabled);
+}
+
+void CMainFrame::AddDocumentTool(UINT id, const QString& name, const QString& comment) {
+  if (!m_pToolMenu) return;
+  if (!m_pDocToolsHeading) m_pDocToolsHeading = m_pToolMenu->addSection(QString::fromUtf8(kTextDocumentTools));
+  QAction* item = nullptr;
+  if (id != 0) {
+    item = m_pActions->Action(id);
+    m_pActions->SetMenuText(id, name);  // the name stays when the action's state is refreshed
+  } else {
+    item = new QAction(name, m_pToolMenu);  // past the tool ids: an item of its own
+    item->setEnabled(false);
+  }
+  item->setToolTip(name);
+  item->setStatusTip(comment);
+  m_pToolMenu->addAction(item);
+  AttachToolMenu();
 }
 
 QWidget* CMainFrame::CreateSliders() {

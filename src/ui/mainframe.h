@@ -32,6 +32,8 @@ class QSettings;
 class QSlider;
 class QToolBar;
 class QPrinter;
+class QMenu;
+class QAction;
 class QToolButton;
 class QUrl;
 
@@ -99,6 +101,9 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   void SetCommandImage(UINT id, int image);
   void UpdateTranslationSliders();
   void UpdateColorButton();
+  // Lists a tool of the document at the end of the custom-tool menu (see
+  // IUiBridge::AddDocumentTool).
+  void AddDocumentTool(UINT id, const QString& name, const QString& comment);
   COLORREF CurrentColor() const { return m_crCurrentColor; }
   void OnFullScreenTaskbar();
   void RestoreFromFullScreen();
@@ -143,6 +148,8 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   void CreateRibbon();
   QWidget* CreateSlotWidget(unsigned slot);
   QWidget* CreateSliders();
+  // The custom-tool button opens its menu once the menu lists something.
+  void AttachToolMenu();
   void CreateStatusBar();
   void CreateDockingWindows();
   void CreateFullScreenBar();
@@ -162,6 +169,8 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   CKavrelView* m_pView = nullptr;
   CColorButton* m_pColorButton = nullptr;
   QToolButton* m_pCustomTool = nullptr;
+  QMenu* m_pToolMenu = nullptr;
+  QAction* m_pDocToolsHeading = nullptr;  // added with the first document tool
   QToolBar* m_pFullScreenBar = nullptr;
   std::array<QSlider*, 3> m_sliders{};
   QList<QAction*> m_recentActions;

@@ -19,6 +19,8 @@ inline constexpr const char* kTextFullScreenBar = "全屏工具栏";
 // The tool sets of the Tools folder.
 inline constexpr const char* kTextToolFolder = "工具文件夹";
 inline constexpr const char* kTextToolSetPrefix = "自定义工具集：";
+// The heading of the tools stored in the document.
+inline constexpr const char* kTextDocumentTools = "当前文档工具";
 inline constexpr const char* kTextLookElement = "样式";
 // The ribbon categories, left to right.
 inline constexpr const char* kRibbonCategories[8] = {"常用", "编辑", "显示", "构造", "插入", "变换", "度量", "帮助"};

@@ -59,6 +59,9 @@ class RecordingUiBridge : public IUiBridge {
   void SetCommandImage(UINT id, int image) override { commandImages.emplace_back(id, image); }
   void ShowShortcutMenu(int menu, int, int) override { shortcutMenus.push_back(menu); }
   std::vector<int> shortcutMenus;
+  void AddDocumentTool(UINT id, const QString& name, const QString& comment) override {
+    documentTools.push_back({id, name, comment});
+  }
   std::vector<BridgeMessage> messages;
   std::vector<std::pair<int, QString>> statusTexts;
   int viewUpdates = 0;
@@ -66,6 +69,12 @@ class RecordingUiBridge : public IUiBridge {
   int objectListFills = 0;
   int sliderUpdates = 0;
   std::vector<std::pair<UINT, int>> commandImages;
+  struct DocumentTool {
+    UINT id;
+    QString name;
+    QString comment;
+  };
+  std::vector<DocumentTool> documentTools;
   // Called with each message as it goes out, to see the program's state then.
   std::function<void(const BridgeMessage&)> observer;
   LRESULT sendResult = 1;

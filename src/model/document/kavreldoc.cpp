@@ -58,7 +58,7 @@ CKavrelDoc::~CKavrelDoc() {
   WithdrawClipboardListener(this);
   // A page that is current stops being so as it goes; a document read on the
   // side leaves the current page alone.
-  m_tools.clear();
+  ClearTools();
   m_pages.clear();
 }
 
@@ -115,8 +115,17 @@ void CKavrelDoc::BindUndoMenu(CGPage& page) const {
   page.m_undo.UpdateMenu();
 }
 
-void CKavrelDoc::DeleteContents() {
+void CKavrelDoc::ClearTools() {
+  for (const auto& record : m_tools)
+    if (record.get() == g_pCurrentTool) {
+      g_pCurrentTool = nullptr;
+      g_nCurrentToolId = 0;
+    }
   m_tools.clear();
+}
+
+void CKavrelDoc::DeleteContents() {
+  ClearTools();
   m_pages.clear();  // a page that was current makes no page current as it goes
   SetCurrentPage(nullptr);
   g_bBackgroundDirty = 1;  // the captured traces belonged to the pages just deleted
@@ -127,6 +136,7 @@ void CKavrelDoc::DeleteContents() {
 void CKavrelDoc::TakeContents(CKavrelDoc& from) {
   m_pages = std::move(from.m_pages);
   m_nLastPageId = from.m_nLastPageId;
+  ClearTools();
   m_tools = std::move(from.m_tools);
   m_nVersion = from.m_nVersion;
   m_strAuthor = from.m_strAuthor;

@@ -199,6 +199,8 @@ class CKavrelDoc {
 
  private:
   void StepParameter(int direction);
+  // Deletes the tools; one of them that was the current tool stops being so.
+  void ClearTools();
   // The contents of a document read by ReadRecords, taken over.
   void TakeContents(CKavrelDoc& from);
   // After the records: display values, recomputation, first page, pictures.

@@ -20,50 +20,17 @@
 #include "cells/dynamic/usercalculation.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
-#include "model/cgpage.h"
-#include "platform/archive.h"
 #include "platform/commandids.h"
-#include "support/recorders.h"
+#include "startedapp.h"
 #include "ui/commandactions.h"
 #include "ui/commandicons.h"
 #include "ui/formula/calculatordialog.h"
 #include "ui/objectlist/viewtree.h"
-#include "ui/ribbon/ribbonbar.h"
 #include "view/toolstate.h"
 
 namespace {
 
-class ConstructionCommandsTest : public ::testing::Test {
- protected:
-  ConstructionCommandsTest() {
-    RegisterAllClasses();
-    EXPECT_TRUE(app.InitInstance({QStringLiteral("kavrel")}));
-    window = app.MainWindow();
-  }
-  static CAppEnvironment Environment(const QTemporaryDir& folder) {
-    // The build folder holds the program's pictures, which the view loads.
-    return {folder.filePath(QStringLiteral("data")), folder.filePath(QStringLiteral("settings.ini")),
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(".."))};
-  }
-  CGPage* Page() { return app.Document().CurrentPage(); }
-  CViewTree* Tree() const { return window->Tree(); }
-  void ClickRibbon(unsigned id) {
-    window->Actions().Refresh();
-    for (QToolButton* button : window->Ribbon()->findChildren<QToolButton*>())
-      if (button->property("commandId").toUInt() == id) return button->click();
-    ADD_FAILURE() << "no ribbon button for " << id;
-  }
-  static QByteArray PageBytes(CGPage& page) {
-    CArchive ar;
-    page.Serialize(ar);
-    return ar.Bytes();
-  }
-
-  SeamRecorders seams;
-  QTemporaryDir folder;
-  CKavrelApp app{Environment(folder)};
-  CMainWindow* window = nullptr;
-};
+using ConstructionCommandsTest = StartedAppTest;
 
 TEST_F(ConstructionCommandsTest, SegmentsOnTickedPointsAreSavedAndReadBack) {
   CGPage* page = Page();

@@ -11,6 +11,7 @@
 #include "model/document/usertool.h"
 #include "platform/archive.h"
 #include "platform/commandids.h"
+#include "platform/uibridge.h"
 #include "ui/commandactions.h"
 #include "ui/toolsetmenu.h"
 
@@ -122,6 +123,37 @@ TEST_F(ToolSetsTest, TheMenuOpensWhileTheButtonsCommandIsUnavailable) {
   ASSERT_FALSE(withTools->Actions().Action(ID_CUSTOM_TOOL)->isEnabled());
   EXPECT_TRUE(withTools->CustomToolButton()->isEnabled()) << "a disabled button opens no menu";
   EXPECT_NE(withTools->CustomToolButton()->menu(), nullptr);
+}
+
+// The document's tools follow the sets under a heading of their own, added
+// with the first; an item past the tool ids is an action of its own.
+TEST_F(ToolSetsTest, DocumentToolsFollowTheSetsUnderTheirHeading) {
+  for (bool withSets : {false, true}) {
+    if (withSets) Write(tools.path() + QStringLiteral("/a.kv"), ToolFile({QStringLiteral("t")}));
+    auto withTools = FrameWithTools();
+    QToolButton* button = withTools->CustomToolButton();
+    const int before = button->menu() ? static_cast<int>(button->menu()->actions().size()) : 0;
+    UiBridge().AddDocumentTool(20001, QStringLiteral("甲"), QStringLiteral("甲的说明"));
+    UiBridge().AddDocumentTool(0, QStringLiteral("乙"), QStringLiteral("乙的说明"));
+    withTools->Actions().Refresh();
+    ASSERT_NE(button->menu(), nullptr) << withSets;
+    EXPECT_TRUE(button->menu()->toolTipsVisible());
+    EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup) << withSets;
+    const QList<QAction*> entries = button->menu()->actions().mid(before);
+    ASSERT_EQ(entries.size(), 3) << withSets;
+    EXPECT_TRUE(entries[0]->isSeparator());
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("当前文档工具"));
+    EXPECT_EQ(entries[1], withTools->Actions().Action(20001)) << "the tool's command id";
+    const QString texts[][2] = {{QStringLiteral("甲"), QStringLiteral("甲的说明")},
+                                {QStringLiteral("乙"), QStringLiteral("乙的说明")}};
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_EQ(entries[i + 1]->text(), texts[i][0]) << withSets << i;
+      EXPECT_EQ(entries[i + 1]->toolTip(), texts[i][0]) << withSets << i;
+      EXPECT_EQ(entries[i + 1]->statusTip(), texts[i][1]) << withSets << i;
+      EXPECT_FALSE(entries[i + 1]->isEnabled()) << "nothing runs a tool yet " << withSets << i;
+    }
+    EXPECT_FALSE(entries[2]->data().isValid()) << "no command id past the tool ids";
+  }
 }
 
 TEST(ToolSetImages, TheSeventhAndLaterSetsShareTheLastPicture) {
