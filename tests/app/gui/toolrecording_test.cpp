@@ -27,12 +27,15 @@
 
 namespace {
 
-// Runs `answer` on the next modal window titled `title` once it is up.
+// Runs `answer` on the next modal window once it is up; one titled
+// otherwise fails the test and is closed, so that nothing waits for ever.
 void WhenModal(const QString& title, std::function<void(QWidget*)> answer) {
   QTimer::singleShot(10, [title, answer] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal->windowTitle() != title) return WhenModal(title, answer);
-    answer(modal);
+    if (!modal) return WhenModal(title, answer);
+    if (modal->windowTitle() == title) return answer(modal);
+    ADD_FAILURE() << "shown " << modal->windowTitle().toStdString() << " for " << title.toStdString();
+    modal->close();
   });
 }
 
