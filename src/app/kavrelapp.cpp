@@ -61,6 +61,7 @@ BOOL CKavrelApp::InitInstance(const QStringList& arguments, bool withWindow) {
   DocumentServices().upgradeCell = UpgradeCellFields;
   // Idempotent: the view asks again when it shows the document.
   DocumentServices().upgradePages = [this] { m_doc.UpgradePages(); };
+  DocumentServices().refreshToolMenu = [this] { m_doc.RefreshToolMenu(); };
   DocumentServices().closeMedia = [] {
     if (g_pKavrelView) g_pKavrelView->Media().OnViewMediaClose();
   };

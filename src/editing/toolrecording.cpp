@@ -141,11 +141,6 @@ std::unique_ptr<CRecord> CreateToolFromSelection() {
   return record;
 }
 
-unsigned DocumentToolCommandId(int position) {
-  const long long id = ID_TOOL_USE_FIRST + static_cast<long long>(g_globalTools.size()) + position;
-  return id <= ID_TOOL_USE_LAST ? static_cast<unsigned>(id) : 0;
-}
-
 void OnToolCreate(CKavrelDoc& doc) {
   std::unique_ptr<CRecord> record = CreateToolFromSelection();
   if (!record) return;

@@ -15,10 +15,6 @@ class CRecord;
 // declined the changed structure.
 std::unique_ptr<CRecord> CreateToolFromSelection();
 
-// The command id of the document tool listed at `position` (from 0) after
-// the folder tools; 0 when it would pass the end of the tool ids.
-unsigned DocumentToolCommandId(int position);
-
 // ID_TOOL_CREATE: records the selection, asks for the tool's name, appends
 // it to the document's tools and the custom-tool menu and makes it the
 // current tool.  A cancelled dialog changes nothing.

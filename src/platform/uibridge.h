@@ -61,6 +61,8 @@ class IUiBridge {
   // the others (under its heading of document tools, added with the
   // first), run by command `id`, or by an item of its own when id is 0.
   virtual void AddDocumentTool(UINT /*id*/, const QString& /*name*/, const QString& /*comment*/) {}
+  // The document tools and their heading leave the custom-tool menu.
+  virtual void ClearDocumentTools() {}
 };
 
 IUiBridge& UiBridge();

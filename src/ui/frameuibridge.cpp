@@ -60,3 +60,7 @@ void CFrameUiBridge::ShowShortcutMenu(int menu, int x, int y) {
 void CFrameUiBridge::AddDocumentTool(UINT id, const QString& name, const QString& comment) {
   if (m_pFrame) m_pFrame->AddDocumentTool(id, name, comment);
 }
+
+void CFrameUiBridge::ClearDocumentTools() {
+  if (m_pFrame) m_pFrame->ClearDocumentTools();
+}

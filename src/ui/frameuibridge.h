@@ -22,6 +22,7 @@ class CFrameUiBridge final : public IUiBridge {
   void SetCommandImage(UINT id, int image) override;
   void ShowShortcutMenu(int menu, int x, int y) override;
   void AddDocumentTool(UINT id, const QString& name, const QString& comment) override;
+  void ClearDocumentTools() override;
 
  private:
   QPointer<CMainFrame> m_pFrame;

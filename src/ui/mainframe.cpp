@@ -178,6 +178,18 @@ void CMainFrame::AddDocumentTool(UINT id, const QString& name, const QString& co
   AttachToolMenu();
 }
 
+void CMainFrame::ClearDocumentTools() {
+  if (!m_pToolMenu || !m_pDocToolsHeading) return;
+  const QList<QAction*> entries = m_pToolMenu->actions();
+  for (qsizetype i = entries.indexOf(m_pDocToolsHeading); i >= 0 && i < entries.size(); ++i) {
+    m_pToolMenu->removeAction(entries[i]);
+    // The command actions belong to the action table; only the heading and
+    // the items past the tool ids are the menu's own.
+    if (entries[i]->parent() == m_pToolMenu) delete entries[i];
+  }
+  m_pDocToolsHeading = nullptr;
+}
+
 QWidget* CMainFrame::CreateSliders() {
   auto* box = new QWidget;
   auto* rows = new QVBoxLayout(box);

@@ -104,6 +104,9 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   // Lists a tool of the document at the end of the custom-tool menu (see
   // IUiBridge::AddDocumentTool).
   void AddDocumentTool(UINT id, const QString& name, const QString& comment);
+  // Takes the document tools and their heading out of the menu again; the
+  // folder's sets stay.
+  void ClearDocumentTools();
   COLORREF CurrentColor() const { return m_crCurrentColor; }
   void OnFullScreenTaskbar();
   void RestoreFromFullScreen();

@@ -75,6 +75,35 @@ TEST(ToolCreate, ToolsAreNamedListedAndMadeCurrent) {
   }
 }
 
+// Showing a document lists its own tools after the folder's, from the first
+// document-tool id, in place of the earlier document's; a current tool of
+// the earlier document stops being current, a folder tool stays.
+TEST(ToolCreate, ShowingADocumentListsItsOwnToolsInstead) {
+  for (bool folderToolCurrent : {false, true}) {
+    CommandPage p;
+    FolderTools folder(2);
+    SelectMidpoint(p);
+    CreateTools(p, {QStringLiteral("甲"), QStringLiteral("乙")});
+    if (folderToolCurrent) {
+      g_pCurrentTool = g_globalTools[1];
+      g_nCurrentToolId = 20001;
+    }
+    p.doc.m_tools.erase(p.doc.m_tools.begin());  // the next document holds only the second
+    p.doc.RefreshToolMenu();
+    const auto& listed = p.seams.bridge->documentTools;
+    ASSERT_EQ(listed.size(), 1u) << "the earlier items are cleared first";
+    EXPECT_EQ(std::make_tuple(listed[0].id, listed[0].name, g_nDocToolsShown),
+              std::make_tuple(UINT(20002), QStringLiteral("乙"), 1));
+    EXPECT_EQ(std::make_pair(g_pCurrentTool, g_nCurrentToolId),
+              folderToolCurrent ? std::make_pair(g_globalTools[1], 20001) : std::make_pair((CRecord*)nullptr, 0))
+        << folderToolCurrent;
+    p.doc.m_tools.clear();
+    p.doc.RefreshToolMenu();
+    EXPECT_TRUE(listed.empty());
+    EXPECT_EQ(g_nDocToolsShown, 0);
+  }
+}
+
 TEST(ToolCreate, CancellingTheQuestionOrTheNameChangesNothing) {
   for (bool atQuestion : {true, false}) {
     CommandPage p;

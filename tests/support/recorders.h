@@ -75,6 +75,7 @@ class RecordingUiBridge : public IUiBridge {
     QString comment;
   };
   std::vector<DocumentTool> documentTools;
+  void ClearDocumentTools() override { documentTools.clear(); }
   // Called with each message as it goes out, to see the program's state then.
   std::function<void(const BridgeMessage&)> observer;
   LRESULT sendResult = 1;

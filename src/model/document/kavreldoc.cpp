@@ -10,6 +10,7 @@
 #include "model/viewstate.h"
 #include "platform/archive.h"
 #include "platform/clipboard.h"
+#include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "platform/crtrandom.h"
 #include "platform/filebytes.h"
@@ -122,6 +123,19 @@ void CKavrelDoc::ClearTools() {
       g_nCurrentToolId = 0;
     }
   m_tools.clear();
+}
+
+void CKavrelDoc::RefreshToolMenu() {
+  UiBridge().ClearDocumentTools();
+  g_nDocToolsShown = 0;
+  if (g_nCurrentToolId >= ID_TOOL_USE_FIRST + static_cast<long long>(g_globalTools.size())) {
+    g_pCurrentTool = nullptr;
+    g_nCurrentToolId = 0;
+  }
+  for (const auto& tool : m_tools) {
+    UiBridge().AddDocumentTool(DocumentToolCommandId(g_nDocToolsShown), tool->m_strName, tool->m_strComment);
+    ++g_nDocToolsShown;
+  }
 }
 
 void CKavrelDoc::DeleteContents() {

@@ -158,6 +158,9 @@ class CKavrelDoc {
   // Pastes into a page copied from start one step away from the copy, into
   // any other page at the copy's own place.
   void OnClipboardChanged();
+  // The custom-tool menu lists this document's tools instead of the ones of
+  // the document shown before; a tool of that document stops being current.
+  void RefreshToolMenu();
   // A picture object of width x height pixels, centred on the origin and
   // shrunk to fit the view.
   void AddImageCell(int width, int height, std::vector<BYTE> pixels);

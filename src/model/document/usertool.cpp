@@ -11,6 +11,7 @@
 #include "model/kindtests.h"
 #include "platform/archive.h"
 #include "platform/archivecollections.h"
+#include "platform/commandids.h"
 
 IMPLEMENT_SERIAL(CCondition, CObject)
 IMPLEMENT_SERIAL(CRecord, CObject)
@@ -130,4 +131,9 @@ CToolList ReadToolList(CArchive& ar) {
   for (const auto& record : tools)
     if (!record) Reject("empty entry in the tool list");
   return tools;
+}
+
+unsigned DocumentToolCommandId(int position) {
+  const long long id = ID_TOOL_USE_FIRST + static_cast<long long>(g_globalTools.size()) + position;
+  return id <= ID_TOOL_USE_LAST ? static_cast<unsigned>(id) : 0;
 }

@@ -64,5 +64,8 @@ std::unique_ptr<CRecord> CopyRecord(const CRecord& record);
 
 // The tool list of a document: an object list of CRecord.
 using CToolList = std::vector<std::unique_ptr<CRecord>>;
+// The command id of the document tool listed at `position` (from 0) after
+// the folder tools; 0 when it would pass the end of the tool ids.
+unsigned DocumentToolCommandId(int position);
 void WriteToolList(CArchive& ar, const CToolList& tools);
 CToolList ReadToolList(CArchive& ar);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 
 #include "cells/primitives/cgline.h"
@@ -73,11 +74,15 @@ TEST_F(ToolRecordingAppTest, ASegmentBecomesANamedToolOfTheDocument) {
   create->trigger();
   EXPECT_TRUE(asked && named);
 
-  QMenu* menu = window->CustomToolButton()->menu();
-  ASSERT_NE(menu, nullptr);
-  QStringList texts;
-  for (QAction* action : menu->actions()) texts << action->text();
-  EXPECT_EQ(texts.mid(texts.size() - 2), (QStringList{QStringLiteral("当前文档工具"), QStringLiteral("我的工具")}));
+  // What the custom-tool menu lists after the folder's sets.
+  const auto documentEntries = [&] {
+    QMenu* menu = window->CustomToolButton()->menu();
+    QStringList texts;
+    for (QAction* action : menu ? menu->actions() : QList<QAction*>()) texts << action->text();
+    return texts.mid(std::max<qsizetype>(0, texts.indexOf(QStringLiteral("当前文档工具"))));
+  };
+  const QStringList listed{QStringLiteral("当前文档工具"), QStringLiteral("我的工具")};
+  EXPECT_EQ(documentEntries(), listed);
   EXPECT_EQ(page->m_cells.size(), 3u);
 
   const QString path = folder.filePath(QStringLiteral("tool.kv"));
@@ -88,6 +93,9 @@ TEST_F(ToolRecordingAppTest, ASegmentBecomesANamedToolOfTheDocument) {
   EXPECT_EQ(tools[0]->m_strName, QStringLiteral("我的工具"));
   EXPECT_EQ(tools[0]->m_nCellCount, 3);
   EXPECT_EQ(tools[0]->m_cells.size(), 3u);
+  EXPECT_EQ(documentEntries(), listed) << "the reopened document lists its tool once";
+  app.OnFileNew();
+  EXPECT_FALSE(documentEntries().contains(QStringLiteral("我的工具"))) << "a new document has no tools";
 }
 
 // The dialog gives back what was typed and ticked only on OK; a name longer

@@ -153,6 +153,15 @@ TEST_F(ToolSetsTest, DocumentToolsFollowTheSetsUnderTheirHeading) {
       EXPECT_FALSE(entries[i + 1]->isEnabled()) << "nothing runs a tool yet " << withSets << i;
     }
     EXPECT_FALSE(entries[2]->data().isValid()) << "no command id past the tool ids";
+    // Another document shown: its tools replace these under a new heading.
+    UiBridge().ClearDocumentTools();
+    EXPECT_EQ(button->menu()->actions().size(), before) << withSets;
+    EXPECT_NE(withTools->Actions().Action(20001), nullptr) << "the command's action outlives the menu item";
+    UiBridge().AddDocumentTool(20001, QStringLiteral("丙"), QString());
+    const QList<QAction*> again = button->menu()->actions().mid(before);
+    ASSERT_EQ(again.size(), 2) << withSets;
+    EXPECT_EQ(std::make_pair(again[0]->text(), again[1]->text()),
+              std::make_pair(QStringLiteral("当前文档工具"), QStringLiteral("丙")));
   }
 }
 
