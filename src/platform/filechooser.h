@@ -14,6 +14,6 @@ class IFileChooser {
 IFileChooser& FileChooser();
 // A filter in the "name|patterns|name|patterns||" form (patterns separated
 // by ';') as a Qt filter.  A name that already shows its patterns in
-// brackets is taken as it is.
+// brackets is taken as it is, with ';' between them turned into spaces.
 QString QtFileFilter(const char* filter);
 std::unique_ptr<IFileChooser> SetFileChooser(std::unique_ptr<IFileChooser> chooser);

@@ -135,6 +135,18 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   // true when the user accepted.
   using PageSetupDialog = std::function<bool(QPrinter&)>;
   void SetPageSetupDialog(PageSetupDialog dialog) { m_pageSetupDialog = std::move(dialog); }
+  // Printing the document's pages (ui/printing/sheetprinter.h): with the
+  // print dialog, straight to the chosen printer, or in the preview.  The
+  // dialogs are Qt's unless a test gives its own: the print dialog returns
+  // false when cancelled, the preview paints through `paint`.
+  using PrintDialog = std::function<bool(QPrinter&, int pageCount)>;
+  using PreviewDialog = std::function<void(QPrinter&, const std::function<void(QPrinter*)>& paint)>;
+  void SetPrintDialogs(PrintDialog print, PreviewDialog preview) {
+    m_printDialog = std::move(print);
+    m_previewDialog = std::move(preview);
+  }
+  void OnFilePrint(bool direct);
+  void OnFilePrintPreview();
   // The title's mark of unsaved changes follows the document.
   void UpdateModifiedMark();
 
@@ -185,6 +197,8 @@ class CMainFrame : public QMainWindow, public IMenuOwner {
   QString m_strResourceUrl;
   std::unique_ptr<QPrinter> m_pPrinter;
   PageSetupDialog m_pageSetupDialog;
+  PrintDialog m_printDialog;
+  PreviewDialog m_previewDialog;
 
   // Full screen and panels.
   QRect m_savedGeometry;

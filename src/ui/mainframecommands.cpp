@@ -129,6 +129,10 @@ void CMainFrame::RegisterCommands() {
   registry.Register(kCmdStatusLink, [this](unsigned) { OpenStatusLink(); }, needsResourceUrl, this);
   registry.Register(ID_HELP_PESOURCE, [this](unsigned) { OnHelpPesource(); }, needsResourceUrl, this);
   registry.Register(ID_FILE_PRINT_SETUP, [this](unsigned) { OnFilePrintSetup(); }, {}, this);
+  const auto withDocument = [this](CCmdUI& ui) { ui.Enable(m_pDoc && !m_pDoc->m_pages.empty()); };
+  registry.Register(ID_FILE_PRINT, [this](unsigned) { OnFilePrint(false); }, withDocument, this);
+  registry.Register(ID_FILE_PRINT_DIRECT, [this](unsigned) { OnFilePrint(true); }, withDocument, this);
+  registry.Register(ID_FILE_PRINT_PREVIEW, [this](unsigned) { OnFilePrintPreview(); }, withDocument, this);
   registry.Register(kCmdQuickHelp, [this](unsigned) { OnQuickHelp(); }, {}, this);
 
   // The page keys of the view step through the object list's pages.

@@ -16,6 +16,7 @@
 #include "view/clickpick.h"
 #include "view/media/mediacontroller.h"
 #include "view/pointerplacement.h"
+#include "view/printing/printedpage.h"
 #include "view/toolcursor.h"
 #include "view/motion/motioncommands.h"
 #include "view/tools/viewcommands.h"
@@ -165,6 +166,11 @@ void CKavrelView::ApplyLight() {
     doneCurrent();
   }
   update();
+}
+
+QImage CKavrelView::PageImage(CGPage& page) {
+  const CPrintedPageScope printed(page);
+  return grabFramebuffer();
 }
 
 void CKavrelView::CaptureBackground() {

@@ -16,6 +16,7 @@
 
 class CMediaController;
 class CKavrelDoc;
+class CGPage;
 class QMouseEvent;
 class QWheelEvent;
 
@@ -49,6 +50,9 @@ class CKavrelView : public QOpenGLWidget {
   // Captures the trace layer over the kept picture (view/viewrenderer.h);
   // a RenderScene follows.
   void CaptureBackground();
+  // The page drawn at the view's size for the printer, with nothing of the
+  // page shown now changed (view/printing/printedpage.h).
+  QImage PageImage(CGPage& page);
 
   // Picking and pointer placement at a pointer position in device pixels
   // (client pixels times devicePixelRatioF(), y down): view/clickpick.h

@@ -272,6 +272,6 @@ void DrawScreenOverlays(const float background[3]) {
   }
   if (!tool.finishedStrokes.empty()) {
     glLineWidth(g_prefs.fLineWidth);
-    for (const auto& draw : tool.finishedStrokes) draw();
+    for (const auto& stroke : tool.finishedStrokes) stroke->Draw();
   }
 }

@@ -3,9 +3,10 @@
 // box tools, the ink in progress, the drag in progress and the switches of
 // the overlays.  The mouse handlers drive it; the frame only reads it.
 #pragma once
-#include <functional>
+#include <memory>
 #include <vector>
 
+#include "cells/texts/inkmarks.h"
 #include "platform/types.h"
 
 // A further corner of a polygon under construction: its position and its
@@ -47,8 +48,8 @@ struct ViewToolState {
 
   // Ink pen: the stroke in progress (world x, y, z at the view's depth).
   std::vector<float> inkPoints;
-  // The finished strokes, each drawn by its own operation in order.
-  std::vector<std::function<void()>> finishedStrokes;
+  // The finished strokes not yet saved as ink cells, in drawing order.
+  std::vector<std::unique_ptr<CStroke>> finishedStrokes;
 
   // Drag of the select tool: what is dragged (the id is g_nDragId) and
   // whether a point or slider has moved yet.

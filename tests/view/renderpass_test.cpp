@@ -225,7 +225,12 @@ TEST_F(RenderPass, BoxesInkAndFrames) {
   g_viewTool.pageFrame = true;
   g_viewTool.resolutionBoundary = true;
   int strokes = 0;
-  g_viewTool.finishedStrokes = {[&] { ++strokes; }, [&] { ++strokes; }};
+  struct CountedStroke : CStroke {
+    explicit CountedStroke(int& count) : m_count(count) {}
+    void Draw() override { ++m_count; }
+    int& m_count;
+  };
+  for (int i = 0; i < 2; ++i) g_viewTool.finishedStrokes.push_back(std::make_unique<CountedStroke>(strokes));
   drawn = Frame();
   EXPECT_EQ(drawn.lines, 4 + 8);
   EXPECT_EQ(strokes, 2);

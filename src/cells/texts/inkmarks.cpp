@@ -147,3 +147,14 @@ std::vector<std::unique_ptr<CGInkmarks>> GroupStrokesIntoInk(std::vector<std::un
   }
   return cells;
 }
+
+int CountInkCells(const std::vector<std::unique_ptr<CStroke>>& strokes) {
+  int cells = 0;
+  const CStroke* current = nullptr;
+  for (const auto& stroke : strokes) {
+    if (!stroke) continue;
+    if (!current || !SameRgb(stroke->m_rgbaColor, current->m_rgbaColor)) ++cells;
+    current = stroke.get();
+  }
+  return cells;
+}

@@ -71,3 +71,5 @@ class CGInkmarks : public CGCell {
 // where it was drawn) and takes the preference line width as its size.
 std::vector<std::unique_ptr<CGInkmarks>> GroupStrokesIntoInk(std::vector<std::unique_ptr<CStroke>> strokes,
                                                              WORD firstId);
+// How many ink cells GroupStrokesIntoInk makes of these strokes.
+int CountInkCells(const std::vector<std::unique_ptr<CStroke>>& strokes);

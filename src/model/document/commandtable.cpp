@@ -1,6 +1,7 @@
 #include "model/document/commandtable.h"
 
 #include "model/document/kavreldoc.h"
+#include "model/globals.h"
 #include "platform/clipboard.h"
 #include "platform/commandregistry.h"
 
@@ -25,6 +26,10 @@ void CKavrelDoc::RegisterCommands() {
     if (row.update) update = [this, rule = row.update](CCmdUI& ui) { rule(*this, ui); };
     registry.Register(row.id, [this, handler = row.handler](unsigned) { handler(*this); }, std::move(update), this);
   }
-  // The paste offsets follow the clipboard of the document whose commands run.
-  SetClipboardListener(this, [this] { OnClipboardChanged(); });
+  // The paste offsets follow the clipboard of the document whose commands
+  // run, as far as it holds something this program pastes.
+  SetClipboardListener(this, [this] {
+    const IClipboard& clipboard = Clipboard();
+    if (clipboard.HasFormat(QString::fromLatin1(kClipFormatCells)) || clipboard.HasImage()) OnClipboardChanged();
+  });
 }

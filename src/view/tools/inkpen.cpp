@@ -51,8 +51,7 @@ bool CMouseTools::InkUp() {
     tool.inkPoints.clear();
     return false;
   }
-  auto stroke = std::make_shared<CStroke>(count, tool.inkPoints.data());
-  tool.finishedStrokes.push_back([stroke] { stroke->Draw(); });
+  tool.finishedStrokes.push_back(std::make_unique<CStroke>(count, tool.inkPoints.data()));
   tool.inkPoints.clear();
   return true;
 }

@@ -18,14 +18,6 @@ constexpr BYTE kTimerJobStop = 5;
 // Merged tools of the ribbon that build from the selection first.
 enum MergedTool { kMergedPoint = 1, kMergedLine = 2, kMergedPolygon = 3, kMergedCircle = 4 };
 
-// A user tool left half applied ends before another tool starts, and the
-// construction tools' highlight goes.
-void EndUserTool(CMouseTools& tools) {
-  tools.ClearHover();
-  CGPage* page = g_pCurPage;
-  if (tools.Document() && page && EndPendingTool(*page)) tools.Document()->SetModifiedFlag();
-}
-
 void StopTimerJob() {
   if (g_pCurPage) g_pCurPage->m_nTimerJob = kTimerJobStop;
 }
@@ -129,6 +121,12 @@ void OnTrackball(CMouseTools&) { g_prefs.bScreenRotation = g_prefs.bScreenRotati
 void OnViewSnap(CMouseTools&) { g_bSnapToGrid = g_bSnapToGrid ? 0 : 1; }
 void OnUpdateViewSnap(CMouseTools&, CCmdUI& ui) { ui.SetCheck(g_bSnapToGrid ? 1 : 0); }
 }  // namespace
+
+void EndUserTool(CMouseTools& tools) {
+  tools.ClearHover();
+  CGPage* page = g_pCurPage;
+  if (tools.Document() && page && EndPendingTool(*page)) tools.Document()->SetModifiedFlag();
+}
 
 std::vector<CViewCommandRow> ToolCommandRows() {
   return {

@@ -23,3 +23,4 @@ inline constexpr const char* kUndoPolygon = "添加多边形面";
 // "添加" + the word of the line type (segment, ray, line, vector).
 inline constexpr const char* kUndoLinePrefix = "添加";
 inline constexpr const char* kLineTypeWords[4] = {"线段", "射线", "直线", "向量"};
+inline constexpr const char* kUndoAddInk = "添加墨迹";

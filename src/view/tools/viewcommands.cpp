@@ -8,6 +8,7 @@ void RegisterViewCommands(CMouseTools& tools, const void* owner) {
   CCommandRegistry& registry = CommandRegistry();
   // Each family of view commands adds its rows here.
   RegisterCommandRows(ToolCommandRows(), tools, owner);
+  RegisterCommandRows(CaptureCommandRows(), tools, owner);
   // The user-defined tool's own command comes with the user tools; until
   // then its button shows only whether that tool is on.
   registry.Register(

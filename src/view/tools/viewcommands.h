@@ -33,6 +33,13 @@ void RegisterCommandRows(const std::vector<CCommandRowOf<Target>>& rows, Target&
 
 // Tool modes, undo and redo, the trackball and snap switches.
 std::vector<CViewCommandRow> ToolCommandRows();
+// The ink pen and its strokes, the kept picture (snapshot and erase), the
+// trimmed picture of the view, the play command and the texture pictures.
+std::vector<CViewCommandRow> CaptureCommandRows();
+
+// A user tool left half applied ends before another tool starts, and the
+// construction tools' highlight goes.
+void EndUserTool(CMouseTools& tools);
 
 // Registers every family's rows with `owner`, which withdraws them.
 void RegisterViewCommands(CMouseTools& tools, const void* owner);

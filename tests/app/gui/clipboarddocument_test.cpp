@@ -3,6 +3,7 @@
 // pasted cells kept by a save and a reload.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QAction>
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -113,8 +114,12 @@ TEST(ClipboardDocument, TheSystemClipboardTellsTheDocumentOfItsChanges) {
   EXPECT_EQ(Clipboard().Data(QStringLiteral("CF_KAVREL"))->toHex(), "0200000000");
   EXPECT_FALSE(Clipboard().HasImage());
   Clipboard().SetText(QStringLiteral("text"));
-  EXPECT_EQ(g_pCurPage->m_nPasteCount, 0);
+  EXPECT_EQ(g_pCurPage->m_nPasteCount, 1) << "text is nothing the program pastes";
   EXPECT_FALSE(Clipboard().HasFormat(QStringLiteral("CF_KAVREL")));
+  QImage picture(2, 2, QImage::Format_RGB32);
+  picture.fill(Qt::black);
+  Clipboard().SetImage(picture);
+  EXPECT_EQ(g_pCurPage->m_nPasteCount, 0);
 }
 
 }  // namespace

@@ -27,13 +27,6 @@ namespace {
 
 class MouseToolsApp : public ProgramWindow {
  protected:
-  // A frame now, so the pointer is unprojected through the view as shown.
-  void Render() {
-    view->grabFramebuffer();
-    QApplication::processEvents();
-  }
-  // The pixel over (k, m, 0) in the top view: 20 pixels a unit.
-  QPoint At(int k, int m) const { return {view->width() / 2 + 20 * k, view->height() / 2 - 20 * m}; }
   void Ribbon(unsigned id) {
     window->Actions().Refresh();
     for (QToolButton* button : window->Ribbon()->findChildren<QToolButton*>())

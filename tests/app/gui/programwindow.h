@@ -47,6 +47,13 @@ class ProgramWindow : public ::testing::Test {
             QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(".."))};
   }
   CGPage& Page() { return *app.Document().CurrentPage(); }
+  // A frame now, so the pointer is unprojected through the view as shown.
+  void Render() {
+    view->grabFramebuffer();
+    QApplication::processEvents();
+  }
+  // The pixel over (k, m, 0) in the top view: 20 pixels a unit.
+  QPoint At(int k, int m) const { return {view->width() / 2 + 20 * k, view->height() / 2 - 20 * m}; }
 
   SeamRecorders seams;
   QTemporaryDir folder;

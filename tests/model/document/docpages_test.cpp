@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <QImage>
 
 #include "doctestsupport.h"
 #include "model/cgbutton.h"
 #include "model/document/docservices.h"
+#include "platform/clipboard.h"
 #include "model/document/usertool.h"
 #include "model/pagetest.h"
 #include "model/selection.h"
@@ -318,6 +320,21 @@ TEST_F(DocPagesTest, ClipboardChangeSettlesThePasteCounters) {
   doc.OnClipboardChanged();
   EXPECT_EQ(first->m_nPasteCount, 1);
   EXPECT_EQ(second->m_nPasteCount, 0);
+}
+
+TEST_F(DocPagesTest, OnlyWhatThisProgramPastesOnTheClipboardSettlesTheCounters) {
+  doc.RegisterCommands();
+  const std::pair<void (*)(), int> rows[] = {
+      {[] { Clipboard().SetText(QStringLiteral("x")); }, 3},
+      {[] { Clipboard().SetData(QStringLiteral("CF_OTHER"), "x"); }, 3},
+      {[] { Clipboard().SetData(QStringLiteral("CF_KAVREL"), "x"); }, 0},
+      {[] { Clipboard().SetImage(QImage(2, 2, QImage::Format_RGB32)); }, 0},
+  };
+  for (int i = 0; i < 4; ++i) {
+    second->m_nPasteCount = 3;
+    rows[i].first();
+    EXPECT_EQ(second->m_nPasteCount, rows[i].second) << "row " << i;
+  }
 }
 
 TEST_F(DocPagesTest, PicturesAreShrunkToTheViewAndCentred) {

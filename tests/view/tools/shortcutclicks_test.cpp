@@ -211,7 +211,7 @@ TEST(ShortcutClicks, DoubleClick) {
        false, false},
       {"trace layer shown", [](ToolPage& t, WORD) { g_bBackgroundDirty = 0, t.Over({0, 0, 0}); }, 0, false, false,
        false},
-      {"ink strokes", [](ToolPage& t, WORD) { g_viewTool.finishedStrokes.push_back([] {}), t.Over({0, 0, 0}); }, 0,
+      {"ink strokes", [](ToolPage& t, WORD) { g_viewTool.finishedStrokes.push_back(std::make_unique<CStroke>()), t.Over({0, 0, 0}); }, 0,
        false, false, false},
       {"empty space", [](ToolPage& t, WORD) { t.Over({0, 0, 0}); }, 1, true, false, false},
       {"other tool", [](ToolPage& t, WORD) { g_nToolMode = 2, t.Over({0, 0, 0}); }, 0, false, false, false},

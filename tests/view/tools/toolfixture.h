@@ -45,9 +45,11 @@ class ScriptedSurface : public IToolSurface {
   }
   QImage Grab(const QRect& rect) override {
     grabbed = rect;
-    return QImage(rect.size(), QImage::Format_ARGB32);
+    return picture.isNull() ? QImage(rect.size(), QImage::Format_ARGB32) : picture.copy(rect);
   }
-  void CaptureBackground() override {}
+  void CaptureBackground() override {
+    if (capture) capture();
+  }
   void Redraw() override { ++redraws; }
   void StopSpin() override {
     if (stopSpin) stopSpin();
@@ -63,7 +65,8 @@ class ScriptedSurface : public IToolSurface {
   bool lastLabelsOnly = false;
   std::array<int, 4> box{};
   QRect grabbed;
-  std::function<void()> stopSpin;
+  QImage picture;  // what Grab cuts from, when set
+  std::function<void()> stopSpin, capture;
 };
 
 class ToolPage : public CommandPage {

@@ -1,0 +1,46 @@
+// Printing and its preview from the main frame.  The sheets are drawn by
+// ui/printing/sheetprinter.h, each page's picture only when its sheet is.
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "model/document/kavreldoc.h"
+#include "ui/mainframe.h"
+#include "ui/printing/sheetprinter.h"
+#include "view/kavrelview.h"
+
+void CMainFrame::OnFilePrint(bool direct) {
+  if (!m_pDoc || !m_pView) return;
+  QPrinter& printer = Printer();
+  const CPrintJob job = DocumentPrintJob(*m_pDoc, *m_pView);
+  if (job.pageCount <= 0) return;
+  if (!direct) {
+    const bool chosen = m_printDialog ? m_printDialog(printer, job.pageCount) : [&] {
+      QPrintDialog dialog(&printer, this);
+      dialog.setMinMax(1, job.pageCount);
+      return dialog.exec() == QDialog::Accepted;
+    }();
+    if (!chosen) return;
+  } else {
+    // Straight to the printer: every page, whatever range was asked before.
+    printer.setPrintRange(QPrinter::AllPages);
+  }
+  PrintSheets(printer, job);
+}
+
+void CMainFrame::OnFilePrintPreview() {
+  if (!m_pDoc || !m_pView) return;
+  QPrinter& printer = Printer();
+  const CPrintJob job = DocumentPrintJob(*m_pDoc, *m_pView);
+  if (job.pageCount <= 0) return;
+  const auto paint = [&job](QPrinter* target) {
+    if (target) PrintSheets(*target, job);
+  };
+  if (m_previewDialog) {
+    m_previewDialog(printer, paint);
+    return;
+  }
+  QPrintPreviewDialog preview(&printer, this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, paint);
+  preview.exec();
+}

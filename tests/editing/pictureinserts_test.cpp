@@ -1,0 +1,121 @@
+// Picture texts from the clipboard and picture cells from files: what is
+// made, the messages for what cannot be, and hostile files.
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "cells/texts/cgtextbit.h"
+#include "editing/pictureinserts.h"
+#include "model/document/docservices.h"
+#include "platform/clipboard.h"
+#include "platform/commandids.h"
+#include "platform/commandregistry.h"
+#include "support/commandpage.h"
+
+namespace {
+
+TEST(PictureText, TheClipboardPictureBecomesAPictureTextOrSaysWhyNot) {
+  struct Row {
+    QRgb ink;
+    bool onPoint;
+    const char* madeClass;  // null: nothing made, the message shown
+  };
+  const Row rows[] = {{qRgb(255, 255, 255), false, nullptr},
+                      {qRgb(0, 0, 0), false, "CGTextbit"},
+                      {qRgb(20, 20, 90), true, "CGTbHenchman"}};
+  for (const Row& row : rows) {
+    CommandPage p;
+    const WORD point = p.Point(1, 2, 3);
+    if (row.onPoint) p.Select({point});
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int x = 5; x < 30; ++x) picture.setPixel(x, 10, row.ink);
+    EXPECT_FALSE(CommandRegistry().Query(ID_CREATE_TEXT).m_bEnabled) << "no picture yet";
+    Clipboard().SetImage(picture);
+    ASSERT_TRUE(p.Run(ID_CREATE_TEXT));
+    CGCell* made = p.Find(point + 1);
+    if (!row.madeClass) {
+      EXPECT_EQ(made, nullptr);
+      EXPECT_EQ(p.seams.notifier->Texts(), std::vector<QString>{QString::fromUtf8(
+                                               "无法获取图象数据，不能构造图文！可能是因为文字是白色的，建议改为深色。")});
+      continue;
+    }
+    ASSERT_NE(made, nullptr) << row.madeClass;
+    EXPECT_STREQ(made->GetRuntimeClass()->m_lpszClassName, row.madeClass);
+    EXPECT_EQ(made->m_parents, row.onPoint ? std::vector<WORD>{point} : std::vector<WORD>{}) << row.madeClass;
+    EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("粘贴图形文本"));
+  }
+}
+
+QString WriteFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+  QFile file(dir.filePath(QString::fromLatin1(name)));
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+  return file.fileName();
+}
+
+QByteArray Encoded(const QImage& image, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, format);
+  return bytes;
+}
+
+TEST(PictureFile, TrueColourRowsOrTheReadersErrorWithoutReadingHugeDeclaredSizes) {
+  QTemporaryDir dir;
+  // Top row red, green, blue; bottom row white, black, grey.
+  QImage rgb(3, 2, QImage::Format_RGB32);
+  const QRgb pixels[] = {qRgb(255, 0, 0), qRgb(0, 255, 0),     qRgb(0, 0, 255),
+                         qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128)};
+  for (int i = 0; i < 6; ++i) rgb.setPixel(i % 3, i / 3, pixels[i]);
+  const QImage palette = rgb.convertToFormat(QImage::Format_Indexed8);
+  // A bitmap declaring 60000 x 60000 pixels of 24 bits, and nothing after.
+  const QByteArray huge = QByteArray::fromHex(
+      "424d4600000000000000360000002800000060ea000060ea0000010018000000000000000000000000000000000000000000"
+      "0000000000000000000000000000000000000000");
+  const std::pair<QString, const char*> rows[] = {
+      {WriteFile(dir, "rgb.png", Encoded(rgb, "PNG")), nullptr},
+      {WriteFile(dir, "palette.png", Encoded(palette, "PNG")), nullptr},
+      {WriteFile(dir, "palette.bmp", Encoded(palette, "BMP")), nullptr},
+      {dir.filePath(QStringLiteral("none.png")), "打开图象文件失败:\n1 - "},
+      {WriteFile(dir, "cut.png", Encoded(rgb, "PNG").left(40)), "打开图象文件失败:\n"},
+      {WriteFile(dir, "huge.bmp", huge), "打开图象文件失败:\n"},
+  };
+  for (const auto& [path, failure] : rows) {
+    const CPictureFile read = ReadPictureFile(path);
+    EXPECT_TRUE(read.failure.startsWith(QString::fromUtf8(failure ? failure : "\x01")) == (failure != nullptr) &&
+                read.rows.empty() == (failure != nullptr))
+        << path.toStdString() << ": " << read.failure.toStdString();
+    if (failure) continue;
+    EXPECT_EQ(std::make_pair(read.width, read.height), std::make_pair(3, 2));
+    // Bottom row first, R, G, B, each row padded from 9 to 12 bytes.
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(read.rows.data()), 24).toHex(),
+              "ffffff000000808080000000ff000000ff000000ff000000")
+        << path.toStdString();
+  }
+}
+
+TEST(PictureFile, TheChosenFileBecomesAPictureCellInOneStep) {
+  QTemporaryDir dir;
+  QImage picture(4, 4, QImage::Format_RGB32);
+  picture.fill(qRgb(9, 8, 7));
+  const QString good = WriteFile(dir, "good.jpg", Encoded(picture, "PNG"));  // the content decides
+  const QString bad = WriteFile(dir, "bad.png", "no picture here");
+  for (const QString& path : {QString(), bad, good}) {
+    CommandPage p;
+    DocumentServices().createImageCell = CreateImageCell;
+    p.seams.fileChooser->answers = {path};
+    ASSERT_TRUE(p.Run(ID_CREATE_IMAGE));
+    EXPECT_EQ(p.seams.fileChooser->filters.at(0),
+              QString::fromUtf8("所有图片文件 (*.bmp *.dib *.rle *.jpg *.jpeg *.jpe *.jfif *.gif *.tif *.tiff *.png);;"
+                                "BMP (*.bmp *.dib *.rle);;JPEG (*.jpg *.jpeg *.jpe *.jfif);;GIF (*.gif);;"
+                                "TIFF (*.tif *.tiff);;PNG (*.png)"));
+    auto* image = p.As<CGTbImage>(1);
+    EXPECT_EQ(image != nullptr, path == good) << path.toStdString();
+    EXPECT_EQ(p.seams.notifier->shown.size(), path == bad ? 1u : 0u) << path.toStdString();
+    if (image) EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("插入图片"));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+// The ink pen's commands, the kept picture, the trimmed picture of the
+// view and play.
+#include "cells/texts/inkmarks.h"
+#include "model/document/docservices.h"
+#include "model/undo/cmdcells.h"
+#include "platform/clipboard.h"
+#include <QTemporaryDir>
+
+#include "render/textures.h"
+#include "support/scripteddialogs.h"
+#include "toolfixture.h"
+#include "view/tools/retexture.h"
+#include "view/tools/trimmedcapture.h"
+
+namespace {
+
+void DrawStroke(ToolPage& t, RGBA colour, int x) {
+  g_rgbaInk = colour;
+  g_nToolMode = 9;
+  t.Down(x, 10);
+  t.Move(x + 20, 30, true);
+  t.Up(x + 20, 30);
+}
+
+TEST(CaptureCommands, SavedStrokesBecomeOneInkCellPerColourRunInOneStep) {
+  constexpr RGBA kRed{255, 0, 0, 0}, kBlue{0, 0, 255, 0};
+  const std::vector<std::vector<RGBA>> rows = {{kRed}, {kRed, kRed, kBlue}, {kRed, kBlue, kRed}};
+  const std::vector<std::vector<size_t>> strokesPerCell = {{1}, {2, 1}, {1, 1, 1}};
+  for (size_t r = 0; r < rows.size(); ++r) {
+    ToolPage t;
+    g_viewTool.step = 3;
+    ASSERT_TRUE(t.Run(ID_CREATE_INKMARKS));
+    EXPECT_EQ(std::make_pair(g_viewTool.step, CommandRegistry().Query(ID_CREATE_INKMARKS).m_nCheck), std::make_pair(0, 1));
+    g_fViewTranslate[0] = 1.5f, g_fViewTranslate[1] = -2.0f, g_prefs.fLineWidth = 4.0f;
+    for (size_t i = 0; i < rows[r].size(); ++i) DrawStroke(t, rows[r][i], static_cast<int>(10 * i));
+    ASSERT_TRUE(t.Run(ID_INK_SAVE)) << r;
+    EXPECT_TRUE(g_viewTool.finishedStrokes.empty()) << r;
+    EXPECT_EQ(t.Steps(), 1) << r;
+    EXPECT_EQ(t.LastLabel(), Utf8("添加墨迹")) << r;
+    const size_t cells = strokesPerCell[r].size();
+    EXPECT_EQ(dynamic_cast<CCmdAddCell*>(t.Page().m_undo.CurrentCommand()) != nullptr, cells == 1) << r;
+    ASSERT_EQ(t.Page().m_nNextId, 1 + cells) << r;
+    for (WORD i = 0; i < cells; ++i) {
+      auto* ink = t.As<CGInkmarks>(static_cast<WORD>(1 + i));
+      ASSERT_NE(ink, nullptr) << r;
+      EXPECT_EQ(ink->m_strokes.size(), strokesPerCell[r][i]) << r << " cell " << i;
+      EXPECT_EQ(std::make_tuple(ink->m_vLabelAnchor[0], ink->m_vLabelAnchor[1], ink->m_fSize),
+                std::make_tuple(-1.5f, 2.0f, 4.0f)) << r;
+    }
+    t.Page().m_undo.Undo();
+    EXPECT_EQ(t.Find(1), nullptr) << r;
+  }
+}
+
+TEST(CaptureCommands, ErasingDropsStrokesAndTheKeptPictureAsEachSays) {
+  struct Row {
+    unsigned id;
+    bool strokes, pictureKept, enabled, pictureKeptAfter;
+  };
+  const Row rows[] = {{ID_INK_ERASE, true, true, true, true},     {ID_INK_SAVE, false, true, false, true},
+                      {ID_VIEW_ERASE, true, false, true, false},  {ID_VIEW_ERASE, false, true, true, false},
+                      {ID_VIEW_ERASE, false, false, false, false}};
+  for (const Row& row : rows) {
+    ToolPage t;
+    if (row.strokes) DrawStroke(t, RGBA{}, 0);
+    g_bBackgroundDirty = row.pictureKept ? 0 : 1;
+    EXPECT_EQ(CommandRegistry().Query(row.id).m_bEnabled, row.enabled) << row.id << " strokes " << row.strokes;
+    CommandRegistry().Run(row.id);
+    EXPECT_TRUE(g_viewTool.finishedStrokes.empty()) << row.id;
+    EXPECT_EQ(g_bBackgroundDirty == 0, row.pictureKeptAfter) << row.id;
+  }
+}
+
+TEST(CaptureCommands, SnapshotDrawsTheSelectionAsTracesAndDropsIt) {
+  for (BOOL traceSwitch : {0, 1}) {
+    ToolPage t;
+    const WORD a = t.Point(), b = t.Point(1, 0, 0);
+    t.Select({a, b});
+    t.Page().m_bFullTrace = traceSwitch;
+    std::vector<WORD> traced;
+    BOOL switchWhileDrawn = 0;
+    t.surface.capture = [&] { traced = t.Page().m_traceList, switchWhileDrawn = t.Page().m_bFullTrace; };
+    ASSERT_TRUE(t.Run(ID_VIEW_SNAPSHOT));
+    EXPECT_EQ(traced, (std::vector<WORD>{a, b}));
+    EXPECT_EQ(switchWhileDrawn, 1);
+    EXPECT_EQ(t.Page().m_bFullTrace, traceSwitch);
+    EXPECT_TRUE(t.Page().m_traceList.empty() && t.Page().m_selAll.empty() && !t.Find(a)->m_bSelected);
+    EXPECT_FALSE(CommandRegistry().Query(ID_VIEW_SNAPSHOT).m_bEnabled) << "no selection left";
+  }
+}
+
+QImage PaperWith(QRect ink) {
+  QImage picture(100, 80, QImage::Format_ARGB32);
+  picture.fill(Qt::white);
+  for (int y = ink.top(); y <= ink.bottom(); ++y)
+    for (int x = ink.left(); x <= ink.right(); ++x) picture.setPixel(x, y, qRgb(0, 0, 0));
+  return picture;
+}
+
+TEST(TrimmedCapture, TheDrawnPartWithAMarginWhereThereIsRoom) {
+  const std::pair<QRect, std::optional<QRect>> rows[] = {
+      {QRect(40, 30, 10, 10), QRect(36, 26, 18, 18)},  // a square in the middle
+      {QRect(0, 30, 10, 10), QRect(0, 26, 14, 18)},    // touching the left edge
+      {QRect(4, 4, 92, 72), QRect(4, 4, 92, 72)},      // four pixels of room
+      {QRect(5, 5, 90, 70), QRect(1, 1, 98, 78)},      // five pixels of room
+      {QRect(), std::nullopt},                         // background only
+  };
+  for (const auto& [ink, expected] : rows)
+    EXPECT_EQ(TrimmedCaptureRect(PaperWith(ink), qRgb(255, 255, 255)), expected) << ink.x() << "," << ink.y();
+}
+
+TEST(CaptureCommands, TheTrimmedViewGoesToTheClipboardAndPlayBuildsOrOpensTheMedia) {
+  ToolPage t;
+  g_nViewWidth = 100, g_nViewHeight = 80;
+  t.surface.picture = PaperWith(QRect());
+  ASSERT_TRUE(t.Run(ID_EDIT_PRINTSCR));
+  EXPECT_FALSE(Clipboard().HasImage()) << "background only";
+  t.surface.picture = PaperWith(QRect(40, 30, 10, 10));
+  ASSERT_TRUE(t.Run(ID_EDIT_PRINTSCR));
+  EXPECT_EQ(Clipboard().Image().size(), QSize(18, 18));
+  g_prefs.background = {0.999f, 1.0f, 1.0f, 1.0f};  // times 255, truncated: 254
+  ASSERT_TRUE(t.Run(ID_EDIT_PRINTSCR));
+  EXPECT_EQ(Clipboard().Image().size(), QSize(100, 80));
+
+  for (bool builds : {true, false}) {
+    int asked = 0, media = 0;
+    DocumentServices().buildFromSelection = [&](int kind) { return asked = kind, builds; };
+    CommandRegistry().Register(ID_VIEW_MEDIA, [&](unsigned) { ++media; }, {}, &media);
+    ASSERT_TRUE(t.Run(ID_CREATE_PLAY));
+    CommandRegistry().Withdraw(&media);
+    EXPECT_EQ(std::make_pair(asked, media), std::make_pair(12, builds ? 0 : 1));
+  }
+}
+
+TEST(CaptureCommands, ANewTexturePictureFromTheDialog) {
+  QTemporaryDir dir;
+  const QString good = dir.filePath(QStringLiteral("wood.png")), bad = dir.filePath(QStringLiteral("none.png"));
+  QImage(6, 4, QImage::Format_RGB32).save(good);
+  struct Row {
+    bool ok;
+    int texture;
+    QString image;
+    bool loaded;
+  };
+  const Row rows[] = {{false, 1, good, false}, {true, 1, QString(), false}, {true, 1, bad, false},
+                      {true, 3, good, false},  {true, 1, good, true}};
+  for (const Row& row : rows) {
+    ToolPage t;
+    CDlgReTextext answer;
+    answer.m_nTexture = row.texture, answer.m_strImage = row.image;
+    row.ok ? t.dialogs->Ok(answer) : t.dialogs->Cancel<CDlgReTextext>();
+    g_textureSlots[1].width = 0;
+    ASSERT_TRUE(t.Run(ID_EDIT_RETEXTURE));
+    EXPECT_EQ(g_textureSlots[1].width, row.loaded ? 6 : 0) << row.image.toStdString();
+    EXPECT_EQ(t.doc.IsModified(), row.loaded) << row.image.toStdString();
+  }
+  g_strProgramFolder = QStringLiteral("/opt/kavrel");
+  for (auto [index, number] : {std::pair{0, 1}, {1, 2}, {2, 3}, {5, 3}, {-1, 3}})
+    EXPECT_EQ(BuiltInTexturePath(index), QStringLiteral("/opt/kavrel/Images/Img%1.jpg").arg(number));
+}
+
+}  // namespace
