@@ -30,6 +30,7 @@
 #include "cells/texts/inkmarks.h"
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
+#include "cells/solids/faceoverlap.h"
 
 // Common perpendicular, coordinates, centres, circle points, bisectors,
 // circle-plane intersection and extended feet.
@@ -94,6 +95,8 @@ void RegisterCellClasses() {
     ClassRegistry::Register(cls);
   ClassRegistry::Register(RUNTIME_CLASS(CGPolyhedron));
   ClassRegistry::Register(RUNTIME_CLASS(CGSection));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerOverlayFaceFirst));
+  ClassRegistry::Register(RUNTIME_CLASS(CGVerFIF));
   RegisterMeasureClasses();
   RegisterPathClasses();
   RegisterPathPointClasses();

@@ -22,7 +22,8 @@ QString CornerName(WORD id) {
 
 void AppendParent(CGCell& cell, WORD parentId) {
   cell.m_parents.push_back(parentId);
-  if (CGCell* parent = g_pCurCells ? g_pCurCells->Lookup(parentId) : nullptr)
+  CGCell* parent = g_pCurCells ? g_pCurCells->Lookup(parentId) : nullptr;
+  if (parent && (parent->m_children.empty() || parent->m_children.back() != cell.m_nId))
     parent->m_children.push_back(cell.m_nId);
 }
 

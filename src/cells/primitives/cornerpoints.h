@@ -21,6 +21,8 @@ QString CornerName(WORD id);
 
 // Step 2 and 3 of every constructor with parents: appends the parent id and
 // registers the cell as the parent's child (when the parent is in the map).
+// A parent named twice lists the child once, as a loaded page does, so a
+// page saves the same bytes before and after it is reopened.
 void AppendParent(CGCell& cell, WORD parentId);
 
 // Parent i of the cell when it is a defined point whose coordinates are
