@@ -18,6 +18,7 @@
 #include "model/runningbuttons.h"
 #include "model/vertexarray.h"
 #include "platform/processstate.h"
+#include "cellscene.h"
 #include "countingallocator.h"
 
 namespace {
@@ -25,9 +26,7 @@ namespace {
 constexpr int kButtons = 50;
 constexpr int kDependants = 20;
 
-struct RunningScene {
-  std::unique_ptr<CGPage> page = (ResetProcessState(), std::make_unique<CGPage>());
-
+struct RunningScene : bench::CellScene {
   template <class T>
   WORD Enter(T* cell) {
     page->m_cells.SetAt(cell->m_nId, cell);
@@ -37,10 +36,7 @@ struct RunningScene {
     return Enter(new CGVerFreeXyz(page->m_nNextId++, page->m_nNextVertex++, QString(), x, y, 0));
   }
 
-  RunningScene() {
-    RegisterCellClasses();
-    SetCurrentPage(page.get());
-    ReserveVertexArray(kButtons * (3 + kDependants / 2) + 10);
+  RunningScene() : CellScene(kButtons * (3 + kDependants / 2) + 10) {
     for (int i = 0; i < kButtons; ++i) {
       const WORD a = Point(0, static_cast<float>(i)), b = Point(10, static_cast<float>(i));
       const WORD ab = Enter(new CGLine(page->m_nNextId++, a, b, kLineSegment));
@@ -56,11 +52,6 @@ struct RunningScene {
     }
     RefreshMovingSet(*page);
   }
-  ~RunningScene() {
-    SetCurrentPage(nullptr);
-    page.reset();
-    ResetProcessState();
-  }
 };
 
 void BM_TickOf50AnimationButtons(benchmark::State& state) {
@@ -68,15 +59,7 @@ void BM_TickOf50AnimationButtons(benchmark::State& state) {
   // Each point's 20 dependants and its button.
   if (scene.page->m_buttonIds.size() != static_cast<std::size_t>(kButtons * (kDependants + 1)))
     return state.SkipWithError("the dependants are not collected");
-  StepRunningButtons();
-  long ticks = 0;
-  const long before = g_nAllocations;
-  for (auto _ : state) {
-    if (!StepRunningButtons()) return state.SkipWithError("the buttons stopped");
-    ++ticks;
-  }
-  state.counters["allocations_per_tick"] = static_cast<double>(g_nAllocations - before) / static_cast<double>(ticks);
-  state.counters["counting"] = KAVREL_COUNTS_ALLOCATIONS;
+  bench::TickRunningButtons(state, [] { return g_nAllocations; }, KAVREL_COUNTS_ALLOCATIONS);
 }
 
 BENCHMARK(BM_TickOf50AnimationButtons)->Unit(benchmark::kMicrosecond);

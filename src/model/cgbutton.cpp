@@ -43,6 +43,37 @@ void CGButton::PlaceAtNextPosition() {
   if (g_pCurPage) g_pCurPage->NextButtonPosition(m_vLabelAnchor);
 }
 
+CGButnPresentat::CGButnPresentat() { m_strName = QString::fromUtf8(kTextSeriesCaption); }
+
+CGButnPresentat::CGButnPresentat(WORD id, const QString& caption, BOOL serial, float pause) : CGButnPresentat() {
+  m_nId = id;
+  m_nSubKind = serial ? 1 : 0;
+  m_nParamC = std::bit_cast<std::int32_t>(pause);
+  m_strName = caption;
+  m_dwParam3 = 0;
+  PlaceAtNextPosition();
+  if (!g_pCurPage) return;
+  for (WORD child : g_pCurPage->m_selButtons) {
+    m_parents.push_back(child);
+    if (CGCell* cell = g_pCurCells ? g_pCurCells->Lookup(child) : nullptr) cell->m_children.push_back(id);
+  }
+}
+
+void CGButnPresentat::Serialize(CArchive& ar) {
+  CGButton::Serialize(ar);
+  if (ar.IsStoring()) {
+    if (m_nParamA != kNoLoop) ar << m_nPassCount << m_nRegister << m_dLoopStart << m_dLoopEnd << m_dLoopStep;
+    return;
+  }
+  if (m_nParamA != kNoLoop) ar >> m_nPassCount >> m_nRegister >> m_dLoopStart >> m_dLoopEnd >> m_dLoopStep;
+  if (m_nParamA >= kForLoop) m_nStyle = 0;
+}
+
+QString CGButnPresentat::GetDescription() {
+  return QString::fromUtf8(IsSerial() ? kTextSerialSeriesDescription : kTextParallelSeriesDescription)
+      .replace(QStringLiteral("%d"), QString::number(m_parents.size()));
+}
+
 WORD CGButnPresentat::CurrentChild() const {
   return m_dwParam3 < m_parents.size() ? m_parents[m_dwParam3] : 0;
 }

@@ -70,6 +70,17 @@ class CGButnPresentat : public CGButton {
   // Loop kinds, kept in m_nParamA.
   enum : std::int32_t { kNoLoop = 0, kFixedCount = 1, kForLoop = 2, kWhileLoop = 3, kUntilLoop = 4 };
 
+  // Parallel, captioned "并行", no loop.
+  CGButnPresentat();
+  // Runs the buttons of the current page's button selection, in selection
+  // order (each joins its children), at the page's next button position.
+  CGButnPresentat(WORD id, const QString& caption, BOOL serial, float pause);
+
+  // The button record, then, with a loop only, pass count, register, loop
+  // start, end and step.  A loaded for or while loop is not active.
+  void Serialize(CArchive& ar) override;
+  QString GetDescription() override;
+
   bool IsSerial() const { return m_nSubKind != 0; }
   // The child that runs now in serial mode (m_dwParam3).  A stored index can
   // be anything; one outside the parent list names no child.

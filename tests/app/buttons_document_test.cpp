@@ -5,7 +5,10 @@
 // same bytes, the button stopped.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cells/dynamic/animationbutton.h"
+#include "cells/dynamic/viewbuttons.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfreeinline.h"
 #include "cells/primitives/cgverfree.h"
@@ -13,23 +16,31 @@
 #include "model/cgpage.h"
 #include "model/vertexarray.h"
 #include "../view/motion/motionfixture.h"
+#include "../view/viewtestsupport.h"
+#include "math/mathglobals.h"
+#include "render/glresources.h"
 #include "view/pickchoice.h"
+#include "view/viewrenderer.h"
 
 namespace {
 
 using ButtonsDocumentTest = DocumentFileTest;
+
+WORD Enter(CGPage& page, CGCell* cell) {
+  page.m_cells.SetAt(cell->m_nId, cell);
+  return cell->m_nId;
+}
+WORD FreePoint(CGPage& page, float x, float y) {
+  return Enter(page, new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), x, y, 0));
+}
 
 TEST_F(ButtonsDocumentTest, AnimationButtonRunsOnTheTimerAndReopensStopped) {
   CKavrelDoc doc;
   doc.OnNewDocument();
   CGPage& page = *g_pCurPage;
   ReserveVertexArray(4);
-  const auto enter = [&page](CGCell* cell) {
-    page.m_cells.SetAt(cell->m_nId, cell);
-    return cell->m_nId;
-  };
-  const WORD a = enter(new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), 0, 0, 0));
-  const WORD b = enter(new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), 4, 0, 0));
+  const auto enter = [&page](CGCell* cell) { return Enter(page, cell); };
+  const WORD a = FreePoint(page, 0, 0), b = FreePoint(page, 4, 0);
   const WORD ab = enter(new CGLine(page.m_nNextId++, a, b, kLineSegment));
   auto* p = new CGVerFreeInLine(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), ab, 0);
   enter(p);
@@ -70,6 +81,75 @@ TEST_F(ButtonsDocumentTest, AnimationButtonRunsOnTheTimerAndReopensStopped) {
   const auto* loaded = dynamic_cast<CGButnAnimation*>(g_pCurPage->m_cells.Lookup(button->m_nId));
   ASSERT_NE(loaded, nullptr);
   EXPECT_TRUE(!loaded->m_bRunning && loaded->m_nPhase == 2 && g_pCurPage->m_runningButtons.empty());
+}
+
+// A serial series of two animation buttons and a quarter turn of the view
+// about z over a second, started by the cell command on the timer: the
+// children run in turn, the view turns last and ends exactly on the
+// quarter turn; the segment along x is drawn across, then upright.
+TEST_F(ButtonsDocumentTest, SerialSeriesRunsItsChildrenThenTurnsTheView) {
+  HeadlessGl gl;
+  if (gl.Create(200, 150) != HeadlessGl::Status::Ready) GTEST_SKIP() << gl.Error().toStdString();
+  g_prefs.nFramesPerSecond = 25;
+  g_strProgramFolder = PictureFolder();
+  g_nAxesMode = 0;
+  CKavrelDoc doc;
+  doc.OnNewDocument();
+  CGPage& page = *g_pCurPage;
+  ReserveVertexArray(6);
+  const auto enter = [&page](CGCell* cell) { return Enter(page, cell); };
+  const WORD a = FreePoint(page, -2, 0), b = FreePoint(page, 2, 0);
+  const WORD ab = enter(new CGLine(page.m_nNextId++, a, b, kLineSegment));
+  std::vector<WORD> children;
+  for (int i = 0; i < 2; ++i) {
+    const WORD p = enter(new CGVerFreeInLine(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), ab, 0));
+    children.push_back(enter(new CGButnAnimation(page.m_nNextId++, QStringLiteral("A"), p, 0, 1, 0, 0, 0.5f, 0)));
+  }
+  children.push_back(enter(new CGButnRotate(page.m_nNextId++, QStringLiteral("R"), 1, 0, 0, 0, 0, 0, 1, 90, 0, 0, 1, 0)));
+  page.m_selButtons = children;
+  const WORD series = enter(new CGButnPresentat(page.m_nNextId++, QStringLiteral("S"), TRUE, 0));
+  page.m_selButtons.clear();
+
+  ViewQuaternion = kQuatIdentity;
+  CViewRenderer renderer;
+  ASSERT_TRUE(renderer.InitOpenGL());
+  renderer.OnSize(200, 150);
+  const auto drawn = [&](int x, int y) {
+    renderer.RenderScene();
+    return gl.ReadPixels().pixel(x, y) != qRgb(255, 255, 255);
+  };
+  // 20 pixels a unit about (100, 75): (80, 75) on the segment across, (100, 55) upright.
+  EXPECT_TRUE(drawn(80, 75) && !drawn(100, 55)) << "across before";
+
+  ScriptedSurface surface;
+  CMouseTools tools(surface);
+  tools.SetDocument(&doc);
+  RecordingTimer timer;
+  CViewMotion motion(tools, timer);
+  EXPECT_EQ(motion.OnMessage(WM_CELL_COMMAND, series, 0), 1);
+  std::vector<WORD> order;  // the child that runs, or the series alone in its pauses
+  int ticks = 0;
+  for (; timer.running && ticks < 200; ++ticks) {
+    const auto& running = page.m_runningButtons;
+    const auto child = std::find_if(running.begin(), running.end(), [&](WORD id) { return id != series; });
+    if (const WORD now = child == running.end() ? series : *child; order.empty() || order.back() != now)
+      order.push_back(now);
+    if (order.size() < 5) EXPECT_EQ(ViewQuaternion, kQuatIdentity) << "tick " << ticks << ": not turning yet";
+    motion.OnTimer();
+  }
+  EXPECT_EQ(order, (std::vector<WORD>{children[0], series, children[1], series, children[2], series}));
+  // Each animation 3 ticks, the turn 26; two pause ticks after each child.
+  EXPECT_EQ(ticks, 3 + 2 + 3 + 2 + 26 + 2);
+  Quaternion quarter;
+  QuatFromAxisAngle(quarter, M_PI / 2, 0, 0, 1);
+  EXPECT_NEAR(std::fabs(ViewQuaternion.w - quarter.w) + std::fabs(ViewQuaternion.z - quarter.z), 0, 1e-12);
+  EXPECT_TRUE(!drawn(80, 75) && drawn(100, 55)) << "upright after";
+  renderer.Release();
+
+  const QByteArray saved = Bytes(doc);
+  CKavrelDoc reopened;
+  ASSERT_TRUE(reopened.OnOpenDocument(WriteFile(QStringLiteral("series.kv"), saved), true)) << Shown().toStdString();
+  EXPECT_EQ(Bytes(reopened).toHex(), saved.toHex());
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ class RecordBytes {
   RecordBytes& u16(unsigned v) { return raw(static_cast<uint16_t>(v)); }
   RecordBytes& u32(uint32_t v) { return raw(v); }
   RecordBytes& i32(int32_t v) { return raw(v); }
+  RecordBytes& f64(double v) { return raw(v); }
   RecordBytes& f32(float v) { return raw(v); }
   // FF FE FF, a one-byte length (short strings only), UTF-16LE units.
   RecordBytes& str(const QString& s) {

@@ -4,11 +4,12 @@
 #include "cells/dynamic/animationbutton.h"
 #include "cells/dynamic/commandbutton.h"
 #include "cells/dynamic/linkbutton.h"
+#include "cells/dynamic/movebutton.h"
 #include "cells/dynamic/showhidebutton.h"
 #include "cells/dynamic/viewbuttons.h"
 
 void RegisterButtonClasses() {
-  for (const CRuntimeClass* cls : {RUNTIME_CLASS(CGButnAnimation), RUNTIME_CLASS(CGButnSHide), RUNTIME_CLASS(CGButnLink),
+  for (const CRuntimeClass* cls : {RUNTIME_CLASS(CGButnAnimation), RUNTIME_CLASS(CGButnMove), RUNTIME_CLASS(CGButnSHide), RUNTIME_CLASS(CGButnLink),
                                    RUNTIME_CLASS(CGButnCommand), RUNTIME_CLASS(CGButnRotate), RUNTIME_CLASS(CGButnTranslate),
                                    RUNTIME_CLASS(CGButnScale)})
     ClassRegistry::Register(cls);

@@ -15,6 +15,10 @@ inline constexpr const char* kTextPageLinkDescription = "页链接按钮";
 // Asked before a link starts a program, a script or a desktop launcher.
 inline constexpr const char* kTextLinkAskRun = "链接按钮要运行程序或脚本：\n%1\n确实要运行它吗？";
 
+inline constexpr const char* kTextMoveDescription = "点%s向点%s移动的动画按钮";
+// Between the mover's and the target's names in a move button's caption.
+inline constexpr const char* kTextMoveArrow = "→";
+
 inline constexpr const char* kTextRotateDescription = "控制视图转动的动作按钮";
 inline constexpr const char* kTextTranslateDescription = "控制视图平移的动作按钮";
 inline constexpr const char* kTextScaleDescription = "控制视图缩放的动作按钮";

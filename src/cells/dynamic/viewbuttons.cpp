@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "cells/dynamic/buttontexts.h"
+#include "cells/pageservices/cellupgrade.h"
 #include "math/mathglobals.h"
 #include "platform/archive.h"
 #include "render/viewglobals.h"
@@ -126,6 +127,8 @@ float CGButnRotate::AngleDegrees() const { return WordFloat(m_dwParam2); }
 double CGButnRotate::AngleRadians() const { return static_cast<double>(AngleDegrees()) * kRadiansPerDegree; }
 
 QString CGButnRotate::GetDescription() { return QString::fromUtf8(kTextRotateDescription); }
+
+void CGButnRotate::ConvertOldOrientation() { ConvertOldRotation(m_fStart, m_fAxis, m_fDuration, m_dwParam1, m_dwParam2); }
 
 void CGButnRotate::Serialize(CArchive& ar) {
   CGButton::Serialize(ar);

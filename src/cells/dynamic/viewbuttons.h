@@ -54,6 +54,10 @@ class CGButnRotate : public CGViewButton {
 
   void Serialize(CArchive& ar) override;
   QString GetDescription() override;
+  // Documents before version 320 held two orientations of three angles
+  // where the start and the axis are now, and a count where the duration
+  // is: they become the start quaternion, the axis and the angle.
+  void ConvertOldOrientation() override;
 
   // Start w and the angle in degrees live in the second and third value words.
   float StartW() const;

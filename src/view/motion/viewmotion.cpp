@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cells/pageservices/planemode.h"
 #include "math/viewrotation.h"
 #include "model/cgbutton.h"
 #include "model/cgpage.h"
@@ -25,6 +26,22 @@ constexpr float kWheelStep = 0.05f;
 // The colour button's automatic colour, which as an ink colour is red.
 constexpr COLORREF kAutomaticInk = 0xFF000000;
 }  // namespace
+
+CViewMotion::CViewMotion(CMouseTools& tools, IViewTimer& timer) : m_tools(tools), m_timer(timer) {
+  stepTransition = [this] { return viewPair.Step(); };
+  startPlaneTransition = [this] { return StartPlaneTransition(); };
+}
+
+bool CViewMotion::StartPlaneTransition() {
+  CGPage* page = g_pCurPage;
+  if (!page || !EnterPlaneMode()) return false;
+  page->ClearSelection();
+  viewPair.Fill(g_viewTransition);
+  page->m_nTimerJob = kJobTransition;
+  m_nPlaneMode |= kPlaneTransition;
+  StartTimer();
+  return true;
+}
 
 CKavrelDoc* CViewMotion::Document() const { return m_tools.Document(); }
 
@@ -75,7 +92,10 @@ void CViewMotion::OnTimer() {
       RotateViewY(degrees);
       break;
     case kJobTransition:
-      if (!stepTransition || stepTransition()) page->m_nTimerJob = kJobStop;
+      if (!stepTransition || stepTransition()) {
+        page->m_nTimerJob = kJobStop;
+        if (m_nPlaneMode & kPlaneTransition) m_nPlaneMode = (m_nPlaneMode & ~kPlaneTransition) | kPlaneView;
+      }
       break;
     default:
       StopTimer();

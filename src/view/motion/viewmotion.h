@@ -11,6 +11,7 @@
 
 #include "platform/types.h"
 #include "platform/uibridge.h"
+#include "view/motion/viewpair.h"
 
 class CCmdUI;
 class CGPage;
@@ -20,7 +21,9 @@ class IViewTimer;
 
 class CViewMotion {
  public:
-  CViewMotion(CMouseTools& tools, IViewTimer& timer) : m_tools(tools), m_timer(timer) {}
+  // The transition hooks start as the view's own: the plane mode's turn
+  // onto a face, run by its rotate and translate buttons.
+  CViewMotion(CMouseTools& tools, IViewTimer& timer);
   CViewMotion(const CViewMotion&) = delete;
   CViewMotion& operator=(const CViewMotion&) = delete;
 
@@ -79,6 +82,11 @@ class CViewMotion {
   // While the media player is open the arrow keys are its own (Up stretches
   // the video, Down restores it); true when the player took the key.
   std::function<bool(UINT key)> mediaKey;
+  // With one face selected: the selection is cleared and the view's own
+  // buttons turn and shift the view onto the face under timer job 4.
+  // False when the face view cannot be made.
+  bool StartPlaneTransition();
+  CViewPair viewPair;
   // Plane-mode word: bit 1 the plane view is on, bit 2 the transition to it
   // is under way.
   int m_nPlaneMode = 0;

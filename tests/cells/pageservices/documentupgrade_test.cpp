@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "cells/dynamic/viewbuttons.h"
 #include "cells/pageservices/cellupgrade.h"
 #include "cells/texts/cgtbvodtext.h"
 #include "cells/texts/cgtextmap.h"
@@ -21,11 +22,14 @@ namespace {
 const QString kOldMarkup = QStringLiteral("<#><e>x+y</e></#>");  // its line element left out
 float AsFloat(DWORD bits) { return std::bit_cast<float>(bits); }
 
-// Stands in for the view-rotation button, handing its fields over as it does.
-struct CTestRotateButton : CGButton {
-  void ConvertOldOrientation() override { ConvertOldRotation(start, end, 4, m_dwParam1, m_dwParam2); }
-  float start[3] = {10, 20, 30}, end[3] = {10, 20, 30};
-};
+// An old rotate button: equal orientations where the start and the axis
+// are now, the count 4 where the duration is.
+CGButnRotate* OldRotateButton() {
+  auto* button = new CGButnRotate;
+  for (int i = 0; i < 3; ++i) button->m_fStart[i] = button->m_fAxis[i] = 10.0f * (i + 1);
+  button->m_fDuration = 4;
+  return button;
+}
 
 TEST(DocumentUpgrade, EachVersionGetsTheRowsOfItsThresholdsOnce) {
   // Columns: 240 buttons; 300 pictures; 320 rotate buttons and page angles;
@@ -43,7 +47,7 @@ TEST(DocumentUpgrade, EachVersionGetsTheRowsOfItsThresholdsOnce) {
     button->m_rgbaColor = RGBA{1, 2, 3, 77}, button->m_rgbaLabel = RGBA{9, 9, 9, 66};
     auto* image = put(new CGTbImage);
     image->SetZoom(0.5f, 0.5f);
-    auto* rotate = put(new CTestRotateButton);
+    auto* rotate = put(OldRotateButton());
     auto* formula = put(new CGTbVodText);
     auto* attached = put(new CGTbMhc);
     formula->m_strMarkup = attached->m_strMarkup = kOldMarkup;
@@ -68,7 +72,7 @@ TEST(DocumentUpgrade, EachVersionGetsTheRowsOfItsThresholdsOnce) {
     EXPECT_EQ(button->m_rgbaColor == (RGBA{51, 102, 255, 77}) && button->m_rgbaLabel == (RGBA{0, 0, 0, 66}) &&
                   !button->m_bLabelHidden, on(0)) << at;
     EXPECT_EQ(image->ZoomX() == 1.0f && image->ZoomY() == 1.0f, on(1)) << at;
-    EXPECT_EQ(AsFloat(rotate->m_dwParam2) == 720.0f, on(2)) << at;
+    EXPECT_EQ(AsFloat(rotate->m_dwParam2) == 720.0f && rotate->m_fAxis[2] == 1.0f, on(2)) << at;
     EXPECT_EQ(page.m_qRotate[3] == turnedW && page.m_qRotate[0] == turnedX &&
                   static_cast<float>(ViewQuaternion.w) == turnedW, on(2)) << at;
     EXPECT_EQ(formula->m_dwScalesWithView == 0 && attached->m_dwScalesWithView == 1, on(3)) << at;
