@@ -44,11 +44,11 @@ TEST_F(MeasurementsDocumentTest, DistanceFollowsTheDragAndEveryMemberReopensTheS
   const WORD distance = Cell<CGTmVarDistancePP>(a, b);
   Value(distance)->m_nStyle = 1;
   Value(distance)->Recalculate();
-  EXPECT_EQ(Value(distance)->m_strValueText, QStringLiteral(" =5"));
+  EXPECT_EQ(Value(distance)->CurrentValueText(), QStringLiteral(" =5"));
 
   // B dragged straight down onto (6, 8) in its horizontal plane.
   ASSERT_TRUE(DragPointStraightDown(b, 6, 8));
-  EXPECT_EQ(Value(distance)->m_strValueText, QStringLiteral(" =10"));
+  EXPECT_EQ(Value(distance)->CurrentValueText(), QStringLiteral(" =10"));
 
   // One of every other member.
   const WORD ab = Cell<CGLine>(a, b, BYTE{kLineSegment}), cd = Cell<CGLine>(c, d, BYTE{kLineFull});

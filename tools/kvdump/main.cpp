@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
       } else if (const auto* curve = dynamic_cast<const CGCurve*>(cell)) {
         fields << QString::number(curve->SampleCount);
       } else if (cell->IsKindOf(RUNTIME_CLASS(CGTmVariable))) {
-        fields << FormatNumber("%.4f", cell->m_fValue) << static_cast<const CGTmVariable*>(cell)->m_strValueText;
+        fields << FormatNumber("%.4f", cell->m_fValue) << static_cast<CGTmVariable*>(cell)->CurrentValueText();
       } else if (const auto* vector = dynamic_cast<const CGTmVector*>(cell)) {
         for (float v : vector->m_vVector) fields << FormatNumber("%.4f", v);
         fields << vector->m_strValueText;

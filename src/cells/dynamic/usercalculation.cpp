@@ -9,6 +9,8 @@
 #include "cells/primitives/formattext.h"
 #include "math/funnodes.h"
 #include "math/funvariables.h"
+#include "model/cellmap.h"
+#include "model/globals.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGTmVarCalculator, CGTmVariable)
@@ -39,42 +41,52 @@ void CGTmVarCalculator::Compile() {
   m_bCompiled = true;
 }
 
-bool CGTmVarCalculator::ReadParents() {
+// The result when it is a number a float holds: a larger one would reach
+// dependants as an infinity.
+inline bool CGTmVarCalculator::EvaluateAsFloat(float& value) const {
+  double result = 0;
+  if (!m_parser.Evaluate(result) || !(std::fabs(result) <= static_cast<double>(FLT_MAX))) return false;
+  value = static_cast<float>(result);
+  return true;
+}
+
+bool CGTmVarCalculator::Measure(float& value) const { return EvaluateAsFloat(value); }
+
+inline bool CGTmVarCalculator::ReadParents() {
   const std::size_t n = m_parents.size();
   // More parents than the parser could declare names for (only a damaged
   // file has them) leave nothing to evaluate.
   if (n > static_cast<std::size_t>(m_parser.VariableCount())) return false;
+  const CCellMap* cells = g_pCurCells;
+  if (!cells) return n == 0;
   double* values = m_parser.Values();
   for (std::size_t k = 0; k < n; ++k) {
-    const CGTextmap* parent = ValueParentOf(*this, k);
+    // Another calculation, the parent met in a chain of them, is known at
+    // once; every other kind takes the general lookup.
+    const CGCell* cell = cells->Lookup(m_parents[k]);
+    const CGCell* parent =
+        cell && cell->GetRuntimeClass() == RUNTIME_CLASS(CGTmVarCalculator) ? cell : ValueParentOf(*this, k);
     if (!parent || !parent->m_bDefined) return false;
     values[k] = parent->m_fValue;
   }
   return true;
 }
 
+// A drag recomputes whole chains of calculations: this path makes no call
+// it can avoid.
 void CGTmVarCalculator::Recalculate() {
   CompileIfNeeded();
+  float value = m_fValue;
   if (!ReadParents()) {
     m_bDefined = false;
-    UpdateValueText();
-    return;
-  }
-  if (m_parser.State() != kFunParsed || !m_parser.Root()) {
+  } else if (m_parser.State() != kFunParsed || !m_parser.Root()) {
     m_fValue = 0;
     m_bDefined = false;
-    UpdateValueText();
-    return;
+  } else {
+    m_bDefined = EvaluateAsFloat(value);
+    if (m_bDefined) m_fValue = value;
   }
-  CGTmMeasure::Recalculate();
-}
-
-bool CGTmVarCalculator::Measure(float& value) const {
-  double result = 0;
-  // A value a float cannot hold would reach dependants as an infinity.
-  if (!m_parser.Evaluate(result) || !(std::fabs(result) <= static_cast<double>(FLT_MAX))) return false;
-  value = static_cast<float>(result);
-  return true;
+  NoteValueTextDue();
 }
 
 void CGTmVarCalculator::UpdateLabel() {

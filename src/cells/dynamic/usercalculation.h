@@ -39,10 +39,11 @@ class CGTmVarCalculator : public CGTmMeasure {
   QString GetDescription() override;
 
   QString m_strFormula = QStringLiteral("0");
+  // The parser holds the variables and the formula; never stored.  Beside
+  // the parser, which every recalculation reads as well.
+  bool m_bCompiled = false;
   // The compiled formula: parent k's value goes to m_parser.Values()[k].
   CFunParser m_parser;
-  // The parser holds the variables and the formula; never stored.
-  bool m_bCompiled = false;
 
  protected:
   // The evaluated number of a parsed formula whose variables hold the
@@ -57,4 +58,5 @@ class CGTmVarCalculator : public CGTmMeasure {
   void Compile();
   // Copies the values in; false at the first undefined or missing parent.
   bool ReadParents();
+  bool EvaluateAsFloat(float& value) const;
 };

@@ -39,12 +39,15 @@ CGTextmap::CGTextmap() {
 }
 
 void CGTextmap::Serialize(CArchive& ar) {
+  // Before the common record: laying the text out may count its rows anew.
+  if (ar.IsStoring()) ComposeIfDue();
   CGCell::Serialize(ar);
   if (ar.IsStoring()) {
     ar << m_strValueText;
     return;
   }
   ar >> m_strValueText;
+  m_bValueTextDue = false;
   CheckLoadedCaption();
 }
 
@@ -133,6 +136,7 @@ void CGTextmap::Draw() {
   if (!TextLayerShows(*this)) return;
   SetTextColour(m_bSelected || m_bHovered ? g_prefs.rgbaSelection : m_rgbaColor);
   const TextLayerMatrix layer;
+  ComposeIfDue();
   if (!ListsCurrent()) RebuildLists(FrameWidthCode());
   const float* a = m_vLabelAnchor;
   if (m_nStyle == 1) {

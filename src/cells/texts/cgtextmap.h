@@ -54,7 +54,13 @@ class CGTextmap : public CGCell {
   virtual void DragBy(int dx, int dy);
 
   // The part shown after the name; for measurements the formatted value.
+  // A recomputation may only note it due: read it through CurrentValueText.
   QString m_strValueText;
+  // The value text, composed first when a recomputation left it due.
+  const QString& CurrentValueText() {
+    ComposeIfDue();
+    return m_strValueText;
+  }
 
  protected:
   // Rebuilds m_strLabelLists (a context must be current): style 1 with the
@@ -88,6 +94,19 @@ class CGTextmap : public CGCell {
   // Width code of the mark-up frame this class draws with.
   int FrameWidthCode() const;
   bool ShowsName() const { return !m_bLabelHidden && !m_strName.isEmpty(); }
+  // A drag recomputes every dependant at each mouse move, yet only the
+  // captions drawn, picked or stored need their text: a recomputation of a
+  // class that overrides ComposeValueText notes the text due, and the
+  // first of those composes it.  Whatever sets m_strValueText outright
+  // clears the note, so the last of the two still decides the text.
+  void NoteValueTextDue() { m_bValueTextDue = true; }
+  void ComposeIfDue() {
+    if (!m_bValueTextDue) return;
+    m_bValueTextDue = false;
+    ComposeValueText();
+  }
+  virtual void ComposeValueText() {}
+  bool m_bValueTextDue = false;
 
  private:
   CGlListBlock m_framedLists;     // the mark-up bitmap and its frame
@@ -114,10 +133,11 @@ class CGTmVariable : public CGTextmap {
   // Every pick mode but 2.
   void DrawForPick(int mode) override;
 
-  // After every recomputation: the value text for how the caption shows
-  // (no " =" without a shown name, and none outside style 1), composed
-  // without allocating, then shown (ShowValueText).
-  virtual void UpdateValueText();
+  // After every recomputation: notes the value text due.  When read, drawn,
+  // picked or stored it is composed for how the caption shows (no " ="
+  // without a shown name, and none outside style 1), without allocating,
+  // then shown (ShowValueText).
+  virtual void UpdateValueText() { NoteValueTextDue(); }
   // Whether the value shows in degrees: kind 2; angle measurements always.
   virtual bool ShowsDegrees() const { return m_nParamA == 2; }
 
@@ -128,6 +148,9 @@ class CGTmVariable : public CGTextmap {
   void AddValue(ValueTextBuffer& out, bool degrees) const;
   // The value text with or without the " =" before it.
   QString ValueText(bool afterName) const;
+
+ protected:
+  void ComposeValueText() override;
 };
 
 // How many cells of the current page's m_selValues are CGTmVariable cells

@@ -59,10 +59,11 @@ void CGTmVariable::UpdateLabel() {
   ValueTextBuffer text;
   Compose(*this, m_nStyle == 1, text);
   AssignInPlace(m_strValueText, text.View());
+  m_bValueTextDue = false;
   m_bLabelStale = true;
 }
 
-void CGTmVariable::UpdateValueText() {
+void CGTmVariable::ComposeValueText() {
   const bool framed = m_nStyle == 1 && !m_bLabelHidden;
   ValueTextBuffer text;
   Compose(*this, framed && !m_strName.isEmpty(), text);
@@ -71,6 +72,7 @@ void CGTmVariable::UpdateValueText() {
 
 void CGTmVariable::DrawForPick(int mode) {
   if (mode == 2 || !TextLayerShows(*this)) return;
+  ComposeIfDue();  // the box is as wide as the text's lists
   PickCaption();
 }
 

@@ -28,18 +28,21 @@ TEST_F(MeasureCaptionDrawing, OnlyChangedCaptionsAreLaidOutAgainAndOnlyWhenDrawn
     b->m_vPos[0] = x, b->m_vPos[1] = y;
     distance->Recalculate();
   };
-  moveB(4, 3);  // still 5
+  moveB(4, 3);
+  EXPECT_EQ(distance->CurrentValueText(), QStringLiteral(" =5"));
   EXPECT_FALSE(distance->m_bLabelStale);
   EXPECT_EQ(distance->m_strLabelLists, laidOut);
   moveB(6, 8);
-  EXPECT_EQ(distance->m_strValueText, QStringLiteral(" =10"));
+  EXPECT_EQ(distance->CurrentValueText(), QStringLiteral(" =10"));
   EXPECT_TRUE(distance->m_bLabelStale);
   EXPECT_EQ(distance->m_strLabelLists, laidOut) << "nothing is laid out without a context";
 
+  moveB(9, 12);  // left unread: the draw composes " =15"
   ASSERT_TRUE(gl.MakeCurrent());
   distance->Draw();
   EXPECT_FALSE(distance->m_bLabelStale);
-  EXPECT_TRUE(distance->m_strLabelLists.endsWith(DrawGlTextDC(QStringLiteral(" =10"))));
+  EXPECT_TRUE(distance->m_strLabelLists.endsWith(DrawGlTextDC(QStringLiteral(" =15"))));
+  EXPECT_EQ(distance->m_strValueText, QStringLiteral(" =15"));
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST_F(MeasureFamilyTest, AParentMissingOrOfAnotherKindLeavesTheValueUndefinedAn
         m->Recalculate();
         EXPECT_FALSE(m->m_bDefined) << r.cls << ", parent " << i << " replaced by " << other;
         EXPECT_EQ(m->m_fValue, value) << r.cls;
-        EXPECT_EQ(m->m_strValueText, QStringLiteral("? ")) << r.cls;
+        EXPECT_EQ(m->CurrentValueText(), QStringLiteral("? ")) << r.cls;
       }
       m->m_parents[i] = kept;
       m->Recalculate();
@@ -150,16 +150,16 @@ TEST_F(MeasureFamilyTest, CaptionsFollowTheDefinedStateAndNamesFollowTheParents)
   auto* pb = static_cast<CGVertex*>(page->m_cells.Lookup(b));
   pb->m_bDefined = false;
   ab->Recalculate();
-  EXPECT_EQ(ab->m_strValueText, QString::fromUtf8(kTextValueUndefinedNamed));
+  EXPECT_EQ(ab->CurrentValueText(), QString::fromUtf8(kTextValueUndefinedNamed));
   EXPECT_EQ(ab->m_fValue, 4);
   pb->m_bDefined = true;
   pb->m_vPos[0] = 6, pb->m_vPos[1] = 8;
   ab->Recalculate();
-  EXPECT_EQ(ab->m_strValueText, QStringLiteral(" =10"));
+  EXPECT_EQ(ab->CurrentValueText(), QStringLiteral(" =10"));
   pb->m_bDefined = false;
   ab->m_strName.clear();  // no name to follow: the bare mark
   ab->Recalculate();
-  EXPECT_EQ(ab->m_strValueText, QStringLiteral("? "));
+  EXPECT_EQ(ab->CurrentValueText(), QStringLiteral("? "));
   pb->m_bDefined = true;
 
   // An unfixed name follows a renamed parent; a name the user typed stays.

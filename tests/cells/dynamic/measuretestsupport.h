@@ -48,6 +48,6 @@ class MeasureTest : public CellTest {
   static QString Caption(CGTmVariable& value) {
     value.m_nStyle = 1;
     value.UpdateValueText();
-    return value.m_strValueText;
+    return value.CurrentValueText();
   }
 };

@@ -2,6 +2,7 @@
 // and mark-up with the parents written in, its record, and formulas and
 // parents from damaged files.
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "cells/dynamic/usercalculation.h"
@@ -68,9 +69,17 @@ TEST_F(UserCalculationTest, ValuesAndWhenTheyAreUndefined) {
     calc->m_nParamA = r.kind;
     calc->Recalculate();
     EXPECT_TRUE(calc->m_bDefined == r.defined && calc->m_fValue == r.value) << r.name;
-    EXPECT_EQ(calc->m_strValueText, QString::fromUtf8(r.caption)) << r.name;
+    EXPECT_EQ(calc->CurrentValueText(), QString::fromUtf8(r.caption)) << r.name;
   }
   EXPECT_EQ(Calc({}, tooLong)->m_parser.State(), kFunTextSet) << "too long to check";
+
+  // No page current: no parent can be read, a formula of constants still is.
+  CGTmVarCalculator* doubled = Calc({distance}, "No1*2");
+  CGTmVarCalculator* constants = Calc({}, "pi*2");
+  CCellMap* const cells = std::exchange(g_pCurCells, nullptr);
+  for (CGTmVarCalculator* calc : {doubled, constants}) calc->Recalculate();
+  g_pCurCells = cells;
+  EXPECT_TRUE(!doubled->m_bDefined && constants->m_bDefined) << "without a current page";
 }
 
 TEST_F(UserCalculationTest, UndefinedResultsAndParentsKeepTheLastValue) {
@@ -98,7 +107,7 @@ TEST_F(UserCalculationTest, UndefinedResultsAndParentsKeepTheLastValue) {
   auto* pb = static_cast<CGVertex*>(Cell(b));
   pb->m_bDefined = false;
   for (WORD id : {distance, counting->m_nId}) Cell(id)->Recalculate();
-  EXPECT_TRUE(!counting->m_bDefined && counting->m_strValueText == QStringLiteral(" = ? "));
+  EXPECT_TRUE(!counting->m_bDefined && counting->CurrentValueText() == QStringLiteral(" = ? "));
   EXPECT_TRUE(ExpressionRegister(1) == counted && counting->m_fValue == static_cast<float>(counted + 5));
   pb->m_bDefined = true;
   pb->m_vPos[0] = 6, pb->m_vPos[1] = 8;
@@ -165,7 +174,7 @@ TEST_F(UserCalculationTest, RecordBytesAndRecompilingAfterLoading) {
   loaded.Serialize(in);
   EXPECT_TRUE(in.Remaining() == 0 && !loaded.m_bCompiled && StoreCell(loaded) == bytes.get());
   loaded.Recalculate();
-  EXPECT_TRUE(loaded.m_bCompiled && loaded.m_bDefined && loaded.m_strValueText == QStringLiteral(" =9"));
+  EXPECT_TRUE(loaded.m_bCompiled && loaded.m_bDefined && loaded.CurrentValueText() == QStringLiteral(" =9"));
 }
 
 // Forty parents: the record carries them, and any number loads; only the

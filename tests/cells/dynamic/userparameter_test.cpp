@@ -57,9 +57,9 @@ TEST_F(UserParameterTest, SliderFollowsTheMouseWithinTheRange) {
     Drag(*t, r.moves);
     EXPECT_NEAR(t->m_fValue, r.value, 1e-5) << r.name;
     EXPECT_NEAR(t->Accumulator(), r.position, 1e-5) << r.name;
-    EXPECT_EQ(t->m_strValueText, QString::fromUtf8(r.caption)) << r.name;
+    EXPECT_EQ(t->CurrentValueText(), QString::fromUtf8(r.caption)) << r.name;
   }
-  EXPECT_EQ(Parameter(30 * 0.017453292f, 0, 1, 2)->m_strValueText, QString::fromUtf8(" =30.00°")) << "an angle";
+  EXPECT_EQ(Parameter(30 * 0.017453292f, 0, 1, 2)->CurrentValueText(), QString::fromUtf8(" =30.00°")) << "an angle";
 }
 
 TEST_F(UserParameterTest, AnEmptyRangeBecomesZeroToTenAndNoSliderDragsNothing) {
