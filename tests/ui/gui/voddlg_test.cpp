@@ -4,9 +4,10 @@
 // formulas reaching the control, and how long opening takes.
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -259,17 +260,24 @@ TEST(VodDlg, FaceAndSizeFromTheBarGoToTheControl) {
   EXPECT_EQ(d.Control()->Editor().m_lfCurrent.lfFaceName, QString(31, u'W'));
 }
 
+// Measured in this thread's processor time: other programs sharing the
+// machine must not fail the check.
+qint64 ThreadMilliseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<qint64>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
 TEST(VodDlg, OpensQuicklyOnceItsPicturesExist) {
   SeamRecorders seams;
-  QElapsedTimer clock;
-  clock.start();
+  qint64 start = ThreadMilliseconds();
   { CVodDlgWindow first(Data(kEmptyVod)); }
-  const qint64 firstOpen = clock.elapsed();
+  const qint64 firstOpen = ThreadMilliseconds() - start;
   qint64 later = 1 << 30;
   for (int i = 0; i < 3; ++i) {
-    clock.restart();
+    start = ThreadMilliseconds();
     CVodDlgWindow again(Data(kEmptyVod));
-    later = std::min(later, clock.elapsed());
+    later = std::min(later, ThreadMilliseconds() - start);
   }
   RecordProperty("first_open_ms", static_cast<int>(firstOpen));
   RecordProperty("later_open_ms", static_cast<int>(later));
