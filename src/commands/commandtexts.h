@@ -15,4 +15,5 @@ inline constexpr const char* kCmdNameCircle3P = "添加过三点的圆";
 inline constexpr const char* kCmdNameCircleCP = "添加心点圆";
 inline constexpr const char* kCmdNameCirclePointN = "添加已知圆心和法向点的圆";
 inline constexpr const char* kCmdNameInsertVodText = "插入VOD彩色文本";
+inline constexpr const char* kCmdNameInsertRichText = "插入文本";
 inline constexpr const char* kCmdNameCalculation = "添加一个表达式";

@@ -1,6 +1,9 @@
 #include "commands/textcommands.h"
 
+#include <bit>
+
 #include "cells/texts/cgtbvodtext.h"
+#include "cells/texts/cgtextbit.h"
 #include "commands/commandframe.h"
 #include "commands/commandtexts.h"
 #include "formula/control/formuladialogs.h"
@@ -9,6 +12,7 @@
 #include "model/globals.h"
 #include "platform/notifier.h"
 #include "render/viewglobals.h"
+#include "richtext/rteditdata.h"
 
 void InsertVodText(CKavrelDoc& doc, BOOL asTexture, int x, int y) {
   CGPage* page = g_pCurPage;
@@ -31,4 +35,27 @@ void InsertVodText(CKavrelDoc& doc, BOOL asTexture, int x, int y) {
   cell->m_nSubKind = 4;
   build.Add(cell);
   build.Commit(QString::fromUtf8(kCmdNameInsertVodText));
+}
+
+void InsertRichText(CKavrelDoc& doc) {
+  CGPage* page = g_pCurPage;
+  if (!page) return;
+  CDlgRtEdit dialog;
+  if (DialogProvider().DoModal(dialog) != IDOK || dialog.m_mask.empty()) return;
+  const auto width = static_cast<DWORD>(dialog.m_nMaskWidth), height = static_cast<DWORD>(dialog.m_nMaskHeight);
+  CConstruction build(doc);
+  if (!build.MakeRoom(1)) return;
+  const WORD id = build.NextId();
+  CGTextbit* cell = nullptr;
+  if (!page->m_selPoints.empty())
+    cell = new CGTbHenchman(id, width, height, std::move(dialog.m_mask), page->m_selPoints.front());
+  else
+    cell = new CGTextbit(id, width, height, std::move(dialog.m_mask));
+  cell->m_nSubKind = 1;
+  cell->m_strVodName = dialog.m_strText;
+  cell->m_strName = dialog.m_strTitle;
+  cell->m_dwParam1 = std::bit_cast<DWORD>(static_cast<float>(dialog.m_nContentWidth));
+  cell->m_dwParam2 = std::bit_cast<DWORD>(static_cast<float>(dialog.m_nContentHeight));
+  build.Add(cell);
+  build.Commit(QString::fromUtf8(kCmdNameInsertRichText));
 }

@@ -1,4 +1,4 @@
-// Formula texts placed in the scene from the formula dialog.
+// Formula and rich texts placed in the scene from their dialogs.
 #pragma once
 #include "platform/types.h"
 
@@ -11,3 +11,10 @@ class CKavrelDoc;
 // text that follows the first selected point.  Cancel and an empty formula
 // add nothing.
 void InsertVodText(CKavrelDoc& doc, BOOL asTexture, int x, int y);
+
+// Asks for a rich text (the rich-text editor) and adds its picture to the
+// current page as one undo step "插入文本": a free text or, with a point
+// selected, a text that follows the first selected point.  The cell keeps
+// the RTF string, the title as its name and the editor's text area size.
+// Cancel and an empty text add nothing.
+void InsertRichText(CKavrelDoc& doc);

@@ -22,6 +22,9 @@ enum KeptGroup : int {
   kKeptKind,                                        // QString: its destination word ("pict", "object", ...)
 };
 
+// The object type of those characters, drawn by keptobjects.h.
+constexpr int kKeptObjectType = QTextFormat::UserObject + 0x54;
+
 // On a list format: the \pnstart number, which Qt 6.4 lists cannot show.
 constexpr int kNumberStart = QTextFormat::UserProperty + 0x560;
 

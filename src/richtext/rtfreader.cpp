@@ -15,6 +15,7 @@
 
 #include "platform/gbk.h"
 #include "richtext/rtfformat.h"
+#include "richtext/paraformat.h"
 #include "richtext/rtfnumbering.h"
 
 namespace {
@@ -164,6 +165,7 @@ class Reader {
     QTextCharFormat f = CharFormat(state_.chars);
     f.setProperty(rtf::kKeptGroup, group);
     f.setProperty(rtf::kKeptKind, QString::fromLatin1(kind));
+    f.setObjectType(rtf::kKeptObjectType);
     cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
   }
 
@@ -200,21 +202,7 @@ class Reader {
     const ParaState& p = state_.para;
     QTextBlockFormat f;
     f.setAlignment(p.align);
-    f.setLeftMargin(p.left / rtf::kTwipsPerPixel);
-    f.setTextIndent(p.first / rtf::kTwipsPerPixel);
-    f.setRightMargin(p.right / rtf::kTwipsPerPixel);
-    f.setTopMargin(p.before / rtf::kTwipsPerPixel);
-    f.setBottomMargin(p.after / rtf::kTwipsPerPixel);
-    if (p.spacing > 0 && p.multiple) f.setLineHeight(p.spacing * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
-    else if (p.spacing > 0) f.setLineHeight(p.spacing / rtf::kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
-    else if (p.spacing < 0) f.setLineHeight(-p.spacing / rtf::kTwipsPerPixel, QTextBlockFormat::FixedHeight);
-    f.setProperty(rtf::kLeftIndent, p.left);
-    f.setProperty(rtf::kRightIndent, p.right);
-    f.setProperty(rtf::kFirstIndent, p.first);
-    f.setProperty(rtf::kSpaceBefore, p.before);
-    f.setProperty(rtf::kSpaceAfter, p.after);
-    f.setProperty(rtf::kLineSpacing, p.spacing);
-    f.setProperty(rtf::kLineMultiple, p.multiple);
+    SetBlockTwips(f, p.left, p.right, p.first, p.before, p.after, p.spacing, p.multiple != 0);
     // A new block starts with the format of the one before: often already right.
     if (!blockFormatKnown_ || !(f == blockFormat_)) cursor_.setBlockFormat(f);
     blockFormat_ = f;

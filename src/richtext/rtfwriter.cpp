@@ -123,8 +123,11 @@ QByteArray WriteRtf(const QTextDocument& doc) {
       if (kept.isEmpty()) {
         AppendText(body, fragment.text());
       } else {
-        for (QChar ch : fragment.text())  // adjacent equal groups share one fragment
+        // Adjacent equal groups share one fragment; text typed next to a
+        // group may have taken its format and is written as text.
+        for (QChar ch : fragment.text())
           if (ch == QChar::ObjectReplacementCharacter) body.append(kept);
+          else AppendText(body, QString(ch));
       }
     }
     body.append("\\par\r\n");

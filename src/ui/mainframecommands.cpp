@@ -154,6 +154,7 @@ void CMainFrame::RegisterCommands() {
         InsertVodText(*m_pDoc, TRUE, at.x(), at.y());
       },
       {}, this);
+  registry.Register(ID_CREATE_TEXT2, [this](unsigned) { if (m_pDoc) InsertRichText(*m_pDoc); }, {}, this);
   registry.Register(ID_PARAM_INCREASE, [this](unsigned) { if (m_pDoc) m_pDoc->OnParamIncrease(); },
                     [this](CCmdUI& ui) { ui.Enable(m_pDoc != nullptr); }, this);
   registry.Register(ID_PARAM_DECREASE, [this](unsigned) { if (m_pDoc) m_pDoc->OnParamDecrease(); },

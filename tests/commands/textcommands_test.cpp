@@ -1,11 +1,15 @@
 // The formula-text insertion: what the formula dialog is offered, and what
 // its answer makes on the page, as one undo step.
+#include <bit>
+
 #include "cells/texts/cgtbvodtext.h"
+#include "cells/texts/cgtextbit.h"
 #include "commands/textcommands.h"
 #include "formula/bintree.h"
 #include "formula/control/formuladialogs.h"
 #include "platform/commandregistry.h"
 #include "render/viewglobals.h"
+#include "richtext/rteditdata.h"
 #include "support/commandpage.h"
 
 namespace {
@@ -104,6 +108,61 @@ TEST(InsertVodText, MakesAFreeTextOrOneOnTheFirstSelectedPoint) {
       EXPECT_EQ(text->m_dwScalesWithView, row.asTexture ? 1u : 0u);
     }
     EXPECT_GT(text->m_nWidth, 0u) << "rendered";
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(InsertRichText, PlacesThePictureWithItsTextsAndSize) {
+  const QString label = QString::fromUtf8("插入文本");
+  const struct Row {
+    const char* name;
+    bool cancel;
+    bool mask;
+    int points;  // selected
+  } rows[] = {
+      {"cancelled", true, true, 0},
+      {"no picture", false, false, 0},
+      {"free", false, true, 0},
+      {"on the first of two points", false, true, 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    CommandPage p;
+    CommandRegistry().Register(kInsert, [&p](unsigned) { InsertRichText(p.doc); });
+    const std::vector<WORD> points = p.Points(2);
+    if (row.points) p.Select({points[1], points[0]});
+    p.Find(points[1])->m_bLabelHidden = 1;  // as the text leaves it, see above
+    CDlgRtEdit answer;
+    answer.m_strText = QStringLiteral("{\\rtf1 x}");
+    answer.m_strTitle = QStringLiteral("x");
+    answer.m_nContentWidth = 40, answer.m_nContentHeight = 3;
+    if (row.mask) answer.m_mask.assign(24, 0xFF), answer.m_nMaskWidth = 40, answer.m_nMaskHeight = 3;
+    if (row.cancel)
+      p.dialogs->Cancel<CDlgRtEdit>();
+    else
+      p.dialogs->Ok(answer);
+    if (row.cancel || !row.mask) {
+      p.ExpectNothingMade([&] { p.Run(kInsert); });
+      continue;
+    }
+    const std::vector<WORD> made = p.ExpectConstruction(kInsert, 1, label);
+    ASSERT_EQ(made.size(), 1u);
+    auto* text = p.As<CGTextbit>(made[0]);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->m_nSubKind, 1);
+    EXPECT_EQ(text->m_strVodName, answer.m_strText);
+    EXPECT_EQ(text->m_strName, answer.m_strTitle);
+    EXPECT_EQ(std::bit_cast<float>(text->m_dwParam1), 40.0f);
+    EXPECT_EQ(std::bit_cast<float>(text->m_dwParam2), 3.0f);
+    EXPECT_EQ(text->m_nWidth, 40u);
+    EXPECT_EQ(text->m_nHeight, 3u);
+    EXPECT_TRUE(text->HasPicture());
+    auto* follower = dynamic_cast<CGTbHenchman*>(text);
+    EXPECT_EQ(follower != nullptr, row.points > 0);
+    if (follower) EXPECT_EQ(follower->m_parents, std::vector<WORD>{points[1]}) << "the first selected point";
   }
 }
 

@@ -1,0 +1,245 @@
+#include "richtext/keptobjects.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QFile>
+#include <QHash>
+#include <QImageReader>
+#include <QPainter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextFormat>
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "formula/bintree.h"
+#include "formula/drawing/dib.h"
+#include "richtext/rtfformat.h"
+#include "richtext/rtfreader.h"
+#include "richtext/wmfplayer.h"
+
+namespace {
+
+constexpr double kTwipsPerPixel = rtf::kTwipsPerPixel;
+constexpr double kLargestSide = 4096;  // pixels a kept object may take in the text
+constexpr qint64 kMaxPictureFileBytes = qint64(32) << 20;
+
+// The words and data of one group, its nested groups' data left out.
+struct GroupScan {
+  QHash<QByteArray, long> words;  // last value of each control word
+  QByteArray data;                // hex pairs (and \bin bytes) at the top level
+};
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+GroupScan ScanGroup(const QByteArray& g) {
+  GroupScan scan;
+  int depth = 0, high = -1;
+  for (qsizetype i = 0; i < g.size(); ++i) {
+    const char c = g[i];
+    if (c == '{') { ++depth; continue; }
+    if (c == '}') { if (--depth <= 0) break; continue; }
+    if (c == '\\') {
+      qsizetype j = i + 1;
+      while (j < g.size() && std::isalpha(static_cast<unsigned char>(g[j]))) ++j;
+      const QByteArray word = g.mid(i + 1, j - i - 1);
+      qsizetype k = j;
+      if (k < g.size() && g[k] == '-') ++k;
+      while (k < g.size() && k - j < 10 && std::isdigit(static_cast<unsigned char>(g[k]))) ++k;
+      const long value = k > j ? g.mid(j, k - j).toLong() : 1;
+      if (k < g.size() && g[k] == ' ') ++k;
+      if (word.isEmpty()) k = j + 1;  // a control symbol
+      if (word == "bin" && depth == 1 && value > 0) {
+        const qsizetype n = std::min<qsizetype>(value, g.size() - k);
+        scan.data.append(g.mid(k, n));
+        k += n;
+      }
+      if (!word.isEmpty()) scan.words.insert(word, value);
+      i = k - 1;
+      continue;
+    }
+    if (depth != 1) continue;
+    const int v = HexValue(c);
+    if (v < 0) continue;
+    if (high < 0) {
+      high = v;
+    } else {
+      scan.data.append(static_cast<char>(high << 4 | v));
+      high = -1;
+    }
+  }
+  return scan;
+}
+
+// The group that starts with "{\<word>" (or "{\*\<word>") inside g, braces included.
+QByteArray InnerGroup(const QByteArray& g, const char* word) {
+  for (const QByteArray open : {QByteArray("{\\") + word, QByteArray("{\\*\\") + word}) {
+    const qsizetype from = g.indexOf(open, 1);
+    if (from < 0) continue;
+    int depth = 0;
+    for (qsizetype i = from; i < g.size(); ++i) {
+      if (g[i] == '\\') { ++i; continue; }
+      if (g[i] == '{') ++depth;
+      if (g[i] == '}' && --depth == 0) return g.mid(from, i - from + 1);
+    }
+    return g.mid(from);
+  }
+  return {};
+}
+
+QImage DecodeWithinCaps(const QByteArray& bytes, const char* format) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  QImageReader reader(&buffer, format);
+  const QSize size = reader.size();
+  if (!size.isValid() || size.width() > CBinTree::kMaxPictureSide || size.height() > CBinTree::kMaxPictureSide ||
+      qint64(size.width()) * size.height() > CBinTree::kMaxPicturePixels)
+    return {};
+  return reader.read();
+}
+
+double Side(double pixels) { return std::clamp(pixels, 0.0, kLargestSide); }
+
+KeptPicture ReadPict(const QByteArray& group) {
+  const GroupScan scan = ScanGroup(group);
+  KeptPicture picture;
+  if (scan.words.contains("pngblip")) picture.image = DecodeWithinCaps(scan.data, "PNG");
+  else if (scan.words.contains("jpegblip")) picture.image = DecodeWithinCaps(scan.data, "JPEG");
+  else if (scan.words.contains("dibitmap")) picture.image = DecodeWithinCaps(BmpFileBytes(scan.data), "BMP");
+  // The goal size is in twips, scaled in percent; without one, the image's own.
+  const double sx = scan.words.value("picscalex", 100) / 100.0, sy = scan.words.value("picscaley", 100) / 100.0;
+  double w = scan.words.value("picwgoal", 0) / kTwipsPerPixel, h = scan.words.value("pichgoal", 0) / kTwipsPerPixel;
+  const bool metafile = scan.words.contains("wmetafile");
+  if (w <= 0 && h <= 0 && metafile)  // \picw and \pich in hundredths of a millimetre
+    w = scan.words.value("picw", 0) * 96 / 2540.0, h = scan.words.value("pich", 0) * 96 / 2540.0;
+  if ((w <= 0 || h <= 0) && !picture.image.isNull()) w = picture.image.width(), h = picture.image.height();
+  picture.size = QSizeF(Side(w * sx), Side(h * sy));
+  const QSize pixels = picture.size.toSize();
+  if (metafile && !pixels.isEmpty()) {
+    QImage drawn(pixels, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    const bool played = PlayWmf(scan.data, painter, QRectF(QPointF(0, 0), picture.size));
+    painter.end();
+    if (played) picture.image = drawn;
+  }
+  return picture;
+}
+
+KeptPicture ReadObject(const QByteArray& group) {
+  const QByteArray classGroup = InnerGroup(group, "objclass");
+  // "{\*\objclass Equation.3}": the text after the word.
+  const qsizetype space = classGroup.indexOf(' ');
+  const QString name = space < 0 ? QString() : QString::fromLatin1(classGroup.mid(space + 1)).remove(u'}').trimmed();
+  const QByteArray result = InnerGroup(group, "result");
+  KeptPicture picture = result.isEmpty() ? KeptPicture{} : ReadPict(InnerGroup(result, "pict"));
+  const GroupScan scan = ScanGroup(group);
+  const double w = scan.words.value("objw", 0) / kTwipsPerPixel, h = scan.words.value("objh", 0) / kTwipsPerPixel;
+  if (picture.size.isEmpty()) picture.size = QSizeF(Side(w), Side(h));
+  picture.label = name;
+  return picture;
+}
+
+// The layout finds the interface through qt_metacast, answered here by hand
+// since this library is built without the meta-object compiler.
+class CKeptObjectHandler : public QObject, public QTextObjectInterface {
+ public:
+  explicit CKeptObjectHandler(QObject* parent) : QObject(parent) {}
+
+  void* qt_metacast(const char* name) override {
+    if (name && std::strcmp(name, qobject_interface_iid<QTextObjectInterface*>()) == 0)
+      return static_cast<QTextObjectInterface*>(this);
+    return QObject::qt_metacast(name);
+  }
+
+  QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override { return Picture(format).size; }
+
+  void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format) override {
+    const KeptPicture& picture = Picture(format);
+    if (!picture.image.isNull()) {
+      painter->drawImage(rect, picture.image);
+      return;
+    }
+    painter->save();
+    painter->setPen(QPen(Qt::gray, 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
+    painter->drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, picture.label);
+    painter->restore();
+  }
+
+ private:
+  const KeptPicture& Picture(const QTextFormat& format) {
+    const QByteArray group = format.property(rtf::kKeptGroup).toByteArray();
+    auto it = m_cache.find(group);
+    if (it == m_cache.end()) {
+      if (m_cache.size() >= 64) m_cache.clear();
+      it = m_cache.insert(group, ReadKeptPicture(group, format.property(rtf::kKeptKind).toString()));
+    }
+    return *it;
+  }
+
+  QHash<QByteArray, KeptPicture> m_cache;
+};
+
+}  // namespace
+
+KeptPicture ReadKeptPicture(const QByteArray& group, const QString& kind) {
+  if (kind == QLatin1String("pict")) return ReadPict(group);
+  if (kind == QLatin1String("object")) return ReadObject(group);
+  if (kind == QLatin1String("shppict")) return ReadPict(InnerGroup(group, "pict"));
+  return {};
+}
+
+QByteArray PictureFileRtf(const QByteArray& file) {
+  QBuffer buffer;
+  buffer.setData(file);
+  buffer.open(QIODevice::ReadOnly);
+  const QByteArray format = QImageReader::imageFormat(&buffer);
+  QImage image = DecodeWithinCaps(file, format.constData());
+  if (image.isNull()) return {};
+  QByteArray data = file;
+  QByteArray blip = format == "jpeg" ? "\\jpegblip" : "\\pngblip";
+  if (format != "png" && format != "jpeg") {
+    data.clear();
+    QBuffer png(&data);
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+  }
+  const auto twips = [](int pixels) { return QByteArray::number(pixels * static_cast<int>(kTwipsPerPixel)); };
+  return "{\\pict" + blip + "\\picw" + QByteArray::number(image.width()) + "\\pich" +
+         QByteArray::number(image.height()) + "\\picwgoal" + twips(image.width()) + "\\pichgoal" +
+         twips(image.height()) + " " + data.toHex() + "}";
+}
+
+bool InsertPictureFile(QTextCursor& cursor, const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPictureFileBytes) return false;
+  const QByteArray group = PictureFileRtf(file.readAll());
+  if (group.isEmpty()) return false;
+  QTextDocument picture;
+  ReadRtf("{\\rtf1 " + group + "}", picture);
+  cursor.insertFragment(QTextDocumentFragment(&picture));
+  cursor.setCharFormat(WithoutKeptGroup(cursor.charFormat()));
+  return true;
+}
+
+QTextCharFormat WithoutKeptGroup(QTextCharFormat format) {
+  format.clearProperty(rtf::kKeptGroup);
+  format.clearProperty(rtf::kKeptKind);
+  format.clearProperty(QTextFormat::ObjectType);
+  return format;
+}
+
+void ShowKeptObjects(QTextDocument& doc) {
+  QAbstractTextDocumentLayout* layout = doc.documentLayout();
+  if (layout->handlerForObject(rtf::kKeptObjectType)) return;
+  layout->registerHandler(rtf::kKeptObjectType, new CKeptObjectHandler(layout));
+}
