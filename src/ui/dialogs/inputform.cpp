@@ -1,0 +1,103 @@
+#include "ui/dialogs/inputform.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "editing/dialogs/inputdialogs.h"
+#include "platform/notifier.h"
+
+namespace {
+QString Shown(float value) { return QString::number(double(value), 'g', 7); }
+}  // namespace
+
+CInputForm::CInputForm(QWidget* parent, const char* caption) : m_dialog(parent), m_pForm(new QFormLayout(&m_dialog)) {
+  m_dialog.setWindowTitle(QString::fromUtf8(caption));
+}
+
+QLineEdit* CInputForm::AddEdit(const char* label, const QString& shown, QString objectName) {
+  auto* edit = new QLineEdit(shown, &m_dialog);
+  edit->setObjectName(std::move(objectName));
+  m_pForm->addRow(QString::fromUtf8(label), edit);
+  return edit;
+}
+
+QLineEdit* CInputForm::AddText(const char* label, QString& member) {
+  QLineEdit* edit = AddEdit(label, member, QStringLiteral("field%1").arg(m_fields.size()));
+  m_fields.emplace_back(edit, [edit, &member](bool store) {
+    if (store) member = edit->text();
+    return QString();
+  });
+  return edit;
+}
+
+QLineEdit* CInputForm::AddNumber(const char* label, float& member) {
+  QLineEdit* edit = AddEdit(label, Shown(member), QStringLiteral("field%1").arg(m_fields.size()));
+  m_fields.emplace_back(edit, [edit, &member](bool store) {
+    float read = member;
+    const QString refused = ExchangeNumber(edit->text(), read);
+    if (store) member = read;
+    return refused;
+  });
+  return edit;
+}
+
+QLineEdit* CInputForm::AddInteger(const char* label, int& member, int lo, int hi) {
+  QLineEdit* edit = AddEdit(label, QString::number(member), QStringLiteral("field%1").arg(m_fields.size()));
+  m_fields.emplace_back(edit, [edit, &member, lo, hi](bool store) {
+    int read = member;
+    const QString refused = ExchangeInteger(edit->text(), lo, hi, read);
+    if (store) member = read;
+    return refused;
+  });
+  return edit;
+}
+
+QCheckBox* CInputForm::AddCheck(const char* text, BOOL& member) {
+  auto* box = new QCheckBox(QString::fromUtf8(text), &m_dialog);
+  box->setChecked(member != 0);
+  m_pForm->addRow(box);
+  m_stores.push_back([box, &member] { member = box->isChecked() ? 1 : 0; });
+  return box;
+}
+
+void CInputForm::AddChoice(std::initializer_list<const char*> texts, int& member) {
+  auto* group = new QButtonGroup(&m_dialog);
+  auto* row = new QHBoxLayout;
+  int value = 0;
+  for (const char* text : texts) {
+    auto* radio = new QRadioButton(QString::fromUtf8(text), &m_dialog);
+    radio->setChecked(value == member);
+    group->addButton(radio, value++);
+    row->addWidget(radio);
+  }
+  m_pForm->addRow(row);
+  m_stores.push_back([group, &member] { member = std::max(0, group->checkedId()); });
+}
+
+void CInputForm::TryAccept() {
+  for (auto& [edit, field] : m_fields) {
+    const QString refused = field(false);
+    if (refused.isEmpty()) continue;
+    KvMessageBox(refused, QString(), MB_OK | MB_ICONWARNING);
+    edit->setFocus();
+    edit->selectAll();
+    return;
+  }
+  m_dialog.accept();
+}
+
+bool CInputForm::Run() {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { TryAccept(); });
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);
+  m_pForm->addRow(buttons);
+  if (m_dialog.exec() != QDialog::Accepted) return false;
+  for (auto& [edit, field] : m_fields) field(true);
+  for (auto& store : m_stores) store();
+  return true;
+}
