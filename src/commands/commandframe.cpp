@@ -72,6 +72,15 @@ void CConstruction::Enter(CGCell* cell) {
   m_entered.push_back(cell->m_nId);
 }
 
+void CConstruction::Adopt(int count) {
+  for (int i = 0; i < count; ++i) {
+    const WORD id = static_cast<WORD>(m_nFirstId + Count());
+    // Only cells made inside the room checked, in id order.
+    assert(m_bRoomMade && Count() < m_nRoom && id < m_pPage->m_nNextId && m_pPage->m_cells.Lookup(id));
+    m_entered.push_back(id);
+  }
+}
+
 void CConstruction::Commit(const QString& label) {
   // Every id taken became a cell.
   assert(!m_bRoomMade || m_pPage->m_nNextId == m_nFirstId + Count());

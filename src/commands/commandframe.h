@@ -78,6 +78,10 @@ class CConstruction {
     return cell;
   }
 
+  // Takes over the `count` cells a builder of its own (BuildDivisionPoints)
+  // just entered in the page's map under the next ids, after MakeRoom.
+  void Adopt(int count);
+
   // Cells entered so far.
   int Count() const { return static_cast<int>(m_entered.size()); }
   // Records the cells as one undo step named `label` (one cell: the

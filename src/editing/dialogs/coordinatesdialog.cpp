@@ -129,13 +129,11 @@ void CCoordinatesForm::ChooseManyPoints() {
 }
 
 void CCoordinatesForm::ChooseAxisEntry(int axis, int index) {
-  if (axis < 0 || axis > 2) return;
   m_data.m_bFromList[axis] = 1;
   m_data.m_nListIndex[axis] = index;
 }
 
 void CCoordinatesForm::EditAxisText(int axis, const QString& text) {
-  if (axis < 0 || axis > 2) return;
   m_data.m_bFromList[axis] = 0;
   m_data.m_strAxis[axis] = text;
 }

@@ -52,6 +52,7 @@ class CCoordinatesForm {
   void ChooseSinglePoint();
   // Paste is offered while the clipboard holds plain text.
   void ChooseManyPoints();
+  // axis: 0, 1, 2 for x, y, z.
   void ChooseAxisEntry(int axis, int index);
   void EditAxisText(int axis, const QString& text);
   // Every change of the points text.
