@@ -29,6 +29,14 @@ CSelectionCounts CountSelection() {
   return n;
 }
 
+bool AllOnPage(std::initializer_list<WORD> ids) {
+  const CGPage* page = g_pCurPage;
+  if (!page) return false;
+  for (WORD id : ids)
+    if (!page->m_cells.Lookup(id)) return false;
+  return true;
+}
+
 // --- CConstruction -----------------------------------------------------------
 
 CConstruction::CConstruction(CKavrelDoc& doc) : m_doc(doc), m_pPage(g_pCurPage) {}

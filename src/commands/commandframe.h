@@ -13,8 +13,10 @@
 #pragma once
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
+#include "platform/commandregistry.h"
 #include "platform/types.h"
 
 class CGCell;
@@ -103,6 +105,30 @@ class CConstruction {
   BYTE m_nameState[3] = {0, 0, 0};  // point letter, suffix, circle counter
   bool m_bCommitted = false;
 };
+
+// Whether every id names a cell of the current page (a selection list may
+// name a cell no longer there when a handler is called directly).
+bool AllOnPage(std::initializer_list<WORD> ids);
+
+// The construction of one cell that takes no vertex slot: a T made from
+// the next id and `parents` (in that order), which must all be on the
+// page, recorded as one undo step named `label`.  False: nothing made.
+template <class T, class... Parents>
+bool BuildOne(CKavrelDoc& doc, const char* label, Parents... parents) {
+  if (!AllOnPage({static_cast<WORD>(parents)...})) return false;
+  CConstruction build(doc);
+  if (!build.MakeRoom(1)) return false;
+  build.Add(new T(build.NextId(), parents...));
+  build.Commit(QString::fromUtf8(label));
+  return true;
+}
+
+// An update rule that enables its command when `Fits` holds for the
+// current selection; the handler asks the same `Fits` before it builds.
+template <bool (*Fits)()>
+void EnableWhen(CKavrelDoc&, CCmdUI& ui) {
+  ui.Enable(Fits());
+}
 
 // The variant without new cells: `change` is applied to each listed cell,
 // which is then recalculated; their descendants are recalculated in

@@ -28,3 +28,38 @@ inline constexpr const char* kCmdNameIntersectLF = "添加线与面交点";
 inline constexpr const char* kCmdNameIntersectLS = "添加线与圆的交点";
 inline constexpr const char* kCmdNameIntersectCF = "添加圆与面交点";
 inline constexpr const char* kCmdNameIntersectSS = "添加两圆交点";
+
+// Measurements: one per command, and by kind of round solid (area, volume).
+inline constexpr const char* kCmdNameCoord[3] = {"添加度量值：点坐标x值", "添加度量值：点坐标y值", "添加度量值：点坐标z值"};
+inline constexpr const char* kCmdNamePointValue = "添加点的值";
+inline constexpr const char* kCmdNameDistancePP = "添加度量值：两点间距离";
+inline constexpr const char* kCmdNameDistancePL = "添加度量值：点到直线距离";
+inline constexpr const char* kCmdNameDistancePF = "添加度量值：点到平面距离";
+inline constexpr const char* kCmdNameDistanceLL = "添加度量值：直线与直线间距离";
+inline constexpr const char* kCmdNameAngleLL = "添加度量值：线线角";
+inline constexpr const char* kCmdNameAngleFF = "添加度量值：二面角";
+inline constexpr const char* kCmdNameAngleLF = "添加度量值：线面角";
+inline constexpr const char* kCmdNameAngleP3 = "添加度量值：角";
+inline constexpr const char* kCmdNameArea = "添加度量值：多边形面积";
+inline constexpr const char* kCmdNameVolume = "添加度量值：四面体体积";
+inline constexpr const char* kCmdNameLenArc = "添加度量值：圆周长（弧长）";
+inline constexpr const char* kCmdNameAreaCircle = "添加度量值：圆（扇形）面积";
+inline constexpr const char* kCmdNameRadius = "添加度量值：圆（弧）半径";
+inline constexpr const char* kCmdNameCylinder[2] = {"添加度量值：圆柱表面积", "添加度量值：圆柱体积"};
+inline constexpr const char* kCmdNameCone[2] = {"添加度量值：圆锥表面积", "添加度量值：圆锥体积"};
+inline constexpr const char* kCmdNameFrustum[2] = {"添加度量值：圆台表面积", "添加度量值：圆台体积"};
+inline constexpr const char* kCmdNameSphere[2] = {"添加度量值：球表面积", "添加度量值：球体积"};
+inline constexpr const char* kCmdNameParameter = "添加新参数";
+
+// Vectors and the numbers computed from them.
+inline constexpr const char* kCmdNamePointVectors = "添加文本：点坐标";
+inline constexpr const char* kCmdNameVectorPP = "添加向量坐标：向量坐标";
+inline constexpr const char* kCmdNameNormal = "添加向量坐标：平面法向量坐标";
+inline constexpr const char* kCmdNameVectorSum = "添加向量坐标：向量和";
+inline constexpr const char* kCmdNameVectorDifference = "添加向量坐标：向量差";
+inline constexpr const char* kCmdNameVectorScaled = "添加向量坐标：数乘向量";
+inline constexpr const char* kCmdNameVectorCross = "添加向量坐标：向量的向量积";
+inline constexpr const char* kCmdNameVectorDot = "添加向量坐标：向量的数量积";
+inline constexpr const char* kCmdNameVectorLength = "添加向量坐标：向量模";
+inline constexpr const char* kCmdNameTripleProduct = "添加向量坐标：向量混合积";
+inline constexpr const char* kCmdNameVectorComponents = "添加计算值：向量分量";

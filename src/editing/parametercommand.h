@@ -1,0 +1,15 @@
+// The new parameter: a named number the user sets in the parameter dialog,
+// shown as a caption and, when asked, a slider.  It reads no selection.
+#pragma once
+
+class CKavrelDoc;
+
+// The number of the name the next parameter is offered ("t1", "t2", ...):
+// it counts the parameters made since the program started, whatever the
+// document.
+extern int g_nParameterCounter;
+
+// Opens the parameter dialog; on OK makes the parameter as typed, an angle
+// typed in degrees held in radians and an integer shown rounded, as one
+// undo step.  Cancel makes nothing and keeps the offered name.
+void OnMeasureParameter(CKavrelDoc& doc);
