@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "cells/constructed/circlepoints.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "commands/commandframe.h"
 #include "commands/commandtexts.h"
@@ -28,7 +29,18 @@ void CreateCircle(CKavrelDoc& doc, const char* label, const MakeCircle& make) {
   build.Commit(QString::fromUtf8(label));
 }
 
+void OnCreateCircleArc(CKavrelDoc& doc) {
+  if (!CircleAndTwoPoints()) return;
+  const std::vector<WORD> p = SelectedPoints();
+  const WORD circle = SelectedCircle();
+  CConstruction build(doc);
+  if (!build.MakeRoom(1)) return;
+  build.Add(new CGArcInCircle(build.NextId(), p[0], p[1], circle));
+  build.Commit(QString::fromUtf8(kCmdNameArcOnCircle));
+}
+
 const CDocCommandRows rows({
+    {ID_CREATE_CIRCLE_ARC, OnCreateCircleArc, OnUpdateCircleAndTwoPoints},
     {ID_CREATE_CIRCLE_3P, OnCreateCircle3p, OnUpdateCreateCircle3p},
     {ID_CREATE_CIRCLE_CP, OnCreateCircleCp, OnUpdateCreateCircle3p},
     {kCmdCreateCirclePointN, OnCreateCirclePointN, OnUpdateCreateCircle3p},

@@ -3,12 +3,14 @@
 #include <cassert>
 #include <memory>
 
+#include "cells/primitives/cgarc.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
 #include "model/undo/cmdcells.h"
 #include "model/vertexarray.h"
+#include "platform/commandregistry.h"
 #include "platform/uibridge.h"
 
 CSelectionCounts CountSelection() {
@@ -36,6 +38,17 @@ bool AllOnPage(std::initializer_list<WORD> ids) {
     if (!page->m_cells.Lookup(id)) return false;
   return true;
 }
+
+std::vector<WORD> SelectedPoints() { return g_pCurPage ? g_pCurPage->m_selPoints : std::vector<WORD>(); }
+
+WORD SelectedCircle() {
+  const CGPage* page = g_pCurPage;
+  if (!page || page->m_selPaths.size() != 1) return 0;
+  const WORD id = page->m_selPaths[0];
+  return dynamic_cast<const CGArc*>(page->m_cells.Lookup(id)) ? id : 0;
+}
+
+bool CircleAndTwoPoints() { return SelectedCircle() && CountSelection().P == 2; }
 
 // --- CConstruction -----------------------------------------------------------
 
@@ -65,11 +78,11 @@ WORD CConstruction::NextId() {
   return m_pPage->m_nNextId++;
 }
 
-CNewPoint CConstruction::NextPoint() {
+CNewPoint CConstruction::NextPoint(const QString& fixedName) {
   CNewPoint point;
   point.id = NextId();
   point.slot = m_pPage->m_nNextVertex++;
-  point.name = m_pPage->GetNewName(1);
+  point.name = fixedName.isEmpty() ? m_pPage->GetNewName(1) : fixedName;
   return point;
 }
 
@@ -122,6 +135,17 @@ void CConstruction::TakeBack() {
 }
 
 // --- Variants ------------------------------------------------------------------
+
+void BuildOnePoint(CKavrelDoc& doc, const char* label, const std::function<CGCell*(const CNewPoint&)>& make) {
+  CConstruction build(doc);
+  if (!build.MakeRoom(1, 1, CConstruction::kGrowBy100)) return;
+  build.Add(make(build.NextPoint()));
+  build.Commit(QString::fromUtf8(label));
+}
+
+void OnUpdateSinglePoint(CKavrelDoc&, CCmdUI& ui) { ui.Enable(CountSelection().P == 1); }
+void OnUpdateThreePoints(CKavrelDoc&, CCmdUI& ui) { ui.Enable(CountSelection().P == 3); }
+void OnUpdateCircleAndTwoPoints(CKavrelDoc&, CCmdUI& ui) { ui.Enable(CircleAndTwoPoints()); }
 
 void ChangeCellsInPlace(CKavrelDoc& doc, const std::vector<WORD>& ids, const std::function<void(CGCell&)>& change) {
   CGPage* page = g_pCurPage;

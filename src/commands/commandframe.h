@@ -19,6 +19,7 @@
 #include "platform/commandregistry.h"
 #include "platform/types.h"
 
+class CCmdUI;
 class CGCell;
 class CGPage;
 class CKavrelDoc;
@@ -39,6 +40,9 @@ struct CSelectionCounts {
 // Of the current page; all 0 without one.  The lists themselves, in
 // selection order, are the page's (m_selPoints ... m_selAll).
 CSelectionCounts CountSelection();
+
+// The current page's selected points in selection order; none without a page.
+std::vector<WORD> SelectedPoints();
 
 // A new point's id, vertex slot and automatic name, taken in that order.
 struct CNewPoint {
@@ -70,8 +74,9 @@ class CConstruction {
 
   // Takes the page's next id.
   WORD NextId();
-  // Takes the next id, vertex slot and automatic point name.
-  CNewPoint NextPoint();
+  // Takes the next id, vertex slot and automatic point name; with a fixed
+  // name, the automatic names are left for later points.
+  CNewPoint NextPoint(const QString& fixedName = {});
   // Enters a cell made with the last id taken in the page's map; later
   // cells of the construction may look it up.
   template <class T>
@@ -129,6 +134,21 @@ template <bool (*Fits)()>
 void EnableWhen(CKavrelDoc&, CCmdUI& ui) {
   ui.Enable(Fits());
 }
+// The one-point commands: room for one cell and, when the next vertex slot
+// would not fit, the vertex array grown by 100; then the point `make` builds
+// on the id, slot and automatic name taken, recorded as the single-cell step
+// `label`.
+void BuildOnePoint(CKavrelDoc& doc, const char* label, const std::function<CGCell*(const CNewPoint&)>& make);
+
+// The one selected path when it is a circle or arc; else 0.
+WORD SelectedCircle();
+// That circle and exactly two selected points.
+bool CircleAndTwoPoints();
+
+// Update rules several families share; the point rules count only points.
+void OnUpdateSinglePoint(CKavrelDoc& doc, CCmdUI& ui);  // P = 1
+void OnUpdateThreePoints(CKavrelDoc& doc, CCmdUI& ui);  // P = 3
+void OnUpdateCircleAndTwoPoints(CKavrelDoc& doc, CCmdUI& ui);
 
 // The variant without new cells: `change` is applied to each listed cell,
 // which is then recalculated; their descendants are recalculated in

@@ -1,5 +1,6 @@
 #include "support/commandpage.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -83,6 +84,25 @@ WORD CommandPage::Face(const std::vector<WORD>& corners) {
   return Enter(new CGFace(Page().m_nNextId++, corners, 0x00336699));
 }
 
+WORD CommandPage::Named(const QString& name) const {
+  for (auto [id, cell] : Page().m_cells)
+    if (cell->m_strName == name) return id;
+  return 0;
+}
+
+std::string CommandPage::Summary(const std::vector<WORD>& ids) const {
+  std::string text;
+  for (WORD id : ids) {
+    const CGCell* cell = Find(id);
+    if (!cell) return text + " missing";
+    QStringList names;
+    for (WORD parent : cell->m_parents) names << (Find(parent) ? Find(parent)->m_strName : QStringLiteral("?"));
+    text += (text.empty() ? "" : " ") + std::string(cell->GetRuntimeClass()->m_lpszClassName) + "(" +
+            names.join(',').toStdString() + ")";
+  }
+  return text;
+}
+
 void CommandPage::Select(const std::vector<WORD>& ids) {
   Page().ClearSelection();
   for (WORD id : ids) Page().SelectCell(id);
@@ -124,6 +144,17 @@ std::vector<WORD> CommandPage::ExpectConstruction(unsigned command, int n, const
   for (const auto& [id, identity] : made) EXPECT_TRUE(Identity(Find(id)) == identity) << "redone cell " << id;
   EXPECT_EQ(undone.PaneChanges(), std::vector<long>{n});
   Select(before.selection);  // undo cleared it
+  return ids;
+}
+
+std::vector<WORD> CommandPage::ExpectMade(unsigned command, const std::string& made, const char* label) {
+  if (made.empty()) {
+    ExpectNothingMade([&] { EXPECT_FALSE(Run(command)) << "enabled"; });
+    return {};
+  }
+  const int n = static_cast<int>(std::count(made.begin(), made.end(), ')'));
+  const std::vector<WORD> ids = ExpectConstruction(command, n, QString::fromUtf8(label));
+  EXPECT_EQ(Summary(ids), made);
   return ids;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "model/cellmap.h"
@@ -39,6 +40,12 @@ class CommandPage {
   WORD Line(WORD a, WORD b);
   WORD Face(const std::vector<WORD>& corners);
 
+  // The cell of that name (0: none).
+  WORD Named(const QString& name) const;
+  // "Class(parent names)" of each cell, joined by spaces: what a
+  // construction made, in order.
+  std::string Summary(const std::vector<WORD>& ids) const;
+
   // Clears the selection, then selects in this order.
   void Select(const std::vector<WORD>& ids);
   // Through the registry, which asks the update rule first.
@@ -52,6 +59,10 @@ class CommandPage {
   // same ids, classes, names and parents; the selection stays.  Leaves the
   // construction done and selected as before; returns the new ids.
   std::vector<WORD> ExpectConstruction(unsigned command, int n, const QString& label);
+  // `made` as Summary gives it: ExpectConstruction of that many cells, which
+  // must be those; empty: the command is refused and ExpectNothingMade.
+  // Returns the new ids.
+  std::vector<WORD> ExpectMade(unsigned command, const std::string& made, const char* label);
   // No id, record, undo step or item changed, and not modified.
   void ExpectNothingMade(const std::function<void()>& action);
 

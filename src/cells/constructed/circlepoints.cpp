@@ -52,7 +52,9 @@ void CGVerInCircleRot::Serialize(CArchive& ar) {
 }
 
 void CGVerInCircleRot::Recalculate() {
-  const CGVertex* p = DefinedParentAs<CGVertex>(0);
+  // A point gives its circle angle, a value cell its value: both live in
+  // the value field.
+  const CGCell* p = DefinedParentAs<CGCell>(0);
   if (!p) return Undefine();
   PlaceAtAngle(DefinedParentAs<CGArc>(1), Angle + p->m_fValue);
 }

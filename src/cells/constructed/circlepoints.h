@@ -16,8 +16,9 @@ class CGVerOnCircleAngle : public CGConstructedPoint {
   void PlaceAtAngle(const CGArc* circle, float angle);
 };
 
-// Point P, circle K (parents in that order) and a fixed angle d: the point
-// of K at P's angle plus d.  The angle is taken before K is looked at.
+// Point or value P, circle K (parents in that order) and a fixed angle d:
+// the point of K at P's angle (a value: its value) plus d.  The angle is
+// taken before K is looked at.
 class CGVerInCircleRot : public CGVerOnCircleAngle {
   DECLARE_SERIAL(CGVerInCircleRot)
 

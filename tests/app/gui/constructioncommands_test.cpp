@@ -1,10 +1,12 @@
 // Construction commands through the program's real start-up, from the
 // ribbon: segments on points ticked in the object list, saved and read
 // back; the line tool's picture; a new page in the object list; a
-// calculation typed into the calculator.
+// calculation typed into the calculator; the face across a ticked segment
+// through a ticked point, saved and read back.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <cmath>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -112,6 +114,41 @@ TEST_F(ConstructionCommandsTest, ACalculationTypedIntoTheCalculatorIsOneUndoable
   EXPECT_NE(CViewTree::FindChildItem(Tree()->FindCurrentPageItem(), id), nullptr);
   ASSERT_TRUE(page->m_undo.Undo());
   EXPECT_TRUE(page->m_cells.Lookup(id) == nullptr && page->m_nNextId == id);
+}
+
+TEST_F(ConstructionCommandsTest, TheFaceAcrossASegmentThroughAPointIsSavedAndReadBack) {
+  CGPage* page = Page();
+  for (const auto& at : std::vector<std::vector<float>>{{0, 0, 0}, {0, 0, 6}, {3, 0, 2}}) {
+    auto* point = new CGVerFreeXyz(page->m_nNextId++, page->m_nNextVertex++, page->GetNewName(1), at[0], at[1], at[2]);
+    page->m_cells.SetAt(point->m_nId, point);
+  }
+  page->m_cells.SetAt(page->m_nNextId, new CGLine(page->m_nNextId, 1, 2, kLineSegment));
+  ++page->m_nNextId;
+  window->DocumentShown();
+  QTreeWidgetItem* pageItem = Tree()->FindCurrentPageItem();
+  for (WORD id : {4, 3}) Tree()->ClickCheckBox(CViewTree::FindChildItem(pageItem, id));
+  window->Actions().Refresh();
+  QAction* action = window->Actions().Action(ID_CREATE_FACE_PERLINE);
+  ASSERT_TRUE(action->isEnabled());
+  action->trigger();
+  EXPECT_EQ(pageItem->childCount(), 4 + 9) << "nine items added to the object list";
+
+  const QString path = folder.filePath(QStringLiteral("perpendicularface.kv"));
+  ASSERT_TRUE(app.Document().OnSaveDocument(path));
+  const QByteArray bytes = PageBytes(*page);
+  ASSERT_NE(app.OpenDocumentFile(path), nullptr);
+  ASSERT_NE(Page(), page);
+  EXPECT_EQ(PageBytes(*Page()), bytes);
+  const auto* o = dynamic_cast<CGVertex*>(Page()->m_cells.Lookup(5));
+  ASSERT_NE(o, nullptr);
+  EXPECT_TRUE(o->m_strName == QStringLiteral("O") && o->m_bHidden);
+  const CGCell* face = Page()->m_cells.Lookup(13);
+  ASSERT_NE(face, nullptr);
+  ASSERT_EQ(face->m_parents.size(), 4u);
+  for (WORD corner : face->m_parents) {
+    const float* at = dynamic_cast<CGVertex*>(Page()->m_cells.Lookup(corner))->m_vPos;
+    EXPECT_NEAR(std::hypot(at[0] - o->m_vPos[0], at[1] - o->m_vPos[1], at[2] - o->m_vPos[2]), 3, 1e-4) << corner;
+  }
 }
 
 }  // namespace
