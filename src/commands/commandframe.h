@@ -134,6 +134,7 @@ template <bool (*Fits)()>
 void EnableWhen(CKavrelDoc&, CCmdUI& ui) {
   ui.Enable(Fits());
 }
+
 // The one-point commands: room for one cell and, when the next vertex slot
 // would not fit, the vertex array grown by 100; then the point `make` builds
 // on the id, slot and automatic name taken, recorded as the single-cell step
