@@ -14,3 +14,10 @@ void ApplyLight0(const CDisplayPrefs& prefs) {
   glLightfv(GL_LIGHT0, GL_POSITION, prefs.lightPosition.data());
   glPopMatrix();
 }
+
+void ApplyDrawingDefaults(const CDisplayPrefs& prefs, const float* background) {
+  glLineWidth(prefs.fLineWidth);
+  glPointSize(prefs.fPointSize);
+  ApplyLight0(prefs);
+  glClearColor(background[0], background[1], background[2], 1);
+}

@@ -7,3 +7,8 @@ struct CDisplayPrefs;
 // in the current context.  The position is given in eye coordinates, so the
 // light stays with the viewer instead of turning with the scene.
 void ApplyLight0(const CDisplayPrefs& prefs);
+
+// The drawing defaults of the preferences in the current context: line
+// width, point size, light 0, and the clear colour (red, green, blue of
+// `background`).
+void ApplyDrawingDefaults(const CDisplayPrefs& prefs, const float* background);

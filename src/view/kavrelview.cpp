@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "model/cgpage.h"
 #include "model/globals.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
@@ -49,7 +50,8 @@ CKavrelView::CKavrelView(QWidget* parent)
       m_toolSurface(CGlSurfaceHooks{[this] { makeCurrent(); }, [this] { doneCurrent(); },
                                     [this] { return grabFramebuffer(); }, [this] { RenderScene(); },
                                     [this] { CaptureBackground(); }, [this] { return devicePixelRatioF(); },
-                                    [this] { m_motion.StopTimer(); }}) {
+                                    [this] { m_motion.StopTimer(); },
+                                    [this](bool fontsChanged) { ApplyDisplayPrefs(fontsChanged); }}) {
   setFormat(ViewSurfaceFormat());
   setMouseTracking(true);  // the construction tools follow the pointer
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -163,6 +165,19 @@ void CKavrelView::ApplyLight() {
   if (context() && m_renderer.IsInitialised()) {
     makeCurrent();
     ApplyLight0(g_prefs);
+    doneCurrent();
+  }
+  update();
+}
+
+void CKavrelView::ApplyDisplayPrefs(bool fontsChanged) {
+  if (context() && m_renderer.IsInitialised()) {
+    makeCurrent();
+    ApplyDrawingDefaults(g_prefs, g_pCurPage ? g_pCurPage->m_rgbaBackground : g_prefs.background.data());
+    if (fontsChanged) {
+      BuildFontLists();
+      BuildTextFontLists();
+    }
     doneCurrent();
   }
   update();

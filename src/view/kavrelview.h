@@ -47,6 +47,9 @@ class CKavrelView : public QOpenGLWidget {
   void RenderScene();
   // Light 0 takes the light of the display preferences; a repaint follows.
   void ApplyLight();
+  // The GL state takes the display preferences (view/tools/toolsurface.h);
+  // a repaint follows.
+  void ApplyDisplayPrefs(bool fontsChanged);
   // Captures the trace layer over the kept picture (view/viewrenderer.h);
   // a RenderScene follows.
   void CaptureBackground();

@@ -38,6 +38,20 @@ bool EndPendingTool(CGPage& page) {
 
 CGPage* CKavrelDoc::CurrentPage() const { return g_pCurPage; }
 
+void CKavrelDoc::ApplyColorScheme(bool currentOnly) {
+  if (currentOnly) {
+    if (CGPage* page = CurrentPage()) page->ApplyColorScheme();
+  } else {
+    for (const auto& page : m_pages) page->ApplyColorScheme();
+  }
+  SetModifiedFlag();
+  UiBridge().UpdateAllViews();
+}
+
+void CKavrelDoc::InvalidateTextLayouts() {
+  for (const auto& page : m_pages) page->MarkTextmapsChanged();
+}
+
 void CKavrelDoc::SwitchToPage(CGPage* page) {
   if (!page) return;
   g_bBackgroundDirty = 1;  // the captured traces belong to the page being left

@@ -107,6 +107,13 @@ class CKavrelDoc {
   // order and becomes a modified version-420 document, its current page's
   // view state shown anew.  Nothing for a current one.
   void UpgradePages();
+  // The cells of the current page, or of every page, take the colours and
+  // sizes of the display preferences and their pages its background; the
+  // document is modified and the views redrawn.
+  void ApplyColorScheme(bool currentOnly);
+  // Every single-line text of every page is laid out anew at its next
+  // drawing (after a change of fonts).
+  void InvalidateTextLayouts();
   // Deletes tools and pages; no page is current afterwards.
   void DeleteContents();
 

@@ -36,3 +36,9 @@ void RegisterDialogWidget(std::type_index type, DialogRunner runner) { Runners()
 std::unique_ptr<IDialogProvider> MakeWidgetDialogProvider(QWidget* parent) {
   return std::make_unique<CWidgetDialogProvider>(parent);
 }
+
+QString RangeMessage(double low, double high, bool integer) {
+  const QString text = integer ? QString::fromUtf16(u"请输入一个介于 %1 和 %2 之间的整数。")
+                               : QString::fromUtf16(u"请输入一个介于 %1 和 %2 之间的数。");
+  return text.arg(low).arg(high);
+}

@@ -16,6 +16,7 @@
 // members back only when the runner returns true, so a cancelled dialog
 // leaves the command's data exactly as it was.
 #pragma once
+#include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -41,3 +42,7 @@ class CDialogWidget {
 // Runs the registered widgets with `parent` as their owner.  Data of a
 // class without widgets answers IDCANCEL.
 std::unique_ptr<IDialogProvider> MakeWidgetDialogProvider(QWidget* parent);
+
+// The refusal of a number outside the range a field takes ("%1" .. "%2"),
+// for whole numbers or any number.
+QString RangeMessage(double low, double high, bool integer);

@@ -19,9 +19,6 @@
 #include "ui/formula/formulatexts.h"
 
 namespace {
-// Our text for a side outside the range the dialog takes.
-const QString kTextMatrixRange = QString::fromUtf16(u"请输入一个介于 %1 和 %2 之间的整数。");
-
 QDialogButtonBox* OkCancel(QDialog& dialog) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -37,7 +34,7 @@ bool ReadSide(QLineEdit* edit, int* side) {
     *side = value;
     return true;
   }
-  KvMessageBox(kTextMatrixRange.arg(CDlgMatrix::kMin).arg(CDlgMatrix::kMax), QString::fromUtf16(kTextMatrixTitle),
+  KvMessageBox(RangeMessage(CDlgMatrix::kMin, CDlgMatrix::kMax, true), QString::fromUtf16(kTextMatrixTitle),
                MB_OK | MB_ICONWARNING);
   edit->setFocus();
   edit->selectAll();

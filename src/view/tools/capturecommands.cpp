@@ -16,6 +16,7 @@
 #include "render/viewglobals.h"
 #include "view/motion/viewmotion.h"
 #include "view/tools/mousetools.h"
+#include "view/tools/preferences.h"
 #include "view/tools/retexture.h"
 #include "view/tools/tooltexts.h"
 #include "view/tools/trimmedcapture.h"
@@ -137,5 +138,6 @@ std::vector<CViewCommandRow> CaptureCommandRows() {
       {ID_EDIT_PRINTSCR, OnEditPrintscr},
       {ID_CREATE_PLAY, OnCreatePlay},
       {ID_EDIT_RETEXTURE, OnEditRetexture},
+      {ID_EDIT_PREFERONCES, OnEditPreferonces},
   };
 }

@@ -16,6 +16,7 @@ struct CGlSurfaceHooks {
   std::function<void()> captureBackground;
   std::function<double()> devicePixelRatio;  // none: 1
   std::function<void()> stopSpin;
+  std::function<void(bool fontsChanged)> applyDisplayPrefs;
 };
 
 class CGlToolSurface : public IToolSurface {
@@ -31,6 +32,9 @@ class CGlToolSurface : public IToolSurface {
   QImage Grab(const QRect& box) override;
   void CaptureBackground() override;
   void Redraw() override;
+  void ApplyDisplayPrefs(bool fontsChanged) override {
+    if (m_hooks.applyDisplayPrefs) m_hooks.applyDisplayPrefs(fontsChanged);
+  }
   void StopSpin() override {
     if (m_hooks.stopSpin) m_hooks.stopSpin();
   }

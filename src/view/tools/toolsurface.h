@@ -57,6 +57,10 @@ class IToolSurface {
   // Adds the trace layer of the current positions to the kept picture.
   virtual void CaptureBackground() = 0;
   virtual void Redraw() = 0;
+  // The GL state takes the display preferences: line width, point size,
+  // light 0 and the clear colour of the page shown; the label and text
+  // font lists are compiled again when the fonts changed.
+  virtual void ApplyDisplayPrefs(bool fontsChanged) { (void)fontsChanged; }
   // The view stops spinning (timer 1 stops): a construction tool starts.
   virtual void StopSpin() {}
 };

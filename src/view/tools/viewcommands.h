@@ -34,7 +34,8 @@ void RegisterCommandRows(const std::vector<CCommandRowOf<Target>>& rows, Target&
 // Tool modes, undo and redo, the trackball and snap switches.
 std::vector<CViewCommandRow> ToolCommandRows();
 // The ink pen and its strokes, the kept picture (snapshot and erase), the
-// trimmed picture of the view, the play command and the texture pictures.
+// trimmed picture of the view, the play command, the texture pictures and
+// the display preferences.
 std::vector<CViewCommandRow> CaptureCommandRows();
 
 // A user tool left half applied ends before another tool starts, and the

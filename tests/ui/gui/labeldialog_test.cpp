@@ -2,34 +2,17 @@
 // untouched on Cancel.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
-#include <QTimer>
 
 #include "platform/notifier.h"
+#include "support/modaldialogs.h"
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 #include "view/tools/labelproperties.h"
 
 namespace {
-
-// Once the dialog is up: looks at it, changes it and closes it.
-void WhenShown(std::function<void(QDialog&)> act) {
-  QTimer::singleShot(10, [act] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return WhenShown(act);
-    act(*dialog);
-  });
-}
-
-QCheckBox* Check(QDialog& dialog, const char* text) {
-  for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
-    if (box->text() == QString::fromUtf8(text)) return box;
-  return nullptr;
-}
 
 TEST(LabelDialogWidgets, ShowsTheMembersAndReadsThemBackOnOk) {
   SeamRecorders seams;
@@ -48,13 +31,13 @@ TEST(LabelDialogWidgets, ShowsTheMembersAndReadsThemBackOnOk) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("标签属性"));
     auto* edit = dialog.findChild<QLineEdit*>();
     shown = edit->text();
-    showChecked = Check(dialog, "显示标签")->isChecked();
-    scaleChecked = Check(dialog, "自动缩放（应用于选中的点线面圆）")->isChecked();
+    showChecked = ByText<QCheckBox>(dialog, "显示标签")->isChecked();
+    scaleChecked = ByText<QCheckBox>(dialog, "自动缩放（应用于选中的点线面圆）")->isChecked();
     auto* list = dialog.findChild<QComboBox*>();
     characters = list->count();
     emit list->textActivated(QStringLiteral("α"));
-    Check(dialog, "自动命名")->setChecked(false);
-    Check(dialog, "将颜色用于选中的对象")->setChecked(true);
+    ByText<QCheckBox>(dialog, "自动命名")->setChecked(false);
+    ByText<QCheckBox>(dialog, "将颜色用于选中的对象")->setChecked(true);
     dialog.accept();
   });
   ASSERT_EQ(DialogProvider().DoModal(data), IDOK);

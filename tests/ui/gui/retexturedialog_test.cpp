@@ -11,17 +11,12 @@
 
 #include "model/globals.h"
 #include "platform/notifier.h"
+#include "support/modaldialogs.h"
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 #include "view/tools/retexture.h"
 
 namespace {
-
-void ClickButton(QDialog& dialog, const char* text) {
-  for (QPushButton* button : dialog.findChildren<QPushButton*>())
-    if (button->text() == QString::fromUtf8(text)) return button->click();
-  ADD_FAILURE() << text;
-}
 
 TEST(RetextureDialogWidgets, TheBuiltInPictureOfTheChosenTextureOrAChosenFile) {
   for (bool builtIn : {true, false}) {
@@ -38,7 +33,7 @@ TEST(RetextureDialogWidgets, TheBuiltInPictureOfTheChosenTextureOrAChosenFile) {
       ASSERT_NE(dialog, nullptr);
       caption = dialog->windowTitle();
       dialog->findChild<QComboBox*>()->setCurrentIndex(1);
-      ClickButton(*dialog, builtIn ? "恢复内置图" : "置换新图像");
+      ByText<QPushButton>(*dialog, builtIn ? "恢复内置图" : "置换新图像")->click();
       dialog->accept();
     });
     ASSERT_EQ(DialogProvider().DoModal(data), IDOK);

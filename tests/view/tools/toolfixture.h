@@ -51,6 +51,7 @@ class ScriptedSurface : public IToolSurface {
     if (capture) capture();
   }
   void Redraw() override { ++redraws; }
+  void ApplyDisplayPrefs(bool fontsChanged) override { displayPrefs.push_back(fontsChanged); }
   void StopSpin() override {
     if (stopSpin) stopSpin();
   }
@@ -63,6 +64,7 @@ class ScriptedSurface : public IToolSurface {
   std::vector<PickHit> boxHits;
   int picks = 0, redraws = 0;
   bool lastLabelsOnly = false;
+  std::vector<bool> displayPrefs;  // each time the GL state took the preferences: whether fonts changed
   std::array<int, 4> box{};
   QRect grabbed;
   QImage picture;  // what Grab cuts from, when set
