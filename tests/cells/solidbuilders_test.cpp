@@ -2,6 +2,7 @@
 // order, that they follow their free points, and calls that make nothing.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <set>
 
 #include "cells/dynamic/showhidebutton.h"
@@ -61,10 +62,9 @@ TEST_F(SolidBuilders, EachSolidMakesItsCellsInOrderAndItsOwnColours) {
     NewPage();
     const WORD face = Base(r.corners), top = AddXyz(1, 1, 5)->m_nId, first = page->m_nNextId;
     ASSERT_EQ(r.build(top, face), r.made);
-    if (r.listing) {
-      EXPECT_EQ(Listing(first), r.listing);
-    }
-    EXPECT_EQ(Listing(static_cast<WORD>(first + r.made - 1))[0], 'F') << "the last cell is a face";
+    const std::string listing = Listing(first);
+    EXPECT_EQ(listing, r.listing ? r.listing : listing);
+    EXPECT_EQ(listing[r.made - 1], 'F') << "the last cell is a face";
     EXPECT_EQ(page->m_cells.Lookup(first)->m_bHidden, r.build == BuildFrustum) << "only the carrier is hidden";
     ASSERT_EQ(r.build(top, face), r.made);  // a second solid: every face of both has its own colour
     std::set<std::uint32_t> colours;
@@ -85,6 +85,11 @@ TEST_F(SolidBuilders, RefusedCallsMakeNothing) {
   EXPECT_EQ(BuildPrism(apex, face) + BuildFrustum(apex, face), 0);
   EXPECT_EQ(page->m_nNextId, next);
   EXPECT_EQ(BuildPyramid(apex, face), 6);
+  page->m_nNextVertex = 10;  // ids left for exactly the cells of each: built
+  for (auto [build, made] : {std::pair<Build*, int>{BuildPrism, 12}, {BuildFrustum, 14}}) {
+    page->m_nNextId = static_cast<WORD>(CGPage::kMaxCellId + 1 - made);
+    EXPECT_EQ(build(apex, face), made);
+  }
 }
 
 TEST_F(SolidBuilders, PrismAndFrustumTopsFollowTheirFreePoints) {
@@ -101,8 +106,8 @@ TEST_F(SolidBuilders, PrismAndFrustumTopsFollowTheirFreePoints) {
   ExpectVec(Named("A1")->m_vPos, {1, 1, 4}, "halfway from S to A");
   Named("A1")->m_fValue = 0.25f;
   Named("A1")->ApplyParameter();
-  std::vector<WORD> ids;
-  for (WORD id = 1; id < page->m_nNextId; ++id) ids.push_back(id);
+  std::vector<WORD> ids(page->m_nNextId - 1);
+  std::iota(ids.begin(), ids.end(), WORD{1});
   page->RecalculateCells(ids);
   for (std::string corner : {"A", "B", "C", "D"}) {
     const float* a = Named(corner)->m_vPos;
@@ -134,8 +139,7 @@ TEST_F(SolidBuilders, TablesAreMadeWholeOrNotAtAllAndAlwaysClearTheSelection) {
   ExpectVec(Named("T23")->m_vPos, {0.5f, 0.5f, 0}, "0.1 top left, 0.8 bottom left, 0.1 bottom right");
   const float v14 = Named("V14")->m_vPos[0], v41 = Named("V41")->m_vPos[0];
   Drag(Named("1")->m_nId, -3, 10);  // the first column's handle, from (-5, 10)
-  EXPECT_EQ(Named("V14")->m_vPos[0] - v14, 2);
-  EXPECT_EQ(Named("V41")->m_vPos[0] - v41, 2);
+  EXPECT_EQ(std::make_pair(Named("V14")->m_vPos[0] - v14, Named("V41")->m_vPos[0] - v41), std::make_pair(2.f, 2.f));
 
   auto* button = static_cast<CGButnSHide*>(page->m_cells.Lookup(static_cast<WORD>(page->m_nNextId - 1)));
   EXPECT_EQ(button->m_parents.size(), 25u);
@@ -149,9 +153,8 @@ TEST_F(SolidBuilders, TablesAreMadeWholeOrNotAtAllAndAlwaysClearTheSelection) {
   NewPage();
   const float widths[] = {99, 2, 3}, heights[] = {99, 1};
   ASSERT_EQ(BuildTable(1, 2, 1, -10, 10, widths, heights), 18);
-  EXPECT_EQ(Named("1")->m_vPos[0], -8);
-  EXPECT_EQ(Named("2")->m_vPos[0], -5);
-  EXPECT_EQ(Named("V12")->m_vPos[1], 9);
+  EXPECT_EQ(std::make_tuple(Named("1")->m_vPos[0], Named("2")->m_vPos[0], Named("V12")->m_vPos[1]),
+            std::make_tuple(-8.f, -5.f, 9.f)) << "placed by the widths and heights given";
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "celldrawtestsupport.h"
 #include "cells/solids/cgsection.h"
-#include "cells/solids/solidbuilders.h"
 #include "hulltestsupport.h"
 #include "model/drawing/pagedraw.h"
 
@@ -127,31 +126,6 @@ TEST_F(SolidDrawing, HullsArePickedOutsideThreeViewsSectionsAlways) {
   hull->m_bHidden = section->m_bHidden = 1;
   page->m_bThreeView = 0;
   EXPECT_TRUE(Pick(*hull, 3, 32, 32, 64, 64).empty() && Pick(*section, 3, 32, 16, 64, 64).empty());
-}
-
-}  // namespace
-
-namespace {
-
-// A prism built over a square base, seen from above: its top face and a
-// side face show in the automatic colours they were given.
-TEST_F(SolidDrawing, BuiltPrismFacesShowTheirAutomaticColours) {
-  const std::vector<WORD> corners = {Point(10, 10, 0)->m_nId, Point(54, 10, 0)->m_nId, Point(54, 54, 0)->m_nId,
-                                     Point(10, 54, 0)->m_nId};
-  auto* base = new CGFace(page->m_nNextId++, corners, 0);
-  page->m_cells.SetAt(base->m_nId, base);
-  const WORD top = Point(20, 20, 10)->m_nId, first = page->m_nNextId;
-  ASSERT_EQ(BuildPrism(top, base->m_nId), 16);
-  for (WORD id = first; id < page->m_nNextId; ++id)
-    if (auto* face = dynamic_cast<CGFace*>(page->m_cells.Lookup(id))) face->m_nStyle = kFaceFilled;
-  const QImage image = DrawPage();
-  auto colour = [&](WORD id) {
-    const RGBA c = page->m_cells.Lookup(id)->m_rgbaColor;
-    return qRgb(c.r, c.g, c.b);
-  };
-  EXPECT_EQ(At(image, 42, 42), colour(static_cast<WORD>(page->m_nNextId - 1))) << "the top face";
-  EXPECT_EQ(At(image, 37, 14), colour(static_cast<WORD>(first + 3))) << "the side face over AB";
-  EXPECT_NE(colour(static_cast<WORD>(page->m_nNextId - 1)), colour(static_cast<WORD>(first + 3)));
 }
 
 }  // namespace

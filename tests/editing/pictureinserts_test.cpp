@@ -16,34 +16,30 @@
 namespace {
 
 TEST(PictureText, TheClipboardPictureBecomesAPictureTextOrSaysWhyNot) {
-  struct Row {
-    QRgb ink;
-    bool onPoint;
-    const char* madeClass;  // null: nothing made, the message shown
-  };
-  const Row rows[] = {{qRgb(255, 255, 255), false, nullptr},
-                      {qRgb(0, 0, 0), false, "CGTextbit"},
-                      {qRgb(20, 20, 90), true, "CGTbHenchman"}};
-  for (const Row& row : rows) {
+  // Ink of the picture; a point selected; the class made (null: nothing, the message shown).
+  const std::tuple<QRgb, bool, const char*> rows[] = {
+      {qRgb(255, 255, 255), false, nullptr}, {qRgb(0, 0, 0), false, "CGTextbit"},
+      {qRgb(20, 20, 90), true, "CGTbHenchman"}};
+  for (const auto& [ink, onPoint, madeClass] : rows) {
     CommandPage p;
     const WORD point = p.Point(1, 2, 3);
-    if (row.onPoint) p.Select({point});
+    if (onPoint) p.Select({point});
     QImage picture(40, 20, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    for (int x = 5; x < 30; ++x) picture.setPixel(x, 10, row.ink);
+    for (int x = 5; x < 30; ++x) picture.setPixel(x, 10, ink);
     EXPECT_FALSE(CommandRegistry().Query(ID_CREATE_TEXT).m_bEnabled) << "no picture yet";
     Clipboard().SetImage(picture);
     ASSERT_TRUE(p.Run(ID_CREATE_TEXT));
     CGCell* made = p.Find(point + 1);
-    if (!row.madeClass) {
+    if (!madeClass) {
       EXPECT_EQ(made, nullptr);
       EXPECT_EQ(p.seams.notifier->Texts(), std::vector<QString>{QString::fromUtf8(
                                                "无法获取图象数据，不能构造图文！可能是因为文字是白色的，建议改为深色。")});
       continue;
     }
-    ASSERT_NE(made, nullptr) << row.madeClass;
-    EXPECT_STREQ(made->GetRuntimeClass()->m_lpszClassName, row.madeClass);
-    EXPECT_EQ(made->m_parents, row.onPoint ? std::vector<WORD>{point} : std::vector<WORD>{}) << row.madeClass;
+    ASSERT_NE(made, nullptr) << madeClass;
+    EXPECT_STREQ(made->GetRuntimeClass()->m_lpszClassName, madeClass);
+    EXPECT_EQ(made->m_parents, onPoint ? std::vector<WORD>{point} : std::vector<WORD>{}) << madeClass;
     EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("粘贴图形文本"));
   }
 }

@@ -30,7 +30,8 @@ class InkPrintApp : public ProgramWindow {
     window->Actions().Action(id)->trigger();
     QApplication::processEvents();
   }
-  void Stroke(QPoint from, QPoint to) {
+  void Stroke(RGBA colour, QPoint from, QPoint to) {
+    g_rgbaInk = colour;
     QTest::mousePress(view, Qt::LeftButton, {}, from);
     QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view, &move);
@@ -49,8 +50,7 @@ TEST_F(InkPrintApp, MenuInkDoubleClickPrintSaveAndReopen) {
   g_bSnapToGrid = 1;
   CKavrelDoc& doc = app.Document();
   CGPage* first = &Page();
-  Run(ID_CREATE_PAGE);
-  Run(ID_CREATE_PAGE);
+  for (int i = 0; i < 2; ++i) Run(ID_CREATE_PAGE);
   doc.SwitchToPage(first);
   Render();
 
@@ -74,10 +74,8 @@ TEST_F(InkPrintApp, MenuInkDoubleClickPrintSaveAndReopen) {
 
   Run(ID_CREATE_INKMARKS);
   EXPECT_EQ(g_nToolMode, 9);
-  g_rgbaInk = RGBA{255, 0, 0, 0};
-  Stroke(At(2, 2), At(8, 2));
-  g_rgbaInk = RGBA{0, 0, 255, 0};
-  Stroke(At(2, -2), At(8, -4));
+  Stroke(RGBA{255, 0, 0, 0}, At(2, 2), At(8, 2));
+  Stroke(RGBA{0, 0, 255, 0}, At(2, -2), At(8, -4));
   Run(ID_INK_SAVE);
   ASSERT_EQ(Ink(Page()), 2);
   EXPECT_EQ(Page().m_undo.CurrentCommand()->GetName(), QStringLiteral("添加墨迹"));

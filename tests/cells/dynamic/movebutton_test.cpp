@@ -34,6 +34,7 @@ class MoveButtonTest : public PathTest {
   WORD InSquare() { return Free<CGVerFreeInFace>(F({{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 4, 0}}), 0.5f, 0.5f); }
   WORD OnLine(float t) { return PointOf<CGVerFreeInLine>(L(P(0, 0, 0), P(10, 0, 0)), t); }
   WORD OnCurve(float t) { return PointOf<CGVerFreeInCurve>(Curve({}, "t", "0", "0", "0", "2")->m_nId, t); }
+  WORD Undefined(WORD id) { return Cell(id)->m_bDefined = false, id; }
 };
 
 TEST_F(MoveButtonTest, EachModeStepsTickByTickAndEndsOnItsGoal) {
@@ -82,11 +83,27 @@ TEST_F(MoveButtonTest, EachModeStepsTickByTickAndEndsOnItsGoal) {
        7, .5f, {{0, 0, 0}, {1, 0, 0}}, 1e-6f},
       {"border, ahead", [&] { return Ids{Free<CGVerFreeInBorder>(std::vector<WORD>{P(0, 0, 0), P(4, 0, 0), P(4, 4, 0)},
                                                                  .5f), P(3.6f, -1, 0)}; }, 7, .25f, {{3, 0, 0}, {3.6f, 0, 0}}, 1e-5f},
+      // No ticks: a move that cannot run ends at once without moving.
+      {"speed 0", [&] { return Ids{OnCurve(1.2f), P(2, 1, 0)}; }, 3, 0, {}, 0},
+      {"negative speed", [&] { return Ids{OnLine(.5f), P(2, 1, 0)}; }, 1, -1, {}, 0},
+      {"speed NaN", [&] { return Ids{OnLine(.5f), P(2, 1, 0)}; }, 3, NAN, {}, 0},
+      {"infinite speed", [&] { return Ids{Xyz(5, 0, 0), P(2, 1, 0)}; }, 0, INFINITY, {}, 0},
+      {"mode 9", [&] { return Ids{OnLine(.5f), P(2, 1, 0)}; }, 9, .1f, {}, 0},
+      {"a free point in line mode", [&] { return Ids{Xyz(5, 0, 0), P(2, 1, 0)}; }, 1, .1f, {}, 0},
+      {"no border", [&] { return Ids{OnLine(.5f), P(2, 1, 0)}; }, 7, .1f, {}, 0},
+      {"a border whose second piece is a line", [&] { return Ids{Free<CGVerFreeInBorder>(std::vector<WORD>{
+           Xyz(5, 0, 0), L(P(0, 0, 0), P(1, 0, 0)), P(0, 4, 0)}, .5f), P(2, 1, 0)}; }, 7, .1f, {}, 0},
+      {"undefined target", [&] { return Ids{Xyz(5, 0, 0), Undefined(P(2, 1, 0))}; }, 0, .1f, {}, 0},
   };
   for (const Row& row : rows) {
     const Ids ids = row.make();
     auto* mover = Cell<CGVertex>(ids[0]);
+    const std::pair<float, float> before(mover->m_fValue, mover->m_vPos[0]);
     CGButnMove* button = Move(ids, row.speed, row.mode);
+    if (row.ticks.empty()) {
+      EXPECT_TRUE(button->Step()) << row.name;
+      EXPECT_EQ(std::make_pair(mover->m_fValue, mover->m_vPos[0]), before) << row.name;
+    }
     for (size_t i = 0; i < row.ticks.size(); ++i) {
       const bool done = button->Step();
       mover->ApplyParameter();
@@ -94,6 +111,10 @@ TEST_F(MoveButtonTest, EachModeStepsTickByTickAndEndsOnItsGoal) {
       for (int k = 0; k < 3; ++k) EXPECT_NEAR(mover->m_vPos[k], row.ticks[i][k], row.tolerance) << row.name << i << k;
     }
   }
+  // The goal (1, 3) lies in the square's second triangle, not the first.
+  auto* inFace = Cell<CGVerFreeInFace>(InSquare());
+  Move({inFace->m_nId, P(1, 3, 7)}, 5, 5)->Step();
+  EXPECT_EQ(inFace->Corner, 2);
   // Corners in a line: the foot on their line.
   Pos goal;
   const Pos k[] = {{0, 0, 0}, {4, 0, 0}, {8, 0, 0}, {2, 5, 0}};
@@ -114,34 +135,6 @@ TEST_F(MoveButtonTest, ALocusSearchPutsTheDriverBack) {
   for (int i = 0; i < 3; ++i) EXPECT_NEAR(seen[i], 0.9f + 0.4f * i, 1e-6) << i;
   EXPECT_NEAR(seen[3], 2.0f, 1e-3);
   EXPECT_EQ(std::make_pair(Cell(f.p)->m_fValue, Cell<CGVertex>(f.q)->m_vPos[0]), std::make_pair(0.7f, qx));
-}
-
-TEST_F(MoveButtonTest, MovesThatCannotRunEndAtOnceWithoutMoving) {
-  const auto line = [&] { return OnLine(0.5f); };
-  const auto free = [&] { return Xyz(5, 0, 0); };
-  const auto curve = [&] { return OnCurve(1.2f); };
-  // A border whose second piece is a line, not a corner.
-  const auto mixed = [&] {
-    return Free<CGVerFreeInBorder>(std::vector<WORD>{Xyz(5, 0, 0), L(P(0, 0, 0), P(1, 0, 0)), P(0, 4, 0)}, 0.5f);
-  };
-  struct Row {
-    const char* name;
-    float speed;
-    BYTE mode;
-    std::function<WORD()> mover;
-    bool targetDefined = true;
-  } const rows[] = {
-      {"speed 0", 0, 3, curve},      {"negative speed", -1, 1, line},       {"speed NaN", NAN, 3, line},
-      {"infinite speed", INFINITY, 0, free}, {"mode 9", 0.1f, 9, line}, {"a free point in line mode", 0.1f, 1, free},
-      {"no border", 0.1f, 7, line}, {"a border of other pieces", 0.1f, 7, mixed}, {"undefined target", 0.1f, 0, free, false},
-  };
-  for (const Row& r : rows) {
-    const WORD mover = r.mover(), target = P(2, 1, 0);
-    const std::pair<float, float> before(Cell(mover)->m_fValue, Cell<CGVertex>(mover)->m_vPos[0]);
-    Cell(target)->m_bDefined = r.targetDefined;
-    EXPECT_TRUE(Move({mover, target}, r.speed, r.mode)->Step()) << r.name;
-    EXPECT_EQ(std::make_pair(Cell(mover)->m_fValue, Cell<CGVertex>(mover)->m_vPos[0]), before) << r.name;
-  }
 }
 
 TEST_F(MoveButtonTest, CaptionDescriptionAndRecord) {

@@ -12,13 +12,8 @@
 namespace {
 
 TEST(SheetLayout, FrameTextsAndPictureScaledIntoTheFrame) {
-  struct Row {
-    QRect printable;
-    QSize image;
-    QRect frame, shown;
-    QPoint nameAt, numberAt;
-  };
-  const Row rows[] = {
+  // Printable area, picture size; then the frame, the picture, the name's and the number's places.
+  const std::tuple<QRect, QSize, QRect, QRect, QPoint, QPoint> rows[] = {
       {QRect(0, 0, 1000, 1000), QSize(800, 600), QRect(80, 90, 840, 820), QRect(100, 200, 800, 600), QPoint(500, 70),
        QPoint(500, 930)},
       {QRect(10, 20, 2000, 1000), QSize(100, 50), QRect(170, 110, 1680, 820), QRect(230, 130, 1560, 780),
@@ -26,11 +21,11 @@ TEST(SheetLayout, FrameTextsAndPictureScaledIntoTheFrame) {
       {QRect(0, 0, 1000, 1000), QSize(), QRect(80, 90, 840, 820), QRect(), QPoint(500, 70), QPoint(500, 930)},
       {QRect(0, 0, 40, 40), QSize(800, 600), QRect(3, 3, 34, 34), QRect(), QPoint(20, 3), QPoint(20, 37)},
   };
-  for (const Row& row : rows) {
-    const CSheetLayout sheet = LayOutSheet(row.printable, row.image);
+  for (const auto& [printable, image, frame, shown, nameAt, numberAt] : rows) {
+    const CSheetLayout sheet = LayOutSheet(printable, image);
     EXPECT_EQ(std::make_tuple(sheet.frame, sheet.image, sheet.nameAt, sheet.numberAt),
-              std::make_tuple(row.frame, row.shown, row.nameAt, row.numberAt))
-        << row.printable.width() << " x " << row.image.width();
+              std::make_tuple(frame, shown, nameAt, numberAt))
+        << printable.width() << " x " << image.width();
   }
 }
 
