@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build ccache
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
-  libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libqhull-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libqhull-dev libzip-dev
   xvfb xauth fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra
   desktop-file-utils libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   qt6-translations-l10n

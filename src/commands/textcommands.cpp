@@ -37,25 +37,26 @@ void InsertVodText(CKavrelDoc& doc, BOOL asTexture, int x, int y) {
   build.Commit(QString::fromUtf8(kCmdNameInsertVodText));
 }
 
+CGTextbit* NewRichTextCell(WORD id, CDlgRtEdit& text, WORD point) {
+  const auto width = static_cast<DWORD>(text.m_nMaskWidth), height = static_cast<DWORD>(text.m_nMaskHeight);
+  CGTextbit* cell = point ? new CGTbHenchman(id, width, height, std::move(text.m_mask), point)
+                          : new CGTextbit(id, width, height, std::move(text.m_mask));
+  cell->m_nSubKind = 1;
+  cell->m_strVodName = text.m_strText;
+  cell->m_strName = text.m_strTitle;
+  cell->m_dwParam1 = std::bit_cast<DWORD>(static_cast<float>(text.m_nContentWidth));
+  cell->m_dwParam2 = std::bit_cast<DWORD>(static_cast<float>(text.m_nContentHeight));
+  return cell;
+}
+
 void InsertRichText(CKavrelDoc& doc) {
   CGPage* page = g_pCurPage;
   if (!page) return;
   CDlgRtEdit dialog;
   if (DialogProvider().DoModal(dialog) != IDOK || dialog.m_mask.empty()) return;
-  const auto width = static_cast<DWORD>(dialog.m_nMaskWidth), height = static_cast<DWORD>(dialog.m_nMaskHeight);
   CConstruction build(doc);
   if (!build.MakeRoom(1)) return;
   const WORD id = build.NextId();
-  CGTextbit* cell = nullptr;
-  if (!page->m_selPoints.empty())
-    cell = new CGTbHenchman(id, width, height, std::move(dialog.m_mask), page->m_selPoints.front());
-  else
-    cell = new CGTextbit(id, width, height, std::move(dialog.m_mask));
-  cell->m_nSubKind = 1;
-  cell->m_strVodName = dialog.m_strText;
-  cell->m_strName = dialog.m_strTitle;
-  cell->m_dwParam1 = std::bit_cast<DWORD>(static_cast<float>(dialog.m_nContentWidth));
-  cell->m_dwParam2 = std::bit_cast<DWORD>(static_cast<float>(dialog.m_nContentHeight));
-  build.Add(cell);
+  build.Add(NewRichTextCell(id, dialog, page->m_selPoints.empty() ? WORD(0) : page->m_selPoints.front()));
   build.Commit(QString::fromUtf8(kCmdNameInsertRichText));
 }

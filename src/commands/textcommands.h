@@ -2,6 +2,8 @@
 #pragma once
 #include "platform/types.h"
 
+class CDlgRtEdit;
+class CGTextbit;
 class CKavrelDoc;
 
 // Asks for a formula (the formula dialog, in the preferences' background
@@ -18,3 +20,8 @@ void InsertVodText(CKavrelDoc& doc, BOOL asTexture, int x, int y);
 // the RTF string, the title as its name and the editor's text area size.
 // Cancel and an empty text add nothing.
 void InsertRichText(CKavrelDoc& doc);
+
+// The cell of a rendered rich text (its mask taken from `text`): free, or
+// following `point` when that is not 0.  It keeps the RTF string, the title
+// as its name and the text area size.
+CGTextbit* NewRichTextCell(WORD id, CDlgRtEdit& text, WORD point);

@@ -128,7 +128,10 @@ std::vector<BYTE> BitmapToRgbaKeyed(QImage bitmap, int* width, int* height, COLO
 }
 
 std::vector<BYTE> PasteClipboardImage(int* width, int* height) {
-  QImage image = Clipboard().Image();
+  return ImageToPasteMask(Clipboard().Image(), width, height, false);
+}
+
+std::vector<BYTE> ImageToPasteMask(QImage image, int* width, int* height, bool keepWhole) {
   if (image.isNull()) return {};
   if (image.hasAlphaChannel()) {
     QImage page(image.size(), QImage::Format_RGB32);
@@ -138,7 +141,7 @@ std::vector<BYTE> PasteClipboardImage(int* width, int* height) {
     painter.end();
     image = page;
   }
-  return BitmapToMask(image, width, height, false);
+  return BitmapToMask(image, width, height, keepWhole);
 }
 
 QImage CaptureScreenRect(const RECT& rect) {

@@ -26,6 +26,8 @@ std::vector<BYTE> BitmapToRgbaKeyed(QImage bitmap, int* width, int* height, COLO
 // The clipboard's picture as a mask cropped to its ink.  Transparent parts
 // count as the white of a page.
 std::vector<BYTE> PasteClipboardImage(int* width, int* height);
+// Any picture made a mask the way a pasted one is.
+std::vector<BYTE> ImageToPasteMask(QImage image, int* width, int* height, bool keepWhole);
 
 // A copy of a screen rectangle; null for an empty rectangle or without a screen.
 QImage CaptureScreenRect(const RECT& rect);
