@@ -21,11 +21,6 @@ struct Scene : CommandPage {
     for (const char* end : {"B", "C", "D"}) Line(Named("A"), Named(end));
     Face({Named("A"), Named("B"), Named("C")});
   }
-  void SelectNamed(const QStringList& names) {
-    std::vector<WORD> ids;
-    for (const QString& name : names) ids.push_back(Named(name));
-    Select(ids);
-  }
 };
 
 float Distance(const CommandPage& p, WORD from, WORD to) {
@@ -70,7 +65,7 @@ TEST(PerpendicularCommands, EachSelectionGivesItsCellsInOrder) {
     SCOPED_TRACE(std::string(row.selection) + " " + std::to_string(row.command));
     Scene p;
     g_nLineType = row.lineType;
-    p.SelectNamed(QString::fromUtf8(row.selection).split(' '));
+    p.SelectNamed(QString::fromUtf8(row.selection));
     for (WORD id : p.ExpectMade(row.command, row.made, row.label))
       if (const auto* line = p.As<CGLine>(id)) EXPECT_EQ(line->m_nSubKind, row.kind) << id;
   }

@@ -13,12 +13,10 @@ namespace {
 
 // A(1,1,1) B(4,1,1) C(1,5,1) and a parameter "v"; `selection` names some.
 struct Scene : CommandPage {
-  explicit Scene(const QStringList& selection) {
+  explicit Scene(const char* selection) {
     Point(1, 1, 1), Point(4, 1, 1), Point(1, 5, 1);
     Enter(new CGTmVarParameter(Page().m_nNextId++, QStringLiteral("v"), 2));
-    std::vector<WORD> ids;
-    for (const QString& name : selection) ids.push_back(Named(name));
-    Select(ids);
+    SelectNamed(QString::fromUtf8(selection));
   }
 };
 
@@ -61,19 +59,18 @@ TEST(SphereCommands, EachSelectionGivesItsCellsInOrder) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    Scene p(QString::fromUtf8(row.selection).split(' ', Qt::SkipEmptyParts));
+    Scene p(row.selection);
     p.ExpectMade(row.command, row.made, row.label);
   }
 }
 
 TEST(SphereCommands, NewCellsTakeTheirNamesStylesAndValues) {
-  Scene p({});
+  Scene p("");
   const WORD first = p.Page().m_nNextId;
   ASSERT_TRUE(p.Run(kCmdCreateCircleCR));
   const auto* r = p.As<CGTmVarParameter>(first + 1);
   ASSERT_NE(r, nullptr);
-  EXPECT_TRUE(r->m_strName == "r" && r->m_fValue == 8.0f && r->Minimum() == 0 && r->Maximum() == 10.0f);
-  EXPECT_TRUE(r->HasSlider());
+  EXPECT_TRUE(r->m_strName == "r" && r->m_fValue == 8 && r->Minimum() == 0 && r->Maximum() == 10 && r->HasSlider());
   EXPECT_EQ(p.As<CGArc>(first + 2)->m_nStyle, kArcOnTop);
 
   ASSERT_TRUE(p.Run(ID_CREATE_CIRCLE_PNZ2));
@@ -84,6 +81,8 @@ TEST(SphereCommands, NewCellsTakeTheirNamesStylesAndValues) {
   const BYTE rgb[3][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
   for (int k = 0; k < 3; ++k) {
     EXPECT_EQ(p.Find(frame + 1 + k)->m_nStyle, 2) << k;
+    const std::vector<float> end = p.At(frame + 1 + k);  // along its own axis from the origin
+    EXPECT_TRUE(end[k] > 0 && end[(k + 1) % 3] == 0 && end[(k + 2) % 3] == 0) << k;
     const CGCell* axis = p.Find(frame + 4 + k);
     EXPECT_EQ(axis->m_nSubKind, kLineVector) << k;
     EXPECT_TRUE(axis->m_rgbaColor.r == rgb[k][0] && axis->m_rgbaColor.g == rgb[k][1] && axis->m_rgbaColor.b == rgb[k][2]) << k;
@@ -97,11 +96,10 @@ TEST(SphereCommands, NewCellsTakeTheirNamesStylesAndValues) {
   ASSERT_TRUE(p.Run(kCmdCreateSphere));
   EXPECT_EQ(g_nVertexCapacity, capacity + 100);
   EXPECT_EQ(p.Find(sphere)->m_strName, QStringLiteral("O"));
-  const float* o = p.As<CGVertex>(sphere)->m_vPos;
-  EXPECT_TRUE(o[0] == 0 && o[1] == 0 && o[2] == 0);
+  EXPECT_EQ(p.At(sphere), (std::vector<float>{0, 0, 0}));
   EXPECT_EQ(p.As<CGArc>(sphere + 6)->AutoRange, 0) << "the meridian";
   EXPECT_EQ(p.Find(sphere + 8)->m_strName, QStringLiteral("O'"));
-  p.Select({p.Named("A"), p.Named("B"), p.Named("C")});
+  p.SelectNamed("A B C");
   const WORD next = p.Page().m_nNextId;
   OnCreateSphere(p.doc);  // past the rule, which wants two
   EXPECT_EQ(p.Page().m_nNextId, next + 12);

@@ -152,13 +152,11 @@ TEST(InsertRichText, PlacesThePictureWithItsTextsAndSize) {
     ASSERT_EQ(made.size(), 1u);
     auto* text = p.As<CGTextbit>(made[0]);
     ASSERT_TRUE(text);
-    EXPECT_EQ(text->m_nSubKind, 1);
-    EXPECT_EQ(text->m_strVodName, answer.m_strText);
-    EXPECT_EQ(text->m_strName, answer.m_strTitle);
-    EXPECT_EQ(std::bit_cast<float>(text->m_dwParam1), 40.0f);
-    EXPECT_EQ(std::bit_cast<float>(text->m_dwParam2), 3.0f);
-    EXPECT_EQ(text->m_nWidth, 40u);
-    EXPECT_EQ(text->m_nHeight, 3u);
+    EXPECT_EQ(std::make_tuple(text->m_nSubKind, text->m_strVodName, text->m_strName),
+              std::make_tuple(1, answer.m_strText, answer.m_strTitle));
+    EXPECT_EQ(std::make_tuple(std::bit_cast<float>(text->m_dwParam1), std::bit_cast<float>(text->m_dwParam2),
+                              text->m_nWidth, text->m_nHeight),
+              std::make_tuple(40.0f, 3.0f, 40u, 3u));
     EXPECT_TRUE(text->HasPicture());
     auto* follower = dynamic_cast<CGTbHenchman*>(text);
     EXPECT_EQ(follower != nullptr, row.points > 0);

@@ -18,11 +18,6 @@
 
 namespace {
 
-std::vector<float> At(const CommandPage& p, WORD id) {
-  const float* at = p.As<CGVertex>(id)->m_vPos;
-  return {at[0], at[1], at[2]};
-}
-
 TEST(InputCommands, APointAlongATypedDirection) {
   const std::vector<std::vector<float>> rows{{0, 0, 2, 1, 2, 11}, {0, 0, 0, 1, 2, 3}, {}};  // direction, place
   for (const std::vector<float>& row : rows) {
@@ -36,7 +31,7 @@ TEST(InputCommands, APointAlongATypedDirection) {
       answer.m_x = row[0], answer.m_y = row[1], answer.m_z = row[2];
       p.dialogs->Ok(answer);
       const WORD id = p.ExpectMade(ID_CREATE_POINT_PAR_V, "CGVerFreeParVector(A)", "添加定向直线上的点")[0];
-      EXPECT_EQ(At(p, id), std::vector<float>(row.begin() + 3, row.end()));
+      EXPECT_EQ(p.At(id), std::vector<float>(row.begin() + 3, row.end()));
     }
     const CDlgVector offered = p.dialogs->Offered<CDlgVector>().at(0);
     EXPECT_TRUE(offered.m_x == 1 && offered.m_y == 1 && offered.m_z == 1);
@@ -73,8 +68,7 @@ TEST(InputCommands, CoordinatePointsOneOrManyAndTheirRefusals) {
     const QStringList typed = QString::fromUtf8(row.text).split('|');
     answer.m_strPoints = typed[0];
     for (int k = 0; k < typed.size(); ++k) answer.m_strAxis[k] = typed[k];
-    answer.m_bFromList[0] = row.boundX > 0;
-    answer.m_nListIndex[0] = row.boundX - 1;
+    answer.m_bFromList[0] = row.boundX > 0, answer.m_nListIndex[0] = row.boundX - 1;
     p.dialogs->Ok(answer);
     const WORD first = p.Page().m_nNextId;
     if (!*row.made) {
@@ -93,12 +87,12 @@ TEST(InputCommands, CoordinatePointsOneOrManyAndTheirRefusals) {
       p.Run(ID_CREATE_POINT_COORDINATES);  // unscripted: cancelled
       EXPECT_EQ(p.dialogs->Offered<CDlgCoordinates>().at(1).m_strPoints, typed[0]) << "remembered";
     }
-    EXPECT_EQ(At(p, WORD(p.Page().m_nNextId - 1)), row.at);
+    EXPECT_EQ(p.At(WORD(p.Page().m_nNextId - 1)), row.at);
     EXPECT_EQ(p.dialogs->Offered<CDlgCoordinates>().at(0).m_names, QStringList({"v", "w"}));
     if (row.boundX != 2) continue;
     p.Find(w)->m_fValue = -4;
     p.Find(first)->Recalculate();
-    EXPECT_EQ(At(p, first), (std::vector<float>{-4, 0, 5})) << "x follows the value";
+    EXPECT_EQ(p.At(first), (std::vector<float>{-4, 0, 5})) << "x follows the value";
   }
 }
 
@@ -144,8 +138,8 @@ TEST(InputCommands, PointsOnASelectedCircle) {
     EXPECT_FLOAT_EQ(point->m_fValue, p.Find(turn.start)->m_fValue + turn.turned);
   }
   const std::vector<CDlgAngle> offered = p.dialogs->Offered<CDlgAngle>();
-  EXPECT_TRUE(offered[0].m_fAngle == 90 && offered[0].m_nUnit == 0);
-  EXPECT_TRUE(offered[1].m_fAngle == 30 && offered[1].m_nUnit == 0) << "the last answer";
+  EXPECT_TRUE(offered[0].m_fAngle == 90 && offered[1].m_fAngle == 30 && !offered[0].m_nUnit && !offered[1].m_nUnit)
+      << "then the last answer";
 
   p.Select({r, circle, q});
   CDlgValue ratio;

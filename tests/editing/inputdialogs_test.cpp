@@ -63,14 +63,12 @@ TEST(CoordinatesDialog, SplitsTokensAndPresetsAndDrivesItsControls) {
   EXPECT_EQ(std::make_pair(CDlgCoordinates::TokenValue("1-2"), CDlgCoordinates::TokenValue("-.5")),
             std::make_pair(1.0f, -0.5f));
 
-  const char* names[] = {"正四面体顶点", "正方体顶点", "正三边形顶点", "正方形顶点", "方块顶点",
-                         "矩形(2*1)顶点", "矩形(3*1)顶点", "菱形顶点1", "菱形顶点2", "正六边形顶点"};
-  QStringList expected;
-  for (const char* name : names) expected << QString::fromUtf8(name);
-  EXPECT_EQ(CCoordinatesForm::PresetNames(), expected);
+  const QStringList names = CCoordinatesForm::PresetNames();
+  EXPECT_EQ(names.join('|'), QString::fromUtf8("正四面体顶点|正方体顶点|正三边形顶点|正方形顶点|方块顶点|"
+                                               "矩形(2*1)顶点|矩形(3*1)顶点|菱形顶点1|菱形顶点2|正六边形顶点"));
   EXPECT_EQ(CCoordinatesForm::PresetText(1),
             "-6\t-6\t-6\r\n6\t-6\t-6\r\n6\t6\t-6\r\n-6\t6\t-6\r\n-6\t-6\t6\r\n6\t-6\t6\r\n6\t6\t6\r\n-6\t6\t6\r\n");
-  for (int i = 0; i < expected.size(); ++i)
+  for (int i = 0; i < names.size(); ++i)
     EXPECT_TRUE(CDlgCoordinates::ValidatePoints(CCoordinatesForm::PresetText(i))) << i;
 
   // The enabled controls and the status after each step.
@@ -124,9 +122,6 @@ TEST(InputDialogs, RefuseNonNumbersAndOutOfRangeValuesKeepingTheMember) {
       {"256", 2, 256, {}, 256},         {"1", 2, 256, range(2, 256), 7},  {"257", 2, 256, range(2, 256), 7},
       {"0", 0, 32, {}, 0},              {"-1", 0, 32, range(0, 32), 7},   {"33", 0, 32, range(0, 32), 7},
   };
-  EXPECT_EQ(DlgDivPoint::kMinN, 2);
-  EXPECT_EQ(DlgDivPoint::kMaxN, 256);
-  EXPECT_EQ(CDlgIntersectionNum::kMaxCount, 32);
   for (const Row& row : rows) {
     float number = 7;
     int integer = 7;
@@ -145,13 +140,8 @@ TEST(InputDialogs, ConstructionValuesPromptAndExclusiveParameterBoxes) {
   count.m_nCount = 32;
   EXPECT_EQ(count.Prompt(), QString::fromUtf8("当前状态至少有32 个交点，请输入你要添加的个数：\n\r"
                                               "（不超过32个；按“取消”不添加）"));
-  EXPECT_EQ(CDlgValue().m_fValue, 0.5f);
-  EXPECT_EQ(std::make_pair(DlgDivPoint().m_nN, DlgDivPoint().m_bOnlyFirst), std::make_pair(2, 0));
-
-  CDlgParameter p;
-  EXPECT_EQ(p.m_strName, QString());
-  EXPECT_EQ(std::make_tuple(p.m_fValue, p.m_bHideName, p.m_bShowSlider, p.m_fStart, p.m_fEnd, p.m_bInteger, p.m_bAngle),
-            std::make_tuple(1.0f, 0, 1, -10.0f, 10.0f, 0, 0));
+  CDlgParameter p;  // the name, value and range as opened are the widgets' rows
+  EXPECT_EQ(std::make_tuple(p.m_bHideName, p.m_bShowSlider, p.m_bInteger, p.m_bAngle), std::make_tuple(0, 1, 0, 0));
   p.SetAngle(1);
   p.SetInteger(1);
   EXPECT_EQ(std::make_pair(p.m_bInteger, p.m_bAngle), std::make_pair(1, 0));

@@ -27,6 +27,11 @@ class CommandPage {
   T* As(WORD id) const {
     return dynamic_cast<T*>(Find(id));
   }
+  // A point's place, to compare whole.
+  std::vector<float> At(WORD id) const {
+    const float* at = As<CGVertex>(id)->m_vPos;
+    return {at[0], at[1], at[2]};
+  }
   // A real cell made with Page().m_nNextId++, entered as constructors are
   // (no undo step, no message).
   template <class T>
@@ -48,6 +53,12 @@ class CommandPage {
 
   // Clears the selection, then selects in this order.
   void Select(const std::vector<WORD>& ids);
+  // Select() of the cells named, space-separated.
+  void SelectNamed(const QString& names) {
+    std::vector<WORD> ids;
+    for (const QString& name : names.split(' ', Qt::SkipEmptyParts)) ids.push_back(Named(name));
+    Select(ids);
+  }
   // Through the registry, which asks the update rule first.
   bool Run(unsigned command);
   std::vector<BridgeMessage> Messages(UINT message) const;

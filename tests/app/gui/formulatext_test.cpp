@@ -9,41 +9,24 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/classregistration.h"
-#include "app/kavrelapp.h"
-#include "app/mainwindow.h"
-#include "app/gui/appenvironment.h"
+#include "app/gui/startedapp.h"
 #include "cells/texts/cgtbvodtext.h"
 #include "formula/bintree.h"
 #include "formula/control/formulacommands.h"
-#include "model/cgpage.h"
 #include "model/globals.h"
 #include "platform/commandids.h"
-#include "support/recorders.h"
+#include "support/runningapp.h"
 #include "ui/colors/colormenu.h"
 #include "ui/formula/formatbar.h"
 #include "ui/formula/formulactrl.h"
 #include "ui/formula/symbolgrid.h"
 #include "ui/formula/voddlg.h"
-#include "ui/ribbon/ribbonbar.h"
 
 namespace {
-
-void Settle() {
-  for (int i = 0; i < 4; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-std::vector<CGTbVodText*> FormulaTexts() {
-  std::vector<CGTbVodText*> texts;
-  for (auto [id, cell] : g_pCurPage->m_cells)
-    if (auto* text = dynamic_cast<CGTbVodText*>(cell)) texts.push_back(text);
-  return texts;
-}
 
 QToolButton* ButtonOf(QToolBar* bar, unsigned id) {
   for (QAction* action : bar->actions())
@@ -111,15 +94,10 @@ void WriteTheFormula(CVodDlgWindow* dialog) {
   Settle();
 }
 
-TEST(FormulaText, WrittenInTheDialogPlacedUndoneSavedAndReloaded) {
-  SeamRecorders seams;
-  QTemporaryDir folder;
-  RegisterAllClasses();
-  CKavrelApp app(TestAppEnvironment(folder));
-  ASSERT_TRUE(app.InitInstance({QStringLiteral("kavrel")}));
+using FormulaText = StartedAppTest;
+
+TEST_F(FormulaText, WrittenInTheDialogPlacedUndoneSavedAndReloaded) {
   Settle();
-  QToolButton* ribbon = app.MainWindow()->Ribbon()->FindButton(ID_CREATE_TEXT_VOD);
-  ASSERT_TRUE(ribbon);
   bool wrote = false;
   QTimer::singleShot(50, [&] {
     auto* dialog = qobject_cast<CVodDlgWindow*>(QApplication::activeModalWidget());
@@ -129,10 +107,10 @@ TEST(FormulaText, WrittenInTheDialogPlacedUndoneSavedAndReloaded) {
     wrote = true;
     if (dialog->isVisible()) dialog->reject();  // never hang on a failure
   });
-  ribbon->click();
+  ClickRibbon(ID_CREATE_TEXT_VOD);
   Settle();
   ASSERT_TRUE(wrote);
-  std::vector<CGTbVodText*> texts = FormulaTexts();
+  std::vector<CGTbVodText*> texts = PageCellsOf<CGTbVodText>();
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_FALSE(dynamic_cast<CGTbMhc*>(texts[0])) << "no point was selected";
   const QString markup = texts[0]->m_strMarkup;
@@ -143,19 +121,9 @@ TEST(FormulaText, WrittenInTheDialogPlacedUndoneSavedAndReloaded) {
     EXPECT_TRUE(linear.contains(QString::fromUtf8(part))) << part << " in " << linear.toStdString();
   EXPECT_TRUE(markup.contains(QStringLiteral("color=ff"))) << markup.toStdString();
   EXPECT_EQ(texts[0]->m_nSubKind, 4);
-  ASSERT_TRUE(g_pCurPage->m_undo.CurrentCommand());
-  EXPECT_EQ(g_pCurPage->m_undo.CurrentCommand()->GetName(), QString::fromUtf8("插入VOD彩色文本"));
   EXPECT_EQ(g_pCurPage->m_undo.GetCount(), 1);
-
-  ASSERT_TRUE(g_pCurPage->m_undo.Undo());
-  EXPECT_TRUE(FormulaTexts().empty()) << "undone";
-  ASSERT_TRUE(g_pCurPage->m_undo.Redo());
-  ASSERT_EQ(FormulaTexts().size(), 1u);
-
-  const QString path = folder.filePath(QStringLiteral("formula.kv"));
-  ASSERT_TRUE(app.Document().OnSaveDocument(path));
-  ASSERT_TRUE(app.Document().OnOpenDocument(path, false));
-  texts = FormulaTexts();
+  UndoRedoSaveAndReopen<CGTbVodText>(app, "插入VOD彩色文本", folder.filePath(QStringLiteral("formula.kv")));
+  texts = PageCellsOf<CGTbVodText>();
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0]->m_strMarkup, markup);
 }

@@ -8,41 +8,24 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/classregistration.h"
-#include "app/gui/appenvironment.h"
-#include "app/kavrelapp.h"
-#include "app/mainwindow.h"
+#include "app/gui/startedapp.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/texts/cgtextbit.h"
-#include "model/cgpage.h"
-#include "model/globals.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "richtext/richtextformat.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfstring.h"
-#include "support/recorders.h"
+#include "support/runningapp.h"
 #include "ui/formula/formatbar.h"
 #include "ui/richtext/rteditdialog.h"
 
 namespace {
-
-void Settle() {
-  for (int i = 0; i < 4; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-std::vector<CGTextbit*> RichTexts() {
-  std::vector<CGTextbit*> texts;
-  for (auto [id, cell] : g_pCurPage->m_cells)
-    if (auto* text = dynamic_cast<CGTextbit*>(cell); text && text->m_nSubKind == 1) texts.push_back(text);
-  return texts;
-}
 
 QToolButton* ButtonOf(CDlgRtEditWindow* dialog, unsigned id) {
   return qobject_cast<QToolButton*>(dialog->FormatBar()->widgetForAction(dialog->Action(id)));
@@ -85,14 +68,11 @@ void ExpectTheText(const QString& packed) {
   EXPECT_TRUE(effects.bold && effects.italic && !effects.underline);
 }
 
-TEST(RichText, WrittenInTheEditorPlacedOnAPointUndoneSavedAndReloaded) {
-  SeamRecorders seams;
-  QTemporaryDir folder;
-  RegisterAllClasses();
-  CKavrelApp app(TestAppEnvironment(folder));
-  ASSERT_TRUE(app.InitInstance({QStringLiteral("kavrel")}));
+using RichText = StartedAppTest;
+
+TEST_F(RichText, WrittenInTheEditorPlacedOnAPointUndoneSavedAndReloaded) {
   Settle();
-  CGPage* page = g_pCurPage;
+  CGPage* page = Page();
   auto* point = new CGVerFreeXyz(page->m_nNextId++, page->m_nNextVertex++, QStringLiteral("A"), 1, 2, 3);
   page->m_cells.SetAt(point->m_nId, point);
   page->SelectCell(point->m_nId);
@@ -110,7 +90,7 @@ TEST(RichText, WrittenInTheEditorPlacedOnAPointUndoneSavedAndReloaded) {
   CommandRegistry().Run(ID_CREATE_TEXT2);
   Settle();
   ASSERT_TRUE(wrote);
-  std::vector<CGTextbit*> texts = RichTexts();
+  std::vector<CGTextbit*> texts = PageCellsOf<CGTextbit>();
   ASSERT_EQ(texts.size(), 1u);
   auto* follower = dynamic_cast<CGTbHenchman*>(texts[0]);
   ASSERT_TRUE(follower) << "on the selected point";
@@ -118,20 +98,11 @@ TEST(RichText, WrittenInTheEditorPlacedOnAPointUndoneSavedAndReloaded) {
   EXPECT_EQ(texts[0]->m_strName, QString::fromUtf8("勾股a"));
   ExpectTheText(texts[0]->m_strVodName);
   EXPECT_TRUE(texts[0]->HasPicture());
-  ASSERT_TRUE(page->m_undo.CurrentCommand());
-  EXPECT_EQ(page->m_undo.CurrentCommand()->GetName(), QString::fromUtf8("插入文本"));
-  ASSERT_TRUE(page->m_undo.Undo());
-  EXPECT_TRUE(RichTexts().empty()) << "undone";
-  ASSERT_TRUE(page->m_undo.Redo());
-  const QString stored = RichTexts().at(0)->m_strVodName;
-
-  const QString path = folder.filePath(QStringLiteral("richtext.kv"));
-  ASSERT_TRUE(app.Document().OnSaveDocument(path));
-  ASSERT_TRUE(app.Document().OnOpenDocument(path, false));
-  texts = RichTexts();
+  const QString stored = texts[0]->m_strVodName;
+  UndoRedoSaveAndReopen<CGTextbit>(app, "插入文本", folder.filePath(QStringLiteral("richtext.kv")));
+  texts = PageCellsOf<CGTextbit>();
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0]->m_strVodName, stored);
-  ExpectTheText(texts[0]->m_strVodName);
   EXPECT_TRUE(dynamic_cast<CGTbHenchman*>(texts[0]));
 }
 

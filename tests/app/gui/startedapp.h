@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/classregistration.h"
+#include "app/gui/appenvironment.h"
 #include "app/kavrelapp.h"
 #include "app/mainwindow.h"
 #include "model/cgpage.h"
@@ -24,11 +25,6 @@ class StartedAppTest : public ::testing::Test {
     RegisterAllClasses();
     EXPECT_TRUE(app.InitInstance({QStringLiteral("kavrel")}));
     window = app.MainWindow();
-  }
-  static CAppEnvironment Environment(const QTemporaryDir& folder) {
-    // The build folder holds the program's pictures, which the view loads.
-    return {folder.filePath(QStringLiteral("data")), folder.filePath(QStringLiteral("settings.ini")),
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(".."))};
   }
   CGPage* Page() { return app.Document().CurrentPage(); }
   CViewTree* Tree() const { return window->Tree(); }
@@ -46,6 +42,6 @@ class StartedAppTest : public ::testing::Test {
 
   SeamRecorders seams;
   QTemporaryDir folder;
-  CKavrelApp app{Environment(folder)};
+  CKavrelApp app{TestAppEnvironment(folder)};
   CMainWindow* window = nullptr;
 };

@@ -61,9 +61,9 @@ TEST(KeptObjects, PicturesAndObjectsShowAtTheirSize) {
   };
   for (const auto& row : rows) {
     const KeptPicture picture = ReadKeptPicture(row.group, QString::fromLatin1(row.kind));
-    EXPECT_EQ(!picture.image.isNull(), row.image) << row.name;
-    EXPECT_EQ(picture.size, row.size) << row.name;
-    EXPECT_EQ(picture.label, QString::fromLatin1(row.label)) << row.name;
+    EXPECT_EQ(std::make_tuple(!picture.image.isNull(), picture.size, picture.label),
+              std::make_tuple(row.image, row.size, QString::fromLatin1(row.label)))
+        << row.name;
   }
 }
 
@@ -86,8 +86,7 @@ TEST(KeptObjects, PictureFilesBecomeGroups) {
     EXPECT_TRUE(group.startsWith(QByteArray("{\\pict") + row.blip)) << row.name;
     EXPECT_EQ(group.contains(Hex(row.file)), row.sameBytes) << row.name;
     const KeptPicture shown = ReadKeptPicture(group, QStringLiteral("pict"));
-    EXPECT_EQ(shown.image.size(), QSize(4, 3)) << row.name;
-    EXPECT_EQ(shown.size, QSizeF(4, 3)) << row.name;
+    EXPECT_EQ(std::make_pair(shown.image.size(), shown.size), std::make_pair(QSize(4, 3), QSizeF(4, 3))) << row.name;
   }
 }
 

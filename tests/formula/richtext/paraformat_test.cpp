@@ -2,6 +2,9 @@
 // makes of its fields, and formats kept through a block and through RTF.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,6 +14,11 @@
 #include "richtext/rtfwriter.h"
 
 namespace {
+
+// The stored fields a paragraph keeps, compared as one value.
+auto Kept(const ParaFormat& f) {
+  return std::make_tuple(f.alignment, f.start, f.offset, f.right, f.before, f.after, f.rule, f.spacing, f.numbering);
+}
 
 TEST(ParaFormat, ShownInCentimetresPointsAndEntries) {
   const struct {
@@ -30,16 +38,16 @@ TEST(ParaFormat, ShownInCentimetresPointsAndEntries) {
   };
   for (const auto& row : rows) {
     const ParaDialogValues v = ShowParaFormat(row.pf);
-    EXPECT_NEAR(v.firstCm, row.first, 0.005) << row.name;
-    EXPECT_NEAR(v.leftCm, row.left, 0.005) << row.name;
-    EXPECT_NEAR(v.rightCm, row.right, 0.005) << row.name;
-    EXPECT_EQ(v.beforePt, row.before) << row.name;
-    EXPECT_EQ(v.spacingEntry, row.entry) << row.name;
-    EXPECT_EQ(v.spacingValue, row.value) << row.name;
+    const auto hundredths = [](double cm) { return std::lround(cm * 100); };
+    EXPECT_EQ(std::make_tuple(hundredths(v.firstCm), hundredths(v.leftCm), hundredths(v.rightCm), v.beforePt,
+                              v.spacingEntry, v.spacingValue),
+              std::make_tuple(hundredths(row.first), hundredths(row.left), hundredths(row.right), row.before, row.entry,
+                              row.value))
+        << row.name;
   }
-  EXPECT_EQ(ProposedSpacing(3), 12);
-  EXPECT_EQ(ProposedSpacing(4), 12);
-  EXPECT_EQ(ProposedSpacing(5), 3);
+  const ParaDialogValues n = ShowParaFormat({3, 0, 0, 0, 0, 0, 0, 0, 2, 4, 0x100, 567});
+  EXPECT_EQ(std::make_tuple(n.alignment, n.numberingKind, n.styleIndex, n.start, n.tabCm), std::make_tuple(2, 2, 1, 4, 1.0));
+  EXPECT_EQ(std::make_tuple(ProposedSpacing(3), ProposedSpacing(4), ProposedSpacing(5)), std::make_tuple(12, 12, 3));
 }
 
 TEST(ParaFormat, TakenOnOk) {
@@ -65,15 +73,11 @@ TEST(ParaFormat, TakenOnOk) {
   };
   for (const auto& row : rows) {
     const ParaFormat pf = TakeParaDialog(row.v, row.base);
-    EXPECT_EQ(pf.start, row.start) << row.name;
-    EXPECT_EQ(pf.offset, row.offset) << row.name;
-    EXPECT_EQ(pf.after, row.after) << row.name;
-    EXPECT_EQ(pf.before, row.v.beforePt * 20) << row.name;
-    EXPECT_EQ(pf.rule, row.rule) << row.name;
-    EXPECT_EQ(pf.spacing, row.spacing) << row.name;
-    EXPECT_EQ(pf.numbering, row.numbering) << row.name;
-    EXPECT_EQ(pf.numberingStyle, row.style) << row.name;
-    EXPECT_EQ(pf.numberingTab, row.tab) << row.name;
+    EXPECT_EQ(std::make_tuple(pf.start, pf.offset, pf.after, pf.before, pf.rule, pf.spacing, pf.numbering,
+                              pf.numberingStyle, pf.numberingTab),
+              std::make_tuple(row.start, row.offset, row.after, row.v.beforePt * 20, row.rule, row.spacing,
+                              row.numbering, row.style, row.tab))
+        << row.name;
   }
 }
 
@@ -94,15 +98,7 @@ TEST(ParaFormat, KeptOnTheBlockAndThroughRtf) {
     for (const QTextDocument* d : {&doc, &back}) {
       const ParaFormat got = ParaFormatOf(d->begin());
       const char* which = d == &doc ? "on the block" : "through RTF";
-      EXPECT_EQ(got.alignment, pf.alignment) << which;
-      EXPECT_EQ(got.start, pf.start) << which;
-      EXPECT_EQ(got.offset, pf.offset) << which;
-      EXPECT_EQ(got.right, pf.right) << which;
-      EXPECT_EQ(got.before, pf.before) << which;
-      EXPECT_EQ(got.after, pf.after) << which;
-      EXPECT_EQ(got.rule, pf.rule) << which;
-      EXPECT_EQ(got.spacing, pf.spacing) << which;
-      EXPECT_EQ(got.numbering, pf.numbering) << which;
+      EXPECT_EQ(Kept(got), Kept(pf)) << which;
       if (pf.numbering) EXPECT_EQ(got.numberingStyle, pf.numberingStyle) << which;
     }
   }

@@ -72,10 +72,9 @@ TEST(RichTextRender, CharacterCommands) {
     cursor.select(QTextCursor::Document);
     for (RichFormat command : row.commands) cursor.mergeCharFormat(FormatChange(command, SelectionEffects(cursor)));
     const RichEffects effects = SelectionEffects(cursor);
-    EXPECT_EQ(effects.superscript, row.after == super) << row.name;
-    EXPECT_EQ(effects.subscript, row.after == sub) << row.name;
-    EXPECT_EQ(effects.bold, row.boldAfter) << row.name;
-    EXPECT_EQ(IsChecked(RichFormat::Bold, effects), row.boldAfter) << row.name;
+    EXPECT_EQ(std::make_tuple(effects.superscript, effects.subscript, effects.bold, IsChecked(RichFormat::Bold, effects)),
+              std::make_tuple(row.after == super, row.after == sub, row.boldAfter, row.boldAfter))
+        << row.name;
   }
 }
 
@@ -96,18 +95,15 @@ TEST(RichTextRender, OkTurnsTheTextIntoStringTitleAndMask) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     CDlgRtEdit data;
-    data.m_strText = row.text;
-    data.m_bPlainText = row.plain;
-    data.m_strFace = QStringLiteral("Times New Roman");
-    data.m_nFaceTwips = 300;
+    data.m_strText = row.text, data.m_bPlainText = row.plain;
+    data.m_strFace = QStringLiteral("Times New Roman"), data.m_nFaceTwips = 300;
     QTextDocument doc;
     EXPECT_TRUE(LoadRichText(data, doc));
     if (row.edit) QTextCursor(&doc).insertText(QStringLiteral("X"));
     ASSERT_TRUE(TakeRichText(doc, QSize(200, 60), doc.isModified(), data));
     EXPECT_EQ(data.m_strText == row.text, row.keepsString);
-    EXPECT_EQ(data.m_strTitle, Q(row.title));
-    EXPECT_EQ(data.m_nMaskWidth, 200);
-    EXPECT_EQ(data.m_nMaskHeight, 60);
+    EXPECT_EQ(std::make_tuple(data.m_strTitle, data.m_nMaskWidth, data.m_nMaskHeight),
+              std::make_tuple(Q(row.title), 200, 60));
     ASSERT_EQ(data.m_mask.size(), 28u * 60) << "rows of whole 32-bit words";
     EXPECT_GT(InkBits(data.m_mask), 20) << "the text is drawn";
     QTextDocument back;
@@ -117,8 +113,9 @@ TEST(RichTextRender, OkTurnsTheTextIntoStringTitleAndMask) {
       QTextCursor first(&back);
       first.setPosition(1);
       const QTextCharFormat f = first.charFormat();
-      EXPECT_EQ(f.fontPointSize(), 15) << "300 twips";
-      EXPECT_EQ(f.fontFamilies().toStringList().value(0), QStringLiteral("Times New Roman"));
+      EXPECT_EQ(std::make_pair(f.fontPointSize(), f.fontFamilies().toStringList().value(0)),
+                std::make_pair(15.0, QStringLiteral("Times New Roman")))
+          << "300 twips";
     }
   }
 }
@@ -147,9 +144,8 @@ TEST(RichTextRender, PastedTextsBecomeMasks) {
       EXPECT_TRUE(data.m_mask.empty());
       continue;
     }
-    EXPECT_EQ(data.m_strTitle, Q(row.title));
-    EXPECT_EQ(data.m_nMaskWidth, 300);
-    EXPECT_EQ(data.m_nMaskHeight, 45);
+    EXPECT_EQ(std::make_tuple(data.m_strTitle, data.m_nMaskWidth, data.m_nMaskHeight),
+              std::make_tuple(Q(row.title), 300, 45));
     EXPECT_GT(InkBits(data.m_mask), 0);
   }
 }

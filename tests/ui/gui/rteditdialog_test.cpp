@@ -106,7 +106,8 @@ TEST(RtEditDialog, FormulasAndSymbols) {
 
   dialog.Editor()->selectAll();
   dialog.OnSymbolPicked(0);
-  dialog.OnSymbolPicked(128);
+  dialog.Editor()->selectAll();
+  dialog.OnSymbolPicked(128);  // past the last symbol: the selection stays
   EXPECT_EQ(doc->toPlainText(), QString::fromUtf8("α"));
   doc->undo();
   EXPECT_EQ(doc->characterCount(), 3) << "one undoable edit";
@@ -178,21 +179,19 @@ TEST(RtEditDialog, ParagraphFieldsFollowTheChoices) {
   } rows[] = {{0, 0, false, 0, false, false, false}, {3, 1, true, 12, false, false, true},
               {5, 2, true, 3, true, true, true},     {4, 7, true, 12, false, false, false}};
   for (const auto& row : rows) {
+    numbering->setCurrentIndex(row.numbering);  // first: the spacing's choice alone must enable its value
     spacing->setCurrentIndex(row.spacing);
     emit spacing->activated(row.spacing);
-    numbering->setCurrentIndex(row.numbering);
-    EXPECT_EQ(value->isEnabled(), row.valueOn) << row.spacing;
+    EXPECT_EQ(std::make_tuple(value->isEnabled(), enabled("numberingStart"), enabled("numberingStyle"),
+                              enabled("numberingTab")),
+              std::make_tuple(row.valueOn, row.startOn, row.styleOn, row.tabOn))
+        << row.spacing << " " << row.numbering;
     if (row.valueOn) EXPECT_EQ(value->value(), row.proposed) << row.spacing;
-    EXPECT_EQ(enabled("numberingStart"), row.startOn) << row.numbering;
-    EXPECT_EQ(enabled("numberingStyle"), row.styleOn) << row.numbering;
-    EXPECT_EQ(enabled("numberingTab"), row.tabOn) << row.numbering;
   }
   numbering->setCurrentIndex(2);
   const ParaFormat result = dialog.Result();
-  EXPECT_EQ(result.rule, 4);
-  EXPECT_EQ(result.spacing, 240);
-  EXPECT_EQ(result.before, 260);
-  EXPECT_EQ(result.offset, 850) << "numbered without an offset";
+  EXPECT_EQ(std::make_tuple(result.rule, result.spacing, result.before, result.offset), std::make_tuple(4, 240, 260, 850))
+      << "numbered without an offset";
 }
 
 }  // namespace
