@@ -382,25 +382,40 @@ TEST_F(CellDrawing, TubeFollowsTheCircleAsALitRing) {
   }
 }
 
-TEST_F(CellDrawing, LitFaceNormalStandsOnItsFirstCorners) {
-  // Tilted about y, the normal along (1, 0, 1), lit straight along it: full diffuse.
+// Each shape lit straight along its normal: full diffuse, whatever its size.
+TEST_F(CellDrawing, LitNormalsStandOnTheShape) {
+  // A face tilted about y, its normal along (1, 0, 1).
   std::vector<WORD> ids;
   for (const auto& c : {std::array{20, 20, 0}, {24, 20, -4}, {24, 24, -4}, {20, 24, 0}})
     ids.push_back(Point(float(c[0]), float(c[1]), float(c[2]))->m_nId);
   auto* face = new CGFace(page->m_nNextId++, ids, 0xFFFFFF);
   face->m_nStyle = kFaceLit;
   page->m_cells.SetAt(face->m_nId, face);
-  const GLfloat along[] = {0.70710678f, 0, 0.70710678f, 0}, black[] = {0, 0, 0, 1};
-  glLightfv(GL_LIGHT0, GL_POSITION, along);
+  // A disc of radius 0.5 with its normal along (3, -1, 1): u along (1, 3, 0), v along (-3, 1, 10).
+  auto* disc = new CGArc(page->m_nNextId++, 32, 32, 0, 0.15811388f, 0.47434165f, 0, -0.14301939f, 0.04767313f,
+                         0.47673129f, 0, 0, kArcDisc);
+  page->m_cells.SetAt(disc->m_nId, disc);
+  const GLfloat black[] = {0, 0, 0, 1};
   glLightfv(GL_LIGHT0, GL_AMBIENT, black);
   glLightModelfv(GL_LIGHT_MODEL_AMBIENT, black);
   glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, black);
   glEnable(GL_LIGHTING);
   glEnable(GL_COLOR_MATERIAL);
   UseVertexArray();
-  const Captured lit = CaptureFeedback([&] { face->DrawLit(); });
-  ASSERT_FALSE(lit.vertices.empty());
-  for (const FeedbackVertex& v : lit.vertices) EXPECT_NEAR(v.rgba[0], 0.8f, 0.01f);  // the light's diffuse
+  const struct {
+    const char* what;
+    std::array<GLfloat, 4> light;
+    std::function<void()> draw;
+  } shapes[] = {
+      {"face", {0.70710678f, 0, 0.70710678f, 0}, [&] { face->DrawLit(); }},
+      {"small disc", {0.90453403f, -0.30151134f, 0.30151134f, 0}, [&] { glColor3f(1, 1, 1), disc->DrawShape(kShapeDisc); }},
+  };
+  for (const auto& shape : shapes) {
+    glLightfv(GL_LIGHT0, GL_POSITION, shape.light.data());
+    const Captured lit = CaptureFeedback(shape.draw);
+    ASSERT_FALSE(lit.vertices.empty()) << shape.what;
+    for (const FeedbackVertex& v : lit.vertices) EXPECT_NEAR(v.rgba[0], 0.8f, 0.01f) << shape.what;  // the light's diffuse
+  }
   glDisable(GL_LIGHTING);
 }
 

@@ -29,24 +29,6 @@ void ExpectNear3(const float* got, double x, double y, double z, double toleranc
   EXPECT_NEAR(got[2], z, tolerance);
 }
 
-TEST_F(ArcTest, DefaultCircleHasTheDocumentedFields) {
-  g_prefs.rgbaCurve = RGBA{10, 20, 30, 40};
-  CGArc arc;
-  EXPECT_EQ(arc.m_nId, 0);
-  ExpectNear3(arc.Center, 0, 0, 0);
-  ExpectNear3(arc.AxisU, 1, 1, 1);
-  ExpectNear3(arc.AxisV, 1, 1, 1);
-  EXPECT_EQ(arc.StartAngle, 0.0f);
-  EXPECT_EQ(arc.EndAngle, 6.2831855f);
-  EXPECT_EQ(arc.AutoRange, 1);
-  EXPECT_EQ(arc.LabelAngle, 1.0f);
-  ExpectNear3(arc.LabelOffset, 0.5, 0.5, 0.5);  // 10 pixels of 0.05
-  EXPECT_EQ(arc.Radius, 8.0f);
-  EXPECT_EQ(arc.Picture(), 0);
-  // Red, green and blue from the preferences; alpha stays the cell default.
-  EXPECT_EQ(arc.m_rgbaColor, (RGBA{10, 20, 30, 255}));
-}
-
 TEST_F(ArcTest, NewCircleTakesTheNextNameAndHangsItsLabelBesideAngleOne) {
   CGArc* first = Flat(2, 0, 1.5f, kArcArc, 1, 2);
   CGArc* second = Flat(3, 0, 1.5f, kArcDisc);
@@ -59,6 +41,9 @@ TEST_F(ArcTest, NewCircleTakesTheNextNameAndHangsItsLabelBesideAngleOne) {
   EXPECT_EQ(first->Radius, 2.0f);
   EXPECT_EQ(second->Radius, 3.0f);
   ExpectNear3(first->m_vLabelAnchor, 1 + 2 * std::cos(1.0) + 0.5, 2 + 2 * std::sin(1.0) + 0.5, 0.5);
+  // A bare circle takes red, green and blue from the preferences; alpha stays the cell default.
+  g_prefs.rgbaCurve = RGBA{10, 20, 30, 40};
+  EXPECT_EQ(CGArc().m_rgbaColor, (RGBA{10, 20, 30, 255}));
   // Recalculation keeps the label on the circle as it moves.
   first->Center[2] = 4;
   first->Recalculate();
@@ -91,18 +76,6 @@ TEST_F(ArcTest, NormalizeAnglesReducesBothAndRaisesAnEndBelowTheStart) {
   EXPECT_LE(huge.StartAngle, 6.2831855f);
   EXPECT_GE(huge.EndAngle, huge.StartAngle);
   EXPECT_LE(huge.EndAngle - huge.StartAngle, 6.2831855f);
-}
-
-// The float 2 pi is above the double one: reduced alone, the end of a full
-// range would come out as 1.7e-7 and the arc would vanish.
-TEST_F(ArcTest, ArcBuiltWithAFullRangeRunsOnceRound) {
-  CGArc* arc = Flat(2, 0, kArcFullTurn, kArcArc);
-  EXPECT_EQ(arc->StartAngle, 0.0f);
-  EXPECT_EQ(arc->EndAngle, kArcFullTurn);
-  double half[3];
-  arc->PointAtParameter(half, 0.5);
-  EXPECT_NEAR(half[0], -2, 1e-5);
-  EXPECT_NEAR(half[1], 0, 1e-5);
 }
 
 TEST_F(ArcTest, ArcOutlinesGetOneSegmentPerTenthOfARadianAndAtLeastFour) {
@@ -202,30 +175,34 @@ TEST_F(ArcTest, ParameterOfPointUsesTheDirectionInThePlane) {
   EXPECT_NEAR(Flat(0.1f, 0, 1, kArcCircle)->ParameterOfPoint(quarter), 0.25, 1e-6) << "a small circle";
 }
 
-TEST_F(ArcTest, FullRangeArcKeepsPointsWhereTheyAre) {
-  // The default range of the circles defined by points is 0 to the float
-  // full turn; points bound to such a sector move all the way round.
-  CGArc* sector = Flat(2, 0, 1, kArcSector);
-  sector->EndAngle = kArcFullTurn;
-  const float p[3] = {-1, 0, 0};
-  EXPECT_NEAR(sector->ParameterOfPoint(p), kPi / 6.2831855, 1e-6);
-  RayDownZ(-1, 0);
-  float out[3];
-  double parameter, distance;
-  ASSERT_TRUE(sector->NearestToRay(out, &parameter, &distance, 1));
-  EXPECT_NEAR(parameter, kPi / 6.2831855, 1e-6);
-  ExpectNear3(out, -2, 0, 0);
-}
-
-TEST_F(ArcTest, ArcOfNoSpanGivesParameterZeroNotNaN) {
-  CGArc* arc = Flat(2, 0, 0, kArcArc);
-  const float onStart[3] = {2, 0, 0};
-  EXPECT_EQ(arc->ParameterOfPoint(onStart), 0.0f);
-  RayDownZ(2, 0);
-  float out[3];
-  double parameter, distance;
-  ASSERT_TRUE(arc->NearestToRay(out, &parameter, &distance, 1));
-  EXPECT_EQ(parameter, 0.0);
+// The float 2 pi is above the double one: reduced alone, the end of a full
+// range would come out as 1.7e-7 and the arc would vanish.  Points bound to
+// such a range move all the way round; a range of no span gives 0, not NaN.
+TEST_F(ArcTest, FullAndEmptyRangesKeepPointsWhereTheyAre) {
+  const struct { const char* what; BYTE kind; float end; double x, y, parameter, outX, outY; } cases[] = {
+      {"an arc built once round", kArcArc, kArcFullTurn, -1, 0, kPi / 6.2831855, -2, 0},
+      {"a sector once round", kArcSector, kArcFullTurn, 0, -1, 1.5 * kPi / 6.2831855, 0, -2},
+      {"an arc of no span", kArcArc, 0, 2, 0, 0, 2, 0},
+      {"a span at the tolerance's edge", kArcArc, kArcFullTurn + kArcSpanTolerance, -1, 0,
+       kPi / double(kArcFullTurn + kArcSpanTolerance), -2, 0},
+  };
+  for (const auto& c : cases) {
+    CGArc* arc = Flat(2, 0, c.end, c.kind);
+    EXPECT_EQ(arc->StartAngle, 0.0f) << c.what;
+    EXPECT_EQ(arc->EndAngle, c.end) << c.what;
+    const float p[3] = {float(c.x), float(c.y), 0};
+    EXPECT_NEAR(arc->ParameterOfPoint(p), c.parameter, 1e-6) << c.what;
+    RayDownZ(c.x, c.y);
+    float out[3];
+    double parameter, distance;
+    ASSERT_TRUE(arc->NearestToRay(out, &parameter, &distance, 1)) << c.what;
+    EXPECT_NEAR(parameter, c.parameter, 1e-6) << c.what;
+    ExpectNear3(out, c.outX, c.outY, 0);
+    double at[3];
+    arc->PointAtParameter(at, c.parameter);
+    EXPECT_NEAR(at[0], c.outX, 1e-5) << c.what;
+    EXPECT_NEAR(at[1], c.outY, 1e-5) << c.what;
+  }
 }
 
 TEST_F(ArcTest, DraggedLabelFollowsTheRayAtMostFortyPixelsFromTheCircle) {

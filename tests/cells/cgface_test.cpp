@@ -96,16 +96,12 @@ TEST_F(FaceTest, UndefinedAsSoonAsOneCornerIsAndRebuildsTexturesWhenDefined) {
 }
 
 TEST_F(FaceTest, LoadedLabelCornerOutsideTheFanGoesToTheFirstTriangle) {
-  for (int corner : {0, -5, 3, 1000}) {
+  for (const auto& [corner, kept] : {std::pair{0, 1}, {-5, 1}, {3, 1}, {1000, 1}, {2, 2}}) {
     CArchive ar(FaceRecord(4, {1, 2, 3, 4}, corner));
     CGFace read;
     read.Serialize(ar);
-    EXPECT_EQ(read.LabelCorner, 1) << corner;
+    EXPECT_EQ(read.LabelCorner, kept) << corner;
   }
-  CArchive ar(FaceRecord(4, {1, 2, 3, 4}, 2));
-  CGFace read;
-  read.Serialize(ar);
-  EXPECT_EQ(read.LabelCorner, 2);
 }
 
 TEST_F(FaceTest, ContainsPointAnswersTheSameForEitherCornerOrder) {
@@ -204,8 +200,10 @@ TEST_F(FaceTest, LabelDraggedOffTheFaceOrAlongItStays) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(face->m_vLabelAnchor[i], before[i]);
 }
 
+// What is no defined face has its centroid at the origin.
 TEST_F(FaceTest, CentroidIsAreaWeighted) {
-  const struct { const char* what; Corners corners; float expected[3]; } cases[] = {
+  enum Target { kFace, kUndefinedFace, kPoint, kMissing };
+  const struct { const char* what; Corners corners; float expected[3]; Target target = kFace; } cases[] = {
       {"triangle", {{0, 0, 0}, {6, 0, 0}, {0, 3, 3}}, {2, 1, 1}},
       {"square", {{0, 0, 1}, {4, 0, 1}, {4, 4, 1}, {0, 4, 1}}, {2, 2, 1}},
       // The first fan triangle has no area: the rest decides, no 0 / 0.
@@ -213,41 +211,39 @@ TEST_F(FaceTest, CentroidIsAreaWeighted) {
       {"no area at all", {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}}, {0, 0, 0}},
       // Two triangles: 0,0 4,0 4,4 (area 8) and 0,0 4,4 0,1 (area 2).
       {"uneven fan", {{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 1, 0}}, {2.4f, 1.4f, 0}},
+      {"an undefined face", {{0, 0, 1}, {4, 0, 1}, {4, 4, 1}}, {0, 0, 0}, kUndefinedFace},
+      {"a point", {{0, 0, 1}, {4, 0, 1}, {4, 4, 1}}, {0, 0, 0}, kPoint},
+      {"no cell", {{0, 0, 1}, {4, 0, 1}, {4, 4, 1}}, {0, 0, 0}, kMissing},
   };
   for (const auto& c : cases) {
     CGFace* face = FaceOn(c.corners);
+    face->m_bDefined = c.target != kUndefinedFace;
+    const WORD id = c.target == kPoint ? AddPoint(3, 3, 3)->m_nId : c.target == kMissing ? WORD(999) : face->m_nId;
     float x = -9, y = -9, z = -9;
-    FaceCentroid(face->m_nId, &x, &y, &z);
+    FaceCentroid(id, &x, &y, &z);
     EXPECT_NEAR(x, c.expected[0], 1e-5) << c.what;
     EXPECT_NEAR(y, c.expected[1], 1e-5) << c.what;
     EXPECT_NEAR(z, c.expected[2], 1e-5) << c.what;
   }
 }
 
-TEST_F(FaceTest, CentroidOfWhatIsNoDefinedFaceIsTheOrigin) {
-  CGFace* face = Square();
-  CGVertex* point = AddPoint(3, 3, 3);
-  float x = -9, y = -9, z = -9;
-  face->m_bDefined = false;
-  FaceCentroid(face->m_nId, &x, &y, &z);
-  EXPECT_EQ(x, 0);
-  EXPECT_EQ(y, 0);
-  EXPECT_EQ(z, 0);
-  for (WORD id : {point->m_nId, WORD(999)}) {
-    x = y = z = -9;
-    FaceCentroid(id, &x, &y, &z);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(z, 0);
-  }
-}
-
+// Even a face far longer than wide spreads its picture over the unit square.
 TEST_F(FaceTest, TextureCoordinatesUnfoldTheFaceIntoTheUnitSquare) {
-  CGFace* square = FaceOn({{1, 1, 5}, {1, 1, 9}, {1, 3, 9}, {1, 3, 5}});  // upright, 4 by 2
-  square->RebuildTexCoords();
-  EXPECT_EQ(square->TexCoordsDirty, 0);
-  const std::vector<float> expected = {0, 0, 1, 0, 1, 1, 0, 1};
-  ASSERT_EQ(square->TexCoords.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(square->TexCoords[i], expected[i], 1e-5) << i;
+  const std::vector<float> square = {0, 0, 1, 0, 1, 1, 0, 1};
+  const struct { const char* what; Corners corners; std::vector<float> uv; double tolerance; } cases[] = {
+      {"upright, 4 by 2", {{1, 1, 5}, {1, 1, 9}, {1, 3, 9}, {1, 3, 5}}, square, 1e-5},
+      {"thin, far out", {{100, 200, 3}, {110, 200, 3}, {110, 200.01f, 3}, {100, 200.01f, 3}}, square, 1e-3},
+      {"thin, upright", {{0, 0, 0}, {0, 30, 0}, {0, 30, 0.1f}, {0, 0, 0.1f}}, square, 1e-3},
+      {"thin parallelogram", {{0, 0, 0}, {8, 0, 0}, {12, 0.02f, 0}, {4, 0.02f, 0}},
+       {0, 0, 2.0f / 3, 0, 1, 1, 1.0f / 3, 1}, 1e-3},
+  };
+  for (const auto& c : cases) {
+    CGFace* face = FaceOn(c.corners);
+    face->RebuildTexCoords();
+    EXPECT_EQ(face->TexCoordsDirty, 0) << c.what;
+    ASSERT_EQ(face->TexCoords.size(), c.uv.size()) << c.what;
+    for (size_t i = 0; i < c.uv.size(); ++i) EXPECT_NEAR(face->TexCoords[i], c.uv[i], c.tolerance) << c.what << ": " << i;
+  }
 
   // Degenerate corners still give finite coordinates in [0, 1].
   for (Corners corners : {Corners{{0, 0, 0}, {2, 0, 0}, {5, 0, 0}},   // collinear

@@ -15,6 +15,12 @@ class LineTest : public CellTest {
     b = AddPoint(10, 0, 0);
     return AddLine(a->m_nId, b->m_nId, kind);
   }
+  // The same on a page of its own, for one row of a table.
+  CGLine* FreshLine(BYTE kind) {
+    page = std::make_unique<CGPage>();
+    SetCurrentPage(page.get());
+    return Line(kind);
+  }
   CGVertex* a = nullptr;
   CGVertex* b = nullptr;
 };
@@ -126,27 +132,21 @@ TEST_F(LineTest, MeasuresAndSamplesItself) {
 TEST_F(LineTest, FootParameterIsClampedByTheKind) {
   const struct {
     BYTE kind;
-    float x;  // the point (x, 3, 0), A at 0 and B at 10 on the x axis
+    float x;  // the point (x, 3, 0), A at 0 and B at bx on the x axis
     float t;
+    float bx = 10;
   } cases[] = {
       {kLineSegment, -5, 0}, {kLineSegment, 4, 0.4f}, {kLineSegment, 15, 1},
       {kLineVector, -5, 0},  {kLineVector, 15, 1},    {kLineRay, -5, 0},
       {kLineRay, 15, 1.5f},  {kLineFull, -5, -0.5f},  {kLineFull, 15, 1.5f},
+      {kLineFull, -4, 0, 0.0005f},  // coinciding points: |AB|^2 below 1e-6
   };
   for (const auto& c : cases) {
-    page = std::make_unique<CGPage>();
-    SetCurrentPage(page.get());
-    CGLine* line = Line(c.kind);
+    CGLine* line = FreshLine(c.kind);
+    b->m_vPos[0] = c.bx;
     const float p[3] = {c.x, 3, 0};
-    EXPECT_FLOAT_EQ(line->FootParameter(p), c.t) << int(c.kind) << " x " << c.x;
+    EXPECT_FLOAT_EQ(line->FootParameter(p), c.t) << int(c.kind) << " x " << c.x << " bx " << c.bx;
   }
-}
-
-TEST_F(LineTest, FootParameterOfCoincidingPointsIsZero) {
-  CGLine* line = Line(kLineFull);
-  b->m_vPos[0] = 0.0005f;  // |AB|^2 below 1e-6
-  const float p[3] = {-4, 1, 0};
-  EXPECT_EQ(line->FootParameter(p), 0.0f);
 }
 
 // Dragging the label with the view ray straight down through (x, y): the
@@ -158,9 +158,7 @@ TEST_F(LineTest, DragLabelKeepsSegmentLabelsBetweenTheEndsAndLetsLinesRoam) {
       {kLineFull, -20, 1, true},    {kLineFull, 30, 1, true},
   };
   for (const auto& c : cases) {
-    page = std::make_unique<CGPage>();
-    SetCurrentPage(page.get());
-    CGLine* line = Line(c.kind);
+    CGLine* line = FreshLine(c.kind);
     const float before[3] = {line->m_vLabelAnchor[0], line->m_vLabelAnchor[1], line->m_vLabelAnchor[2]};
     RayDownZ(c.x, c.y);
     line->DragLabel();
@@ -188,13 +186,19 @@ TEST_F(LineTest, DraggedLabelStaysWithinFortyPixelsOfTheLine) {
   EXPECT_FLOAT_EQ(line->LabelOffset[1], 2.0f);
   EXPECT_FLOAT_EQ(line->m_vLabelAnchor[0], 4);
   EXPECT_FLOAT_EQ(line->m_vLabelAnchor[1], 2);
-  // A ray along the line cannot place it.
+  // A ray along the line cannot place the label, nor find a nearest point.
   g_dRayNear[0] = -100;
   g_dRayFar[0] = 100;
   g_dRayNear[1] = g_dRayFar[1] = 0;
   g_dRayNear[2] = g_dRayFar[2] = 0;
   line->DragLabel();
   EXPECT_FLOAT_EQ(line->m_vLabelAnchor[1], 2);
+  float out[3] = {7, 7, 7};
+  double t = 7, distance = 7;
+  EXPECT_FALSE(line->NearestToRay(out, &t, &distance, 0));
+  EXPECT_EQ(out[0], 7);
+  EXPECT_EQ(t, 7);
+  EXPECT_EQ(distance, 7);
 }
 
 TEST_F(LineTest, NearestToRayClampsByKindOrAlways) {
@@ -204,9 +208,7 @@ TEST_F(LineTest, NearestToRayClampsByKindOrAlways) {
       {kLineFull, 1, 15, 1, 10},    {kLineSegment, 0, 4, 0.4, 4},
   };
   for (const auto& c : cases) {
-    page = std::make_unique<CGPage>();
-    SetCurrentPage(page.get());
-    CGLine* line = Line(c.kind);
+    CGLine* line = FreshLine(c.kind);
     RayDownZ(c.x, 2);
     float out[3] = {};
     double t = -9, distance = -9;
@@ -216,18 +218,6 @@ TEST_F(LineTest, NearestToRayClampsByKindOrAlways) {
     // Distance from the vertical ray through (x, 2).
     EXPECT_NEAR(distance, std::hypot(c.outX - c.x, 2.0), 1e-5);
   }
-}
-
-TEST_F(LineTest, NearestToRayRefusesARayAlongTheLine) {
-  CGLine* line = Line(kLineFull);
-  g_dRayNear[0] = -100;
-  g_dRayFar[0] = 100;
-  float out[3] = {7, 7, 7};
-  double t = 7, distance = 7;
-  EXPECT_FALSE(line->NearestToRay(out, &t, &distance, 0));
-  EXPECT_EQ(out[0], 7);
-  EXPECT_EQ(t, 7);
-  EXPECT_EQ(distance, 7);
 }
 
 }  // namespace

@@ -9,8 +9,6 @@ namespace {
 using FreeXyzTest = FreePointTest;
 
 TEST_F(FreeXyzTest, NewPointTakesTheFreePointColourAndItsPositionAtOnce) {
-  EXPECT_EQ(g_bSnapToGrid, 0);
-  EXPECT_EQ(g_bDragHorizontal, 1);
   g_prefs.rgbaFreePoint = {10, 20, 30, 40};
   CGVerFreeXyz* p = AddXyz(1, 2, 3);
   EXPECT_EQ(p->m_rgbaColor, (RGBA{10, 20, 30, 255}));  // alpha stays the point's

@@ -37,10 +37,6 @@ TEST_F(FacePointTest, FirstTriangleWithEqualWeightsIsTheCentroidOfV0V1V2) {
              (corners[0][1] + corners[1][1] + corners[2][1]) / 3,
              (corners[0][2] + corners[1][2] + corners[2][2]) / 3);
   }
-  const CGVerFreeInFace fresh;
-  EXPECT_EQ(fresh.Corner, 1);
-  EXPECT_EQ(fresh.Weight0, 0.33333334f);
-  EXPECT_EQ(fresh.WeightK, 0.33333334f);
 }
 
 TEST_F(FacePointTest, DraggingAcrossTheDiagonalMovesIntoTheNextFanTriangle) {
@@ -154,9 +150,6 @@ TEST_F(PlanePointTest, NewPointSitsAtItsWeightsAndNamesItsThreePoints) {
   for (CGVertex* corner : {a, b, c}) EXPECT_EQ(corner->m_children, (std::vector<WORD>{p->m_nId}));
   ExpectAt(*p, 1, 2, 0);
   EXPECT_EQ(p->GetDescription(), QString::fromUtf8("三点ABC所在平面内的自由点"));
-  const CGVerFreeInPlane fresh;
-  EXPECT_EQ(fresh.WeightA, 0.33333334f);
-  EXPECT_EQ(fresh.WeightB, 0.33333334f);
 }
 
 TEST_F(PlanePointTest, DraggedOutsideTheTriangleItGetsNegativeWeightsAndFollowsThePlane) {

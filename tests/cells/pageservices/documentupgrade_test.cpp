@@ -34,8 +34,9 @@ CGButnRotate* OldRotateButton() {
 TEST(DocumentUpgrade, EachVersionGetsTheRowsOfItsThresholdsOnce) {
   // Columns: 240 buttons; 300 pictures; 320 rotate buttons and page angles;
   // 350 formula texts and pixels per unit; 400 captions; 420 attached texts.
-  const std::pair<int, const char*> rows[] = {{420, "000000"}, {410, "000001"}, {399, "000011"}, {349, "000111"},
-                                              {300, "001111"}, {240, "011111"}, {239, "111111"}, {-5, "111111"}};
+  const std::pair<int, const char*> rows[] = {{420, "000000"}, {400, "000001"}, {399, "000011"}, {350, "000011"},
+                                              {349, "000111"}, {320, "000111"}, {300, "001111"}, {240, "011111"},
+                                              {239, "111111"}, {-5, "111111"}};
   SetViewRotation(-75, -15);
   const float turnedW = static_cast<float>(ViewQuaternion.w), turnedX = static_cast<float>(ViewQuaternion.x);
   for (auto [version, applied] : rows) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <numbers>
 
+#include "cells/constructed/circlepoints.h"
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/dynamic/userparameter.h"
 #include "cells/pageservices/structureimages.h"
@@ -94,7 +95,7 @@ TEST(StructureImages, LinesAndCirclesKeepTheirClassKindAndLook) {
 
 TEST(StructureImages, ArcsAboutAnAxisRunOverTheImagesOfTheirPoints) {
   // Quarter arcs about an axis, turning either way, shifted or reflected.
-  for (const auto [flag, reflected] : {std::pair{0, false}, {0, true}, {1, false}, {1, true}}) {
+  for (const auto& [flag, reflected] : {std::pair{0, false}, {0, true}, {1, false}, {1, true}}) {
     Structures p;
     auto* arc = new CGArcPointN(p.Page().m_nNextId++, p.Point(), p.Point(2), p.Point(0, 0, 3), kArcArc, flag);
     arc->StartAngle = 0, arc->EndAngle = std::numbers::pi_v<float> / 2;
@@ -119,6 +120,12 @@ TEST(StructureImages, WhatHasNoImageOrNoRoomIsNotBuilt) {
        [](Structures& p) {
          const float stroke[] = {0, 0, 0, 1, 1, 0};
          p.Prepare({p.Enter(new CGInkmarks(p.Page().m_nNextId++, std::make_unique<CStroke>(2, stroke)))});
+       }},
+      {"an arc on a circle: a class with no image",
+       [](Structures& p) {
+         const WORD a = p.Point(2), b = p.Point(0, 2);
+         const WORD circle = p.Enter(new CGArcPoint2(p.Page().m_nNextId++, p.Point(), a, kArcCircle));
+         p.Prepare({a, b, p.Enter(new CGArcInCircle(p.Page().m_nNextId++, a, b, circle))});
        }},
       {"no images made", [](Structures& p) { p.Select({p.Face(p.Points(3))}), ExpandSelectionToFaceVertices(); }},
       {"image ids that wrapped", [](Structures& p) { p.Select({p.Face(p.Points(3))}), ExpandSelectionToFaceVertices(), p.Page().m_nNextId = 2; }},
