@@ -77,12 +77,16 @@ TEST_F(MoveButtonTest, EachModeStepsTickByTickAndEndsOnItsGoal) {
       {"face, second triangle", [&] { return Ids{InSquare(), P(1, 3, 7)}; }, 5, 5, {{1, 3, 0}}, 1e-5f},
       {"plane", [&] { return Ids{Free<CGVerFreeInPlane>(P(0, 0, 0), P(4, 0, 0), P(0, 4, 0), 0.f, .5f), P(2, 5, 9)}; }, 6,
        1, {{2, 3, 0}, {2, 4, 0}, {2, 5, 0}, {2, 5, 0}}, 1e-6f},
-      // Corners (0,0), (4,0), (4,4), (0,4): from 3.5 forward through 0 to 0.25.
+      // Corners (0,0), (4,0), (4,4), (0,4): from 3.5 forward through 0 to 0.25;
+      // from 1.5 back to 0.25 without wrapping.
       {"border", [&] { return Ids{Free<CGVerFreeInBorder>(std::vector<WORD>{P(0, 0, 0), P(4, 0, 0), P(4, 4, 0),
                                                                            P(0, 4, 0)}, 3.5f), P(1, -1, 0)}; },
        7, .5f, {{0, 0, 0}, {1, 0, 0}}, 1e-6f},
       {"border, ahead", [&] { return Ids{Free<CGVerFreeInBorder>(std::vector<WORD>{P(0, 0, 0), P(4, 0, 0), P(4, 4, 0)},
                                                                  .5f), P(3.6f, -1, 0)}; }, 7, .25f, {{3, 0, 0}, {3.6f, 0, 0}}, 1e-5f},
+      {"border, backward", [&] { return Ids{Free<CGVerFreeInBorder>(std::vector<WORD>{P(0, 0, 0), P(4, 0, 0), P(4, 4, 0),
+                                                                    P(0, 4, 0)}, 1.5f), P(1, -1, 0)}; },
+       7, .5f, {{4, 0, 0}, {2, 0, 0}, {1, 0, 0}}, 1e-6f},
       // No ticks: a move that cannot run ends at once without moving.
       {"speed 0", [&] { return Ids{OnCurve(1.2f), P(2, 1, 0)}; }, 3, 0, {}, 0},
       {"negative speed", [&] { return Ids{OnLine(.5f), P(2, 1, 0)}; }, 1, -1, {}, 0},

@@ -119,11 +119,10 @@ TEST_F(PathPointTest, DraggedAlongThePathTheDriverStays) {
 
 TEST_F(PathPointTest, Descriptions) {
   const Midpoints f = MidpointFigure();
-  CGTmVarParameter* t = Param(0.5f, 0, 1, "s");
+  Param(0.5f, 0, 1, "s");
   const HalfFigure h = HalfDefined();
   CGLocus* byPoint = Locus(f.p, f.q, 0, 1);
   CGLocus* byParameter = Locus(h.t, h.point, 0, 1);
-  (void)t;
   CGCurve* curve = Curve({}, "cos(t)", "sin(t)", "t/5", "0", "1");
   const WORD onLocus = PointOf<CGVerFreeInLocus>(byPoint->m_nId, 0.5f);
   const WORD onCurve = PointOf<CGVerFreeInCurve>(curve->m_nId, 0.5f);

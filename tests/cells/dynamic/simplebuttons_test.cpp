@@ -253,10 +253,8 @@ TEST_F(SimpleButtonTest, CommandRecordAndDamagedCounts) {
   EXPECT_EQ(StoreCell(*button).toHex(), bytes.toHex());
   EXPECT_EQ(button->GetDescription(), QStringLiteral("C"));
   CGButnCommand loaded;
-  {
-    CArchive in(bytes);
-    loaded.Serialize(in);
-  }
+  CArchive in(bytes);
+  loaded.Serialize(in);
   EXPECT_EQ(loaded.m_commands, (std::vector<std::int32_t>{32776, 57603}));
   EXPECT_EQ(loaded.m_nNext, 0u) << "a loaded button starts with its first command";
   const qsizetype countAt = bytes.size() - 24;

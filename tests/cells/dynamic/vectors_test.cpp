@@ -62,7 +62,6 @@ TEST_F(VectorTest, NamesMarkupDescriptionsAndLinks) {
   CGTmVector plain;
   plain.m_strName = QStringLiteral("w");
   EXPECT_EQ(plain.GetDescription(), QString::fromUtf8("向量：w"));
-  EXPECT_TRUE(plain.m_vVector[0] == 1 && plain.m_vVector[1] == 0 && plain.m_vVector[2] == 0) << "a new vector";
 }
 
 TEST_F(VectorTest, ValueTextsByFormAndState) {

@@ -153,16 +153,12 @@ TEST_F(ViewButtonTest, RotateShowsEachStepThenTheExactTurn) {
     EXPECT_EQ(Run(button, 40, [] { return ViewQuaternion; }, shown), static_cast<int>(want.size())) << row.name;
     ASSERT_EQ(shown.size(), want.size()) << row.name;
     for (size_t i = 0; i < shown.size(); ++i) {
-      EXPECT_NEAR(shown[i].w, want[i].w, 1e-12) << row.name << " tick " << i + 1;
-      EXPECT_NEAR(shown[i].x, want[i].x, 1e-12) << row.name << " tick " << i + 1;
-      EXPECT_NEAR(shown[i].y, want[i].y, 1e-12) << row.name << " tick " << i + 1;
-      EXPECT_NEAR(shown[i].z, want[i].z, 1e-12) << row.name << " tick " << i + 1;
+      for (double Quaternion::*c : {&Quaternion::w, &Quaternion::x, &Quaternion::y, &Quaternion::z})
+        EXPECT_NEAR(shown[i].*c, want[i].*c, 1e-12) << row.name << " tick " << i + 1;
       if (i == 0) continue;
       EXPECT_LE(shown[i].w, 1.0) << row.name << " tick " << i + 1;
       const bool noAxis = row.axis[0] == 0 && row.axis[1] == 0 && row.axis[2] == 0;
-      if (noAxis) {
-        EXPECT_EQ(shown[i], shown[0]) << row.name << " tick " << i + 1;
-      }
+      EXPECT_TRUE(!noAxis || shown[i] == shown[0]) << row.name << " tick " << i + 1;
     }
     // The ends are exact, not sums of steps.
     EXPECT_EQ(shown[kSteps], at(full)) << row.name;
@@ -208,11 +204,9 @@ TEST_F(ViewButtonTest, CaptionsDescriptionsAndRecords) {
     // A button stopped mid-run loads to start afresh, with the same record.
     for (int i = 0; i < 4; ++i) row.button->Step();
     std::unique_ptr<CGViewButton> loaded(static_cast<CGViewButton*>(row.button->GetRuntimeClass()->CreateObject()));
-    {
-      CArchive in(row.bytes);
-      loaded->Serialize(in);
-      EXPECT_EQ(in.Remaining(), 0) << row.name;
-    }
+    CArchive in(row.bytes);
+    loaded->Serialize(in);
+    EXPECT_EQ(in.Remaining(), 0) << row.name;
     EXPECT_TRUE(loaded->m_nTick == 0 && loaded->m_bReturning == 0 && loaded->m_nPauseCount == 0) << row.name;
     EXPECT_EQ(StoreCell(*loaded).toHex(), row.bytes.toHex()) << row.name;
 

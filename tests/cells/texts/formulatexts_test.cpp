@@ -132,7 +132,6 @@ TEST_F(FormulaInkTest, StrokesGroupByColourIntoInkThatStoresItsBoxAndStrokes) {
   EXPECT_TRUE(cells[0]->m_strokes.size() == 2 && cells[1]->m_rgbaColor == blue && cells[3]->m_nId == 23);
   EXPECT_TRUE(cells[0]->m_vLabelAnchor[0] == -2 && cells[0]->m_vLabelAnchor[1] == 3 && cells[2]->m_fSize == 4);
   EXPECT_EQ(cells[0]->m_strokes[1]->m_points, (std::vector<float>{2, 2, -50}));
-  EXPECT_TRUE(CGInkmarks().m_fMinX == 8000 && CGInkmarks().m_fMaxY == -8000 && CStroke().m_rgbaColor.a == 0);
 
   g_rgbaInk = red;
   const float first[] = {1, 2, 0}, second[] = {-5, 6, 0, 3, 4, 0};

@@ -3,6 +3,7 @@
 // pixels or texture by zoom.
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "../celldrawtestsupport.h"
 #include "cells/texts/cgtbvodtext.h"
@@ -65,24 +66,28 @@ TEST_F(TextCellGlTest, CaptionListNamesRowsAndFrames) {
   const QString fraction = QStringLiteral("<#><l><f><#><l><e>1</e></l></#><#><l><e>2</e></l></#></f></l></#>");
   int width = 0, height = 0, baseline = 0;
   ASSERT_FALSE(RenderVodToMaskTextFont(&width, &height, fraction, &baseline).empty());
-  const std::pair<CGTextmap*, float> frames[] = {
-      {new CGTmVariable, 3.6f},
-      {new CGTmSingleline, 0},
-      {new StandIn<CGTextmap>(StandInChain({"CGTmVector"}, RUNTIME_CLASS(CGTextmap))), 10.8f}};
-  for (auto [caption, valueBox] : frames) {
+  // The rows a frame spans: its height over a line and 5 pixels, plus one
+  // (the single line's row as high as the mark-up less 5: two rows).
+  const std::tuple<CGTextmap*, float, int> frames[] = {
+      {new CGTmVariable, 3.6f, 22},
+      {new CGTmSingleline, 0, height - 5},
+      {new StandIn<CGTextmap>(StandInChain({"CGTmVector"}, RUNTIME_CLASS(CGTextmap))), 10.8f, 22}};
+  for (auto [caption, valueBox, line] : frames) {
     Put(caption, 0, 0)->m_nStyle = 1;
     caption->m_strVodName = fraction;
     caption->m_strValueText = QStringLiteral("=1");
+    g_nTextLineHeight = line;
     caption->Draw();
+    g_nTextLineHeight = 22;
     const QString lists = caption->m_strLabelLists;
     ASSERT_EQ(lists.mid(1), DrawGlTextDC(QStringLiteral("=1"))) << valueBox;
-    EXPECT_EQ(caption->m_nParamB, height / 27 + 1) << valueBox;
+    EXPECT_EQ(caption->m_nParamB, line == 22 ? height / 27 + 1 : 2) << valueBox;
     float right = 0;
     for (const FeedbackVertex& v : CaptureFeedback([&] { glCallList(lists[0].unicode() + 1); }).vertices)
       right = std::max(right, v.x);
     EXPECT_NEAR(right, static_cast<float>(width) + valueBox, 0.01f) << "the frame's value box";
   }
-  auto* framed = static_cast<CGTmVariable*>(frames[0].first);
+  auto* framed = static_cast<CGTmVariable*>(std::get<0>(frames[0]));
   EXPECT_EQ(Pick(*framed, 3, 1, 22 * framed->m_nParamB - 2, 160, 120), Names({{6, framed->m_nId}})) << "every row";
   const QChar list = framed->m_strLabelLists[0];
   framed->UpdateValueText();
@@ -237,6 +242,10 @@ TEST_F(TextCellGlTest, FormulaTextsDrawPixelsOrTheirTextureBySeeThroughBackdrop)
     glClearColor(0, 1, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     text->m_bSelected = true;
+    const Captured framed = CaptureFeedback([&] { text->Draw(); });
+    EXPECT_GT(framed.lines, 0) << r.name;
+    for (const FeedbackVertex& v : framed.vertices)
+      EXPECT_NEAR(v.z, drawn.vertices[0].z, 1e-5) << r.name << ": the frame at the text's depth";
     text->Draw();
     const QRect box(20, static_cast<int>(text->m_vLabelAnchor[1]), static_cast<int>(text->m_nWidth),
                     static_cast<int>(text->m_nHeight));
