@@ -7,8 +7,6 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 CRowNode* Row(const CBinTree& tree, int index = 0) { return ChildAs<CRowNode>(tree.m_pRoot, index); }
 
 TEST(ContainerLayout, EmptyRowIsAPlaceholderSixTenthsOfTheHeightWide) {
@@ -84,44 +82,29 @@ TEST(ContainerLayout, TextRunMeasuresEachCharacterAndAnEmptyRunAsQuestionMark) {
   EXPECT_EQ(drawing.texts[1].x, 51);
 }
 
-TEST(ContainerLayout, MatrixCentresCellsInColumnsWithHalfAndThirdHeightGaps) {
-  CBinTree tree;
-  CFakeMetricsDC dc;
-  LayOutOnFake(tree,
-               Q("<#><l><m:type=2><#><l><e>abc</e></l></#><#><l><e>d</e></l></#>"
-                 "<#><l><e>e</e></l></#><#><l><e>f</e></l></#><#><l><e>g</e></l></#></m></l></#>"),
-               dc);
-  auto* matrix = ChildAs<CMatrixNode>(Row(tree), 0);
-  ASSERT_NE(matrix, nullptr);
-  // Column widths 51 and 17, column gap |35 / 2| = 17; rows 35 high, gap 11.
-  const RECT expected[] = {
-      {0, 0, 51, 35}, {68, 0, 85, 35}, {17, 46, 34, 81}, {68, 46, 85, 81}, {17, 92, 34, 127},
+TEST(ContainerLayout, MatrixCentresCellsInColumnsAndAlignsRowsOnTheirBaselines) {
+  struct Case { const char* name; const char* vod; std::vector<RECT> cells; RECT layout; int baseline; } cases[] = {
+      // Column widths 51 and 17, column gap |35 / 2| = 17; rows 35 high, gap 11.
+      {"two columns", "<m:type=2><#><l><e>abc</e></l></#><#><l><e>d</e></l></#><#><l><e>e</e></l></#>"
+       "<#><l><e>f</e></l></#><#><l><e>g</e></l></#></m>",
+       {{0, 0, 51, 35}, {68, 0, 85, 35}, {17, 46, 34, 81}, {68, 46, 85, 81}, {17, 92, 34, 127}}, {0, 0, 85, 127}, 63},
+      {"a row of unequal cells", "<m><#><l><e>a</e></l></#><#><l><e:size=50>b</e></l></#></m>",
+       {{0, 8, 17, 43}, {34, 0, 59, 50}}, {0, 0, 59, 50}, 25},
+      // A type beyond the cells sizes no empty columns: one row of the cells.
+      {"a type beyond its cells", "<m:type=2000000000><#><l><e>a</e></l></#><#><l><e>b</e></l></#></m>", {},
+       {0, 0, 51, 35}, 17},
   };
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(matrix->ChildAt(i)->m_rcLayout, expected[i]) << i;
-  EXPECT_EQ(matrix->m_rcLayout, (RECT{0, 0, 85, 127}));
-  EXPECT_EQ(matrix->m_nBaseline, 63);
-}
-
-TEST(ContainerLayout, MatrixRowsAlignOnTheirLargestCellBaseline) {
-  CBinTree tree;
-  CFakeMetricsDC dc;
-  LayOutOnFake(tree,
-               Q("<#><l><m><#><l><e>a</e></l></#><#><l><e:size=50>b</e></l></#></m></l></#>"), dc);
-  auto* matrix = ChildAs<CMatrixNode>(Row(tree), 0);
-  ASSERT_NE(matrix, nullptr);
-  EXPECT_EQ(matrix->ChildAt(0)->m_rcLayout, (RECT{0, 8, 17, 43}));
-  EXPECT_EQ(matrix->ChildAt(1)->m_rcLayout, (RECT{34, 0, 59, 50}));
-  EXPECT_EQ(matrix->m_rcLayout, (RECT{0, 0, 59, 50}));
-}
-
-TEST(ContainerLayout, MatrixTypeBeyondItsCellsSizesNothing) {
-  CBinTree tree;
-  CFakeMetricsDC dc;
-  LayOutOnFake(tree, Q("<#><l><m:type=2000000000><#><l><e>a</e></l></#><#><l><e>b</e></l></#></m></l></#>"),
-               dc);
-  auto* matrix = ChildAs<CMatrixNode>(Row(tree), 0);
-  ASSERT_NE(matrix, nullptr);
-  EXPECT_EQ(matrix->m_rcLayout, (RECT{0, 0, 51, 35}));
+  for (const Case& c : cases) {
+    CBinTree tree;
+    CFakeMetricsDC dc;
+    LayOutOnFake(tree, Q("<#><l>") + Q(c.vod) + Q("</l></#>"), dc);
+    auto* matrix = ChildAs<CMatrixNode>(Row(tree), 0);
+    ASSERT_NE(matrix, nullptr) << c.name;
+    for (size_t i = 0; i < c.cells.size(); ++i)
+      EXPECT_EQ(matrix->ChildAt(int(i))->m_rcLayout, c.cells[i]) << c.name << " cell " << i;
+    EXPECT_EQ(matrix->m_rcLayout, c.layout) << c.name;
+    EXPECT_EQ(matrix->m_nBaseline, c.baseline) << c.name;
+  }
 }
 
 TEST(ContainerLayout, EmptyRowsDrawTheirPlaceholderAndOwnColoursFrameTheirChildren) {

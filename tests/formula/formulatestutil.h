@@ -42,6 +42,7 @@ inline void SelectRange(CNode* box, CRowNode* row, int start, int end) {
   SelectCharacters(row, start, end);
 }
 
+inline QString Q(const char* s) { return QString::fromUtf8(s); }
 inline std::string Str(const QString& s) { return s.toStdString(); }
 
 // Lets gtest print QStrings in failure messages.

@@ -6,8 +6,6 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 CNode* FirstItem(const CBinTree& tree) { return ChildAs<CNode>(ChildAs<CRowNode>(tree.m_pRoot, 0), 0); }
 
 TEST(NodeFont, StructureBoxesTakeTheScaledHeightInSinglePrecision) {
@@ -94,45 +92,29 @@ TEST(NodeFont, SetFontOfAStructureScalesTheHeightForItsBoxes) {
             Q("<#><l><^:size=40><#><l><e>x</e></l></#><#:size=26><l><e>2</e></l></#></^></l></#>"));
 }
 
-TEST(NodeFont, SplittingASelectionInTheMiddleLeavesThreeRuns) {
-  CRowNode row;
-  auto* run = new CTextNode(Q("abcdef"));
-  run->m_dwFontMask = FONT_ITALIC;
-  run->m_lf.lfItalic = 1;
-  row.AppendChild(run);
-  SelectCharacters(run, 1, 4);
-  int shift = -1;
-  EXPECT_EQ(run->SplitSelection(&row, 0, &shift), 2);
-  EXPECT_EQ(shift, 1);
-  ASSERT_EQ(row.ChildCount(), 3);
-  EXPECT_EQ(row.ChildAt(0)->m_strText, Q("a"));
-  EXPECT_EQ(row.ChildAt(1), run);
-  EXPECT_EQ(run->m_strText, Q("bcd"));
-  EXPECT_TRUE(run->IsWhollySelected());
-  EXPECT_EQ(row.ChildAt(2)->m_strText, Q("ef"));
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(row.ChildAt(i)->m_dwFontMask, DWORD(FONT_ITALIC));
-    EXPECT_EQ(row.ChildAt(i)->m_pParent, &row);
-  }
-}
-
-TEST(NodeFont, SplittingASelectionAtEitherEnd) {
-  struct Case { int start, end; int result, shift; const char* first; const char* second; } cases[] = {
-      {0, 2, 1, 0, "ab", "cdef"}, {4, 6, 1, 1, "abcd", "ef"},
-      {0, 6, 0, 0, "abcdef", nullptr},  // wholly selected: nothing to split
+TEST(NodeFont, SplittingASelectionLeavesItAsARunOfItsOwn) {
+  struct Case { int start, end; int result, shift; std::vector<const char*> runs; } cases[] = {
+      {1, 4, 2, 1, {"a", "bcd", "ef"}}, {0, 2, 1, 0, {"ab", "cdef"}}, {4, 6, 1, 1, {"abcd", "ef"}},
+      {0, 6, 0, 0, {"abcdef"}},  // wholly selected: nothing to split
   };
   for (const Case& c : cases) {
     CRowNode row;
     auto* run = new CTextNode(Q("abcdef"));
+    run->m_dwFontMask = FONT_ITALIC;
+    run->m_lf.lfItalic = 1;
     row.AppendChild(run);
     SelectCharacters(run, c.start, c.end);
     int shift = -1;
     EXPECT_EQ(run->SplitSelection(&row, 0, &shift), c.result) << c.start;
     EXPECT_EQ(shift, c.shift) << c.start;
-    EXPECT_EQ(row.ChildAt(0)->m_strText, Q(c.first)) << c.start;
-    if (c.second) {
-      EXPECT_EQ(row.ChildAt(1)->m_strText, Q(c.second)) << c.start;
+    ASSERT_EQ(row.ChildCount(), int(c.runs.size())) << c.start;
+    for (int i = 0; i < row.ChildCount(); ++i) {
+      EXPECT_EQ(row.ChildAt(i)->m_strText, Q(c.runs[size_t(i)])) << c.start << " run " << i;
+      EXPECT_EQ(row.ChildAt(i)->m_dwFontMask, DWORD(FONT_ITALIC)) << c.start << " run " << i;
+      EXPECT_EQ(row.ChildAt(i)->m_pParent, &row) << c.start << " run " << i;
     }
+    // The run itself stays the selected part, except where that is its tail.
+    EXPECT_EQ(row.ChildAt(c.shift) == run, c.start == 0 || c.end < 6) << c.start;
     EXPECT_TRUE(row.ChildAt(c.shift)->IsWhollySelected()) << c.start;
   }
 }

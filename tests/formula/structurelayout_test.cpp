@@ -11,8 +11,6 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 QString Box(const char* text) { return Q("<#><l><e>") + Q(text) + Q("</e></l></#>"); }
 
 CStandardNode* FirstStructure(const CBinTree& tree) {
@@ -133,9 +131,10 @@ TEST(StructureLayout, ScriptPairAlignsToTheBaseBeforeIt) {
   EXPECT_EQ(pair->m_rcLayout, (RECT{0, 0, 31, 44}));
   EXPECT_EQ(pair->m_pFirst->m_rcLayout, (RECT{0, 5, 17, 40}));
 
-  // Without a base in front the reference is 14 high with baseline 7.
+  // Without a base in front the reference is 14 high with baseline 7: a
+  // lower script 7 high (14 <= 2 * 7) still hangs at d + 14 / 2.
   CBinTree alone;
-  LayOutOnFake(alone, Q("<#><l><c>") + Box("i") + Box("2") + Q("</c></l></#>"), dc);
+  LayOutOnFake(alone, Q("<#><l><c><#:size=7><l><e>i</e></l></#>") + Box("2") + Q("</c></l></#>"), dc);
   const CStandardNode* lonely = FirstStructure(alone);
   ASSERT_NE(lonely, nullptr);
   EXPECT_EQ(lonely->m_nBaseline, 22);  // 7 + (22 - 7)

@@ -13,8 +13,6 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 TEST(VodRoundTrip, FormulasReadBackAsWritten) {
   const char* formulas[] = {
       "<#><l></l></#>",

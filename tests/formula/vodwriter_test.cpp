@@ -6,10 +6,12 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 TEST(VodWriter, Attributes) {
-  struct Case { DWORD bits; bool colourSet; COLORREF colour; int type; const char* written; } cases[] = {
+  struct Case {
+    DWORD bits; bool colourSet; COLORREF colour; int type; const char* written;
+    const char* face = "Arial";
+    int weight = FW_BOLD;
+  } cases[] = {
       {0, false, 0, 0, ">"},
       {FONT_FACE | FONT_HEIGHT, true, 0xFF, 0, ":name=Arial,size=40,color=ff>"},
       {FONT_ALL, false, 0, 0, ":name=Arial,cset=134,size=40,b=1,i=1,u=0>"},
@@ -17,36 +19,25 @@ TEST(VodWriter, Attributes) {
       {0, true, 0, 0, ":color=0>"},
       {0, true, 0xFFFFFFFF, -2, ":color=ffffffff,type=-2>"},
       {0, false, 0, 7, ":type=7>"}, {FONT_UNDERLINE, false, 0, 0, ":u=0>"},
+      // The weight is written as bold or not.
+      {FONT_WEIGHT, false, 0, 0, ":b=0>", "Arial", 699}, {FONT_WEIGHT, false, 0, 0, ":b=1>", "Arial", 900},
+      {FONT_WEIGHT, false, 0, 0, ":b=0>", "Arial", 100},
+      // A face name loses what would end its attribute or the list.
+      {FONT_FACE | FONT_HEIGHT, false, 0, 0, ":name=Abc,size=40>", "A,b>c"},
   };
   for (const Case& c : cases) {
     CTextNode run;
-    run.m_lf.lfFaceName = Q("Arial");
+    run.m_lf.lfFaceName = Q(c.face);
     run.m_lf.lfCharSet = 134;
     run.m_lf.lfHeight = 40;
     run.m_lf.lfItalic = 1;
+    run.m_lf.lfWeight = c.weight;
     run.m_dwFontMask = c.bits;
     run.m_bColorSet = c.colourSet;
     run.m_crColor = c.colour;
     run.m_nType = c.type;
-    EXPECT_EQ(run.WriteAttributes(), Q(c.written)) << c.written;
+    EXPECT_EQ(run.WriteAttributes(), Q(c.written)) << c.written << " " << c.weight;
   }
-}
-
-TEST(VodWriter, WeightIsWrittenAsBoldOrNot) {
-  CTextNode run;
-  run.m_dwFontMask = FONT_WEIGHT;
-  for (auto [weight, written] : {std::pair{699, ":b=0>"}, {700, ":b=1>"}, {900, ":b=1>"}, {100, ":b=0>"}}) {
-    run.m_lf.lfWeight = weight;
-    EXPECT_EQ(run.WriteAttributes(), Q(written)) << weight;
-  }
-}
-
-TEST(VodWriter, FaceNamesAreWrittenSoTheAttributeListStaysReadable) {
-  CTextNode run;
-  run.m_dwFontMask = FONT_FACE | FONT_HEIGHT;
-  run.m_lf.lfHeight = 9;
-  run.m_lf.lfFaceName = Q("A,b>c");
-  EXPECT_EQ(run.WriteAttributes(), Q(":name=Abc,size=9>"));
 }
 
 // Runs the reader could not take as they are: split so that no run holds
@@ -121,15 +112,6 @@ TEST(VodWriter, ASignTextIsWrittenSoItReadsBack) {
   }
 }
 
-TEST(VodWriter, ABracketPairOfAnglesReadsBackAsThePair) {
-  CBinTree tree;
-  tree.SetVod(Q("<#><l><b><#><l><e>x</e></l></#><&%></b></l></#>"));
-  auto* brace = ChildAs<CBraceNode>(ChildAs<CRowNode>(tree.m_pRoot, 0), 0);
-  ASSERT_NE(brace, nullptr);
-  EXPECT_EQ(brace->m_strText, Q("<>"));
-  EXPECT_EQ(tree.GetText(2), Q("<x,>,"));
-}
-
 TEST(VodWriter, MatrixFromTheSizingConstructor) {
   CMatrixNode matrix(nullptr, 2, 2, nullptr);
   EXPECT_EQ(matrix.ChildCount(), 4);
@@ -166,18 +148,6 @@ TEST(VodWriter, LinearTextOfStructures) {
     tree.SetVod(Q(c.vod));
     EXPECT_EQ(tree.GetText(2), Q(c.text)) << c.vod;
   }
-}
-
-TEST(VodWriter, LinearTextOfAnNthRootPutsTheIndexFirst) {
-  auto* root = new CNthRootNode;
-  root->AddChild(new CBoxNode(nullptr, new CTextNode(Q("2"))), 0);
-  root->AddChild(new CBoxNode(nullptr, new CTextNode(Q("3"))), 1);
-  const QString radicand = root->m_pFirst->ToText(false), index = root->m_pSecond->ToText(false);
-  EXPECT_EQ(root->ToText(false), Q(" ") + index + Q("\u221A") + radicand + Q(" "));
-  CNthRootNode noIndex;
-  noIndex.AddChild(new CBoxNode(nullptr, new CTextNode(Q("5"))), 0);
-  EXPECT_TRUE(noIndex.ToText(false).startsWith(Q("\u221A")));
-  delete root;
 }
 
 TEST(VodWriter, ALimitWhoseUpperTextIsOneBlankAppendsItAlone) {

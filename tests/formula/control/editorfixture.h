@@ -47,5 +47,3 @@ class EditorTest : public ::testing::Test {
   RecordingFormulaHost host;
   CFormulaEditor editor{&host};
 };
-
-inline QString Q(const char* s) { return QString::fromUtf8(s); }

@@ -7,6 +7,7 @@
 #include <QtEndian>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 #include "formula/drawing/formulapictures.h"
 #include "formula/drawing/painterdc.h"
@@ -19,8 +20,6 @@
 #include "platform/processstate.h"
 
 namespace {
-
-QString Q(const char* s) { return QString::fromUtf8(s); }
 
 const QString kFraction = QStringLiteral("<#><l><f><#><l><e>1</e></l></#><#><l><e>2</e></l></#></f></l></#>");
 
@@ -81,17 +80,12 @@ TEST_F(FormulaPictures, TextureKeysTheBackgroundToTheGivenAlpha) {
   EXPECT_TRUE(solidText);
 }
 
-TEST_F(FormulaPictures, TextFontMaskOfNoFormulaLeavesItsOutputsAlone) {
+TEST_F(FormulaPictures, TextFontMaskKeepsItsFullSizeAndBaselineAndItsOwnColour) {
   for (const char* markup : {"", "<x", "plain text"}) {
     int w = -7, h = -8, baseline = -9;
     EXPECT_TRUE(RenderVodToMaskTextFont(&w, &h, Q(markup), &baseline).empty()) << markup;
-    EXPECT_EQ(w, -7);
-    EXPECT_EQ(h, -8);
-    EXPECT_EQ(baseline, -9);
+    EXPECT_EQ(std::make_tuple(w, h, baseline), std::make_tuple(-7, -8, -9)) << "untouched for " << markup;
   }
-}
-
-TEST_F(FormulaPictures, TextFontMaskKeepsItsFullSizeAndBaseline) {
   int w = 0, h = 0, baseline = 0;
   const auto mask = RenderVodToMaskTextFont(&w, &h, kFraction, &baseline);
   ASSERT_FALSE(mask.empty());
@@ -104,21 +98,19 @@ TEST_F(FormulaPictures, TextFontMaskKeepsItsFullSizeAndBaseline) {
   EXPECT_EQ(baseline, tree.GetBaseline());
   EXPECT_EQ(mask.size(), (size_t(w) + 31) / 32 * 4 * size_t(h));
 
-  g_prefs.nTextFontHeight = 48;
-  int bigW = 0, bigH = 0;
-  RenderVodToMaskTextFont(&bigW, &bigH, kFraction, &baseline);
-  EXPECT_GT(bigH, h);
-}
-
-TEST_F(FormulaPictures, OneCaptionsHeaderDoesNotColourTheNext) {
-  int w = 0, h = 0, baseline = 0;
-  auto inked = [](const std::vector<BYTE>& mask) {
-    return std::any_of(mask.begin(), mask.end(), [](BYTE b) { return b != 0; });
+  // One caption's header does not colour the next.
+  auto inked = [](const std::vector<BYTE>& bits) {
+    return std::any_of(bits.begin(), bits.end(), [](BYTE b) { return b != 0; });
   };
   const auto white = RenderVodToMaskTextFont(&w, &h, Q("<!:color=ffffff><#><l><e>A</e></l></#>"), &baseline);
   ASSERT_FALSE(white.empty());
   EXPECT_FALSE(inked(white));
   EXPECT_TRUE(inked(RenderVodToMaskTextFont(&w, &h, Q("<#><l><e>A</e></l></#>"), &baseline)));
+
+  g_prefs.nTextFontHeight = 48;
+  int bigW = 0, bigH = 0;
+  RenderVodToMaskTextFont(&bigW, &bigH, kFraction, &baseline);
+  EXPECT_GT(bigH, h);
 }
 
 TEST_F(FormulaPictures, SymbolFaceCharactersDrawTheirSigns) {

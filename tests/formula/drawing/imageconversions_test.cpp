@@ -215,6 +215,9 @@ TEST(Dib, HeaderTableAndFileHeaderFollowTheBitCount) {
   QByteArray headerOnly(40, '\0');
   headerOnly[0] = 40;
   EXPECT_EQ(BmpFileBytes(headerOnly).size(), 54) << "a header without pixels still makes a file";
+  QImage bare = White(8, 1, QImage::Format_Mono);
+  bare.setColorTable({});
+  EXPECT_EQ(DdbToDib(bare, BI_RGB).mid(40, 8), QByteArray("\0\0\0\0\xFF\xFF\xFF\0", 8)) << "no table: 0 black, 1 white";
 }
 
 TEST(Dib, PixelsRunBottomUpInBlueGreenRedOrder) {

@@ -6,8 +6,6 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 TEST(CaretKeys, KeysMoveEditAndRefuseAsTheirNodesSay) {
   struct Case {
     const char* name;
@@ -115,65 +113,50 @@ TEST(CaretKeys, DeleteSelectsAStructureFirstAndRemovesItNext) {
   }
 }
 
-TEST(CaretKeys, SelectionsCollapseOnTheKeys) {
-  struct Case { int key; const char* after; } cases[] = {
-      {CARET_HOME, "<#><l><e>|a</e><v><#><l></l></#></v></l></#>"},
-      {CARET_END, "<#><l><e>a</e><v><#><l></l></#></v><e>|</e></l></#>"},
-      {CARET_LEFT, "<#><l><e>a|</e><v><#><l></l></#></v></l></#>"},
-      {CARET_RIGHT, "<#><l><e>a</e><v><#><l></l></#></v><e>|</e></l></#>"},
+// A structure selected by Delete; "b", the vector (x 20 to 32) and "c"
+// dragged over; the middle of "ab" to the right half of the empty last line.
+const char* kStructure = "<#><l><e>a|</e><v><#><l></l></#></v></l></#>";
+const char* kRange = "<#><l><e>ab</e><v><#><l></l></#></v><e>cd</e></l></#>";
+const char* kLines = "<#><l><e>ab</e></l><l><e>cd</e></l><l></l></#>";
+
+TEST(CaretKeys, KeysCollapseASelection) {
+  struct Case { const char* vod; int pressX, pressY, dragX, dragY; int key; const char* after; } cases[] = {
+      {kStructure, -1, 0, 0, 0, CARET_HOME, "<#><l><e>|a</e><v><#><l></l></#></v></l></#>"},
+      {kStructure, -1, 0, 0, 0, CARET_END, "<#><l><e>a</e><v><#><l></l></#></v><e>|</e></l></#>"},
+      {kStructure, -1, 0, 0, 0, CARET_LEFT, "<#><l><e>a|</e><v><#><l></l></#></v></l></#>"},
+      {kStructure, -1, 0, 0, 0, CARET_RIGHT, "<#><l><e>a</e><v><#><l></l></#></v><e>|</e></l></#>"},
+      {kRange, 10, 15, 45, 15, CARET_LEFT, "<#><l><e>a|b</e><v><#><l></l></#></v><e>cd</e></l></#>"},
+      {kRange, 10, 15, 45, 15, CARET_UP, "<#><l><e>a|b</e><v><#><l></l></#></v><e>cd</e></l></#>"},
+      {kRange, 10, 15, 45, 15, CARET_RIGHT, "<#><l><e>ab</e><v><#><l></l></#></v><e>c|d</e></l></#>"},
+      {kRange, 10, 15, 45, 15, CARET_DOWN, "<#><l><e>ab</e><v><#><l></l></#></v><e>c|d</e></l></#>"},
+      // Enter takes the selected characters out first.
+      {"<#><l><e>abcd</e></l></#>", 10, 10, 30, 10, CARET_ENTER, "<#><l><e>a</e></l><l><e>|d</e></l></#>"},
+      {kLines, 10, 10, 10, 62, CARET_LEFT, "<#><l><e>a|b</e></l><l><e>cd</e></l><l></l></#>"},
+      {kLines, 10, 10, 10, 62, CARET_UP, "<#><l><e>a|b</e></l><l><e>cd</e></l><l></l></#>"},
+      {kLines, 10, 10, 10, 62, CARET_HOME, "<#><l><e>|ab</e></l><l><e>cd</e></l><l></l></#>"},
+      {kLines, 10, 10, 10, 62, CARET_DOWN, "<#><l><e>ab</e></l><l><e>cd</e></l><l><e>|</e></l></#>"},
+      {kLines, 10, 10, 10, 62, CARET_RIGHT, "<#><l><e>ab</e></l><l><e>cd</e></l><l><e>|</e></l></#>"},
+      {kLines, 10, 10, 10, 62, CARET_DELETE, "<#><l><e>a|</e></l></#>"},
+      {kLines, 10, 10, 10, 62, CARET_BACKSPACE, "<#><l><e>a|</e></l></#>"},
+      {kLines, 10, 10, 10, 62, CARET_ENTER, "<#><l><e>a</e></l><l><e>|</e></l></#>"},
   };
   for (const Case& c : cases) {
-    EditedFormula formula("<#><l><e>a|</e><v><#><l></l></#></v></l></#>");
-    formula.Key(CARET_DELETE);
-    ASSERT_NE(formula.Root()->QuerySelection(), nullptr);
-    EXPECT_TRUE(formula.Key(c.key)) << c.key;
-    EXPECT_EQ(formula.Root()->QuerySelection(), nullptr) << c.key;
-    EXPECT_EQ(formula.Caret(), Q(c.after)) << c.key;
+    EditedFormula formula(c.vod);
+    if (c.pressX < 0) {
+      formula.Key(CARET_DELETE);
+    } else {
+      formula.Press(c.pressX, c.pressY);
+      formula.Drag(c.dragX, c.dragY);
+    }
+    SelectionGeometry before, after;
+    formula.Root()->GetSelectionRegion(before);
+    ASSERT_EQ(before.kind, GEOMETRY_SELECTION) << c.vod << " key " << c.key;
+    EXPECT_TRUE(formula.Key(c.key)) << c.vod << " key " << c.key;
+    formula.Root()->GetSelectionRegion(after);
+    EXPECT_EQ(after.kind, GEOMETRY_CARET) << c.vod << " key " << c.key;
+    EXPECT_EQ(formula.Root()->QuerySelection(), nullptr) << c.vod << " key " << c.key;
+    EXPECT_EQ(formula.Caret(), Q(c.after)) << c.vod << " key " << c.key;
   }
-}
-
-TEST(CaretKeys, KeysCollapseALineSelection) {
-  // From the middle of "ab" to the right half of the empty last line.
-  struct Case { int key; const char* after; } cases[] = {
-      {CARET_LEFT, "<#><l><e>a|b</e></l><l><e>cd</e></l><l></l></#>"},
-      {CARET_UP, "<#><l><e>a|b</e></l><l><e>cd</e></l><l></l></#>"},
-      {CARET_HOME, "<#><l><e>|ab</e></l><l><e>cd</e></l><l></l></#>"},
-      {CARET_DOWN, "<#><l><e>ab</e></l><l><e>cd</e></l><l><e>|</e></l></#>"},
-      {CARET_RIGHT, "<#><l><e>ab</e></l><l><e>cd</e></l><l><e>|</e></l></#>"},
-      {CARET_DELETE, "<#><l><e>a|</e></l></#>"},
-      {CARET_BACKSPACE, "<#><l><e>a|</e></l></#>"},
-      {CARET_ENTER, "<#><l><e>a</e></l><l><e>|</e></l></#>"},
-  };
-  for (const Case& c : cases) {
-    EditedFormula formula("<#><l><e>ab</e></l><l><e>cd</e></l><l></l></#>");
-    formula.Press(10, 10);
-    ASSERT_EQ(formula.Drag(10, 62), SELECT_PART) << c.key;
-    EXPECT_TRUE(formula.Key(c.key)) << c.key;
-    SelectionGeometry geometry;
-    formula.Root()->GetSelectionRegion(geometry);
-    EXPECT_EQ(geometry.kind, GEOMETRY_CARET) << c.key;
-    EXPECT_EQ(formula.Caret(), Q(c.after)) << c.key;
-  }
-}
-
-TEST(CaretKeys, ARangeCollapsesIntoTheRunsAtItsEnds) {
-  // "b", the vector and "c" selected; the vector stands 20 to 32.
-  for (int key : {CARET_LEFT, CARET_RIGHT, CARET_UP, CARET_DOWN}) {
-    EditedFormula formula("<#><l><e>ab</e><v><#><l></l></#></v><e>cd</e></l></#>");
-    formula.Press(10, 15);
-    formula.Drag(45, 15);
-    EXPECT_TRUE(formula.Key(key)) << key;
-    const bool back = key == CARET_LEFT || key == CARET_UP;
-    EXPECT_EQ(formula.Caret(), back ? Q("<#><l><e>a|b</e><v><#><l></l></#></v><e>cd</e></l></#>")
-                                    : Q("<#><l><e>ab</e><v><#><l></l></#></v><e>c|d</e></l></#>"))
-        << key;
-  }
-  // Enter takes the selected characters out first.
-  EditedFormula formula("<#><l><e>abcd</e></l></#>");
-  formula.Press(10, 10);
-  formula.Drag(30, 10);
-  EXPECT_TRUE(formula.Key(CARET_ENTER));
-  EXPECT_EQ(formula.Caret(), Q("<#><l><e>a</e></l><l><e>|d</e></l></#>"));
 }
 
 TEST(CaretKeys, TypingJoinsTheRunBeforeOrStartsOneInTheNeighboursFont) {

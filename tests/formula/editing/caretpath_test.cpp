@@ -9,8 +9,6 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 // Rebuilds a tree from `formula`'s mark-up, as undo does, and restores the
 // caret there.
 struct Rebuilt {

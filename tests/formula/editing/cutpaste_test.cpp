@@ -7,8 +7,6 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 // Clipboard content as the control reads it: mark-up through the reader.
 CNode* Parsed(const char* vod) {
   CBinTree reader;

@@ -6,8 +6,6 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 // "a", then a fraction of "n" over "d" at x 10 to 27 (its centre at 18; the
 // numerator at x 12 to 22 and y 0 to 20, the bar at y 21 to 26), then "b".
 const char* kFraction = "<#><l><e>a</e><f><#><l><e>n</e></l></#><#><l><e>d</e></l></#></f><e>b</e></l></#>";

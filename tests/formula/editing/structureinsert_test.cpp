@@ -6,8 +6,6 @@
 
 namespace {
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
-
 // Selects the whole of the run "ab" at the start of the first row by dragging.
 void DragOverAb(EditedFormula& formula) {
   formula.Press(0, 10);
