@@ -5,10 +5,8 @@
 #include <QString>
 #include <cmath>
 
-#include "model/selection.h"
 #include "ui/colorpalette.h"
 #include "ui/translationsliders.h"
-#include "ui/uitexts.h"
 
 namespace {
 
@@ -38,14 +36,6 @@ TEST(ColorPalette, FortyNamedColoursInPaletteOrder) {
   EXPECT_EQ(QString::fromUtf8(colors[35].name), QStringLiteral("浅绿 "));
 }
 
-TEST(ColorPalette, EightToARowWithTheAutomaticEntryOnTop) {
-  EXPECT_EQ(kPaletteColumns, 8);
-  EXPECT_EQ(kAutomaticPaletteColor, -1);
-  EXPECT_EQ(static_cast<COLORREF>(kAutomaticPaletteColor), kAutomaticColors);
-  EXPECT_STREQ(kTextDefaultColor, "默认颜色");
-  EXPECT_STREQ(kTextDefaultColorTip, "使用默认颜色");
-}
-
 TEST(ColorPalette, ColourWordsHoldRedInTheLowByte) {
   const auto colors = PaletteColors();
   EXPECT_EQ(PaletteColorRef(colors[1]), 153u + 51u * 256u);            // 褐色 153, 51, 0
@@ -71,16 +61,6 @@ TEST(TranslationSliders, UpdatingTheSlidersTruncatesTowardZero) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(TranslationToSlider(c.axis, c.translation), c.position) << c.axis << " " << c.translation;
-}
-
-TEST(TranslationSliders, RangesAndWidth) {
-  EXPECT_EQ(kTranslationSliderRanges[0].minimum, -400);
-  EXPECT_EQ(kTranslationSliderRanges[0].maximum, 400);
-  EXPECT_EQ(kTranslationSliderRanges[1].minimum, -300);
-  EXPECT_EQ(kTranslationSliderRanges[1].maximum, 300);
-  EXPECT_EQ(kTranslationSliderRanges[2].minimum, -600);
-  EXPECT_EQ(kTranslationSliderRanges[2].maximum, 600);
-  EXPECT_EQ(kTranslationSliderWidth, 64);
 }
 
 }  // namespace

@@ -59,6 +59,7 @@ TEST(CalculatorDialog, OpeningShowsTheListsAndTheKeysOfTheMode) {
     Shown s(data);
     EXPECT_EQ(s.dialog.findChild<QCheckBox*>()->isChecked(), mode == 0) << mode;
     EXPECT_EQ(s.Edit("message")->text(), QStringLiteral("0=0.0000")) << mode;
+    EXPECT_EQ(s.Edit("message")->focusPolicy(), Qt::NoFocus) << "the message is never typed into";
     EXPECT_TRUE(s.Key("确定")->isEnabled()) << mode;
     EXPECT_EQ(s.Key("t")->isVisible(), mode == 1) << mode;
     EXPECT_EQ(s.Key("u")->isVisible() + s.Key("v")->isVisible(), mode == 2 ? 2 : 0) << mode;

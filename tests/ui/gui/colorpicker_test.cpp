@@ -163,6 +163,8 @@ TEST(ColorPicker, ThePaletteShowsCellsSelectionPreviewAndCode) {
   for (int y = 0; y < 9; ++y) dots += at(9, y) == QColor(0, 0, 0);
   EXPECT_GT(dots, 2) << "the focus rectangle of cell 0";
   EXPECT_EQ(at(20, 133), QColor(255, 255, 255)) << "the preview";
+  EXPECT_EQ(at(4, 133), QColor(0, 0, 0)) << "the preview's frame on the left";
+  EXPECT_EQ(at(20, 124), QColor(0, 0, 0)) << "the preview's frame on top";
   int text = 0;
   for (int y = 127; y < 143; ++y)
     for (int x = 80; x < 140; ++x) text += at(x, y).lightness() < 128;

@@ -36,8 +36,11 @@ TEST_F(MainFrameTest, StatusBarShowsWelcomePageAndTheToolsInOrder) {
     if (label->accessibleName() == QStringLiteral("信息")) info = label;
   ASSERT_NE(info, nullptr) << "the pane listed as 信息";
   EXPECT_EQ(info->text(), QString::fromUtf8(kTextWelcome));
-  frame->SetStatusText(2, QStringLiteral("当前页：第一页"));
-  EXPECT_EQ(frame->StatusText(2), QStringLiteral("当前页：第一页"));
+  // The document's texts reach their elements.
+  SetStatusBarText(QStringLiteral("就绪"), 0);
+  SetStatusBarText(QStringLiteral("当前页：第二页"), 2);
+  EXPECT_EQ(info->text(), QStringLiteral("就绪"));
+  EXPECT_EQ(frame->StatusText(2), QStringLiteral("当前页：第二页"));
   const auto& buttons = frame->StatusBarEx()->ToolButtons();
   const auto tools = StatusBarTools();
   ASSERT_EQ(buttons.size(), 27u);
@@ -45,13 +48,6 @@ TEST_F(MainFrameTest, StatusBarShowsWelcomePageAndTheToolsInOrder) {
     EXPECT_EQ(frame->StatusBarEx()->ToolAction(i)->data().toUInt(), tools[i].id) << i;
     EXPECT_TRUE(buttons[i]->toolTip().startsWith(QString::fromUtf8(tools[i].text))) << i;
   }
-}
-
-TEST_F(MainFrameTest, StatusTextsOfTheDocumentReachTheirElements) {
-  SetStatusBarText(QStringLiteral("就绪"), 0);
-  SetStatusBarText(QStringLiteral("当前页：第二页"), 2);
-  EXPECT_EQ(frame->StatusText(0), QStringLiteral("就绪"));
-  EXPECT_EQ(frame->StatusText(2), QStringLiteral("当前页：第二页"));
 }
 
 TEST_F(MainFrameTest, RibbonHasTheEightCategoriesAndTheToolPanel) {
@@ -85,6 +81,10 @@ TEST_F(MainFrameTest, TheRibbonIsStyledWithItsCornerButtonsAtTheRight) {
   EXPECT_EQ(QColor(shot.pixel(right, 1)).name(), QColor(shot.pixel(3, 1)).name()) << "the same across";
   EXPECT_GT(qGray(shot.pixel(right, 1)), qGray(shot.pixel(right, bottom)));
   auto* tabs = ribbon->findChild<QTabBar*>();
+  EXPECT_LT(ribbon->ApplicationButton()->geometry().right(), tabs->x()) << "the application button before the tabs";
+  const CRibbonPanel* panel = ribbon->Panel(0, 1);
+  EXPECT_EQ(panel->findChild<QLabel*>(QStringLiteral("ribbonPanelTitle"))->geometry().bottom(),
+            panel->contentsRect().bottom()) << "a panel's title on its lower edge";
   const QRect selected = tabs->tabRect(tabs->currentIndex());
   EXPECT_EQ(QColor(tabs->grab().toImage().pixel(selected.topLeft() + QPoint(3, 3))), tabs->palette().base().color())
       << "the open category's tab in the base colour";
@@ -159,16 +159,15 @@ TEST_F(MainFrameTest, SelectionMessagesShowTheFirstSelectedCellsColourFirst) {
   EXPECT_EQ(frame->CurrentColor(), 10u + 20u * 256u + 30u * 65536u);
 }
 
-TEST_F(MainFrameTest, EscapeOutsideFullScreenExplainsTheKeys) {
+TEST_F(MainFrameTest, FullScreenHidesRibbonAndPanelsAndEscapeBringsThemBack) {
+  frame->show();
+  ProcessEvents();
+  // Outside full screen Escape explains the keys.
   EXPECT_TRUE(CommandRegistry().Run(kCmdEscape));
   ASSERT_EQ(seams.notifier->shown.size(), 1u);
   EXPECT_EQ(seams.notifier->shown[0].text,
             QStringLiteral("ESC键 用于退出全屏或关闭影音\n可用 F4键 切换全屏状态\n\n欲结束绘图工具，请右击鼠标！"));
-}
-
-TEST_F(MainFrameTest, FullScreenHidesRibbonAndPanelsAndEscapeBringsThemBack) {
-  frame->show();
-  ProcessEvents();
+  seams.notifier->shown.clear();
   ASSERT_TRUE(CommandRegistry().Run(ID_VIEW_FULLSCREEN));
   ProcessEvents();
   EXPECT_TRUE(frame->IsFullScreen());
@@ -219,8 +218,13 @@ TEST_F(MainFrameTest, SlidersMoveTheViewAndFollowIt) {
   box->layout()->activate();
   const QList<QLabel*> labels = box->findChildren<QLabel*>();
   ASSERT_EQ(labels.size(), 3);
-  for (int axis = 0; axis < 3; ++axis)  // each name just left of its slider
-    EXPECT_NEAR(frame->TranslationSlider(axis)->x(), labels[axis]->geometry().right(), 8) << axis;
+  const int ranges[3] = {400, 300, 600};
+  for (int axis = 0; axis < 3; ++axis) {  // each name just left of its slider
+    QSlider* slider = frame->TranslationSlider(axis);
+    EXPECT_NEAR(slider->x(), labels[axis]->geometry().right(), 8) << axis;
+    EXPECT_EQ(std::make_tuple(slider->minimum(), slider->maximum(), slider->width()),
+              std::make_tuple(-ranges[axis], ranges[axis], 64)) << axis;
+  }
   frame->TranslationSlider(2)->setValue(600);
   EXPECT_FLOAT_EQ(g_fViewTranslate[2], 10.0f);
   frame->TranslationSlider(2)->setValue(0);

@@ -62,7 +62,7 @@ class ToolSetsTest : public FrameTest {
 TEST_F(ToolSetsTest, EveryReadableDocumentOfEveryDepthListsItsTools) {
   const QString root = tools.path();
   Write(root + QStringLiteral("/a.kv"), ToolFile({QStringLiteral("垂线工具"), QStringLiteral("中垂面")}));
-  Write(root + QStringLiteral("/sub/deeper/b.KV"), ToolFile({QStringLiteral("外接球")}));
+  Write(root + QStringLiteral("/sub/deeper/b&c.KV"), ToolFile({QStringLiteral("外接球")}));
   Write(root + QStringLiteral("/c.kv"), ToolFile({QStringLiteral("x")}, 0xFF02));  // wrong first word
   Write(root + QStringLiteral("/d.kv"), ToolFile({QStringLiteral("y")}).left(30));  // damaged
   Write(root + QStringLiteral("/e.txt"), ToolFile({QStringLiteral("z")}));
@@ -78,7 +78,8 @@ TEST_F(ToolSetsTest, EveryReadableDocumentOfEveryDepthListsItsTools) {
   ASSERT_EQ(menus.size(), 2u);
   EXPECT_EQ(menus[0]->title(), QStringLiteral("a"));
   EXPECT_EQ(menus[0]->menuAction()->statusTip(), QStringLiteral("自定义工具集：a"));
-  EXPECT_EQ(menus[1]->title(), QStringLiteral("b"));
+  EXPECT_EQ(menus[1]->title(), QStringLiteral("b&c"));
+  EXPECT_EQ(menus[1]->menuAction()->toolTip(), QStringLiteral("b&c")) << "the whole name, ampersand and all";
   ASSERT_EQ(menus[0]->actions().size(), 2);
   QAction* second = menus[0]->actions()[1];
   EXPECT_EQ(second->text(), QStringLiteral("中垂面"));
