@@ -55,8 +55,7 @@ TEST_F(FramedTextTest, OnlyTextInAngleBracketsIsMarkup) {
     GLuint pair = 0;
     int height = -1;
     EXPECT_EQ(DrawGlTextFramed(text, pair, height, 1), DrawGlTextDC(text)) << text.toStdString();
-    EXPECT_EQ(pair, 0u);
-    EXPECT_EQ(height, -1);
+    EXPECT_EQ(std::make_pair(pair, height), std::make_pair(0u, -1)) << text.toStdString();
   }
   EXPECT_EQ(fake.calls, 0);
   EXPECT_EQ(names->generateCalls, 0) << "ASCII comes from the text font's block or is empty";
@@ -118,9 +117,7 @@ TEST_F(FramedTextTest, NoListsShowsTheFramedMessage) {
   GLuint pair = 0;
   int height = -1;
   EXPECT_TRUE(DrawGlTextFramed(QStringLiteral("<x>"), pair, height, 0).isEmpty());
-  EXPECT_EQ(pair, 0u);
-  EXPECT_EQ(height, -1);
-  EXPECT_EQ(fake.calls, 0);
+  EXPECT_EQ(std::make_tuple(pair, height, fake.calls), std::make_tuple(0u, -1, 0));
   ASSERT_EQ(seams.notifier->shown.size(), 1u);
   EXPECT_EQ(seams.notifier->shown[0].text, QString::fromUtf16(kTextFramedNoLists));
 }
@@ -145,13 +142,10 @@ TEST_F(FramedTextTest, MasksThatDoNotHoldTheirSizeShowNothing) {
     EXPECT_EQ(height, -1) << c.why;
   }
   EXPECT_TRUE(seams.notifier->shown.empty());
-}
-
-TEST_F(FramedTextTest, WithoutARendererMarkupShowsNothing) {
   SetMarkupMaskRenderer(nullptr);
   GLuint pair = 0;
   int height = -1;
-  EXPECT_TRUE(DrawGlTextFramed(QStringLiteral("<x>"), pair, height, 0).isEmpty());
+  EXPECT_TRUE(DrawGlTextFramed(QStringLiteral("<x>"), pair, height, 0).isEmpty()) << "no renderer";
 }
 
 }  // namespace

@@ -69,17 +69,16 @@ TEST_F(GlRelease, ListBlockIsMadeOnceAndFollowsTheContext) {
   block.Release();
   EXPECT_EQ(PendingGlReleases(), 1u);
   EXPECT_FALSE(block.IsValid());
-}
 
-TEST_F(GlRelease, DestroyedBlockQueuesItsLists) {
-  GLuint first = 0;
-  {
-    CGlListBlock block;
-    first = block.Acquire(2);
-  }
-  EXPECT_EQ(PendingGlReleases(), 1u);
   DrainGlReleases();
-  EXPECT_FALSE(glIsList(first));
+  GLuint destroyed = 0;
+  {
+    CGlListBlock gone;
+    destroyed = gone.Acquire(2);
+  }
+  EXPECT_EQ(PendingGlReleases(), 1u) << "a destroyed block queues its lists";
+  DrainGlReleases();
+  EXPECT_FALSE(glIsList(destroyed));
 }
 
 }  // namespace

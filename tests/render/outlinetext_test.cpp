@@ -12,16 +12,12 @@ const QString kTimes = QStringLiteral("Times New Roman");
 
 using OutlineTextTest = TextGlTest;
 
-TEST_F(OutlineTextTest, EmptyTextMakesAndDeletesNothing) {
+TEST_F(OutlineTextTest, KeepsSixteenCharactersAndReplacesThePreviousLists) {
   GLuint base = 77;
   EXPECT_TRUE(BuildOutlineText(QString(), base, kTimes, kOutlinePolygons).isEmpty());
-  EXPECT_EQ(base, 77u);
-  EXPECT_EQ(names->generateCalls, 0);
-  EXPECT_TRUE(names->deleted.empty());
-}
-
-TEST_F(OutlineTextTest, KeepsSixteenCharactersAndReplacesThePreviousLists) {
-  GLuint base = 0;
+  EXPECT_EQ(std::make_tuple(base, names->generateCalls, names->deleted.size()), std::make_tuple(77u, 0, size_t(0)))
+      << "no text makes and deletes nothing";
+  base = 0;
   const QString first = BuildOutlineText(QStringLiteral("ABCDEFGHIJKLMNOPQRST"), base, kTimes, kOutlinePolygons);
   ASSERT_EQ(first.size(), 16);
   const GLuint firstBase = base;
@@ -127,6 +123,33 @@ TEST_F(OutlineTextTest, SolidsHaveFrontBackAndSides) {
     EXPECT_NEAR(brightest, 0.8f, 0.01f) << "lit from z = " << z;
   }
   glDisable(GL_LIGHTING);
+}
+
+// Seen from the front with back faces culled and colours adding up, every
+// inked pixel is covered once: the tessellator's pieces neither overlap nor
+// repeat one another.
+TEST_F(OutlineTextTest, FrontFacesCoverEachPixelOnce) {
+  GLuint base = 0;
+  const QString lists = BuildOutlineText(QString::fromUtf16(u"H第"), base, kTimes, kOutlinePolygons);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glEnable(GL_CULL_FACE);
+  glBlendFunc(GL_ONE, GL_ONE);
+  glColor3f(0.25f, 0.25f, 0.25f);
+  glTranslatef(20, 40, 0);
+  glScalef(100, 100, 100);
+  CallTextLists(lists);
+  glDisable(GL_CULL_FACE);
+  const QImage picture = gl.ReadPixels();
+  int once = 0, more = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      const int grey = qGray(picture.pixel(x, y));
+      once += grey > 32 && grey <= 96;
+      more += grey > 96;
+    }
+  EXPECT_GT(once, 2000);
+  EXPECT_LT(more, 10);
 }
 
 }  // namespace

@@ -187,7 +187,7 @@ TEST_F(TextureGlyphsTest, PenTextsApplyTheDigitRuleOnlyWhenMixed) {
   EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 }
 
-TEST_F(TextureGlyphsTest, EmptyTextDrawsNothing) {
+TEST_F(TextureGlyphsTest, EmptyTextOrNoInstanceDrawsNothing) {
   g_textPen = {1, 2, 3, 32};
   const Captured c = CaptureFeedback([] {
     DrawTextureLabel(QString(), 0, 0, 0);
@@ -197,6 +197,8 @@ TEST_F(TextureGlyphsTest, EmptyTextDrawsNothing) {
   EXPECT_EQ(c.polygons, 0);
   EXPECT_EQ(g_textPen.x, 1);
   EXPECT_EQ(glyphs->UsedTextures(), 299);
+  g_pTextrueText = nullptr;
+  EXPECT_EQ(CaptureFeedback([] { DrawTextureLabel(QStringLiteral("A1"), 20, 40, 0); }).polygons, 0) << "no instance";
 }
 
 TEST_F(TextureGlyphsTest, ACharacterOutsideTheSetsIsRenderedOnceOnFirstUse) {
@@ -274,11 +276,6 @@ TEST_F(TextureGlyphsTest, BatchedLabelsAreDrawnAtTheFlushInTheirColours) {
   EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
   BeginTextureLabelBatch();
   EXPECT_EQ(CaptureFeedback([] { FlushTextureLabelBatch(); }).polygons, 0) << "emptied";
-}
-
-TEST_F(TextureGlyphsTest, WithoutTheInstanceNothingIsDrawn) {
-  g_pTextrueText = nullptr;
-  EXPECT_EQ(CaptureFeedback([] { DrawTextureLabel(QStringLiteral("A1"), 20, 40, 0); }).polygons, 0);
 }
 
 }  // namespace

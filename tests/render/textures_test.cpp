@@ -75,10 +75,7 @@ TEST_F(TextureLoading, PalettePictureBecomesBottomUpBgrWithPaddedRows) {
   ASSERT_TRUE(LoadTextureImage(0, false, path));
   EXPECT_TRUE(Messages().empty());
   const CTextureSlot& slot = g_textureSlots[0];
-  EXPECT_EQ(slot.width, 5);
-  EXPECT_EQ(slot.height, 3);
-  EXPECT_EQ(slot.noCopy, 0);
-  EXPECT_TRUE(slot.uploadPending);
+  EXPECT_EQ(std::make_tuple(slot.width, slot.height, slot.noCopy, slot.uploadPending), std::make_tuple(5, 3, 0, true));
   ASSERT_EQ(slot.pixels.size(), 3u * 16) << "15 bytes of pixels padded to 16";
   const QRgb palette[4] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(10, 20, 30)};
   for (int row = 0; row < 3; ++row) {
@@ -86,9 +83,7 @@ TEST_F(TextureLoading, PalettePictureBecomesBottomUpBgrWithPaddedRows) {
     for (int x = 0; x < 5; ++x) {
       const BYTE* p = slot.pixels.data() + row * 16 + x * 3;
       const QRgb c = palette[(x + y) % 4];
-      EXPECT_EQ(p[0], qBlue(c)) << x << "," << y;
-      EXPECT_EQ(p[1], qGreen(c)) << x << "," << y;
-      EXPECT_EQ(p[2], qRed(c)) << x << "," << y;
+      EXPECT_EQ(std::make_tuple(p[0], p[1], p[2]), std::make_tuple(qBlue(c), qGreen(c), qRed(c))) << x << "," << y;
     }
     EXPECT_EQ(slot.pixels[row * 16 + 15], 0) << "padding is zero";
   }
@@ -191,8 +186,7 @@ TEST_F(TextureLoading, ASecondPictureReplacesTheFirstOnesPixels) {
   second.fill(qRgb(9, 8, 7));
   ASSERT_TRUE(LoadTextureImage(0, true, Save(second, "second.png")));
   const CTextureSlot& slot = g_textureSlots[0];
-  EXPECT_EQ(slot.width, 2);
-  EXPECT_EQ(slot.noCopy, 1);
+  EXPECT_EQ(std::make_tuple(slot.width, slot.noCopy), std::make_tuple(2, 1));
   EXPECT_EQ(slot.pixels, (std::vector<BYTE>{7, 8, 9, 7, 8, 9, 0, 0, 7, 8, 9, 7, 8, 9, 0, 0}));
 }
 
@@ -261,9 +255,7 @@ TEST_F(TextureUpload, LoadTextureFromImageIsSilent) {
   const std::vector<BYTE> pixels = TexturePixels(texture, &width);
   EXPECT_EQ(width, 4);
   ASSERT_GE(pixels.size(), 3u);
-  EXPECT_EQ(pixels[0], 255);
-  EXPECT_EQ(pixels[1], 128);
-  EXPECT_EQ(pixels[2], 0);
+  EXPECT_EQ(std::vector<BYTE>(pixels.begin(), pixels.begin() + 3), (std::vector<BYTE>{255, 128, 0}));
 
   QImage deep(2, 2, QImage::Format_RGBA64);
   deep.fill(Qt::red);

@@ -71,7 +71,7 @@ class AxesTest : public PageGlTest {
   }
 };
 
-TEST_F(AxesTest, AxesModeChoosesGridPlaneOrSpaceAxes) {
+TEST_F(AxesTest, AxesModeChoosesGridPlaneOrSpaceAxesGivenRoom) {
   using Colours = std::set<std::tuple<int, int, int>>;
   const Colours table{{64, 64, 64}};          // preference table colour
   const Colours plane{{51, 51, 51}};          // 0.8 - 0.6 of the white background
@@ -92,14 +92,11 @@ TEST_F(AxesTest, AxesModeChoosesGridPlaneOrSpaceAxes) {
     g_nAxesMode = c.mode;
     EXPECT_EQ(LineColours(), c.expected) << "axes mode " << c.mode;
   }
-}
-
-TEST_F(AxesTest, PlaneAxesNeedMoreThan64Pixels) {
+  // Plane axes need more than 64 pixels each way.
   g_nAxesMode = 2;
   g_nViewWidth = 64;
   EXPECT_TRUE(LineColours().empty()) << "too narrow";
-  g_nViewWidth = 200;
-  g_nViewHeight = 64;
+  g_nViewWidth = 200, g_nViewHeight = 64;
   EXPECT_TRUE(LineColours().empty()) << "too low";
 }
 
@@ -127,12 +124,9 @@ TEST_F(AxesTest, PlaneAxesTickEveryStepButTheOrigin) {
   const Captured yOnly = CaptureFeedback([] { DrawPlaneAxes(); });
   EXPECT_EQ(yOnly.lines, 1 + 4 + 4);
   EXPECT_EQ(yOnly.polygons, 2);
-}
-
-TEST_F(AxesTest, PlaneAxesIgnoreAViewStateThatIsNotFinite) {
   g_fViewScale = std::nanf("");
-  const Captured c = CaptureFeedback([] { DrawPlaneAxes(); });
-  EXPECT_EQ(c.lines + c.polygons, 0);
+  const Captured none = CaptureFeedback([] { DrawPlaneAxes(); });
+  EXPECT_EQ(none.lines + none.polygons, 0) << "a view state that is not finite";
 }
 
 TEST_F(AxesTest, SpaceAxesLeaveOutTheArrowheadSeenEndOn) {

@@ -27,9 +27,8 @@ TEST(BackgroundBuffer, GrowsOnlyBeyondTheLargestAreaSeen) {
   for (const Step& s : steps) {
     g_bBackgroundDirty = 0;
     EXPECT_TRUE(buffer.FitArea(s.w, s.h));
-    EXPECT_EQ(g_bBackgroundDirty != 0, s.dirtied) << s.w << " x " << s.h;
-    EXPECT_EQ(buffer.Width(), s.keptW);
-    EXPECT_EQ(buffer.Height(), s.keptH);
+    EXPECT_EQ(std::make_tuple(g_bBackgroundDirty != 0, buffer.Width(), buffer.Height()),
+              std::make_tuple(s.dirtied, s.keptW, s.keptH)) << s.w << " x " << s.h;
   }
 }
 

@@ -57,9 +57,8 @@ TEST_F(ClickPick, APointIsHitOnlyWithinTheRegion) {
   };
   for (const Case& c : cases) {
     const Result r = Pick(at + QPoint(c.dx, c.dy));
-    EXPECT_EQ(r.hit, c.hit) << c.dx << ", " << c.dy;
-    EXPECT_EQ(r.kind, c.hit ? 1 : 0) << c.dx << ", " << c.dy;
-    EXPECT_EQ(r.id, c.hit ? id : 0) << c.dx << ", " << c.dy;
+    EXPECT_EQ(std::make_tuple(r.hit, r.kind, r.id), std::make_tuple(c.hit, c.hit ? 1 : 0, c.hit ? id : WORD(0)))
+        << c.dx << ", " << c.dy;
   }
   GLint depth = 0;
   glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
@@ -73,21 +72,15 @@ TEST_F(ClickPick, ASelectedFreePointIsDeselectedAndReadyToDrag) {
   ASSERT_TRUE(page->SelectCell(point->m_nId));
   seams.bridge->messages.clear();
   const Result r = Pick(PixelOf(1, 0.5f));
-  EXPECT_TRUE(r.hit);
-  EXPECT_EQ(r.kind, 0);
-  EXPECT_EQ(r.id, point->m_nId);
-  EXPECT_FALSE(point->m_bSelected);
-  EXPECT_TRUE(page->m_selPoints.empty());
-  EXPECT_TRUE(page->m_selAll.empty());
-  EXPECT_EQ(g_nDragId, point->m_nId);
-  EXPECT_EQ(g_viewTool.dragKind, 1);
-  EXPECT_FALSE(g_viewTool.pointDragged);
+  EXPECT_EQ(std::make_tuple(r.hit, r.kind, r.id), std::make_tuple(true, 0, point->m_nId));
+  EXPECT_FALSE(point->m_bSelected || !page->m_selPoints.empty() || !page->m_selAll.empty());
+  EXPECT_EQ(std::make_tuple(g_nDragId, g_viewTool.dragKind, g_viewTool.pointDragged),
+            std::make_tuple(point->m_nId, 1, false));
   ASSERT_EQ(seams.bridge->messages.size(), 1u);
   const BridgeMessage& m = seams.bridge->messages[0];
-  EXPECT_EQ(m.message, WM_SELECTION_CHANGED);
-  EXPECT_EQ(m.wParam, 0u) << "the object list unticks it";
-  EXPECT_EQ(m.lParam, point->m_nId);
-  EXPECT_TRUE(m.posted);
+  EXPECT_EQ(std::make_tuple(m.message, m.wParam, m.lParam, m.posted),
+            std::make_tuple(UINT(WM_SELECTION_CHANGED), WPARAM(0), LPARAM(point->m_nId), true))
+      << "the object list unticks it";
 
   // A plain point is deselected the same way but not dragged.
   g_nDragId = 0;
@@ -96,8 +89,7 @@ TEST_F(ClickPick, ASelectedFreePointIsDeselectedAndReadyToDrag) {
   page->SelectCell(plain->m_nId);
   EXPECT_EQ(Pick(PixelOf(-2, 1)).kind, 0);
   EXPECT_FALSE(plain->m_bSelected);
-  EXPECT_EQ(g_nDragId, 0);
-  EXPECT_EQ(g_viewTool.dragKind, 0);
+  EXPECT_EQ(std::make_pair(g_nDragId, g_viewTool.dragKind), std::make_pair(WORD(0), 0));
 }
 
 TEST_F(ClickPick, CoincidentPointsAreTheStepCandidates) {
@@ -105,9 +97,7 @@ TEST_F(ClickPick, CoincidentPointsAreTheStepCandidates) {
   const WORD second = Point(0, 0)->m_nId;
   Point(3, 0);
   const Result r = Pick(PixelOf(0, 0));
-  EXPECT_EQ(r.kind, 1);
-  EXPECT_EQ(r.id, first);
-  EXPECT_EQ(page->m_nStepKind, 1);
+  EXPECT_EQ(std::make_tuple(r.kind, r.id, page->m_nStepKind), std::make_tuple(1, first, 1));
   EXPECT_EQ(page->m_stepList, (std::vector<WORD>{first, second}));
 }
 
@@ -119,8 +109,7 @@ TEST_F(ClickPick, CtrlOffersOnlyLabels) {
   Result r = Pick(PixelOf(1, 1));
   EXPECT_EQ(r.kind, 1) << "the point beats its label";
   r = Pick(PixelOf(1, 1), true);
-  EXPECT_EQ(r.kind, 3);
-  EXPECT_EQ(r.id, point->m_nId);
+  EXPECT_EQ(std::make_pair(r.kind, r.id), std::make_pair(3, point->m_nId));
   // Looking straight down: 20 pixels along the screen's axes.
   EXPECT_FLOAT_EQ(g_vLabelPickU[1], 1.0f);
   EXPECT_FLOAT_EQ(g_vLabelPickV[0], 1.0f);
@@ -133,12 +122,10 @@ TEST_F(ClickPick, ConstructionToolsPreferPointsToNearerLines) {
   auto* line = new CGLine(page->m_nNextId++, a, b, kLineSegment);
   page->m_cells.SetAt(line->m_nId, line);
   Result r = Pick(PixelOf(1, 0.5f));
-  EXPECT_EQ(r.kind, 2) << "the line alone";
-  EXPECT_EQ(r.id, line->m_nId);
+  EXPECT_EQ(std::make_pair(r.kind, r.id), std::make_pair(2, line->m_nId)) << "the line alone";
   const WORD point = Point(1, 0.5f)->m_nId;  // below the line, farther from the eye
   r = Pick(PixelOf(1, 0.5f));
-  EXPECT_EQ(r.kind, 1);
-  EXPECT_EQ(r.id, point);
+  EXPECT_EQ(std::make_pair(r.kind, r.id), std::make_pair(1, point));
 }
 
 TEST_F(ClickPick, AnOverflowingBufferIsNotTakenForNothing) {
@@ -146,10 +133,8 @@ TEST_F(ClickPick, AnOverflowingBufferIsNotTakenForNothing) {
   ASSERT_TRUE(ReserveVertexArray(300));
   for (int i = 0; i < 300; ++i) Point(0, 0);
   const Result r = Pick(PixelOf(0, 0));
-  EXPECT_TRUE(r.hit);
-  EXPECT_EQ(r.kind, 1);
-  EXPECT_EQ(page->m_stepList.size(), 300u);
-  EXPECT_EQ(r.id, page->m_stepList.front());
+  ASSERT_EQ(page->m_stepList.size(), 300u);
+  EXPECT_EQ(std::make_tuple(r.hit, r.kind, r.id), std::make_tuple(true, 1, page->m_stepList.front()));
 
   // The same for any pass run through it, from the smallest buffer.
   const std::vector<PickHit> hits = RunSelectionPass(
@@ -165,8 +150,7 @@ TEST_F(ClickPick, AnOverflowingBufferIsNotTakenForNothing) {
       },
       16);
   ASSERT_EQ(hits.size(), 10u);
-  EXPECT_EQ(hits.back().kind, 7);
-  EXPECT_EQ(hits.back().id, 10);
+  EXPECT_EQ(std::make_pair(hits.back().kind, hits.back().id), std::make_pair(7, WORD(10)));
 }
 
 TEST_F(ClickPick, TheLowerRightQuadrantOfAThreeViewPage) {
@@ -176,12 +160,10 @@ TEST_F(ClickPick, TheLowerRightQuadrantOfAThreeViewPage) {
   page->m_bFourthQuadrant = true;
   const WORD id = Point(1, 0.5f)->m_nId;
   renderer.RenderScene();  // leaves the quadrant as the viewport
-  EXPECT_EQ(g_nViewport[0], 100);
-  EXPECT_EQ(g_nViewport[3], 75);
+  EXPECT_EQ(std::make_pair(g_nViewport[0], g_nViewport[3]), std::make_pair(100, 75));
   // Half scale in the quadrant, whose centre is the window's (150, 112.5).
   const Result r = Pick({150 + 10, 112 - 5});
-  EXPECT_TRUE(r.hit);
-  EXPECT_EQ(r.id, id);
+  EXPECT_EQ(std::make_pair(r.hit, r.id), std::make_pair(true, id));
   EXPECT_FALSE(Pick({150 - 10, 112 - 5}).hit);
   renderer.Release();
 }

@@ -162,8 +162,7 @@ TEST_F(PagePasses, TraceLayerDrawsTracedCellsFlatWithoutDepth) {
   page->m_bFullTrace = 0;
   DrawTraceLayer();
   ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].id, 3);
-  EXPECT_EQ(calls[1].id, 1);
+  EXPECT_EQ(std::make_pair(calls[0].id, calls[1].id), std::make_pair(WORD(3), WORD(1)));
   for (const Call& c : calls) {
     EXPECT_EQ(c.op, "Flat");
     EXPECT_FALSE(c.depthTest);

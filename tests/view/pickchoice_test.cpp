@@ -85,14 +85,7 @@ TEST(PickChoice, OtherTools) {
   };
   for (const Case& c : cases)
     ExpectChoice(Choose(c.hits, c.toolMode, {{1, 3}}, {3}, c.firstToolId), c.expected, c.what);
-}
-
-TEST(PickChoice, NoHitsChooseNothing) {
-  for (int mode = 1; mode <= 9; ++mode) {
-    const PickChoice choice = Choose({}, mode);
-    EXPECT_FALSE(choice.kind) << mode;
-    EXPECT_FALSE(choice.id) << mode;
-  }
+  for (int mode = 1; mode <= 9; ++mode) ExpectChoice(Choose({}, mode), {}, "no hits, tool " + std::to_string(mode));
 }
 
 }  // namespace

@@ -152,34 +152,26 @@ class PointerPlacementThroughTheView : public ::testing::Test {
   SeamRecorders seams;
 };
 
-TEST_F(PointerPlacementThroughTheView, SnapToGridOnTheFloor) {
+TEST_F(PointerPlacementThroughTheView, SnapToGridOnTheFloorAndVertically) {
   double x = 0, y = 0, z = 9;
   SnapToGrid(132, 63, false, &x, &y, &z);  // 32 pixels right, 12 up of the centre
-  EXPECT_DOUBLE_EQ(x, 1.6);
-  EXPECT_DOUBLE_EQ(y, 0.6);
-  EXPECT_DOUBLE_EQ(z, 0);
+  EXPECT_EQ(std::make_tuple(x, y, z), std::make_tuple(1.6, 0.6, 0.0));
+  EXPECT_GT(std::fabs(g_fViewDir[2]), 10) << "the ray globals are filled";
+  // Looking down, the line through (x, y) is seen end on: nothing written.
+  x = 1.5, y = 3, z = 7;
+  SnapToGrid(130, 35, true, &x, &y, &z);
+  EXPECT_EQ(z, 7);
   g_bSnapToGrid = 1;
   SnapToGrid(132, 63, false, &x, &y, &z);
-  EXPECT_DOUBLE_EQ(x, 2);
-  EXPECT_DOUBLE_EQ(y, 1);
-  EXPECT_GT(std::fabs(g_fViewDir[2]), 10) << "the ray globals are filled";
-}
-
-TEST_F(PointerPlacementThroughTheView, SnapToGridVertically) {
+  EXPECT_EQ(std::make_tuple(x, y), std::make_tuple(2.0, 1.0));
   // Looking along +y: the window's up is the world's z.
   const double lookingAlongY[16] = {1, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0, 0, 0, -50, 1};
   std::copy_n(lookingAlongY, 16, g_dModelView);
-  double x = 1.5, y = 3, z = 0;
+  x = 1.5, y = 3, z = 0;
+  g_bSnapToGrid = 0;
   SnapToGrid(130, 35, true, &x, &y, &z);  // 40 pixels up: z = 2
   EXPECT_NEAR(z, 2, 1e-9);
-  EXPECT_EQ(x, 1.5) << "x and y are only read";
-  EXPECT_EQ(y, 3);
-  // Looking down, the line through (x, y) is seen end on: nothing written.
-  const double lookingDown[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, -50, 1};
-  std::copy_n(lookingDown, 16, g_dModelView);
-  z = 7;
-  SnapToGrid(130, 35, true, &x, &y, &z);
-  EXPECT_EQ(z, 7);
+  EXPECT_EQ(std::make_pair(x, y), std::make_pair(1.5, 3.0)) << "x and y are only read";
 }
 
 TEST_F(PointerPlacementThroughTheView, ScreenToWorld) {
@@ -202,11 +194,7 @@ TEST_F(PointerPlacementThroughTheView, ScreenToWorld) {
   x = y = z = 7;
   s = t = 7;
   EXPECT_FALSE(ScreenToWorld(120, 65, &x, &y, &z, &s, &t));
-  EXPECT_EQ(x, 0);
-  EXPECT_EQ(y, 0);
-  EXPECT_EQ(z, 0);
-  EXPECT_EQ(s, 0);
-  EXPECT_EQ(t, 0);
+  EXPECT_EQ(std::make_tuple(x, y, z, s, t), std::make_tuple(0.0, 0.0, 0.0, 0.0f, 0.0f));
 }
 
 TEST_F(PointerPlacementThroughTheView, PointerRowsCountFromTheWindowTopInAQuadrant) {

@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(Readouts, WholeCoordinatesShowNoDecimals) {
+TEST(Readouts, WholeCoordinatesShowNoDecimalsAndTheBoxSize) {
   struct Case { double x, y, z; const char* shortForm; };
   const Case cases[] = {
       {1, 2.5, 3, "( 1, 2.5, 3 )"},
@@ -17,8 +17,7 @@ TEST(Readouts, WholeCoordinatesShowNoDecimals) {
     EXPECT_EQ(FormatCoordinateReadout(c.x, c.y, c.z, false).toStdString(), c.shortForm);
     EXPECT_EQ(FormatCoordinateReadout(c.x, c.y, c.z, true).toStdString(), std::string("   ") + c.shortForm);
   }
+  EXPECT_EQ(FormatBoxSizeText(200, 15).toStdString(), "( 200 * 15)");
 }
-
-TEST(Readouts, BoxSize) { EXPECT_EQ(FormatBoxSizeText(200, 15).toStdString(), "( 200 * 15)"); }
 
 }  // namespace

@@ -50,11 +50,8 @@ TEST_F(Renderer, InitialisesStateTexturesAndLists) {
   EXPECT_TRUE(seams.notifier->shown.empty());
   EXPECT_TRUE(renderer.IsInitialised());
   for (GLuint name : g_nPictureTextures) EXPECT_TRUE(glIsTexture(name));
-  for (int slot = 0; slot < 3; ++slot) {
-    EXPECT_EQ(g_textureSlots[slot].noCopy, 1);
-    EXPECT_TRUE(g_textureSlots[slot].pixels.empty()) << "the program's pictures are not kept";
-    EXPECT_EQ(g_textureSlots[slot].width, 8);
-  }
+  for (const CTextureSlot& slot : {g_textureSlots[0], g_textureSlots[1], g_textureSlots[2]})  // not kept
+    EXPECT_EQ(std::make_tuple(slot.noCopy, slot.pixels.empty(), slot.width), std::make_tuple(1, true, 8));
   EXPECT_NE(g_pQuadric, nullptr);
   EXPECT_FALSE(glIsEnabled(GL_LIGHTING)) << "lighting waits for the lit passes";
   EXPECT_TRUE(glIsEnabled(GL_VERTEX_ARRAY));
@@ -99,10 +96,8 @@ TEST_F(Renderer, MissingPicturesStopTheLoadingButNotTheView) {
 TEST_F(Renderer, OnSizeFollowsTheClientArea) {
   renderer.InitOpenGL();
   renderer.OnSize(200, 150);
-  EXPECT_EQ(g_nViewWidth, 200);
-  EXPECT_EQ(g_nViewHeight, 150);
-  EXPECT_EQ(g_nViewport[2], 200);
-  EXPECT_EQ(g_nViewport[3], 150);
+  EXPECT_EQ(std::make_tuple(g_nViewWidth, g_nViewHeight, g_nViewport[2], g_nViewport[3]),
+            std::make_tuple(200, 150, 200, 150));
   EXPECT_FLOAT_EQ(g_fTrackballScaleX, 1 / (199 * 0.5f));
   EXPECT_FLOAT_EQ(g_fTrackballScaleY, 1 / (149 * 0.5f));
   EXPECT_NEAR(g_dProjection[0], 2 / (200 * 0.05), 1e-7);  // orthographic, 10 units wide
@@ -110,14 +105,11 @@ TEST_F(Renderer, OnSizeFollowsTheClientArea) {
 
   for (const QSize tiny : {QSize(2, 100), QSize(100, 2), QSize(0, 0), QSize(-5, 50)}) {
     renderer.OnSize(tiny.width(), tiny.height());
-    EXPECT_EQ(g_nViewWidth, 200) << tiny.width() << " x " << tiny.height();
-    EXPECT_EQ(g_nViewport[3], 150);
+    EXPECT_EQ(std::make_pair(g_nViewWidth, g_nViewport[3]), std::make_pair(200, 150)) << tiny.width() << " x " << tiny.height();
   }
   // Device pixels for the viewport, client pixels for the world.
   renderer.OnSize(100, 75, 2.0);
-  EXPECT_EQ(g_nViewWidth, 100);
-  EXPECT_EQ(g_nViewport[2], 200);
-  EXPECT_EQ(g_nViewport[3], 150);
+  EXPECT_EQ(std::make_tuple(g_nViewWidth, g_nViewport[2], g_nViewport[3]), std::make_tuple(100, 200, 150));
 }
 
 TEST_F(Renderer, PointsLandOnTheirPixelsInEveryProjection) {
@@ -155,17 +147,12 @@ TEST_F(Renderer, FrameSavesTheViewMatrixAndRestoresTheState) {
   page->m_bLitHidesDashed = 1;
   renderer.RenderScene();
   EXPECT_FALSE(glIsList(doomed)) << "the release queue is drained before drawing";
-  EXPECT_DOUBLE_EQ(g_dModelView[0], 3);
-  EXPECT_DOUBLE_EQ(g_dModelView[12], 1);
-  EXPECT_DOUBLE_EQ(g_dModelView[13], 2);
-  EXPECT_DOUBLE_EQ(g_dModelView[14], -50);
-  GLint depthFunc = 0;
+  EXPECT_EQ(std::make_tuple(g_dModelView[0], g_dModelView[12], g_dModelView[13], g_dModelView[14]),
+            std::make_tuple(3.0, 1.0, 2.0, -50.0));
+  GLint depthFunc = 0, stackDepth = 0;
   glGetIntegerv(GL_DEPTH_FUNC, &depthFunc);
-  EXPECT_EQ(depthFunc, GL_LEQUAL);
-  EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-  GLint stackDepth = 0;
   glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &stackDepth);
-  EXPECT_EQ(stackDepth, 1);
+  EXPECT_EQ(std::make_tuple(depthFunc, glIsEnabled(GL_LIGHTING), stackDepth), std::make_tuple(GL_LEQUAL, GL_FALSE, 1));
 }
 
 TEST_F(Renderer, ResourcesAreMadeAtTheFirstFrameWhenNeeded) {

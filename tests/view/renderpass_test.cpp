@@ -78,9 +78,7 @@ TEST_F(RenderPass, PointerAndReadOutOfTheConstructionTools) {
   g_nToolMode = 2;
   Set(g_viewTool.pointer, 1, 2.5, 3);
   Captured drawn = Frame();
-  EXPECT_EQ(drawn.points, 1);
-  EXPECT_EQ(drawn.bitmaps, 13) << "( 1, 2.5, 3 )";
-  EXPECT_EQ(drawn.lines, 0);
+  EXPECT_EQ(std::make_tuple(drawn.points, drawn.bitmaps, drawn.lines), std::make_tuple(1, 13, 0)) << "( 1, 2.5, 3 )";
   ASSERT_FALSE(drawn.vertices.empty());
   EXPECT_NEAR(drawn.vertices[0].x, 120, 0.01) << "P itself";
   EXPECT_NEAR(drawn.vertices[0].y, 125, 0.01);
@@ -139,6 +137,7 @@ TEST_F(RenderPass, CirclePreviews) {
       {"all at A1: nothing", {0, 0, 0}, {0, 0, 0}, 0},
       {"A2 at A1: no radius, no circle", {0, 0, 0}, {1, 0, 0}, 0},
       {"P on the line A1A2: no plane", {2, 0, 0}, {-3, 0, 0}, 0},
+      {"A2 off the x axis", {0, 2, 0}, {1, 1, 0}, 60},
       {"the circle through A2 in the plane of P", {2, 0, 0}, {1, 1, 0}, 60},
   };
   for (const Case& c : cases) {
@@ -173,9 +172,8 @@ TEST_F(RenderPass, PolygonPreview) {
   g_viewTool.furtherCorners.push_back({{1, 3, 0}, 0, 0});
   Set(g_viewTool.pointer, 0, 2, 0);
   const Captured drawn = Frame();
-  EXPECT_EQ(drawn.points, 5) << "four corners and P";
-  EXPECT_EQ(drawn.lines, 4) << "the open outline through P";
-  ASSERT_EQ(drawn.polygons, 3) << "the closed polygon, in triangles";
+  // Four corners and P, the open outline through P, the closed polygon in triangles.
+  EXPECT_EQ(std::make_tuple(drawn.points, drawn.lines, drawn.polygons), std::make_tuple(5, 4, 3));
 }
 
 TEST_F(RenderPass, BoxesInkAndFrames) {

@@ -32,11 +32,10 @@ TEST(SelectionStepping, PlusAndMinusWalkThePointsUnderTheClick) {
     p.seams.bridge->messages.clear();
     const QString text = step.forward ? SelectNextObject() : SelectPreviousObject();
     EXPECT_EQ(text, QString::fromUtf8(step.text));
-    EXPECT_EQ(p.Page().m_selPoints, std::vector<WORD>{step.selected});
-    EXPECT_EQ(p.Page().m_selAll, std::vector<WORD>{step.selected});
+    EXPECT_EQ(std::make_pair(p.Page().m_selPoints, p.Page().m_selAll),
+              std::make_pair(std::vector<WORD>{step.selected}, std::vector<WORD>{step.selected}));
     for (WORD id : points) EXPECT_EQ(p.Find(id)->m_bSelected, id == step.selected) << id;
-    EXPECT_EQ(g_viewTool.dragKind, 1);
-    EXPECT_EQ(g_nDragId, step.selected);
+    EXPECT_EQ(std::make_tuple(g_viewTool.dragKind, g_nDragId), std::make_tuple(1, step.selected));
     // The object list unticks the one left and ticks the one taken.
     std::vector<std::pair<WPARAM, LPARAM>> told;
     for (const BridgeMessage& m : p.Messages(WM_SELECTION_CHANGED)) told.emplace_back(m.wParam, m.lParam);

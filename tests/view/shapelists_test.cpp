@@ -30,13 +30,15 @@ class ShapeLists : public PageGlTest {
   CViewRenderer renderer;
 };
 
-TEST_F(ShapeLists, BlocksTakeTheFirstListNamesOfAFreshContext) {
+TEST_F(ShapeLists, BlocksTakeTheFirstListNamesOfAFreshContextUntilReleased) {
   // Plain ASCII read-outs call the text font's lists by character code, so
   // the blocks must be 1-31, 32-127 and 128-223.
-  EXPECT_EQ(g_nShapeListBase, 1u);
-  EXPECT_EQ(g_nTextListBase, 32u);
-  EXPECT_EQ(g_nLabelListBase, 128u);
+  EXPECT_EQ(std::make_tuple(g_nShapeListBase, g_nTextListBase, g_nLabelListBase), std::make_tuple(1u, 32u, 128u));
   for (GLuint i = 0; i < kShapeListCount; ++i) EXPECT_TRUE(glIsList(g_nShapeListBase + i)) << i;
+  renderer.Release();
+  EXPECT_FALSE(glIsList(1) || glIsList(30) || glIsList(31 + kAsciiListCount));
+  EXPECT_EQ(g_nShapeListBase, 0u);
+  EXPECT_FALSE(renderer.IsInitialised());
 }
 
 TEST_F(ShapeLists, ListsDrawTheirShapes) {
@@ -110,16 +112,6 @@ TEST_F(ShapeLists, ColourSolidIsColouredByHue) {
   }
   EXPECT_TRUE(sawGrey);
   EXPECT_TRUE(sawRed) << "hue 0 at full saturation and lightness 0.5";
-}
-
-TEST_F(ShapeLists, ReleaseDeletesTheBlocks) {
-  const GLuint base = g_nShapeListBase;
-  renderer.Release();
-  EXPECT_FALSE(glIsList(base));
-  EXPECT_FALSE(glIsList(base + 30));
-  EXPECT_FALSE(glIsList(base + 31 + kAsciiListCount));
-  EXPECT_EQ(g_nShapeListBase, 0u);
-  EXPECT_FALSE(renderer.IsInitialised());
 }
 
 }  // namespace

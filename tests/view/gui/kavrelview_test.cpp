@@ -63,26 +63,6 @@ TEST(KavrelView, ClearsToThePreferencesBackgroundWithoutAPage) {
   EXPECT_EQ(g_pKavrelView, nullptr);
 }
 
-TEST(KavrelView, GetsAFixedFunctionContextAndItsResources) {
-  SeamRecorders seams;
-  g_strProgramFolder = PictureFolder();
-  CKavrelView view;
-  view.resize(40, 30);
-  view.show();
-  ASSERT_TRUE(WaitUntilExposed(view));
-  const QSurfaceFormat format = view.context()->format();
-  EXPECT_NE(format.profile(), QSurfaceFormat::CoreProfile);
-  EXPECT_GE(std::pair(format.majorVersion(), format.minorVersion()), std::pair(2, 1));
-  EXPECT_GE(format.depthBufferSize(), 24);
-  EXPECT_GE(format.stencilBufferSize(), 8);
-  EXPECT_TRUE(view.Renderer().IsInitialised());
-  EXPECT_NE(g_nShapeListBase, 0u);
-  EXPECT_NE(g_nPictureTextures[14], 0u);
-  EXPECT_TRUE(seams.notifier->shown.empty());
-  EXPECT_EQ(g_nViewWidth, 40);
-  EXPECT_EQ(g_nViewHeight, 30);
-}
-
 // A current page holding point A at (2, 1, 0), seen straight down the z
 // axis without axes, for a view of 120 x 100 pixels.
 struct PointPage {
@@ -100,8 +80,9 @@ struct PointPage {
   CGVertex* point;
 };
 
-TEST(KavrelView, DrawsTheCurrentPage) {
+TEST(KavrelView, GetsAFixedFunctionContextThenDrawsAndPicksTheCurrentPage) {
   PointPage scene;
+  scene.point->m_bLabelHidden = 1;
   scene.point->m_rgbaColor = RGBA{0, 0, 255, 255};
   scene.point->m_fSize = 10;
 
@@ -109,27 +90,25 @@ TEST(KavrelView, DrawsTheCurrentPage) {
   view.resize(120, 100);
   view.show();
   ASSERT_TRUE(WaitUntilExposed(view));
-  const QImage picture = view.grabFramebuffer();
-  const double ratio = view.devicePixelRatioF();
-  // World (2, 1) at 20 pixels per unit from the centre.
-  const QPoint at(static_cast<int>((60 + 40) * ratio), static_cast<int>((50 - 20) * ratio));
-  EXPECT_EQ(Name(picture.pixel(at)).toStdString(), "#0000ff");
-  EXPECT_EQ(Name(picture.pixel(QPoint(5, 5))).toStdString(), "#ffffff");
-}
+  const QSurfaceFormat format = view.context()->format();
+  EXPECT_NE(format.profile(), QSurfaceFormat::CoreProfile);
+  EXPECT_GE(std::pair(format.majorVersion(), format.minorVersion()), std::pair(2, 1));
+  EXPECT_GE(format.depthBufferSize(), 24);
+  EXPECT_GE(format.stencilBufferSize(), 8);
+  EXPECT_TRUE(view.Renderer().IsInitialised());
+  EXPECT_NE(g_nShapeListBase, 0u);
+  EXPECT_NE(g_nPictureTextures[14], 0u);
+  EXPECT_TRUE(scene.seams.notifier->shown.empty());
+  EXPECT_EQ(std::make_pair(g_nViewWidth, g_nViewHeight), std::make_pair(120, 100));
 
-TEST(KavrelView, PicksAndDrawsThePageThroughTheWidget) {
-  PointPage scene;
-  scene.point->m_bLabelHidden = 1;
-  const float background[4] = {0.0f, 0.4f, 0.2f, 1.0f};
-  std::copy_n(background, 4, scene.page.m_rgbaBackground);
-
-  CKavrelView view;
-  view.resize(120, 100);
-  view.show();
-  ASSERT_TRUE(WaitUntilExposed(view));
   const double ratio = view.devicePixelRatioF();
   // World (2, 1) at 20 pixels per unit from the centre, in device pixels.
   const int x = static_cast<int>((60 + 40) * ratio), y = static_cast<int>((50 - 20) * ratio);
+  QImage picture = view.grabFramebuffer();
+  EXPECT_EQ(Name(picture.pixel(x, y)).toStdString(), "#0000ff");
+  EXPECT_EQ(Name(picture.pixel(5, 5)).toStdString(), "#ffffff") << "the page's own white background";
+  const float background[4] = {0.0f, 0.4f, 0.2f, 1.0f};
+  std::copy_n(background, 4, scene.page.m_rgbaBackground);
   int kind = 0;
   WORD id = 0;
   ASSERT_TRUE(view.PickObjects(x, y, &kind, &id, false));

@@ -121,9 +121,7 @@ TEST(MediaCommand, OpensOverTheViewInTheModeOfItsTypeAndAsksAgainForTheSameFile)
             (std::vector<std::pair<int, QString>>{{0, QStringLiteral("正在打开，请稍候！")},
                                                   {0, QStringLiteral("ESC：退出全屏或关闭影音;上下方向键：视频伸展;")}}));
   EXPECT_EQ(player->uiMode, QStringLiteral("None"));
-  EXPECT_TRUE(player->isVisible());
-  EXPECT_TRUE(scene.media->IsPolling());
-  EXPECT_TRUE(CommandRegistry().Query(ID_VIEW_MEDIA_CLOSE).m_bEnabled);
+  EXPECT_TRUE(player->isVisible() && scene.media->IsPolling() && CommandRegistry().Query(ID_VIEW_MEDIA_CLOSE).m_bEnabled);
   scene.host.resize(500, 410);
   EXPECT_EQ(player->geometry(), QRect(0, 0, 500, 410)) << "the player covers the view";
 
@@ -187,8 +185,7 @@ TEST(MediaCommand, SettingsShowTheBarInFullScreenAndHideItAgain) {
   CommandRegistry().Run(kCmdMediaSettings);
   CommandRegistry().Run(kCmdMediaSettings);  // in full screen: nothing
   EXPECT_EQ(scene.media->GetMediaStringProperty(), QStringLiteral("Full"));
-  EXPECT_TRUE(player->fullScreen);
-  EXPECT_TRUE(scene.media->IsMediaFullScreen());
+  EXPECT_TRUE(player->fullScreen && scene.media->IsMediaFullScreen());
   scene.media->LeaveMediaFullScreen();
   EXPECT_FALSE(player->fullScreen);
   player->uiMode = QStringLiteral("full");  // a player may answer in a case of its own

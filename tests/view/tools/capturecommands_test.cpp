@@ -31,6 +31,7 @@ TEST(CaptureCommands, SavedStrokesBecomeOneInkCellPerColourRunInOneStep) {
     SCOPED_TRACE(strokesPerCell.size());
     ToolPage t;
     g_viewTool.step = 3;
+    EXPECT_EQ(CommandRegistry().Query(ID_CREATE_INKMARKS).m_nCheck, 0) << "not the pen yet";
     ASSERT_TRUE(t.Run(ID_CREATE_INKMARKS));
     EXPECT_EQ(std::make_pair(g_viewTool.step, CommandRegistry().Query(ID_CREATE_INKMARKS).m_nCheck), std::make_pair(0, 1));
     g_fViewTranslate[0] = 1.5f, g_fViewTranslate[1] = -2.0f, g_prefs.fLineWidth = 4.0f;

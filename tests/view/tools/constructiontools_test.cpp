@@ -50,11 +50,11 @@ TEST(PointTool, BuildsWhereThePointerIs) {
        "添加全自由点",
        "CGVerFreeXyz",
        {3, -2, 0}},
-      {"a point, random seeded 1",
-       [](ToolPage& t) { KvSrand(1), t.ClickCell(t.Point(1, 2, 3)); },
+      {"a point, random seeded 3334: a first draw of 0.33344 goes down",
+       [](ToolPage& t) { KvSrand(3334), t.ClickCell(t.Point(1, 2, 3)); },
        "添加二维随动点",
        "CGVerFree2dHenchman",
-       {4.6908, -0.5799, 3}},
+       {5.5161, -0.7473, 3}},
       {"a line",
        [](ToolPage& t) {
          t.surface.aim = {7, 5}, t.ClickCell(t.Line(t.Point(), t.Point(10)), kPickLine);
@@ -148,6 +148,13 @@ TEST(LineTool, DrawsTheLineTypeOfTheLastLineCommand) {
     EXPECT_EQ(std::vector<double>(g_viewTool.anchor1, g_viewTool.anchor1 + 3), (std::vector<double>{1, 0, 0}));
     EXPECT_EQ(g_viewTool.step, 2);
   }
+  // The second end and the line fit when the page has exactly their two ids left.
+  ToolPage t;
+  g_nToolMode = 3;
+  t.ClickEmpty({1, 1, 0});
+  t.Page().m_nNextId = CGPage::kMaxCellId - 1;
+  t.ClickEmpty({5, 1, 0});
+  EXPECT_EQ(t.LastLabel(), Utf8("添加点与线"));
 }
 
 // The three corners of a polygon on empty space: ids 1, 2 (the edge is 3), 4.

@@ -40,6 +40,7 @@ TEST(Preferences, ApplySettingsWritesTheProgramWideValues) {
        },
        [&] {
          return p.background == std::array{0.2f, 0.4f, 1.0f, 1.0f} && p.rgbaFreePoint == RGBA{1, 2, 3, 255} &&
+                CDlgPreferonces().m_colors[CDlgPreferonces::kBackground] == Rgb(51, 102, 255) &&
                 p.rgbaMeasure == RGBA{4, 5, 6, 255} && p.rgbaFixedPoint == RGBA{128, 0, 0, 255} &&
                 p.fLineWidth == 3.5f && p.fPointSize == 7.0f && p.nFramesPerSecond == 50 &&
                 p.lightPosition == std::array{1.f, 2.f, 3.f, 0.f} && p.bNoDoubleClick == 1 && p.bScreenRotation == 1;

@@ -15,6 +15,12 @@
 
 namespace {
 
+// No subassembly cell is built yet; a stand-in carries the class name.
+class CGSubassembly : public CGCell {
+  DECLARE_SERIAL(CGSubassembly)
+};
+IMPLEMENT_SERIAL(CGSubassembly, CGCell)
+
 TEST(SelectTool, AClickSelectsByKindAndSaysWhat) {
   struct Row {
     const char* name;
@@ -45,6 +51,7 @@ TEST(SelectTool, AClickSelectsByKindAndSaysWhat) {
        true, 6},
       // A caption of no listed class keeps the status text.
       {"other caption", [&](ToolPage& t) { return named(t, new CGTextmap); }, kPickValue, true, nullptr, false, 6},
+      {"subassembly", [&](ToolPage& t) { return named(t, new CGSubassembly); }, kPickOther, true, "选择组件：", true, 2},
       {"round solid", [](ToolPage& t) { return t.Enter(new CGSphere(t.Page().m_nNextId++, 0, 0, 0, 1, 1, 0, 0)); },
        kPickSolid, true, "选择旋转体", true, 0},
       {"action button", [&](ToolPage& t) { return named(t, new CGButton); }, kPickButton, true, "选择操作按钮", true,

@@ -64,9 +64,7 @@ TEST(ShortcutClicks, ACellOfNoListedClassLeavesTheSelectionWhole) {
   t.Right();
   t.tools.OnLButtonDblClk(ToolPage::At(0, 0, false));
   EXPECT_EQ(t.Page().m_selAll, std::vector<WORD>{point});
-  EXPECT_FALSE(t.Find(id)->m_bSelected);
-  EXPECT_TRUE(t.seams.bridge->shortcutMenus.empty());
-  EXPECT_EQ(t.surface.redraws, 0);
+  EXPECT_FALSE(t.Find(id)->m_bSelected || !t.seams.bridge->shortcutMenus.empty() || t.surface.redraws);
   EXPECT_EQ(ShortcutMenuOf(*caption), 0);
 }
 
@@ -121,11 +119,9 @@ TEST(LabelDialog, IsFilledFromTheCellAndOpensNoMenu) {
   t.Right();
   const std::vector<CDlgPropertyLabel> offered = t.dialogs->Offered<CDlgPropertyLabel>();
   ASSERT_EQ(offered.size(), 1u);
-  EXPECT_EQ(offered[0].m_strLabel, QStringLiteral("A"));
-  EXPECT_EQ(offered[0].m_crColor, COLORREF(10 | 20 << 8 | 30 << 16));
-  EXPECT_EQ(offered[0].m_bShowLabel, 1);
-  EXPECT_EQ(offered[0].m_bAutoName, 1);
-  EXPECT_EQ(offered[0].m_bAutoScale, 0);
+  const CDlgPropertyLabel& o = offered[0];
+  EXPECT_EQ(std::make_tuple(o.m_strLabel, o.m_crColor, o.m_bShowLabel, o.m_bAutoName, o.m_bAutoScale),
+            std::make_tuple(QStringLiteral("A"), COLORREF(10 | 20 << 8 | 30 << 16), 1, 1, 0));
   EXPECT_TRUE(t.seams.bridge->shortcutMenus.empty());
   EXPECT_EQ(t.Page().m_selAll, (std::vector<WORD>{f.point, f.line})) << "a label selects nothing";
 }
@@ -188,13 +184,9 @@ TEST(LabelDialog, CancelChangesNothing) {
   CGCell* cell = f.cell;
   t.dialogs->Cancel<CDlgPropertyLabel>();
   t.Right();
-  EXPECT_EQ(cell->m_strName, QStringLiteral("A"));
-  EXPECT_FALSE(cell->m_bNameFixed);
-  EXPECT_EQ(cell->m_rgbaLabel, (RGBA{10, 20, 30, 255}));
-  EXPECT_EQ(cell->m_nLabelMode, 1);
-  EXPECT_TRUE(t.Messages(WM_ITEM_TEXTS).empty());
-  EXPECT_FALSE(t.doc.IsModified());
-  EXPECT_EQ(t.surface.redraws, 0);
+  EXPECT_EQ(std::make_tuple(cell->m_strName, cell->m_bNameFixed, cell->m_rgbaLabel, cell->m_nLabelMode),
+            std::make_tuple(QStringLiteral("A"), false, RGBA{10, 20, 30, 255}, 1));
+  EXPECT_TRUE(t.Messages(WM_ITEM_TEXTS).empty() && !t.doc.IsModified() && t.surface.redraws == 0);
 }
 
 TEST(ShortcutClicks, DoubleClick) {
