@@ -6,6 +6,9 @@
 // printing changed no page.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
@@ -61,15 +64,22 @@ TEST_F(InkPrintApp, MenuInkDoubleClickPrintSaveAndReopen) {
   Render();
 
   // The point menu opens (and is closed here) with the point alone selected.
-  int menuItems = -1;
-  QTimer::singleShot(200, [&] {
-    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-      menuItems = static_cast<int>(menu->actions().size());
+  // Polled for up to 10 s: on a busy machine the menu may take a while to
+  // come up.  The count is shared, so a late poll never outlives it.
+  auto menuItems = std::make_shared<int>(-1);
+  auto closeMenu = std::make_shared<std::function<void(int)>>();
+  *closeMenu = [menuItems, weak = std::weak_ptr(closeMenu)](int triesLeft) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu) {
+      *menuItems = static_cast<int>(menu->actions().size());
       menu->close();
+    } else if (auto again = weak.lock(); again && triesLeft > 0) {
+      QTimer::singleShot(20, [again, triesLeft] { (*again)(triesLeft - 1); });
     }
-  });
+  };
+  QTimer::singleShot(20, [closeMenu] { (*closeMenu)(500); });
   QTest::mouseClick(view, Qt::RightButton, {}, At(-4, 3));
-  EXPECT_EQ(menuItems, 14);
+  EXPECT_EQ(*menuItems, 14);
   EXPECT_EQ(Page().m_selAll, std::vector<WORD>{point});
 
   Run(ID_CREATE_INKMARKS);
