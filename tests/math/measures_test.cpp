@@ -149,21 +149,15 @@ TEST(DistancePointSegmentTest, Cases) {
       {{0, 0, 0}, {2, 0, 0}, {1, 1, 0}, 0.5, 1.0},
       {{0, 0, 0}, {2, 0, 0}, {-1, 1, 0}, 0.0, std::sqrt(2.0)},
       {{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, 1.0, 2.0}, {{1, 1, 1}, {1, 1, 1}, {1, 4, 5}, 0.0, 5.0},
+      // Differences are formed in float before widening: 0.5 - 1e-8 and 1 - 1e-8
+      // both round back in float, so t is exactly 0.5 (in double it would not be).
+      {{1e-8f, 0, 0}, {1, 0, 0}, {0.5f, 1, 0}, 0.5, 1.0},
   };
   for (const auto& c : cases) {
     double t = -1;
-    EXPECT_NEAR(DistancePointSegment(c.A.data(), c.B.data(), c.P.data(), t), c.dist, 1e-12);
-    EXPECT_EQ(t, c.t);
+    EXPECT_NEAR(DistancePointSegment(c.A.data(), c.B.data(), c.P.data(), t), c.dist, 1e-12) << "row " << &c - cases;
+    EXPECT_EQ(t, c.t) << "row " << &c - cases;
   }
-}
-
-// Differences are formed in float before widening: 0.5 - 1e-8 and 1 - 1e-8
-// both round back in float, so t is exactly 0.5 (in double it would not be).
-TEST(DistancePointSegmentTest, DifferencesAreFormedInFloat) {
-  const P3 A{1e-8f, 0, 0}, B{1, 0, 0}, P{0.5f, 1, 0};
-  double t;
-  DistancePointSegment(A.data(), B.data(), P.data(), t);
-  EXPECT_EQ(t, 0.5);
 }
 
 }  // namespace

@@ -28,6 +28,10 @@ TEST_F(PointTest, NewPointsSitInTheirSlotWithTheLabelFourPixelsOff) {
   EXPECT_EQ(point.m_bLabelHidden, 0);
   EXPECT_EQ(std::vector<float>(Slot(2), Slot(3)), (std::vector<float>{1, 2, 3}));
   EXPECT_EQ(point.GetDescription(), QStringLiteral("固定点"));
+  point.m_vPos[0] = 5;
+  point.ApplyParameter();
+  EXPECT_EQ(Slot(2)[0], 5.0f);
+  EXPECT_FLOAT_EQ(point.m_vLabelAnchor[0], 5.2f);
 }
 
 TEST_F(PointTest, SlotsOutsideTheArrayAreNeverWritten) {
@@ -38,14 +42,6 @@ TEST_F(PointTest, SlotsOutsideTheArrayAreNeverWritten) {
   beyond.ApplyParameter();
   negative.ApplyParameter();
   EXPECT_EQ(Slot(nSlots - 1)[2], 0.0f);
-}
-
-TEST_F(PointTest, ApplyParameterMovesSlotAndLabel) {
-  CGVertex point(1, 1, QStringLiteral("A"), 0, 0, 0);
-  point.m_vPos[0] = 5;
-  point.ApplyParameter();
-  EXPECT_EQ(Slot(1)[0], 5.0f);
-  EXPECT_FLOAT_EQ(point.m_vLabelAnchor[0], 5.2f);
 }
 
 // The mouse ray straight down the z axis through (x, y): far at z = -100,

@@ -54,7 +54,6 @@ class RecordBytes {
   QByteArray m_bytes;
 };
 
-// The archive error a read raises, or a test failure when it raises none.
 // A fresh process state with the model classes registered and one empty
 // current page.
 class ModelTest : public ::testing::Test {

@@ -189,11 +189,7 @@ TEST_F(RunningButtonTest, StoppingAllAndCollectingFromTheFlags) {
   EXPECT_TRUE(Running().empty() && page->m_buttonIds.empty());
   EXPECT_EQ(page->m_nTimerJob, 5);
   EXPECT_FALSE(CollectRunningButtons());
-}
-
-TEST_F(RunningButtonTest, AnIdThatNamesNoButtonStopsRunning) {
-  CGVertex* point = AddPoint(0, 0, 0);
-  page->m_runningButtons = {point->m_nId, 99};
+  page->m_runningButtons = {AddPoint(0, 0, 0)->m_nId, 99};  // ids that name no button stop running
   EXPECT_FALSE(StepRunningButtons());
   EXPECT_TRUE(Running().empty());
 }

@@ -1,11 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
+#include <QUrl>
 #include <cmath>
 
 #include "platform/crtrandom.h"
 #include "platform/numberformat.h"
 #include "platform/clipboard.h"
 #include "support/recorders.h"
+
+// Stands in for the desktop: records the URLs it was asked to open.
+class ShellUrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> opened;
+ public slots:
+  void Open(const QUrl& url) { opened.push_back(url); }
+};
 
 namespace {
 
@@ -68,6 +79,20 @@ TEST(Seams, RecordersStandInAndResetRestoresDefaults) {
   EXPECT_EQ(FileChooser().ChooseOpen(QStringLiteral("打开"), QString(), QString()), QString());
 }
 
+// A drive letter is no URL scheme: such a path opens as a local file.
+TEST(Seams, DesktopShellTellsUrlsFromPaths) {
+  ShellUrlCatcher catcher;
+  for (const char* scheme : {"file", "c", "https"}) QDesktopServices::setUrlHandler(scheme, &catcher, "Open");
+  for (const auto& [target, scheme] : {std::pair{"C:\\x.kv", "file"}, {"https://example.org", "https"}}) {
+    catcher.opened.clear();
+    EXPECT_TRUE(Shell().Open(QString::fromLatin1(target))) << target;
+    ASSERT_EQ(catcher.opened.size(), 1) << target;
+    EXPECT_EQ(catcher.opened[0].scheme(), QString::fromLatin1(scheme)) << target;
+  }
+  for (const char* scheme : {"file", "c", "https"}) QDesktopServices::unsetUrlHandler(scheme);
+  EXPECT_FALSE(Shell().Open(QString()));
+}
+
 TEST(Seams, MemoryClipboardHoldsOneRecord) {
   MemoryClipboard clipboard;
   clipboard.SetData(QStringLiteral("CF_KAVREL"), QByteArray("\x02\x00\x00\x00", 4));
@@ -80,3 +105,5 @@ TEST(Seams, MemoryClipboardHoldsOneRecord) {
 }
 
 }  // namespace
+
+#include "support_test.moc"

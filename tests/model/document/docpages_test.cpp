@@ -158,6 +158,24 @@ TEST_F(DocPagesTest, LinksToMissingPagesSayso) {
   EXPECT_EQ(seams.bridge->viewUpdates, updates);
 }
 
+TEST_F(DocPagesTest, APastedPageFollowsTheCurrentOneWithEveryCellRecomputed) {
+  auto pasted = std::make_unique<CGPage>();
+  for (int i = 0; i < 2; ++i) AddCell<CTestLoggedCell>(*pasted);
+  pasted->m_bSelected = 1;
+  CTestLoggedCell::s_log.clear();
+  ASSERT_TRUE(doc.InsertPastedPage(std::move(pasted)));
+  ASSERT_EQ(doc.m_pages.size(), 3u);
+  const CGPage& made = *doc.m_pages[1];
+  EXPECT_EQ(g_pCurPage, &made);
+  EXPECT_EQ(made.m_nId, 3);
+  EXPECT_EQ(made.m_strName, QStringLiteral("第三页"));
+  EXPECT_EQ(made.m_bSelected, 0);
+  EXPECT_EQ(CTestLoggedCell::s_log, (std::vector<std::pair<WORD, WORD>>{{3, 1}, {3, 2}}));
+  EXPECT_TRUE(doc.IsModified());
+  doc.m_nLastPageId = 0xFFFF;  // a further id would repeat one
+  EXPECT_FALSE(doc.InsertPastedPage(std::make_unique<CGPage>()));
+}
+
 TEST_F(DocPagesTest, FindPageByIdCountsFromOne) {
   int position = 0;
   EXPECT_EQ(doc.FindPageById(2, &position), second);
@@ -314,26 +332,21 @@ TEST_F(DocPagesTest, PlusBeyondTheSuggestedDepthOfAnIterationWarns) {
   EXPECT_EQ(iteration->depth, 1);
 }
 
-TEST_F(DocPagesTest, ClipboardChangeSettlesThePasteCounters) {
-  first->m_nPasteCount = -1;
-  second->m_nPasteCount = 3;
-  doc.OnClipboardChanged();
-  EXPECT_EQ(first->m_nPasteCount, 1);
-  EXPECT_EQ(second->m_nPasteCount, 0);
-}
-
 TEST_F(DocPagesTest, OnlyWhatThisProgramPastesOnTheClipboardSettlesTheCounters) {
   doc.RegisterCommands();
-  const std::pair<void (*)(), int> rows[] = {
-      {[] { Clipboard().SetText(QStringLiteral("x")); }, 3},
-      {[] { Clipboard().SetData(QStringLiteral("CF_OTHER"), "x"); }, 3},
-      {[] { Clipboard().SetData(QStringLiteral("CF_KAVREL"), "x"); }, 0},
-      {[] { Clipboard().SetImage(QImage(2, 2, QImage::Format_RGB32)); }, 0},
+  const std::pair<void (*)(), bool> rows[] = {
+      {[] { Clipboard().SetText(QStringLiteral("x")); }, false},
+      {[] { Clipboard().SetData(QStringLiteral("CF_OTHER"), "x"); }, false},
+      {[] { Clipboard().SetData(QStringLiteral("CF_KAVREL"), "x"); }, true},
+      {[] { Clipboard().SetImage(QImage(2, 2, QImage::Format_RGB32)); }, true},
   };
   for (int i = 0; i < 4; ++i) {
+    first->m_nPasteCount = -1;  // settles to 1, any other count to 0
     second->m_nPasteCount = 3;
     rows[i].first();
-    EXPECT_EQ(second->m_nPasteCount, rows[i].second) << "row " << i;
+    const std::pair<int, int> settled{1, 0}, unchanged{-1, 3};
+    EXPECT_EQ(std::pair(first->m_nPasteCount, second->m_nPasteCount), rows[i].second ? settled : unchanged)
+        << "row " << i;
   }
 }
 

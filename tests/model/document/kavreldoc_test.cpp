@@ -35,8 +35,11 @@ TEST_F(DocTest, NewDocumentHasOnePageAndAFreshView) {
   g_nAxesMode = 3;
   ViewQuaternion = kQuatIdentity;
   g_strDocumentPath = QStringLiteral("/somewhere/else.kv");
+  int reloads = 0;
+  DocumentServices().reloadPreferences = [&reloads] { ++reloads; };
 
   ASSERT_TRUE(doc.OnNewDocument());
+  EXPECT_EQ(reloads, 1);
   ASSERT_EQ(doc.m_pages.size(), 1u);
   const CGPage& page = *doc.m_pages.front();
   EXPECT_EQ(page.m_strName, kFirstPage);
@@ -69,14 +72,6 @@ TEST_F(DocTest, NewDocumentHasOnePageAndAFreshView) {
   ExpectMatrix(g_dProjection, ortho);
   EXPECT_EQ(g_nViewport[2], 800);
   EXPECT_EQ(g_nViewport[3], 600);
-}
-
-TEST_F(DocTest, NewDocumentReloadsThePreferences) {
-  int reloads = 0;
-  DocumentServices().reloadPreferences = [&reloads] { ++reloads; };
-  doc.OnNewDocument();
-  doc.OnNewDocument();
-  EXPECT_EQ(reloads, 2);
 }
 
 TEST_F(DocTest, FileIsWrittenInTheRecordOrder) {

@@ -47,19 +47,11 @@ class UserToolTest : public ModelTest {
   }
 };
 
-TEST_F(UserToolTest, NewRecordDefaults) {
+TEST_F(UserToolTest, NewRecordTakesTheDefaultCommentAndColours) {
   const CRecord record;
-  EXPECT_TRUE(record.m_strName.isEmpty());
   EXPECT_EQ(record.m_strComment, QStringLiteral("请在\"工具属性\"中输入工具注释"));
-  EXPECT_EQ(record.m_nCellCount, 0);
-  EXPECT_EQ(record.m_nPointCount, 0);
-  EXPECT_EQ(record.m_nInputCount, 0);
-  EXPECT_EQ(record.m_nPointInputCount, 0);
   EXPECT_EQ(record.m_bDefaultColors, 1);
   EXPECT_EQ(record.m_nReservedA, 1);
-  EXPECT_EQ(record.m_nReservedB, 0);
-  EXPECT_TRUE(record.m_cells.empty());
-  EXPECT_TRUE(record.m_conditions.empty());
 }
 
 TEST_F(UserToolTest, RecordStreamOrder) {
