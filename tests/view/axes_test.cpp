@@ -2,6 +2,7 @@
 // plane-axis spacing, and space-axis arrowheads in the standard views.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <tuple>
@@ -92,6 +93,12 @@ TEST_F(AxesTest, AxesModeChoosesGridPlaneOrSpaceAxesGivenRoom) {
     g_nAxesMode = c.mode;
     EXPECT_EQ(LineColours(), c.expected) << "axes mode " << c.mode;
   }
+  // The plane axes contrast with each channel of the background.
+  const float magenta[4] = {1, 0, 1, 1};
+  std::copy(magenta, magenta + 4, g_prefs.background.begin());
+  if (g_pCurPage) std::copy(magenta, magenta + 4, g_pCurPage->m_rgbaBackground);
+  g_nAxesMode = 2;
+  EXPECT_EQ(LineColours(), (Colours{{51, 204, 51}})) << "on a magenta background";
   // Plane axes need more than 64 pixels each way.
   g_nAxesMode = 2;
   g_nViewWidth = 64;
