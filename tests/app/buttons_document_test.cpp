@@ -23,12 +23,8 @@ namespace {
 
 using ButtonsDocumentTest = DocumentFileTest;
 
-WORD Enter(CGPage& page, CGCell* cell) {
-  page.m_cells.SetAt(cell->m_nId, cell);
-  return cell->m_nId;
-}
 WORD FreePoint(CGPage& page, float x, float y) {
-  return Enter(page, new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), x, y, 0));
+  return Enter(page, new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), x, y, 0))->m_nId;
 }
 
 TEST_F(ButtonsDocumentTest, AnimationButtonRunsOnTheTimerAndReopensStopped) {
@@ -36,7 +32,7 @@ TEST_F(ButtonsDocumentTest, AnimationButtonRunsOnTheTimerAndReopensStopped) {
   doc.OnNewDocument();
   CGPage& page = *g_pCurPage;
   ReserveVertexArray(4);
-  const auto enter = [&page](CGCell* cell) { return Enter(page, cell); };
+  const auto enter = [&page](CGCell* cell) { return Enter(page, cell)->m_nId; };
   const WORD a = FreePoint(page, 0, 0), b = FreePoint(page, 4, 0);
   const WORD ab = enter(new CGLine(page.m_nNextId++, a, b, kLineSegment));
   auto* p = new CGVerFreeInLine(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), ab, 0);
@@ -90,7 +86,7 @@ TEST_F(ButtonsDocumentTest, SerialSeriesRunsItsChildrenThenTurnsTheView) {
   doc.OnNewDocument();
   CGPage& page = *g_pCurPage;
   ReserveVertexArray(6);
-  const auto enter = [&page](CGCell* cell) { return Enter(page, cell); };
+  const auto enter = [&page](CGCell* cell) { return Enter(page, cell)->m_nId; };
   const WORD a = FreePoint(page, -2, 0), b = FreePoint(page, 2, 0);
   const WORD ab = enter(new CGLine(page.m_nNextId++, a, b, kLineSegment));
   std::vector<WORD> children;

@@ -25,12 +25,6 @@ CGVertex* Point(CGPage& page, float x, float y, float z) {
   page.m_cells.SetAt(point->m_nId, point);
   return point;
 }
-
-template <class T>
-T* Enter(CGPage& page, T* cell) {
-  page.m_cells.SetAt(cell->m_nId, cell);
-  return cell;
-}
 }  // namespace
 
 DocumentFileTest::DocumentFileTest() { RegisterAllClasses(); }

@@ -8,9 +8,17 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
 #include "support/documentfiles.h"
 #include "support/recorders.h"
+
+// Puts `cell` on `page` under its own id.
+template <class T>
+T* Enter(CGPage& page, T* cell) {
+  page.m_cells.SetAt(cell->m_nId, cell);
+  return cell;
+}
 
 class DocumentFileTest : public ::testing::Test {
  protected:

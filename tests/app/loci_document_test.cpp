@@ -18,12 +18,6 @@ namespace {
 
 using LociDocumentTest = DocumentFileTest;
 
-template <class T>
-T* Enter(CGPage& page, T* cell) {
-  page.m_cells.SetAt(cell->m_nId, cell);
-  return cell;
-}
-
 TEST_F(LociDocumentTest, LocusAndCurveReopenTheSame) {
   CKavrelDoc doc;
   doc.OnNewDocument();

@@ -2,9 +2,6 @@
 // and saved again byte for byte, and listed by kvdump.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QProcess>
 
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgverfree.h"
@@ -42,11 +39,6 @@ class SolidsDocumentTest : public DocumentFileTest {
     sectionId = Enter(page, new CGSection(page.m_nNextId++, hullId, face))->m_nId;
     page.RebuildVertexArray();
   }
-  template <class T>
-  static T* Enter(CGPage& page, T* cell) {
-    page.m_cells.SetAt(cell->m_nId, cell);
-    return cell;
-  }
   WORD hullId = 0, sectionId = 0;
 };
 
@@ -62,10 +54,7 @@ TEST_F(SolidsDocumentTest, SavedOpenedAndSavedAgainByteForByte) {
   EXPECT_EQ(section->Polygon.size(), 4u);  // recomputed after loading
   EXPECT_EQ(Bytes(opened).toHex(), written.toHex());
 
-  QProcess dump;
-  dump.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../kvdump")), {path});
-  ASSERT_TRUE(dump.waitForFinished(30000));
-  const QString out = QString::fromUtf8(dump.readAllStandardOutput());
+  const QString out = KvdumpListing(path);
   EXPECT_TRUE(out.contains(QStringLiteral("\tCGPolyhedron\t\t1\t\t8\t12\t6\n"))) << out.toStdString();
   EXPECT_TRUE(out.contains(QStringLiteral("\tCGSection\t面与体截面图\t1\t9,13\t4\n"))) << out.toStdString();
 }

@@ -25,8 +25,6 @@ constexpr RGBA kNavy{0, 0, 128, 255}, kGreen{0, 160, 0, 255};
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 bool IsNavy(QRgb c) { return qBlue(c) > 90 && qBlue(c) > qGreen(c) + 40 && qRed(c) < 60; }
-bool IsGreen(QRgb c) { return qGreen(c) > 90 && qRed(c) < 70 && qBlue(c) < 70; }
-bool IsWhite(QRgb c) { return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240; }
 bool IsDark(QRgb c) { return qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60; }
 bool IsBlue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60; }
 bool RedOverBlue(QRgb c) { return qRed(c) > qBlue(c) + 60; }

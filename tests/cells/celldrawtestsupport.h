@@ -19,6 +19,10 @@
 #include "support/feedback.h"
 #include "support/headless_gl.h"
 
+// Pixel tests for the colours the drawing tests paint with.
+inline bool IsGreen(QRgb c) { return qGreen(c) > 90 && qRed(c) < 70 && qBlue(c) < 70; }
+inline bool IsWhite(QRgb c) { return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240; }
+
 // GL_SELECT over a 3 x 3 pixel window around (x, y) in window coordinates.
 inline Names Pick(CGCell& cell, int mode, int x, int y, int width, int height) {
   GLint viewport[4];

@@ -11,10 +11,8 @@
 
 namespace {
 
-bool IsGreen(QRgb c) { return qGreen(c) > 90 && qRed(c) < 70 && qBlue(c) < 70; }
 bool IsMagenta(QRgb c) { return qRed(c) > 200 && qBlue(c) > 200 && qGreen(c) < 60; }
 bool IsSegment(QRgb c) { return qBlue(c) > 90 && qRed(c) < 60 && qGreen(c) < 60; }
-bool IsWhite(QRgb c) { return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240; }
 bool IsTexel(QRgb c) {  // one of the picture's colours, unlit
   auto pure = [](int v) { return v < 20 || v > 235; };
   return pure(qRed(c)) && pure(qGreen(c)) && pure(qBlue(c)) && !IsWhite(c);

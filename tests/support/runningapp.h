@@ -10,11 +10,7 @@
 #include "app/kavrelapp.h"
 #include "model/cgpage.h"
 #include "model/globals.h"
-
-// Lets posted events, timers and repaints run.
-inline void Settle() {
-  for (int i = 0; i < 4; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+#include "support/settle.h"
 
 template <class T>
 std::vector<T*> PageCellsOf() {

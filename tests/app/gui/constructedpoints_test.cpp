@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
 #include <array>
@@ -18,6 +16,7 @@
 #include <vector>
 
 #include "app/classregistration.h"
+#include "app/gui/appenvironment.h"
 #include "app/kavrelapp.h"
 #include "app/mainwindow.h"
 #include "cells/constrained/dependentpoints.h"
@@ -236,9 +235,6 @@ class ConstructedPointsAppTest : public ::testing::TestWithParam<Family (*)(Page
  protected:
   ConstructedPointsAppTest() {
     RegisterAllClasses();
-    env.dataFolder = folder.filePath(QStringLiteral("data"));
-    env.settingsFile = folder.filePath(QStringLiteral("settings.ini"));
-    env.programFolder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(".."));
   }
   QString Path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
   static QByteArray Read(const QString& path) {
@@ -246,17 +242,10 @@ class ConstructedPointsAppTest : public ::testing::TestWithParam<Family (*)(Page
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
   }
-  static QString Kvdump(const QString& path) {
-    QProcess dump;
-    dump.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../kvdump")), {path});
-    EXPECT_TRUE(dump.waitForFinished(30000));
-    EXPECT_EQ(dump.exitCode(), 0) << dump.readAllStandardError().toStdString();
-    return QString::fromUtf8(dump.readAllStandardOutput());
-  }
 
   SeamRecorders seams;
   QTemporaryDir folder;
-  CAppEnvironment env;
+  CAppEnvironment env{TestAppEnvironment(folder)};
 };
 
 TEST_P(ConstructedPointsAppTest, OpensListsFollowsDragsAndSavesTheSameBytes) {
@@ -301,9 +290,9 @@ TEST_P(ConstructedPointsAppTest, OpensListsFollowsDragsAndSavesTheSameBytes) {
   family.check(g_pCurPage->m_cells);
   ASSERT_TRUE(reopened.OnSaveDocument(Path("again.kv")));
   EXPECT_EQ(Read(Path("again.kv")).toHex(), Read(Path("dragged.kv")).toHex());
-  const QString listing = Kvdump(Path("dragged.kv"));
+  const QString listing = KvdumpListing(Path("dragged.kv"));
   EXPECT_FALSE(listing.isEmpty());
-  EXPECT_EQ(Kvdump(Path("again.kv")), listing);
+  EXPECT_EQ(KvdumpListing(Path("again.kv")), listing);
   window->close();
 }
 

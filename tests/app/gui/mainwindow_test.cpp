@@ -8,12 +8,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include "app/classregistration.h"
+#include "app/gui/appenvironment.h"
 #include "app/kavrelapp.h"
 #include "app/preferences.h"
 #include "model/cgpage.h"
@@ -29,10 +29,6 @@ class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
     RegisterAllClasses();
-    env.dataFolder = folder.filePath(QStringLiteral("data"));
-    env.settingsFile = folder.filePath(QStringLiteral("settings.ini"));
-    // The build folder holds the program's pictures, which the view loads.
-    env.programFolder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(".."));
   }
   QString Saved(const QString& pageName) {
     CKavrelDoc doc;
@@ -45,7 +41,7 @@ class MainWindowTest : public ::testing::Test {
 
   SeamRecorders seams;
   QTemporaryDir folder;
-  CAppEnvironment env;
+  CAppEnvironment env{TestAppEnvironment(folder)};
 };
 
 TEST_F(MainWindowTest, ShowsTheDocumentOpensDroppedFilesAndSavesThePreferencesOnClosing) {

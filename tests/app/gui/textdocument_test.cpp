@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "app/classregistration.h"
+#include "app/gui/appenvironment.h"
 #include "app/kavrelapp.h"
 #include "app/mainwindow.h"
 #include "cells/texts/cgtbvodtext.h"
@@ -65,11 +65,7 @@ TEST(TextDocument, OpensShowsTextsAndPicturesAndSavesTheSameBytes) {
     Put(page, new CGInkmarks(page.m_nNextId, std::make_unique<CStroke>(2, stroke)), 0, 0);
     ASSERT_TRUE(doc.OnSaveDocument(path));
   }
-  CAppEnvironment env;
-  env.dataFolder = folder.filePath(QStringLiteral("data"));
-  env.settingsFile = folder.filePath(QStringLiteral("settings.ini"));
-  env.programFolder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(".."));
-  CKavrelApp app(env);
+  CKavrelApp app(TestAppEnvironment(folder));
   ASSERT_TRUE(app.InitInstance({QStringLiteral("kavrel"), path}));
   EXPECT_TRUE(DocumentServices().createImageCell) << "the picture command's cell";
   CKavrelView* view = app.MainWindow()->View();

@@ -16,8 +16,6 @@ namespace {
 
 using ConstructedPointTest = ConstructedTest;
 
-Carrier Ln(Vec3 a, Vec3 b, BYTE kind = kLineFull) { return {Carrier::kLine, a, b, {}, kind}; }
-Carrier Ci(Vec3 c, Vec3 u, Vec3 v) { return {Carrier::kCircle, c, u, v}; }
 const Carrier kUnit = Ci({0, 0, 0}, {1, 0, 0}, {0, 1, 0}), kR2 = Ci({0, 0, 0}, {2, 0, 0}, {0, 2, 0});
 const Carrier kUpright = Ci({1, 0, 0}, {0, kRoot3, 0}, {0, 0, kRoot3});  // radius sqrt(3) in the plane x = 1
 const Carrier kX = Ln({0, 0, 0}, {1, 0, 0}), kXs = Ln({-2, 0, 0}, {2, 0, 0});

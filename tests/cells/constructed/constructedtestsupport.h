@@ -17,6 +17,8 @@ struct Carrier {
   Vec3 a, b{}, c{};
   BYTE kind = kLineFull;
 };
+inline Carrier Ln(Vec3 a, Vec3 b, BYTE kind = kLineFull) { return {Carrier::kLine, a, b, {}, kind}; }
+inline Carrier Ci(Vec3 c, Vec3 u, Vec3 v) { return {Carrier::kCircle, c, u, v}; }
 
 class ConstructedTest : public FreePointTest {
  protected:

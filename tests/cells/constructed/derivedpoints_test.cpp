@@ -27,9 +27,7 @@ const float kInf = std::numeric_limits<float>::infinity();
 constexpr RGBA kPointColour{128, 0, 0, 255};  // of a plain point
 
 Carrier Pn(Vec3 a) { return {Carrier::kPoint, a}; }
-Carrier Ln(Vec3 a, Vec3 b, BYTE kind = kLineFull) { return {Carrier::kLine, a, b, {}, kind}; }
 Carrier Fc(Vec3 a, Vec3 b, Vec3 c) { return {Carrier::kFace, a, b, c}; }
-Carrier Ci(Vec3 c, Vec3 u, Vec3 v) { return {Carrier::kCircle, c, u, v}; }
 const Carrier kK = Ci({0, 0, 0}, {2, 0, 0}, {0, 2, 0});
 
 class DerivedPointTest : public ConstructedTest {

@@ -13,16 +13,13 @@
 #include <QScreen>
 #include <QThread>
 
+#include "support/settle.h"
 #include "ui/colors/colormenu.h"
 #include "ui/colors/colorpalettewnd.h"
 #include "ui/colors/colorpicker.h"
 #include "ui/colors/palettegrid.h"
 
 namespace {
-
-void Settle() {
-  for (int i = 0; i < 4; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 void Mouse(QWidget* target, QEvent::Type type, QPoint global, Qt::MouseButtons held) {
   const QPoint local = target->mapFromGlobal(global);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "support/recorders.h"
+#include "support/settle.h"
 #include "ui/formula/fontcombobox.h"
 #include "ui/formula/formatbar.h"
 #include "ui/formula/formulaimages.h"
@@ -30,10 +31,6 @@ struct Spy {
   const QVariantList& operator[](int i) const { return calls[static_cast<size_t>(i)]; }
   std::vector<QVariantList> calls;
 };
-
-void Settle() {
-  for (int i = 0; i < 4; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 // A window with the bar and a second widget the focus can go to.
 struct Window {

@@ -18,16 +18,14 @@
 #include "formula/containernode.h"
 #include "formula/control/formulacommands.h"
 #include "formula/control/formuladialogs.h"
+#include "support/modaldialogs.h"
 #include "support/recorders.h"
+#include "support/settle.h"
 #include "ui/dialogs/dialogwidgets.h"
 #include "ui/formula/formulactrl.h"
 #include "ui/formula/formulatexts.h"
 
 namespace {
-
-void Settle() {
-  for (int i = 0; i < 3; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 // A dialog hosting the control as the formula dialog does.
 struct Host {
@@ -188,28 +186,19 @@ TEST(FormulaCtrl, TheWindowShowsThePictureFromItsOffsetAndTheCaretOverIt) {
   EXPECT_EQ(shown().pixel(caret), qRgb(255, 255, 255));
 }
 
-// Runs `answer` on the dialog once it is up.
-void WhenModal(std::function<void(QDialog*)> answer) {
-  QTimer::singleShot(10, [answer] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return WhenModal(answer);
-    answer(dialog);
-  });
-}
-
 TEST(FormulaCtrl, TheDialogsWidgetsCheckAndMapWhatIsTyped) {
   SeamRecorders seams;
   QWidget owner;
   SetDialogProvider(MakeWidgetDialogProvider(&owner));
   CDlgMatrix matrix;
-  WhenModal([&](QDialog* dialog) {
-    auto* rows = dialog->findChild<QLineEdit*>(QStringLiteral("rows"));
-    auto* columns = dialog->findChild<QLineEdit*>(QStringLiteral("columns"));
-    auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+  WhenShown([&](QDialog& dialog) {
+    auto* rows = dialog.findChild<QLineEdit*>(QStringLiteral("rows"));
+    auto* columns = dialog.findChild<QLineEdit*>(QStringLiteral("columns"));
+    auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     for (const char* refused : {"0", "11"}) {
       rows->setText(QString::fromLatin1(refused));
       ok->click();
-      EXPECT_TRUE(dialog->isVisible()) << refused;
+      EXPECT_TRUE(dialog.isVisible()) << refused;
     }
     rows->setText(QStringLiteral("3"));
     columns->setText(QStringLiteral("10"));
@@ -222,9 +211,9 @@ TEST(FormulaCtrl, TheDialogsWidgetsCheckAndMapWhatIsTyped) {
   CDlgVodNodeType arrows;
   arrows.m_nCount = 14;
   arrows.m_nSel = 13;
-  WhenModal([&](QDialog* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf16(kTextArrowStyleTitle));
-    auto* list = dialog->findChild<QComboBox*>();
+  WhenShown([&](QDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf16(kTextArrowStyleTitle));
+    auto* list = dialog.findChild<QComboBox*>();
     ASSERT_EQ(list->count(), 14);
     for (int i = 0; i < 14; ++i) {
       EXPECT_EQ(list->itemText(i), QString::fromUtf16(kArrowStyleNames[i])) << i;
@@ -232,7 +221,7 @@ TEST(FormulaCtrl, TheDialogsWidgetsCheckAndMapWhatIsTyped) {
     }
     EXPECT_EQ(list->currentIndex(), 13);
     list->setCurrentIndex(4);
-    dialog->accept();
+    dialog.accept();
   });
   EXPECT_EQ(DialogProvider().DoModal(arrows), IDOK);
   EXPECT_EQ(arrows.m_nSel, 4);
@@ -240,14 +229,14 @@ TEST(FormulaCtrl, TheDialogsWidgetsCheckAndMapWhatIsTyped) {
   CDlgVodNodeType sum;
   sum.m_nMode = CDlgVodNodeType::SYMBOL;
   sum.m_strText = QStringLiteral("\uF0E5");
-  WhenModal([&](QDialog* dialog) {
-    auto* edit = dialog->findChild<QLineEdit*>();
+  WhenShown([&](QDialog& dialog) {
+    auto* edit = dialog.findChild<QLineEdit*>();
     EXPECT_EQ(edit->text(), QStringLiteral("\u2211")) << "the sum's sign";
     edit->selectAll();
     edit->insert(QStringLiteral("P"));  // as typed: the key shows its sign
     emit edit->textEdited(edit->text());
     EXPECT_EQ(edit->text(), QStringLiteral("\u03A0"));
-    dialog->accept();
+    dialog.accept();
   });
   EXPECT_EQ(DialogProvider().DoModal(sum), IDOK);
   EXPECT_EQ(sum.m_strText, QStringLiteral("P"));

@@ -10,23 +10,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <functional>
 
 #include "editing/dialogs/coordinatesdialog.h"
 #include "editing/dialogs/inputdialogs.h"
 #include "platform/notifier.h"
+#include "support/modaldialogs.h"
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 
 namespace {
-void WhenShown(std::function<void(QDialog&)> act) {
-  QTimer::singleShot(10, [act] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return WhenShown(act);
-    act(*dialog);
-  });
-}
 QLineEdit* Field(QDialog& dialog, int k) { return dialog.findChild<QLineEdit*>(QStringLiteral("field%1").arg(k)); }
 void Click(QDialog& dialog, const char* text) {
   for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())

@@ -18,6 +18,7 @@
 #include "formula/control/formulaformat.h"
 #include "formula/control/formulatables.h"
 #include "support/recorders.h"
+#include "support/settle.h"
 #include "ui/colors/colormenu.h"
 #include "ui/dialogs/dialogwidgets.h"
 #include "ui/formula/fontcombobox.h"
@@ -30,10 +31,6 @@
 #include "ui/formula/voddlg.h"
 
 namespace {
-
-void Settle() {
-  for (int i = 0; i < 4; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 CVodDlg Data(const QString& vod, int fontMode = 0) {
   CVodDlg data;
