@@ -30,7 +30,7 @@ void RegisterInsert(CommandPage& p, BOOL asTexture) {
   CommandRegistry().Register(kInsert, [&p, asTexture](unsigned) { InsertVodText(p.doc, asTexture, 70, 80); });
 }
 
-TEST(InsertVodText, CancelOrAnEmptyFormulaMakesNothing) {
+TEST(InsertVodText, OffersThePreferencesColoursAndMakesNothingOnCancelOrAnEmptyFormula) {
   const struct Row {
     const char* name;
     bool cancel;
@@ -44,30 +44,20 @@ TEST(InsertVodText, CancelOrAnEmptyFormulaMakesNothing) {
     SCOPED_TRACE(row.name);
     CommandPage p;
     RegisterInsert(p, TRUE);
+    g_prefs.background = {0.5f, 1.0f, 0.0f, 1.0f};
+    g_prefs.rgbaMeasure = RGBA{10, 20, 30, 255};
     if (row.cancel)
       p.dialogs->Cancel<CVodDlg>();
     else
       p.dialogs->Ok(Answer(row.vod, row.empty));
     p.ExpectNothingMade([&] { p.Run(kInsert); });
-    EXPECT_EQ(p.dialogs->Offered<CVodDlg>().size(), 1u);
+    const std::vector<CVodDlg> offered = p.dialogs->Offered<CVodDlg>();
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].m_crBack, COLORREF(0x00FF7F)) << "red 0.5, green 1, blue 0, times 255 and cut";
+    EXPECT_EQ(offered[0].m_crText, COLORREF(0x1E140A));
+    EXPECT_TRUE(offered[0].m_strVod == kEmptyVod && offered[0].m_nFontMode == 0);
+    EXPECT_EQ(std::make_pair(offered[0].m_nOpenX, offered[0].m_nOpenY), std::make_pair(70, 80));
   }
-}
-
-TEST(InsertVodText, OffersThePreferencesColoursAndTheOpeningPoint) {
-  CommandPage p;
-  RegisterInsert(p, TRUE);
-  g_prefs.background = {0.5f, 1.0f, 0.0f, 1.0f};
-  g_prefs.rgbaMeasure = RGBA{10, 20, 30, 255};
-  p.dialogs->Cancel<CVodDlg>();
-  p.Run(kInsert);
-  const std::vector<CVodDlg> offered = p.dialogs->Offered<CVodDlg>();
-  ASSERT_EQ(offered.size(), 1u);
-  EXPECT_EQ(offered[0].m_crBack, COLORREF(0x00FF7F)) << "red 0.5, green 1, blue 0, times 255 and cut";
-  EXPECT_EQ(offered[0].m_crText, COLORREF(0x1E140A));
-  EXPECT_EQ(offered[0].m_strVod, kEmptyVod);
-  EXPECT_EQ(offered[0].m_nFontMode, 0);
-  EXPECT_EQ(offered[0].m_nOpenX, 70);
-  EXPECT_EQ(offered[0].m_nOpenY, 80);
 }
 
 TEST(InsertVodText, MakesAFreeTextOrOneOnTheFirstSelectedPoint) {

@@ -89,14 +89,6 @@ TEST(ClipboardRecord, ACopyTakesTheAncestorsButNotTheDependants) {
   }
 }
 
-TEST(ClipboardRecord, ASelectedPageIsAKindOneRecordOfThePage) {
-  CommandPage p;
-  Figure f(p);
-  p.Page().m_bSelected = 1;
-  ASSERT_TRUE(p.Run(ID_EDIT_COPY));
-  EXPECT_EQ(ClipboardRecord().toHex(), (Hex("01000000") + PageBytes(p.Page())).toHex());
-}
-
 TEST(ClipboardPaste, CellsTakeTheNextIdsInIdOrderAndAreRelinked) {
   CommandPage p;
   p.Page().m_nNextId = 5;
@@ -119,6 +111,11 @@ TEST(ClipboardPaste, CellsTakeTheNextIdsInIdOrderAndAreRelinked) {
   EXPECT_TRUE(p.doc.IsModified());
   // The source keeps its own cells, ids and links.
   EXPECT_EQ(p.doc.m_pages[0]->m_cells.Ids(), (std::vector<WORD>{5, 6, 7}));
+  const auto pasted = CellRecords(*other);
+  ASSERT_TRUE(other->m_undo.Undo());
+  EXPECT_TRUE(other->m_cells.empty());
+  ASSERT_TRUE(other->m_undo.Redo());
+  EXPECT_EQ(CellRecords(*other), pasted);
 }
 
 TEST(ClipboardPaste, FreePointsStepFortyPixelsAwayInTheCopiedPageOnly) {

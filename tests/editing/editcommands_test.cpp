@@ -116,7 +116,7 @@ TEST(EditCut, ASelectedPageIsCopiedThenAskedFor) {
   const QByteArray page = PageBytes(p.Page());
   p.seams.notifier->answers = {IDCANCEL};
   ASSERT_TRUE(p.Run(ID_EDIT_CUT));
-  EXPECT_EQ(ClipboardRecord().mid(4), page);
+  EXPECT_EQ(ClipboardRecord().toHex(), (QByteArray::fromHex("01000000") + page).toHex()) << "a kind one record";
   EXPECT_EQ(p.seams.notifier->shown.size(), 1u);
   EXPECT_EQ(p.doc.m_pages.size(), 1u);
   EXPECT_EQ(p.Page().m_cells.size(), 1u);
@@ -151,21 +151,6 @@ TEST(EditPaste, APageFollowsTheCurrentOneUnderTheNextIdWithoutUndo) {
     EXPECT_EQ(p.seams.bridge->statusTexts.back(), std::make_pair(2, QStringLiteral("当前页：") + row.name));
     EXPECT_TRUE(p.doc.IsModified());
   }
-}
-
-TEST(EditPaste, UndoTakesThePastedCellsAwayAndRedoBringsThemBack) {
-  CommandPage p;
-  DeleteFigure f(p);
-  p.Select({f.pt});
-  ASSERT_TRUE(p.Run(ID_EDIT_COPY));
-  const auto before = CellRecords(p.Page());
-  ASSERT_TRUE(p.Run(ID_EDIT_PASTE));
-  const auto after = CellRecords(p.Page());
-  EXPECT_EQ(after.size(), before.size() + 4);
-  ASSERT_TRUE(p.Page().m_undo.Undo());
-  EXPECT_EQ(CellRecords(p.Page()), before);
-  ASSERT_TRUE(p.Page().m_undo.Redo());
-  EXPECT_EQ(CellRecords(p.Page()), after);
 }
 
 TEST(EditPaste, AnEmptyCopyPastesNothingButStillSteps) {

@@ -81,15 +81,4 @@ TEST(SelectCommands, VisibleKindsTellTheListOnlyWhenSomethingIsSelected) {
   }
 }
 
-TEST(SelectCommands, AfterSelectingThePageDeleteAsksAboutThePage) {
-  CommandPage p;
-  p.Select({p.Point()});
-  ASSERT_TRUE(p.Run(ID_SELECT_PAGE));
-  p.seams.notifier->answers = {IDCANCEL};
-  ASSERT_TRUE(p.Run(ID_EDIT_DELETE));
-  ASSERT_EQ(p.seams.notifier->shown.size(), 1u);
-  EXPECT_EQ(p.seams.notifier->shown[0].caption, QStringLiteral("页面被删除"));
-  EXPECT_EQ(p.Page().m_cells.size(), 1u);
-}
-
 }  // namespace

@@ -11,17 +11,12 @@
 #include "cells/dynamic/userparameter.h"
 #include "editing/tooldialog.h"
 #include "editing/toolrecording.h"
+#include "editingtestsupport.h"
 #include "model/document/usertool.h"
 #include "platform/archive.h"
 #include "support/commandpage.h"
 
 namespace {
-
-QByteArray PageBytes(CGPage& page) {
-  CArchive ar;
-  page.Serialize(ar);
-  return ar.Bytes();
-}
 
 bool AnyMarked(const CGPage& page) {
   for (auto [id, cell] : page.m_cells)
