@@ -59,9 +59,7 @@ bool IsOneDimensionalPathPoint(const CGCell& point) {
       if (point.IsKindOf(kind)) return true;
     return false;
   };
-  if (point.IsKindOf(RUNTIME_CLASS(CGVerFree)))
-    return !kindOfAny({RUNTIME_CLASS(CGVerFreeXyz), RUNTIME_CLASS(CGVerFreeHenchman), RUNTIME_CLASS(CGVerFree2dHenchman),
-                       RUNTIME_CLASS(CGVerFreeUpright), RUNTIME_CLASS(CGVerFreeInFace), RUNTIME_CLASS(CGVerFreeInPlane)});
+  if (point.IsKindOf(RUNTIME_CLASS(CGVerFree))) return !MovesInSpace(point);
   return kindOfAny({RUNTIME_CLASS(CGVerInLineFt), RUNTIME_CLASS(CGVerInLineFixedf), RUNTIME_CLASS(CGVerInCircleFt),
                     RUNTIME_CLASS(CGVerInCircleFixedf), RUNTIME_CLASS(CGVerInCurveFt), RUNTIME_CLASS(CGVerInCurveFixedf),
                     RUNTIME_CLASS(CGVerInLocusFt), RUNTIME_CLASS(CGVerInLocusFixedf), RUNTIME_CLASS(CGVerInBorderFt),
@@ -84,4 +82,10 @@ void OnMeasurePt(CKavrelDoc& doc) {
       BuildOne<CGTmVarParaPInY>(doc, label, g_pCurPage->m_selPoints[0], g_pCurPage->m_selPaths[0]);
       return;
   }
+}
+
+bool MovesInSpace(const CGCell& point) {
+  return point.IsKindOf(RUNTIME_CLASS(CGVerFreeXyz)) || point.IsKindOf(RUNTIME_CLASS(CGVerFreeHenchman)) ||
+         point.IsKindOf(RUNTIME_CLASS(CGVerFree2dHenchman)) || point.IsKindOf(RUNTIME_CLASS(CGVerFreeUpright)) ||
+         point.IsKindOf(RUNTIME_CLASS(CGVerFreeInFace)) || point.IsKindOf(RUNTIME_CLASS(CGVerFreeInPlane));
 }

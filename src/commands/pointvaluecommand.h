@@ -12,6 +12,9 @@ class CKavrelDoc;
 // following a line, circle, curve, locus, border or combined path.  Such
 // points drive loci, tracks, animations and measured parameters.
 bool IsOneDimensionalPathPoint(const CGCell& point);
+// A free point that moves across space or a plane, not along a path (the
+// arrow keys move its x).
+bool MovesInSpace(const CGCell& point);
 
 // One point with a line: where it lies along the line; one point with a
 // circle or arc: where it lies round it; one path point alone: its path

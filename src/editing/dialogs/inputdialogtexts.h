@@ -58,3 +58,4 @@ inline constexpr CPointSetPreset kPointSetPresets[] = {
 // the dialog stays open.  %1, %2: the bounds of an integer's range.
 inline constexpr const char* kTextNotANumber = "请输入一个数字。";
 inline constexpr const char* kTextIntegerRange = "请输入一个介于 %1 和 %2 之间的整数。";
+inline constexpr const char* kTextNumberRange = "请输入一个介于 %1 和 %2 之间的数。";

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <unordered_map>
 
+#include "editing/dialogs/inputdialogtexts.h"
 #include "platform/notifier.h"
 
 namespace {
@@ -38,7 +39,5 @@ std::unique_ptr<IDialogProvider> MakeWidgetDialogProvider(QWidget* parent) {
 }
 
 QString RangeMessage(double low, double high, bool integer) {
-  const QString text = integer ? QString::fromUtf16(u"请输入一个介于 %1 和 %2 之间的整数。")
-                               : QString::fromUtf16(u"请输入一个介于 %1 和 %2 之间的数。");
-  return text.arg(low).arg(high);
+  return QString::fromUtf8(integer ? kTextIntegerRange : kTextNumberRange).arg(low).arg(high);
 }

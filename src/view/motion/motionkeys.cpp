@@ -11,6 +11,7 @@
 #include "cells/constructed/follower2d.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/primitives/cgverfreeinface.h"
+#include "commands/pointvaluecommand.h"
 #include "math/viewrotation.h"
 #include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
@@ -64,13 +65,6 @@ CGCell* OnlySelectedPoint() {
   const CGPage* page = g_pCurPage;
   if (!page || g_nToolMode != 1 || page->m_selPoints.size() != 1) return nullptr;
   return page->m_cells.Lookup(page->m_selPoints.front());
-}
-
-// Free points that move across space, not along a path: their x moves.
-bool MovesInSpace(const CGCell& point) {
-  return point.IsKindOf(RUNTIME_CLASS(CGVerFreeXyz)) || point.IsKindOf(RUNTIME_CLASS(CGVerFreeHenchman)) ||
-         point.IsKindOf(RUNTIME_CLASS(CGVerFree2dHenchman)) || point.IsKindOf(RUNTIME_CLASS(CGVerFreeUpright)) ||
-         point.IsKindOf(RUNTIME_CLASS(CGVerFreeInFace)) || point.IsKindOf(RUNTIME_CLASS(CGVerFreeInPlane));
 }
 
 // The moved point takes its place and its dependants follow.
