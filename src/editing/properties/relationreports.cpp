@@ -71,30 +71,40 @@ Operands OperandsOf(RelationReport kind) {
   return {&CGPage::m_selFaces, 0, 3, &CGPage::m_selFaces, 1, 3};
 }
 
-void ShowLinePlane(const Primitive& line, const Primitive& face) {
-  const float angle = AngleLinePlane(line.at[0], line.at[1], face.at[0], face.at[1], face.at[2]);
-  if (!NoAngle(angle)) {
-    Show(FillConversions(kTextLinePlaneCross, {line.name, face.name, angle * kDegreesPerRadian}), kCaptionLinePlane);
+// The texts of a report on a line or plane meeting a plane.
+struct PlaneTexts {
+  const char* crossing;  // at an angle
+  const char* parallel;  // apart
+  const char* within;    // in the plane
+  const char* caption;
+};
+constexpr PlaneTexts kLinePlane = {kTextLinePlaneCross, kTextLinePlaneParallel, kTextLineInPlane, kCaptionLinePlane};
+constexpr PlaneTexts kPlanePlane = {kTextPlanePlaneCross, kTextPlanePlaneParallel, kTextPlanesCoincide,
+                                    kCaptionPlanePlane};
+
+// a meets plane b at `angle`; when parallel, a's first point tells apart
+// from within.
+void ShowPlaneMeeting(const PlaneTexts& texts, const Primitive& a, const Primitive& b, float angle, bool parallel) {
+  if (!parallel) {
+    Show(FillConversions(texts.crossing, {a.name, b.name, angle * kDegreesPerRadian}), texts.caption);
     return;
   }
-  const float d = DistancePointPlane(line.at[0], face.at[0], face.at[1], face.at[2]);
-  Show(d > kTiny ? FillConversions(kTextLinePlaneParallel, {line.name, face.name, d})
-                 : FillConversions(kTextLineInPlane, {line.name, face.name}),
-       kCaptionLinePlane);
+  const float d = DistancePointPlane(a.at[0], b.at[0], b.at[1], b.at[2]);
+  Show(d > kTiny ? FillConversions(texts.parallel, {a.name, b.name, d})
+                 : FillConversions(texts.within, {a.name, b.name}),
+       texts.caption);
+}
+
+void ShowLinePlane(const Primitive& line, const Primitive& face) {
+  const float angle = AngleLinePlane(line.at[0], line.at[1], face.at[0], face.at[1], face.at[2]);
+  ShowPlaneMeeting(kLinePlane, line, face, angle, NoAngle(angle));
 }
 
 void ShowPlanePlane(const Primitive& a, const Primitive& b) {
   const float angle = AngleFaceFace(a.at[0], a.at[1], a.at[2], b.at[0], b.at[1], b.at[2]);
   // The kernel gives the supplement of the normals' angle, so planes whose
   // normals point the same way come out at pi: parallel all the same.
-  if (!NoAngle(angle) && !NoAngle(angle - std::numbers::pi)) {
-    Show(FillConversions(kTextPlanePlaneCross, {a.name, b.name, angle * kDegreesPerRadian}), kCaptionPlanePlane);
-    return;
-  }
-  const float d = DistancePointPlane(a.at[0], b.at[0], b.at[1], b.at[2]);
-  Show(d > kTiny ? FillConversions(kTextPlanePlaneParallel, {a.name, b.name, d})
-                 : FillConversions(kTextPlanesCoincide, {a.name, b.name}),
-       kCaptionPlanePlane);
+  ShowPlaneMeeting(kPlanePlane, a, b, angle, NoAngle(angle) || NoAngle(angle - std::numbers::pi));
 }
 }  // namespace
 

@@ -1,13 +1,12 @@
 // The property rows of values: a parameter and a calculation open their own
 // dialogs, a vector asks which form it shows, any other value tells what it
 // is.
-#include <cmath>
-
 #include "cells/dynamic/usercalculation.h"
 #include "cells/dynamic/userparameter.h"
 #include "cells/dynamic/vectorvalues.h"
 #include "commands/calculationcommands.h"
 #include "editing/dialogs/inputdialogs.h"
+#include "editing/parametercommand.h"
 #include "editing/properties/propertyedits.h"
 #include "editing/properties/propertyrows.h"
 #include "editing/properties/propertytexts.h"
@@ -18,14 +17,12 @@
 #include "platform/notifier.h"
 
 namespace {
-// A parameter's number kinds (its first option word).
+// The number kinds of parameters and calculations (their first option word).
 constexpr int kKindNumber = 0;
 constexpr int kKindInteger = 1;
 constexpr int kKindAngle = 2;
-// An angle parameter is held in radians and shown in degrees, both ways in
-// single precision.
+// An angle parameter held in radians opens in degrees, in single precision.
 constexpr float kDegreesPerRadian = 57.29578f;
-constexpr float kRadiansPerDegree = 0.017453292f;
 
 // The parameter's settings as the dialog opens on them.
 CDlgParameter ParameterDialogOf(const CGTmVarParameter& p) {
@@ -43,30 +40,6 @@ CDlgParameter ParameterDialogOf(const CGTmVarParameter& p) {
   return dialog;
 }
 
-// The answer into the parameter: the integer choice wins over the angle.
-void ApplyParameterDialog(CGTmVarParameter& p, const CDlgParameter& answer) {
-  p.SetRange(answer.m_fStart, answer.m_fEnd);
-  p.m_bLabelHidden = answer.m_bHideName ? 1 : 0;
-  p.m_nSubKind = answer.m_bShowSlider ? 1 : 0;
-  // The parameter keeps its own name-fixed flag: a value is named by hand.
-  if (answer.m_strName != p.m_strName) {
-    p.m_strName = answer.m_strName;
-    p.m_bLabelStale = true;
-  }
-  p.m_fValue = answer.m_fValue;
-  if (answer.m_bInteger) {
-    p.m_nParamA = kKindInteger;
-    p.SetAccumulator(answer.m_fValue);
-    p.m_fValue = std::round(answer.m_fValue);
-  } else if (answer.m_bAngle) {
-    p.m_nParamA = kKindAngle;
-    p.m_fValue = answer.m_fValue * kRadiansPerDegree;
-    p.SetRange(answer.m_fStart * kRadiansPerDegree, answer.m_fEnd * kRadiansPerDegree);
-  } else {
-    p.m_nParamA = kKindNumber;
-  }
-}
-
 // The value itself, then its dependants in ascending order.
 void RecalculateValue(CGPage& page, CGCell& value) {
   value.Recalculate();
@@ -80,7 +53,12 @@ bool EditParameter(CKavrelDoc&, CGCell& cell) {
   auto& parameter = static_cast<CGTmVarParameter&>(cell);
   CDlgParameter dialog = ParameterDialogOf(parameter);
   if (DialogProvider().DoModal(dialog) != IDOK) return true;
-  ApplyParameterDialog(parameter, dialog);
+  // A new name is taken as it is; the name-fixed flag stays as it was.
+  if (dialog.m_strName != parameter.m_strName) {
+    parameter.m_strName = dialog.m_strName;
+    parameter.m_bLabelStale = true;
+  }
+  TakeParameterAnswer(parameter, dialog);
   RecalculateValue(*g_pCurPage, parameter);
   return true;
 }
