@@ -56,13 +56,21 @@ const CDialogWidget<Data> widget([](Data& data, QWidget* parent) {
   form.Form().addRow(QString::fromUtf8(kTextBackground), colour);
   QLineEdit* unit =
       form.AddInteger(kTextUnitLengthBox, data.m_nUnitLength, Data::kMinUnitLength, Data::kMaxUnitLength);
+  // The length is read in pixels: the unit follows the edit on its row.
+  const QFormLayout::TakeRowResult taken = form.Form().takeRow(unit);
+  delete taken.labelItem->widget();
+  delete taken.labelItem;
+  delete taken.fieldItem;
+  auto* unitRow = new QHBoxLayout;
+  unitRow->addWidget(unit);
+  unitRow->addWidget(new QLabel(QString::fromUtf8(kTextPixels), &form.Dialog()));
+  form.Form().addRow(QString::fromUtf8(kTextUnitLengthBox), unitRow);
   QSlider* slider = UnitSlider(&form.Dialog(), data.m_nUnitLength);
   auto* reset = new QPushButton(QString::fromUtf8(kTextDefault), &form.Dialog());
-  auto* unitRow = new QHBoxLayout;
-  unitRow->addWidget(new QLabel(QString::fromUtf8(kTextPixels), &form.Dialog()));
-  unitRow->addWidget(slider, 1);
-  unitRow->addWidget(reset);
-  form.Form().addRow(unitRow);
+  auto* sliderRow = new QHBoxLayout;
+  sliderRow->addWidget(slider, 1);
+  sliderRow->addWidget(reset);
+  form.Form().addRow(sliderRow);
   CoupleUnitControls(unit, slider, reset);
   form.AddText(kTextPageName, data.m_strPageName);
   form.AddCheck(kTextDashedHidden, data.m_bDashedHidden);
