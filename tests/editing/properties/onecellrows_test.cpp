@@ -2,6 +2,7 @@
 // each dialog is offered, what OK writes back and recomputes, what a
 // cancelled or empty answer leaves, and the messages of the rest.
 #include <bit>
+#include <tuple>
 
 #include "cells/dynamic/geometricmeasures.h"
 #include "cells/dynamic/usercalculation.h"
@@ -13,6 +14,7 @@
 #include "cells/texts/inkmarks.h"
 #include "editing/dialogs/inputdialogs.h"
 #include "editing/dialogs/properties/imagepropertydialog.h"
+#include "editing/dialogs/properties/pagepropertydialog.h"
 #include "editing/editingtestsupport.h"
 #include "formula/calculator/calculatordata.h"
 #include "formula/control/formuladialogs.h"
@@ -99,17 +101,19 @@ TEST(PropertyRows, AnAngleParameterOpensInDegreesAndARenameKeepsTheNameUnfixed) 
   EXPECT_FALSE(p.T().m_bNameFixed);
 }
 
-TEST(PropertyRows, ACancelledValueDialogChangesNoByteButStillModifies) {
+TEST(PropertyRows, ACancelledDialogChangesNoByteButStillModifies) {
   ValuePage p;
   const QByteArray before = PageBytes(p.Page());
-  for (WORD id : {p.t, p.c}) {
-    p.Select({id});
+  for (const std::vector<WORD>& selection : {std::vector<WORD>{p.t}, {p.c}, {}}) {
+    p.Select(selection);
     ASSERT_TRUE(p.Run(ID_EDIT_PROPERTY));  // unscripted: cancelled
   }
   EXPECT_EQ(PageBytes(p.Page()), before);
   EXPECT_TRUE(p.doc.IsModified());
-  EXPECT_EQ(p.seams.bridge->viewUpdates, 2);
-  EXPECT_EQ(p.dialogs->Offered<CDlgCalculator>().size(), 1u);
+  EXPECT_EQ(p.seams.bridge->viewUpdates, 3);
+  EXPECT_EQ(p.dialogs->Offered<CDlgParameter>().size() + p.dialogs->Offered<CDlgCalculator>().size() +
+                p.dialogs->Offered<CDlgPageProperty>().size(),
+            3u);
 }
 
 TEST(PropertyRows, ACalculationIsEditedWithItsVariablesAndRenamedUnlessItsNameIsFixed) {
@@ -162,38 +166,26 @@ TEST(PropertyRows, AVectorAnsweredYesSwitchesItsFormBothWays) {
 }
 
 TEST(PropertyRows, CellsWithNothingToSetSayWhatTheyAre) {
-  const struct Row {
-    const char* what;
-    std::function<CGCell*(CommandPage& p)> make;  // id 0: the next id
-    const char* text;  // null: the cell's description
-    unsigned type;
-  } rows[] = {
-      {"ink", [](CommandPage&) -> CGCell* { return new CGInkmarks; }, "这是画笔留下的墨迹！", MB_OK},
-      {"section", [](CommandPage&) -> CGCell* { return new CGSection; },
-       "这是多面体与平面的截面图\n\n改变平面的位置可以动态显示截面图形", MB_OK},
-      {"bitmap text", [](CommandPage&) -> CGCell* { return new CGTextbit; }, nullptr, MB_OK | MB_ICONINFORMATION},
-      {"measured value",
-       [](CommandPage& p) -> CGCell* {
-         const WORD a = p.Point(0, 0, 0), b = p.Point(3, 4, 0);
-         return new CGTmVarDistancePP(p.Page().m_nNextId++, a, b);
-       },
-       nullptr, MB_OK | MB_ICONINFORMATION},
+  CommandPage p;
+  const WORD a = p.Point(0, 0, 0), b = p.Point(3, 4, 0);
+  const WORD measure = p.Enter(new CGTmVarDistancePP(p.Page().m_nNextId++, a, b));
+  CGCell* cells[] = {new CGInkmarks, new CGSection, new CGTextbit};
+  for (CGCell* cell : cells) cell->m_nId = p.Page().m_nNextId++, p.Enter(cell);
+  const unsigned information = MB_OK | MB_ICONINFORMATION;
+  const std::vector<std::tuple<WORD, QString, unsigned>> expected = {
+      {cells[0]->m_nId, QString::fromUtf8("这是画笔留下的墨迹！"), MB_OK},
+      {cells[1]->m_nId, QString::fromUtf8("这是多面体与平面的截面图\n\n改变平面的位置可以动态显示截面图形"), MB_OK},
+      {cells[2]->m_nId, cells[2]->GetDescription(), information},
+      {measure, p.Find(measure)->GetDescription(), information},
   };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.what);
-    CommandPage p;
-    CGCell* cell = r.make(p);
-    if (cell->m_nId == 0) cell->m_nId = p.Page().m_nNextId++;
-    p.Select({p.Enter(cell)});
+  for (const auto& [id, text, type] : expected) {
+    p.Select({id});
     ASSERT_TRUE(p.Run(ID_EDIT_PROPERTY));
-    ASSERT_EQ(p.seams.notifier->shown.size(), 1u);
-    const ShownMessage& shown = p.seams.notifier->shown[0];
-    EXPECT_EQ(shown.text, r.text ? QString::fromUtf8(r.text) : cell->GetDescription());
-    EXPECT_FALSE(shown.text.isEmpty());
-    EXPECT_TRUE(shown.caption.isEmpty());
-    EXPECT_EQ(shown.type, r.type);
-    EXPECT_TRUE(p.doc.IsModified());
+    const ShownMessage shown = p.seams.notifier->shown.back();
+    EXPECT_TRUE(shown.text == text && !text.isEmpty() && shown.caption.isEmpty() && shown.type == type) << id;
   }
+  EXPECT_EQ(p.seams.notifier->shown.size(), expected.size());
+  EXPECT_EQ(p.seams.bridge->viewUpdates, 4);
 }
 
 TEST(PropertyRows, TextsTakeTheirEditorsAnswerOnlyWhenItHoldsSomething) {

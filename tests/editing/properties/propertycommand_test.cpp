@@ -14,7 +14,6 @@
 #include "render/viewglobals.h"
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
-#include "editing/editingtestsupport.h"
 
 namespace {
 // A point row ahead of every other that only answers while a test arms it,
@@ -172,16 +171,6 @@ TEST(PropertyCommand, ThePageDialogSetsThePageTheBackgroundAndTheZoom) {
   p.dialogs->Ok(PageAnswer(40));
   ASSERT_TRUE(p.Run(ID_EDIT_PROPERTY));
   EXPECT_EQ(g_fUnitsPerPixel, 0.05f);
-}
-
-TEST(PropertyCommand, ACancelledPageDialogChangesNoByteButStillModifies) {
-  CommandPage p;
-  const QByteArray before = PageBytes(p.Page());
-  p.dialogs->Cancel<CDlgPageProperty>();
-  ASSERT_TRUE(p.Run(ID_EDIT_PROPERTY));
-  EXPECT_EQ(PageBytes(p.Page()), before);
-  EXPECT_TRUE(p.doc.IsModified());
-  EXPECT_GT(p.seams.bridge->viewUpdates, 0);
 }
 
 TEST(PropertyCommand, AnEditedPageSavesReopensAndSavesAlike) {
