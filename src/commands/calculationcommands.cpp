@@ -37,7 +37,13 @@ CDlgCalculator NewCalculationDialog(const std::vector<WORD>& values) {
   dialog.m_strCaption = QString::fromUtf16(kTextNewCalculation);
   for (WORD id : values) {
     const CGCell* cell = g_pCurPage->m_cells.Lookup(id);
-    const QString name = cell->m_strName.isEmpty() ? QString::fromUtf16(kTextUnnamedValue) : cell->m_strName;
+    const QString name =
+        !cell || cell->m_strName.isEmpty() ? QString::fromUtf16(kTextUnnamedValue) : cell->m_strName;
+    // A parent missing from a damaged page keeps its place in the numbering.
+    if (!cell) {
+      dialog.AddValue(name, QStringLiteral("<e>") + name + QStringLiteral("</e>"), 0, kFunClassVariable);
+      continue;
+    }
     // A value shown as name = value brings its own mark-up and brackets by
     // its formula's root; any other stands as a plain variable.
     if (cell->m_nStyle == 1)

@@ -13,7 +13,8 @@ class CKavrelDoc;
 // The current page's selected values that are there, in selection order.
 std::vector<WORD> SelectedValues();
 // The dialog as the command opens it: caption "新建计算" and, per value of
-// the current page, its name, mark-up name, value and display class.
+// the current page, its name, mark-up name, value and display class (an id
+// missing from the page as an unnamed 0).
 CDlgCalculator NewCalculationDialog(const std::vector<WORD>& values);
 void OnMeasureFun(CKavrelDoc& doc);
 // Enabled when every selected value is a scalar value (also with none).

@@ -33,25 +33,28 @@ void OnMeasureParameter(CKavrelDoc& doc) {
   dialog.m_strName = QStringLiteral("t%1").arg(g_nParameterCounter);
   if (DialogProvider().DoModal(dialog) != IDOK) return;
   ++g_nParameterCounter;
-  float value = dialog.m_fValue, start = dialog.m_fStart, end = dialog.m_fEnd;
-  if (dialog.m_bAngle) {
-    value *= kRadiansPerDegree;
-    start *= kRadiansPerDegree;
-    end *= kRadiansPerDegree;
-  }
   CConstruction build(doc);
   if (!build.MakeRoom(1)) return;
-  auto* parameter = build.Add(new CGTmVarParameter(build.NextId(), dialog.m_strName, value));
-  parameter->SetRange(start, end);
-  parameter->m_bLabelHidden = dialog.m_bHideName ? 1 : 0;
-  parameter->m_nSubKind = dialog.m_bShowSlider ? 1 : 0;
-  if (dialog.m_bInteger) {
-    parameter->m_nParamA = kKindInteger;
-    parameter->SetAccumulator(value);
-    parameter->m_fValue = std::round(value);
-  } else {
-    parameter->m_nParamA = dialog.m_bAngle ? kKindAngle : kKindNumber;
-  }
+  auto* parameter = build.Add(new CGTmVarParameter(build.NextId(), dialog.m_strName, dialog.m_fValue));
+  TakeParameterAnswer(*parameter, dialog);
   parameter->UpdateLabel();
   build.Commit(QString::fromUtf8(kCmdNameParameter));
+}
+
+void TakeParameterAnswer(CGTmVarParameter& parameter, const CDlgParameter& answer) {
+  parameter.SetRange(answer.m_fStart, answer.m_fEnd);
+  parameter.m_bLabelHidden = answer.m_bHideName ? 1 : 0;
+  parameter.m_nSubKind = answer.m_bShowSlider ? 1 : 0;
+  parameter.m_fValue = answer.m_fValue;
+  if (answer.m_bInteger) {
+    parameter.m_nParamA = kKindInteger;
+    parameter.SetAccumulator(answer.m_fValue);
+    parameter.m_fValue = std::round(answer.m_fValue);
+  } else if (answer.m_bAngle) {
+    parameter.m_nParamA = kKindAngle;
+    parameter.m_fValue = answer.m_fValue * kRadiansPerDegree;
+    parameter.SetRange(answer.m_fStart * kRadiansPerDegree, answer.m_fEnd * kRadiansPerDegree);
+  } else {
+    parameter.m_nParamA = kKindNumber;
+  }
 }

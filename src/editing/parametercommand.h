@@ -2,6 +2,8 @@
 // shown as a caption and, when asked, a slider.  It reads no selection.
 #pragma once
 
+class CDlgParameter;
+class CGTmVarParameter;
 class CKavrelDoc;
 
 // The number of the name the next parameter is offered ("t1", "t2", ...):
@@ -13,3 +15,10 @@ extern int g_nParameterCounter;
 // typed in degrees held in radians and an integer shown rounded, as one
 // undo step.  Cancel makes nothing and keeps the offered name.
 void OnMeasureParameter(CKavrelDoc& doc);
+
+// The dialog's numbers and choices into a parameter (its name aside):
+// range, hidden name, slider and value; then the integer choice wins (kind
+// 1, the value kept unrounded as the slider position and shown rounded,
+// halves away from zero), else the angle choice (kind 2, the three numbers
+// typed in degrees held in radians), else kind 0.
+void TakeParameterAnswer(CGTmVarParameter& parameter, const CDlgParameter& answer);

@@ -111,3 +111,20 @@ double DistancePointSegment(const float A[3], const float B[3], const float P[3]
   }
   return FiniteOrZero(SqrtClamped(Norm2(pa) - tt * tt * dd));
 }
+
+float DistancePointLine(const float P[3], const float A[3], const float B[3]) {
+  const WideVec a = Widen(A), b = Widen(B), p = Widen(P);
+  const WideVec u{b.x - a.x, b.y - a.y, b.z - a.z}, w{p.x - a.x, p.y - a.y, p.z - a.z};
+  double d2 = Norm2(w);
+  const double uu = Norm2(u);
+  if (uu > kEps5f) {
+    const double uw = Dot(u, w);
+    d2 -= uw * uw / uu;
+  }
+  return DistanceResult(SqrtClamped(d2));
+}
+
+float DistancePointPoint(const float A[3], const float B[3]) {
+  const float dx = B[0] - A[0], dy = B[1] - A[1], dz = B[2] - A[2];
+  return std::sqrt(dx * dx + dy * dy + dz * dz);
+}

@@ -49,6 +49,15 @@ double NearestOnSegmentToLine(const float A[3], const float B[3], const float P[
 // Distance of P from segment AB; t is the parameter of the nearest point.
 double DistancePointSegment(const float A[3], const float B[3], const float P[3], double& t);
 
+// Distance of P from the line through A and B, the differences too formed in
+// double: |P - A| when A and B lie within sqrt(1e-5) of each other.  Never
+// NaN: rounding can leave the squared distance of a point on the line a hair
+// below 0, which counts as 0.
+float DistancePointLine(const float P[3], const float A[3], const float B[3]);
+
+// |B - A| wholly in single precision.
+float DistancePointPoint(const float A[3], const float B[3]);
+
 // --- Angles (radians) ------------------------------------------------------
 
 float AngleLineLine(const float A[3], const float B[3], const float C[3], const float D[3]);  // [0, pi/2]

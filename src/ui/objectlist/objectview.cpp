@@ -116,8 +116,6 @@ void CObjectView::RegisterCommands() {
       this, kForwarder);
   registry.Register(ID_EDIT_DELETE, [](unsigned) { PaneEditing().editDelete(); },
                     needsSelection(&CPaneEditing::editDelete), this, kForwarder);
-  registry.Register(ID_EDIT_PROPERTY, [](unsigned) { PaneEditing().editProperty(); },
-                    [](CCmdUI& ui) { EnableWhen(ui, static_cast<bool>(PaneEditing().editProperty)); }, this, kForwarder);
   registry.Register(
       ID_SELECT_PAGE,
       [tree](unsigned) {

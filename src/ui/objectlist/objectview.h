@@ -1,7 +1,7 @@
 // The object-list pane: a dockable pane with a small tool bar above the
 // tree.  Its commands (collapse, refresh, cut, copy, delete, select the page,
-// property, page up and down in the list) live in the command registry
-// while the pane exists.
+// page up and down in the list) live in the command registry while the pane
+// exists; its property button is the document's command.
 #pragma once
 #include <QDockWidget>
 #include <functional>
@@ -16,7 +16,6 @@ class QToolBar;
 struct CPaneEditing {
   std::function<void()> copySelectionToClipboard;
   std::function<void()> editDelete;
-  std::function<void()> editProperty;
 };
 CPaneEditing& PaneEditing();
 
