@@ -21,7 +21,9 @@ std::vector<WORD> ExpectSolid(CommandPage& p, const SolidEntry& entry, int n, co
   std::map<WORD, QByteArray> before;
   for (auto [id, cell] : page.m_cells) before[id] = Record(*cell);
 
+  const std::vector<WORD> selection = page.m_selAll;
   entry.Run(p);
+  EXPECT_EQ(page.m_selAll, selection) << "the selection stays";
   EXPECT_EQ(page.m_nNextId, nextId + n);
   EXPECT_EQ(page.m_cells.size(), before.size() + n) << "every id taken is a cell";
   EXPECT_EQ(page.m_undo.CurrentIndex(), steps + 1);
@@ -54,6 +56,7 @@ std::vector<WORD> ExpectSolid(CommandPage& p, const SolidEntry& entry, int n, co
                           : std::make_tuple(std::string("missing"), QString());
     EXPECT_EQ(now, identity) << id;
   }
+  p.Select(selection);  // undo cleared it
   return ids;
 }
 

@@ -29,7 +29,8 @@ struct SolidEntry {
 // Runs `entry` and checks that it made `n` cells under `label` as one
 // step: undo takes exactly them back with the next id and vertex slot and
 // leaves every older record as it was (names included), redo brings the
-// same ids, classes and names.  Leaves the solid made; returns its ids.
+// same ids, classes and names; the selection stays.  Leaves the solid made
+// and the selection as it was; returns the solid's ids.
 std::vector<WORD> ExpectSolid(CommandPage& p, const SolidEntry& entry, int n, const char* label);
 
 // The names of the points among `ids`, in id order, joined by spaces; an
