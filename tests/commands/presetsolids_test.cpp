@@ -145,20 +145,42 @@ TEST(PresetSolids, TheTetrahedronIsCentredAndThePentagonHasItsAuxiliaryPointsHid
     EXPECT_EQ(five.Find(five.Named(QString::fromUtf8(name)))->m_bHidden, name[0] == '1' ? 0 : 1) << name;
 }
 
-TEST(PresetSolids, TwoCuboidsTakeTheirFaceColoursInCreationOrder) {
+// The faces of the page in id order, with their colours.
+std::vector<std::pair<WORD, RGBA>> Faces(const CommandPage& p) {
+  std::vector<std::pair<WORD, RGBA>> faces;
+  for (auto [id, cell] : p.Page().m_cells)
+    if (auto* face = dynamic_cast<CGFace*>(cell)) faces.emplace_back(id, face->m_rgbaColor);
+  return faces;
+}
+
+TEST(PresetSolids, UndoLeavesTheNameAndColourCyclesRunningOn) {
   CommandPage p;
   ASSERT_TRUE(p.Run(ID_CREATE_CUBOID));
+  const auto undone = Faces(p);
+  ASSERT_TRUE(p.Page().m_undo.Undo());
   ASSERT_TRUE(p.Run(ID_CREATE_CUBOID));
-  std::vector<WORD> faces;
-  std::vector<RGBA> colours;
-  for (auto [id, cell] : p.Page().m_cells)
-    if (auto* face = dynamic_cast<CGFace*>(cell)) faces.push_back(id), colours.push_back(face->m_rgbaColor);
+  ASSERT_TRUE(p.Run(ID_CREATE_CUBOID));
+  const auto faces = Faces(p);
   ASSERT_EQ(faces.size(), 12u);
-  EXPECT_EQ(faces[5], 26) << "the first top face is its last cell";
-  EXPECT_EQ(faces[11], 52);
-  for (size_t k = 0; k < 6; ++k) EXPECT_FALSE(colours[k] == colours[k + 6]) << k;
-  // The second cuboid drew its names on: E, F, H, G and E1 ... H1.
-  EXPECT_EQ(PointNames(p, std::vector<WORD>{27, 28, 29, 30, 36}), "E F H G E1");
+  EXPECT_EQ(faces[5].first, 26) << "the first top face is its last cell";
+  EXPECT_EQ(faces[11].first, 52);
+  for (size_t k = 0; k < 6; ++k) {
+    EXPECT_FALSE(faces[k].second == undone[k].second) << k;
+    EXPECT_FALSE(faces[k].second == faces[k + 6].second) << k;
+  }
+  EXPECT_EQ(PointNames(p, {1, 2, 3, 4, 10, 27, 28, 29, 30, 36}), "E F H G E1 I J L K I1");
+}
+
+TEST(PresetSolids, TheDefaultSolidsHideTheLabelsOfTheirHelpers) {
+  CommandPage p;
+  ASSERT_TRUE(p.Run(ID_CREATE_SOLID_PYRAMID));
+  EXPECT_TRUE(p.Find(p.Named("O"))->m_bLabelHidden && !p.Find(p.Named("V"))->m_bLabelHidden);
+  CommandPage q;
+  ASSERT_TRUE(q.Run(ID_CREATE_SOLID_TRUN));
+  EXPECT_TRUE(q.Find(q.Named("D"))->m_bLabelHidden && !q.Find(q.Named("A1"))->m_bLabelHidden);
+  CommandPage r;
+  CreateRegularTriPyramid(r.doc, 0);
+  EXPECT_FALSE(r.Find(r.Named("O"))->m_bLabelHidden);
 }
 
 TEST(PresetSolids, AVertexArrayThatCannotGrowEndsEveryEntryBeforeItsFirstCell) {

@@ -47,13 +47,29 @@ bool Perpendicular(WORD p, WORD q, WORD r, WORD s) {
   return std::fabs(dot) <= kRightAngleTolerance;
 }
 
-// The selected points a solid uses, S1 to S3 (the frustum S1 to S4), when
-// their number fits and each still names a point of the page; else none
-// and false.
-bool UsedPoints(bool frustum, std::vector<WORD>& s) {
+enum class CRound { kCylinder, kCone, kFrustum };
+
+// Each solid once: the points it may make (the room it checks), the
+// numbers of selected points it takes (the last also when more are
+// selected and it is called directly) and its step's name.
+struct CRoundSolid {
+  CRound kind;
+  int newPoints;
+  int counts[3];
+  const char* label;
+  int Most() const { return counts[2]; }
+  bool Takes(int points) const { return points == counts[0] || points == counts[1] || points == counts[2]; }
+};
+constexpr CRoundSolid kCylinder{CRound::kCylinder, 4, {0, 2, 3}, kCmdNameRoundCylinder};
+constexpr CRoundSolid kCone{CRound::kCone, 3, {0, 2, 3}, kCmdNameRoundCone};
+constexpr CRoundSolid kFrustum{CRound::kFrustum, 4, {0, 2, 4}, kCmdNameRoundFrustum};
+
+// The selected points the solid uses, S1 on, when their number fits and
+// each still names a point of the page; else false.
+bool UsedPoints(const CRoundSolid& solid, std::vector<WORD>& s) {
   s = SelectedPoints();
-  s.resize(std::min<size_t>(s.size(), frustum ? 4 : 3));
-  if (s.size() == 1 || (frustum && s.size() == 3)) return false;
+  s.resize(std::min<size_t>(s.size(), solid.Most()));
+  if (!solid.Takes(static_cast<int>(s.size()))) return false;
   return std::all_of(s.begin(), s.end(), [](WORD id) { return PointOnPage(id) != 0; });
 }
 
@@ -99,18 +115,16 @@ WORD Circle(CSolidConstruction& build, WORD centre, WORD through, WORD axisPoint
   return build.Cell<CGArcPointN>(centre, through, axisPoint, BYTE{kArcCircle}, kReverse);
 }
 
-enum class CRound { kCylinder, kCone, kFrustum };
-
 // The vertex array is checked before the selection is read.
-void BuildRound(CKavrelDoc& doc, CRound kind, int points, const char* label) {
+void BuildRound(CKavrelDoc& doc, const CRoundSolid& solid) {
   if (!g_pCurPage) return;
-  const bool frustum = kind == CRound::kFrustum;
+  const bool frustum = solid.kind == CRound::kFrustum;
   CSolidConstruction build(doc);
-  if (!build.MakeRoom(kMostCells, points)) return;
+  if (!build.MakeRoom(kMostCells, solid.newPoints)) return;
   std::vector<WORD> s;
-  if (!UsedPoints(frustum, s) || !RightAngles(frustum, s)) return;
+  if (!UsedPoints(solid, s) || !RightAngles(frustum, s)) return;
   const CKeyPoints k = MakeKeyPoints(build, frustum, s);
-  switch (kind) {
+  switch (solid.kind) {
     case CRound::kCylinder: {
       build.Cell<CGCylinderCPC>(k.bottom, k.rim, k.top);
       const WORD topRim = build.Point<CGVerTranslate>(Auto(), k.rim, k.bottom, k.top);
@@ -128,23 +142,17 @@ void BuildRound(CKavrelDoc& doc, CRound kind, int points, const char* label) {
       Circle(build, k.top, k.topRim, k.bottom);
       break;
   }
-  build.Commit(label);
+  build.Commit(solid.label);
 }
 
-bool CylinderFits() {
-  const int p = CountSelection().P;
-  return p == 0 || p == 2 || p == 3;
-}
-bool PlatformFits() {
-  const int p = CountSelection().P;
-  return p == 0 || p == 2 || p == 4;
-}
+bool CylinderFits() { return kCylinder.Takes(CountSelection().P); }
+bool PlatformFits() { return kFrustum.Takes(CountSelection().P); }
 
 }  // namespace
 
-void OnCreateCylinder(CKavrelDoc& doc) { BuildRound(doc, CRound::kCylinder, 4, kCmdNameRoundCylinder); }
-void OnCreateCone(CKavrelDoc& doc) { BuildRound(doc, CRound::kCone, 3, kCmdNameRoundCone); }
-void OnCreatePlatform(CKavrelDoc& doc) { BuildRound(doc, CRound::kFrustum, 4, kCmdNameRoundFrustum); }
+void OnCreateCylinder(CKavrelDoc& doc) { BuildRound(doc, kCylinder); }
+void OnCreateCone(CKavrelDoc& doc) { BuildRound(doc, kCone); }
+void OnCreatePlatform(CKavrelDoc& doc) { BuildRound(doc, kFrustum); }
 void OnUpdateCreateCylinder(CKavrelDoc& doc, CCmdUI& ui) { EnableWhen<CylinderFits>(doc, ui); }
 void OnUpdateCreatePlatform(CKavrelDoc& doc, CCmdUI& ui) { EnableWhen<PlatformFits>(doc, ui); }
 

@@ -14,6 +14,7 @@ void OnCreateCone(CKavrelDoc& doc);
 // S1 the top centre, S2 the bottom centre, S3 and S4 on the bottom and top
 // circles.
 void OnCreatePlatform(CKavrelDoc& doc);
-// Enabled for 0, 2 or 3 selected points (the frustum: 0, 2 or 4).
+// Enabled for 0, 2 or 3 selected points (the frustum: 0, 2 or 4); the
+// cylinder's rule serves the cone.
 void OnUpdateCreateCylinder(CKavrelDoc& doc, CCmdUI& ui);
 void OnUpdateCreatePlatform(CKavrelDoc& doc, CCmdUI& ui);
