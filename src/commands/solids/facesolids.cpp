@@ -74,6 +74,11 @@ bool ReadPointAndFace(CPointAndFace& found) {
   return found.point && found.corners >= 3;
 }
 
+// P turned about the z axis (through the origin) by `angle`.
+WORD TurnedAboutZ(CSolidConstruction& build, const char* name, WORD p, float angle) {
+  return build.Point<CGVerRotate>(Named(name), p, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, angle);
+}
+
 // The default base A B C: A free, B and C its turns of a third about the z
 // axis; edges and face.  Returns A, B, C, face.
 struct CDefaultBase {
@@ -81,11 +86,8 @@ struct CDefaultBase {
 };
 CDefaultBase DefaultBase(CSolidConstruction& build) {
   const WORD a = build.Point<CGVerFreeXyz>(Named("A"), -8.0f, -5.0f, -6.0f);
-  const auto turned = [&](const char* name, WORD p, float angle) {
-    return build.Point<CGVerRotate>(Named(name), p, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, angle);
-  };
-  const WORD b = turned("B", a, kThirdTurn);
-  const WORD c = turned("C", a, -kThirdTurn);
+  const WORD b = TurnedAboutZ(build, "B", a, kThirdTurn);
+  const WORD c = TurnedAboutZ(build, "C", a, -kThirdTurn);
   build.Loop({a, b, c});
   return {a, b, c, build.Face({a, b, c})};
 }
@@ -120,11 +122,8 @@ void DefaultFrustum(CKavrelDoc& doc) {
   const WORD d = build.Point<CGVerScale>(Named("D"), base.b, base.c, 0.5f);
   build.Hide(d, true);
   const WORD a1 = build.Point<CGVerSymmetry>(Named("A1"), d, kMirrorOrigin);
-  const auto turned = [&](const char* name, float angle) {
-    return build.Point<CGVerRotate>(Named(name), a1, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, angle);
-  };
-  const WORD b1 = turned("B1", kThirdTurn);
-  const WORD c1 = turned("C1", -kThirdTurn);
+  const WORD b1 = TurnedAboutZ(build, "B1", a1, kThirdTurn);
+  const WORD c1 = TurnedAboutZ(build, "C1", a1, -kThirdTurn);
   build.Loop({a1, b1, c1});
   build.Face({a1, b1, c1});
   build.Segments({{base.a, a1}, {base.b, b1}, {base.c, c1}});
