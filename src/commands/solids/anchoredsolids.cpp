@@ -16,7 +16,6 @@
 namespace {
 constexpr float kCuboidEdges[3] = {12, 9, 8};  // along x, y, z
 constexpr float kPyramidEdge = 12;
-constexpr float kPyramidHeight = 9.797959f;  // 4 sqrt 6: every edge 12
 // The new corner of the pyramid: the base centred on the z axis.
 constexpr CPosition kPyramidCorner = {-6, -3.464102f, -5};
 
@@ -62,7 +61,7 @@ void CreateRegularTriPyramid(CKavrelDoc& doc, WORD point) {
   const WORD face = build.Face({a, b, c});
   const WORD o = build.Point<CGVerBarycenter>(Named("O"), a, b, c);
   const WORD apex = build.Point<CGVerFreePerpen>(Auto(), o, a, b);
-  build.SetDistance(apex, kPyramidHeight);
+  build.SetDistance(apex, kRegularApexHeight);
   if (!build.Adopt(BuildPyramid(apex, face))) return;
   build.Commit(kCmdNameTriangularPyramid);
 }

@@ -24,29 +24,22 @@
 
 namespace {
 
-struct CXyz {
-  float x, y, z;
-};
-
-// The regular pyramids' apex height over the base centre, 4 sqrt 6: over
-// an equilateral base of edge 12 every edge is 12.
-constexpr float kRegularApexHeight = 9.797959f;
 // The pentagon: 2 sin 72 deg, the golden ratio, tan 72 deg.
 constexpr float kPentagonDiagonalMid = 1.902113f;
 constexpr float kGoldenRatio = 1.618034f;
-constexpr float kPentagonApothems = 3.077684f;
+constexpr float kPentagonOppositeRatio = 3.077684f;
 constexpr float kHexagonApexHeight = 15.0f;
 // The tetrahedron's dihedral angle, arccos(1/3), and its first corner
 // (-8, -8/sqrt 3, -8/sqrt 6) for edge 16 centred on the origin.
 constexpr float kTetrahedronDihedral = 1.2309594f;
-constexpr CXyz kTetrahedronA = {-8.0f, -4.618802f, -3.265986f};
+constexpr CPosition kTetrahedronA = {-8.0f, -4.618802f, -3.265986f};
 constexpr BYTE kAxisFromLine = 0;
 
-WORD FreePoint(CSolidConstruction& build, const CXyz& at) {
+WORD FreePoint(CSolidConstruction& build, const CPosition& at) {
   return build.Point<CGVerFreeXyz>(Auto(), at.x, at.y, at.z);
 }
 
-WORD Follower(CSolidConstruction& build, const CPointName& name, WORD leader, const CXyz& at) {
+WORD Follower(CSolidConstruction& build, const CPointName& name, WORD leader, const CPosition& at) {
   return build.Point<CGVerFreeHenchman>(name, at.x, at.y, at.z, leader);
 }
 
@@ -55,7 +48,7 @@ using CornerMaker = std::function<WORD(CSolidConstruction& build, WORD a, WORD b
 
 // A free at `a`, B following it from `b`, C's name drawn, D, then
 // C = B + D - A.  Returns A, B, C, D.
-std::vector<WORD> ParallelogramCorners(CSolidConstruction& build, const CXyz& a, const CXyz& b,
+std::vector<WORD> ParallelogramCorners(CSolidConstruction& build, const CPosition& a, const CPosition& b,
                                        const CornerMaker& makeD) {
   const WORD pa = FreePoint(build, a);
   const WORD pb = Follower(build, Auto(), pa, b);
@@ -68,7 +61,7 @@ std::vector<WORD> ParallelogramCorners(CSolidConstruction& build, const CXyz& a,
 // The box family: the parallelogram base, its face and edges, the nameless
 // top corner over A made by `makeTop` (on A, B, D), and the prism the
 // builder raises to it.  Room for 26 cells, 8 of them points.
-void BuildBox(CKavrelDoc& doc, const char* label, const CXyz& a, const CXyz& b, const CornerMaker& makeD,
+void BuildBox(CKavrelDoc& doc, const char* label, const CPosition& a, const CPosition& b, const CornerMaker& makeD,
               const std::function<WORD(CSolidConstruction&, WORD, WORD, WORD)>& makeTop) {
   CSolidConstruction build(doc);
   if (!build.MakeRoom(26, 8)) return;
@@ -138,7 +131,7 @@ void OnCreateSolidFiveprism(CKavrelDoc& doc) {
   const WORD t = build.Point<CGVerTranslate>(Named("3"), q, m, b);
   build.Hide(t);
   const WORD c = build.Point<CGVerScale>(Auto(), t, q, kGoldenRatio);
-  const WORD d = build.Point<CGVerScale>(Auto(), p, m, kPentagonApothems);
+  const WORD d = build.Point<CGVerScale>(Auto(), p, m, kPentagonOppositeRatio);
   const WORD e = build.Point<CGVerSymmetryP>(Auto(), c, q);
   build.Segments({{b, c}, {c, d}, {d, e}, {e, a}});
   const WORD top = build.Point<CGVerFreePerpen>(Nameless(), a, b, d);
@@ -169,7 +162,7 @@ void OnCreateSolidSixtrun(CKavrelDoc& doc) {
 void CreateRegularTetrahedron(CKavrelDoc& doc) {
   CSolidConstruction build(doc);
   if (!build.MakeRoom(14, 4)) return;
-  const CXyz at = kTetrahedronA;
+  const CPosition at = kTetrahedronA;
   const WORD a = FreePoint(build, at);
   const WORD b = Follower(build, Auto(), a, {-at.x, at.y, at.z});
   const WORD c = build.Point<CGVerFreeEquilateral>(Auto(), a, b);

@@ -79,10 +79,15 @@ class CSolidConstruction {
   CConstruction m_build;
 };
 
+// The regular pyramids' apex height over the base centre, 4 sqrt 6: over
+// an equilateral base of edge 12 every edge is 12.
+inline constexpr float kRegularApexHeight = 9.797959f;
+
 // Cell `id` of the current page when it is a point; 0 otherwise (also for 0).
 WORD PointOnPage(WORD id);
-// A point's current position; the origin for a cell that is none.
+// A place in world units, single precision.
 struct CPosition {
   float x, y, z;
 };
+// A point's current place; the origin for a cell that is none.
 CPosition PositionOf(WORD point);
