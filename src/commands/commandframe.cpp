@@ -86,6 +86,13 @@ CNewPoint CConstruction::NextPoint(const QString& fixedName) {
   return point;
 }
 
+CNewPoint CConstruction::NextNamelessPoint() {
+  CNewPoint point;
+  point.id = NextId();
+  point.slot = m_pPage->m_nNextVertex++;
+  return point;
+}
+
 void CConstruction::Enter(CGCell* cell) {
   // Cells enter in the order of their ids, each under an id taken for it.
   assert(cell && cell->m_nId == m_nFirstId + Count() && cell->m_nId < m_pPage->m_nNextId);
@@ -103,15 +110,19 @@ void CConstruction::Adopt(int count) {
 }
 
 void CConstruction::Commit(const QString& label) {
-  // Every id taken became a cell.
-  assert(!m_bRoomMade || m_pPage->m_nNextId == m_nFirstId + Count());
-  m_bCommitted = true;
-  if (m_entered.empty()) return;
   std::unique_ptr<CCmd> step;
   if (Count() == 1)
     step = std::make_unique<CCmdAddCell>(label);
-  else
+  else if (Count() > 1)
     step = std::make_unique<CCmdAddCells>(Count(), label);
+  Commit(std::move(step));
+}
+
+void CConstruction::Commit(std::unique_ptr<CCmd> step) {
+  // Every id taken became a cell.
+  assert(!m_bRoomMade || m_pPage->m_nNextId == m_nFirstId + Count());
+  m_bCommitted = true;
+  if (m_entered.empty() || !step) return;
   m_pPage->m_undo.Submit(std::move(step));
   m_doc.SetModifiedFlag();
   UiBridge().UpdateAllViews();

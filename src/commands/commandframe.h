@@ -14,11 +14,13 @@
 #include <QString>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 #include "platform/commandregistry.h"
 #include "platform/types.h"
 
+class CCmd;
 class CCmdUI;
 class CGCell;
 class CGPage;
@@ -77,6 +79,8 @@ class CConstruction {
   // Takes the next id, vertex slot and automatic point name; with a fixed
   // name, the automatic names are left for later points.
   CNewPoint NextPoint(const QString& fixedName = {});
+  // The same with an empty name, drawing no automatic name.
+  CNewPoint NextNamelessPoint();
   // Enters a cell made with the last id taken in the page's map; later
   // cells of the construction may look it up.
   template <class T>
@@ -95,6 +99,9 @@ class CConstruction {
   // single-cell command), marks the document modified and updates the
   // views.  Nothing entered: nothing recorded.
   void Commit(const QString& label);
+  // The same with a step of the caller's own over the cells entered, made
+  // once they all are (one that also undoes what else the command changed).
+  void Commit(std::unique_ptr<CCmd> step);
 
  private:
   void Enter(CGCell* cell);
