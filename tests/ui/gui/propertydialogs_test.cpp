@@ -1,0 +1,202 @@
+// The widgets of the point, line, face, circle and solid property dialogs:
+// which controls each mode enables, and the numbers their edits refuse
+// (with the one message, the dialog staying open) or take.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+#include "editing/dialogs/properties/primitivedialogs.h"
+#include "support/modaldialogs.h"
+#include "support/recorders.h"
+#include "ui/dialogs/dialogwidgets.h"
+
+namespace {
+void Click(QDialog& dialog, const char* text) { ByText<QAbstractButton>(dialog, text)->click(); }
+void Press(QDialog& dialog, QDialogButtonBox::StandardButton which) {
+  dialog.findChild<QDialogButtonBox*>()->button(which)->click();
+}
+template <class T = QLineEdit>
+T* Child(QDialog& dialog, const char* name) {
+  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_TRUE(child) << name;
+  return child;
+}
+
+struct PropertyDialogWidgets : ::testing::Test {
+  PropertyDialogWidgets() { SetDialogProvider(MakeWidgetDialogProvider(&owner)); }
+  SeamRecorders seams;
+  QWidget owner;
+};
+
+TEST_F(PropertyDialogWidgets, EachModeEnablesItsControls) {
+  QStringList seen;
+  const auto note = [&seen](const char* what, bool on) { seen << QString("%1 %2").arg(what, on ? "on" : "off"); };
+
+  CDlgPropertyPoint point;
+  point.m_nCoordMode = 2;
+  WhenShown([&](QDialog& d) {
+    note("caption", d.windowTitle() == QString::fromUtf8("点的属性"));
+    note("value1", Child(d, "value1")->isEnabled());
+    note("value2", !Child(d, "value2")->isHidden());
+    note("value3", !Child(d, "value3")->isHidden());
+    note("x", !Child(d, "x")->isReadOnly());
+    note("z", !Child(d, "z")->isReadOnly());
+    Press(d, QDialogButtonBox::Cancel);
+  });
+  DialogProvider().DoModal(point);
+
+  CDlgPropertyLine line;
+  line.m_nDashPattern = 2;
+  WhenShown([&](QDialog& d) {
+    auto* dashes = Child<QComboBox>(d, "dashes");
+    note("dashes", dashes->isEnabled());
+    Click(d, "全虚线");
+    note("dashes", dashes->isEnabled());
+    Click(d, "仅实线");
+    note("dashes", dashes->isEnabled());
+    note("index kept", dashes->currentIndex() == 2);
+    Press(d, QDialogButtonBox::Cancel);
+  });
+  DialogProvider().DoModal(line);
+
+  CDlgPropertyFace face;
+  face.m_nDisplayMode = 2;
+  WhenShown([&](QDialog& d) {
+    note("patterns", Child<QComboBox>(d, "patterns")->isEnabled());
+    note("textures", Child<QComboBox>(d, "textures")->isEnabled());
+    note("16 textures", Child<QComboBox>(d, "textures")->count() == 16);
+    Click(d, "半透明材质");
+    note("textures", Child<QComboBox>(d, "textures")->isEnabled());
+    Press(d, QDialogButtonBox::Cancel);
+  });
+  DialogProvider().DoModal(face);
+
+  CDlgPropertyCircle circle;
+  circle.m_nDisplayMode = 1;
+  WhenShown([&](QDialog& d) {
+    auto* textures = Child<QComboBox>(d, "textures");
+    note("textures", textures->isEnabled());
+    Click(d, "圆面");
+    note("textures", textures->isEnabled());
+    note("start", Child(d, "start")->isEnabled());
+    Click(d, "自定义:");
+    note("start", Child(d, "start")->isEnabled());
+    Press(d, QDialogButtonBox::Cancel);
+  });
+  DialogProvider().DoModal(circle);
+
+  CDlgPropertySolid solid;
+  WhenShown([&](QDialog& d) {
+    note("textures", Child<QComboBox>(d, "textures")->isEnabled());
+    Click(d, "光照处理");
+    note("textures", Child<QComboBox>(d, "textures")->isEnabled());
+    Press(d, QDialogButtonBox::Cancel);
+  });
+  DialogProvider().DoModal(solid);
+
+  EXPECT_EQ(seen.join(", "),
+            "caption on, value1 off, value2 off, value3 off, x on, z off, "
+            "dashes off, dashes on, dashes off, index kept on, "
+            "patterns on, textures off, 16 textures on, textures on, "
+            "textures off, textures on, start off, start on, "
+            "textures off, textures on");
+}
+
+// One numeric edit: the texts it refuses, and those it takes with the value.
+struct NumberField {
+  const char* name;
+  QString message;
+  QStringList refused;
+  std::vector<std::pair<QString, float>> taken;
+};
+
+// Each refused text keeps the dialog open with the field's message, and the
+// whole dialog is then cancelled; each taken text is confirmed on its own.
+template <class Dialog>
+void CheckNumbers(Dialog& data, const std::vector<NumberField>& fields, const std::function<float(const Dialog&)>& read,
+                  const char* takenField, RecordingNotifier& notifier) {
+  for (const NumberField& field : fields) {
+    WhenShown([&](QDialog& d) {
+      QLineEdit* edit = Child(d, field.name);
+      for (const QString& text : field.refused) {
+        const size_t before = notifier.Texts().size();
+        edit->setText(text);
+        Press(d, QDialogButtonBox::Ok);
+        EXPECT_TRUE(d.isVisible()) << field.name << " " << text.toStdString();
+        EXPECT_EQ(notifier.Texts().size(), before + 1) << field.name << " " << text.toStdString();
+        EXPECT_EQ(notifier.Texts().empty() ? QString() : notifier.Texts().back(), field.message)
+            << field.name << " " << text.toStdString();
+      }
+      Press(d, QDialogButtonBox::Cancel);
+    });
+    EXPECT_EQ(DialogProvider().DoModal(data), IDCANCEL) << field.name;
+    if (field.name != std::string(takenField)) continue;
+    for (const auto& [text, value] : field.taken) {
+      Dialog copy = data;
+      WhenShown([&, text = text](QDialog& d) {
+        Child(d, field.name)->setText(text);
+        Press(d, QDialogButtonBox::Ok);
+      });
+      EXPECT_EQ(DialogProvider().DoModal(copy), IDOK) << text.toStdString();
+      EXPECT_EQ(read(copy), value) << text.toStdString();
+    }
+  }
+}
+
+TEST_F(PropertyDialogWidgets, NumbersOutsideTheRangesOrNotNumbersAreRefused) {
+  const QString notANumber = QString::fromUtf8("请输入一个数字。");
+  const QString sizeRange = QString::fromUtf8("请输入一个介于 0.5 和 20 之间的数。");
+  const QString circleRange = QString::fromUtf8("请输入一个介于 1 和 20 之间的数。");
+  const QStringList bad{"abc", "", "1e39", "inf", "nan", "-inf"};
+  const QStringList badOrOutside = bad + QStringList{"0.49", "20.01"};
+  const std::vector<std::pair<QString, float>> bounds{{"0.5", 0.5f}, {" 20 ", 20.0f}};
+
+  CDlgPropertyPoint point;
+  point.m_nCoordMode = 1;
+  point.m_nValueMode = 3;
+  std::vector<NumberField> pointFields{{"size", sizeRange, badOrOutside, bounds}};
+  for (const char* name : {"x", "y", "z", "value1", "value2", "value3"}) pointFields.push_back({name, notANumber, bad, {}});
+  CheckNumbers<CDlgPropertyPoint>(point, pointFields, [](const CDlgPropertyPoint& d) { return d.m_fSize; }, "size",
+                                  *seams.notifier);
+
+  CDlgPropertyLine line;
+  CheckNumbers<CDlgPropertyLine>(line, {{"width", sizeRange, badOrOutside, bounds}},
+                                 [](const CDlgPropertyLine& d) { return d.m_fWidth; }, "width", *seams.notifier);
+
+  CDlgPropertyCircle circle;
+  circle.m_nRangeMode = 1;
+  CheckNumbers<CDlgPropertyCircle>(
+      circle,
+      {{"width", circleRange, bad + QStringList{"0.99", "20.01"}, {{"1.0", 1.0f}, {"20", 20.0f}}},
+       {"start", notANumber, bad, {}},
+       {"end", notANumber, bad, {}}},
+      [](const CDlgPropertyCircle& d) { return d.m_fWidth; }, "width", *seams.notifier);
+}
+
+TEST_F(PropertyDialogWidgets, UntouchedNumbersComeBackBitForBit) {
+  CDlgPropertyPoint point;
+  point.m_nCoordMode = 1;
+  point.m_x = 1.0f / 3;
+  point.m_y = -1e-20f;
+  point.m_z = 3.4e38f;
+  point.m_strDescription = QStringLiteral("自由点");
+  QString description;
+  WhenShown([&](QDialog& d) {
+    description = Child<QLabel>(d, "description")->text();
+    Press(d, QDialogButtonBox::Ok);
+  });
+  CDlgPropertyPoint answer = point;
+  ASSERT_EQ(DialogProvider().DoModal(answer), IDOK);
+  EXPECT_EQ(description, point.m_strDescription);
+  EXPECT_EQ(answer.m_x, point.m_x);
+  EXPECT_EQ(answer.m_y, point.m_y);
+  EXPECT_EQ(answer.m_z, point.m_z);
+}
+}  // namespace
