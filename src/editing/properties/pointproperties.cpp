@@ -24,10 +24,6 @@
 namespace {
 using namespace primitive_rows;
 
-// The fixed angles are edited in degrees.
-float Degrees(float radians) { return static_cast<float>(double(radians) * 180.0 / 3.141592653589793); }
-float Radians(float degrees) { return degrees * 3.1415927f / 180.0f; }
-
 // The angle field of the two rotated-point classes.
 float* RotationAngle(CGVertex& point) {
   if (auto* p = dynamic_cast<CGVerRotateX*>(&point)) return &p->Angle;

@@ -177,8 +177,8 @@ void ExchangeColours(CGArc& arc, bool filledBefore, bool filledAfter) {
 }
 
 void TakeArcRange(CGArc& arc, const CDlgPropertyCircle& answer) {
-  arc.StartAngle = answer.m_fStart * 3.1415927f / 180.0f;
-  arc.EndAngle = answer.m_fEnd * 3.1415927f / 180.0f;
+  arc.StartAngle = Radians(answer.m_fStart);
+  arc.EndAngle = Radians(answer.m_fEnd);
   arc.NormalizeAngles();
   if (arc.EndAngle - arc.StartAngle < 1e-6f) arc.EndAngle = arc.StartAngle + kArcFullTurn;
   arc.AutoRange = answer.m_nRangeMode == 0 ? 1 : 0;
@@ -200,8 +200,6 @@ void TakeCircle(CGPage& page, CGArc& arc, const CDlgPropertyCircle& answer) {
   page.UpdateLabels(page.m_dirtyIds);
   PostItemTexts(page);
 }
-
-float Degrees(float radians) { return static_cast<float>(double(radians) * 180.0 / 3.141592653589793); }
 
 bool EditCircleProperties(CKavrelDoc&, CGCell& cell) {
   return Edit<CDlgPropertyCircle, CGArc>(

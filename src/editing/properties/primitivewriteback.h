@@ -10,6 +10,10 @@
 
 namespace primitive_rows {
 
+// Angles are edited in degrees and kept in radians, in single precision.
+inline float Degrees(float radians) { return static_cast<float>(double(radians) * 180.0 / 3.141592653589793); }
+inline float Radians(float degrees) { return degrees * 3.1415927f / 180.0f; }
+
 // A name typed different from the cell's is taken and marks the name as the
 // user's own; an unchanged one leaves both flags alone.
 inline void TakeName(CGCell& cell, const QString& name) {
