@@ -152,28 +152,21 @@ bool EditFaceProperties(CKavrelDoc&, CGCell& cell) {
 // --- Circles and arcs --------------------------------------------------------
 
 bool SameRgb(const RGBA& a, const RGBA& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+void SetRgb(RGBA& to, const RGBA& from) { to = {from.r, from.g, from.b, to.a}; }
 
 // The colours of a circle that becomes filled or an outline: a filled kind
 // is filled in its first colour and outlined in its second.  An outline
 // whose second colour is only the label colour gets a new fill colour.
 void ExchangeColours(CGArc& arc, bool filledBefore, bool filledAfter) {
   if (filledBefore == filledAfter) return;
-  RGBA& first = arc.m_rgbaColor;
-  RGBA& second = arc.m_rgbaLabel;
-  const RGBA firstWas = first;
-  if (filledAfter && SameRgb(second, g_prefs.rgbaLabel)) {
-    const COLORREF automatic = NextAutoColor();
-    first.r = static_cast<BYTE>(automatic & 0xFF);
-    first.g = static_cast<BYTE>((automatic >> 8) & 0xFF);
-    first.b = static_cast<BYTE>((automatic >> 16) & 0xFF);
+  const RGBA first = arc.m_rgbaColor;
+  if (filledAfter && SameRgb(arc.m_rgbaLabel, g_prefs.rgbaLabel)) {
+    const COLORREF c = NextAutoColor();
+    SetRgb(arc.m_rgbaColor, {BYTE(c & 0xFF), BYTE((c >> 8) & 0xFF), BYTE((c >> 16) & 0xFF), 255});
   } else {
-    first.r = second.r;
-    first.g = second.g;
-    first.b = second.b;
+    SetRgb(arc.m_rgbaColor, arc.m_rgbaLabel);
   }
-  second.r = firstWas.r;
-  second.g = firstWas.g;
-  second.b = firstWas.b;
+  SetRgb(arc.m_rgbaLabel, first);
 }
 
 void TakeArcRange(CGArc& arc, const CDlgPropertyCircle& answer) {
