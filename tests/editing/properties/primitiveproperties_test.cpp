@@ -127,6 +127,14 @@ TEST(PointProperties, EditsTakeEffectAndOnlyCoordinatesAndParametersAreUndoSteps
   p.Page().m_undo.Undo();
   EXPECT_EQ(p.Find(onLine)->m_fValue, 0.5f);
 
+  // A point in a plane is placed again by the weights typed.
+  const WORD inPlane = s.Add<CGVerFreeInPlane>(s.a, s.b, s.c, 0.2f, 0.3f);
+  EditPoint(p, inPlane, [](CDlgPropertyPoint& d) {
+    d.m_fValue1 = 0;
+    d.m_fValue2 = 1;
+  });
+  EXPECT_EQ(p.At(inPlane), p.At(s.b));
+
   // A 2-D follower keeps its leader's z whatever is typed.
   const WORD follower = s.Add<CGVerFree2dHenchman>(5.0f, 5.0f, s.c);
   EditPoint(p, follower, [](CDlgPropertyPoint& d) {
@@ -213,11 +221,20 @@ TEST(PrimitiveProperties, LinesAndFacesWriteBack) {
   EXPECT_EQ(face->m_rgbaColor.a, 90);
   mode(3);
   EXPECT_EQ(face->m_rgbaColor.a, 255);
-  face->TexCoordsDirty = 0;
-  Edit<CDlgPropertyFace>(p, PropertyList::Faces, s.abc, [](CDlgPropertyFace& d) { d.m_nTexture = 3; d.m_nFillPattern = 7; });
-  EXPECT_EQ(face->Picture(), 3);
+  // Only a face that gets its first picture rebuilds its texture coordinates.
+  struct Picture {
+    DWORD from;
+    int to;
+    bool rebuilt;
+  } const pictures[] = {{0, 1, true}, {1, 5, false}, {5, 0, false}};
+  for (const Picture& row : pictures) {
+    face->m_dwParam3 = row.from;
+    face->TexCoordsDirty = 0;
+    Edit<CDlgPropertyFace>(p, PropertyList::Faces, s.abc, [&](CDlgPropertyFace& d) { d.m_nTexture = row.to; d.m_nFillPattern = 7; });
+    EXPECT_EQ(face->Picture(), row.to) << row.from;
+    EXPECT_EQ(face->TexCoordsDirty, row.rebuilt ? 1 : 0) << row.from;
+  }
   EXPECT_EQ(face->StipplePattern(), 7);
-  EXPECT_EQ(face->TexCoordsDirty, 1);
 }
 
 TEST(PrimitiveProperties, FacesBeyondThePicturesTakeTheRollingNumberOnApplyToPage) {
@@ -307,17 +324,40 @@ TEST(PrimitiveProperties, SolidsTakeStyleAlphaAndPicture) {
   EXPECT_EQ(solid->m_rgbaColor.a, 255);
 }
 
-TEST(PrimitiveProperties, CancelLeavesThePageByteForByte) {
+TEST(PrimitiveProperties, DialogsOfferTheCellAndCancelLeavesThePageByteForByte) {
   Scene s;
   CommandPage& p = s.p;
   const WORD arc = p.Enter(new CGArc(p.Page().m_nNextId++, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 1.0f, kArcArc));
   const WORD sphere = p.Enter(new CGSphere(p.Page().m_nNextId++, 0, 0, 0, 3, 0, 0, 3));
+  for (WORD id : {s.a, s.ab, s.abc, arc, sphere}) {
+    CGCell* cell = p.Find(id);
+    cell->m_bLabelHidden = 0;
+    cell->m_bHidden = 1;
+    cell->m_nLabelExtra[2] = 5;
+    cell->m_fSize = 2.5f;
+  }
   const QByteArray before = PageBytes(p.Page());
-  Offered<CDlgPropertyPoint>(p, PropertyList::Points, s.a);
-  Offered<CDlgPropertyLine>(p, PropertyList::Lines, s.ab);
-  Offered<CDlgPropertyFace>(p, PropertyList::Faces, s.abc);
-  Offered<CDlgPropertyCircle>(p, PropertyList::Paths, arc);
-  Offered<CDlgPropertySolid>(p, PropertyList::Solids, sphere);
+  const auto common = [&](const CPropertyCommon& d, WORD id) {
+    EXPECT_EQ(d.m_strDescription, p.Find(id)->GetDescription()) << id;
+    EXPECT_EQ(d.m_strLabel, p.Find(id)->m_strName) << id;
+    EXPECT_EQ(d.m_bHideLabel, 0) << id;
+    EXPECT_EQ(d.m_bHideObject, 1) << id;
+  };
+  common(Offered<CDlgPropertyPoint>(p, PropertyList::Points, s.a), s.a);
+  const CDlgPropertyLine line = Offered<CDlgPropertyLine>(p, PropertyList::Lines, s.ab);
+  common(line, s.ab);
+  EXPECT_EQ(line.m_nDashPattern, 5);
+  EXPECT_EQ(line.m_fWidth, 2.5f);
+  const CDlgPropertyFace face = Offered<CDlgPropertyFace>(p, PropertyList::Faces, s.abc);
+  common(face, s.abc);
+  EXPECT_EQ(face.m_nFillPattern, 5);
+  const CDlgPropertyCircle circle = Offered<CDlgPropertyCircle>(p, PropertyList::Paths, arc);
+  common(circle, arc);
+  EXPECT_EQ(circle.m_nKind, kArcArc);
+  EXPECT_NEAR(circle.m_fEnd, 57.29578f, 1e-4);
+  const CDlgPropertySolid solid = Offered<CDlgPropertySolid>(p, PropertyList::Solids, sphere);
+  EXPECT_EQ(solid.m_strDescription, p.Find(sphere)->GetDescription());
+  EXPECT_EQ(solid.m_bHideObject, 1);
   EXPECT_EQ(PageBytes(p.Page()), before);
   EXPECT_EQ(s.Steps(), 0u);
 }
