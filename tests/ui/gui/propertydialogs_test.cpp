@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -48,6 +50,13 @@ TEST_F(PropertyDialogWidgets, EachModeEnablesItsControls) {
     note("value3", !Child(d, "value3")->isHidden());
     note("x", !Child(d, "x")->isReadOnly());
     note("z", !Child(d, "z")->isReadOnly());
+    Press(d, QDialogButtonBox::Cancel);
+  });
+  DialogProvider().DoModal(point);
+  point.m_nValueMode = 1;
+  WhenShown([&](QDialog& d) {
+    note("value1", Child(d, "value1")->isEnabled() && !Child(d, "value1")->isReadOnly());
+    note("value2", !Child(d, "value2")->isHidden());
     Press(d, QDialogButtonBox::Cancel);
   });
   DialogProvider().DoModal(point);
@@ -102,11 +111,56 @@ TEST_F(PropertyDialogWidgets, EachModeEnablesItsControls) {
   DialogProvider().DoModal(solid);
 
   EXPECT_EQ(seen.join(", "),
-            "caption on, value1 off, value2 off, value3 off, x on, z off, "
+            "caption on, value1 off, value2 off, value3 off, x on, z off, value1 on, value2 off, "
             "dashes off, dashes on, dashes off, index kept on, "
             "patterns on, textures off, 16 textures on, textures on, "
             "textures off, textures on, start off, start on, "
             "textures off, textures on");
+}
+
+// What a dialog shows: its caption, its check boxes, the texts of its radio
+// buttons group by group, and each list's first and last item and count.
+QString Shown(QDialog& d) {
+  QStringList parts{d.windowTitle()};
+  for (QCheckBox* check : d.findChildren<QCheckBox*>()) parts << check->text();
+  for (QButtonGroup* group : d.findChildren<QButtonGroup*>()) {
+    QStringList radios;
+    for (QAbstractButton* radio : group->buttons()) radios << radio->text();
+    parts << radios.join('/');
+  }
+  for (QComboBox* list : d.findChildren<QComboBox*>())
+    parts << QString("%1..%2 (%3) at %4").arg(list->itemText(0), list->itemText(list->count() - 1)).arg(list->count()).arg(list->currentIndex());
+  return parts.join(", ");
+}
+
+TEST_F(PropertyDialogWidgets, EachShowsItsCaptionChecksChoicesAndLists) {
+  CDlgPropertyPoint point;
+  CDlgPropertyLine line;
+  CDlgPropertyFace face;
+  CDlgPropertyCircle circle;
+  CDlgPropertySolid solid;
+  struct Row {
+    CDialogData* data;
+    const char* shown;
+  } const rows[] = {
+      {&point, "点的属性, 隐藏标签, 隐藏对象, 将点的大小与显示方式用于本页已有点, 圆形/隐形/球形（光照处理）, 总可见/被遮住时不可见（点或标签）"},
+      {&line, "线属性, 隐藏标签, 隐藏对象, 将线宽与显示方式用于本页已有线, 自动虚实/仅实线/全实线/全虚线/光照处理, 线段/射线/直线/向量, "
+              "默认虚线..多点划线 (6) at 0"},
+      {&face, "面属性, 隐藏标签, 隐藏对象, 将显示方式用于本页已有面, 参与消隐/填充颜色/填充图案:/光照处理/半透明材质, "
+              "不使用..图15 (16) at 0, 左斜线..徽标 (16) at 0"},
+      {&circle, "圆（弧）属性, 隐藏标签, 隐藏对象, 圆/弧/圆面/扇形面/弓形面, 自动/自定义:, "
+                "自动虚实/光照处理/半透明材质/全实线/全虚线/仅实线, 不使用..图15 (16) at 0"},
+      {&solid, "旋转体属性, 隐藏对象, 立几模式/实线网格/光照处理/半透明材质, 不使用..图15 (16) at 0"},
+  };
+  for (const Row& row : rows) {
+    QString shown;
+    WhenShown([&shown](QDialog& d) {
+      shown = Shown(d);
+      Press(d, QDialogButtonBox::Cancel);
+    });
+    DialogProvider().DoModal(*row.data);
+    EXPECT_EQ(shown, QString::fromUtf8(row.shown));
+  }
 }
 
 // One numeric edit: the texts it refuses, and those it takes with the value.
