@@ -2,17 +2,27 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <charconv>
 
 #include "editing/dialogs/inputdialogs.h"
 #include "platform/notifier.h"
+#include "ui/dialogs/dialogwidgets.h"
 
 namespace {
-QString Shown(float value) { return QString::number(double(value), 'g', 7); }
+// The shortest text that reads back as the same float, so that confirming
+// an untouched field never changes its member.
+QString Shown(float value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return QString::fromLatin1(text, result.ptr - text);
+}
 }  // namespace
 
 CInputForm::CInputForm(QWidget* parent, const char* caption) : m_dialog(parent), m_pForm(new QFormLayout(&m_dialog)) {
@@ -46,6 +56,18 @@ QLineEdit* CInputForm::AddNumber(const char* label, float& member) {
   return edit;
 }
 
+QLineEdit* CInputForm::AddNumber(const char* label, float& member, float low, float high) {
+  QLineEdit* edit = AddEdit(label, Shown(member), QStringLiteral("field%1").arg(m_fields.size()));
+  m_fields.emplace_back(edit, [edit, &member, low, high](bool store) {
+    float read = member;
+    if (!ExchangeNumber(edit->text(), read).isEmpty() || read < low || read > high)
+      return RangeMessage(low, high, false);
+    if (store) member = read;
+    return QString();
+  });
+  return edit;
+}
+
 QLineEdit* CInputForm::AddInteger(const char* label, int& member, int lo, int hi) {
   QLineEdit* edit = AddEdit(label, QString::number(member), QStringLiteral("field%1").arg(m_fields.size()));
   m_fields.emplace_back(edit, [edit, &member, lo, hi](bool store) {
@@ -65,18 +87,42 @@ QCheckBox* CInputForm::AddCheck(const char* text, BOOL& member) {
   return box;
 }
 
-void CInputForm::AddChoice(std::initializer_list<const char*> texts, int& member) {
-  auto* group = new QButtonGroup(&m_dialog);
+QButtonGroup* CInputForm::AddChoice(std::initializer_list<const char*> texts, int& member) {
   auto* row = new QHBoxLayout;
-  int value = 0;
-  for (const char* text : texts) {
-    auto* radio = new QRadioButton(QString::fromUtf8(text), &m_dialog);
-    radio->setChecked(value == member);
-    group->addButton(radio, value++);
-    row->addWidget(radio);
-  }
+  QButtonGroup* group = AddRadios(texts.begin(), static_cast<int>(texts.size()), member, *row);
   m_pForm->addRow(row);
+  return group;
+}
+
+QButtonGroup* CInputForm::AddChoice(const char* title, const char* const* texts, int count, int& member) {
+  auto* box = new QGroupBox(QString::fromUtf8(title), &m_dialog);
+  auto* column = new QVBoxLayout(box);
+  QButtonGroup* group = AddRadios(texts, count, member, *column);
+  m_pForm->addRow(box);
+  return group;
+}
+
+QButtonGroup* CInputForm::AddRadios(const char* const* texts, int count, int& member, QBoxLayout& layout) {
+  auto* group = new QButtonGroup(&m_dialog);
+  for (int value = 0; value < count; ++value) {
+    auto* radio = new QRadioButton(QString::fromUtf8(texts[value]), &m_dialog);
+    radio->setChecked(value == member);
+    group->addButton(radio, value);
+    layout.addWidget(radio);
+  }
   m_stores.push_back([group, &member] { member = std::max(0, group->checkedId()); });
+  return group;
+}
+
+QComboBox* CInputForm::AddList(const char* label, const QStringList& items, int& member) {
+  auto* list = new QComboBox(&m_dialog);
+  list->addItems(items);
+  list->setCurrentIndex(member >= 0 && member < list->count() ? member : -1);
+  m_pForm->addRow(QString::fromUtf8(label), list);
+  m_stores.push_back([list, &member] {
+    if (list->currentIndex() >= 0) member = list->currentIndex();
+  });
+  return list;
 }
 
 void CInputForm::TryAccept() {

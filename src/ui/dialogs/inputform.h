@@ -5,12 +5,16 @@
 #pragma once
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
 #include "platform/types.h"
 
+class QBoxLayout;
+class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QFormLayout;
 class QLineEdit;
 
@@ -22,10 +26,18 @@ class CInputForm {
   QFormLayout& Form() { return *m_pForm; }
   QLineEdit* AddText(const char* label, QString& member);
   QLineEdit* AddNumber(const char* label, float& member);
+  // A number that must lie in low..high: anything else is refused with the
+  // range message.
+  QLineEdit* AddNumber(const char* label, float& member, float low, float high);
   QLineEdit* AddInteger(const char* label, int& member, int lo, int hi);
   QCheckBox* AddCheck(const char* text, BOOL& member);
-  // Radio buttons for the values 0, 1, ... of member.
-  void AddChoice(std::initializer_list<const char*> texts, int& member);
+  // Radio buttons for the values 0, 1, ... of member (a button's id is its
+  // value), on one row, or in a box with a title.
+  QButtonGroup* AddChoice(std::initializer_list<const char*> texts, int& member);
+  QButtonGroup* AddChoice(const char* title, const char* const* texts, int count, int& member);
+  // A drop-down list whose index is member; a member that names no item
+  // shows none and is kept unless an item is chosen.
+  QComboBox* AddList(const char* label, const QStringList& items, int& member);
   // Runs the dialog; true when it closed with OK and every member was stored.
   bool Run();
 
@@ -33,6 +45,7 @@ class CInputForm {
   // Checks its field (an empty answer) and, on the second call, stores it.
   using Field = std::function<QString(bool store)>;
   QLineEdit* AddEdit(const char* label, const QString& shown, QString objectName);
+  QButtonGroup* AddRadios(const char* const* texts, int count, int& member, QBoxLayout& layout);
   void TryAccept();
 
   QDialog m_dialog;
