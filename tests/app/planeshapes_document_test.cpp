@@ -20,10 +20,8 @@ TEST_F(PlaneShapesDocumentTest, EveryVariantReopensTheSame) {
   CKavrelDoc doc;
   doc.OnNewDocument();
   CGPage& page = *g_pCurPage;
-  auto point = [&page](float x, float y, float z) {
-    auto* p = new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), x, y, z);
-    page.m_cells.SetAt(p->m_nId, p);
-    return p->m_nId;
+  const auto point = [&page](float x, float y, float z) {
+    return Enter(page, new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), x, y, z))->m_nId;
   };
   const WORD p1 = point(1, 2, 0), p2 = point(7, 3, 0), p3 = point(8, 9, 1);
   const unsigned commands[] = {ID_CREATE_PLANE_EQUILATERAL, ID_CREATE_PLANE_SQUARE, ID_CREATE_PLANE_RECT,
@@ -53,8 +51,29 @@ TEST_F(PlaneShapesDocumentTest, EveryVariantReopensTheSame) {
   ASSERT_EQ(page.m_cells.size(), 154u);
 
   const QString listing = ReopenedListing(doc, QStringLiteral("shapes.kv"));
+  // Every stored number is finite: the document loads again.
   EXPECT_TRUE(listing.contains(QString::fromUtf8("\tCGVerTranslate\tC\t1\t"))) << listing.toStdString();
   EXPECT_TRUE(listing.contains(QString::fromUtf8("\tCGVerFree2dHenchman\tB\t1\t"))) << listing.toStdString();
+}
+
+// On coincident points the constructed vertices are undefined, and the
+// page still stores only numbers a load accepts.
+TEST_F(PlaneShapesDocumentTest, ShapesOnCoincidentPointsReopen) {
+  InstallScriptedDialogs();
+  CKavrelDoc doc;
+  doc.OnNewDocument();
+  CGPage& page = *g_pCurPage;
+  std::vector<WORD> same;
+  for (int i = 0; i < 3; ++i)
+    same.push_back(Enter(page, new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), 2, 2, 2))->m_nId);
+  for (unsigned command : {ID_CREATE_PLANE_EQUILATERAL, ID_CREATE_PLANE_SQUARE, ID_CREATE_PLANE_RECT,
+                           ID_CREATE_PLANE_FIVE, ID_CREATE_PLANE_SIX, ID_CREATE_PLANE_ISOCELES,
+                           ID_CREATE_PLANE_PARALL, ID_CREATE_RIGHTTRIANGLE}) {
+    page.ClearSelection();
+    for (size_t i = 0; i < (command == ID_CREATE_PLANE_PARALL ? 3u : 2u); ++i) page.SelectCell(same[i]);
+    ASSERT_TRUE(CommandRegistry().Run(command)) << command;
+  }
+  ReopenedListing(doc, QStringLiteral("coincident.kv"));
 }
 
 }  // namespace

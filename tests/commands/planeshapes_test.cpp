@@ -8,6 +8,7 @@
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/pointdrag.h"
 #include "commands/commandframe.h"
+#include "model/autocolor.h"
 #include "model/document/commandtable.h"
 #include "model/vertexarray.h"
 #include "platform/commandids.h"
@@ -132,6 +133,11 @@ std::vector<WORD> Corners(const CommandPage& p, const std::vector<WORD>& ids, co
 }
 
 TEST(PlaneShapes, EachPresetHasItsCellsPlacesNamesAndLabels) {
+  COLORREF firstAutoColor = 0;
+  {
+    CommandPage fresh;
+    firstAutoColor = NextAutoColor();
+  }
   for (const Preset& row : Presets()) {
     SCOPED_TRACE(row.name);
     CommandPage p;
@@ -167,6 +173,8 @@ TEST(PlaneShapes, EachPresetHasItsCellsPlacesNamesAndLabels) {
       if (p.As<CGFace>(id)) face = p.As<CGFace>(id);
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->m_parents, Corners(p, made, row.corners));
+    const RGBA colour = face->m_rgbaColor;
+    EXPECT_EQ(colour.r | colour.g << 8 | colour.b << 16, firstAutoColor & 0xFFFFFF) << "the cycle's first colour";
   }
 }
 
@@ -330,6 +338,7 @@ TEST(PlaneShapes, CoincidentPointsStoreNoNaN) {
     for (WORD id = first; id < p.Page().m_nNextId; ++id)
       if (const auto* v = p.As<CGVertex>(id)) {
         for (float c : v->m_vPos) EXPECT_TRUE(std::isfinite(c)) << id;
+        EXPECT_TRUE(std::isfinite(v->m_fValue)) << id;
       }
   }
 }

@@ -9,7 +9,6 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <cmath>
 
 #include "cells/primitives/arcsbypoints.h"
@@ -17,6 +16,7 @@
 #include "math/mathglobals.h"
 #include "platform/commandids.h"
 #include "programwindow.h"
+#include "support/modaldialogs.h"
 
 namespace {
 
@@ -33,17 +33,6 @@ class PlaneShapesApp : public ProgramWindow {
     return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
   }
 };
-
-// Types `count` into the vertex-count dialog once it is shown, then OK.
-void AnswerCount(const QString& count, QString* caption) {
-  QTimer::singleShot(10, [=] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return AnswerCount(count, caption);
-    *caption = dialog->windowTitle();
-    dialog->findChild<QLineEdit*>(QStringLiteral("field0"))->setText(count);
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-  });
-}
 
 TEST_F(PlaneShapesApp, DraggingTheHexagonsSecondVertexTurnsAndGrowsIt) {
   const WORD first = Page().m_nNextId;
@@ -78,7 +67,11 @@ TEST_F(PlaneShapesApp, AnOctagonInAClickedCircleIsUndoneByCtrlZ) {
   Click(At(-5, 0));
   ASSERT_EQ(Page().m_selPaths, std::vector<WORD>{circle});
   QString caption;
-  AnswerCount(QStringLiteral("8"), &caption);
+  WhenShown([&caption](QDialog& dialog) {
+    caption = dialog.windowTitle();
+    dialog.findChild<QLineEdit*>(QStringLiteral("field0"))->setText(QStringLiteral("8"));
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
   const WORD first = Page().m_nNextId;
   Ribbon(ID_CREATE_PLANE_POLY);
   EXPECT_EQ(caption, QString::fromUtf8("输入顶点数"));
