@@ -361,15 +361,24 @@ TEST(PlaneShapes, RefusedSelectionsMakeNothing) {
   }
 }
 
+// Each shape makes sure of its own number of vertex slots, more than some
+// of its variants make: one slot short of it grows the array by 100.
 TEST(PlaneShapes, TooFewVertexSlotsGrowTheArrayByAHundred) {
-  CommandPage p;
-  // 8 slots free: the pentagon makes 5 points but asks for 9.
-  ASSERT_TRUE(ReallocateVertexArray(p.Page().m_nNextVertex + 8));
-  const int capacity = g_nVertexCapacity;
-  const WORD first = p.Page().m_nNextId;
-  ASSERT_TRUE(p.Run(ID_CREATE_PLANE_FIVE));
-  EXPECT_EQ(p.Page().m_nNextId - first, 11);
-  EXPECT_EQ(g_nVertexCapacity, capacity + 100);
+  const std::pair<unsigned, int> rooms[] = {
+      {ID_CREATE_PLANE_EQUILATERAL, 3}, {ID_CREATE_PLANE_SQUARE, 4},   {ID_CREATE_PLANE_RECT, 5},
+      {ID_CREATE_PLANE_FIVE, 9},        {ID_CREATE_PLANE_SIX, 7},      {ID_CREATE_PLANE_ISOCELES, 5},
+      {ID_CREATE_PLANE_PARALL, 4},      {ID_CREATE_RIGHTTRIANGLE, 4},
+  };
+  for (const auto& [command, room] : rooms) {
+    for (int free : {room, room - 1}) {
+      SCOPED_TRACE(testing::Message() << command << " with " << free << " free slots");
+      CommandPage p;
+      ASSERT_TRUE(ReallocateVertexArray(p.Page().m_nNextVertex + free));
+      const int capacity = g_nVertexCapacity;
+      ASSERT_TRUE(p.Run(command));
+      EXPECT_EQ(g_nVertexCapacity, free < room ? capacity + 100 : capacity);
+    }
+  }
 }
 
 }  // namespace
