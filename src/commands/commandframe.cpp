@@ -158,6 +158,13 @@ void OnUpdateSinglePoint(CKavrelDoc&, CCmdUI& ui) { ui.Enable(CountSelection().P
 void OnUpdateThreePoints(CKavrelDoc&, CCmdUI& ui) { ui.Enable(CountSelection().P == 3); }
 void OnUpdateCircleAndTwoPoints(CKavrelDoc&, CCmdUI& ui) { ui.Enable(CircleAndTwoPoints()); }
 
+bool NoneOrTwoPoints() {
+  const int points = CountSelection().P;
+  return points == 0 || points == 2;
+}
+
+void OnUpdateCreatePlaneRect(CKavrelDoc&, CCmdUI& ui) { ui.Enable(NoneOrTwoPoints()); }
+
 void ChangeCellsInPlace(CKavrelDoc& doc, const std::vector<WORD>& ids, const std::function<void(CGCell&)>& change) {
   CGPage* page = g_pCurPage;
   if (!page) return;

@@ -157,6 +157,9 @@ bool CircleAndTwoPoints();
 void OnUpdateSinglePoint(CKavrelDoc& doc, CCmdUI& ui);  // P = 1
 void OnUpdateThreePoints(CKavrelDoc& doc, CCmdUI& ui);  // P = 3
 void OnUpdateCircleAndTwoPoints(CKavrelDoc& doc, CCmdUI& ui);
+// No selected point or two: the ready-made plane shapes and the sphere.
+bool NoneOrTwoPoints();
+void OnUpdateCreatePlaneRect(CKavrelDoc& doc, CCmdUI& ui);
 
 // The variant without new cells: `change` is applied to each listed cell,
 // which is then recalculated; their descendants are recalculated in

@@ -3,7 +3,11 @@
 #include "platform/processstate.h"
 
 int g_nLineType;  // 0 from the start (static storage) and after every reset
+int g_nPlanePolyCount = 4;
 
 namespace {
-const ProcessStateReset reset([] { g_nLineType = 0; });
+const ProcessStateReset reset([] {
+  g_nLineType = 0;
+  g_nPlanePolyCount = 4;
+});
 }  // namespace

@@ -105,11 +105,6 @@ void OnCreateGeo(CKavrelDoc& doc) {
   build.Commit(QString::fromUtf8(kCmdNameSphereGeo));
 }
 
-void OnUpdateCreatePlaneRect(CKavrelDoc&, CCmdUI& ui) {
-  const int points = CountSelection().P;
-  ui.Enable(points == 0 || points == 2);
-}
-
 void OnUpdateCreateGeo(CKavrelDoc&, CCmdUI& ui) {
   const CSelectionCounts n = CountSelection();
   ui.Enable(n.P == 0 || (n.P == 2 && n.T == 2));

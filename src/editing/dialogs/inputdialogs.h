@@ -9,6 +9,7 @@
 #pragma once
 #include <QString>
 
+#include "commands/shapes/inscribedpolygon.h"
 #include "platform/dialogprovider.h"
 #include "platform/types.h"
 
@@ -56,6 +57,15 @@ class DlgDivPoint : public CDialogDataOf<DlgDivPoint> {
   static constexpr int kMaxN = 256;
   int m_nN = 2;
   BOOL m_bOnlyFirst = 0;
+};
+
+// The number of vertices of a polygon to build; the opening command presets
+// it and reads it back on IDOK.
+class CDlgNumber : public CDialogDataOf<CDlgNumber> {
+ public:
+  static constexpr int kMinCount = kMinPolygonVertices;
+  static constexpr int kMaxCount = kMaxPolygonVertices;
+  int m_nCount = 0;
 };
 
 // A parameter cell's settings.  Integer values and showing as an angle

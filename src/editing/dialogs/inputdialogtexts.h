@@ -8,6 +8,7 @@ inline constexpr const char* kTextValueCaption = "输入值";
 inline constexpr const char* kTextIntersectionNumCaption = "添加交点数";
 inline constexpr const char* kTextDivPointCaption = "N等分点";
 inline constexpr const char* kTextParameterCaption = "参数";
+inline constexpr const char* kTextNumberCaption = "输入顶点数";
 
 inline constexpr const char* kTextAxisLabels[3] = {"x:", "y:", "z:"};
 inline constexpr const char* kTextSinglePoint = "创建单个点";

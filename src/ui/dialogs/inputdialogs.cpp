@@ -48,6 +48,12 @@ const CDialogWidget<DlgDivPoint> divisionWidget([](DlgDivPoint& data, QWidget* p
   return form.Run();
 });
 
+const CDialogWidget<CDlgNumber> numberWidget([](CDlgNumber& data, QWidget* parent) {
+  CInputForm form(parent, kTextNumberCaption);
+  form.AddInteger("", data.m_nCount, CDlgNumber::kMinCount, CDlgNumber::kMaxCount);
+  return form.Run();
+});
+
 const CDialogWidget<CDlgParameter> parameterWidget([](CDlgParameter& data, QWidget* parent) {
   CInputForm form(parent, kTextParameterCaption);
   const char* const* label = kTextParameterLabels;

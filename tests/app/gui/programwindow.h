@@ -8,14 +8,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 
 #include "app/classregistration.h"
 #include "app/kavrelapp.h"
 #include "app/mainwindow.h"
 #include "model/cgpage.h"
+#include "ui/commandactions.h"
+#include "ui/ribbon/ribbonbar.h"
 #include "support/recorders.h"
 #include "view/kavrelview.h"
 
@@ -50,6 +54,25 @@ class ProgramWindow : public ::testing::Test {
   // A frame now, so the pointer is unprojected through the view as shown.
   void Render() {
     view->grabFramebuffer();
+    QApplication::processEvents();
+  }
+  // Clicks the ribbon button of the command, its enabled state refreshed.
+  void Ribbon(unsigned id) {
+    window->Actions().Refresh();
+    for (QToolButton* button : window->Ribbon()->findChildren<QToolButton*>())
+      if (button->property("commandId").toUInt() == id) return button->click();
+    ADD_FAILURE() << "no ribbon button for " << id;
+  }
+  void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(view, button, {}, at);
+    QApplication::processEvents();
+  }
+  // Press, one move with the button held, release.
+  void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(view, button, {}, from);
+    QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, button, Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+    QTest::mouseRelease(view, button, {}, to);
     QApplication::processEvents();
   }
   // The pixel over (k, m, 0) in the top view: 20 pixels a unit.

@@ -41,6 +41,8 @@ TEST(InputDialogWidgets, EachShowsItsCaptionAndPresetsAndReturnsWhatWasTyped) {
   count.m_nCount = 5;
   DlgDivPoint division;
   CDlgParameter parameter;
+  CDlgNumber number;
+  number.m_nCount = 7;
   struct Row {
     const char* caption;
     CDialogData* data;
@@ -56,6 +58,7 @@ TEST(InputDialogWidgets, EachShowsItsCaptionAndPresetsAndReturnsWhatWasTyped) {
       {"添加交点数", &count, {"5"}, {"2"}, {}, [&] { return count.m_nCount == 2; }},
       {"N等分点", &division, {"2"}, {"7"}, {"仅添加首个等分点"},
        [&] { return division.m_nN == 7 && division.m_bOnlyFirst == 1; }},
+      {"输入顶点数", &number, {"7"}, {"12"}, {}, [&] { return number.m_nCount == 12; }},
       // Each of the integer and angle boxes clears the other when ticked.
       {"参数", &parameter, {"", "1", "-10", "10"}, {"t", "2", nullptr, "20"}, {"显示为角度", "整数值", "显示为角度"}, [&] {
          const CDlgParameter& p = parameter;
@@ -91,6 +94,20 @@ TEST(InputDialogWidgets, EachShowsItsCaptionAndPresetsAndReturnsWhatWasTyped) {
   EXPECT_EQ(DialogProvider().DoModal(division), IDCANCEL);
   EXPECT_EQ(division.m_nN, 2);
   EXPECT_EQ(seams.notifier->Texts(), std::vector<QString>{QString::fromUtf8("请输入一个介于 2 和 256 之间的整数。")});
+
+  // The vertex count: 2 and 101 are refused by the dialog itself.
+  WhenShown([](QDialog& dialog) {
+    for (const char* refused : {"2", "101"}) {
+      Field(dialog, 0)->setText(refused);
+      Button(dialog, QDialogButtonBox::Ok)->click();
+      EXPECT_TRUE(dialog.isVisible()) << refused;
+    }
+    Button(dialog, QDialogButtonBox::Cancel)->click();
+  });
+  EXPECT_EQ(DialogProvider().DoModal(number), IDCANCEL);
+  EXPECT_EQ(number.m_nCount, 12);
+  const QString range = QString::fromUtf8("请输入一个介于 3 和 100 之间的整数。");
+  EXPECT_EQ(seams.notifier->Texts(), std::vector<QString>({QString::fromUtf8("请输入一个介于 2 和 256 之间的整数。"), range, range}));
 }
 
 TEST(InputDialogWidgets, CoordinatesDialogOffersTheNamesAndTheManyPointsEdit) {
