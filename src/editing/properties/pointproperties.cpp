@@ -14,6 +14,7 @@
 #include "editing/dialogs/properties/propertydialogtexts.h"
 #include "editing/properties/primitivewriteback.h"
 #include "editing/properties/propertyrows.h"
+#include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "model/kindtests.h"
 #include "model/undo/cmdedits.h"
@@ -233,7 +234,7 @@ CDlgPropertyPoint PointPropertiesOf(CGVertex& point) {
 }
 
 void ApplyPointProperties(CGPage& page, CGVertex& point, const CDlgPropertyPoint& answer) {
-  TakeName(point, answer.m_strLabel);
+  TakeTypedName(point, answer.m_strLabel);
   point.m_bHidden = answer.m_bHideObject;
   point.m_bLabelHidden = answer.m_bHideLabel;
   point.m_fSize = answer.m_fSize;

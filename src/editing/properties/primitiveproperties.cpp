@@ -9,6 +9,7 @@
 #include "editing/properties/primitivewriteback.h"
 #include "editing/properties/propertyrows.h"
 #include "model/autocolor.h"
+#include "model/cgpage.h"
 #include "platform/dialogprovider.h"
 #include "platform/notifier.h"
 #include "platform/processstate.h"
@@ -42,7 +43,7 @@ void FillCommon(CGCell& cell, Dialog& data) {
 }
 
 void TakeCommon(CGCell& cell, const CPropertyCommon& answer) {
-  TakeName(cell, answer.m_strLabel);
+  TakeTypedName(cell, answer.m_strLabel);
   cell.m_bHidden = answer.m_bHideObject;
   cell.m_bLabelHidden = answer.m_bHideLabel;
 }
