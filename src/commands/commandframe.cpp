@@ -102,13 +102,13 @@ void CConstruction::Adopt(int count) {
   }
 }
 
-void CConstruction::Commit(const QString& label) {
+void CConstruction::Commit(const QString& label, bool asMany) {
   // Every id taken became a cell.
   assert(!m_bRoomMade || m_pPage->m_nNextId == m_nFirstId + Count());
   m_bCommitted = true;
   if (m_entered.empty()) return;
   std::unique_ptr<CCmd> step;
-  if (Count() == 1)
+  if (Count() == 1 && !asMany)
     step = std::make_unique<CCmdAddCell>(label);
   else
     step = std::make_unique<CCmdAddCells>(Count(), label);

@@ -92,9 +92,10 @@ class CConstruction {
   // Cells entered so far.
   int Count() const { return static_cast<int>(m_entered.size()); }
   // Records the cells as one undo step named `label` (one cell: the
-  // single-cell command), marks the document modified and updates the
-  // views.  Nothing entered: nothing recorded.
-  void Commit(const QString& label);
+  // single-cell command, unless `asMany`: kinds that make a chosen number
+  // of cells record even one as many), marks the document modified and
+  // updates the views.  Nothing entered: nothing recorded.
+  void Commit(const QString& label, bool asMany = false);
 
  private:
   void Enter(CGCell* cell);
