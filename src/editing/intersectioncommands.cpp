@@ -160,6 +160,7 @@ void OnCreatePointInter(CKavrelDoc& doc) {
   int count = kind.count;
   if (kind.solver && !AllOnPage({kind.first, kind.second})) return;
   if (kind.solver && (count = ChosenRootCount(kind)) == 0) return;
+  if (kind.solver) KeepCountedRoots(kind.first, kind.second);
   CConstruction build(doc);
   if (!build.MakeRoom(count, std::max(count, 2), CConstruction::kGrowBy100)) return;
   for (int root = 0; root < count; ++root) build.Add(kind.make(build.NextPoint(), static_cast<BYTE>(root)));
