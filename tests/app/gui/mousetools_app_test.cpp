@@ -27,12 +27,6 @@ namespace {
 
 class MouseToolsApp : public ProgramWindow {
  protected:
-  void Ribbon(unsigned id) {
-    window->Actions().Refresh();
-    for (QToolButton* button : window->Ribbon()->findChildren<QToolButton*>())
-      if (button->property("commandId").toUInt() == id) return button->click();
-    ADD_FAILURE() << "no ribbon button for " << id;
-  }
   void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(view, button, {}, at);
     QApplication::processEvents();

@@ -29,12 +29,6 @@ namespace {
 
 class PointOnPathsApp : public ProgramWindow {
  protected:
-  void Ribbon(unsigned id) {
-    window->Actions().Refresh();
-    for (QToolButton* button : window->Ribbon()->findChildren<QToolButton*>())
-      if (button->property("commandId").toUInt() == id) return button->click();
-    ADD_FAILURE() << "no ribbon button for " << id;
-  }
   // Ticks exactly `ids` in the object list, in this order.
   void Tick(const std::vector<WORD>& ids) {
     CViewTree* tree = window->Tree();

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 
 #include "app/classregistration.h"
@@ -17,6 +18,8 @@
 #include "app/mainwindow.h"
 #include "model/cgpage.h"
 #include "support/recorders.h"
+#include "ui/commandactions.h"
+#include "ui/ribbon/ribbonbar.h"
 #include "view/kavrelview.h"
 
 class ProgramWindow : public ::testing::Test {
@@ -51,6 +54,13 @@ class ProgramWindow : public ::testing::Test {
   void Render() {
     view->grabFramebuffer();
     QApplication::processEvents();
+  }
+  // Clicks the ribbon button of command `id`.
+  void Ribbon(unsigned id) {
+    window->Actions().Refresh();
+    for (QToolButton* button : window->Ribbon()->findChildren<QToolButton*>())
+      if (button->property("commandId").toUInt() == id) return button->click();
+    ADD_FAILURE() << "no ribbon button for " << id;
   }
   // The pixel over (k, m, 0) in the top view: 20 pixels a unit.
   QPoint At(int k, int m) const { return {view->width() / 2 + 20 * k, view->height() / 2 - 20 * m}; }
