@@ -152,6 +152,12 @@ TEST(PointOnPathByParameter, EachSelectionGivesItsCell) {
          return Figure{points, points};
        },
        "CGVerInBorderFt", "添加折线上同参点", 0, 0},
+      {"four points: a triangle following the fourth",
+       [](P& p) {
+         const std::vector<WORD> points = p.Points(4);
+         return Figure{points, points};
+       },
+       "CGVerInBorderFt", "添加折线上同参点", 0, 0},
       {"three points and a value",
        [](P& p) {
          std::vector<WORD> points = p.Points(3);
