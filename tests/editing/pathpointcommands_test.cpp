@@ -2,9 +2,7 @@
 // typed parameter) and draggable points on borders and composite paths:
 // the cell and parents each selection gives, the dialogs and their presets,
 // the messages, the selection left as it was, and when each is offered.
-#include <cmath>
 #include <functional>
-#include <numbers>
 #include <string>
 
 #include "cells/primitives/cgverfreeinline.h"
@@ -17,7 +15,6 @@
 
 namespace {
 using P = PathCommandPage;
-constexpr float kPi = std::numbers::pi_v<float>;
 
 // What a row selects and the parents the new cell must have, in order.
 struct Figure {
@@ -196,21 +193,6 @@ TEST(PointOnPathByParameter, TheDialogsOpenAtARightAngleAndAtAHalf) {
   EXPECT_EQ(values[0].m_fValue, 0.5f);
 }
 
-TEST(PointOnPathByParameter, TheSameParameterPointMovesWithItsValue) {
-  P p;
-  const WORD circle = p.Circle(), value = p.Value(0);
-  p.Select({circle, value});
-  const Figure f{{circle, value}, {circle, value}};
-  CGCell* cell = ExpectCell(p, ID_CREATE_POINT_INOBJ_FT, f, "CGVerInCircleFt", "添加圆上同参点");
-  ASSERT_NE(cell, nullptr);
-  const auto* point = static_cast<CGVertex*>(cell);
-  EXPECT_NEAR(point->m_vPos[0], 3, 1e-5);
-  p.Find(value)->m_fValue = kPi / 2;
-  cell->Recalculate();
-  EXPECT_NEAR(point->m_vPos[0], 0, 1e-5);
-  EXPECT_NEAR(std::fabs(point->m_vPos[1]), 3, 1e-5);
-}
-
 // Refusals told by the handler, run directly whatever the rule says; the
 // selection is exactly as it was afterwards.
 TEST(PointOnPathByParameter, RefusedSelectionsAreToldAndLeaveTheSelection) {
@@ -248,7 +230,7 @@ TEST(PointOnPathByParameter, RefusedSelectionsAreToldAndLeaveTheSelection) {
   }
 }
 
-TEST(PointOnPathByParameter, FivePointsKeepTheirSelection) {
+TEST(PointOnPathByParameter, TheSourcePointStaysSelected) {
   P p;
   const std::vector<WORD> points = p.Points(5);
   p.Select(points);
