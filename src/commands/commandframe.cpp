@@ -109,11 +109,11 @@ void CConstruction::Adopt(int count) {
   }
 }
 
-void CConstruction::Commit(const QString& label) {
+void CConstruction::Commit(const QString& label, bool asMany) {
   std::unique_ptr<CCmd> step;
-  if (Count() == 1)
+  if (Count() == 1 && !asMany)
     step = std::make_unique<CCmdAddCell>(label);
-  else if (Count() > 1)
+  else if (Count() > 0)
     step = std::make_unique<CCmdAddCells>(Count(), label);
   Commit(std::move(step));
 }

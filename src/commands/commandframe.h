@@ -96,9 +96,10 @@ class CConstruction {
   // Cells entered so far.
   int Count() const { return static_cast<int>(m_entered.size()); }
   // Records the cells as one undo step named `label` (one cell: the
-  // single-cell command), marks the document modified and updates the
-  // views.  Nothing entered: nothing recorded.
-  void Commit(const QString& label);
+  // single-cell command, unless `asMany`: kinds that make a chosen number
+  // of cells record even one as many), marks the document modified and
+  // updates the views.  Nothing entered: nothing recorded.
+  void Commit(const QString& label, bool asMany = false);
   // The same with a step of the caller's own over the cells entered, made
   // once they all are (one that also undoes what else the command changed).
   void Commit(std::unique_ptr<CCmd> step);

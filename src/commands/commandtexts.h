@@ -29,6 +29,39 @@ inline constexpr const char* kCmdNameIntersectLS = "添加线与圆的交点";
 inline constexpr const char* kCmdNameIntersectCF = "添加圆与面交点";
 inline constexpr const char* kCmdNameIntersectSS = "添加两圆交点";
 
+// A random free point on the first selected line, circle, locus or curve,
+// in the first face, or in the plane of three points; one fully free point.
+inline constexpr const char* kCmdNamePointOnLine = "添加线上的点";
+inline constexpr const char* kCmdNamePointOnCircle = "添加圆上的点";
+inline constexpr const char* kCmdNamePointOnLocus = "添加轨迹上的点";
+inline constexpr const char* kCmdNamePointOnCurve = "添加曲线上的点";
+inline constexpr const char* kCmdNamePointInFace = "添加多边形内的点";
+inline constexpr const char* kCmdNamePointInPlane = "添加三点确定的平面内的点";
+inline constexpr const char* kCmdNameFree3Point = "添加全自由点";
+// Numeric intersections: a line, a circle, a curve (Q) or a locus (G)
+// with a curve or a locus.
+inline constexpr const char* kCmdNameIntersectLQ = "添加直线与曲线的交点";
+inline constexpr const char* kCmdNameIntersectLG = "添加直线与轨迹的交点";
+inline constexpr const char* kCmdNameIntersectCQ = "添加圆与曲线的交点";
+inline constexpr const char* kCmdNameIntersectCG = "添加圆与轨迹的交点";
+inline constexpr const char* kCmdNameIntersectQQ = "添加曲线与曲线的交点";
+inline constexpr const char* kCmdNameIntersectGG = "添加轨迹与轨迹的交点";
+inline constexpr const char* kCmdNameIntersectQG = "添加曲线与轨迹的交点";
+// Points on paths by parameter, by path: following a source, at a fixed
+// parameter (the polygon border has no fixed kind).
+inline constexpr const char* kCmdNamePathPoints[6][2] = {
+    {"添加圆上同参点", "添加圆上定参点"},  // circle
+    {"添加曲线上同参点", "添加曲线上定参点"},  // curve
+    {"添加轨迹上同参点", "添加轨迹线上定参点"},  // locus
+    {"添加线上同参点", "添加线上定参点"},  // line
+    {"添加折线上同参点", nullptr},  // border
+    {"添加复合路径上同参点", "添加复合路径上定参点"},  // composite
+};
+inline constexpr const char* kCmdNameFreeOnPath = "添加复合路径上的点";
+inline constexpr const char* kTextOneSource = "数值或路径上点只要选择一个！";
+inline constexpr const char* kTextTwoTo32Pieces = "请选择线段、圆弧、曲线或轨迹对象至少两个,至多32个！";
+inline constexpr const char* kTextOnlyTwoTo32Pieces = "请只选择线段、圆弧、曲线或轨迹对象至少两个,至多32个！";
+
 // Measurements: one per command, and by kind of round solid (area, volume).
 inline constexpr const char* kCmdNameCoord[3] = {"添加度量值：点坐标x值", "添加度量值：点坐标y值", "添加度量值：点坐标z值"};
 inline constexpr const char* kCmdNamePointValue = "添加点的值";

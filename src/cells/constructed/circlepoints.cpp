@@ -74,7 +74,7 @@ CGVerInCircleFt::CGVerInCircleFt(WORD id, int slot, const QString& name, WORD ci
 
 void CGVerInCircleFt::Recalculate() {
   const CGArc* circle = DefinedParentAs<CGArc>(0);
-  const CGVertex* p = circle ? DefinedParentAs<CGVertex>(1) : nullptr;
+  const CGCell* p = circle ? DefinedSource(*this, 1) : nullptr;
   if (!p) return Undefine();
   PlaceAtAngle(circle, p->m_fValue);
 }

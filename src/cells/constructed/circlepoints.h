@@ -37,7 +37,8 @@ class CGVerInCircleRot : public CGVerOnCircleAngle {
 };
 
 // Circle K, point P (parents in that order): the point of K at P's angle,
-// which maps a point of one circle onto another.
+// which maps a point of one circle onto another; P may also be a scalar
+// value, its number taken as the angle in radians.
 class CGVerInCircleFt : public CGVerOnCircleAngle {
   DECLARE_SERIAL(CGVerInCircleFt)
 

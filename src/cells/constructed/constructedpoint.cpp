@@ -2,6 +2,7 @@
 
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cornerpoints.h"
+#include "cells/texts/cgtextmap.h"
 
 bool FitsLineKind(double t, BYTE kind, double lo, double hi) {
   switch (kind) {
@@ -13,6 +14,11 @@ bool FitsLineKind(double t, BYTE kind, double lo, double hi) {
     default:
       return true;
   }
+}
+
+const CGCell* DefinedSource(const CGCell& cell, size_t i) {
+  if (const CGCell* point = cell.DefinedParentAs<CGVertex>(i)) return point;
+  return cell.DefinedParentAs<CGTmVariable>(i);
 }
 
 CGConstructedPoint::CGConstructedPoint(WORD id, int slot, const QString& name, std::initializer_list<WORD> parents)

@@ -21,6 +21,8 @@
 #include "ui/commandactions.h"
 #include "ui/ribbon/ribbonbar.h"
 #include "support/recorders.h"
+#include "ui/commandactions.h"
+#include "ui/ribbon/ribbonbar.h"
 #include "view/kavrelview.h"
 
 class ProgramWindow : public ::testing::Test {

@@ -51,6 +51,47 @@ TEST_F(CarrierTest, ParametersMapToTheCarriersPoints) {
   }
 }
 
+// Every same-parameter kind takes a scalar value as its source as it takes
+// a path point: it follows the number, and is undefined while the value is.
+TEST_F(CarrierTest, SameParameterPointsFollowAScalarValue) {
+  const WORD segment = L(P(0, 0, 0), P(2, 0, 0)), unit = Arc(1, kArcCircle);
+  CGCurve* curve = Curve({}, "t", "t*t", "0", "0", "2");
+  CGLocus* locus = CircleLocus();
+  CGTmVarParameter* value = Param(0.5f, 0, 10);
+  const WORD v = value->m_nId;
+  const std::vector<WORD> corners = {P(0, 0, 0), P(4, 0, 0), P(4, 2, 0)};
+  const struct {
+    const char* what;
+    CGVertex* point;
+    Vec3 atHalf, atOne;
+  } rows[] = {
+      {"line", New<CGVerInLineFt>(segment, v), Vec3{1, 0, 0}, Vec3{2, 0, 0}},
+      {"circle", New<CGVerInCircleFt>(unit, v), Vec3{std::cos(0.5f), std::sin(0.5f), 0}, Vec3{std::cos(1.0f), std::sin(1.0f), 0}},
+      {"curve", New<CGVerInCurveFt>(curve->m_nId, v), Vec3{0.5f, 0.25f, 0}, Vec3{1, 1, 0}},
+      {"locus", New<CGVerInLocusFt>(locus->m_nId, v), Vec3{2 * std::cos(0.5f), 2 * std::sin(0.5f), 0},
+       Vec3{2 * std::cos(1.0f), 2 * std::sin(1.0f), 0}},
+      {"polygon border", New<CGVerInBorderFt>(corners, v), Vec3{2, 0, 0}, Vec3{4, 0, 0}},
+      {"combined path", New<CGVerInPaths>(std::vector<WORD>{segment, v}, BYTE{1}, 0.0f), Vec3{1, 0, 0}, Vec3{2, 0, 0}},
+      {"compound path, the second piece's start at 1",
+       New<CGVerInBorder>(std::vector<WORD>{segment, segment, v}, BYTE{1}, 0.0f), Vec3{1, 0, 0}, Vec3{0, 0, 0}},
+  };
+  for (const auto& r : rows) {
+    ASSERT_TRUE(r.point->m_bDefined) << r.what;
+    ExpectNear(r.point->m_vPos, r.atHalf[0], r.atHalf[1], r.atHalf[2], r.what, 1e-5);
+  }
+  value->m_fValue = 1.0f;
+  for (const auto& r : rows) {
+    r.point->Recalculate();
+    EXPECT_EQ(r.point->m_fValue, 1.0f) << r.what;
+    ExpectNear(r.point->m_vPos, r.atOne[0], r.atOne[1], r.atOne[2], r.what, 1e-5);
+  }
+  value->m_bDefined = false;
+  for (const auto& r : rows) {
+    r.point->Recalculate();
+    EXPECT_FALSE(r.point->m_bDefined) << r.what;
+  }
+}
+
 TEST_F(CarrierTest, TheDividingPointRunsFromAToBAndKeepsItsRatio) {
   const WORD unit = Arc(1, kArcCircle);
   const struct {

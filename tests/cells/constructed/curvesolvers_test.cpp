@@ -147,6 +147,17 @@ TEST_F(CurveSolverTest, CachedRootsServeOnePassOnOnePage) {
   EXPECT_EQ(p[0], 1);
   ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 0, p), 2);  // root 0 again computes
   EXPECT_NEAR(p[0], 2, 1e-4);
+  // Kept after a count, root 0 is read once more from it, then computed.
+  KeepCountedRoots(unit, xAxis);
+  circle->Center[0] = 0;
+  ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 0, p), 2);
+  EXPECT_NEAR(p[0], 2, 1e-4) << "the counted root";
+  ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 0, p), 2);
+  EXPECT_NEAR(p[0], -1, 1e-4) << "computed again";
+  KeepCountedRoots(xAxis, unit);  // another pair: nothing kept
+  circle->Center[0] = 3;
+  ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 0, p), 2);
+  EXPECT_NEAR(p[0], 2, 1e-4);
   page->RecalculateCells({});  // a new pass computes too
   circle->Center[0] = 0;
   ASSERT_EQ(IntersectCircleCurve(unit, xAxis, 1, p), 2);

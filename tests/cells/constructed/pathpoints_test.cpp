@@ -60,8 +60,10 @@ TEST_F(PathPlacementTest, CompoundParametersPickPieceAndFraction) {
   EXPECT_FALSE(New<CGVerInBorder>(std::vector<WORD>{corners[0], pieces[0]}, BYTE{0}, 0.5f)->m_bDefined);
   Cell(corners[1])->m_bDefined = false;
   EXPECT_FALSE(New<CGVerFreeInBorder>(corners, 0.5f)->m_bDefined) << "the edge's far corner";
-  EXPECT_FALSE(New<CGVerInBorder>(std::vector<WORD>{pieces[0], t->m_nId}, BYTE{1}, 0.5f)->m_bDefined)
-      << "following no point";
+  // A scalar value is a source as a point is.
+  auto* byValue = New<CGVerInBorder>(std::vector<WORD>{pieces[0], t->m_nId}, BYTE{1}, 0.5f);
+  EXPECT_TRUE(byValue->m_bDefined) << "following a value";
+  EXPECT_EQ(byValue->m_fValue, 1.25f);
 }
 
 TEST_F(PathPlacementTest, ALocusPieceLeavesItsDriverAndChainAlone) {

@@ -21,3 +21,7 @@ int IntersectCircleLocus(WORD circle, WORD locus, int k, float out[3]);
 int IntersectCurveCurve(WORD curve1, WORD curve2, int k, float out[3]);
 int IntersectLocusLocus(WORD locus1, WORD locus2, int k, float out[3]);
 int IntersectCurveLocus(WORD curve, WORD locus, int k, float out[3]);
+
+// After a count (root 0) of a pair, the root cells built at once read
+// every root from it, root 0 included (RootCache::KeepCounted).
+void KeepCountedRoots(WORD first, WORD second);

@@ -1,8 +1,32 @@
 #include "cells/constructed/numeric/rootcache.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "cells/constructed/numeric/curvesolvers.h"
 #include "model/globals.h"
 
-RootCache::RootCache() { Clear(); }
+namespace {
+std::vector<RootCache*>& Caches() {
+  static std::vector<RootCache*> caches;
+  return caches;
+}
+}  // namespace
+
+RootCache::RootCache() {
+  Clear();
+  Caches().push_back(this);
+}
+
+RootCache::~RootCache() { std::erase(Caches(), this); }
+
+void RootCache::KeepCounted(WORD first, WORD second) {
+  for (RootCache* cache : Caches()) {
+    const bool counted = cache->m_first == first && cache->m_second == second && cache->m_nLastIndex == 0 &&
+                         cache->m_page == g_pCurPage && cache->m_nPass == g_nRecalcPass;
+    if (counted) cache->m_nLastIndex = -1;
+  }
+}
 
 void RootCache::Clear() {
   for (auto& root : m_roots) root[0] = root[1] = root[2] = 0;
@@ -39,3 +63,5 @@ int RootCache::Result(int k, float out[3]) const {
   for (int i = 0; i < 3; ++i) out[i] = m_roots[k][i];
   return m_nCount;
 }
+
+void KeepCountedRoots(WORD first, WORD second) { RootCache::KeepCounted(first, second); }

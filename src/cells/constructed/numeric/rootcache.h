@@ -12,6 +12,14 @@ inline constexpr int kMaxRoots = 32;
 class RootCache {
  public:
   RootCache();
+  ~RootCache();
+  RootCache(const RootCache&) = delete;
+  RootCache& operator=(const RootCache&) = delete;
+  // A command that has just counted the roots of (first, second) (root 0,
+  // the last index asked) and builds the root cells at once, nothing moving
+  // in between, lets the cache answer root 0 once more: the cells read
+  // every root from the count, root 0 included.
+  static void KeepCounted(WORD first, WORD second);
   // Whether root k of (first, second) is to be read from the cache: the
   // same pair, page and pass, and k above the last index asked.  If not,
   // the cache is taken for this pair and emptied, to be filled afresh.

@@ -29,7 +29,7 @@ bool Between(double t, double t0, double t1) { return (t0 <= t && t <= t1) || (t
 template <class Carrier>
 Carrier* CarrierAndSource(const CGCell& cell, float& t) {
   Carrier* carrier = cell.DefinedParentAs<Carrier>(0);
-  const CGVertex* source = carrier ? cell.DefinedParentAs<CGVertex>(1) : nullptr;
+  const CGCell* source = carrier ? DefinedSource(cell, 1) : nullptr;
   if (!source) return nullptr;
   t = source->m_fValue;
   return carrier;
@@ -68,7 +68,7 @@ CGVerInLineFt::CGVerInLineFt(WORD id, int slot, const QString& name, WORD line, 
 
 void CGVerInLineFt::Recalculate() {
   LineParent line;
-  const CGVertex* source = DefinedLine(0, line) ? DefinedParentAs<CGVertex>(1) : nullptr;
+  const CGCell* source = DefinedLine(0, line) ? DefinedSource(*this, 1) : nullptr;
   if (!source) return Undefine();
   m_fValue = source->m_fValue;
   PlaceAlongLine(line, m_fValue);

@@ -1,8 +1,9 @@
 // Points by parameter on carriers: on a line, a circle, a curve or a locus
 // at a value of the carrier's own parameter (kept in the value field),
 // either fixed when the point was built (the Fixedf kinds) or copied from
-// another point at every recalculation (the Ft kinds), so that a point
-// dragged along one carrier drives a twin on another.  The point dividing
+// another point or a scalar value at every recalculation (the Ft kinds,
+// DefinedSource), so that a point dragged along one carrier, or a value
+// changed, drives a twin on another.  The point dividing
 // the arc between two points of a circle joins them.  A locus is sampled
 // without moving its driver.  Every kind stores the point record only.
 #pragma once

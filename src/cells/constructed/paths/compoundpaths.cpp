@@ -60,7 +60,7 @@ void CGVerInBorderFt::Serialize(CArchive& ar) {
 }
 
 void CGVerInBorderFt::Recalculate() {
-  const CGVertex* source = DefinedParentAs<CGVertex>(Pieces);
+  const CGCell* source = DefinedSource(*this, Pieces);
   if (!source) return Undefine();
   m_fValue = source->m_fValue;
   float p[3];

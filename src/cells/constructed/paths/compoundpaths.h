@@ -36,8 +36,8 @@ class CGVerFreeInBorder : public CGVerFree {
   int Pieces = 3;
 };
 
-// The twin on a polygon's border (N corners, then the source point) at
-// the source point's compound parameter.  Stores N after the point record.
+// The twin on a polygon's border (N corners, then the source point or
+// value) at the source's compound parameter.  Stores N after the point record.
 class CGVerInBorderFt : public CGConstructedPoint {
   DECLARE_SERIAL(CGVerInBorderFt)
 

@@ -242,7 +242,7 @@ void CGVerOnPathByMode::Serialize(CArchive& ar) {
 
 bool CGVerOnPathByMode::FollowSource() {
   if (m_nSubKind == 0) return true;
-  const CGCell* source = m_parents.empty() ? nullptr : DefinedParentAs<CGVertex>(m_parents.size() - 1);
+  const CGCell* source = m_parents.empty() ? nullptr : DefinedSource(*this, m_parents.size() - 1);
   if (!source) return false;
   m_fValue = source->m_fValue;
   return true;

@@ -60,8 +60,8 @@ bool CombinedPoint(const CGCell& cell, const std::vector<double>& fractions, flo
 QString DescribePath(const char* format, const QString& number, std::initializer_list<QString> names);
 
 // A point on a path at a fixed parameter (mode 0, the sub-kind byte) or,
-// in any other mode, at the parameter of a point that follows the pieces
-// as the last parent.  Only the point record is stored.
+// in any other mode, at the parameter of a point or scalar value that
+// follows the pieces as the last parent.  Only the point record is stored.
 class CGVerOnPathByMode : public CGConstructedPoint {
  public:
   // The point record; loading fails without a piece (and, in a following

@@ -2,16 +2,22 @@
 // chooses, the cells with their parents and roots, where they lie, one undo
 // step with the exact name, and when the command is offered.
 #include <cmath>
+#include <functional>
 #include <set>
+#include <utility>
 
 #include "cells/dynamic/curve.h"
 #include "cells/dynamic/locus.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/texts/inkmarks.h"
-#include "commands/intersectioncommands.h"
+#include "cells/constructed/numeric/curvesolvers.h"
+#include "editing/dialogs/inputdialogs.h"
+#include "editing/intersectioncommands.h"
+#include "model/undo/cmdcells.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
+#include "support/pathfigures.h"
 
 namespace {
 // Lines along x and y through the origin region, a face in the plane z = 3
@@ -133,6 +139,104 @@ TEST(IntersectionCommands, OfferedForPairsThatCanMeet) {
     p.Select(selected);
     EXPECT_EQ(CommandRegistry().Query(ID_CREATE_POINT_INTER).m_bEnabled, row.enabled);
     if (!row.makes) p.ExpectNothingMade([&p] { OnCreatePointInter(p.doc); });
+  }
+}
+// A line along x and the curve y = sin x for x in [-0.47, 13]: five
+// crossings now, at 0, pi, ..., 4 pi.
+struct SineCrossing : PathCommandPage {
+  WORD line = Line(Point(-10, 0, 0), Point(20, 0, 0));
+  WORD curve = Curve("sin(t)", "-0.47");
+  SineCrossing() { Select({curve, line}); }
+  void Answer(int count) {
+    CDlgIntersectionNum answer;
+    answer.m_nCount = count;
+    dialogs->Ok(answer);
+  }
+};
+
+TEST(NumericIntersections, TheCountFoundNowIsOfferedAndTheAnswerKept) {
+  const struct {
+    const char* name;
+    int answer;  // -1: Cancel
+    int made;
+  } rows[] = {{"all five", 5, 5}, {"two", 2, 2}, {"none", 0, 0}, {"cancelled", -1, 0}, {"more than 32", 40, 32}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    SineCrossing p;
+    if (row.answer < 0)
+      p.dialogs->Cancel<CDlgIntersectionNum>();
+    else
+      p.Answer(row.answer);
+    if (row.made == 0) {
+      p.ExpectNothingMade([&p] { EXPECT_TRUE(p.Run(ID_CREATE_POINT_INTER)); });
+    } else {
+      const std::vector<WORD> made = p.ExpectConstruction(ID_CREATE_POINT_INTER, row.made, QStringLiteral("添加直线与曲线的交点"));
+      EXPECT_NE(dynamic_cast<CCmdAddCells*>(p.Page().m_undo.CurrentCommand()), nullptr);
+      for (int root = 0; root < row.made; ++root) {
+        const CGCell* cell = p.Find(made[root]);
+        EXPECT_STREQ(cell->GetRuntimeClass()->m_lpszClassName, "CGVerIntersectionLQ");
+        EXPECT_EQ(cell->m_parents, (std::vector<WORD>{p.line, p.curve}));
+        EXPECT_EQ(cell->m_nSubKind, root);
+        EXPECT_EQ(cell->m_bDefined, root < 5) << root;
+      }
+      if (row.made == 5) {
+        EXPECT_NEAR(p.As<CGVertex>(made[1])->m_vPos[0], 3.14159, 1e-3);
+      }
+    }
+    const auto offered = p.dialogs->Offered<CDlgIntersectionNum>();
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].m_nCount, 5);
+  }
+}
+
+// Mixed pairs put circle before curve before locus whatever the selection
+// order; like pairs keep it.  One point each, still one step of many.
+TEST(NumericIntersections, ThePairChoosesTheKindAndTheParentOrder) {
+  using P = PathCommandPage;
+  struct Pair {
+    WORD first, second;
+  };
+  const struct {
+    const char* name;
+    std::function<Pair(P&)> select;  // in selection order
+    bool swapped;                    // parents in the other order
+    const char* cls;
+    const char* label;
+    int (*solver)(WORD, WORD, int, float[3]);
+  } rows[] = {
+      {"locus then circle", [](P& p) { return Pair{p.Locus(2), p.Circle(3, 2)}; }, true, "CGVerIntersectionCG",
+       "添加圆与轨迹的交点", IntersectCircleLocus},
+      {"curve then circle", [](P& p) { return Pair{p.Curve(), p.Circle(1, 3)}; }, true, "CGVerIntersectionCQ",
+       "添加圆与曲线的交点", IntersectCircleCurve},
+      {"locus then curve", [](P& p) { return Pair{p.Locus(2), p.Curve()}; }, true, "CGVerIntersectionQG",
+       "添加曲线与轨迹的交点", IntersectCurveLocus},
+      {"curve then locus", [](P& p) { return Pair{p.Curve(), p.Locus(2)}; }, false, "CGVerIntersectionQG",
+       "添加曲线与轨迹的交点", IntersectCurveLocus},
+      {"two curves", [](P& p) { return Pair{p.Curve("0.5"), p.Curve()}; }, false, "CGVerIntersectionQQ",
+       "添加曲线与曲线的交点", IntersectCurveCurve},
+      {"two loci", [](P& p) { return Pair{p.Locus(2, 1), p.Locus(2)}; }, false, "CGVerIntersectionGG",
+       "添加轨迹与轨迹的交点", IntersectLocusLocus},
+      {"locus then line", [](P& p) { return Pair{p.Locus(2), p.Line(p.Point(-5, 0, 0), p.Point(5, 0, 0))}; }, true,
+       "CGVerIntersectionLG", "添加直线与轨迹的交点", IntersectLineLocus},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    PathCommandPage p;
+    Pair pair = row.select(p);
+    p.Select({pair.first, pair.second});
+    if (row.swapped) std::swap(pair.first, pair.second);
+    float at[3];
+    const int found = row.solver(pair.first, pair.second, 0, at);
+    CDlgIntersectionNum answer;
+    answer.m_nCount = 1;
+    p.dialogs->Ok(answer);
+    const std::vector<WORD> made = p.ExpectConstruction(ID_CREATE_POINT_INTER, 1, QString::fromUtf8(row.label));
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_NE(dynamic_cast<CCmdAddCells*>(p.Page().m_undo.CurrentCommand()), nullptr);
+    EXPECT_STREQ(p.Find(made[0])->GetRuntimeClass()->m_lpszClassName, row.cls);
+    EXPECT_EQ(p.Find(made[0])->m_parents, (std::vector<WORD>{pair.first, pair.second}));
+    EXPECT_EQ(p.Find(made[0])->m_bDefined, found > 0);
+    EXPECT_EQ(p.dialogs->Offered<CDlgIntersectionNum>().at(0).m_nCount, found);
   }
 }
 }  // namespace
