@@ -34,17 +34,6 @@ class PresetSolidsApp : public ProgramWindow {
       }
     ADD_FAILURE() << "no ribbon button for " << id;
   }
-  void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(view, button, {}, at);
-    QApplication::processEvents();
-  }
-  void Drag(QPoint from, QPoint to) {
-    QTest::mousePress(view, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view, &move);
-    QTest::mouseRelease(view, Qt::LeftButton, {}, to);
-    QApplication::processEvents();
-  }
   // The pixel of the view over world point p, through the matrices of the
   // last frame.
   QPoint PixelOf(const float p[3]) const {

@@ -21,8 +21,6 @@
 #include "ui/commandactions.h"
 #include "ui/ribbon/ribbonbar.h"
 #include "support/recorders.h"
-#include "ui/commandactions.h"
-#include "ui/ribbon/ribbonbar.h"
 #include "view/kavrelview.h"
 
 class ProgramWindow : public ::testing::Test {
