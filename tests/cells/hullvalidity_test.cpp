@@ -58,9 +58,10 @@ void ExpectTrueHull(const Points& p, const HullInsertionResult& r, const std::st
 
 TEST(HullValidity, RandomCubesAndSpheresAreTrueHulls) {
   const struct { Shape shape; int n; unsigned seeds; } rows[] = {
-      {Shape::kCube, 1000, 4},      {Shape::kSphere, 1000, 4},       {Shape::kCube, 10000, 2},
-      {Shape::kSphere, 10000, 2},   {Shape::kCube, 100000, 2},       {Shape::kSphere, 100000, 1},
-      {Shape::kCubeSurface, 2000, 2},
+      {Shape::kCube, 480, 4},         {Shape::kSphere, 480, 4},       {Shape::kCubeSurface, 480, 4},
+      {Shape::kCube, 1000, 4},        {Shape::kSphere, 1000, 4},      {Shape::kCube, 10000, 3},
+      {Shape::kSphere, 10000, 3},     {Shape::kCube, 100000, 3},      {Shape::kSphere, 100000, 1},
+      {Shape::kCubeSurface, 2000, 3},
   };
   for (const auto& row : rows)
     for (unsigned seed = 5; seed < 5 + row.seeds; ++seed) {
@@ -69,12 +70,16 @@ TEST(HullValidity, RandomCubesAndSpheresAreTrueHulls) {
       HullInsertionResult r;
       InsertHullPoints(p.data(), Count(p), AllOf(p), r);
       ExpectTrueHull(p, r, name);
+      if (row.n > kMaxHullPoints) continue;
+      CGPolyhedron hull;  // the same through the hull cell
+      ASSERT_TRUE(BuildConvexHull(p.data(), Count(p), hull)) << name;
+      ExpectClosedConvex(hull, p, HullTolerance(p.data(), Count(p)), name);
     }
 }
 
 TEST(HullValidity, SpheresOf480KeepEveryPointAtEverySize) {
   for (double radius : {0.01, 0.1, 0.3, 1.0, 10.0, 1000.0})
-    for (unsigned seed = 1; seed <= 10; ++seed) {
+    for (unsigned seed = 1; seed <= 30; ++seed) {
       const Points p = RandomPoints(Shape::kSphere, kMaxHullPoints, radius, seed);
       const std::string row = "radius " + std::to_string(radius) + " seed " + std::to_string(seed);
       HullInsertionResult r;
