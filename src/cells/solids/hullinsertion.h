@@ -41,8 +41,9 @@ struct HullInsertionResult {
   std::vector<int> Vertices;
   std::vector<InsertedFace> Faces;  // in list order
   // The largest distance of any input point in front of any face, 0 when
-  // none is: points on or above a face stay in its conflict list, so the
-  // lists and the face's own corners hold every candidate.
+  // none is: a scan of every point against every face while that is cheap,
+  // else the largest over the faces' conflict lists and own corners (a point
+  // on or above a face stays in its list).
   double WitnessExcess = 0;
 };
 

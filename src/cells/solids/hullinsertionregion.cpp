@@ -1,10 +1,12 @@
-// Whether a step closes the surface, and the exact step taken when it would
-// not.  A point that several faces hold within the tolerance can be "above"
-// one face and "in the plane" of its neighbour while a third, farther face
-// is "above" again: removing and widening those faces would leave a surface
-// with holes, folds or faces turned inside out.  Such a step is checked
-// before anything changes; when it fails, only the exact side of the point
-// counts, and the faces it sees are removed as one disc.
+// Whether a described step closes the surface, the exact step, and the
+// merging after the exact pass.  A point that several faces hold within the
+// tolerance can be "above" one face and "in the plane" of its neighbour
+// while a third, farther face is "above" again: removing and widening those
+// faces would leave a surface with holes, folds or faces turned inside out.
+// Such a step is checked before anything changes, and the described pass
+// gives up at it.  The exact step removes the faces that see the point by
+// its exact side, grown from the one it lies farthest in front of as one
+// disc.
 #include <algorithm>
 #include <cmath>
 #include <limits>
