@@ -158,6 +158,18 @@ TEST(HullValidity, RotatedCubeHasSixSquaresAtEveryScale) {
   }
 }
 
+TEST(HullValidity, FlatSetsLargerThanAStoredHullGiveTheirPolygon) {
+  // Exact sides cannot take points in one plane; the described pass does.
+  Points p;
+  for (int i = 0; i < 625; ++i) p.insert(p.end(), {double(i % 25), double(i / 25), 0.0});
+  HullInsertionResult r;
+  InsertHullPoints(p.data(), Count(p), AllOf(p), r);
+  ASSERT_EQ(r.Shape, InsertedShape::kSurface);
+  ASSERT_EQ(r.Faces.size(), 2u);
+  EXPECT_EQ(std::set<int>(r.Vertices.begin(), r.Vertices.end()), (std::set<int>{0, 24, 600, 624}));
+  EXPECT_TRUE(r.Faces[0].c == -r.Faces[1].c && std::fabs(r.Faces[0].c) == 1);
+}
+
 #ifdef KAVREL_HAVE_QHULL
 // qhull's vertices (input numbers, ascending) and its facets' planes.
 struct Qhull {

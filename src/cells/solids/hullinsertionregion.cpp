@@ -138,8 +138,7 @@ bool Insertion::NewEdgesPair(int p, int& patchVertices, int& patchFaces, int& pa
       if (InRegion(Twin(face, i))) continue;
       const int u = Vertex(face, i), v = Vertex(face, i + 1);
       if (!NoteEdgeToP(v, true) || !NoteEdgeToP(u, false)) return false;
-      see(u);
-      see(v);
+      see(u);  // v is the next rim edge's u
       ++patchFaces;
       patchSides += 3;
     }
