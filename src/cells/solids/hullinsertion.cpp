@@ -15,6 +15,15 @@ Insertion::Insertion(const double* xyz, int count, Pass pass)
       m_incident(static_cast<size_t>(count), 0), m_bucket(static_cast<size_t>(count), -1),
       m_edgeIn(static_cast<size_t>(count)), m_edgeOut(static_cast<size_t>(count)) {
   m_facePoints.resize(16 * static_cast<size_t>(count) + 16);
+  // Room for the faces made over the whole run (about 6 per point in
+  // random order), so that the pools are not copied as they grow.
+  const size_t faces = 8 * static_cast<size_t>(count) + 16;
+  m_faces.reserve(faces);
+  m_alive.reserve(faces);
+  m_faceMark.reserve(faces);
+  m_links.reserve(faces);
+  m_verts.reserve(3 * faces);
+  m_twins.reserve(3 * faces);
   // No coordinate difference exceeds the box diagonal D; the normal's
   // components then err by at most 8 u D^2 and the product with q - A by
   // at most 46 u D^3 (u = 2^-53).
