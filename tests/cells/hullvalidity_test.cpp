@@ -112,27 +112,49 @@ TEST(HullValidity, NearCoincidentPointsGiveClosedSurfacesThatReportTheirExcess) 
   }
 }
 
+// The hull of the points times `scale` against `unit`, the hull of the
+// points: the same points in the same numbering, edges, faces, planes.
+void ExpectScaledHull(const Points& p, double scale, const CGPolyhedron& unit, bool built, const std::string& row) {
+  Points scaled = p;
+  for (double& x : scaled) x *= scale;
+  CGPolyhedron hull;
+  ASSERT_EQ(BuildConvexHull(scaled.data(), Count(scaled), hull), built) << row;
+  ASSERT_EQ(hull.Points.size(), unit.Points.size()) << row;
+  for (size_t i = 0; i < hull.Points.size(); ++i)
+    ASSERT_TRUE(hull.Points[i].x == unit.Points[i].x * scale && hull.Points[i].y == unit.Points[i].y * scale &&
+                hull.Points[i].z == unit.Points[i].z * scale) << row << " " << i;
+  ASSERT_EQ(hull.Edges, unit.Edges) << row;
+  ASSERT_EQ(hull.Faces.size(), unit.Faces.size()) << row;
+  for (size_t f = 0; f < hull.Faces.size(); ++f) {
+    ASSERT_EQ(hull.Faces[f].Vertices, unit.Faces[f].Vertices) << row;
+    ASSERT_NEAR(hull.Faces[f].d, unit.Faces[f].d * scale, 1e-9 * scale) << row;
+  }
+}
+
 TEST(HullValidity, ScaledSetsGiveTheSameHull) {
-  for (unsigned seed = 0; seed < 50; ++seed) {
-    const Points p = RandomPoints(seed % 2 ? Shape::kSphere : Shape::kCube, 60 + int(seed) * 8, 1, seed);
-    CGPolyhedron unit;
-    ASSERT_TRUE(BuildConvexHull(p.data(), Count(p), unit));
-    for (double scale : {0.01, 0.1, 10.0, 100.0}) {
-      Points scaled = p;
-      for (double& x : scaled) x *= scale;
-      CGPolyhedron hull;
-      ASSERT_TRUE(BuildConvexHull(scaled.data(), Count(scaled), hull));
-      const std::string row = "seed " + std::to_string(seed) + " scale " + std::to_string(scale);
-      ASSERT_EQ(hull.Points.size(), unit.Points.size()) << row;
-      for (size_t i = 0; i < hull.Points.size(); ++i)  // the same points in the same numbering
-        EXPECT_TRUE(hull.Points[i].x == unit.Points[i].x * scale && hull.Points[i].y == unit.Points[i].y * scale &&
-                    hull.Points[i].z == unit.Points[i].z * scale) << row << " " << i;
-      EXPECT_EQ(hull.Edges, unit.Edges) << row;
-      ASSERT_EQ(hull.Faces.size(), unit.Faces.size()) << row;
-      for (size_t f = 0; f < hull.Faces.size(); ++f) {
-        EXPECT_EQ(hull.Faces[f].Vertices, unit.Faces[f].Vertices) << row;
-        EXPECT_NEAR(hull.Faces[f].d, unit.Faces[f].d * scale, 1e-9 * scale) << row;
+  std::mt19937 random(3);
+  std::uniform_real_distribution<double> jitter(-0.002, 0.002);
+  for (unsigned set = 0; set < 650; ++set) {
+    Points p;
+    std::string row = "set " + std::to_string(set);
+    if (set < 50) {  // random, up to 452 points
+      p = RandomPoints(set % 2 ? Shape::kSphere : Shape::kCube, 60 + int(set) * 8, 1, set);
+    } else if (set < 350) {  // on a grid: coplanar and collinear points
+      const unsigned g = 1 + set % 10, n = 4 + set % 37;
+      for (unsigned i = 0; i < 3 * n; ++i) p.push_back(double(random() % (g + 1)));
+    } else {  // near twins of grid points, decided by exact sides
+      for (int i = 0, n = 4 + int(set % 27); i < n; ++i) {
+        const bool twin = i > 0 && random() % 3 == 0;
+        const size_t of = twin ? 3 * (random() % unsigned(i)) : 0;
+        for (size_t k = 0; k < 3; ++k) p.push_back(twin ? p[of + k] + jitter(random) : double(int(random() % 19) - 9));
       }
+    }
+    CGPolyhedron unit;
+    const bool built = BuildConvexHull(p.data(), Count(p), unit);
+    ASSERT_TRUE(built || set >= 50) << row;
+    for (double scale : {0.01, 0.1, 10.0, 100.0}) {
+      ExpectScaledHull(p, scale, unit, built, row + " scale " + std::to_string(scale));
+      if (HasFatalFailure()) return;
     }
   }
 }

@@ -9,8 +9,8 @@
 
 namespace hullengine {
 
-Insertion::Insertion(const double* xyz, int count, Pass pass)
-    : m_xyz(xyz), m_count(count), m_tolerance(HullTolerance(xyz, count)), m_exact(pass == Pass::kExact),
+Insertion::Insertion(const double* xyz, int count, Pass pass, const double* shown)
+    : m_xyz(xyz), m_shown(shown), m_count(count), m_tolerance(HullTolerance(xyz, count)), m_exact(pass == Pass::kExact),
       m_toTheEnd(pass == Pass::kFlat), m_state(static_cast<size_t>(count), kWitness),
       m_incident(static_cast<size_t>(count), 0), m_bucket(static_cast<size_t>(count), -1),
       m_edgeIn(static_cast<size_t>(count)), m_edgeOut(static_cast<size_t>(count)) {
@@ -48,11 +48,10 @@ bool Insertion::InsidePolygon(const Face& f, int p) const {
   return !positive || !negative;
 }
 
-int Insertion::MakeFace(int i, int j, int k) {
-  const double *A = At(i), *B = At(j), *C = At(k);
+void Insertion::SetPlane(Face& f) const {
+  const double *A = At(f.corner[0]), *B = At(f.corner[1]), *C = At(f.corner[2]);
   const double ux = B[0] - A[0], uy = B[1] - A[1], uz = B[2] - A[2];
   const double vx = C[0] - A[0], vy = C[1] - A[1], vz = C[2] - A[2];
-  Face f;
   f.a = f.normal[0] = uy * vz - uz * vy;
   f.b = f.normal[1] = uz * vx - ux * vz;
   f.c = f.normal[2] = ux * vy - uy * vx;
@@ -65,9 +64,21 @@ int Insertion::MakeFace(int i, int j, int k) {
     f.c /= length;
   }
   f.d = -(f.a * A[0] + f.b * A[1] + f.c * A[2]);
+}
+
+void Insertion::ShowRealPoints() {
+  m_xyz = m_shown;
+  m_tolerance = HullTolerance(m_xyz, m_count);
+  for (size_t f = 0; f < m_faces.size(); ++f)
+    if (m_alive[f]) SetPlane(m_faces[f]);
+}
+
+int Insertion::MakeFace(int i, int j, int k) {
+  Face f;
   f.corner[0] = i;
   f.corner[1] = j;
   f.corner[2] = k;
+  SetPlane(f);
   f.first = static_cast<int>(m_verts.size());
   f.count = 3;
   f.pointsFirst = m_poolSize;
@@ -184,6 +195,7 @@ bool Insertion::Run(const std::vector<int>& order, HullInsertionResult& out) {
   for (size_t i = static_cast<size_t>(c) + 1; i < order.size() && (!m_failed || m_toTheEnd); ++i) Step(order[i]);
   if (m_failed && !m_toTheEnd) return false;
   if (m_exact) MergeCoplanarFaces();
+  if (m_shown) ShowRealPoints();
   out.Shape = InsertedShape::kSurface;
   Output(out);
   return m_exact || (!m_failed && out.WitnessExcess <= m_tolerance);
@@ -464,8 +476,46 @@ std::vector<int> ExtremePoints(const double* xyz, const std::vector<int>& order)
 // The exact pass on the points renumbered with the extreme points first:
 // the hull of those holds most of the others, which then drop out of the
 // conflict lists at once.  The result is numbered as the input again.
+// Whether every point lies within the tolerance of the plane of the first
+// triangle.
+bool IsFlat(const double* xyz, int count, const std::vector<int>& order) {
+  int a = order.front(), b = a;
+  const double tolerance = HullTolerance(xyz, count);
+  const int c = order.size() < 3 ? -1 : FindFirstTriangle(xyz, order, tolerance, &a, &b);
+  if (c < 0) return false;
+  auto at = [xyz](int i) { return xyz + 3 * static_cast<std::ptrdiff_t>(i); };
+  const double *A = at(a), *B = at(b), *C = at(order[static_cast<size_t>(c)]);
+  const double u[3] = {B[0] - A[0], B[1] - A[1], B[2] - A[2]}, v[3] = {C[0] - A[0], C[1] - A[1], C[2] - A[2]};
+  const double n[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+  const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+  for (int p = 0; p < count; ++p) {
+    const double* q = at(p);
+    if (std::fabs(n[0] * (q[0] - A[0]) + n[1] * (q[1] - A[1]) + n[2] * (q[2] - A[2])) > tolerance * length) return false;
+  }
+  return true;
+}
+
+// The points snapped to a grid of 2^30 steps across the box's diagonal,
+// which is the same grid for the same points at any scale.  A snapped point
+// moves by less than 1e-9 of the diagonal.
+std::vector<double> Snapped(const double* xyz, int count) {
+  double lo[3] = {xyz[0], xyz[1], xyz[2]};
+  for (int p = 1; p < count; ++p)
+    for (int k = 0; k < 3; ++k) lo[k] = std::min(lo[k], xyz[3 * static_cast<std::ptrdiff_t>(p) + k]);
+  const double diagonal = BoxDiagonal(xyz, count), steps = diagonal > 0 ? std::ldexp(1.0, 30) / diagonal : 1;
+  std::vector<double> snapped(xyz, xyz + 3 * static_cast<std::ptrdiff_t>(count));
+  for (size_t i = 0; i < snapped.size(); ++i) snapped[i] = std::nearbyint((snapped[i] - lo[i % 3]) * steps);
+  return snapped;
+}
+
+// The exact sides are decided on the snapped points, so that a point that
+// lies on a face at one scale and a rounding error off it at another gets
+// the same side at both; the planes and the excess are those of the points
+// themselves.
 bool ExactPass(const double* xyz, int count, const std::vector<int>& order, HullInsertionResult& out) {
-  std::vector<int> from = ExtremePoints(xyz, order);  // new number -> input number
+  if (IsFlat(xyz, count, order)) return false;
+  const std::vector<double> grid = Snapped(xyz, count);
+  std::vector<int> from = ExtremePoints(grid.data(), order);  // new number -> input number
   std::vector<std::uint8_t> taken(static_cast<size_t>(count), 0);
   for (int p : from) taken[static_cast<size_t>(p)] = 1;
   for (int p : order)
@@ -474,10 +524,15 @@ bool ExactPass(const double* xyz, int count, const std::vector<int>& order, Hull
   std::iota(renumbered.begin(), renumbered.end(), 0);
   for (int p = 0; p < count; ++p)
     if (!taken[static_cast<size_t>(p)]) from.push_back(p);  // measured only
-  std::vector<double> points(3 * from.size());
+  std::vector<double> shown(3 * from.size()), snapped(3 * from.size());
   for (size_t i = 0; i < from.size(); ++i)
-    std::copy_n(xyz + 3 * static_cast<std::ptrdiff_t>(from[i]), 3, points.begin() + 3 * static_cast<std::ptrdiff_t>(i));
-  if (!hullengine::Insertion(points.data(), count, hullengine::Pass::kExact).Run(renumbered, out)) return false;
+    for (size_t k = 0; k < 3; ++k) {
+      const size_t at = 3 * static_cast<size_t>(from[i]) + k;
+      shown[3 * i + k] = xyz[at];
+      snapped[3 * i + k] = grid[at];
+    }
+  using hullengine::Insertion, hullengine::Pass;
+  if (!Insertion(snapped.data(), count, Pass::kExact, shown.data()).Run(renumbered, out)) return false;
   for (int& v : out.Vertices) v = from[static_cast<size_t>(v)];
   for (int& v : out.Line) v = from[static_cast<size_t>(v)];
   return true;

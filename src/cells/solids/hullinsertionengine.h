@@ -55,7 +55,9 @@ enum class Pass { kDescribed, kExact, kFlat };
 
 class Insertion {
  public:
-  Insertion(const double* xyz, int count, Pass pass);
+  // shown: where the points really are, when xyz holds them snapped to a
+  // grid (the exact pass); the result's planes and excess are measured there.
+  Insertion(const double* xyz, int count, Pass pass, const double* shown = nullptr);
   // False when the described pass fails, or when the exact pass meets
   // points that all lie in one plane.
   bool Run(const std::vector<int>& order, HullInsertionResult& out);
@@ -80,6 +82,10 @@ class Insertion {
   int Twin(const Face& f, int i) const { return m_twins[static_cast<size_t>(f.first + i % f.count)]; }
 
   int MakeFace(int i, int j, int k);
+  // The unit normal and offset of face f from its corners.
+  void SetPlane(Face& f) const;
+  // Goes over to the shown points for the result: planes, tolerance.
+  void ShowRealPoints();
   // A point into the conflict list of face h, whose list ends the pool.
   void AddConflict(int h, int q) {
     if (m_poolSize + 2 > static_cast<int>(m_facePoints.size())) m_facePoints.resize(2 * m_facePoints.size() + 2);
@@ -157,6 +163,7 @@ class Insertion {
   void JoinDisc(int f);
 
   const double* m_xyz;
+  const double* m_shown;
   int m_count;
   double m_tolerance;
   double m_sideBound;  // the error bound of ExactSide's floating evaluation
