@@ -14,7 +14,7 @@ Insertion::Insertion(const double* xyz, int count, Pass pass, const double* show
       m_toTheEnd(pass == Pass::kFlat), m_state(static_cast<size_t>(count), kWitness),
       m_incident(static_cast<size_t>(count), 0), m_bucket(static_cast<size_t>(count), -1),
       m_edgeIn(static_cast<size_t>(count)), m_edgeOut(static_cast<size_t>(count)) {
-  m_facePoints.resize(16 * static_cast<size_t>(count) + 16);
+  m_facePoints.resize(4 * static_cast<size_t>(count) + 16);
   // Room for the faces made over the whole run (about 6 per point in
   // random order), so that the pools are not copied as they grow.
   const size_t faces = 8 * static_cast<size_t>(count) + 16;
@@ -29,8 +29,9 @@ Insertion::Insertion(const double* xyz, int count, Pass pass, const double* show
   // at most 46 u D^3 (u = 2^-53).
   const double diagonal = BoxDiagonal(xyz, count);
   m_sideBound = 64 * 1.1102230246251565e-16 * diagonal * diagonal * diagonal;
-  for (auto* marks : {&m_nextMark, &m_next, &m_inMark, &m_outMark, &m_seenMark, &m_touchMark, &m_touch})
-    marks->assign(static_cast<size_t>(count), 0);
+  m_touchMark.assign(static_cast<size_t>(count), 0);
+  if (!m_exact)  // the marks of the check of a described step
+    for (auto* marks : {&m_nextMark, &m_next, &m_inMark, &m_outMark, &m_seenMark}) marks->assign(static_cast<size_t>(count), 0);
 }
 
 int Insertion::TurnSign(const Face& f, int i, int p) const {

@@ -188,7 +188,7 @@ class Insertion {
   // (region, candidate), per slot (edge kept by a widening), per point.
   int m_stamps = 0, m_region = 0;
   std::vector<int> m_faceMark, m_slotMark;
-  std::vector<int> m_nextMark, m_next, m_inMark, m_outMark, m_seenMark, m_touchMark, m_touch;
+  std::vector<int> m_nextMark, m_next, m_inMark, m_outMark, m_seenMark, m_touchMark;
 };
 
 }  // namespace hullengine

@@ -259,8 +259,10 @@ bool Insertion::CanMerge(const Face& base, int slot) const {
   const Face& g = m_faces[static_cast<size_t>(across)];
   // Only the two ends of the shared edge in common: the merged face is one
   // loop.
+  // Within half the tolerance: measured again on the points themselves
+  // rather than snapped, no corner comes near the tolerance.
   for (int j = 0; j < g.count; ++j)
-    if (!(std::fabs(Offset(base, Vertex(g, j))) <= m_tolerance)) return false;
+    if (!(std::fabs(Offset(base, Vertex(g, j))) <= m_tolerance / 2)) return false;
   int common = 0;
   for (int j = 0; j < g.count; ++j)
     for (int i = 0; i < base.count; ++i) common += Vertex(base, i) == Vertex(g, j);
