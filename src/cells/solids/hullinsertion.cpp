@@ -192,7 +192,6 @@ bool Insertion::Run(const std::vector<int>& order, HullInsertionResult& out) {
     CloseList(f);
     Enqueue(f, -1);
   }
-  if (m_exact && m_faces[0].pointsCount + m_faces[1].pointsCount == 0) return false;  // flat
   for (size_t i = static_cast<size_t>(c) + 1; i < order.size() && (!m_failed || m_toTheEnd); ++i) Step(order[i]);
   if (m_failed && !m_toTheEnd) return false;
   if (m_exact) MergeCoplanarFaces();

@@ -49,8 +49,9 @@ struct Link {
 // that each step removes a disc of triangles and the surface stays convex,
 // and afterwards merges neighbouring triangles whose corners lie within the
 // tolerance of a common plane.
-// Points that all lie in one plane are taken by the described pass only,
-// which then goes on past a failing step with the exact step.
+// Points that all lie within the tolerance of one plane are taken by the
+// described pass only (kFlat), which then goes on past a failing step with
+// the exact step.
 enum class Pass { kDescribed, kExact, kFlat };
 
 class Insertion {
@@ -58,8 +59,7 @@ class Insertion {
   // shown: where the points really are, when xyz holds them snapped to a
   // grid (the exact pass); the result's planes and excess are measured there.
   Insertion(const double* xyz, int count, Pass pass, const double* shown = nullptr);
-  // False when the described pass fails, or when the exact pass meets
-  // points that all lie in one plane.
+  // False when the described pass fails.
   bool Run(const std::vector<int>& order, HullInsertionResult& out);
 
  private:
