@@ -11,6 +11,7 @@
 
 inline void ReferenceInsertion(const double* xyz, int count, const std::vector<int>& order, HullInsertionResult& out) {
   out = HullInsertionResult();
+  const double eps = HullTolerance(xyz, count);
   struct Face { std::vector<int> v; double a, b, c, d; int side = 0; };
   auto pt = [xyz](int i) { return xyz + 3 * i; };
   auto offset = [&](const Face& f, int p) { return f.a * pt(p)[0] + f.b * pt(p)[1] + f.c * pt(p)[2] + f.d; };
@@ -24,12 +25,11 @@ inline void ReferenceInsertion(const double* xyz, int count, const std::vector<i
     return f;
   };
   auto turn = [&](const Face& f, int u, int v, int p) {  // w of edge u -> v
-    const double *U = pt(u), *V = pt(v), *Q = pt(p);
-    const double ex = V[0] - U[0], ey = V[1] - U[1], ez = V[2] - U[2], qx = Q[0] - U[0], qy = Q[1] - U[1], qz = Q[2] - U[2];
-    return HullSign(f.a * (ey * qz - ez * qy) + f.b * (ez * qx - ex * qz) + f.c * (ex * qy - ey * qx));
+    const double n[3] = {f.a, f.b, f.c};
+    return HullTurnSign(n, pt(u), pt(v), pt(p), eps);
   };
   int a = order[0], b = a;
-  const int c = order.size() < 2 ? -1 : FindFirstTriangle(xyz, order, &a, &b);
+  const int c = order.size() < 2 ? -1 : FindFirstTriangle(xyz, order, eps, &a, &b);
   out.Line[0] = a;
   if (order.size() < 2) return;
   out.Line[1] = b;
@@ -44,7 +44,7 @@ inline void ReferenceInsertion(const double* xyz, int count, const std::vector<i
     bool dropped = false;
     for (size_t f = 0; f < n0 && !dropped; ++f) {
       Face& face = faces[f];
-      face.side = HullSign(offset(face, p));
+      face.side = HullSign(offset(face, p), eps);
       if (face.side < 0) continue;
       const size_t n = face.v.size();
       int pos = 0, neg = 0;
@@ -90,6 +90,5 @@ inline void ReferenceInsertion(const double* xyz, int count, const std::vector<i
     out.Vertices.insert(out.Vertices.end(), f.v.begin(), f.v.end());
   }
   for (int p = 0; p < count; ++p)
-    if (std::find(out.Vertices.begin(), out.Vertices.end(), p) == out.Vertices.end())
-      for (const Face& f : faces) out.WitnessExcess = std::max(out.WitnessExcess, offset(f, p));
+    for (const Face& f : faces) out.WitnessExcess = std::max(out.WitnessExcess, offset(f, p));
 }

@@ -19,18 +19,6 @@ double Offset(const InsertedFace& f, const double* p) { return f.a * p[0] + f.b 
 
 const double* At(const double* points, int i) { return points + 3 * static_cast<ptrdiff_t>(i); }
 
-double BoxDiagonal(const double* points, int count) {
-  double lo[3], hi[3];
-  for (int k = 0; k < 3; ++k) lo[k] = hi[k] = points[k];
-  for (int i = 1; i < count; ++i)
-    for (int k = 0; k < 3; ++k) {
-      lo[k] = std::min(lo[k], At(points, i)[k]);
-      hi[k] = std::max(hi[k], At(points, i)[k]);
-    }
-  return std::sqrt((hi[0] - lo[0]) * (hi[0] - lo[0]) + (hi[1] - lo[1]) * (hi[1] - lo[1]) +
-                   (hi[2] - lo[2]) * (hi[2] - lo[2]));
-}
-
 // The points, in input order, that are no closer than `apart` to a point
 // kept before them.
 std::vector<int> KeptApart(const double* points, int count, double apart) {
@@ -136,7 +124,7 @@ bool BuildConvexHullWith(const double* points, int count, CGPolyhedron& hull, Hu
   if (count > kMaxHullPoints) return false;
   hull.Clear();
   if (count < 1) return false;
-  const double base = 1e-3 * std::max(1.0, BoxDiagonal(points, count));
+  const double base = kRetrySkip * BoxDiagonal(points, count);
   std::vector<int> order(static_cast<size_t>(count));
   std::iota(order.begin(), order.end(), 0);
   HullInsertionResult r;

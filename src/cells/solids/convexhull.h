@@ -8,6 +8,7 @@ class CGPolyhedron;
 
 // The most points a hull is built from.
 inline constexpr int kMaxHullPoints = 480;
+inline constexpr double kRetrySkip = 1e-3;
 
 // Fills `hull` from `count` points (x, y, z triples).  True for a solid
 // or a flat polygon of more than 3 vertices, which is always a closed convex
@@ -17,9 +18,10 @@ inline constexpr int kMaxHullPoints = 480;
 //
 // When near-coincident points make the insertion produce a surface that is
 // not closed and convex, it is built again leaving out each point closer
-// than 1e-3 x max(1, diagonal of the points' box) to a point kept before it,
-// then 4 and 16 times that distance; if none of these holds, false with the
-// hull emptied.
+// than kRetrySkip x the diagonal of the points' box to a point kept before
+// it, then 4 and 16 times that distance; if none of these holds, false with
+// the hull emptied.  Like the insertion's tolerance, the distance follows
+// the size of the points, so a scaled set gives the same hull.
 bool BuildConvexHull(const double* points, int count, CGPolyhedron& hull);
 
 // The same with another insertion standing in for InsertHullPoints.
