@@ -121,10 +121,10 @@ TEST_F(MouseToolsApp, BuildDragTurnPanSelectUndoSaveAndReopen) {
   EXPECT_EQ(static_cast<int>(Page().m_selPoints.size()), points);
 
   // Other tests' windows share the display and may take its focus.
-  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(ActivateWindow(window));
   QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Page().m_cells.Lookup(circle), nullptr);
-  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(ActivateWindow(window));
   QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
   EXPECT_NE(Page().m_cells.Lookup(circle), nullptr);
 

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -17,6 +16,7 @@
 #include "app/mainwindow.h"
 #include "model/cgpage.h"
 #include "support/recorders.h"
+#include "support/settle.h"
 #include "view/kavrelview.h"
 
 class ProgramWindow : public ::testing::Test {
@@ -30,11 +30,8 @@ class ProgramWindow : public ::testing::Test {
     dialogs = SetFileChooser(std::make_unique<ScriptedFileChooser>());
     window->resize(1100, 800);
     window->show();
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 5000 && !view->isValid()) QApplication::processEvents(QEventLoop::AllEvents, 50);
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_TRUE(SettleUntil([this] { return view->isValid(); })) << "the view's GL context";
+    EXPECT_TRUE(ActivateWindow(window));
   }
   ~ProgramWindow() override {
     window->close();
