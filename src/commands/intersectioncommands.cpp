@@ -4,8 +4,8 @@
 
 #include "cells/constructed/circleplane.h"
 #include "cells/constructed/intersections.h"
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/texts/inkmarks.h"
 #include "commands/commandframe.h"

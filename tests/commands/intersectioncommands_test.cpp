@@ -4,8 +4,8 @@
 #include <cmath>
 #include <set>
 
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/texts/inkmarks.h"
 #include "commands/intersectioncommands.h"

@@ -8,7 +8,7 @@
 
 #include "cells/constructed/circlepoints.h"
 #include "cells/constructed/horizontalcircles.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/pageservices/structureimages.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgface.h"
