@@ -3,7 +3,6 @@
 // parallel projection, and the saved document puts it back where it was.
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QRect>
 
 #include "cells/texts/cgtbvodtext.h"
@@ -31,13 +30,6 @@ class FormulaTextDrag : public ProgramWindow {
       }
     return {static_cast<int>(box.x() / ratio), static_cast<int>(box.y() / ratio), static_cast<int>(box.width() / ratio),
             static_cast<int>(box.height() / ratio)};
-  }
-  void Drag(QPoint from, QPoint to) {
-    QTest::mousePress(view, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view, &move);
-    QTest::mouseRelease(view, Qt::LeftButton, {}, to);
-    QApplication::processEvents();
   }
 };
 

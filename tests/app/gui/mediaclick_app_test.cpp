@@ -35,10 +35,7 @@ class MediaClickApp : public ProgramWindow {
     return players.Last();
   }
   RecordingNotifier& Boxes() { return static_cast<RecordingNotifier&>(Notifier()); }
-  void ClickThePoint() {
-    QTest::mouseClick(view, Qt::LeftButton, {}, At(0, 0));
-    QApplication::processEvents();
-  }
+  void ClickThePoint() { Click(At(0, 0)); }
 
   FakeMediaPlayers players;
   CGVerFreeXyz* point = nullptr;

@@ -5,7 +5,6 @@
 // same construction on reopening.
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QSlider>
 #include <QToolButton>
 #include <cmath>
@@ -32,18 +31,6 @@ class MouseToolsApp : public ProgramWindow {
     for (QToolButton* button : window->Ribbon()->findChildren<QToolButton*>())
       if (button->property("commandId").toUInt() == id) return button->click();
     ADD_FAILURE() << "no ribbon button for " << id;
-  }
-  void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(view, button, {}, at);
-    QApplication::processEvents();
-  }
-  // Press, one move with the button held, release.
-  void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(view, button, {}, from);
-    QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, button, Qt::NoModifier);
-    QApplication::sendEvent(view, &move);
-    QTest::mouseRelease(view, button, {}, to);
-    QApplication::processEvents();
   }
   template <class T>
   T* Lookup(WORD id) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -47,6 +48,18 @@ class ProgramWindow : public ::testing::Test {
   // A frame now, so the pointer is unprojected through the view as shown.
   void Render() {
     view->grabFramebuffer();
+    QApplication::processEvents();
+  }
+  void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(view, button, {}, at);
+    QApplication::processEvents();
+  }
+  // Press, one move with the button held, release.
+  void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(view, button, {}, from);
+    QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, button, Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+    QTest::mouseRelease(view, button, {}, to);
     QApplication::processEvents();
   }
   // The pixel over (k, m, 0) in the top view: 20 pixels a unit.
