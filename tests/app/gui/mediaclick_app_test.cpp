@@ -80,6 +80,7 @@ TEST_F(MediaClickApp, VideoModeClicksPlayPauseOrAskToWaitAndSelectNothing) {
   // Music mode: the mouse is the drawing's again.
   CommandRegistry().Run(ID_VIEW_MEDIA_CTRL);
   ASSERT_FALSE(view->Media().TakesClicks());
+  EXPECT_TRUE(player->testAttribute(Qt::WA_TransparentForMouseEvents)) << "clicks pass through the player";
   player->requests.clear();
   ClickThePoint();
   EXPECT_TRUE(player->requests.empty());
