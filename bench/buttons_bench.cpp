@@ -9,7 +9,7 @@
 
 #include "cells/cellclasses.h"
 #include "cells/constrained/dependentpoints.h"
-#include "cells/dynamic/animationbutton.h"
+#include "cells/dynamic/buttons/animationbutton.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/primitives/cgverfreeinline.h"

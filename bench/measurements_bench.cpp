@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "cells/dynamic/geometricmeasures.h"
+#include "cells/dynamic/measures/geometricmeasures.h"
 #include "countingallocator.h"
 #include "dragpage.h"
 

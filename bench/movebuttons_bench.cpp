@@ -9,12 +9,12 @@
 #include <cmath>
 
 #include "cells/constructed/coordinatespoint.h"
-#include "cells/dynamic/locus.h"
-#include "cells/dynamic/movebutton.h"
-#include "cells/dynamic/pathpoints.h"
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
-#include "cells/dynamic/viewbuttons.h"
+#include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/buttons/movebutton.h"
+#include "cells/dynamic/paths/pathpoints.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
+#include "cells/dynamic/buttons/viewbuttons.h"
 #include "cells/primitives/cgverfree.h"
 #include "cellscene.h"
 #include "countingallocator.h"

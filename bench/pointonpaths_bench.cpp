@@ -16,8 +16,8 @@
 
 #include "cells/cellclasses.h"
 #include "cells/constructed/numeric/curvesolvers.h"
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgarc.h"
 #include "editing/dialogs/inputdialogs.h"
 #include "model/cgpage.h"

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "cells/cellclasses.h"
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "model/cgpage.h"
 #include "model/globals.h"
 #include "platform/processstate.h"

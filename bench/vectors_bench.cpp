@@ -9,8 +9,8 @@
 
 #include <cstddef>
 
-#include "cells/dynamic/vectormeasures.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/vectors/vectormeasures.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "countingallocator.h"
 #include "dragpage.h"
 

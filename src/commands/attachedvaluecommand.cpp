@@ -1,6 +1,6 @@
 #include "commands/attachedvaluecommand.h"
 
-#include "cells/dynamic/attachedvalue.h"
+#include "cells/dynamic/vectors/attachedvalue.h"
 #include "commands/commandframe.h"
 #include "commands/commandtexts.h"
 #include "model/cgpage.h"

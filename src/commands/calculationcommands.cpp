@@ -1,6 +1,6 @@
 #include "commands/calculationcommands.h"
 
-#include "cells/dynamic/usercalculation.h"
+#include "cells/dynamic/parameters/usercalculation.h"
 #include "cells/texts/cgtextmap.h"
 #include "commands/commandframe.h"
 #include "commands/commandtexts.h"

@@ -3,9 +3,9 @@
 #include <utility>
 #include <vector>
 
-#include "cells/dynamic/geometricmeasures.h"
-#include "cells/dynamic/pointreadings.h"
-#include "cells/dynamic/roundmeasures.h"
+#include "cells/dynamic/measures/geometricmeasures.h"
+#include "cells/dynamic/measures/pointreadings.h"
+#include "cells/dynamic/measures/roundmeasures.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgline.h"
 #include "cells/revolution/roundsolids.h"

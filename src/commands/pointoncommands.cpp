@@ -4,9 +4,9 @@
 #include <functional>
 #include <vector>
 
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
-#include "cells/dynamic/pathpoints.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/paths/pathpoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/primitives/cgverfreeincircle.h"

@@ -9,7 +9,7 @@
 #include "cells/constructed/paths/carriers.h"
 #include "cells/constructed/paths/combinedpaths.h"
 #include "cells/constructed/paths/compoundpaths.h"
-#include "cells/dynamic/pointreadings.h"
+#include "cells/dynamic/measures/pointreadings.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"

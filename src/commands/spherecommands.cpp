@@ -7,7 +7,7 @@
 #include "cells/constrained/linepoints.h"
 #include "cells/constrained/turningpoints.h"
 #include "cells/constructed/horizontalcircles.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "cells/dynamic/vectormeasures.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/vectors/vectormeasures.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "commands/commandframe.h"

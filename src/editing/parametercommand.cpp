@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "commands/commandframe.h"
 #include "commands/commandtexts.h"
 #include "editing/dialogs/inputdialogs.h"

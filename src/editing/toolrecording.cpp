@@ -5,7 +5,7 @@
 #include <new>
 #include <vector>
 
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgverfree.h"
 #include "editing/tooldialog.h"
 #include "editing/tooltexts.h"

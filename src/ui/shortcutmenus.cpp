@@ -1,33 +1,80 @@
-// The shortcut menus of the view: their titles and items.  An item runs the
-// command whose catalog label it shows (the dots of a dialog item aside);
-// an item no command carries yet stays disabled.
+// The shortcut menus of the view: their titles and items, each item bound
+// to its command by id.  An item's text need not be its command's label (the
+// line menu's length runs the distance command), so no text is matched.
 #include "ui/shortcutmenus.h"
 
 #include <QMenu>
 #include <cstring>
 
+#include "platform/commandids.h"
 #include "platform/commandregistry.h"
-#include "ui/commandactions.h"
-#include "ui/commandcatalog.h"
 
 namespace {
 const ShortcutMenu kMenus[] = {
-    {356, "点的快捷菜单",
-     {"属性...", "隐藏点", "显示标签", "修改标签...", "标志中心", "分离点", "点大小...", "动画...", "追踪图元", "光照处理", "点的值 t", "坐标(x,y,z)", "坐标 x", "坐标 y"}},
-    {357, "线的快捷菜单",
-     {"属性...", "隐藏线", "标志轴", "线反向", "线粗细...", "线段", "射线", "直线", "向量", "中点", "线上点", "追踪图元", "光照处理", "长度", "向量坐标"}},
-    {358, "面的快捷菜单",
-     {"属性...", "隐藏面", "标志镜面", "面反向", "追踪图元", "填充颜色", "光照处理", "透明材质", "面内点", "边界上的点", "平面法向量", "多边形面积"}},
-    {188, "弹出",
-     {"属性...", "框选对象", "随机着色", "显示标签", "编辑文本与标签...", "隐藏对象", "显示所有隐藏", "显示/隐藏坐标系", "显示/隐藏网格", "新建参数...", "计算...", "二维视图", "三维视图", "全屏"}},
+    {356,
+     "点的快捷菜单",
+     {{"属性...", ID_EDIT_PROPERTY},
+      {"隐藏点", 0},
+      {"显示标签", ID_VIEW_SHOWHIDE_LABEL},
+      {"修改标签...", 0},
+      {"标志中心", ID_TRANS_MARKCENTER},
+      {"分离点", 0},
+      {"点大小...", 0},
+      {"动画...", 0},
+      {"追踪图元", ID_VIEW_TRACE},
+      {"光照处理", ID_VIEW_RENDERSOLID},
+      {"点的值 t", ID_MEASURE_PT},
+      {"坐标(x,y,z)", ID_MEASURE_PXYZ},
+      {"坐标 x", ID_MEASURE_COORD_X},
+      {"坐标 y", ID_MEASURE_COORD_Y}}},
+    {357,
+     "线的快捷菜单",
+     {{"属性...", ID_EDIT_PROPERTY},
+      {"隐藏线", 0},
+      {"标志轴", ID_TRANS_MARKAXIS},
+      {"线反向", 0},
+      {"线粗细...", 0},
+      {"线段", ID_CREATE_LINE_SEGMENT},
+      {"射线", ID_CREATE_LINE_HALF},
+      {"直线", ID_CREATE_LINE_STRAIGHT},
+      {"向量", ID_CREATE_LINE_VECTOR},
+      {"中点", ID_CREATE_POINT_MIDDLE},
+      {"线上点", ID_CREATE_POINT_ONOBJECT},
+      {"追踪图元", ID_VIEW_TRACE},
+      {"光照处理", ID_VIEW_RENDERSOLID},
+      {"长度", ID_MEASURE_D_PP},
+      {"向量坐标", ID_MEASURE_VXYZ}}},
+    {358,
+     "面的快捷菜单",
+     {{"属性...", ID_EDIT_PROPERTY},
+      {"隐藏面", 0},
+      {"标志镜面", 0},
+      {"面反向", 0},
+      {"追踪图元", ID_VIEW_TRACE},
+      {"填充颜色", 0},
+      {"光照处理", ID_VIEW_RENDERSOLID},
+      {"透明材质", 0},
+      {"面内点", ID_CREATE_POINT_ONOBJECT},
+      {"边界上的点", ID_CREATE_POINT_PATH},
+      {"平面法向量", ID_MEASURE_VECFN},
+      {"多边形面积", ID_MEASURE_AREA}}},
+    {188,
+     "弹出",
+     {{"属性...", ID_EDIT_PROPERTY},
+      {"框选对象", ID_EDIT_SELBOX},
+      {"随机着色", 0},
+      {"显示标签", ID_VIEW_SHOWHIDE_LABEL},
+      {"编辑文本与标签...", 0},
+      {"隐藏对象", ID_VIEW_HIDEOBJECTS},
+      {"显示所有隐藏", 0},
+      {"显示/隐藏坐标系", ID_VIEW_GRID},
+      {"显示/隐藏网格", ID_VIEW_GRID3},
+      {"新建参数...", ID_MEASURE_PARAMETER},
+      {"计算...", ID_MEASURE_FUN},
+      {"二维视图", ID_VIEW_PORT_TT},
+      {"三维视图", ID_VIEW_TSFM_RESET},
+      {"全屏", ID_VIEW_FULLSCREEN}}},
 };
-
-// A label without its access key: "蓝色(&B)" reads "蓝色".
-QString PlainLabel(const char* label) {
-  QString text = QString::fromUtf8(label);
-  const qsizetype key = text.indexOf(QStringLiteral("(&"));
-  return key >= 0 ? text.left(key) : text;
-}
 }  // namespace
 
 const ShortcutMenu* FindShortcutMenu(int id) {
@@ -36,18 +83,20 @@ const ShortcutMenu* FindShortcutMenu(int id) {
   return nullptr;
 }
 
-unsigned ShortcutItemCommand(const char* item) {
-  QString text = QString::fromUtf8(item);
-  if (text.endsWith(QStringLiteral("..."))) text.chop(3);
-  for (const CCommandText& command : AllCommandTexts())
-    if (PlainLabel(command.label) == text) return command.id;
+std::span<const ShortcutMenu> AllShortcutMenus() { return kMenus; }
+
+unsigned ShortcutItemCommand(int menu, const char* item) {
+  const ShortcutMenu* items = FindShortcutMenu(menu);
+  if (!items) return 0;
+  for (const ShortcutItem& row : items->items)
+    if (std::strcmp(row.text, item) == 0) return row.command;
   return 0;
 }
 
 void FillShortcutMenu(QMenu& menu, const ShortcutMenu& items) {
-  for (const char* item : items.items) {
-    QAction* action = menu.addAction(QString::fromUtf8(item));
-    const unsigned id = ShortcutItemCommand(item);
+  for (const ShortcutItem& item : items.items) {
+    QAction* action = menu.addAction(QString::fromUtf8(item.text));
+    const unsigned id = item.command;
     action->setEnabled(id != 0 && CommandRegistry().Query(id).m_bEnabled);
     if (id) QObject::connect(action, &QAction::triggered, [id] { CommandRegistry().Run(id); });
   }

@@ -99,13 +99,13 @@ void CKavrelView::resizeGL(int width, int height) {
 void CKavrelView::paintGL() { m_renderer.RenderScene(); }
 
 void CKavrelView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton)
-    m_tools.OnLButtonDown(InputOf(*event));
-  else if (event->button() == Qt::RightButton) {
+  if (event->button() == Qt::LeftButton) {
+    // While the mouse operates the media player a click plays or pauses it.
+    if (!m_pMedia->OnMediaClick()) m_tools.OnLButtonDown(InputOf(*event));
+  } else if (event->button() == Qt::RightButton) {
     // While the mouse operates the media player, the view keeps out.
-    if (!(m_pMedia->Player() && m_pMedia->VideoMode())) m_tools.OnRButtonDown(InputOf(*event));
-  }
-  else
+    if (!m_pMedia->TakesClicks()) m_tools.OnRButtonDown(InputOf(*event));
+  } else
     m_tools.OnOtherButtonDown(InputOf(*event));
   QOpenGLWidget::mousePressEvent(event);
 }
@@ -120,7 +120,7 @@ void CKavrelView::mouseMoveEvent(QMouseEvent* event) {
     setCursor(*cursor);
   else
     unsetCursor();
-  m_tools.OnMouseMove(InputOf(*event));
+  if (!m_pMedia->TakesClicks()) m_tools.OnMouseMove(InputOf(*event));
   QOpenGLWidget::mouseMoveEvent(event);
 }
 

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "cells/dynamic/animationbutton.h"
-#include "cells/dynamic/viewbuttons.h"
+#include "cells/dynamic/buttons/animationbutton.h"
+#include "cells/dynamic/buttons/viewbuttons.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfreeinline.h"
 #include "cells/primitives/cgverfree.h"

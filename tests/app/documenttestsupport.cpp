@@ -2,9 +2,9 @@
 
 
 #include "app/classregistration.h"
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
-#include "cells/dynamic/pathpoints.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/paths/pathpoints.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"

@@ -3,9 +3,9 @@
 // listing their sample counts.
 #include <gtest/gtest.h>
 
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
-#include "cells/dynamic/pathpoints.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/paths/pathpoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfreeincircle.h"

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 
-#include "cells/dynamic/geometricmeasures.h"
-#include "cells/dynamic/pointreadings.h"
-#include "cells/dynamic/roundmeasures.h"
+#include "cells/dynamic/measures/geometricmeasures.h"
+#include "cells/dynamic/measures/pointreadings.h"
+#include "cells/dynamic/measures/roundmeasures.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "render/viewglobals.h"

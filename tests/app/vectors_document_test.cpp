@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "cells/constructed/translations.h"
-#include "cells/dynamic/attachedvalue.h"
-#include "cells/dynamic/vectormeasures.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/vectors/attachedvalue.h"
+#include "cells/dynamic/vectors/vectormeasures.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "cells/primitives/cgverfree.h"
 #include "documenttestsupport.h"
 #include "model/cgpage.h"

@@ -5,7 +5,7 @@
 #include <numeric>
 #include <set>
 
-#include "cells/dynamic/showhidebutton.h"
+#include "cells/dynamic/buttons/showhidebutton.h"
 #include "cells/primitives/pointdrag.h"
 #include "cells/solids/solidbuilders.h"
 #include "cells/solids/tablebuilder.h"

@@ -1,7 +1,7 @@
 // The command that attaches the selected value to the selected point.
-#include "cells/dynamic/attachedvalue.h"
-#include "cells/dynamic/geometricmeasures.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/vectors/attachedvalue.h"
+#include "cells/dynamic/measures/geometricmeasures.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "commands/attachedvaluecommand.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"

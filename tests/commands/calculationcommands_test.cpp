@@ -1,8 +1,8 @@
 // The new calculation: what the calculator is offered from the selected
 // values, the calculation its answer makes as one undo step, and when the
 // command is enabled.
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/texts/cgtextmap.h"
 #include "formula/calculator/calculatordata.h"
 #include "platform/commandids.h"

@@ -8,9 +8,9 @@
 
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/constructed/paths/carriers.h"
-#include "cells/dynamic/geometricmeasures.h"
-#include "cells/dynamic/pointreadings.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/measures/geometricmeasures.h"
+#include "cells/dynamic/measures/pointreadings.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "cells/primitives/cgverfreeinface.h"
 #include "cells/primitives/cgverfreeinline.h"
 #include "cells/revolution/roundsolids.h"

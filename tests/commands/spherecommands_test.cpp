@@ -1,6 +1,6 @@
 // Horizontal and centre-radius circles, spheres and the axis frame: what
 // each builds from the selection and what it builds at the origin.
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgline.h"
 #include "commands/spherecommands.h"

@@ -6,8 +6,8 @@
 #include <set>
 #include <utility>
 
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/texts/inkmarks.h"
 #include "cells/constructed/numeric/curvesolvers.h"

@@ -1,7 +1,7 @@
 // The new parameter: the parameter the dialog's answer makes as one undo
 // step, what the dialog is offered, and the name counter across cancels
 // and documents.
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "editing/dialogs/inputdialogs.h"
 #include "platform/commandids.h"
 #include "support/commandpage.h"

@@ -7,8 +7,8 @@
 #include <tuple>
 
 #include "cells/constrained/dependentpoints.h"
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "editing/tooldialog.h"
 #include "editing/toolrecording.h"
 #include "editingtestsupport.h"

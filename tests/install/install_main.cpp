@@ -45,8 +45,13 @@ int Shoot(int argc, char** argv) {
     QThread::msleep(300);
     shot = GrabScreen();
     if (CountPixels(shot, IsAxisRed) >= 30) {
-      QThread::msleep(800);  // the first frame may still be followed by another
-      shot = GrabScreen();
+      // The first frame may still be followed by another: the picture is
+      // taken once two grabs in a row agree.
+      for (QImage previous; shot != previous && waited.elapsed() < 45000;) {
+        previous = shot;
+        QThread::msleep(300);
+        shot = GrabScreen();
+      }
       break;
     }
   }

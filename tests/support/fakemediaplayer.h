@@ -17,6 +17,8 @@ class CFakeMediaPlayer final : public QWidget, public IMediaPlayer {
   QWidget* Widget() override { return this; }
   void SetUrl(const QString& path) override { urls.push_back(path); }
   int PlayState() const override { return state; }
+  void Play() override { requests.push_back(kMediaPlaying); }
+  void Pause() override { requests.push_back(kMediaPaused); }
   QString UiMode() const override { return uiMode; }
   void SetUiMode(const QString& mode) override { uiMode = mode; }
   bool FullScreen() const override { return fullScreen; }
@@ -31,6 +33,7 @@ class CFakeMediaPlayer final : public QWidget, public IMediaPlayer {
   QString uiMode;
   bool fullScreen = false;
   std::vector<bool> stretches;
+  std::vector<int> requests;  // play (kMediaPlaying) and pause (kMediaPaused), in order
 };
 
 class FakeMediaPlayers {

@@ -4,9 +4,9 @@
 #include <QString>
 
 #include "cells/constructed/follower2d.h"
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgverfreeincircle.h"
 #include "cells/texts/inkmarks.h"

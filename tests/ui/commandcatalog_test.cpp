@@ -50,6 +50,21 @@ TEST(CommandCatalog, HelpTextAndLabelAreSplitAtTheLineBreak) {
   }
 }
 
+TEST(CommandCatalog, BoundPointsAndPasteCarryTheirWholeHelpTexts) {
+  struct Case { unsigned id; const char* texts; };  // help text, line break, label
+  const Case cases[] = {
+      {ID_CREATE_POINT_MIDDLE, "选取直线型图元（可多条）或两点，分别画出它们的中点\n中点"},
+      {ID_CREATE_POINT_PER_SC, "选中两点或三点，画一动点，使它与第一点连线垂直于所选点确定的线或面\n伸缩点"},
+      {ID_CREATE_POINT_PER_EQ, "选中两点或三点，画一约束点，使它与第一点连线垂直于所选点确定的线或面，距离等于前两点距离\n等距点"},
+      {ID_CREATE_POINT_PAR_V, "选中一点，画一动点，使连线平行于输入的向量\n平行于向量的直线上点"},
+      {ID_CREATE_POINT_PAR_L, "选中三点，画一动点，使第一点与动点连线平行于另两点连线（构成梯形）\n平行线上点"},
+      {ID_CREATE_POINT_VECTOR, "选中一点，画一个三度自由点，使它可随已知点运动\n自由随从点"},
+      {ID_EDIT_PASTE, "插入剪贴板内容\n粘贴"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Tip(c.id) + QLatin1Char('\n') + Label(c.id), QString::fromUtf8(c.texts)) << c.id;
+}
+
 TEST(CommandCatalog, NumbersOfTheCommandsStayAsDocumentsStoreThem) {
   struct Case { unsigned id, number; };
   const Case cases[] = {

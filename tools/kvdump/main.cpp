@@ -18,10 +18,10 @@
 #include <cstdlib>
 
 #include "app/classregistration.h"
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
-#include "cells/dynamic/attachedvalue.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/vectors/attachedvalue.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
 #include "cells/texts/cgtextmap.h"

@@ -3,7 +3,7 @@
 // distance |AB|.  They take the fixed-point colour and store the point
 // record only.
 #pragma once
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 
 // The midpoint of a line's two points, whatever the line's kind.
 class CGVerMid : public CGConstructedPoint {

@@ -3,7 +3,7 @@
 // Any point of the plane counts (not only inside the polygon), and so does
 // any point of the circle (an arc's range is not looked at).
 #pragma once
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 
 // Circle, face (parents in that order).  With d the direction of the line
 // where the two planes meet (the face's normal crossed with the circle's)

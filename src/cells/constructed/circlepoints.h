@@ -5,7 +5,7 @@
 #pragma once
 #include <QString>
 
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 #include "cells/primitives/cgarc.h"
 
 class CGVerOnCircleAngle : public CGConstructedPoint {

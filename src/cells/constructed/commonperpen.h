@@ -2,7 +2,7 @@
 // the two lines' common perpendicular.  Any kind of line counts as the whole
 // line through its two points, so the foot may lie beyond a segment or ray.
 #pragma once
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 
 // Lines L1 and L2 (parents in that order): the foot on L1.  Undefined for
 // parallel lines; crossing lines give their intersection.

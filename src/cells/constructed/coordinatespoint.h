@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 
 class CGVerCoordinates : public CGConstructedPoint {
   DECLARE_SERIAL(CGVerCoordinates)

@@ -5,7 +5,7 @@
 // and vectors keep the point within their extent; none of these points
 // keeps numbers of its own, so each stores the point record only.
 #pragma once
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 
 class CGArc;
 

@@ -5,7 +5,7 @@
 #pragma once
 #include <initializer_list>
 
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 
 class CGTransformedPoint : public CGConstructedPoint {
  protected:

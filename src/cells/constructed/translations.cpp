@@ -2,7 +2,7 @@
 
 #include "cells/constrained/follower.h"
 #include "cells/constructed/transformtexts.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 
 IMPLEMENT_SERIAL(CGVerTranslate, CGVertex)
 IMPLEMENT_SERIAL(CGVerTranslateM, CGVertex)

@@ -3,7 +3,7 @@
 // opposite B.  Each is worked out in single precision and is undefined
 // while the triangle has no such centre (collinear or coincident corners).
 #pragma once
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 
 // A point found from three defined points A, B, C (the parents, in that
 // order) by a construction of the kind: the centres here, the bisector

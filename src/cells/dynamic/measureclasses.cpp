@@ -1,13 +1,13 @@
 // Registration of the measured-value, vector and attached-value classes, so
 // that documents can create them by name.
-#include "cells/dynamic/attachedvalue.h"
-#include "cells/dynamic/geometricmeasures.h"
-#include "cells/dynamic/pointreadings.h"
-#include "cells/dynamic/roundmeasures.h"
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
-#include "cells/dynamic/vectormeasures.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/vectors/attachedvalue.h"
+#include "cells/dynamic/measures/geometricmeasures.h"
+#include "cells/dynamic/measures/pointreadings.h"
+#include "cells/dynamic/measures/roundmeasures.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
+#include "cells/dynamic/vectors/vectormeasures.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 
 void RegisterMeasureClasses() {
   for (const CRuntimeClass* cls :

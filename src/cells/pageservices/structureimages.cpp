@@ -63,6 +63,11 @@ CGCell* NewCircle(WORD id, const CGCell& cell, const std::vector<WORD>& p, bool 
   } else {
     circle = new CGArcCenterR(id, p[0], source.m_parents[1], kind);  // the same radius
   }
+  // The horizontal circles keep their reverse flag: cleared, a moved
+  // reversed arc would run round the other side of its circle.  Only a map
+  // that turns a horizontal circle over (a reflection in a vertical plane)
+  // should turn the flag, and telling that needs the map itself, which the
+  // transformation commands hold, not the orientation this function gets.
   if (!source.IsKindOf(RUNTIME_CLASS(CGArcPointN))) circle->m_nParamB = source.m_nParamB;
   circle->m_fSize = source.m_fSize;
   circle->StartAngle = source.StartAngle;

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 
 // x, y and the corner's angle about the polygon's centre.
 using OverlapCorner = std::array<double, 3>;

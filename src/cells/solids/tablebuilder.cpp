@@ -4,7 +4,7 @@
 
 #include "cells/constrained/linepoints.h"
 #include "cells/constructed/translations.h"
-#include "cells/dynamic/showhidebutton.h"
+#include "cells/dynamic/buttons/showhidebutton.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/primitives/cgverfreeinface.h"
 #include "cells/solids/pagebuilder.h"

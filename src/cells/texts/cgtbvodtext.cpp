@@ -6,6 +6,7 @@
 #include "cells/texts/textcelltexts.h"
 #include "formula/drawing/formulapictures.h"
 #include "platform/archive.h"
+#include "render/viewglobals.h"
 
 IMPLEMENT_SERIAL(CGTbVodText, CGTextbit)
 IMPLEMENT_SERIAL(CGTbMhc, CGTbVodText)
@@ -71,6 +72,15 @@ void CGTbVodText::Serialize(CArchive& ar) {
   SerializePicture(ar);
   if (m_dwScalesWithView != 0) m_dwScalesWithView = 1;
   m_texture.MarkStale();
+}
+
+void CGTbVodText::DragBy(int dx, int dy) {
+  // The stored anchor keeps its meaning (text-layer units before the zoom),
+  // so saved documents place the text where they always did.
+  const float zoom = ScalesWithView() && g_fViewScale > 0 ? g_fViewScale : 1.0f;
+  const float step = g_fUnitsPerPixel / zoom;
+  m_vLabelAnchor[0] += static_cast<float>(dx) * step;
+  m_vLabelAnchor[1] -= static_cast<float>(dy) * step;
 }
 
 QString CGTbVodText::GetDescription() {

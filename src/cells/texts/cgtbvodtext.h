@@ -39,6 +39,9 @@ class CGTbVodText : public CGTextbit {
   void TakeBackdrop(COLORREF background) override;
   // Four bytes a pixel.
   std::size_t RowBytes(DWORD width) const override;
+  // Follows the pointer pixel for pixel: a text drawn zoomed with the view
+  // moves its anchor by the pointer's motion over the zoom.
+  void DragBy(int dx, int dy) override;
 
   // Renders the mark-up again in the current colour, option word and alpha
   // (new size and pixels); the texture is uploaded again at its next draw.

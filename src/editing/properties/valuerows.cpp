@@ -1,9 +1,9 @@
 // The property rows of values: a parameter and a calculation open their own
 // dialogs, a vector asks which form it shows, any other value tells what it
 // is.
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "commands/calculationcommands.h"
 #include "editing/dialogs/inputdialogs.h"
 #include "editing/parametercommand.h"

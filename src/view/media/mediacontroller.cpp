@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include "model/cgpage.h"
@@ -109,6 +110,7 @@ void CMediaController::Play(const QString& path, const QString& file) {
           Qt::QueuedConnection);
     });
     FitToView();
+    player->Widget()->installEventFilter(this);
     player->Widget()->show();
     player->Widget()->raise();
     player->SetUiMode(QStringLiteral("None"));
@@ -131,6 +133,28 @@ void CMediaController::OnMediaSettings() {
   } else {
     m_pPlayer->SetUiMode(QStringLiteral("None"));
   }
+}
+
+bool CMediaController::TakesClicks() const { return m_pPlayer && m_bVideoMode; }
+
+bool CMediaController::OnMediaClick() {
+  if (!TakesClicks()) return false;
+  switch (m_pPlayer->PlayState()) {
+    case kMediaPaused:
+      m_pPlayer->Play();
+      SetStatusBarText(QString::fromUtf8(kTextMediaPlayingClick), 0);
+      break;
+    case kMediaPlaying:
+      m_pPlayer->Pause();
+      SetStatusBarText(QString::fromUtf8(kTextMediaPausedClick), 0);
+      break;
+    case kMediaReady:
+      KvMessageBox(QString::fromUtf8(kTextMediaStillOpening));
+      break;
+    default:
+      break;
+  }
+  return true;
 }
 
 void CMediaController::OnViewMediaCtrl() {
@@ -183,5 +207,9 @@ void CMediaController::FitToView() {
 
 bool CMediaController::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_pView && event->type() == QEvent::Resize) FitToView();
+  // A click on the player's picture (its own bar keeps its clicks).
+  if (m_pPlayer && watched == m_pPlayer->Widget() && event->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && OnMediaClick())
+    return true;
   return QObject::eventFilter(watched, event);
 }

@@ -38,6 +38,13 @@ class CMediaController final : public QObject {
   // An arrow key of the view while a player is open is the player's: Up
   // stretches the video, Down restores it.  False without a player.
   bool OnArrowKey(unsigned key);
+  // While a player is open in video mode the mouse is the player's: true
+  // then, and the view's tools keep out.
+  bool TakesClicks() const;
+  // A left click while TakesClicks: plays a paused file, pauses a playing
+  // one, or says to wait while it is still opening.  False (nothing done)
+  // when the mouse is the drawing's.
+  bool OnMediaClick();
 
   // --- The player -----------------------------------------------------------
   IMediaPlayer* Player() const { return m_pPlayer.get(); }

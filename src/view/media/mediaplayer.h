@@ -31,6 +31,9 @@ class IMediaPlayer {
   // Putting the URL opens the file and starts playing it.
   virtual void SetUrl(const QString& path) = 0;
   virtual int PlayState() const = 0;
+  // Plays on from where it stands; pauses where it is.
+  virtual void Play() = 0;
+  virtual void Pause() = 0;
   // "None": the picture alone; "Full": with the player's own control bar.
   virtual QString UiMode() const = 0;
   virtual void SetUiMode(const QString& mode) = 0;

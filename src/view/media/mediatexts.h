@@ -11,3 +11,8 @@ inline constexpr const char* kTextMediaCannotPlay = "不能播放此媒体！";
 // 33510 switched the mouse to the player (video mode) or to the drawing (music mode).
 inline constexpr const char* kTextVideoMode = "现在鼠标用以操作播放器（视频模式），按ESC键关闭播放器！";
 inline constexpr const char* kTextMusicMode = "现在鼠标用以操作图形（音乐模式），按ESC键关闭播放器！";
+// A click on the player in video mode: it plays a paused file, pauses a
+// playing one, or asks for patience while the file is still opening.
+inline constexpr const char* kTextMediaPlayingClick = "正在播放影音，单击暂停，“ESC”键关闭";
+inline constexpr const char* kTextMediaPausedClick = "暂停播放，单击继续，“ESC”键关闭";
+inline constexpr const char* kTextMediaStillOpening = "请稍等…，如不能播放，请按“影音播放”按钮打开另一文件！";

@@ -97,6 +97,10 @@ void CQtMediaPlayer::SetUrl(const QString& path) {
   m_pPlayer->play();
 }
 
+void CQtMediaPlayer::Play() { m_pPlayer->play(); }
+
+void CQtMediaPlayer::Pause() { m_pPlayer->pause(); }
+
 void CQtMediaPlayer::OnMediaStatus() {
   switch (m_pPlayer->mediaStatus()) {
     case QMediaPlayer::BufferingMedia:

@@ -26,6 +26,8 @@ class CQtMediaPlayer final : public QWidget, public IMediaPlayer {
   QWidget* Widget() override { return this; }
   void SetUrl(const QString& path) override;
   int PlayState() const override;
+  void Play() override;
+  void Pause() override;
   QString UiMode() const override { return m_strUiMode; }
   void SetUiMode(const QString& mode) override;
   bool FullScreen() const override { return m_bFullScreen; }

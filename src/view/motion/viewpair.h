@@ -2,7 +2,7 @@
 // animated transitions (the turn and shift onto a face's plane) and steps
 // them on timer job 4.
 #pragma once
-#include "cells/dynamic/viewbuttons.h"
+#include "cells/dynamic/buttons/viewbuttons.h"
 
 struct CViewTransition;
 

@@ -3,7 +3,7 @@
 // the view; the middle button pans it.  Drags make no undo step.
 #include <cmath>
 
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/primitives/pointdrag.h"
 #include "cells/texts/cgtextbit.h"

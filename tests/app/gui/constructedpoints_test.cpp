@@ -55,7 +55,7 @@
 #include "cells/constructed/paths/carriers.h"
 #include "cells/constructed/paths/combinedpaths.h"
 #include "cells/constructed/paths/compoundpaths.h"
-#include "cells/dynamic/curve.h"
+#include "cells/dynamic/paths/curve.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "app/classregistration.h"
 #include "app/kavrelapp.h"
 #include "app/mainwindow.h"
-#include "cells/dynamic/usercalculation.h"
+#include "cells/dynamic/parameters/usercalculation.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
 #include "platform/commandids.h"

@@ -5,7 +5,7 @@
 
 #include <QAction>
 
-#include "cells/dynamic/geometricmeasures.h"
+#include "cells/dynamic/measures/geometricmeasures.h"
 #include "cells/primitives/cgverfree.h"
 #include "platform/commandids.h"
 #include "startedapp.h"

@@ -5,7 +5,6 @@
 // same construction on reopening.
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QSlider>
 #include <QToolButton>
 #include <cmath>
@@ -103,10 +102,10 @@ TEST_F(MouseToolsApp, BuildDragTurnPanSelectUndoSaveAndReopen) {
   EXPECT_EQ(static_cast<int>(Page().m_selPoints.size()), points);
 
   // Other tests' windows share the display and may take its focus.
-  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(ActivateWindow(window));
   QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Page().m_cells.Lookup(circle), nullptr);
-  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(ActivateWindow(window));
   QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
   EXPECT_NE(Page().m_cells.Lookup(circle), nullptr);
 

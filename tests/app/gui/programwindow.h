@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +20,7 @@
 #include "ui/commandactions.h"
 #include "ui/ribbon/ribbonbar.h"
 #include "support/recorders.h"
+#include "support/settle.h"
 #include "view/kavrelview.h"
 
 class ProgramWindow : public ::testing::Test {
@@ -34,11 +34,8 @@ class ProgramWindow : public ::testing::Test {
     dialogs = SetFileChooser(std::make_unique<ScriptedFileChooser>());
     window->resize(1100, 800);
     window->show();
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 5000 && !view->isValid()) QApplication::processEvents(QEventLoop::AllEvents, 50);
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_TRUE(SettleUntil([this] { return view->isValid(); })) << "the view's GL context";
+    EXPECT_TRUE(ActivateWindow(window));
   }
   ~ProgramWindow() override {
     window->close();

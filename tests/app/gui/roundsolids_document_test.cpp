@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
@@ -16,6 +15,7 @@
 #include "cells/revolution/solidsbypoints.h"
 #include "model/cgpage.h"
 #include "support/recorders.h"
+#include "support/settle.h"
 #include "ui/objectlist/treeimages.h"
 #include "ui/objectlist/viewtree.h"
 #include "view/kavrelview.h"
@@ -61,9 +61,7 @@ TEST(RoundSolidDocument, OpensShowsItsSolidsAndSavesTheSameBytes) {
   CKavrelApp app(env);
   ASSERT_TRUE(app.InitInstance({QStringLiteral("kavrel"), first}));
   CKavrelView* view = app.MainWindow()->View();
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < 5000 && !view->isValid()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_TRUE(SettleUntil([view] { return view->isValid(); })) << "the view's GL context";
 
   QTreeWidgetItem* pageItem = app.MainWindow()->Tree()->FindCurrentPageItem();
   ASSERT_EQ(pageItem ? pageItem->childCount() : 0, 15);

@@ -13,6 +13,7 @@
 #include "programwindow.h"
 #include "ui/commandactions.h"
 #include "ui/kavrelstatusbar.h"
+#include "ui/objectlist/viewtree.h"
 
 namespace {
 
@@ -20,8 +21,7 @@ class ViewMotionApp : public ProgramWindow {
  protected:
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     // Other tests' windows share the display and may take its focus.
-    QApplication::setActiveWindow(window);
-    view->setFocus();
+    ActivateWindow(window, view);
     QTest::keyClick(view, key, modifiers);
     QApplication::processEvents();
   }
@@ -47,8 +47,13 @@ TEST_F(ViewMotionApp, WheelKeysSpinThreeViewsSaveAndReopen) {
   EXPECT_EQ(window->StatusBarEx()->ElementText(2), QString::fromUtf8("当前页：第一页"));
   EXPECT_EQ(window->StatusBarEx()->ElementText(0), QString::fromUtf8("文档作者："));
   EXPECT_EQ(Page().m_nTimerJob, 5);
-  QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_TRUE(view->hasFocus()) << "a click gives the view the keys";
+  // A click gives the view the keys: asked again while another program
+  // takes the activation away between the click and the check.
+  EXPECT_TRUE(SettleUntil([this] {
+    ActivateWindow(window, window->Tree());
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(5, 5));
+    return view->hasFocus();
+  })) << "a click gives the view the keys";
 
   Wheel(120);
   EXPECT_FLOAT_EQ(g_fViewScale, 1.05f);
@@ -64,12 +69,11 @@ TEST_F(ViewMotionApp, WheelKeysSpinThreeViewsSaveAndReopen) {
   EXPECT_TRUE(view->Timer1().IsActive());
   EXPECT_EQ(view->Timer1().Interval(), 40);
   EXPECT_EQ(Page().m_nTimerJob, 1);
-  QTest::qWait(400);
-  EXPECT_NE(ViewQuaternion, reset) << "the ticks turn the view";
+  EXPECT_TRUE(SettleUntil([&reset] { return ViewQuaternion != reset; })) << "the ticks turn the view";
   Key(Qt::Key_Space);
   EXPECT_FALSE(view->Timer1().IsActive());
   const Quaternion stopped = ViewQuaternion;
-  QTest::qWait(150);
+  Settle();  // with the timer stopped no tick is left to come
   EXPECT_EQ(ViewQuaternion, stopped);
 
   Key(Qt::Key_F3);

@@ -17,7 +17,7 @@
 #include "cells/constructed/rotations.h"
 #include "cells/constructed/scalings.h"
 #include "cells/constructed/translations.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "constructedtestsupport.h"
 #include "model/vertexarray.h"
 #include "platform/runtimeclass.h"

@@ -7,9 +7,9 @@
 #include <initializer_list>
 
 #include "../celltestsupport.h"
-#include "cells/dynamic/geometricmeasures.h"
-#include "cells/dynamic/pointreadings.h"
-#include "cells/dynamic/roundmeasures.h"
+#include "cells/dynamic/measures/geometricmeasures.h"
+#include "cells/dynamic/measures/pointreadings.h"
+#include "cells/dynamic/measures/roundmeasures.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/revolution/roundsolids.h"
 

@@ -8,11 +8,11 @@
 
 #include "../freepointtestsupport.h"
 #include "cells/constructed/coordinatespoint.h"
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
-#include "cells/dynamic/pathpoints.h"
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/paths/pathpoints.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "measuretestsupport.h"
 #include "model/autocolor.h"
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "cells/dynamic/viewbuttons.h"
+#include "cells/dynamic/buttons/viewbuttons.h"
 #include "cells/pageservices/cellupgrade.h"
 #include "cells/texts/cgtbvodtext.h"
 #include "cells/texts/cgtextmap.h"

@@ -8,7 +8,7 @@
 
 #include "cells/constructed/circlepoints.h"
 #include "cells/constructed/horizontalcircles.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/pageservices/structureimages.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgface.h"
@@ -22,6 +22,7 @@ namespace {
 // Shifted by (5, -2, 1), or reflected in the plane x = 1.
 void Shift(const float p[3], float out[3]) { out[0] = p[0] + 5, out[1] = p[1] - 2, out[2] = p[2] + 1; }
 void Mirror(const float p[3], float out[3]) { out[0] = 2 - p[0], out[1] = p[1], out[2] = p[2]; }
+void Lift(const float p[3], float out[3]) { out[0] = p[0], out[1] = p[1], out[2] = p[2] + 5; }
 
 struct Structures : CommandPage {
   // Selects `ids`, closes the selection and makes one image point per point.
@@ -112,6 +113,30 @@ TEST(StructureImages, ArcsAboutAnAxisRunOverTheImagesOfTheirPoints) {
         EXPECT_NEAR(image[i], mapped[i], 1e-4) << "flag " << flag << (reflected ? " reflected " : " shifted ") << k;
     }
   }
+}
+
+TEST(StructureImages, AReversedHorizontalArcKeepsItsSideWhenMoved) {
+  Structures p;
+  auto* arc = new CGArcPoint2(p.Page().m_nNextId++, p.Point(1, 1, 0), p.Point(3, 1, 0), kArcArc);
+  arc->m_nParamB = 1;
+  arc->AutoRange = 0, arc->StartAngle = 0, arc->EndAngle = std::numbers::pi_v<float> / 2;
+  arc->Recalculate();
+  p.Prepare({p.Enter(arc)}, Lift);
+  ASSERT_EQ(BuildTransformedStructure(false), 1);
+  const auto* image = p.Newest<CGArcPoint2>();
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->m_nParamB, 1);
+  for (int k = 0; k <= 4; ++k) {
+    double on[3], moved[3];
+    arc->PointAtParameter(on, k / 4.0);
+    image->PointAtParameter(moved, k / 4.0);
+    EXPECT_NEAR(on[0], moved[0], 1e-5) << k;
+    EXPECT_NEAR(on[1], moved[1], 1e-5) << k;
+    EXPECT_NEAR(on[2] + 5, moved[2], 1e-5) << k;
+  }
+  double half[3];
+  arc->PointAtParameter(half, 0.5);
+  EXPECT_LT(half[1], 1) << "reversed, the quarter runs below the centre";
 }
 
 TEST(StructureImages, WhatHasNoImageOrNoRoomIsNotBuilt) {

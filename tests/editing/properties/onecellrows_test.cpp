@@ -4,10 +4,10 @@
 #include <bit>
 #include <tuple>
 
-#include "cells/dynamic/geometricmeasures.h"
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
-#include "cells/dynamic/vectorvalues.h"
+#include "cells/dynamic/measures/geometricmeasures.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "cells/solids/cgsection.h"
 #include "cells/texts/cgtbvodtext.h"
 #include "cells/texts/cgtextbit.h"

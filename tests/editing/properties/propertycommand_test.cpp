@@ -4,7 +4,7 @@
 // cell, and the page dialog's answer.
 #include <QTemporaryDir>
 
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/texts/cgtextbit.h"
 #include "editing/dialogs/properties/imagepropertydialog.h"

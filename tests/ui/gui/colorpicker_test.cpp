@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
-#include <QThread>
 
 #include "support/settle.h"
 #include "ui/colors/colormenu.h"
@@ -190,7 +189,7 @@ TEST(ColorPicker, TheEyedropperTakesAColourFromAnotherWindow) {
     return QGuiApplication::primaryScreen()->grabWindow(0, over.x(), over.y(), 1, 1).toImage().pixelColor(0, 0) ==
            known;
   };
-  for (int tries = 0; tries < 100 && !shown(); ++tries) QThread::msleep(30);
+  EXPECT_TRUE(SettleUntil(shown)) << "the screen shows the window";
   Mouse(palette, QEvent::MouseMove, over, Qt::LeftButton);
   EXPECT_EQ(palette->CurrentColour(), known);
   EXPECT_EQ(palette->cursor().shape(), Qt::BitmapCursor) << "the eyedropper";

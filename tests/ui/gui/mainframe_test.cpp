@@ -7,12 +7,16 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QToolBar>
+#include <QTest>
 #include <QToolButton>
+#include <QToolTip>
+#include <QWindow>
 
 #include "frametestsupport.h"
 #include "model/selection.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
+#include "support/settle.h"
 #include "ui/colorbutton.h"
 #include "ui/colorpalette.h"
 #include "ui/commandactions.h"
@@ -47,6 +51,31 @@ TEST_F(MainFrameTest, StatusBarShowsWelcomePageAndTheToolsInOrder) {
   for (size_t i = 0; i < buttons.size(); ++i) {
     EXPECT_EQ(frame->StatusBarEx()->ToolAction(i)->data().toUInt(), tools[i].id) << i;
     EXPECT_TRUE(buttons[i]->toolTip().startsWith(QString::fromUtf8(tools[i].text))) << i;
+  }
+}
+
+TEST_F(MainFrameTest, StatusBarToolsShowTheirTipsOnHoverInTheActiveWindow) {
+  frame->resize(1400, 900);
+  frame->show();
+  ASSERT_TRUE(SettleUntil([this] { return frame->windowHandle() && frame->windowHandle()->isExposed(); }));
+  const auto& buttons = frame->StatusBarEx()->ToolButtons();
+  const auto tools = StatusBarTools();
+  ASSERT_EQ(buttons.size(), tools.size());
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    const QString text = QString::fromUtf8(tools[i].text);
+    const auto shown = [&text] { return QToolTip::isVisible() && QToolTip::text().startsWith(text); };
+    // Qt shows tips in the active window only, and another program may take
+    // the activation at any moment: a try that shows nothing activates the
+    // window again and moves the pointer off the button and back (a move to
+    // where the pointer is already counts for nothing).
+    bool hovered = false;
+    for (int attempt = 0; attempt < 10 && !hovered; ++attempt) {
+      ActivateWindow(frame.get());
+      QTest::mouseMove(frame.get(), QPoint(2, 2));
+      QTest::mouseMove(buttons[i], buttons[i]->rect().center());
+      hovered = SettleUntil(shown, 3000);
+    }
+    EXPECT_TRUE(hovered) << i << " shows " << QToolTip::text().toStdString();
   }
 }
 

@@ -7,7 +7,6 @@
 
 #include <QColor>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QOpenGLContext>
 #include <QWindow>
@@ -23,17 +22,13 @@
 #include "model/globals.h"
 #include "render/glresources.h"
 #include "support/recorders.h"
+#include "support/settle.h"
 
 namespace {
 
 bool WaitUntilExposed(QOpenGLWidget& widget) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < 5000) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    if (widget.windowHandle() && widget.windowHandle()->isExposed() && widget.isValid()) return true;
-  }
-  return false;
+  return SettleUntil(
+      [&widget] { return widget.windowHandle() && widget.windowHandle()->isExposed() && widget.isValid(); });
 }
 
 QString Name(QRgb c) { return QColor(c).name(); }

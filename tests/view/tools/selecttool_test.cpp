@@ -1,8 +1,8 @@
 // The select tool: what a click selects and says, by pick kind and class;
 // drags of points, pictures and buttons; turning and panning the view.
 #include "cells/constrained/dependentpoints.h"
-#include "cells/dynamic/usercalculation.h"
-#include "cells/dynamic/userparameter.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/revolution/roundsolids.h"
 #include "cells/texts/cgtextbit.h"

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <cstddef>
 
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
 
 // The x of a locus sample where the traced point does not exist.
 inline constexpr float kMissingSample = 1e38f;

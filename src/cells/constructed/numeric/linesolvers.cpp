@@ -6,7 +6,7 @@
 // are sorted by it.
 #include <cmath>
 
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 #include "cells/constructed/numeric/carrierviews.h"
 #include "cells/constructed/numeric/curvesolvers.h"
 #include "cells/constructed/numeric/rootcache.h"

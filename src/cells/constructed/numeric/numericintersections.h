@@ -6,7 +6,7 @@
 #pragma once
 #include <QString>
 
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 
 // What the seven share: the recalculation through the solver, which tests
 // the parents itself.  No root k leaves the cell undefined where it was.

@@ -5,8 +5,8 @@
 
 #include "cells/constructed/paths/pathpieces.h"
 #include "cells/constructed/paths/pathpointtexts.h"
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
 #include "platform/archive.h"
 #include "platform/numberformat.h"
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <vector>
 
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 #include "cells/constructed/paths/pathpieces.h"
 #include "cells/primitives/cgverfree.h"
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "cells/dynamic/curve.h"
-#include "cells/dynamic/locus.h"
+#include "cells/dynamic/paths/curve.h"
+#include "cells/dynamic/paths/locus.h"
 #include "cells/primitives/arcangles.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgline.h"

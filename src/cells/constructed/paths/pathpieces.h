@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "cells/constructed/constructedpoint.h"
+#include "cells/primitives/constructedpoint.h"
 #include "model/cgvertex.h"
 
 class CArchive;

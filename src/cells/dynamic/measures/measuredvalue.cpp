@@ -1,0 +1,101 @@
+#include "cells/dynamic/measures/measuredvalue.h"
+
+#include <cassert>
+#include <span>
+
+#include "cells/dynamic/measures/vectortexts.h"
+#include "cells/primitives/cgface.h"
+#include "cells/primitives/cgline.h"
+#include "cells/primitives/cornerpoints.h"
+#include "cells/primitives/formattext.h"
+#include "model/cgpage.h"
+#include "model/cgvertex.h"
+
+namespace {
+constexpr const char* kMarker = "%s";
+
+// No row has more than four parents; markers beyond them stay empty.
+constexpr std::size_t kMostParents = 4;
+
+// `format` with the parents' names, or VOD names, put in.
+QString FillWithParents(const CGCell& cell, const char* format, bool vods) {
+  QString texts[kMostParents];
+  for (std::size_t i = 0; i < kMostParents; ++i) {
+    const CGCell* parent = cell.ParentAs<CGCell>(i);
+    if (parent) texts[i] = vods ? parent->m_strVodName : parent->m_strName;
+  }
+  return FillFormat(format, kMarker, {texts[0], texts[1], texts[2], texts[3]});
+}
+}  // namespace
+
+const MeasureTexts* FindMeasureTexts(std::string_view className) {
+  for (const auto& table : {std::span<const MeasureTexts>(kMeasureTexts), std::span<const MeasureTexts>(kVectorTexts)})
+    for (const MeasureTexts& row : table)
+      if (className == row.className) return &row;
+  return nullptr;
+}
+
+void NameAfterParents(CGCell& cell, const MeasureTexts& texts) {
+  cell.m_strName = FillWithParents(cell, texts.name, false);
+  cell.m_strVodName = texts.vodFrom == kVodOfName ? FillFormat(texts.vodName, kMarker, {cell.m_strName})
+                                                  : FillWithParents(cell, texts.vodName, texts.vodFrom == kVodOfParentVods);
+}
+
+QString DescribeAfterParents(const CGCell& cell, const MeasureTexts& texts) {
+  return FillWithParents(cell, texts.description, false);
+}
+
+CGTmMeasure::CGTmMeasure(WORD id, std::span<const WORD> parents) {
+  m_nId = id;
+  if (g_pCurPage) g_pCurPage->NextTextPosition(m_vLabelAnchor, 1);
+  for (WORD parent : parents) AppendParent(*this, parent);
+}
+
+const MeasureTexts& CGTmMeasure::Texts() const {
+  static constexpr MeasureTexts kNone{"", 0, "", "", kVodOfParentNames, ""};
+  const MeasureTexts* row = FindMeasureTexts(GetRuntimeClass()->m_lpszClassName);
+  assert(row && "a measured-value class without its row of texts");
+  return row ? *row : kNone;
+}
+
+void CGTmMeasure::Serialize(CArchive& ar) {
+  CGTmVariable::Serialize(ar);
+  const std::size_t parents = Texts().parents;
+  CheckLoaded(ar, parents == kParentsAsGiven ? m_parents.size() : parents, {});
+}
+
+void CGTmMeasure::Recalculate() {
+  float value = m_fValue;
+  m_bDefined = Measure(value);
+  if (m_bDefined) m_fValue = value;
+  UpdateValueText();
+}
+
+void CGTmMeasure::UpdateLabel() {
+  if (m_bNameFixed) return;
+  NameAfterParents(*this, Texts());
+  CGTmVariable::UpdateLabel();
+}
+
+QString CGTmMeasure::GetDescription() { return DescribeAfterParents(*this, Texts()); }
+
+const float* CGTmMeasure::PointParent(std::size_t i) const {
+  const CGVertex* point = DefinedParentAs<CGVertex>(i);
+  return point ? point->m_vPos : nullptr;
+}
+
+bool CGTmMeasure::LineParent(std::size_t i, const float*& a, const float*& b) const {
+  const CGLine* line = DefinedParentAs<CGLine>(i);
+  const CGVertex *pa, *pb;
+  if (!line || !line->Ends(&pa, &pb)) return false;
+  a = pa->m_vPos;
+  b = pb->m_vPos;
+  return true;
+}
+
+const CGFace* CGTmMeasure::FaceParent(std::size_t i, const float* corners[3]) const {
+  const CGFace* face = DefinedParentAs<CGFace>(i);
+  for (int k = 0; face && k < 3; ++k)
+    if (!(corners[k] = face->CornerPos(k))) return nullptr;
+  return face;
+}
