@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cells/constructed/derivedpointtexts.h"
+#include "cells/constructed/parametersource.h"
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
 #include "cells/primitives/vecops.h"

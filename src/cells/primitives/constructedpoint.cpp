@@ -2,7 +2,6 @@
 
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cornerpoints.h"
-#include "cells/texts/cgtextmap.h"
 
 bool FitsLineKind(double t, BYTE kind, double lo, double hi) {
   switch (kind) {
@@ -14,11 +13,6 @@ bool FitsLineKind(double t, BYTE kind, double lo, double hi) {
     default:
       return true;
   }
-}
-
-const CGCell* DefinedSource(const CGCell& cell, size_t i) {
-  if (const CGCell* point = cell.DefinedParentAs<CGVertex>(i)) return point;
-  return cell.DefinedParentAs<CGTmVariable>(i);
 }
 
 CGConstructedPoint::CGConstructedPoint(WORD id, int slot, const QString& name, std::initializer_list<WORD> parents)

@@ -25,11 +25,6 @@ struct LineParent {
 // any t.
 bool FitsLineKind(double t, BYTE kind, double lo, double hi);
 
-// The source a same-parameter point follows: parent i when it is defined
-// and carries a parameter in its value field, a point on a path or a
-// scalar value (a measurement, calculation or parameter); else null.
-const CGCell* DefinedSource(const CGCell& cell, size_t i);
-
 class CGConstructedPoint : public CGVertex {
  public:
   // The point record.  Loading fails unless the record names exactly the

@@ -77,10 +77,15 @@ TEST_F(PlaneShapesApp, AnOctagonInAClickedCircleIsUndoneByCtrlZ) {
   EXPECT_EQ(caption, QString::fromUtf8("输入顶点数"));
   ASSERT_EQ(Page().m_nNextId - first, 16);
   EXPECT_EQ(Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("圆内接正8边形"));
+  // On the circle as drawn: a click lands on the pixel, not on the grid.
+  const std::vector<WORD>& defining = Page().m_cells.Lookup(circle)->m_parents;
+  const float *centre = Pos(defining[0]), *rim = Pos(defining[1]);
+  const double radius = std::hypot(rim[0] - centre[0], rim[1] - centre[1]);
+  EXPECT_NEAR(radius, 5, 0.2);
   int onCircle = 0;
   for (WORD id = first; id < Page().m_nNextId; ++id) {
     if (!dynamic_cast<CGVertex*>(Page().m_cells.Lookup(id))) continue;
-    EXPECT_NEAR(std::hypot(Pos(id)[0], Pos(id)[1]), 5, 1e-4) << id;
+    EXPECT_NEAR(std::hypot(Pos(id)[0] - centre[0], Pos(id)[1] - centre[1]), radius, 1e-4) << id;
     ++onCircle;
   }
   EXPECT_EQ(onCircle, 8);

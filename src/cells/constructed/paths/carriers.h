@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "cells/constructed/circlepoints.h"
+#include "cells/constructed/parametersource.h"
 
 // Line, then A + t (B - A) for the fixed t, unclamped, whatever the kind.
 class CGVerInLineFixedf : public CGConstructedPoint {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "cells/constructed/parametersource.h"
 #include "cells/constructed/paths/pathpieces.h"
 #include "cells/constructed/paths/pathpointtexts.h"
 #include "cells/primitives/cornerpoints.h"

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "cells/constructed/parametersource.h"
 #include "cells/dynamic/paths/curve.h"
 #include "cells/dynamic/paths/locus.h"
 #include "cells/primitives/arcangles.h"
