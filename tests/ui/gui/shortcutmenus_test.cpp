@@ -128,9 +128,8 @@ struct Unbuilt {
   int issue;
 };
 const Unbuilt kUnbuiltCommands[] = {
-    {ID_CREATE_POINT_ONOBJECT, 65}, {ID_CREATE_POINT_PATH, 65}, {ID_TRANS_MARKCENTER, 71},
-    {ID_TRANS_MARKAXIS, 71},        {ID_VIEW_TRACE, 69},        {ID_VIEW_RENDERSOLID, 69},
-    {ID_VIEW_SHOWHIDE_LABEL, 69},   {ID_VIEW_HIDEOBJECTS, 69},
+    {ID_TRANS_MARKCENTER, 71},    {ID_TRANS_MARKAXIS, 71},   {ID_VIEW_TRACE, 69},
+    {ID_VIEW_RENDERSOLID, 69},    {ID_VIEW_SHOWHIDE_LABEL, 69}, {ID_VIEW_HIDEOBJECTS, 69},
 };
 
 TEST_F(ShortcutMenuCommands, EveryItemRunsACommandOrWaitsForANamedIssue) {
@@ -182,6 +181,9 @@ TEST_F(ShortcutMenuCommands, ItemsAreEnabledAsTheirRulesAndRunWhatTheRibbonRuns)
       {356, "坐标 y", ID_MEASURE_COORD_Y, {c}, "CGTmVarCoordY(" + parents({c}) + ")"},
       {357, "长度", ID_MEASURE_D_PP, {ab}, "CGTmVarDistancePP(" + parents({a, b}) + ")"},
       {358, "平面法向量", ID_MEASURE_VECFN, {abc}, "CGTmVectorNface(" + parents({a, b, c}) + ")"},
+      {357, "线上点", ID_CREATE_POINT_ONOBJECT, {ab}, "CGVerFreeInLine(" + parents({ab}) + ")"},
+      {358, "面内点", ID_CREATE_POINT_ONOBJECT, {abc}, "CGVerFreeInFace(" + parents({abc}) + ")"},
+      {358, "边界上的点", ID_CREATE_POINT_PATH, {abc}, "CGVerFreeInBorder(" + parents({a, b, c}) + ")"},
       // The general menu keeps the selection as it was.
       {188, "框选对象", ID_EDIT_SELBOX, {b}, "tool 7 axes 0 turn 0.78"},
       {188, "显示/隐藏坐标系", ID_VIEW_GRID, {}, "tool 1 axes 1 turn 0.78"},
