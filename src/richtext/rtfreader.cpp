@@ -70,6 +70,7 @@ class Reader {
       const char c = in_[pos_++];
       if (c == '{') {
         EndBytes();
+        KeepIgnorableGroup();
         if (stack_.size() >= rtf::kMaxGroupDepth) { ++skipped; result_.complete = false; continue; }
         stack_.push_back(state_);
         groupOpen_ = pos_ - 1;
@@ -77,6 +78,8 @@ class Reader {
         skipChars_ = 0;
       } else if (c == '}') {
         EndBytes();
+        KeepIgnorableGroup();
+        groupStart_ = false;  // a word after a closed inner group starts nothing
         if (skipped > 0) { --skipped; continue; }
         if (stack_.empty()) { result_.complete = false; continue; }
         if (state_.dest == Dest::FontTable) FinishFontName();
@@ -92,6 +95,7 @@ class Reader {
       } else if (c == '\r' || c == '\n') {
         continue;
       } else {
+        KeepIgnorableGroup();
         groupStart_ = false;
         if (skipChars_ > 0) { --skipChars_; continue; }
         Byte(c);
@@ -154,6 +158,19 @@ class Reader {
     Flush();
     cursor_.insertBlock();
     paragraphBreak_ = false;
+  }
+
+  // "{\*" followed by anything but a control word: a group that readers
+  // may ignore, kept whole from its own '{'.
+  void KeepIgnorableGroup() {
+    if (!ignorable_) return;
+    ignorable_ = false;
+    if (!groupStart_) return;
+    const bool inText = state_.dest == Dest::Text;
+    state_.dest = Dest::Skip;
+    if (!inText || state_.keptFrom >= 0) return;
+    state_.keptFrom = groupOpen_;
+    state_.keptKind = "*";
   }
 
   // A picture, object or unknown {\* } group stands in the text as one object
@@ -250,9 +267,17 @@ class Reader {
     groupStart_ = false;
     if (!std::isalpha(static_cast<unsigned char>(first))) {
       ++pos_;
+      if (first == '*') {
+        EndBytes();
+        ignorable_ = true;
+        groupStart_ = atGroupStart;
+        return;
+      }
+      groupStart_ = atGroupStart;
+      KeepIgnorableGroup();
+      groupStart_ = false;
       if (first == '\'') { HexByte(); return; }
       EndBytes();
-      if (first == '*') { ignorable_ = true; groupStart_ = atGroupStart; return; }
       if (first == '\\' || first == '{' || first == '}') Character(QChar(first));
       else if (first == '~') Character(QChar(0x00A0));
       else if (first == '_') Character(QChar(0x2011));
