@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     while (it.hasNext()) files << it.next();
   }
   files.sort();
-  int unread = 0;
+  int unread = 0, whole = 0;
   for (const QString& path : files) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return 2;
@@ -27,12 +27,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", qPrintable(path));
     FuzzTakeLoaded();
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
-    if (!FuzzTakeLoaded() && path.contains(QLatin1String("/must-load/"))) {
+    const bool loaded = FuzzTakeLoaded();
+    whole += loaded;
+    if (!loaded && path.contains(QLatin1String("/must-load/"))) {
       std::fprintf(stderr, "  must load, but was refused\n");
       ++unread;
     }
   }
-  std::fprintf(stderr, "%lld inputs replayed, %d of them refused that must load\n",
-               static_cast<long long>(files.size()), unread);
+  std::fprintf(stderr, "%lld inputs replayed, %d read whole, %d refused that must load\n",
+               static_cast<long long>(files.size()), whole, unread);
   return files.isEmpty() || unread > 0 ? 1 : 0;
 }
