@@ -1,7 +1,5 @@
 #include "platform/filebytes.h"
 
-#include "platform/filetexts.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +10,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/filetexts.h"
 
 namespace {
 // Reads and writes go in pieces of this size, so a file that grows while it
@@ -69,9 +69,7 @@ int WriteAll(int fd, const QByteArray& bytes) {
   }
   return ::fsync(fd) == 0 ? 0 : errno;
 }
-}  // namespace
 
-namespace {
 // Opens the path for reading when it is a regular file of at most maxBytes;
 // else no descriptor and the reason.  Not blocking: opening a pipe would
 // otherwise wait for a writer.
