@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 #include "platform/filebytes.h"
@@ -38,7 +39,9 @@ qint64 DeclaredBitmapBytes(const QByteArray& b) {
     depth = U16(b, 28);
   }
   if (width <= 0 || height <= 0) return 0;
-  return (width * depth + 31) / 32 * 4 * height;
+  const qint64 rowBytes = (width * depth + 31) / 32 * 4;  // at most 2^31 * 2^16 bits
+  if (rowBytes > 0 && height > std::numeric_limits<qint64>::max() / rowBytes) return std::numeric_limits<qint64>::max();
+  return rowBytes * height;
 }
 }  // namespace
 
@@ -46,7 +49,7 @@ QString PictureShortfall(const QByteArray& bytes) {
   if (bytes.size() < 26 || !bytes.startsWith("BM")) return {};
   const qint64 declared = DeclaredBitmapBytes(bytes);
   if (declared == 0) return QString::fromUtf8(kReasonPictureNoSide);
-  if (declared > 0 && qint64(U32(bytes, 10)) + declared > bytes.size()) return QString::fromUtf8(kReasonPictureCut);
+  if (declared > 0 && declared > bytes.size() - qint64(U32(bytes, 10))) return QString::fromUtf8(kReasonPictureCut);
   return {};
 }
 
