@@ -13,13 +13,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<WORD> points = p.Points(3);
   p.Face(points);
   Clipboard().SetData(QString::fromLatin1(kClipboardFormat), FuzzBytes(data, size));
-  const WORD before = p.Page().m_nNextId;
+  CGPage& page = p.Page();
+  const size_t pages = p.doc.m_pages.size();
+  const int done = page.m_undo.CurrentIndex();
+  const WORD before = page.m_nNextId;
   p.Run(ID_EDIT_PASTE);
-  if (p.Page().m_nNextId == before) return 0;
+  if (p.doc.m_pages.size() != pages) {  // a page record pasted as a page of its own
+    FuzzNoteLoaded();
+    FuzzRenderCurrentPage();
+    return 0;
+  }
+  if (page.m_undo.CurrentIndex() == done) return 0;
   FuzzNoteLoaded();
-  p.Page().m_undo.Undo();
-  if (p.Page().m_nNextId != before) FuzzFinding("undoing a paste leaves ids taken");
-  p.Page().m_undo.Redo();
+  page.m_undo.Undo();
+  if (page.m_nNextId != before) FuzzFinding("undoing a paste leaves ids taken");
+  page.m_undo.Redo();
   FuzzRenderCurrentPage();
   return 0;
 }
