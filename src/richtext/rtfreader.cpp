@@ -209,7 +209,9 @@ class Reader {
     f.setVerticalAlignment(s.vertical == 1   ? QTextCharFormat::AlignSuperScript
                            : s.vertical == 2 ? QTextCharFormat::AlignSubScript
                                              : QTextCharFormat::AlignNormal);
-    if (auto it = fonts_.find(s.font); it != fonts_.end()) f.setFontFamilies(QStringList{it->second.name});
+    // A font without a name keeps the document's: the writer could not name it.
+    if (auto it = fonts_.find(s.font); it != fonts_.end() && !it->second.name.isEmpty())
+      f.setFontFamilies(QStringList{it->second.name});
     f.setFontPointSize(s.halfPoints / 2.0);
     if (s.color > 0 && s.color < static_cast<int>(colors_.size())) f.setForeground(colors_[s.color]);
     return f;
