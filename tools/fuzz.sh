@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs one fuzzing harness of tests/fuzz for a while:
 #   tools/fuzz.sh TARGET SECONDS [libFuzzer options]
-# TARGET: document, formula, expression, preferences or tools.  Builds the
+# TARGET: document, formula, expression, preferences, tools, rtf, pptx,
+# clipboard, metafile or picture.  Builds the
 # harness with clang and the sanitizers in build-sanitize/ (as tools/test.sh
 # --sanitize does), starts from the committed corpus tests/fuzz/corpus/TARGET
 # and keeps what it learns in build-sanitize/fuzz/corpus-TARGET.  A crash is
 # written there as crash-*; once fixed, copy it into the committed corpus so
-# that the replay test keeps it fixed.
+# that the replay test keeps it fixed.  build/tests/fuzz/fuzz_makeseeds
+# tests/fuzz/corpus writes the seeds again after a change to a file format.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 target=${1:?usage: tools/fuzz.sh TARGET SECONDS [libFuzzer options]}

@@ -7,6 +7,7 @@
 
 #include "app/apptexts.h"
 #include "app/classregistration.h"
+#include "app/guardedapplication.h"
 #include "app/kavrelapp.h"
 #include "app/qttranslations.h"
 #include "app/startupchecks.h"
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
   QSurfaceFormat::setDefaultFormat(ViewSurfaceFormat());
 
   RegisterAllClasses();
-  QApplication qtApp(argc, argv);
+  CGuardedApplication qtApp(argc, argv);
   QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kTextAppTitle));
   InstallQtTranslations(qtApp);
   // Before any window: without the view's OpenGL the first paint would crash.

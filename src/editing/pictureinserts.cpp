@@ -1,7 +1,6 @@
 #include "editing/pictureinserts.h"
 
 #include <QImage>
-#include <QImageReader>
 
 #include "cells/texts/cgtextbit.h"
 #include "commands/commandframe.h"
@@ -17,12 +16,9 @@
 #include "platform/commandregistry.h"
 #include "platform/filechooser.h"
 #include "platform/notifier.h"
+#include "render/picturefile.h"
 
 namespace {
-// The reader refuses, before it allocates, a picture that would need more
-// (in megabytes).
-constexpr int kMaxDecodedMegabytes = 256;
-
 void Tell(const QString& text) { KvMessageBox(text, QString(), MB_OK | MB_ICONINFORMATION); }
 
 void OnCreateText(CKavrelDoc& doc) {
@@ -67,15 +63,12 @@ const CDocCommandRows rows({
 
 CPictureFile ReadPictureFile(const QString& path) {
   CPictureFile picture;
-  QImageReader reader(path);
-  reader.setAllocationLimit(kMaxDecodedMegabytes);
-  QImage image;
-  if (!reader.read(&image)) {
-    const QByteArray reason = reader.errorString().toUtf8();
-    picture.failure = QString::asprintf(kTextPictureFileUnreadable, static_cast<unsigned>(reader.error()),
-                                        reason.constData());
+  CPictureRead read = ReadPicture(path);
+  if (read.Failed()) {
+    picture.failure = QString::asprintf(kTextPictureFileUnreadable, read.code, read.reason.toUtf8().constData());
     return picture;
   }
+  QImage image = std::move(read.image);
   // Palette, grey and 16-bit pictures become true colour here, in memory.
   if (image.depth() < 24) {
     image = image.convertToFormat(QImage::Format_RGB888);

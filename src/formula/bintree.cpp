@@ -70,8 +70,8 @@ bool CBinTree::SaveVodFile(const QString& path) const {
   return WriteFileBytes(path, bytes);
 }
 
-bool CBinTree::LoadVodFile(const QString& path) {
-  const auto bytes = ReadFileBytes(path, nullptr, kMaxVodFileBytes);
+bool CBinTree::LoadVodFile(const QString& path, FileFailure* failure) {
+  const auto bytes = ReadFileBytes(path, failure, kMaxVodFileBytes);
   if (!bytes || bytes->size() < 2 || uchar(bytes->at(0)) != 0xFF || uchar(bytes->at(1)) != 0xFE)
     return false;
   QString text;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "formula/logfont.h"
+#include "platform/filebytes.h"
 #include "platform/runtimeclass.h"
 
 class CNode;
@@ -68,7 +69,7 @@ class CBinTree : public CObject {
   // UTF-16LE with a byte-order mark, no terminator.
   bool SaveVodFile(const QString& path) const;
   // False when the file cannot be read, is no .vod file or holds no formula.
-  bool LoadVodFile(const QString& path);
+  bool LoadVodFile(const QString& path, FileFailure* failure = nullptr);
 
   CNode* m_pRoot = nullptr;
   LOGFONT m_lfDefault;

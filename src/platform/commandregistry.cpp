@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/failureguard.h"
 #include "platform/processstate.h"
 
 void CCommandRegistry::Register(unsigned id, CommandHandler handler, UpdateRule update,
@@ -56,7 +57,7 @@ bool CCommandRegistry::Run(unsigned id) {
     update(ui);
     if (!ui.m_bEnabled) return false;
   }
-  handler(id);
+  RunGuarded([&handler, id] { handler(id); });
   if (m_runListener) {
     const RunListener listener = m_runListener;
     listener(id);

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/filetexts.h"
+
 namespace {
 // Reads and writes go in pieces of this size, so a file that grows while it
 // is read is still stopped at the limit.
@@ -67,21 +69,44 @@ int WriteAll(int fd, const QByteArray& bytes) {
   }
   return ::fsync(fd) == 0 ? 0 : errno;
 }
+
+// Opens the path for reading when it is a regular file of at most maxBytes;
+// else no descriptor and the reason.  Not blocking: opening a pipe would
+// otherwise wait for a writer.
+int OpenRegularFile(const QString& path, qint64 maxBytes, FileFailure* failure, qint64* size) {
+  *failure = FileFailure::None;
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Fail(failure, FailureOf(errno), -1);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) *failure = FailureOf(errno);
+  else if (!S_ISREG(info.st_mode)) *failure = FileFailure::NotAFile;
+  else if (info.st_size > maxBytes) *failure = FileFailure::TooLarge;
+  if (*failure == FileFailure::None) {
+    *size = info.st_size;
+    return fd;
+  }
+  ::close(fd);
+  return -1;
+}
 }  // namespace
+
+FileFailure CheckReadableFile(const QString& path, qint64 maxBytes) {
+  FileFailure failure = FileFailure::None;
+  qint64 size = 0;
+  const FileDescriptor fd(OpenRegularFile(path, maxBytes, &failure, &size));
+  return failure;
+}
 
 std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failure, qint64 maxBytes) {
   using Result = std::optional<QByteArray>;
-  if (failure) *failure = FileFailure::None;
-  // Not blocking: opening a pipe would otherwise wait for a writer.
-  const FileDescriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.get() < 0) return Fail(failure, FailureOf(errno), Result());
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0) return Fail(failure, FailureOf(errno), Result());
-  if (!S_ISREG(info.st_mode)) return Fail(failure, FileFailure::NotAFile, Result());
-  if (info.st_size > maxBytes) return Fail(failure, FileFailure::TooLarge, Result());
+  FileFailure opened = FileFailure::None;
+  qint64 size = 0;
+  const FileDescriptor fd(OpenRegularFile(path, maxBytes, &opened, &size));
+  if (failure) *failure = opened;
+  if (fd.get() < 0) return Result();
   try {
     QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(info.st_size));
+    bytes.reserve(static_cast<qsizetype>(size));
     QByteArray chunk(static_cast<qsizetype>(std::min(kChunkBytes, maxBytes + 1)), Qt::Uninitialized);
     for (;;) {
       const ssize_t n = ::read(fd.get(), chunk.data(), static_cast<size_t>(chunk.size()));
@@ -94,6 +119,24 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failur
   } catch (const std::bad_alloc&) {
     return Fail(failure, FileFailure::TooLarge, Result());
   }
+}
+
+QString FileFailureReason(FileFailure failure, bool saving, qint64 maxBytes) {
+  switch (failure) {
+    case FileFailure::NotFound: return QString::fromUtf8(saving ? kReasonNoFolder : kReasonNoFile);
+    case FileFailure::PermissionDenied: return QString::fromUtf8(kReasonPermission);
+    case FileFailure::ReadOnly: return QString::fromUtf8(kReasonReadOnly);
+    case FileFailure::NotAFile: return QString::fromUtf8(kReasonNotAFile);
+    case FileFailure::TooLarge: return QString::fromUtf8(kReasonTooLarge).arg(std::max<qint64>(maxBytes >> 20, 1));
+    case FileFailure::DiskFull: return QString::fromUtf8(kReasonDiskFull);
+    case FileFailure::None:
+    case FileFailure::Other: break;
+  }
+  return QString::fromUtf8(saving ? kReasonWriteError : kReasonReadError);
+}
+
+QString PathAndReason(const QString& path, const QString& reason) {
+  return path + QStringLiteral("：") + reason;
 }
 
 bool WriteFileBytes(const QString& path, const QByteArray& bytes, FileFailure* failure) {

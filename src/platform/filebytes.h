@@ -28,6 +28,15 @@ inline constexpr qint64 kMaxDocumentBytes = qint64(256) << 20;
 // holds more than maxBytes.
 std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failure = nullptr,
                                         qint64 maxBytes = kMaxDocumentBytes);
+// Whether ReadFileBytes would find a regular file of at most maxBytes there,
+// without reading it (for files another program reads).
+FileFailure CheckReadableFile(const QString& path, qint64 maxBytes = kMaxDocumentBytes);
+// Why a file could not be read (saving false) or written, in words; a file
+// over the limit is told the limit.
+QString FileFailureReason(FileFailure failure, bool saving, qint64 maxBytes = kMaxDocumentBytes);
+// "<path>：<reason>", for the messages of readers of user-chosen files.
+QString PathAndReason(const QString& path, const QString& reason);
+
 bool WriteFileBytes(const QString& path, const QByteArray& bytes, FileFailure* failure = nullptr);
 
 // The system's write(2), through which saving writes its bytes; tests put a

@@ -7,3 +7,6 @@ inline constexpr const char* kTextPictureLoadFailed = "装入图象失败:\n%x -
 inline constexpr const char* kTextPictureNeedsTrueColour = "装入图象失败，请使用真彩色图！";
 // A picture without pixels or with a pixel size other than 3 or 4 bytes.
 inline constexpr const char* kTextPictureNeeds24Or32Bit = "装入图象失败，请使用24位或32位真彩图象！";
+// Why a picture file is refused before it is decoded.
+inline constexpr const char* kReasonPictureCut = "图象文件不完整：像素数据比文件头声明的少。";
+inline constexpr const char* kReasonPictureNoSide = "图象的宽度或高度为 0。";

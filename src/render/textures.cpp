@@ -2,13 +2,13 @@
 
 #include <GL/glu.h>
 
-#include <QImageReader>
 #include <cstring>
 #include <new>
 
 #include "platform/notifier.h"
 #include "platform/processstate.h"
 #include "render/glresources.h"
+#include "render/picturefile.h"
 #include "render/picturetexts.h"
 
 CTextureSlot g_textureSlots[kPictureTextureCount];
@@ -54,9 +54,8 @@ void Upload(GLuint texture, int width, int height, const BYTE* bgr) {
   glPopClientAttrib();
 }
 
-void ShowReadFailure(const QImageReader& reader) {
-  KvMessageBox(QString::asprintf(kTextPictureLoadFailed, static_cast<unsigned>(reader.error()),
-                                 reader.errorString().toUtf8().constData()));
+void ShowReadFailure(const CPictureRead& read) {
+  KvMessageBox(QString::asprintf(kTextPictureLoadFailed, read.code, read.reason.toUtf8().constData()));
 }
 
 void ResetSlots() {
@@ -97,12 +96,12 @@ bool PictureToBottomUpBgr(const QImage& picture, std::vector<BYTE>& out) {
 
 bool LoadTextureImage(int slot, bool noCopy, const QString& path) {
   if (slot < 0 || slot >= kPictureTextureCount) return false;
-  QImageReader reader(path);
-  QImage picture;
-  if (!reader.read(&picture)) {
-    ShowReadFailure(reader);
+  CPictureRead read = ReadPicture(path);
+  if (read.Failed()) {
+    ShowReadFailure(read);
     return false;
   }
+  QImage picture = std::move(read.image);
   // Low-colour pictures (palette, grey, 16-bit) become true colour here, in
   // memory, instead of through a temporary JPEG file.
   if (picture.depth() < 24) {
@@ -127,9 +126,8 @@ bool LoadTextureImage(int slot, bool noCopy, const QString& path) {
 }
 
 bool LoadTextureFromImage(GLuint texture, const QString& path) {
-  QImageReader reader(path);
-  QImage picture;
-  if (!reader.read(&picture)) return false;
+  QImage picture = ReadPicture(path).image;
+  if (picture.isNull()) return false;
   if (picture.depth() < 24) picture = picture.convertToFormat(QImage::Format_RGB888);
   std::vector<BYTE> bgr;
   if (!PictureToBottomUpBgr(picture, bgr)) return false;

@@ -2,7 +2,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
-#include <QFile>
 #include <QHash>
 #include <QImageReader>
 #include <QPainter>
@@ -16,6 +15,8 @@
 
 #include "formula/bintree.h"
 #include "formula/drawing/dib.h"
+#include "platform/filebytes.h"
+#include "render/picturefile.h"
 #include "richtext/rtfformat.h"
 #include "richtext/rtfreader.h"
 #include "richtext/wmfplayer.h"
@@ -24,7 +25,7 @@ namespace {
 
 constexpr double kTwipsPerPixel = rtf::kTwipsPerPixel;
 constexpr double kLargestSide = 4096;  // pixels a kept object may take in the text
-constexpr qint64 kMaxPictureFileBytes = qint64(32) << 20;
+constexpr qint64 kMaxInsertedFileBytes = qint64(32) << 20;
 
 // The words and data of one group, its nested groups' data left out.
 struct GroupScan {
@@ -80,7 +81,7 @@ GroupScan ScanGroup(const QByteArray& g) {
 
 // The group that starts with "{\<word>" (or "{\*\<word>") inside g, braces included.
 QByteArray InnerGroup(const QByteArray& g, const char* word) {
-  for (const QByteArray open : {QByteArray("{\\") + word, QByteArray("{\\*\\") + word}) {
+  for (const QByteArray& open : {QByteArray("{\\") + word, QByteArray("{\\*\\") + word}) {
     const qsizetype from = g.indexOf(open, 1);
     if (from < 0) continue;
     int depth = 0;
@@ -95,6 +96,7 @@ QByteArray InnerGroup(const QByteArray& g, const char* word) {
 }
 
 QImage DecodeWithinCaps(const QByteArray& bytes, const char* format) {
+  if (!PictureShortfall(bytes).isEmpty()) return {};
   QBuffer buffer;
   buffer.setData(bytes);
   QImageReader reader(&buffer, format);
@@ -219,11 +221,15 @@ QByteArray PictureFileRtf(const QByteArray& file) {
          twips(image.height()) + " " + data.toHex() + "}";
 }
 
-bool InsertPictureFile(QTextCursor& cursor, const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPictureFileBytes) return false;
-  const QByteArray group = PictureFileRtf(file.readAll());
-  if (group.isEmpty()) return false;
+bool InsertPictureFile(QTextCursor& cursor, const QString& path, QString* why) {
+  FileFailure failure = FileFailure::None;
+  const std::optional<QByteArray> file = ReadFileBytes(path, &failure, kMaxInsertedFileBytes);
+  QString reason = file ? PictureShortfall(*file) : FileFailureReason(failure, false, kMaxInsertedFileBytes);
+  const QByteArray group = reason.isEmpty() ? PictureFileRtf(*file) : QByteArray();
+  if (group.isEmpty()) {
+    if (why) *why = reason.isEmpty() ? path : PathAndReason(path, reason);
+    return false;
+  }
   QTextDocument picture;
   ReadRtf("{\\rtf1 " + group + "}", picture);
   cursor.insertFragment(QTextDocumentFragment(&picture));

@@ -28,8 +28,9 @@ KeptPicture ReadKeptPicture(const QByteArray& group, const QString& kind);
 // than the picture caps.
 QByteArray PictureFileRtf(const QByteArray& file);
 // Puts the picture file in place of the cursor's selection; false, nothing
-// changed, when it is no picture or cannot be read.
-bool InsertPictureFile(QTextCursor& cursor, const QString& path);
+// changed, when it is no picture or cannot be read, with why in `why` (the
+// path, and the reason when there is one).
+bool InsertPictureFile(QTextCursor& cursor, const QString& path, QString* why = nullptr);
 
 // The format for text typed after a kept group: its own, without the group.
 QTextCharFormat WithoutKeptGroup(QTextCharFormat format);

@@ -58,15 +58,17 @@ bool LoadRichText(const CDlgRtEdit& data, QTextDocument& doc) {
 std::vector<BYTE> RenderRichTextMask(const QTextDocument& doc, int width, int height) {
   width = std::clamp(width, 1, kLargestSide);
   height = std::clamp(height, 1, kLargestSide);
-  // A copy is laid out at the picture's width; the editor's own layout stays.
-  std::unique_ptr<QTextDocument> copy(doc.clone());
-  copy->setDocumentMargin(doc.documentMargin());
-  copy->setDefaultFont(doc.defaultFont());
-  ShowKeptObjects(*copy);
-  copy->setTextWidth(width);
   QImage picture(width, height, QImage::Format_RGB32);
   picture.fill(Qt::white);
-  {
+  // An empty document draws nothing; and Qt's copy of one whose paragraph
+  // is in a list would point at a list the copy does not have.
+  if (!doc.isEmpty()) {
+    // A copy is laid out at the picture's width; the editor's own layout stays.
+    std::unique_ptr<QTextDocument> copy(doc.clone());
+    copy->setDocumentMargin(doc.documentMargin());
+    copy->setDefaultFont(doc.defaultFont());
+    ShowKeptObjects(*copy);
+    copy->setTextWidth(width);
     QPainter painter(&picture);
     copy->drawContents(&painter, QRectF(0, 0, width, height));
   }

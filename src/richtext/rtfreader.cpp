@@ -70,6 +70,7 @@ class Reader {
       const char c = in_[pos_++];
       if (c == '{') {
         EndBytes();
+        KeepIgnorableGroup();
         if (stack_.size() >= rtf::kMaxGroupDepth) { ++skipped; result_.complete = false; continue; }
         stack_.push_back(state_);
         groupOpen_ = pos_ - 1;
@@ -77,6 +78,8 @@ class Reader {
         skipChars_ = 0;
       } else if (c == '}') {
         EndBytes();
+        KeepIgnorableGroup();
+        groupStart_ = false;  // a word after a closed inner group starts nothing
         if (skipped > 0) { --skipped; continue; }
         if (stack_.empty()) { result_.complete = false; continue; }
         if (state_.dest == Dest::FontTable) FinishFontName();
@@ -92,6 +95,7 @@ class Reader {
       } else if (c == '\r' || c == '\n') {
         continue;
       } else {
+        KeepIgnorableGroup();
         groupStart_ = false;
         if (skipChars_ > 0) { --skipChars_; continue; }
         Byte(c);
@@ -156,6 +160,19 @@ class Reader {
     paragraphBreak_ = false;
   }
 
+  // "{\*" followed by anything but a control word: a group that readers
+  // may ignore, kept whole from its own '{'.
+  void KeepIgnorableGroup() {
+    if (!ignorable_) return;
+    ignorable_ = false;
+    if (!groupStart_) return;
+    const bool inText = state_.dest == Dest::Text;
+    state_.dest = Dest::Skip;
+    if (!inText || state_.keptFrom >= 0) return;
+    state_.keptFrom = groupOpen_;
+    state_.keptKind = "*";
+  }
+
   // A picture, object or unknown {\* } group stands in the text as one object
   // character that carries the group's bytes, so that writing puts it back.
   void InsertKeptGroup(const QByteArray& group, const QByteArray& kind) {
@@ -192,7 +209,9 @@ class Reader {
     f.setVerticalAlignment(s.vertical == 1   ? QTextCharFormat::AlignSuperScript
                            : s.vertical == 2 ? QTextCharFormat::AlignSubScript
                                              : QTextCharFormat::AlignNormal);
-    if (auto it = fonts_.find(s.font); it != fonts_.end()) f.setFontFamilies(QStringList{it->second.name});
+    // A font without a name keeps the document's: the writer could not name it.
+    if (auto it = fonts_.find(s.font); it != fonts_.end() && !it->second.name.isEmpty())
+      f.setFontFamilies(QStringList{it->second.name});
     f.setFontPointSize(s.halfPoints / 2.0);
     if (s.color > 0 && s.color < static_cast<int>(colors_.size())) f.setForeground(colors_[s.color]);
     return f;
@@ -250,9 +269,17 @@ class Reader {
     groupStart_ = false;
     if (!std::isalpha(static_cast<unsigned char>(first))) {
       ++pos_;
+      if (first == '*') {
+        EndBytes();
+        ignorable_ = true;
+        groupStart_ = atGroupStart;
+        return;
+      }
+      groupStart_ = atGroupStart;
+      KeepIgnorableGroup();
+      groupStart_ = false;
       if (first == '\'') { HexByte(); return; }
       EndBytes();
-      if (first == '*') { ignorable_ = true; groupStart_ = atGroupStart; return; }
       if (first == '\\' || first == '{' || first == '}') Character(QChar(first));
       else if (first == '~') Character(QChar(0x00A0));
       else if (first == '_') Character(QChar(0x2011));

@@ -105,21 +105,27 @@ QByteArray WriteRtf(const QTextDocument& doc) {
       AppendText(body, list->itemText(block));
       body.append("\\tab}").append(NumberingGroup(NumberingOf(list->format()), AppendText));
     }
+    QByteArray previous;  // the words of the text fragment before, in this paragraph
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       const QTextCharFormat f = fragment.charFormat();
-      body.append("\\plain\\f").append(QByteArray::number(IndexOf(fonts, FamilyOf(f, doc))));
+      QByteArray words("\\plain\\f");
+      words.append(QByteArray::number(IndexOf(fonts, FamilyOf(f, doc))));
       const double points = f.fontPointSize() > 0 ? f.fontPointSize() : 12.0;
-      body.append("\\fs").append(QByteArray::number(std::lround(points * 2)));
-      if (f.fontWeight() >= QFont::DemiBold) body.append("\\b");
-      if (f.fontItalic()) body.append("\\i");
-      if (f.fontUnderline()) body.append("\\ul");
-      if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) body.append("\\super");
-      else if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) body.append("\\sub");
+      words.append("\\fs").append(QByteArray::number(std::lround(points * 2)));
+      if (f.fontWeight() >= QFont::DemiBold) words.append("\\b");
+      if (f.fontItalic()) words.append("\\i");
+      if (f.fontUnderline()) words.append("\\ul");
+      if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) words.append("\\super");
+      else if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) words.append("\\sub");
       if (f.hasProperty(QTextFormat::ForegroundBrush))
-        body.append("\\cf").append(QByteArray::number(ColorIndex(colors, f.foreground().color().rgb())));
-      body.append(' ');
+        words.append("\\cf").append(QByteArray::number(ColorIndex(colors, f.foreground().color().rgb())));
+      words.append(' ');
       const QByteArray kept = f.property(rtf::kKeptGroup).toByteArray();
+      // Formats that differ only in what RTF does not store (an unknown
+      // font, say) are one run: read back, they are one fragment.
+      if (!kept.isEmpty() || words != previous) body.append(words);
+      previous = kept.isEmpty() ? words : QByteArray();
       if (kept.isEmpty()) {
         AppendText(body, fragment.text());
       } else {

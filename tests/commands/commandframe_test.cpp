@@ -1,7 +1,10 @@
 // The construction frame: room before the first id, vertex-array growth
 // before the first slot, a construction taken back whole, and the
 // document's command table in the registry.
+#include <functional>
+#include <new>
 #include <set>
+#include <stdexcept>
 
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgline.h"
@@ -98,6 +101,33 @@ TEST(CommandFrame, AConstructionNotCommittedTakesEverythingBack) {
   EXPECT_EQ(p.Page().GetNewName(1), QStringLiteral("C")) << "the name given back";
   EXPECT_EQ(p.Page().m_undo.GetCount(), 0);
   EXPECT_FALSE(p.doc.IsModified());
+}
+
+// A command that runs out of memory (or meets any exception) half way:
+// one message, the page as it was, and the program goes on.
+TEST(CommandFrame, AnExceptionInACommandIsToldOnceAndLeavesThePage) {
+  const std::pair<std::function<void()>, const char*> throws[] = {
+      {[] { throw std::bad_alloc(); }, "内存不足。"},
+      {[] { throw std::runtime_error("broken"); }, "broken"},
+      {[] { throw 7; }, ""},
+  };
+  for (const auto& [fail, reason] : throws) {
+    CommandPage p;
+    const std::vector<WORD> pts = p.Points(2);
+    constexpr unsigned kFailing = 0xE000;
+    CommandRegistry().Register(kFailing, [&p, &pts, fail = fail](unsigned) {
+      CConstruction build(p.doc);
+      ASSERT_TRUE(build.MakeRoom(2, 1));
+      const CNewPoint n = build.NextPoint();
+      build.Add(new CGVertex(n.id, n.slot, n.name, 0, 0, 0));
+      build.Add(new CGLine(build.NextId(), pts[0], n.id, kLineSegment));
+      fail();
+    });
+    p.ExpectNothingMade([&p] { EXPECT_TRUE(p.Run(kFailing)); });
+    EXPECT_EQ(p.seams.notifier->Texts(),
+              std::vector<QString>{QString::fromUtf8("此操作未能完成，文档保持原样：") + QString::fromUtf8(reason)});
+    EXPECT_TRUE(p.Find(pts[0])->m_children.empty());
+  }
 }
 
 TEST(CommandFrame, EachCommandHasOneRowAndGoesWithItsDocument) {

@@ -241,7 +241,7 @@ TEST(ClipboardPaste, MutatedRecordsNeverHarmThePage) {
   CommandPage p;
   Figure f(p);
   p.Face({f.a, f.b, f.c});
-  p.Select({f.pc, p.Page().m_nNextId - 1});
+  p.Select({f.pc, static_cast<WORD>(p.Page().m_nNextId - 1)});
   CopySelectionToClipboard();
   const QByteArray good = ClipboardRecord();
   const QByteArray before = PageBytes(p.Page());

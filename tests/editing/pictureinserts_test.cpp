@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "cells/texts/cgtextbit.h"
 #include "editing/pictureinserts.h"
@@ -11,6 +13,7 @@
 #include "platform/clipboard.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
+#include "richtext/keptobjects.h"
 #include "support/commandpage.h"
 
 namespace {
@@ -90,6 +93,39 @@ TEST(PictureFile, TrueColourRowsOrTheReadersErrorWithoutReadingHugeDeclaredSizes
               "ffffff000000808080000000ff000000ff000000ff000000")
         << path.toStdString();
   }
+}
+
+// Pictures whose bytes end before their pixels do: refused with the reason,
+// never completed with invented pixels, by the picture cell and the rich text.
+TEST(PictureFile, PixelsShorterThanTheHeaderDeclaresAreRefused) {
+  QTemporaryDir dir;
+  QImage noise(64, 64, QImage::Format_RGB32);
+  for (int i = 0; i < 64 * 64; ++i) noise.setPixel(i % 64, i / 64, qRgb(i * 7 % 256, i * 13 % 256, i % 256));
+  const QByteArray bmp = Encoded(noise, "BMP");
+  QByteArray zeroWidth = bmp;
+  zeroWidth.replace(18, 4, QByteArray(4, '\0'));
+  // 2000 x 2000 pixels of 24 bits declared, 10 bytes of them present.
+  const QByteArray declared = QByteArray::fromHex(
+      "424d361bb700000000003600000028000000d0070000d0070000010018000000000000000000000000000000000000000000"
+      "00000000") + QByteArray(10, '\x7f');
+  const std::pair<QString, const char*> rows[] = {
+      {WriteFile(dir, "declared.bmp", declared), "图象文件不完整：像素数据比文件头声明的少。"},
+      {WriteFile(dir, "cut.bmp", bmp.chopped(100)), "图象文件不完整：像素数据比文件头声明的少。"},
+      {WriteFile(dir, "zero.bmp", zeroWidth), "图象的宽度或高度为 0。"},
+      {WriteFile(dir, "half.png", Encoded(noise, "PNG").left(Encoded(noise, "PNG").size() / 2)), ""},
+  };
+  for (const auto& [path, reason] : rows) {
+    const CPictureFile read = ReadPictureFile(path);
+    EXPECT_TRUE(read.rows.empty()) << path.toStdString();
+    EXPECT_TRUE(read.failure.startsWith(QString::fromUtf8("打开图象文件失败:\n")) &&
+                read.failure.endsWith(QString::fromUtf8(reason)))
+        << path.toStdString() << ": " << read.failure.toStdString();
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    EXPECT_FALSE(InsertPictureFile(cursor, path)) << path.toStdString();
+    EXPECT_TRUE(doc.isEmpty()) << path.toStdString();
+  }
+  EXPECT_TRUE(ReadPictureFile(WriteFile(dir, "whole.bmp", bmp)).failure.isEmpty());
 }
 
 TEST(PictureFile, TheChosenFileBecomesAPictureCellInOneStep) {

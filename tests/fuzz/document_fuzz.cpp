@@ -32,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzSetUpOnce();
   CKavrelDoc doc;
   if (!Load(doc, FuzzBytes(data, size))) return 0;
+  FuzzNoteLoaded();
   const QByteArray saved = Saved(doc);
   CKavrelDoc reopened;
   if (!Load(reopened, saved)) FuzzFinding("a saved document does not open again");

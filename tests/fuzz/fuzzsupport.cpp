@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "app/classregistration.h"
 #include "model/globals.h"
@@ -31,6 +32,14 @@ void FuzzSetUpOnce() {
 QByteArray FuzzBytes(const std::uint8_t* data, std::size_t size) {
   return QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
+
+namespace {
+bool g_loaded = false;
+}  // namespace
+
+void FuzzNoteLoaded() { g_loaded = true; }
+
+bool FuzzTakeLoaded() { return std::exchange(g_loaded, false); }
 
 void FuzzFinding(const char* what) {
   std::fprintf(stderr, "finding: %s\n", what);

@@ -15,6 +15,12 @@ void FuzzSetUpOnce();
 // The input as bytes (shared, not copied).
 QByteArray FuzzBytes(const std::uint8_t* data, std::size_t size);
 
+// A harness says that the input was read whole (a document that opened);
+// the replay asks it of each input, and fails an input of a corpus folder
+// named "must-load" that was not.
+void FuzzNoteLoaded();
+bool FuzzTakeLoaded();
+
 // Stops the run with the reason: a broken round trip counts as a crash.
 [[noreturn]] void FuzzFinding(const char* what);
 

@@ -130,7 +130,7 @@ TEST_F(TextureLoading, FailuresShowTheirMessageAndLeaveTheSlot) {
   struct Case { const char* what; QString path; QString message; };
   const Case cases[] = {
       {"missing file", dir.filePath(QStringLiteral("none.jpg")),
-       QString::asprintf(kLoadFailed, 1u, "File not found")},
+       QString::asprintf(kLoadFailed, 1u, qPrintable(dir.filePath(QStringLiteral("none.jpg")) + QString::fromUtf8("：文件不存在。")))},
       {"not a picture", Write("just text", "text.jpg"), QString()},
       {"huge picture", Write(huge, "huge.png"), QString()},
       {"16 bits per channel", deepPath, QString::fromUtf8(kNeeds24Or32)},

@@ -87,7 +87,8 @@ TEST_F(Renderer, MissingPicturesStopTheLoadingButNotTheView) {
   for (CTextureSlot& slot : g_textureSlots) slot = CTextureSlot();
   EXPECT_FALSE(renderer.InitOpenGL());
   ASSERT_EQ(seams.notifier->shown.size(), 1u);
-  EXPECT_TRUE(seams.notifier->shown[0].text.endsWith(QStringLiteral("1 - File not found")))
+  const QString missing = QDir(dir.path()).filePath(QStringLiteral("Images/Img2.jpg"));
+  EXPECT_TRUE(seams.notifier->shown[0].text.endsWith(QStringLiteral("1 - ") + missing + QString::fromUtf8("：文件不存在。")))
       << seams.notifier->shown[0].text.toStdString();
   EXPECT_EQ(g_textureSlots[2].width, 8);
   EXPECT_EQ(g_textureSlots[0].width, 0);

@@ -2,7 +2,7 @@
 
 #include <zip.h>
 
-#include <QFile>
+#include "platform/filebytes.h"
 
 CPptxPackage::CPptxPackage() = default;
 
@@ -16,10 +16,10 @@ bool CPptxPackage::Fail(const QString& why) {
 }
 
 bool CPptxPackage::OpenFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return Fail(QStringLiteral("文件无法打开"));
-  if (file.size() > kMaxPackageBytes) return Fail(QStringLiteral("文件过大"));
-  return Open(file.readAll());
+  FileFailure failure = FileFailure::None;
+  std::optional<QByteArray> bytes = ReadFileBytes(path, &failure, kMaxPackageBytes);
+  if (!bytes) return Fail(FileFailureReason(failure, false, kMaxPackageBytes));
+  return Open(*bytes);
 }
 
 bool CPptxPackage::Open(const QByteArray& bytes) {

@@ -25,6 +25,7 @@
 #include "model/undo/cmdcells.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
+#include "platform/filebytes.h"
 #include "platform/filechooser.h"
 #include "platform/notifier.h"
 #include "platform/uibridge.h"
@@ -208,6 +209,10 @@ void OnCreateText3(CKavrelDoc& doc) {
   QTemporaryDir scratch;
   QString readable = path, failure;
   if (IsBinaryPresentation(path)) {
+    // The converter would wait on a pipe as long as its time allows.
+    const FileFailure unreadable = CheckReadableFile(path, CPptxPackage::kMaxPackageBytes);
+    if (unreadable != FileFailure::None)
+      return failed(FileFailureReason(unreadable, false, CPptxPackage::kMaxPackageBytes));
     readable = ConvertToPptx(path, scratch.path(), &failure);
     if (readable.isEmpty()) return failed(failure);
   }

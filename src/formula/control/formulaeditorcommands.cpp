@@ -11,6 +11,7 @@
 #include "formula/control/formulaformat.h"
 #include "formula/control/formulatables.h"
 #include "platform/clipboard.h"
+#include "platform/filebytes.h"
 #include "platform/filechooser.h"
 #include "platform/notifier.h"
 
@@ -230,8 +231,11 @@ void CFormulaEditor::Import() {
   loaded.m_lfDefault = m_pTree->m_lfDefault;
   loaded.m_crDefault = m_pTree->m_crDefault;
   loaded.m_crBackground = m_pTree->m_crBackground;
-  if (!loaded.LoadVodFile(path)) {
-    KvMessageBox(kTextImportFailed, kTextImportTitle, MB_OK | MB_ICONWARNING);
+  FileFailure failure = FileFailure::None;
+  if (!loaded.LoadVodFile(path, &failure)) {
+    const QString reason = FileFailureReason(failure, false, CBinTree::kMaxVodFileBytes);
+    const QString why = failure == FileFailure::None ? QString() : QLatin1Char('\n') + PathAndReason(path, reason);
+    KvMessageBox(kTextImportFailed + why, kTextImportTitle, MB_OK | MB_ICONWARNING);
     return;
   }
   m_pTree->DeleteRoot();

@@ -39,11 +39,12 @@ int SubtreeDepth(const CNode* top) {
   // An explicit stack: pasted content may be as deep as the reader allows.
   std::vector<std::pair<CNode*, int>> pending{{const_cast<CNode*>(top), 1}};
   while (!pending.empty()) {
-    auto [node, level] = pending.back();
+    const auto [node, level] = pending.back();
+    const int below = level + 1;  // a lambda may not capture a structured binding (clang)
     pending.pop_back();
     const auto* row = dynamic_cast<const CRowNode*>(node);
     deepest = std::max(deepest, row && row->ChildCount() == 0 ? level + 1 : level);
-    ForEachChild(node, [&](CNode* child) { pending.emplace_back(child, level + 1); });
+    ForEachChild(node, [&pending, below](CNode* child) { pending.emplace_back(child, below); });
   }
   return deepest;
 }

@@ -30,15 +30,5 @@ inline constexpr const char* kCmdNameInsertPicture = "插入图片";
 // cannot be written: the path follows, then on a line of its own the reason.
 inline constexpr const char* kTextOpenFailed = "打开文档失败：";
 inline constexpr const char* kTextSaveFailed = "保存文档失败：";
-inline constexpr const char* kReasonNoFile = "文件不存在。";
-inline constexpr const char* kReasonNoFolder = "文件夹不存在。";
-inline constexpr const char* kReasonPermission = "没有访问权限。";
-inline constexpr const char* kReasonReadOnly = "磁盘是只读的。";
-inline constexpr const char* kReasonNotAFile = "这不是一个普通文件。";
-inline constexpr const char* kReasonTooLarge = "文件超过 256 MB，太大了。";
-inline constexpr const char* kReasonDiskFull = "磁盘空间不足。";
-inline constexpr const char* kReasonReadError = "读取文件时出错。";
-inline constexpr const char* kReasonWriteError = "写入文件时出错。";
 inline constexpr const char* kReasonNotADocument = "这不是本程序的文档。";
 inline constexpr const char* kReasonDamagedAt = "文档已损坏（第 %1 字节处）。";
-inline constexpr const char* kReasonNoMemory = "内存不足。";

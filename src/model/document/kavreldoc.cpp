@@ -14,6 +14,7 @@
 #include "platform/commandregistry.h"
 #include "platform/crtrandom.h"
 #include "platform/filebytes.h"
+#include "platform/filetexts.h"
 #include "platform/notifier.h"
 #include "platform/uibridge.h"
 #include "render/glresources.h"
@@ -34,20 +35,6 @@ void ShowFileFailure(const char* what, const QString& path, const QString& reaso
   KvMessageBox(QString::fromUtf8(what) + path + QLatin1Char('\n') + reason, QString(), MB_OK | MB_ICONERROR);
 }
 }  // namespace
-
-QString FileFailureReason(FileFailure failure, bool saving) {
-  switch (failure) {
-    case FileFailure::NotFound: return QString::fromUtf8(saving ? kReasonNoFolder : kReasonNoFile);
-    case FileFailure::PermissionDenied: return QString::fromUtf8(kReasonPermission);
-    case FileFailure::ReadOnly: return QString::fromUtf8(kReasonReadOnly);
-    case FileFailure::NotAFile: return QString::fromUtf8(kReasonNotAFile);
-    case FileFailure::TooLarge: return QString::fromUtf8(kReasonTooLarge);
-    case FileFailure::DiskFull: return QString::fromUtf8(kReasonDiskFull);
-    case FileFailure::None:
-    case FileFailure::Other: break;
-  }
-  return QString::fromUtf8(saving ? kReasonWriteError : kReasonReadError);
-}
 
 CDocumentFormatException::CDocumentFormatException(DocumentFormatError cause)
     : std::runtime_error(FormatErrorText(cause).toStdString()), m_cause(cause) {}

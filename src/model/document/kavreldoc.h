@@ -231,9 +231,6 @@ class CKavrelDoc {
   std::array<CStoredPicture, 3> m_pictures;   // as read, until applied
 };
 
-// Why a document file could not be read (saving false) or written, in words.
-QString FileFailureReason(FileFailure failure, bool saving);
-
 // The folder of the document path (up to and including its last separator),
 // or "" for a path shorter than 5 characters or a separator only in front.
 QString GetDocumentFolder();

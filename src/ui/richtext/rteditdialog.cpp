@@ -172,7 +172,8 @@ void CDlgRtEditWindow::BuildFormatBar() {
   const QIcon icons[] = {icon("B", true), icon("I", false, true), icon("U", false, false, true), icon("x²"),
                          icon("x₂")};
   for (std::size_t i = 0; i < std::size(kFormatCommands); ++i) {
-    const auto [id, command] = kFormatCommands[i];
+    const auto& [id, format] = kFormatCommands[i];
+    const auto command = format;  // a lambda may not capture a structured binding (clang)
     QAction* action = AddAction(id, icons[i], texts[i]);
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, command] { ApplyFormat(command); });
@@ -304,8 +305,9 @@ void CDlgRtEditWindow::InsertPicture() {
                                                 QString::fromUtf16(kTextRtPictureFilter), QString());
   if (path.isEmpty()) return;
   QTextCursor cursor = m_pEditor->textCursor();
-  if (!InsertPictureFile(cursor, path)) {
-    KvMessageBox(QString::fromUtf16(kTextRtPictureUnreadable));
+  QString why;
+  if (!InsertPictureFile(cursor, path, &why)) {
+    KvMessageBox(QString::fromUtf16(kTextRtPictureUnreadable) + QLatin1Char('\n') + why);
     return;
   }
   m_pEditor->setTextCursor(cursor);

@@ -189,7 +189,11 @@ Family CentresAndFeet(PageBuilder& b) {
   };
   const WORD k = circle(2), unit = circle(1), onK = b.Point<CGVerFreeInCircle>(k, 0.0f);
   const WORD turned = b.Point<CGVerInCircleRot>(onK, k, std::numbers::pi_v<float> / 2);
-  const WORD face = b.Cell<CGFace>(b.Free(1, 0, 0), b.Free(1, 1, 0), b.Free(1, 0, 1), COLORREF{0x00336699});
+  // Named J, K, L in this order, whatever order a compiler evaluates arguments in.
+  const WORD cornerJ = b.Free(1, 0, 1);
+  const WORD cornerK = b.Free(1, 1, 0);
+  const WORD cornerL = b.Free(1, 0, 0);
+  const WORD face = b.Cell<CGFace>(cornerL, cornerK, cornerJ, COLORREF{0x00336699});
   // What each point is when B has moved to (3, 2, 0) and the point on the
   // circle a quarter round.
   const std::vector<std::pair<WORD, std::array<double, 3>>> at = {

@@ -83,6 +83,7 @@ TEST_F(PathPlacementTest, CombinedParametersRunByLength) {
   const WORD circle = Put(new CGArc(page->m_nNextId, 5, 0, 0, 1, 0, 0, 0, 1, 0, 0, kPi, kArcCircle));
   const double onArc = (0.5 - 1 / (1 + kPi)) / (kPi / (1 + kPi)) * kPi;
   const double c0 = 1 / (1 + 2 * kPi);  // the segment's share beside the whole circle
+  const auto Flat = [](double x, double y) { return Vec3{float(x), float(y), 0}; };
   const struct {
     const char* what;
     WORD second;
@@ -90,12 +91,12 @@ TEST_F(PathPlacementTest, CombinedParametersRunByLength) {
     std::optional<Vec3> at;
   } rows[] = {
       {"0.2 on the segment at 0.2 (1 + pi)", half, 0.2f, Vec3{0.2f * (1 + kPi), 0, 0}},
-      {"0.5 on the half circle", half, 0.5f, Vec3{2 + std::cos(onArc), std::sin(onArc), 0}},
-      {"1.25 wraps to 0.25", half, 1.25f, Vec3{2 + std::cos(0.25 * (1 + kPi) - 1), std::sin(0.25 * (1 + kPi) - 1), 0}},
-      {"-0.25 wraps to 0.75", half, -0.25f, Vec3{2 + std::cos(0.75 * (1 + kPi) - 1), std::sin(0.75 * (1 + kPi) - 1), 0}},
+      {"0.5 on the half circle", half, 0.5f, Flat(2 + std::cos(onArc), std::sin(onArc))},
+      {"1.25 wraps to 0.25", half, 1.25f, Flat(2 + std::cos(0.25 * (1 + kPi) - 1), std::sin(0.25 * (1 + kPi) - 1))},
+      {"-0.25 wraps to 0.75", half, -0.25f, Flat(2 + std::cos(0.75 * (1 + kPi) - 1), std::sin(0.75 * (1 + kPi) - 1))},
       {"1 at the end", half, 1, Vec3{1, 0, 0}},
       {"a circle counts its whole turn", circle, 0.5f,
-       Vec3{5 + std::cos((0.5 - c0) / (1 - c0) * 2 * kPi), std::sin((0.5 - c0) / (1 - c0) * 2 * kPi), 0}},
+       Flat(5 + std::cos((0.5 - c0) / (1 - c0) * 2 * kPi), std::sin((0.5 - c0) / (1 - c0) * 2 * kPi))},
       {"a parameter is no piece", Param(1, 0, 1)->m_nId, 0.5f, std::nullopt},
   };
   for (const auto& r : rows) {

@@ -69,7 +69,7 @@ TEST(DocumentUpgrade, EachVersionGetsTheRowsOfItsThresholdsOnce) {
     p.doc.UpgradePages();  // a second call finds a version-420 document
 
     const std::string at = "version " + std::to_string(version);
-    const auto on = [&](int column) { return applied[column] == '1'; };
+    const auto on = [flags = applied](int column) { return flags[column] == '1'; };
     EXPECT_EQ(button->m_rgbaColor == (RGBA{51, 102, 255, 77}) && button->m_rgbaLabel == (RGBA{0, 0, 0, 66}) &&
                   !button->m_bLabelHidden, on(0)) << at;
     EXPECT_EQ(image->ZoomX() == 1.0f && image->ZoomY() == 1.0f, on(1)) << at;

@@ -9,7 +9,9 @@
 #include "richtext/richtextformat.h"
 #include "richtext/richtextrender.h"
 #include "richtext/rteditdata.h"
+#include "richtext/rtfreader.h"
 #include "richtext/rtfstring.h"
+#include "richtext/rtfwriter.h"
 #include "rtflisting.h"
 
 namespace {
@@ -117,6 +119,21 @@ TEST(RichTextRender, OkTurnsTheTextIntoStringTitleAndMask) {
                 std::make_pair(15.0, QStringLiteral("Times New Roman")))
           << "300 twips";
     }
+  }
+}
+
+// A text that is one empty numbered or bulleted paragraph, as read and as
+// the writer stores it: an empty mask of the asked size, no crash.
+TEST(RichTextRender, AnEmptyListParagraphDrawsAnEmptyMask) {
+  QTextDocument numbered;
+  ReadRtf("{\\rtf1{\\*\\pn\\pndec}\\par}", numbered);
+  const QByteArray inputs[] = {"{\\*\\pn\\pnlvlbody}", "{\\rtf1{\\*\\pn\\pndec}\\par}", WriteRtf(numbered)};
+  for (const QByteArray& rtf : inputs) {
+    QTextDocument doc;
+    ReadRtf(rtf, doc);
+    const std::vector<BYTE> mask = RenderRichTextMask(doc, 100, 40);
+    EXPECT_EQ(mask.size(), 16u * 40) << rtf.constData();
+    EXPECT_EQ(InkBits(mask), 0) << rtf.constData();
   }
 }
 

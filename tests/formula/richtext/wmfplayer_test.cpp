@@ -9,33 +9,9 @@
 
 #include "richtext/keptobjects.h"
 #include "richtext/wmfplayer.h"
+#include "support/wmfwriter.h"
 
 namespace {
-
-// One record: size in words, function, parameters.
-QByteArray Record(quint16 function, std::initializer_list<quint16> params) {
-  QByteArray r;
-  const auto word = [&r](quint16 w) { r.append(static_cast<char>(w & 0xFF)).append(static_cast<char>(w >> 8)); };
-  const quint32 words = 3 + static_cast<quint32>(params.size());
-  word(words & 0xFFFF), word(words >> 16), word(function);
-  for (quint16 p : params) word(p);
-  return r;
-}
-
-// Type 1, a header of 9 words, version 0x300; the sizes are not read.
-QByteArray Header() { return QByteArray::fromHex("010009000003000000000000000000000000"); }
-
-QByteArray Preview() {
-  // A record without parameters; window (0, 0) 100 x 50; a black pen; a rectangle (10, 10)-(90, 40); the
-  // Symbol face 30 units high; "a" (α) on the baseline at (50, 35).
-  QByteArray font = Record(0x02FB, {static_cast<quint16>(-30), 0, 0, 0, 400, 0, 0x0200, 0, 0});
-  font.append(QByteArray("Symbol").leftJustified(32, '\0'));
-  const quint32 words = static_cast<quint32>(font.size() / 2);
-  font[0] = static_cast<char>(words), font[1] = static_cast<char>(words >> 8);
-  return Header() + Record(0x001E, {}) + Record(0x020B, {0, 0}) + Record(0x020C, {50, 100}) + Record(0x02FA, {0, 1, 0, 0, 0}) +
-         Record(0x012D, {0}) + Record(0x041B, {40, 90, 10, 10}) + font + Record(0x012D, {1}) +
-         Record(0x012E, {24}) + Record(0x0521, {1, 'a', 35, 50}) + Record(0, {});
-}
 
 int Ink(const QImage& image, QRect area) {
   int ink = 0;
@@ -45,7 +21,7 @@ int Ink(const QImage& image, QRect area) {
 }
 
 TEST(WmfPlayer, DrawsWhereTheWindowMapsIt) {
-  const QByteArray preview = Preview();
+  const QByteArray preview = FormulaPreviewWmf();
   const struct {
     const char* name;
     QByteArray wmf;
@@ -53,11 +29,10 @@ TEST(WmfPlayer, DrawsWhereTheWindowMapsIt) {
     int frameInk, textInk;  // at least
   } rows[] = {
       {"a formula preview", preview, true, 100, 10},
-      {"with the placeable header", QByteArray::fromHex("d7cdc69a0000000000000000000000000000000000") + QByteArray(1, 0) +
-                                        preview, true, 100, 10},
+      {"with the placeable header", PlaceableWmf(preview), true, 100, 10},
       {"cut inside the font record", preview.left(preview.indexOf("Symbol")), true, 100, 0},
-      {"a polyline claiming 30000 points", Header() + Record(0x0325, {30000, 1, 1}), true, 0, 0},
-      {"a record longer than the file", Header() + Record(0x041B, {40, 90, 10, 10}).left(10), true, 0, 0},
+      {"a polyline claiming 30000 points", WmfHeader() + WmfRecord(0x0325, {30000, 1, 1}), true, 0, 0},
+      {"a record longer than the file", WmfHeader() + WmfRecord(0x041B, {40, 90, 10, 10}).left(10), true, 0, 0},
       {"no metafile", "GIF89a", false, 0, 0},
   };
   for (const auto& row : rows) {

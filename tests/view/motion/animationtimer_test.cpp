@@ -112,8 +112,8 @@ TEST(AnimationTimer, CellCommandStartsAndStopsButtonsWhateverTheirId) {
   for (auto [id, byCommand] : {std::pair(WORD(0), false), {WORD(0), true}, {WORD(20000), false}}) {
     MotionPage t;
     const WORD button = t.Button(id)->m_nId, other = t.Button()->m_nId;
-    const auto toggle = [&](WORD cell) {
-      ASSERT_TRUE(byCommand ? t.Run(ID_CELL_COMMAND_BASE + cell) : t.motion.OnMessage(WM_CELL_COMMAND, cell, 0));
+    const auto toggle = [&, viaCommand = byCommand](WORD cell) {
+      ASSERT_TRUE(viaCommand ? t.Run(ID_CELL_COMMAND_BASE + cell) : t.motion.OnMessage(WM_CELL_COMMAND, cell, 0));
     };
     t.Page().m_nTimerJob = kJobStop;
     toggle(button);

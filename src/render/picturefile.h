@@ -1,0 +1,35 @@
+// Picture files the user chooses (a picture cell, a texture, a picture in a
+// rich text): read through ReadFileBytes, so a pipe, a device or a folder is
+// refused at once, then checked against what their header declares before
+// they are decoded within an allocation limit.
+#pragma once
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Larger picture files are refused before they are read.
+inline constexpr qint64 kMaxPictureFileBytes = qint64(256) << 20;
+// The decoder refuses, before it allocates, a picture that would need more
+// (in megabytes).
+inline constexpr int kMaxDecodedPictureMegabytes = 256;
+
+// A decoded picture, or why there is none: the image reader's error code
+// (QImageReader::ImageReaderError) and the reason in words.
+struct CPictureRead {
+  QImage image;
+  unsigned code = 0;
+  QString reason;
+  bool Failed() const { return !reason.isEmpty(); }
+};
+
+// Decodes the bytes; formatHint (a file suffix) is tried before the content
+// decides.
+CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint = {});
+// Reads and decodes the file; a file that cannot be read gives the path and
+// the reason.
+CPictureRead ReadPicture(const QString& path);
+
+// Why a bitmap's header promises pixels the bytes do not hold (fewer pixel
+// bytes than its size and depth need, a zero side), or empty.  Formats
+// whose decoder finds a cut itself pass.
+QString PictureShortfall(const QByteArray& bytes);

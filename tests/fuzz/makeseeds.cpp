@@ -1,0 +1,169 @@
+// fuzz_makeseeds FOLDER
+//
+// Writes the seeds of the fuzzing corpus (tests/fuzz/corpus in the source
+// tree) with the program's own writers: documents every build must load
+// (document/must-load), rich texts, presentation packages, clipboard
+// records, metafiles and picture files.  Run it again after a change to
+// what these files store, and commit what it writes.
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+#include <cstdio>
+#include <limits>
+#include <numbers>
+
+#include "app/documenttestsupport.h"
+#include "cells/primitives/cgarc.h"
+#include "editing/clipboardexchange.h"
+#include "fuzzsupport.h"
+#include "model/cgpage.h"
+#include "model/cgvertex.h"
+#include "richtext/keptobjects.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfwriter.h"
+#include "support/commandpage.h"
+#include "support/pptxwriter.h"
+#include "support/wmfwriter.h"
+
+namespace {
+
+bool g_failed = false;
+
+void Write(const QString& folder, const QString& name, const QByteArray& bytes) {
+  QDir().mkpath(folder);
+  QFile file(QDir(folder).filePath(name));
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    std::fprintf(stderr, "fuzz_makeseeds: cannot write %s\n", qPrintable(file.fileName()));
+    g_failed = true;
+  }
+}
+
+class Documents : public DocumentFileTest {
+ public:
+  void TestBody() override {}
+  using DocumentFileTest::BuildEveryCellClass;
+};
+
+void WriteDocuments(const QString& folder) {
+  Documents build;
+  CKavrelDoc every;
+  build.BuildEveryCellClass(every);
+  Write(folder, QStringLiteral("every-cell-class.kv"), DocumentBytes(every));
+
+  CKavrelDoc arcs;
+  build.BuildEveryCellClass(arcs);
+  CGPage& page = *arcs.m_pages.front();
+  constexpr float kTurn = 2 * std::numbers::pi_v<float>;
+  for (const float start : {kTurn, -kTurn, 2 * kTurn}) {
+    auto* arc = new CGArc(page.m_nNextId++, 0, 0, 0, 1, 0, 0, 0, 1, 0, start, start + 1, kArcArc);
+    page.m_cells.SetAt(arc->m_nId, arc);
+  }
+  Write(folder, QStringLiteral("arcs-starting-at-two-pi.kv"), DocumentBytes(arcs));
+
+  CKavrelDoc limits;
+  build.BuildEveryCellClass(limits);
+  constexpr float kMax = std::numeric_limits<float>::max();
+  const float at[4][3] = {{kMax, 0, 0}, {-kMax, kMax, 0}, {0, 0, -kMax}, {kMax, kMax, kMax}};
+  for (WORD id = 1; id <= 4; ++id)
+    std::copy_n(at[id - 1], 3, static_cast<CGVertex*>(limits.m_pages.front()->m_cells.Lookup(id))->m_vPos);
+  Write(folder, QStringLiteral("points-at-the-float-limit.kv"), DocumentBytes(limits));
+}
+
+QByteArray Png(const QImage& image, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, format);
+  return bytes;
+}
+
+QImage Picture() {
+  QImage image(12, 8, QImage::Format_RGB32);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 12; ++x) image.setPixel(x, y, qRgb(x * 20, y * 30, (x + y) * 10));
+  return image;
+}
+
+void WriteRichTexts(const QString& folder) {
+  QTextDocument doc;
+  QTextCursor cursor(&doc);
+  QTextCharFormat bold;
+  bold.setFontWeight(QFont::Bold);
+  bold.setFontFamilies({QStringLiteral("宋体")});
+  bold.setForeground(QColor(200, 30, 30));
+  cursor.insertText(QString::fromUtf8("勾股定理 a² + b² = c²\t"), bold);
+  QTextCharFormat super;
+  super.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+  cursor.insertText(QStringLiteral("2"), super);
+  cursor.insertBlock();
+  cursor.createList(QTextListFormat::ListDecimal);
+  cursor.insertText(QStringLiteral("one"));
+  cursor.insertBlock();
+  cursor.insertText(QStringLiteral("two"));
+  Write(folder, QStringLiteral("formatted-and-numbered.rtf"), WriteRtf(doc));
+
+  QTextDocument picture;
+  ReadRtf("{\\rtf1 a" + PictureFileRtf(Png(Picture(), "PNG")) + "{\\*\\kvmark kept}b\\par}", picture);
+  Write(folder, QStringLiteral("picture-and-kept-group.rtf"), WriteRtf(picture));
+
+  QTextDocument emptyList;
+  ReadRtf("{\\rtf1{\\*\\pn\\pndec}\\par}", emptyList);
+  Write(folder, QStringLiteral("empty-numbered-paragraph.rtf"), WriteRtf(emptyList));
+  Write(folder, QStringLiteral("unknown-group-of-a-group.rtf"), "{\\rtf1 a{\\*{\\foo bar}}b}");
+  Write(folder, QStringLiteral("picture-after-inner-group.rtf"), "{\\rtf1 a{{}\\pict 00}b\\par}");
+}
+
+void WritePresentations(const QString& folder) {
+  std::vector<CFixtureSlide> deck(2);
+  deck[0].shapes = SlideTextBox(10, 10, 200, 40, QString::fromUtf8("标题"), QStringLiteral("FF0000")) +
+                   SlidePlaceholder(QStringLiteral("body"), QStringLiteral("text")) +
+                   SlideDrawnShape(50, 60, 80, 40);
+  deck[0].layoutShapes = SlidePlaceholder(QStringLiteral("body"), QString());
+  deck[1].shapes = SlidePicture(20, 20, 100, 100, QStringLiteral("rIdPic")) + SlideChart(0, 0, 50, 50) +
+                   SlideTable(10, 200, 60, 20, {{QStringLiteral("a"), QStringLiteral("<h")}, {QStringLiteral("b"), QStringLiteral("c")}});
+  deck[1].media = {{QStringLiteral("rIdPic"), FixturePng(8, 8)}};
+  Write(folder, QStringLiteral("two-slides.pptx"), WritePptx(deck));
+}
+
+void WriteClipboardRecords(const QString& folder) {
+  CommandPage p;
+  const std::vector<WORD> points = p.Points(3);
+  const WORD line = p.Line(points[0], points[1]);
+  const WORD face = p.Face(points);
+  p.Select({line, face});
+  Write(folder, QStringLiteral("line-and-face.rec"), MakeClipboardRecord(p.Page()));
+  p.Page().m_selAll.clear();
+  p.Page().m_bSelected = true;
+  Write(folder, QStringLiteral("whole-page.rec"), MakeClipboardRecord(p.Page()));
+}
+
+void WritePictures(const QString& folder) {
+  const QImage image = Picture();
+  for (const char* format : {"PNG", "BMP", "JPEG", "PPM"})
+    Write(folder, QStringLiteral("picture.") + QString::fromLatin1(format).toLower(), Png(image, format));
+  Write(folder, QStringLiteral("palette.png"), Png(image.convertToFormat(QImage::Format_Indexed8), "PNG"));
+  Write(folder, QStringLiteral("grey.bmp"), Png(image.convertToFormat(QImage::Format_Grayscale8), "BMP"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: fuzz_makeseeds FOLDER\n");
+    return 2;
+  }
+  FuzzSetUpOnce();
+  const QString root = QString::fromLocal8Bit(argv[1]);
+  WriteDocuments(root + QStringLiteral("/document/must-load"));
+  WriteRichTexts(root + QStringLiteral("/rtf"));
+  WritePresentations(root + QStringLiteral("/pptx"));
+  WriteClipboardRecords(root + QStringLiteral("/clipboard"));
+  Write(root + QStringLiteral("/metafile"), QStringLiteral("formula-preview.wmf"), FormulaPreviewWmf());
+  Write(root + QStringLiteral("/metafile"), QStringLiteral("placeable-preview.wmf"), PlaceableWmf(FormulaPreviewWmf()));
+  WritePictures(root + QStringLiteral("/picture"));
+  return g_failed ? 1 : 0;
+}
