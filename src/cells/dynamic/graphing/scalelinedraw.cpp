@@ -15,14 +15,15 @@
 namespace {
 constexpr float kGridThin = 0.5f, kGridThick = 1.0f;
 
+// One vertex array per list: a long axis has tens of thousands of ticks.
 void DrawSegments(const std::vector<CScaleSegment>& segments) {
+  static_assert(sizeof(CScaleSegment) == 6 * sizeof(float));
   if (segments.empty()) return;
-  glBegin(GL_LINES);
-  for (const CScaleSegment& s : segments) {
-    glVertex3fv(s.a);
-    glVertex3fv(s.b);
-  }
-  glEnd();
+  glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, segments.data());
+  glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(2 * segments.size()));
+  glPopClientAttrib();
 }
 
 // The unit circle at a = 0, 0.1, 0.2, ... below 2π, worked out once.
@@ -44,6 +45,31 @@ void DrawCircles(const std::vector<float>& radii, const float* o) {
     glEnd();
   }
 }
+
+// Whether a point lies in the clip volume, where a raster position is valid.
+class CClipTest {
+ public:
+  CClipTest() {
+    double modelview[16], projection[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    for (int c = 0; c < 4; ++c)
+      for (int r = 0; r < 4; ++r) {
+        double sum = 0;
+        for (int k = 0; k < 4; ++k) sum += projection[k * 4 + r] * modelview[c * 4 + k];
+        m_m[c * 4 + r] = sum;
+      }
+  }
+  bool Inside(double x, double y, double z) const {
+    double clip[4];
+    for (int r = 0; r < 4; ++r) clip[r] = m_m[r] * x + m_m[4 + r] * y + m_m[8 + r] * z + m_m[12 + r];
+    const double w = clip[3];
+    return std::fabs(clip[0]) <= w && std::fabs(clip[1]) <= w && std::fabs(clip[2]) <= w;
+  }
+
+ private:
+  double m_m[16];  // projection x modelview, column-major
+};
 
 // Colour 1 or 2 while the cell chooses its colours and is not selected.
 void SetScaleColour(const CGScaleline& cell, const RGBA& colour) {
@@ -71,9 +97,12 @@ void CGScaleline::DrawVisibleEdges() {
   SetOwnColour(*this);
   DrawSegments(layout.ticks);
   SetScaleColour(*this, m_rgbaLabel);
+  const CClipTest inView;
   for (const CScaleLabel& label : layout.labels) {
+    // A label outside the view would draw nothing; long axes have thousands.
+    if (!inView.Inside(label.x, label.y, label.z)) continue;
     glRasterPos3d(label.x, label.y, label.z);
-    CallTextLists(DrawGlText(label.text));
+    CallTextLists(DrawGlText(ScaleLabelText(label)));
   }
   DrawSegments(layout.strokes);
   SetScaleColour(*this, m_rgbaColor);

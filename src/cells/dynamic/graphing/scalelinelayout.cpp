@@ -76,7 +76,7 @@ class CScaleBuilder {
   void Segment(std::vector<CScaleSegment>& to, float x0, float y0, float x1, float y1) {
     to.push_back({{x0, y0, m_oz}, {x1, y1, m_oz}});
   }
-  void Label(QString text, double x, double y) { m_out.labels.push_back({std::move(text), x, y, m_oz}); }
+  void Label(ScaleText kind, double value, double x, double y) { m_out.labels.push_back({kind, value, x, y, m_oz}); }
 
   static float XOffset(long long v) {
     if (v >= 0) return v >= 1000 ? 0.78f : v >= 100 ? 0.58f : v >= 10 ? 0.38f : 0.18f;
@@ -87,10 +87,10 @@ class CScaleBuilder {
     return v <= -1000 ? 2.3f : v <= -100 ? 1.9f : v <= -10 ? 1.3f : 1.0f;
   }
   void WholeX(long long v) {
-    Label(QString::number(v), m_ox + static_cast<double>(v) - XOffset(v) * m_u, m_oy - 0.8 * m_u);
+    Label(ScaleText::Whole, static_cast<double>(v), m_ox + static_cast<double>(v) - XOffset(v) * m_u, m_oy - 0.8 * m_u);
   }
   void WholeY(long long v) {
-    Label(QString::number(v), m_ox - YOffset(v) * m_u, m_oy + static_cast<double>(v) - 0.3 * m_u);
+    Label(ScaleText::Whole, static_cast<double>(v), m_ox - YOffset(v) * m_u, m_oy + static_cast<double>(v) - 0.3 * m_u);
   }
 
   // Whole-number labels k n at the positions k s (s the label spacing).
@@ -111,19 +111,15 @@ class CScaleBuilder {
     for (bool positive : {true, false}) {
       const float xShift = positive ? 0.58f : 0.8f, yShift = positive ? 1.2f : 1.6f;
       WalkHalfAxis(s, positive ? m_lim.xb : m_lim.xa, positive, [&](float t, int) {
-        Label(FormatNumber("%.1f", t), m_ox + t - xShift * m_u, m_oy - 0.8 * m_u);
+        Label(ScaleText::Decimal, t, m_ox + t - xShift * m_u, m_oy - 0.8 * m_u);
       });
       if (m_in.xOnly) continue;
       WalkHalfAxis(s, positive ? m_lim.yb : m_lim.ya, positive, [&](float t, int) {
-        Label(FormatNumber("%.1f", t), m_ox - yShift * m_u, m_oy + t - 0.3 * m_u);
+        Label(ScaleText::Decimal, t, m_ox - yShift * m_u, m_oy + t - 0.3 * m_u);
       });
     }
   }
 
-  static QString PiMultiple(int m) {
-    const QString pi = QString::fromUtf8(kPiText);
-    return m == 1 ? pi : QString::number(m) + pi;
-  }
   void MinusSign(float t) {
     Segment(m_out.strokes, m_ox + t - 0.8f * m_u, m_oy - 0.95f * m_u, m_ox + t - 0.5f * m_u, m_oy - 0.95f * m_u);
   }
@@ -135,15 +131,15 @@ class CScaleBuilder {
     for (bool positive : {true, false})
       WalkHalfAxis(kHalfPi, positive ? m_lim.xb : m_lim.xa, positive, [&](float t, int k) {
         if (k % 2 == 0) {
-          Label(PiMultiple(k / 2), m_ox + t - 0.35 * m_u, m_oy - 1.2 * m_u);
+          Label(ScaleText::PiMultiple, k / 2, m_ox + t - 0.35 * m_u, m_oy - 1.2 * m_u);
           if (!positive) MinusSign(t);
           return;
         }
         if (!fractions) return;
         const float numerator = positive ? 0.35f : 0.2f, two = positive ? 0.15f : 0.0f;
         const float barEnd = positive ? 0.75f : 0.85f;
-        Label(PiMultiple(k), m_ox + t - numerator * m_u, m_oy - 0.8 * m_u);
-        Label(QStringLiteral("2"), m_ox + t - two * m_u, m_oy - 1.8 * m_u);
+        Label(ScaleText::PiMultiple, k, m_ox + t - numerator * m_u, m_oy - 0.8 * m_u);
+        Label(ScaleText::Two, 2, m_ox + t - two * m_u, m_oy - 1.8 * m_u);
         Segment(m_out.strokes, m_ox + t - 0.35f * m_u, m_oy - 0.95f * m_u, m_ox + t + barEnd * m_u,
                 m_oy - 0.95f * m_u);
         if (!positive) MinusSign(t);
@@ -199,6 +195,21 @@ class CScaleBuilder {
   CLimits m_lim{};
 };
 }  // namespace
+
+QString ScaleLabelText(const CScaleLabel& label) {
+  switch (label.kind) {
+    case ScaleText::Decimal:
+      return FormatNumber("%.1f", label.value);
+    case ScaleText::PiMultiple:
+      return label.value == 1 ? QString::fromUtf8(kPiText)
+                              : QString::number(static_cast<long long>(label.value)) + QString::fromUtf8(kPiText);
+    case ScaleText::Two:
+      return QStringLiteral("2");
+    case ScaleText::Whole:
+    default:
+      return QString::number(static_cast<long long>(label.value));
+  }
+}
 
 void CScaleLayout::Clear() {
   ticks.clear();

@@ -26,10 +26,16 @@ struct CScaleSegment {
   float a[3], b[3];
 };
 
+// A label's text is composed only when it is drawn: a long axis holds
+// thousands of labels, few of them in view.
+enum class ScaleText : unsigned char { Whole, Decimal, PiMultiple, Two };
 struct CScaleLabel {
-  QString text;
+  ScaleText kind;
+  double value;  // the whole number, the decimal, or the multiple of π
   double x, y, z;
 };
+// "%d", "%.1f", "π" or "%dπ", or "2" (the denominator of a half).
+QString ScaleLabelText(const CScaleLabel& label);
 
 struct CScaleLayout {
   std::vector<CScaleSegment> ticks;        // colour 1
