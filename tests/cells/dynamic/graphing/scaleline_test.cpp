@@ -52,6 +52,26 @@ TEST(ScaleLayout, NumericAxesAtTwentyPixelsPerUnit) {
   EXPECT_TRUE(out.strokes.empty() && out.thinGrid.empty() && out.circles.empty());
 }
 
+TEST(ScaleLayout, LongerNumbersStandFurtherLeft) {
+  CScaleInput in = Axes(0.05f, 1200);
+  in.autoSpacing = false;
+  in.tickSpacing = in.labelSpacing = 100;
+  const CScaleLayout out = Layout(in);
+  struct Row {
+    const char* text;
+    double x, y;
+  } const rows[] = {{"100", 100 - 0.58, -0.8},     {"1000", 1000 - 0.78, -0.8},  {"-100", -100 - 0.8, -0.8},
+                    {"-1000", -1000 - 1.0, -0.8},  {"100", -1.5, 100 - 0.3},     {"1000", -1.9, 1000 - 0.3},
+                    {"-100", -1.9, -100 - 0.3},    {"-1000", -2.3, -1000 - 0.3}};
+  for (const Row& row : rows) {
+    bool found = false;
+    for (const CScaleLabel& l : out.labels)
+      found |= ScaleLabelText(l) == QString::fromLatin1(row.text) && std::fabs(l.x - row.x) < 1e-4 &&
+               std::fabs(l.y - row.y) < 1e-4;
+    EXPECT_TRUE(found) << row.text << " at " << row.x << ", " << row.y;
+  }
+}
+
 TEST(ScaleLayout, SpacingLabelsAndModes) {
   struct Row {
     const char* what;
