@@ -11,6 +11,7 @@
 #include "cells/constructed/rotations.h"
 #include "cells/constructed/scalings.h"
 #include "cells/constructed/translations.h"
+#include "cells/dynamic/graphing/colormodifier.h"
 #include "cells/dynamic/measures/measuredvalue.h"
 #include "cells/dynamic/paths/pathcell.h"
 #include "cells/primitives/arcsbypoints.h"
@@ -98,6 +99,7 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGVerOverlayFaceFirst));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerFIF));
   RegisterMeasureClasses();
+  RegisterGraphingClasses();
   RegisterPathClasses();
   RegisterPathPointClasses();
 

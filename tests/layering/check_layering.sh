@@ -18,7 +18,7 @@ headless=(platform math render model formula richtext cells solids commands edit
 # some below the constructed points (loci and curves carry points, vectors
 # move points), the buttons above them.  Headers at the top of cells/ (the
 # class registration) are not ranked.
-cell_families=(primitives "texts revolution" constrained dynamic/measures dynamic/parameters
+cell_families=(primitives "texts revolution" constrained "dynamic/measures dynamic/graphing" dynamic/parameters
                "dynamic/vectors dynamic/paths" constructed pageservices dynamic/buttons solids dynamic)
 declare -A cell_rank
 for i in "${!cell_families[@]}"; do
