@@ -12,6 +12,7 @@
 #include "cells/constructed/scalings.h"
 #include "cells/constructed/translations.h"
 #include "cells/dynamic/measures/measuredvalue.h"
+#include "cells/dynamic/surfaces/surface.h"
 #include "cells/dynamic/paths/pathcell.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
@@ -100,6 +101,7 @@ void RegisterCellClasses() {
   RegisterMeasureClasses();
   RegisterPathClasses();
   RegisterPathPointClasses();
+  RegisterSurfaceClasses();
 
   // Common perpendicular, coordinates, centres, circle points, bisectors,
   // circle-plane intersection and extended feet.
