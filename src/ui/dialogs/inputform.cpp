@@ -23,6 +23,11 @@ QString Shown(float value) {
   const auto result = std::to_chars(text, text + sizeof text, value);
   return QString::fromLatin1(text, result.ptr - text);
 }
+QString Shown(double value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return QString::fromLatin1(text, result.ptr - text);
+}
 }  // namespace
 
 CInputForm::CInputForm(QWidget* parent, const char* caption) : m_dialog(parent), m_pForm(new QFormLayout(&m_dialog)) {
@@ -64,6 +69,29 @@ QLineEdit* CInputForm::AddNumber(const char* label, float& member, float low, fl
       return RangeMessage(low, high, false);
     if (store) member = read;
     return QString();
+  });
+  return edit;
+}
+
+QLineEdit* CInputForm::AddNumber(const char* label, double& member, double low, double high) {
+  QLineEdit* edit = AddEdit(label, Shown(member), QStringLiteral("field%1").arg(m_fields.size()));
+  m_fields.emplace_back(edit, [edit, &member, low, high](bool store) {
+    double read = member;
+    if (!ExchangeNumber(edit->text(), read).isEmpty() || read < low || read > high)
+      return RangeMessage(low, high, false);
+    if (store) member = read;
+    return QString();
+  });
+  return edit;
+}
+
+QLineEdit* CInputForm::AddNumber(const char* label, double& member) {
+  QLineEdit* edit = AddEdit(label, Shown(member), QStringLiteral("field%1").arg(m_fields.size()));
+  m_fields.emplace_back(edit, [edit, &member](bool store) {
+    double read = member;
+    const QString refused = ExchangeNumber(edit->text(), read);
+    if (store) member = read;
+    return refused;
   });
   return edit;
 }

@@ -29,6 +29,9 @@ class CInputForm {
   // A number that must lie in low..high: anything else is refused with the
   // range message.
   QLineEdit* AddNumber(const char* label, float& member, float low, float high);
+  QLineEdit* AddNumber(const char* label, double& member, double low, double high);
+  // A double edit without a range.
+  QLineEdit* AddNumber(const char* label, double& member);
   QLineEdit* AddInteger(const char* label, int& member, int lo, int hi);
   QCheckBox* AddCheck(const char* text, BOOL& member);
   // Radio buttons for the values 0, 1, ... of member (a button's id is its
