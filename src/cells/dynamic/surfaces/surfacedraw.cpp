@@ -32,7 +32,7 @@ void CGSurface::CompileGrid() const {
   if (m_nStyle >= kSurfaceWire)
     CompileWire();
   else
-    CompileShaded(Mapping().IsFinite());
+    CompileShaded(TextureIndex >= 1 && TextureIndex <= 15 && Mapping().IsFinite());
 }
 
 void CGSurface::CompileShaded(bool textured) const {
