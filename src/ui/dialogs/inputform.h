@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <charconv>
 #include <functional>
 #include <vector>
 
@@ -17,6 +18,15 @@ class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QLineEdit;
+
+// The shortest text that reads back as the same number, so that confirming
+// an untouched field never changes its member.
+template <class Real>
+QString ShownNumber(Real value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return QString::fromLatin1(text, result.ptr - text);
+}
 
 class CInputForm {
  public:

@@ -10,6 +10,7 @@
 #pragma once
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "math/funparser.h"
@@ -90,7 +91,9 @@ class CGSurface : public CGCell {
   void CompileWire() const;
   // The texture of the picture to draw with, 0 for untextured drawing.
   GLuint Texture(int picture) const;
-  void DrawTwoSided(GLuint list, GLuint backTexture);
+  // Front faces, then back faces after `beforeBack` set their colour or
+  // texture.
+  void DrawTwoSided(GLuint list, const std::function<void()>& beforeBack);
 
   ParametricGrid m_grid;
   CGlListBlock m_list;

@@ -2,6 +2,8 @@
 // on the first draw after a tessellation, then called by every pass.
 #include <GL/gl.h>
 
+#include <functional>
+
 #include "cells/dynamic/surfaces/surface.h"
 #include "cells/primitives/celldrawing.h"
 #include "model/globals.h"
@@ -98,13 +100,9 @@ void CGSurface::DrawLit() {
       glCallList(list);
       return;
     }
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_BACK);
-    glCallList(list);
-    glCullFace(GL_FRONT);
-    if (g_bOwnColors) SetGlColour(m_rgbaLabel);
-    glCallList(list);
-    glDisable(GL_CULL_FACE);
+    DrawTwoSided(list, [this] {
+      if (g_bOwnColors) SetGlColour(m_rgbaLabel);
+    });
     return;
   }
   glEnable(GL_TEXTURE_2D);
@@ -112,23 +110,26 @@ void CGSurface::DrawLit() {
   if (TwoSided == 0) {
     glCallList(list);
   } else {
-    DrawTwoSided(list, TextureIndex == kBackPicture ? 0 : Texture(kBackPicture));
+    // The back with picture 3, untextured when there is none to use (as
+    // when the front is picture 3 itself).
+    const GLuint back = TextureIndex == kBackPicture ? 0 : Texture(kBackPicture);
+    DrawTwoSided(list, [back] {
+      if (back != 0) {
+        glBindTexture(GL_TEXTURE_2D, back);
+      } else {
+        glDisable(GL_TEXTURE_2D);
+      }
+    });
   }
   glDisable(GL_TEXTURE_2D);
 }
 
-// The front with the bound texture, the back with picture 3 (untextured
-// when there is none to use, as when the front is picture 3 itself).
-void CGSurface::DrawTwoSided(GLuint list, GLuint backTexture) {
+void CGSurface::DrawTwoSided(GLuint list, const std::function<void()>& beforeBack) {
   glEnable(GL_CULL_FACE);
   glCullFace(GL_BACK);
   glCallList(list);
   glCullFace(GL_FRONT);
-  if (backTexture != 0) {
-    glBindTexture(GL_TEXTURE_2D, backTexture);
-  } else {
-    glDisable(GL_TEXTURE_2D);
-  }
+  beforeBack();
   glCallList(list);
   glDisable(GL_CULL_FACE);
 }

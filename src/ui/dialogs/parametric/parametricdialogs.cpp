@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <charconv>
 #include <functional>
 #include <vector>
 
@@ -23,13 +22,6 @@
 
 namespace {
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-template <class Real>
-QString Shown(Real value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return QString::fromLatin1(text, result.ptr - text);
-}
 
 template <class T>
 T* Named(T* widget, const QString& name) {
@@ -103,7 +95,7 @@ bool RunCurveDialog(CDlgCurve& data, QWidget* parent) {
   QObject::connect(list, &QListWidget::currentRowChanged, list, [&data, rows, step, systems](int row) {
     data.ApplyExample(row);
     for (int i = 0; i <= CDlgCurve::kTo; ++i) rows[i].edit->setText(data.Text(static_cast<CDlgCurve::Expression>(i)));
-    step->setText(Shown(data.m_fStep));
+    step->setText(ShownNumber(data.m_fStep));
     systems->button(data.m_nSystem)->setChecked(true);
     SetCaptions(rows, CDlgCurve::AxisCaptions(data.m_nSystem));
   });
@@ -166,8 +158,8 @@ bool RunSurfaceDialog(CDlgSurface& data, QWidget* parent) {
                      data.ApplyExample(row);
                      for (int i = 0; i < 7; ++i)
                        rows[i].edit->setText(data.Text(static_cast<CDlgSurface::Expression>(i)));
-                     uStep->setText(Shown(data.m_dUStep));
-                     vStep->setText(Shown(data.m_dVStep));
+                     uStep->setText(ShownNumber(data.m_dUStep));
+                     vStep->setText(ShownNumber(data.m_dVStep));
                      systems->button(data.m_nSystem)->setChecked(true);
                      textures->setCurrentIndex(data.m_nTexture);
                      twoSided->setChecked(data.m_bTwoSided != 0);

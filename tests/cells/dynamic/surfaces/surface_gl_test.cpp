@@ -20,8 +20,8 @@ class SurfaceGlTest : public CellGlTest {
     g_nPictureTextures[0] = 0;
     CellGlTest::TearDown();
   }
-  CGSurface* Square(BYTE style, int texture, const char* uEnd = "1") {
-    auto* s = new CGSurface(page->m_nNextId, {}, "40+80*u", "20+80*v", "0", "0", uEnd, "0", "1", style, texture, 0,
+  CGSurface* Square(BYTE style, int texture, const char* uEnd = "1", const char* x = "40+80*u") {
+    auto* s = new CGSurface(page->m_nNextId, {}, x, "20+80*v", "0", "0", uEnd, "0", "1", style, texture, 0,
                             0, 0, 0.25, 0.25, 1, 0, 0, 0, 1, 0);
     page->m_cells.SetAt(page->m_nNextId++, s);
     return s;
@@ -58,6 +58,24 @@ TEST_F(SurfaceGlTest, LitShowsThePictureOrItsOwnColour) {
     image = Drawn([&] { other->DrawLit(); });
     EXPECT_EQ(At(image, 80, 60), want) << texture;
     EXPECT_EQ(At(image, 50, 30), want) << texture;
+  }
+}
+
+TEST_F(SurfaceGlTest, TwoSidedBacksShowTheSecondColourOrPictureThree) {
+  // Mirrored in x, the square turns its back to the viewer.
+  struct Row {
+    int texture;
+    bool mirrored;
+    QRgb seen;
+  } rows[] = {
+      {0, false, qRgb(0, 128, 0)},     {0, true, qRgb(153, 153, 153)},
+      {1, false, qRgb(255, 0, 0)},     {1, true, qRgb(0, 128, 0)},  // no picture 3: untextured
+  };
+  for (const Row& r : rows) {
+    CGSurface* s = Square(kSurfaceLit, r.texture, "1", r.mirrored ? "120-80*u" : "40+80*u");
+    s->TwoSided = 1;
+    const QImage image = Drawn([&] { s->DrawLit(); });
+    EXPECT_EQ(At(image, r.mirrored ? 110 : 50, 30), r.seen) << r.texture << " " << r.mirrored;
   }
 }
 
