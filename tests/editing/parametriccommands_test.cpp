@@ -217,6 +217,7 @@ TEST(ParametricRows, TheCurveTakesItsDialogBackAndItsDependantsFollow) {
   CDlgCurve create;
   create.m_strX = QStringLiteral("t"), create.m_strY = QStringLiteral("No1"), create.m_strZ = QStringLiteral("0");
   create.m_strFrom = QStringLiteral("0"), create.m_strTo = QStringLiteral("1");
+  create.m_nSystem = 1;
   p.dialogs->Ok(create);
   const WORD id = p.ExpectMade(ID_CREATE_CURVE, "CGCurve(a)", "添加曲线").at(0);
   CGCurve& curve = *p.As<CGCurve>(id);
@@ -230,6 +231,7 @@ TEST(ParametricRows, TheCurveTakesItsDialogBackAndItsDependantsFollow) {
   ASSERT_TRUE(p.Run(ID_EDIT_PROPERTY));
   const CDlgCurve offered = p.dialogs->Offered<CDlgCurve>().back();
   EXPECT_TRUE(offered.m_strY == "No1" && offered.m_fStep == 0.05f && offered.m_fBreakDistance == 4.0f &&
+              offered.m_nSystem == 1 &&
               offered.m_variables.m_valueNames.at(0) == "a");
   EXPECT_TRUE(curve.Step == 0.25f && curve.BreakDistance() == 4.0f && curve.Form() == 2);
   EXPECT_TRUE(curve.m_bDefined && curve.SampleCount == 10);

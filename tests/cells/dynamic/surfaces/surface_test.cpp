@@ -111,6 +111,18 @@ TEST_F(SurfaceTest, NormalsPointOutOfTheGridNeverZero) {
       const double* m = plane.Normal(i, j);
       ASSERT_TRUE(m[0] == 0 && m[1] == 0 && m[2] > 0) << i << "," << j;
     }
+
+  // A surface shrunk to one point: every product vanishes, so the normal is
+  // the point itself, or along z for a point this near the origin.
+  struct Point {
+    const char* x;
+    double normal[3];
+  } points[] = {{"2", {2, 0, 0}}, {"0.0005", {0, 0, 1}}};
+  for (const Point& c : points) {
+    const ParametricGrid& dot = Surface({c.x, "0", "0", "0", "1", "0", "1", 0, 0.5, 0.5})->Grid();
+    const double* m = dot.Normal(2, 2);
+    EXPECT_TRUE(m[0] == c.normal[0] && m[1] == c.normal[1] && m[2] == c.normal[2]) << c.x;
+  }
 }
 
 TEST_F(SurfaceTest, DegenerateAndHostileRangesAndSteps) {
@@ -125,6 +137,7 @@ TEST_F(SurfaceTest, DegenerateAndHostileRangesAndSteps) {
       {"division by zero", {"u", "v", "0", "0", "1/0", "0", "1"}, false, 0, 0},
       {"no expression", {"u", "v", "0", "0", "1", "abc", "1"}, false, 0, 0},
       {"equal ends", {"u", "v", "0", "0", "1", "0", "0", 0, 0.5, 0.5}, true, 4, 2},
+      {"equal u ends", {"u", "v", "0", "2", "2", "0", "1", 0, 0.5, 0.5}, true, 2, 4},
       {"zero step", {"u", "v", "0", "0", "1", "0", "1", 0, 0, 0.5}, false, 0, 0},
       {"negative step", {"u", "v", "0", "0", "1", "0", "1", 0, 0.5, -0.1}, false, 0, 0},
       {"NaN step", {"u", "v", "0", "0", "1", "0", "1", 0, nan, 0.5}, false, 0, 0},
