@@ -11,7 +11,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-struct SurfaceSpec {
+struct SurfaceTexts {
   const char* x;
   const char* y;
   const char* z;
@@ -26,7 +26,7 @@ struct SurfaceSpec {
 
 class SurfaceTest : public PathTest {
  protected:
-  CGSurface* Surface(const SurfaceSpec& s, const std::vector<WORD>& parents = {}, BYTE style = kSurfaceLit,
+  CGSurface* Surface(const SurfaceTexts& s, const std::vector<WORD>& parents = {}, BYTE style = kSurfaceLit,
                      int userTexture = 0) {
     auto* surface = new CGSurface(page->m_nNextId, parents, s.x, s.y, s.z, s.u0, s.u1, s.v0, s.v1, style, 1, 0,
                                   userTexture, s.form, s.uStep, s.vStep, 2, 3, 4, 5, 6, 7);
@@ -39,7 +39,7 @@ class SurfaceTest : public PathTest {
 TEST_F(SurfaceTest, CountsPointsAndMappingOfTheExamples) {
   struct Case {
     const char* what;
-    SurfaceSpec spec;
+    SurfaceTexts texts;
     int columns, rows;
     double uScale, uOffset, vScale, vOffset;
   };
@@ -51,7 +51,7 @@ TEST_F(SurfaceTest, CountsPointsAndMappingOfTheExamples) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    CGSurface* s = Surface(c.spec);
+    CGSurface* s = Surface(c.texts);
     ASSERT_TRUE(s->m_bDefined);
     EXPECT_EQ(s->ColumnCount, c.columns);
     EXPECT_EQ(s->RowCount, c.rows);
@@ -62,7 +62,7 @@ TEST_F(SurfaceTest, CountsPointsAndMappingOfTheExamples) {
     EXPECT_EQ(s->TexSecondCoef, 3);
     EXPECT_EQ(s->TexFourthCoef, 5);
   }
-  CGSurface* cylinder = Surface(cases[0].spec);
+  CGSurface* cylinder = Surface(cases[0].texts);
   const ParametricGrid& g = cylinder->Grid();
   const double* p = g.Point(17, 32);
   EXPECT_NEAR(p[0], 5 * std::cos(2 * kPi), 1e-9);
@@ -73,7 +73,7 @@ TEST_F(SurfaceTest, CountsPointsAndMappingOfTheExamples) {
   EXPECT_NEAR(p[1], 5 * std::sin(g.U(5)), 1e-12);
   EXPECT_NEAR(p[2], -8 + 3 * 16.0 / 17, 1e-12);
 
-  const ParametricGrid& sphere = Surface(cases[2].spec)->Grid();
+  const ParametricGrid& sphere = Surface(cases[2].texts)->Grid();
   for (int i = 0; i < sphere.Rows(); ++i)
     for (int j = 0; j < sphere.Columns(); ++j) ASSERT_NEAR(Length(sphere.Point(i, j)), 1, 1e-6) << i << "," << j;
 }
@@ -129,7 +129,7 @@ TEST_F(SurfaceTest, DegenerateAndHostileRangesAndSteps) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   struct Case {
     const char* what;
-    SurfaceSpec spec;
+    SurfaceTexts texts;
     bool defined;
     int columns, rows;
   };
@@ -146,14 +146,14 @@ TEST_F(SurfaceTest, DegenerateAndHostileRangesAndSteps) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    CGSurface* s = Surface(c.spec);
+    CGSurface* s = Surface(c.texts);
     EXPECT_EQ(s->m_bDefined, c.defined);
     if (!c.defined) continue;
     EXPECT_EQ(s->ColumnCount, c.columns);
     EXPECT_EQ(s->RowCount, c.rows);
     EXPECT_TRUE(s->Mapping().IsFinite());
   }
-  CGSurface* flat = Surface(cases[2].spec);
+  CGSurface* flat = Surface(cases[2].texts);
   EXPECT_TRUE(flat->TexVScale == 0 && flat->TexVOffset == 0 && flat->TexUScale == 1);
 }
 
