@@ -14,6 +14,7 @@
 #include "cells/dynamic/graphing/colormodifier.h"
 #include "cells/dynamic/measures/measuredvalue.h"
 #include "cells/dynamic/paths/pathcell.h"
+#include "cells/dynamic/surfaces/surface.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
@@ -102,6 +103,7 @@ void RegisterCellClasses() {
   RegisterGraphingClasses();
   RegisterPathClasses();
   RegisterPathPointClasses();
+  RegisterSurfaceClasses();
 
   // Common perpendicular, coordinates, centres, circle points, bisectors,
   // circle-plane intersection and extended feet.

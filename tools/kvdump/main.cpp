@@ -20,6 +20,7 @@
 #include "app/classregistration.h"
 #include "cells/dynamic/paths/curve.h"
 #include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/surfaces/surface.h"
 #include "cells/dynamic/vectors/attachedvalue.h"
 #include "cells/dynamic/vectors/vectorvalues.h"
 #include "cells/solids/cgpolyhedron.h"
@@ -81,6 +82,8 @@ int main(int argc, char** argv) {
         fields << QString::number(locus->SampleCount);
       } else if (const auto* curve = dynamic_cast<const CGCurve*>(cell)) {
         fields << QString::number(curve->SampleCount);
+      } else if (const auto* surface = dynamic_cast<const CGSurface*>(cell)) {
+        fields << QString::number(surface->ColumnCount) << QString::number(surface->RowCount);
       } else if (cell->IsKindOf(RUNTIME_CLASS(CGTmVariable))) {
         fields << FormatNumber("%.4f", cell->m_fValue) << static_cast<CGTmVariable*>(cell)->CurrentValueText();
       } else if (const auto* vector = dynamic_cast<const CGTmVector*>(cell)) {

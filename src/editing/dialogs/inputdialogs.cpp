@@ -7,13 +7,14 @@
 
 namespace {
 // The whole of the trimmed text as a finite float, or false.
-bool ParseFloat(const QString& text, float& value) {
+template <class Real>
+bool ParseFloat(const QString& text, Real& value) {
   const QByteArray bytes = text.trimmed().toLatin1();
   const char* first = bytes.constData();
   const char* last = first + bytes.size();
   if (first != last && *first == '+') ++first;  // from_chars takes no plus sign
   if (first == last || *first == '+') return false;
-  float read = 0;
+  Real read = 0;
   const auto [end, error] = std::from_chars(first, last, read);
   if (error != std::errc() || end != last || !std::isfinite(read)) return false;
   value = read;
@@ -23,6 +24,13 @@ bool ParseFloat(const QString& text, float& value) {
 
 QString ExchangeNumber(const QString& text, float& member) {
   float value = 0;
+  if (!ParseFloat(text, value)) return QString::fromUtf8(kTextNotANumber);
+  member = value;
+  return {};
+}
+
+QString ExchangeNumber(const QString& text, double& member) {
+  double value = 0;
   if (!ParseFloat(text, value)) return QString::fromUtf8(kTextNotANumber);
   member = value;
   return {};

@@ -17,6 +17,7 @@
 // and answers an empty text.  Otherwise (not a number, empty, too large for
 // a float) the message to show, and the member is untouched.
 QString ExchangeNumber(const QString& text, float& member);
+QString ExchangeNumber(const QString& text, double& member);
 // The same for an integer that must lie in lo..hi inclusive.
 QString ExchangeInteger(const QString& text, int lo, int hi, int& member);
 

@@ -15,15 +15,6 @@
 #include "platform/notifier.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
-// The shortest text that reads back as the same float, so that confirming
-// an untouched field never changes its member.
-QString Shown(float value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return QString::fromLatin1(text, result.ptr - text);
-}
-}  // namespace
 
 CInputForm::CInputForm(QWidget* parent, const char* caption) : m_dialog(parent), m_pForm(new QFormLayout(&m_dialog)) {
   m_dialog.setWindowTitle(QString::fromUtf8(caption));
@@ -46,7 +37,7 @@ QLineEdit* CInputForm::AddText(const char* label, QString& member) {
 }
 
 QLineEdit* CInputForm::AddNumber(const char* label, float& member) {
-  QLineEdit* edit = AddEdit(label, Shown(member), QStringLiteral("field%1").arg(m_fields.size()));
+  QLineEdit* edit = AddEdit(label, ShownNumber(member), QStringLiteral("field%1").arg(m_fields.size()));
   m_fields.emplace_back(edit, [edit, &member](bool store) {
     float read = member;
     const QString refused = ExchangeNumber(edit->text(), read);
@@ -57,13 +48,36 @@ QLineEdit* CInputForm::AddNumber(const char* label, float& member) {
 }
 
 QLineEdit* CInputForm::AddNumber(const char* label, float& member, float low, float high) {
-  QLineEdit* edit = AddEdit(label, Shown(member), QStringLiteral("field%1").arg(m_fields.size()));
+  QLineEdit* edit = AddEdit(label, ShownNumber(member), QStringLiteral("field%1").arg(m_fields.size()));
   m_fields.emplace_back(edit, [edit, &member, low, high](bool store) {
     float read = member;
     if (!ExchangeNumber(edit->text(), read).isEmpty() || read < low || read > high)
       return RangeMessage(low, high, false);
     if (store) member = read;
     return QString();
+  });
+  return edit;
+}
+
+QLineEdit* CInputForm::AddNumber(const char* label, double& member, double low, double high) {
+  QLineEdit* edit = AddEdit(label, ShownNumber(member), QStringLiteral("field%1").arg(m_fields.size()));
+  m_fields.emplace_back(edit, [edit, &member, low, high](bool store) {
+    double read = member;
+    if (!ExchangeNumber(edit->text(), read).isEmpty() || read < low || read > high)
+      return RangeMessage(low, high, false);
+    if (store) member = read;
+    return QString();
+  });
+  return edit;
+}
+
+QLineEdit* CInputForm::AddNumber(const char* label, double& member) {
+  QLineEdit* edit = AddEdit(label, ShownNumber(member), QStringLiteral("field%1").arg(m_fields.size()));
+  m_fields.emplace_back(edit, [edit, &member](bool store) {
+    double read = member;
+    const QString refused = ExchangeNumber(edit->text(), read);
+    if (store) member = read;
+    return refused;
   });
   return edit;
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <charconv>
 #include <functional>
 #include <vector>
 
@@ -18,6 +19,15 @@ class QComboBox;
 class QFormLayout;
 class QLineEdit;
 
+// The shortest text that reads back as the same number, so that confirming
+// an untouched field never changes its member.
+template <class Real>
+QString ShownNumber(Real value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return QString::fromLatin1(text, result.ptr - text);
+}
+
 class CInputForm {
  public:
   CInputForm(QWidget* parent, const char* caption);
@@ -29,6 +39,9 @@ class CInputForm {
   // A number that must lie in low..high: anything else is refused with the
   // range message.
   QLineEdit* AddNumber(const char* label, float& member, float low, float high);
+  QLineEdit* AddNumber(const char* label, double& member, double low, double high);
+  // A double edit without a range.
+  QLineEdit* AddNumber(const char* label, double& member);
   QLineEdit* AddInteger(const char* label, int& member, int lo, int hi);
   QCheckBox* AddCheck(const char* text, BOOL& member);
   // Radio buttons for the values 0, 1, ... of member (a button's id is its

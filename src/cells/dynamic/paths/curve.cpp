@@ -7,6 +7,7 @@
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
 #include "cells/texts/cgtextmap.h"
+#include "math/parametricgrid.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGCurve, CGCell)
@@ -129,25 +130,7 @@ void CGCurve::SampleAt(double out[3], BYTE* colour, double t) {
     if (parser.VariableCount() > 0) parser.Values()[0] = t;
     parser.Evaluate(v[i]);  // 0 without a tree
   }
-  switch (Form()) {
-    case 0:
-      out[0] = v[0], out[1] = v[1], out[2] = v[2];
-      break;
-    case 1: {
-      const double w = v[0] * std::sin(v[1]);
-      out[0] = w * std::cos(v[2]);
-      out[1] = w * std::sin(v[2]);
-      out[2] = v[0] * std::cos(v[1]);
-      break;
-    }
-    case 2:
-      out[0] = v[0] * std::cos(v[1]);
-      out[1] = v[0] * std::sin(v[1]);
-      out[2] = v[2];
-      break;
-    default:
-      break;
-  }
+  CombineCoordinateForm(Form(), v, out);
   if (!colour) return;
   double h = 0;
   if (HueParser.VariableCount() > 0) HueParser.Values()[0] = t;

@@ -1,0 +1,120 @@
+// The widgets of the curve and surface dialogs: the steps they refuse (the
+// range message, the dialog staying open), the texture controls a display
+// disables, and an example rewriting the expressions, steps and captions.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "editing/dialogs/parametric/parametricdialogs.h"
+#include "formula/calculator/calculatordata.h"
+#include "support/modaldialogs.h"
+#include "support/recorders.h"
+#include "ui/dialogs/dialogwidgets.h"
+
+namespace {
+void Press(QDialog& dialog, QDialogButtonBox::StandardButton which) {
+  dialog.findChild<QDialogButtonBox*>()->button(which)->click();
+}
+template <class T = QLineEdit>
+T* Child(QDialog& dialog, const char* name) {
+  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_TRUE(child) << name;
+  return child;
+}
+
+struct ParametricDialogWidgets : ::testing::Test {
+  ParametricDialogWidgets() { SetDialogProvider(MakeWidgetDialogProvider(&owner)); }
+  SeamRecorders seams;
+  QWidget owner;
+};
+
+TEST_F(ParametricDialogWidgets, StepsOutsideTheirRangesAreRefused) {
+  struct Row {
+    CDialogData* data;
+    const char* field;
+    const char* text;
+    const char* message;
+  };
+  CDlgCurve curve;
+  CDlgSurface surface;
+  const Row rows[] = {
+      {&curve, "step", "2", "请输入一个介于 0.0001 和 1 之间的数。"},
+      {&surface, "uStep", "0.0005", "请输入一个介于 0.001 和 10 之间的数。"},
+      {&surface, "vStep", "abc", "请输入一个介于 0.001 和 10 之间的数。"},
+  };
+  for (const Row& r : rows) {
+    bool open = false;
+    WhenShown([&](QDialog& d) {
+      Child(d, r.field)->setText(QString::fromUtf8(r.text));
+      Press(d, QDialogButtonBox::Ok);
+      open = d.isVisible();
+      Press(d, QDialogButtonBox::Cancel);
+    });
+    EXPECT_EQ(DialogProvider().DoModal(*r.data), IDCANCEL);
+    EXPECT_TRUE(open) << r.text;
+    ASSERT_FALSE(seams.notifier->Texts().empty());
+    EXPECT_EQ(seams.notifier->Texts().back(), QString::fromUtf8(r.message)) << r.text;
+  }
+}
+
+TEST_F(ParametricDialogWidgets, WireDisplayDisablesEveryTextureControl) {
+  CDlgSurface surface;
+  surface.m_nDisplay = 2;
+  surface.m_nMapping = 1;
+  QStringList seen;
+  WhenShown([&](QDialog& d) {
+    const auto state = [&] {
+      QString s;
+      s += Child<QComboBox>(d, "textures")->isEnabled() ? "T" : "t";
+      s += Child<QCheckBox>(d, "twoSided")->isEnabled() ? "S" : "s";
+      s += Child(d, "mapA")->isEnabled() ? "E" : "e";
+      s += ByText<QAbstractButton>(d, "定义变换：")->isEnabled() ? "M" : "m";
+      seen << s;
+    };
+    state();
+    ByText<QAbstractButton>(d, "光照模式")->click();
+    state();
+    Child<QComboBox>(d, "textures")->setCurrentIndex(0);
+    state();
+    ByText<QAbstractButton>(d, "半透明材质")->click();
+    Child<QComboBox>(d, "textures")->setCurrentIndex(3);
+    state();
+    Press(d, QDialogButtonBox::Cancel);
+  });
+  DialogProvider().DoModal(surface);
+  EXPECT_EQ(seen, (QStringList{"tsem", "TSEM", "TSem", "TsEM"}));
+}
+
+TEST_F(ParametricDialogWidgets, AnExampleRewritesTheControlsAndOkReturnsThem) {
+  CDlgCurve curve;
+  curve.m_nSystem = 1;
+  QString caption;
+  WhenShown([&](QDialog& d) {
+    caption = Child<QPushButton>(d, "xButton")->text();
+    auto* list = Child<QListWidget>(d, "examples");
+    list->setCurrentRow(9);  // the ellipse
+    caption += "|" + Child<QPushButton>(d, "xButton")->text() + "|" + Child(d, "x")->text();
+    Press(d, QDialogButtonBox::Ok);
+  });
+  ASSERT_EQ(DialogProvider().DoModal(curve), IDOK);
+  EXPECT_EQ(caption, QStringLiteral(" r(t)=|x(t)=|5*cos(t)"));
+  EXPECT_TRUE(curve.m_nSystem == 0 && curve.m_strY == "4*sin(t)" && curve.m_fStep == 0.05f);
+
+  CDlgSurface surface;
+  WhenShown([&](QDialog& d) {
+    Child<QListWidget>(d, "examples")->setCurrentRow(3);  // the ellipsoid
+    Press(d, QDialogButtonBox::Ok);
+  });
+  ASSERT_EQ(DialogProvider().DoModal(surface), IDOK);
+  EXPECT_EQ(surface.m_dUStep, 3.14159265358979323846 / 12) << "shown and read back exactly";
+  EXPECT_TRUE(surface.m_nTexture == 0 && surface.m_bTwoSided == 0 && surface.m_strVTo == "pi/2");
+}
+
+}  // namespace
