@@ -51,6 +51,13 @@ CAxial Axial(float cx, float cy, float cz, float radius, float height, float ax,
   return s;
 }
 
+// What every axial shape begins with: the points B and T, the base circle.
+void EndsAndBase(CStaticBuilder& build, const CAxial& s) {
+  build.Point(s.base.x, s.base.y, s.base.z);
+  build.Point(s.top.x, s.top.y, s.top.z);
+  Circle(build, s.base, ToVec(s.frame.u), ToVec(s.frame.v));
+}
+
 }  // namespace
 
 CStaticFrame StaticShapeFrame(float r, const float d[3]) {
@@ -76,9 +83,7 @@ int AddStaticCylinder(float cx, float cy, float cz, float radius, float height, 
   if (!CStaticBuilder::HasRoom(5, 2)) return 0;
   CStaticBuilder build;
   const CAxial s = Axial(cx, cy, cz, radius, height, ax, ay, az);
-  build.Point(s.base.x, s.base.y, s.base.z);
-  build.Point(s.top.x, s.top.y, s.top.z);
-  Circle(build, s.base, ToVec(s.frame.u), ToVec(s.frame.v));
+  EndsAndBase(build, s);
   Circle(build, s.top, ToVec(s.frame.u), ToVec(s.frame.v));
   build.Cell<CGCylinder>(s.base.x, s.base.y, s.base.z, radius, height, s.axis.x, s.axis.y, s.axis.z);
   return build.Made();
@@ -88,9 +93,7 @@ int AddStaticCone(float cx, float cy, float cz, float radius, float height, floa
   if (!CStaticBuilder::HasRoom(4, 2)) return 0;
   CStaticBuilder build;
   const CAxial s = Axial(cx, cy, cz, radius, height, ax, ay, az);
-  build.Point(s.base.x, s.base.y, s.base.z);
-  build.Point(s.top.x, s.top.y, s.top.z);
-  Circle(build, s.base, ToVec(s.frame.u), ToVec(s.frame.v));
+  EndsAndBase(build, s);
   build.Cell<CGCone>(s.base.x, s.base.y, s.base.z, radius, height, s.axis.x, s.axis.y, s.axis.z);
   return build.Made();
 }
@@ -100,9 +103,7 @@ int AddStaticConicalFrustum(float cx, float cy, float cz, float radius, float he
   if (!CStaticBuilder::HasRoom(5, 2)) return 0;
   CStaticBuilder build;
   const CAxial s = Axial(cx, cy, cz, radius, height, ax, ay, az);
-  build.Point(s.base.x, s.base.y, s.base.z);
-  build.Point(s.top.x, s.top.y, s.top.z);
-  Circle(build, s.base, ToVec(s.frame.u), ToVec(s.frame.v));
+  EndsAndBase(build, s);
   Circle(build, s.top, ratio * ToVec(s.frame.u), ratio * ToVec(s.frame.v));
   build.Cell<CGFrustum>(s.base.x, s.base.y, s.base.z, radius, height, s.axis.x, s.axis.y, s.axis.z, ratio);
   return build.Made();
