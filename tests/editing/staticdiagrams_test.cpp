@@ -49,6 +49,34 @@ void ExpectAt(const CommandPage& p, const char* name, std::vector<float> at) {
   for (int k = 0; k < 3; ++k) EXPECT_NEAR(got[k], at[k], 1e-4) << name << " coordinate " << k;
 }
 
+// (b - a) x (c - a) of three points of the page.
+std::vector<double> Normal(const CommandPage& p, WORD a, WORD b, WORD c) {
+  const std::vector<float> pa = p.At(a), pb = p.At(b), pc = p.At(c);
+  const double u[3] = {pb[0] - pa[0], pb[1] - pa[1], pb[2] - pa[2]};
+  const double v[3] = {pc[0] - pa[0], pc[1] - pa[1], pc[2] - pa[2]};
+  return {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+}
+
+// Every face of a shape about `centre` is flat and turned outward by the
+// right-hand rule (a flat shape's up).
+void ExpectFacesOutward(const CommandPage& p, WORD first, const std::vector<float>& centre) {
+  for (WORD id = first; id < p.Page().m_nNextId; ++id) {
+    const auto* face = p.As<CGFace>(id);
+    if (!face) continue;
+    const std::vector<WORD>& corners = face->m_parents;
+    const std::vector<double> n = Normal(p, corners[0], corners[1], corners[2]);
+    const double length = std::hypot(n[0], n[1], n[2]);
+    const std::vector<float> a = p.At(corners[0]);
+    for (WORD corner : corners) {
+      const std::vector<float> c = p.At(corner);
+      EXPECT_NEAR((n[0] * (c[0] - a[0]) + n[1] * (c[1] - a[1]) + n[2] * (c[2] - a[2])) / length, 0, 1e-3)
+          << face->m_strName.toStdString();
+    }
+    const double out = n[0] * (a[0] - centre[0]) + n[1] * (a[1] - centre[1]) + n[2] * (a[2] - centre[2]);
+    EXPECT_TRUE(out > 1e-6 * length || (std::fabs(out) <= 1e-6 * length && n[2] > 0)) << face->m_strName.toStdString();
+  }
+}
+
 TEST(StaticDiagrams, EveryKindIsOneUndoStepWithItsPointsInPlace) {
   const float r3 = 4.618802f;  // 8 / sqrt 3
   struct Row {
@@ -94,7 +122,16 @@ TEST(StaticDiagrams, EveryKindIsOneUndoStepWithItsPointsInPlace) {
     p.ExpectConstruction(ID_CREATE_STATICKAVREL, row.cells, kShapeLabel);
     ExpectAt(p, row.first, row.firstAt);
     if (*row.last) ExpectAt(p, row.last, row.lastAt);
+    ExpectFacesOutward(p, 1, {row.answer.m_fCenterX, row.answer.m_fCenterY, row.answer.m_fCenterZ});
   }
+}
+
+TEST(StaticDiagrams, ARingOfFewerThanThreePointsMakesNothing) {
+  CommandPage p;
+  EXPECT_EQ(AddStaticPrism(0, 0, 0, 2, 8, 10, 1), 0);
+  EXPECT_EQ(AddStaticPyramid(0, 0, 0, 0, 8, 10), 0);
+  EXPECT_EQ(AddStaticPolygon(0, 0, 0, -5, 8), 0);
+  EXPECT_EQ(p.Page().m_nNextId, 1);
 }
 
 TEST(StaticDiagrams, CuboidAndOctahedronCellsInOrder) {
@@ -118,14 +155,6 @@ TEST(StaticDiagrams, CuboidAndOctahedronCellsInOrder) {
                kCmdNameStaticShape);
   ExpectAt(p, "E", {8, 0, 0});
   ExpectAt(p, "I", {0, 0, 8});
-}
-
-// (b - a) x (c - a) of three points of the page.
-std::vector<double> Normal(const CommandPage& p, WORD a, WORD b, WORD c) {
-  const std::vector<float> pa = p.At(a), pb = p.At(b), pc = p.At(c);
-  const double u[3] = {pb[0] - pa[0], pb[1] - pa[1], pb[2] - pa[2]};
-  const double v[3] = {pc[0] - pa[0], pc[1] - pa[1], pc[2] - pa[2]};
-  return {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
 }
 
 TEST(StaticDiagrams, RegularPolyhedraLieOnTheirSphereWithEqualEdgesAndOutwardFaces) {
@@ -333,6 +362,13 @@ TEST(StaticDiagrams, WhatMakesNothing) {
        [](CommandPage& p) {
          const WORD id = PentagonSection(p);
          p.As<CGSection>(id)->Polygon.resize(2);
+         p.Select({id});
+       },
+       false},
+      {"a section of 256 corners, more than a face keeps",
+       [](CommandPage& p) {
+         const WORD id = PentagonSection(p);
+         p.As<CGSection>(id)->Polygon.resize(256, {3, 3, 3});
          p.Select({id});
        },
        false},

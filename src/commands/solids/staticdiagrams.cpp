@@ -75,7 +75,8 @@ void CopyHull(CKavrelDoc& doc, const CGPolyhedron& hull) {
 void CopySection(CKavrelDoc& doc, const CGSection& section) {
   const std::vector<kvmath::WideVec>& polygon = section.Polygon;
   const int n = static_cast<int>(polygon.size());
-  if (n < 3 || n > kMaxStaticCopyVertices) return;
+  // A face keeps at most 255 corners: a polygon of 256 could not be whole.
+  if (n < 3 || n > kMaxStaticCopyVertices || n > CGFace::kMaxCorners) return;
   for (const kvmath::WideVec& p : polygon)
     if (!Finite(p)) return;
   CConstruction build(doc);
