@@ -409,7 +409,7 @@ TEST(StaticDiagrams, TwoHullsOpenTheDialogAndAValueUnreadByTheKindIsIgnored) {
   p.ExpectConstruction(ID_CREATE_STATICKAVREL, 14, kShapeLabel);
   ASSERT_EQ(p.dialogs->Offered<CDlgStaticKavrel>().size(), 1u);
   const CDlgStaticKavrel offered = p.dialogs->Offered<CDlgStaticKavrel>()[0];
-  const CStaticShapeValues v = offered.Values(), defaults;
+  const CStaticShapeValues v = offered.Values();
   EXPECT_EQ(std::vector<float>({v.length, v.width, v.height, v.radius, v.ratio, v.axis[2]}),
             std::vector<float>({12, 8, 10, 8, 0.5f, 1}));
   EXPECT_EQ(v.kind, 0);
