@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <charconv>
+#include <utility>
 
 #include "editing/dialogs/inputdialogs.h"
 #include "platform/notifier.h"
@@ -139,6 +140,18 @@ QComboBox* CInputForm::AddList(const char* label, const QStringList& items, int&
   return list;
 }
 
+void CInputForm::BeginGroup(const char* title) {
+  EndGroup();
+  auto* box = new QGroupBox(QString::fromUtf8(title), &m_dialog);
+  m_pForm->addRow(box);
+  m_pOuter = m_pForm;
+  m_pForm = new QFormLayout(box);
+}
+
+void CInputForm::EndGroup() {
+  if (m_pOuter) m_pForm = std::exchange(m_pOuter, nullptr);
+}
+
 void CInputForm::TryAccept() {
   for (auto& [edit, field] : m_fields) {
     const QString refused = field(false);
@@ -152,6 +165,7 @@ void CInputForm::TryAccept() {
 }
 
 bool CInputForm::Run() {
+  EndGroup();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { TryAccept(); });
   QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);

@@ -51,6 +51,10 @@ class CInputForm {
   // A drop-down list whose index is member; a member that names no item
   // shows none and is kept unless an item is chosen.
   QComboBox* AddList(const char* label, const QStringList& items, int& member);
+  // The rows added from now on go into a framed group with this title,
+  // until EndGroup.
+  void BeginGroup(const char* title);
+  void EndGroup();
   // Runs the dialog; true when it closed with OK and every member was stored.
   bool Run();
 
@@ -63,6 +67,7 @@ class CInputForm {
 
   QDialog m_dialog;
   QFormLayout* m_pForm;
+  QFormLayout* m_pOuter = nullptr;  // the dialog's own rows while a group is open
   std::vector<std::pair<QLineEdit*, Field>> m_fields;
   std::vector<std::function<void()>> m_stores;  // fields that cannot be refused
 };
