@@ -11,6 +11,7 @@
 #include "cells/constructed/rotations.h"
 #include "cells/constructed/scalings.h"
 #include "cells/constructed/translations.h"
+#include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/measures/measuredvalue.h"
 #include "cells/dynamic/paths/pathcell.h"
 #include "cells/primitives/arcsbypoints.h"
@@ -111,4 +112,5 @@ void RegisterCellClasses() {
         RUNTIME_CLASS(CGVerIntersectionCF), RUNTIME_CLASS(CGVerFootplEx), RUNTIME_CLASS(CGVerFootpfEx)})
     ClassRegistry::Register(cls);
   RegisterButtonClasses();
+  RegisterIterationClasses();
 }
