@@ -135,7 +135,6 @@ class CGIterate : public CGCell, public IDepthStepping {
   std::vector<CGCell*> m_drawnCells;
   std::vector<std::array<float, 3>> m_savedAnchors;
   std::vector<std::vector<SourceRecord>> m_snapshots;  // one per level
-  int m_nColourDepth = 0;
 };
 
 // Registers the iteration class; calling it again is harmless.

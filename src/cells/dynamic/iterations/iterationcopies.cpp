@@ -88,7 +88,6 @@ void CGIterate::RunCopies(const CopyPass& pass) {
   // keeps its own for the mappings after the first branch.
   const size_t levels = m_nMappings == 1 ? 1 : static_cast<size_t>(depth);
   if (m_snapshots.size() < levels) m_snapshots.resize(levels);
-  m_nColourDepth = depth;
   DrawLevel(1, depth, pass);
   RestoreSources();
   RecalculateChain();
