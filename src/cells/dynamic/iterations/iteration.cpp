@@ -138,7 +138,11 @@ void CGIterate::Serialize(CArchive& ar) {
     m_bShowAllLevels = ReadFlag(ar);
     m_bTableShown = ReadFlag(ar);
     m_bSolidLinesOnly = ReadFlag(ar);
-    if (m_nSources < 0 || m_nPointSources < 0 || m_nPointSources > m_nSources || m_nMappings < 0)
+    // Ids are 16-bit, so no page holds more distinct images than that; with
+    // no sources the arrays take no bytes and their count must be bounded
+    // on its own.
+    if (m_nSources < 0 || m_nPointSources < 0 || m_nPointSources > m_nSources || m_nMappings < 0 ||
+        m_nMappings > kMaxMappings)
       RejectRecord("source or mapping counts out of range");
     const long long arrays = static_cast<long long>(m_nMappings) + 1;
     if (arrays * m_nSources * 2 > ar.Remaining()) RejectRecord("id arrays beyond the record");

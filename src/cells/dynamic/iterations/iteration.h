@@ -35,6 +35,8 @@ class CGIterate : public CGCell, public IDepthStepping {
   // Recalculations of chain cells one pass may spend on copies, whatever the
   // depth asked for (ten times what the suggested depths keep to).
   static constexpr long long kCopyBudget = 320000;
+  // The most mappings a stored record may name.
+  static constexpr int kMaxMappings = 0xFFFF;
 
   CGIterate();
   // Takes the id arrays over (`arrays` is left empty): the sources first,

@@ -367,6 +367,7 @@ TEST_F(IterationTest, HostileRecordsFailTheLoad) {
       {"negative n", IterationFields(-1, 0, 1, 3, 0, {}, {{}, {}, {}})},
       {"negative b", IterationFields(1, 1, -1, 3, 0, {}, {{}, {}, {}})},
       {"b of 2^31 - 1", IterationFields(1, 1, 0x7fffffff, 3, 0, {1, 2}, {{}, {}, {}})},
+      {"b of 2^31 - 1 and no sources", IterationFields(0, 0, 0x7fffffff, 3, 0, {}, {{}, {}, {}})},
       {"drawn count beyond", IterationFields(1, 1, 1, 3, 0, {1, 2}, {{3, 4}, {}, {}}).chopped(8) +
                                  QByteArray::fromHex("ffffff7f")},
       {"negative table count", IterationFields(1, 1, 1, 3, 0, {1, 2}, {{}, {}}) + QByteArray::fromHex("ffffffff")},
