@@ -298,6 +298,18 @@ TEST_F(IterationTest, LevelColoursByHue) {
   }
 }
 
+TEST_F(IterationTest, TheLabelFollowsTheMouseInTheTextLayer) {
+  CGIterate iteration;
+  EXPECT_EQ(iteration.m_vLabelAnchor[0], -15);
+  EXPECT_EQ(iteration.m_vLabelAnchor[1], 8);
+  g_fUnitsPerPixel = 0.5f;
+  g_nMouseDeltaX = 10;
+  g_nMouseDeltaY = 4;  // downwards
+  iteration.DragLabel();
+  EXPECT_EQ(iteration.m_vLabelAnchor[0], -10);
+  EXPECT_EQ(iteration.m_vLabelAnchor[1], 6);
+}
+
 TEST_F(IterationTest, RemapAndReplaceEveryHeldId) {
   CGIterate iteration;
   iteration.m_idArrays = {{1, 2}, {1, 3}};
