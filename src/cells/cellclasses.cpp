@@ -12,6 +12,7 @@
 #include "cells/constructed/scalings.h"
 #include "cells/constructed/translations.h"
 #include "cells/dynamic/graphing/colormodifier.h"
+#include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/measures/measuredvalue.h"
 #include "cells/dynamic/paths/pathcell.h"
 #include "cells/dynamic/surfaces/surface.h"
@@ -115,4 +116,5 @@ void RegisterCellClasses() {
         RUNTIME_CLASS(CGVerIntersectionCF), RUNTIME_CLASS(CGVerFootplEx), RUNTIME_CLASS(CGVerFootpfEx)})
     ClassRegistry::Register(cls);
   RegisterButtonClasses();
+  RegisterIterationClasses();
 }

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <algorithm>
+#include <map>
 
+#include "cells/dynamic/iterations/iteration.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/texts/cgtbvodtext.h"
 #include "model/autocolor.h"
@@ -77,6 +79,18 @@ WORD NewId(const std::vector<WORD>& oldIds, WORD nextId, WORD oldId) {
   return static_cast<WORD>(nextId + (it - oldIds.begin()));
 }
 
+// Iterations hold ids besides their parents: they name pasted cells only.
+void RemapIterations(const std::vector<CGCell*>& entered, const std::vector<WORD>& oldIds, WORD nextId) {
+  std::map<WORD, WORD> newIds;
+  for (CGCell* cell : entered) {
+    auto* iteration = dynamic_cast<CGIterate*>(cell);
+    if (!iteration) continue;
+    if (newIds.empty())
+      for (size_t k = 0; k < oldIds.size(); ++k) newIds.emplace_hint(newIds.end(), oldIds[k], static_cast<WORD>(nextId + k));
+    iteration->RemapIds(newIds);
+  }
+}
+
 void EnterPasted(CGPage& page, PastedCells& cells) {
   const WORD next = page.m_nNextId;
   std::vector<WORD> oldIds;
@@ -96,6 +110,7 @@ void EnterPasted(CGPage& page, PastedCells& cells) {
     entered.push_back(cell);
   }
   page.m_nNextId = static_cast<WORD>(next + cells.size());
+  RemapIterations(entered, oldIds, next);
   for (CGCell* cell : entered) {
     for (WORD parent : cell->m_parents)
       if (CGCell* p = page.m_cells.Lookup(parent)) p->m_children.push_back(cell->m_nId);

@@ -5,6 +5,7 @@
 #include <new>
 #include <vector>
 
+#include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgverfree.h"
 #include "editing/tooldialog.h"
@@ -87,6 +88,7 @@ void Renumber(const CGPage& page, CRecord& record) {
   }
   for (const auto& copy : record.m_cells) {
     for (WORD& parent : copy->m_parents) parent = newIds.at(parent);
+    if (auto* iteration = dynamic_cast<CGIterate*>(copy.get())) iteration->RemapIds(newIds);
     if (copy->m_parents.empty()) {
       auto input = std::make_unique<CCondition>();
       input->m_nId = copy->m_nId;

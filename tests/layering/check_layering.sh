@@ -19,7 +19,8 @@ headless=(platform math render model formula richtext cells solids commands edit
 # move points), the buttons above them.  Headers at the top of cells/ (the
 # class registration) are not ranked.
 cell_families=(primitives "texts revolution" constrained "dynamic/measures dynamic/graphing" dynamic/parameters
-               "dynamic/vectors dynamic/paths dynamic/surfaces" constructed pageservices dynamic/buttons solids dynamic)
+               "dynamic/vectors dynamic/paths dynamic/surfaces" dynamic/iterations constructed pageservices dynamic/buttons
+               solids dynamic)
 declare -A cell_rank
 for i in "${!cell_families[@]}"; do
   for family in ${cell_families[$i]}; do cell_rank[$family]=$i; done

@@ -18,6 +18,7 @@
 #include <cstdlib>
 
 #include "app/classregistration.h"
+#include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/paths/curve.h"
 #include "cells/dynamic/paths/locus.h"
 #include "cells/dynamic/surfaces/surface.h"
@@ -92,6 +93,9 @@ int main(int argc, char** argv) {
       } else if (const auto* attached = dynamic_cast<const CGTmVarAfterP*>(cell)) {
         fields << FormatNumber("%.4f", attached->m_fValue) << attached->m_strValueText;
         for (float v : attached->m_vOffset) fields << FormatNumber("%.4f", v);
+      } else if (const auto* iteration = dynamic_cast<const CGIterate*>(cell)) {
+        fields << QString::number(iteration->m_nSources) << QString::number(iteration->m_nMappings)
+               << QString::number(iteration->m_nDepth) << QString::number(iteration->m_chain.size());
       }
       Print(Line(fields));
     }

@@ -60,7 +60,12 @@ void DragSlider(CGPage& page, CGCell& cell, int dx, int) {
   page.RecalculateCells(page.m_dirtyIds);
 }
 
-void DragLabel(CGPage&, CGCell& cell, int, int) { cell.DragLabel(); }
+// Labels that lie in the text layer follow the mouse delta.
+void DragLabel(CGPage&, CGCell& cell, int dx, int dy) {
+  g_nMouseDeltaX = dx;
+  g_nMouseDeltaY = dy;
+  cell.DragLabel();
+}
 
 // Ink lies in the text layer: its anchor follows the pointer pixel for pixel.
 void DragInk(CGPage&, CGCell& cell, int dx, int dy) {

@@ -1,0 +1,75 @@
+// Iterations on a headless GL context: the level colours where the copies
+// lie, the own-colour switch put back, and what picks the iteration.
+#include "../../celldrawtestsupport.h"
+#include "cells/constrained/dependentpoints.h"
+#include "cells/dynamic/iterations/iteration.h"
+#include "model/globals.h"
+#include "render/glfontlists.h"
+
+namespace {
+
+class IterationDrawing : public CellGlTest {
+ protected:
+  // A(8, 32.5), B(56, 32.5), the line AB, its midpoint M and the segment
+  // AM; the iteration A -> A, B -> M at depth 2.
+  CGIterate* Midpoints() {
+    const WORD a = Point(8, 32.5f, 0)->m_nId, b = Point(56, 32.5f, 0)->m_nId;
+    auto* ab = new CGLine(page->m_nNextId++, a, b, kLineSegment);
+    page->m_cells.SetAt(ab->m_nId, ab);
+    auto* m = new CGVerMid(page->m_nNextId++, page->m_nNextVertex++, QStringLiteral("M"), ab->m_nId);
+    m->m_bHidden = 1;
+    page->m_cells.SetAt(m->m_nId, m);
+    auto* am = new CGLine(page->m_nNextId++, a, m->m_nId, kLineSegment);
+    page->m_cells.SetAt(am->m_nId, am);
+    std::vector<std::vector<WORD>> arrays{{a, b}, {a, m->m_nId}};
+    auto* iteration = new CGIterate(page->m_nNextId++, 2, 2, 2, arrays);
+    page->m_cells.SetAt(iteration->m_nId, iteration);
+    return iteration;
+  }
+  QRgb At(const QImage& image, int x, int y) const { return image.pixel(x, gl.Height() - 1 - y); }
+};
+
+TEST_F(IterationDrawing, HueStyleColoursEachLevelAndGivesTheColoursBack) {
+  UseVertexArray();
+  CGIterate* iteration = Midpoints();
+  iteration->m_nStyle = 1;
+  iteration->DrawVisibleEdges();
+  EXPECT_TRUE(g_bOwnColors) << "the cells choose their colours again";
+  const QImage image = gl.ReadPixels();
+  // Level 1 (hue 2/3, blue) copies AB to A..M, level 2 (hue 1/3, green) to
+  // A..A + AB/4, drawn over it.
+  const QRgb level1 = At(image, 8 + 18, 32), level2 = At(image, 8 + 9, 32);
+  EXPECT_TRUE(qBlue(level1) > 200 && qRed(level1) < 60 && qGreen(level1) < 60) << std::hex << level1;
+  EXPECT_TRUE(IsGreen(level2)) << std::hex << level2;
+  EXPECT_TRUE(IsWhite(At(image, 8 + 36, 32))) << "nothing beyond M: the original lines are not the copies";
+}
+
+TEST_F(IterationDrawing, PicksByCopiesTableAndLabel) {
+  UseVertexArray();
+  CGIterate* iteration = Midpoints();
+  const GLuint id = iteration->m_nId;
+  iteration->m_vLabelAnchor[0] = 4;
+  iteration->m_vLabelAnchor[1] = 12;
+  iteration->m_bLabelHidden = 0;
+  EXPECT_EQ(Pick(*iteration, 3, 20, 32, gl.Width(), gl.Height()), (Names{{7, id}})) << "a copy";
+  EXPECT_EQ(Pick(*iteration, 2, 20, 32, gl.Width(), gl.Height()), Names{}) << "not in mode 2";
+  EXPECT_EQ(Pick(*iteration, 3, 44, 32, gl.Width(), gl.Height()), Names{}) << "beyond the copies";
+  EXPECT_EQ(Pick(*iteration, 3, 6, 12, gl.Width(), gl.Height()), (Names{{3, id}})) << "the label";
+  // The table, from below the label to its right edge, while it is shown.
+  iteration->m_table.push_back(iteration->m_chain.front());
+  iteration->m_bTableShown = 1;
+  iteration->m_fTableRight = 30;
+  const int lineHeight = g_nTextLineHeight;
+  g_fUnitsPerPixel = 1;
+  g_nTextLineHeight = 4;
+  EXPECT_EQ(Pick(*iteration, 3, 25, 9, gl.Width(), gl.Height()), (Names{{7, id}})) << "the table";
+  iteration->m_bSolidLinesOnly = 1;
+  EXPECT_EQ(Pick(*iteration, 3, 25, 9, gl.Width(), gl.Height()), (Names{{7, id}})) << "the table with solid lines";
+  iteration->m_bTableShown = 0;
+  EXPECT_EQ(Pick(*iteration, 3, 25, 9, gl.Width(), gl.Height()), Names{});
+  g_nTextLineHeight = lineHeight;
+  iteration->m_bHidden = 1;
+  EXPECT_EQ(Pick(*iteration, 3, 6, 12, gl.Width(), gl.Height()), Names{}) << "hidden";
+}
+
+}  // namespace
