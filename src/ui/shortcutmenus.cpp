@@ -16,7 +16,7 @@ const ShortcutMenu kMenus[] = {
      {{"属性...", ID_EDIT_PROPERTY},
       {"隐藏点", 0},
       {"显示标签", ID_VIEW_SHOWHIDE_LABEL},
-      {"修改标签...", 0},
+      {"修改标签...", ID_EDIT_LABELMOD},
       {"标志中心", ID_TRANS_MARKCENTER},
       {"分离点", 0},
       {"点大小...", 0},

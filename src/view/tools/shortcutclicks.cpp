@@ -16,7 +16,7 @@
 #include "render/viewglobals.h"
 #include "view/motion/viewmotion.h"
 #include "view/pickchoice.h"
-#include "view/tools/labelproperties.h"
+#include "editing/labels/labelproperties.h"
 #include "view/tools/mousetools.h"
 #include "view/toolstate.h"
 

@@ -1,16 +1,20 @@
-// The label dialog's widgets: shown as the cell filled it, read back on OK,
-// untouched on Cancel.
+// The label dialog's widgets: shown as the cell filled it, opened on the
+// name with all of it selected, characters from the list replacing the
+// selection (kept while the list has the focus) or going in at the caret,
+// read back on OK, untouched on Cancel.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 
 #include "platform/notifier.h"
 #include "support/modaldialogs.h"
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
-#include "view/tools/labelproperties.h"
+#include "editing/dialogs/labels/labeldialogs.h"
 
 namespace {
 
@@ -27,15 +31,30 @@ TEST(LabelDialogWidgets, ShowsTheMembersAndReadsThemBackOnOk) {
   QString shown;
   bool showChecked = false, scaleChecked = true;
   int characters = 0;
+  QStringList typed;  // the name after each choice from the list
   WhenShown([&](QDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("标签属性"));
     auto* edit = dialog.findChild<QLineEdit*>();
     shown = edit->text();
+    EXPECT_EQ(dialog.focusWidget(), edit);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("A"));
     showChecked = ByText<QCheckBox>(dialog, "显示标签")->isChecked();
     scaleChecked = ByText<QCheckBox>(dialog, "自动缩放（应用于选中的点线面圆）")->isChecked();
     auto* list = dialog.findChild<QComboBox*>();
     characters = list->count();
-    emit list->textActivated(QStringLiteral("α"));
+    const auto choose = [&](const char* character) {
+      list->setFocus();
+      emit list->textActivated(QString::fromUtf8(character));
+      typed << edit->text();
+      EXPECT_EQ(dialog.focusWidget(), edit) << character;
+    };
+    choose("α");  // replaces the whole name
+    edit->setCursorPosition(0);
+    choose("β");  // at the caret
+    edit->setSelection(1, 1);
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(edit, &out);  // losing the focus clears the selection...
+    choose("γ");                          // ...yet the choice replaces it
     ByText<QCheckBox>(dialog, "自动命名")->setChecked(false);
     ByText<QCheckBox>(dialog, "将颜色用于选中的对象")->setChecked(true);
     dialog.accept();
@@ -46,7 +65,8 @@ TEST(LabelDialogWidgets, ShowsTheMembersAndReadsThemBackOnOk) {
   EXPECT_FALSE(scaleChecked);
   // A to Z, 0 to 3, two primes, 20 small letters, 12 Greek.
   EXPECT_EQ(characters, 26 + 4 + 2 + 20 + 12);
-  EXPECT_EQ(data.m_strLabel, QStringLiteral("Aα"));
+  EXPECT_EQ(typed, QStringList({"α", "βα", "βγ"}));
+  EXPECT_EQ(data.m_strLabel, QStringLiteral("βγ"));
   EXPECT_EQ(data.m_crColor, COLORREF(0x00112233));
   EXPECT_EQ(data.m_bAutoName, 0);
   EXPECT_EQ(data.m_bColorChanged, 1);
@@ -56,7 +76,7 @@ TEST(LabelDialogWidgets, ShowsTheMembersAndReadsThemBackOnOk) {
     dialog.reject();
   });
   EXPECT_EQ(DialogProvider().DoModal(data), IDCANCEL);
-  EXPECT_EQ(data.m_strLabel, QStringLiteral("Aα"));
+  EXPECT_EQ(data.m_strLabel, QStringLiteral("βγ"));
 }
 
 }  // namespace

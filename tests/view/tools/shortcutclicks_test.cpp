@@ -5,7 +5,7 @@
 #include "cells/texts/cgtextmap.h"
 #include "model/document/kavreldoc.h"
 #include "toolfixture.h"
-#include "view/tools/labelproperties.h"
+#include "editing/labels/labelproperties.h"
 
 namespace {
 

@@ -1,17 +1,20 @@
 // The label dialog: name, label colour, and the label's switches.  The
-// character list puts a letter, digit, prime or Greek letter into the name.
+// character list puts a letter, digit, prime or Greek letter into the name,
+// in place of what was selected in it, and hands the focus back to the name.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "editing/dialogs/labels/labeldialogs.h"
+#include "editing/dialogs/labels/labeldialogtexts.h"
 #include "ui/colors/colorpalettewnd.h"
 #include "ui/colors/colorpicker.h"
 #include "ui/dialogs/dialogwidgets.h"
-#include "view/tools/labelproperties.h"
 
 namespace {
 QStringList NameCharacters() {
@@ -31,22 +34,55 @@ QStringList NameCharacters() {
   return list;
 }
 
+// The name's selection (or caret) as it was when the name lost the focus:
+// choosing from the list takes the focus, and losing it clears the
+// selection of an edit.
+class CNameCaret : public QObject {
+ public:
+  explicit CNameCaret(QLineEdit* edit) : QObject(edit), m_edit(edit) { edit->installEventFilter(this); }
+  // The character replaces the selection or goes in at the caret.
+  void Insert(const QString& character) {
+    if (m_kept && !m_edit->hasFocus()) m_edit->setSelection(m_start, m_length);
+    m_kept = false;
+    m_edit->insert(character);
+    m_edit->setFocus(Qt::OtherFocusReason);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == m_edit && event->type() == QEvent::FocusOut) {
+      m_start = m_edit->hasSelectedText() ? m_edit->selectionStart() : m_edit->cursorPosition();
+      m_length = static_cast<int>(m_edit->selectedText().size());
+      m_kept = true;
+    }
+    return false;
+  }
+
+ private:
+  QLineEdit* m_edit;
+  bool m_kept = false;
+  int m_start = 0;
+  int m_length = 0;
+};
+
 QColor QColorOf(COLORREF word) { return QColor(word & 0xFF, (word >> 8) & 0xFF, (word >> 16) & 0xFF); }
 COLORREF WordOf(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
 const CDialogWidget<CDlgPropertyLabel> labelWidget([](CDlgPropertyLabel& data, QWidget* parent) {
   QDialog dialog(parent);
-  dialog.setWindowTitle(QString::fromUtf8("标签属性"));
+  dialog.setWindowTitle(QString::fromUtf8(kCaptionLabelDialog));
   auto* layout = new QVBoxLayout(&dialog);
   auto* form = new QFormLayout;
   auto* color = new CColorPicker(&dialog);
   color->SetColor(QColorOf(data.m_crColor));
   form->addRow(QString::fromUtf8("颜色："), color);
   auto* label = new QLineEdit(data.m_strLabel, &dialog);
+  label->setObjectName(QStringLiteral("label"));
+  auto* caret = new CNameCaret(label);
   auto* characters = new QComboBox(&dialog);
   characters->addItems(NameCharacters());
   characters->setCurrentIndex(-1);
-  QObject::connect(characters, &QComboBox::textActivated, label, [label](const QString& text) { label->insert(text); });
+  QObject::connect(characters, &QComboBox::textActivated, label, [caret](const QString& text) { caret->Insert(text); });
   auto* row = new QHBoxLayout;
   row->addWidget(label);
   row->addWidget(characters);
@@ -66,6 +102,9 @@ const CDialogWidget<CDlgPropertyLabel> labelWidget([](CDlgPropertyLabel& data, Q
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
+  // The dialog opens on the name, all of it selected.
+  label->setFocus(Qt::OtherFocusReason);
+  label->selectAll();
   if (dialog.exec() != QDialog::Accepted) return false;
   data.m_strLabel = label->text();
   data.m_crColor = WordOf(color->Color());

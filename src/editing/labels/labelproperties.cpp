@@ -1,11 +1,11 @@
-#include "view/tools/labelproperties.h"
+#include "editing/labels/labelproperties.h"
 
+#include "editing/properties/propertyedits.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/kindtests.h"
 #include "model/selection.h"
 #include "platform/notifier.h"
-#include "platform/uibridge.h"
 
 namespace {
 COLORREF ColorWordOf(const RGBA& c) { return c.r | (c.g << 8) | (c.b << 16); }
@@ -13,14 +13,6 @@ COLORREF ColorWordOf(const RGBA& c) { return c.r | (c.g << 8) | (c.b << 16); }
 RGBA RgbaOf(COLORREF word, BYTE alpha) {
   return {static_cast<BYTE>(word & 0xFF), static_cast<BYTE>((word >> 8) & 0xFF), static_cast<BYTE>((word >> 16) & 0xFF),
           alpha};
-}
-
-// The descendants of the cell, marked and collected in ascending order.
-std::vector<WORD> DescendantsOf(CGPage& page, CGCell& cell) {
-  cell.MarkDescendants();
-  std::vector<WORD> ids;
-  page.CollectDirtyIds(ids);
-  return ids;
 }
 }  // namespace
 
@@ -41,25 +33,33 @@ void ApplyLabelProperties(CGPage& page, CGCell& cell, const CDlgPropertyLabel& a
     cell.m_bLabelStale = true;
     // A value's caption shows its name: it is composed again at once.
     if (IsKindOfAnyClassName(&cell, {"CGTmVariable", "CGTmVector"})) cell.Recalculate();
-    page.UpdateLabels(DescendantsOf(page, cell));
+    page.UpdateLabels(CollectDescendants(page, cell));
   } else if (answer.m_bAutoName == cell.m_bNameFixed) {
     cell.m_bNameFixed = !answer.m_bAutoName;
     cell.UpdateLabel();
     cell.m_bLabelStale = true;
-    const std::vector<WORD> ids = DescendantsOf(page, cell);
+    const std::vector<WORD>& ids = CollectDescendants(page, cell);
     page.UpdateLabels(ids);
     page.RecalculateCells(ids);
   }
   cell.m_bLabelHidden = !answer.m_bShowLabel;
   cell.m_rgbaLabel = RgbaOf(answer.m_crColor, cell.m_rgbaLabel.a);
   if (answer.m_bColorChanged) SetSelectionLabelColor(answer.m_crColor);
-  cell.m_nLabelMode = answer.m_bAutoScale ? 0 : 1;
-  UiBridge().Post(UiTarget::Frame, WM_ITEM_TEXTS, 0, page.m_nId);
 }
 
 bool EditLabelProperties(CGPage& page, CGCell& cell) {
   CDlgPropertyLabel data = LabelPropertiesOf(cell);
   if (DialogProvider().DoModal(data) != IDOK) return false;
   ApplyLabelProperties(page, cell, data);
+  cell.m_nLabelMode = data.m_bAutoScale ? 0 : 1;
+  PostItemTexts(page);
   return true;
+}
+
+void EditSelectionLabelProperties(CGPage& page, CGCell& cell) {
+  const CDlgPropertyLabel shown = LabelPropertiesOf(cell);
+  CDlgPropertyLabel data = shown;
+  if (DialogProvider().DoModal(data) != IDOK) return;
+  ApplyLabelProperties(page, cell, data);
+  if (data.m_bAutoScale != shown.m_bAutoScale) SetSelectionLabelMode(data.m_bAutoScale);
 }
