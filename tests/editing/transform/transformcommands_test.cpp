@@ -2,6 +2,7 @@
 // transformations built as the dialog's answer chooses, the images selected
 // and undone as one step, the values kept for the next dialog, and the
 // answers and marks that make nothing.
+#include <QTemporaryDir>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -524,5 +525,32 @@ TEST(TransformCommands, TheMirrorItemOfTheFaceMenuIsTheMirrorMark) {
   p.Run(ID_TRANS_MARKMIRROR);
   EXPECT_EQ(p.Marks().MarkMirror, p.abc);
   EXPECT_FALSE(p.doc.IsModified());
+}
+}  // namespace
+
+namespace {
+TEST(TransformCommands, ImagesOfImagesSurviveSavingAndReopening) {
+  TransformPage p;
+  p.Marks().MarkVector = {1, p.d, p.e, 0};
+  p.Select({p.abc});
+  for (int k = 0; k < 2; ++k) {
+    p.dialogs->Ok(CDlgTransTranslate());
+    ExpectTransformed(p, ID_TRANS_TRANSLATE, "添加图元平移");
+  }
+  const std::string before = p.Summary(p.NewSince(p.f + 3));
+  std::vector<std::vector<float>> places;
+  for (const char* name : {"A'", "B'", "C'", "A''", "B''", "C''"}) places.push_back(p.At(p.Named(name)));
+  QTemporaryDir folder;
+  const QString path = folder.filePath("images.kv");
+  ASSERT_TRUE(p.doc.OnSaveDocument(path));
+  ASSERT_TRUE(p.doc.OnOpenDocument(path, true));
+  EXPECT_EQ(p.Summary(p.NewSince(p.f + 3)), before);
+  EXPECT_EQ(before,
+            "CGVerTranslate(A,D,E) CGVerTranslate(B,D,E) CGVerTranslate(C,D,E) CGFace(A',B',C') "
+            "CGVerTranslate(A',D,E) CGVerTranslate(B',D,E) CGVerTranslate(C',D,E) CGFace(A'',B'',C'')");
+  int k = 0;
+  for (const char* name : {"A'", "B'", "C'", "A''", "B''", "C''"}) EXPECT_EQ(p.At(p.Named(name)), places[k++]) << name;
+  EXPECT_EQ(places[3], (std::vector<float>{1, 0, 4}));
+  EXPECT_EQ(p.Marks().MarkVector.kind, 0) << "marks are not stored";
 }
 }  // namespace
