@@ -6,14 +6,15 @@ namespace {
 // The masks of the fixed elements in list order: the origin, the X, Y and
 // Z axes, the YOZ, XOZ and XOY planes.
 constexpr BYTE kMasks[CDlgTransDeflect::kElements] = {7, 6, 5, 3, 1, 2, 4};
+
+// A choice between a marked element and a typed value: opened on the typed
+// value there is no mark, so its radio is off; otherwise the value's field.
+void OpenChoice(bool fixed, bool& markedRadio, bool& field) { (fixed ? markedRadio : field) = false; }
 }  // namespace
 
 CTranslateControls CDlgTransTranslate::Opening() const {
   CTranslateControls controls;
-  if (m_nChoice == kFixed)
-    controls.markedRadio = false;
-  else
-    controls.fields = false;
+  OpenChoice(m_nChoice == kFixed, controls.markedRadio, controls.fields);
   return controls;
 }
 
@@ -26,19 +27,13 @@ CRotateControls CDlgTransRotate::Opening() const {
   } else {
     controls.axisRadio[kMarkedAxis] = controls.axisRadio[kCentreAxis] = false;
   }
-  if (m_nAngleChoice == kFixedAngle)
-    controls.markedAngleRadio = false;
-  else
-    controls.angleField = false;
+  OpenChoice(m_nAngleChoice == kFixedAngle, controls.markedAngleRadio, controls.angleField);
   return controls;
 }
 
 CScaleControls CDlgTransScale::Opening() const {
   CScaleControls controls;
-  if (m_nChoice == kFixed)
-    controls.markedRadio = false;
-  else
-    controls.factorField = false;
+  OpenChoice(m_nChoice == kFixed, controls.markedRadio, controls.factorField);
   return controls;
 }
 
