@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/cellmap.h"
+#include "model/transformmarks.h"
 #include "model/undo/cmdprocessor.h"
 #include "platform/runtimeclass.h"
 #include "platform/types.h"
@@ -160,6 +161,7 @@ class CGPage : public CObject {
   int m_nPasteCount = 0;
 
   CCmdProcessor m_undo;  // this page's history; not stored
+  CTransformMarks m_marks;  // set by the mark commands; not stored
 };
 
 // Makes a page current: g_pCurPage and g_pCurCells point at it (both null

@@ -48,7 +48,7 @@ const ShortcutMenu kMenus[] = {
      "面的快捷菜单",
      {{"属性...", ID_EDIT_PROPERTY},
       {"隐藏面", 0},
-      {"标志镜面", 0},
+      {"标志镜面", ID_TRANS_MARKMIRROR},
       {"面反向", 0},
       {"追踪图元", ID_VIEW_TRACE},
       {"填充颜色", 0},

@@ -1,0 +1,33 @@
+// The marks the transformation commands read: the centre, axis, mirror,
+// vector, angle and ratio a user marked on a page, by cell id.  A page
+// keeps one set; it is not stored and lives as long as the page.
+#pragma once
+#include "platform/types.h"
+
+// Kind 1: from point `start` to point `end`; kind 2: the vector value
+// `value`; 0: none.
+struct CVectorMark {
+  int kind = 0;
+  WORD start = 0, end = 0, value = 0;
+};
+// Kind 1: the angle ABC of three points (B the vertex); kind 2: the scalar
+// value `value`; 0: none.
+struct CAngleMark {
+  int kind = 0;
+  WORD a = 0, b = 0, c = 0, value = 0;
+};
+// Kind 1: the scalar value `value`; kind 2: the lengths of segments
+// `segment1` : `segment2`; kind 3: AB : AC of three points; 0: none.
+struct CRatioMark {
+  int kind = 0;
+  WORD value = 0, segment1 = 0, segment2 = 0, a = 0, b = 0, c = 0;
+};
+
+struct CTransformMarks {
+  WORD MarkCenter = 0;  // a point
+  WORD MarkAxis = 0;    // a line
+  WORD MarkMirror = 0;  // a face
+  CVectorMark MarkVector;
+  CAngleMark MarkAngle;
+  CRatioMark MarkRatio;
+};
