@@ -82,12 +82,12 @@ FoldMatrix AboutX(double degrees) {
   return {1, 0, 0, 0, 0, c, -s, 0, 0, s, c, 0};
 }
 
-kvmath::WideVec Apply(const FoldMatrix& m, const kvmath::WideVec& p) {
+}  // namespace
+
+kvmath::WideVec FoldPlaced(const FoldMatrix& m, const kvmath::WideVec& p) {
   return {m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3], m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7],
           m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]};
 }
-
-}  // namespace
 
 // The same chain the drawing walks (hinge point, hinge direction about z,
 // the folded part of the fold angle about x, offset, own direction about
@@ -120,6 +120,6 @@ std::vector<kvmath::WideVec> CGFold::PlacedCorners(int face, double t) const {
   FaceMatrices(t, matrices);
   std::vector<kvmath::WideVec> corners;
   for (const kvmath::WideVec& c : NetFaces[static_cast<size_t>(face)].Corners)
-    corners.push_back(Apply(matrices[static_cast<size_t>(face)], c));
+    corners.push_back(FoldPlaced(matrices[static_cast<size_t>(face)], c));
   return corners;
 }

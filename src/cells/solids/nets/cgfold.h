@@ -66,7 +66,7 @@ class CGFold : public CGCell {
   // How far a face at `level` is folded for the value t (0 flat, 1 folded).
   double FoldFraction(int level, double t) const;
   // Each net face's placement for the value t, the net offset included
-  // (identity-free for faces outside the tree: they are never drawn).
+  // (all zero for faces outside the tree: they are never drawn).
   void FaceMatrices(double t, std::vector<FoldMatrix>& out) const;
   // The corners of face i in world space for the value t.
   std::vector<kvmath::WideVec> PlacedCorners(int face, double t) const;
@@ -84,6 +84,8 @@ class CGFold : public CGCell {
   bool Drawable() const { return !m_bHidden && HasRoot && m_fValue >= 0; }
 };
 
+// The point p moved by the rigid motion m.
+kvmath::WideVec FoldPlaced(const FoldMatrix& m, const kvmath::WideVec& p);
 // Direction of (x, y) in degrees, 0 <= d < 360, as the net measures it.
 double NetDirection(double x, double y);
 // The texture number the next net face takes: 8 to 14, then 8 again.

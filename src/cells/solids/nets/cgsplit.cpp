@@ -87,11 +87,9 @@ void CGSplit::Serialize(CArchive& ar) {
   // A stored count beyond the tables or the faces would read planes that
   // are not there.
   m_nPlanes = std::clamp<int>(planes, 1, kMostPlanes);
-  if (m_bPlanesFromFaces) {
-    const int faces = static_cast<int>(m_parents.size()) - 1;
-    if (faces < 1) m_bPlanesFromFaces = 0;
-    else m_nPlanes = std::min(m_nPlanes, faces);
-  }
+  // Without a face parent the one plane left is missing: the cell stays
+  // undefined.
+  if (m_bPlanesFromFaces) m_nPlanes = std::max(1, std::min(m_nPlanes, static_cast<int>(m_parents.size()) - 1));
   m_pPlanes = BuiltInPlanes(m_nPlanes);
 }
 

@@ -14,8 +14,8 @@ namespace {
 enum NetMode { kFilled = 0, kOutlines = 1, kCorners = 2, kTextured = 3 };
 
 void Vertex(const FoldMatrix& m, const kvmath::WideVec& p) {
-  glVertex3d(m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3], m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7],
-             m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]);
+  const kvmath::WideVec at = FoldPlaced(m, p);
+  glVertex3d(at.x, at.y, at.z);
 }
 
 void DrawFace(const FoldFace& f, const FoldMatrix& m, int mode) {
