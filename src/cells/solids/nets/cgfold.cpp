@@ -93,23 +93,31 @@ kvmath::WideVec FoldPlaced(const FoldMatrix& m, const kvmath::WideVec& p) {
 // the folded part of the fold angle about x, offset, own direction about
 // z), composed here rather than on GL's matrix stack, which a deep net
 // would overflow.
+void CGFold::PrepareChains() {
+  m_hinges.resize(NetFaces.size());
+  m_placements.resize(NetFaces.size());
+  for (size_t i = 0; i < NetFaces.size(); ++i) {
+    const FoldFace& f = NetFaces[i];
+    m_hinges[i] = Times(Translation(f.HingePoint[0], f.HingePoint[1], 0), AboutZ(f.HingeDirection));
+    m_placements[i] = Times(Translation(f.Offset[0], f.Offset[1], f.Offset[2]), AboutZ(f.OwnDirection));
+  }
+}
+
 void CGFold::FaceMatrices(double t, std::vector<FoldMatrix>& out) const {
   out.assign(NetFaces.size(), FoldMatrix{});
-  if (!HasRoot) return;
+  if (!HasRoot || m_hinges.size() != NetFaces.size()) return;
   std::vector<int> stack{0};
   std::vector<BYTE> placed(NetFaces.size(), 0);
   const FoldMatrix start = Translation(NetOffset[0], NetOffset[1], NetOffset[2]);
   while (!stack.empty()) {
     const int i = stack.back();
     stack.pop_back();
-    const FoldFace& f = NetFaces[static_cast<size_t>(i)];
+    const size_t at = static_cast<size_t>(i);
+    const FoldFace& f = NetFaces[at];
     const FoldMatrix& above = f.Parent < 0 ? start : out[static_cast<size_t>(f.Parent)];
-    FoldMatrix m = Times(above, Translation(f.HingePoint[0], f.HingePoint[1], 0));
-    m = Times(m, AboutZ(f.HingeDirection));
-    m = Times(m, AboutX(f.FoldAngle * FoldFraction(f.Level, t)));
-    m = Times(m, Translation(f.Offset[0], f.Offset[1], f.Offset[2]));
-    out[static_cast<size_t>(i)] = Times(m, AboutZ(f.OwnDirection));
-    placed[static_cast<size_t>(i)] = 1;
+    const FoldMatrix folded = Times(m_hinges[at], AboutX(f.FoldAngle * FoldFraction(f.Level, t)));
+    out[at] = Times(above, Times(folded, m_placements[at]));
+    placed[at] = 1;
     for (int child : f.Children)
       if (!placed[static_cast<size_t>(child)]) stack.push_back(child);
   }

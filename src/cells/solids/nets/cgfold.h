@@ -81,6 +81,11 @@ class CGFold : public CGCell {
   // Draws every face of the tree with its corners placed for the value
   // (mode 0 filled, 1 outlines, 2 corner points, 3 textured).
   void DrawNet(int mode) const;
+  // The parts of each face's chain that do not change with t: hinge point
+  // and hinge direction, and offset and own direction.
+  void PrepareChains();
+
+  std::vector<FoldMatrix> m_hinges, m_placements;
   bool Drawable() const { return !m_bHidden && HasRoot && m_fValue >= 0; }
 };
 

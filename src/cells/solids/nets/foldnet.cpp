@@ -262,5 +262,6 @@ void CGFold::BuildNet(CGPolyhedron& hull) {
   PlaceRoot(hull, NetFaces[0], NetOffset);
   HasRoot = true;
   DeepestLevel = AttachAll(NetFaces);
+  PrepareChains();
   WarnWhenTooDeep(DeepestLevel);
 }
