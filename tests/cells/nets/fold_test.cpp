@@ -6,21 +6,15 @@
 #include <cmath>
 #include <numbers>
 
-#include "../celltestsupport.h"
-#include "../hulltestsupport.h"
+#include "netstestsupport.h"
 #include "cells/solids/nets/cgfold.h"
 #include "commands/solids/hullcommands.h"
 #include "support/recorders.h"
 
 namespace {
 
-class FoldTest : public CellTest {
+class FoldTest : public HullPageTest {
  protected:
-  CGPolyhedron* AddHull(const Points& p) {
-    auto* hull = new CGPolyhedron;
-    EXPECT_TRUE(BuildConvexHull(p.data(), Count(p), *hull));
-    return Enter(hull);
-  }
   CGFold* AddNet(WORD hull, int mode) {
     auto* net = new CGFold(page->m_nNextId, hull, "net", 0, mode);
     page->m_nNextId++;
@@ -125,13 +119,7 @@ TEST_F(FoldTest, TurnedOctahedronLandsAtEveryTurn) {
 }
 
 TEST_F(FoldTest, SphereOf480PointsAttachesEveryFaceFarDeeperThanTheMatrixStack) {
-  Points p;
-  const double golden = std::numbers::pi * (3 - std::sqrt(5.0));
-  for (int i = 0; i < 480; ++i) {
-    const double y = 1 - 2 * (i + 0.5) / 480, r = std::sqrt(1 - y * y);
-    p.insert(p.end(), {10 * r * std::cos(golden * i), 10 * y, 10 * r * std::sin(golden * i)});
-  }
-  CGPolyhedron* hull = AddHull(p);
+  CGPolyhedron* hull = AddHull(FibonacciSphere());
   CGFold* net = AddNet(hull->m_nId, CGFold::kLevelByLevel);
   EXPECT_EQ(net->NetFaces.size(), 956u);
   for (const FoldFace& f : net->NetFaces) EXPECT_TRUE(f.InTree);

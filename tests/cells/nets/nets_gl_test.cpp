@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "../celldrawtestsupport.h"
-#include "../hulltestsupport.h"
+#include "netstestsupport.h"
 #include "cells/solids/nets/cgfold.h"
 #include "cells/solids/nets/cgsplit.h"
 #include "model/drawing/pagedraw.h"
@@ -65,12 +65,7 @@ TEST_F(NetDrawing, SpreadOutAtOneFoldedUpAtTheEndNothingBelowZero) {
 // Deeper than the model-view stack: the message once per build, and the
 // net still drawn whole (the corners are placed without the stack).
 TEST_F(NetDrawing, DeepNetWarnsOnceAndStillDraws) {
-  Points p;
-  const double golden = std::numbers::pi * (3 - std::sqrt(5.0));
-  for (int i = 0; i < 480; ++i) {
-    const double y = 1 - 2 * (i + 0.5) / 480, r = std::sqrt(1 - y * y);
-    p.insert(p.end(), {32 + 10 * r * std::cos(golden * i), 32 + 10 * y, 10 * r * std::sin(golden * i)});
-  }
+  const Points p = FibonacciSphere(32, 32);
   auto* hull = new CGPolyhedron;
   ASSERT_TRUE(BuildConvexHull(p.data(), 480, *hull));
   hull->m_nId = page->m_nNextId++;

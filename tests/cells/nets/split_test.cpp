@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-#include "../celltestsupport.h"
-#include "../hulltestsupport.h"
+#include "netstestsupport.h"
 #include "cells/solids/nets/cgsplit.h"
 #include "commands/solids/hullcommands.h"
 #include "platform/archive.h"
@@ -14,13 +13,8 @@
 
 namespace {
 
-class SplitTest : public CellTest {
+class SplitTest : public HullPageTest {
  protected:
-  CGPolyhedron* AddHull(const Points& p) {
-    auto* hull = new CGPolyhedron;
-    EXPECT_TRUE(BuildConvexHull(p.data(), Count(p), *hull));
-    return Enter(hull);
-  }
   CGSplit* AddCut(WORD hull, int planes, int fromFaces = 0) {
     auto* cut = new CGSplit(page->m_nNextId, hull, planes, fromFaces, 2.0);
     page->m_nNextId++;
