@@ -171,6 +171,7 @@ TEST(HullCommands, SectionAndCutAreOfferedForOneHull) {
   EXPECT_EQ(p.dialogs->Offered<CDlgSplit>().back().m_strInfo,
             QStringLiteral("当前页未选择面,切割面将由程序自动生成,且是固定的"));
   EXPECT_EQ(p.As<CGSplit>(fixed[0])->m_nPlanes, 3);
+  EXPECT_EQ(p.As<CGSplit>(fixed[0])->m_bPlanesFromFaces, 0);
   EXPECT_EQ(p.As<CGButnAnimation>(fixed[1])->m_fEnd, 3.0f);
 
   p.Select({});

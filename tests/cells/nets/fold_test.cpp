@@ -161,7 +161,16 @@ TEST_F(FoldTest, TwoBuildsTakeDifferentTextures) {
   std::vector<int> second;
   for (const FoldFace& f : net->NetFaces) second.push_back(f.TextureNumber);
   EXPECT_NE(first, second);
-  for (int n : second) EXPECT_TRUE(n >= 8 && n <= 14);
+  // One counter for the process: each face takes the next of 8 .. 14.
+  std::vector<int> taken = first;
+  taken.insert(taken.end(), second.begin(), second.end());
+  for (size_t i = 1; i < taken.size(); ++i) EXPECT_EQ(taken[i], taken[i - 1] == 14 ? 8 : taken[i - 1] + 1) << i;
+  // A unit square's picture spans it exactly.
+  for (const FoldFace& f : net->NetFaces)
+    for (const auto& uv : f.TexCoords) {
+      EXPECT_NEAR(std::min(std::fabs(uv.x), std::fabs(uv.x - 1)), 0, 1e-12) << uv.x;
+      EXPECT_NEAR(std::min(std::fabs(uv.y), std::fabs(uv.y - 1)), 0, 1e-12) << uv.y;
+    }
 }
 
 TEST_F(FoldTest, DirectionOfAVector) {

@@ -103,9 +103,18 @@ TEST_F(SplitTest, APlaneMissingAPieceKeepsItWholeAndMovesItWhenPositive) {
 }
 
 TEST_F(SplitTest, BuiltInTablesAndFacePlanes) {
-  EXPECT_EQ(CGSplit::BuiltInPlanes(3)[2].c, 1);
-  EXPECT_EQ(CGSplit::BuiltInPlanes(4)[0].d, 2);
-  EXPECT_EQ(CGSplit::BuiltInPlanes(10)[9].b, 4);
+  const double shortTable[3][4] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}};
+  const double longTable[10][4] = {{-1, -1, -1, 2}, {1, 1, -1, 2}, {-1, 1, 1, 2}, {1, -1, 1, 2}, {2, 1, 0, 0},
+                                   {1, 0, 2, 0},    {0, 2, 1, 0},  {4, -1, 0, 1}, {-1, 0, 4, 1}, {0, 4, -1, 1}};
+  for (int n = 1; n <= 10; ++n) {
+    const PolyhedronFace* planes = CGSplit::BuiltInPlanes(n);
+    for (int i = 0; i < n; ++i) {
+      const double* row = n <= 3 ? shortTable[i] : longTable[i];
+      EXPECT_EQ((std::vector<double>{planes[i].a, planes[i].b, planes[i].c, planes[i].d}),
+                (std::vector<double>(row, row + 4)))
+          << n << " " << i;
+    }
+  }
   CGPolyhedron* hull = AddHull(PresetHullPoints(6));
   EXPECT_EQ(AddCut(hull->m_nId, 12)->m_nPlanes, 10);
   // No face selected: the flag is cleared.
