@@ -172,6 +172,13 @@ TEST(HullCommands, SectionAndCutAreOfferedForOneHull) {
             QStringLiteral("当前页未选择面,切割面将由程序自动生成,且是固定的"));
   EXPECT_EQ(p.As<CGSplit>(fixed[0])->m_nPlanes, 3);
   EXPECT_EQ(p.As<CGSplit>(fixed[0])->m_bPlanesFromFaces, 0);
+  // A cut that ran hid its hull: undone, the hull shows again.
+  p.As<CGSplit>(fixed[0])->m_fValue = 0.5f;
+  p.As<CGSplit>(fixed[0])->ApplyParameter();
+  ASSERT_EQ(p.Find(hull)->m_bHidden, 1);
+  p.Page().m_undo.Undo();
+  EXPECT_EQ(p.Find(hull)->m_bHidden, 0);
+  p.Page().m_undo.Redo();
   EXPECT_EQ(p.As<CGButnAnimation>(fixed[1])->m_fEnd, 3.0f);
 
   p.Select({});

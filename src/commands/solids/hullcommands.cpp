@@ -120,14 +120,21 @@ WORD SelectedHull() {
 
 namespace {
 
-// Making a net shows its hull in plain lines and sorts the hull's faces;
-// undoing it puts both back, redoing applies them again.
-class CCmdAddNet : public CCmdAddCells {
+// Making a net shows its hull in plain lines and sorts the hull's faces; a
+// running cut hides its hull.  Undoing either puts the hull back as it was
+// before, redoing applies the net's changes again.
+class CCmdAddOverHull : public CCmdAddCells {
  public:
-  CCmdAddNet(int n, const QString& name, WORD hull, BYTE oldStyle, std::vector<PolyhedronFace> oldFaces)
-      : CCmdAddCells(n, name), m_nHull(hull), m_before{oldStyle, std::move(oldFaces)} {
-    if (const CGPolyhedron* h = Hull()) m_after = {h->m_nStyle, h->Faces};
+  struct CHullState {
+    BYTE style = 0;
+    BOOL hidden = 0;
+    std::vector<PolyhedronFace> faces;
+  };
+  CCmdAddOverHull(int n, const QString& name, WORD hull, CHullState before)
+      : CCmdAddCells(n, name), m_nHull(hull), m_before(std::move(before)) {
+    if (const CGPolyhedron* h = Hull()) m_after = State(*h);
   }
+  static CHullState State(const CGPolyhedron& hull) { return {hull.m_nStyle, hull.m_bHidden, hull.Faces}; }
   BOOL Undo() override {
     if (!CCmdAddCells::Undo()) return 0;
     Put(m_before);
@@ -139,10 +146,6 @@ class CCmdAddNet : public CCmdAddCells {
   }
 
  private:
-  struct CHullState {
-    BYTE style = 0;
-    std::vector<PolyhedronFace> faces;
-  };
   CGPolyhedron* Hull() const {
     CGCell* cell = g_pCurPage ? g_pCurPage->m_cells.Lookup(m_nHull) : nullptr;
     return cell && cell->IsKindOf(RUNTIME_CLASS(CGPolyhedron)) ? static_cast<CGPolyhedron*>(cell) : nullptr;
@@ -150,6 +153,7 @@ class CCmdAddNet : public CCmdAddCells {
   void Put(const CHullState& state) const {
     if (CGPolyhedron* h = Hull()) {
       h->m_nStyle = state.style;
+      h->m_bHidden = state.hidden;
       h->Faces = state.faces;
     }
   }
@@ -172,26 +176,27 @@ bool AddNet(CKavrelDoc& doc, WORD hullId, const QString& label, int style, int u
   if (!hull || !hull->IsKindOf(RUNTIME_CLASS(CGPolyhedron))) return false;
   CConstruction build(doc);
   if (!build.MakeRoom(2)) return false;
-  const BYTE oldStyle = hull->m_nStyle;
-  std::vector<PolyhedronFace> oldFaces = hull->Faces;
+  CCmdAddOverHull::CHullState before = CCmdAddOverHull::State(*hull);
   CGFold* net = build.Add(new CGFold(build.NextId(), hullId, label, style, unfoldMode));
   net->m_bHidden = hidden;
   const float end = unfoldMode == CGFold::kAllAtOnce ? 2.0f : static_cast<float>(net->DeepestLevel + 1);
   MakeButton(build, kTextNetButton, net->m_nId, 1.0f, end, CGButnAnimation::kBothWays, 1.0f);
-  build.Commit(std::make_unique<CCmdAddNet>(2, QString::fromUtf8(kCmdNameNet), hullId, oldStyle, std::move(oldFaces)));
+  build.Commit(std::make_unique<CCmdAddOverHull>(2, QString::fromUtf8(kCmdNameNet), hullId, std::move(before)));
   return true;
 }
 
 bool AddCut(CKavrelDoc& doc, WORD hullId, int planes, bool planesFromFaces, double distance, int style,
             const QString& name) {
-  if (!g_pCurPage || !g_pCurPage->m_cells.Lookup(hullId)) return false;
+  auto* hull = g_pCurPage ? static_cast<CGPolyhedron*>(g_pCurPage->m_cells.Lookup(hullId)) : nullptr;
+  if (!hull || !hull->IsKindOf(RUNTIME_CLASS(CGPolyhedron))) return false;
   CConstruction build(doc);
   if (!build.MakeRoom(2)) return false;
+  CCmdAddOverHull::CHullState before = CCmdAddOverHull::State(*hull);
   CGSplit* cut = build.Add(new CGSplit(build.NextId(), hullId, planes, planesFromFaces ? 1 : 0, distance));
   cut->m_nStyle = static_cast<BYTE>(style);
   cut->m_strName = name;
   MakeButton(build, kTextCutButton, cut->m_nId, 0.0f, static_cast<float>(planes), CGButnAnimation::kForward, 0.0f);
-  build.Commit(QString::fromUtf8(kCmdNameCut), true);
+  build.Commit(std::make_unique<CCmdAddOverHull>(2, QString::fromUtf8(kCmdNameCut), hullId, std::move(before)));
   return true;
 }
 
