@@ -34,6 +34,8 @@
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
 #include "cells/solids/faceoverlap.h"
+#include "cells/solids/nets/cgfold.h"
+#include "cells/solids/nets/cgsplit.h"
 
 // Common perpendicular, coordinates, centres, circle points, bisectors,
 // circle-plane intersection and extended feet.
@@ -98,6 +100,8 @@ void RegisterCellClasses() {
     ClassRegistry::Register(cls);
   ClassRegistry::Register(RUNTIME_CLASS(CGPolyhedron));
   ClassRegistry::Register(RUNTIME_CLASS(CGSection));
+  ClassRegistry::Register(RUNTIME_CLASS(CGFold));
+  ClassRegistry::Register(RUNTIME_CLASS(CGSplit));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerOverlayFaceFirst));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerFIF));
   RegisterMeasureClasses();

@@ -6,7 +6,8 @@
 //   cell <TAB> id <TAB> class <TAB> name <TAB> defined 0|1 <TAB> parent ids joined by ","
 // one cell line per cell in ascending id order; points (CGVertex and its
 // kinds) add x, y and z as "%.4f"; a hull adds its vertex, edge and face
-// counts, a section its corner count; measured values (CGTmVariable and its
+// counts, a section its corner count, a net its face count and deepest
+// level, a stepwise cut its plane count and cuts done; measured values (CGTmVariable and its
 // kinds) add the value as "%.4f" and the caption's value text; loci and
 // curves add their sample count; vectors add x, y and z as "%.4f" and the
 // value text; a value attached to a point adds the value as "%.4f", the
@@ -26,6 +27,8 @@
 #include "cells/dynamic/vectors/vectorvalues.h"
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
+#include "cells/solids/nets/cgfold.h"
+#include "cells/solids/nets/cgsplit.h"
 #include "cells/texts/cgtextmap.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -79,6 +82,10 @@ int main(int argc, char** argv) {
                << QString::number(hull->Faces.size());
       } else if (const auto* section = dynamic_cast<const CGSection*>(cell)) {
         fields << QString::number(section->Polygon.size());
+      } else if (const auto* net = dynamic_cast<const CGFold*>(cell)) {
+        fields << QString::number(net->NetFaces.size()) << QString::number(net->DeepestLevel);
+      } else if (const auto* cut = dynamic_cast<const CGSplit*>(cell)) {
+        fields << QString::number(cut->m_nPlanes) << QString::number(cut->m_nCutsDone);
       } else if (const auto* locus = dynamic_cast<const CGLocus*>(cell)) {
         fields << QString::number(locus->SampleCount);
       } else if (const auto* curve = dynamic_cast<const CGCurve*>(cell)) {

@@ -1,0 +1,94 @@
+// Nets and cuts in the running program (xvfb), used as a new user would:
+// the cube hull from its dialog, its net folded and unfolded by the "折展"
+// button in a series of pictures, and a cut of the cube run to its end by
+// the "切割" button.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QPushButton>
+
+#include "cells/dynamic/buttons/animationbutton.h"
+#include "cells/solids/cgpolyhedron.h"
+#include "cells/solids/nets/cgfold.h"
+#include "cells/solids/nets/cgsplit.h"
+#include "platform/commandids.h"
+#include "platform/commandregistry.h"
+#include "programwindow.h"
+#include "support/modaldialogs.h"
+#include "ui/objectlist/viewtree.h"
+
+namespace {
+
+class NetsApp : public ProgramWindow {
+ protected:
+  // The cube hull through the dialog, chosen as set "正六面体".
+  WORD CubeHull() {
+    WhenShown([](QDialog& dialog) {
+      dialog.findChild<QComboBox*>(QStringLiteral("vertexSet"))->setCurrentIndex(6);
+      dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    Ribbon(ID_POLYHEDRON);
+    const WORD hull = WORD(Page().m_nNextId - 1);
+    EXPECT_NE(dynamic_cast<CGPolyhedron*>(Page().m_cells.Lookup(hull)), nullptr);
+    return hull;
+  }
+  void SelectInTree(WORD id) {
+    Page().ClearSelection();
+    window->DocumentShown();
+    window->Tree()->ClickCheckBox(CViewTree::FindChildItem(window->Tree()->FindCurrentPageItem(), id));
+  }
+  // Makes the command's cell and button through its dialog (OK as offered).
+  std::pair<WORD, WORD> MadeWithButton(unsigned command) {
+    WhenShown([](QDialog& dialog) { dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); });
+    Ribbon(command);
+    return {WORD(Page().m_nNextId - 2), WORD(Page().m_nNextId - 1)};
+  }
+  void Press(WORD button) { ASSERT_TRUE(CommandRegistry().Run(ID_CELL_COMMAND_BASE + button)); }
+  bool Running(WORD button) { return static_cast<CGButton*>(Page().m_cells.Lookup(button))->m_bRunning; }
+};
+
+TEST_F(NetsApp, TheNetFoldsAndUnfoldsAndTheCutEndsInEightPieces) {
+  ASSERT_TRUE(view->isValid());
+  const WORD hull = CubeHull();
+  SelectInTree(hull);
+  ASSERT_EQ(Page().m_selOthers, std::vector<WORD>{hull});
+  const auto [net, foldButton] = MadeWithButton(ID_FOLD);
+  auto* fold = dynamic_cast<CGFold*>(Page().m_cells.Lookup(net));
+  ASSERT_TRUE(fold);
+  EXPECT_EQ(Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("添加展开图"));
+  Page().ClearSelection();
+  Page().m_cells.Lookup(hull)->m_bHidden = 1;
+  Render();
+  const QImage spread = view->grabFramebuffer();
+  Press(foldButton);
+  std::vector<float> seen;
+  std::vector<QImage> frames;
+  for (int i = 0; i < 200 && seen.size() < 6; ++i) {
+    QTest::qWait(20);
+    if (seen.empty() || fold->m_fValue != seen.back()) {
+      seen.push_back(fold->m_fValue);
+      frames.push_back(view->grabFramebuffer());
+    }
+  }
+  Press(foldButton);
+  ASSERT_GE(seen.size(), 3u) << "the button moves the net";
+  EXPECT_GT(seen.back(), 1.0f);
+  int changed = 0;
+  for (const QImage& frame : frames) changed += frame != spread;
+  EXPECT_GE(changed, 2) << "the folding faces move in the pictures";
+
+  SelectInTree(hull);
+  const auto [cut, cutButton] = MadeWithButton(ID_TI_SPLIT);
+  auto* split = dynamic_cast<CGSplit*>(Page().m_cells.Lookup(cut));
+  ASSERT_TRUE(split);
+  Page().ClearSelection();
+  Press(cutButton);
+  QTRY_VERIFY_WITH_TIMEOUT(!Running(cutButton), 20000);
+  EXPECT_EQ(split->m_nCutsDone, 3);
+  EXPECT_EQ(split->m_pieces.size(), 8u);
+  EXPECT_EQ(split->OverlayText(), QStringLiteral("planes:  3      parts :  8"));
+}
+
+}  // namespace
