@@ -24,6 +24,8 @@ CFrameHooks AppHooks(CKavrelApp& app) {
   hooks.recentFiles = [&app] { return app.RecentFiles().Files(); };
   hooks.openRecent = [&app](int index) { app.OnOpenRecentFile(index); };
   hooks.documentTitle = [&app] { return app.DocumentTitle(); };
+  // Folder tool i answers to the command id 20000 + i, as the document's tools to theirs.
+  hooks.runUserTool = [](int index) { CommandRegistry().Run(ID_TOOL_USE_FIRST + static_cast<unsigned>(index)); };
   return hooks;
 }
 }  // namespace

@@ -8,6 +8,7 @@
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgverfree.h"
+#include "editing/dialogs/tools/toolscriptview.h"
 #include "editing/tooldialog.h"
 #include "editing/tooltexts.h"
 #include "model/cgpage.h"
@@ -156,6 +157,7 @@ void OnToolCreate(CKavrelDoc& doc) {
   g_pCurrentTool = tool;
   g_nCurrentToolId = ID_TOOL_USE_FIRST + static_cast<int>(g_globalTools.size()) + g_nDocToolsShown;
   ++g_nDocToolsShown;
+  ShowToolScript(dialog.m_bShowScript != 0);
   // The tool is part of the document: closing without saving must ask.
   doc.SetModifiedFlag();
 }

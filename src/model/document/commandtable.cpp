@@ -1,5 +1,7 @@
 #include "model/document/commandtable.h"
 
+#include "model/cgpage.h"
+#include "model/document/commandranges.h"
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
 #include "platform/clipboard.h"
@@ -9,6 +11,17 @@ namespace {
 std::vector<CDocCommandRow>& Rows() {
   static std::vector<CDocCommandRow> rows;
   return rows;
+}
+
+// A command that adds cells while a user-tool instance awaits input would
+// put its ids between the instance's, which then could be neither
+// committed nor removed whole: the instance ends first (its finished part
+// one undo step), and the tool starts a new one on the next move.
+void EndAwaitingToolInstance(CKavrelDoc& doc) {
+  CGPage* page = g_pCurPage;
+  if (!page || page->m_nToolPendingId < 1) return;
+  if (EndPendingTool(*page)) doc.SetModifiedFlag();
+  page->m_nToolPendingId = -1;
 }
 }  // namespace
 
@@ -24,7 +37,17 @@ void CKavrelDoc::RegisterCommands() {
   for (const CDocCommandRow& row : Rows()) {
     UpdateRule update;
     if (row.update) update = [this, rule = row.update](CCmdUI& ui) { rule(*this, ui); };
-    registry.Register(row.id, [this, handler = row.handler](unsigned) { handler(*this); }, std::move(update), this);
+    const auto run = [this, handler = row.handler](unsigned) {
+      EndAwaitingToolInstance(*this);
+      handler(*this);
+    };
+    registry.Register(row.id, run, std::move(update), this);
+  }
+  for (const CDocCommandRange& range : DocumentCommandRanges()) {
+    UpdateRule update;
+    if (range.update) update = [this, rule = range.update](CCmdUI& ui) { rule(*this, ui.m_nID, ui); };
+    const auto run = [this, handler = range.handler](unsigned id) { handler(*this, id); };
+    registry.RegisterRange(range.first, range.last, run, std::move(update), this);
   }
   // The paste offsets follow the clipboard of the document whose commands
   // run, as far as it holds something this program pastes.

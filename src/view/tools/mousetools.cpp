@@ -47,6 +47,9 @@ void CMouseTools::OnLButtonDown(const ToolInput& in) {
     case 5:
       redraw = ConstructionDown(*page, in);
       break;
+    case 6:
+      UserToolDown(*page, in);
+      break;
     case 7:
       tool.step = 1;
       break;
@@ -83,6 +86,8 @@ void CMouseTools::OnMouseMove(const ToolInput& in) {
         ClearHover();
         float s = 0, t = 0;
         m_surface.PlaceOnPlane(in.x, in.y, tool.pointer, &s, &t);
+      } else if (mode == 6) {
+        UserToolMove(*page, in);
       } else if (mode == 8) {
         tool.boxStart[0] = in.x;
         tool.boxStart[1] = in.y;
@@ -97,6 +102,8 @@ void CMouseTools::OnMouseMove(const ToolInput& in) {
       Turn(in, dx, dy);
   } else if (IsConstructionTool(mode) && IsHeldStep(step)) {
     m_surface.PlaceVertically(in.x, in.y, tool.pointer);
+  } else if (mode == 6) {
+    UserToolMove(*page, in);
   } else if (mode == 7 || mode == 8) {
     tool.boxCorner[0] = in.x;
     tool.boxCorner[1] = in.y;
@@ -120,6 +127,9 @@ void CMouseTools::OnLButtonUp(const ToolInput& in) {
     case 4:
     case 5:
       if (!ConstructionUp(in)) return;
+      break;
+    case 6:
+      UserToolUp(*page);
       break;
     case 7:
       BoxSelect(*page, in);

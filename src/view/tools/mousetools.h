@@ -1,7 +1,7 @@
 // The mouse tool state machine of the view.  The left button does what the
 // tool mode (g_nToolMode) says: select and drag, or turn and pan the view
 // (1); build points, lines, polygons and circles (2 to 5); select by box
-// (7); copy a box of the view as a picture (8); draw with the ink pen (9).  The right button finishes
+// (7); apply a user tool (6); copy a box of the view as a picture (8); draw with the ink pen (9).  The right button finishes
 // or cancels a construction.  The state lives where the render pass reads
 // it (g_viewTool, g_nDragId); the view only turns its Qt events into these
 // calls.  Every handler ends with a redraw unless it says otherwise.
@@ -93,6 +93,13 @@ class CMouseTools {
   // The line the line and polygon tools draw from the first vertex.
   void AddFirstEdge(CConstruction& build, WORD to) const;
   QString FirstEdgeLabel() const;
+
+  // The user-defined tool, mode 6 (usertooltool.cpp): each click answers
+  // the running instance's awaited input.
+  void UserToolDown(CGPage& page, const ToolInput& in);
+  void UserToolMove(CGPage& page, const ToolInput& in);
+  void UserToolUp(CGPage& page);
+  void UserToolMatched(CGPage& page, int result);
 
   // Ink pen (inkpen.cpp).  InkUp: false when the stroke was dropped.
   void InkDown(const ToolInput& in);
