@@ -1,5 +1,7 @@
 // 属性 on a view button: its settings offered in its dialog, a changed
 // label and run written back with the run restarted, Cancel changing nothing.
+#include <type_traits>
+
 #include "cells/dynamic/buttons/viewbuttons.h"
 #include "editing/buttons/viewbuttonproperties.h"
 #include "platform/commandids.h"
@@ -15,6 +17,7 @@ Data Reopen(CommandPage& p, Button* button, bool ok) {
   answer.m_strLabel = QStringLiteral("转到正面");
   answer.m_fDuration = 2.5f;
   answer.m_nPlayCount = 1;
+  if constexpr (std::is_same_v<Data, CDlgViewRotate>) answer.m_pairs[1] = {0.75f, 0.25f};
   if (ok)
     p.dialogs->Ok(answer);
   else
@@ -52,6 +55,8 @@ TEST(ViewButtonProperties, EachButtonOffersItsFieldsAndTakesTheAnswer) {
     }
     EXPECT_EQ(std::make_tuple(rotate->StartW(), rotate->AngleDegrees(), rotate->m_fAxis[2]),
               std::make_tuple(0.5f, 45.0f, 1.0f));
+    EXPECT_EQ(std::make_tuple(rotate->m_fStart[0], rotate->m_fAxis[0]),
+              ok ? std::make_tuple(0.75f, 0.25f) : std::make_tuple(0.5f, 0.0f));
     EXPECT_EQ(std::make_tuple(trans->m_fTarget[2], scale->m_fTarget), std::make_tuple(6.0f, 2.0f));
   }
 }
