@@ -11,14 +11,21 @@
 // kinds) add the value as "%.4f" and the caption's value text; loci and
 // curves add their sample count; vectors add x, y and z as "%.4f" and the
 // value text; a value attached to a point adds the value as "%.4f", the
-// caption text and the offset's x, y and z as "%.4f".  A file that fails to
+// caption text and the offset's x, y and z as "%.4f"; view buttons add their
+// start, end (rotation: start w x y z, angle, axis x y z; pan: start and
+// target x y z; zoom: start and target) and duration as "%.4f".  A page
+// with an automatic button is followed by
+//   auto <TAB> button id
+// A file that fails to
 // load prints the loader's message and exits with 1.
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "app/classregistration.h"
+#include "cells/dynamic/buttons/viewbuttons.h"
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/paths/curve.h"
 #include "cells/dynamic/paths/locus.h"
@@ -53,6 +60,21 @@ QString Line(const QStringList& fields) { return fields.join(QLatin1Char('\t'));
 void Print(const QString& line) { std::printf("%s\n", line.toUtf8().constData()); }
 }  // namespace
 
+// Start, end and duration of a view button.
+static void AddViewButtonFields(const CGViewButton& view, QStringList& fields) {
+  std::vector<float> values;
+  if (const auto* r = dynamic_cast<const CGButnRotate*>(&view)) {
+    values = {r->StartW(), r->m_fStart[0], r->m_fStart[1], r->m_fStart[2], r->AngleDegrees(),
+              r->m_fAxis[0], r->m_fAxis[1], r->m_fAxis[2]};
+  } else if (const auto* t = dynamic_cast<const CGButnTranslate*>(&view)) {
+    values = {t->m_fStart[0], t->m_fStart[1], t->m_fStart[2], t->m_fTarget[0], t->m_fTarget[1], t->m_fTarget[2]};
+  } else if (const auto* z = dynamic_cast<const CGButnScale*>(&view)) {
+    values = {z->m_fStart, z->m_fTarget};
+  }
+  values.push_back(view.m_fDuration);
+  for (float v : values) fields << FormatNumber("%.4f", v);
+}
+
 int main(int argc, char** argv) {
   // Some cells render text or pictures as they load: a screen-less platform serves.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -69,6 +91,7 @@ int main(int argc, char** argv) {
   if (!doc.OnOpenDocument(args[1], true)) return 1;
   for (const auto& page : doc.m_pages) {
     Print(Line({QStringLiteral("page"), QString::number(page->m_nId), page->m_strName}));
+    if (page->m_nAutoButton != 0) Print(Line({QStringLiteral("auto"), QString::number(page->m_nAutoButton)}));
     for (auto [id, cell] : page->m_cells) {
       QStringList parents;
       for (WORD parent : cell->m_parents) parents << QString::number(parent);
@@ -103,6 +126,8 @@ int main(int argc, char** argv) {
       } else if (const auto* iteration = dynamic_cast<const CGIterate*>(cell)) {
         fields << QString::number(iteration->m_nSources) << QString::number(iteration->m_nMappings)
                << QString::number(iteration->m_nDepth) << QString::number(iteration->m_chain.size());
+      } else if (const auto* view = dynamic_cast<const CGViewButton*>(cell)) {
+        AddViewButtonFields(*view, fields);
       }
       Print(Line(fields));
     }

@@ -114,16 +114,18 @@ CGButnRotate::CGButnRotate(WORD id, const QString& caption, float w, float x, fl
     : CGButnRotate() {
   m_nId = id;
   m_strName = caption;
-  m_dwParam1 = FloatWord(w);
+  SetStartW(w);
   m_fStart[0] = x, m_fStart[1] = y, m_fStart[2] = z;
   m_fAxis[0] = ax, m_fAxis[1] = ay, m_fAxis[2] = az;
-  m_dwParam2 = FloatWord(degrees);
+  SetAngleDegrees(degrees);
   SetRun(back, repeat, duration, pause);
   PlaceAtNextPosition();
 }
 
 float CGButnRotate::StartW() const { return WordFloat(m_dwParam1); }
 float CGButnRotate::AngleDegrees() const { return WordFloat(m_dwParam2); }
+void CGButnRotate::SetStartW(float w) { m_dwParam1 = FloatWord(w); }
+void CGButnRotate::SetAngleDegrees(float degrees) { m_dwParam2 = FloatWord(degrees); }
 double CGButnRotate::AngleRadians() const { return static_cast<double>(AngleDegrees()) * kRadiansPerDegree; }
 
 QString CGButnRotate::GetDescription() { return QString::fromUtf8(kTextRotateDescription); }

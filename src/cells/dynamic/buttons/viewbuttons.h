@@ -62,6 +62,8 @@ class CGButnRotate : public CGViewButton {
   // Start w and the angle in degrees live in the second and third value words.
   float StartW() const;
   float AngleDegrees() const;
+  void SetStartW(float w);
+  void SetAngleDegrees(float degrees);
 
   float m_fStart[3] = {0, 0, 0};  // x, y, z of the start orientation
   float m_fAxis[3] = {0, 0, 0};
