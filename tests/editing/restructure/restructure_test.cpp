@@ -10,10 +10,14 @@
 #include "cells/constructed/circlepoints.h"
 #include "cells/constrained/dependentpoints.h"
 #include "cells/dynamic/buttons/linkbutton.h"
+#include "cells/dynamic/surfaces/surface.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
+#include "cells/revolution/roundsolids.h"
+#include "cells/revolution/solidsbypoints.h"
+#include "editing/dialogs/parametric/parametricdialogs.h"
 #include "cells/texts/cgtextbit.h"
 #include "editing/restructure/restructuretexts.h"
 #include "model/cgbutton.h"
@@ -128,6 +132,23 @@ TEST(Reverse, ArcOnACircleIsRefusedAndLeftAlone) {
   EXPECT_EQ(p.As<CGArc>(onCircle)->EndAngle, end);
 }
 
+TEST(Reverse, SurfaceRunsItsFirstParameterTheOtherWay) {
+  RestructurePage p;
+  p.dialogs->Ok(CDlgSurface{});
+  const WORD id = p.ExpectMade(ID_CREATE_SURFACE, "CGSurface()", "添加曲面").at(0);
+  const CGSurface& s = *p.As<CGSurface>(id);
+  const QString from = s.UStartExpression, to = s.UEndExpression;
+  ASSERT_NE(from, to);
+  p.Select({id});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(s.UStartExpression, to);
+  EXPECT_EQ(s.UEndExpression, from);
+  EXPECT_TRUE(s.m_bDefined);
+  p.Select({id});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(s.UStartExpression, from);
+}
+
 // --- Split --------------------------------------------------------------
 
 TEST(Split, MidpointBecomesAFixedPointUntilUndone) {
@@ -170,6 +191,37 @@ TEST(Split, CircleThroughThreePointsBecomesAPlainCircle) {
   EXPECT_EQ(arc->Radius, radius);
   EXPECT_EQ(arc->StartAngle, start);
   EXPECT_EQ(arc->EndAngle, end);
+}
+
+TEST(Split, RoundSolidsByPointsBecomeFixedSolidsOfTheirClass) {
+  RestructurePage p;
+  const WORD o = p.Point(0, 0, 0), a = p.Point(3, 0, 0), t = p.Point(0, 0, 4), b = p.Point(1, 0, 4);
+  const std::vector<WORD> solids = {p.Enter(new CGSphereCN(p.Page().m_nNextId++, o, t)),
+                                    p.Enter(new CGCylinderCPC(p.Page().m_nNextId++, o, a, t)),
+                                    p.Enter(new CGConeCPV(p.Page().m_nNextId++, t, b, o)),
+                                    p.Enter(new CGFrustumCP2(p.Page().m_nNextId++, o, a, t, b))};
+  const CRuntimeClass* fixed[] = {RUNTIME_CLASS(CGSphere), RUNTIME_CLASS(CGCylinder), RUNTIME_CLASS(CGCone),
+                                  RUNTIME_CLASS(CGFrustum)};
+  std::vector<const CRuntimeClass*> before;
+  for (WORD id : solids) {
+    p.Find(id)->Recalculate();
+    p.Find(id)->m_nStyle = 2;
+    before.push_back(p.Find(id)->GetRuntimeClass());
+  }
+  const float radius = p.As<CGCylinder>(solids[1])->Radius, height = p.As<CGCylinder>(solids[1])->Height;
+  p.Select(solids);
+  ASSERT_TRUE(p.Run(ID_EDIT_SPLIT));
+  for (size_t i = 0; i < solids.size(); ++i) {
+    EXPECT_EQ(p.Find(solids[i])->GetRuntimeClass(), fixed[i]) << i;
+    EXPECT_TRUE(p.Parents(solids[i]).empty()) << i;
+    EXPECT_EQ(p.Find(solids[i])->m_nStyle, 2) << i;
+  }
+  EXPECT_EQ(p.As<CGCylinder>(solids[1])->Radius, radius);
+  EXPECT_EQ(p.As<CGCylinder>(solids[1])->Height, height);
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  for (size_t i = 0; i < solids.size(); ++i) EXPECT_EQ(p.Find(solids[i])->GetRuntimeClass(), before[i]) << i;
+  ASSERT_TRUE(p.Page().m_undo.Redo());
+  p.ExpectSavedAlike();
 }
 
 // --- Reorganize ---------------------------------------------------------
