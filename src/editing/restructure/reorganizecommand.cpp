@@ -1,0 +1,152 @@
+// Renumbering the document: pages 1, 2, 3 ... and in every page the cells
+// 1, 2, 3 ... in their present order, with every id a page keeps about its
+// cells translated, so nothing points at another cell afterwards.  The
+// pages' histories refer to the old ids and are emptied.
+#include <QString>
+#include <array>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "cells/dynamic/buttons/linkbutton.h"
+#include "cells/dynamic/iterations/iteration.h"
+#include "editing/restructure/reorganize.h"
+#include "editing/restructure/restructuretexts.h"
+#include "model/cgcell.h"
+#include "model/cgpage.h"
+#include "model/document/commandtable.h"
+#include "model/document/kavreldoc.h"
+#include "platform/commandids.h"
+#include "platform/notifier.h"
+#include "platform/uibridge.h"
+
+namespace {
+// Old id to new id; 0 for an id that names nothing.
+class CIdMap {
+ public:
+  CIdMap() : m_ids(0x10000, 0) {}
+  void Set(WORD from, WORD to) {
+    m_ids[from] = to;
+    m_bChanged = m_bChanged || from != to;
+  }
+  WORD operator()(WORD id) const { return m_ids[id]; }
+  bool Changed() const { return m_bChanged; }
+  std::map<WORD, WORD> AsMap(const CCellMap& renumbered) const {
+    std::map<WORD, WORD> out;
+    for (WORD from = 1; from < 0xFFFF; ++from)
+      if (m_ids[from] && renumbered.Lookup(m_ids[from])) out.emplace(from, m_ids[from]);
+    return out;
+  }
+
+ private:
+  std::vector<WORD> m_ids;
+  bool m_bChanged = false;
+};
+
+// Translates the ids of a list, dropping the ones that name nothing.
+void Translate(std::vector<WORD>& ids, const CIdMap& map) {
+  size_t kept = 0;
+  for (WORD id : ids)
+    if (const WORD to = map(id)) ids[kept++] = to;
+  ids.resize(kept);
+}
+
+// A mark whose cells are not all there any more is cleared.
+template <class Mark, size_t N>
+void TranslateMark(Mark& mark, const std::array<WORD Mark::*, N>& fields, const CIdMap& map) {
+  bool lost = false;
+  for (WORD Mark::*field : fields)
+    if (mark.*field) {
+      mark.*field = map(mark.*field);
+      lost = lost || mark.*field == 0;
+    }
+  if (lost) mark = Mark{};
+}
+
+void TranslateMarks(CTransformMarks& marks, const CIdMap& map) {
+  marks.MarkCenter = map(marks.MarkCenter);
+  marks.MarkAxis = map(marks.MarkAxis);
+  marks.MarkMirror = map(marks.MarkMirror);
+  TranslateMark(marks.MarkVector, std::array{&CVectorMark::start, &CVectorMark::end, &CVectorMark::value}, map);
+  TranslateMark(marks.MarkAngle, std::array{&CAngleMark::a, &CAngleMark::b, &CAngleMark::c, &CAngleMark::value},
+                map);
+  TranslateMark(marks.MarkRatio,
+                std::array{&CRatioMark::value, &CRatioMark::segment1, &CRatioMark::segment2, &CRatioMark::a,
+                           &CRatioMark::b, &CRatioMark::c},
+                map);
+}
+
+void TranslatePageLists(CGPage& page, const CIdMap& map) {
+  for (auto* list : {&page.m_selPoints, &page.m_selLines, &page.m_selFaces, &page.m_selSolids, &page.m_selPaths,
+                     &page.m_selTexts, &page.m_selValues, &page.m_selButtons, &page.m_selOthers, &page.m_selAll,
+                     &page.m_stepList, &page.m_runningButtons, &page.m_dirtyIds, &page.m_buttonIds,
+                     &page.m_traceList})
+    Translate(*list, map);
+  if (page.m_nAutoButton > 0 && page.m_nAutoButton <= 0xFFFF)
+    page.m_nAutoButton = map(static_cast<WORD>(page.m_nAutoButton));
+  TranslateMarks(page.m_marks, map);
+}
+
+// Gives the cells their new ids in the map; returns old to new.
+CIdMap RenumberCells(CCellMap& cells) {
+  std::vector<std::pair<WORD, CGCell*>> found;
+  found.reserve(cells.size());
+  for (auto [id, cell] : cells) found.emplace_back(id, cell);
+  CIdMap map;
+  for (size_t k = 0; k < found.size(); ++k) map.Set(found[k].first, static_cast<WORD>(k + 1));
+  if (!map.Changed()) return map;
+  for (auto [id, cell] : found) cells.RemoveKey(id);
+  for (auto [id, cell] : found) {
+    cell->m_nId = map(id);
+    cells.SetAt(cell->m_nId, cell);
+  }
+  return map;
+}
+
+void RenumberPage(CGPage& page, const CIdMap& pageIds) {
+  const CIdMap map = RenumberCells(page.m_cells);
+  std::map<WORD, WORD> asMap;  // built once, only for an iteration
+  bool asMapBuilt = false;
+  for (auto [id, cell] : page.m_cells) {
+    for (WORD& parent : cell->m_parents) parent = map(parent);
+    Translate(cell->m_children, map);
+    if (cell->IsKindOf(RUNTIME_CLASS(CGIterate))) {
+      if (!asMapBuilt) asMap = map.AsMap(page.m_cells), asMapBuilt = true;
+      static_cast<CGIterate*>(cell)->RemapIds(asMap);
+    } else if (cell->IsKindOf(RUNTIME_CLASS(CGButnLink))) {
+      auto* link = static_cast<CGButnLink*>(cell);
+      if (link->IsPageLink()) link->m_nPageId = pageIds(link->m_nPageId);
+    }
+  }
+  if (map.Changed()) TranslatePageLists(page, map);
+  page.m_nNextId = static_cast<WORD>(page.m_cells.size() + 1);
+  page.m_undo.DeleteAll();
+}
+}  // namespace
+
+void ReorganizeDocument(CKavrelDoc& doc) {
+  CIdMap pageIds;
+  WORD number = 0;
+  for (auto& page : doc.m_pages) {
+    EndPendingTool(*page);  // a tool instance keeps the ids it started from
+    pageIds.Set(page->m_nId, ++number);
+  }
+  for (auto& page : doc.m_pages) page->m_nId = pageIds(page->m_nId);
+  doc.m_nLastPageId = number;
+  for (auto& page : doc.m_pages) RenumberPage(*page, pageIds);
+  if (g_pCurPage) g_pCurPage->RebuildVertexArray();
+  doc.SetModifiedFlag();
+  UiBridge().Post(UiTarget::Frame, WM_REBUILD_PAGE_TREE, 0, g_pCurPage ? g_pCurPage->m_nId : 0);
+  UiBridge().UpdateAllViews();
+}
+
+namespace {
+void OnFileReorganize(CKavrelDoc& doc) {
+  ReorganizeDocument(doc);
+  KvMessageBox(QString::fromUtf8(kTextReorganized));
+}
+
+const CDocCommandRows rows({
+    {ID_FILE_REORGANIZE, OnFileReorganize},
+});
+}  // namespace

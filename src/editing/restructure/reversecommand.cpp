@@ -1,0 +1,121 @@
+// Turning the selected lines, faces, arcs and surfaces the other way: a
+// face's normal points out, a line runs from its other end, an arc is
+// traversed the other way round.
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "cells/constructed/circlepoints.h"
+#include "cells/constructed/horizontalcircles.h"
+#include "cells/dynamic/surfaces/surface.h"
+#include "cells/primitives/arcsbypoints.h"
+#include "editing/restructure/restructure.h"
+#include "editing/restructure/restructuretexts.h"
+#include "model/cgpage.h"
+#include "model/document/commandtable.h"
+#include "model/document/kavreldoc.h"
+#include "platform/commandids.h"
+#include "platform/commandregistry.h"
+#include "platform/notifier.h"
+#include "platform/uibridge.h"
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+
+float IntoOneTurn(double angle) {
+  angle = std::fmod(angle, 2 * kPi);
+  if (angle < 0) angle += 2 * kPi;
+  return static_cast<float>(angle);
+}
+
+// Rebinds, relabels and recalculates the turned cell and marks what
+// depends on it for the common recalculation.
+void Refresh(CGCell& cell) {
+  cell.BindVertexIndices();
+  cell.Recalculate();
+  cell.UpdateLabel();
+  cell.MarkDescendants();
+}
+
+// False for an arc on a circle: it follows its circle and is turned with it.
+bool ReverseArc(CGCell& cell) {
+  if (cell.IsKindOf(RUNTIME_CLASS(CGArcInCircle))) return false;
+  auto& p = cell.m_parents;
+  if (cell.IsKindOf(RUNTIME_CLASS(CGArcCenterP))) {
+    if (p.size() >= 3) std::swap(p[1], p[2]);
+  } else if (cell.IsKindOf(RUNTIME_CLASS(CGArcCircle3P))) {
+    if (p.size() >= 3) std::swap(p[0], p[2]);
+  } else if (cell.IsKindOf(RUNTIME_CLASS(CGArcPointN)) || cell.IsKindOf(RUNTIME_CLASS(CGArcPoint2)) ||
+             cell.IsKindOf(RUNTIME_CLASS(CGArcCenterR))) {
+    cell.m_nParamB = cell.m_nParamB > 0 ? 0 : 1;
+  } else if (cell.IsKindOf(RUNTIME_CLASS(CGArc))) {
+    auto& arc = static_cast<CGArc&>(cell);
+    std::swap(arc.AxisU, arc.AxisV);
+    const float start = IntoOneTurn(kPi / 2 - arc.EndAngle);
+    float end = IntoOneTurn(kPi / 2 - arc.StartAngle);
+    if (end < start) end += kArcFullTurn;
+    arc.StartAngle = start;
+    arc.EndAngle = end;
+  }
+  return true;
+}
+
+void ReverseSurface(CGSurface& surface) {
+  std::swap(surface.UStartExpression, surface.UEndExpression);
+  surface.Compiled = false;
+}
+
+void OnEditReverse(CKavrelDoc& doc) {
+  CGPage* page = g_pCurPage;
+  if (!page || !FitsReverse(*page)) return;
+  CCellMap& cells = page->m_cells;
+  for (WORD id : page->m_selLines)
+    if (CGCell* line = cells.Lookup(id)) {
+      if (line->m_parents.size() >= 2) std::swap(line->m_parents[0], line->m_parents[1]);
+      Refresh(*line);
+    }
+  for (WORD id : page->m_selFaces)
+    if (CGCell* face = cells.Lookup(id)) {
+      std::reverse(face->m_parents.begin(), face->m_parents.end());
+      Refresh(*face);
+    }
+  for (WORD id : page->m_selPaths)
+    if (CGCell* arc = cells.Lookup(id)) {
+      if (ReverseArc(*arc))
+        Refresh(*arc);
+      else
+        KvMessageBox(QString::fromUtf8(kTextArcOnCircleReverse));
+    }
+  for (WORD id : page->m_selSolids)
+    if (CGCell* cell = cells.Lookup(id); cell && cell->IsKindOf(RUNTIME_CLASS(CGSurface))) {
+      ReverseSurface(*static_cast<CGSurface*>(cell));
+      Refresh(*cell);
+    }
+  RecalculateMarked(*page);
+  page->ClearSelection();
+  UiBridge().Post(UiTarget::Frame, WM_ITEM_TEXTS, 0, page->m_nId);
+  doc.SetModifiedFlag();
+  UiBridge().UpdateAllViews();
+}
+
+void OnUpdateReverse(CKavrelDoc&, CCmdUI& ui) { ui.Enable(g_pCurPage && FitsReverse(*g_pCurPage)); }
+
+const CDocCommandRows rows({
+    {ID_EDIT_REVERSE, OnEditReverse, OnUpdateReverse},
+});
+}  // namespace
+
+bool FitsReverse(const CGPage& page) {
+  if (!page.m_selLines.empty() || !page.m_selFaces.empty() || !page.m_selPaths.empty()) return true;
+  for (WORD id : page.m_selSolids)
+    if (const CGCell* cell = page.m_cells.Lookup(id); cell && cell->IsKindOf(RUNTIME_CLASS(CGSurface))) return true;
+  return false;
+}
+
+void RecalculateMarked(CGPage& page) {
+  std::vector<WORD> ids;
+  page.CollectDirtyIds(ids);
+  page.RecalculateCells(ids);
+  page.UpdateLabels(ids);
+}

@@ -1,0 +1,420 @@
+// The restructuring edits: reverse, split, reorganize, align, format
+// painter and bring into view; their enabling rules, exact results,
+// messages and undo round trips.
+#include <QString>
+#include <QTemporaryDir>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "cells/constructed/circlepoints.h"
+#include "cells/constrained/dependentpoints.h"
+#include "cells/dynamic/buttons/linkbutton.h"
+#include "cells/dynamic/surfaces/surface.h"
+#include "cells/primitives/arcsbypoints.h"
+#include "cells/primitives/cgarc.h"
+#include "cells/primitives/cgface.h"
+#include "cells/primitives/cgline.h"
+#include "cells/revolution/roundsolids.h"
+#include "cells/revolution/solidsbypoints.h"
+#include "editing/dialogs/parametric/parametricdialogs.h"
+#include "cells/texts/cgtextbit.h"
+#include "editing/restructure/restructuretexts.h"
+#include "model/cgbutton.h"
+#include "model/undo/cmdtexts.h"
+#include "platform/commandids.h"
+#include "platform/commandregistry.h"
+#include "support/commandpage.h"
+#include "support/documentfiles.h"
+
+namespace {
+struct RestructurePage : CommandPage {
+  bool Enabled(unsigned command) { return CommandRegistry().Query(command).m_bEnabled; }
+  std::vector<WORD> Parents(WORD id) const { return Find(id)->m_parents; }
+  const CCmd* Step() const { return Page().m_undo.CurrentCommand(); }
+  std::vector<QString> Shown() const { return seams.notifier->Texts(); }
+  WORD Midpoint(WORD line) {
+    Select({line});
+    Run(ID_CREATE_POINT_MIDDLE);
+    return static_cast<WORD>(Page().m_nNextId - 1);
+  }
+  // Saved, reopened and saved again: the same bytes; returns the reopened
+  // pages' cell ids.
+  std::vector<std::vector<WORD>> ExpectSavedAlike() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("restructure.kv"));
+    std::vector<std::vector<WORD>> ids;
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    const QByteArray saved = DocumentBytes(doc);
+    CKavrelDoc reopened;
+    EXPECT_TRUE(reopened.OnOpenDocument(path, false));
+    EXPECT_EQ(DocumentBytes(reopened), saved);
+    for (const auto& page : reopened.m_pages) {
+      ids.emplace_back();
+      for (auto [id, cell] : page->m_cells) ids.back().push_back(id);
+    }
+    return ids;
+  }
+  WORD Circle3(WORD a, WORD b, WORD c) { return Enter(new CGArcCircle3P(Page().m_nNextId++, a, b, c, kArcCircle)); }
+};
+
+bool HasChild(const CGCell* cell, WORD child) {
+  for (WORD id : cell->m_children)
+    if (id == child) return true;
+  return false;
+}
+
+// --- Reverse ------------------------------------------------------------
+
+TEST(Reverse, FaceTwiceRestoresItAndLeavesNoUndoStep) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(4);
+  const WORD face = p.Face(v);
+  const CCmd* step = p.Step();
+  p.Select({face});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.Parents(face), (std::vector<WORD>{v[3], v[2], v[1], v[0]}));
+  EXPECT_TRUE(p.Page().m_selAll.empty());
+  EXPECT_FALSE(p.Messages(WM_ITEM_TEXTS).empty());
+  p.Select({face});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.Parents(face), v);
+  EXPECT_EQ(p.Step(), step);
+  EXPECT_TRUE(p.doc.IsModified());
+}
+
+TEST(Reverse, SegmentSwapsEndsAndItsMidpointStaysInPlace) {
+  RestructurePage p;
+  const WORD a = p.Point(0, 0, 0), b = p.Point(4, 2, 0), ab = p.Line(a, b);
+  const WORD m = p.Midpoint(ab);
+  const std::vector<float> before = p.At(m);
+  p.Select({ab});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.Parents(ab), (std::vector<WORD>{b, a}));
+  EXPECT_EQ(p.At(m), before);
+}
+
+TEST(Reverse, ArcsByKind) {
+  RestructurePage p;
+  const WORD o = p.Point(0, 0, 0), q1 = p.Point(2, 0, 0), q2 = p.Point(0, 2, 0), q3 = p.Point(0, 0, 2);
+  const WORD centerP = p.Enter(new CGArcCenterP(p.Page().m_nNextId++, o, q1, q2));
+  const WORD circle3 = p.Circle3(q1, q2, q3);
+  p.Select({centerP, circle3});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.Parents(centerP), (std::vector<WORD>{o, q2, q1}));
+  EXPECT_EQ(p.Parents(circle3), (std::vector<WORD>{q3, q2, q1}));
+}
+
+TEST(Reverse, PlainArcTurnsItsFrameAndAngles) {
+  RestructurePage p;
+  const WORD arc = p.Enter(new CGArc(p.Page().m_nNextId++, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0.5f, 2.0f, kArcArc));
+  p.Select({arc});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  const auto* a = p.As<CGArc>(arc);
+  EXPECT_EQ(a->AxisU[1], 2.0f);
+  EXPECT_EQ(a->AxisV[0], 1.0f);
+  EXPECT_NEAR(a->StartAngle, 5.8540, 1e-3);
+  EXPECT_NEAR(a->EndAngle, 7.3540, 1e-3);
+}
+
+TEST(Reverse, ArcOnACircleIsRefusedAndLeftAlone) {
+  RestructurePage p;
+  const WORD a = p.Point(2, 0, 0), b = p.Point(0, 2, 0), c = p.Point(-2, 0, 0);
+  const WORD circle = p.Circle3(a, b, c);
+  const WORD onCircle = p.Enter(new CGArcInCircle(p.Page().m_nNextId++, a, b, circle));
+  const std::vector<WORD> parents = p.Parents(onCircle);
+  const float start = p.As<CGArc>(onCircle)->StartAngle, end = p.As<CGArc>(onCircle)->EndAngle;
+  p.Select({onCircle});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.Shown(), (std::vector<QString>{QString::fromUtf8(kTextArcOnCircleReverse)}));
+  EXPECT_EQ(p.Parents(onCircle), parents);
+  EXPECT_EQ(p.As<CGArc>(onCircle)->StartAngle, start);
+  EXPECT_EQ(p.As<CGArc>(onCircle)->EndAngle, end);
+}
+
+TEST(Reverse, SurfaceRunsItsFirstParameterTheOtherWay) {
+  RestructurePage p;
+  p.dialogs->Ok(CDlgSurface{});
+  const WORD id = p.ExpectMade(ID_CREATE_SURFACE, "CGSurface()", "添加曲面").at(0);
+  const CGSurface& s = *p.As<CGSurface>(id);
+  const QString from = s.UStartExpression, to = s.UEndExpression;
+  ASSERT_NE(from, to);
+  p.Select({id});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(s.UStartExpression, to);
+  EXPECT_EQ(s.UEndExpression, from);
+  EXPECT_TRUE(s.m_bDefined);
+  p.Select({id});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(s.UStartExpression, from);
+}
+
+// --- Split --------------------------------------------------------------
+
+TEST(Split, MidpointBecomesAFixedPointUntilUndone) {
+  RestructurePage p;
+  const WORD a = p.Point(0, 0, 0), b = p.Point(4, 2, 0), ab = p.Line(a, b);
+  const WORD m = p.Midpoint(ab);
+  const QString name = p.Find(m)->m_strName;
+  const std::vector<float> place = p.At(m);
+  p.Select({m});
+  ASSERT_TRUE(p.Run(ID_EDIT_SPLIT));
+  auto fixed = [&] { return p.Find(m)->GetRuntimeClass() == RUNTIME_CLASS(CGVertex); };
+  ASSERT_TRUE(fixed());
+  EXPECT_EQ(p.Find(m)->m_strName, name);
+  EXPECT_EQ(p.At(m), place);
+  EXPECT_TRUE(p.Parents(m).empty());
+  EXPECT_FALSE(HasChild(p.Find(ab), m));
+  EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8(kCmdNameSplit));
+  EXPECT_TRUE(p.doc.IsModified());
+
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  ASSERT_TRUE(p.As<CGVerMid>(m));
+  EXPECT_TRUE(HasChild(p.Find(ab), m));
+  ASSERT_TRUE(p.Page().m_undo.Redo());
+  EXPECT_TRUE(fixed());
+  EXPECT_FALSE(HasChild(p.Find(ab), m));
+}
+
+TEST(Split, CircleThroughThreePointsBecomesAPlainCircle) {
+  RestructurePage p;
+  const WORD circle = p.Circle3(p.Point(2, 0, 0), p.Point(0, 2, 0), p.Point(-2, 0, 0));
+  const auto* old = p.As<CGArc>(circle);
+  const float centre[3] = {old->Center[0], old->Center[1], old->Center[2]};
+  const float radius = old->Radius, start = old->StartAngle, end = old->EndAngle;
+  p.Select({circle});
+  ASSERT_TRUE(p.Run(ID_EDIT_SPLIT));
+  const CGCell* now = p.Find(circle);
+  ASSERT_EQ(now->GetRuntimeClass(), RUNTIME_CLASS(CGArc));
+  const auto* arc = static_cast<const CGArc*>(now);
+  EXPECT_EQ(std::vector<float>(arc->Center, arc->Center + 3), std::vector<float>(centre, centre + 3));
+  EXPECT_EQ(arc->Radius, radius);
+  EXPECT_EQ(arc->StartAngle, start);
+  EXPECT_EQ(arc->EndAngle, end);
+}
+
+TEST(Split, RoundSolidsByPointsBecomeFixedSolidsOfTheirClass) {
+  RestructurePage p;
+  const WORD o = p.Point(0, 0, 0), a = p.Point(3, 0, 0), t = p.Point(0, 0, 4), b = p.Point(1, 0, 4);
+  const std::vector<WORD> solids = {p.Enter(new CGSphereCN(p.Page().m_nNextId++, o, t)),
+                                    p.Enter(new CGCylinderCPC(p.Page().m_nNextId++, o, a, t)),
+                                    p.Enter(new CGConeCPV(p.Page().m_nNextId++, t, b, o)),
+                                    p.Enter(new CGFrustumCP2(p.Page().m_nNextId++, o, a, t, b))};
+  const CRuntimeClass* fixed[] = {RUNTIME_CLASS(CGSphere), RUNTIME_CLASS(CGCylinder), RUNTIME_CLASS(CGCone),
+                                  RUNTIME_CLASS(CGFrustum)};
+  std::vector<const CRuntimeClass*> before;
+  for (WORD id : solids) {
+    p.Find(id)->Recalculate();
+    p.Find(id)->m_nStyle = 2;
+    before.push_back(p.Find(id)->GetRuntimeClass());
+  }
+  const float radius = p.As<CGCylinder>(solids[1])->Radius, height = p.As<CGCylinder>(solids[1])->Height;
+  p.Select(solids);
+  ASSERT_TRUE(p.Run(ID_EDIT_SPLIT));
+  for (size_t i = 0; i < solids.size(); ++i) {
+    EXPECT_EQ(p.Find(solids[i])->GetRuntimeClass(), fixed[i]) << i;
+    EXPECT_TRUE(p.Parents(solids[i]).empty()) << i;
+    EXPECT_EQ(p.Find(solids[i])->m_nStyle, 2) << i;
+  }
+  EXPECT_EQ(p.As<CGCylinder>(solids[1])->Radius, radius);
+  EXPECT_EQ(p.As<CGCylinder>(solids[1])->Height, height);
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  for (size_t i = 0; i < solids.size(); ++i) EXPECT_EQ(p.Find(solids[i])->GetRuntimeClass(), before[i]) << i;
+  ASSERT_TRUE(p.Page().m_undo.Redo());
+  p.ExpectSavedAlike();
+}
+
+// --- Reorganize ---------------------------------------------------------
+
+TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
+  RestructurePage p;
+  std::vector<WORD> v = p.Points(9);  // ids 1 ... 9; keep 1, 4 and 9
+  for (WORD gone : {2, 3, 5, 6, 7, 8}) delete p.Page().m_cells.RemoveKey(gone);
+  const WORD line = p.Line(1, 4);  // 10
+  p.Find(1)->m_children = {line};
+  p.Find(4)->m_children = {line};
+  CGPage& first = p.Page();
+  CGPage* second = p.doc.OnCreatePage();
+  ASSERT_TRUE(second);
+  second->m_nId = 3;
+  p.doc.m_nLastPageId = 3;
+  p.doc.SwitchToPage(&first);
+  const WORD link = p.Enter(new CGButnLink(first.m_nNextId++, QStringLiteral("go"), CGButnLink::kPageLink, 3, {}));
+  first.m_nAutoButton = link;
+  p.Select({9, 4});
+  first.m_marks.MarkCenter = 9;
+  first.m_marks.MarkVector = {1, 1, 9, 0};
+  first.m_marks.MarkAngle = {1, 1, 5, 9, 0};  // 5 is gone: cleared
+  first.m_traceList = {4, 6};
+  p.Select({line});
+  p.Run(ID_CREATE_POINT_MIDDLE);  // 12, and an undo step
+  p.Select({9, 4});
+  ASSERT_TRUE(first.m_undo.CanUndo());
+
+  ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+  std::vector<WORD> ids;
+  for (auto [id, cell] : first.m_cells) ids.push_back(id);
+  EXPECT_EQ(ids, (std::vector<WORD>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(p.Parents(4), (std::vector<WORD>{1, 2}));
+  EXPECT_EQ(p.Find(1)->m_children, (std::vector<WORD>{4}));
+  EXPECT_EQ(p.Find(6)->m_parents, (std::vector<WORD>{4}));
+  EXPECT_EQ(first.m_nNextId, 7);
+  EXPECT_EQ(first.m_nId, 1);
+  EXPECT_EQ(second->m_nId, 2);
+  EXPECT_EQ(p.doc.m_nLastPageId, 2);
+  EXPECT_EQ(p.As<CGButnLink>(5)->m_nPageId, 2);
+  EXPECT_EQ(first.m_nAutoButton, 5);
+  EXPECT_EQ(first.m_selPoints, (std::vector<WORD>{3, 2}));
+  EXPECT_EQ(first.m_marks.MarkCenter, 3);
+  EXPECT_EQ(first.m_marks.MarkVector.end, 3);
+  EXPECT_EQ(first.m_marks.MarkAngle.kind, 0);
+  EXPECT_EQ(first.m_traceList, (std::vector<WORD>{2}));
+  EXPECT_FALSE(first.m_undo.CanUndo());
+  EXPECT_FALSE(second->m_undo.CanUndo());
+  EXPECT_EQ(p.Shown(), (std::vector<QString>{QString::fromUtf8(kTextReorganized)}));
+  EXPECT_FALSE(p.Messages(WM_REBUILD_PAGE_TREE).empty());
+  EXPECT_TRUE(p.doc.IsModified());
+  const auto reopened = p.ExpectSavedAlike();
+  ASSERT_EQ(reopened.size(), 2u);
+  EXPECT_EQ(reopened[0], ids);
+}
+
+// --- Align --------------------------------------------------------------
+
+TEST(Align, ButtonsFormAnEvenColumnAndTheNextButtonGoesBelow) {
+  RestructurePage p;
+  std::vector<WORD> buttons;
+  const float ys[] = {0, 5, 40}, xs[] = {3, -7, 11};
+  for (int i = 0; i < 3; ++i) {
+    buttons.push_back(p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {})));
+    p.Find(buttons.back())->m_vLabelAnchor[0] = xs[i];
+    p.Find(buttons.back())->m_vLabelAnchor[1] = ys[i];
+  }
+  p.Select(buttons);
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(p.Find(buttons[i])->m_vLabelAnchor[0], 11.0f) << i;
+    EXPECT_EQ(p.Find(buttons[i])->m_vLabelAnchor[1], 20.0f * static_cast<float>(i)) << i;
+  }
+  const WORD next = p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("n"), 0, 1, {}));
+  EXPECT_EQ(p.Find(next)->m_vLabelAnchor[0], 11.0f);
+  EXPECT_LT(p.Find(next)->m_vLabelAnchor[1], 40.0f);
+  EXPECT_TRUE(p.doc.IsModified());
+}
+
+TEST(Align, OneTextIsCentredAndSeveralTakeTheFirstOnesX) {
+  RestructurePage p;
+  auto text = [&](float x) {
+    const WORD id = p.Enter(new CGTextbit(p.Page().m_nNextId++, 40, 10, std::vector<BYTE>(8 * 10)));
+    p.Find(id)->m_vLabelAnchor[0] = x;
+    return id;
+  };
+  const WORD t1 = text(3), t2 = text(9), t3 = text(-4);
+  p.Select({t1});
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  EXPECT_FLOAT_EQ(p.Find(t1)->m_vLabelAnchor[0], -40 * 0.05f * 0.5f);
+  p.Select({t2, t1, t3});
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  for (WORD id : {t1, t2, t3}) EXPECT_EQ(p.Find(id)->m_vLabelAnchor[0], 9.0f) << id;
+}
+
+// --- Format painter -----------------------------------------------------
+
+TEST(FormatPainter, TheLastPointLendsItsStyleAndUndoGivesTheOldOnesBack) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(3);
+  CGCell* model = p.Find(v[2]);
+  model->m_fSize = 9;
+  model->m_nStyle = 4;
+  model->m_rgbaColor = RGBA{1, 2, 3, 4};
+  model->m_bLabelHidden = 0;
+  const float oldSize = p.Find(v[0])->m_fSize;
+  p.Select(v);
+  ASSERT_TRUE(p.Run(ID_EDIT_STYLES));
+  for (WORD id : {v[0], v[1]}) {
+    EXPECT_EQ(p.Find(id)->m_fSize, 9.0f);
+    EXPECT_EQ(p.Find(id)->m_nStyle, 4);
+    EXPECT_EQ(p.Find(id)->m_rgbaColor.b, 3);
+    EXPECT_EQ(p.Find(id)->m_bLabelHidden, 0);
+  }
+  EXPECT_TRUE(p.Page().m_selAll.empty());
+  EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8(kCmdNamePointStyles));
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  for (WORD id : {v[0], v[1]}) EXPECT_EQ(p.Find(id)->m_fSize, oldSize);
+  EXPECT_EQ(model->m_fSize, 9.0f);
+  p.ExpectSavedAlike();
+}
+
+// --- Enabling -----------------------------------------------------------
+
+TEST(Restructure, EnablingRulesAtAndOffTheirThresholds) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(4);
+  const WORD ab = p.Line(v[0], v[1]), cd = p.Line(v[2], v[3]);
+  const WORD face = p.Face({v[0], v[1], v[2]});
+  const WORD c1 = p.Circle3(v[0], v[1], v[2]), c2 = p.Circle3(v[1], v[2], v[3]);
+  const WORD onCircle = p.Enter(new CGArcInCircle(p.Page().m_nNextId++, v[0], v[1], c1));
+  const WORD b1 = p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {}));
+  const WORD b2 = p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {}));
+  const WORD text = p.Enter(new CGTextbit(p.Page().m_nNextId++, 4, 4, std::vector<BYTE>(4 * 4)));
+  struct Row {
+    std::vector<WORD> selected;
+    bool reverse, split, flush, styles;
+  } const rows[] = {
+      {{}, false, false, false, false},
+      {{v[0]}, false, true, false, false},
+      {{v[0], v[1]}, false, true, false, true},
+      {{v[0], v[1], ab}, true, true, false, false},
+      {{ab}, true, false, false, false},
+      {{ab, cd}, true, false, false, true},
+      {{face}, true, false, false, false},
+      {{c1}, true, true, false, false},
+      {{c1, c2}, true, true, false, true},
+      {{c1, onCircle}, true, true, false, true},
+      {{b1}, false, false, false, false},
+      {{b1, b2}, false, false, true, false},
+      {{text}, false, false, true, false},
+      {{v[0], v[1], text}, false, true, true, false},
+  };
+  for (const Row& row : rows) {
+    p.Select(row.selected);
+    const std::string at = "row of " + std::to_string(row.selected.size());
+    EXPECT_EQ(p.Enabled(ID_EDIT_REVERSE), row.reverse) << at;
+    EXPECT_EQ(p.Enabled(ID_EDIT_SPLIT), row.split) << at;
+    EXPECT_EQ(p.Enabled(ID_EDIT_FLUSH), row.flush) << at;
+    EXPECT_EQ(p.Enabled(ID_EDIT_STYLES), row.styles) << at;
+  }
+  p.Select({});
+  EXPECT_TRUE(p.Enabled(ID_FILE_REORGANIZE));
+  EXPECT_TRUE(p.Enabled(kCmdBringIntoView));
+}
+
+TEST(Restructure, ForcedRunsOnAnUnfitSelectionChangeNothing) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(2);
+  const WORD ab = p.Line(v[0], v[1]);
+  p.Select({v[0], ab});
+  p.ExpectNothingMade([&] {
+    for (unsigned command : {ID_EDIT_STYLES, ID_EDIT_FLUSH}) p.Run(command);
+  });
+  p.Select({});
+  p.ExpectNothingMade([&] {
+    for (unsigned command : {ID_EDIT_REVERSE, ID_EDIT_SPLIT}) p.Run(command);
+  });
+}
+
+// --- Bring into view ----------------------------------------------------
+
+TEST(BringIntoView, AFarCaptionComesBackOnceThenNothingIsOut) {
+  RestructurePage p;
+  const WORD text = p.Enter(new CGTextbit(p.Page().m_nNextId++, 4, 4, std::vector<BYTE>(4 * 4)));
+  p.Find(text)->m_vLabelAnchor[0] = 5000 * 0.05f;
+  ASSERT_TRUE(p.Run(kCmdBringIntoView));
+  ASSERT_EQ(p.Shown().size(), 1u);
+  EXPECT_EQ(p.Shown()[0], QString::fromUtf8(kTextBroughtIntoView).replace(QStringLiteral("%d"), QStringLiteral("1")));
+  EXPECT_LT(p.Find(text)->m_vLabelAnchor[0], 5000 * 0.05f);
+  ASSERT_TRUE(p.Run(kCmdBringIntoView));
+  ASSERT_EQ(p.Shown().size(), 2u);
+  EXPECT_EQ(p.Shown()[1], QString::fromUtf8(kTextNothingOutOfView));
+}
+}  // namespace
