@@ -26,7 +26,8 @@ void BM_BodiesFrame(benchmark::State& state) {
   std::vector<CGSubassembly*> bodies;
   for (int i = 0; i < 50; ++i) {
     // Kinds 1..14 round and round, with five teapots and five C60 sure.
-    const int kind = i < 5 ? 14 : i < 10 ? 6 : 1 + i % 14;
+    const int only = int(state.range(0));
+    const int kind = only > 0 ? only : i < 5 ? 14 : i < 10 ? 6 : 1 + i % 14;
     bodies.push_back(scene.Enter(new CGSubassembly(scene.page->m_nNextId++, BYTE(kind), BYTE(i % 3 == 0), 0, 0, 0,
                                                    float(i % 10) * 8 - 40, float(i / 10) * 8 - 20, 0, 0, 1, 1, 0, 3,
                                                    3, 3, i % 4, 0, 0, 1, 0, 0, -1, 0, 0)));
@@ -46,7 +47,8 @@ void BM_BodiesFrame(benchmark::State& state) {
     glFinish();
   }
 }
-BENCHMARK(BM_BodiesFrame)->Unit(benchmark::kMillisecond);
+// Argument 0: the mixed scene; 1 to 14: fifty bodies of that kind alone.
+BENCHMARK(BM_BodiesFrame)->DenseRange(0, 14)->Unit(benchmark::kMillisecond);
 
 void BM_KindChangeRules(benchmark::State& state) {
   CCreateSubaDlg dialog;
