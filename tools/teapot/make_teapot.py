@@ -43,8 +43,10 @@ def tube(path, radii, first):
         nx, nz = -tz / length, tx / length
         rho = radii[i]
         h = 4 / 3 * rho  # a half circle as one cubic
-        rows.append([(px + nx * rho, 0.0, pz + nz * rho), (px + nx * rho, h, pz + nz * rho),
-                     (px - nx * rho, h, pz - nz * rho), (px - nx * rho, 0.0, pz - nz * rho)])
+        # From the inner side to the outer, so that the tubes face out as the
+        # revolved patches do.
+        rows.append([(px - nx * rho, 0.0, pz - nz * rho), (px - nx * rho, h, pz - nz * rho),
+                     (px + nx * rho, h, pz + nz * rho), (px + nx * rho, 0.0, pz + nz * rho)])
     return rows
 
 
