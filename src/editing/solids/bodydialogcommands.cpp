@@ -13,7 +13,6 @@
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "platform/notifier.h"
-#include "render/currentmaterial.h"
 
 namespace {
 
@@ -42,13 +41,6 @@ CBodyPlacement PlacementOf(const CCreateSubaDlg& dialog) {
   return at;
 }
 
-void TakeMaterial(CGSubassembly& body) {
-  std::copy(g_curMaterial.ambient.begin(), g_curMaterial.ambient.end(), body.m_fAmbient);
-  std::copy(g_curMaterial.diffuse.begin(), g_curMaterial.diffuse.end(), body.m_fDiffuse);
-  std::copy(g_curMaterial.specular.begin(), g_curMaterial.specular.end(), body.m_fSpecular);
-  body.m_fShininess = g_curMaterial.shininess;
-}
-
 void OnCreateSuba(CKavrelDoc& doc) {
   if (SelectedBody()) {
     CommandRegistry().Run(ID_EDIT_PROPERTY);
@@ -59,7 +51,7 @@ void OnCreateSuba(CKavrelDoc& doc) {
   if (DialogProvider().DoModal(dialog) != IDOK) return;
   AddBody(doc, PlacementOf(dialog), [&dialog](CGSubassembly& body) {
     if (body.m_nSubKind == 0) body.m_strVodName = dialog.m_strFont;
-    if (dialog.m_nMaterialMode == kOwnMaterial) TakeMaterial(body);
+    if (dialog.m_nMaterialMode == kOwnMaterial) body.TakeCurrentMaterial();
   });
 }
 

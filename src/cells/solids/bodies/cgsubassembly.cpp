@@ -298,9 +298,13 @@ bool GiveCurrentMaterialToSelectedBody(CGPage& page) {
   if (!cell || !cell->IsKindOf(RUNTIME_CLASS(CGSubassembly))) return false;
   auto& body = static_cast<CGSubassembly&>(*cell);
   body.m_nMaterialMode = 1;
-  std::copy(g_curMaterial.ambient.begin(), g_curMaterial.ambient.end(), body.m_fAmbient);
-  std::copy(g_curMaterial.diffuse.begin(), g_curMaterial.diffuse.end(), body.m_fDiffuse);
-  std::copy(g_curMaterial.specular.begin(), g_curMaterial.specular.end(), body.m_fSpecular);
-  body.m_fShininess = g_curMaterial.shininess;
+  body.TakeCurrentMaterial();
   return true;
+}
+
+void CGSubassembly::TakeCurrentMaterial() {
+  std::copy(g_curMaterial.ambient.begin(), g_curMaterial.ambient.end(), m_fAmbient);
+  std::copy(g_curMaterial.diffuse.begin(), g_curMaterial.diffuse.end(), m_fDiffuse);
+  std::copy(g_curMaterial.specular.begin(), g_curMaterial.specular.end(), m_fSpecular);
+  m_fShininess = g_curMaterial.shininess;
 }

@@ -48,6 +48,8 @@ class CGSubassembly : public CGCell {
   // The 16 lists of a 3D text go to the release queue; the text is rebuilt
   // at the next draw.
   void ReleaseTextLists();
+  // The current material (the material sheet's) becomes the body's own.
+  void TakeCurrentMaterial();
 
   float m_vCenter[3] = {0, 0, 0};
   float m_fTurn = 0;
