@@ -36,6 +36,7 @@
 #include "cells/solids/faceoverlap.h"
 #include "cells/solids/nets/cgfold.h"
 #include "cells/solids/nets/cgsplit.h"
+#include "cells/solids/bodies/cgsubassembly.h"
 
 // Common perpendicular, coordinates, centres, circle points, bisectors,
 // circle-plane intersection and extended feet.
@@ -102,6 +103,7 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGSection));
   ClassRegistry::Register(RUNTIME_CLASS(CGFold));
   ClassRegistry::Register(RUNTIME_CLASS(CGSplit));
+  ClassRegistry::Register(RUNTIME_CLASS(CGSubassembly));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerOverlayFaceFirst));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerFIF));
   RegisterMeasureClasses();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cells/pageservices/planemode.h"
+#include "cells/solids/bodies/cgsubassembly.h"
 #include "math/viewrotation.h"
 #include "model/cgbutton.h"
 #include "model/cgpage.h"
@@ -202,6 +203,11 @@ LRESULT CViewMotion::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Redraw();
       return 1;
     }
+    case WM_APPLY_MATERIAL:
+      if (!g_pCurPage || !GiveCurrentMaterialToSelectedBody(*g_pCurPage)) return 0;
+      if (doc) doc->SetModifiedFlag(true);
+      Redraw();
+      return 1;
     default:
       return 0;
   }

@@ -6,6 +6,7 @@
 #include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/primitives/pointdrag.h"
+#include "cells/solids/bodies/cgsubassembly.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
 #include "cells/texts/inkmarks.h"
@@ -101,15 +102,19 @@ void DragImageCorner(CGPage&, CGCell& cell, int dx, int dy) {
   image.SetZoom((width * image.ZoomX() + dx) / width, (image.ZoomY() * height - dy) / height);
 }
 
-// What a move does for each drag kind.  Kinds whose cells the program does
-// not have yet (2 components) and 8 to 11 only mark the document modified;
-// their cells' work fills their rows.
+// A ready-made body slides along the drag line as a whole.
+void DragComponent(CGPage&, CGCell& cell, int, int) {
+  if (cell.IsKindOf(RUNTIME_CLASS(CGSubassembly))) static_cast<CGSubassembly&>(cell).MoveAlongDragLine();
+}
+
+// What a move does for each drag kind.  Kinds 8 to 11 only mark the
+// document modified; their cells' work fills their rows.
 struct DragKindRow {
   int kind;
   DragMove move;
 };
 constexpr DragKindRow kDragKinds[] = {
-    {1, DragPoint}, {3, DragLabel}, {4, DragInk}, {5, DragButtons}, {6, DragValueTexts}, {7, DragTexts}, {12, DragImageCorner}, {13, DragSlider},
+    {1, DragPoint}, {2, DragComponent}, {3, DragLabel}, {4, DragInk}, {5, DragButtons}, {6, DragValueTexts}, {7, DragTexts}, {12, DragImageCorner}, {13, DragSlider},
 };
 
 DragMove MoveOfKind(int kind) {

@@ -5,6 +5,7 @@
 #include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/revolution/roundsolids.h"
+#include "cells/solids/bodies/cgsubassembly.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/inkmarks.h"
 #include "cells/texts/cgtextmap.h"
@@ -14,12 +15,6 @@
 #include "toolfixture.h"
 
 namespace {
-
-// No subassembly cell is built yet; a stand-in carries the class name.
-class CGSubassembly : public CGCell {
-  DECLARE_SERIAL(CGSubassembly)
-};
-IMPLEMENT_SERIAL(CGSubassembly, CGCell)
 
 TEST(SelectTool, AClickSelectsByKindAndSaysWhat) {
   struct Row {
