@@ -272,3 +272,123 @@ TEST(ActionButtons, CommandButtonKeepsTheSequence) {
   p.ExpectNothingMade([&] { p.Run(ID_EDIT_BTN_MEDIA); });
 }
 }  // namespace
+
+namespace {
+// Each button reopened by the property command: the dialog is preset from
+// the button, a new label and step come back, and the object list is told.
+struct Reopened : Buttons {
+  WORD Made(unsigned command) {
+    EXPECT_TRUE(Run(command));
+    return static_cast<WORD>(Page().m_nNextId - 1);
+  }
+  void Reopen(WORD button) {
+    Select({button});
+    const size_t notices = Messages(WM_ITEM_TEXTS).size();
+    ASSERT_TRUE(Run(ID_EDIT_PROPERTY));
+    EXPECT_EQ(Messages(WM_ITEM_TEXTS).size(), notices + 1);
+  }
+};
+
+TEST(ActionButtonProperties, EachButtonReopensItsDialog) {
+  Reopened p;
+  const WORD onCircle = p.NewPoint<CGVerFreeInCircle>("P", p.circle, 1.0f);
+  p.Select({onCircle});
+  p.dialogs->Ok(CDlgBtnAnimation());
+  const WORD animation = p.Made(ID_EDIT_BTN_ANIMATION);
+  CDlgBtnAnimation range;
+  range.m_strLabel = QStringLiteral("turn");
+  range.m_fTo = 3;
+  range.m_fStep = 0.3f;
+  range.m_nPlayCount = 1;
+  p.dialogs->Ok(range);
+  p.Reopen(animation);
+  const auto offered = p.dialogs->Offered<CDlgBtnAnimation>().back();
+  EXPECT_EQ(offered.m_fTo, 1.0f);
+  EXPECT_EQ(offered.m_fStep, 0.1f);
+  EXPECT_EQ(offered.m_nSpeed, 1);
+  EXPECT_EQ(offered.m_strObject, p.Find(onCircle)->GetDescription());
+  const auto* a = p.As<CGButnAnimation>(animation);
+  EXPECT_EQ(a->m_strName, QStringLiteral("turn"));
+  EXPECT_EQ(a->m_fEnd, 3.0f);
+  EXPECT_EQ(a->m_fSpeed, 0.3f);
+  EXPECT_EQ(a->m_bRepeat, 1);
+  EXPECT_TRUE(a->m_bLabelStale);
+
+  p.Select({p.a, p.b});
+  p.dialogs->Ok(CDlgBtnMove());
+  const WORD move = p.Made(ID_EDIT_BTN_MOVE);
+  CDlgBtnMove speed;
+  speed.m_strLabel = QStringLiteral("go");
+  speed.m_fStep = 0.05f;
+  p.dialogs->Ok(speed);
+  p.Reopen(move);
+  EXPECT_EQ(p.dialogs->Offered<CDlgBtnMove>().back().m_strTarget, p.Find(p.b)->GetDescription());
+  EXPECT_EQ(p.As<CGButnMove>(move)->m_fSpeed, 0.05f);
+  EXPECT_EQ(p.As<CGButnMove>(move)->m_strName, QStringLiteral("go"));
+  EXPECT_TRUE(p.As<CGButnMove>(move)->m_bNameFixed);
+
+  p.Select({p.a, p.b, p.c});
+  const WORD showHide = p.Made(ID_EDIT_BTN_HIDESHOW);
+  CDlgBtnShide action;
+  action.m_strLabel = QStringLiteral("show");
+  action.m_nAction = 3;
+  p.dialogs->Ok(action);
+  p.Reopen(showHide);
+  EXPECT_EQ(p.dialogs->Offered<CDlgBtnShide>().back().m_strObjects, QString::fromUtf8("此按钮显示或隐藏 3个对象"));
+  EXPECT_EQ(p.Find(showHide)->m_nSubKind, 3);
+
+  p.Select({animation, move});
+  CDlgBtnPresentat first;
+  first.m_strLabel = QStringLiteral("first");
+  p.dialogs->Ok(first);
+  const WORD series = p.Made(ID_EDIT_BTN_PRESENTAT);
+  CDlgBtnPresentat loop;
+  loop.m_strLabel = QStringLiteral("all");
+  loop.m_nOrder = 1;
+  loop.m_nLoopKind = 1;
+  loop.m_nLoopCount = 5;
+  p.dialogs->Ok(loop);
+  p.Reopen(series);
+  EXPECT_EQ(p.dialogs->Offered<CDlgBtnPresentat>().back().m_strLabel, QStringLiteral("first"));
+  EXPECT_EQ(p.Find(series)->m_strName, QStringLiteral("all"));
+  EXPECT_TRUE(p.As<CGButnPresentat>(series)->IsSerial());
+  EXPECT_EQ(p.As<CGButnPresentat>(series)->m_nPassCount, 5);
+
+  p.dialogs->Ok(CDlgBtnLink());
+  const WORD link = p.Made(ID_EDIT_BTN_LINK);
+  CDlgBtnLink web;
+  web.m_strLabel = QStringLiteral("web");
+  web.m_nKind = 1;
+  web.m_strLink = QStringLiteral("http://example.org/a b");
+  p.dialogs->Ok(web);
+  p.Reopen(link);
+  EXPECT_EQ(p.dialogs->Offered<CDlgBtnLink>().back().m_pageNames.size(), 1);
+  EXPECT_FALSE(p.As<CGButnLink>(link)->IsPageLink());
+  EXPECT_EQ(p.As<CGButnLink>(link)->m_strPath, QStringLiteral("http://example.org/a b"));
+
+  CDlgCmdBtn sequence;
+  sequence.m_commands = {32776};
+  p.dialogs->Ok(sequence);
+  const WORD commands = p.Made(ID_EDIT_BTN_MEDIA);
+  sequence.m_commands = {32862, 32861};
+  sequence.m_nDelay = 3;
+  p.dialogs->Ok(sequence);
+  p.Reopen(commands);
+  EXPECT_EQ(p.dialogs->Offered<CDlgCmdBtn>().back().m_commands, std::vector<std::int32_t>{32776});
+  EXPECT_EQ(p.As<CGButnCommand>(commands)->m_commands, (std::vector<std::int32_t>{32862, 32861}));
+  EXPECT_EQ(p.As<CGButnCommand>(commands)->m_nDelay, 3);
+}
+
+TEST(ActionButtonProperties, CancelChangesNothing) {
+  Reopened p;
+  p.Select({p.a});
+  const WORD button = p.Made(ID_EDIT_BTN_HIDESHOW);
+  p.dialogs->Cancel<CDlgBtnShide>();
+  p.Select({button});
+  const size_t notices = p.Messages(WM_ITEM_TEXTS).size();
+  ASSERT_TRUE(p.Run(ID_EDIT_PROPERTY));
+  EXPECT_EQ(p.Messages(WM_ITEM_TEXTS).size(), notices);
+  EXPECT_EQ(p.Find(button)->m_strName, QString::fromUtf8("隐藏"));
+  EXPECT_EQ(p.Find(button)->m_nSubKind, CGButnSHide::kToggle);
+}
+}  // namespace
