@@ -105,12 +105,13 @@ void PlanPointRange(CGCell* point, CAnimationPlan& plan) {
   }
 }
 
-// A net runs from spread out (1) to folded (2), level by level up to one
-// past its deepest level; a cut from whole to every plane cut.
+// A net runs from spread out (1) to folded (2), or, folding level by level,
+// to one past its deepest level (as the net's own button does); a cut from
+// whole to every plane cut.
 bool PlanOtherRange(CGCell* cell, CAnimationPlan& plan) {
   if (const auto* fold = dynamic_cast<CGFold*>(cell)) {
     plan.from = 1.0f;
-    plan.to = fold->DeepestLevel > 0 ? static_cast<float>(fold->DeepestLevel + 1) : 2.0f;
+    plan.to = fold->m_nUnfoldMode == CGFold::kAllAtOnce ? 2.0f : static_cast<float>(fold->DeepestLevel + 1);
     return true;
   }
   if (const auto* split = dynamic_cast<CGSplit*>(cell)) {

@@ -13,6 +13,10 @@
 #include "cells/primitives/cgverfreeincircle.h"
 #include "cells/primitives/cgverfreeinface.h"
 #include "cells/primitives/cgverfreeinline.h"
+#include "cells/solids/cgpolyhedron.h"
+#include "cells/solids/convexhull.h"
+#include "cells/solids/nets/cgfold.h"
+#include "cells/solids/nets/cgsplit.h"
 #include "editing/buttons/actionbuttoncommands.h"
 #include "editing/dialogs/buttons/actionbuttondialogs.h"
 #include "platform/commandids.h"
@@ -390,5 +394,47 @@ TEST(ActionButtonProperties, CancelChangesNothing) {
   EXPECT_EQ(p.Messages(WM_ITEM_TEXTS).size(), notices);
   EXPECT_EQ(p.Find(button)->m_strName, QString::fromUtf8("隐藏"));
   EXPECT_EQ(p.Find(button)->m_nSubKind, CGButnSHide::kToggle);
+}
+}  // namespace
+
+namespace {
+// A cube's hull with a net folding level by level and a cut by 3 planes.
+struct Solids : Reopened {
+  Solids() {
+    const double cube[] = {0, 0, 0, 2, 0, 0, 2, 2, 0, 0, 2, 0, 0, 0, 2, 2, 0, 2, 2, 2, 2, 0, 2, 2};
+    auto* hull = new CGPolyhedron;
+    EXPECT_TRUE(BuildConvexHull(cube, 8, *hull));
+    hull->m_nId = Page().m_nNextId++;
+    hullId = Enter(hull);
+    net = Enter(new CGFold(Page().m_nNextId++, hullId, QStringLiteral("net"), 2, CGFold::kLevelByLevel));
+    cut = Enter(new CGSplit(Page().m_nNextId++, hullId, 3, 0, 2.0));
+  }
+  WORD hullId, net, cut;
+};
+
+TEST(ActionButtons, NetsAndCutsRunOverTheirSteps) {
+  Solids p;
+  p.Select({p.net});
+  p.dialogs->Ok(CDlgBtnAnimation());
+  ASSERT_TRUE(p.Run(ID_EDIT_BTN_ANIMATION));
+  EXPECT_EQ(p.dialogs->Offered<CDlgBtnAnimation>().back().m_fFrom, 1.0f);
+  EXPECT_EQ(p.dialogs->Offered<CDlgBtnAnimation>().back().m_fTo,
+            static_cast<float>(p.As<CGFold>(p.net)->DeepestLevel + 1));
+  p.Select({p.cut});
+  CDlgBtnAnimation answer;
+  answer.m_fTo = 3;
+  p.dialogs->Ok(answer);
+  const auto ids = p.ExpectConstruction(ID_EDIT_BTN_ANIMATION, 1, QString::fromUtf8("添加动画按钮"));
+  EXPECT_EQ(p.dialogs->Offered<CDlgBtnAnimation>().back().m_fTo, 3.0f);
+  p.Select({p.hullId});
+  EXPECT_FALSE(p.Enabled(ID_EDIT_BTN_ANIMATION));
+
+  // Reopened: forward only, and the end never past the last plane.
+  answer.m_fTo = 10;
+  answer.m_nDirection = 0;
+  p.dialogs->Ok(answer);
+  p.Reopen(ids[0]);
+  EXPECT_EQ(p.dialogs->Offered<CDlgBtnAnimation>().back().m_nDirection, -1);
+  EXPECT_EQ(p.As<CGButnAnimation>(ids[0])->m_fEnd, 3.0f);
 }
 }  // namespace
