@@ -217,6 +217,15 @@ const CDocCommandRows rows({
 });
 }  // namespace
 
+std::vector<WORD> OfferPages(const CKavrelDoc& doc, CDlgBtnLink& dialog) {
+  std::vector<WORD> pageIds;
+  for (const auto& page : doc.m_pages) {
+    dialog.m_pageNames << page->m_strName;
+    pageIds.push_back(page->m_nId);
+  }
+  return pageIds;
+}
+
 void OnEditBtnHideshow(CKavrelDoc& doc) {
   if (!g_pCurPage) return;
   CConstruction build(doc);
@@ -275,11 +284,7 @@ void OnEditBtnLink(CKavrelDoc& doc) {
   CDlgBtnLink dialog;
   dialog.m_strLabel = QString::fromUtf8(kLabelLink);
   // The names and ids as offered: the answer's index is read against these.
-  std::vector<WORD> pageIds;
-  for (const auto& page : doc.m_pages) {
-    dialog.m_pageNames << page->m_strName;
-    pageIds.push_back(page->m_nId);
-  }
+  const std::vector<WORD> pageIds = OfferPages(doc, dialog);
   const QStringList names = dialog.m_pageNames;
   if (DialogProvider().DoModal(dialog) != IDOK) return;
   const bool pageChosen = dialog.m_nPage >= 0 && static_cast<size_t>(dialog.m_nPage) < pageIds.size();

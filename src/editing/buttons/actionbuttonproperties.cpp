@@ -9,6 +9,7 @@
 #include "cells/dynamic/buttons/movebutton.h"
 #include "cells/dynamic/buttons/showhidebutton.h"
 #include "cells/solids/nets/cgsplit.h"
+#include "editing/buttons/actionbuttoncommands.h"
 #include "editing/dialogs/buttons/actionbuttondialogs.h"
 #include "editing/dialogs/buttons/actionbuttondialogtexts.h"
 #include "editing/properties/propertyedits.h"
@@ -143,12 +144,9 @@ bool EditLink(CKavrelDoc& doc, CGCell& cell) {
   dialog.m_strLabel = button.m_strName;
   dialog.m_nKind = button.IsPageLink() ? 0 : 1;
   dialog.m_strLink = button.m_strPath;
-  std::vector<WORD> pageIds;
-  for (const auto& page : doc.m_pages) {
-    if (page->m_nId == button.m_nPageId) dialog.m_nPage = static_cast<int>(pageIds.size());
-    dialog.m_pageNames << page->m_strName;
-    pageIds.push_back(page->m_nId);
-  }
+  const std::vector<WORD> pageIds = OfferPages(doc, dialog);
+  const auto target = std::find(pageIds.begin(), pageIds.end(), button.m_nPageId);
+  if (target != pageIds.end()) dialog.m_nPage = static_cast<int>(target - pageIds.begin());
   if (DialogProvider().DoModal(dialog) != IDOK) return true;
   TakeTypedName(button, dialog.m_strLabel);
   button.m_nSubKind = dialog.m_nKind == 0 ? CGButnLink::kPageLink : CGButnLink::kShellLink;
