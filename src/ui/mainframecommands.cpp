@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QPrinter>
 #include <QSlider>
+#include <QToolBar>
 #include <map>
 #include <span>
 
@@ -115,6 +116,10 @@ void CMainFrame::RegisterCommands() {
   registry.Register(kCmdFullScreenTaskbar, [this](unsigned) { OnFullScreenTaskbar(); }, {}, this);
   registry.Register(kCmdRestoreFromFullScreen, [this](unsigned) { RestoreFromFullScreen(); }, {}, this);
   registry.Register(kCmdEscape, [this](unsigned) { OnEscape(); }, {}, this);
+  // The full-screen toolbar shown when hidden and hidden when shown (a command button can post it).
+  registry.Register(
+      kCmdToggleFullScreenBar, [this](unsigned) { m_pFullScreenBar->setVisible(!m_pFullScreenBar->isVisible()); }, {},
+      this);
   registry.Register(kCmdHidePanels, [this](unsigned) { HideAllPanels(); }, {}, this);
   registry.Register(kCmdShowPanels, [this](unsigned) { ShowAllPanels(); }, {}, this);
   registry.Register(ID_VIEW_PANEL, [this](unsigned) { OnViewPanel(); },

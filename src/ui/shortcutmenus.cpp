@@ -20,7 +20,7 @@ const ShortcutMenu kMenus[] = {
       {"标志中心", ID_TRANS_MARKCENTER},
       {"分离点", ID_EDIT_SPLIT},
       {"点大小...", 0},
-      {"动画...", 0},
+      {"动画...", ID_EDIT_BTN_ANIMATION},
       {"追踪图元", ID_VIEW_TRACE},
       {"光照处理", ID_VIEW_RENDERSOLID},
       {"点的值 t", ID_MEASURE_PT},

@@ -48,7 +48,7 @@ TEST_F(BuiltSolidsDocumentTest, PrismFrustumTableAndOverlapReopenTheSame) {
   const char* lines[] = {
       "\tCGVerTranslate\tB1\t1\t2,1,11\t3.0000\t1.0000\t3.0000\n",  // B + (P - A)
       "\tCGVerFreeInLine\tE1\t1\t29\t1.5000\t1.5000\t2.0000\n",     // halfway from S to E
-      "\tCGButnSHide\t显示控位点\t1\t47,48,50,52,54,56,62,67,72,77,82,87\n",  // origin, 3 + 2 handles, 6 cells
+      "\tCGButnSHide\t显示控位点\t1\t47,48,50,52,54,56,62,67,72,77,82,87\t2\n",  // origin, 3 + 2 handles, 6 cells
       "\tCGVerOverlayFaceFirst\t1\t1\t5,10\t1.0000\t1.0000\t0.0000\n",
       "\tCGVerFIF\t3\t1\t89\t2.0000\t2.0000\t0.0000\n",
   };

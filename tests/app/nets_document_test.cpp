@@ -58,6 +58,8 @@ TEST_F(NetsDocumentTest, SavedOpenedAndSavedAgainByteForByte) {
   const QString out = KvdumpListing(path);
   EXPECT_TRUE(out.contains(QStringLiteral("\tCGFold\t展开图\t1\t1\t6\t2\n"))) << out.toStdString();
   EXPECT_TRUE(out.contains(QStringLiteral("\tCGSplit\t\t1\t1\t3\t0\n"))) << out.toStdString();
+  EXPECT_TRUE(out.contains(QStringLiteral("\tCGButnAnimation\t切割\t1\t%1\t0\t0\t3\t0.03\n").arg(cutId)))
+      << out.toStdString();
 }
 
 }  // namespace

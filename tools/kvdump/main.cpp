@@ -11,7 +11,9 @@
 // kinds) add the value as "%.4f" and the caption's value text; loci and
 // curves add their sample count; vectors add x, y and z as "%.4f" and the
 // value text; a value attached to a point adds the value as "%.4f", the
-// caption text and the offset's x, y and z as "%.4f"; view buttons add their
+// caption text and the offset's x, y and z as "%.4f"; a button adds its
+// mode (sub-kind), an animation button then its start, end and step, a move
+// button its step (the shortest text of each float); view buttons add their
 // start, end (rotation: start w x y z, angle, axis x y z; pan: start and
 // target x y z; zoom: start and target) and duration as "%.4f".  A page
 // with an automatic button is followed by
@@ -20,11 +22,14 @@
 // load prints the loader's message and exits with 1.
 #include <QGuiApplication>
 #include <QStringList>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "app/classregistration.h"
+#include "cells/dynamic/buttons/animationbutton.h"
+#include "cells/dynamic/buttons/movebutton.h"
 #include "cells/dynamic/buttons/viewbuttons.h"
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/paths/curve.h"
@@ -37,6 +42,7 @@
 #include "cells/solids/nets/cgfold.h"
 #include "cells/solids/nets/cgsplit.h"
 #include "cells/texts/cgtextmap.h"
+#include "model/cgbutton.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "model/document/kavreldoc.h"
@@ -44,6 +50,22 @@
 #include "platform/numberformat.h"
 
 namespace {
+// The shortest text that reads back as the same float.
+QString Exact(float value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return QString::fromLatin1(text, result.ptr - text);
+}
+
+// A button's mode, and the range and step of what it drives.
+void AddButtonFields(const CGButton& button, QStringList& fields) {
+  fields << QString::number(button.m_nSubKind);
+  if (const auto* animation = dynamic_cast<const CGButnAnimation*>(&button))
+    fields << Exact(animation->m_fStart) << Exact(animation->m_fEnd) << Exact(animation->m_fSpeed);
+  else if (const auto* move = dynamic_cast<const CGButnMove*>(&button))
+    fields << Exact(move->m_fSpeed);
+}
+
 // The loader's messages go to standard error, collected for the exit code.
 class PrintingNotifier final : public INotifier {
  public:
@@ -123,6 +145,8 @@ int main(int argc, char** argv) {
       } else if (const auto* attached = dynamic_cast<const CGTmVarAfterP*>(cell)) {
         fields << FormatNumber("%.4f", attached->m_fValue) << attached->m_strValueText;
         for (float v : attached->m_vOffset) fields << FormatNumber("%.4f", v);
+      } else if (const auto* button = dynamic_cast<const CGButton*>(cell)) {
+        AddButtonFields(*button, fields);
       } else if (const auto* iteration = dynamic_cast<const CGIterate*>(cell)) {
         fields << QString::number(iteration->m_nSources) << QString::number(iteration->m_nMappings)
                << QString::number(iteration->m_nDepth) << QString::number(iteration->m_chain.size());

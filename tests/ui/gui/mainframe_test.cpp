@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include "frametestsupport.h"
+#include "cells/dynamic/buttons/commandbutton.h"
 #include "model/selection.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
@@ -216,6 +217,24 @@ TEST_F(MainFrameTest, FullScreenHidesRibbonAndPanelsAndEscapeBringsThemBack) {
   EXPECT_TRUE(frame->StatusBarEx()->isVisible());
   EXPECT_TRUE(frame->ObjectView()->isVisible());
   EXPECT_FALSE(frame->FullScreenBar()->isVisible());
+}
+
+// A command button whose only command toggles the full-screen toolbar,
+// run twice in full screen: the toolbar goes, then comes back.
+TEST_F(MainFrameTest, CommandButtonTogglesTheFullScreenToolbar) {
+  frame->show();
+  ProcessEvents();
+  ASSERT_TRUE(CommandRegistry().Run(ID_VIEW_FULLSCREEN));
+  ProcessEvents();
+  ASSERT_TRUE(frame->FullScreenBar()->isVisible());
+  EXPECT_TRUE(CommandRegistry().Query(kCmdToggleFullScreenBar).m_bEnabled);
+  CGButnCommand button(1, QStringLiteral("bar"), {kCmdToggleFullScreenBar}, 12);
+  for (const bool shown : {false, true}) {
+    g_nCommandTicks = 0;
+    EXPECT_TRUE(button.Step());  // posts the command to the frame
+    EXPECT_TRUE(SettleUntil([&] { return frame->FullScreenBar()->isVisible() == shown; }));
+  }
+  CommandRegistry().Run(kCmdEscape);
 }
 
 TEST_F(MainFrameTest, PanelsHideAndShowAndThePaneToggles) {

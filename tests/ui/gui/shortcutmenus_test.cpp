@@ -11,14 +11,18 @@
 #include <functional>
 #include <string>
 
+#include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgverfree.h"
+#include "cells/primitives/cgverfreeincircle.h"
 #include "cells/primitives/cgverfreeinline.h"
+#include "editing/dialogs/buttons/actionbuttondialogs.h"
 #include "frametestsupport.h"
 #include "math/mathglobals.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "render/glresources.h"
+#include "support/scripteddialogs.h"
 
 namespace {
 
@@ -116,10 +120,8 @@ struct Waiting {
   int issue;
 };
 const Waiting kUnboundItems[] = {
-    {356, "隐藏点", 69},
-    {356, "点大小...", 69},    {356, "动画...", 75},     {357, "隐藏线", 69},
-    {357, "线粗细...", 69},   {358, "隐藏面", 69},
-    {358, "填充颜色", 69},
+    {356, "隐藏点", 69},       {356, "点大小...", 69},   {357, "隐藏线", 69},
+    {357, "线粗细...", 69},    {358, "隐藏面", 69},       {358, "填充颜色", 69},
     {358, "透明材质", 69},     {188, "随机着色", 69},    {188, "编辑文本与标签...", 76},
     {188, "显示所有隐藏", 69},
 };
@@ -236,3 +238,29 @@ TEST_F(ShortcutMenuCommands, ItemsAreEnabledAsTheirRulesAndRunWhatTheRibbonRuns)
 }
 
 }  // namespace
+
+// The point menu's animation item: enabled for a point on a circle, where
+// it opens the animation button's dialog; disabled for a free point.
+TEST_F(ShortcutMenuCommands, AnimationItemOpensTheAnimationDialog) {
+  CGPage& page = *Page();
+  const WORD circle = Enter(new CGArc(page.m_nNextId++, 0, 0, 0, 5, 0, 0, 0, 5, 0, 0, kArcFullTurn, kArcCircle));
+  const WORD onCircle =
+      Enter(new CGVerFreeInCircle(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), circle, 1.0f));
+  const WORD free = Point(1, 2, 3);
+  ScriptedDialogs* dialogs = InstallScriptedDialogs();
+  dialogs->Cancel<CDlgBtnAnimation>();
+  QMenu menu;
+  page.ClearSelection();
+  page.SelectCell(free);
+  QAction* action = Item(menu, 356, "动画...");
+  ASSERT_TRUE(action);
+  EXPECT_FALSE(action->isEnabled());
+  page.ClearSelection();
+  page.SelectCell(onCircle);
+  action = Item(menu, 356, "动画...");
+  EXPECT_TRUE(action->isEnabled());
+  action->trigger();
+  ProcessEvents();
+  ASSERT_EQ(dialogs->Offered<CDlgBtnAnimation>().size(), 1u);
+  EXPECT_EQ(dialogs->Offered<CDlgBtnAnimation>()[0].m_fTo, 6.2831855f);
+}
