@@ -21,8 +21,8 @@ TEST_F(ViewButtonsDocument, KvdumpListsTheAutomaticButtonAndTheViewButtons) {
   page.m_nAutoButton = zoom;
   const QString listing = ReopenedListing(doc, QStringLiteral("viewbuttons.kv"));
   for (const char* expected :
-       {"\tr\t1\t\t0.5000\t0.5000\t0.5000\t0.5000\t-90.0000\t0.0000\t0.0000\t1.0000\t4.0000\n",
-        "\tt\t1\t\t1.0000\t2.0000\t3.0000\t4.0000\t5.0000\t6.0000\t6.0000\n", "\ts\t1\t\t0.5000\t2.0000\t3.0000\n"})
+       {"\tr\t1\t\t0\t0.5000\t0.5000\t0.5000\t0.5000\t-90.0000\t0.0000\t0.0000\t1.0000\t4.0000\n",
+        "\tt\t1\t\t0\t1.0000\t2.0000\t3.0000\t4.0000\t5.0000\t6.0000\t6.0000\n", "\ts\t1\t\t0\t0.5000\t2.0000\t3.0000\n"})
     EXPECT_TRUE(listing.contains(QString::fromUtf8(expected))) << expected << listing.toStdString();
   EXPECT_TRUE(listing.contains(QStringLiteral("\nauto\t3\n"))) << listing.toStdString();
 }

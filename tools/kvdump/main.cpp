@@ -147,11 +147,10 @@ int main(int argc, char** argv) {
         for (float v : attached->m_vOffset) fields << FormatNumber("%.4f", v);
       } else if (const auto* button = dynamic_cast<const CGButton*>(cell)) {
         AddButtonFields(*button, fields);
+        if (const auto* view = dynamic_cast<const CGViewButton*>(cell)) AddViewButtonFields(*view, fields);
       } else if (const auto* iteration = dynamic_cast<const CGIterate*>(cell)) {
         fields << QString::number(iteration->m_nSources) << QString::number(iteration->m_nMappings)
                << QString::number(iteration->m_nDepth) << QString::number(iteration->m_chain.size());
-      } else if (const auto* view = dynamic_cast<const CGViewButton*>(cell)) {
-        AddViewButtonFields(*view, fields);
       }
       Print(Line(fields));
     }
