@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cells/texts/cgtbvodtext.h"
-#include "editing/display/displaytexts.h"
 #include "editing/graphing/parametriccolor.h"
+#include "formula/control/formulatables.h"
 #include "model/autocolor.h"
 #include "model/cgpage.h"
 #include "model/document/commandtable.h"
@@ -20,23 +20,19 @@
 #include "platform/uibridge.h"
 
 namespace {
-COLORREF ColorWord(const CPaletteColor& c) {
-  return static_cast<COLORREF>(c.r) | static_cast<COLORREF>(c.g) << 8 | static_cast<COLORREF>(c.b) << 16;
-}
-
 double Uniform() { return static_cast<double>(KvRand()) / KV_RAND_MAX; }
 
 template <int index>
 void OnPaletteColor(CKavrelDoc& doc) {
   TakeColorFromSelection();
-  const CPaletteColor& colour = kPaletteColors[index];
-  if (ApplyColorToSelection(ColorWord(colour))) {
+  const COLORREF colour = CommandColour(kFirstColourCommand + index).value_or(0);
+  if (ApplyColorToSelection(colour)) {
     g_pCurPage->ClearSelection();
     doc.SetModifiedFlag();
   } else {
-    g_rgbaInk.r = colour.r;
-    g_rgbaInk.g = colour.g;
-    g_rgbaInk.b = colour.b;
+    g_rgbaInk.r = static_cast<BYTE>(colour & 0xFF);
+    g_rgbaInk.g = static_cast<BYTE>(colour >> 8 & 0xFF);
+    g_rgbaInk.b = static_cast<BYTE>(colour >> 16 & 0xFF);
   }
   UiBridge().UpdateAllViews();
 }
