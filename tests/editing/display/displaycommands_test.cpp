@@ -1,6 +1,7 @@
 // The colour gallery and the display commands on the selection: exact
 // colours, styles and sizes, which selections enable them, the modified
 // flag, and that none of them adds an undo step.
+#include <QTemporaryDir>
 #include <cmath>
 
 #include "cells/primitives/cgarc.h"
@@ -17,6 +18,7 @@
 #include "platform/uibridge.h"
 #include "render/viewglobals.h"
 #include "support/commandpage.h"
+#include "support/documentfiles.h"
 
 namespace {
 
@@ -327,6 +329,46 @@ TEST(Relabelling, PointsAreNamedInSelectionOrder) {
   EXPECT_TRUE(p.doc.IsModified());
   EXPECT_EQ(p.Step(), step);
   EXPECT_FALSE(p.Messages(WM_ITEM_TEXTS).empty());
+}
+
+TEST(DisplayCommands, WhatTheyChangeIsSavedAndNoneAddsAnUndoStep) {
+  DisplayScene p;
+  const CCmd* step = p.Step();
+  p.Select({p.pts[0]});
+  p.Run(ID_VIEW_HIDEOBJECTS);
+  p.Select({p.face});
+  p.Run(ID_VIEW_FILL);
+  p.Select({p.segment});
+  p.Run(ID_VIEW_RENDERSOLID);
+  p.Select({p.face});
+  p.Run(ID_VIEW_TRANSLUCENT);
+  p.Select({p.pts[1]});
+  p.Run(ID_VIEW_TRACE);
+  p.Run(ID_VIEW_WEIGHT_JIA);
+  p.Run(kCmdDashedHiddenLines);
+  CDlgLabel answer;
+  answer.m_strLetter = "K";
+  p.dialogs->Ok(answer);
+  p.Select({p.pts[2], p.pts[1]});
+  p.Run(ID_EDIT_LABEL);
+  EXPECT_EQ(p.Step(), step) << "no undo step";
+  EXPECT_TRUE(p.doc.IsModified());
+
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("display.kv"));
+  ASSERT_TRUE(p.doc.OnSaveDocument(path));
+  const QByteArray saved = DocumentBytes(p.doc);
+  CKavrelDoc reopened;
+  ASSERT_TRUE(reopened.OnOpenDocument(path, false));
+  EXPECT_EQ(DocumentBytes(reopened), saved);
+  const CGPage& page = *reopened.m_pages.front();
+  EXPECT_EQ(page.m_cells.Lookup(p.pts[0])->m_bHidden, 1);
+  EXPECT_EQ(page.m_cells.Lookup(p.face)->m_nStyle, 4);
+  EXPECT_EQ(page.m_cells.Lookup(p.segment)->m_nStyle, 4);
+  EXPECT_TRUE(page.m_cells.Lookup(p.pts[1])->m_bTraced);
+  EXPECT_EQ(page.m_cells.Lookup(p.pts[2])->m_strName, "K");
+  EXPECT_EQ(page.m_cells.Lookup(p.pts[1])->m_strName, "L");
+  EXPECT_EQ(page.m_bLitHidesDashed, 0);
 }
 
 }  // namespace
