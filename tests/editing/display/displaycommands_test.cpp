@@ -4,10 +4,11 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "cells/dynamic/measures/pointreadings.h"
+#include "cells/dynamic/surfaces/surface.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
-#include "cells/dynamic/measures/pointreadings.h"
 #include "cells/revolution/roundsolids.h"
 #include "editing/dialogs/display/displaydialogs.h"
 #include "editing/graphing/parametriccolor.h"
@@ -169,6 +170,9 @@ TEST(DisplayToggles, LitAndTranslucentStyleSteps) {
       {"arc", 2, 90, ID_VIEW_RENDERSOLID, 1, 255},    {"arc", 0, 255, ID_VIEW_TRANSLUCENT, 2, 90},
       {"sphere", 3, 90, ID_VIEW_RENDERSOLID, 2, 255}, {"sphere", 2, 255, ID_VIEW_TRANSLUCENT, 3, 90},
       {"sphere", 3, 90, ID_VIEW_TRANSLUCENT, 2, 255},
+      {"surface", 0, 255, ID_VIEW_RENDERSOLID, 2, 255}, {"surface", 1, 90, ID_VIEW_RENDERSOLID, 0, 255},
+      {"surface", 2, 255, ID_VIEW_RENDERSOLID, 0, 255}, {"surface", 1, 90, ID_VIEW_TRANSLUCENT, 0, 255},
+      {"surface", 0, 255, ID_VIEW_TRANSLUCENT, 1, 90},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.kind) + " " + std::to_string(row.style) + " " + std::to_string(row.command));
@@ -178,6 +182,9 @@ TEST(DisplayToggles, LitAndTranslucentStyleSteps) {
     if (kind == "arc")
       id = p.Enter(new CGArc(p.Page().m_nNextId++, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, kArcFullTurn, kArcCircle));
     if (kind == "sphere") id = p.Enter(new CGSphere(p.Page().m_nNextId++, 0, 0, 0, 3, 0, 0, 3));
+    if (kind == "surface")
+      id = p.Enter(new CGSurface(p.Page().m_nNextId++, {}, "u", "v", "0", "0", "1", "0", "1", row.style, 0, 0, 0, 0,
+                                 0.25, 0.25, 1, 0, 0, 0, 1, 0));
     p.Find(id)->m_nStyle = row.style;
     p.Find(id)->m_rgbaColor.a = row.alpha;
     p.Select({id});
