@@ -10,7 +10,11 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include <QMenu>
+#include <QToolButton>
+
 #include "editing/dialogs/display/displaydialogs.h"
+#include "frametestsupport.h"
 #include "platform/notifier.h"
 #include "support/modaldialogs.h"
 #include "support/recorders.h"
@@ -105,6 +109,22 @@ TEST(DisplayDialogWidgets, ThePointLabelOpensOnAAndABlankSuffix) {
   EXPECT_EQ(suffixes, 12);
   EXPECT_EQ(data.m_strSuffix, "1");
   EXPECT_EQ(data.m_strLetter, "A");
+}
+
+using PaletteButton = FrameTest;
+
+TEST_F(PaletteButton, TheRibbonsSwatchesColourTheSelection) {
+  CGVertex* point = AddPoint("A");
+  point->m_rgbaColor = RGBA{1, 2, 3, 255};
+  Page()->SelectCell(point->m_nId);
+  doc.SetModifiedFlag(false);
+  auto* button = frame->findChild<QToolButton*>(QStringLiteral("palette"));
+  ASSERT_NE(button, nullptr);
+  ASSERT_EQ(button->menu()->actions().size(), 16);
+  button->menu()->actions()[0]->trigger();  // red
+  EXPECT_EQ(point->m_rgbaColor, (RGBA{255, 0, 0, 255}));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_TRUE(Page()->m_selAll.empty());
 }
 
 }  // namespace
