@@ -12,7 +12,6 @@
 #include "cells/texts/cgtextmap.h"
 #include "commands/commandframe.h"
 #include "editing/display/displaytexts.h"
-#include "editing/display/displaytoggles.h"
 #include "model/autocolor.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -175,8 +174,9 @@ void Toggle(CGCell& cell, BYTE on, BYTE off, BYTE translucent) {
 void Retessellate(CGCell& cell) {
   if (auto* surface = dynamic_cast<CGSurface*>(&cell)) surface->Tessellate();
 }
-}  // namespace
 
+// Lit rendering: points 0/2 -> 4, 1/3 -> 5, 4 -> 0, 5 -> 1; lines, faces,
+// arcs, round solids and surfaces between their plain and lit styles.
 void RenderLit(CGCell& cell) {
   if (cell.IsKindOf(RUNTIME_CLASS(CGVertex))) {
     static constexpr BYTE next[6] = {4, 5, 4, 5, 0, 1};
@@ -195,6 +195,8 @@ void RenderLit(CGCell& cell) {
   }
 }
 
+// Translucency: faces, arcs, round solids and surfaces between their
+// translucent style (alpha 90) and their lit one (alpha 255).
 void RenderTranslucent(CGCell& cell) {
   BYTE on = 0, off = 0;
   if (cell.IsKindOf(RUNTIME_CLASS(CGFace))) on = 4, off = 3;
@@ -208,7 +210,6 @@ void RenderTranslucent(CGCell& cell) {
   Retessellate(cell);
 }
 
-namespace {
 template <void (*render)(CGCell&)>
 void OnRender(CKavrelDoc& doc) {
   CGPage* page = g_pCurPage;
