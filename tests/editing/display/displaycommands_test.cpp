@@ -64,6 +64,27 @@ TEST(ColorCommands, APaletteColourColoursTheSelectionWithoutAnUndoStep) {
   EXPECT_EQ(p.Step(), step);
 }
 
+TEST(ColorCommands, EachNamedColourAndTheIdsWithoutColour) {
+  const BYTE named[16][3] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},     {0, 255, 255},
+                             {255, 0, 255}, {255, 255, 0}, {128, 0, 0},     {0, 128, 0},
+                             {0, 0, 128},   {0, 128, 128}, {128, 0, 128},   {128, 128, 0},
+                             {0, 0, 0},     {128, 128, 128}, {192, 192, 192}, {255, 255, 255}};
+  for (unsigned id = 2000; id <= 2025; ++id) {
+    SCOPED_TRACE(id);
+    DisplayScene p;
+    p.Find(p.face)->m_rgbaColor = RGBA{1, 2, 3, 255};
+    p.Select({p.face});
+    ASSERT_TRUE(p.Run(id));
+    const RGBA c = p.Color(p.face);
+    if (id < 2016) {
+      EXPECT_EQ(c, (RGBA{named[id - 2000][0], named[id - 2000][1], named[id - 2000][2], 255}));
+    } else {
+      EXPECT_EQ(c, (RGBA{1, 2, 3, 255}));
+      EXPECT_FALSE(p.doc.IsModified());
+    }
+  }
+}
+
 TEST(ColorCommands, RandomColoursSpreadTheHuesEvenly) {
   DisplayScene p;
   const WORD f2 = p.Face({p.pts[0], p.pts[1]});
@@ -311,6 +332,7 @@ TEST(WeightCommands, TheDialogStartsFromTheFirstPointAndSetsAll) {
   ASSERT_EQ(p.dialogs->Offered<CDlgWeight>().size(), 1u);
   EXPECT_EQ(p.dialogs->Offered<CDlgWeight>()[0].m_fWeight, 7.0f);
   for (WORD id : {p.segment, p.pts[1], p.pts[2]}) EXPECT_EQ(p.Find(id)->m_fSize, 8.0f);
+  EXPECT_TRUE(p.doc.IsModified());
   p.doc.SetModifiedFlag(false);
   p.Run(ID_VIEW_WEIGHT_SHURU);  // cancelled
   EXPECT_FALSE(p.doc.IsModified());
