@@ -19,6 +19,7 @@
 #include "platform/commandregistry.h"
 #include "ui/applicationlook.h"
 #include "ui/colorbutton.h"
+#include "ui/colors/palettebutton.h"
 #include "ui/commandactions.h"
 #include "ui/commandicons.h"
 #include "ui/frameuibridge.h"
@@ -115,6 +116,8 @@ QWidget* CMainFrame::CreateSlotWidget(unsigned slot) {
       });
       return m_pColorButton;
     }
+    case kRibbonSlotPalette:
+      return MakePaletteButton();
     case kRibbonSlotSliders:
       return CreateSliders();
     case kRibbonSlotLooks: {

@@ -106,7 +106,7 @@ TEST(RibbonLayout, EightCategoriesWithTheToolPanelSecondInTheFirst) {
 TEST(RibbonLayout, EveryButtonNamesACommandWithTexts) {
   for (const CRibbonPanelLayout& panel : RibbonPanels())
     for (const CRibbonEntry& entry : panel.entries) {
-      if (entry.id <= kRibbonSlotTools) continue;  // the frame's own widgets
+      if (entry.id <= kRibbonSlotPalette) continue;  // the frame's own widgets
       EXPECT_NE(FindCommandText(entry.id), nullptr) << panel.title << " " << entry.id;
     }
   EXPECT_EQ(CommandIcon(ID_EDIT_SELECT).cacheKey(), CommandIcon(ID_EDIT_SELECT).cacheKey()) << "drawn once";

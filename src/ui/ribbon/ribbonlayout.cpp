@@ -25,7 +25,7 @@ constexpr CRibbonEntry kSolidTools[] = {{ID_CREATE_PRISM, L}, {ID_CREATE_PYRAMID
 constexpr CRibbonEntry kMergedTools[] = {{ID_CREATE_CURVE_LOCUS, S}, {ID_CREATE_MEASCALC, S},
                                          {ID_CREATE_TEXTLABEL, S},   {ID_CREATE_PLAY, S},
                                          {ID_CREATE_STATICKAVREL, S}, {ID_MEASURE_PARAMETER, S}};
-constexpr CRibbonEntry kColors[] = {{kRibbonSlotColor, L}, {ID_COLOR26, S}, {kCmdCustomColor, S}, {ID_COLOR28, S}};
+constexpr CRibbonEntry kColors[] = {{kRibbonSlotColor, L}, {kRibbonSlotPalette, S}, {ID_COLOR26, S}, {kCmdCustomColor, S}, {ID_COLOR28, S}};
 constexpr CRibbonEntry kHomeView[] = {{ID_VIEW_TSFM_RESET, L}, {ID_VIEW_PORT_TT, L}, {ID_ANIMA_PLAYSTOP, L},
                                       {kRibbonSlotSliders, L}};
 // --- 编辑 ---------------------------------------------------------------------
@@ -162,7 +162,7 @@ const CRibbonPanelLayout kPanels[] = {
     {6, "向量", kVectors},      {7, "帮助", kHelp},
 };
 
-bool IsSlot(unsigned id) { return id >= kRibbonSlotColor && id <= kRibbonSlotTools; }
+bool IsSlot(unsigned id) { return id >= kRibbonSlotColor && id <= kRibbonSlotPalette; }
 }  // namespace
 
 std::span<const CRibbonPanelLayout> RibbonPanels() { return kPanels; }

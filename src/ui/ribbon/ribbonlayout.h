@@ -16,6 +16,7 @@ enum : unsigned {
   kRibbonSlotSliders = 2,  // the three translation sliders
   kRibbonSlotLooks = 3,    // the style menu of the application looks
   kRibbonSlotTools = 4,    // the custom-tool button with the tool sets
+  kRibbonSlotPalette = 5,  // the sixteen named colours (commands 2000 to 2015)
 };
 
 struct CRibbonEntry {
