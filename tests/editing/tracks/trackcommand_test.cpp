@@ -176,3 +176,38 @@ TEST(TracePropertyDialog, OpensOnNothingWhileTracesAreShown) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TrackProperties, TheDialogShowsTheDrawnParentsAndWritesBackOrdered) {
+  CommandPage p;
+  const Figure f(p);
+  auto* track = new CGTrack(p.Page().m_nNextId++, {f.P, f.A, f.AP, f.M}, {1, 0, 1, 0}, 0, 0, 1, 0.1f, 0, 0);
+  p.Enter(track);
+  p.Select({track->m_nId});
+  CDlgTrack answer;
+  answer.m_ids = track->m_parents;
+  answer.m_flags = {0, 1, 0, 1};
+  answer.m_fStart = 1;
+  answer.m_fEnd = 0;
+  answer.m_fStep = 0.25f;
+  answer.m_nDisplay = 1;
+  answer.m_nColour = 1;
+  p.dialogs->Ok(answer);
+  OnEditProperty(p.doc);
+  const auto offered = p.dialogs->Offered<CDlgTrack>();
+  ASSERT_EQ(offered.size(), 1u);
+  EXPECT_FALSE(offered[0].m_bNewTrack);
+  EXPECT_EQ(offered[0].m_flags, (std::vector<WORD>{1, 0, 1, 0}));
+  EXPECT_EQ(offered[0].m_fStep, 0.1f);
+  EXPECT_EQ(track->RangeMin, 0);
+  EXPECT_EQ(track->RangeMax, 1);
+  EXPECT_EQ(track->SweepFrom, 0);
+  EXPECT_EQ(track->SweepTo, 1);
+  EXPECT_EQ(track->TrackStep, 0.25f);
+  EXPECT_EQ(track->m_nSubKind, 1);
+  EXPECT_EQ(track->m_nStyle, 1);
+  EXPECT_EQ(track->DrawnParents, (std::vector<WORD>{1, 3}));
+}
+
+}  // namespace
