@@ -2,6 +2,7 @@
 // it builds from the dialog's answer, and the trace dialog of 属性.
 #include "cells/constrained/dependentpoints.h"
 #include "cells/dynamic/parameters/userparameter.h"
+#include "cells/dynamic/paths/locus.h"
 #include "cells/dynamic/tracks/track.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgverfreeincircle.h"
@@ -208,6 +209,46 @@ TEST(TrackProperties, TheDialogShowsTheDrawnParentsAndWritesBackOrdered) {
   EXPECT_EQ(track->m_nSubKind, 1);
   EXPECT_EQ(track->m_nStyle, 1);
   EXPECT_EQ(track->DrawnParents, (std::vector<WORD>{1, 3}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LocusProperties, TheDialogShowsTheLocusAndOkWritesItBack) {
+  CommandPage p;
+  const Figure f(p);
+  auto* locus = new CGLocus(p.Page().m_nNextId++, f.P, f.M, 0, 6.2831f);
+  locus->SetBreakDistance(3);
+  p.Enter(locus);
+  p.Select({locus->m_nId});
+  CDlgLocus answer;
+  answer.m_strLabel = QStringLiteral("k");
+  answer.m_fStep = -0.05f;
+  answer.m_fStart = 1;
+  answer.m_fEnd = 2;
+  answer.m_nDisplay = 3;
+  answer.m_fBreakDistance = 0;  // too small: the locus keeps its own
+  answer.m_bFollow = 1;
+  answer.m_bSegmentColouring = 1;
+  answer.m_strColour = QStringLiteral("t");
+  p.dialogs->Ok(answer);
+  OnEditProperty(p.doc);
+  const auto offered = p.dialogs->Offered<CDlgLocus>();
+  ASSERT_EQ(offered.size(), 1u);
+  EXPECT_EQ(offered[0].m_fEnd, 6.2831f);
+  EXPECT_EQ(offered[0].m_fBreakDistance, 3);
+  EXPECT_EQ(offered[0].m_strDescription, locus->GetDescription());
+  EXPECT_EQ(locus->m_strName, QStringLiteral("k"));
+  EXPECT_EQ(locus->Step, 0.05f);
+  EXPECT_EQ(locus->ParamStart, 1);
+  EXPECT_EQ(locus->ParamEnd, 2);
+  EXPECT_EQ(locus->m_nStyle, 3);
+  EXPECT_EQ(locus->BreakDistance(), 3);
+  EXPECT_TRUE(locus->GrowingTrace());
+  EXPECT_TRUE(locus->HueOn());
+  EXPECT_EQ(locus->m_strLabelExtra, QStringLiteral("t"));
+  EXPECT_GT(locus->SampleCount, 0) << "sampled again over the new range";
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "cells/dynamic/graphing/colormodifier.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
+#include "editing/dialogs/parametric/parametricdialogs.h"
+#include "editing/dialogs/parametric/parametrictexts.h"
 #include "model/cellmap.h"
 #include "model/cgbutton.h"
 #include "model/cgvertex.h"
@@ -41,4 +43,8 @@ void CDlgTrack::Tick(size_t row, bool on) {
   if (row >= m_items.size()) return;
   const size_t index = static_cast<size_t>(m_items[row].index);
   if (index < m_flags.size()) m_flags[index] = on ? 1 : 0;
+}
+
+bool CDlgLocus::EditColour() {
+  return EditExpressionText(m_variables, kTextEditColourFunction, CDlgCalculator::CURVE, m_strColour);
 }

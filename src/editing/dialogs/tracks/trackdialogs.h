@@ -1,12 +1,38 @@
-// The track dialog (形迹属性, or 构建图形轨迹 for a new track) and the trace
-// dialog (追踪属性) as data.  The opener presets the members and applies
+// The locus dialog (轨迹属性), the track dialog (形迹属性, or 构建图形轨迹 for
+// a new track) and the trace dialog (追踪属性) as data.  The opener presets the members and applies
 // them on OK.
 #pragma once
 #include <QString>
 #include <vector>
 
+#include "formula/calculator/calculatordata.h"
 #include "platform/dialogprovider.h"
 #include "platform/types.h"
+
+class CDlgLocus : public CDialogDataOf<CDlgLocus> {
+ public:
+  static constexpr float kMinStep = 0.0001f;
+  static constexpr float kMaxStep = 0.5f;
+
+  // The colour function and its button show only while segments are coloured.
+  bool ColourShown() const { return m_bSegmentColouring != 0; }
+  // The colour function edited in the calculation dialog; true when OK
+  // replaced it.
+  bool EditColour();
+
+  QString m_strDescription;
+  BOOL m_bHidden = 0;
+  QString m_strLabel;
+  float m_fStep = 0.1f;
+  float m_fStart = 0;
+  float m_fEnd = 6.3f;
+  int m_nDisplay = 0;
+  float m_fBreakDistance = 4.0f;
+  BOOL m_bFollow = 0;
+  BOOL m_bSegmentColouring = 0;
+  QString m_strColour;
+  CDlgCalculator m_variables;  // the values the colour function may name
+};
 
 class CDlgTrack : public CDialogDataOf<CDlgTrack> {
  public:

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 
 #include "editing/dialogs/tracks/trackdialogs.h"
@@ -36,7 +37,7 @@ const CDialogWidget<CDlgTrack> trackWidget([](CDlgTrack& data, QWidget* parent) 
   form.AddNumber("", data.m_fEnd);
   form.EndGroup();
   form.AddCheck(kTextTwoParameters, data.m_bTwoParameters)->setEnabled(false);
-  form.AddNumber(kTextStep, data.m_fStep, CDlgTrack::kMinStep, CDlgTrack::kMaxStep);
+  form.AddNumber(kTextStep, data.m_fStep, CDlgTrack::kMinStep, CDlgTrack::kMaxStep)->setObjectName("step");
   const char* const display[] = {kTextTrackSolid, kTextTrackAutoDashed, kTextTrackAll};
   form.AddChoice(kTextTrackDisplay, display, 3, data.m_nDisplay);
   const char* const colours[] = {kTextOwnColours, kTextTrackColours};
@@ -47,7 +48,7 @@ const CDialogWidget<CDlgTrack> trackWidget([](CDlgTrack& data, QWidget* parent) 
 const CDialogWidget<CDlgTrace> traceWidget([](CDlgTrace& data, QWidget* parent) {
   CInputForm form(parent, kCaptionTrace);
   const char* const modes[] = {kTextTracePointsAndLines, kTextTraceAll};
-  form.AddChoice("", modes, 2, data.m_nMode);
+  form.AddChoice("", modes, 2, data.m_nMode)->setObjectName(QStringLiteral("modes"));
   form.Form().addRow(new QLabel(QString::fromUtf8(kTextTraceNote), &form.Dialog()));
   return form.Run();
 });
