@@ -3,14 +3,18 @@
 #include <vector>
 
 #include "cells/constrained/turningpoints.h"
+#include "cells/dynamic/graphing/colormodifier.h"
 #include "cells/constructed/paths/compoundpaths.h"
 #include "cells/dynamic/parameters/userparameter.h"
 #include "cells/dynamic/paths/curve.h"
 #include "cells/dynamic/paths/locus.h"
 #include "cells/dynamic/paths/pathpoints.h"
 #include "cells/primitives/cgverfreeincircle.h"
+#include "cells/texts/cgtextbit.h"
+#include "cells/texts/cgtextmap.h"
 #include "commands/pointvaluecommand.h"
 #include "model/cellmap.h"
+#include "model/cgbutton.h"
 #include "model/globals.h"
 
 namespace {
@@ -70,6 +74,11 @@ CDriverRange TrackRange(const CGCell& driver) {
     range.end = static_cast<float>(border->Pieces);
   }
   return range;
+}
+
+bool IsTrackDrawable(const CGCell& cell) {
+  return !cell.IsKindOf(RUNTIME_CLASS(CGTextmap)) && !cell.IsKindOf(RUNTIME_CLASS(CGTextbit)) &&
+         !cell.IsKindOf(RUNTIME_CLASS(CGButton)) && !cell.IsKindOf(RUNTIME_CLASS(CGModifier));
 }
 
 bool DependsOn(const CGCell& cell, WORD ancestor) {

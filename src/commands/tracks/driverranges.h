@@ -18,6 +18,9 @@ bool IsDriver(const CGCell& cell);
 CDriverRange LocusRange(const CGCell& driver);
 // The track command's range and step for `driver`.
 CDriverRange TrackRange(const CGCell& driver);
+// Whether a track draws copies of the cell: not texts, buttons and
+// modifiers, which do not follow a construction.
+bool IsTrackDrawable(const CGCell& cell);
 // Whether `cell` descends from the cell `ancestor` (not itself), by a walk
 // of its own: no cell's mark changes, so an interface refresh may ask it.
 bool DependsOn(const CGCell& cell, WORD ancestor);

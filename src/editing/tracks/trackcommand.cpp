@@ -2,18 +2,14 @@
 
 #include <algorithm>
 
-#include "cells/dynamic/graphing/colormodifier.h"
 #include "cells/dynamic/parameters/userparameter.h"
 #include "cells/dynamic/tracks/track.h"
-#include "cells/texts/cgtextbit.h"
-#include "cells/texts/cgtextmap.h"
 #include "commands/commandframe.h"
 #include "commands/pointvaluecommand.h"
 #include "commands/tracks/driverranges.h"
 #include "commands/tracks/trackcommandtexts.h"
 #include "editing/dialogs/tracks/trackdialogs.h"
 #include "model/cellmap.h"
-#include "model/cgbutton.h"
 #include "model/cgpage.h"
 #include "model/document/commandtable.h"
 #include "model/globals.h"
@@ -22,11 +18,6 @@
 #include "platform/notifier.h"
 
 namespace {
-bool Drawable(const CGCell& cell) {
-  return !cell.IsKindOf(RUNTIME_CLASS(CGTextmap)) && !cell.IsKindOf(RUNTIME_CLASS(CGTextbit)) &&
-         !cell.IsKindOf(RUNTIME_CLASS(CGButton)) && !cell.IsKindOf(RUNTIME_CLASS(CGModifier));
-}
-
 const CGCell* Cell(WORD id) { return g_pCurCells ? g_pCurCells->Lookup(id) : nullptr; }
 
 bool IsParameter(WORD id) {
@@ -102,7 +93,7 @@ std::vector<WORD> TrackedCells(WORD driver, const std::vector<WORD>& left) {
   bool any = false;
   for (size_t id = 1; id < descendant.size(); ++id) {
     const CGCell* cell = descendant[id] ? Cell(static_cast<WORD>(id)) : nullptr;
-    if (!cell || !Drawable(*cell)) continue;
+    if (!cell || !IsTrackDrawable(*cell)) continue;
     any = true;
     kept[id] = true;
     Walk(static_cast<WORD>(id), kept, [](const CGCell& c) -> const std::vector<WORD>& { return c.m_parents; });

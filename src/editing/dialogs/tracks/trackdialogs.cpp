@@ -1,21 +1,11 @@
 #include "editing/dialogs/tracks/trackdialogs.h"
 
-#include "cells/dynamic/graphing/colormodifier.h"
-#include "cells/texts/cgtextbit.h"
-#include "cells/texts/cgtextmap.h"
+#include "commands/tracks/driverranges.h"
 #include "editing/dialogs/parametric/parametricdialogs.h"
 #include "editing/dialogs/parametric/parametrictexts.h"
 #include "model/cellmap.h"
-#include "model/cgbutton.h"
 #include "model/cgvertex.h"
 #include "model/globals.h"
-
-namespace {
-bool Listed(const CGCell& cell) {
-  return !cell.IsKindOf(RUNTIME_CLASS(CGTextmap)) && !cell.IsKindOf(RUNTIME_CLASS(CGTextbit)) &&
-         !cell.IsKindOf(RUNTIME_CLASS(CGButton)) && !cell.IsKindOf(RUNTIME_CLASS(CGModifier));
-}
-}  // namespace
 
 void CDlgTrack::ListCells() {
   m_items.clear();
@@ -29,7 +19,7 @@ void CDlgTrack::ListCells() {
     add(*driver, 0, true);
   for (size_t i = m_bTwoParameters ? 3 : 1; i < m_ids.size(); ++i) {
     const CGCell* cell = g_pCurCells->Lookup(m_ids[i]);
-    if (cell && Listed(*cell)) add(*cell, i, !cell->m_bHidden);
+    if (cell && IsTrackDrawable(*cell)) add(*cell, i, !cell->m_bHidden);
   }
 }
 
