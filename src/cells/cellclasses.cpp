@@ -13,6 +13,7 @@
 #include "cells/constructed/translations.h"
 #include "cells/dynamic/graphing/colormodifier.h"
 #include "cells/dynamic/iterations/iteration.h"
+#include "cells/dynamic/tracks/track.h"
 #include "cells/dynamic/measures/measuredvalue.h"
 #include "cells/dynamic/paths/pathcell.h"
 #include "cells/dynamic/surfaces/surface.h"
@@ -123,4 +124,5 @@ void RegisterCellClasses() {
     ClassRegistry::Register(cls);
   RegisterButtonClasses();
   RegisterIterationClasses();
+  RegisterTrackClasses();
 }

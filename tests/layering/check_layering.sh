@@ -19,7 +19,7 @@ headless=(platform math render model formula richtext cells solids commands edit
 # move points), the buttons above them.  Headers at the top of cells/ (the
 # class registration) are not ranked.
 cell_families=(primitives "texts revolution" constrained "dynamic/measures dynamic/graphing" dynamic/parameters
-               "dynamic/vectors dynamic/paths dynamic/surfaces" dynamic/iterations constructed pageservices dynamic/buttons
+               "dynamic/vectors dynamic/paths dynamic/surfaces" "dynamic/iterations dynamic/tracks" constructed pageservices dynamic/buttons
                solids dynamic)
 declare -A cell_rank
 for i in "${!cell_families[@]}"; do

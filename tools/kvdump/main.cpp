@@ -32,6 +32,7 @@
 #include "cells/dynamic/buttons/movebutton.h"
 #include "cells/dynamic/buttons/viewbuttons.h"
 #include "cells/dynamic/iterations/iteration.h"
+#include "cells/dynamic/tracks/track.h"
 #include "cells/dynamic/paths/curve.h"
 #include "cells/dynamic/paths/locus.h"
 #include "cells/dynamic/surfaces/surface.h"
@@ -151,6 +152,8 @@ int main(int argc, char** argv) {
       } else if (const auto* iteration = dynamic_cast<const CGIterate*>(cell)) {
         fields << QString::number(iteration->m_nSources) << QString::number(iteration->m_nMappings)
                << QString::number(iteration->m_nDepth) << QString::number(iteration->m_chain.size());
+      } else if (const auto* track = dynamic_cast<const CGTrack*>(cell)) {
+        fields << QString::number(track->CopyCount());
       }
       Print(Line(fields));
     }

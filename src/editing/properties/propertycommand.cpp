@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commands/commandframe.h"
+#include "editing/dialogs/tracks/trackdialogs.h"
 #include "editing/properties/pageproperties.h"
 #include "editing/properties/propertyrows.h"
 #include "editing/properties/relationreports.h"
@@ -12,7 +13,9 @@
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
 #include "platform/commandids.h"
+#include "platform/notifier.h"
 #include "platform/uibridge.h"
+#include "render/viewglobals.h"
 
 namespace {
 const CDocCommandRows rows({
@@ -70,8 +73,13 @@ void OpenHeadDialog(CKavrelDoc& doc, CGPage& page, PropertyList list) {
 }
 
 // The selection matches no rule.  While traced marks are shown the traces'
-// own dialog belongs here; until it exists the page dialog serves then too.
-void OpenFallbackDialog(CKavrelDoc& doc, CGPage& page) { EditPageProperties(doc, page); }
+// dialog sets the page's trace mode; else the page dialog.
+void OpenFallbackDialog(CKavrelDoc& doc, CGPage& page) {
+  if (g_bBackgroundDirty != 0) return EditPageProperties(doc, page);
+  CDlgTrace dialog;
+  dialog.m_nMode = page.m_bFullTrace;
+  if (DialogProvider().DoModal(dialog) == IDOK) page.m_bFullTrace = dialog.m_nMode;
+}
 
 // False only when a report met an undefined cell: then nothing follows.
 bool Dispatch(CKavrelDoc& doc, CGPage& page) {
