@@ -2,6 +2,7 @@
 // the iteration property row with its live dialog and depth binding.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <functional>
 
 #include "cells/constrained/dependentpoints.h"
@@ -14,6 +15,7 @@
 #include "platform/commandids.h"
 #include "platform/notifier.h"
 #include "support/commandpage.h"
+#include "support/documentfiles.h"
 
 namespace {
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -168,6 +170,14 @@ TEST(IterateCommand, OkBuildsOneIterationAsOneUndoStep) {
   EXPECT_EQ(iterate->m_nDepth, 4);
   EXPECT_EQ(iterate->m_idArrays, (std::vector<std::vector<WORD>>{{f.a, f.b}, {f.a, f.m}}));
   EXPECT_FALSE(f.AnyMarked());
+
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("halving.kv"));
+  ASSERT_TRUE(p.doc.OnSaveDocument(path));
+  const QByteArray saved = DocumentBytes(p.doc);
+  CKavrelDoc reopened;
+  ASSERT_TRUE(reopened.OnOpenDocument(path, false));
+  EXPECT_EQ(DocumentBytes(reopened), saved);
 }
 
 // Runs the property command with the iteration (and `also`) selected; the
