@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 
@@ -22,4 +25,17 @@ T* ByText(QDialog& dialog, const char* text) {
     if (widget->text() == QString::fromUtf8(text)) return widget;
   ADD_FAILURE() << text;
   return nullptr;
+}
+
+// Clicks one of the dialog's standard buttons, as a user would.
+inline void Press(QDialog& dialog, QDialogButtonBox::StandardButton which) {
+  dialog.findChild<QDialogButtonBox*>()->button(which)->click();
+}
+
+// The dialog's widget of that object name (an edit unless told otherwise).
+template <class T = QLineEdit>
+T* Child(QDialog& dialog, const char* name) {
+  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_TRUE(child) << name;
+  return child;
 }

@@ -19,15 +19,6 @@
 #include "ui/dialogs/dialogwidgets.h"
 
 namespace {
-void Press(QDialog& dialog, QDialogButtonBox::StandardButton which) {
-  dialog.findChild<QDialogButtonBox*>()->button(which)->click();
-}
-template <class T = QLineEdit>
-T* Child(QDialog& dialog, const char* name) {
-  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_TRUE(child) << name;
-  return child;
-}
 
 struct ParametricDialogWidgets : ::testing::Test {
   ParametricDialogWidgets() { SetDialogProvider(MakeWidgetDialogProvider(&owner)); }

@@ -21,15 +21,6 @@
 
 namespace {
 void Click(QDialog& dialog, const char* text) { ByText<QAbstractButton>(dialog, text)->click(); }
-void Press(QDialog& dialog, QDialogButtonBox::StandardButton which) {
-  dialog.findChild<QDialogButtonBox*>()->button(which)->click();
-}
-template <class T = QLineEdit>
-T* Child(QDialog& dialog, const char* name) {
-  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_TRUE(child) << name;
-  return child;
-}
 
 struct PrimitivePropertyDialogWidgets : ::testing::Test {
   PrimitivePropertyDialogWidgets() { SetDialogProvider(MakeWidgetDialogProvider(&owner)); }

@@ -18,9 +18,6 @@
 #include "ui/dialogs/dialogwidgets.h"
 
 namespace {
-void Press(QDialog& dialog, QDialogButtonBox::StandardButton which) {
-  dialog.findChild<QDialogButtonBox*>()->button(which)->click();
-}
 
 struct TrackDialogWidgets : ::testing::Test {
   TrackDialogWidgets() { SetDialogProvider(MakeWidgetDialogProvider(&owner)); }
