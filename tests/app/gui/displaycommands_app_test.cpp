@@ -116,6 +116,7 @@ TEST_F(DisplayCommandsApp, ATriangleTranslucentLargerRenamedAndRedIsKeptBySaving
     EXPECT_TRUE(SettleUntil([item, named] { return item->text(0).contains(named); }, 5000))
         << item->text(0).toStdString();
   }
+  EXPECT_EQ(face->m_strName, QStringLiteral("PQR")) << "the cells named after the points follow";
 
   // The points are red from the start: they show larger.
   const QImage larger = Unselected("larger");

@@ -18,45 +18,57 @@
 #include "support/settle.h"
 #include "ui/objectlist/viewtree.h"
 
-// Once a pop-up menu is up, clicks the item `pick` finds in it (or closes
-// the menu when it finds none); `chosen` tells whether it clicked.
-inline void ClickInNextMenu(std::function<QAction*(QMenu&)> pick, std::shared_ptr<bool> chosen) {
+// What became of a menu choice: still waiting for the menu, the item
+// clicked, or no such item (or no menu within the bound).
+enum class MenuChoice { kWaiting, kChosen, kMissing };
+
+// Once a pop-up menu is up, clicks the item `pick` finds in it, or closes
+// the menu when it finds none.
+inline void ClickInNextMenu(std::function<QAction*(QMenu&)> pick, std::shared_ptr<MenuChoice> outcome) {
   auto poll = std::make_shared<std::function<void(int)>>();
-  *poll = [chosen, pick, weak = std::weak_ptr(poll)](int triesLeft) {
+  *poll = [outcome, pick, weak = std::weak_ptr(poll)](int triesLeft) {
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
       if (QAction* action = pick(*menu)) {
-        *chosen = true;
+        *outcome = MenuChoice::kChosen;
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         return;
       }
+      *outcome = MenuChoice::kMissing;
       menu->close();
     } else if (auto again = weak.lock(); again && triesLeft > 0) {
       QTimer::singleShot(20, [again, triesLeft] { (*again)(triesLeft - 1); });
+    } else {
+      *outcome = MenuChoice::kMissing;
     }
   };
   QTimer::singleShot(20, [poll] { (*poll)(500); });
 }
 
+inline bool ChoiceMade(const std::shared_ptr<MenuChoice>& outcome) {
+  SettleUntil([outcome] { return *outcome != MenuChoice::kWaiting; });
+  return *outcome == MenuChoice::kChosen;
+}
+
 // Right-clicks `view` at `at` and chooses the item of that text.
 inline void ChooseFromMenu(QWidget* view, QPoint at, const char* item) {
-  auto chosen = std::make_shared<bool>(false);
+  auto outcome = std::make_shared<MenuChoice>(MenuChoice::kWaiting);
   ClickInNextMenu(
       [item](QMenu& menu) -> QAction* {
         for (QAction* action : menu.actions())
           if (action->text() == QString::fromUtf8(item)) return action;
         return nullptr;
       },
-      chosen);
+      outcome);
   QTest::mouseClick(view, Qt::RightButton, {}, at);
-  EXPECT_TRUE(SettleUntil([chosen] { return *chosen; })) << item;
+  EXPECT_TRUE(ChoiceMade(outcome)) << item;
 }
 
 // Clicks a button whose menu pops up at once and chooses its item `index`.
 inline void ChooseFromButtonMenu(QToolButton* button, int index) {
-  auto chosen = std::make_shared<bool>(false);
-  ClickInNextMenu([index](QMenu& menu) { return menu.actions().value(index); }, chosen);
+  auto outcome = std::make_shared<MenuChoice>(MenuChoice::kWaiting);
+  ClickInNextMenu([index](QMenu& menu) { return menu.actions().value(index); }, outcome);
   QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_TRUE(SettleUntil([chosen] { return *chosen; })) << "item " << index;
+  EXPECT_TRUE(ChoiceMade(outcome)) << "item " << index;
 }
 
 // Unticks every selected cell in the object list, then ticks `ids` in this
