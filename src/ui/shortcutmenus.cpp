@@ -99,8 +99,7 @@ void FillShortcutMenu(QMenu& menu, const ShortcutMenu& items) {
     const CCmdUI ui = id ? CommandRegistry().Query(id) : CCmdUI(0);
     // A toggle names what it will do for this selection ("隐藏标签" while
     // the first selected label shows), as it does on the ribbon.
-    QAction* action = menu.addAction(ui.m_bTextSet && !ui.m_strText.isEmpty() ? ui.m_strText
-                                                                              : QString::fromUtf8(item.text));
+    QAction* action = menu.addAction(ui.m_bTextSet ? ui.m_strText : QString::fromUtf8(item.text));
     action->setEnabled(id != 0 && ui.m_bEnabled);
     if (id) QObject::connect(action, &QAction::triggered, [id] { CommandRegistry().Run(id); });
   }
