@@ -95,9 +95,12 @@ unsigned ShortcutItemCommand(int menu, const char* item) {
 
 void FillShortcutMenu(QMenu& menu, const ShortcutMenu& items) {
   for (const ShortcutItem& item : items.items) {
-    QAction* action = menu.addAction(QString::fromUtf8(item.text));
     const unsigned id = item.command;
-    action->setEnabled(id != 0 && CommandRegistry().Query(id).m_bEnabled);
+    const CCmdUI ui = id ? CommandRegistry().Query(id) : CCmdUI(0);
+    // A toggle names what it will do for this selection ("隐藏标签" while
+    // the first selected label shows), as it does on the ribbon.
+    QAction* action = menu.addAction(ui.m_bTextSet ? ui.m_strText : QString::fromUtf8(item.text));
+    action->setEnabled(id != 0 && ui.m_bEnabled);
     if (id) QObject::connect(action, &QAction::triggered, [id] { CommandRegistry().Run(id); });
   }
 }
