@@ -120,9 +120,8 @@ struct Waiting {
   const char* item;
   int issue;
 };
-const Waiting kUnboundItems[] = {
-    {188, "编辑文本与标签...", 76},
-};
+// A vector, so that the list may be empty.
+const std::vector<Waiting> kUnboundItems = {};
 struct Unbuilt {
   unsigned command;
   int issue;
