@@ -23,20 +23,6 @@ namespace {
 
 class MergedToolsApp : public ProgramWindow {
  protected:
-  // Ticks exactly `ids` in the object list, in this order.
-  void Tick(const std::vector<WORD>& ids) {
-    CViewTree* tree = window->Tree();
-    QTreeWidgetItem* pageItem = tree->FindCurrentPageItem();
-    ASSERT_NE(pageItem, nullptr);
-    for (WORD id : std::vector<WORD>(Page().m_selAll)) tree->ClickCheckBox(CViewTree::FindChildItem(pageItem, id));
-    ASSERT_TRUE(Page().m_selAll.empty());
-    for (WORD id : ids) {
-      QTreeWidgetItem* item = CViewTree::FindChildItem(pageItem, id);
-      ASSERT_NE(item, nullptr) << id;
-      tree->ClickCheckBox(item);
-    }
-    ASSERT_EQ(Page().m_selAll, ids);
-  }
   WORD Next() { return Page().m_nNextId; }
   // Each cell: class, parents and, for a point, its place.
   std::map<WORD, std::string> Cells() {

@@ -29,20 +29,6 @@ namespace {
 
 class PointOnPathsApp : public ProgramWindow {
  protected:
-  // Ticks exactly `ids` in the object list, in this order.
-  void Tick(const std::vector<WORD>& ids) {
-    CViewTree* tree = window->Tree();
-    QTreeWidgetItem* pageItem = tree->FindCurrentPageItem();
-    ASSERT_NE(pageItem, nullptr);
-    for (WORD id : std::vector<WORD>(Page().m_selAll)) tree->ClickCheckBox(CViewTree::FindChildItem(pageItem, id));
-    ASSERT_TRUE(Page().m_selAll.empty());
-    for (WORD id : ids) {
-      QTreeWidgetItem* item = CViewTree::FindChildItem(pageItem, id);
-      ASSERT_NE(item, nullptr) << id;
-      tree->ClickCheckBox(item);
-    }
-    ASSERT_EQ(Page().m_selAll, ids);
-  }
   // Types `text` into the first field of the next modal dialog and clicks OK.
   void Answer(const QString& text, QString* caption) {
     QTimer::singleShot(10, [=, this] {

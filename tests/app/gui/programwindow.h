@@ -12,12 +12,14 @@
 #include <QTest>
 #include <QToolButton>
 #include <memory>
+#include <vector>
 
 #include "app/classregistration.h"
 #include "app/kavrelapp.h"
 #include "app/mainwindow.h"
 #include "model/cgpage.h"
 #include "ui/commandactions.h"
+#include "ui/objectlist/viewtree.h"
 #include "ui/ribbon/ribbonbar.h"
 #include "support/recorders.h"
 #include "support/settle.h"
@@ -71,6 +73,20 @@ class ProgramWindow : public ::testing::Test {
     QApplication::sendEvent(view, &move);
     QTest::mouseRelease(view, button, {}, to);
     QApplication::processEvents();
+  }
+  // Ticks exactly `ids` in the object list, in this order.
+  void Tick(const std::vector<WORD>& ids) {
+    CViewTree* tree = window->Tree();
+    QTreeWidgetItem* pageItem = tree->FindCurrentPageItem();
+    ASSERT_NE(pageItem, nullptr);
+    for (WORD id : std::vector<WORD>(Page().m_selAll)) tree->ClickCheckBox(CViewTree::FindChildItem(pageItem, id));
+    ASSERT_TRUE(Page().m_selAll.empty());
+    for (WORD id : ids) {
+      QTreeWidgetItem* item = CViewTree::FindChildItem(pageItem, id);
+      ASSERT_NE(item, nullptr) << id;
+      tree->ClickCheckBox(item);
+    }
+    ASSERT_EQ(Page().m_selAll, ids);
   }
   // The pixel over (k, m, 0) in the top view: 20 pixels a unit.
   QPoint At(int k, int m) const { return {view->width() / 2 + 20 * k, view->height() / 2 - 20 * m}; }
