@@ -10,6 +10,7 @@
 #include "editing/dialogs/inputdialogs.h"
 #include "editing/dispatch/builddispatch.h"
 #include "math/toolplacement.h"
+#include "model/modeltexts.h"
 #include "platform/crtrandom.h"
 
 namespace dispatchtest {
@@ -144,6 +145,33 @@ TEST_F(OverlapFace, ACountOutOfRangeIsRefusedAndCancelFills) {
   EXPECT_EQ(BuildFromSelection(p.doc, kToolPolygon), 1);
   EXPECT_EQ(standIns.Ids(), std::vector<unsigned>{ID_VIEW_FILL});
   EXPECT_EQ(p.seams.notifier->Texts().size(), 2u);
+}
+
+// A page one id short of what a build needs: nothing is made (the corner
+// of the centred frustum keeps its name), after the frame's message.
+TEST(MergedTools, AFullPageMakesNothing) {
+  const struct {
+    int kind;
+    std::vector<Cell> selected;
+    int needed;
+    int result;
+  } rows[] = {
+      {kToolPoint, {B}, 1, 0},      {kToolPoint, {A, B}, 1, 0},  {kToolPoint, {K1}, 1, 0},
+      {kToolLine, {C}, 2, 1},       {kToolPolygon, {ABC, EFC}, 7, 0}, {kToolFrustum, {}, 29, 0},
+      {kToolFrustum, {B}, 25, 0},   {kToolFrustum, {AB}, 26, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "tool " << row.kind << " needing " << row.needed);
+    CommandPage p;
+    const Cells c = Scene(p);
+    p.Select(Ids(c, row.selected));
+    CDlgNumber answer;
+    answer.m_nCount = 6;
+    p.dialogs->Ok(answer);
+    p.Page().m_nNextId = static_cast<WORD>(CGPage::kMaxCellId + 2 - row.needed);
+    p.ExpectNothingMade([&] { EXPECT_EQ(BuildFromSelection(p.doc, row.kind), row.result); });
+    EXPECT_EQ(p.seams.notifier->Texts(), std::vector<QString>{QString::fromUtf8(kTextTooManyCells)});
+  }
 }
 
 // The cells a tool makes equal those its construction makes called
