@@ -1,5 +1,6 @@
 #include "editing/dispatch/builddispatch.h"
 
+#include <iterator>
 #include <span>
 
 #include "cells/dynamic/parameters/userparameter.h"
@@ -24,7 +25,7 @@ using Test = bool (*)(const Shape&);
 using Build = bool (*)(CKavrelDoc&, const Shape&);
 
 // One link of a tool's chain, the first whose test holds wins: the command
-// `id` runs, or `build` makes what it makes; neither: the tool acts not.
+// `id` runs, or `build` makes what it makes; neither: the tool does nothing.
 struct CStep {
   Test test;
   unsigned id = 0;
@@ -49,23 +50,26 @@ bool CallOrCurve(CKavrelDoc& doc, unsigned id) {
 
 WORD FirstPoint() { return g_pCurPage->m_selPoints.front(); }
 
+// The line command of the type drawn last (g_nLineType).
 bool LineOfType(CKavrelDoc& doc, const Shape&) {
   constexpr unsigned kLineCommands[] = {ID_CREATE_LINE_SEGMENT, ID_CREATE_LINE_HALF, ID_CREATE_LINE_STRAIGHT,
                                         ID_CREATE_LINE_VECTOR};
-  if (g_nLineType >= 0 && g_nLineType < 4) Call(doc, kLineCommands[g_nLineType]);
+  if (g_nLineType >= 0 && g_nLineType < static_cast<int>(std::size(kLineCommands)))
+    Call(doc, kLineCommands[g_nLineType]);
   return true;
 }
 
+// The formula dialog, opening about the middle of the view.
 bool FormulaText(CKavrelDoc& doc, const Shape&) {
-  InsertVodText(doc, FALSE, g_nViewWidth / 2 - 300, g_nViewHeight / 2 - 128);
+  constexpr int kHalfDialogWidth = 300, kHalfDialogHeight = 128;
+  InsertVodText(doc, FALSE, g_nViewWidth / 2 - kHalfDialogWidth, g_nViewHeight / 2 - kHalfDialogHeight);
   return true;
 }
 
-bool FirstValueIsParameter(const Shape&) {
-  return dynamic_cast<const CGTmVarParameter*>(FirstSelected(&CGPage::m_selValues));
-}
-bool FirstPointMoves(const Shape&) { return MoveButtonCarries(FirstSelected(&CGPage::m_selPoints)); }
-
+bool FirstValueIsParameter() { return dynamic_cast<const CGTmVarParameter*>(FirstSelected(&CGPage::m_selValues)); }
+// The move button's own test, so that a point it cannot drive gets the
+// show/hide button instead of a dialog that ends in a refusal.
+bool FirstPointMoves() { return MoveButtonCarries(FirstSelected(&CGPage::m_selPoints)); }
 
 bool HorizontalCircle(CKavrelDoc& doc, const Shape&) { return CreateHorizontalCircle(doc), true; }
 bool Cuboid(CKavrelDoc& doc, const Shape&) { return CreateCuboidXyz(doc, FirstPoint()), true; }
@@ -188,8 +192,8 @@ const CStep kCurveSteps[] = {
 const CStep kButtonSteps[] = {
     {[](const Shape& s) { return s.K == 0; }},
     {[](const Shape& s) { return s.K == 1 && s.P == 1 && s.C != 0; }, ID_EDIT_BTN_ANIMATION},
-    {[](const Shape& s) { return s.K == 1 && s.V == 1 && FirstValueIsParameter(s); }, ID_EDIT_BTN_ANIMATION},
-    {[](const Shape& s) { return s.K == 2 && s.P == 2 && FirstPointMoves(s); }, ID_EDIT_BTN_MOVE},
+    {[](const Shape& s) { return s.K == 1 && s.V == 1 && FirstValueIsParameter(); }, ID_EDIT_BTN_ANIMATION},
+    {[](const Shape& s) { return s.K == 2 && s.P == 2 && FirstPointMoves(); }, ID_EDIT_BTN_MOVE},
     {[](const Shape& s) { return s.B > 1 && s.B == s.K; }, ID_EDIT_BTN_PRESENTAT},
     {Always, ID_EDIT_BTN_HIDESHOW},
 };

@@ -4,6 +4,7 @@
 
 #include "commands/commandglobals.h"
 #include "dispatchtestsupport.h"
+#include "editing/dialogs/inputdialogs.h"
 #include "formula/control/formuladialogs.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
@@ -29,6 +30,7 @@ void ExpectCalls(const CallRow& row, int lineType = 0) {
   EXPECT_EQ(BuildFromSelection(p.doc, row.kind), row.result);
   EXPECT_EQ(standIns.Ids(), row.calls);
   for (const Call& call : standIns.Calls()) EXPECT_EQ(call.selection, atEntry) << call.id;
+  EXPECT_TRUE(p.dialogs->Offered<CDlgNumber>().empty()) << "the overlap face's count asked";
 }
 
 TEST(MergedTools, EachSelectionRunsTheCommandItAsksFor) {
@@ -66,6 +68,7 @@ TEST(MergedTools, EachSelectionRunsTheCommandItAsksFor) {
       {kToolPolygon, {A, B, C}, {ID_CREATE_FACE}, 1},
       {kToolPolygon, {A, B}, {}, 0},
       {kToolPolygon, {ABC, ABD}, {ID_VIEW_FILL}, 1},
+      {kToolPolygon, {ABD, EFC}, {ID_VIEW_FILL}, 1},
       {kToolPolygon, {ABC}, {ID_VIEW_FILL}, 1},
       {kToolPolygon, {A, ABC}, {ID_CREATE_FACE_PARFACE}, 1},
       {kToolPolygon, {AB}, {ID_CREATE_FACE_PERLINE}, 1},

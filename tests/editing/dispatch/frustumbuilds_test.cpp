@@ -31,7 +31,10 @@ TEST(FrustumTool, OnePointIsCornerAOfAFrustumAboutTheOrigin) {
     EXPECT_EQ(p.Find(made[k])->m_strName, QString::fromLatin1(names[k])) << k;
     for (int axis = 0; axis < 3; ++axis) EXPECT_NEAR(p.At(made[k])[axis], at[k][axis], 1e-5) << names[k];
   }
-  EXPECT_EQ(p.Summary({made[7], made[19], made[24]}), "CGLine(A,C) CGFace(A,C,D,E) CGFace(E,A,A1,D1)");
+  EXPECT_EQ(p.Summary(std::vector<WORD>(made.begin() + 7, made.end())),
+            "CGLine(A,C) CGLine(C,D) CGLine(D,E) CGLine(E,A) CGLine(A1,B1) CGLine(B1,C1) CGLine(C1,D1) "
+            "CGLine(D1,A1) CGLine(A,A1) CGLine(C,B1) CGLine(D,C1) CGLine(E,D1) CGFace(A,C,D,E) "
+            "CGFace(A1,B1,C1,D1) CGFace(A,C,B1,A1) CGFace(C,D,C1,B1) CGFace(D,E,D1,C1) CGFace(E,A,A1,D1)");
   ASSERT_TRUE(p.Page().m_undo.Undo());
   EXPECT_EQ(p.Find(corner)->m_strName, QStringLiteral("B"));
   EXPECT_FALSE(p.Find(corner)->m_bNameFixed);
