@@ -64,7 +64,7 @@ const ShortcutMenu kMenus[] = {
       {"框选对象", ID_EDIT_SELBOX},
       {"随机着色", ID_COLOR26},
       {"显示标签", ID_VIEW_SHOWHIDE_LABEL},
-      {"编辑文本与标签...", 0},
+      {"编辑文本与标签...", ID_CREATE_TEXTLABEL},
       {"隐藏对象", ID_VIEW_HIDEOBJECTS},
       {"显示所有隐藏", ID_EDIT_SHOWOBJECT},
       {"显示/隐藏坐标系", ID_VIEW_GRID},

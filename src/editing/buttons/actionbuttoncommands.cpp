@@ -226,6 +226,8 @@ std::vector<WORD> OfferPages(const CKavrelDoc& doc, CDlgBtnLink& dialog) {
   return pageIds;
 }
 
+bool MoveButtonCarries(const CGCell* point) { return MoveMode(point) >= 0; }
+
 void OnEditBtnHideshow(CKavrelDoc& doc) {
   if (!g_pCurPage) return;
   CConstruction build(doc);

@@ -31,6 +31,36 @@ CDocCommandRows::CDocCommandRows(std::initializer_list<CDocCommandRow> rows) {
 
 const std::vector<CDocCommandRow>& DocumentCommandRows() { return Rows(); }
 
+namespace {
+CDocCommandRow* RowOf(unsigned id) {
+  for (CDocCommandRow& row : Rows())
+    if (row.id == id) return &row;
+  return nullptr;
+}
+}  // namespace
+
+DocCommandHandler FindDocCommand(unsigned id) {
+  const CDocCommandRow* row = RowOf(id);
+  return row ? row->handler : nullptr;
+}
+
+CDocCommandStandIn::CDocCommandStandIn(unsigned id, DocCommandHandler handler) : m_nId(id) {
+  if (CDocCommandRow* row = RowOf(id)) {
+    m_pOwn = row->handler;
+    row->handler = handler;
+  } else {
+    Rows().push_back({id, handler});
+  }
+}
+
+CDocCommandStandIn::~CDocCommandStandIn() {
+  if (m_pOwn) {
+    RowOf(m_nId)->handler = m_pOwn;
+    return;
+  }
+  std::erase_if(Rows(), [this](const CDocCommandRow& row) { return row.id == m_nId; });
+}
+
 void CKavrelDoc::RegisterCommands() {
   CCommandRegistry& registry = CommandRegistry();
   registry.Withdraw(this);

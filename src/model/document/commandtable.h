@@ -44,3 +44,21 @@ class CDocCommandRows {
 
 // Every row added so far, in the order the families were linked.
 const std::vector<CDocCommandRow>& DocumentCommandRows();
+
+// The handler of `id`'s row; none when no family has a row for it.
+DocCommandHandler FindDocCommand(unsigned id);
+
+// While it lives, `handler` stands in the table for the row of `id` (or is
+// the row of an id that has none): tests record which command a chain of
+// commands calls.  Put back in reverse order of making.
+class CDocCommandStandIn {
+ public:
+  CDocCommandStandIn(unsigned id, DocCommandHandler handler);
+  ~CDocCommandStandIn();
+  CDocCommandStandIn(const CDocCommandStandIn&) = delete;
+  CDocCommandStandIn& operator=(const CDocCommandStandIn&) = delete;
+
+ private:
+  unsigned m_nId;
+  DocCommandHandler m_pOwn = nullptr;  // the row's handler; none: the row was added
+};

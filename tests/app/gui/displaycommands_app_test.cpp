@@ -86,7 +86,7 @@ TEST_F(DisplayCommandsApp, ATriangleTranslucentLargerRenamedAndRedIsKeptBySaving
     EXPECT_EQ(Page().m_cells.Lookup(points[i])->m_fSize == 10.0f, i == 1) << i;
 
   // The three points ticked in the object list, then a size of 8.
-  TickInObjectList(window->Tree(), Page(), points);
+  Tick(points);
   QString weightCaption;
   WhenShown([&weightCaption](QDialog& dialog) {
     weightCaption = dialog.windowTitle();
@@ -131,7 +131,7 @@ TEST_F(DisplayCommandsApp, ATriangleTranslucentLargerRenamedAndRedIsKeptBySaving
   ASSERT_EQ(chosen.size(), 6u) << "three sides";
   const QPoint side = At(4, 0);
   EXPECT_EQ(RedAround(larger, side, 1), 0) << "a side in its own colour";
-  TickInObjectList(window->Tree(), Page(), chosen);
+  Tick(chosen);
   auto* palette = window->Ribbon()->findChild<QToolButton*>(QStringLiteral("palette"));
   ASSERT_NE(palette, nullptr);
   ChooseFromButtonMenu(palette, 0);

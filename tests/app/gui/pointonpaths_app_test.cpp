@@ -30,7 +30,6 @@ namespace {
 
 class PointOnPathsApp : public ProgramWindow {
  protected:
-  void Tick(const std::vector<WORD>& ids) { TickInObjectList(window->Tree(), Page(), ids); }
   // Types `text` into the first field of the next modal dialog and clicks OK.
   void Answer(const QString& text, QString* caption) {
     QTimer::singleShot(10, [=, this] {

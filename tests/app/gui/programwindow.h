@@ -12,15 +12,18 @@
 #include <QTest>
 #include <QToolButton>
 #include <memory>
+#include <vector>
 
 #include "app/classregistration.h"
 #include "app/kavrelapp.h"
 #include "app/mainwindow.h"
 #include "model/cgpage.h"
 #include "ui/commandactions.h"
+#include "ui/objectlist/viewtree.h"
 #include "ui/ribbon/ribbonbar.h"
 #include "support/recorders.h"
 #include "support/settle.h"
+#include "userchoices.h"
 #include "view/kavrelview.h"
 
 class ProgramWindow : public ::testing::Test {
@@ -72,6 +75,8 @@ class ProgramWindow : public ::testing::Test {
     QTest::mouseRelease(view, button, {}, to);
     QApplication::processEvents();
   }
+  // Ticks exactly `ids` in the object list, in this order.
+  void Tick(const std::vector<WORD>& ids) { TickInObjectList(window->Tree(), Page(), ids); }
   // The pixel over (k, m, 0) in the top view: 20 pixels a unit.
   QPoint At(int k, int m) const { return {view->width() / 2 + 20 * k, view->height() / 2 - 20 * m}; }
 

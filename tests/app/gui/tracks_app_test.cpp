@@ -184,11 +184,11 @@ TEST_F(TracksApp, TheFanOfASegmentFollowsItsEndIsSavedAndUndoneAndAMidpointTrace
 
   // P and the midpoint M of AP: "轨迹" traces a circle of half the radius
   // about the middle of A and O.
-  TickInObjectList(window->Tree(), Page(), {ap});
+  Tick({ap});
   Ribbon(ID_CREATE_POINT_MIDDLE);
   const WORD m = Newest();
   ASSERT_NE(Cell<CGVertex>(m), nullptr);
-  TickInObjectList(window->Tree(), Page(), {p, m});
+  Tick({p, m});
   Ribbon(ID_CREATE_LOCUS);
   auto* locus = Cell<CGLocus>(Newest());
   ASSERT_NE(locus, nullptr);
