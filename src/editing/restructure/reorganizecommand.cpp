@@ -95,7 +95,8 @@ CIdMap RenumberCells(CCellMap& cells) {
   CIdMap map;
   for (size_t k = 0; k < found.size(); ++k) map.Set(found[k].first, static_cast<WORD>(k + 1));
   if (!map.Changed()) return map;
-  for (auto [id, cell] : found) cells.RemoveKey(id);
+  // From the highest id down: each removal is then at the end of the map.
+  for (auto it = found.rbegin(); it != found.rend(); ++it) cells.RemoveKey(it->first);
   for (auto [id, cell] : found) {
     cell->m_nId = map(id);
     cells.SetAt(cell->m_nId, cell);
@@ -136,7 +137,9 @@ void ReorganizeDocument(CKavrelDoc& doc) {
   for (auto& page : doc.m_pages) RenumberPage(*page, pageIds);
   if (g_pCurPage) g_pCurPage->RebuildVertexArray();
   doc.SetModifiedFlag();
-  UiBridge().Post(UiTarget::Frame, WM_REBUILD_PAGE_TREE, 0, g_pCurPage ? g_pCurPage->m_nId : 0);
+  // The whole list: its page items carry the old page ids too, so the
+  // current page's item may no longer be found by its new id.
+  UiBridge().FillObjectList();
   UiBridge().UpdateAllViews();
 }
 

@@ -39,24 +39,25 @@ struct RestructurePage : CommandPage {
     return static_cast<WORD>(Page().m_nNextId - 1);
   }
   // Saved, reopened and saved again: the same bytes; returns the reopened
-  // pages' cell ids.
-  std::vector<std::vector<WORD>> ExpectSavedAlike() {
+  // document.
+  std::unique_ptr<CKavrelDoc> ExpectSavedAlike() {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("restructure.kv"));
-    std::vector<std::vector<WORD>> ids;
     EXPECT_TRUE(doc.OnSaveDocument(path));
     const QByteArray saved = DocumentBytes(doc);
-    CKavrelDoc reopened;
-    EXPECT_TRUE(reopened.OnOpenDocument(path, false));
-    EXPECT_EQ(DocumentBytes(reopened), saved);
-    for (const auto& page : reopened.m_pages) {
-      ids.emplace_back();
-      for (auto [id, cell] : page->m_cells) ids.back().push_back(id);
-    }
-    return ids;
+    auto reopened = std::make_unique<CKavrelDoc>();
+    EXPECT_TRUE(reopened->OnOpenDocument(path, false));
+    EXPECT_EQ(DocumentBytes(*reopened), saved);
+    return reopened;
   }
   WORD Circle3(WORD a, WORD b, WORD c) { return Enter(new CGArcCircle3P(Page().m_nNextId++, a, b, c, kArcCircle)); }
 };
+
+std::vector<WORD> Ids(const CGPage& page) {
+  std::vector<WORD> ids;
+  for (auto [id, cell] : page.m_cells) ids.push_back(id);
+  return ids;
+}
 
 bool HasChild(const CGCell* cell, WORD child) {
   for (WORD id : cell->m_children)
@@ -250,6 +251,7 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   p.Run(ID_CREATE_POINT_MIDDLE);  // 12, and an undo step
   p.Select({9, 4});
   ASSERT_TRUE(first.m_undo.CanUndo());
+  const int fills = p.seams.bridge->objectListFills;
 
   ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
   std::vector<WORD> ids;
@@ -272,11 +274,11 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   EXPECT_FALSE(first.m_undo.CanUndo());
   EXPECT_FALSE(second->m_undo.CanUndo());
   EXPECT_EQ(p.Shown(), (std::vector<QString>{QString::fromUtf8(kTextReorganized)}));
-  EXPECT_FALSE(p.Messages(WM_REBUILD_PAGE_TREE).empty());
+  EXPECT_EQ(p.seams.bridge->objectListFills, fills + 1) << "pages and cells listed under their new ids";
   EXPECT_TRUE(p.doc.IsModified());
   const auto reopened = p.ExpectSavedAlike();
-  ASSERT_EQ(reopened.size(), 2u);
-  EXPECT_EQ(reopened[0], ids);
+  ASSERT_EQ(reopened->m_pages.size(), 2u);
+  EXPECT_EQ(Ids(*reopened->m_pages[0]), ids);
 }
 
 // --- Align --------------------------------------------------------------
@@ -343,6 +345,64 @@ TEST(FormatPainter, TheLastPointLendsItsStyleAndUndoGivesTheOldOnesBack) {
   for (WORD id : {v[0], v[1]}) EXPECT_EQ(p.Find(id)->m_fSize, oldSize);
   EXPECT_EQ(model->m_fSize, 9.0f);
   p.ExpectSavedAlike();
+}
+
+// --- Saved and reopened -------------------------------------------------
+
+TEST(SavedAndReopened, AReversedFaceLineAndArc) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(4);
+  const WORD face = p.Face(v), ab = p.Line(v[0], v[1]);
+  const WORD arc = p.Enter(new CGArc(p.Page().m_nNextId++, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0.5f, 2.0f, kArcArc));
+  p.Select({face, ab, arc});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  const float start = p.As<CGArc>(arc)->StartAngle, end = p.As<CGArc>(arc)->EndAngle;
+  const auto reopened = p.ExpectSavedAlike();
+  const CCellMap& cells = reopened->m_pages.front()->m_cells;
+  EXPECT_EQ(cells.Lookup(face)->m_parents, (std::vector<WORD>{v[3], v[2], v[1], v[0]}));
+  EXPECT_EQ(cells.Lookup(ab)->m_parents, (std::vector<WORD>{v[1], v[0]}));
+  const auto* kept = dynamic_cast<const CGArc*>(cells.Lookup(arc));
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->StartAngle, start);
+  EXPECT_EQ(kept->EndAngle, end);
+  EXPECT_GT(kept->EndAngle, 7.0f) << "the end stays a turn above the start";
+  EXPECT_EQ(kept->AxisU[1], 2.0f);
+}
+
+TEST(SavedAndReopened, AFrozenMidpointStaysFrozen) {
+  RestructurePage p;
+  const WORD a = p.Point(0, 0, 0), b = p.Point(4, 2, 0), ab = p.Line(a, b);
+  const WORD m = p.Midpoint(ab);
+  p.Select({m});
+  ASSERT_TRUE(p.Run(ID_EDIT_SPLIT));
+  const auto reopened = p.ExpectSavedAlike();
+  const CCellMap& cells = reopened->m_pages.front()->m_cells;
+  const CGCell* kept = cells.Lookup(m);
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->GetRuntimeClass(), RUNTIME_CLASS(CGVertex));
+  EXPECT_TRUE(kept->m_parents.empty());
+  const float* at = static_cast<const CGVertex*>(kept)->m_vPos;
+  EXPECT_EQ(std::vector<float>(at, at + 3), (std::vector<float>{2, 1, 0}));
+  EXPECT_FALSE(HasChild(cells.Lookup(ab), m));
+}
+
+TEST(SavedAndReopened, AnAlignedColumnOfButtons) {
+  RestructurePage p;
+  std::vector<WORD> buttons;
+  for (float y : {0.0f, 5.0f, 40.0f}) {
+    buttons.push_back(p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {})));
+    p.Find(buttons.back())->m_vLabelAnchor[0] = y / 4;
+    p.Find(buttons.back())->m_vLabelAnchor[1] = y;
+  }
+  p.Select(buttons);
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  const auto reopened = p.ExpectSavedAlike();
+  for (int i = 0; i < 3; ++i) {
+    const CGCell* kept = reopened->m_pages.front()->m_cells.Lookup(buttons[i]);
+    ASSERT_TRUE(kept) << i;
+    EXPECT_EQ(kept->m_vLabelAnchor[0], 10.0f) << i;
+    EXPECT_EQ(kept->m_vLabelAnchor[1], 20.0f * static_cast<float>(i)) << i;
+  }
 }
 
 // --- Enabling -----------------------------------------------------------
