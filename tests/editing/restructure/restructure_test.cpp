@@ -24,6 +24,7 @@
 #include "model/undo/cmdtexts.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
+#include "render/viewglobals.h"
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
 
@@ -320,6 +321,37 @@ TEST(Align, OneTextIsCentredAndSeveralTakeTheFirstOnesX) {
   for (WORD id : {t1, t2, t3}) EXPECT_EQ(p.Find(id)->m_vLabelAnchor[0], 9.0f) << id;
 }
 
+// With 20 pixels a unit the cursors are in world units: the button slot is
+// trunc((x + 20.5) / 5) * 16 - trunc((12.75 - y) / -1.5) + 1, the text slot
+// trunc((19 - x) / 12) * 16 - trunc((11.75 - y) / -1.5) + 1.
+TEST(Align, ThePlacementCursorsContinueBelowTheColumn) {
+  RestructurePage p;
+  ASSERT_EQ(g_fUnitsPerPixel, 0.05f);
+  const WORD a = p.Point(1, 2, 0);
+  std::vector<WORD> buttons, values;
+  for (int i = 0; i < 3; ++i) {
+    buttons.push_back(p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {})));
+    p.Find(buttons.back())->m_vLabelAnchor[0] = i == 2 ? -8.0f : 4.0f;
+    p.Find(buttons.back())->m_vLabelAnchor[1] = 3.0f * static_cast<float>(i);
+    p.Select({a});
+    ASSERT_TRUE(p.Run(ID_MEASURE_COORD_X));
+    values.push_back(static_cast<WORD>(p.Page().m_nNextId - 1));
+    p.Find(values.back())->m_vLabelAnchor[0] = i == 2 ? 7.0f : -2.0f;
+    p.Find(values.back())->m_vLabelAnchor[1] = i == 2 ? -6.0f : 1.0f;
+  }
+  std::vector<WORD> all = buttons;
+  all.insert(all.end(), values.begin(), values.end());
+  p.Select(all);
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  const CGPage& page = p.Page();
+  EXPECT_EQ(std::vector<float>(page.m_ptLastButton, page.m_ptLastButton + 2), (std::vector<float>{-8, 6}));
+  EXPECT_EQ(page.m_nButtonSlot, 2 * 16 + 4 + 1);
+  EXPECT_EQ(std::vector<float>(page.m_ptLastText, page.m_ptLastText + 2), (std::vector<float>{7, -6}));
+  EXPECT_EQ(page.m_nTextSlot, 1 * 16 + 11 + 1);
+  EXPECT_EQ(p.Find(values[1])->m_vLabelAnchor[0], 7.0f);
+  EXPECT_EQ(p.Find(values[1])->m_vLabelAnchor[1], -2.5f);
+}
+
 // --- Format painter -----------------------------------------------------
 
 TEST(FormatPainter, TheLastPointLendsItsStyleAndUndoGivesTheOldOnesBack) {
@@ -345,6 +377,32 @@ TEST(FormatPainter, TheLastPointLendsItsStyleAndUndoGivesTheOldOnesBack) {
   for (WORD id : {v[0], v[1]}) EXPECT_EQ(p.Find(id)->m_fSize, oldSize);
   EXPECT_EQ(model->m_fSize, 9.0f);
   p.ExpectSavedAlike();
+}
+
+TEST(FormatPainter, EachKindIsOneNamedUndoStep) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(4);
+  struct Row {
+    std::vector<WORD> cells;
+    const char* name;
+  } const rows[] = {
+      {{v[0], v[1]}, kCmdNamePointStyles},
+      {{p.Line(v[0], v[1]), p.Line(v[2], v[3])}, kCmdNameLineStyles},
+      {{p.Face({v[0], v[1], v[2]}), p.Face({v[1], v[2], v[3]})}, kCmdNameFaceStyles},
+      {{p.Circle3(v[0], v[1], v[2]), p.Circle3(v[1], v[2], v[3])}, kCmdNameCircleStyles},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    p.Find(row.cells.back())->m_rgbaLabel = RGBA{9, 8, 7, 6};  // faces keep their own colour
+    const BYTE before = p.Find(row.cells.front())->m_rgbaLabel.g;
+    ASSERT_NE(before, 8);
+    p.Select(row.cells);
+    ASSERT_TRUE(p.Run(ID_EDIT_STYLES));
+    EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8(row.name));
+    EXPECT_EQ(p.Find(row.cells.front())->m_rgbaLabel.g, 8);
+    ASSERT_TRUE(p.Page().m_undo.Undo());
+    EXPECT_EQ(p.Find(row.cells.front())->m_rgbaLabel.g, before);
+  }
 }
 
 // --- Saved and reopened -------------------------------------------------
