@@ -475,6 +475,17 @@ TEST(Restructure, EnablingRulesAtAndOffTheirThresholds) {
   const WORD b1 = p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {}));
   const WORD b2 = p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {}));
   const WORD text = p.Enter(new CGTextbit(p.Page().m_nNextId++, 4, 4, std::vector<BYTE>(4 * 4)));
+  const WORD sphere = p.Enter(new CGSphere(p.Page().m_nNextId++, 0, 0, 0, 2, 0, 0, 1));
+  p.dialogs->Ok(CDlgSurface{});
+  const WORD surface = p.ExpectMade(ID_CREATE_SURFACE, "CGSurface()", "添加曲面").at(0);
+  p.dialogs->Ok(CDlgCurve{});
+  const WORD curve = p.ExpectMade(ID_CREATE_CURVE, "CGCurve()", "添加曲线").at(0);
+  std::vector<WORD> values;
+  for (WORD point : {v[0], v[1]}) {
+    p.Select({point});
+    ASSERT_TRUE(p.Run(ID_MEASURE_COORD_X));
+    values.push_back(static_cast<WORD>(p.Page().m_nNextId - 1));
+  }
   struct Row {
     std::vector<WORD> selected;
     bool reverse, split, flush, styles;
@@ -493,6 +504,13 @@ TEST(Restructure, EnablingRulesAtAndOffTheirThresholds) {
       {{b1, b2}, false, false, true, false},
       {{text}, false, false, true, false},
       {{v[0], v[1], text}, false, true, true, false},
+      {{values[0]}, false, false, false, false},
+      {{values[0], values[1]}, false, false, true, false},
+      {{sphere}, false, true, false, false},
+      {{v[0], v[1], sphere}, false, true, false, false},
+      {{surface}, true, true, false, false},
+      {{curve}, true, true, false, false},
+      {{c1, curve}, true, true, false, false},
   };
   for (const Row& row : rows) {
     p.Select(row.selected);
