@@ -43,9 +43,10 @@ void CCmdSplit::Add(std::unique_ptr<CGCell> copy) {
 namespace {
 // The page's cell under each id and the command's change places.
 void SwapWithPage(CGPage& page, std::map<WORD, CHeldCell>& cells) {
+  // Replacing under an id keeps the map's id list as it is, so many cells
+  // change places without shifting it each time.
   for (auto& [id, held] : cells) {
-    CGCell* inPage = page.m_cells.RemoveKey(id);
-    if (held.cell) page.m_cells.SetAt(id, held.cell.release());
+    CGCell* inPage = held.cell ? page.m_cells.SetAt(id, held.cell.release()) : page.m_cells.RemoveKey(id);
     held.cell.reset(inPage);
   }
 }
