@@ -105,30 +105,29 @@ struct Midpoints : BenchDocument {
   }
 };
 
-void BM_SplitMidpoints(benchmark::State& state) {
-  Midpoints d(static_cast<int>(state.range(0)));
+// Runs the command on the selection and undoes it, timing the one or the
+// other.
+template <class Document>
+void CommandAndUndo(benchmark::State& state, unsigned command, bool timeUndo) {
+  Document d(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     d.Select();
-    state.ResumeTiming();
-    d.Run(state, ID_EDIT_SPLIT);
-    state.PauseTiming();
+    if (!timeUndo) state.ResumeTiming();
+    d.Run(state, command);
+    if (timeUndo)
+      state.ResumeTiming();
+    else
+      state.PauseTiming();
     d.Page().m_undo.Undo();
-    state.ResumeTiming();
+    if (!timeUndo) state.ResumeTiming();
   }
 }
+
+void BM_SplitMidpoints(benchmark::State& state) { CommandAndUndo<Midpoints>(state, ID_EDIT_SPLIT, false); }
 BENCHMARK(BM_SplitMidpoints)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-void BM_UndoSplit(benchmark::State& state) {
-  Midpoints d(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    state.PauseTiming();
-    d.Select();
-    d.Run(state, ID_EDIT_SPLIT);
-    state.ResumeTiming();
-    d.Page().m_undo.Undo();
-  }
-}
+void BM_UndoSplit(benchmark::State& state) { CommandAndUndo<Midpoints>(state, ID_EDIT_SPLIT, true); }
 BENCHMARK(BM_UndoSplit)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_RedoSplit(benchmark::State& state) {
@@ -181,36 +180,18 @@ void BM_Reorganize(benchmark::State& state) {
 }
 BENCHMARK(BM_Reorganize)->Args({10, 5000})->Unit(benchmark::kMillisecond);
 
-void BM_FormatPainter(benchmark::State& state) {
-  BenchDocument d;
-  const int n = static_cast<int>(state.range(0));
-  ReserveVertexArray(n + 10);
-  for (int k = 0; k < n; ++k) d.selection.push_back(d.Point(static_cast<float>(k % 100), static_cast<float>(k / 100)));
-  for (auto _ : state) {
-    state.PauseTiming();
-    d.Select();
-    state.ResumeTiming();
-    d.Run(state, ID_EDIT_STYLES);
-    state.PauseTiming();
-    d.Page().m_undo.Undo();
-    state.ResumeTiming();
+// n free points on a grid, all selected.
+struct GridPoints : BenchDocument {
+  explicit GridPoints(int n) {
+    ReserveVertexArray(n + 10);
+    for (int k = 0; k < n; ++k) selection.push_back(Point(static_cast<float>(k % 100), static_cast<float>(k / 100)));
   }
-}
+};
+
+void BM_FormatPainter(benchmark::State& state) { CommandAndUndo<GridPoints>(state, ID_EDIT_STYLES, false); }
 BENCHMARK(BM_FormatPainter)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-void BM_UndoFormatPainter(benchmark::State& state) {
-  BenchDocument d;
-  const int n = static_cast<int>(state.range(0));
-  ReserveVertexArray(n + 10);
-  for (int k = 0; k < n; ++k) d.selection.push_back(d.Point(static_cast<float>(k % 100), static_cast<float>(k / 100)));
-  for (auto _ : state) {
-    state.PauseTiming();
-    d.Select();
-    d.Run(state, ID_EDIT_STYLES);
-    state.ResumeTiming();
-    d.Page().m_undo.Undo();
-  }
-}
+void BM_UndoFormatPainter(benchmark::State& state) { CommandAndUndo<GridPoints>(state, ID_EDIT_STYLES, true); }
 BENCHMARK(BM_UndoFormatPainter)->Arg(10000)->Unit(benchmark::kMillisecond);
 }  // namespace
 

@@ -7,14 +7,9 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QImage>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
-#include <QTimer>
-#include <memory>
 
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgverfree.h"
@@ -25,6 +20,7 @@
 #include "support/documentfiles.h"
 #include "support/modaldialogs.h"
 #include "support/settle.h"
+#include "viewmenus.h"
 
 namespace {
 
@@ -33,38 +29,6 @@ class PropertyEditApp : public ProgramWindow {
   template <class T>
   T* Newest() {
     return dynamic_cast<T*>(Page().m_cells.Lookup(static_cast<WORD>(Page().m_nNextId - 1)));
-  }
-  // Right-clicks at `at` and chooses `item` in the menu that comes up, by a
-  // click on it as a user would.
-  void ChooseFromMenu(QPoint at, const char* item) {
-    auto chosen = std::make_shared<bool>(false);
-    auto poll = std::make_shared<std::function<void(int)>>();
-    *poll = [chosen, item, weak = std::weak_ptr(poll)](int triesLeft) {
-      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-        for (QAction* action : menu->actions())
-          if (action->text() == QString::fromUtf8(item)) {
-            *chosen = true;
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            return;
-          }
-        menu->close();
-      } else if (auto again = weak.lock(); again && triesLeft > 0) {
-        QTimer::singleShot(20, [again, triesLeft] { (*again)(triesLeft - 1); });
-      }
-    };
-    QTimer::singleShot(20, [poll] { (*poll)(500); });
-    QTest::mouseClick(view, Qt::RightButton, {}, at);
-    EXPECT_TRUE(SettleUntil([chosen] { return *chosen; })) << item;
-  }
-  // How many colours the view shows in a square around `at`.
-  int ColoursAround(QPoint at) {
-    const QImage picture = view->grabFramebuffer();
-    const double ratio = view->devicePixelRatioF();
-    QSet<QRgb> colours;
-    for (int dy = -8; dy <= 8; ++dy)
-      for (int dx = -8; dx <= 8; ++dx)
-        colours.insert(picture.pixel(static_cast<int>((at.x() + dx) * ratio), static_cast<int>((at.y() + dy) * ratio)));
-    return static_cast<int>(colours.size());
   }
 };
 
@@ -83,7 +47,7 @@ TEST_F(PropertyEditApp, AFaceLitAndPicturedFromItsMenuAndAPointTypedUndoneAndRed
   Ribbon(ID_EDIT_SELECT);
   Render();
   const QPoint inside = At(2, 2);
-  const int plainColours = ColoursAround(inside);
+  const int plainColours = ColoursAround(view, inside, 8);
 
   WhenShown([](QDialog& dialog) {
     ByText<QRadioButton>(dialog, "光照处理")->click();
@@ -91,7 +55,7 @@ TEST_F(PropertyEditApp, AFaceLitAndPicturedFromItsMenuAndAPointTypedUndoneAndRed
     textures->setCurrentIndex(textures->findText(QString::fromUtf8("图3")));
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
   });
-  ChooseFromMenu(inside, "属性...");
+  ASSERT_TRUE(ChooseFromMenu(view, inside, "属性..."));
   EXPECT_TRUE(SettleUntil([face] { return face->m_nStyle == kFaceLit; }));
   EXPECT_EQ(face->m_nStyle, kFaceLit);
   EXPECT_EQ(face->m_dwParam3, 3u);
@@ -100,7 +64,7 @@ TEST_F(PropertyEditApp, AFaceLitAndPicturedFromItsMenuAndAPointTypedUndoneAndRed
   EXPECT_TRUE(app.Document().IsModified());
   Click(At(-10, -8));  // on empty space: a selected face is drawn plain
   Render();
-  EXPECT_GT(ColoursAround(inside), plainColours + 4) << "the picture shows on the lit face";
+  EXPECT_GT(ColoursAround(view, inside, 8), plainColours + 4) << "the picture shows on the lit face";
 
   const QString path = folder.filePath(QStringLiteral("lit.kv"));
   static_cast<ScriptedFileChooser&>(FileChooser()).answers = {path};

@@ -6,14 +6,7 @@
 // list and the file, and the reopened picture is the same.
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QImage>
-#include <QMenu>
-#include <QSet>
-#include <QTimer>
 #include <QTreeWidgetItem>
-#include <functional>
-#include <memory>
 #include <vector>
 
 #include "cells/constrained/dependentpoints.h"
@@ -23,6 +16,7 @@
 #include "platform/commandids.h"
 #include "programwindow.h"
 #include "support/settle.h"
+#include "viewmenus.h"
 #include "ui/objectlist/objectview.h"
 #include "ui/objectlist/viewtree.h"
 
@@ -48,48 +42,6 @@ class RestructureApp : public ProgramWindow {
     if (QTreeWidgetItem* page = tree->FindCurrentPageItem())
       for (int i = 0; i < page->childCount(); ++i) ids.push_back(CViewTree::ItemId(page->child(i)));
     return ids;
-  }
-  // Right-clicks at `at` and chooses `item` in the menu that comes up, by a
-  // click on it as a user would.  Any other modal window that comes up (a
-  // label dialog from a click on a label) is closed and fails the test, so
-  // nothing waits for a user.
-  void ChooseFromMenu(QPoint at, const char* item) {
-    auto chosen = std::make_shared<bool>(false);
-    auto poll = std::make_shared<std::function<void(int)>>();
-    *poll = [chosen, item, weak = std::weak_ptr(poll)](int triesLeft) {
-      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-        for (QAction* action : menu->actions())
-          if (action->text() == QString::fromUtf8(item) && action->isEnabled()) {
-            *chosen = true;
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            return;
-          }
-        ADD_FAILURE() << "no enabled item " << item;
-        menu->close();
-        return;
-      }
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        ADD_FAILURE() << "a dialog came up instead of the menu: " << dialog->windowTitle().toStdString();
-        dialog->reject();
-        return;
-      }
-      if (auto again = weak.lock(); again && triesLeft > 0)
-        QTimer::singleShot(20, [again, triesLeft] { (*again)(triesLeft - 1); });
-    };
-    QTimer::singleShot(20, [poll] { (*poll)(500); });
-    QTest::mouseClick(view, Qt::RightButton, {}, at);
-    EXPECT_TRUE(SettleUntil([chosen] { return *chosen; }, 10000)) << item;
-    Settle();
-  }
-  // How many colours the view shows in a square around `at`.
-  int ColoursAround(QPoint at) {
-    const QImage picture = view->grabFramebuffer();
-    const double ratio = view->devicePixelRatioF();
-    QSet<QRgb> colours;
-    for (int dy = -3; dy <= 3; ++dy)
-      for (int dx = -3; dx <= 3; ++dx)
-        colours.insert(picture.pixel(static_cast<int>((at.x() + dx) * ratio), static_cast<int>((at.y() + dy) * ratio)));
-    return static_cast<int>(colours.size());
   }
   void Undo() {
     ASSERT_TRUE(ActivateWindow(window));
@@ -127,7 +79,7 @@ TEST_F(RestructureApp, FreezeAMidpointReverseItsSegmentRenumberSaveAndReopen) {
   Render();
 
   // Frozen, the midpoint stays where it is when an end moves.
-  ChooseFromMenu(At(0, 0), "分离点");
+  ASSERT_TRUE(ChooseFromMenu(view, At(0, 0), "分离点"));
   ASSERT_EQ(Cell(m)->GetRuntimeClass(), RUNTIME_CLASS(CGVertex));
   Render();
   Drag(At(-4, 0), At(-4, -4));
@@ -146,8 +98,8 @@ TEST_F(RestructureApp, FreezeAMidpointReverseItsSegmentRenumberSaveAndReopen) {
   // drawn where it was.
   Render();
   const QPoint onSegment = At(2, 0) - QPoint(0, 10);
-  const int drawn = ColoursAround(onSegment);
-  ChooseFromMenu(onSegment, "线反向");
+  const int drawn = ColoursAround(view, onSegment, 3);
+  ASSERT_TRUE(ChooseFromMenu(view, onSegment, "线反向"));
   EXPECT_EQ(segment->m_parents, (std::vector<WORD>{b, a}));
   EXPECT_EQ(Place(m), (std::vector<float>{0, 1, 0}));
   QTreeWidgetItem* item = CViewTree::FindChildItem(window->ObjectView()->Tree()->FindCurrentPageItem(), ab);
@@ -155,8 +107,8 @@ TEST_F(RestructureApp, FreezeAMidpointReverseItsSegmentRenumberSaveAndReopen) {
   EXPECT_TRUE(item->text(0).contains(segment->m_strName)) << item->text(0).toStdString();
   Click(At(-10, -8));  // on empty space: nothing selected
   Render();
-  EXPECT_GT(ColoursAround(onSegment), 1);
-  EXPECT_GE(ColoursAround(onSegment), drawn - 1);
+  EXPECT_GT(ColoursAround(view, onSegment, 3), 1);
+  EXPECT_GE(ColoursAround(view, onSegment, 3), drawn - 1);
 
   // The lone point deleted leaves a gap; renumbering closes it everywhere.
   Click(At(-8, 6));
