@@ -31,10 +31,11 @@ class CIdMap {
   }
   WORD operator()(WORD id) const { return m_ids[id]; }
   bool Changed() const { return m_bChanged; }
-  std::map<WORD, WORD> AsMap(const CCellMap& renumbered) const {
+  // Every id that names a cell, with its new id.
+  std::map<WORD, WORD> AsMap() const {
     std::map<WORD, WORD> out;
-    for (WORD from = 1; from < 0xFFFF; ++from)
-      if (m_ids[from] && renumbered.Lookup(m_ids[from])) out.emplace(from, m_ids[from]);
+    for (size_t from = 1; from < m_ids.size(); ++from)
+      if (m_ids[from]) out.emplace(static_cast<WORD>(from), m_ids[from]);
     return out;
   }
 
@@ -112,7 +113,7 @@ void RenumberPage(CGPage& page, const CIdMap& pageIds) {
     for (WORD& parent : cell->m_parents) parent = map(parent);
     Translate(cell->m_children, map);
     if (cell->IsKindOf(RUNTIME_CLASS(CGIterate))) {
-      if (!asMapBuilt) asMap = map.AsMap(page.m_cells), asMapBuilt = true;
+      if (!asMapBuilt) asMap = map.AsMap(), asMapBuilt = true;
       static_cast<CGIterate*>(cell)->RemapIds(asMap);
     } else if (cell->IsKindOf(RUNTIME_CLASS(CGButnLink))) {
       auto* link = static_cast<CGButnLink*>(cell);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cells/constructed/circlepoints.h"
+#include "cells/constructed/horizontalcircles.h"
 #include "cells/constrained/dependentpoints.h"
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/surfaces/surface.h"
@@ -15,6 +16,7 @@
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
+#include "cells/primitives/cgverfreeinline.h"
 #include "cells/revolution/roundsolids.h"
 #include "cells/revolution/solidsbypoints.h"
 #include "editing/dialogs/parametric/parametricdialogs.h"
@@ -96,15 +98,39 @@ TEST(Reverse, SegmentSwapsEndsAndItsMidpointStaysInPlace) {
   EXPECT_EQ(p.At(m), before);
 }
 
+TEST(Reverse, APointAtAQuarterOfASegmentIsRecomputedFromItsNewStart) {
+  RestructurePage p;
+  const WORD a = p.Point(0, 0, 0), b = p.Point(4, 0, 0), ab = p.Line(a, b);
+  CGPage& page = p.Page();
+  const WORD q = p.Enter(new CGVerFreeInLine(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), ab, 0.25f));
+  p.Find(ab)->m_children.push_back(q);
+  ASSERT_EQ(p.At(q), (std::vector<float>{1, 0, 0}));
+  p.Select({ab});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.At(q), (std::vector<float>{3, 0, 0}));
+  p.Select({ab});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.At(q), (std::vector<float>{1, 0, 0}));
+}
+
 TEST(Reverse, ArcsByKind) {
   RestructurePage p;
   const WORD o = p.Point(0, 0, 0), q1 = p.Point(2, 0, 0), q2 = p.Point(0, 2, 0), q3 = p.Point(0, 0, 2);
   const WORD centerP = p.Enter(new CGArcCenterP(p.Page().m_nNextId++, o, q1, q2));
   const WORD circle3 = p.Circle3(q1, q2, q3);
-  p.Select({centerP, circle3});
+  // Arcs that keep a reverse flag: the flag goes 0, 1, 0.
+  const WORD pointN = p.Enter(new CGArcPointN(p.Page().m_nNextId++, o, q1, q3, kArcCircle, 0));
+  const WORD point2 = p.Enter(new CGArcPoint2(p.Page().m_nNextId++, o, q1, kArcCircle));
+  p.Select({centerP, circle3, pointN, point2});
   ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
   EXPECT_EQ(p.Parents(centerP), (std::vector<WORD>{o, q2, q1}));
   EXPECT_EQ(p.Parents(circle3), (std::vector<WORD>{q3, q2, q1}));
+  EXPECT_EQ(p.Find(pointN)->m_nParamB, 1);
+  EXPECT_EQ(p.Find(point2)->m_nParamB, 1);
+  p.Select({pointN, point2});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.Find(pointN)->m_nParamB, 0);
+  EXPECT_EQ(p.Find(point2)->m_nParamB, 0);
 }
 
 TEST(Reverse, PlainArcTurnsItsFrameAndAngles) {
