@@ -11,6 +11,7 @@
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/constrained/dependentpoints.h"
 #include "cells/dynamic/buttons/linkbutton.h"
+#include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/surfaces/surface.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
@@ -306,6 +307,22 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   const auto reopened = p.ExpectSavedAlike();
   ASSERT_EQ(reopened->m_pages.size(), 2u);
   EXPECT_EQ(Ids(*reopened->m_pages[0]), ids);
+}
+
+TEST(Reorganize, AnIterationHoldsTheNewIds) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(6);
+  for (WORD gone : {v[0], v[2]}) delete p.Page().m_cells.RemoveKey(gone);
+  std::vector<std::vector<WORD>> arrays = {{v[1], v[3]}, {v[4], v[5]}};
+  p.Enter(new CGIterate(p.Page().m_nNextId++, 2, 2, 3, arrays));
+  ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+  const auto* iterate = p.As<CGIterate>(5);
+  ASSERT_TRUE(iterate);
+  EXPECT_EQ(iterate->m_idArrays, (std::vector<std::vector<WORD>>{{1, 2}, {3, 4}}));
+  const auto reopened = p.ExpectSavedAlike();
+  const auto* kept = dynamic_cast<const CGIterate*>(reopened->m_pages.front()->m_cells.Lookup(5));
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->m_idArrays, iterate->m_idArrays);
 }
 
 // --- Align --------------------------------------------------------------
