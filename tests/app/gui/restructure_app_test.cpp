@@ -94,6 +94,19 @@ TEST_F(RestructureApp, FreezeAMidpointReverseItsSegmentRenumberSaveAndReopen) {
   EXPECT_EQ(Place(a), (std::vector<float>{-4, 2, 0}));
   EXPECT_EQ(Place(m), (std::vector<float>{0, 1, 0}));
 
+  // Redone, the copy it froze comes back where the split left it, and the
+  // midpoint, where it has followed to, waits for the next undo.
+  QAction* redo = window->Actions().Action(ID_EDIT_REDO);
+  ASSERT_TRUE(SettleUntil([redo] { return redo->isEnabled(); }, 10000));
+  ASSERT_TRUE(ActivateWindow(window));
+  QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+  Settle();
+  EXPECT_EQ(Cell(m)->GetRuntimeClass(), RUNTIME_CLASS(CGVertex));
+  EXPECT_EQ(Place(m), (std::vector<float>{0, 0, 0}));
+  Undo();
+  ASSERT_TRUE(dynamic_cast<CGVerMid*>(Cell(m)));
+  EXPECT_EQ(Place(m), (std::vector<float>{0, 1, 0}));
+
   // Reversed from its menu at (2, 0.5): still listed under its new name and
   // drawn where it was.
   Render();

@@ -24,6 +24,7 @@
 #include "cells/texts/cgtextbit.h"
 #include "editing/restructure/restructuretexts.h"
 #include "model/cgbutton.h"
+#include "model/vertexarray.h"
 #include "model/undo/cmdtexts.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
@@ -203,6 +204,40 @@ TEST(Split, MidpointBecomesAFixedPointUntilUndone) {
   ASSERT_TRUE(p.Page().m_undo.Redo());
   EXPECT_TRUE(fixed());
   EXPECT_FALSE(HasChild(p.Find(ab), m));
+}
+
+// Lines and faces are drawn from the vertex array: after undo and redo the
+// slot of the point put back holds its place, and a restored midpoint
+// follows an end moved meanwhile.
+TEST(Split, UndoAndRedoPutThePointBackWhereItIsDrawn) {
+  RestructurePage p;
+  const WORD a = p.Point(0, 0, 0), b = p.Point(4, 2, 0), ab = p.Line(a, b);
+  const WORD m = p.Midpoint(ab);
+  auto slot = [&] {
+    const float* at = g_pVertexArray + 3 * static_cast<size_t>(p.As<CGVertex>(m)->VertexIndex);
+    return std::vector<float>{at[0], at[1], at[2]};
+  };
+  auto moveA = [&](float y) {  // as a drag does
+    auto* end = p.As<CGVertex>(a);
+    end->m_vPos[1] = y;
+    WriteVertexSlot(end->VertexIndex, end->m_vPos);
+    end->MarkDescendants();
+    std::vector<WORD> ids;
+    p.Page().CollectDirtyIds(ids);
+    p.Page().RecalculateCells(ids);
+  };
+  p.Select({m});
+  ASSERT_TRUE(p.Run(ID_EDIT_SPLIT));
+  moveA(4);
+  ASSERT_EQ(p.At(m), (std::vector<float>{2, 1, 0})) << "frozen";
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  EXPECT_EQ(p.At(m), (std::vector<float>{2, 3, 0})) << "the midpoint of A as it is now";
+  EXPECT_EQ(slot(), p.At(m));
+  moveA(-2);
+  ASSERT_EQ(p.At(m), (std::vector<float>{2, 0, 0}));
+  ASSERT_TRUE(p.Page().m_undo.Redo());
+  EXPECT_EQ(p.At(m), (std::vector<float>{2, 1, 0})) << "the copy where it was frozen";
+  EXPECT_EQ(slot(), p.At(m));
 }
 
 TEST(Split, CircleThroughThreePointsBecomesAPlainCircle) {
