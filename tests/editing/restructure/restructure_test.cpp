@@ -213,6 +213,7 @@ TEST(Split, UndoAndRedoPutThePointBackWhereItIsDrawn) {
   RestructurePage p;
   const WORD a = p.Point(0, 0, 0), b = p.Point(4, 2, 0), ab = p.Line(a, b);
   const WORD m = p.Midpoint(ab);
+  const WORD n = p.Midpoint(p.Line(m, b));  // built on the point put back
   auto slot = [&] {
     const float* at = g_pVertexArray + 3 * static_cast<size_t>(p.As<CGVertex>(m)->VertexIndex);
     return std::vector<float>{at[0], at[1], at[2]};
@@ -233,11 +234,13 @@ TEST(Split, UndoAndRedoPutThePointBackWhereItIsDrawn) {
   ASSERT_TRUE(p.Page().m_undo.Undo());
   EXPECT_EQ(p.At(m), (std::vector<float>{2, 3, 0})) << "the midpoint of A as it is now";
   EXPECT_EQ(slot(), p.At(m));
+  EXPECT_EQ(p.At(n), (std::vector<float>{3, 2.5f, 0}));
   moveA(-2);
   ASSERT_EQ(p.At(m), (std::vector<float>{2, 0, 0}));
   ASSERT_TRUE(p.Page().m_undo.Redo());
   EXPECT_EQ(p.At(m), (std::vector<float>{2, 1, 0})) << "the copy where it was frozen";
   EXPECT_EQ(slot(), p.At(m));
+  EXPECT_EQ(p.At(n), (std::vector<float>{3, 1.5f, 0}));
 }
 
 TEST(Split, CircleThroughThreePointsBecomesAPlainCircle) {
