@@ -31,10 +31,11 @@ class CIdMap {
   }
   WORD operator()(WORD id) const { return m_ids[id]; }
   bool Changed() const { return m_bChanged; }
-  std::map<WORD, WORD> AsMap(const CCellMap& renumbered) const {
+  // Every id that names a cell, with its new id.
+  std::map<WORD, WORD> AsMap() const {
     std::map<WORD, WORD> out;
-    for (WORD from = 1; from < 0xFFFF; ++from)
-      if (m_ids[from] && renumbered.Lookup(m_ids[from])) out.emplace(from, m_ids[from]);
+    for (size_t from = 1; from < m_ids.size(); ++from)
+      if (m_ids[from]) out.emplace(static_cast<WORD>(from), m_ids[from]);
     return out;
   }
 
@@ -95,7 +96,8 @@ CIdMap RenumberCells(CCellMap& cells) {
   CIdMap map;
   for (size_t k = 0; k < found.size(); ++k) map.Set(found[k].first, static_cast<WORD>(k + 1));
   if (!map.Changed()) return map;
-  for (auto [id, cell] : found) cells.RemoveKey(id);
+  // From the highest id down: each removal is then at the end of the map.
+  for (auto it = found.rbegin(); it != found.rend(); ++it) cells.RemoveKey(it->first);
   for (auto [id, cell] : found) {
     cell->m_nId = map(id);
     cells.SetAt(cell->m_nId, cell);
@@ -111,7 +113,7 @@ void RenumberPage(CGPage& page, const CIdMap& pageIds) {
     for (WORD& parent : cell->m_parents) parent = map(parent);
     Translate(cell->m_children, map);
     if (cell->IsKindOf(RUNTIME_CLASS(CGIterate))) {
-      if (!asMapBuilt) asMap = map.AsMap(page.m_cells), asMapBuilt = true;
+      if (!asMapBuilt) asMap = map.AsMap(), asMapBuilt = true;
       static_cast<CGIterate*>(cell)->RemapIds(asMap);
     } else if (cell->IsKindOf(RUNTIME_CLASS(CGButnLink))) {
       auto* link = static_cast<CGButnLink*>(cell);
@@ -136,7 +138,9 @@ void ReorganizeDocument(CKavrelDoc& doc) {
   for (auto& page : doc.m_pages) RenumberPage(*page, pageIds);
   if (g_pCurPage) g_pCurPage->RebuildVertexArray();
   doc.SetModifiedFlag();
-  UiBridge().Post(UiTarget::Frame, WM_REBUILD_PAGE_TREE, 0, g_pCurPage ? g_pCurPage->m_nId : 0);
+  // The whole list: its page items carry the old page ids too, so the
+  // current page's item may no longer be found by its new id.
+  UiBridge().FillObjectList();
   UiBridge().UpdateAllViews();
 }
 

@@ -7,6 +7,7 @@
 #include "model/cgvertex.h"
 #include "model/globals.h"
 #include "model/undo/cmdtexts.h"
+#include "model/vertexarray.h"
 
 // --- CCmdModifiPoint -------------------------------------------------------
 
@@ -43,11 +44,30 @@ void CCmdSplit::Add(std::unique_ptr<CGCell> copy) {
 namespace {
 // The page's cell under each id and the command's change places.
 void SwapWithPage(CGPage& page, std::map<WORD, CHeldCell>& cells) {
+  // Replacing under an id keeps the map's id list as it is, so many cells
+  // change places without shifting it each time.
   for (auto& [id, held] : cells) {
-    CGCell* inPage = page.m_cells.RemoveKey(id);
-    if (held.cell) page.m_cells.SetAt(id, held.cell.release());
+    CGCell* inPage = held.cell ? page.m_cells.SetAt(id, held.cell.release()) : page.m_cells.RemoveKey(id);
     held.cell.reset(inPage);
   }
+}
+
+// The cells just put in the page show where they are: a restored
+// construction follows its parents as they are now, a point writes its
+// slot of the vertex array (lines and faces are drawn from it, and the slot
+// still holds the place of the cell it replaced), and what is built on them
+// follows.
+void RefreshSwappedIn(CGPage& page, const std::map<WORD, CHeldCell>& cells) {
+  for (const auto& [id, held] : cells) {
+    CGCell* cell = page.m_cells.Lookup(id);
+    if (!cell) continue;
+    cell->Recalculate();
+    if (const auto* point = dynamic_cast<const CGVertex*>(cell)) WriteVertexSlot(point->VertexIndex, point->m_vPos);
+    cell->MarkDescendants();
+  }
+  std::vector<WORD> ids;
+  page.CollectDirtyIds(ids);
+  page.RecalculateCells(ids);
 }
 
 void PostPageReplaced(const CGPage& page) {
@@ -64,6 +84,7 @@ BOOL CCmdSplit::Redo() {
   // dependants, not the copies.
   for (auto& [id, held] : m_cells)
     if (held.cell) held.links.Unlink(page->m_cells, *held.cell);
+  RefreshSwappedIn(*page, m_cells);
   PostPageReplaced(*page);
   return TRUE;
 }
@@ -75,6 +96,7 @@ BOOL CCmdSplit::Undo() {
   for (auto it = m_cells.rbegin(); it != m_cells.rend(); ++it)
     if (it->second.cell) it->second.links.Relink(page->m_cells, *it->second.cell);
   SwapWithPage(*page, m_cells);
+  RefreshSwappedIn(*page, m_cells);
   PostPageReplaced(*page);
   return TRUE;
 }

@@ -7,11 +7,9 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
 
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgverfree.h"
@@ -32,16 +30,6 @@ class PropertyEditApp : public ProgramWindow {
   T* Newest() {
     return dynamic_cast<T*>(Page().m_cells.Lookup(static_cast<WORD>(Page().m_nNextId - 1)));
   }
-  // How many colours the view shows in a square around `at`.
-  int ColoursAround(QPoint at) {
-    const QImage picture = view->grabFramebuffer();
-    const double ratio = view->devicePixelRatioF();
-    QSet<QRgb> colours;
-    for (int dy = -8; dy <= 8; ++dy)
-      for (int dx = -8; dx <= 8; ++dx)
-        colours.insert(picture.pixel(static_cast<int>((at.x() + dx) * ratio), static_cast<int>((at.y() + dy) * ratio)));
-    return static_cast<int>(colours.size());
-  }
 };
 
 TEST_F(PropertyEditApp, AFaceLitAndPicturedFromItsMenuAndAPointTypedUndoneAndRedone) {
@@ -59,7 +47,7 @@ TEST_F(PropertyEditApp, AFaceLitAndPicturedFromItsMenuAndAPointTypedUndoneAndRed
   Ribbon(ID_EDIT_SELECT);
   Render();
   const QPoint inside = At(2, 2);
-  const int plainColours = ColoursAround(inside);
+  const int plainColours = ColoursAround(view, inside, 8);
 
   WhenShown([](QDialog& dialog) {
     ByText<QRadioButton>(dialog, "光照处理")->click();
@@ -67,7 +55,7 @@ TEST_F(PropertyEditApp, AFaceLitAndPicturedFromItsMenuAndAPointTypedUndoneAndRed
     textures->setCurrentIndex(textures->findText(QString::fromUtf8("图3")));
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
   });
-  ChooseFromMenu(view, inside, "属性...");
+  ASSERT_TRUE(ChooseFromMenu(view, inside, "属性..."));
   EXPECT_TRUE(SettleUntil([face] { return face->m_nStyle == kFaceLit; }));
   EXPECT_EQ(face->m_nStyle, kFaceLit);
   EXPECT_EQ(face->m_dwParam3, 3u);
@@ -76,7 +64,7 @@ TEST_F(PropertyEditApp, AFaceLitAndPicturedFromItsMenuAndAPointTypedUndoneAndRed
   EXPECT_TRUE(app.Document().IsModified());
   Click(At(-10, -8));  // on empty space: a selected face is drawn plain
   Render();
-  EXPECT_GT(ColoursAround(inside), plainColours + 4) << "the picture shows on the lit face";
+  EXPECT_GT(ColoursAround(view, inside, 8), plainColours + 4) << "the picture shows on the lit face";
 
   const QString path = folder.filePath(QStringLiteral("lit.kv"));
   static_cast<ScriptedFileChooser&>(FileChooser()).answers = {path};

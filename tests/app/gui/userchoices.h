@@ -1,12 +1,17 @@
 // What a user chooses in the running program besides the ribbon and the
 // view: an item of a shortcut menu or of a button's pop-up menu, clicked as
-// a user would, and ticks in the object list.  Each waits, bounded, for
+// a user would, and ticks in the object list; and the colours the view
+// shows around a point.  Each waits, bounded, for
 // the menu to come up.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QImage>
 #include <QMenu>
+#include <QOpenGLWidget>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -35,6 +40,12 @@ inline void ClickInNextMenu(std::function<QAction*(QMenu&)> pick, std::shared_pt
       }
       *outcome = MenuChoice::kMissing;
       menu->close();
+    } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      // A modal window came up instead (a label dialog from a click on a
+      // label): nothing may wait for a user.
+      ADD_FAILURE() << "a dialog came up instead of the menu: " << dialog->windowTitle().toStdString();
+      *outcome = MenuChoice::kMissing;
+      dialog->reject();
     } else if (auto again = weak.lock(); again && triesLeft > 0) {
       QTimer::singleShot(20, [again, triesLeft] { (*again)(triesLeft - 1); });
     } else {
@@ -49,18 +60,34 @@ inline bool ChoiceMade(const std::shared_ptr<MenuChoice>& outcome) {
   return *outcome == MenuChoice::kChosen;
 }
 
-// Right-clicks `view` at `at` and chooses the item of that text.
-inline void ChooseFromMenu(QWidget* view, QPoint at, const char* item) {
+// Right-clicks `view` at `at` and chooses the enabled item of that text.
+// Whether it was chosen.
+inline bool ChooseFromMenu(QWidget* view, QPoint at, const char* item) {
   auto outcome = std::make_shared<MenuChoice>(MenuChoice::kWaiting);
   ClickInNextMenu(
       [item](QMenu& menu) -> QAction* {
         for (QAction* action : menu.actions())
-          if (action->text() == QString::fromUtf8(item)) return action;
+          if (action->text() == QString::fromUtf8(item) && action->isEnabled()) return action;
         return nullptr;
       },
       outcome);
   QTest::mouseClick(view, Qt::RightButton, {}, at);
-  EXPECT_TRUE(ChoiceMade(outcome)) << item;
+  const bool chosen = ChoiceMade(outcome);
+  EXPECT_TRUE(chosen) << "no enabled item " << item;
+  Settle();
+  return chosen;
+}
+
+// How many colours the view shows in the square of `radius` pixels around
+// `at`.
+inline int ColoursAround(QOpenGLWidget* view, QPoint at, int radius) {
+  const QImage picture = view->grabFramebuffer();
+  const double ratio = view->devicePixelRatioF();
+  QSet<QRgb> colours;
+  for (int dy = -radius; dy <= radius; ++dy)
+    for (int dx = -radius; dx <= radius; ++dx)
+      colours.insert(picture.pixel(static_cast<int>((at.x() + dx) * ratio), static_cast<int>((at.y() + dy) * ratio)));
+  return static_cast<int>(colours.size());
 }
 
 // Clicks a button whose menu pops up at once and chooses its item `index`.

@@ -8,22 +8,27 @@
 #include <vector>
 
 #include "cells/constructed/circlepoints.h"
+#include "cells/constructed/horizontalcircles.h"
 #include "cells/constrained/dependentpoints.h"
 #include "cells/dynamic/buttons/linkbutton.h"
+#include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/surfaces/surface.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
+#include "cells/primitives/cgverfreeinline.h"
 #include "cells/revolution/roundsolids.h"
 #include "cells/revolution/solidsbypoints.h"
 #include "editing/dialogs/parametric/parametricdialogs.h"
 #include "cells/texts/cgtextbit.h"
 #include "editing/restructure/restructuretexts.h"
 #include "model/cgbutton.h"
+#include "model/vertexarray.h"
 #include "model/undo/cmdtexts.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
+#include "render/viewglobals.h"
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
 
@@ -39,24 +44,25 @@ struct RestructurePage : CommandPage {
     return static_cast<WORD>(Page().m_nNextId - 1);
   }
   // Saved, reopened and saved again: the same bytes; returns the reopened
-  // pages' cell ids.
-  std::vector<std::vector<WORD>> ExpectSavedAlike() {
+  // document.
+  std::unique_ptr<CKavrelDoc> ExpectSavedAlike() {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("restructure.kv"));
-    std::vector<std::vector<WORD>> ids;
     EXPECT_TRUE(doc.OnSaveDocument(path));
     const QByteArray saved = DocumentBytes(doc);
-    CKavrelDoc reopened;
-    EXPECT_TRUE(reopened.OnOpenDocument(path, false));
-    EXPECT_EQ(DocumentBytes(reopened), saved);
-    for (const auto& page : reopened.m_pages) {
-      ids.emplace_back();
-      for (auto [id, cell] : page->m_cells) ids.back().push_back(id);
-    }
-    return ids;
+    auto reopened = std::make_unique<CKavrelDoc>();
+    EXPECT_TRUE(reopened->OnOpenDocument(path, false));
+    EXPECT_EQ(DocumentBytes(*reopened), saved);
+    return reopened;
   }
   WORD Circle3(WORD a, WORD b, WORD c) { return Enter(new CGArcCircle3P(Page().m_nNextId++, a, b, c, kArcCircle)); }
 };
+
+std::vector<WORD> Ids(const CGPage& page) {
+  std::vector<WORD> ids;
+  for (auto [id, cell] : page.m_cells) ids.push_back(id);
+  return ids;
+}
 
 bool HasChild(const CGCell* cell, WORD child) {
   for (WORD id : cell->m_children)
@@ -94,15 +100,39 @@ TEST(Reverse, SegmentSwapsEndsAndItsMidpointStaysInPlace) {
   EXPECT_EQ(p.At(m), before);
 }
 
+TEST(Reverse, APointAtAQuarterOfASegmentIsRecomputedFromItsNewStart) {
+  RestructurePage p;
+  const WORD a = p.Point(0, 0, 0), b = p.Point(4, 0, 0), ab = p.Line(a, b);
+  CGPage& page = p.Page();
+  const WORD q = p.Enter(new CGVerFreeInLine(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), ab, 0.25f));
+  p.Find(ab)->m_children.push_back(q);
+  ASSERT_EQ(p.At(q), (std::vector<float>{1, 0, 0}));
+  p.Select({ab});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.At(q), (std::vector<float>{3, 0, 0}));
+  p.Select({ab});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.At(q), (std::vector<float>{1, 0, 0}));
+}
+
 TEST(Reverse, ArcsByKind) {
   RestructurePage p;
   const WORD o = p.Point(0, 0, 0), q1 = p.Point(2, 0, 0), q2 = p.Point(0, 2, 0), q3 = p.Point(0, 0, 2);
   const WORD centerP = p.Enter(new CGArcCenterP(p.Page().m_nNextId++, o, q1, q2));
   const WORD circle3 = p.Circle3(q1, q2, q3);
-  p.Select({centerP, circle3});
+  // Arcs that keep a reverse flag: the flag goes 0, 1, 0.
+  const WORD pointN = p.Enter(new CGArcPointN(p.Page().m_nNextId++, o, q1, q3, kArcCircle, 0));
+  const WORD point2 = p.Enter(new CGArcPoint2(p.Page().m_nNextId++, o, q1, kArcCircle));
+  p.Select({centerP, circle3, pointN, point2});
   ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
   EXPECT_EQ(p.Parents(centerP), (std::vector<WORD>{o, q2, q1}));
   EXPECT_EQ(p.Parents(circle3), (std::vector<WORD>{q3, q2, q1}));
+  EXPECT_EQ(p.Find(pointN)->m_nParamB, 1);
+  EXPECT_EQ(p.Find(point2)->m_nParamB, 1);
+  p.Select({pointN, point2});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  EXPECT_EQ(p.Find(pointN)->m_nParamB, 0);
+  EXPECT_EQ(p.Find(point2)->m_nParamB, 0);
 }
 
 TEST(Reverse, PlainArcTurnsItsFrameAndAngles) {
@@ -174,6 +204,43 @@ TEST(Split, MidpointBecomesAFixedPointUntilUndone) {
   ASSERT_TRUE(p.Page().m_undo.Redo());
   EXPECT_TRUE(fixed());
   EXPECT_FALSE(HasChild(p.Find(ab), m));
+}
+
+// Lines and faces are drawn from the vertex array: after undo and redo the
+// slot of the point put back holds its place, and a restored midpoint
+// follows an end moved meanwhile.
+TEST(Split, UndoAndRedoPutThePointBackWhereItIsDrawn) {
+  RestructurePage p;
+  const WORD a = p.Point(0, 0, 0), b = p.Point(4, 2, 0), ab = p.Line(a, b);
+  const WORD m = p.Midpoint(ab);
+  const WORD n = p.Midpoint(p.Line(m, b));  // built on the point put back
+  auto slot = [&] {
+    const float* at = g_pVertexArray + 3 * static_cast<size_t>(p.As<CGVertex>(m)->VertexIndex);
+    return std::vector<float>{at[0], at[1], at[2]};
+  };
+  auto moveA = [&](float y) {  // as a drag does
+    auto* end = p.As<CGVertex>(a);
+    end->m_vPos[1] = y;
+    WriteVertexSlot(end->VertexIndex, end->m_vPos);
+    end->MarkDescendants();
+    std::vector<WORD> ids;
+    p.Page().CollectDirtyIds(ids);
+    p.Page().RecalculateCells(ids);
+  };
+  p.Select({m});
+  ASSERT_TRUE(p.Run(ID_EDIT_SPLIT));
+  moveA(4);
+  ASSERT_EQ(p.At(m), (std::vector<float>{2, 1, 0})) << "frozen";
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  EXPECT_EQ(p.At(m), (std::vector<float>{2, 3, 0})) << "the midpoint of A as it is now";
+  EXPECT_EQ(slot(), p.At(m));
+  EXPECT_EQ(p.At(n), (std::vector<float>{3, 2.5f, 0}));
+  moveA(-2);
+  ASSERT_EQ(p.At(m), (std::vector<float>{2, 0, 0}));
+  ASSERT_TRUE(p.Page().m_undo.Redo());
+  EXPECT_EQ(p.At(m), (std::vector<float>{2, 1, 0})) << "the copy where it was frozen";
+  EXPECT_EQ(slot(), p.At(m));
+  EXPECT_EQ(p.At(n), (std::vector<float>{3, 1.5f, 0}));
 }
 
 TEST(Split, CircleThroughThreePointsBecomesAPlainCircle) {
@@ -250,6 +317,7 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   p.Run(ID_CREATE_POINT_MIDDLE);  // 12, and an undo step
   p.Select({9, 4});
   ASSERT_TRUE(first.m_undo.CanUndo());
+  const int fills = p.seams.bridge->objectListFills;
 
   ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
   std::vector<WORD> ids;
@@ -272,11 +340,27 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   EXPECT_FALSE(first.m_undo.CanUndo());
   EXPECT_FALSE(second->m_undo.CanUndo());
   EXPECT_EQ(p.Shown(), (std::vector<QString>{QString::fromUtf8(kTextReorganized)}));
-  EXPECT_FALSE(p.Messages(WM_REBUILD_PAGE_TREE).empty());
+  EXPECT_EQ(p.seams.bridge->objectListFills, fills + 1) << "pages and cells listed under their new ids";
   EXPECT_TRUE(p.doc.IsModified());
   const auto reopened = p.ExpectSavedAlike();
-  ASSERT_EQ(reopened.size(), 2u);
-  EXPECT_EQ(reopened[0], ids);
+  ASSERT_EQ(reopened->m_pages.size(), 2u);
+  EXPECT_EQ(Ids(*reopened->m_pages[0]), ids);
+}
+
+TEST(Reorganize, AnIterationHoldsTheNewIds) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(6);
+  for (WORD gone : {v[0], v[2]}) delete p.Page().m_cells.RemoveKey(gone);
+  std::vector<std::vector<WORD>> arrays = {{v[1], v[3]}, {v[4], v[5]}};
+  p.Enter(new CGIterate(p.Page().m_nNextId++, 2, 2, 3, arrays));
+  ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+  const auto* iterate = p.As<CGIterate>(5);
+  ASSERT_TRUE(iterate);
+  EXPECT_EQ(iterate->m_idArrays, (std::vector<std::vector<WORD>>{{1, 2}, {3, 4}}));
+  const auto reopened = p.ExpectSavedAlike();
+  const auto* kept = dynamic_cast<const CGIterate*>(reopened->m_pages.front()->m_cells.Lookup(5));
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->m_idArrays, iterate->m_idArrays);
 }
 
 // --- Align --------------------------------------------------------------
@@ -318,6 +402,37 @@ TEST(Align, OneTextIsCentredAndSeveralTakeTheFirstOnesX) {
   for (WORD id : {t1, t2, t3}) EXPECT_EQ(p.Find(id)->m_vLabelAnchor[0], 9.0f) << id;
 }
 
+// With 20 pixels a unit the cursors are in world units: the button slot is
+// trunc((x + 20.5) / 5) * 16 - trunc((12.75 - y) / -1.5) + 1, the text slot
+// trunc((19 - x) / 12) * 16 - trunc((11.75 - y) / -1.5) + 1.
+TEST(Align, ThePlacementCursorsContinueBelowTheColumn) {
+  RestructurePage p;
+  ASSERT_EQ(g_fUnitsPerPixel, 0.05f);
+  const WORD a = p.Point(1, 2, 0);
+  std::vector<WORD> buttons, values;
+  for (int i = 0; i < 3; ++i) {
+    buttons.push_back(p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {})));
+    p.Find(buttons.back())->m_vLabelAnchor[0] = i == 2 ? -8.0f : 4.0f;
+    p.Find(buttons.back())->m_vLabelAnchor[1] = 3.0f * static_cast<float>(i);
+    p.Select({a});
+    ASSERT_TRUE(p.Run(ID_MEASURE_COORD_X));
+    values.push_back(static_cast<WORD>(p.Page().m_nNextId - 1));
+    p.Find(values.back())->m_vLabelAnchor[0] = i == 2 ? 7.0f : -2.0f;
+    p.Find(values.back())->m_vLabelAnchor[1] = i == 2 ? -6.0f : 1.0f;
+  }
+  std::vector<WORD> all = buttons;
+  all.insert(all.end(), values.begin(), values.end());
+  p.Select(all);
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  const CGPage& page = p.Page();
+  EXPECT_EQ(std::vector<float>(page.m_ptLastButton, page.m_ptLastButton + 2), (std::vector<float>{-8, 6}));
+  EXPECT_EQ(page.m_nButtonSlot, 2 * 16 + 4 + 1);
+  EXPECT_EQ(std::vector<float>(page.m_ptLastText, page.m_ptLastText + 2), (std::vector<float>{7, -6}));
+  EXPECT_EQ(page.m_nTextSlot, 1 * 16 + 11 + 1);
+  EXPECT_EQ(p.Find(values[1])->m_vLabelAnchor[0], 7.0f);
+  EXPECT_EQ(p.Find(values[1])->m_vLabelAnchor[1], -2.5f);
+}
+
 // --- Format painter -----------------------------------------------------
 
 TEST(FormatPainter, TheLastPointLendsItsStyleAndUndoGivesTheOldOnesBack) {
@@ -345,6 +460,90 @@ TEST(FormatPainter, TheLastPointLendsItsStyleAndUndoGivesTheOldOnesBack) {
   p.ExpectSavedAlike();
 }
 
+TEST(FormatPainter, EachKindIsOneNamedUndoStep) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(4);
+  struct Row {
+    std::vector<WORD> cells;
+    const char* name;
+  } const rows[] = {
+      {{v[0], v[1]}, kCmdNamePointStyles},
+      {{p.Line(v[0], v[1]), p.Line(v[2], v[3])}, kCmdNameLineStyles},
+      {{p.Face({v[0], v[1], v[2]}), p.Face({v[1], v[2], v[3]})}, kCmdNameFaceStyles},
+      {{p.Circle3(v[0], v[1], v[2]), p.Circle3(v[1], v[2], v[3])}, kCmdNameCircleStyles},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    p.Find(row.cells.back())->m_rgbaLabel = RGBA{9, 8, 7, 6};  // faces keep their own colour
+    const BYTE before = p.Find(row.cells.front())->m_rgbaLabel.g;
+    ASSERT_NE(before, 8);
+    p.Select(row.cells);
+    ASSERT_TRUE(p.Run(ID_EDIT_STYLES));
+    EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8(row.name));
+    EXPECT_EQ(p.Find(row.cells.front())->m_rgbaLabel.g, 8);
+    ASSERT_TRUE(p.Page().m_undo.Undo());
+    EXPECT_EQ(p.Find(row.cells.front())->m_rgbaLabel.g, before);
+  }
+}
+
+// --- Saved and reopened -------------------------------------------------
+
+TEST(SavedAndReopened, AReversedFaceLineAndArc) {
+  RestructurePage p;
+  const std::vector<WORD> v = p.Points(4);
+  const WORD face = p.Face(v), ab = p.Line(v[0], v[1]);
+  const WORD arc = p.Enter(new CGArc(p.Page().m_nNextId++, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0.5f, 2.0f, kArcArc));
+  p.Select({face, ab, arc});
+  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+  const float start = p.As<CGArc>(arc)->StartAngle, end = p.As<CGArc>(arc)->EndAngle;
+  const auto reopened = p.ExpectSavedAlike();
+  const CCellMap& cells = reopened->m_pages.front()->m_cells;
+  EXPECT_EQ(cells.Lookup(face)->m_parents, (std::vector<WORD>{v[3], v[2], v[1], v[0]}));
+  EXPECT_EQ(cells.Lookup(ab)->m_parents, (std::vector<WORD>{v[1], v[0]}));
+  const auto* kept = dynamic_cast<const CGArc*>(cells.Lookup(arc));
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->StartAngle, start);
+  EXPECT_EQ(kept->EndAngle, end);
+  EXPECT_GT(kept->EndAngle, 7.0f) << "the end stays a turn above the start";
+  EXPECT_EQ(kept->AxisU[1], 2.0f);
+}
+
+TEST(SavedAndReopened, AFrozenMidpointStaysFrozen) {
+  RestructurePage p;
+  const WORD a = p.Point(0, 0, 0), b = p.Point(4, 2, 0), ab = p.Line(a, b);
+  const WORD m = p.Midpoint(ab);
+  p.Select({m});
+  ASSERT_TRUE(p.Run(ID_EDIT_SPLIT));
+  const auto reopened = p.ExpectSavedAlike();
+  const CCellMap& cells = reopened->m_pages.front()->m_cells;
+  const CGCell* kept = cells.Lookup(m);
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->GetRuntimeClass(), RUNTIME_CLASS(CGVertex));
+  EXPECT_TRUE(kept->m_parents.empty());
+  const float* at = static_cast<const CGVertex*>(kept)->m_vPos;
+  EXPECT_EQ(std::vector<float>(at, at + 3), (std::vector<float>{2, 1, 0}));
+  EXPECT_FALSE(HasChild(cells.Lookup(ab), m));
+}
+
+TEST(SavedAndReopened, AnAlignedColumnOfButtons) {
+  RestructurePage p;
+  std::vector<WORD> buttons;
+  for (float y : {0.0f, 5.0f, 40.0f}) {
+    buttons.push_back(p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {})));
+    p.Find(buttons.back())->m_vLabelAnchor[0] = y / 4;
+    p.Find(buttons.back())->m_vLabelAnchor[1] = y;
+  }
+  p.Select(buttons);
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  const auto reopened = p.ExpectSavedAlike();
+  for (int i = 0; i < 3; ++i) {
+    const CGCell* kept = reopened->m_pages.front()->m_cells.Lookup(buttons[i]);
+    ASSERT_TRUE(kept) << i;
+    EXPECT_EQ(kept->m_vLabelAnchor[0], 10.0f) << i;
+    EXPECT_EQ(kept->m_vLabelAnchor[1], 20.0f * static_cast<float>(i)) << i;
+  }
+}
+
 // --- Enabling -----------------------------------------------------------
 
 TEST(Restructure, EnablingRulesAtAndOffTheirThresholds) {
@@ -357,6 +556,17 @@ TEST(Restructure, EnablingRulesAtAndOffTheirThresholds) {
   const WORD b1 = p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {}));
   const WORD b2 = p.Enter(new CGButnLink(p.Page().m_nNextId++, QStringLiteral("b"), 0, 1, {}));
   const WORD text = p.Enter(new CGTextbit(p.Page().m_nNextId++, 4, 4, std::vector<BYTE>(4 * 4)));
+  const WORD sphere = p.Enter(new CGSphere(p.Page().m_nNextId++, 0, 0, 0, 2, 0, 0, 1));
+  p.dialogs->Ok(CDlgSurface{});
+  const WORD surface = p.ExpectMade(ID_CREATE_SURFACE, "CGSurface()", "添加曲面").at(0);
+  p.dialogs->Ok(CDlgCurve{});
+  const WORD curve = p.ExpectMade(ID_CREATE_CURVE, "CGCurve()", "添加曲线").at(0);
+  std::vector<WORD> values;
+  for (WORD point : {v[0], v[1]}) {
+    p.Select({point});
+    ASSERT_TRUE(p.Run(ID_MEASURE_COORD_X));
+    values.push_back(static_cast<WORD>(p.Page().m_nNextId - 1));
+  }
   struct Row {
     std::vector<WORD> selected;
     bool reverse, split, flush, styles;
@@ -375,6 +585,13 @@ TEST(Restructure, EnablingRulesAtAndOffTheirThresholds) {
       {{b1, b2}, false, false, true, false},
       {{text}, false, false, true, false},
       {{v[0], v[1], text}, false, true, true, false},
+      {{values[0]}, false, false, false, false},
+      {{values[0], values[1]}, false, false, true, false},
+      {{sphere}, false, true, false, false},
+      {{v[0], v[1], sphere}, false, true, false, false},
+      {{surface}, true, true, false, false},
+      {{curve}, true, true, false, false},
+      {{c1, curve}, true, true, false, false},
   };
   for (const Row& row : rows) {
     p.Select(row.selected);
