@@ -145,6 +145,19 @@ TEST(IterateDialog, MapsAreAddedSwitchedAndDeletedOnlyWhenComplete) {
   EXPECT_EQ(dialog.m_maps.size(), 2u);
 }
 
+TEST(IterateDialog, DepthArrowsStepWithinTheirOwnRange) {
+  struct Row {
+    const char* typed;
+    int steps;
+    const char* shown;
+  } rows[] = {
+      {"5", 1, "6"},   {" 7 ", -1, "6"}, {"1000", 1, "1000"}, {"5000", -1, "999"},
+      {"0", -1, "0"},  {"-4", 1, "1"},   {"abc", 1, "4"},     {"", -1, "2"},
+  };
+  CDlgIterate dialog;  // the stored depth, 3, stands for a text that is no number
+  for (const Row& row : rows) EXPECT_EQ(dialog.SteppedDepth(U(row.typed), row.steps), U(row.shown)) << row.typed;
+}
+
 // A -> A, B -> M at depth 4.
 WORD BuildHalving(CommandPage& p, Figure& f) {
   p.Select({f.a, f.b});
@@ -170,6 +183,10 @@ TEST(IterateCommand, OkBuildsOneIterationAsOneUndoStep) {
   EXPECT_EQ(iterate->m_nDepth, 4);
   EXPECT_EQ(iterate->m_idArrays, (std::vector<std::vector<WORD>>{{f.a, f.b}, {f.a, f.m}}));
   EXPECT_FALSE(f.AnyMarked());
+  const QByteArray made = DocumentBytes(p.doc);
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  ASSERT_TRUE(p.Page().m_undo.Redo());
+  EXPECT_EQ(DocumentBytes(p.doc), made) << "redone byte for byte, the hidden labels too";
 
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("halving.kv"));
