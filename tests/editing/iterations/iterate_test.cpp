@@ -320,6 +320,25 @@ TEST(IteratePropertyDialog, TicksMoveCellsBetweenTheShownLists) {
   EXPECT_EQ(iterate->m_table.size(), tabled) << "a drawn cell is not a table cell";
 }
 
+TEST(IteratePropertyDialog, EveryLiveChangeRedrawsTheView) {
+  CommandPage p;
+  Figure f(p);
+  CDlgPropertyIterate dialog;
+  dialog.m_nIterate = BuildHalving(p, f);
+  dialog.Initialise();
+  const std::function<void()> changes[] = {
+      [&] { dialog.Tick(0, false); },          [&] { dialog.SetDepth(5); },
+      [&] { dialog.SetTableShown(true); },     [&] { dialog.SetTableAcross(true); },
+      [&] { dialog.SetSolidLinesOnly(true); }, [&] { dialog.SetAllLevels(false); },
+      [&] { dialog.SetName(U("n")); },
+  };
+  for (size_t i = 0; i < std::size(changes); ++i) {
+    const long before = p.seams.bridge->viewUpdates;
+    changes[i]();
+    EXPECT_EQ(p.seams.bridge->viewUpdates, before + 1) << "change " << i;
+  }
+}
+
 TEST(IteratePropertyRow, ABoundParameterDrivesTheDepth) {
   struct Row {
     const char* what;
