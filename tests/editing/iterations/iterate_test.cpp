@@ -339,6 +339,34 @@ TEST(IteratePropertyDialog, EveryLiveChangeRedrawsTheView) {
   }
 }
 
+TEST(IteratePropertyDialog, TheTableAndSolidLinesExcludeEachOtherAndTheAcrossFormNeedsTheTable) {
+  CommandPage p;
+  Figure f(p);
+  CDlgPropertyIterate dialog;
+  dialog.m_nIterate = BuildHalving(p, f);
+  dialog.Initialise();
+  const CGIterate& cell = *dialog.Cell();
+  // After each step: the dialog's table, across and solid-lines boxes, and
+  // the cell's.
+  struct Row {
+    std::function<void()> step;
+    int table, across, solid;
+  } rows[] = {
+      {[&] { dialog.SetTableShown(true); }, 1, 0, 0},     {[&] { dialog.SetTableAcross(true); }, 1, 1, 0},
+      {[&] { dialog.SetTableShown(false); }, 0, 0, 0},    {[&] { dialog.SetTableAcross(true); }, 0, 0, 0},
+      {[&] { dialog.SetSolidLinesOnly(true); }, 0, 0, 1}, {[&] { dialog.SetTableShown(true); }, 1, 0, 0},
+  };
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    rows[i].step();
+    EXPECT_EQ(std::vector<int>({dialog.m_bTableShown, dialog.m_bTableAcross, dialog.m_bSolidLinesOnly}),
+              std::vector<int>({rows[i].table, rows[i].across, rows[i].solid}))
+        << "step " << i;
+    EXPECT_EQ(std::vector<int>({cell.m_bTableShown, cell.TableOrientation(), cell.m_bSolidLinesOnly}),
+              std::vector<int>({rows[i].table, rows[i].across, rows[i].solid}))
+        << "step " << i;
+  }
+}
+
 TEST(IteratePropertyRow, ABoundParameterDrivesTheDepth) {
   struct Row {
     const char* what;
