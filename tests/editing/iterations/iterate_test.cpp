@@ -54,6 +54,7 @@ TEST(IterateCommand, RefusalsNameTheirFaultAndLeaveNoMark) {
     const char* caption;  // empty: the dialog opens
   } rows[] = {
       {"A M C", "与原象相冲突"}, {"d", "选择不合条件"}, {"C", "丢失初像"}, {"A B t", ""},
+      {"A d", "选择不合条件"},  // A's descendants were marked before the refusal
   };
   for (const Row& row : rows) {
     CommandPage p;
@@ -287,6 +288,19 @@ TEST(IteratePropertyDialog, DepthHintFollowsMapsAndCellsOfOneCopy) {
     } else {
       EXPECT_TRUE(p.seams.notifier->shown.empty()) << row.maps << " " << row.cells << " " << row.depth;
     }
+  }
+}
+
+TEST(IteratePropertyDialog, AStoredDepthBeyondWhatTheDialogShowsReadsZero) {
+  CommandPage p;
+  Figure f(p);
+  CDlgPropertyIterate dialog;
+  dialog.m_nIterate = BuildHalving(p, f);
+  const std::pair<int, int> rows[] = {{0, 0}, {4, 4}, {20000, 20000}, {20001, 0}, {-1, 0}};
+  for (const auto& [stored, shown] : rows) {
+    dialog.Cell()->m_nDepth = stored;
+    dialog.Initialise();
+    EXPECT_EQ(dialog.m_nDepth, shown) << stored;
   }
 }
 
