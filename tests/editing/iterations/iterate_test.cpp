@@ -54,6 +54,7 @@ TEST(IterateCommand, RefusalsNameTheirFaultAndLeaveNoMark) {
     const char* caption;  // empty: the dialog opens
   } rows[] = {
       {"A M C", "与原象相冲突"}, {"d", "选择不合条件"}, {"C", "丢失初像"}, {"A B t", ""},
+      {"A d", "选择不合条件"},  // A's descendants were marked before the refusal
   };
   for (const Row& row : rows) {
     CommandPage p;
@@ -145,6 +146,19 @@ TEST(IterateDialog, MapsAreAddedSwitchedAndDeletedOnlyWhenComplete) {
   EXPECT_EQ(dialog.m_maps.size(), 2u);
 }
 
+TEST(IterateDialog, DepthArrowsStepWithinTheirOwnRange) {
+  struct Row {
+    const char* typed;
+    int steps;
+    const char* shown;
+  } rows[] = {
+      {"5", 1, "6"},   {" 7 ", -1, "6"}, {"1000", 1, "1000"}, {"5000", -1, "999"},
+      {"0", -1, "0"},  {"-4", 1, "1"},   {"abc", 1, "4"},     {"", -1, "2"},
+  };
+  CDlgIterate dialog;  // the stored depth, 3, stands for a text that is no number
+  for (const Row& row : rows) EXPECT_EQ(dialog.SteppedDepth(U(row.typed), row.steps), U(row.shown)) << row.typed;
+}
+
 // A -> A, B -> M at depth 4.
 WORD BuildHalving(CommandPage& p, Figure& f) {
   p.Select({f.a, f.b});
@@ -170,6 +184,10 @@ TEST(IterateCommand, OkBuildsOneIterationAsOneUndoStep) {
   EXPECT_EQ(iterate->m_nDepth, 4);
   EXPECT_EQ(iterate->m_idArrays, (std::vector<std::vector<WORD>>{{f.a, f.b}, {f.a, f.m}}));
   EXPECT_FALSE(f.AnyMarked());
+  const QByteArray made = DocumentBytes(p.doc);
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  ASSERT_TRUE(p.Page().m_undo.Redo());
+  EXPECT_EQ(DocumentBytes(p.doc), made) << "redone byte for byte, the hidden labels too";
 
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("halving.kv"));
@@ -273,6 +291,19 @@ TEST(IteratePropertyDialog, DepthHintFollowsMapsAndCellsOfOneCopy) {
   }
 }
 
+TEST(IteratePropertyDialog, AStoredDepthBeyondWhatTheDialogShowsReadsZero) {
+  CommandPage p;
+  Figure f(p);
+  CDlgPropertyIterate dialog;
+  dialog.m_nIterate = BuildHalving(p, f);
+  const std::pair<int, int> rows[] = {{0, 0}, {4, 4}, {20000, 20000}, {20001, 0}, {-1, 0}};
+  for (const auto& [stored, shown] : rows) {
+    dialog.Cell()->m_nDepth = stored;
+    dialog.Initialise();
+    EXPECT_EQ(dialog.m_nDepth, shown) << stored;
+  }
+}
+
 TEST(IteratePropertyDialog, TicksMoveCellsBetweenTheShownLists) {
   CommandPage p;
   Figure f(p);
@@ -301,6 +332,53 @@ TEST(IteratePropertyDialog, TicksMoveCellsBetweenTheShownLists) {
   dialog.Tick(segment, false);
   EXPECT_EQ(iterate->m_drawn.size(), drawn - 1);
   EXPECT_EQ(iterate->m_table.size(), tabled) << "a drawn cell is not a table cell";
+}
+
+TEST(IteratePropertyDialog, EveryLiveChangeRedrawsTheView) {
+  CommandPage p;
+  Figure f(p);
+  CDlgPropertyIterate dialog;
+  dialog.m_nIterate = BuildHalving(p, f);
+  dialog.Initialise();
+  const std::function<void()> changes[] = {
+      [&] { dialog.Tick(0, false); },          [&] { dialog.SetDepth(5); },
+      [&] { dialog.SetTableShown(true); },     [&] { dialog.SetTableAcross(true); },
+      [&] { dialog.SetSolidLinesOnly(true); }, [&] { dialog.SetAllLevels(false); },
+      [&] { dialog.SetName(U("n")); },
+  };
+  for (size_t i = 0; i < std::size(changes); ++i) {
+    const long before = p.seams.bridge->viewUpdates;
+    changes[i]();
+    EXPECT_EQ(p.seams.bridge->viewUpdates, before + 1) << "change " << i;
+  }
+}
+
+TEST(IteratePropertyDialog, TheTableAndSolidLinesExcludeEachOtherAndTheAcrossFormNeedsTheTable) {
+  CommandPage p;
+  Figure f(p);
+  CDlgPropertyIterate dialog;
+  dialog.m_nIterate = BuildHalving(p, f);
+  dialog.Initialise();
+  const CGIterate& cell = *dialog.Cell();
+  // After each step: the dialog's table, across and solid-lines boxes, and
+  // the cell's.
+  struct Row {
+    std::function<void()> step;
+    int table, across, solid;
+  } rows[] = {
+      {[&] { dialog.SetTableShown(true); }, 1, 0, 0},     {[&] { dialog.SetTableAcross(true); }, 1, 1, 0},
+      {[&] { dialog.SetTableShown(false); }, 0, 0, 0},    {[&] { dialog.SetTableAcross(true); }, 0, 0, 0},
+      {[&] { dialog.SetSolidLinesOnly(true); }, 0, 0, 1}, {[&] { dialog.SetTableShown(true); }, 1, 0, 0},
+  };
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    rows[i].step();
+    EXPECT_EQ(std::vector<int>({dialog.m_bTableShown, dialog.m_bTableAcross, dialog.m_bSolidLinesOnly}),
+              std::vector<int>({rows[i].table, rows[i].across, rows[i].solid}))
+        << "step " << i;
+    EXPECT_EQ(std::vector<int>({cell.m_bTableShown, cell.TableOrientation(), cell.m_bSolidLinesOnly}),
+              std::vector<int>({rows[i].table, rows[i].across, rows[i].solid}))
+        << "step " << i;
+  }
 }
 
 TEST(IteratePropertyRow, ABoundParameterDrivesTheDepth) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "cells/constrained/dependentpoints.h"
 #include "cells/dynamic/iterations/iteration.h"
@@ -53,6 +54,7 @@ TEST(IterationDialogWidgets, OkFollowsTheCurrentMap) {
     choose("A");
     choose("M");
     dialog.findChild<QLineEdit*>(QStringLiteral("depth"))->setText(QStringLiteral("5"));
+    dialog.findChild<QToolButton*>(QStringLiteral("depthUp"))->click();
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("rules"));
     for (int i = 0; i < list->count(); ++i) rules << list->item(i)->text();
     Ok(dialog)->click();
@@ -60,7 +62,7 @@ TEST(IterationDialogWidgets, OkFollowsTheCurrentMap) {
   ASSERT_EQ(DialogProvider().DoModal(data), IDOK);
   EXPECT_EQ(okStates, (std::vector<bool>{false, false, true}));
   EXPECT_EQ(rules, (QStringList{QStringLiteral("A=>A"), QStringLiteral("B=>M")}));
-  EXPECT_EQ(data.m_nDepth, 5);
+  EXPECT_EQ(data.m_nDepth, 6) << "5 typed, one step up";
   EXPECT_EQ(data.m_maps, (std::vector<std::vector<WORD>>{{f.a, f.b}, {f.a, f.m}}));
 }
 

@@ -1,5 +1,7 @@
 #include "editing/dialogs/iterations/iteratedialog.h"
 
+#include <algorithm>
+
 #include "cells/texts/cgtextmap.h"
 #include "editing/dialogs/iterations/iterationdialogtexts.h"
 #include "model/cgpage.h"
@@ -71,6 +73,13 @@ void CDlgIterate::Initialise() {
   m_maps.emplace_back(static_cast<size_t>(m_nSources), 0);
   m_nCurrentMap = 1;
   m_bOkEnabled = MapComplete();
+}
+
+QString CDlgIterate::SteppedDepth(const QString& typed, int steps) const {
+  bool ok = false;
+  const int depth = typed.trimmed().toInt(&ok);
+  const int from = std::clamp(ok ? depth : m_nDepth, kSpinLow, kSpinHigh);
+  return QString::number(std::clamp(from + steps, kSpinLow, kSpinHigh));
 }
 
 bool CDlgIterate::MapComplete() const {

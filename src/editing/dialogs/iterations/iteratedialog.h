@@ -31,6 +31,11 @@ class CDlgIterate : public CDialogDataOf<CDlgIterate> {
   // pre-image array and one empty map.  Leaves no cell marked.
   void Initialise();
 
+  // The depth text after `steps` clicks of the up-down arrows: the typed
+  // depth (else the stored one) held to the arrows' range, stepped, held
+  // again; typing alone reaches beyond it.
+  QString SteppedDepth(const QString& typed, int steps) const;
+
   bool MapComplete() const;
   QStringList Rules() const { return IterationRules(m_maps); }
   QStringList MapNames() const;

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "editing/dialogs/inputdialogs.h"
@@ -33,9 +34,7 @@ class CIterateDialog {
     m_maps = AddCombo(form, kTextCurrentMap, QStringLiteral("maps"));
     for (const CIterateItem& item : m_data.m_sources) m_sources->addItem(item.name, item.id);
     for (const CIterateItem& item : m_data.m_images) m_images->addItem(item.name, item.id);
-    m_depth = new QLineEdit(QString::number(m_data.m_nDepth), &m_dialog);
-    m_depth->setObjectName(QStringLiteral("depth"));
-    form->addRow(Text(kCaptionDepth), m_depth);
+    form->addRow(Text(kCaptionDepth), DepthRow());
     m_rules = new QListWidget(&m_dialog);
     m_rules->setObjectName(QStringLiteral("rules"));
     layout->addWidget(m_rules);
@@ -67,6 +66,23 @@ class CIterateDialog {
     combo->setObjectName(name);
     form->addRow(Text(label), combo);
     return combo;
+  }
+  // The depth edit and its up-down arrows.
+  QHBoxLayout* DepthRow() {
+    auto* row = new QHBoxLayout;
+    m_depth = new QLineEdit(QString::number(m_data.m_nDepth), &m_dialog);
+    m_depth->setObjectName(QStringLiteral("depth"));
+    row->addWidget(m_depth);
+    for (int step : {1, -1}) {
+      auto* arrow = new QToolButton(&m_dialog);
+      arrow->setArrowType(step > 0 ? Qt::UpArrow : Qt::DownArrow);
+      arrow->setObjectName(step > 0 ? QStringLiteral("depthUp") : QStringLiteral("depthDown"));
+      arrow->setAutoRepeat(true);
+      row->addWidget(arrow);
+      QObject::connect(arrow, &QToolButton::clicked, &m_dialog,
+                       [this, step] { m_depth->setText(m_data.SteppedDepth(m_depth->text(), step)); });
+    }
+    return row;
   }
   template <class Click>
   void AddButton(QHBoxLayout* row, const char* text, const QString& name, Click click) {

@@ -2,6 +2,7 @@
 // lie, the own-colour switch put back, and what picks the iteration.
 #include "../../celldrawtestsupport.h"
 #include "cells/constrained/dependentpoints.h"
+#include "cells/constructed/scalings.h"
 #include "cells/dynamic/iterations/iteration.h"
 #include "model/globals.h"
 #include "render/glfontlists.h"
@@ -11,12 +12,17 @@ namespace {
 class IterationDrawing : public CellGlTest {
  protected:
   // A(8, 32.5), B(56, 32.5), the line AB, its midpoint M and the segment
-  // AM; the iteration A -> A, B -> M at depth 2.
-  CGIterate* Midpoints() {
+  // AM; the iteration A -> A, B -> M at depth 2.  M is the line's own
+  // midpoint, or B scaled from A by one half, as the ribbon makes it from
+  // two selected points.
+  CGIterate* Midpoints(bool scaled = false) {
     const WORD a = Point(8, 32.5f, 0)->m_nId, b = Point(56, 32.5f, 0)->m_nId;
     auto* ab = new CGLine(page->m_nNextId++, a, b, kLineSegment);
     page->m_cells.SetAt(ab->m_nId, ab);
-    auto* m = new CGVerMid(page->m_nNextId++, page->m_nNextVertex++, QStringLiteral("M"), ab->m_nId);
+    const WORD id = page->m_nNextId++;
+    const int slot = page->m_nNextVertex++;
+    CGVertex* m = scaled ? static_cast<CGVertex*>(new CGVerScale(id, slot, QStringLiteral("M"), b, a, 0.5f))
+                         : new CGVerMid(id, slot, QStringLiteral("M"), ab->m_nId);
     m->m_bHidden = 1;
     page->m_cells.SetAt(m->m_nId, m);
     auto* am = new CGLine(page->m_nNextId++, a, m->m_nId, kLineSegment);
@@ -27,13 +33,28 @@ class IterationDrawing : public CellGlTest {
     return iteration;
   }
   QRgb At(const QImage& image, int x, int y) const { return image.pixel(x, gl.Height() - 1 - y); }
+  void ExpectHueLevels(CGIterate& iteration);
+  // An empty page, current, on a cleared frame.
+  void FreshPage() {
+    auto fresh = std::make_unique<CGPage>();
+    SetCurrentPage(fresh.get());
+    page = std::move(fresh);
+    ViewState();
+  }
 };
 
 TEST_F(IterationDrawing, HueStyleColoursEachLevelAndGivesTheColoursBack) {
+  for (bool scaled : {false, true}) {
+    SCOPED_TRACE(scaled ? "scaled point" : "midpoint of the line");
+    FreshPage();
+    ExpectHueLevels(*Midpoints(scaled));
+  }
+}
+
+void IterationDrawing::ExpectHueLevels(CGIterate& iteration) {
   UseVertexArray();
-  CGIterate* iteration = Midpoints();
-  iteration->m_nStyle = 1;
-  iteration->DrawVisibleEdges();
+  iteration.m_nStyle = 1;
+  iteration.DrawVisibleEdges();
   EXPECT_TRUE(g_bOwnColors) << "the cells choose their colours again";
   const QImage image = gl.ReadPixels();
   // Level 1 (hue 2/3, blue) copies AB to A..M, level 2 (hue 1/3, green) to
