@@ -13,10 +13,12 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <string>
 #include <vector>
 
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/primitives/cgline.h"
+#include "keptpictures.h"
 #include "math/mathglobals.h"
 #include "model/globals.h"
 #include "platform/commandids.h"
@@ -79,7 +81,8 @@ class IterationsApp : public ProgramWindow {
     if (iteration) iteration->m_bHidden = 0;
   }
   // Whether the frames differ within 3 pixels of `at`; if not as expected,
-  // both frames are kept as pictures named after the test and `what`.
+  // both frames are kept as pictures named after the test and `what`
+  // (saved when the test fails).
   ::testing::AssertionResult Differ(const QImage& one, const QImage& other, Spot at, const char* what,
                                     bool expected = true) {
     const QPoint p = Pixel(at);
@@ -87,14 +90,13 @@ class IterationsApp : public ProgramWindow {
     for (int y = p.y() - 3; y <= p.y() + 3; ++y)
       for (int x = p.x() - 3; x <= p.x() + 3; ++x) differ = differ || one.pixel(x, y) != other.pixel(x, y);
     if (differ == expected) return ::testing::AssertionSuccess();
-    const char* test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    const QString stem = QDir::temp().filePath(QStringLiteral("kavrel-%1-%2").arg(test, what));
-    one.save(stem + QStringLiteral("-a.png"));
-    other.save(stem + QStringLiteral("-b.png"));
+    pictures.Keep((std::string(what) + "-a").c_str(), one);
+    pictures.Keep((std::string(what) + "-b").c_str(), other);
     return ::testing::AssertionFailure() << what << " at (" << at.x << ", " << at.y << ") pixel (" << p.x() << ", "
-                                         << p.y() << "): the frames " << (expected ? "agree" : "differ") << "; kept as "
-                                         << stem.toStdString() << "-a.png and -b.png";
+                                         << p.y() << "): the frames " << (expected ? "agree" : "differ")
+                                         << "; both kept as pictures";
   }
+  KeptPictures pictures;
   QByteArray Saved(const QString& path) {
     QFile file(path);
     return app.Document().OnSaveDocument(path) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
