@@ -6,13 +6,14 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 #include <functional>
 #include <limits>
 
@@ -48,24 +49,30 @@ class CToolPropertyDialog {
  public:
   CToolPropertyDialog(CDlgPropertyTool& data, QWidget* parent) : m_data(data), m_dialog(parent) {
     m_dialog.setWindowTitle(Text(kCaptionPropertyTool));
-    auto* grid = new QGridLayout(&m_dialog);
-    m_tools = AddList(grid, 0, kTextDocumentToolsLabel, QStringLiteral("tools"));
-    m_inputs = AddList(grid, 2, kTextScriptInputs, QStringLiteral("inputs"));
+    auto* layout = new QVBoxLayout(&m_dialog);
+    auto* columns = new QHBoxLayout;
+    layout->addLayout(columns);
+    auto* lists = new QVBoxLayout;
+    auto* fields = new QVBoxLayout;
+    columns->addLayout(lists);
+    columns->addLayout(fields);
+    m_tools = AddList(lists, kTextDocumentToolsLabel, QStringLiteral("tools"));
+    m_inputs = AddList(lists, kTextScriptInputs, QStringLiteral("inputs"));
     m_name = new QLineEdit(&m_dialog);
     m_name->setMaxLength(std::numeric_limits<int>::max());  // a name is kept whole, however long
     m_comment = new QPlainTextEdit(&m_dialog);
     m_inputComment = new QLineEdit(&m_dialog);
     m_inputComment->setMaxLength(std::numeric_limits<int>::max());
-    AddField(grid, 0, kTextToolNameLabel, m_name, QStringLiteral("toolName"));
-    AddField(grid, 2, kTextToolCommentLabel, m_comment, QStringLiteral("toolComment"));
-    AddField(grid, 4, kTextInputCommentLabel, m_inputComment, QStringLiteral("inputComment"));
+    AddField(fields, kTextToolNameLabel, m_name, QStringLiteral("toolName"));
+    AddField(fields, kTextToolCommentLabel, m_comment, QStringLiteral("toolComment"));
+    AddField(fields, kTextInputCommentLabel, m_inputComment, QStringLiteral("inputComment"));
     m_defaultColors = new QCheckBox(Text(kTextDefaultColors), &m_dialog);
     m_defaultColors->setObjectName(QStringLiteral("defaultColors"));
-    grid->addWidget(m_defaultColors, 6, 1);
-    m_copy = AddButton(grid, 7, kTextCopyTool, QStringLiteral("copyTool"));
-    m_delete = AddButton(grid, 8, kTextDeleteTool, QStringLiteral("deleteTool"));
+    fields->addWidget(m_defaultColors);
+    m_copy = AddButton(fields, kTextCopyTool, QStringLiteral("copyTool"));
+    m_delete = AddButton(fields, kTextDeleteTool, QStringLiteral("deleteTool"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &m_dialog);
-    grid->addWidget(buttons, 9, 0, 1, 2);
+    layout->addWidget(buttons);
     Connect(buttons);
     Refresh();
     if (m_data.ShowsHint()) {
@@ -77,25 +84,25 @@ class CToolPropertyDialog {
   bool Run() { return m_dialog.exec() == QDialog::Accepted; }
 
  private:
-  QListWidget* AddList(QGridLayout* grid, int row, const char* label, const QString& name) {
-    grid->addWidget(new QLabel(Text(label), &m_dialog), row, 0);
+  QListWidget* AddList(QVBoxLayout* column, const char* label, const QString& name) {
+    column->addWidget(new QLabel(Text(label), &m_dialog));
     auto* list = new QListWidget(&m_dialog);
     list->setObjectName(name);
-    grid->addWidget(list, row + 1, 0, row == 0 ? 1 : 8, 1);
+    column->addWidget(list);
     return list;
   }
 
-  void AddField(QGridLayout* grid, int row, const char* label, QWidget* field, const QString& name) {
-    grid->addWidget(new QLabel(Text(label), &m_dialog), row, 1);
+  void AddField(QVBoxLayout* column, const char* label, QWidget* field, const QString& name) {
+    column->addWidget(new QLabel(Text(label), &m_dialog));
     field->setObjectName(name);
-    grid->addWidget(field, row + 1, 1);
+    column->addWidget(field);
   }
 
-  QPushButton* AddButton(QGridLayout* grid, int row, const char* text, const QString& name) {
+  QPushButton* AddButton(QVBoxLayout* column, const char* text, const QString& name) {
     auto* button = new QPushButton(Text(text), &m_dialog);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    grid->addWidget(button, row, 1);
+    column->addWidget(button);
     return button;
   }
 
