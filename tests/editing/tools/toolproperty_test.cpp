@@ -82,7 +82,7 @@ TEST_F(ToolProperty, ADocumentWithoutToolsShowsTheHint) {
   EXPECT_TRUE(p.doc.m_tools.empty());
 }
 
-TEST_F(ToolProperty, RenamingKeepsTheCurrentToolAndTheWholeName) {
+TEST_F(ToolProperty, RenamingKeepsTheCurrentToolAndTheWholeTexts) {
   AddDocumentTools({QStringLiteral("T"), QStringLiteral("U")});
   g_pCurrentTool = p.doc.m_tools[1].get();
   g_nCurrentToolId = static_cast<int>(DocumentToolCommandId(1));
@@ -90,10 +90,16 @@ TEST_F(ToolProperty, RenamingKeepsTheCurrentToolAndTheWholeName) {
   dialog.SelectTool(1);
   const QString longName(70000, QChar(u'名'));
   dialog.SetName(longName);
+  dialog.SetComment(longName);
+  dialog.SetInputComment(longName);
   EXPECT_EQ(MenuTools(), (QStringList{QStringLiteral("T"), longName}));
   EXPECT_EQ(dialog.m_nTool, 1) << "the selection stays";
   EXPECT_EQ(g_pCurrentTool, p.doc.m_tools[1].get()) << "renaming keeps the current tool";
   EXPECT_EQ(g_nDocToolsShown, 2);
+  const std::unique_ptr<CRecord> stored = CopyRecord(*p.doc.m_tools[1]);  // through the archive
+  EXPECT_EQ(stored->m_strName, longName);
+  EXPECT_EQ(stored->m_strComment, longName);
+  EXPECT_EQ(stored->m_conditions[0]->m_strComment, longName);
 }
 
 TEST_F(ToolProperty, CopiesTheCurrentToolAfterTheSelectedOne) {
