@@ -130,6 +130,11 @@ TEST_F(UserToolsApp, RecordChooseClickApplyRenameSaveAndReopen) {
   window->Actions().Refresh();
   EXPECT_TRUE(item->isChecked());
   EXPECT_FALSE(window->Actions().Action(ID_TOOL_OPTION)->isEnabled()) << "only in the select tool";
+  Ribbon(ID_TOOL_SCRIPT);
+  QWidget* script = window->findChild<QWidget*>(QStringLiteral("toolScriptView"));
+  ASSERT_NE(script, nullptr);
+  EXPECT_EQ(script->windowTitle(), QStringLiteral("T脚本"));
+  EXPECT_TRUE(script->isVisible());
   const int steps = Page().m_undo.GetCount();
   QStringList prompts;
   Move(At(2, -4));
@@ -201,6 +206,7 @@ TEST_F(UserToolsApp, RecordChooseClickApplyRenameSaveAndReopen) {
   const QByteArray saved = DocumentBytes(app.Document());
   app.OnFileNew();
   EXPECT_TRUE(DocumentToolItems().isEmpty());
+  EXPECT_FALSE(script->isVisible()) << "its tool went with the document";
   ASSERT_NE(app.OpenDocumentFile(path), nullptr);
   EXPECT_EQ(Page().m_cells.size(), 12u);
   ASSERT_EQ(app.Document().m_tools.size(), 1u);
