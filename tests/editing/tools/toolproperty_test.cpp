@@ -86,8 +86,12 @@ TEST_F(ToolProperty, RenamingKeepsTheCurrentToolAndTheWholeTexts) {
   AddDocumentTools({QStringLiteral("T"), QStringLiteral("U")});
   g_pCurrentTool = p.doc.m_tools[1].get();
   g_nCurrentToolId = static_cast<int>(DocumentToolCommandId(1));
+  p.doc.m_tools[1]->m_bDefaultColors = 0;
   CDlgPropertyTool dialog = Opened();
   dialog.SelectTool(1);
+  EXPECT_EQ(dialog.m_bDefaultColors, 0) << "the record's own switch";
+  dialog.SelectTool(2);
+  EXPECT_EQ(dialog.m_nTool, 1) << "no such tool: the choice stays";
   const QString longName(70000, QChar(u'名'));
   dialog.SetName(longName);
   dialog.SetComment(longName);

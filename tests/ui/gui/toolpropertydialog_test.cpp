@@ -118,19 +118,35 @@ TEST(ToolPropertyDialog, EditsCopiesAndDeletesTheDocumentsTools) {
       EXPECT_EQ(Rows(tools).size(), left);
       EXPECT_EQ(tools->currentRow(), 0);
     }
-    p.seams.notifier->answers = {IDOK};
-    remove->click();
-    EXPECT_TRUE(Rows(tools).isEmpty());
-    EXPECT_TRUE(Rows(inputs).isEmpty());
-    EXPECT_EQ(comment->toPlainText(), QStringLiteral("当前文档已不含工具！"));
-    EXPECT_TRUE(name->text().isEmpty());
-    EXPECT_TRUE(menu().isEmpty());
+    // OK takes what is typed in an edit not yet left.
+    ASSERT_TRUE(ActivateWindow(&dialog, inputComment));
+    inputComment->selectAll();
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("起点"));
+    QApplication::sendEvent(inputComment, &typed);
     finish();
   });
   p.doc.SetModifiedFlag(false);
   EXPECT_TRUE(p.Run(ID_TOOL_OPTION));
   EXPECT_TRUE(ran);
   EXPECT_TRUE(p.doc.IsModified());
+  ASSERT_EQ(p.doc.m_tools.size(), 1u);
+  EXPECT_EQ(p.doc.m_tools[0]->m_conditions[0]->m_strComment, QStringLiteral("起点"));
+
+  // The last tool deleted.
+  WhenShown([&](QDialog& dialog) {
+    p.seams.notifier->answers = {IDOK};
+    Child<QCheckBox>(dialog, "defaultColors")->setChecked(false);
+    Child<QPushButton>(dialog, "deleteTool")->click();
+    EXPECT_TRUE(Rows(Child<QListWidget>(dialog, "tools")).isEmpty());
+    EXPECT_TRUE(Rows(Child<QListWidget>(dialog, "inputs")).isEmpty());
+    EXPECT_EQ(Child<QPlainTextEdit>(dialog, "toolComment")->toPlainText(), QStringLiteral("当前文档已不含工具！"));
+    EXPECT_TRUE(Child(dialog, "toolName")->text().isEmpty());
+    EXPECT_TRUE(Child<QCheckBox>(dialog, "defaultColors")->isChecked());
+    EXPECT_TRUE(menu().isEmpty());
+    Press(dialog, QDialogButtonBox::Ok);
+  });
+  EXPECT_TRUE(p.Run(ID_TOOL_OPTION));
+  EXPECT_TRUE(p.doc.m_tools.empty());
 
   // A document without tools: the hint, selected, in the comment edit.
   QString hint, selected;
