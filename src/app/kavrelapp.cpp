@@ -13,6 +13,7 @@
 #include "app/programfolder.h"
 #include "cells/pageservices/cellupgrade.h"
 #include "cells/texts/cgtextbit.h"
+#include "editing/dialogs/tools/toolscriptview.h"
 #include "editing/dispatch/builddispatch.h"
 #include "model/document/docservices.h"
 #include "model/globals.h"
@@ -62,7 +63,10 @@ BOOL CKavrelApp::InitInstance(const QStringList& arguments, bool withWindow) {
   DocumentServices().upgradeCell = UpgradeCellFields;
   // Idempotent: the view asks again when it shows the document.
   DocumentServices().upgradePages = [this] { m_doc.UpgradePages(); };
-  DocumentServices().refreshToolMenu = [this] { m_doc.RefreshToolMenu(); };
+  DocumentServices().refreshToolMenu = [this] {
+    m_doc.RefreshToolMenu();
+    ShowToolScript(false);  // a script of the earlier document's tool goes with it
+  };
   DocumentServices().buildFromSelection = [this](int kind) { return BuildFromSelection(m_doc, kind) != 0; };
   DocumentServices().closeMedia = [] {
     if (g_pKavrelView) g_pKavrelView->Media().OnViewMediaClose();

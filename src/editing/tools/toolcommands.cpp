@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cells/texts/cgtextmap.h"
+#include "editing/dialogs/tools/toolpropertydialog.h"
 #include "editing/dialogs/tools/toolscriptview.h"
 #include "editing/tools/toolreplay.h"
 #include "editing/tools/toolusetexts.h"
@@ -18,6 +19,7 @@
 #include "model/undo/cmdcells.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
+#include "platform/dialogprovider.h"
 #include "platform/notifier.h"
 #include "platform/uibridge.h"
 
@@ -68,6 +70,21 @@ void OnToolScript(CKavrelDoc&) {
   ShowToolScript(true);
 }
 
+// The tools are edited in place while the dialog is open: whatever the
+// answer, the document has changed.
+void OnToolOption(CKavrelDoc& doc) {
+  CDlgPropertyTool dialog;
+  dialog.m_pDoc = &doc;
+  dialog.Initialise();
+  DialogProvider().DoModal(dialog);
+  doc.SetModifiedFlag();
+  ShowToolScript(false);  // the current tool may be renamed, or gone
+}
+
+void OnUpdateToolOption(CKavrelDoc& doc, CCmdUI& ui) {
+  ui.Enable(g_nToolMode == 1 && (g_pCurrentTool || !doc.m_tools.empty()));
+}
+
 const CDocCommandRanges ranges({
     {ID_TOOL_USE_FIRST, ID_TOOL_USE_LAST, OnToolUse, OnUpdateToolUse},
     {kBasicToolsFirst, kBasicToolsLast, OnToolUse},
@@ -75,6 +92,7 @@ const CDocCommandRanges ranges({
 const CDocCommandRows rows({
     {ID_TOOL_AUTODO, OnToolAutodo, OnUpdateToolAutodo},
     {ID_TOOL_SCRIPT, OnToolScript},
+    {ID_TOOL_OPTION, OnToolOption, OnUpdateToolOption},
 });
 }  // namespace
 

@@ -17,6 +17,7 @@
 #include "model/globals.h"
 #include "model/kindtests.h"
 #include "model/vertexarray.h"
+#include "platform/archive.h"
 
 namespace {
 
@@ -254,8 +255,13 @@ int ApplyToolToSelection() {
   if (!ReserveSlotsFor(*page, points, points)) return 0;
   size_t nextPoint = 0, nextValue = 0;
   int made = 0;
+  // Each round builds from a fresh copy; the tool is stored once and read
+  // back as often.
+  CArchive stored;
+  stored.WriteObject(tool);
   for (int round = 0; round < rounds; ++round) {
-    std::unique_ptr<CRecord> copy = CopyRecord(*tool);
+    CArchive in(stored.Bytes());
+    std::unique_ptr<CRecord> copy = in.ReadOwned<CRecord>();
     copy->ApplyDefaultColors();
     std::map<WORD, WORD> idMap;
     for (const auto& condition : copy->m_conditions)

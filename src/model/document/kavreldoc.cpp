@@ -113,12 +113,16 @@ void CKavrelDoc::ClearTools() {
 }
 
 void CKavrelDoc::RefreshToolMenu() {
-  UiBridge().ClearDocumentTools();
-  g_nDocToolsShown = 0;
   if (g_nCurrentToolId >= ID_TOOL_USE_FIRST + static_cast<long long>(g_globalTools.size())) {
     g_pCurrentTool = nullptr;
     g_nCurrentToolId = 0;
   }
+  ListToolsInMenu();
+}
+
+void CKavrelDoc::ListToolsInMenu() {
+  UiBridge().ClearDocumentTools();
+  g_nDocToolsShown = 0;
   for (const auto& tool : m_tools) {
     UiBridge().AddDocumentTool(DocumentToolCommandId(g_nDocToolsShown), tool->m_strName, tool->m_strComment);
     ++g_nDocToolsShown;

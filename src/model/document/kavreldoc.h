@@ -168,6 +168,9 @@ class CKavrelDoc {
   // The custom-tool menu lists this document's tools instead of the ones of
   // the document shown before; a tool of that document stops being current.
   void RefreshToolMenu();
+  // Lists this document's tools in the custom-tool menu again, as they are
+  // now named and commented; the current tool stays.
+  void ListToolsInMenu();
   // A picture object of width x height pixels, centred on the origin and
   // shrunk to fit the view.
   void AddImageCell(int width, int height, std::vector<BYTE> pixels);

@@ -231,6 +231,23 @@ TEST(ToolReplay, AppliedToTheSelectionRoundByRound) {
   }
 }
 
+// No vertex slots left for the tool's points: nothing starts and the
+// select tool returns, with the reason told.
+TEST(ToolReplay, NoRoomForTheToolsPointsStartsNothing) {
+  CommandPage p;
+  SegmentWithMidpoint(p);
+  CGPage& page = p.Page();
+  ASSERT_TRUE(p.Run(ID_TOOL_USE_FIRST));
+  page.m_nNextVertex = 0xFFFF - 2;  // three points to place
+  const WORD next = page.m_nNextId;
+  EXPECT_FALSE(StartToolInstance(0, 0, 0));
+  EXPECT_EQ(g_nToolMode, 1);
+  EXPECT_EQ(page.m_nToolPendingId, -1);
+  EXPECT_EQ(page.m_pToolRecord, nullptr);
+  EXPECT_EQ(page.m_nNextId, next);
+  EXPECT_EQ(p.seams.notifier->shown.size(), 1u);
+}
+
 TEST(ToolReplay, AutomaticUseNeedsEnoughOfEveryInput) {
   CommandPage p;
   SegmentWithMidpoint(p);

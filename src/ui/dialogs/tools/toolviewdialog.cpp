@@ -56,7 +56,8 @@ const struct InstallShower {
       }
       if (!view) return;
       view->Fill(g_pCurrentTool);
-      if (open) {
+      if (!g_pCurrentTool) view->hide();  // its tool left the menu
+      if (open && g_pCurrentTool) {
         view->show();
         view->raise();
       }

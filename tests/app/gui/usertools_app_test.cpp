@@ -1,0 +1,218 @@
+// Using a user tool in the running program (xvfb), as a teacher would: the
+// segment and its midpoint recorded as tool T from the object list and the
+// ribbon, T chosen from the custom-tool menu and fed by two clicks on empty
+// space, the instance undone and redone in one step, T applied to four
+// selected points from the ribbon, renamed in the tool properties, and the
+// document saved, closed and reopened with its cells and its tool.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QToolButton>
+
+#include "cells/constrained/dependentpoints.h"
+#include "cells/primitives/cgline.h"
+#include "cells/primitives/cgverfree.h"
+#include "math/mathglobals.h"
+#include "model/globals.h"
+#include "model/document/usertool.h"
+#include "platform/commandids.h"
+#include "platform/notifier.h"
+#include "programwindow.h"
+#include "support/documentfiles.h"
+#include "support/modaldialogs.h"
+#include "ui/kavrelstatusbar.h"
+#include "ui/objectlist/viewtree.h"
+
+namespace {
+
+class UserToolsApp : public ProgramWindow {
+ protected:
+  // Acts on the next modal dialog once it is up; gives up after a while so
+  // that a dialog that never comes fails the test instead of lingering.
+  static void WhenDialog(std::function<void(QDialog&)> act, bool* shown) {
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [act, shown, clock, poll] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        *shown = true;
+        act(*dialog);
+        *poll = nullptr;  // the poll lets go of itself
+      } else if (clock->elapsed() < 20000) {
+        QTimer::singleShot(10, *poll);
+      } else {
+        *poll = nullptr;
+      }
+    };
+    QTimer::singleShot(10, *poll);
+  }
+  RecordingNotifier& Boxes() { return static_cast<RecordingNotifier&>(Notifier()); }
+  // A click on the page's own item: nothing is selected any more.
+  void Untick() { window->Tree()->ClickLabel(window->Tree()->FindCurrentPageItem()); }
+  void Tick(WORD id) {
+    QTreeWidgetItem* item = CViewTree::FindChildItem(window->Tree()->FindCurrentPageItem(), id);
+    ASSERT_NE(item, nullptr) << id;
+    window->Tree()->ClickCheckBox(item);
+  }
+  void Move(QPoint to) {
+    QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+    QApplication::processEvents();
+  }
+  QString Status() const { return window->StatusBarEx()->ElementText(0); }
+  QStringList DocumentToolItems() const {
+    QStringList texts;
+    QMenu* menu = window->CustomToolButton()->menu();
+    for (QAction* action : menu ? menu->actions() : QList<QAction*>()) texts << action->text();
+    return texts.mid(std::max<qsizetype>(0, texts.indexOf(QStringLiteral("当前文档工具")) + 1));
+  }
+  QAction* DocumentToolItem(const QString& name) const {
+    QMenu* menu = window->CustomToolButton()->menu();
+    for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+      if (action->text() == name) return action;
+    return nullptr;
+  }
+  int Count(const char* className) {
+    int n = 0;
+    for (auto [id, cell] : Page().m_cells) n += QString::fromLatin1(cell->GetRuntimeClass()->m_lpszClassName) == QLatin1String(className);
+    return n;
+  }
+};
+
+TEST_F(UserToolsApp, RecordChooseClickApplyRenameSaveAndReopen) {
+  ViewQuaternion = kQuatIdentity;  // the top view, where At() holds
+  g_bSnapToGrid = 1;
+  Render();
+  // A, B, segment AB, then its midpoint M.
+  Ribbon(ID_CREATE_LINE);
+  Click(At(-8, 4));
+  Click(At(-4, 4));
+  ASSERT_EQ(Page().m_cells.size(), 3u);
+  const WORD a = 1, b = 2, ab = 3;
+  Untick();
+  Tick(ab);
+  Ribbon(ID_CREATE_POINT_MIDDLE);
+  ASSERT_EQ(Page().m_cells.size(), 4u);
+  const WORD m = 4;
+  ASSERT_NE(dynamic_cast<CGVerMid*>(Page().m_cells.Lookup(m)), nullptr);
+
+  // Recorded: the segment and the midpoint ticked, the question answered
+  // OK, the tool named T.
+  Ribbon(ID_EDIT_SELECT);
+  Untick();
+  Tick(ab);
+  Tick(m);
+  Boxes().answers = {IDOK};
+  bool named = false;
+  WhenDialog([](QDialog& dialog) {
+    Child(dialog, "toolName")->setText(QStringLiteral("T"));
+    Press(dialog, QDialogButtonBox::Ok);
+  }, &named);
+  Ribbon(ID_TOOL_CREATE);
+  ASSERT_TRUE(named);
+  ASSERT_EQ(app.Document().m_tools.size(), 1u);
+  EXPECT_EQ(Boxes().shown.at(0).caption, QStringLiteral("继续创建工具？"));
+  EXPECT_EQ(DocumentToolItems(), QStringList{QStringLiteral("T")});
+  window->Actions().Refresh();
+  EXPECT_TRUE(window->Actions().Action(ID_TOOL_OPTION)->isEnabled()) << "a tool is current";
+
+  // T from the menu, then two clicks on empty space.
+  QAction* item = DocumentToolItem(QStringLiteral("T"));
+  ASSERT_NE(item, nullptr);
+  item->trigger();
+  EXPECT_EQ(g_nToolMode, 6);
+  window->Actions().Refresh();
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_FALSE(window->Actions().Action(ID_TOOL_OPTION)->isEnabled()) << "only in the select tool";
+  Ribbon(ID_TOOL_SCRIPT);
+  QWidget* script = window->findChild<QWidget*>(QStringLiteral("toolScriptView"));
+  ASSERT_NE(script, nullptr);
+  EXPECT_EQ(script->windowTitle(), QStringLiteral("T脚本"));
+  EXPECT_TRUE(script->isVisible());
+  const int steps = Page().m_undo.GetCount();
+  QStringList prompts;
+  Move(At(2, -4));
+  prompts << Status();
+  Click(At(2, -4));
+  prompts << Status();
+  Move(At(6, -4));
+  Click(At(6, -4));
+  prompts << Status();
+  EXPECT_EQ(prompts, (QStringList{QStringLiteral("点A"), QStringLiteral("点B"), QStringLiteral("要结束请右击鼠标！")}));
+  ASSERT_EQ(Page().m_undo.GetCount(), steps + 1) << "one step";
+  EXPECT_EQ(Page().m_undo.CurrentCommand()->GetName(), QStringLiteral("使用工具：T"));
+  EXPECT_EQ(Count("CGLine"), 2);
+  EXPECT_EQ(Count("CGVerMid"), 2);
+  const auto* made = dynamic_cast<CGVerMid*>(Page().m_cells.Lookup(8));
+  ASSERT_NE(made, nullptr) << "the midpoint under the fourth new id";
+  EXPECT_NEAR(made->m_vPos[0], 4.0f, 1e-4);
+  EXPECT_NEAR(made->m_vPos[1], -4.0f, 1e-4);
+  Click(At(9, 6), Qt::RightButton);
+  EXPECT_EQ(g_nToolMode, 1) << "the right button ends the tool";
+  EXPECT_EQ(Page().m_cells.size(), 8u) << "a started instance leaves nothing";
+  EXPECT_EQ(Page().m_undo.GetCount(), steps + 1);
+
+  // The instance goes and comes back as one step.
+  ASSERT_TRUE(ActivateWindow(window));
+  QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Page().m_cells.size(), 4u);
+  EXPECT_EQ(Page().m_nNextId, 5);
+  ASSERT_TRUE(ActivateWindow(window));
+  QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+  ASSERT_EQ(Page().m_cells.size(), 8u);
+
+  // Four points ticked: T applied twice, as one step named T.
+  Ribbon(ID_EDIT_SELECT);
+  Untick();
+  ASSERT_TRUE(Page().m_selAll.empty());
+  for (WORD point : {a, b, WORD(5), WORD(6)}) Tick(point);
+  ASSERT_EQ(Page().m_selPoints.size(), 4u);
+  Ribbon(ID_TOOL_AUTODO);
+  EXPECT_EQ(Page().m_undo.CurrentCommand()->GetName(), QStringLiteral("T"));
+  EXPECT_EQ(Page().m_cells.size(), 12u);
+  EXPECT_EQ(Count("CGLine"), 4);
+  EXPECT_EQ(Count("CGVerMid"), 4);
+
+  // Renamed in the tool properties: the menu follows.
+  bool edited = false;
+  WhenDialog([this](QDialog& dialog) {
+    auto* name = Child(dialog, "toolName");
+    EXPECT_EQ(name->text(), QStringLiteral("T"));
+    if (ActivateWindow(&dialog, name)) {
+      name->selectAll();
+      QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("中点段"));  // as an input method gives it
+      QApplication::sendEvent(name, &typed);
+      ActivateWindow(&dialog, Child<QListWidget>(dialog, "tools"));
+    }
+    EXPECT_EQ(DocumentToolItems(), QStringList{QStringLiteral("中点段")}) << "at once";
+    Press(dialog, QDialogButtonBox::Ok);
+  }, &edited);
+  Ribbon(ID_TOOL_OPTION);
+  ASSERT_TRUE(edited);
+  EXPECT_EQ(app.Document().m_tools[0]->m_strName, QStringLiteral("中点段"));
+  EXPECT_TRUE(app.Document().IsModified());
+
+  // Saved, closed and reopened: the same document, its tool in the menu.
+  const QString path = folder.filePath(QStringLiteral("tools.kv"));
+  static_cast<ScriptedFileChooser&>(FileChooser()).answers = {path};
+  window->Actions().Action(ID_FILE_SAVE_AS)->trigger();
+  ASSERT_FALSE(app.Document().IsModified());
+  const QByteArray saved = DocumentBytes(app.Document());
+  app.OnFileNew();
+  EXPECT_TRUE(DocumentToolItems().isEmpty());
+  EXPECT_FALSE(script->isVisible()) << "its tool went with the document";
+  ASSERT_NE(app.OpenDocumentFile(path), nullptr);
+  EXPECT_EQ(Page().m_cells.size(), 12u);
+  ASSERT_EQ(app.Document().m_tools.size(), 1u);
+  EXPECT_EQ(app.Document().m_tools[0]->m_nCellCount, 4);
+  EXPECT_EQ(DocumentToolItems(), QStringList{QStringLiteral("中点段")});
+  EXPECT_EQ(DocumentBytes(app.Document()).toHex(), saved.toHex());
+}
+
+}  // namespace
