@@ -66,7 +66,8 @@ foreach(n RANGE 1 ${total})
   list(APPEND pch_headers "${header}")
   string(REPLACE ":" "$:" escaped "${header}")
   string(APPEND out "build pch${pch_count}.pch: pch ${escaped}\n"
-                    "  cmd = clang++ -x c++-header ${header} -o pch${pch_count}.pch${command}\n")
+                    "  cmd = clang++ -x c++-header ${header} -o pch${pch_count}.pch${command}"
+                    " -Wno-pragma-system-header-outside-header\n")
   math(EXPR pch_count "${pch_count} + 1")
 endforeach()
 
