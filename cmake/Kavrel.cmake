@@ -63,8 +63,9 @@ endfunction()
 # target of one family must compile with the same options (the families:
 # core = the headless layers, widgets = the widget layers, the program, its
 # tools and benchmarks, tests = the test programs, fuzz = the fuzzing
-# harnesses, whose test paths differ).  A later target may define more macros
-# than the first one, never a macro differently.
+# harnesses, whose test paths differ).  A later target must define every macro
+# of the first one with the same value (g++ ignores the header with a warning,
+# clang stops), and may define more.
 option(KAVREL_PCH "Precompile the common system headers" ON)
 function(kavrel_precompile target family)
   if(NOT KAVREL_PCH)
