@@ -30,6 +30,11 @@ function(kavrel_layer name)
   if(ARG_AUTOMOC)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
+  if("Qt6::Widgets" IN_LIST ARG_DEPS)
+    kavrel_precompile(${name} widgets)
+  else()
+    kavrel_precompile(${name} core)
+  endif()
   set(KAVREL_LAYERS ${KAVREL_LAYERS} ${name} CACHE INTERNAL "")
   if(ARG_SELF_REGISTERING)
     set(KAVREL_SELF_REGISTERING_LAYERS ${KAVREL_SELF_REGISTERING_LAYERS} ${name} CACHE INTERNAL "")
@@ -49,5 +54,32 @@ function(kavrel_link_all_layers target)
   endforeach()
   if(whole)
     target_link_options(${target} PRIVATE "SHELL:-Wl,--whole-archive${whole} -Wl,--no-whole-archive")
+  endif()
+endfunction()
+
+# Precompiled headers (KAVREL_PCH): the system headers of cmake/pch/<header>.h
+# are parsed once per family of targets instead of once per source file.  The
+# first target of a family builds them, the others reuse that build, so every
+# target of one family must compile with the same options (the families:
+# core = the headless layers, widgets = the widget layers, the program, its
+# tools and benchmarks, tests = the test programs, fuzz = the fuzzing
+# harnesses, whose test paths differ).  A later target must define every macro
+# of the first one with the same value (g++ ignores the header with a warning,
+# clang stops), and may define more.
+option(KAVREL_PCH "Precompile the common system headers" ON)
+function(kavrel_precompile target family)
+  if(NOT KAVREL_PCH)
+    return()
+  endif()
+  set(header ${family})
+  if(family STREQUAL "fuzz")
+    set(header tests)
+  endif()
+  get_property(owner GLOBAL PROPERTY KAVREL_PCH_OWNER_${family})
+  if(owner)
+    target_precompile_headers(${target} REUSE_FROM ${owner})
+  else()
+    target_precompile_headers(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cmake/pch/${header}.h)
+    set_property(GLOBAL PROPERTY KAVREL_PCH_OWNER_${family} ${target})
   endif()
 endfunction()

@@ -20,5 +20,5 @@ else
 fi
 build=${KAVREL_BUILD_DIR:-$root/build}
 cd "$build"
-jobs=$(nproc)
+jobs=${KAVREL_JOBS:-$(nproc)}
 exec xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" ctest --output-on-failure --parallel "$jobs" "$@"
