@@ -386,8 +386,10 @@ class Reader {
       }
       return;
     }
-    if (state_.dest == Dest::Skip || state_.dest == Dest::NumberText) {
-      if (w == "u" && hasParam && state_.dest == Dest::NumberText) { Character(UnitOf(p)); skipChars_ = state_.uc; }
+    if (state_.dest == Dest::Skip) return;
+    if (state_.dest == Dest::NumberText) {
+      if (w == "u" && hasParam) { Character(UnitOf(p)); skipChars_ = state_.uc; }
+      else if (const QChar symbol = SymbolOf(w); !symbol.isNull()) Character(symbol);
       return;
     }
     if (atGroupStart && w == "pn") {

@@ -1,6 +1,6 @@
-// Font names through a write and a read: each name comes back as it was,
-// two names stay two (the text keeps its faces), and writing what was read
-// gives the same bytes again.
+// Font names and number texts through a write and a read: each comes back
+// as it was, two font names stay two (the text keeps its faces), and
+// writing what was read gives the same bytes again.
 #include <gtest/gtest.h>
 
 #include <QTextBlock>
@@ -32,7 +32,8 @@ TEST(RtfFontNames, NamesComeBackAsTheyWereAndStayApart) {
   } rows[] = {
       // A tab in a name, given as a raw byte or as the word: once dropped on reading.
       {"{\\rtf1{\\fonttbl{\\f0 a\tb;}}\\f0 x}", {Q("a\tb")}, "{\\f0\\fnil\\fcharset134 a\\u9?b;}"},
-      {"{\\rtf1{\\fonttbl{\\f0 a\\tab b\\emdash;}}\\f0 x}", {Q("a\tb—")}, "{\\f0\\fnil\\fcharset134 a\\u9?b\\u8212?;}"},
+      {"{\\rtf1{\\fonttbl{\\f0 a\\tab b\\emdash;}}\\f0 x}", {Q("a\tb—")},
+       "{\\f0\\fnil\\fcharset134 a\\u9?b\\u8212?;}"},
       // ';' in a name (only as \uN): once dropped on writing, which merged two faces.
       {"{\\rtf1{\\fonttbl{\\f0 a;}{\\f1 a\\u59?;}}\\f0 x\\f1 y}", {Q("a"), Q("a;")},
        "{\\f0\\fnil\\fcharset134 a;}{\\f1\\fnil\\fcharset134 a\\u59?;}"},
@@ -68,6 +69,22 @@ TEST(RtfFontNames, ATableInsideAKeptGroupNamesNoFace) {
   EXPECT_NE(written.indexOf(kept), -1) << written.constData();
   QTextDocument back;
   ASSERT_TRUE(ReadRtf(written, back).complete);
+  EXPECT_EQ(WriteRtf(back), written);
+}
+
+// The words for a tab or a dash in the text before or after a number were
+// dropped, while the writer writes a tab there as \tab.
+TEST(RtfNumberText, SymbolWordsAreReadAsInTheText) {
+  QTextDocument read;
+  const QByteArray rtf =
+      "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\pn\\pnlvlbody\\pndec{\\pntxtb a\\tab b}{\\pntxta \\emdash\\line}}x\\par}";
+  ASSERT_TRUE(ReadRtf(rtf, read).complete);
+  EXPECT_EQ(DescribeRtfDocument(read), Q("P list@0 style=-4 \"a\tb#—\u2028\" from 1:[]x"));
+  const QByteArray written = WriteRtf(read);
+  EXPECT_NE(written.indexOf("{\\pntxtb a\\tab b}{\\pntxta \\u8212?\\line }"), -1) << written.constData();
+  QTextDocument back;
+  ASSERT_TRUE(ReadRtf(written, back).complete);
+  EXPECT_EQ(DescribeRtfDocument(back), DescribeRtfDocument(read));
   EXPECT_EQ(WriteRtf(back), written);
 }
 
