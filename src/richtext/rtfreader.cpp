@@ -52,6 +52,19 @@ struct FontEntry {
 // \uN carries a signed 16-bit value.
 QChar UnitOf(long v) { return QChar(static_cast<char16_t>(v & 0xFFFF)); }
 
+// The words that stand for one character, in a text or a font name alike.
+QChar SymbolOf(const QByteArray& w) {
+  static const struct {
+    const char* word;
+    char16_t unit;
+  } kSymbols[] = {{"tab", u'\t'},          {"line", QChar::LineSeparator}, {"lquote", 0x2018},
+                  {"rquote", 0x2019},      {"ldblquote", 0x201C},          {"rdblquote", 0x201D},
+                  {"bullet", 0x2022},      {"endash", 0x2013},             {"emdash", 0x2014}};
+  for (const auto& s : kSymbols)
+    if (w == s.word) return QChar(s.unit);
+  return QChar();
+}
+
 int ClampTwips(long v) { return static_cast<int>(std::clamp<long>(v, -rtf::kMaxTwips, rtf::kMaxTwips)); }
 
 class Reader {
@@ -341,12 +354,17 @@ class Reader {
     const bool on = !hasParam || p != 0;
     if (skipChars_ > 0 && w != "u") { --skipChars_; return; }  // a \uN fallback given as a control word
     if (w == "bin") { Binary(hasParam ? p : 0); return; }  // raw bytes, whatever the destination
-    if (w == "fonttbl") { state_.dest = Dest::FontTable; return; }
-    if (w == "colortbl") { state_.dest = Dest::ColorTable; return; }
+    // A table inside a skipped or kept group is not the text's: its bytes
+    // would be read again, in the writer's code page, from the kept group.
+    if (w == "fonttbl" || w == "colortbl") {
+      if (state_.dest != Dest::Skip) state_.dest = w == "fonttbl" ? Dest::FontTable : Dest::ColorTable;
+      return;
+    }
     if (state_.dest == Dest::FontTable) {
       if (w == "f") fontNumber_ = static_cast<int>(p);
       else if (w == "fcharset") fontCharset_ = static_cast<int>(p);
       else if (w == "u" && hasParam) { fontName_ += UnitOf(p); skipChars_ = state_.uc; }
+      else if (const QChar symbol = SymbolOf(w); !symbol.isNull()) Character(symbol);  // a name may hold a tab
       else if (atGroupStart && (ignorable || w == "panose" || w == "falt")) state_.dest = Dest::Skip;
       return;
     }
@@ -368,8 +386,10 @@ class Reader {
       }
       return;
     }
-    if (state_.dest == Dest::Skip || state_.dest == Dest::NumberText) {
-      if (w == "u" && hasParam && state_.dest == Dest::NumberText) { Character(UnitOf(p)); skipChars_ = state_.uc; }
+    if (state_.dest == Dest::Skip) return;
+    if (state_.dest == Dest::NumberText) {
+      if (w == "u" && hasParam) { Character(UnitOf(p)); skipChars_ = state_.uc; }
+      else if (const QChar symbol = SymbolOf(w); !symbol.isNull()) Character(symbol);
       return;
     }
     if (atGroupStart && w == "pn") {
@@ -400,15 +420,7 @@ class Reader {
       return;
     }
     if (w == "par") { Paragraph(); return; }
-    if (w == "tab") { Character(QChar('\t')); return; }
-    if (w == "line") { Character(QChar(QChar::LineSeparator)); return; }
-    if (w == "lquote") { Character(QChar(0x2018)); return; }
-    if (w == "rquote") { Character(QChar(0x2019)); return; }
-    if (w == "ldblquote") { Character(QChar(0x201C)); return; }
-    if (w == "rdblquote") { Character(QChar(0x201D)); return; }
-    if (w == "bullet") { Character(QChar(0x2022)); return; }
-    if (w == "endash") { Character(QChar(0x2013)); return; }
-    if (w == "emdash") { Character(QChar(0x2014)); return; }
+    if (const QChar symbol = SymbolOf(w); !symbol.isNull()) { Character(symbol); return; }
     if (w == "plain") { c = CharState{}; c.font = defaultFont_; return; }
     if (w == "b") { c.bold = on; return; }
     if (w == "i") { c.italic = on; return; }

@@ -14,7 +14,13 @@
 
 namespace {
 
-// Appends text, escaping what RTF reserves; a font name keeps its ';' out.
+void AppendUnicode(QByteArray& out, char16_t u) {
+  out.append("\\u").append(QByteArray::number(static_cast<int16_t>(u))).append('?');
+}
+
+bool IsPlainAscii(char16_t u) { return u >= 0x20 && u < 0x7F; }
+
+// Appends text, escaping what RTF reserves.
 void AppendText(QByteArray& out, const QString& text) {
   for (QChar ch : text) {
     const char16_t u = ch.unicode();
@@ -24,11 +30,21 @@ void AppendText(QByteArray& out, const QString& text) {
       out.append("\\tab ");
     } else if (u == QChar::LineSeparator || u == '\n') {
       out.append("\\line ");
-    } else if (u >= 0x20 && u < 0x7F) {
+    } else if (IsPlainAscii(u)) {
       out.append(static_cast<char>(u));
     } else {
-      out.append("\\u").append(QByteArray::number(static_cast<int16_t>(u))).append('?');
+      AppendUnicode(out, u);
     }
+  }
+}
+
+// A font name is written character for character, so that it reads back
+// the same and two names stay two: its ';' (which would end it) and every
+// character that is not plain ASCII as \uN.
+void AppendFontName(QByteArray& out, const QString& name) {
+  for (QChar ch : name) {
+    if (IsPlainAscii(ch.unicode()) && ch != u';') AppendText(out, QString(ch));
+    else AppendUnicode(out, ch.unicode());
   }
 }
 
@@ -143,7 +159,7 @@ QByteArray WriteRtf(const QTextDocument& doc) {
   QByteArray out("{\\rtf1\\ansi\\ansicpg936\\deff0\\uc1{\\fonttbl");
   for (size_t i = 0; i < fonts.size(); ++i) {
     out.append("{\\f").append(QByteArray::number(static_cast<int>(i))).append("\\fnil\\fcharset134 ");
-    AppendText(out, QString(fonts[i]).remove(QChar(';')));
+    AppendFontName(out, fonts[i]);
     out.append(";}");
   }
   out.append("}\r\n");
