@@ -69,30 +69,38 @@ void CGModel3ds::CompileList() {
         names[run.texture] = TextureNames[run.texture].Name();
     }
   glBindTexture(GL_TEXTURE_2D, 0);
+  // The arrays are read while the list is compiled; the view's own vertex
+  // array pointer is put back afterwards.
+  glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+  const GLsizei stride = sizeof(ModelVertex3ds);
+  const ModelVertex3ds* first = m_mesh.vertices.data();
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_NORMAL_ARRAY);
+  glVertexPointer(3, GL_FLOAT, stride, first ? first->position : nullptr);
+  glNormalPointer(GL_FLOAT, stride, first ? first->normal : nullptr);
+  glTexCoordPointer(2, GL_FLOAT, stride, first ? first->uv : nullptr);
+  glColorPointer(3, GL_UNSIGNED_BYTE, stride, first ? first->rgb : nullptr);
   glNewList(list, GL_COMPILE);
   for (const ModelRun3ds& run : m_mesh.runs) {
+    if (run.vertexCount == 0) continue;
     const bool textured = run.texture >= 0 && names[run.texture] != 0;
     if (textured) {
       glEnable(GL_TEXTURE_2D);
       glBindTexture(GL_TEXTURE_2D, names[run.texture]);
+      glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+      glDisableClientState(GL_COLOR_ARRAY);
     } else {
       glDisable(GL_TEXTURE_2D);
+      glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+      glEnableClientState(GL_COLOR_ARRAY);
     }
     glColor3ub(255, 255, 255);
-    glBegin(GL_TRIANGLES);
-    for (int i = run.firstVertex; i < run.firstVertex + run.vertexCount; ++i) {
-      const ModelVertex3ds& v = m_mesh.vertices[i];
-      glNormal3fv(v.normal);
-      if (textured)
-        glTexCoord2fv(v.uv);
-      else
-        glColor3ubv(v.rgb);
-      glVertex3fv(v.position);
-    }
-    glEnd();
+    glDrawArrays(GL_TRIANGLES, run.firstVertex, run.vertexCount);
   }
+  glColor3ub(255, 255, 255);
   glDisable(GL_TEXTURE_2D);
   glEndList();
+  glPopClientAttrib();
   m_bListStale = false;
 }
 
