@@ -80,11 +80,16 @@ TEST_F(Model3dsGl, TheValueTurnsTheModelAboutItsPivot) {
   EXPECT_TRUE(IsWhite(At(turned, 24, 31)));
 }
 
-TEST_F(Model3dsGl, ATexturedObjectWearsItsPictureInWhite) {
-  files.Picture(QStringLiteral("green.png"), qRgb(0, 200, 0));
-  const auto model = Rectangle(CGModel3ds::kLit, "green.png");
+TEST_F(Model3dsGl, ATexturedObjectWearsItsPictureAlongItsCoordinates) {
+  // Green on the left half, blue on the right: u runs 0 -> 1 along x.
+  QImage picture(8, 1, QImage::Format_RGB32);
+  for (int x = 0; x < 8; ++x) picture.setPixel(x, 0, x < 4 ? qRgb(0, 200, 0) : qRgb(0, 0, 200));
+  ASSERT_TRUE(picture.save(files.folder.filePath(QStringLiteral("halves.png"))));
+  const auto model = Rectangle(CGModel3ds::kLit, "halves.png");
   const QImage drawn = Drawn([&] { model->DrawLit(); });
-  EXPECT_TRUE(IsGreen(At(drawn, 32, 32))) << std::hex << At(drawn, 32, 32);
+  EXPECT_TRUE(IsGreen(At(drawn, 24, 32))) << std::hex << At(drawn, 24, 32);
+  const QRgb right = At(drawn, 38, 32);
+  EXPECT_TRUE(qBlue(right) > 150 && qGreen(right) < 60) << std::hex << right;
   EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 }
 
