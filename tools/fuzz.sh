@@ -2,7 +2,7 @@
 # Runs one fuzzing harness of tests/fuzz for a while:
 #   tools/fuzz.sh TARGET SECONDS [libFuzzer options]
 # TARGET: document, formula, expression, preferences, tools, rtf, pptx,
-# clipboard, metafile or picture.  Builds the
+# clipboard, metafile, picture or model3ds.  Builds the
 # harness with clang and the sanitizers in build-sanitize/ (as tools/test.sh
 # --sanitize does), starts from the committed corpus tests/fuzz/corpus/TARGET
 # and keeps what it learns in build-sanitize/fuzz/corpus-TARGET.  A crash is

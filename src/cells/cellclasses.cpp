@@ -38,6 +38,7 @@
 #include "cells/solids/nets/cgfold.h"
 #include "cells/solids/nets/cgsplit.h"
 #include "cells/solids/bodies/cgsubassembly.h"
+#include "cells/solids/model3ds/cgmodel3ds.h"
 
 // Common perpendicular, coordinates, centres, circle points, bisectors,
 // circle-plane intersection and extended feet.
@@ -105,6 +106,7 @@ void RegisterCellClasses() {
   ClassRegistry::Register(RUNTIME_CLASS(CGFold));
   ClassRegistry::Register(RUNTIME_CLASS(CGSplit));
   ClassRegistry::Register(RUNTIME_CLASS(CGSubassembly));
+  ClassRegistry::Register(RUNTIME_CLASS(CGModel3ds));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerOverlayFaceFirst));
   ClassRegistry::Register(RUNTIME_CLASS(CGVerFIF));
   RegisterMeasureClasses();

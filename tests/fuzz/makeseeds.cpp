@@ -28,6 +28,7 @@
 #include "support/commandpage.h"
 #include "support/pptxwriter.h"
 #include "support/wmfwriter.h"
+#include "support/writer3ds.h"
 
 namespace {
 
@@ -151,6 +152,26 @@ void WritePictures(const QString& folder) {
 
 }  // namespace
 
+// 3DS models: a textured cube, a coloured icosahedron, several objects
+// sharing materials, and a colour stored as floats.
+void WriteModels(const QString& folder) {
+  Material3dsSpec red{"red", {200, 30, 30}, {}}, wood{"wood", {255, 255, 255}, "wood.jpg"};
+  Mesh3dsSpec cube = Box3ds("cube", 0, 0, 0, 10, 10, 10);
+  cube.material = "wood";
+  Mesh3dsSpec ico = Icosahedron3ds("ico", 6);
+  ico.material = "red";
+  ico.uv.clear();
+  Write(folder, QStringLiteral("cube.3ds"), Write3ds({wood}, {cube}));
+  Write(folder, QStringLiteral("icosahedron.3ds"), Write3ds({red}, {ico}, 4));
+  Mesh3dsSpec grid = Grid3ds("grid", 3, 2, 1.5f);
+  grid.materialList = false;
+  Write(folder, QStringLiteral("several.3ds"), Write3ds({red, wood}, {ico, cube, grid}));
+  C3dsWriter floats;
+  floats.Open(0x4D4D).Open(0xAFFF).Open(0xA000).Text("F").Close();
+  floats.Open(0xA020).Open(0x0010).Float(0.5f).Float(0.25f).Float(1.0f).Close().Close().Close();
+  Write(folder, QStringLiteral("float-colour.3ds"), floats.Bytes());
+}
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: fuzz_makeseeds FOLDER\n");
@@ -165,5 +186,6 @@ int main(int argc, char** argv) {
   Write(root + QStringLiteral("/metafile"), QStringLiteral("formula-preview.wmf"), FormulaPreviewWmf());
   Write(root + QStringLiteral("/metafile"), QStringLiteral("placeable-preview.wmf"), PlaceableWmf(FormulaPreviewWmf()));
   WritePictures(root + QStringLiteral("/picture"));
+  WriteModels(root + QStringLiteral("/model3ds"));
   return g_failed ? 1 : 0;
 }

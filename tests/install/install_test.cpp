@@ -89,6 +89,9 @@ TEST_F(InstallTest, PutsExactlyTheProgramItsDataAndTheDesktopFiles) {
   const QStringList samples = QDir(kSourceDir + QStringLiteral("/assets/Samples")).entryList(QDir::Files);
   EXPECT_TRUE(samples.contains(kCubeSample));
   for (const QString& sample : samples) expected << QStringLiteral("share/kavrel/Samples/") + sample;
+  const QStringList models = QDir(kSourceDir + QStringLiteral("/assets/Models")).entryList(QDir::Files);
+  EXPECT_TRUE(models.contains(QStringLiteral("house.3ds")));
+  for (const QString& model : models) expected << QStringLiteral("share/kavrel/Models/") + model;
 
   QSet<QString> found;
   for (QDirIterator it(prefix, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)

@@ -7,7 +7,8 @@
 // one cell line per cell in ascending id order; points (CGVertex and its
 // kinds) add x, y and z as "%.4f"; a hull adds its vertex, edge and face
 // counts, a section its corner count, a net its face count and deepest
-// level, a stepwise cut its plane count and cuts done; measured values (CGTmVariable and its
+// level, a stepwise cut its plane count and cuts done, a 3DS model its
+// object, vertex and face counts; measured values (CGTmVariable and its
 // kinds) add the value as "%.4f" and the caption's value text; loci and
 // curves add their sample count; vectors add x, y and z as "%.4f" and the
 // value text; a value attached to a point adds the value as "%.4f", the
@@ -38,6 +39,7 @@
 #include "cells/dynamic/surfaces/surface.h"
 #include "cells/dynamic/vectors/attachedvalue.h"
 #include "cells/dynamic/vectors/vectorvalues.h"
+#include "cells/solids/model3ds/cgmodel3ds.h"
 #include "cells/solids/cgpolyhedron.h"
 #include "cells/solids/cgsection.h"
 #include "cells/solids/nets/cgfold.h"
@@ -132,6 +134,9 @@ int main(int argc, char** argv) {
         fields << QString::number(net->NetFaces.size()) << QString::number(net->DeepestLevel);
       } else if (const auto* cut = dynamic_cast<const CGSplit*>(cell)) {
         fields << QString::number(cut->m_nPlanes) << QString::number(cut->m_nCutsDone);
+      } else if (const auto* model = dynamic_cast<const CGModel3ds*>(cell)) {
+        fields << QString::number(model->Model.objectCount) << QString::number(model->Model.VertexTotal())
+               << QString::number(model->Model.FaceTotal());
       } else if (const auto* locus = dynamic_cast<const CGLocus*>(cell)) {
         fields << QString::number(locus->SampleCount);
       } else if (const auto* curve = dynamic_cast<const CGCurve*>(cell)) {
