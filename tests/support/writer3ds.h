@@ -34,6 +34,11 @@ struct Material3dsSpec {
   std::string texture;  // empty: none
 };
 
+inline Material3dsSpec Material3ds(const std::string& name, std::uint8_t r, std::uint8_t g, std::uint8_t b,
+                                   const std::string& texture = {}) {
+  return {name, {r, g, b}, texture};
+}
+
 struct Mesh3dsSpec {
   std::string name;
   std::vector<float> vertices;       // x, y, z

@@ -9,15 +9,6 @@
 
 namespace {
 
-Material3dsSpec Material(const std::string& name, std::uint8_t r, std::uint8_t g, std::uint8_t b,
-                         const std::string& texture = {}) {
-  Material3dsSpec m;
-  m.name = name;
-  m.rgb[0] = r, m.rgb[1] = g, m.rgb[2] = b;
-  m.texture = texture;
-  return m;
-}
-
 Mesh3dsSpec Wearing(Mesh3dsSpec mesh, const std::string& material) {
   mesh.material = material;
   return mesh;
@@ -48,8 +39,8 @@ Mesh3dsSpec Roof() {
 
 QByteArray House() {
   const std::vector<Material3dsSpec> materials = {
-      Material("wall", 230, 210, 170), Material("roof", 170, 40, 30), Material("door", 110, 70, 30),
-      Material("glass", 140, 190, 230), Material("chimney", 120, 120, 120)};
+      Material3ds("wall", 230, 210, 170), Material3ds("roof", 170, 40, 30), Material3ds("door", 110, 70, 30),
+      Material3ds("glass", 140, 190, 230), Material3ds("chimney", 120, 120, 120)};
   return Write3ds(materials, {Wearing(Box3ds("walls", -4, -3, 0, 4, 3, 4), "wall"), Wearing(Roof(), "roof"),
                               Wearing(Box3ds("door", -0.8f, -3.1f, 0, 0.8f, -2.9f, 2.6f), "door"),
                               Wearing(Box3ds("window1", -3.2f, -3.1f, 1.6f, -1.8f, -2.9f, 3), "glass"),
@@ -63,10 +54,10 @@ std::vector<std::pair<QString, QByteArray>> ShippedModelFiles() {
   return {
       {QStringLiteral("checker.bmp"), CheckerPicture()},
       {QStringLiteral("cube.3ds"),
-       Write3ds({Material("checker", 255, 255, 255, "checker.bmp")}, {Wearing(Box3ds("cube", -5, -5, -5, 5, 5, 5), "checker")})},
+       Write3ds({Material3ds("checker", 255, 255, 255, "checker.bmp")}, {Wearing(Box3ds("cube", -5, -5, -5, 5, 5, 5), "checker")})},
       {QStringLiteral("house.3ds"), House()},
       {QStringLiteral("icosahedron.3ds"),
-       Write3ds({Material("blue", 40, 110, 220)}, {Wearing(Icosahedron3ds("icosahedron", 6), "blue")})},
+       Write3ds({Material3ds("blue", 40, 110, 220)}, {Wearing(Icosahedron3ds("icosahedron", 6), "blue")})},
   };
 }
 

@@ -42,15 +42,6 @@ Mesh3dsSpec Triangle(const std::string& name, const std::string& material, bool 
   return mesh;
 }
 
-Material3dsSpec Material(const std::string& name, std::uint8_t r, std::uint8_t g, std::uint8_t b,
-                         const std::string& texture = {}) {
-  Material3dsSpec m;
-  m.name = name;
-  m.rgb[0] = r, m.rgb[1] = g, m.rgb[2] = b;
-  m.texture = texture;
-  return m;
-}
-
 const QString kWarning = QStringLiteral("Warning|This 3DS file is over version 3 so it may load incorrectly");
 
 TEST(Reader3ds, LayoutsAndWhatTheSceneHolds) {
@@ -74,27 +65,27 @@ TEST(Reader3ds, LayoutsAndWhatTheSceneHolds) {
       {"version 4 warns and goes on", Write3ds({}, {Triangle("t", "", false)}, 4), 1, 0, {kWarning},
        [](const Scene3ds& s) { EXPECT_EQ(s.objects[0].faceCount, 1); }},
       {"no face material list keeps index 0",
-       Write3ds({Material("red", 255, 0, 0)}, {Triangle("t", "", false)}), 1, 1, {},
+       Write3ds({Material3ds("red", 255, 0, 0)}, {Triangle("t", "", false)}), 1, 1, {},
        [](const Scene3ds& s) { EXPECT_EQ(s.objects[0].materialIndex, 0); }},
-      {"a list naming no material gives -1", Write3ds({Material("red", 255, 0, 0)}, {Triangle("t", "blue")}), 1, 1,
+      {"a list naming no material gives -1", Write3ds({Material3ds("red", 255, 0, 0)}, {Triangle("t", "blue")}), 1, 1,
        {}, [](const Scene3ds& s) { EXPECT_EQ(s.objects[0].materialIndex, -1); }},
       {"no materials at all: unchanged", Write3ds({}, {Triangle("t", "blue")}), 1, 0, {},
        [](const Scene3ds& s) { EXPECT_EQ(s.objects[0].materialIndex, 0); }},
       {"the second of two materials, byte-wise and case-sensitive",
-       Write3ds({Material("Wood", 1, 2, 3), Material("wood", 4, 5, 6)}, {Triangle("t", "wood")}), 1, 2, {},
+       Write3ds({Material3ds("Wood", 1, 2, 3), Material3ds("wood", 4, 5, 6)}, {Triangle("t", "wood")}), 1, 2, {},
        [](const Scene3ds& s) {
          EXPECT_EQ(s.objects[0].materialIndex, 1);
          EXPECT_EQ(s.materials[1].colour[2], 6);
          EXPECT_STREQ(s.objects[0].name, "t");
        }},
       {"a material without a texture: not textured even with coordinates",
-       Write3ds({Material("plain", 9, 9, 9)}, {fullUv}), 1, 1, {},
+       Write3ds({Material3ds("plain", 9, 9, 9)}, {fullUv}), 1, 1, {},
        [](const Scene3ds& s) {
          EXPECT_FALSE(s.objects[0].textured);
          EXPECT_EQ(s.objects[0].texCoordCount, 3);
        }},
       {"a textured material; coordinates fewer than vertices are dropped",
-       Write3ds({Material("tex", 9, 9, 9, "wood.jpg")}, {shortUv}), 1, 1, {},
+       Write3ds({Material3ds("tex", 9, 9, 9, "wood.jpg")}, {shortUv}), 1, 1, {},
        [](const Scene3ds& s) {
          EXPECT_TRUE(s.objects[0].textured);
          EXPECT_STREQ(s.materials[0].textureFile, "wood.jpg");
@@ -128,8 +119,8 @@ TEST(Reader3ds, LayoutsAndWhatTheSceneHolds) {
 
 TEST(Reader3ds, LoadingTwiceAppendsAndFindsTheEarliestMaterial) {
   Scene3ds scene;
-  const QByteArray first = Write3ds({Material("m", 10, 0, 0)}, {Triangle("a", "m")});
-  const QByteArray second = Write3ds({Material("m", 20, 0, 0)}, {Triangle("b", "m")});
+  const QByteArray first = Write3ds({Material3ds("m", 10, 0, 0)}, {Triangle("a", "m")});
+  const QByteArray second = Write3ds({Material3ds("m", 20, 0, 0)}, {Triangle("b", "m")});
   ASSERT_TRUE(Read(scene, first).ok);
   ASSERT_TRUE(Read(scene, second).ok);
   EXPECT_EQ(scene.objectCount, 2);
@@ -140,7 +131,7 @@ TEST(Reader3ds, LoadingTwiceAppendsAndFindsTheEarliestMaterial) {
 
 TEST(Reader3ds, BrokenFilesFailWithTheMessageAndLeaveTheSceneAsItWas) {
   const QString notA3ds = QStringLiteral("错误|/models/m.3ds 不是3ds文件!");
-  const QByteArray good = Write3ds({Material("m", 1, 2, 3)}, {Triangle("t", "m")});
+  const QByteArray good = Write3ds({Material3ds("m", 1, 2, 3)}, {Triangle("t", "m")});
   C3dsWriter longName;
   longName.Open(0x4D4D).Open(0x4000).Text(std::string(300, 'n')).Close();
   C3dsWriter tooMany;  // 65535 vertices claimed in a 20-byte chunk
