@@ -113,7 +113,7 @@ TEST_F(ButtonsDocumentTest, SerialSeriesRunsItsChildrenThenTurnsTheView) {
     const auto child = std::find_if(running.begin(), running.end(), [&](WORD id) { return id != series; });
     if (const WORD now = child == running.end() ? series : *child; order.empty() || order.back() != now)
       order.push_back(now);
-    if (order.size() < 5) EXPECT_EQ(ViewQuaternion, kQuatIdentity) << "tick " << ticks << ": not turning yet";
+    if (order.size() < 5) { EXPECT_EQ(ViewQuaternion, kQuatIdentity) << "tick " << ticks << ": not turning yet"; }
     motion.OnTimer();
   }
   EXPECT_EQ(order, (std::vector<WORD>{children[0], series, children[1], series, children[2], series}));

@@ -131,7 +131,7 @@ TEST_F(DivisionPointsTest, RefusedCallsMakeNothing) {
     WORD first = a;
     if (row.firstKind == 1) first = 999;
     if (row.firstKind == 2) first = AddLine(a, b, kLineFull)->m_nId;
-    if (row.capacity) ASSERT_TRUE(ReallocateVertexArray(row.capacity));
+    if (row.capacity) { ASSERT_TRUE(ReallocateVertexArray(row.capacity)); }
     if (row.nextId) page->m_nNextId = row.nextId;
     const WORD nextId = page->m_nNextId, nextSlot = page->m_nNextVertex;
     const int capacity = g_nVertexCapacity;

@@ -40,8 +40,8 @@ TEST(PlaneCut, PiecesOfTheCubeAreClosedCappedAndPlaced) {
     EXPECT_EQ(negative.Points.size(), c.negPoints) << c.row;
     const double n[3] = {c.plane.a, c.plane.b, c.plane.c};
     for (int k = 0; k < 3; ++k) {  // the positive piece moves on by n x distance
-      if (c.result != 2) EXPECT_TRUE(positive.Offset.Base[k] == cube.Offset.Base[k] + 2 * n[k] && positive.Offset.Direction[k] == 2 * n[k]) << c.row;
-      if (c.result != 1) EXPECT_TRUE(negative.Offset.Base[k] == cube.Offset.Base[k] && negative.Offset.Direction[k] == 0) << c.row;
+      if (c.result != 2) { EXPECT_TRUE(positive.Offset.Base[k] == cube.Offset.Base[k] + 2 * n[k] && positive.Offset.Direction[k] == 2 * n[k]) << c.row; }
+      if (c.result != 1) { EXPECT_TRUE(negative.Offset.Base[k] == cube.Offset.Base[k] && negative.Offset.Direction[k] == 0) << c.row; }
     }
     for (const CGPolyhedron* piece : {&positive, &negative}) {
       if (piece->Points.empty()) continue;

@@ -43,7 +43,7 @@ TEST(BoundPointCommands, EachMakesOnePointOnTheSelectedPointsInOrder) {
     const std::vector<WORD> ids = p.ExpectMade(row.command, row.made, row.label);
     if (ids.empty()) continue;
     EXPECT_EQ(p.Find(ids[0])->m_strName, row.command == ID_CREATE_POINT_ORIGIN ? "O" : "D");
-    if (!row.at.empty()) EXPECT_EQ(p.At(ids[0]), row.at);
+    if (!row.at.empty()) { EXPECT_EQ(p.At(ids[0]), row.at); }
     if (row.command != ID_CREATE_POINT_VECTOR && row.command != ID_CREATE_POINT_2DZ) continue;
     const float moved[3] = {-2, 7, 9};  // the 2-D follower keeps the leader's height
     p.As<CGVertex>(c)->PlaceAt(moved);

@@ -67,7 +67,7 @@ TEST(PerpendicularCommands, EachSelectionGivesItsCellsInOrder) {
     g_nLineType = row.lineType;
     p.SelectNamed(QString::fromUtf8(row.selection));
     for (WORD id : p.ExpectMade(row.command, row.made, row.label))
-      if (const auto* line = p.As<CGLine>(id)) EXPECT_EQ(line->m_nSubKind, row.kind) << id;
+      if (const auto* line = p.As<CGLine>(id)) { EXPECT_EQ(line->m_nSubKind, row.kind) << id; }
   }
 }
 

@@ -150,7 +150,7 @@ TEST(InsertRichText, PlacesThePictureWithItsTextsAndSize) {
     EXPECT_TRUE(text->HasPicture());
     auto* follower = dynamic_cast<CGTbHenchman*>(text);
     EXPECT_EQ(follower != nullptr, row.points > 0);
-    if (follower) EXPECT_EQ(follower->m_parents, std::vector<WORD>{points[1]}) << "the first selected point";
+    if (follower) { EXPECT_EQ(follower->m_parents, std::vector<WORD>{points[1]}) << "the first selected point"; }
   }
 }
 

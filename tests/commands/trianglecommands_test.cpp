@@ -35,7 +35,7 @@ TEST(TriangleCommands, CentresBisectorsAndArcsTakeTheSelectionInOrder) {
     else
       p.Select({c, a, b});
     const std::vector<WORD> ids = p.ExpectMade(row.command, row.made, row.label);
-    if (ids.size() == 2) EXPECT_EQ(p.Find(ids[1])->m_nSubKind, kLineRay);
+    if (ids.size() == 2) { EXPECT_EQ(p.Find(ids[1])->m_nSubKind, kLineRay); }
   }
 }
 

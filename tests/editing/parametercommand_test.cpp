@@ -36,7 +36,7 @@ TEST(ParameterCommand, TheAnswerIsTheParameterAnAngleInRadiansAnIntegerRounded) 
     EXPECT_TRUE(made->m_strName == QStringLiteral("speed") && made->m_parents.empty());
     EXPECT_TRUE(made->m_fValue == r.made && made->Minimum() == r.minimum && made->Maximum() == r.maximum);
     EXPECT_EQ(made->m_nParamA, r.kind);
-    if (r.integer) EXPECT_EQ(made->Accumulator(), r.value) << "the unrounded value";
+    if (r.integer) { EXPECT_EQ(made->Accumulator(), r.value) << "the unrounded value"; }
     EXPECT_TRUE(made->m_bLabelHidden == r.hideName && made->m_nSubKind == (r.slider ? 1 : 0));
     EXPECT_EQ(made->m_strValueText, QString::fromUtf8(r.valueText));
   }

@@ -146,7 +146,7 @@ TEST(PictureFile, TheChosenFileBecomesAPictureCellInOneStep) {
     auto* image = p.As<CGTbImage>(1);
     EXPECT_EQ(image != nullptr, path == good) << path.toStdString();
     EXPECT_EQ(p.seams.notifier->shown.size(), path == bad ? 1u : 0u) << path.toStdString();
-    if (image) EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("插入图片"));
+    if (image) { EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("插入图片")); }
   }
 }
 

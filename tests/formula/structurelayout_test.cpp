@@ -282,7 +282,7 @@ TEST(StructureLayout, HostileHeightsStayWithinTheLayoutBound) {
     const CStandardNode* node = FirstStructure(tree);
     ASSERT_NE(node, nullptr) << size;
     for (const CNode* box : {node->m_pFirst, node->m_pSecond})
-      if (box) EXPECT_EQ(box->m_lf.lfHeight > 0, size[0] != '-') << size << ": " << box->m_lf.lfHeight;
+      if (box) { EXPECT_EQ(box->m_lf.lfHeight > 0, size[0] != '-') << size << ": " << box->m_lf.lfHeight; }
   }
 }
 

@@ -171,7 +171,7 @@ TEST_F(FunParserTest, ExpressionsEvaluateToTheirValues) {
     double v = 0;
     const bool ok = e.p.Evaluate(v);
     EXPECT_EQ(ok, !std::isnan(c.value)) << c.text;
-    if (ok) EXPECT_NEAR(v, c.value, std::fabs(c.value) * 1e-13 + 1e-12) << c.text;
+    if (ok) { EXPECT_NEAR(v, c.value, std::fabs(c.value) * 1e-13 + 1e-12) << c.text; }
   }
 }
 

@@ -152,7 +152,7 @@ TEST_F(TextPixelsTest, ScriptsNoFaceCoversDrawWithoutCrashing) {
       {QString::fromUtf16(u"தமிழ்"), QFontDatabase::Tamil}, {QString::fromUtf16(u"ܣܘܪܝܝܐ"), QFontDatabase::Syriac}};
   for (const auto& [name, script] : names) {
     const GlyphRaster glyph = RasteriseCharacter(MakeGlyphFont({kTimes, 24}), name.at(0).unicode());
-    if (QFontDatabase::families(script).isEmpty()) EXPECT_FALSE(glyph.covered) << name.toStdString();
+    if (QFontDatabase::families(script).isEmpty()) { EXPECT_FALSE(glyph.covered) << name.toStdString(); }
     glRasterPos2i(8, 20);
     const QString lists = DrawGlText(name) + DrawGlTextDC(name) + DrawGlTextWnd(name);
     glCallLists(static_cast<GLsizei>(lists.size()), GL_UNSIGNED_SHORT, lists.utf16());

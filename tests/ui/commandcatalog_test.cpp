@@ -100,7 +100,7 @@ TEST(RibbonLayout, EightCategoriesWithTheToolPanelSecondInTheFirst) {
   EXPECT_TRUE(holdsTools);
   for (const CRibbonPanelLayout& panel : RibbonPanels())  // a panel named as a category sits in it
     for (int i = 0; i < 8; ++i)
-      if (std::string_view(panel.title) == kRibbonCategories[i]) EXPECT_EQ(panel.category, i) << panel.title;
+      if (std::string_view(panel.title) == kRibbonCategories[i]) { EXPECT_EQ(panel.category, i) << panel.title; }
 }
 
 TEST(RibbonLayout, EveryButtonNamesACommandWithTexts) {

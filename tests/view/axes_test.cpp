@@ -117,8 +117,8 @@ TEST_F(AxesTest, PlaneAxesTickEveryStepButTheOrigin) {
   // Level and upright through the centre of the 64-pixel view: the far ends
   // (at +-4.5 units) and the arrow tips.
   for (const FeedbackVertex& v : both.vertices) {
-    if (v.x < 4 || v.x > 60) EXPECT_NEAR(v.y, 32, 0.01) << v.x;
-    if (v.y < 4 || v.y > 60) EXPECT_NEAR(v.x, 32, 0.01) << v.y;
+    if (v.x < 4 || v.x > 60) { EXPECT_NEAR(v.y, 32, 0.01) << v.x; }
+    if (v.y < 4 || v.y > 60) { EXPECT_NEAR(v.x, 32, 0.01) << v.y; }
   }
 
   // Panned 10 units right: the y axis leaves the view, the x axis keeps

@@ -187,7 +187,7 @@ TEST_F(PagePasses, FullTraceDrawsThePageWithTheTracedEdges) {
     if (AllColourOff(c) && c.polygonOffset) depthWalk.push_back(std::to_string(c.id) + c.op);
   EXPECT_EQ(depthWalk, (std::vector<std::string>{"1Fill", "1DepthOnly", "2Fill", "2DepthOnly"}));
   for (const Call& c : calls)
-    if (c.op.ends_with("Edges")) EXPECT_TRUE(AllColourOn(c)) << "the traced edges show";
+    if (c.op.ends_with("Edges")) { EXPECT_TRUE(AllColourOn(c)) << "the traced edges show"; }
 }
 
 // A point that records its pick calls among the other cells' calls.

@@ -94,7 +94,7 @@ TEST_F(ShapeLists, ReservedListsAreEmptyAndShapesAreNot) {
     const int axis = v.rgba[0] > 0.5f ? 0 : v.rgba[1] > 0.5f ? 1 : 2;
     EXPECT_FLOAT_EQ(v.rgba[0] + v.rgba[1] + v.rgba[2], 1) << "a pure axis colour";
     EXPECT_LT(axis == 0 ? std::fabs(dy) : axis == 1 ? std::fabs(dx) : std::hypot(dx, dy), 0.45f) << axis;
-    if (axis < 2) EXPECT_GT(axis == 0 ? dx : dy, 21) << axis;
+    if (axis < 2) { EXPECT_GT(axis == 0 ? dx : dy, 21) << axis; }
   }
 }
 

@@ -22,7 +22,6 @@
 namespace {
 
 constexpr double kSixthTurn = 1.0471975511965976;
-constexpr int kCubeSet = 6;
 
 void Add(std::vector<double>& out, double x, double y, double z) { out.insert(out.end(), {x, y, z}); }
 

@@ -75,7 +75,7 @@ void CViewMotion::OnTimer() {
   m_bInTick = true;
   CGPage* page = g_pCurPage;
   const double degrees = 2.0 * g_fMotionStep;
-  switch (page ? page->m_nTimerJob : kJobStop) {
+  switch (page ? page->m_nTimerJob : static_cast<int>(kJobStop)) {
     case kJobButtons:
       if (g_bTraceDirty) m_tools.Surface().CaptureBackground();
       if (!StepRunningButtons()) {

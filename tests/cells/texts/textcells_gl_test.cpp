@@ -125,7 +125,7 @@ TEST_F(TextCellGlTest, CaptionsDrawAndPickByClassModeAndState) {
     PixelProjection();
     const Captured drawn = CaptureFeedback([&] { caption->Draw(); });
     EXPECT_EQ(drawn.bitmaps > 0, r.drawn) << r.name;
-    if (drawn.bitmaps > 0) EXPECT_TRUE(drawn.vertices[0].rgba[0] == r.selected && drawn.vertices[0].x == 30) << r.name;
+    if (drawn.bitmaps > 0) { EXPECT_TRUE(drawn.vertices[0].rgba[0] == r.selected && drawn.vertices[0].x == 30) << r.name; }
     EXPECT_EQ(Pick(*caption, r.mode, 32, 42, 160, 120).empty(), !r.picked) << r.name;
   }
 }
@@ -238,7 +238,7 @@ TEST_F(TextCellGlTest, FormulaTextsDrawPixelsOrTheirTextureBySeeThroughBackdrop)
     EXPECT_TRUE(drawn.bitmaps == !r.textured && (drawn.polygons > 0) == r.textured) << r.name;
     float left = 1e9f, right = -1e9f;
     for (const FeedbackVertex& v : drawn.vertices) left = std::min(left, v.x), right = std::max(right, v.x);
-    if (r.textured) EXPECT_NEAR(right - left, static_cast<float>(text->m_nWidth) * r.zoom, 0.01f) << r.name;
+    if (r.textured) { EXPECT_NEAR(right - left, static_cast<float>(text->m_nWidth) * r.zoom, 0.01f) << r.name; }
     glClearColor(0, 1, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     text->m_bSelected = true;

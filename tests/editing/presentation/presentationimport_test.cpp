@@ -165,7 +165,7 @@ TEST(PresentationImport, MergeMarksWithoutANeighbourHideNothing) {
   im.Run(Write(im.dir, QStringLiteral("d.pptx"), WritePptx({slide})), 1, 1);
   CGPage& page = *im.NewPages().at(0);
   for (WORD id = 1; id < page.m_nNextId; ++id)
-    if (auto* line = dynamic_cast<CGLine*>(page.m_cells.Lookup(id))) EXPECT_FALSE(line->m_bHidden) << id;
+    if (auto* line = dynamic_cast<CGLine*>(page.m_cells.Lookup(id))) { EXPECT_FALSE(line->m_bHidden) << id; }
   EXPECT_TRUE(im.p.seams.notifier->Texts().empty());
 }
 

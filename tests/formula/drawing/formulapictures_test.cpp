@@ -272,7 +272,7 @@ TEST_F(FormulaPictures, MetafileIsAWellFormedEnhancedMetafile) {
       brushes[U32(emf, at + 8)] = U32(emf, at + 16);
     }
     if (type == 38 || type == 39 || type == 82) made[U32(emf, at + 8)] = type;
-    if (type == 38) EXPECT_EQ(U32(emf, at + 20), 0u) << "a pen's width is its x alone";
+    if (type == 38) { EXPECT_EQ(U32(emf, at + 20), 0u) << "a pen's width is its x alone"; }
     if (type == 37) {
       const quint32 handle = U32(emf, at + 8);
       if (made[handle] == 39) brush = handle;

@@ -99,7 +99,7 @@ TEST(ParaFormat, KeptOnTheBlockAndThroughRtf) {
       const ParaFormat got = ParaFormatOf(d->begin());
       const char* which = d == &doc ? "on the block" : "through RTF";
       EXPECT_EQ(Kept(got), Kept(pf)) << which;
-      if (pf.numbering) EXPECT_EQ(got.numberingStyle, pf.numberingStyle) << which;
+      if (pf.numbering) { EXPECT_EQ(got.numberingStyle, pf.numberingStyle) << which; }
     }
   }
 }

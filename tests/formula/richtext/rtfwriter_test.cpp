@@ -114,7 +114,7 @@ TEST(RtfWriter, WriteReadWriteKeepsTheTextAndTheBytes) {
     ASSERT_TRUE(ReadRtf(row.rtf, read).complete) << row.rtf.constData();
     EXPECT_EQ(read.toPlainText(), row.text) << row.rtf.constData();
     const QByteArray written = WriteRtf(read);
-    if (!row.kept.isEmpty()) EXPECT_NE(written.indexOf(row.kept), -1) << written.constData();
+    if (!row.kept.isEmpty()) { EXPECT_NE(written.indexOf(row.kept), -1) << written.constData(); }
     QTextDocument back;
     ASSERT_TRUE(ReadRtf(written, back).complete) << written.constData();
     EXPECT_EQ(back.toPlainText(), row.text) << written.constData();

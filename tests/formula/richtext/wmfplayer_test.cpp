@@ -43,7 +43,7 @@ TEST(WmfPlayer, DrawsWhereTheWindowMapsIt) {
     painter.end();
     const int frame = Ink(image, QRect(18, 18, 5, 64)) + Ink(image, QRect(18, 18, 164, 5));
     EXPECT_GE(frame, row.frameInk) << row.name;
-    if (row.frameInk == 0) EXPECT_EQ(frame, 0) << row.name;
+    if (row.frameInk == 0) { EXPECT_EQ(frame, 0) << row.name; }
     EXPECT_GE(Ink(image, QRect(90, 30, 40, 42)), row.textInk) << row.name;
   }
   const KeptPicture kept = ReadKeptPicture("{\\pict\\wmetafile8\\picw2646\\pich1323 " + preview.toHex() + "}",

@@ -130,7 +130,7 @@ TEST(RtEditDialog, ContextMenuAndParagraphDialog) {
   ASSERT_EQ(items.size(), std::size(expected));
   for (std::size_t i = 0; i < items.size(); ++i) {
     EXPECT_EQ(items[i]->text(), QString::fromUtf8(expected[i].text));
-    if (i != 2) EXPECT_EQ(items[i]->isEnabled(), expected[i].enabled) << expected[i].text;  // paste: the clipboard's
+    if (i != 2) { EXPECT_EQ(items[i]->isEnabled(), expected[i].enabled) << expected[i].text; }  // paste: the clipboard's
   }
   CFormatParaDlg paragraph;
   paragraph.m_pf.alignment = 3;
@@ -186,7 +186,7 @@ TEST(RtEditDialog, ParagraphFieldsFollowTheChoices) {
                               enabled("numberingTab")),
               std::make_tuple(row.valueOn, row.startOn, row.styleOn, row.tabOn))
         << row.spacing << " " << row.numbering;
-    if (row.valueOn) EXPECT_EQ(value->value(), row.proposed) << row.spacing;
+    if (row.valueOn) { EXPECT_EQ(value->value(), row.proposed) << row.spacing; }
   }
   numbering->setCurrentIndex(2);
   const ParaFormat result = dialog.Result();

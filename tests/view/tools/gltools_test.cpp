@@ -37,17 +37,22 @@ class GlTools : public PageGlTest {
 
   CViewRenderer renderer;
   CKavrelDoc doc;  // not opened: the tools only mark it modified
-  CGlToolSurface surface{CGlSurfaceHooks{{}, {}, [this] {
-                                           renderer.RenderScene();
-                                           return gl.ReadPixels();
-                                         }}};
+  CGlSurfaceHooks Hooks() {
+    CGlSurfaceHooks hooks;
+    hooks.picture = [this] {
+      renderer.RenderScene();
+      return gl.ReadPixels();
+    };
+    return hooks;
+  }
+  CGlToolSurface surface{Hooks()};
   CMouseTools tools{surface};
 };
 
 TEST_F(GlTools, AClickInTheTopViewMakesAPointOnTheGrid) {
   g_bSnapToGrid = 1;
   g_nToolMode = 2;
-  for (const auto [k, m] : {std::pair{0, 0}, {1, 2}, {-3, -1}, {4, -3}, {2, 3}}) {
+  for (const auto& [k, m] : {std::pair{0, 0}, {1, 2}, {-3, -1}, {4, -3}, {2, 3}}) {
     Click(100 + 20 * k, 75 - 20 * m);
     const auto* point = dynamic_cast<CGVertex*>(page->m_cells.Lookup(static_cast<WORD>(page->m_nNextId - 1)));
     ASSERT_NE(point, nullptr) << k << ", " << m;
