@@ -1,8 +1,8 @@
 // What a user chooses in the running program besides the ribbon and the
 // view: an item of a shortcut menu or of a button's pop-up menu, clicked as
 // a user would, and ticks in the object list; and the colours the view
-// shows around a point.  Each waits, bounded, for
-// the menu to come up.
+// shows around a point.  A menu choice waits, bounded, for the menu to
+// come up.
 #pragma once
 #include <gtest/gtest.h>
 
