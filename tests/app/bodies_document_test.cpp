@@ -6,7 +6,7 @@
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class BodiesDocumentTest : public DocumentFileTest {};
 

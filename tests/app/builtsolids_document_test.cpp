@@ -10,7 +10,7 @@
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using BuiltSolidsDocumentTest = DocumentFileTest;
 

@@ -19,7 +19,7 @@
 #include "math/mathglobals.h"
 #include "view/pickchoice.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using ButtonsDocumentTest = DocumentFileTest;
 

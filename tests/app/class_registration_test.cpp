@@ -10,7 +10,7 @@
 #include "app/classregistration.h"
 #include "platform/runtimeclass.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The classes the sources make storable (IMPLEMENT_SERIAL), whether or not
 // anything registers them: each can end up in a saved file.

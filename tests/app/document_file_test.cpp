@@ -12,7 +12,7 @@
 #include "model/globals.h"
 #include "render/textures.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST_F(DocumentFileTest, TwoPagesRoundTripByteForByte) {
   CKavrelDoc doc;

@@ -11,7 +11,7 @@
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The four free points of the every-class page moved to the float limit, to
 // infinity and to NaN (which a file may hold for a point): the circles and

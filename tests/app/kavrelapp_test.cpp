@@ -11,7 +11,7 @@
 #include "model/globals.h"
 #include "platform/archive.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Records what the dialogs were opened with and answers as scripted.
 class DialogRecorder : public IFileChooser {

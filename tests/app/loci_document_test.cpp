@@ -14,7 +14,7 @@
 #include "model/cgpage.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using LociDocumentTest = DocumentFileTest;
 

@@ -18,7 +18,7 @@
 #include "model/vertexarray.h"
 #include "support/pointdrags.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class MeasurementsDocumentTest : public DocumentFileTest {
  protected:

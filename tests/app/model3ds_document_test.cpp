@@ -11,7 +11,7 @@
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class Model3dsDocumentTest : public DocumentFileTest {
  protected:

@@ -15,7 +15,7 @@
 #include "model/cgpage.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class NetsDocumentTest : public DocumentFileTest {
  protected:

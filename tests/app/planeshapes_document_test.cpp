@@ -11,7 +11,7 @@
 #include "platform/commandregistry.h"
 #include "support/scripteddialogs.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using PlaneShapesDocumentTest = DocumentFileTest;
 

@@ -11,7 +11,7 @@
 #include "platform/filebytes.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 template <class T>
 T At(const QByteArray& bytes, qsizetype offset) {

@@ -12,7 +12,7 @@
 #include "model/cgvertex.h"
 #include "platform/numberformat.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using PresetSolidsDocumentTest = DocumentFileTest;
 

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ProgramFolder, ExecutableFolderThenInstalledDataFolder) {
   QTemporaryDir root;

@@ -12,7 +12,7 @@
 #include "model/cgpage.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class SolidsDocumentTest : public DocumentFileTest {
  protected:

@@ -8,7 +8,7 @@
 #include <QProcess>
 
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(NoDisplayReason, OnlyWhenNothingCanShowAWindow) {
   struct Case { const char* display; const char* wayland; const char* platform; bool refused; };
@@ -30,7 +30,7 @@ TEST(NoDisplayReason, OnlyWhenNothingCanShowAWindow) {
 
 }  // namespace
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The program started where the view would get no usable OpenGL: it says
 // why in Chinese and stops before any window, instead of crashing at the

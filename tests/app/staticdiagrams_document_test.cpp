@@ -14,7 +14,7 @@
 #include "platform/commandregistry.h"
 #include "support/scripteddialogs.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using StaticDiagramsDocumentTest = DocumentFileTest;
 

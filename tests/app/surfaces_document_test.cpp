@@ -8,7 +8,7 @@
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using SurfacesDocumentTest = DocumentFileTest;
 

@@ -11,7 +11,7 @@
 #include "model/cgpage.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using TracksDocumentTest = DocumentFileTest;
 

@@ -11,7 +11,7 @@
 #include "model/cgpage.h"
 #include "render/viewglobals.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using UserParametersDocumentTest = DocumentFileTest;
 

@@ -15,7 +15,7 @@
 #include "render/viewglobals.h"
 #include "support/pointdrags.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class VectorsDocumentTest : public DocumentFileTest {
  protected:

@@ -7,7 +7,7 @@
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 class ViewButtonsDocument : public DocumentFileTest {};
 
 TEST_F(ViewButtonsDocument, KvdumpListsTheAutomaticButtonAndTheViewButtons) {

@@ -8,7 +8,7 @@
 #include "cells/primitives/arcsbypoints.h"
 #include "celltestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr double kPi = std::numbers::pi;
 using Vec = std::array<float, 3>;

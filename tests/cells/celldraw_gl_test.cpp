@@ -18,7 +18,7 @@
 #include "model/drawing/pagedraw.h"
 #include "render/glresources.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kPi = std::numbers::pi_v<float>;
 constexpr RGBA kNavy{0, 0, 128, 255}, kGreen{0, 160, 0, 255};

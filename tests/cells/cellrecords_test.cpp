@@ -14,7 +14,7 @@
 #include "freepointtestsupport.h"
 #include "support/archiveerrors.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();

@@ -8,7 +8,7 @@
 #include "cells/primitives/cgarc.h"
 #include "celltestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr double kPi = std::numbers::pi;
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();

@@ -5,7 +5,7 @@
 #include "celltestsupport.h"
 #include "support/archiveerrors.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Corners = std::initializer_list<std::array<float, 3>>;
 

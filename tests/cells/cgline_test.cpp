@@ -5,7 +5,7 @@
 #include "celltestsupport.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class LineTest : public CellTest {
  protected:

@@ -4,7 +4,7 @@
 
 #include "freepointtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using FreeXyzTest = FreePointTest;
 

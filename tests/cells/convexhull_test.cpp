@@ -11,7 +11,7 @@
 #include "hulltestsupport.h"
 #include "platform/crtrandom.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 Points Fibonacci(int n, double radius) {
   Points p;

@@ -16,7 +16,7 @@
 #include "model/modeltexts.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const Vec3 kA = {1, 2, 3}, kB = {7, -4, 9};
 

@@ -7,7 +7,7 @@
 #include "constructed/constructedtestsupport.h"
 #include "support/archiveerrors.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class FaceOverlap : public ConstructedTest {
  protected:

@@ -5,7 +5,7 @@
 
 #include "freepointtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kThird = 1.0f / 3;
 

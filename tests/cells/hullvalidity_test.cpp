@@ -17,7 +17,7 @@ extern "C" {
 }
 #endif
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 enum class Shape { kCube, kSphere, kCubeSurface };
 

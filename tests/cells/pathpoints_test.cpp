@@ -9,7 +9,7 @@
 
 #include "freepointtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr double kPi = std::numbers::pi;
 

@@ -8,7 +8,7 @@
 #include "cells/solids/planecut.h"
 #include "hulltestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Polygon = std::vector<kvmath::WideVec>;
 using Corners = std::vector<std::array<double, 3>>;

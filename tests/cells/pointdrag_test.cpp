@@ -11,7 +11,7 @@
 #include "math/quaternion.h"
 #include "render/projection.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class PointDragTest : public FreePointTest {
  protected:

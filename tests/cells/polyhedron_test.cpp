@@ -8,7 +8,7 @@
 #include "cells/solids/cgpolyhedron.h"
 #include "celltestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 

@@ -9,7 +9,7 @@
 #include "model/drawing/pagedraw.h"
 #include "view/shapelists.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 bool IsMagenta(QRgb c) { return qRed(c) > 200 && qBlue(c) > 200 && qGreen(c) < 60; }
 bool IsSegment(QRgb c) { return qBlue(c) > 90 && qRed(c) < 60 && qGreen(c) < 60; }

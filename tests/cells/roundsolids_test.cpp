@@ -11,7 +11,7 @@
 #include "celltestsupport.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Vec = std::array<float, 3>;
 

@@ -9,7 +9,7 @@
 #include "freepointtestsupport.h"
 #include "hulltestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class SectionTest : public FreePointTest {
  protected:

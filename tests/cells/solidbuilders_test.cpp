@@ -12,7 +12,7 @@
 #include "constructed/constructedtestsupport.h"
 #include "render/viewglobals.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class SolidBuilders : public ConstructedTest {
  protected:

@@ -7,7 +7,7 @@
 #include "hulltestsupport.h"
 #include "model/drawing/pagedraw.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QRgb kHullColour = qRgb(128, 128, 196), kFill = qRgb(196, 255, 225), kMagenta = qRgb(255, 0, 255);
 

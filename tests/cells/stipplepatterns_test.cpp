@@ -7,7 +7,7 @@
 
 #include "cells/primitives/stipplepatterns.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Patterns 0 to 13, all 128 bytes each in memory order (bottom row first).
 const char* const kGoldenPatterns[14] = {

@@ -7,7 +7,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(AttachedValueCommand, OnePointAndOneValueAndNothingElse) {
   // Selections of A(0, 0, 0), B(3, 4, 0), |AB|, the vector AB, the line AB

@@ -6,7 +6,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(BoundPointCommands, EachMakesOnePointOnTheSelectedPointsInOrder) {
   struct Row {

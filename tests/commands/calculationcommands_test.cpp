@@ -9,7 +9,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kLabel = QString::fromUtf8("添加一个表达式");
 

@@ -17,7 +17,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(CommandFrame, TheWholeRoomIsCheckedBeforeTheFirstId) {
   for (int idsLeft : {2, 3}) {

@@ -12,7 +12,7 @@
 #include "platform/commandregistry.h"
 #include "solidtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Triangle P Q R (face "PQR" after its corners) at z = 0 and a point T
 // above it; `selection` names the cells selected, "face" the triangle,

@@ -7,7 +7,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 using Images = std::vector<std::pair<UINT, int>>;
 
 TEST(LineCommands, SelectedPointsBecomeAChainOfTheCommandsLineType) {

@@ -19,7 +19,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The cells the rows select; vectors U = AB, V = AC, W = BD; scalars K, K2.
 enum Cell { A, B, C, D, E, AB, CD, ABC, ABD, Circle, Cylinder, Cone, Frustum, Sphere,

@@ -3,7 +3,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(PageCommands, ANewPageFollowsTheCurrentOneAndBecomesCurrent) {
   struct Row {

@@ -10,7 +10,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A(0,0,0) B(4,0,0) C(0,4,0) D(0,0,4) E(1,1,1) F(2,3,5), the lines AB, AC,
 // AD and the face ABC.

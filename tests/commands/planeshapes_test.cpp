@@ -17,7 +17,7 @@
 #include "support/commandpage.h"
 #include "support/pointdrags.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr unsigned kShapeCommands[] = {
     ID_CREATE_PLANE_EQUILATERAL, ID_CREATE_PLANE_SQUARE,   ID_CREATE_PLANE_RECT,

@@ -10,7 +10,7 @@
 #include "platform/uibridge.h"
 #include "support/pathfigures.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // The two numbers the command draws after KvSrand(seed).
 struct Draw {
   float t, s;

@@ -10,7 +10,7 @@
 #include "solidtestsupport.h"
 #include "support/pointdrags.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Ray = std::array<double, 3>;
 

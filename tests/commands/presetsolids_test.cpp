@@ -13,7 +13,7 @@
 #include "platform/commandids.h"
 #include "solidtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct Place {
   const char* name;

@@ -7,7 +7,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ShapeCommands, EnablingFollowsTheSelectionCounts) {
   struct Row {

@@ -9,7 +9,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A(1,1,1) B(4,1,1) C(1,5,1) and a parameter "v"; `selection` names some.
 struct Scene : CommandPage {

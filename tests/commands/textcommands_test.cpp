@@ -12,7 +12,7 @@
 #include "richtext/rteditdata.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr unsigned kInsert = 0xFF01;  // a test's own command id
 const QString kFormula = QStringLiteral("<#><l><e>x+1</e></l></#>");
@@ -103,7 +103,7 @@ TEST(InsertVodText, MakesAFreeTextOrOneOnTheFirstSelectedPoint) {
 
 }  // namespace
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(InsertRichText, PlacesThePictureWithItsTextsAndSize) {
   const QString label = QString::fromUtf8("插入文本");

@@ -5,7 +5,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(TriangleCommands, CentresBisectorsAndArcsTakeTheSelectionInOrder) {
   struct Row {

@@ -9,7 +9,7 @@
 #include "render/currentmaterial.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(BodyCommands, ThreeDTextIsGreenKavrelInKaitiThenThePlaneView) {
   CommandPage p;

@@ -18,7 +18,7 @@
 #include "render/viewglobals.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QByteArray Own(CGCell& cell) {
   CArchive ar;

@@ -11,7 +11,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // Four points and the segments AB, CD, CA.
 struct DivisionPage : CommandPage {
   WORD a = Point(0, 0, 0), b = Point(4, 8, 12), c = Point(-3, 3, 6), d = Point(3, -3, 0);

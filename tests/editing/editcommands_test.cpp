@@ -13,7 +13,7 @@
 #include "render/viewglobals.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A, B, segment AB, P on AB, and C apart.
 struct DeleteFigure {

@@ -12,7 +12,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct HullPage : CommandPage {
   // The hull of preset set `set` through the command.

@@ -16,7 +16,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(InputCommands, APointAlongATypedDirection) {
   const std::vector<std::vector<float>> rows{{0, 0, 2, 1, 2, 11}, {0, 0, 0, 1, 2, 3}, {}};  // direction, place

@@ -10,7 +10,7 @@
 #include "platform/clipboard.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 const QString kValid = QString::fromUtf8("数据输入正确！可继续输入或按\"确定\"按钮。");
 const QString kInvalid = QString::fromUtf8("数据不全或格式有误，请继续输入或修改！");
 

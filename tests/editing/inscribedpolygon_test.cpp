@@ -12,7 +12,7 @@
 #include "render/viewglobals.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // A(1,1,0), B(3,1,0), the segment AB and a circle of radius 5 about
 // (2, 3, 4) in the plane x = 2.
 struct CirclePage : CommandPage {

@@ -19,7 +19,7 @@
 #include "support/commandpage.h"
 #include "support/pathfigures.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // Lines along x and y through the origin region, a face in the plane z = 3
 // and one in x = 1, a circle of radius 3 about the origin and one of radius
 // 3 about (2, 0, 0), all but the vertical line and the face z = 3 in z = 0.

@@ -12,7 +12,7 @@
 #include "platform/archive.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A, B, the line AB, its midpoint M, the segment AM and the iteration of
 // A -> A, B -> M at depth 3.

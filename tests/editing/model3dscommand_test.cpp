@@ -11,7 +11,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class Model3dsCommand : public ::testing::Test {
  protected:

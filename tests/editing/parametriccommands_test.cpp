@@ -13,7 +13,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QString U8(const char* text) { return QString::fromUtf8(text); }
 

@@ -13,7 +13,7 @@
 #include "platform/crtrandom.h"
 #include "support/pathfigures.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 using P = PathCommandPage;
 
 // What a row selects and the parents the new cell must have, in order.

@@ -16,7 +16,7 @@
 #include "richtext/keptobjects.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(PictureText, TheClipboardPictureBecomesAPictureTextOrSaysWhyNot) {
   // Ink of the picture; a point selected; the class made (null: nothing, the message shown).

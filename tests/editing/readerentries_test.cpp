@@ -19,7 +19,7 @@
 #include "richtext/keptobjects.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 

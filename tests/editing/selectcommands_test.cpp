@@ -8,7 +8,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A, B, C; segment AB; face ABC; a hidden face and an undefined one; the
 // circle through A, B, C; D on nothing, hidden.

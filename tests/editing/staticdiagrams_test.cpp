@@ -22,7 +22,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kShapeLabel = QString::fromUtf8(kCmdNameStaticShape);
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();

@@ -12,7 +12,7 @@
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kComment = QStringLiteral("请在\"工具属性\"中输入工具注释");
 

@@ -16,7 +16,7 @@
 #include "platform/archive.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 bool AnyMarked(const CGPage& page) {
   for (auto [id, cell] : page.m_cells)

@@ -10,7 +10,7 @@
 #include "formulatestutil.h"
 #include "platform/archive.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(BinTree, EmptyOrRejectedTextGivesNoRootButWritesTheEmptyFormula) {
   CBinTree tree;

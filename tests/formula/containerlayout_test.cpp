@@ -5,7 +5,7 @@
 #include "fakedc.h"
 #include "formulatestutil.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 CRowNode* Row(const CBinTree& tree, int index = 0) { return ChildAs<CRowNode>(tree.m_pRoot, index); }
 

@@ -4,7 +4,7 @@
 
 #include "formulatestutil.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 CNode* FirstItem(const CBinTree& tree) { return ChildAs<CNode>(ChildAs<CRowNode>(tree.m_pRoot, 0), 0); }
 

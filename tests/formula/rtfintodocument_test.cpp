@@ -7,7 +7,7 @@
 
 #include "richtext/rtfreader.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(RtfIntoDocument, TheTextReadReplacesTheDocumentsOwn) {
   const struct Row { const char* name; const char* held; const char* rtf; const char* text; } rows[] = {

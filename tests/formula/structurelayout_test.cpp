@@ -9,7 +9,7 @@
 #include "formula/formulaglobals.h"
 #include "formulatestutil.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QString Box(const char* text) { return Q("<#><l><e>") + Q(text) + Q("</e></l></#>"); }
 

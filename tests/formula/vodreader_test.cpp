@@ -6,7 +6,7 @@
 
 #include "formulatestutil.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(VodReader, RejectsTextsWithoutTheEnvelope) {
   const char* rejected[] = {

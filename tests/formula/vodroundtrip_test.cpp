@@ -11,7 +11,7 @@
 #include "formula/vodmarkup.h"
 #include "formulatestutil.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(VodRoundTrip, FormulasReadBackAsWritten) {
   const char* formulas[] = {

@@ -4,7 +4,7 @@
 
 #include "formulatestutil.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(VodWriter, Attributes) {
   struct Case {

@@ -14,7 +14,7 @@
 #include "platform/crtrandom.h"
 #include "platform/processstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class FunNodesTest : public ::testing::Test {
  protected:

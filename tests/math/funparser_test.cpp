@@ -12,7 +12,7 @@
 #include "math/registers.h"
 #include "platform/processstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class FunParserTest : public ::testing::Test {
  protected:

@@ -20,7 +20,7 @@
 
 using namespace geomtest;
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 enum class Shape { General, Coincident, Collinear, Coplanar, Parallel, NearlyCollinear, Count };
 

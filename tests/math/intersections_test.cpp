@@ -7,7 +7,7 @@
 
 using namespace geomtest;
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct LineLineCase {
   const char* name;

@@ -9,7 +9,7 @@
 
 using namespace geomtest;
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The measurements that answer one number, over the points of each row.
 double DistanceLL(const P3* p) { return DistanceLineLine(p[0].data(), p[1].data(), p[2].data(), p[3].data()); }

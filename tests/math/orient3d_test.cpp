@@ -6,7 +6,7 @@
 
 #include "math/orient3d.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using kvmath::Orient3dSign;
 

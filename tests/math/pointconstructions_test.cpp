@@ -8,7 +8,7 @@
 
 using namespace geomtest;
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The constructions that answer one point, over the points of each row.
 bool Foot(const P3* p, P3& X) {

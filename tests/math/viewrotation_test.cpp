@@ -12,7 +12,7 @@
 #include "math/viewrotation.h"
 #include "platform/processstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr Quaternion kStart{0.786566092485493, -0.6035533905932737, -0.07945931129894555,
                             -0.10355339059327374};

@@ -6,7 +6,7 @@
 #include "model/globals.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct Rgb {
   int r, g, b;

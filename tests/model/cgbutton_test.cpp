@@ -9,7 +9,7 @@
 #include "model/cgbutton.h"
 #include "render/glfontlists.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QSize g_extent;
 QSize FixedExtent(const QString&) { return g_extent; }

@@ -4,7 +4,7 @@
 #include "modeltestsupport.h"
 #include "platform/archivecollections.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A parentless point "A" whose every stored number differs from its
 // neighbours, so a field written out of order cannot go unnoticed.

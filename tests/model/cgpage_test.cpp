@@ -8,7 +8,7 @@
 #include "modeltestsupport.h"
 #include "platform/archivecollections.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class PageNameTest : public ModelTest {};
 

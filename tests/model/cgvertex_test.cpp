@@ -6,7 +6,7 @@
 #include "modeltestsupport.h"
 #include "render/viewray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const float* Slot(int k) { return g_pVertexArray + 3 * k; }
 

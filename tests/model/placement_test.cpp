@@ -5,7 +5,7 @@
 
 #include "modeltestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Grid = std::pair<float, float>;
 

@@ -4,7 +4,7 @@
 #include "model/globals.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ProcessDefaults, StartValues) {
   SeamRecorders seams;

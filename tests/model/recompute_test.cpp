@@ -3,7 +3,7 @@
 #include "model/vertexarray.h"
 #include "pagetest.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 std::vector<WORD> g_recalculated;
 

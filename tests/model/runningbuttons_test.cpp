@@ -7,7 +7,7 @@
 #include "model/vertexarray.h"
 #include "pagetest.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // An animation button that moves its point one unit along x per tick and
 // finishes after `ticks` ticks.

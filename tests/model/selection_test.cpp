@@ -6,7 +6,7 @@
 #include "model/selection.h"
 #include "pagetest.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class SelectionTest : public PageTest {
  protected:

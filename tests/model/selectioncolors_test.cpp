@@ -3,7 +3,7 @@
 #include "model/selection.h"
 #include "pagetest.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr COLORREF kOrange = 0x0080FF;  // red 255, green 128, blue 0
 

@@ -8,7 +8,7 @@
 #include "buttonrecord.h"
 #include "pagetest.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST_F(PageTest, SeriesButtonFromTheSelectionAndItsRecord) {
   const WORD a = AddButton()->m_nId, b = AddButton()->m_nId;

@@ -4,7 +4,7 @@
 
 #include "model/valueformat.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ChooseNumberFormat, WholeNumbersThenThePrecisionStep) {
   const float kInf = std::numeric_limits<float>::infinity();

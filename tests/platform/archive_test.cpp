@@ -9,7 +9,7 @@
 #include "support/archiveerrors.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
 

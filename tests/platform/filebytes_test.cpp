@@ -12,7 +12,7 @@
 #include "platform/filebytes.h"
 #include "support/failingwrites.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QString Put(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
   const QString path = folder.filePath(QString::fromLatin1(name));

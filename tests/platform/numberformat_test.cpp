@@ -10,7 +10,7 @@
 
 #include "platform/numberformat.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 std::string Digits(double value, int precision) {
   char out[512];

@@ -4,7 +4,7 @@
 
 #include "platform/processrunner.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ProcessRunner, RunsProgramsWithinTheirTimeLimit) {
   const struct {

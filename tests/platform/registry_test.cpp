@@ -4,7 +4,7 @@
 
 #include "platform/runtimeclass.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ClassRegistry, HoldsTheStorableClassesInRegistrationOrder) {
   const auto& names = ClassRegistry::StorableClassNames();

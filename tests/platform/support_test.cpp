@@ -18,7 +18,7 @@ class ShellUrlCatcher : public QObject {
   void Open(const QUrl& url) { opened.push_back(url); }
 };
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(Random, FollowsTheRuntimeFormula) {
   SeamRecorders seams;

@@ -10,7 +10,7 @@
 #include <QRawFont>
 #include <QTextLayout>
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class FontSubstitutionsTest : public ::testing::Test {
  protected:

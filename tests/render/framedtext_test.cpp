@@ -13,7 +13,7 @@
 #include "render/texttexts.h"
 #include "texttestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A formula of width x height pixels with its baseline, inked all over.
 struct FakeMarkup {

@@ -9,7 +9,7 @@
 #include "render/texttexts.h"
 #include "texttestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using ListsFn = QString (*)(const QString&);
 

@@ -5,7 +5,7 @@
 #include "render/glrelease.h"
 #include "support/headless_gl.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class GlRelease : public HeadlessGlTest {
  protected:

@@ -2,7 +2,7 @@
 // compiled again: same size, same weight.
 #include "texttestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST_F(TextGlTest, CachedCharactersKeepSizeAndWeightAcrossARebuild) {
   MakeFontBlocks();

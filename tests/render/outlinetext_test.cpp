@@ -6,7 +6,7 @@
 #include "render/outlinetext.h"
 #include "texttestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kTimes = QStringLiteral("Times New Roman");
 

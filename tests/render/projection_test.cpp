@@ -11,7 +11,7 @@
 #include "render/projection.h"
 #include "support/headless_gl.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Matrix = std::array<double, 16>;
 

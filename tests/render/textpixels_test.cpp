@@ -17,7 +17,7 @@
 #include "render/textureglyphs.h"
 #include "texttestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kLatin = QStringLiteral("A1");
 const QString kChinese = QString::fromUtf16(u"第一页");

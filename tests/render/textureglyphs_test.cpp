@@ -13,7 +13,7 @@
 #include "render/textureglyphs.h"
 #include "texttestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct QuadBox {
   float left, bottom, right, top;

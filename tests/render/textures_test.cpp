@@ -19,7 +19,7 @@
 #include "support/recorders.h"
 #include "support/sanitizers.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 #ifndef GL_BGR
 #define GL_BGR 0x80E0

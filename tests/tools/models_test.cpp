@@ -12,7 +12,7 @@
 #include "makemodels/shippedmodels.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QDir kCommitted(QStringLiteral(KAVREL_SOURCE_DIR "/assets/Models"));
 

@@ -23,7 +23,7 @@
 #include "model/globals.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QDir kCommitted(QStringLiteral(KAVREL_SOURCE_DIR "/assets/Samples"));
 

@@ -14,7 +14,7 @@
 #include "ui/statusbartools.h"
 #include "ui/uitexts.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QString Tip(unsigned id) { return QString::fromUtf8(FindCommandText(id)->tip); }
 QString Label(unsigned id) { return QString::fromUtf8(FindCommandText(id)->label); }

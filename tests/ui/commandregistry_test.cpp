@@ -8,7 +8,7 @@
 
 #include "platform/processstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class CommandRegistryTest : public ::testing::Test {
  protected:

@@ -9,7 +9,7 @@
 #include "ui/formula/sizecombobox.h"
 #include "ui/formula/voddlg.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(FormulaTools, TypedSizesReadAsTwipsOrAreRefused) {
   const struct Row {

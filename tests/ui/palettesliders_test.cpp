@@ -8,7 +8,7 @@
 #include "ui/colorpalette.h"
 #include "ui/translationsliders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ColorPalette, FortyNamedColoursInPaletteOrder) {
   struct Case { int rgb[3]; const char* name; };

@@ -15,7 +15,7 @@
 #include "view/shapelists.h"
 #include "viewtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(PlaneAxisSteps, FollowTheZoomFactor) {
   struct Case { double zoom; int label; float tick; };

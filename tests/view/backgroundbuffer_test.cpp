@@ -5,7 +5,7 @@
 #include "support/headless_gl.h"
 #include "view/backgroundbuffer.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(BackgroundBuffer, SizeFormula) {
   EXPECT_EQ(CBackgroundBuffer::BytesFor(1920, 1080), size_t((1920 * 24 + 271) / 32) * 1090 * 4);

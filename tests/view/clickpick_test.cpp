@@ -16,7 +16,7 @@
 #include "view/viewrenderer.h"
 #include "viewtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class ClickPick : public PageGlTest {
  protected:

@@ -11,7 +11,7 @@
 #include "render/glresources.h"
 #include "viewtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct Call {
   WORD id;

@@ -9,7 +9,7 @@
 
 #include "view/pickchoice.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Hits = std::vector<PickHit>;
 using Deselected = std::vector<std::pair<int, WORD>>;

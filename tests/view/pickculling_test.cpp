@@ -23,7 +23,7 @@
 #include "view/viewrenderer.h"
 #include "viewtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class PickCulling : public PageGlTest {
  protected:

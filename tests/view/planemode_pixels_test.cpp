@@ -7,7 +7,7 @@
 #include "render/projection.h"
 #include "renderertestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class PlaneModePixels : public RendererGlTest {
  protected:

@@ -12,7 +12,7 @@
 #include "view/shapelists.h"
 #include "viewtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class PointDraw : public PageGlTest {
  protected:

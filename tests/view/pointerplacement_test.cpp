@@ -14,7 +14,7 @@
 #include "support/recorders.h"
 #include "view/toolstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A ray along `dir` through the point (x, y, z), 100 units either side.
 PointerRay RayThrough(double x, double y, double z, double dx, double dy, double dz) {

@@ -3,7 +3,7 @@
 
 #include "view/readouts.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(Readouts, WholeCoordinatesShowNoDecimalsAndTheBoxSize) {
   struct Case { double x, y, z; const char* shortForm; };

@@ -15,7 +15,7 @@
 #include "view/viewrenderer.h"
 #include "viewtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class Renderer : public PageGlTest {
  protected:

@@ -15,7 +15,7 @@
 #include "view/readouts.h"
 #include "view/toolstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class RenderPass : public RendererGlTest {
  protected:

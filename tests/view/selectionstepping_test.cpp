@@ -7,7 +7,7 @@
 #include "view/selectionstepping.h"
 #include "view/toolstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(SelectionStepping, PlusAndMinusWalkThePointsUnderTheClick) {
   CommandPage p;

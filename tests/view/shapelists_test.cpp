@@ -7,7 +7,7 @@
 #include "view/viewrenderer.h"
 #include "viewtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class ShapeLists : public PageGlTest {
  protected:

@@ -10,7 +10,7 @@
 #include "renderertestsupport.h"
 #include "view/toolstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct Turn {
   float degrees, x, y, z;

@@ -14,7 +14,7 @@
 #include "render/textureglyphs.h"
 #include "view/viewrenderer.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class ViewLabelsTest : public TextGlTest {
  protected:

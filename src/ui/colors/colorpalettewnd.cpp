@@ -127,7 +127,7 @@ void CColorPaletteWnd::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::Dark));
   for (int x = 9; x <= 179; x += 10) painter.drawLine(x, 0, x, kPaletteGridHeight);
   for (int y = 9; y <= 119; y += 10) painter.drawLine(0, y, 190, y);
-  for (int index = 0; index < kPaletteColumns * kPaletteRows; ++index)
+  for (int index = 0; index < kPaletteGridColumns * kPaletteRows; ++index)
     painter.fillRect(PaletteCellRect(index), PaletteIndexColour(index));
   if (m_nSelected >= 0) {
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));

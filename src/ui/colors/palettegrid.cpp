@@ -23,19 +23,19 @@ int PaletteGrey(int i) {
 QColor PaletteCellColour(int c, int r) { return QColor(51 * (3 * (r / 6) + c / 6), 51 * (c % 6), 51 * (r % 6)); }
 
 QColor PaletteIndexColour(int index) {
-  const int row = index / kPaletteColumns, column = index % kPaletteColumns;
+  const int row = index / kPaletteGridColumns, column = index % kPaletteGridColumns;
   if (column == 0) return QColor(PaletteGrey(row), PaletteGrey(row), PaletteGrey(row));
   return PaletteCellColour(column - 1, row);
 }
 
 int PaletteIndexAt(QPoint p) {
-  if (p.x() < 0 || p.y() < 0 || p.y() >= kPaletteGridHeight || p.x() >= kPaletteColumns * kCell) return -1;
+  if (p.x() < 0 || p.y() < 0 || p.y() >= kPaletteGridHeight || p.x() >= kPaletteGridColumns * kCell) return -1;
   if (p.x() % kCell == kCell - 1 || p.y() % kCell == kCell - 1) return -1;
-  return p.y() / kCell * kPaletteColumns + p.x() / kCell;
+  return p.y() / kCell * kPaletteGridColumns + p.x() / kCell;
 }
 
 QRect PaletteCellRect(int index) {
-  return {index % kPaletteColumns * kCell, index / kPaletteColumns * kCell, kCell - 1, kCell - 1};
+  return {index % kPaletteGridColumns * kCell, index / kPaletteGridColumns * kCell, kCell - 1, kCell - 1};
 }
 
 QPoint PalettePosition(int left, int bottom, QSize screen) {

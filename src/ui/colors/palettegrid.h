@@ -12,7 +12,7 @@
 inline constexpr int kPaletteWidth = 191;
 inline constexpr int kPaletteHeight = 150;
 inline constexpr int kPaletteGridHeight = 120;  // the cells; the band below
-inline constexpr int kPaletteColumns = 19;      // the grey column, then 18 colours
+inline constexpr int kPaletteGridColumns = 19;  // the grey column, then 18 colours
 inline constexpr int kPaletteRows = 12;
 inline const QRect kPreviewRect(QPoint(5, 125), QPoint(39, 142));
 inline const QPoint kCodeTextAt(80, 127);

@@ -16,7 +16,7 @@
 #include "support/modaldialogs.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class ActionButtonsApp : public ProgramWindow {};
 

@@ -18,7 +18,7 @@
 #include "support/modaldialogs.h"
 #include "support/runningapp.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class BodiesApp : public ProgramWindow {};
 

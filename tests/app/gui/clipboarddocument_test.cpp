@@ -22,7 +22,7 @@
 #include "ui/commandactions.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 std::vector<WORD> ListedIds(CViewTree& tree) {
   std::vector<WORD> ids;

@@ -57,7 +57,7 @@
 #include "cells/constructed/paths/compoundpaths.h"
 #include "cells/dynamic/paths/curve.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Builds cells on the current page as the construction commands do.
 class PageBuilder {

@@ -30,7 +30,7 @@
 #include "ui/objectlist/viewtree.h"
 #include "view/toolstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using ConstructionCommandsTest = StartedAppTest;
 

@@ -24,7 +24,7 @@
 #include "keptpictures.h"
 #include "userchoices.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class DisplayCommandsApp : public ProgramWindow {
  protected:

@@ -15,7 +15,7 @@
 #include "startedapp.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using DivisionPointsAppTest = StartedAppTest;
 

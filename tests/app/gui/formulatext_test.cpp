@@ -26,7 +26,7 @@
 #include "ui/formula/symbolgrid.h"
 #include "ui/formula/voddlg.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QToolButton* ButtonOf(QToolBar* bar, unsigned id) {
   for (QAction* action : bar->actions())

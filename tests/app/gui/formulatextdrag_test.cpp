@@ -14,7 +14,7 @@
 #include "support/settle.h"
 #include "ui/commandactions.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class FormulaTextDrag : public ProgramWindow {
  protected:

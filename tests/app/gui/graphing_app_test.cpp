@@ -23,7 +23,7 @@
 #include "programwindow.h"
 #include "support/runningapp.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class GraphingApp : public ProgramWindow {
  protected:

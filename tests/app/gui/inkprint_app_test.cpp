@@ -24,7 +24,7 @@
 #include "support/documentfiles.h"
 #include "ui/commandactions.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class InkPrintApp : public ProgramWindow {
  protected:

@@ -28,7 +28,7 @@
 #include "ui/dialogs/dialogwidgets.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A point of the plane z = 0 in the top view (20 pixels a unit).
 struct Spot {

@@ -20,7 +20,7 @@
 #include "support/modaldialogs.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using LabelOptionsApp = ProgramWindow;
 

@@ -23,7 +23,7 @@
 #include "view/kavrelview.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class MainWindowTest : public ::testing::Test {
  protected:

@@ -11,7 +11,7 @@
 #include "startedapp.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using MeasureCommandsTest = StartedAppTest;
 

@@ -16,7 +16,7 @@
 #include "ui/kavrelstatusbar.h"
 #include "view/media/mediacontroller.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class MediaClickApp : public ProgramWindow {
  protected:

@@ -19,7 +19,7 @@
 #include "programwindow.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class MergedToolsApp : public ProgramWindow {
  protected:

@@ -19,7 +19,7 @@
 #include "support/runningapp.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class Model3dsApp : public ProgramWindow {
  protected:

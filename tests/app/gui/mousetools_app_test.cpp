@@ -22,7 +22,7 @@
 #include "ui/ribbon/ribbonbar.h"
 #include "ui/translationsliders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class MouseToolsApp : public ProgramWindow {
  protected:

@@ -19,7 +19,7 @@
 #include "support/modaldialogs.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class NetsApp : public ProgramWindow {
  protected:

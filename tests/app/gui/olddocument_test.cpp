@@ -17,7 +17,7 @@
 #include "support/documentfiles.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QByteArray FileBytes(const QString& path) {
   QFile file(path);

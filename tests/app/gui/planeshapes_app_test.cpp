@@ -18,7 +18,7 @@
 #include "programwindow.h"
 #include "support/modaldialogs.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class PlaneShapesApp : public ProgramWindow {
  protected:

@@ -26,7 +26,7 @@
 #include "ui/ribbon/ribbonbar.h"
 #include "userchoices.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class PointOnPathsApp : public ProgramWindow {
  protected:

@@ -22,7 +22,7 @@
 #include "startedapp.h"
 #include "support/pptxwriter.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using PresentationImportAppTest = StartedAppTest;
 

@@ -21,7 +21,7 @@
 #include "ui/objectlist/viewtree.h"
 #include "ui/ribbon/ribbonbar.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class PresetSolidsApp : public ProgramWindow {
  protected:

@@ -9,7 +9,7 @@
 #include "app/guiseams.h"
 #include "app/qttranslations.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ProgramTexts, QtSpeaksChineseAndBoxesSayTheProgramsName) {
   ASSERT_TRUE(InstallQtTranslations(*QCoreApplication::instance())) << "qt6-translations-l10n is missing";

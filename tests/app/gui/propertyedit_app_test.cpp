@@ -22,7 +22,7 @@
 #include "support/settle.h"
 #include "userchoices.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class PropertyEditApp : public ProgramWindow {
  protected:

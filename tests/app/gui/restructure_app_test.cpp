@@ -20,7 +20,7 @@
 #include "ui/objectlist/objectview.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class RestructureApp : public ProgramWindow {
  protected:

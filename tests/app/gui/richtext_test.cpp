@@ -25,7 +25,7 @@
 #include "ui/formula/formatbar.h"
 #include "ui/richtext/rteditdialog.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QToolButton* ButtonOf(CDlgRtEditWindow* dialog, unsigned id) {
   return qobject_cast<QToolButton*>(dialog->FormatBar()->widgetForAction(dialog->Action(id)));

@@ -20,7 +20,7 @@
 #include "ui/objectlist/viewtree.h"
 #include "view/kavrelview.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QByteArray Saved(CKavrelDoc& doc, const QString& path) {
   QFile file(path);

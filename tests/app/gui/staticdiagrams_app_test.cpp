@@ -23,7 +23,7 @@
 #include "support/modaldialogs.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class StaticDiagramsApp : public ProgramWindow {
  protected:

@@ -23,7 +23,7 @@
 #include "support/runningapp.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class SurfacesApp : public ProgramWindow {
  protected:

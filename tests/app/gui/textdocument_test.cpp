@@ -24,7 +24,7 @@
 #include "support/recorders.h"
 #include "view/kavrelview.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kFormula = QStringLiteral("<#><l><e>x+y</e></l></#>");
 

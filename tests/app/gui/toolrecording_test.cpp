@@ -26,7 +26,7 @@
 #include "startedapp.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Runs `answer` on the next modal window once it is up; one titled
 // otherwise fails the test and is closed, so that nothing waits for ever.

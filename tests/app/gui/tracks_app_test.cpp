@@ -29,7 +29,7 @@
 #include "keptpictures.h"
 #include "userchoices.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kRadius = 5;
 constexpr float kCircleStep = 0.05235988f;  // the track's default step for a circle point

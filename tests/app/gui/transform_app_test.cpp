@@ -17,7 +17,7 @@
 #include "startedapp.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using TransformAppTest = StartedAppTest;
 

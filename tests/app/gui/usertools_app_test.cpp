@@ -29,7 +29,7 @@
 #include "ui/kavrelstatusbar.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class UserToolsApp : public ProgramWindow {
  protected:

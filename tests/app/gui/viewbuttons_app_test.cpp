@@ -27,7 +27,7 @@
 #include "ui/commandactions.h"
 #include "view/kavrelview.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 bool Trigger(CKavrelApp& app, unsigned id) {
   app.MainWindow()->Actions().Refresh();
   QAction* action = app.MainWindow()->Actions().Action(id);

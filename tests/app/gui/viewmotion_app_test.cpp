@@ -15,7 +15,7 @@
 #include "ui/kavrelstatusbar.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class ViewMotionApp : public ProgramWindow {
  protected:

@@ -10,7 +10,7 @@
 #include "cells/solids/bodies/bodymeshes.h"
 #include "cells/solids/bodies/cgsubassembly.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Vec = std::array<double, 3>;
 constexpr double kUnit = 10;  // pixels per body unit

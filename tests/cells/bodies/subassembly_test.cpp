@@ -12,7 +12,7 @@
 #include "render/currentmaterial.h"
 #include "render/viewglobals.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class SubassemblyTest : public CellTest {
  protected:

@@ -15,7 +15,7 @@
 #include "cells/constrained/turningpoints.h"
 #include "cells/primitives/pointdrag.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 enum Kind { Upright, Equid, Equilateral, ParVector, ParVecPP, Perpen, Follower, Mid, PerpenEquid };
 

@@ -10,7 +10,7 @@
 #include "cells/constructed/paths/compoundpaths.h"
 #include "pathpointtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kPi = std::numbers::pi_v<float>;
 constexpr float kDegree = kPi / 180;

@@ -12,7 +12,7 @@
 #include "cells/constructed/intersections.h"
 #include "constructedtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using ConstructedPointTest = ConstructedTest;
 

@@ -9,7 +9,7 @@
 #include "cells/constructed/numeric/numericintersections.h"
 #include "pathpointtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Solver = int (*)(WORD, WORD, int, float[3]);
 using Roots = std::vector<Vec3>;

@@ -18,7 +18,7 @@
 #include "cells/constructed/trianglecentres.h"
 #include "constructedtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Maybe = std::optional<Vec3>;
 constexpr float kPi = std::numbers::pi_v<float>;

@@ -8,7 +8,7 @@
 #include "cells/constructed/paths/compoundpaths.h"
 #include "pathpointtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kPi = std::numbers::pi_v<float>;
 

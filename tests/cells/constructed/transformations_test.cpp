@@ -23,7 +23,7 @@
 #include "platform/runtimeclass.h"
 #include "support/archiveerrors.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kHalfPi = std::numbers::pi_v<float> / 2;
 const float kNaN = std::numeric_limits<float>::quiet_NaN();

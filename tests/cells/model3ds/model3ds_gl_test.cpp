@@ -9,7 +9,7 @@
 #include "../celldrawtestsupport.h"
 #include "model3dsfiles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kHalfPi = 1.5707963267948966f;
 

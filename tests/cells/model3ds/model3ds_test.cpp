@@ -8,7 +8,7 @@
 
 #include "model3dsfiles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class Model3ds : public ::testing::Test {
  protected:

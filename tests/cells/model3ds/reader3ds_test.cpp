@@ -12,7 +12,7 @@
 #include "support/recorders.h"
 #include "support/writer3ds.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kPath = QStringLiteral("/models/m.3ds");
 

@@ -11,7 +11,7 @@
 #include "commands/solids/hullcommands.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class FoldTest : public HullPageTest {
  protected:

@@ -12,7 +12,7 @@
 #include "model/drawing/pagedraw.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QRgb kRed = qRgb(255, 0, 0);
 

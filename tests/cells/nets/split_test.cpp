@@ -11,7 +11,7 @@
 #include "platform/archive.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class SplitTest : public HullPageTest {
  protected:

@@ -17,7 +17,7 @@
 #include "model/document/docservices.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kOldMarkup = QStringLiteral("<#><e>x+y</e></#>");  // its line element left out
 float AsFloat(DWORD bits) { return std::bit_cast<float>(bits); }

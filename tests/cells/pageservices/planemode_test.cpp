@@ -10,7 +10,7 @@
 #include "cells/pageservices/planemode.h"
 #include "math/mathglobals.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Vec = std::array<float, 3>;
 

@@ -17,7 +17,7 @@
 #include "model/undo/cmdcells.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Shifted by (5, -2, 1), or reflected in the plane x = 1.
 void Shift(const float p[3], float out[3]) { out[0] = p[0] + 5, out[1] = p[1] - 2, out[2] = p[2] + 1; }

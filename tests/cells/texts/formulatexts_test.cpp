@@ -13,7 +13,7 @@
 #include "model/selection.h"
 #include "platform/crtrandom.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kMarkup = QStringLiteral("<#><l><e>A+B</e></l></#>");
 

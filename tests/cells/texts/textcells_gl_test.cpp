@@ -18,7 +18,7 @@
 #include "render/projection.h"
 #include "view/viewtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class TextCellGlTest : public CellGlTest {
  protected:

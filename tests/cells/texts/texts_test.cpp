@@ -11,7 +11,7 @@
 #include "model/pagetest.h"
 #include "platform/crtrandom.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class TextsTest : public PageTest {
  protected:

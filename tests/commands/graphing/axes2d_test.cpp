@@ -8,7 +8,7 @@
 #include "render/viewglobals.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct AxesScene : CommandPage {
   explicit AxesScene(const char* selection) {

@@ -11,7 +11,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A circle, P on it, a fixed point A, segment AP and its midpoint M, and a
 // point F unrelated to P.

@@ -23,7 +23,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 struct Buttons : CommandPage {
   Buttons() {
     a = Point(0, 0, 0);
@@ -277,7 +277,7 @@ TEST(ActionButtons, CommandButtonKeepsTheSequence) {
 }
 }  // namespace
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // Each button reopened by the property command: the dialog is preset from
 // the button, a new label and step come back, and the object list is told.
 struct Reopened : Buttons {
@@ -397,7 +397,7 @@ TEST(ActionButtonProperties, CancelChangesNothing) {
 }
 }  // namespace
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // A cube's hull with a net folding level by level and a cut by 3 planes.
 struct Solids : Reopened {
   Solids() {

@@ -11,7 +11,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 const char* kRefused = "有些对象不能添加，它们生成于该按钮之后。";
 const char* kEmpty = "当前按钮控制对象为空，建议删除它。";
 

@@ -11,7 +11,7 @@
 #include "render/viewglobals.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 void SetView(float x, float y, float z, const Quaternion& q, float zoom) {
   g_fViewTranslate[0] = x, g_fViewTranslate[1] = y, g_fViewTranslate[2] = z;
   ViewQuaternion = q;

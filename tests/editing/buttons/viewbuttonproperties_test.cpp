@@ -7,7 +7,7 @@
 #include "platform/commandids.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // Opens 属性 on the button with the dialog answered by `edit` applied to
 // what it offered (or cancelled); returns what it offered.
 template <class Data, class Button>

@@ -10,7 +10,7 @@
 #include "platform/commandregistry.h"
 
 namespace dispatchtest {
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct CallRow {
   int kind;

@@ -6,7 +6,7 @@
 #include "editing/dispatch/builddispatch.h"
 
 namespace dispatchtest {
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr char kLabel[] = "添加正四棱台";
 

@@ -14,7 +14,7 @@
 #include "platform/crtrandom.h"
 
 namespace dispatchtest {
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ToolPlacement, ScatterOffsetAndLevelFaces) {
   const struct {

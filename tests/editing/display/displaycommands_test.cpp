@@ -21,7 +21,7 @@
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A triangle A B C with its face F and the segment AB.
 struct DisplayScene : CommandPage {

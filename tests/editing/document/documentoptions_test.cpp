@@ -12,7 +12,7 @@
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // A document of n pages named by hand, the k-th current.
 struct Pages : CommandPage {
   Pages(int n, int current) {

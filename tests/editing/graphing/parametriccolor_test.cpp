@@ -11,7 +11,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Points A, B and C; the x readings a, b, c of A, B and C; a vector v
 // (A to B) and a face on A B C.

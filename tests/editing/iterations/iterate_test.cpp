@@ -17,7 +17,7 @@
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A, B, the segment AB, its midpoint M, the segment AM, another point C, a

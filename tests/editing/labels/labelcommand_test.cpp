@@ -19,7 +19,7 @@
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // A(0,0,0) B(3,0,0) C(0,4,0), the segment AB, the distance |AB|, a
 // calculation of twice it and the distance from C to AB.
 struct Figure : CommandPage {

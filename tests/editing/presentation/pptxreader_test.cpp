@@ -7,7 +7,7 @@
 #include "editing/presentation/pptxpackage.h"
 #include "support/pptxwriter.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(PptxPackage, EntriesAreCheckedBeforeTheyAreInflated) {
   const QByteArray zeros(4 * 1024 * 1024, '\0');

@@ -16,7 +16,7 @@
 #include "support/commandpage.h"
 #include "support/pptxwriter.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 

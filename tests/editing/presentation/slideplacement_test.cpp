@@ -12,7 +12,7 @@
 #include <QTextBlock>
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 CPptxShape Shape(double left, double top, double width, double height) {
   CPptxShape shape;

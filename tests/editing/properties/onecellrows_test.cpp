@@ -22,7 +22,7 @@
 #include "richtext/rteditdata.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 constexpr float kRad = 0.017453292f;
 
 struct ValuePage : CommandPage {

@@ -25,7 +25,7 @@
 #include "support/documentfiles.h"
 #include "editing/editingtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // Runs the cell's row with Cancel and returns what its dialog was offered.
 template <class Dialog>
 Dialog Offered(CommandPage& p, PropertyList list, WORD id) {

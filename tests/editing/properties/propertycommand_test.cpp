@@ -15,7 +15,7 @@
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // A point row ahead of every other that only answers while a test arms it,
 // so the dispatch can be seen to reach the point list.
 bool g_bPointRowArmed = false;

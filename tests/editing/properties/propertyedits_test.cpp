@@ -5,7 +5,7 @@
 #include "editing/properties/propertyedits.h"
 #include "model/cgcell.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(PropertyEdits, FormatsTakeNamesWholeAndNumbersThroughTheFormatter) {
   const auto filled = [](const char* text) { return QString::fromUtf8(text); };

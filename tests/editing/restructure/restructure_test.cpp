@@ -32,7 +32,7 @@
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 struct RestructurePage : CommandPage {
   bool Enabled(unsigned command) { return CommandRegistry().Query(command).m_bEnabled; }
   std::vector<WORD> Parents(WORD id) const { return Find(id)->m_parents; }

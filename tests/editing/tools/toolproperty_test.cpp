@@ -13,7 +13,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class ToolProperty : public ::testing::Test {
  protected:

@@ -21,7 +21,7 @@
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 WORD Parameter(CommandPage& p, const QString& name) {
   return p.Enter(new CGTmVarParameter(p.Page().m_nNextId++, name, 2.5f));

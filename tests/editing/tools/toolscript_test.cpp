@@ -10,7 +10,7 @@
 #include "model/document/usertool.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ToolScript, LinesAndTreeOfASegmentWithItsMidpoint) {
   CommandPage p;

@@ -16,7 +16,7 @@
 #include "render/viewglobals.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kRetry = QString::fromUtf8("\r\n请重新选择！");
 
@@ -178,7 +178,7 @@ TEST(TracePropertyDialog, OpensOnNothingWhileTracesAreShown) {
 
 }  // namespace
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(TrackProperties, TheDialogShowsTheDrawnParentsAndWritesBackOrdered) {
   CommandPage p;
@@ -213,7 +213,7 @@ TEST(TrackProperties, TheDialogShowsTheDrawnParentsAndWritesBackOrdered) {
 
 }  // namespace
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(LocusProperties, TheDialogShowsTheLocusAndOkWritesItBack) {
   CommandPage p;

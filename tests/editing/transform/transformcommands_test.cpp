@@ -26,7 +26,7 @@
 #include "platform/processstate.h"
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // A(1,0,0) B(3,0,0) C(1,2,0), the face ABC and segments AB, AC; D(0,0,0)
 // E(0,0,2) and the line DE; F(2,0,0); the scalar t = 30 and the vector u = E - D.
 struct TransformPage : CommandPage {
@@ -369,7 +369,7 @@ TEST(TransformCommands, EachBuildsTheImagesItsAnswerChooses) {
 }
 }  // namespace
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 CDlgTransTranslate FixedVector(float x, float y, float z) {
   CDlgTransTranslate answer;
   answer.m_nChoice = CDlgTransTranslate::kFixed, answer.m_fX = x, answer.m_fY = y, answer.m_fZ = z;
@@ -528,7 +528,7 @@ TEST(TransformCommands, TheMirrorItemOfTheFaceMenuIsTheMirrorMark) {
 }
 }  // namespace
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 TEST(TransformCommands, ImagesOfImagesSurviveSavingAndReopening) {
   TransformPage p;
   p.Marks().MarkVector = {1, p.d, p.e, 0};

@@ -10,7 +10,7 @@
 #include "formula/calculator/calculatordata.h"
 #include "math/funnodes.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Values v1 = 1, v2 = 2, ... whose mark-up names are w1, w2, ...
 CDlgCalculator Values(int count, int mode = 0, int displayClass = kFunClassVariable) {

@@ -5,7 +5,7 @@
 #include "formula/control/formulatables.h"
 #include "platform/clipboard.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A clipboard offering a formula record and text at once, as the system's does.
 class TwoFormatClipboard : public MemoryClipboard {

@@ -3,7 +3,7 @@
 #include "formula/control/formulatables.h"
 #include "platform/clipboard.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class EditorCommands : public EditorTest {};
 

@@ -3,7 +3,7 @@
 #include "formula/control/formulaformat.h"
 #include "formula/control/formulatables.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class EditorFormat : public EditorTest {};
 

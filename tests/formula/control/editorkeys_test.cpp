@@ -4,7 +4,7 @@
 
 #include "editorfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class EditorKeys : public EditorTest {};
 

@@ -1,7 +1,7 @@
 // The editor's memory picture and the formula's measured rectangle.
 #include "editorfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class EditorPainting : public EditorTest {};
 

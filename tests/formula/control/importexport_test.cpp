@@ -5,7 +5,7 @@
 
 #include "editorfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class ImportExport : public EditorTest {
  protected:

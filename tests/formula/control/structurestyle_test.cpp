@@ -3,7 +3,7 @@
 #include "editorfixture.h"
 #include "formula/control/structurestyle.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class StructureStyle : public EditorTest {
  protected:

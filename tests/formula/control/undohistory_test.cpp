@@ -1,7 +1,7 @@
 // The editor's undo history: 50 snapshots, undo and redo through the tree.
 #include "editorfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 CUndoRedo::record State(int n) { return {QString::number(n), {n}}; }
 

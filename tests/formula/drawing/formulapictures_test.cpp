@@ -19,7 +19,7 @@
 #include "platform/filebytes.h"
 #include "platform/processstate.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kFraction = QStringLiteral("<#><l><f><#><l><e>1</e></l></#><#><l><e>2</e></l></#></f></l></#>");
 

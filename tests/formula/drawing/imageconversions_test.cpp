@@ -9,7 +9,7 @@
 #include "formula/drawing/imageconversions.h"
 #include "platform/clipboard.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QImage White(int w, int h, QImage::Format format = QImage::Format_RGB32) {
   QImage image(w, h, format);

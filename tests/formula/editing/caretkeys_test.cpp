@@ -4,7 +4,7 @@
 
 #include "editedformula.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(CaretKeys, KeysMoveEditAndRefuseAsTheirNodesSay) {
   struct Case {

@@ -7,7 +7,7 @@
 
 #include "editedformula.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Rebuilds a tree from `formula`'s mark-up, as undo does, and restores the
 // caret there.

@@ -5,7 +5,7 @@
 
 #include "editedformula.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Clipboard content as the control reads it: mark-up through the reader.
 CNode* Parsed(const char* vod) {

@@ -4,7 +4,7 @@
 
 #include "editedformula.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // "a", then a fraction of "n" over "d" at x 10 to 27 (its centre at 18; the
 // numerator at x 12 to 22 and y 0 to 20, the bar at y 21 to 26), then "b".

@@ -4,7 +4,7 @@
 
 #include "editedformula.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Selects the whole of the run "ab" at the start of the first row by dragging.
 void DragOverAb(EditedFormula& formula) {

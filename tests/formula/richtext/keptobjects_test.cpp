@@ -11,7 +11,7 @@
 #include "richtext/richtextrender.h"
 #include "richtext/rtfreader.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QByteArray Encoded(const char* format, QImage::Format pixels = QImage::Format_RGB32) {
   QImage image(4, 3, pixels);

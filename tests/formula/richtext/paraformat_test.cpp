@@ -13,7 +13,7 @@
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The stored fields a paragraph keeps, compared as one value.
 auto Kept(const ParaFormat& f) {

@@ -12,7 +12,7 @@
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kMarkup = QString::fromUtf8("<#><l><e>勾股{a}\\b</e></l></#>");
 

@@ -14,7 +14,7 @@
 #include "richtext/rtfwriter.h"
 #include "rtflisting.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 int InkBits(const std::vector<BYTE>& mask) {
   int bits = 0;

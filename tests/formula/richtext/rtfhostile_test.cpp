@@ -10,7 +10,7 @@
 #include "richtext/rtfreader.h"
 #include "rtflisting.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct HostileRow {
   const char* name;

@@ -5,12 +5,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include "formula/formulatestutil.h"  // Q
+
 class QTextDocument;
 
 // The face the test texts give font 0; runs in it list no face.
 inline constexpr const char* kTestFace = "Arial";
-
-inline QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QString DescribeRtfDocument(const QTextDocument& doc);
 

@@ -7,7 +7,7 @@
 #include "richtext/rtfreader.h"
 #include "rtflisting.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct ReaderRow {
   const char* name;

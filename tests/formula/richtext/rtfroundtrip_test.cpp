@@ -11,7 +11,7 @@
 #include "richtext/rtfwriter.h"
 #include "rtflisting.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The face of each run, in order.
 QStringList FacesOf(const QTextDocument& doc) {

@@ -6,7 +6,7 @@
 
 #include "richtext/rtfstring.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(RtfString, PacksBytePairsLowFirstThenAZeroUnit) {
   struct Row {

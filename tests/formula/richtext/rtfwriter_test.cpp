@@ -9,7 +9,7 @@
 #include "richtext/rtfwriter.h"
 #include "rtflisting.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(RtfWriter, WritesPlainRtfWithUnicodeFallbacks) {
   QTextDocument doc;

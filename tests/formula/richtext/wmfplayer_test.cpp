@@ -11,7 +11,7 @@
 #include "richtext/wmfplayer.h"
 #include "support/wmfwriter.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 int Ink(const QImage& image, QRect area) {
   int ink = 0;

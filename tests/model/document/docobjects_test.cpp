@@ -2,7 +2,7 @@
 // dependants' labels follow) and moving the current page.
 #include "support/commandpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(DocumentObjects, RenamingAPointRelabelsItsSegmentAndAPageShowsAtOnce) {
   CommandPage p;

@@ -11,7 +11,7 @@
 #include "model/pagetest.h"
 #include "model/selection.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr UINT kWmCommand = 0x0111;
 

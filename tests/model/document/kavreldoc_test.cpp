@@ -14,7 +14,7 @@
 #include "support/failingwrites.h"
 #include "support/hostiledocument.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kFirstPage = QStringLiteral("第一页");
 const QString kDescription = QStringLiteral("（文档说明：）\r\n\r\n\r\n\r\n（版权信息：）");

@@ -6,7 +6,7 @@
 #include "model/autocolor.h"
 #include "model/globals.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST_F(DocTest, CapturedTracesGoStaleAndColoursFollowThePageShown) {
   doc.OnNewDocument();

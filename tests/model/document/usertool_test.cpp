@@ -12,7 +12,7 @@
 #include "model/pagetest.h"
 #include "platform/archivecollections.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class UserToolTest : public ModelTest {
  protected:

@@ -5,7 +5,7 @@
 #include "model/undo/cmdcells.h"
 #include "model/undo/cmdtexts.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class CellCommandTest : public PageTest {
  protected:

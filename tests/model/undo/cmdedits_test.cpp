@@ -6,7 +6,7 @@
 #include "model/undo/cmdtexts.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class EditCommandTest : public PageTest {};
 

@@ -6,7 +6,7 @@
 #include "model/undo/cmdtexts.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A command that records what was asked of it.
 struct Journal { std::vector<std::string> calls; int destroyed = 0; };

@@ -8,7 +8,7 @@
 #include "model/undo/cmdcells.h"
 #include "model/undo/cmdedits.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class RandomUndoTest : public PageTest {
  protected:

@@ -22,7 +22,7 @@
 #include "ui/formula/calculatordialog.h"
 #include "ui/formula/formulactrl.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 CDlgCalculator Values(int count, int mode = 0) {
   CDlgCalculator data;

@@ -18,7 +18,7 @@
 #include "ui/colors/colorpicker.h"
 #include "ui/colors/palettegrid.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 void Mouse(QWidget* target, QEvent::Type type, QPoint global, Qt::MouseButtons held) {
   const QPoint local = target->mapFromGlobal(global);

@@ -12,7 +12,7 @@
 #include "support/scripteddialogs.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class CDlgTestValue : public CDialogDataOf<CDlgTestValue> {
  public:

@@ -20,7 +20,7 @@
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QPushButton* Button(QDialog& dialog, QDialogButtonBox::StandardButton which) {
   return dialog.findChild<QDialogButtonBox*>()->button(which);

@@ -13,7 +13,7 @@
 #include "support/recorders.h"
 #include "ui/help/fasthelptexts.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(FastHelp, TabsTextsAndPlace) {
   SeamRecorders seams;

@@ -19,7 +19,7 @@
 #include "ui/formula/symbolgrid.h"
 #include "ui/formula/vodfmlcombobox.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The arguments of every emission of a signal, as variants.
 struct Spy {

@@ -25,7 +25,7 @@
 #include "ui/formula/formulactrl.h"
 #include "ui/formula/formulatexts.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A dialog hosting the control as the formula dialog does.
 struct Host {

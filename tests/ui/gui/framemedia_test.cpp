@@ -13,7 +13,7 @@
 #include "view/kavrelview.h"
 #include "view/media/mediacontroller.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class FrameMediaTest : public FrameTest {
  protected:

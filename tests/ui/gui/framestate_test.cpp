@@ -16,7 +16,7 @@
 #include "ui/kavrelstatusbar.h"
 #include "ui/objectlist/treeimages.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using FrameStateTest = FrameTest;
 

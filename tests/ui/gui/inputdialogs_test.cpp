@@ -19,7 +19,7 @@
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 QLineEdit* Field(QDialog& dialog, int k) { return dialog.findChild<QLineEdit*>(QStringLiteral("field%1").arg(k)); }
 void Click(QDialog& dialog, const char* text) {
   for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())

@@ -20,7 +20,7 @@
 #include "support/modaldialogs.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 QPushButton* Ok(QDialog& dialog) { return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok); }
 
 struct Halving {

@@ -16,7 +16,7 @@
 #include "ui/dialogs/dialogwidgets.h"
 #include "editing/dialogs/labels/labeldialogs.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(LabelDialogWidgets, ShowsTheMembersAndReadsThemBackOnOk) {
   SeamRecorders seams;

@@ -20,7 +20,7 @@
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 void Ok(QDialog& dialog) { dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); }
 
 // The widgets for every dialog but the formula dialog, which answers as

@@ -29,7 +29,7 @@
 #include "ui/uitexts.h"
 #include "view/kavrelview.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using MainFrameTest = FrameTest;
 

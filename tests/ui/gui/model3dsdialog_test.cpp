@@ -15,7 +15,7 @@
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct Model3dsDialogWidgets : ::testing::Test {
   Model3dsDialogWidgets() { SetDialogProvider(MakeWidgetDialogProvider(&owner)); }

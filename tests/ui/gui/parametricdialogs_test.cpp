@@ -18,7 +18,7 @@
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct ParametricDialogWidgets : ::testing::Test {
   ParametricDialogWidgets() { SetDialogProvider(MakeWidgetDialogProvider(&owner)); }

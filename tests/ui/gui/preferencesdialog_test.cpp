@@ -16,7 +16,7 @@
 #include "ui/dialogs/dialogwidgets.h"
 #include "view/tools/preferences.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 TEST(PreferencesDialogWidgets, ShowsRefusesAppliesNowAndReadsBackOnOk) {

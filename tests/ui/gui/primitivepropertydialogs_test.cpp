@@ -19,7 +19,7 @@
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 void Click(QDialog& dialog, const char* text) { ByText<QAbstractButton>(dialog, text)->click(); }
 
 struct PrimitivePropertyDialogWidgets : ::testing::Test {

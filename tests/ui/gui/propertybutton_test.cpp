@@ -14,7 +14,7 @@
 #include "ui/objectlist/objectview.h"
 #include "ui/statusbartools.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using PropertyButtonTest = FrameTest;
 

@@ -24,7 +24,7 @@
 #include "support/headless_gl.h"
 #include "ui/editors/editorpages.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // What a user types: the box's text is replaced key by key, then Return.
 void Type(QLineEdit* edit, const QString& text, bool pressReturn = false) {

@@ -16,7 +16,7 @@
 #include "ui/dialogs/dialogwidgets.h"
 #include "view/tools/retexture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(RetextureDialogWidgets, TheBuiltInPictureOfTheChosenTextureOrAChosenFile) {
   for (bool builtIn : {true, false}) {

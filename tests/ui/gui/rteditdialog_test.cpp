@@ -24,7 +24,7 @@
 #include "ui/richtext/paradialog.h"
 #include "ui/richtext/rteditdialog.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QString kStored = PackRtfString("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 abc\\par}");
 

@@ -26,7 +26,7 @@
 #include "render/glresources.h"
 #include "support/scripteddialogs.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ShortcutMenus, ItemsInOrder) {
   struct Row {
@@ -234,8 +234,6 @@ TEST_F(ShortcutMenuCommands, ItemsAreEnabledAsTheirRulesAndRunWhatTheRibbonRuns)
   }
 }
 
-}  // namespace
-
 // The point menu's animation item: enabled for a point on a circle, where
 // it opens the animation button's dialog; disabled for a free point.
 TEST_F(ShortcutMenuCommands, AnimationItemOpensTheAnimationDialog) {
@@ -278,3 +276,5 @@ TEST_F(ShortcutMenuCommands, TextAndLabelItemRunsTheTextTool) {
   ProcessEvents();
   EXPECT_EQ(labelEdits, 1);
 }
+
+}  // namespace

@@ -9,7 +9,7 @@
 #include "platform/commandids.h"
 #include "ui/shortcutmenus.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using ShortcutMenuTexts = FrameTest;
 

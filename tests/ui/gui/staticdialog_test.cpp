@@ -17,7 +17,7 @@
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const char* const kEdits[] = {"length", "width", "height", "edges", "radius", "ratio", "axisX", "axisY", "axisZ"};
 

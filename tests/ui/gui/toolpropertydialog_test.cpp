@@ -22,7 +22,7 @@
 #include "support/settle.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 QStringList Rows(const QListWidget* list) {
   QStringList rows;

@@ -15,7 +15,7 @@
 #include "ui/commandactions.h"
 #include "ui/toolsetmenu.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A document file that holds only its header and the tools.
 QByteArray ToolFile(const std::vector<QString>& names, WORD firstMark = 0xFF01) {

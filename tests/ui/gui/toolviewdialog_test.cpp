@@ -14,7 +14,7 @@
 #include "support/commandpage.h"
 #include "ui/dialogs/tools/toolviewdialog.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 CDlgToolView* ShownView() {
   for (QWidget* widget : QApplication::topLevelWidgets())

@@ -17,7 +17,7 @@
 #include "support/recorders.h"
 #include "ui/dialogs/dialogwidgets.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct TrackDialogWidgets : ::testing::Test {
   TrackDialogWidgets() { SetDialogProvider(MakeWidgetDialogProvider(&owner)); }

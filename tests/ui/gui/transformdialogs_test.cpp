@@ -20,7 +20,7 @@
 #include "ui/dialogs/dialogwidgets.h"
 #include "ui/shortcutmenus.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 // "radios | number fields | list" as 1 enabled, 0 disabled.
 std::string Enabled(QDialog& dialog) {
   std::string text;
@@ -167,7 +167,7 @@ TEST(TransformDialogWidgets, ANumberFieldRefusesTextAndTheDialogStaysOpen) {
 }
 }  // namespace
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 TEST(TransformMarkItems, TheMenusMarkTheirCellAndAreOffOtherwise) {
   CommandPage p;
   const WORD a = p.Point(0, 0, 0), b = p.Point(1, 0, 0), c = p.Point(0, 1, 0);

@@ -11,7 +11,7 @@
 #include "ui/objectlist/objectview.h"
 #include "ui/objectlist/treedocument.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class ViewTreeTest : public FrameTest {
  protected:

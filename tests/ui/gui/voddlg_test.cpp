@@ -30,7 +30,7 @@
 #include "ui/formula/vodfmlcombobox.h"
 #include "ui/formula/voddlg.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 CVodDlg Data(const QString& vod, int fontMode = 0) {
   CVodDlg data;

@@ -15,7 +15,7 @@
 #include "ui/ribbon/ribbonbar.h"
 #include "view/kavrelview.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 bool WaitUntilExposed(QWidget& widget) {
   return SettleUntil([&widget] { return widget.windowHandle() && widget.windowHandle()->isExposed(); });

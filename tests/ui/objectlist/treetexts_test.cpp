@@ -5,7 +5,7 @@
 #include "ui/objectlist/treeimages.h"
 #include "ui/objectlist/viewtree.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class TreeTextsTest : public PageTest {};
 

@@ -9,7 +9,7 @@
 #include "ui/printing/sheetlayout.h"
 #include "ui/printing/sheetprinter.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(SheetLayout, FrameTextsAndPictureScaledIntoTheFrame) {
   // Printable area, picture size; then the frame, the picture, the name's and the number's places.

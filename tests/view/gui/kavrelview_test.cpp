@@ -24,7 +24,7 @@
 #include "support/recorders.h"
 #include "support/settle.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 bool WaitUntilExposed(QOpenGLWidget& widget) {
   return SettleUntil(

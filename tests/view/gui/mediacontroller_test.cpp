@@ -20,7 +20,7 @@
 #include "support/fakemediaplayer.h"
 #include "support/recorders.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // A page over a shown host widget, with a folder for the document and its media.
 struct MediaScene {

@@ -20,7 +20,7 @@
 #include "support/settle.h"
 #include "view/media/mediacontroller.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // One second of a square wave, 8 kHz mono 16-bit PCM.
 void WriteWav(const QString& path) {

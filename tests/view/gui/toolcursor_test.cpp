@@ -3,7 +3,7 @@
 
 #include "view/toolcursor.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ToolCursor, ByToolMode) {
   for (int mode = 1; mode <= 9; ++mode) {

@@ -2,7 +2,7 @@
 // tools that stop it and the cell commands that start and stop buttons.
 #include "motionfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(AnimationTimer, PeriodDividesASecondByAUsableFrameRate) {
   for (auto [fps, period] : {std::pair(25, 40), {30, 33}, {1, 1000}, {0, 40}, {-4, 40}, {2000, 1}}) {

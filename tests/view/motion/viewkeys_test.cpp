@@ -8,7 +8,7 @@
 #include "cells/primitives/cgverfreeinline.h"
 #include "motionfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ViewKeys, ZoomAndPanStayInRangeAndRespectTheLock) {
   struct Row {

@@ -4,7 +4,7 @@
 #include "motionfixture.h"
 #include "render/glresources.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ViewSwitches, AxesCycleByTheRotationAndTheGridToggles) {
   // From a turned view: spatial axes, off, then plane axes (the view is now

@@ -4,7 +4,7 @@
 #include "cells/pageservices/planemode.h"
 #include "motionfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ViewTransition, TheShiftStepsOnlyWhileTheTurnRuns) {
   g_prefs.nFramesPerSecond = 25;

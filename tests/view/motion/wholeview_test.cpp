@@ -5,7 +5,7 @@
 #include "render/projection.h"
 #include "view/motion/viewangles.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const Quaternion kTurned{0.5, 0.5, 0.5, 0.5};
 

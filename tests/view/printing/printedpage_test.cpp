@@ -7,7 +7,7 @@
 #include "support/commandpage.h"
 #include "view/printing/printedpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(PrintedPage, ShownAsJustTurnedToAndEverythingRestoredAfter) {
   for (bool printCurrent : {false, true}) {

@@ -13,7 +13,7 @@
 #include "view/tools/retexture.h"
 #include "view/tools/trimmedcapture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 void DrawStroke(ToolPage& t, RGBA colour, int x) {
   g_rgbaInk = colour;

@@ -13,7 +13,7 @@
 #include "platform/crtrandom.h"
 #include "toolfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Act = std::function<void(ToolPage&)>;
 

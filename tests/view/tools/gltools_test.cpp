@@ -16,7 +16,7 @@
 #include "view/toolstate.h"
 #include "view/viewrenderer.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class GlTools : public PageGlTest {
  protected:

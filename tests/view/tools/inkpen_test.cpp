@@ -3,7 +3,7 @@
 #include "cells/texts/inkmarks.h"
 #include "toolfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct InkPage : ToolPage {
   InkPage() {

@@ -7,7 +7,7 @@
 #include "toolfixture.h"
 #include "view/tools/preferences.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 using Change = std::function<void(CDlgPreferonces&)>;
 constexpr COLORREF Rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
 const Change kBlackScreen = [](CDlgPreferonces& d) { d.ApplyPreset(PreferencePreset::BlackScreen); };

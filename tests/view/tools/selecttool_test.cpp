@@ -14,7 +14,7 @@
 #include "model/cgbutton.h"
 #include "toolfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(SelectTool, AClickSelectsByKindAndSaysWhat) {
   struct Row {

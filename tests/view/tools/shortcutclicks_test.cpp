@@ -7,7 +7,7 @@
 #include "toolfixture.h"
 #include "editing/labels/labelproperties.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 void SelectOthersFirst(ToolPage& t, WORD id) { t.Select({t.Point(5), id}); }
 

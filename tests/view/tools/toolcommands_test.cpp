@@ -4,7 +4,7 @@
 #include "platform/clipboard.h"
 #include "toolfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 TEST(ToolCommands, EachChoosesItsToolUnlessTheSelectionBuilds) {
   struct Row {

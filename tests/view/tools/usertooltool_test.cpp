@@ -8,7 +8,7 @@
 #include "model/document/usertool.h"
 #include "toolfixture.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Tool T: segment AB with its midpoint, chosen from the tool menu.
 void ChooseSegmentTool(ToolPage& t) {

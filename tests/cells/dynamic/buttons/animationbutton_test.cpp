@@ -13,7 +13,7 @@
 #include "../measuretestsupport.h"
 #include "platform/crtrandom.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class AnimationButtonTest : public MeasureTest {
  protected:

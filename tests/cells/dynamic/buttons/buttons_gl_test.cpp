@@ -7,7 +7,7 @@
 #include "cells/dynamic/buttons/showhidebutton.h"
 #include "render/glfontlists.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QRgb kWhite = qRgb(255, 255, 255), kTab = qRgb(51, 102, 255), kHighlight = qRgb(255, 0, 255);
 const QRgb kRaised = qRgb(224, 219, 204), kPressed = qRgb(204, 199, 184);

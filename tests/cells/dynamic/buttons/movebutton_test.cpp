@@ -14,7 +14,7 @@
 #include "model/buttonrecord.h"
 #include "../pathtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using Pos = std::array<float, 3>;
 using Ids = std::array<WORD, 2>;  // mover, target

@@ -16,7 +16,7 @@
 #include "model/document/kavreldoc.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr UINT kWmCommand = 0x0111;
 

@@ -13,7 +13,7 @@
 #include "model/buttonrecord.h"
 #include "render/viewglobals.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 

@@ -8,7 +8,7 @@
 #include "cells/texts/cgtextmap.h"
 #include "model/cgpage.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 struct Rgb {
   int r, g, b;

@@ -6,7 +6,7 @@
 #include "cells/dynamic/graphing/scaleline.h"
 #include "render/viewglobals.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class GraphingGlTest : public CellGlTest {
  protected:

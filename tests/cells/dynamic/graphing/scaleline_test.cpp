@@ -8,7 +8,7 @@
 #include "cells/constrained/linepoints.h"
 #include "cells/dynamic/graphing/scalelinelayout.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Axes from -12 to 12 at p world units per pixel (20 pixels per unit: 0.05).
 CScaleInput Axes(float p = 0.05f, float reach = 12) {

@@ -7,7 +7,7 @@
 #include "model/globals.h"
 #include "render/glfontlists.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class IterationDrawing : public CellGlTest {
  protected:

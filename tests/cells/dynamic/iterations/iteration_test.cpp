@@ -17,7 +17,7 @@
 #include "model/globals.h"
 #include "support/archiveerrors.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Counts its recalculations and the copies drawn of it.
 class Counter : public CGCell {

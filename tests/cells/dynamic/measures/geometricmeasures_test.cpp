@@ -7,7 +7,7 @@
 
 #include "../measuretestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr double kPi = std::numbers::pi;
 

@@ -11,7 +11,7 @@
 #include "../measuretestsupport.h"
 #include "model/cellmap.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class MeasureFamilyTest : public MeasureTest {
  protected:

@@ -6,7 +6,7 @@
 #include "cells/primitives/cgverfreeinline.h"
 #include "../measuretestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr float kQuarter = std::numbers::pi_v<float> / 2;
 

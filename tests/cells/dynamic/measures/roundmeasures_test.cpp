@@ -5,7 +5,7 @@
 
 #include "../measuretestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr double kPi = std::numbers::pi;
 constexpr float kQuarter = std::numbers::pi_v<float> / 2;

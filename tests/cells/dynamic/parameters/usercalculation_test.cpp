@@ -11,7 +11,7 @@
 #include "../measuretestsupport.h"
 #include "model/pagetest.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class UserCalculationTest : public MeasureTest {
  protected:

@@ -8,7 +8,7 @@
 #include "../../celldrawtestsupport.h"
 #include "cells/dynamic/parameters/userparameter.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 const QRgb kTrack = qRgb(51, 51, 204);
 const QRgb kHandle = qRgb(204, 51, 51);

@@ -10,7 +10,7 @@
 #include "../measuretestsupport.h"
 #include "render/viewglobals.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class UserParameterTest : public MeasureTest {
  protected:

@@ -8,7 +8,7 @@
 
 #include "../pathtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using CurveTest = PathTest;
 

@@ -8,7 +8,7 @@
 #include "model/globals.h"
 #include "../pathtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using LocusTest = PathTest;
 

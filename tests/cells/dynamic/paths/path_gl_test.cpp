@@ -16,7 +16,7 @@
 #include "cells/primitives/cgverfreeincircle.h"
 #include "cells/primitives/cgverfreeinline.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The line segments a draw gives, read back in feedback mode: a polyline
 // of k points joined gives k - 1, and every break one fewer.

@@ -7,7 +7,7 @@
 
 #include "../pathtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using PathPointTest = PathTest;
 

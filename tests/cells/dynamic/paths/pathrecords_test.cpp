@@ -8,7 +8,7 @@
 
 #include "../pathtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // The common record of a new path: the curve colour, line width 2, the
 // given option and label words, parents and no children.

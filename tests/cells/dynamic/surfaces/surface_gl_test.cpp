@@ -4,7 +4,7 @@
 #include "../../celldrawtestsupport.h"
 #include "cells/dynamic/surfaces/surface.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class SurfaceGlTest : public CellGlTest {
  protected:

@@ -7,7 +7,7 @@
 #include "../pathtestsupport.h"
 #include "cells/dynamic/surfaces/surface.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 constexpr double kPi = 3.14159265358979323846;
 

@@ -9,7 +9,7 @@
 #include "model/globals.h"
 #include "model/vertexarray.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 using TrackDrawing = CellGlTest;
 

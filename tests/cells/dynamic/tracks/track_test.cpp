@@ -12,7 +12,7 @@
 #include "render/viewglobals.h"
 #include "support/archiveerrors.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 // Counts the calls of each draw slot and notes the driver's value, its own
 // flags and the own-colour switch at every call.

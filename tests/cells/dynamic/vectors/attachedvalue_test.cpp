@@ -10,7 +10,7 @@
 #include "render/viewglobals.h"
 #include "support/archiveerrors.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class AttachedValueTest : public MeasureTest {
  protected:

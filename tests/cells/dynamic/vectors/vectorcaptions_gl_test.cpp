@@ -12,7 +12,7 @@
 #include "render/glfontlists.h"
 #include "view/viewtestsupport.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class VectorCaptionGlTest : public CellGlTest {
  protected:

@@ -11,7 +11,7 @@
 #include "../measuretestsupport.h"
 #include "support/archiveerrors.h"
 
-namespace {
+namespace KAVREL_FILE_LOCAL {
 
 class VectorTest : public MeasureTest {
  protected:
