@@ -22,8 +22,8 @@ TEST(VodRoundTrip, FormulasReadBackAsWritten) {
       "<#><l><d><s><#><l><e>i=1</e></l></#><#><l><e>n</e></l></#></s><#><l><e>a</e></l></#></d></l></#>",
       "<#><l><b><#><l><e>x</e></l></#>\uF07B </b><m:type=3><#><l></l></#><#><l></l></#><#><l></l></#></m></l></#>",
       "<#><l><v:type=2><#><l><e>AB</e></l></#>\u2312</v><a:type=13><#><l></l></#><#><l></l></#></a></l></#>",
-      "<#><l><t><#><l><e>x\u2192</e></l></#><#><l><e> </e></l></#></t><e:i=1,color=ff>f</e></l>"
-      "<l><e:u=1,b=0,size=-20>second line</e></l></#>",
+      ("<#><l><t><#><l><e>x\u2192</e></l></#><#><l><e> </e></l></#></t><e:i=1,color=ff>f</e></l>"
+       "<l><e:u=1,b=0,size=-20>second line</e></l></#>"),  // two lines
       "<#><l><e>a</b</e></l></#>",
       "<#><l><e:size=40><x</e></l></#>",
       "<#><l><b><#><l></l></#><&&></b></l></#>",

@@ -296,7 +296,8 @@ TEST_F(ModelTest, CopyAssignmentTakesOverTheLookButNotTheDefinition) {
   EXPECT_FALSE(target.m_bMarked);
   EXPECT_FALSE(target.m_bTraced);
 
-  target = target;  // self-assignment changes nothing
+  const CGCell& same = target;
+  target = same;  // self-assignment changes nothing
   EXPECT_EQ(target.m_children, (std::vector<WORD>{8, 9}));
 }
 

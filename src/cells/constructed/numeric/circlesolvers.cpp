@@ -80,7 +80,7 @@ class CircleRoots {
       }
       const int si = Sign(f);
       Bisect(
-          k, i, si, 1e-5, [this](const auto* q) { return FlatSide(q); }, [this](const auto* q) { Add(q); },
+          k, i, si, 1e-5, [this](const auto* q) { return this->FlatSide(q); }, [this](const auto* q) { this->Add(q); },
           [](const auto*) { return false; });
       s = si;
     }

@@ -110,8 +110,8 @@ class LineRoots {
       }
       const int si = Sign(side);
       Bisect(
-          c, i, si, 1e-5, [this](const auto* q) { return Side(q); },
-          [this](const auto* q) { AddIfOnLine(q, FlatKey(q)); },
+          c, i, si, 1e-5, [this](const auto* q) { return this->Side(q); },
+          [this](const auto* q) { this->AddIfOnLine(q, this->FlatKey(q)); },
           [this](const auto* q) {
             if (FlatDistance2(q) >= 1e-8) return false;
             Add(A, 0);
