@@ -1,5 +1,8 @@
 // The program's clipboard record pasted onto a page with a few cells, as
 // the paste command does; what pastes is undone and redone, then drawn.
+// Each input gets a new document in the one running program, as File > New
+// gives it: a fresh process state would also drop the view's context and
+// render every glyph again, some hundred times the cost of the paste.
 #include "editing/clipboardexchange.h"
 #include "fuzzsupport.h"
 #include "model/cgpage.h"
@@ -9,7 +12,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzSetUpOnce();
-  CommandPage p;
+  static CommandPage& p = *new CommandPage;  // lives as long as the process
+  p.doc.OnNewDocument();
   const std::vector<WORD> points = p.Points(3);
   p.Face(points);
   Clipboard().SetData(QString::fromLatin1(kClipboardFormat), FuzzBytes(data, size));
