@@ -8,6 +8,7 @@
 #include "commands/commandglobals.h"
 #include "commands/perpendicularcommands.h"
 #include "platform/commandids.h"
+#include "solidtestsupport.h"  // Distance
 #include "support/commandpage.h"
 
 namespace KAVREL_FILE_LOCAL {
@@ -22,11 +23,6 @@ struct Scene : CommandPage {
     Face({Named("A"), Named("B"), Named("C")});
   }
 };
-
-float Distance(const CommandPage& p, WORD from, WORD to) {
-  const float *a = p.As<CGVertex>(from)->m_vPos, *b = p.As<CGVertex>(to)->m_vPos;
-  return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
-}
 
 TEST(PerpendicularCommands, EachSelectionGivesItsCellsInOrder) {
   struct Row {
