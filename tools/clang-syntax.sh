@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Compiles every source file of src/ and tests/ with clang, syntax only, in
-# parallel and with the flags of the g++ build, so that code only g++
-# accepts (a lambda capturing a structured binding, narrowing in braces)
-# fails here instead of in the sanitizer build.  Needs a configured build
-# folder (build/ or $KAVREL_BUILD_DIR) whose generated sources exist.
+# Compiles every source file of src/ and tests/ (test files in their
+# batches) with clang, syntax only, in parallel and with the flags of the
+# g++ build, so that code only g++ accepts (a lambda capturing a structured
+# binding, narrowing in braces) fails here instead of in the sanitizer
+# build.  Needs a configured build folder (build/ or $KAVREL_BUILD_DIR)
+# whose generated sources exist.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KAVREL_BUILD_DIR:-$root/build}
