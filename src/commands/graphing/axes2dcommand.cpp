@@ -50,27 +50,15 @@ struct CLabelState {
   }
 };
 
-// The origin's own label settings go back on undo and come again on redo.
-class CCmdAddAxes2d : public CCmdAddCells {
- public:
-  CCmdAddAxes2d(int n, const QString& label, WORD origin, CLabelState other)
-      : CCmdAddCells(n, label), m_nOrigin(origin), m_other(std::move(other)) {}
-  BOOL Undo() override { return CCmdAddCells::Undo() && Swap(); }
-  BOOL Redo() override { return CCmdAddCells::Redo() && Swap(); }
-
- private:
-  BOOL Swap() {
-    if (auto* point = dynamic_cast<CGVertex*>(g_pCurPage->m_cells.Lookup(m_nOrigin))) {
-      const CLabelState now = CLabelState::Of(*point);
-      m_other.ApplyTo(*point);
-      m_other = now;
-      UiBridge().Post(UiTarget::Frame, WM_ITEM_TEXTS, 0, g_pCurPage->m_nId);
-    }
-    return TRUE;
-  }
-  WORD m_nOrigin;
-  CLabelState m_other;  // the settings the point does not hold now
-};
+// Exchanges the origin's label settings with the kept ones.
+void SwapLabel(WORD origin, CLabelState& other) {
+  auto* point = dynamic_cast<CGVertex*>(g_pCurPage->m_cells.Lookup(origin));
+  if (!point) return;
+  const CLabelState now = CLabelState::Of(*point);
+  other.ApplyTo(*point);
+  other = now;
+  UiBridge().Post(UiTarget::Frame, WM_ITEM_TEXTS, 0, g_pCurPage->m_nId);
+}
 
 void MarkAsOrigin(CGVertex& point, float k) {
   point.m_strName = QStringLiteral("o");
@@ -156,8 +144,10 @@ void OnCreateBase2d(CKavrelDoc& doc) {
   auto* originPoint = static_cast<CGVertex*>(page->m_cells.Lookup(origin));
   MarkAsOrigin(*originPoint, k);
   const QString label = QString::fromUtf8(kCmdNameAxes2d);
-  if (selected)
-    build.Commit(std::make_unique<CCmdAddAxes2d>(build.Count(), label, origin, before));
+  if (selected)  // the origin's own label settings go back on undo and come again on redo
+    build.Commit(std::make_unique<CCmdAddCellsAndChange>(build.Count(), label, [origin, before]() mutable {
+      SwapLabel(origin, before);
+    }));
   else
     build.Commit(label, true);
   CommandRegistry().Run(ID_VIEW_PORT_TT);

@@ -45,23 +45,6 @@ void SwapName(WORD id, CNameState& other) {
   UiBridge().Post(UiTarget::Frame, WM_ITEM_TEXTS, 0, g_pCurPage->m_nId);
 }
 
-// The frustum's cells and the corner's renaming, undone and redone together.
-class CCmdAddRenamingCells : public CCmdAddCells {
- public:
-  CCmdAddRenamingCells(int n, const QString& label, WORD point, CNameState former)
-      : CCmdAddCells(n, label), m_nPoint(point), m_other(std::move(former)) {}
-  BOOL Undo() override { return CCmdAddCells::Undo() && Swap(); }
-  BOOL Redo() override { return CCmdAddCells::Redo() && Swap(); }
-
- private:
-  BOOL Swap() {
-    SwapName(m_nPoint, m_other);
-    return TRUE;
-  }
-  WORD m_nPoint;
-  CNameState m_other;  // the name the point does not hold now
-};
-
 void Edges(CSolidConstruction& build, const WORD top[4], const WORD bottom[4]) {
   build.Loop({top[0], top[1], top[2], top[3]});
   build.Loop({bottom[0], bottom[1], bottom[2], bottom[3]});
@@ -94,8 +77,9 @@ void BuildCentredFrustum(CKavrelDoc& doc, WORD a) {
   for (int k = 0; k < 4; ++k) bottom[k] = build.Point<CGVerScaleO>(Named(names[k]), top[(k + 2) % 4], kBottomScale);
   Edges(build, top, bottom);
   Faces(build, top, bottom);
-  build.Frame().Commit(
-      std::make_unique<CCmdAddRenamingCells>(build.Count(), QString::fromUtf8(kCmdNameSquareFrustum), a, former));
+  // The frustum's cells and the corner's renaming, undone and redone together.
+  build.Frame().Commit(std::make_unique<CCmdAddCellsAndChange>(
+      build.Count(), QString::fromUtf8(kCmdNameSquareFrustum), [a, former]() mutable { SwapName(a, former); }));
 }
 
 void BuildFrustumAboutLine(CKavrelDoc& doc, WORD line) {

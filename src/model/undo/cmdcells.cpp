@@ -102,6 +102,18 @@ BOOL CCmdAddCells::Redo() {
   return TRUE;
 }
 
+BOOL CCmdAddCellsAndChange::Undo() {
+  if (!CCmdAddCells::Undo()) return FALSE;
+  m_swap();
+  return TRUE;
+}
+
+BOOL CCmdAddCellsAndChange::Redo() {
+  if (!CCmdAddCells::Redo()) return FALSE;
+  m_swap();
+  return TRUE;
+}
+
 // --- CCmdDelCells ----------------------------------------------------------
 
 CCmdDelCells::CCmdDelCells(std::vector<WORD> ids, const QString& name) : CCmd(name), m_ids(std::move(ids)) {

@@ -1,7 +1,9 @@
 // Undo commands that take cells out of the current page and put them back:
-// creating one cell, creating the newest n cells, deleting a set of cells.
+// creating one cell, creating the newest n cells (with or without a change
+// to an older cell), deleting a set of cells.
 // A cell is always in exactly one place: the page's map or the command.
 #pragma once
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -37,6 +39,20 @@ class CCmdAddCells : public CCmd {
  private:
   int m_nCount;
   std::map<WORD, CHeldCell> m_cells;  // filled while the creation is undone
+};
+
+// The newest n cells were created together with a change to a cell that
+// was already there: `swap` exchanges that cell's state with the one kept
+// for it, so undo takes the change back and redo makes it again.
+class CCmdAddCellsAndChange : public CCmdAddCells {
+ public:
+  CCmdAddCellsAndChange(int n, const QString& name, std::function<void()> swap)
+      : CCmdAddCells(n, name), m_swap(std::move(swap)) {}
+  BOOL Undo() override;
+  BOOL Redo() override;
+
+ private:
+  std::function<void()> m_swap;
 };
 
 // A set of cells was deleted.  The caller submits it and then calls Redo,
