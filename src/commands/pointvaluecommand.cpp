@@ -59,7 +59,7 @@ bool IsOneDimensionalPathPoint(const CGCell& point) {
       if (point.IsKindOf(kind)) return true;
     return false;
   };
-  if (point.IsKindOf(RUNTIME_CLASS(CGVerFree))) return !MovesInSpace(point);
+  if (point.IsKindOf(RUNTIME_CLASS(CGVerFree))) return IsDraggablePathPoint(point);
   return kindOfAny({RUNTIME_CLASS(CGVerInLineFt), RUNTIME_CLASS(CGVerInLineFixedf), RUNTIME_CLASS(CGVerInCircleFt),
                     RUNTIME_CLASS(CGVerInCircleFixedf), RUNTIME_CLASS(CGVerInCurveFt), RUNTIME_CLASS(CGVerInCurveFixedf),
                     RUNTIME_CLASS(CGVerInLocusFt), RUNTIME_CLASS(CGVerInLocusFixedf), RUNTIME_CLASS(CGVerInBorderFt),
@@ -82,6 +82,10 @@ void OnMeasurePt(CKavrelDoc& doc) {
       BuildOne<CGTmVarParaPInY>(doc, label, g_pCurPage->m_selPoints[0], g_pCurPage->m_selPaths[0]);
       return;
   }
+}
+
+bool IsDraggablePathPoint(const CGCell& point) {
+  return point.IsKindOf(RUNTIME_CLASS(CGVerFree)) && !MovesInSpace(point);
 }
 
 bool MovesInSpace(const CGCell& point) {

@@ -6,12 +6,16 @@
 class CGCell;
 class CKavrelDoc;
 
-// A point that moves along a one-dimensional path, so that one number
-// (its path parameter) places it: a draggable free point that moves
-// neither across space nor across a plane, or a point fixed on or
-// following a line, circle, curve, locus, border or combined path.  Such
-// points drive loci, tracks, animations and measured parameters.
+// A point that one number (its path parameter) places on a line, circle,
+// curve, locus, border or combined path: a draggable path point, or a point
+// fixed on such a path or copying another point's parameter.  Its path
+// parameter can be measured.
 bool IsOneDimensionalPathPoint(const CGCell& point);
+// A free point the user drags along one path: a free point that moves
+// neither across space nor across a plane.  Only such a point (or a
+// parameter) can drive a locus or a track: a point at a fixed or copied
+// parameter has nothing of its own to move.
+bool IsDraggablePathPoint(const CGCell& point);
 // A free point that moves across space or a plane, not along a path (the
 // arrow keys move its x).
 bool MovesInSpace(const CGCell& point);

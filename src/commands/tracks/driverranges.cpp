@@ -39,7 +39,7 @@ const CGCurve* CurveOfPoint(const CGCell& driver) {
 }  // namespace
 
 bool IsDriver(const CGCell& cell) {
-  return cell.IsKindOf(RUNTIME_CLASS(CGTmVarParameter)) || IsOneDimensionalPathPoint(cell);
+  return cell.IsKindOf(RUNTIME_CLASS(CGTmVarParameter)) || IsDraggablePathPoint(cell);
 }
 
 CDriverRange LocusRange(const CGCell& driver) {

@@ -12,7 +12,7 @@ struct CDriverRange {
   float step = 0.02f;  // the track's; a locus keeps its own
 };
 
-// A user parameter or a one-dimensional path point.
+// A user parameter or a draggable path point.
 bool IsDriver(const CGCell& cell);
 // The locus command's range for `driver`.
 CDriverRange LocusRange(const CGCell& driver);

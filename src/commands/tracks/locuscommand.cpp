@@ -40,7 +40,7 @@ CLocusChoice ChooseLocus() {
   const CGCell* b = g_pCurCells->Lookup(second);
   if (!a || !b) return {};
   if (IsDriver(*a) && DependsOn(*b, first)) return {first, second};
-  if (a->IsKindOf(RUNTIME_CLASS(CGVertex)) && IsOneDimensionalPathPoint(*b) && DependsOn(*a, second))
+  if (a->IsKindOf(RUNTIME_CLASS(CGVertex)) && IsDraggablePathPoint(*b) && DependsOn(*a, second))
     return {second, first};
   return {};
 }

@@ -1,7 +1,6 @@
 #include "editing/dispatch/selectionshape.h"
 
 #include "cells/primitives/cgarc.h"
-#include "cells/primitives/cgverfree.h"
 #include "cells/primitives/cgverfreeinface.h"
 #include "cells/texts/inkmarks.h"
 #include "commands/pointvaluecommand.h"
@@ -31,7 +30,7 @@ CSelectionShape ReadSelectionShape() {
 
 int PointClass(const CGCell& point) {
   if (dynamic_cast<const CGVerFreeInFace*>(&point) || dynamic_cast<const CGVerFreeInPlane*>(&point)) return 2;
-  return dynamic_cast<const CGVerFree*>(&point) && !MovesInSpace(point) ? 1 : 0;
+  return IsDraggablePathPoint(point) ? 1 : 0;
 }
 
 CGCell* FirstSelected(std::vector<WORD> CGPage::*list) {

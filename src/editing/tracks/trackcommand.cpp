@@ -27,7 +27,7 @@ bool IsParameter(WORD id) {
 
 bool IsPathPoint(WORD id) {
   const CGCell* cell = Cell(id);
-  return cell && IsOneDimensionalPathPoint(*cell);
+  return cell && IsDraggablePathPoint(*cell);
 }
 
 bool Fits() {

@@ -80,10 +80,11 @@ CFixedAxis TakeFixedAxis(const Dlg& dialog) {
   return axis;
 }
 
-// About the marked line (mode 0) or the vertical through the marked centre (mode 1).
+// About the marked line (mode 0) or the vertical through the marked centre
+// (mode 1).  A typed angle is kept for next time only with a typed axis: an
+// angle typed for a marked axis belongs to that axis alone.
 ImageMaker AboutMarkedAxis(WORD x, BYTE mode, const CAngleMark& angle, const Dlg& dialog) {
   if (dialog.m_nAngleChoice == Dlg::kFixedAngle) {
-    g_fRotateDegrees = dialog.m_fDegrees;
     const float radians = dialog.m_fDegrees * kPi / 180;
     return [x, mode, radians](const CNewPoint& p, WORD s) {
       return new CGVerRotateX(p.id, p.slot, p.name, s, x, radians, mode);

@@ -86,15 +86,22 @@ TEST(MergedTools, ValuesPlaceThePointTheyAreTheCoordinatesOf) {
 TEST(MergedTools, OneFreePointGetsAFollowerAtARandomOffset) {
   const struct {
     unsigned seed;
-    std::vector<float> at;  // B (4, 0, 0) moved by the offset of the seed's four numbers
-  } rows[] = {{12345, {6.694357f, 4.361675f, 1.051332f}}, {3, {6.004395f, -2.850917f, -1.335337f}}};
+    Cell leader;
+    const char* made;
+    std::vector<float> at;  // the leader moved by the offset of the seed's four numbers
+  } rows[] = {
+      {12345, B, "CGVerFreeHenchman(B)", {6.694357f, 4.361675f, 1.051332f}},  // B (4, 0, 0)
+      {3, B, "CGVerFreeHenchman(B)", {6.004395f, -2.850917f, -1.335337f}},
+      // D (0, 0, 5): the offset is added to its height.
+      {12345, D, "CGVerFreeHenchman(D)", {2.694357f, 4.361675f, 6.051332f}},
+  };
   for (const auto& row : rows) {
     CommandPage p;
     const Cells c = Scene(p);
-    p.Select({c[B]});
+    p.Select({c[row.leader]});
     KvSrand(row.seed);
     Probe probe(p, kToolPoint);
-    const std::vector<WORD> made = p.ExpectMade(kProbe, "CGVerFreeHenchman(B)", "添加三维随动点");
+    const std::vector<WORD> made = p.ExpectMade(kProbe, row.made, "添加三维随动点");
     ASSERT_EQ(made.size(), 1u);
     EXPECT_EQ(probe.result, 1);
     for (int k = 0; k < 3; ++k) EXPECT_NEAR(p.At(made[0])[k], row.at[k], 2e-5) << row.seed;

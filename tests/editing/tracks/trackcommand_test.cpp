@@ -1,12 +1,24 @@
 // The track command: its refusals, the cells it offers and ticks, the track
 // it builds from the dialog's answer, and the trace dialog of 属性.
 #include "cells/constrained/dependentpoints.h"
+#include "cells/constrained/follower.h"
+#include "cells/constrained/linepoints.h"
+#include "cells/constrained/turningpoints.h"
+#include "cells/constructed/circlepoints.h"
+#include "cells/constructed/paths/carriers.h"
+#include "cells/constructed/paths/combinedpaths.h"
+#include "cells/constructed/paths/compoundpaths.h"
+#include "cells/dynamic/paths/pathpoints.h"
+#include "cells/primitives/cgverfreeinface.h"
+#include "cells/primitives/cgverfreeinline.h"
+#include "editing/dialogs/parametric/parametricdialogs.h"
 #include "cells/dynamic/parameters/userparameter.h"
 #include "cells/dynamic/paths/locus.h"
 #include "cells/dynamic/tracks/track.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgverfreeincircle.h"
 #include "cells/texts/cgtextmap.h"
+#include "commands/tracks/locuscommand.h"
 #include "editing/dialogs/tracks/trackdialogs.h"
 #include "editing/properties/propertycommand.h"
 #include "editing/tracks/trackcommand.h"
@@ -15,6 +27,7 @@
 #include "platform/commandregistry.h"
 #include "render/viewglobals.h"
 #include "support/commandpage.h"
+#include "support/pathfigures.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -73,6 +86,112 @@ TEST(TrackCommand, RefusalsInOrder) {
     EXPECT_EQ(shown.caption, QString::fromUtf8("形迹"));
     EXPECT_EQ(shown.type & MB_ICONMASK, static_cast<unsigned>(MB_ICONERROR));
     EXPECT_TRUE(p.dialogs->Offered<CDlgTrack>().empty());
+  }
+}
+
+// The paths and points a driver can be made on: a circle with the free
+// points P and Q on it, the segments AB and BC, the face ABC, a curve and a
+// locus; F, far off, ends the segment whose midpoint the driver moves.
+struct DriverPage : PathCommandPage {
+  WORD circle = Circle();
+  WORD P = OnCircle(0.5f), Q = OnCircle(2);
+  WORD A = Point(4, 0, 0), B = Point(6, 1, 0), C = Point(5, 3, 1), F = Point(9, 9, 9);
+  WORD AB = Line(A, B), BC = Line(B, C), ABC = Face({A, B, C});
+  WORD curve = Curve(), locus = Locus(1, 8);
+  WORD OnCircle(float t) {
+    return Enter(new CGVerFreeInCircle(Page().m_nNextId++, Page().m_nNextVertex++, Page().GetNewName(1), circle, t));
+  }
+  // The point a row makes: the next id, slot and automatic name.
+  template <class T, class... Args>
+  WORD Make(Args... args) {
+    return Enter(new T(Page().m_nNextId++, Page().m_nNextVertex++, Page().GetNewName(1), args...));
+  }
+};
+
+unsigned CurveDialogs(const CommandPage& p) { return p.dialogs->Offered<CDlgCurve>().size(); }
+unsigned TrackDialogs(const CommandPage& p) { return p.dialogs->Offered<CDlgTrack>().size(); }
+bool IsEnabled(unsigned command) { return CommandRegistry().Query(command).m_bEnabled; }
+
+// The locus of the midpoint of X and F, the track of X, and the merged
+// curve tool on both selections, with X the driver or not.
+void ExpectDrives(DriverPage& p, WORD x, bool drives) {
+  const WORD m = p.Enter(new CGVerMid(p.Page().m_nNextId++, p.Page().m_nNextVertex++, "M", p.Line(x, p.F)));
+  p.Select({x, m});
+  EXPECT_EQ(IsEnabled(ID_CREATE_LOCUS), drives);
+  if (drives) {
+    const auto made = p.ExpectConstruction(ID_CREATE_LOCUS, 1, QString::fromUtf8("添加轨迹"));
+    const std::vector<WORD>& chain = p.Find(made[0])->m_parents;
+    EXPECT_EQ(std::make_pair(chain.front(), chain.back()), std::make_pair(x, m)) << "driver and traced point";
+  } else {
+    p.ExpectNothingMade([&p] { OnCreateLocus(p.doc); });
+  }
+  p.Select({x});
+  EXPECT_EQ(IsEnabled(ID_CREATE_TRACK), drives);
+  p.ExpectNothingMade([&p] { OnCreateTrack(p.doc); });  // the dialog is cancelled
+  EXPECT_EQ(TrackDialogs(p), drives ? 1u : 0u);
+  const auto& shown = p.seams.notifier->shown;
+  ASSERT_EQ(shown.size(), drives ? 0u : 1u);
+  if (!drives) {
+    EXPECT_EQ(shown[0].text, QString::fromUtf8("选择的不是路径点，无法构建。\r\n请重新选择！"));
+    EXPECT_EQ(shown[0].caption, QString::fromUtf8("形迹"));
+  }
+  // The merged curve tool: a locus, else the curve dialog; a track (here
+  // cancelled) for a driver alone, then the curve dialog.
+  p.Select({x, m});
+  const WORD next = p.Page().m_nNextId;
+  EXPECT_TRUE(p.Run(ID_CREATE_CURVE_LOCUS));
+  EXPECT_EQ(p.Page().m_nNextId, drives ? next + 1 : next);
+  EXPECT_EQ(CurveDialogs(p), drives ? 0u : 1u);
+  p.Select({x});
+  p.ExpectNothingMade([&p] { p.Run(ID_CREATE_CURVE_LOCUS); });
+  EXPECT_EQ(TrackDialogs(p), drives ? 2u : 0u);
+  EXPECT_EQ(CurveDialogs(p), drives ? 1u : 2u);
+  EXPECT_EQ(shown.size(), drives ? 0u : 1u);
+}
+
+TEST(LocusAndTrack, OnlyADraggablePathPointOrAParameterDrives) {
+  using D = DriverPage;
+  const struct Row {
+    const char* what;
+    std::function<WORD(D&)> make;
+    bool drives;
+  } rows[] = {
+      // At a fixed parameter or at another point's: nothing of their own moves.
+      {"CGVerInLineFixedf", [](D& p) { return p.Make<CGVerInLineFixedf>(p.AB, 0.25f); }, false},
+      {"CGVerInLineFt", [](D& p) { return p.Make<CGVerInLineFt>(p.AB, p.P); }, false},
+      {"CGVerInCircleFixedf", [](D& p) { return p.Make<CGVerInCircleFixedf>(p.circle, 1.0f); }, false},
+      {"CGVerInCircleFt", [](D& p) { return p.Make<CGVerInCircleFt>(p.circle, p.P); }, false},
+      {"CGVerInCurveFixedf", [](D& p) { return p.Make<CGVerInCurveFixedf>(p.curve, 1.0f); }, false},
+      {"CGVerInCurveFt", [](D& p) { return p.Make<CGVerInCurveFt>(p.curve, p.P); }, false},
+      {"CGVerInLocusFixedf", [](D& p) { return p.Make<CGVerInLocusFixedf>(p.locus, 1.0f); }, false},
+      {"CGVerInLocusFt", [](D& p) { return p.Make<CGVerInLocusFt>(p.locus, p.P); }, false},
+      {"CGVerInBorderFt", [](D& p) { return p.Make<CGVerInBorderFt>(std::vector<WORD>{p.A, p.B, p.C}, p.P); }, false},
+      {"CGVerInPaths", [](D& p) { return p.Make<CGVerInPaths>(std::vector<WORD>{p.AB, p.BC}, BYTE(0), 0.5f); }, false},
+      {"CGVerInBorder", [](D& p) { return p.Make<CGVerInBorder>(std::vector<WORD>{p.AB, p.curve}, BYTE(0), 0.5f); },
+       false},
+      {"CGVerInCircleRot", [](D& p) { return p.Make<CGVerInCircleRot>(p.P, p.circle, 0.5f); }, false},
+      {"CGVerInCircleScale", [](D& p) { return p.Make<CGVerInCircleScale>(p.circle, p.P, p.Q, 0.5f); }, false},
+      // Free, but across space or a plane.
+      {"CGVerFreeXyz", [](D& p) { return p.Make<CGVerFreeXyz>(1.0f, 2.0f, 3.0f); }, false},
+      {"CGVerFreeHenchman", [](D& p) { return p.Make<CGVerFreeHenchman>(5.0f, 1.0f, 2.0f, p.A); }, false},
+      {"CGVerFree2dHenchman", [](D& p) { return p.Make<CGVerFree2dHenchman>(5.0f, 1.0f, p.A); }, false},
+      {"CGVerFreeUpright", [](D& p) { return p.Make<CGVerFreeUpright>(p.A, p.B); }, false},
+      {"CGVerFreeInFace", [](D& p) { return p.Make<CGVerFreeInFace>(p.ABC, 0.25f, 0.25f); }, false},
+      {"CGVerFreeInPlane", [](D& p) { return p.Make<CGVerFreeInPlane>(p.A, p.B, p.C, 0.25f, 0.25f); }, false},
+      // Dragged along one path.
+      {"CGVerFreeInLine", [](D& p) { return p.Make<CGVerFreeInLine>(p.AB, 0.25f); }, true},
+      {"CGVerFreeInCircle", [](D& p) { return p.Make<CGVerFreeInCircle>(p.circle, 1.0f); }, true},
+      {"CGVerFreeInCurve", [](D& p) { return p.Make<CGVerFreeInCurve>(p.curve, 1.0f); }, true},
+      {"CGVerFreeInLocus", [](D& p) { return p.Make<CGVerFreeInLocus>(p.locus, 1.0f); }, true},
+      {"CGVerFreeInBorder", [](D& p) { return p.Make<CGVerFreeInBorder>(std::vector<WORD>{p.AB, p.curve}, 0.5f); },
+       true},
+      {"CGVerFreeUprightEquid", [](D& p) { return p.Make<CGVerFreeUprightEquid>(p.A, p.B); }, true},
+      {"CGVerFreePerpen", [](D& p) { return p.Make<CGVerFreePerpen>(p.A, p.B, p.C); }, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    DriverPage p;
+    ExpectDrives(p, row.make(p), row.drives);
   }
 }
 

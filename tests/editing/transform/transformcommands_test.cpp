@@ -237,6 +237,28 @@ TEST(TransformCommands, EachBuildsTheImagesItsAnswerChooses) {
          EXPECT_EQ(std::vector<float>(g_vRotateAxisDir, g_vRotateAxisDir + 3), (std::vector<float>{0, 0, 1}));
          EXPECT_EQ(g_fRotateDegrees, 90) << "the angle was marked";
        }},
+      {"a typed slanted axis with the angle ABC", ID_TRANS_ROTATE, {&P::a},
+       [](P& p) {
+         p.Marks().MarkAngle = {1, p.b, p.a, p.c, 0};
+         CDlgTransRotate answer;
+         answer.m_nAxisChoice = 1, answer.m_nAngleChoice = 0, answer.m_fDegrees = 45;
+         answer.m_fVx = 0, answer.m_fVy = 3, answer.m_fVz = 4;
+         answer.m_fPx = 2, answer.m_fPy = 1, answer.m_fPz = 0;
+         p.dialogs->Ok(answer);
+       },
+       "CGVerRotateA(A,B,A,C)",
+       [](P& p, const std::vector<WORD>& made) {
+         const auto* image = p.As<CGVerRotateA>(made[0]);
+         EXPECT_EQ(std::vector<float>(image->Direction, image->Direction + 3), (std::vector<float>{0, 0.6f, 0.8f}));
+         EXPECT_EQ(std::vector<float>(image->AxisPoint, image->AxisPoint + 3), (std::vector<float>{2, 1, 0}));
+         // A - O = (-1, -1, 0) turned a quarter about u = (0, 0.6, 0.8):
+         // u x (A - O) + u (u . (A - O)) = (0.8, -1.16, 0.12).
+         const std::vector<float> at = p.At(made[0]), want = {2.8f, -0.16f, 0.12f};
+         for (int k = 0; k < 3; ++k) EXPECT_NEAR(at[k], want[k], 1e-5) << k;
+         EXPECT_EQ(std::vector<float>(g_vRotateAxisDir, g_vRotateAxisDir + 3), (std::vector<float>{0, 3, 4}));
+         EXPECT_EQ(std::vector<float>(g_vRotateAxisPoint, g_vRotateAxisPoint + 3), (std::vector<float>{2, 1, 0}));
+         EXPECT_EQ(g_fRotateDegrees, 90) << "the angle was marked";
+       }},
       {"a typed axis is passed as a unit vector", ID_TRANS_ROTATE, {&P::a},
        [](P& p) {
          CDlgTransRotate answer;
@@ -389,6 +411,39 @@ TEST(TransformCommands, ImagesOfImagesTakeOneMoreApostropheAndTheOfferedValuesFo
   const auto offered = p.dialogs->Offered<CDlgTransTranslate>();
   ASSERT_EQ(offered.size(), 2u);
   EXPECT_EQ(std::vector<float>({offered[1].m_fX, offered[1].m_fY, offered[1].m_fZ}), (std::vector<float>{1, 2, 3}));
+}
+
+TEST(TransformCommands, TheNextRotationOffersTheAngleTypedOnlyWithATypedAxis) {
+  using Dlg = CDlgTransRotate;
+  const struct Row {
+    const char* name;
+    int axis, angle;
+    float offeredNext;
+  } rows[] = {
+      {"typed axis, typed angle", Dlg::kFixedAxis, Dlg::kFixedAngle, 30},
+      {"marked axis, typed angle", Dlg::kMarkedAxis, Dlg::kFixedAngle, 90},
+      {"marked centre, typed angle", Dlg::kCentreAxis, Dlg::kFixedAngle, 90},
+      {"typed axis, marked angle", Dlg::kFixedAxis, Dlg::kMarkedAngle, 90},
+      {"marked axis, marked angle", Dlg::kMarkedAxis, Dlg::kMarkedAngle, 90},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ResetProcessState();
+    TransformPage p;
+    p.Marks().MarkAxis = p.de, p.Marks().MarkCenter = p.d, p.Marks().MarkAngle = {1, p.b, p.a, p.c, 0};
+    p.Select({p.f});
+    Dlg answer;
+    answer.m_nAxisChoice = row.axis, answer.m_nAngleChoice = row.angle, answer.m_fDegrees = 30;
+    answer.m_fVz = 1;
+    p.dialogs->Ok(answer);
+    ExpectTransformed(p, ID_TRANS_ROTATE, "添加图元旋转");
+    p.dialogs->Cancel<Dlg>();
+    p.Run(ID_TRANS_ROTATE);
+    const auto offered = p.dialogs->Offered<Dlg>();
+    ASSERT_EQ(offered.size(), 2u);
+    EXPECT_EQ(offered[0].m_fDegrees, 90);
+    EXPECT_EQ(offered[1].m_fDegrees, row.offeredNext);
+  }
 }
 
 TEST(TransformCommands, ClosesTheSelectionOverDefiningPointsOnceEach) {

@@ -51,4 +51,56 @@ TEST_F(TrackDrawing, EveryDepthLeavesThePageAsItWas) {
   }
 }
 
+TEST_F(TrackDrawing, APickHitsTheTrackByItsNameWhereItsPassesDraw) {
+  UseVertexArray();
+  enum Drawn { kEdge, kFace };
+  const struct Row {
+    const char* what;
+    int mode;
+    BYTE depth;
+    Drawn drawn;
+    BYTE faceStyle;
+    bool hit;
+  } rows[] = {
+      {"an edge", 3, 0, kEdge, 0, true},
+      {"an edge, pick mode 4", 4, 0, kEdge, 0, true},
+      {"an edge, pick mode 2", 2, 0, kEdge, 0, false},
+      {"a filled face without fill", 3, 0, kFace, kFaceFilled, false},
+      {"a filled face with fill", 3, 1, kFace, kFaceFilled, true},
+      {"a filled face when lit", 3, 2, kFace, kFaceFilled, false},
+      {"a lit face when lit", 3, 2, kFace, kFaceLit, true},
+      {"a translucent face when lit", 3, 2, kFace, kFaceTranslucent, true},
+      {"a lit face with fill", 3, 1, kFace, kFaceLit, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    // P runs along y = 56 from x = 8 to 56; AB is the segment along y = 8
+    // and ABP the triangle over both, which holds (30, 20) all the way.
+    const WORD a = Point(8, 8, 0)->m_nId, b = Point(56, 8, 0)->m_nId;
+    const WORD l0 = Point(8, 56, 0)->m_nId, l1 = Point(56, 56, 0)->m_nId;
+    auto* rail = new CGLine(page->m_nNextId++, l0, l1, kLineSegment);
+    rail->m_bHidden = 1;
+    page->m_cells.SetAt(rail->m_nId, rail);
+    auto* p = new CGVerFreeInLine(page->m_nNextId++, page->m_nNextVertex++, QStringLiteral("P"), rail->m_nId, 0.5f);
+    p->m_bHidden = 1;
+    page->m_cells.SetAt(p->m_nId, p);
+    CGCell* drawn = nullptr;
+    if (row.drawn == kEdge) {
+      drawn = new CGLine(page->m_nNextId++, a, b, kLineSegment);
+    } else {
+      drawn = new CGFace(page->m_nNextId++, {a, b, p->m_nId}, 0);
+      drawn->m_nStyle = row.faceStyle;
+    }
+    drawn->m_bLabelHidden = 1;
+    page->m_cells.SetAt(drawn->m_nId, drawn);
+    auto* track = new CGTrack(page->m_nNextId++, {p->m_nId, drawn->m_nId}, {0, 1}, 0, 0, 1, 0.25f, row.depth, 0);
+    page->m_cells.SetAt(track->m_nId, track);
+    const int x = 30, y = row.drawn == kEdge ? 8 : 20;
+    const Names want = row.hit ? Names{{9, track->m_nId}} : Names{};
+    EXPECT_EQ(Pick(*track, row.mode, x, y, gl.Width(), gl.Height()), want);
+    track->m_bHidden = 1;
+    EXPECT_EQ(Pick(*track, row.mode, x, y, gl.Width(), gl.Height()), Names{}) << "hidden";
+  }
+}
+
 }  // namespace
