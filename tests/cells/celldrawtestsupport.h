@@ -35,9 +35,8 @@ inline Names Pick(CGCell& cell, int mode, int x, int y, int width, int height) {
   return SelectNames([&] { cell.DrawForPick(mode); });
 }
 
-// A 2 x 2 picture: red, green along the bottom row, blue, yellow above.
-inline GLuint MakePicture() {
-  const GLubyte texels[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
+// A 2 x 2 RGB picture, the bottom row first.
+inline GLuint MakePicture(const GLubyte (&texels)[12]) {
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
@@ -47,6 +46,12 @@ inline GLuint MakePicture() {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glBindTexture(GL_TEXTURE_2D, 0);
   return texture;
+}
+
+// Red, green along the bottom row, blue, yellow above.
+inline GLuint MakePicture() {
+  const GLubyte texels[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
+  return MakePicture(texels);
 }
 
 class CellGlTest : public HeadlessGlTest {

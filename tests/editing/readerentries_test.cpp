@@ -12,6 +12,7 @@
 #include <functional>
 #include <sys/stat.h>
 
+#include "cells/solids/model3ds/reader3ds.h"
 #include "formula/bintree.h"
 #include "platform/commandids.h"
 #include "platform/filebytes.h"
@@ -82,6 +83,18 @@ Outcome ImportVod(const QString& path) {
   return out;
 }
 
+Outcome LoadModel(const QString& path) {
+  SeamRecorders seams;
+  Scene3ds scene;
+  scene.objectCount = 1;
+  scene.objects.resize(1);
+  Outcome out;
+  out.unchanged = !C3dsReader().Load(scene, path) && scene.objectCount == 1 && scene.objects.size() == 1;
+  const std::vector<QString> texts = seams.notifier->Texts();
+  if (texts.size() == 1) out.message = texts[0];
+  return out;
+}
+
 struct Reader {
   const char* name;
   std::function<Outcome(const QString&)> read;
@@ -101,6 +114,7 @@ TEST(ReaderEntries, PipesDevicesFoldersAndHugeFilesAreRefusedAtOnceWithTheirReas
       {"texture", LoadTexture, 256LL << 20, ".jpg"},
       {"rich-text picture", InsertRichTextPicture, 32LL << 20, ".bmp"},
       {"formula", ImportVod, CBinTree::kMaxVodFileBytes, ".vod"},
+      {"3ds model", LoadModel, C3dsReader::kMaxFileBytes, ".3ds"},
   };
   for (const Reader& reader : readers) {
     const QString suffix = QString::fromLatin1(reader.suffix);

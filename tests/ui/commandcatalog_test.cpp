@@ -60,9 +60,14 @@ TEST(CommandCatalog, BoundPointsAndPasteCarryTheirWholeHelpTexts) {
       {ID_CREATE_POINT_PAR_L, "选中三点，画一动点，使第一点与动点连线平行于另两点连线（构成梯形）\n平行线上点"},
       {ID_CREATE_POINT_VECTOR, "选中一点，画一个三度自由点，使它可随已知点运动\n自由随从点"},
       {ID_EDIT_PASTE, "插入剪贴板内容\n粘贴"},
+      {ID_CREATE_STATICKAVREL, "添加定位图（点不可拖动，但可在属性中修改，图元各自独立，不组合）\n定位图"},
+      {ID_3DSMODEL, "打开3ds Max 模型文件(.3ds格式)\n3DS模型"},
+      {34000, "基本画图工具\n基本画图工具"},  {34010, "基本画图工具\n基本画图工具"},  // the basic drawing tools
   };
-  for (const Case& c : cases)
+  for (const Case& c : cases) {
+    ASSERT_NE(FindCommandText(c.id), nullptr) << c.id;
     EXPECT_EQ(Tip(c.id) + QLatin1Char('\n') + Label(c.id), QString::fromUtf8(c.texts)) << c.id;
+  }
 }
 
 TEST(CommandCatalog, NumbersOfTheCommandsStayAsDocumentsStoreThem) {

@@ -101,6 +101,39 @@ TEST_F(Model3dsGl, PickedThroughItsBoxFacesAsKind11) {
   EXPECT_TRUE(Pick(*model, 2, 32, 32, gl.Width(), gl.Height()).empty());
   model->m_bHidden = 1;
   EXPECT_TRUE(Pick(*model, 3, 32, 32, gl.Width(), gl.Height()).empty());
+
+  // A model that is not flat, its box x 0..20, y 0..12, z 0..16 placed at
+  // x 22.5..42.5, y 26.5..38.5, z -8..8: seen from above, from -x and from
+  // +y, each of the three box faces shows whole, near every corner.
+  const auto solid =
+      files.Model(files.Write(QStringLiteral("box.3ds"), Write3ds({}, {Box3ds("b", 0, 0, 0, 20, 12, 16)})));
+  solid->Scale = 1;
+  solid->Position[0] = solid->Position[1] = 32.5f;
+  enum View { kAbove, kFromMinusX, kFromPlusY };
+  const struct Row {
+    View view;
+    int x, y;
+    bool hit;
+  } rows[] = {
+      {kAbove, 25, 29, true},      {kAbove, 40, 29, true},      {kAbove, 40, 36, true},
+      {kAbove, 25, 36, true},      {kAbove, 45, 32, false},     {kFromMinusX, 27, 29, true},
+      {kFromMinusX, 37, 29, true}, {kFromMinusX, 37, 35, true}, {kFromMinusX, 27, 35, true},
+      {kFromMinusX, 42, 32, false}, {kFromPlusY, 25, 27, true}, {kFromPlusY, 40, 27, true},
+      {kFromPlusY, 40, 37, true},  {kFromPlusY, 25, 37, true},  {kFromPlusY, 32, 42, false},
+  };
+  for (const Row& r : rows) {
+    glLoadIdentity();
+    // From -x the screen shows z (shifted by 32) across and y up; from +y,
+    // x across and -z (shifted by 32) up.
+    if (r.view == kFromMinusX) glTranslated(32, 0, 0), glRotated(90, 0, 1, 0);
+    if (r.view == kFromPlusY) glTranslated(0, 32, 0), glRotated(90, 1, 0, 0);
+    const Names names = Pick(*solid, 3, r.x, r.y, gl.Width(), gl.Height());
+    EXPECT_EQ(!names.empty(), r.hit) << "view " << r.view << " at " << r.x << "," << r.y;
+    if (r.hit && !names.empty()) {
+      EXPECT_EQ(names.front(), (std::vector<GLuint>{11, 1}));
+    }
+  }
+  glLoadIdentity();
 }
 
 }  // namespace

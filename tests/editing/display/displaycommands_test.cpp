@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "cells/dynamic/measures/pointreadings.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/dynamic/surfaces/surface.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
@@ -214,6 +216,37 @@ TEST(DisplayToggles, LitAndTranslucentStyleSteps) {
     EXPECT_EQ(p.Find(id)->m_rgbaColor.a, row.alphaAfter);
     EXPECT_TRUE(p.Page().m_selAll.empty());
     EXPECT_TRUE(p.doc.IsModified());
+  }
+}
+
+TEST(DisplayToggles, ASurfaceWhoseValueIsUndefinedStaysUndefined) {
+  // A surface over sqrt(t): defined while t is 4, then t turns to -1.  The
+  // toggles tessellate it again from the value it read last (2), but only
+  // its recalculation may call it defined.
+  struct Row {
+    unsigned command;
+    BYTE styleAfter;
+  } const rows[] = {{ID_VIEW_RENDERSOLID, kSurfaceWire}, {ID_VIEW_TRANSLUCENT, kSurfaceTranslucent}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.command);
+    DisplayScene p;
+    const WORD t = p.Enter(new CGTmVarParameter(p.Page().m_nNextId++, QStringLiteral("t"), 4));
+    const WORD root = p.Enter(new CGTmVarCalculator(p.Page().m_nNextId++, {t}, QStringLiteral("sqrt(No1)"), QString()));
+    p.Page().RecalculateCells({root});
+    auto* surface = p.As<CGSurface>(p.Enter(new CGSurface(p.Page().m_nNextId++, {root}, "u", "v", "No1", "0", "No1",
+                                                          "0", "1", kSurfaceLit, 0, 0, 0, 0, 0.5, 0.5, 1, 0, 0, 0,
+                                                          1, 0)));
+    ASSERT_TRUE(surface->m_bDefined);
+    p.Find(t)->m_fValue = -1;
+    p.Page().RecalculateCells({root, surface->m_nId});
+    ASSERT_FALSE(p.Find(root)->m_bDefined);
+    ASSERT_FALSE(surface->m_bDefined);
+    ASSERT_TRUE(p.Run(ID_EDIT_SELECT_ALL));
+    ASSERT_TRUE(surface->m_bSelected);
+    ASSERT_TRUE(p.Run(row.command));
+    EXPECT_EQ(surface->m_nStyle, row.styleAfter) << "the toggle reached the surface";
+    EXPECT_FALSE(surface->m_bDefined);
+    EXPECT_FALSE(surface->IsShown()) << "nothing to draw";
   }
 }
 

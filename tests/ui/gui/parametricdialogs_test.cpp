@@ -83,6 +83,29 @@ TEST_F(ParametricDialogWidgets, WireDisplayDisablesEveryTextureControl) {
   EXPECT_EQ(seen, (QStringList{"tsem", "TSEM", "TSem", "TsEM"}));
 }
 
+TEST_F(ParametricDialogWidgets, TheMappingEditsShowTheirNumbersShort) {
+  // The automatic mapping of u from 0 to 2*pi and of v from -8 to 8.
+  const struct Row {
+    const char* field;
+    double value;
+    const char* shown;
+  } rows[] = {{"mapA", 1 / (2 * 3.14159265358979323846), "0.159154943091895"},
+              {"mapB", -0.0, "0"},
+              {"mapC", 0.0625, "0.0625"},
+              {"mapD", 0.5, "0.5"}};
+  CDlgSurface surface;
+  surface.m_dMapA = rows[0].value, surface.m_dMapB = rows[1].value;
+  surface.m_dMapC = rows[2].value, surface.m_dMapD = rows[3].value;
+  QStringList shown;
+  WhenShown([&](QDialog& d) {
+    for (const Row& r : rows) shown << Child(d, r.field)->text();
+    Press(d, QDialogButtonBox::Cancel);
+  });
+  DialogProvider().DoModal(surface);
+  ASSERT_EQ(shown.size(), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(shown[i].toStdString(), rows[i].shown) << rows[i].field;
+}
+
 TEST_F(ParametricDialogWidgets, AnExampleRewritesTheControlsAndOkReturnsThem) {
   CDlgCurve curve;
   curve.m_nSystem = 1;

@@ -15,6 +15,13 @@ constexpr double kPi = 3.14159265358979323846;
 
 bool UsableSpacing(float s) { return std::isfinite(s) && s > 0; }
 
+// The step of whole-number labels: the spacing's whole part, at least 1.
+long long WholeStep(float s) {
+  return std::isfinite(s) && s < static_cast<float>(std::numeric_limits<int>::max())
+             ? std::max(1LL, static_cast<long long>(s))
+             : 1;
+}
+
 // Visits t = s, 2s, ... (accumulated in single precision; negative
 // half-axis: -s, -2s, ...) while t stays inside `limit`; k counts from 1.
 // Ends when t stops moving and after kMaxScaleSteps.
@@ -93,11 +100,12 @@ class CScaleBuilder {
     Label(ScaleText::Whole, static_cast<double>(v), m_ox - YOffset(v) * m_u, m_oy + static_cast<double>(v) - 0.3 * m_u);
   }
 
-  // Whole-number labels k n at the positions k s (s the label spacing).
+  // Whole-number labels k n at the positions k s (s the label spacing, n
+  // its whole part but at least 1: a spacing just under 1 labels 1, 2, ...).
   void WholeLabels() {
     const float s = m_in.labelSpacing;
     if (!UsableSpacing(s) || s >= static_cast<float>(std::numeric_limits<int>::max())) return;
-    const long long n = static_cast<long long>(s);
+    const long long n = WholeStep(s);
     for (bool positive : {true, false}) {
       const long long sign = positive ? 1 : -1;
       WalkHalfAxis(s, positive ? m_lim.xb : m_lim.xa, positive, [&](float, int k) { WholeX(sign * k * n); });
@@ -149,10 +157,7 @@ class CScaleBuilder {
   // The y axis of a trigonometric scale: whole numbers, compared as they are.
   void WholeYLabels() {
     if (m_in.xOnly) return;
-    const float s = m_in.labelSpacing;
-    long long n = std::isfinite(s) && s < static_cast<float>(std::numeric_limits<int>::max())
-                      ? std::max(1LL, static_cast<long long>(s))
-                      : 1;
+    long long n = WholeStep(m_in.labelSpacing);
     if (m_in.autoSpacing && 50 * m_in.p < 1) n = 1;
     for (long long k = 1; k <= kMaxScaleSteps && static_cast<double>(k * n) < m_lim.yb; ++k) WholeY(k * n);
     for (long long k = 1; k <= kMaxScaleSteps && static_cast<double>(-k * n) > m_lim.ya; ++k) WholeY(-k * n);

@@ -133,16 +133,11 @@ void CGSurface::EvaluatePoint(double out[3], double u, double v) {
 BOOL CGSurface::Tessellate() {
   GridRange range;
   if (!RangeEnd(VStartParser, range.vA) || !RangeEnd(VEndParser, range.vB) || !RangeEnd(UStartParser, range.uA) ||
-      !RangeEnd(UEndParser, range.uB)) {
-    m_bDefined = false;
+      !RangeEnd(UEndParser, range.uB))
     return FALSE;
-  }
   range.rows = SurfaceSampleCount(range.vA, range.vB, VStep);
   range.columns = SurfaceSampleCount(range.uA, range.uB, UStep);
-  if (range.rows < 2 || range.columns < 2) {
-    m_bDefined = false;
-    return FALSE;
-  }
+  if (range.rows < 2 || range.columns < 2) return FALSE;
   RowCount = range.rows;
   ColumnCount = range.columns;
   if (UserTexture == 0) {
@@ -151,7 +146,6 @@ BOOL CGSurface::Tessellate() {
   }
   m_grid.Sample(range, [this](double u, double v, double out[3]) { EvaluatePoint(out, u, v); });
   m_bListStale = true;
-  m_bDefined = true;
   return TRUE;
 }
 

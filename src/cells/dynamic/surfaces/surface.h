@@ -56,8 +56,11 @@ class CGSurface : public CGCell {
   void EvaluatePoint(double out[3], double u, double v);
   // Evaluates the range and samples the grid, recomputing the texture
   // mapping unless it is the user's; the display list is recompiled at the
-  // next draw.  False (and undefined) when a range end does not evaluate to
-  // a finite number or a step is not a positive finite number.
+  // next draw.  False when a range end does not evaluate to a finite number
+  // or a step is not a positive finite number.  It leaves the defined flag
+  // alone: only Recalculate, which reads the parents first, sets it, so a
+  // surface with an undefined parent stays undefined when the lighting
+  // toggles tessellate it again from the values it read last.
   BOOL Tessellate();
 
   int Form() const { return m_nParamA; }

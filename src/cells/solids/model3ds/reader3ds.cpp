@@ -1,6 +1,6 @@
 #include "cells/solids/model3ds/reader3ds.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QIODevice>
 #include <QStringDecoder>
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "cells/solids/model3ds/reader3dstexts.h"
+#include "platform/filebytes.h"
 #include "platform/gbk.h"
 #include "platform/notifier.h"
 
@@ -24,8 +25,10 @@ DWORD Dword(const unsigned char* p) {
          static_cast<DWORD>(p[3]) << 24;
 }
 
+void Say(const QString& text, const char* caption) { KvMessageBox(text, QString::fromUtf8(caption), MB_OK); }
+
 void Say(const char* text, const QString& path, const char* caption) {
-  KvMessageBox(QString::fromUtf8(text).replace(QStringLiteral("%s"), path), QString::fromUtf8(caption), MB_OK);
+  Say(QString::fromUtf8(text).replace(QStringLiteral("%s"), path), caption);
 }
 
 }  // namespace
@@ -42,12 +45,20 @@ int Scene3ds::FaceTotal() const {
   return total;
 }
 
+// Through the one reading entry of the program: a pipe or a device, which
+// an open file dialog can hand over, is refused at once instead of read.
 bool C3dsReader::Load(Scene3ds& scene, const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    Say(kTextModelNotFound, path, kCaptionError3ds);
+  FileFailure failure = FileFailure::None;
+  std::optional<QByteArray> bytes = ReadFileBytes(path, &failure, kMaxFileBytes);
+  if (!bytes) {
+    if (failure == FileFailure::NotFound)
+      Say(kTextModelNotFound, path, kCaptionError3ds);
+    else
+      Say(PathAndReason(path, FileFailureReason(failure, false, kMaxFileBytes)), kCaptionError3ds);
     return false;
   }
+  QBuffer file(&*bytes);
+  file.open(QIODevice::ReadOnly);
   return Load(scene, file, path);
 }
 

@@ -82,9 +82,12 @@ struct Scene3ds {
 
 class C3dsReader {
  public:
+  // Files larger than this are refused before they are read.
+  static constexpr qint64 kMaxFileBytes = qint64(256) << 20;
+
   // Reads the file into the scene (appending) and gives every vertex a
-  // normal.  A file that cannot be opened or is no 3DS file shows its
-  // message and gives false.
+  // normal.  A file that is missing, no regular file, over the limit or no
+  // 3DS file shows its message and gives false.
   bool Load(Scene3ds& scene, const QString& path);
   // The same from an open device; `path` names it in the messages.
   bool Load(Scene3ds& scene, QIODevice& file, const QString& path);

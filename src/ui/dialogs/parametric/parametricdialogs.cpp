@@ -17,6 +17,7 @@
 #include "editing/dialogs/parametric/parametrictexts.h"
 #include "editing/dialogs/properties/primitivedialogs.h"
 #include "editing/dialogs/properties/propertydialogtexts.h"
+#include "platform/numberformat.h"
 #include "ui/dialogs/dialogwidgets.h"
 #include "ui/dialogs/inputform.h"
 
@@ -104,6 +105,17 @@ bool RunCurveDialog(CDlgCurve& data, QWidget* parent) {
 
 // --- Surface --------------------------------------------------------------
 
+// A mapping number as a double is exchanged with its edit: 15 significant
+// digits, and a plain 0 for the negative zero that an automatic mapping of
+// a range from 0 leaves in the offsets.
+QString MappingText(double value) { return FormatNumber("%.15g", value == 0 ? 0.0 : value); }
+
+QLineEdit* AddMapping(CInputForm& form, const char* label, double& member, const char* name) {
+  QLineEdit* edit = Named(form.AddNumber(label, member), QString::fromLatin1(name));
+  edit->setText(MappingText(member));
+  return edit;
+}
+
 QStringList TextureItems() {
   QStringList items{Text(kTextNoTexture)};
   for (int i = 1; i < kTextureListItems; ++i) items << Text(kTextTextureItem).arg(i);
@@ -134,10 +146,10 @@ bool RunSurfaceDialog(CDlgSurface& data, QWidget* parent) {
   QComboBox* textures = Named(form.AddList(kTextFrontTexture, TextureItems(), data.m_nTexture), "textures");
   QCheckBox* twoSided = Named(form.AddCheck(kTextTwoSides, data.m_bTwoSided), "twoSided");
   QButtonGroup* mapping = form.AddChoice(kTextTextureCoordinates, kTextMappings, 2, data.m_nMapping);
-  QLineEdit* edits[] = {Named(form.AddNumber(kTextMapS, data.m_dMapA), "mapA"),
-                        Named(form.AddNumber(kTextMapU, data.m_dMapB), "mapB"),
-                        Named(form.AddNumber(kTextMapT, data.m_dMapC), "mapC"),
-                        Named(form.AddNumber(kTextMapV, data.m_dMapD), "mapD")};
+  QLineEdit* edits[] = {AddMapping(form, kTextMapS, data.m_dMapA, "mapA"),
+                        AddMapping(form, kTextMapU, data.m_dMapB, "mapB"),
+                        AddMapping(form, kTextMapT, data.m_dMapC, "mapC"),
+                        AddMapping(form, kTextMapV, data.m_dMapD, "mapD")};
   const auto update = [=] {
     const CDlgSurface::Controls c =
         CDlgSurface::ControlStates(displays->checkedId(), textures->currentIndex(), mapping->checkedId());

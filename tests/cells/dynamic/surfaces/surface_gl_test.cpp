@@ -1,6 +1,7 @@
 // The parametric surface in the headless context at one pixel a unit: the
 // square (40..120) x (20..100) drawn textured, in its own colour, as wires
 // or not at all, by the slot its style names, and picked under name 9.
+#include "../../../app/gui/keptpictures.h"
 #include "../../celldrawtestsupport.h"
 #include "cells/dynamic/surfaces/surface.h"
 
@@ -67,15 +68,25 @@ TEST_F(SurfaceGlTest, TwoSidedBacksShowTheSecondColourOrPictureThree) {
     int texture;
     bool mirrored;
     QRgb seen;
+    bool pictureThree = false;  // made, cyan at the spot looked at
   } rows[] = {
       {0, false, qRgb(0, 128, 0)},     {0, true, qRgb(153, 153, 153)},
       {1, false, qRgb(255, 0, 0)},     {1, true, qRgb(0, 128, 0)},  // no picture 3: untextured
+      {1, false, qRgb(255, 0, 0), true}, {1, true, qRgb(0, 255, 255), true},
+      {3, false, qRgb(0, 255, 255), true}, {3, true, qRgb(0, 128, 0), true},  // picture 3 in front: plain back
   };
+  KeptPictures pictures;
+  const GLubyte three[] = {0, 255, 255, 255, 0, 255, 0, 0, 0, 128, 128, 128};
   for (const Row& r : rows) {
+    g_nPictureTextures[2] = r.pictureThree ? MakePicture(three) : 0;
     CGSurface* s = Square(kSurfaceLit, r.texture, "1", r.mirrored ? "120-80*u" : "40+80*u");
     s->TwoSided = 1;
-    const QImage image = Drawn([&] { s->DrawLit(); });
-    EXPECT_EQ(At(image, r.mirrored ? 110 : 50, 30), r.seen) << r.texture << " " << r.mirrored;
+    const std::string what = "texture" + std::to_string(r.texture) + (r.mirrored ? "-back" : "-front") +
+                             (r.pictureThree ? "-picture3" : "");
+    const QImage image = pictures.Keep(what.c_str(), Drawn([&] { s->DrawLit(); }));
+    EXPECT_EQ(At(image, r.mirrored ? 110 : 50, 30), r.seen) << what;
+    glDeleteTextures(1, &g_nPictureTextures[2]);
+    g_nPictureTextures[2] = 0;
   }
 }
 
