@@ -24,7 +24,9 @@ void SetStartValues() {
   // The quadric is plain memory, not a context object, so it can go now.
   if (g_pQuadric) gluDeleteQuadric(g_pQuadric);
   g_pQuadric = nullptr;
-  g_nAxesMode = 1;  // a new page shows the space axes
+  // No axes, as a new document starts: a document opened at start looks as
+  // it does opened later or made new.
+  g_nAxesMode = 0;
   std::fill_n(g_vLabelPickU, 3, 0.0f);
   std::fill_n(g_vLabelPickV, 3, 0.0f);
 }

@@ -19,6 +19,13 @@ class TextLayerMatrix {
   ~TextLayerMatrix() { glPopMatrix(); }
 };
 
+// Holds a point of the layer (x, y) over the view, kKeptInsideView pixels
+// inside its edges.  A caption or a picture starts at a raster position,
+// and one outside the view draws none of it; the margin keeps it there
+// when a pane beside the view grows a little.
+inline constexpr int kKeptInsideView = 8;
+void KeepInView(float point[2]);
+
 void SetTextColour(const RGBA& c);
 // The preference selection colour.
 void SetSelectionColour();

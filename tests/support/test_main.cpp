@@ -11,6 +11,11 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <QClipboard>
+#include <cstdio>
+#include <string>
+#include <vector>
+
 namespace {
 // Waits until the X server takes a connection.  Under a heavily loaded
 // machine a virtual X server can refuse a connection for a moment (while it
@@ -37,6 +42,31 @@ void WaitForTheXServer() {
   }
   dlclose(xcb);
 }
+
+// The display tests share one display and so its clipboard; those that use
+// it take turns, known by "SystemClipboard" in their names (the CTest lock
+// of tests/CMakeLists.txt).  A test that leaves the clipboard holding its
+// data without that name is noted, and the clipboard is let go, so the next
+// test starts without it.
+class ClipboardUse : public ::testing::EmptyTestEventListener {
+ public:
+  void OnTestEnd(const ::testing::TestInfo& test) override {
+    QClipboard* clipboard = qApp ? QGuiApplication::clipboard() : nullptr;
+    if (!clipboard || !clipboard->ownsClipboard()) return;
+    const std::string name = std::string(test.test_suite_name()) + "." + test.name();
+    if (name.find("SystemClipboard") == std::string::npos) unnamed.push_back(name);
+    clipboard->clear();
+  }
+  // False, with the names, when a test used the clipboard unnamed.
+  bool Report() const {
+    for (const std::string& name : unnamed)
+      std::fprintf(stderr, "%s uses the system clipboard: its name must say \"SystemClipboard\"\n", name.c_str());
+    return unnamed.empty();
+  }
+
+ private:
+  std::vector<std::string> unnamed;
+};
 }  // namespace
 #endif
 
@@ -54,5 +84,12 @@ int main(int argc, char** argv) {
     app = std::make_unique<QGuiApplication>(argc, argv);
 #endif
   }
+#ifdef KAVREL_GUI_TESTS
+  auto* clipboardUse = new ClipboardUse;  // the listener list owns it
+  ::testing::UnitTest::GetInstance()->listeners().Append(clipboardUse);
+  const int result = RUN_ALL_TESTS();
+  return clipboardUse->Report() ? result : 1;
+#else
   return RUN_ALL_TESTS();
+#endif
 }

@@ -13,6 +13,7 @@
 #include "model/globals.h"
 #include "platform/archive.h"
 #include "platform/crtrandom.h"
+#include "render/screenlayer.h"
 
 IMPLEMENT_SERIAL(CGTextbit, CGCell)
 IMPLEMENT_SERIAL(CGTbImage, CGTextbit)
@@ -99,6 +100,12 @@ QString CGTextbit::GetDescription() {
 }
 
 void CGTextbit::DragBy(int dx, int dy) {
+  MoveAnchor(dx, dy);
+  // Dropped beyond the view's edge it would be drawn nowhere.
+  KeepInView(m_vLabelAnchor);
+}
+
+void CGTextbit::MoveAnchor(int dx, int dy) {
   m_vLabelAnchor[0] += static_cast<float>(dx) * g_fUnitsPerPixel;
   m_vLabelAnchor[1] -= static_cast<float>(dy) * g_fUnitsPerPixel;
 }
@@ -184,7 +191,7 @@ void CGTextbit::PlaceAtPoint(const float offset[3]) {
 }
 
 void CGTextbit::DragWithOffset(int dx, int dy, float offset[3]) {
-  CGTextbit::DragBy(dx, dy);
+  MoveAnchor(dx, dy);
   offset[0] += static_cast<float>(dx) * g_fUnitsPerPixel;
   offset[1] -= static_cast<float>(dy) * g_fUnitsPerPixel;
 }

@@ -39,7 +39,8 @@ class CGTextbit : public CGCell {
   void DrawForPick(int mode) override;
   QString GetDescription() override;
 
-  // Moves the picture by a mouse movement of (dx, dy) pixels (y down).
+  // Moves the picture by a mouse movement of (dx, dy) pixels (y down), its
+  // anchor held over the view (KeepInView).
   virtual void DragBy(int dx, int dy);
 
   // Bytes of one stored row `width` pixels wide: whole 32-bit words of
@@ -81,6 +82,8 @@ class CGTextbit : public CGCell {
   // A drag moves the anchor and the offset alike, so a recomputation keeps
   // the new place.
   void DragWithOffset(int dx, int dy, float offset[3]);
+  // The anchor moved by a mouse movement of (dx, dy) pixels (y down).
+  void MoveAnchor(int dx, int dy);
   // The offset after the rest of the record.  Loading fails unless there
   // is exactly one parent and the offset and anchor are finite.
   void SerializeOffset(CArchive& ar, float offset[3]);

@@ -65,6 +65,8 @@ void CGTextmap::DragBy(int dx, int dy) {
   const float p = g_fUnitsPerPixel;
   m_vLabelAnchor[0] += static_cast<float>(dx) * p;
   m_vLabelAnchor[1] -= static_cast<float>(dy) * p;
+  // Dropped beyond the view's edge it would be drawn nowhere.
+  KeepInView(m_vLabelAnchor);
   CGPage* page = g_pCurPage;
   if (!page) return;
   // The place in grid units of 20 pixels, and its cell of the text grid.

@@ -48,9 +48,9 @@ class CGTextmap : public CGCell {
   void Draw() override;
   QString GetDescription() override;
 
-  // Moves the caption by a mouse movement of (dx, dy) pixels (y down) and
-  // makes its place the page's last text position, so the next new
-  // caption goes below it.
+  // Moves the caption by a mouse movement of (dx, dy) pixels (y down), its
+  // anchor held over the view (KeepInView), and makes its place the page's
+  // last text position, so the next new caption goes below it.
   virtual void DragBy(int dx, int dy);
 
   // The part shown after the name; for measurements the formatted value.

@@ -1,6 +1,7 @@
 // The select tool: a click selects by the pick kind table (pickkinds.h) or
 // grabs a handle; holding the button drags what was grabbed, or else turns
 // the view; the middle button pans it.  Drags make no undo step.
+#include <algorithm>
 #include <cmath>
 
 #include "cells/dynamic/parameters/userparameter.h"
@@ -117,6 +118,19 @@ constexpr DragKindRow kDragKinds[] = {
     {1, DragPoint}, {2, DragComponent}, {3, DragLabel}, {4, DragInk}, {5, DragButtons}, {6, DragValueTexts}, {7, DragTexts}, {12, DragImageCorner}, {13, DragSlider},
 };
 
+// Ink, buttons, captions and texts lie in the screen layer, which only the
+// view shows: the pointer may leave the view while the button is held, but
+// what it drags stops at the view's edge, so it stays where it can be seen
+// and grabbed again.
+bool DragsInScreenLayer(int kind) { return kind >= 4 && kind <= 7; }
+
+// The motion from `to - motion` to `to` with both ends held within
+// [0, size).
+int MotionWithin(int to, int motion, int size) {
+  const auto inside = [size](int v) { return std::clamp(v, 0, std::max(size - 1, 0)); };
+  return inside(to) - inside(to - motion);
+}
+
 DragMove MoveOfKind(int kind) {
   for (const DragKindRow& row : kDragKinds)
     if (row.kind == kind) return row.move;
@@ -179,6 +193,10 @@ void CMouseTools::SelectDrag(CGPage& page, const ToolInput& in, int dx, int dy) 
   // The traces of the positions so far join the kept picture first.
   const int kind = g_viewTool.dragKind;
   if ((kind == 1 || kind == 13) && g_bTraceDirty) m_surface.CaptureBackground();
+  if (DragsInScreenLayer(kind)) {
+    dx = MotionWithin(in.x, dx, g_nViewWidth);
+    dy = MotionWithin(in.y, dy, g_nViewHeight);
+  }
   if (const DragMove move = MoveOfKind(kind)) move(page, *cell, dx, dy);
   m_pDoc->SetModifiedFlag();
 }

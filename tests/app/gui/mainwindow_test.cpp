@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QMimeData>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,14 +15,18 @@
 
 #include "app/classregistration.h"
 #include "app/gui/appenvironment.h"
+#include "app/gui/keptpictures.h"
 #include "app/kavrelapp.h"
 #include "app/preferences.h"
 #include "model/cgpage.h"
 #include "platform/clipboard.h"
+#include "platform/commandids.h"
 #include "platform/processstate.h"
+#include "ui/commandactions.h"
 #include "ui/objectlist/viewtree.h"
 #include "view/kavrelview.h"
 #include "support/recorders.h"
+#include "support/settle.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -90,6 +95,58 @@ TEST_F(MainWindowTest, ShowsTheDocumentOpensDroppedFilesAndSavesThePreferencesOn
   EXPECT_FALSE(QFile::exists(ConfigFilePath(env.dataFolder)));
   window->close();
   EXPECT_TRUE(QFile::exists(ConfigFilePath(env.dataFolder)));
+}
+
+// A document saved with an empty page shows an empty view, however it was
+// opened: named on the command line (as a double click in the file manager
+// starts the program), through 文件→打开, or made by 文件→新建.  Each way
+// starts from the process's state as the program starts.
+TEST_F(MainWindowTest, ADocumentLooksTheSameHoweverItWasOpened) {
+  const QString path = Saved(QStringLiteral("empty"));
+  const struct Way {
+    const char* name;
+    const char* view;  // the names its pictures are kept under
+    const char* diff;
+    QStringList arguments;
+    unsigned command;  // then run from the menu; 0: none
+  } ways[] = {
+      {"named at start", "start", "start-diff", {QStringLiteral("kavrel"), path}, 0},
+      {"文件→打开", "open", "open-diff", {QStringLiteral("kavrel")}, ID_FILE_OPEN},
+      {"文件→新建", "new", "new-diff", {QStringLiteral("kavrel")}, ID_FILE_NEW},
+  };
+  KeptPictures pictures;
+  for (const Way& way : ways) {
+    SeamRecorders started;  // the state the process starts with
+    CKavrelApp app(env);
+    ASSERT_TRUE(app.InitInstance(way.arguments)) << way.name;
+    CMainWindow* window = app.MainWindow();
+    CKavrelView* view = window->View();
+    // The window's file dialog gives way to a scripted one.
+    auto chooser = std::make_unique<ScriptedFileChooser>();
+    chooser->answers = {path};
+    std::unique_ptr<IFileChooser> dialogs = SetFileChooser(std::move(chooser));
+    window->resize(900, 700);
+    window->show();
+    ASSERT_TRUE(SettleUntil([view] { return view->isValid(); })) << way.name;
+    window->Actions().Refresh();
+    if (way.command) window->Actions().Action(way.command)->trigger();
+    EXPECT_EQ(app.Document().GetPathName(), way.command == ID_FILE_NEW ? QString() : path) << way.name;
+    // Every pixel of the view is the page's white; the diff picture shows
+    // the others in red.
+    const QImage picture = pictures.Keep(way.view, view->grabFramebuffer().convertToFormat(QImage::Format_RGB32));
+    QImage diff(picture.size(), QImage::Format_RGB32);
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) {
+        const bool blank = picture.pixel(x, y) == qRgb(255, 255, 255);
+        drawn += blank ? 0 : 1;
+        diff.setPixel(x, y, blank ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
+      }
+    pictures.Keep(way.diff, diff);
+    EXPECT_EQ(drawn, 0) << way.name << ": no axes, nothing drawn";
+    SetFileChooser(std::move(dialogs));
+    window->close();
+  }
 }
 
 // On a display the clipboard is the system's: a private format travels

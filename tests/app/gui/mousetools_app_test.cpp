@@ -2,19 +2,22 @@
 // events on the main window a student builds a point, a segment, a triangle
 // and a quadrilateral, a circle; drags a corner; turns and pans the view;
 // selects by box; undoes and redoes; saves through Save As and finds the
-// same construction on reopening.
+// same construction on reopening; drags a caption out of the view and finds
+// it in the view's corner.
 #include <gtest/gtest.h>
 
 #include <QSlider>
 #include <QToolButton>
 #include <cmath>
 
+#include "keptpictures.h"
 #include "programwindow.h"
 #include "cells/constrained/follower.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
+#include "cells/dynamic/parameters/usercalculation.h"
 #include "math/mathglobals.h"
 #include "platform/commandids.h"
 #include "support/documentfiles.h"
@@ -117,6 +120,37 @@ TEST_F(MouseToolsApp, BuildDragTurnPanSelectUndoSaveAndReopen) {
   CKavrelDoc reopened;
   ASSERT_TRUE(reopened.OnOpenDocument(path, true));
   EXPECT_EQ(DocumentBytes(reopened).toHex(), built.toHex());
+}
+
+// The pointer leaves the view towards the lower left while it drags a
+// caption: the caption stops 8 pixels inside the view's lower left corner
+// and is drawn there.
+TEST_F(MouseToolsApp, ACaptionDraggedOutOfTheViewStopsInItsCorner) {
+  ASSERT_TRUE(view->isValid());
+  auto* caption = new CGTmVarCalculator(Page().m_nNextId++, {}, QStringLiteral("1+1"), QString());
+  caption->m_vLabelAnchor[0] = caption->m_vLabelAnchor[1] = 0;  // its lower left at the view's centre
+  Page().m_cells.SetAt(caption->m_nId, caption);
+  caption->Recalculate();
+  caption->UpdateLabel();
+  Ribbon(ID_EDIT_SELECT);
+  Render();
+  Drag(At(0, 0) + QPoint(6, -6), {-300, view->height() + 300});
+  ASSERT_TRUE(caption->m_bSelected) << "the press grabbed the caption";
+  // The anchor's pixel (y down); the object list may have taken a few
+  // pixels from the view since, as it shows the selection.
+  const float u = g_fUnitsPerPixel;
+  EXPECT_NEAR(caption->m_vLabelAnchor[0] / u + view->width() / 2.0f, 8, 3);
+  EXPECT_NEAR(view->height() / 2.0f - caption->m_vLabelAnchor[1] / u, view->height() - 8, 3);
+  KeptPictures pictures;
+  const QImage picture = pictures.Keep("dragged", view->grabFramebuffer());
+  const double ratio = view->devicePixelRatioF();
+  int selected = 0;  // pixels of the selection colour in that corner
+  for (int y = view->height() - 40; y < view->height(); ++y)
+    for (int x = 0; x < 120; ++x) {
+      const QColor c(picture.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio)));
+      selected += c.red() > 200 && c.green() < 80 && c.blue() > 200 ? 1 : 0;
+    }
+  EXPECT_GT(selected, 20) << "the caption is drawn in the corner";
 }
 
 }  // namespace

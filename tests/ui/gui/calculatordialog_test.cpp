@@ -121,7 +121,12 @@ TEST(CalculatorDialog, AClickMovesTheCaretBeforeTheKeypadFollowsIt) {
   EXPECT_FALSE(s.Key("确定")->isEnabled());
   s.Edit()->setText("7");  // new text, the caret where it was
   EXPECT_TRUE(s.Key("确定")->isEnabled());
-  // Pasted line breaks and control characters are dropped.
+}
+
+// Pasted line breaks and control characters are dropped.
+TEST(CalculatorDialog, PastingFromTheSystemClipboardDropsControlCharacters) {
+  Shown s(Values(0));
+  s.Edit()->setText("7");
   QGuiApplication::clipboard()->setText(QStringLiteral("1\n+2\t*\r3"));
   s.Edit()->selectAll();
   s.Edit()->paste();

@@ -96,7 +96,8 @@ TEST(FormulaCtrl, TypingStructuresUndoAndFormattingThroughRealEvents) {
     EXPECT_EQ(host.tree.GetText(0), QStringLiteral("<#><l>") + step.vod + QStringLiteral("</l></#>")) << step.name;
     EXPECT_EQ(host.Records(), step.records) << step.name;
   }
-  EXPECT_GT(host.sized.first, 0) << "the paint reported the formula's size";
+  // Painted once the dialog is on the screen, which may take a while.
+  EXPECT_TRUE(SettleUntil([&host] { return host.sized.first > 0; })) << "the paint reported the formula's size";
 
   // A drag over "a", then the format bar's Bold: only that run changes.
   const auto* line = static_cast<CContainerNode*>(static_cast<CContainerNode*>(host.tree.m_pRoot)->ChildAt(0));

@@ -1,5 +1,6 @@
 // The select tool: what a click selects and says, by pick kind and class;
-// drags of points, pictures and buttons; turning and panning the view.
+// drags of points, pictures and buttons, held within the view; turning and
+// panning the view.
 #include "cells/constrained/dependentpoints.h"
 #include "cells/dynamic/parameters/usercalculation.h"
 #include "cells/dynamic/parameters/userparameter.h"
@@ -148,6 +149,56 @@ TEST(SelectTool, DragsMoveWhatWasGrabbedWithoutAnUndoStep) {
               locked ? std::make_pair(0.0f, 0.0f) : std::make_pair(1.0f, -1.5f));
     EXPECT_EQ(t.Steps(), 0);
   }
+}
+
+// The pointer may leave the view while the button is held: what lies in
+// the screen layer stops at the view's edge and follows again from there.
+// A caption or a picture keeps its anchor, where its drawing starts, 8
+// pixels inside the view, or it would be drawn nowhere.
+TEST(SelectTool, ScreenLayerDragsStayOverTheView) {
+  using Pixel = std::pair<int, int>;  // in the 800 x 600 view, y down
+  struct Row {
+    const char* name;
+    float pan;  // the view's x translation
+    std::vector<Pixel> moves;  // grabbed 2 pixels right of and above the anchor
+    Pixel kept, followed;      // the anchor's pixel: captions and pictures; buttons and ink
+  } rows[] = {
+      {"inside", 0, {{440, 270}}, {438, 272}, {438, 272}},
+      {"out at the lower left", 0, {{-500, 900}}, {8, 592}, {-2, 601}},
+      {"out at the upper right", 0, {{2000, -300}}, {792, 8}, {797, 2}},
+      {"out and back in", 0, {{-500, 900}, {50, 50}}, {58, 43}, {48, 52}},
+      {"the anchor past the left edge", 0, {{5, 298}}, {8, 300}, {3, 300}},
+      {"panned, past the left edge", 5, {{5, 298}}, {8, 300}, {3, 300}},
+      {"the anchor past the top", 0, {{402, 4}}, {400, 8}, {400, 6}},
+  };
+  const struct Kind {
+    int pick;
+    bool kept;
+    CGCell* (*make)(WORD id);
+  } kinds[] = {
+      {kPickValue, true, [](WORD id) -> CGCell* { return new CGTmVarCalculator(id, {}, "1+1", QString()); }},
+      {kPickText, true, [](WORD id) -> CGCell* { return new CGTbImage(id, 40, 20, std::vector<BYTE>(2400, 0)); }},
+      {kPickButton, false, [](WORD id) -> CGCell* { auto* b = new CGButton; b->m_nId = id; return b; }},
+      {kPickPath, false, [](WORD id) -> CGCell* { return new CGInkmarks(id, nullptr); }},
+  };
+  for (const Kind& kind : kinds)
+    for (const Row& row : rows) {
+      ToolPage t;
+      g_nViewWidth = 800, g_nViewHeight = 600;
+      g_fUnitsPerPixel = 0.05f;
+      g_fViewTranslate[0] = row.pan;
+      const auto layer = [](Pixel p) { return Pixel(p.first - 400, 300 - p.second); };
+      CGCell* cell = kind.make(t.Page().m_nNextId++);
+      t.Enter(cell);
+      // The anchor at the view's centre, wherever the pan puts the layer.
+      cell->m_vLabelAnchor[0] = -row.pan, cell->m_vLabelAnchor[1] = 0;
+      t.Over(cell->m_nId, kind.pick), t.Down(402, 298);
+      for (auto [x, y] : row.moves) t.Move(x, y, true);
+      t.Up(row.moves.back().first, row.moves.back().second);
+      const Pixel want = layer(kind.kept ? row.kept : row.followed);
+      EXPECT_NEAR(cell->m_vLabelAnchor[0] + row.pan, want.first * 0.05f, 1e-4) << row.name << ", kind " << kind.pick;
+      EXPECT_NEAR(cell->m_vLabelAnchor[1], want.second * 0.05f, 1e-4) << row.name << ", kind " << kind.pick;
+    }
 }
 
 TEST(SelectTool, DraggingEmptySpaceTurnsTheViewAndTheMiddleButtonPans) {
