@@ -182,7 +182,9 @@ QByteArray Stored(const CRecord& tool) {
 bool ToolInputAccepts(const CGPage& page, WORD clicked) {
   const CGCell* cell = page.m_cells.Lookup(clicked);
   const CToolInstance* instance = RunningInstance(page);
-  if (!cell || !instance || page.m_nToolPendingId < 1) return false;
+  // The placeholder and the cells built on it are the instance's own: one
+  // bound in its place would read itself.
+  if (!cell || !instance || page.m_nToolPendingId < 1 || clicked >= page.m_nToolPendingId) return false;
   return instance->m_nPendingIsValue ? IsKindOfAnyClassName(cell, {"CGTmVariable"})
                                     : cell->IsKindOf(RUNTIME_CLASS(CGVertex));
 }
@@ -191,6 +193,7 @@ int MatchToolInput(CGPage& page, WORD clicked, CGVerFree* point) {
   std::unique_ptr<CGVerFree> made(point);  // the page takes it only in place of a placeholder
   CToolInstance* record = RunningInstance(page);
   if (!record) return 0;
+  if (clicked != 0 && !ToolInputAccepts(page, clicked)) return 0;
   if (page.m_nToolPendingId >= 1) {
     CGCell* placeholder = page.m_cells.Lookup(static_cast<WORD>(page.m_nToolPendingId));
     if (placeholder && clicked == 0 && made) {

@@ -160,9 +160,21 @@ TEST(ToolReplay, ValueInputsTakeVariablesOnly) {
   ASSERT_TRUE(StartToolInstance(0, 0, 0));
   ASSERT_EQ(RunningInstance(page)->m_nPendingIsValue, 0);
   EXPECT_FALSE(ToolInputAccepts(page, t)) << "a value for a point input";
+  // Refused by the matching itself, whoever calls it: nothing is bound.
+  const auto refused = [&](WORD clicked, const char* what) {
+    const int pending = page.m_nToolPendingId;
+    const size_t cells = page.m_cells.size();
+    EXPECT_EQ(MatchToolInput(page, clicked, nullptr), 0) << what;
+    EXPECT_EQ(page.m_nToolPendingId, pending) << what;
+    EXPECT_EQ(page.m_cells.size(), cells) << what;
+    EXPECT_NE(p.Find(WORD(pending)), nullptr) << what << ": the placeholder stays";
+  };
+  refused(t, "a value for a point input");
+  refused(WORD(page.m_nToolPendingId), "the placeholder itself");
   MatchToolInput(page, a, nullptr);
   ASSERT_EQ(RunningInstance(page)->m_nPendingIsValue, 1);
   EXPECT_FALSE(ToolInputAccepts(page, a)) << "a point for a value input";
+  refused(a, "a point for a value input");
   EXPECT_TRUE(ToolInputAccepts(page, t));
   EXPECT_GT(MatchToolInput(page, t, nullptr), 0);
 }
