@@ -67,6 +67,18 @@ class UserToolsApp : public ProgramWindow {
     QApplication::sendEvent(view, &move);
     QApplication::processEvents();
   }
+  // The ticked structure recorded as a tool of that name, the question of
+  // the changed structure answered OK; whether the name was asked.
+  bool RecordTool(const QString& name) {
+    Boxes().answers = {IDOK};
+    bool named = false;
+    WhenDialog([name](QDialog& dialog) {
+      Child(dialog, "toolName")->setText(name);
+      Press(dialog, QDialogButtonBox::Ok);
+    }, &named);
+    Ribbon(ID_TOOL_CREATE);
+    return named;
+  }
   QString Status() const { return window->StatusBarEx()->ElementText(0); }
   QStringList DocumentToolItems() const {
     QStringList texts;
@@ -110,14 +122,7 @@ TEST_F(UserToolsApp, RecordChooseClickApplyRenameSaveAndReopen) {
   Untick();
   Tick(ab);
   Tick(m);
-  Boxes().answers = {IDOK};
-  bool named = false;
-  WhenDialog([](QDialog& dialog) {
-    Child(dialog, "toolName")->setText(QStringLiteral("T"));
-    Press(dialog, QDialogButtonBox::Ok);
-  }, &named);
-  Ribbon(ID_TOOL_CREATE);
-  ASSERT_TRUE(named);
+  ASSERT_TRUE(RecordTool(QStringLiteral("T")));
   ASSERT_EQ(app.Document().m_tools.size(), 1u);
   EXPECT_EQ(Boxes().shown.at(0).caption, QStringLiteral("继续创建工具？"));
   EXPECT_EQ(DocumentToolItems(), QStringList{QStringLiteral("T")});
@@ -230,14 +235,7 @@ TEST_F(UserToolsApp, ToolChosenFromTheMenuIsCopiedTwice) {
   Ribbon(ID_EDIT_SELECT);
   Untick();
   Tick(3);
-  Boxes().answers = {IDOK};
-  bool named = false;
-  WhenDialog([](QDialog& dialog) {
-    Child(dialog, "toolName")->setText(QStringLiteral("T"));
-    Press(dialog, QDialogButtonBox::Ok);
-  }, &named);
-  Ribbon(ID_TOOL_CREATE);
-  ASSERT_TRUE(named);
+  ASSERT_TRUE(RecordTool(QStringLiteral("T")));
   QAction* item = DocumentToolItem(QStringLiteral("T"));
   ASSERT_NE(item, nullptr);
   item->trigger();
