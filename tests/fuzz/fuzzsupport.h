@@ -6,6 +6,10 @@
 #include <QByteArray>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
+
+class CGPage;
+class CRecord;
 
 // An offscreen Qt application, every storable class registered, message
 // boxes on standard error and the program folder in an empty temporary
@@ -27,3 +31,10 @@ bool FuzzTakeLoaded();
 // Draws the current page through the view's renderer in a headless context
 // made at the first call; nothing on a machine without an OpenGL driver.
 void FuzzRenderCurrentPage();
+
+// Applies each of the first few tools to a selection of the page, as the
+// automatic use of a tool does: the page's first points and values (in id
+// order) are selected, enough for a few rounds of the tool's inputs.  The
+// cells made stay on the page, without an undo step; the selection and the
+// current tool are as before afterwards.
+void FuzzApplyToolsToSelection(CGPage& page, const std::vector<CRecord*>& tools);

@@ -3,7 +3,7 @@
 // Writes the seeds of the fuzzing corpus (tests/fuzz/corpus in the source
 // tree) with the program's own writers: documents every build must load
 // (document/must-load), rich texts, presentation packages, clipboard
-// records, metafiles and picture files.  Run it again after a change to
+// records, metafiles, picture files and recorded user tools.  Run it again after a change to
 // what these files store, and commit what it writes.
 #include <QBuffer>
 #include <QDir>
@@ -17,11 +17,18 @@
 #include <numbers>
 
 #include "app/documenttestsupport.h"
+#include "cells/constrained/dependentpoints.h"
+#include "cells/constructed/follower2d.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgarc.h"
 #include "editing/clipboardexchange.h"
+#include "editing/toolrecording.h"
 #include "fuzzsupport.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
+#include "model/document/usertool.h"
+#include "platform/archivecollections.h"
 #include "richtext/keptobjects.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
@@ -150,6 +157,54 @@ void WritePictures(const QString& folder) {
   Write(folder, QStringLiteral("grey.bmp"), Png(image.convertToFormat(QImage::Format_Grayscale8), "BMP"));
 }
 
+// A tool-set file: the document header and the tool list, as the Tools
+// folder holds them.
+QByteArray ToolSet(const std::vector<const CRecord*>& tools) {
+  CArchive ar;
+  ar << kDocumentMark1 << kDocumentMark2 << static_cast<DWORD>(kDocumentVersion) << DWORD(0) << DWORD(0);
+  std::vector<const CObject*> records(tools.begin(), tools.end());
+  WriteObList(ar, records);
+  return ar.Bytes();
+}
+
+// Tools recorded from the selection as the user records them: segment AB
+// with its midpoint (two point inputs), a point following A at a value
+// computed from t (a point and a value input), and the value alone (a value
+// input).  Each is a tool set of its own, all three one more, and the
+// document they were recorded in keeps them.
+void WriteRecordedTools(const QString& tools, const QString& documents) {
+  CommandPage p;
+  CGPage& page = p.Page();
+  const WORD a = p.Point(), b = p.Point(1, 2, 0), ab = p.Line(a, b);
+  const WORD m = p.Enter(new CGVerMid(page.m_nNextId++, page.m_nNextVertex++, QStringLiteral("M"), ab));
+  const WORD t = p.Enter(new CGTmVarParameter(page.m_nNextId++, QStringLiteral("t"), 2.5f));
+  const WORD calc = p.Enter(new CGTmVarCalculator(page.m_nNextId++, {t}, "No1*2", QString()));
+  const WORD follower = p.Enter(new CGVerFree2dHenchman(page.m_nNextId++, page.m_nNextVertex++, "F", 1, 1, a));
+  const struct {
+    const char* file;
+    std::vector<WORD> selected;
+  } recorded[] = {{"segment-and-midpoint.kv", {ab, m}}, {"point-and-value.kv", {follower, calc}},
+                  {"value-only.kv", {calc}}};
+  std::vector<const CRecord*> all;
+  for (const auto& r : recorded) {
+    p.Select(r.selected);
+    p.seams.notifier->answers = {IDOK};  // the structure extended by its inputs
+    std::unique_ptr<CRecord> tool = CreateToolFromSelection();
+    if (!tool) {
+      std::fprintf(stderr, "fuzz_makeseeds: %s records no tool\n", r.file);
+      g_failed = true;
+      continue;
+    }
+    tool->m_strName = QString::fromLatin1(r.file).chopped(3);
+    Write(tools, QString::fromLatin1(r.file), ToolSet({tool.get()}));
+    all.push_back(tool.get());
+    p.doc.m_tools.push_back(std::move(tool));
+  }
+  page.ClearSelection();
+  Write(tools, QStringLiteral("recorded-tools.kv"), ToolSet(all));
+  Write(documents, QStringLiteral("recorded-tools.kv"), DocumentBytes(p.doc));
+}
+
 }  // namespace
 
 // 3DS models: a textured cube, a coloured icosahedron, several objects
@@ -187,5 +242,6 @@ int main(int argc, char** argv) {
   Write(root + QStringLiteral("/metafile"), QStringLiteral("placeable-preview.wmf"), PlaceableWmf(FormulaPreviewWmf()));
   WritePictures(root + QStringLiteral("/picture"));
   WriteModels(root + QStringLiteral("/model3ds"));
+  WriteRecordedTools(root + QStringLiteral("/tooluse/must-load"), root + QStringLiteral("/document/must-load"));
   return g_failed ? 1 : 0;
 }

@@ -40,7 +40,9 @@ void OnUpdateToolUse(CKavrelDoc&, unsigned id, CCmdUI& ui) {
   ui.SetCheck(g_nCurrentToolId == static_cast<int>(id) ? 1 : 0);
 }
 
-int ValueInputs(const CRecord& tool) { return tool.m_nInputCount - tool.m_nPointInputCount; }
+long long ValueInputs(const CRecord& tool) {
+  return static_cast<long long>(tool.m_nInputCount) - tool.m_nPointInputCount;
+}
 
 void OnToolAutodo(CKavrelDoc& doc) {
   const QString name = g_pCurrentTool ? g_pCurrentTool->m_strName : QString();
@@ -55,9 +57,9 @@ void OnToolAutodo(CKavrelDoc& doc) {
 void OnUpdateToolAutodo(CKavrelDoc&, CCmdUI& ui) {
   const CRecord* tool = g_pCurrentTool;
   const CGPage* page = g_pCurPage;
-  const int values = page ? static_cast<int>(page->m_selValues.size()) : 0;
+  const long long values = page ? static_cast<long long>(page->m_selValues.size()) : 0;
   ui.Enable(tool && page && g_nToolMode == 1 &&
-            static_cast<int>(page->m_selPoints.size()) >= tool->m_nPointInputCount &&
+            static_cast<long long>(page->m_selPoints.size()) >= tool->m_nPointInputCount &&
             values == CountSelectedVariables() && values >= ValueInputs(*tool));
 }
 

@@ -147,12 +147,44 @@ void AdvanceToNextInput(CGPage& page, CToolInstance& record, QString& status) {
     ++page.m_nToolDone;
   }
 }
+
+// The tool's point and value inputs as its input list has them: replay
+// binds by the list, whatever counts a record stores.
+struct InputKinds {
+  long long points = 0, values = 0;
+};
+
+InputKinds CountInputs(const CRecord& tool) {
+  InputKinds kinds;
+  for (const auto& condition : tool.m_conditions) ++(condition->m_bIsPoint ? kinds.points : kinds.values);
+  return kinds;
+}
+
+// A working copy of the tool read back from its stored bytes; null when
+// they do not read back whole, so the reader's checks of the counts and
+// inputs hold for every copy replay uses.
+std::unique_ptr<CRecord> ReadCopy(const QByteArray& stored) {
+  try {
+    CArchive in(stored);
+    return in.ReadOwned<CRecord>();
+  } catch (const CArchiveException&) {
+    return nullptr;
+  }
+}
+
+QByteArray Stored(const CRecord& tool) {
+  CArchive out;
+  out.WriteObject(&tool);
+  return out.Bytes();
+}
 }  // namespace
 
 bool ToolInputAccepts(const CGPage& page, WORD clicked) {
   const CGCell* cell = page.m_cells.Lookup(clicked);
   const CToolInstance* instance = RunningInstance(page);
-  if (!cell || !instance || page.m_nToolPendingId < 1) return false;
+  // The placeholder and the cells built on it are the instance's own: one
+  // bound in its place would read itself.
+  if (!cell || !instance || page.m_nToolPendingId < 1 || clicked >= page.m_nToolPendingId) return false;
   return instance->m_nPendingIsValue ? IsKindOfAnyClassName(cell, {"CGTmVariable"})
                                     : cell->IsKindOf(RUNTIME_CLASS(CGVertex));
 }
@@ -161,6 +193,7 @@ int MatchToolInput(CGPage& page, WORD clicked, CGVerFree* point) {
   std::unique_ptr<CGVerFree> made(point);  // the page takes it only in place of a placeholder
   CToolInstance* record = RunningInstance(page);
   if (!record) return 0;
+  if (clicked != 0 && !ToolInputAccepts(page, clicked)) return 0;
   if (page.m_nToolPendingId >= 1) {
     CGCell* placeholder = page.m_cells.Lookup(static_cast<WORD>(page.m_nToolPendingId));
     if (placeholder && clicked == 0 && made) {
@@ -197,12 +230,12 @@ bool StartToolInstance(float x, float y, float z) {
   if (page->m_pToolRecord) return false;
   page->m_nToolPendingId = 0;
   if (!g_pCurrentTool) return false;
-  if (!ReserveSlotsFor(*page, g_pCurrentTool->m_nPointCount, g_pCurrentTool->m_nPointCount)) {
+  std::unique_ptr<CRecord> copy = ReadCopy(Stored(*g_pCurrentTool));
+  if (!copy || !ReserveSlotsFor(*page, copy->m_nPointCount, copy->m_nPointCount)) {
     page->m_nToolPendingId = -1;
     g_nToolMode = 1;
     return false;
   }
-  std::unique_ptr<CRecord> copy = CopyRecord(*g_pCurrentTool);
   copy->ApplyDefaultColors();
   auto owned = std::make_unique<CToolInstance>(std::move(*copy));
   CToolInstance& instance = *owned;
@@ -231,15 +264,14 @@ int ToolRoundsForSelection() {
   const CRecord* tool = g_pCurrentTool;
   const CGPage* page = g_pCurPage;
   if (!tool || !page) return 0;
-  const int pointInputs = tool->m_nPointInputCount;
-  const int valueInputs = tool->m_nInputCount - pointInputs;
-  int rounds = -1;
-  if (pointInputs > 0) rounds = static_cast<int>(page->m_selPoints.size()) / pointInputs;
-  if (valueInputs > 0) {
-    const int byValues = static_cast<int>(page->m_selValues.size()) / valueInputs;
+  const InputKinds inputs = CountInputs(*tool);
+  long long rounds = -1;
+  if (inputs.points > 0) rounds = static_cast<long long>(page->m_selPoints.size()) / inputs.points;
+  if (inputs.values > 0) {
+    const long long byValues = static_cast<long long>(page->m_selValues.size()) / inputs.values;
     rounds = rounds < 0 ? byValues : std::min(rounds, byValues);
   }
-  return std::max(rounds, 0);
+  return static_cast<int>(std::clamp<long long>(rounds, 0, 0x10000));
 }
 
 int ApplyToolToSelection() {
@@ -248,20 +280,19 @@ int ApplyToolToSelection() {
   if (!tool || !page) return 0;
   const int rounds = ToolRoundsForSelection();
   if (rounds < 1) return 0;
-  const long long newCells = static_cast<long long>(tool->m_nCellCount - tool->m_nInputCount) * rounds;
-  if (newCells < 1 || !page->HasRoomForCells(static_cast<int>(std::min<long long>(newCells, 0x10000))))
-    return 0;
-  const int points = tool->m_nPointCount * rounds;
-  if (!ReserveSlotsFor(*page, points, points)) return 0;
-  size_t nextPoint = 0, nextValue = 0;
-  int made = 0;
   // Each round builds from a fresh copy; the tool is stored once and read
   // back as often.
-  CArchive stored;
-  stored.WriteObject(tool);
+  const QByteArray stored = Stored(*tool);
+  std::unique_ptr<CRecord> copy = ReadCopy(stored);
+  if (!copy) return 0;
+  const long long newCells = (static_cast<long long>(copy->m_nCellCount) - copy->m_nInputCount) * rounds;
+  if (newCells < 1 || newCells > 0xFFFF || !page->HasRoomForCells(static_cast<int>(newCells))) return 0;
+  const long long points = static_cast<long long>(copy->m_nPointCount) * rounds;
+  if (points > 0xFFFF || !ReserveSlotsFor(*page, static_cast<int>(points), static_cast<int>(points))) return 0;
+  size_t nextPoint = 0, nextValue = 0;
+  int made = 0;
   for (int round = 0; round < rounds; ++round) {
-    CArchive in(stored.Bytes());
-    std::unique_ptr<CRecord> copy = in.ReadOwned<CRecord>();
+    if (!copy) copy = ReadCopy(stored);
     copy->ApplyDefaultColors();
     std::map<WORD, WORD> idMap;
     for (const auto& condition : copy->m_conditions)
@@ -272,6 +303,7 @@ int ApplyToolToSelection() {
       PlaceRecordedCell(*page, std::move(cell), idMap, false);
       ++made;
     }
+    copy.reset();
   }
   return made;
 }

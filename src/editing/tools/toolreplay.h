@@ -19,11 +19,12 @@ bool StartToolInstance(float x, float y, float z);
 // (the page takes it over).  Then places the tool's cells up to the next
 // input.  0 while inputs remain; when the instance is complete the number
 // of cells it placed, or -1 when the page's ids are no longer contiguous
-// with them.
+// with them.  A clicked cell the input does not accept (ToolInputAccepts)
+// changes nothing and gives 0.
 int MatchToolInput(CGPage& page, WORD clicked, CGVerFree* point);
 
 // Whether the awaited input accepts the clicked cell: a point for a point
-// input, a variable for a value input.
+// input, a variable for a value input, made before the input's placeholder.
 bool ToolInputAccepts(const CGPage& page, WORD clicked);
 
 // The number of times the current tool can be applied to the current

@@ -38,6 +38,45 @@ void CheckLinks(const CRecord& record) {
   }
 }
 
+bool IsPointInput(const CGCell& cell) { return IsKindOfClassName(&cell, "CGVerFree"); }
+
+// Replay binds as many selected points and values as the stored counts
+// say, and grows the vertex array and the id range by them, so they must be
+// those of the lists.  The inputs are exactly the cells without parents, in
+// list order (the cells replay leaves for the user or the selection), and
+// an input is a point input exactly when its cell is a free point.
+void CheckInputs(const CRecord& record) {
+  size_t next = 0, pointInputs = 0;
+  for (size_t k = 0; k < record.m_conditions.size(); ++k) {
+    const CCondition& condition = *record.m_conditions[k];
+    const CGCell& cell = *record.m_cells[condition.m_nId];
+    const std::string input = "input " + std::to_string(k) + " (cell " + std::to_string(condition.m_nId) + ")";
+    if (condition.m_nId < next) Reject(input + " out of order");
+    if (!cell.m_parents.empty()) Reject(input + " has parents");
+    if (condition.m_bIsPoint != IsPointInput(cell))
+      Reject(input + (condition.m_bIsPoint ? " marked a point, but its cell is no free point"
+                                           : " marked a value, but its cell is a free point"));
+    pointInputs += condition.m_bIsPoint;
+    next = condition.m_nId + 1u;
+  }
+  size_t roots = 0, points = 0;
+  for (const auto& cell : record.m_cells) {
+    roots += cell->m_parents.empty();
+    points += cell->IsKindOf(RUNTIME_CLASS(CGVertex));
+  }
+  if (roots != record.m_conditions.size())
+    Reject(std::to_string(roots) + " cells without parents for " + std::to_string(record.m_conditions.size()) +
+           " inputs");
+  const auto agree = [](const char* what, std::int32_t stored, size_t counted) {
+    if (stored < 0 || static_cast<size_t>(stored) != counted)
+      Reject(std::string("stored ") + what + " count " + std::to_string(stored) + " for " + std::to_string(counted));
+  };
+  agree("cell", record.m_nCellCount, record.m_cells.size());
+  agree("point", record.m_nPointCount, points);
+  agree("input", record.m_nInputCount, record.m_conditions.size());
+  agree("point input", record.m_nPointInputCount, pointInputs);
+}
+
 void SetRgb(RGBA& target, const RGBA& from) {
   target.r = from.r;
   target.g = from.g;
@@ -75,6 +114,7 @@ void CRecord::Serialize(CArchive& ar) {
   m_cells = ReadObList<CGCell>(ar);
   m_conditions = ReadObArray<CCondition>(ar);
   CheckLinks(*this);
+  CheckInputs(*this);
 }
 
 bool CRecord::ApplyDefaultColors() {

@@ -36,8 +36,10 @@ class CRecord : public CObject {
   ~CRecord() override;
 
   // The record; the input count is stored before the point count.  Loading
-  // checks the links replay relies on: every parent lies before its cell in
-  // the list, every input names a cell of the list (BadData otherwise).
+  // checks what replay relies on (BadData otherwise): every parent lies
+  // before its cell in the list; the inputs are the cells without parents,
+  // in list order, a point input exactly where the cell is a free point;
+  // the four stored counts are those of the lists.
   void Serialize(CArchive& ar) override;
 
   // Recolours every cell with the current default colours; false, changing

@@ -3,7 +3,8 @@
 // ribbon, T chosen from the custom-tool menu and fed by two clicks on empty
 // space, the instance undone and redone in one step, T applied to four
 // selected points from the ribbon, renamed in the tool properties, and the
-// document saved, closed and reopened with its cells and its tool.
+// document saved, closed and reopened with its cells and its tool; and a
+// tool chosen from the menu copied twice in the tool properties.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "cells/constrained/dependentpoints.h"
@@ -65,6 +67,18 @@ class UserToolsApp : public ProgramWindow {
     QApplication::sendEvent(view, &move);
     QApplication::processEvents();
   }
+  // The ticked structure recorded as a tool of that name, the question of
+  // the changed structure answered OK; whether the name was asked.
+  bool RecordTool(const QString& name) {
+    Boxes().answers = {IDOK};
+    bool named = false;
+    WhenDialog([name](QDialog& dialog) {
+      Child(dialog, "toolName")->setText(name);
+      Press(dialog, QDialogButtonBox::Ok);
+    }, &named);
+    Ribbon(ID_TOOL_CREATE);
+    return named;
+  }
   QString Status() const { return window->StatusBarEx()->ElementText(0); }
   QStringList DocumentToolItems() const {
     QStringList texts;
@@ -108,14 +122,7 @@ TEST_F(UserToolsApp, RecordChooseClickApplyRenameSaveAndReopen) {
   Untick();
   Tick(ab);
   Tick(m);
-  Boxes().answers = {IDOK};
-  bool named = false;
-  WhenDialog([](QDialog& dialog) {
-    Child(dialog, "toolName")->setText(QStringLiteral("T"));
-    Press(dialog, QDialogButtonBox::Ok);
-  }, &named);
-  Ribbon(ID_TOOL_CREATE);
-  ASSERT_TRUE(named);
+  ASSERT_TRUE(RecordTool(QStringLiteral("T")));
   ASSERT_EQ(app.Document().m_tools.size(), 1u);
   EXPECT_EQ(Boxes().shown.at(0).caption, QStringLiteral("继续创建工具？"));
   EXPECT_EQ(DocumentToolItems(), QStringList{QStringLiteral("T")});
@@ -213,6 +220,59 @@ TEST_F(UserToolsApp, RecordChooseClickApplyRenameSaveAndReopen) {
   EXPECT_EQ(app.Document().m_tools[0]->m_nCellCount, 4);
   EXPECT_EQ(DocumentToolItems(), QStringList{QStringLiteral("中点段")});
   EXPECT_EQ(DocumentBytes(app.Document()).toHex(), saved.toHex());
+}
+
+// Segment AB recorded as tool T and chosen from the menu; back in the
+// select tool, the tool properties copy it and copy it again: three tools
+// in the document and the menu, and T still the current tool, checked.
+TEST_F(UserToolsApp, ToolChosenFromTheMenuIsCopiedTwice) {
+  ViewQuaternion = kQuatIdentity;
+  Render();
+  Ribbon(ID_CREATE_LINE);
+  Click(At(-8, 4));
+  Click(At(-4, 4));
+  ASSERT_EQ(Page().m_cells.size(), 3u);
+  Ribbon(ID_EDIT_SELECT);
+  Untick();
+  Tick(3);
+  ASSERT_TRUE(RecordTool(QStringLiteral("T")));
+  QAction* item = DocumentToolItem(QStringLiteral("T"));
+  ASSERT_NE(item, nullptr);
+  item->trigger();
+  ASSERT_EQ(g_nToolMode, 6);
+  CRecord* chosen = app.Document().m_tools.at(0).get();
+  ASSERT_EQ(g_pCurrentTool, chosen);
+  Ribbon(ID_EDIT_SELECT);
+  ASSERT_EQ(g_nToolMode, 1);
+
+  Boxes().shown.clear();
+  bool copied = false;
+  QStringList captions, rows;
+  WhenDialog([&](QDialog& dialog) {
+    auto* copy = Child<QPushButton>(dialog, "copyTool");
+    captions << copy->text();
+    copy->click();
+    captions << copy->text();
+    copy->click();
+    auto* tools = Child<QListWidget>(dialog, "tools");
+    for (int i = 0; i < tools->count(); ++i) rows << tools->item(i)->text();
+    Press(dialog, QDialogButtonBox::Ok);
+  }, &copied);
+  Ribbon(ID_TOOL_OPTION);
+  ASSERT_TRUE(copied);
+  EXPECT_EQ(captions, (QStringList{QStringLiteral("复制工具"), QStringLiteral("再次复制")}));
+  EXPECT_TRUE(Boxes().shown.empty()) << "copied again without choosing the tool again";
+  const QStringList three{QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("T")};
+  EXPECT_EQ(rows, three);
+  EXPECT_EQ(app.Document().m_tools.size(), 3u);
+  EXPECT_EQ(DocumentToolItems(), three);
+  EXPECT_EQ(g_pCurrentTool, chosen) << "the chosen tool stays current";
+  window->Actions().Refresh();
+  QAction* first = nullptr;
+  for (QAction* action : window->CustomToolButton()->menu()->actions())
+    if (action->text() == QStringLiteral("T") && !first) first = action;
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(first->isChecked()) << "its menu item stays checked";
 }
 
 }  // namespace

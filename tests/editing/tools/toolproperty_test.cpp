@@ -125,6 +125,44 @@ TEST_F(ToolProperty, CopiesTheCurrentToolAfterTheSelectedOne) {
   EXPECT_EQ(g_pCurrentTool, g_globalTools.back()) << "a folder tool stays current";
 }
 
+// A document tool chosen from the menu is copied, and copied again: the
+// menu is listed anew each time, and the chosen tool stays current under
+// the id of its place, its item checked, so the second copy needs no
+// choice again.
+TEST_F(ToolProperty, CopyingTwiceKeepsTheChosenToolCurrent) {
+  const struct Row {
+    int chosen, selected;  // rows of the document's tools
+    QStringList after;
+    int currentAt;  // the chosen tool's place afterwards
+  } rows[] = {
+      {0, 0, {QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("U")}, 0},
+      {1, 0, {QStringLiteral("T"), QStringLiteral("U"), QStringLiteral("U"), QStringLiteral("U")}, 3},
+      {1, 1, {QStringLiteral("T"), QStringLiteral("U"), QStringLiteral("U"), QStringLiteral("U")}, 1},
+  };
+  for (const Row& row : rows) {
+    p.doc.m_tools.clear();
+    AddDocumentTools({QStringLiteral("T"), QStringLiteral("U")});
+    CRecord* chosen = p.doc.m_tools[static_cast<size_t>(row.chosen)].get();
+    ASSERT_TRUE(p.Run(DocumentToolCommandId(row.chosen)));
+    ASSERT_EQ(g_pCurrentTool, chosen);
+    g_nToolMode = 1;  // back in the select tool, where the dialog opens
+    p.seams.notifier->shown.clear();
+    CDlgPropertyTool dialog = Opened();
+    dialog.SelectTool(row.selected);
+    ASSERT_TRUE(dialog.CopyCurrentTool()) << row.chosen << row.selected;
+    ASSERT_TRUE(dialog.CopyCurrentTool()) << row.chosen << row.selected << ": copied again";
+    EXPECT_TRUE(p.seams.notifier->shown.empty()) << "no \"请先在菜单中选择一个自定义工具\" hint";
+    EXPECT_EQ(DocumentTools(), row.after) << row.chosen << row.selected;
+    EXPECT_EQ(MenuTools(), row.after);
+    EXPECT_EQ(dialog.m_tools, row.after);
+    EXPECT_EQ(g_pCurrentTool, chosen);
+    EXPECT_EQ(p.doc.m_tools[static_cast<size_t>(row.currentAt)].get(), chosen);
+    EXPECT_EQ(g_nCurrentToolId, static_cast<int>(DocumentToolCommandId(row.currentAt)));
+    EXPECT_EQ(CommandRegistry().Query(DocumentToolCommandId(row.currentAt)).m_nCheck, 1);
+    EXPECT_EQ(dialog.m_nTool, row.selected + 2) << "the second copy, selected";
+  }
+}
+
 TEST_F(ToolProperty, CopyingIntoADocumentWithoutToolsPutsTheCopyFirst) {
   ChooseFolderTool(QStringLiteral("F"));
   CDlgPropertyTool dialog = Opened();

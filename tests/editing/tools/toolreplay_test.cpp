@@ -2,6 +2,8 @@
 // over the selection; what each leaves in the page and the undo history.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <climits>
 #include <string>
 
 #include "cells/constrained/dependentpoints.h"
@@ -16,10 +18,12 @@
 #include "editing/tools/toolreplay.h"
 #include "editing/editingtestsupport.h"
 #include "model/document/kavreldoc.h"
+#include "model/document/toolfolder.h"
 #include "model/document/usertool.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "support/commandpage.h"
+#include "support/documentfiles.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -156,9 +160,21 @@ TEST(ToolReplay, ValueInputsTakeVariablesOnly) {
   ASSERT_TRUE(StartToolInstance(0, 0, 0));
   ASSERT_EQ(RunningInstance(page)->m_nPendingIsValue, 0);
   EXPECT_FALSE(ToolInputAccepts(page, t)) << "a value for a point input";
+  // Refused by the matching itself, whoever calls it: nothing is bound.
+  const auto refused = [&](WORD clicked, const char* what) {
+    const int pending = page.m_nToolPendingId;
+    const size_t cells = page.m_cells.size();
+    EXPECT_EQ(MatchToolInput(page, clicked, nullptr), 0) << what;
+    EXPECT_EQ(page.m_nToolPendingId, pending) << what;
+    EXPECT_EQ(page.m_cells.size(), cells) << what;
+    EXPECT_NE(p.Find(WORD(pending)), nullptr) << what << ": the placeholder stays";
+  };
+  refused(t, "a value for a point input");
+  refused(WORD(page.m_nToolPendingId), "the placeholder itself");
   MatchToolInput(page, a, nullptr);
   ASSERT_EQ(RunningInstance(page)->m_nPendingIsValue, 1);
   EXPECT_FALSE(ToolInputAccepts(page, a)) << "a point for a value input";
+  refused(a, "a point for a value input");
   EXPECT_TRUE(ToolInputAccepts(page, t));
   EXPECT_GT(MatchToolInput(page, t, nullptr), 0);
 }
@@ -231,6 +247,45 @@ TEST(ToolReplay, AppliedToTheSelectionRoundByRound) {
   }
 }
 
+// The selection binds the inputs the tool's input list has, whatever counts
+// it keeps: too few selected points make nothing, and counts that no
+// longer agree with the lists (or overflow when subtracted or multiplied)
+// neither reach past the selection nor enable the command.
+TEST(ToolReplay, TooFewSelectedOrCountsThatDisagreeMakeNothing) {
+  const struct Row {
+    const char* name;
+    int points, values;
+    std::function<void(CRecord&)> spoil;
+    bool enabled;
+  } rows[] = {
+      {"one point for two inputs", 1, 0, [](CRecord&) {}, false},
+      {"one point input kept for two", 1, 0, [](CRecord& t) { t.m_nInputCount = t.m_nPointInputCount = 1; }, true},
+      {"one value input kept for two points", 1, 1,
+       [](CRecord& t) { t.m_nInputCount = 1, t.m_nPointInputCount = 0; }, true},
+      {"counts at the int limits", 2, 0,
+       [](CRecord& t) { t.m_nInputCount = INT_MAX, t.m_nPointInputCount = INT_MIN; }, false},
+      {"a point count whose rounds overflow", 4, 0, [](CRecord& t) { t.m_nPointCount = INT_MAX; }, true},
+      {"a cell count below the input count", 4, 0, [](CRecord& t) { t.m_nCellCount = INT_MIN; }, true},
+  };
+  for (const Row& row : rows) {
+    CommandPage p;
+    CRecord* tool = SegmentWithMidpoint(p);
+    row.spoil(*tool);
+    std::vector<WORD> chosen = p.Points(row.points);
+    for (int v = 0; v < row.values; ++v) chosen.push_back(Parameter(p, QStringLiteral("v%1").arg(v)));
+    g_pCurrentTool = tool;
+    g_nToolMode = 1;
+    p.Select(chosen);
+    EXPECT_EQ(CommandRegistry().Query(ID_TOOL_AUTODO).m_bEnabled, row.enabled) << row.name;
+    const int vertices = p.Page().m_nNextVertex;
+    p.ExpectNothingMade([&] {
+      p.Run(ID_TOOL_AUTODO);
+      EXPECT_EQ(ApplyToolToSelection(), 0) << row.name;
+    });
+    EXPECT_EQ(p.Page().m_nNextVertex, vertices) << row.name;
+  }
+}
+
 // No vertex slots left for the tool's points: nothing starts and the
 // select tool returns, with the reason told.
 TEST(ToolReplay, NoRoomForTheToolsPointsStartsNothing) {
@@ -274,6 +329,88 @@ TEST(ToolReplay, OtherCommandsEndTheAwaitingInstance) {
   EXPECT_EQ(page.m_nToolPendingId, -1);
   EXPECT_NE(p.doc.m_pages.front()->m_cells.Lookup(kept), nullptr);
   EXPECT_EQ(page.m_undo.CurrentCommand()->GetName(), QStringLiteral("使用工具：T"));
+}
+
+// Tool sets of the fuzzing corpus: the program's "segment AB" tool as
+// recorded, the same with its stored counts lowered, and counts that
+// overflow when multiplied or subtracted.
+QByteArray ToolFile(const char* name) {
+  QFile file(QStringLiteral(KAVREL_SOURCE_DIR "/tests/fuzz/corpus/tooluse/") + QString::fromLatin1(name));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+  return file.readAll();
+}
+
+// The message the tool list after a tool set's header raises; empty when
+// it reads whole.
+std::string ToolListFailure(const QByteArray& toolSet) {
+  try {
+    CArchive ar(toolSet);
+    ar.ReadWord(), ar.ReadWord(), ar.ReadDword(), ar.ReadDword(), ar.ReadDword();
+    ReadToolList(ar);
+  } catch (const CArchiveException& e) {
+    return e.what();
+  }
+  return {};
+}
+
+// A document whose tools are those of the tool set: the set's header and
+// tool list, then the rest of a new document.
+QByteArray AsDocument(const QByteArray& toolSet) {
+  CKavrelDoc blank;
+  blank.OnNewDocument();
+  constexpr qsizetype kHeaderAndNoTools = 16 + 2;
+  return toolSet + DocumentBytes(blank).mid(kHeaderAndNoTools);
+}
+
+TEST(ToolReplay, ToolFilesAreReadWholeOrRefusedWithTheReadersMessage) {
+  const struct Row {
+    const char* file;
+    size_t read;  // the tools a tool set lends, those before the damage
+    const char* message;
+    // What the first tool lent builds when it is started on an empty page
+    // and fed two clicks on empty space; then on two selected points.
+    const char* clicked;
+    const char* applied;
+  } rows[] = {
+      {"must-load/segment-as-recorded.kv", 1, "", "CGVerFreeXyz() CGVerFreeXyz() CGLine(A,B)", "CGLine(C,D)"},
+      {"segment-one-point-input-stored.kv", 0, "bad data: tool record: stored input count 1 for 2", "", ""},
+      {"segment-one-value-input-stored.kv", 0, "bad data: tool record: stored input count 1 for 2", "", ""},
+      {"counts-overflow.kv", 0, "bad data: tool record: stored input count 1703908174 for 2", "", ""},
+      {"point-count-overflow.kv", 1, "bad data: tool record: stored point count 2063597571 for 3",
+       "CGVerFreeXyz() CGVerFreeXyz() CGLine(A,B)", "CGLine(C,D)"},
+  };
+  for (const Row& row : rows) {
+    const QByteArray bytes = ToolFile(row.file), document = AsDocument(bytes);
+    CommandPage p;  // after the blank document, which leaves no page current as it goes
+    EXPECT_EQ(ReadToolSetBytes(bytes).size(), row.read) << row.file;
+    EXPECT_EQ(ToolListFailure(bytes), row.message) << row.file;
+    std::string failure;
+    try {
+      CArchive ar(document);
+      p.doc.Serialize(ar);
+    } catch (const CArchiveException& e) {
+      failure = e.what();
+    }
+    EXPECT_EQ(failure, row.message) << row.file << " inside a document";
+    if (row.read == 0) continue;
+    CToolList tools = ReadToolSetBytes(bytes);
+    g_globalTools.push_back(tools.front().release());
+    CGPage& page = p.Page();
+    ASSERT_EQ(page.m_nNextId, 1) << row.file << ": an empty page";
+    ASSERT_TRUE(p.Run(ID_TOOL_USE_FIRST));
+    ASSERT_TRUE(StartToolInstance(0, 0, 0)) << row.file;
+    int placed = 0;
+    for (const float x : {5.0f, 7.0f}) placed = MatchToolInput(page, 0, ClickedPoint(page, x));
+    EXPECT_EQ(placed, 3) << row.file;
+    EXPECT_EQ(p.Summary({1, 2, 3}), row.clicked) << row.file;
+    EXPECT_EQ(std::make_pair(p.At(1)[0], p.At(2)[0]), std::make_pair(5.0f, 7.0f)) << row.file << ": where clicked";
+    g_nToolMode = 1;
+    p.Select(p.Points(2));
+    EXPECT_EQ(ApplyToolToSelection(), 1) << row.file;
+    EXPECT_EQ(p.Summary({WORD(page.m_nNextId - 1)}), row.applied) << row.file;
+    g_pCurrentTool = nullptr;
+    ClearGlobalTools();
+  }
 }
 
 }  // namespace

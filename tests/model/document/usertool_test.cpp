@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
+#include "cells/primitives/cgverfree.h"
 #include "model/document/toolfolder.h"
 #include "model/document/usertool.h"
 #include "model/globals.h"
@@ -16,15 +17,20 @@ namespace KAVREL_FILE_LOCAL {
 
 class UserToolTest : public ModelTest {
  protected:
-  // A tool of two points, the second fixed by the first, and one input.
+  UserToolTest() {
+    ClassRegistry::Register(RUNTIME_CLASS(CGVerFree));
+    ClassRegistry::Register(RUNTIME_CLASS(CGVerFreeXyz));
+  }
+
+  // A tool of two points, the second fixed by the first, a free point, the
+  // one input.
   static std::unique_ptr<CRecord> TwoPointTool(const QString& name) {
     auto record = std::make_unique<CRecord>();
     record->m_strName = name;
-    for (WORD id = 0; id < 2; ++id) {
-      auto cell = std::make_unique<CGVertex>(id, 0, QStringLiteral("P%1").arg(id), id, 2.0f * id, 0);
-      if (id == 1) cell->m_parents = {0};
-      record->m_cells.push_back(std::move(cell));
-    }
+    record->m_cells.push_back(std::make_unique<CGVerFreeXyz>(0, 0, QStringLiteral("P0"), 0.0f, 0.0f, 0.0f));
+    auto fixed = std::make_unique<CGVertex>(1, 0, QStringLiteral("P1"), 1, 2.0f, 0);
+    fixed->m_parents = {0};
+    record->m_cells.push_back(std::move(fixed));
     auto condition = std::make_unique<CCondition>();
     condition->m_strComment = QStringLiteral("点P0");
     condition->m_bIsPoint = true;
@@ -104,25 +110,56 @@ TEST_F(UserToolTest, CopyKeepsFieldsCellsAndInputs) {
 }
 
 TEST_F(UserToolTest, RecordsWithLinksOutsideTheirCellsAreRefused) {
+  const auto input = [](WORD id, bool point) {
+    auto condition = std::make_unique<CCondition>();
+    condition->m_nId = id;
+    condition->m_bIsPoint = point;
+    return condition;
+  };
   const struct {
     const char* what;
     std::function<void(CRecord&)> spoil;
+    const char* message;
   } cases[] = {
-      {"parent after its cell", [](CRecord& r) { r.m_cells[0]->m_parents = {1}; }},
-      {"parent of itself", [](CRecord& r) { r.m_cells[1]->m_parents = {1}; }},
-      {"cell numbered out of order", [](CRecord& r) { r.m_cells[1]->m_nId = 5; }},
-      {"input beyond the cells", [](CRecord& r) { r.m_conditions[0]->m_nId = 2; }},
+      {"parent after its cell", [](CRecord& r) { r.m_cells[0]->m_parents = {1}; }, "cell 0 has parent 1"},
+      {"parent of itself", [](CRecord& r) { r.m_cells[1]->m_parents = {1}; }, "cell 1 has parent 1"},
+      {"cell numbered out of order", [](CRecord& r) { r.m_cells[1]->m_nId = 5; }, "cell 1 numbered 5"},
+      {"input beyond the cells", [](CRecord& r) { r.m_conditions[0]->m_nId = 2; }, "input names cell 2"},
+      // Replay binds and reserves by the counts: they must be the lists'.
+      {"cell count lowered", [](CRecord& r) { r.m_nCellCount = 1; }, "stored cell count 1 for 2"},
+      {"point count lowered", [](CRecord& r) { r.m_nPointCount = 1; }, "stored point count 1 for 2"},
+      {"input count raised", [](CRecord& r) { r.m_nInputCount = 2; }, "stored input count 2 for 1"},
+      {"point input count lowered", [](CRecord& r) { r.m_nPointInputCount = 0; }, "stored point input count 0 for 1"},
+      {"input count at the int limit", [](CRecord& r) { r.m_nInputCount = INT32_MIN; },
+       "stored input count -2147483648 for 1"},
+      {"point count past the slots", [](CRecord& r) { r.m_nPointCount = INT32_MAX; },
+       "stored point count 2147483647 for 2"},
+      {"a free point marked a value", [](CRecord& r) { r.m_conditions[0]->m_bIsPoint = false; },
+       "input 0 (cell 0) marked a value, but its cell is a free point"},
+      {"a fixed point marked a point input",
+       [&](CRecord& r) {
+         r.m_cells[1]->m_parents.clear();
+         r.m_conditions.push_back(input(1, true));
+       },
+       "input 1 (cell 1) marked a point, but its cell is no free point"},
+      {"an input with parents", [](CRecord& r) { r.m_conditions[0]->m_nId = 1; }, "input 0 (cell 1) has parents"},
+      {"one cell named by two inputs", [&](CRecord& r) { r.m_conditions.push_back(input(0, true)); },
+       "input 1 (cell 0) out of order"},
+      {"a cell without parents that is no input", [](CRecord& r) { r.m_cells[1]->m_parents.clear(); },
+       "2 cells without parents for 1 inputs"},
   };
   for (const auto& c : cases) {
     auto record = TwoPointTool(QStringLiteral("x"));
     c.spoil(*record);
     const QByteArray bytes = Stored(*record);
-    EXPECT_EQ(ArchiveCause([&] {
-                CArchive ar(bytes);
-                ar.ReadOwned<CRecord>();
-              }),
-              ArchiveError::BadData)
-        << c.what;
+    try {
+      CArchive ar(bytes);
+      ar.ReadOwned<CRecord>();
+      ADD_FAILURE() << c.what << ": read";
+    } catch (const CArchiveException& e) {
+      EXPECT_EQ(e.Cause(), ArchiveError::BadData) << c.what;
+      EXPECT_EQ(std::string(e.what()), std::string("bad data: tool record: ") + c.message) << c.what;
+    }
   }
 }
 
@@ -138,7 +175,8 @@ TEST_F(UserToolTest, DefaultColoursOnlyWhenTheRecordAsksForThem) {
   EXPECT_TRUE(record->ApplyDefaultColors());
   const RGBA label{g_prefs.rgbaLabel.r, g_prefs.rgbaLabel.g, g_prefs.rgbaLabel.b, 4};
   EXPECT_EQ(record->m_cells[0]->m_rgbaLabel, label) << "the label colour keeps its alpha";
-  EXPECT_EQ(record->m_cells[0]->m_rgbaColor, g_prefs.rgbaFixedPoint);
+  EXPECT_EQ(record->m_cells[0]->m_rgbaColor, g_prefs.rgbaFreePoint) << "the input, a free point";
+  EXPECT_EQ(record->m_cells[1]->m_rgbaColor, g_prefs.rgbaFixedPoint);
 }
 
 // Tool-set files: a document header and the tool list, here without the

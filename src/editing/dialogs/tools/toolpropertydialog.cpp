@@ -15,6 +15,16 @@ namespace {
 const CGCell* RecordCell(const CRecord& record, WORD id) {
   return id < record.m_cells.size() ? record.m_cells[id].get() : nullptr;
 }
+
+// A current document tool takes the menu id of its place in the list (none
+// past the last id).
+void FollowCurrentTool(const CKavrelDoc& doc) {
+  for (size_t j = 0; j < doc.m_tools.size(); ++j) {
+    if (doc.m_tools[j].get() != g_pCurrentTool) continue;
+    g_nCurrentToolId = static_cast<int>(DocumentToolCommandId(static_cast<int>(j)));
+    if (g_nCurrentToolId == 0) g_pCurrentTool = nullptr;
+  }
+}
 }  // namespace
 
 void CDlgPropertyTool::Clear(const char* comment) {
@@ -100,7 +110,10 @@ bool CDlgPropertyTool::CopyCurrentTool() {
   m_pDoc->m_tools.insert(std::next(m_pDoc->m_tools.begin(), row), std::move(copy));
   SelectTool(row);
   m_bCopied = true;
-  m_pDoc->RefreshToolMenu();
+  // The menu lists the tools again; the tool the user chose stays current,
+  // under the id of its place in the new list, so that it can be copied again.
+  m_pDoc->ListToolsInMenu();
+  FollowCurrentTool(*m_pDoc);
   return true;
 }
 

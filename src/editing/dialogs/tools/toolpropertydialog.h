@@ -32,8 +32,8 @@ class CDlgPropertyTool : public CDialogDataOf<CDlgPropertyTool> {
   void SetDefaultColors(bool on);
 
   // "复制工具": a copy of the current tool of the menu after the selected
-  // tool (at the head when none), selected.  False, after telling the
-  // user, when no tool is current.
+  // tool (at the head when none), selected; the current tool stays
+  // current.  False, after telling the user, when no tool is current.
   bool CopyCurrentTool();
   // "删除工具": the selected tool removed once the user agrees.  False
   // when there is none or the user declined.
