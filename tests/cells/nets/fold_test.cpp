@@ -189,6 +189,15 @@ TEST_F(FoldTest, HullNearTheDoubleLimitHasNoNetAndSavesAsItWas) {
   net->Recalculate();
   EXPECT_TRUE(net->m_bDefined);
   EXPECT_EQ(net->NetFaces.size(), 6u);
+  for (const PolyhedronFace& f : hull->Faces) {  // the stored centroids: the means of the corners
+    kvmath::WideVec sum{0, 0, 0};
+    for (std::int32_t v : f.Vertices) {
+      const kvmath::WideVec& p = hull->Points[size_t(v)];
+      sum = {sum.x + p.x / 4, sum.y + p.y / 4, sum.z + p.z / 4};
+    }
+    EXPECT_EQ(f.Vertices.size(), 4u);
+    EXPECT_EQ(std::vector<double>(f.Centroid, f.Centroid + 3), (std::vector<double>{sum.x, sum.y, sum.z}));
+  }
   EXPECT_LT(WorstLanding(*net, *hull, net->DeepestLevel + 1), 1e-9);
 }
 

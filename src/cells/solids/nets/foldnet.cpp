@@ -35,22 +35,18 @@ WideVec UnitIfLong(const WideVec& v) {
 
 int g_nNextNetTexture = kFirstTexture;
 
-// The mean of the face's vertices; where their sum leaves the double range
-// (a hull near the limit), each is divided by the count first.
+// The mean of the face's vertices (not finite where their sum leaves the
+// double range).
 void WriteCentroid(const std::vector<WideVec>& points, PolyhedronFace& f) {
-  const double n = f.Vertices.empty() ? 1.0 : static_cast<double>(f.Vertices.size());
-  WideVec sum{0, 0, 0}, scaled{0, 0, 0};
+  WideVec sum{0, 0, 0};
   for (std::int32_t v : f.Vertices) {
     const WideVec& p = points[static_cast<size_t>(v)];
     sum = {sum.x + p.x, sum.y + p.y, sum.z + p.z};
-    scaled = {scaled.x + p.x / n, scaled.y + p.y / n, scaled.z + p.z / n};
   }
-  const WideVec mean{sum.x / n, sum.y / n, sum.z / n};
-  const bool inRange = std::isfinite(sum.x) && std::isfinite(sum.y) && std::isfinite(sum.z);
-  const WideVec& c = inRange ? mean : scaled;
-  f.Centroid[0] = c.x;
-  f.Centroid[1] = c.y;
-  f.Centroid[2] = c.z;
+  const double n = f.Vertices.empty() ? 1.0 : static_cast<double>(f.Vertices.size());
+  f.Centroid[0] = sum.x / n;
+  f.Centroid[1] = sum.y / n;
+  f.Centroid[2] = sum.z / n;
 }
 
 bool FiniteCentroid(const PolyhedronFace& f) {
