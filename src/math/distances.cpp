@@ -125,6 +125,13 @@ float DistancePointLine(const float P[3], const float A[3], const float B[3]) {
 }
 
 float DistancePointPoint(const float A[3], const float B[3]) {
-  const float dx = B[0] - A[0], dy = B[1] - A[1], dz = B[2] - A[2];
-  return std::sqrt(dx * dx + dy * dy + dz * dz);
+  const float d[3] = {B[0] - A[0], B[1] - A[1], B[2] - A[2]};
+  return VectorLength(d);
+}
+
+float VectorLength(const float v[3]) {
+  const float squares = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
+  if (!std::isinf(squares)) return std::sqrt(squares);
+  const WideVec w = Widen(v);
+  return static_cast<float>(std::sqrt(Norm2(w)));
 }

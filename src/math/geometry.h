@@ -55,8 +55,14 @@ double DistancePointSegment(const float A[3], const float B[3], const float P[3]
 // below 0, which counts as 0.
 float DistancePointLine(const float P[3], const float A[3], const float B[3]);
 
-// |B - A| wholly in single precision.
+// |B - A| wholly in single precision (see VectorLength).
 float DistancePointPoint(const float A[3], const float B[3]);
+
+// |v| as sqrt(x² + y² + z²) in single precision gives it.  Where those
+// squares overflow although the length is a float (components from about
+// 1.8e19 on), it is taken in double and rounded: infinite only for a length
+// beyond the float range or an infinite component, NaN for a NaN one.
+float VectorLength(const float v[3]);
 
 // --- Angles (radians) ------------------------------------------------------
 
@@ -74,6 +80,10 @@ float AngleThreePoints(const float A[3], const float O[3], const float B[3]);   
 float OrientedAngle(const float A[3], const float O[3], const float B[3]);                  // [0, 2pi]
 
 // --- Points ----------------------------------------------------------------
+
+// M = (A + B) x 0.5 in single precision; where the sum leaves the float
+// range, each point is halved first (the same value, since halving is exact).
+void Midpoint(const float A[3], const float B[3], float M[3]);
 
 // Foot of P on line AB (A itself when A and B coincide).
 void FootOnLine(const float P[3], const float A[3], const float B[3], float F[3]);

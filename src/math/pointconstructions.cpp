@@ -7,6 +7,15 @@
 
 using namespace kvmath;
 
+void Midpoint(const float A[3], const float B[3], float M[3]) {
+  float m[3];
+  for (int i = 0; i < 3; ++i) {
+    m[i] = (A[i] + B[i]) * 0.5f;
+    if (std::isinf(m[i]) && std::isfinite(A[i]) && std::isfinite(B[i])) m[i] = A[i] * 0.5f + B[i] * 0.5f;
+  }
+  Store3(m, M);
+}
+
 void FootOnLine(const float P[3], const float A[3], const float B[3], float F[3]) {
   const WideVec d = Diff(B, A);
   const double dd = Norm2(d);

@@ -4,6 +4,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "cells/cellclasses.h"
@@ -72,6 +73,23 @@ inline QByteArray StoreCell(CGCell& cell, ArchiveContext* context = nullptr) {
   cell.Serialize(ar);
   if (context) *context = ar.Context();
   return ar.Bytes();
+}
+
+// The cell's record read back into a new cell of its class stores the
+// same bytes again: what a saved document needs to open.
+inline ::testing::AssertionResult RecordReloads(CGCell& cell) {
+  const QByteArray bytes = StoreCell(cell);
+  std::unique_ptr<CObject> object(cell.GetRuntimeClass()->CreateObject());
+  auto* copy = dynamic_cast<CGCell*>(object.get());
+  if (!copy) return ::testing::AssertionFailure() << "no cell class";
+  try {
+    CArchive in(bytes);
+    copy->Serialize(in);
+  } catch (const CArchiveException& e) {
+    return ::testing::AssertionFailure() << "refused: " << e.what();
+  }
+  if (StoreCell(*copy) != bytes) return ::testing::AssertionFailure() << "stores other bytes";
+  return ::testing::AssertionSuccess();
 }
 
 class CellTest : public ModelTest {

@@ -2,6 +2,8 @@
 // degenerate inputs whose fixed answers keep a measurement defined.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <random>
 
 #include "geometrytestutil.h"
@@ -92,6 +94,33 @@ TEST(MeasuresTest, DistancesAndAngles) {
       {"oriented, A at the vertex", Oriented, {O, O, Y}, 0.0},
   };
   for (const auto& c : cases) EXPECT_NEAR(c.measure(c.p.data()), c.want, 1e-6) << c.name;
+}
+
+// Lengths in single precision: the float formula where its squares stay in
+// range (a zero from squares below the float range included), and a float
+// whenever the length is one.
+TEST(VectorLengthTest, SquaresThatOverflowStillMeasure) {
+  constexpr float kInf = std::numeric_limits<float>::infinity(), kNaN = std::numeric_limits<float>::quiet_NaN();
+  const struct {
+    const char* name;
+    P3 v;
+    float want;
+  } cases[] = {
+      {"3, 4, 12", {3, 4, 12}, 13},
+      {"squares underflow: 0, as the formula gives", {1e-30f, 0, 0}, 0},
+      {"1e20 along x", {1e20f, 0, 0}, 1e20f},
+      {"3e19, 4e19", {-3e19f, 4e19f, 0}, 5e19f},
+      {"the float limit on two axes", {3e38f, 0, -3e38f}, static_cast<float>(3e38 * std::sqrt(2.0))},
+      {"beyond the float range", {3e38f, 3e38f, 0}, kInf},
+      {"an infinite component", {1, kInf, 0}, kInf},
+  };
+  for (const auto& c : cases) {
+    EXPECT_FLOAT_EQ(VectorLength(c.v.data()), c.want) << c.name;
+    const P3 O{0, 0, 0};
+    EXPECT_FLOAT_EQ(DistancePointPoint(O.data(), c.v.data()), c.want) << c.name;
+  }
+  const P3 none{0, kNaN, 0};
+  EXPECT_TRUE(std::isnan(VectorLength(none.data())));
 }
 
 // Rounding can make |w|² - (w.d)²/|d|² slightly negative for a point on the

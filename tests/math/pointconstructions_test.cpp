@@ -19,6 +19,10 @@ bool FootPlane(const P3* p, P3& X) { return FootOnPlane(p[0].data(), p[1].data()
 bool Perpendicular(const P3* p, P3& X) {
   return CommonPerpendicular(p[0].data(), p[1].data(), p[2].data(), p[3].data(), X.data());
 }
+bool Mid(const P3* p, P3& X) {
+  Midpoint(p[0].data(), p[1].data(), X.data());
+  return true;
+}
 bool Centre(const P3* p, P3& X) { return Circumcentre(p[0].data(), p[1].data(), p[2].data(), X[0], X[1], X[2]); }
 
 TEST(PointConstructionsTest, Cases) {
@@ -55,6 +59,9 @@ TEST(PointConstructionsTest, Cases) {
       {"y of it exactly 0.01", Centre, {Z, O, {0.01f, 0, 0}}, true, {0.005f, 0, 0.5f}},
       {"x of it exactly 0.01", Centre, {Y, O, {0, 0, 0.01f}}, true, {0, 0.5f, 0.005f}},
       {"circumcentre, two points equal", Centre, {{1, 2, 3}, {1, 2, 3}, {4, 5, 6}}, false, O},
+      {"midpoint", Mid, {{-1, 2, 3}, {4, 6, 3}}, true, {1.5f, 4, 3}},
+      // A sum beyond the float range: each half taken first, the same value.
+      {"midpoint near the float limit", Mid, {{3e38f, -3e38f, 3e38f}, {3e38f, 3e38f, 1e38f}}, true, {3e38f, 0, 2e38f}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,10 +1,9 @@
 #include "cells/constrained/dependentpoints.h"
 
-#include <cmath>
-
 #include "cells/constrained/constrainedtexts.h"
 #include "cells/constrained/linepoints.h"
 #include "cells/primitives/formattext.h"
+#include "math/geometry.h"
 
 IMPLEMENT_SERIAL(CGVerMid, CGVertex)
 IMPLEMENT_SERIAL(CGVerPerpenEquid, CGVertex)
@@ -17,8 +16,8 @@ void CGVerMid::Recalculate() {
   LineParent line;
   if (!DefinedLine(0, line)) return Undefine();
   float p[3];
-  for (int i = 0; i < 3; ++i) p[i] = (line.a[i] + line.b[i]) * 0.5f;
-  Place(p);
+  Midpoint(line.a, line.b, p);
+  PlaceIfFinite(p);
 }
 
 QString CGVerMid::GetDescription() { return FillFormat(kTextMidpoint, "%s", {ParentName(0)}); }
@@ -36,10 +35,10 @@ void CGVerPerpenEquid::Recalculate() {
   float n[3];
   const float l = PlaneNormal(a, b, p[2]->m_vPos, n);
   const float e1[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
-  const float k = std::sqrt(e1[0] * e1[0] + e1[1] * e1[1] + e1[2] * e1[2]) / l;
+  const float k = VectorLength(e1) / l;
   float q[3];
   for (int i = 0; i < 3; ++i) q[i] = a[i] + k * n[i];
-  Place(q);
+  PlaceIfFinite(q);
 }
 
 QString CGVerPerpenEquid::GetDescription() {

@@ -3,6 +3,7 @@
 #include "cells/constrained/constrainedtexts.h"
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
+#include "math/widevector.h"
 
 IMPLEMENT_SERIAL(CGVerFreeHenchman, CGVerFree)
 
@@ -14,8 +15,7 @@ void PlaceAtOffset(CGVertex& point, const float offset[3]) {
   }
   float p[3];
   for (int i = 0; i < 3; ++i) p[i] = leader->m_vPos[i] + offset[i];
-  point.PlaceAt(p);
-  point.m_bDefined = true;
+  point.PlaceIfFinite(p);
 }
 
 CGVerFreeHenchman::CGVerFreeHenchman(WORD id, int slot, const QString& name, float x, float y, float z,
@@ -26,8 +26,13 @@ CGVerFreeHenchman::CGVerFreeHenchman(WORD id, int slot, const QString& name, flo
 }
 
 void CGVerFreeHenchman::Rebind() {
-  if (const CGVertex* leader = ParentAs<CGVertex>(0))
-    for (int i = 0; i < 3; ++i) Offset[i] = m_vPos[i] - leader->m_vPos[i];
+  const CGVertex* leader = ParentAs<CGVertex>(0);
+  if (!leader) return;
+  const float offset[3] = {m_vPos[0] - leader->m_vPos[0], m_vPos[1] - leader->m_vPos[1],
+                           m_vPos[2] - leader->m_vPos[2]};
+  // A leader beyond the float range (or no number) gives no offset the
+  // record would take: the old one stays.
+  if (kvmath::Finite3(offset)) kvmath::Store3(offset, Offset);
 }
 
 void CGVerFreeHenchman::ApplyParameter() {

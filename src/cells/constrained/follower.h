@@ -7,7 +7,8 @@
 #include "cells/constrained/vectorrecord.h"
 #include "cells/primitives/cgverfree.h"
 
-// Undefined while parent 0 (a point) is; else at it moved by `offset`.
+// Undefined while parent 0 (a point) is; else at it moved by `offset`,
+// or undefined where it was when that is not finite.
 void PlaceAtOffset(CGVertex& point, const float offset[3]);
 
 class CGVerFreeHenchman : public CGVerFree {
@@ -23,7 +24,8 @@ class CGVerFreeHenchman : public CGVerFree {
   void Serialize(CArchive& ar) override { SerializeVectorRecord(ar, *this, Offset, 1); }
   void Recalculate() override { PlaceAtOffset(*this, Offset); }
   // After the position was set from outside (undo): the position stays and
-  // the offset is taken again from the leader.
+  // the offset is taken again from the leader (kept where that difference
+  // is not finite).
   void ApplyParameter() override;
   QString GetDescription() override;
   // As the fully free point; when it moved, the offset follows.

@@ -7,6 +7,7 @@
 #include "cells/primitives/formattext.h"
 #include "cells/primitives/vecops.h"
 #include "cells/constrained/vectorrecord.h"
+#include "math/geometry.h"
 #include "platform/numberformat.h"
 
 IMPLEMENT_SERIAL(CGVerFreeParVector, CGVerFree)
@@ -20,15 +21,30 @@ namespace {
 // v / |v|, dividing by 1e-5 instead where |v| is exactly 0 (so a zero
 // vector stays zero rather than becoming NaN).
 void MakeUnit(const float v[3], float out[3]) {
-  float length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+  float length = VectorLength(v);
   if (length == 0) length = 1e-5f;
   for (int i = 0; i < 3; ++i) out[i] = v[i] / length;
 }
 
+// A + t dir.
+void Along(const CGVerFree& point, const float a[3], const float dir[3], float p[3]) {
+  for (int i = 0; i < 3; ++i) p[i] = a[i] + point.m_fValue * dir[i];
+}
+
+// The end of a recalculation: defined at A + t dir, or undefined where it
+// was when that is not finite.
 void PlaceAlong(CGVerFree& point, const float a[3], const float dir[3]) {
   float p[3];
-  for (int i = 0; i < 3; ++i) p[i] = a[i] + point.m_fValue * dir[i];
-  point.PlaceAt(p);
+  Along(point, a, dir, p);
+  point.PlaceIfFinite(p);
+}
+
+// A move that leaves the flag alone (a drag, a parameter applied): to
+// A + t dir where that is finite, else nowhere.
+void MoveAlong(CGVerFree& point, const float a[3], const float dir[3]) {
+  float p[3];
+  Along(point, a, dir, p);
+  if (kvmath::Finite3(p)) point.PlaceAt(p);
 }
 
 // The drag of a point on the line through A along P - A: to the point of
@@ -44,7 +60,7 @@ void DragAlongLine(CGVerFree& point, const float a[3], const float dir[3], float
   const double den = kvmath::Dot(n, e);
   if (!(std::fabs(den) >= 1e-5)) {
     point.m_fValue = step;
-    return PlaceAlong(point, a, dir);
+    return MoveAlong(point, a, dir);
   }
   const WideVec na = {static_cast<float>(g_dRayNear[0] - a[0]), static_cast<float>(g_dRayNear[1] - a[1]),
                       static_cast<float>(g_dRayNear[2] - a[2])};
@@ -52,7 +68,9 @@ void DragAlongLine(CGVerFree& point, const float a[3], const float dir[3], float
   float p[3];
   kvmath::StoreAlong(a, s, e, p);
   const float d[3] = {p[0] - a[0], p[1] - a[1], p[2] - a[2]};
-  const float t = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+  const float t = VectorLength(d);
+  // A hit beyond the float range (a ray almost along the line) moves nothing.
+  if (!kvmath::Finite3(p) || !std::isfinite(t)) return;
   point.m_fValue = dir[0] * d[0] + dir[1] * d[1] + dir[2] * d[2] < 0 ? -t : t;
   point.PlaceAt(p);
 }
@@ -65,7 +83,7 @@ float PlaneNormal(const float a[3], const float b[3], const float c[3], float n[
   n[0] = e1[1] * e2[2] - e1[2] * e2[1];
   n[1] = e1[2] * e2[0] - e1[0] * e2[2];
   n[2] = e1[0] * e2[1] - e1[1] * e2[0];
-  const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+  const float length = VectorLength(n);
   return std::fabs(length) < 1e-5f ? 1e-5f : length;
 }
 
@@ -92,7 +110,6 @@ void CGVerFreeParVector::Recalculate() {
     return;
   }
   PlaceAlong(*this, a->m_vPos, Direction);
-  m_bDefined = true;
 }
 
 QString CGVerFreeParVector::GetDescription() {
@@ -123,7 +140,14 @@ void CGVerFreeParVecPP::Recalculate() {
     return;
   }
   const float bc[3] = {c->m_vPos[0] - b->m_vPos[0], c->m_vPos[1] - b->m_vPos[1], c->m_vPos[2] - b->m_vPos[2]};
-  MakeUnit(bc, Direction);
+  float direction[3];
+  MakeUnit(bc, direction);
+  // B or C beyond the float range (or no number) leaves no direction to keep.
+  if (!kvmath::Finite3(direction)) {
+    m_bDefined = false;
+    return;
+  }
+  kvmath::Store3(direction, Direction);
   CGVerFreeParVector::Recalculate();
 }
 
@@ -155,13 +179,19 @@ void CGVerFreePerpen::Recalculate() {
   }
   float n[3];
   const float length = PlaneNormal(p[0]->m_vPos, p[1]->m_vPos, p[2]->m_vPos, n);
-  for (int i = 0; i < 3; ++i) Normal[i] = n[i] / length;
+  for (int i = 0; i < 3; ++i) n[i] /= length;
+  // A normal whose products overflow (or a point that is no number) is
+  // none: the stored one stays, as the record refuses another.
+  if (!kvmath::Finite3(n)) {
+    m_bDefined = false;
+    return;
+  }
+  kvmath::Store3(n, Normal);
   PlaceAlong(*this, p[0]->m_vPos, Normal);
-  m_bDefined = true;
 }
 
 void CGVerFreePerpen::ApplyParameter() {
-  if (const CGVertex* a = ParentAs<CGVertex>(0)) PlaceAlong(*this, a->m_vPos, Normal);
+  if (const CGVertex* a = ParentAs<CGVertex>(0)) MoveAlong(*this, a->m_vPos, Normal);
 }
 
 QString CGVerFreePerpen::GetDescription() {

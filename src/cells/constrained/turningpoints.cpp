@@ -6,6 +6,8 @@
 #include "cells/constrained/constrainedtexts.h"
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
+#include "math/geometry.h"
+#include "math/widevector.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGVerFreeUpright, CGVerFree)
@@ -17,8 +19,27 @@ namespace {
 // The height of an equilateral triangle over a side of 1, as stored.
 constexpr float kHalfRoot3 = 0.8660254f;
 
-void Midpoint(const float a[3], const float b[3], float m[3]) {
-  for (int i = 0; i < 3; ++i) m[i] = (a[i] + b[i]) * 0.5f;
+// The frame and length a recalculation replaces, to put back when the new
+// ones are not finite.
+struct KeptFrame {
+  explicit KeptFrame(const CGVerFreeTurning& p) : length(p.AxisLength) {
+    kvmath::Store3(p.AxisW, w);
+    kvmath::Store3(p.AxisU, u);
+    kvmath::Store3(p.AxisV, v);
+  }
+  void RestoreTo(CGVerFreeTurning& p) const {
+    kvmath::Store3(w, p.AxisW);
+    kvmath::Store3(u, p.AxisU);
+    kvmath::Store3(v, p.AxisV);
+    p.AxisLength = length;
+  }
+  float w[3], u[3], v[3];
+  float length;
+};
+
+bool FiniteFrame(const CGVerFreeTurning& p) {
+  return kvmath::Finite3(p.AxisW) && kvmath::Finite3(p.AxisU) && kvmath::Finite3(p.AxisV) &&
+         std::isfinite(p.AxisLength);
 }
 
 }  // namespace
@@ -43,7 +64,7 @@ void CGVerFreeTurning::BuildFrame(const float a[3], const float b[3]) {
   float* const u = AxisU;
   float* const v = AxisV;
   const float d[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
-  AxisLength = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+  AxisLength = VectorLength(d);
   if (std::fabs(AxisLength) > 0.001f) {
     for (int i = 0; i < 3; ++i) w[i] = d[i] / AxisLength;
   } else {
@@ -60,11 +81,33 @@ void CGVerFreeTurning::BuildFrame(const float a[3], const float b[3]) {
   v[0] = -w[2] * u[1], v[1] = w[2] * u[0], v[2] = u[1] * w[0] - u[0] * w[1];
 }
 
-void CGVerFreeTurning::PlaceOnCircle(const float c[3], float rho, float theta) {
-  const float k = rho * std::cos(theta), s = rho * std::sin(theta);
+void CGVerFreeTurning::Recalculate() {
+  const CGVertex *a, *b;
+  if (!DefinedAxis(a, b)) return;
+  const KeptFrame kept(*this);
+  BuildFrame(a->m_vPos, b->m_vPos);
   float p[3];
+  PositionFrom(a->m_vPos, b->m_vPos, p);
+  m_bDefined = FiniteFrame(*this) && kvmath::Finite3(p);
+  if (m_bDefined) PlaceAt(p);
+  else kept.RestoreTo(*this);
+}
+
+void CGVerFreeTurning::OnCircle(const float c[3], float rho, float theta, float p[3]) const {
+  const float k = rho * std::cos(theta), s = rho * std::sin(theta);
   for (int i = 0; i < 3; ++i) p[i] = c[i] + k * AxisU[i] + s * AxisV[i];
+}
+
+bool CGVerFreeTurning::MoveTo(const float p[3]) {
+  if (!kvmath::Finite3(p)) return false;
   PlaceAt(p);
+  return true;
+}
+
+bool CGVerFreeTurning::PlaceOnCircle(const float c[3], float rho, float theta) {
+  float p[3];
+  OnCircle(c, rho, theta, p);
+  return MoveTo(p);
 }
 
 bool CGVerFreeTurning::RayHit(const float c[3], double flat, Hit& hit) const {
@@ -95,14 +138,14 @@ bool CGVerFreeTurning::RayHit(const float c[3], double flat, Hit& hit) const {
   return true;
 }
 
-void CGVerFreeTurning::PlaceToward(const float c[3], float rho, const Hit& hit) {
+bool CGVerFreeTurning::PlaceToward(const float c[3], float rho, const Hit& hit) {
   // At the centre the direction is lost: dividing by 0 would put NaN into
   // the point and everything that follows it.
   if (!(hit.length > 0)) return PlaceOnCircle(c, rho, 0);
   const double k = rho / hit.length;
   float p[3];
   for (int i = 0; i < 3; ++i) p[i] = static_cast<float>(c[i] + k * hit.d[i]);
-  PlaceAt(p);
+  return MoveTo(p);
 }
 
 void CGVerFreeTurning::SerializeFrame(CArchive& ar, std::initializer_list<float*> first) {
@@ -148,12 +191,8 @@ void CGVerFreeUpright::Serialize(CArchive& ar) {
   SetAngle(theta);
 }
 
-void CGVerFreeUpright::Recalculate() {
-  const CGVertex *a, *b;
-  if (!DefinedAxis(a, b)) return;
-  BuildFrame(a->m_vPos, b->m_vPos);
-  PlaceOnCircle(a->m_vPos, Radius(), Angle());
-  m_bDefined = true;
+void CGVerFreeUpright::PositionFrom(const float a[3], const float*, float p[3]) const {
+  OnCircle(a, Radius(), Angle(), p);
 }
 
 QString CGVerFreeUpright::GetDescription() { return Describe(kTextUpright); }
@@ -164,13 +203,15 @@ void CGVerFreeUpright::DragTo() {
   Hit hit;
   if (!RayHit(a->m_vPos, 0, hit)) {
     SetAngle(Angle() + 0.02f);
-    return PlaceOnCircle(a->m_vPos, Radius(), Angle());
+    PlaceOnCircle(a->m_vPos, Radius(), Angle());
+    return;
   }
-  SetRadius(static_cast<float>(hit.length));
-  SetAngle(hit.theta);
+  const float r = static_cast<float>(hit.length);
   float p[3];
   for (int i = 0; i < 3; ++i) p[i] = static_cast<float>(a->m_vPos[i] + hit.d[i]);
-  PlaceAt(p);
+  if (!std::isfinite(r) || !MoveTo(p)) return;
+  SetRadius(r);
+  SetAngle(hit.theta);
 }
 
 // --- Fixed radius -------------------------------------------------------------
@@ -180,18 +221,13 @@ void CGVerFreeFixedTurning::Serialize(CArchive& ar) {
   SerializeFrame(ar, {&AxisLength});
 }
 
-void CGVerFreeFixedTurning::Recalculate() {
-  const CGVertex *a, *b;
-  if (!DefinedAxis(a, b)) return;
-  BuildFrame(a->m_vPos, b->m_vPos);
-  PlaceFrom(a->m_vPos, b->m_vPos);
-  m_bDefined = true;
-}
-
 void CGVerFreeFixedTurning::ApplyParameter() {
   const CGVertex* a = ParentAs<CGVertex>(0);
   const CGVertex* b = ParentAs<CGVertex>(1);
-  if (a && b) PlaceFrom(a->m_vPos, b->m_vPos);
+  if (!a || !b) return;
+  float p[3];
+  PositionFrom(a->m_vPos, b->m_vPos, p);
+  MoveTo(p);
 }
 
 CGVerFreeUprightEquid::CGVerFreeUprightEquid(WORD id, int slot, const QString& name, WORD a, WORD b)
@@ -199,7 +235,9 @@ CGVerFreeUprightEquid::CGVerFreeUprightEquid(WORD id, int slot, const QString& n
   Recalculate();
 }
 
-void CGVerFreeUprightEquid::PlaceFrom(const float a[3], const float*) { PlaceOnCircle(a, AxisLength, m_fValue); }
+void CGVerFreeUprightEquid::PositionFrom(const float a[3], const float*, float p[3]) const {
+  OnCircle(a, AxisLength, m_fValue, p);
+}
 
 QString CGVerFreeUprightEquid::GetDescription() { return Describe(kTextUprightEquid); }
 
@@ -209,10 +247,10 @@ void CGVerFreeUprightEquid::DragTo() {
   Hit hit;
   if (!RayHit(a->m_vPos, 0, hit)) {
     m_fValue += 0.02f;
-    return PlaceOnCircle(a->m_vPos, AxisLength, m_fValue);
+    PlaceOnCircle(a->m_vPos, AxisLength, m_fValue);
+    return;
   }
-  m_fValue = hit.theta;
-  PlaceToward(a->m_vPos, AxisLength, hit);
+  if (PlaceToward(a->m_vPos, AxisLength, hit)) m_fValue = hit.theta;
 }
 
 CGVerFreeEquilateral::CGVerFreeEquilateral(WORD id, int slot, const QString& name, WORD a, WORD b)
@@ -220,10 +258,10 @@ CGVerFreeEquilateral::CGVerFreeEquilateral(WORD id, int slot, const QString& nam
   Recalculate();
 }
 
-void CGVerFreeEquilateral::PlaceFrom(const float a[3], const float b[3]) {
+void CGVerFreeEquilateral::PositionFrom(const float a[3], const float b[3], float p[3]) const {
   float m[3];
   Midpoint(a, b, m);
-  PlaceOnCircle(m, AxisLength * kHalfRoot3, m_fValue);
+  OnCircle(m, AxisLength * kHalfRoot3, m_fValue, p);
 }
 
 QString CGVerFreeEquilateral::GetDescription() {
@@ -238,6 +276,5 @@ void CGVerFreeEquilateral::DragTo() {
   Midpoint(a->m_vPos, b->m_vPos, m);
   Hit hit;
   RayHit(m, 1e-5, hit);
-  m_fValue = hit.theta;
-  PlaceToward(m, AxisLength * kHalfRoot3, hit);
+  if (PlaceToward(m, AxisLength * kHalfRoot3, hit)) m_fValue = hit.theta;
 }

@@ -17,6 +17,13 @@ class CGVerFreeTurning : public CGVerFree {
   // |AB| when the frame was built (the fixed-radius kinds keep it).
   float AxisLength = 1;
 
+  // Builds the frame from A and B and places the point on it: defined.
+  // Where the frame or the position comes out not finite (A and B too far
+  // apart for a float difference, or no numbers) the frame, the length and
+  // the position stay as they were, which the record takes, and the point
+  // is undefined.
+  void Recalculate() override;
+
  protected:
   CGVerFreeTurning() = default;
   // At the origin, A and B appended and registered.
@@ -27,8 +34,14 @@ class CGVerFreeTurning : public CGVerFree {
   // Builds the frame from A and B (single precision) and keeps |AB|.  A and
   // B closer than 0.001 give the axis (1, 0, 0).
   void BuildFrame(const float a[3], const float b[3]);
+  // The kind's position for A and B with the current frame.
+  virtual void PositionFrom(const float a[3], const float b[3], float p[3]) const = 0;
   // c + rho cos theta U + rho sin theta V.
-  void PlaceOnCircle(const float c[3], float rho, float theta);
+  void OnCircle(const float c[3], float rho, float theta, float p[3]) const;
+  // Moves the point there, leaving the flag alone; false, nothing moved,
+  // where that is not finite.
+  bool MoveTo(const float p[3]);
+  bool PlaceOnCircle(const float c[3], float rho, float theta);
   // Where the mouse ray meets the plane through c across the axis: the hit
   // as D = H - c, its length and its angle in the frame (0 when it has
   // none).  A ray exactly along the plane uses the denominator `flat`, or
@@ -40,8 +53,9 @@ class CGVerFreeTurning : public CGVerFree {
   };
   bool RayHit(const float c[3], double flat, Hit& hit) const;
   // c + rho D / |D|: on the circle of radius rho towards the hit; at angle 0
-  // when the ray meets the centre itself.
-  void PlaceToward(const float c[3], float rho, const Hit& hit);
+  // when the ray meets the centre itself.  False, nothing moved, where that
+  // is not finite (a hit beyond the double range).
+  bool PlaceToward(const float c[3], float rho, const Hit& hit);
   // Reads or writes the frame after `first` and checks the loaded numbers.
   void SerializeFrame(CArchive& ar, std::initializer_list<float*> first);
   // The four names P, A, A, B (and again) for the descriptions.
@@ -62,17 +76,20 @@ class CGVerFreeUpright : public CGVerFreeTurning {
   // The point record, then r and theta again (these copies win on
   // loading), then the frame.
   void Serialize(CArchive& ar) override;
-  void Recalculate() override;
   void ApplyParameter() override { Recalculate(); }
   QString GetDescription() override;
   // To where the mouse ray meets the plane through A across the axis, r and
-  // theta following; a ray exactly along that plane turns it by 0.02.
+  // theta following; a ray exactly along that plane turns it by 0.02.  A
+  // hit beyond the float range moves nothing.
   void DragTo() override;
 
   float Radius() const;
   float Angle() const;
   void SetRadius(float r);
   void SetAngle(float theta);
+
+ protected:
+  void PositionFrom(const float a[3], const float b[3], float p[3]) const override;
 };
 
 // The two kinds on a circle of fixed radius about a centre on the axis;
@@ -81,15 +98,12 @@ class CGVerFreeUpright : public CGVerFreeTurning {
 class CGVerFreeFixedTurning : public CGVerFreeTurning {
  public:
   void Serialize(CArchive& ar) override;
-  void Recalculate() override;
   // From the stored frame and length and the parents' positions, whatever
-  // their flags.
+  // their flags (nothing moves where that position is not finite).
   void ApplyParameter() override;
 
  protected:
   using CGVerFreeTurning::CGVerFreeTurning;
-  // Places the point for A and B with the stored frame and theta.
-  virtual void PlaceFrom(const float a[3], const float b[3]) = 0;
 };
 
 // P with PA perpendicular to AB and |PA| = |AB|.
@@ -105,7 +119,7 @@ class CGVerFreeUprightEquid : public CGVerFreeFixedTurning {
   void DragTo() override;
 
  protected:
-  void PlaceFrom(const float a[3], const float b[3]) override;
+  void PositionFrom(const float a[3], const float b[3], float p[3]) const override;
 };
 
 // P with PAB equilateral: on the circle of radius |AB| sqrt(3)/2 about the
@@ -122,5 +136,5 @@ class CGVerFreeEquilateral : public CGVerFreeFixedTurning {
   void DragTo() override;
 
  protected:
-  void PlaceFrom(const float a[3], const float b[3]) override;
+  void PositionFrom(const float a[3], const float b[3], float p[3]) const override;
 };

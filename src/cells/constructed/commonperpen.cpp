@@ -16,7 +16,7 @@ void CGVerCommonperpen::Recalculate() {
   float p[3];
   if (!DefinedLine(0, l1) || !DefinedLine(1, l2) || !CommonPerpendicular(l1.a, l1.b, l2.a, l2.b, p))
     return Undefine();
-  Place(p);
+  PlaceIfFinite(p);
 }
 
 QString CGVerCommonperpen::GetDescription() {

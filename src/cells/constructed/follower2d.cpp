@@ -1,8 +1,11 @@
 #include "cells/constructed/follower2d.h"
 
+#include <cmath>
+
 #include "cells/constructed/constructedtexts.h"
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
+#include "math/widevector.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGVerFree2dHenchman, CGVerFree)
@@ -10,10 +13,7 @@ IMPLEMENT_SERIAL(CGVerFree2dHenchman, CGVerFree)
 CGVerFree2dHenchman::CGVerFree2dHenchman(WORD id, int slot, const QString& name, float x, float y, WORD leader)
     : CGVerFree(id, slot, name, x, y, 0) {
   AppendParent(*this, leader);
-  if (const CGVertex* l = ParentAs<CGVertex>(0)) {
-    OffsetX = x - l->m_vPos[0];
-    OffsetY = y - l->m_vPos[1];
-  }
+  if (const CGVertex* l = ParentAs<CGVertex>(0)) TakeOffset(*l, x, y);
   Recalculate();
 }
 
@@ -34,22 +34,27 @@ void CGVerFree2dHenchman::Recalculate() {
     return;
   }
   const float p[3] = {leader->m_vPos[0] + OffsetX, leader->m_vPos[1] + OffsetY, leader->m_vPos[2]};
-  PlaceAt(p);
-  m_bDefined = true;
+  PlaceIfFinite(p);
 }
 
-void CGVerFree2dHenchman::Settle(const CGVertex& leader, float x, float y) {
+bool CGVerFree2dHenchman::TakeOffset(const CGVertex& leader, float x, float y) {
+  const float dx = x - leader.m_vPos[0], dy = y - leader.m_vPos[1];
+  if (!std::isfinite(dx) || !std::isfinite(dy)) return false;
+  OffsetX = dx;
+  OffsetY = dy;
+  return true;
+}
+
+bool CGVerFree2dHenchman::Settle(const CGVertex& leader, float x, float y) {
   const float p[3] = {x, y, leader.m_vPos[2]};
+  if (!kvmath::Finite3(p) || !TakeOffset(leader, x, y)) return false;
   PlaceAt(p);
-  OffsetX = x - leader.m_vPos[0];
-  OffsetY = y - leader.m_vPos[1];
+  return true;
 }
 
 void CGVerFree2dHenchman::ApplyParameter() {
-  if (const CGVertex* leader = ParentAs<CGVertex>(0))
-    Settle(*leader, m_vPos[0], m_vPos[1]);
-  else
-    CGVerFree::ApplyParameter();
+  const CGVertex* leader = ParentAs<CGVertex>(0);
+  if (!leader || !Settle(*leader, m_vPos[0], m_vPos[1])) CGVerFree::ApplyParameter();
 }
 
 QString CGVerFree2dHenchman::GetDescription() {

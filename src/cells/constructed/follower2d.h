@@ -19,22 +19,27 @@ class CGVerFree2dHenchman : public CGVerFree {
   // is exactly one parent and the offset is a pair of numbers.
   void Serialize(CArchive& ar) override;
   // Undefined while the leader is; else the leader's position moved by the
-  // offset in x and y.
+  // offset in x and y, or undefined where it was when that is not finite.
   void Recalculate() override;
   // After the position was set from outside (undo): x and y stay, z is the
-  // leader's, and the offset is taken again.
+  // leader's, and the offset is taken again (the old offset and z stay where
+  // the leader is beyond the float range or no number).
   void ApplyParameter() override;
   QString GetDescription() override;
   // Where the mouse ray meets the horizontal plane through the point
   // (snapped to whole x and y when grid snapping is on), at the leader's z.
-  // A ray too flat to that plane, or a hit beyond 200 on any axis, moves
-  // nothing.
+  // A ray too flat to that plane, a hit beyond 200 on any axis, or a leader
+  // that gives no finite offset, moves nothing.
   void DragTo() override;
 
   float OffsetX = 8;
   float OffsetY = 0;
 
  private:
-  // Writes x, y and the leader's z, and the offset from the leader.
-  void Settle(const CGVertex& leader, float x, float y);
+  // (x, y) less the leader's as the offset; false, the offset kept, where
+  // that is not finite.
+  bool TakeOffset(const CGVertex& leader, float x, float y);
+  // Writes x, y and the leader's z, and the offset from the leader; false,
+  // nothing written, where a value is not finite.
+  bool Settle(const CGVertex& leader, float x, float y);
 };

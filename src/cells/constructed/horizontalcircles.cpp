@@ -64,6 +64,7 @@ CGArcPoint2::CGArcPoint2(WORD id, WORD centre, WORD point, BYTE kind)
 }
 
 void CGArcPoint2::Recalculate() {
+  const FiniteFrameGuard guard(*this);
   if (!TakeCentre()) return;
   const CGVertex* p = DefinedParentAs<CGVertex>(1);
   if (!p) {
@@ -96,6 +97,7 @@ CGArcCenterR::CGArcCenterR(WORD id, WORD centre, WORD radius, BYTE kind)
 }
 
 void CGArcCenterR::Recalculate() {
+  const FiniteFrameGuard guard(*this);
   if (!TakeCentre()) return;
   const CGCell* value = DefinedParentAs<CGCell>(1);
   // A value that is no number would spread into every tessellation.

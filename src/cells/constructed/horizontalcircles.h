@@ -4,7 +4,9 @@
 // other takes a measured value as its radius.  The second word of the
 // class-defined integers (m_nParamB) is the reverse flag: above 0 the frame
 // turns the other way, so arcs run clockwise seen from above.  Drawing,
-// picking, the label and the record are those of CGArc.
+// picking, the label and the record are those of CGArc.  A recalculation
+// whose frame is not finite (a centre that is no number, a radius the
+// record cannot hold) leaves the circle undefined with its last frame.
 #pragma once
 #include <QString>
 

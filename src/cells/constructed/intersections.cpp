@@ -42,7 +42,7 @@ void CGVerIntersection::Recalculate() {
       !FitsLineKind(t1, l1.kind, kLo, kHi) || !FitsLineKind(t2, l2.kind, kLo, kHi))
     return Undefine();
   m_fValue = t1;
-  Place(p);
+  PlaceIfFinite(p);
 }
 
 QString CGVerIntersection::GetDescription() {
@@ -68,7 +68,7 @@ void CGVerIntersectionLF::Recalculate() {
       !FitsLineKind(t, line.kind, kLo, kHi))
     return Undefine();
   m_fValue = t;
-  Place(p);
+  PlaceIfFinite(p);
 }
 
 QString CGVerIntersectionLF::GetDescription() {
@@ -94,7 +94,7 @@ void CGVerIntersectionLS::Recalculate() {
   // The sphere meets the line; the circle is the sphere's cut with its plane.
   const double off = kvmath::Dot(Normal(*circle), kvmath::Diff(p, circle->Center));
   if (!(std::fabs(off) < 0.01) || !FitsLineKind(t, line.kind, kLoSlack, kHiSlack)) return Undefine();
-  Place(p);
+  PlaceIfFinite(p);
 }
 
 QString CGVerIntersectionLS::GetDescription() {
@@ -119,7 +119,7 @@ void CGVerIntersectionSS::Recalculate() {
   const bool found = kvmath::Length(kvmath::Cross(Normal(*c1), Normal(*c2))) < 0.1 ? Coplanar(*c1, *c2, p)
                                                                                     : Crossing(*c1, *c2, p);
   if (!found || !kvmath::Finite3(p)) return Undefine();
-  Place(p);
+  PlaceIfFinite(p);
 }
 
 bool CGVerIntersectionSS::Coplanar(const CGArc& c1, const CGArc& c2, float p[3]) const {

@@ -35,11 +35,6 @@ void CGConstructedPoint::CheckLoadedPoint(CArchive& ar, size_t parents) const {
               {m_vPos[0], m_vPos[1], m_vPos[2], m_vLabelOffset[0], m_vLabelOffset[1], m_vLabelOffset[2]});
 }
 
-void CGConstructedPoint::Place(const float p[3]) {
-  PlaceAt(p);
-  m_bDefined = true;
-}
-
 bool CGConstructedPoint::DefinedLine(size_t i, LineParent& line) const {
   const CGLine* cell = DefinedParentAs<CGLine>(i);
   const CGVertex *a, *b;

@@ -4,7 +4,10 @@
 // each parent; the subclass then stores its own values and recalculates,
 // so a new point is placed (or undefined) before it is first drawn.  A
 // recalculation that finds an undefined parent or no solution leaves the
-// position, the vertex-array slot and the label anchor as they were.
+// position, the vertex-array slot and the label anchor as they were; so
+// does a position that is not finite (parents near the float limit, or not
+// numbers), which the point record would refuse: every kind places its
+// answer through PlaceIfFinite.
 #pragma once
 #include <QString>
 #include <cstddef>
@@ -41,8 +44,6 @@ class CGConstructedPoint : public CGVertex {
   // The same over a list whose length the kind does not fix.
   CGConstructedPoint(WORD id, int slot, const QString& name, const std::vector<WORD>& parents);
 
-  // The position found: written with the slot and the anchor; defined.
-  void Place(const float p[3]);
   // The load checks of the point record, for `parents` parents.
   void CheckLoadedPoint(CArchive& ar, size_t parents) const;
   // No position: undefined, nothing else changes.

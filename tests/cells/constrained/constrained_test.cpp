@@ -188,6 +188,121 @@ TEST_F(ConstrainedTest, ParameterOperationsUseTheStoredFrame) {
   ExpectVec(follower->Offset, {-1, -2, -3}, "follower rebinds");
 }
 
+// The points a kind reads: its point parents, or the ends of its line.
+std::vector<CGVertex*> ParentPoints(CGPage& page, const CGVertex& p) {
+  std::vector<CGVertex*> points;
+  for (WORD id : p.m_parents) {
+    CGCell* parent = page.m_cells.Lookup(id);
+    if (auto* point = dynamic_cast<CGVertex*>(parent)) points.push_back(point);
+    else
+      for (WORD end : parent->m_parents) points.push_back(static_cast<CGVertex*>(page.m_cells.Lookup(end)));
+  }
+  return points;
+}
+
+// Parents near the float limit or with no numbers: the point is undefined
+// and keeps everything it stores (position, frame, direction, normal,
+// offset), so its record loads again; sound parents define it again.
+TEST_F(ConstrainedTest, ParentsBeyondTheFloatRangeLeaveThePointUndefinedAsItWas) {
+  constexpr float kBig = 3e38f, kNaN = std::numeric_limits<float>::quiet_NaN();
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  const Vec3 kY3{0, 3, 0}, kWide{kBig, 0, 0}, kNegWide{-kBig, 0, 0};
+  const struct {
+    const char* what;
+    Kind kind;
+    std::vector<Vec3> damaged;  // the parent points in order
+  } cases[] = {
+      {"midpoint of a point with no number", Mid, {kO, {4, kNaN, 0}}},
+      {"midpoint of a point at infinity", Mid, {kO, {kInf, 0, 0}}},
+      {"upright, A and B 6e38 apart", Upright, {kNegWide, kWide}},
+      {"fixed radius, likewise", Equid, {kNegWide, kWide}},
+      {"equilateral, likewise", Equilateral, {kNegWide, kWide}},
+      {"upright, B no number", Upright, {kO, {kNaN, 0, 0}}},
+      {"parallel point, A no number", ParVector, {{kNaN, 0, 0}}},
+      {"parallel point, A at infinity", ParVector, {{0, 0, kInf}}},
+      {"parallel to BC, no numbers", ParVecPP, {kO, {kNaN, 0, 0}, {0, kNaN, 0}}},
+      {"parallel to BC, BC overflows", ParVecPP, {kO, kNegWide, kWide}},
+      {"perpendicular, a normal of 1e40", Perpen, {kO, {1e20f, 0, 0}, {0, 1e20f, 0}}},
+      {"follower, a leader with no number", Follower, {{kNaN, 0, 0}}},
+      {"equidistant perpendicular, a normal of 1e40", PerpenEquid, {kO, {1e20f, 0, 0}, {0, 1e20f, 0}}},
+  };
+  for (const auto& c : cases) {
+    CGVertex* p = Build(c.kind, kO, kX4, c.kind == ParVector ? Vec3{0, 0, 1} : c.kind == Follower ? kX4 : kY3);
+    ASSERT_TRUE(p->m_bDefined) << c.what;
+    const Vec3 at{p->m_vPos[0], p->m_vPos[1], p->m_vPos[2]};
+    const QByteArray record = StoreCell(*p);
+    const auto kept = Snapshot(*p);
+    std::vector<CGVertex*> parents = ParentPoints(*page, *p);
+    std::vector<Vec3> sound;
+    for (size_t i = 0; i < c.damaged.size(); ++i) {
+      sound.push_back({parents[i]->m_vPos[0], parents[i]->m_vPos[1], parents[i]->m_vPos[2]});
+      parents[i]->PlaceAt(c.damaged[i].data());
+    }
+    p->Recalculate();
+    EXPECT_FALSE(p->m_bDefined) << c.what;
+    EXPECT_EQ(Snapshot(*p), kept) << c.what;
+    EXPECT_TRUE(RecordReloads(*p)) << c.what;
+    p->m_bDefined = true;
+    EXPECT_EQ(StoreCell(*p), record) << c.what << ": nothing stored changed";
+    for (size_t i = 0; i < sound.size(); ++i) parents[i]->PlaceAt(sound[i].data());
+    p->Recalculate();
+    EXPECT_TRUE(p->m_bDefined) << c.what;
+    ExpectVec(p->m_vPos, at, c.what);
+  }
+}
+
+// Where the parents are far apart but the answer is a float, it is found:
+// lengths whose squares overflow are measured in double, a midpoint whose
+// sum overflows halves first.
+TEST_F(ConstrainedTest, LengthsWhoseSquaresOverflowStillPlaceThePoint) {
+  constexpr float kBig = 3e38f;
+  const struct {
+    const char* what;
+    Kind kind;
+    Vec3 a, b, c, at;
+  } cases[] = {
+      {"midpoint near the limit", Mid, {kBig, -kBig, 1}, {kBig, kBig, 3}, {}, {kBig, 0, 2}},
+      {"fixed radius at 1e20", Equid, kO, {1e20f, 0, 0}, {}, {0, 1e20f, 0}},
+      {"equilateral on a side of 2e19", Equilateral, kO, {2e19f, 0, 0}, {}, {1e19f, 2e19f * 0.8660254f, 0}},
+      {"parallel to BC 1e20 long", ParVecPP, kO, kO, {0, 1e20f, 0}, {0, 8, 0}},
+      {"perpendicular, a normal of 1e20", Perpen, kO, {1e10f, 0, 0}, {0, 1e10f, 0}, {0, 0, 8}},
+      {"equidistant perpendicular, likewise", PerpenEquid, kO, {1e10f, 0, 0}, {0, 1e10f, 0}, {0, 0, 1e10f}},
+  };
+  for (const auto& c : cases) {
+    CGVertex* p = Build(c.kind, c.a, c.b, c.c);
+    EXPECT_TRUE(p->m_bDefined) << c.what;
+    for (int i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(p->m_vPos[i], c.at[i]) << c.what << ", axis " << i;
+    EXPECT_TRUE(RecordReloads(*p)) << c.what;
+  }
+  auto* equid = static_cast<CGVerFreeUprightEquid*>(Build(Equid, kO, {1e20f, 0, 0}));
+  EXPECT_FLOAT_EQ(equid->AxisLength, 1e20f);
+}
+
+// A drag or a parameter applied that would put a point beyond the float
+// range moves nothing, and keeps what the point stores.
+TEST_F(ConstrainedTest, MovesBeyondTheFloatRangeChangeNothing) {
+  auto* upright = static_cast<CGVerFreeUpright*>(Build(Upright, kO, kX4));
+  auto* equid = static_cast<CGVerFreeUprightEquid*>(Build(Equid, kO, kX4));
+  auto* perpen = static_cast<CGVerFreePerpen*>(Build(Perpen, kO, kX4, {0, 3, 0}));
+  auto* follower = static_cast<CGVerFreeHenchman*>(Build(Follower, {1, 2, 3}, {}, {6, 2, 3}));
+  Ray({1, 0, 0}, {0, 1e39, 0});  // meets the plane x = 0 at y = 1e39
+  const auto uprightWas = Snapshot(*upright);
+  const QByteArray uprightRecord = StoreCell(*upright);
+  upright->DragTo();
+  EXPECT_EQ(Snapshot(*upright), uprightWas);
+  EXPECT_EQ(StoreCell(*upright), uprightRecord) << "r and theta kept";
+  const float nowhere[3] = {std::numeric_limits<float>::quiet_NaN(), 0, 0};
+  for (CGVertex* p : {static_cast<CGVertex*>(equid), static_cast<CGVertex*>(perpen), static_cast<CGVertex*>(follower)}) {
+    static_cast<CGVertex*>(page->m_cells.Lookup(p->m_parents[0]))->PlaceAt(nowhere);
+    const auto was = Snapshot(*p);
+    const QByteArray record = StoreCell(*p);
+    p->ApplyParameter();
+    EXPECT_EQ(Snapshot(*p), was) << p->GetDescription().toStdString();
+    EXPECT_EQ(StoreCell(*p), record) << p->GetDescription().toStdString();
+    EXPECT_TRUE(p->m_bDefined) << "the flag is the recalculation's";
+  }
+}
+
 TEST_F(ConstrainedTest, RecordsAndDescriptions) {
   const WORD a = Pt({0, 0, 0}), b = Pt({4, 0, 0}), c = Pt({0, 3, 0});  // A, B, C
   const WORD l = Pt({1, 2, 3});

@@ -177,6 +177,78 @@ TEST_F(ConstructedPointTest, FlatFollowerKeepsItsOffsetAndTakesTheLeadersHeight)
   }
 }
 
+// A centre that is no number, or a radius the circle record cannot hold
+// (its |u| overflows), leaves the circle undefined with the frame it had,
+// which loads again; a sound centre and radius define it again.
+TEST_F(ConstructedPointTest, HorizontalCirclesBeyondTheFloatRangeStayUndefinedAsTheyWere) {
+  const struct {
+    const char* what;
+    bool measured;
+    Vec3 centre;
+    float second;  // the point's x, or the value
+  } cases[] = {
+      {"through a point 1e20 away", false, {1, 2, 3}, 1e20f},
+      {"through a point, the centre no number", false, {1, 2, kNaN}, 4},
+      {"measured, the centre no number", true, {1, 2, kNaN}, 2},
+      {"measured, a radius of 3e38", true, {1, 2, 3}, 3e38f},
+      {"measured, a radius of -3e38", true, {1, 2, 3}, -3e38f},
+  };
+  for (const auto& c : cases) {
+    CGVertex* centre = AddPoint(1, 2, 3);
+    CGCell* value = Add();
+    value->m_fValue = 2;
+    CGVertex* point = AddPoint(4, 6, -5);
+    CGArc* circle = c.measured ? static_cast<CGArc*>(NewCircle<CGArcCenterR>(centre->m_nId, value->m_nId, kArcArc))
+                               : NewCircle<CGArcPoint2>(centre->m_nId, point->m_nId, kArcArc);
+    ASSERT_TRUE(circle->m_bDefined) << c.what;
+    const QByteArray record = StoreCell(*circle);
+    const float radius = circle->Radius;
+    centre->PlaceAt(c.centre.data());
+    value->m_fValue = c.second;
+    point->m_vPos[0] = c.second;
+    circle->Recalculate();
+    EXPECT_FALSE(circle->m_bDefined) << c.what;
+    EXPECT_EQ(circle->Radius, radius) << c.what;
+    EXPECT_TRUE(RecordReloads(*circle)) << c.what;
+    circle->m_bDefined = true;
+    EXPECT_EQ(StoreCell(*circle), record) << c.what << ": nothing stored changed";
+    const float sound[3] = {1, 2, 3};
+    centre->PlaceAt(sound);
+    value->m_fValue = 2;
+    point->m_vPos[0] = 4;
+    circle->Recalculate();
+    EXPECT_TRUE(circle->m_bDefined) << c.what;
+    EXPECT_FLOAT_EQ(circle->Radius, c.measured ? 2 : 5) << c.what;
+  }
+}
+
+// A leader that is no number leaves the flat follower undefined where it
+// was, and an undo's position applied then keeps the offset it stores.
+TEST_F(ConstructedPointTest, FlatFollowerOfALeaderWithNoNumberKeepsItsOffset) {
+  CGVerFreeXyz* leader = AddXyz(1, 2, 3);
+  auto* p = NewPoint<CGVerFree2dHenchman>(4.0f, 6.0f, leader->m_nId);
+  const QByteArray record = StoreCell(*p);
+  const auto kept = Snapshot(*p);
+  for (const Vec3& bad : {Vec3{kNaN, 2, 3}, Vec3{1, 2, kNaN}, Vec3{-std::numeric_limits<float>::infinity(), 2, 3}}) {
+    leader->PlaceAt(bad.data());
+    p->Recalculate();
+    EXPECT_FALSE(p->m_bDefined);
+    EXPECT_EQ(Snapshot(*p), kept);
+    p->ApplyParameter();
+    EXPECT_EQ(p->OffsetX, 3);
+    EXPECT_EQ(p->OffsetY, 4);
+    ExpectPlaced(*p);
+    EXPECT_TRUE(RecordReloads(*p));
+    p->m_bDefined = true;
+    EXPECT_EQ(StoreCell(*p), record);
+  }
+  const float back[3] = {0, 0, 1};
+  leader->PlaceAt(back);
+  p->Recalculate();
+  EXPECT_TRUE(p->m_bDefined);
+  ExpectAt(*p, 3, 4, 1, 0);
+}
+
 TEST_F(ConstructedPointTest, RecordsAreThoseOfTheTables) {
   const WORD line = Make(kXs), circle = Make(kUnit);                // A, B, 3; 4
   auto* ls = NewPoint<CGVerIntersectionLS>(BYTE{1}, line, circle);  // 5, C

@@ -100,6 +100,40 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
   EXPECT_EQ(ChainState(*locus), before);
 }
 
+// Curves that start where they do not exist (a pole, a logarithm or a
+// root of a negative number at t = 0): the first sample's side is not
+// finite, which must start no refinement, since there is no piece before
+// the first sample to read.  The crossings further on are found.
+TEST_F(CurveSolverTest, CurvesStartingWhereTheyAreNotFiniteReadNoSampleBeforeTheFirst) {
+  const WORD level = Line({-1, 1, 0}, {3, 1, 0}, kLineFull);  // y = 1
+  const WORD wide = Arc(2, kArcCircle);                        // about the origin
+  const struct {
+    const char* y;
+    float atOne;          // where y = 1
+    int circleRoots;      // crossings of the radius-2 circle for t in (0, 4]
+  } rows[] = {
+      {"1/t", 1, 2},
+      {"ln(t)", std::numbers::e_v<float>, 2},
+      {"sqrt(t-1)", 2, 1},
+      {"-1/t", -1, 2},  // never 1: no root on the line
+  };
+  for (const auto& r : rows) {
+    CGCurve* curve = Curve({}, "t", r.y, "0", "0", "4", 0.01f);
+    ASSERT_FALSE(std::isfinite(curve->Samples[1])) << r.y << ": the first sample is no number";
+    const Roots onLine = All(IntersectLineCurve, level, curve->m_nId);
+    ExpectRoots(onLine, r.atOne > 0 ? Roots{{r.atOne, 1, 0}} : Roots{}, r.y, 1e-3);
+    const Roots onCircle = All(IntersectCircleCurve, wide, curve->m_nId);
+    EXPECT_EQ(onCircle.size(), size_t(r.circleRoots)) << r.y;
+    for (const Vec3& p : onCircle) {
+      EXPECT_NEAR(std::hypot(p[0], p[1]), 2, 1e-3) << r.y;
+      double on[3];
+      curve->SampleAt(on, nullptr, p[0]);
+      EXPECT_NEAR(on[1], p[1], 1e-2) << r.y << " at " << p[0];
+    }
+    page->RecalculateCells({});  // the next pass asks the circle afresh
+  }
+}
+
 TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
   CGLocus* locus = CircleLocus();
   const std::vector<char> before = ChainState(*locus);

@@ -3,6 +3,7 @@
 // hulls and a 480-point sphere too), open hulls, and its record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -150,6 +151,81 @@ TEST_F(FoldTest, OpenHullsLeaveUnreachableFacesOut) {
   int inTree = 0;
   for (const FoldFace& f : apart->NetFaces) inTree += f.InTree;
   EXPECT_EQ(inTree, 6);
+}
+
+// A cube at +-1.7e308: its centroids fit in doubles but the top face's
+// depth from the base plane does not, and the hull keeps the faces (and the
+// centroids and depths) it had.  At +-1e200 the depths fit but the edges'
+// squares do not.  Either way the hull saves and loads again and the net is
+// undefined until the hull is sound.
+TEST_F(FoldTest, HullNearTheDoubleLimitHasNoNetAndSavesAsItWas) {
+  Points centred = kCube;
+  for (double& v : centred) v = 2 * v - 1;
+  CGPolyhedron* hull = AddHull(centred);
+  const CGPolyhedron sound = *hull;
+  CGFold* net = AddNet(hull->m_nId, CGFold::kLevelByLevel);
+  ASSERT_TRUE(net->m_bDefined);
+  const struct {
+    double scale;
+    bool defined, keptFaces;
+  } rows[] = {{1.7e308, false, true}, {1e200, false, false}, {1e100, true, false}};
+  for (const auto& r : rows) {
+    hull->Points = sound.Points;
+    hull->Faces = sound.Faces;
+    net->Recalculate();
+    for (auto& p : hull->Points) p = {p.x * r.scale, p.y * r.scale, p.z * r.scale};
+    for (PolyhedronFace& f : hull->Faces) f.d *= r.scale;
+    const QByteArray record = StoreCell(*hull);
+    net->Recalculate();
+    EXPECT_EQ(net->m_bDefined, r.defined) << r.scale;
+    EXPECT_EQ(net->NetFaces.empty(), !r.defined) << r.scale;
+    if (r.keptFaces) {
+      EXPECT_EQ(StoreCell(*hull), record) << "the faces as they were";
+    }
+    EXPECT_TRUE(RecordReloads(*hull)) << r.scale;
+  }
+  hull->Points = sound.Points;
+  hull->Faces = sound.Faces;
+  net->Recalculate();
+  EXPECT_TRUE(net->m_bDefined);
+  EXPECT_EQ(net->NetFaces.size(), 6u);
+  for (const PolyhedronFace& f : hull->Faces) {  // the stored centroids: the means of the corners
+    kvmath::WideVec sum{0, 0, 0};
+    for (std::int32_t v : f.Vertices) {
+      const kvmath::WideVec& p = hull->Points[size_t(v)];
+      sum = {sum.x + p.x / 4, sum.y + p.y / 4, sum.z + p.z / 4};
+    }
+    EXPECT_EQ(f.Vertices.size(), 4u);
+    EXPECT_EQ(std::vector<double>(f.Centroid, f.Centroid + 3), (std::vector<double>{sum.x, sum.y, sum.z}));
+  }
+  EXPECT_LT(WorstLanding(*net, *hull, net->DeepestLevel + 1), 1e-9);
+}
+
+// The cube's bottom split into two triangles whose planes are damaged so
+// that each puts the other above itself: both have the lowest centroid, and
+// a build that let either come first would pick the other as the base next
+// time.  The base stays first, so every build, and every save and load,
+// keeps the order.
+TEST_F(FoldTest, TiedBaseFacesWithDamagedPlanesKeepTheirOrderOverBuilds) {
+  CGPolyhedron* hull = AddHull(kCube);
+  auto bottom = std::find_if(hull->Faces.begin(), hull->Faces.end(), [](const PolyhedronFace& f) { return f.c < -0.5; });
+  ASSERT_NE(bottom, hull->Faces.end());
+  const std::vector<std::int32_t> square = bottom->Vertices;
+  ASSERT_EQ(square.size(), 4u);
+  PolyhedronFace first(0, 1, 0, 0), second(1, 0, 0, 0);  // y = 0 and x = 0: not the bottom's plane
+  first.Vertices = {square[0], square[1], square[2]};
+  second.Vertices = {square[0], square[2], square[3]};
+  *bottom = first;
+  hull->Faces.push_back(second);
+  CGFold* net = AddNet(hull->m_nId, CGFold::kLevelByLevel);
+  const QByteArray once = StoreCell(*hull);
+  EXPECT_EQ(hull->Faces[0].Vertices, first.Vertices) << "the first of the tied faces is the base, first";
+  for (int build = 0; build < 3; ++build) {
+    CArchive in(StoreCell(*hull));
+    hull->Serialize(in);  // saved and opened again
+    net->Recalculate();
+    EXPECT_EQ(StoreCell(*hull), once) << build;
+  }
 }
 
 TEST_F(FoldTest, TwoBuildsTakeDifferentTextures) {

@@ -100,6 +100,17 @@ double PieceLength2(const Carrier& c, int i, bool flat) {
   return dx * dx + dy * dy + dz * dz;
 }
 
+// Whether the sample i, whose signed side is `side` under the crossing
+// state s, starts no refinement: no crossing (s is 0, as at the first
+// sample, or the sides agree) or a gap (a piece at least `limit` long, or
+// of no finite length where the carrier does not exist, as at a pole).
+// The state is tested first: at the first sample there is no piece to read,
+// and a side that is not finite there makes s x side no number.
+template <class Carrier>
+bool NoCrossing(const Carrier& c, int i, int s, double side, double limit) {
+  return s == 0 || s * side >= 0 || !(PieceLength2(c, i, true) < limit);
+}
+
 // The refinements give up after this many halvings, whatever the step: a
 // step that is no finite number must not keep them going.
 inline constexpr int kMaxHalvings = 200;

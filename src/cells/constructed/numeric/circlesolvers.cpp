@@ -74,7 +74,7 @@ class CircleRoots {
         Add(p);
         s = 0;
       }
-      if (s * f >= 0 || PieceLength2(k, i, true) >= 10.0) {
+      if (NoCrossing(k, i, s, f, 10.0)) {
         s = Sign(f);
         continue;
       }

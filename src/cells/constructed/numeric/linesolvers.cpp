@@ -30,7 +30,8 @@ class LineRoots {
     m_level = std::fabs(static_cast<double>(a[2]) - b[2]) < 1e-5;
     m_flatAtZero = std::fabs(a[2]) < 1e-5 && std::fabs(b[2]) < 1e-5;
   }
-  bool TooShort() const { return L < 1e-4; }
+  // Also a line whose ends are no numbers or too far apart to measure.
+  bool TooShort() const { return !(L >= 1e-4 && std::isfinite(L)); }
 
   template <class Carrier>
   void Solve(Carrier& c) {
@@ -104,7 +105,7 @@ class LineRoots {
         s = Carrier::kSignAfterOnLine ? Sign(side) : 0;
         continue;
       }
-      if (s * side >= 0 || PieceLength2(c, i, true) >= limit) {
+      if (NoCrossing(c, i, s, side, limit)) {
         s = Sign(side);
         continue;
       }

@@ -12,7 +12,7 @@ CGVerRootOfPair::CGVerRootOfPair(WORD id, int slot, const QString& name, BYTE ro
 void CGVerRootOfPair::PlaceRoot(Solver solve) {
   float p[3];
   if (m_parents.size() < 2 || solve(m_parents[0], m_parents[1], m_nSubKind, p) == 0) return Undefine();
-  Place(p);
+  PlaceIfFinite(p);
 }
 
 QString CGVerRootOfPair::Describe(const char* pattern) const {

@@ -77,7 +77,7 @@ void CGVerInPaths::Recalculate() {
   if (!FollowSource() || !CombinedFractions(*this, PieceCount(), fractions) ||
       !PointOnPath(*this, fractions, m_fValue, p))
     return Undefine();
-  Place(p);
+  PlaceIfFinite(p);
 }
 
 QString CGVerInPaths::GetDescription() { return Describe(kTextInPathsFixed, kTextInPathsFollowing); }

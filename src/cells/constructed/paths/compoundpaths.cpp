@@ -66,7 +66,7 @@ void CGVerInBorderFt::Recalculate() {
   m_fValue = source->m_fValue;
   float p[3];
   if (!CompoundPoint(*this, Pieces, m_fValue, kPolygonEdges, p)) return Undefine();
-  Place(p);
+  PlaceIfFinite(p);
 }
 
 QString CGVerInBorderFt::GetDescription() {
@@ -86,7 +86,7 @@ void CGVerInBorder::Recalculate() {
   if (!FollowSource() ||
       !CompoundPoint(*this, PieceCount(), m_fValue, kCurvedPieces, p))
     return Undefine();
-  Place(p);
+  PlaceIfFinite(p);
 }
 
 QString CGVerInBorder::GetDescription() { return Describe(kTextInBorderFixed, kTextInBorderFollowing); }

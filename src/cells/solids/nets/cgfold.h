@@ -52,7 +52,11 @@ class CGFold : public CGCell {
   void Serialize(CArchive& ar) override;
   void Recalculate() override;
 
-  // Lays out the net of `hull`, whose face list it sorts by depth.
+  // Lays out the net of `hull`, whose face list it sorts by depth, the base
+  // face first: defined.  A hull whose face centroids or depths are not
+  // finite (coordinates near the double limit) is left as it was and has
+  // no net: undefined; so is a hull whose layout is not finite (edges too
+  // long to square).
   void BuildNet(CGPolyhedron& hull);
 
   void DrawDepthOnly() override;

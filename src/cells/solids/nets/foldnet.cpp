@@ -35,32 +35,48 @@ WideVec UnitIfLong(const WideVec& v) {
 
 int g_nNextNetTexture = kFirstTexture;
 
-void WriteCentroids(CGPolyhedron& hull) {
-  for (PolyhedronFace& f : hull.Faces) {
-    WideVec sum{0, 0, 0};
-    for (std::int32_t v : f.Vertices) {
-      const WideVec& p = hull.Points[static_cast<size_t>(v)];
-      sum = {sum.x + p.x, sum.y + p.y, sum.z + p.z};
-    }
-    const double n = f.Vertices.empty() ? 1.0 : static_cast<double>(f.Vertices.size());
-    f.Centroid[0] = sum.x / n;
-    f.Centroid[1] = sum.y / n;
-    f.Centroid[2] = sum.z / n;
+// The mean of the face's vertices (not finite where their sum leaves the
+// double range).
+void WriteCentroid(const std::vector<WideVec>& points, PolyhedronFace& f) {
+  WideVec sum{0, 0, 0};
+  for (std::int32_t v : f.Vertices) {
+    const WideVec& p = points[static_cast<size_t>(v)];
+    sum = {sum.x + p.x, sum.y + p.y, sum.z + p.z};
   }
+  const double n = f.Vertices.empty() ? 1.0 : static_cast<double>(f.Vertices.size());
+  f.Centroid[0] = sum.x / n;
+  f.Centroid[1] = sum.y / n;
+  f.Centroid[2] = sum.z / n;
 }
 
-// Steps 1 and 2: depths from the base face's plane, the faces sorted by them.
-void SortByDepth(CGPolyhedron& hull) {
-  WriteCentroids(hull);
-  const auto base = std::min_element(hull.Faces.begin(), hull.Faces.end(),
-                                     [](const PolyhedronFace& a, const PolyhedronFace& b) {
-                                       return a.Centroid[2] < b.Centroid[2];
-                                     });
+bool FiniteCentroid(const PolyhedronFace& f) {
+  return std::isfinite(f.Centroid[0]) && std::isfinite(f.Centroid[1]) && std::isfinite(f.Centroid[2]);
+}
+
+// Steps 1 and 2: the centroids, the depths from the base face's plane, and
+// the faces sorted by depth, the base face first.  A damaged face plane can
+// put another face at or above the base (a depth of 0 or less); keeping the
+// base first makes the next build pick the same base among faces of equal
+// lowest centroid, so building again keeps the order and a saved hull
+// saves the same.  False, the hull untouched, where a centroid or a depth
+// is not finite (a hull near the double limit), which its record refuses.
+bool SortByDepth(CGPolyhedron& hull) {
+  std::vector<PolyhedronFace> faces = hull.Faces;
+  for (PolyhedronFace& f : faces) WriteCentroid(hull.Points, f);
+  if (!std::all_of(faces.begin(), faces.end(), FiniteCentroid)) return false;
+  const auto base = std::min_element(faces.begin(), faces.end(), [](const PolyhedronFace& a, const PolyhedronFace& b) {
+    return a.Centroid[2] < b.Centroid[2];
+  });
   const PolyhedronFace plane = *base;
-  for (PolyhedronFace& f : hull.Faces)
+  for (PolyhedronFace& f : faces) {
     f.Depth = -(plane.a * f.Centroid[0] + plane.b * f.Centroid[1] + plane.c * f.Centroid[2] + plane.d);
-  std::stable_sort(hull.Faces.begin(), hull.Faces.end(),
+    if (!std::isfinite(f.Depth)) return false;
+  }
+  std::rotate(faces.begin(), base, base + 1);
+  std::stable_sort(faces.begin() + 1, faces.end(),
                    [](const PolyhedronFace& a, const PolyhedronFace& b) { return a.Depth < b.Depth; });
+  hull.Faces = std::move(faces);
+  return true;
 }
 
 // Step 4's flat layout: corner 0 at the origin, corner 1 on the negative
@@ -212,6 +228,21 @@ int AttachAll(std::vector<FoldFace>& net) {
   return deepest;
 }
 
+bool Finite(const double* v, size_t n) {
+  return std::all_of(v, v + n, [](double x) { return std::isfinite(x); });
+}
+
+// Every placement the drawing composes is a number: a hull whose edges are
+// too long to square (coordinates from about 1e154 on) lays out none.
+bool FiniteLayout(const std::vector<FoldFace>& net) {
+  return std::all_of(net.begin(), net.end(), [](const FoldFace& f) {
+    const double angles[] = {f.HingeDirection, f.FoldAngle, f.OwnDirection};
+    return Finite(f.HingePoint, 3) && Finite(f.Offset, 3) && Finite(angles, 3) &&
+           std::all_of(f.Corners.begin(), f.Corners.end(),
+                       [](const WideVec& c) { return std::isfinite(c.x) && std::isfinite(c.y) && std::isfinite(c.z); });
+  });
+}
+
 void WarnWhenTooDeep(int deepest) {
   if (!GlContextCurrent()) return;
   GLint stack = 0;
@@ -240,7 +271,8 @@ void CGFold::BuildNet(CGPolyhedron& hull) {
   HasRoot = false;
   DeepestLevel = 0;
   if (hull.Faces.empty()) return;
-  SortByDepth(hull);
+  m_bDefined = SortByDepth(hull);
+  if (!m_bDefined) return;
   size_t edges = 0;
   for (const PolyhedronFace& f : hull.Faces) edges += f.Vertices.size();
   std::unordered_map<std::uint64_t, int> byEdge;
@@ -262,6 +294,13 @@ void CGFold::BuildNet(CGPolyhedron& hull) {
   PlaceRoot(hull, NetFaces[0], NetOffset);
   HasRoot = true;
   DeepestLevel = AttachAll(NetFaces);
+  if (!FiniteLayout(NetFaces)) {
+    NetFaces.clear();
+    HasRoot = false;
+    DeepestLevel = 0;
+    m_bDefined = false;
+    return;
+  }
   PrepareChains();
   WarnWhenTooDeep(DeepestLevel);
 }
