@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstring>
+#include <utility>
 
 #include "platform/gbk.h"
 
@@ -157,7 +158,9 @@ void CArchive::WriteObject(const CObject* object) {
   }
   m_storeMap.emplace(object, m_nMapCount++);
   // The record follows the tag; objects it writes take the next indices.
+  const CObject* outer = std::exchange(m_writing, object);
   const_cast<CObject*>(object)->Serialize(*this);
+  m_writing = outer;
 }
 
 // Reads a tag.  Returns the class of a new object, or null with *objectIndex

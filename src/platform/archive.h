@@ -10,6 +10,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -59,6 +60,18 @@ class CArchive {
   qsizetype Remaining() const { return m_in.size() - m_pos; }
   // Up to n bytes at the reading position without consuming them.
   QByteArray Peek(qsizetype n) const;
+
+  // Where a float or double was written: its first byte, its size and the
+  // object whose record holds it (null outside every object).
+  struct ScalarField {
+    qsizetype offset;
+    int size;
+    const CObject* object;
+  };
+  // While set (storing), every float and double written appends its place to
+  // the list, so that a test can patch each stored number in turn.  Null
+  // (the default) records nothing.
+  void RecordFloatFields(std::vector<ScalarField>* fields) { m_floatFields = fields; }
 
   // Raw bytes.
   void Write(const void* data, qsizetype n);
@@ -119,6 +132,8 @@ class CArchive {
  private:
   template <class T>
   CArchive& WriteScalar(T v) {
+    if constexpr (std::is_floating_point_v<T>)
+      if (m_floatFields) m_floatFields->push_back({m_out.size(), static_cast<int>(sizeof v), m_writing});
     Write(&v, sizeof v);  // the program runs on little-endian machines only
     return *this;
   }
@@ -137,6 +152,8 @@ class CArchive {
   QByteArray m_out;
   QByteArray m_in;
   qsizetype m_pos = 0;
+  std::vector<ScalarField>* m_floatFields = nullptr;
+  const CObject* m_writing = nullptr;  // the object whose record is being written
 
   // Shared index space: 0 is the null object; classes and objects from 1.
   DWORD m_nMapCount = 1;

@@ -1,27 +1,39 @@
 // Whatever the loader accepts, the program can save and open again: points
-// anywhere in the float range (or beyond it) must never make a cell store a
-// value that the loader refuses.  (The fixtures of tests/fuzz/corpus/document
+// anywhere in the float range (or beyond it), or any stored number damaged,
+// must never make a cell store a value that the loader refuses.  (The fixtures of tests/fuzz/corpus/document
 // go through the same round trip in Fuzz.Replay.document.)
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSet>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
+#include "platform/archive.h"
+#include "support/everyclass.h"
 
 namespace KAVREL_FILE_LOCAL {
 
-// The four free points of the every-class page moved to the float limit, to
-// infinity and to NaN (which a file may hold for a point): the circles and
-// points computed from them become undefined instead of storing the overflow.
+// The four free points of the every-class document's first page moved to
+// the float limit, to infinity and to NaN (which a file may hold for a
+// point): the circles and points computed from them become undefined
+// instead of storing the overflow.
 TEST_F(DocumentFileTest, PointsAtTheEdgeOfTheFloatRangeSaveAndReopen) {
   constexpr float kMax = std::numeric_limits<float>::max();
   const float extremes[] = {0,     1,     -1,    1e-38f, 1e19f, -2e19f, 1e30f, 3e38f, -3e38f, kMax,
                             -kMax, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
   CKavrelDoc built;
-  BuildEveryCellClass(built);
+  BuildEveryClassDocument(built, folder.path());
   std::mt19937 random(21);
   const QString saved = folder.filePath(QStringLiteral("saved.kv"));
   for (int round = 0; round < 200 && !HasFailure(); ++round) {
@@ -35,5 +47,144 @@ TEST_F(DocumentFileTest, PointsAtTheEdgeOfTheFloatRangeSaveAndReopen) {
     EXPECT_TRUE(Bytes(reopened) == Bytes(doc)) << "round " << round << ": the second save differs";
   }
 }
+
+// A document to sweep: its bytes, where its numbers stand, and the record
+// each number belongs to (its class and id).
+struct Swept {
+  QByteArray bytes;
+  std::vector<CArchive::ScalarField> fields;
+  std::vector<std::string> owners;
+};
+
+// Stores the document, recording where its numbers go; the document's own
+// numbers only when `ownNumbers`.
+Swept Stored(CKavrelDoc& doc, bool ownNumbers) {
+  Swept swept;
+  CArchive ar;
+  ar.RecordFloatFields(&swept.fields);
+  doc.Serialize(ar);
+  swept.bytes = ar.Bytes();
+  if (!ownNumbers) std::erase_if(swept.fields, [](const auto& field) { return field.object == nullptr; });
+  for (const CArchive::ScalarField& field : swept.fields) {
+    std::string owner = field.object ? field.object->GetRuntimeClass()->m_lpszClassName : "the document";
+    if (const auto* cell = dynamic_cast<const CGCell*>(field.object)) owner += " " + std::to_string(cell->m_nId);
+    swept.owners.push_back(owner + " (byte " + std::to_string(field.offset) + ")");
+  }
+  return swept;
+}
+
+// Cuts the every-class document down to the part named `part` and stores
+// it: "tools" keeps the tools over an empty page, with the document's own
+// numbers; any other part keeps the page of that name alone.  A number
+// stored in a page reaches the cells of that page only, while opening
+// recomputes every page: swept alone, a page costs each damaged copy a
+// fraction of the time, and nothing is missed.
+Swept Part(CKavrelDoc& built, const QString& part) {
+  const bool ofTools = part == QLatin1String("tools");
+  if (ofTools) {
+    built.m_pages.clear();
+    built.m_pages.push_back(std::make_unique<CGPage>());
+    built.m_pages.front()->m_nId = 1;
+  } else {
+    built.m_tools.clear();
+    std::erase_if(built.m_pages, [&part](const auto& page) { return page->m_strName != part; });
+  }
+  if (built.m_pages.empty()) return {};
+  SetCurrentPage(built.m_pages.front().get());
+  return Stored(built, ofTools);
+}
+
+QByteArray Damaged(const QByteArray& bytes, const CArchive::ScalarField& field, double value) {
+  QByteArray copy = bytes;
+  if (field.size == sizeof(float)) {
+    const auto single = static_cast<float>(value);
+    std::memcpy(copy.data() + field.offset, &single, sizeof single);
+  } else {
+    std::memcpy(copy.data() + field.offset, &value, sizeof value);
+  }
+  return copy;
+}
+
+// Writes the bytes over the file's own: a damaged copy, of the length of
+// the last, replaces it without the file being truncated first.
+void Overwrite(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+  if (file.size() != bytes.size()) {
+    ASSERT_TRUE(file.resize(bytes.size()));
+  }
+}
+
+// Why the loader refuses the bytes (it names the cell); empty when it
+// reads them.
+std::string LoadFailure(const QByteArray& bytes) {
+  CKavrelDoc doc;
+  CArchive ar(bytes);
+  try {
+    doc.ReadRecords(ar, true);
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return {};
+}
+
+// The record a saved copy first differs in from the save before it.
+std::string FirstDifference(CKavrelDoc& doc, const QByteArray& before) {
+  const Swept now = Stored(doc, true);
+  qsizetype at = 0;
+  while (at < now.bytes.size() && at < before.size() && now.bytes[at] == before[at]) ++at;
+  std::string owner = "the document";
+  for (size_t i = 0; i < now.fields.size() && now.fields[i].offset <= at; ++i) owner = now.owners[i];
+  return "byte " + std::to_string(at) + ", after the number of " + owner;
+}
+
+class EveryStoredNumber : public DocumentFileTest, public ::testing::WithParamInterface<const char*> {};
+
+// Each float and double the every-class document stores, set in turn to
+// NaN, infinity and two finite numbers large enough to overflow what is
+// computed from them: a copy the program opens saves, opens again and saves
+// the same bytes.  A save already seen to reopen alike is not opened again.
+TEST_P(EveryStoredNumber, DamagedInTurnReopensAlike) {
+  const std::pair<const char*, double> damages[] = {{"NaN", std::numeric_limits<double>::quiet_NaN()},
+                                                    {"infinity", std::numeric_limits<double>::infinity()},
+                                                    {"3e38", 3e38},
+                                                    {"1e20", 1e20}};
+  CKavrelDoc built;
+  BuildEveryClassDocument(built, folder.path());
+  const Swept swept = Part(built, QString::fromLatin1(GetParam()));
+  ASSERT_GT(swept.fields.size(), 100u) << GetParam();
+  const QString in = folder.filePath(QStringLiteral("in.kv")), saved = folder.filePath(QStringLiteral("saved.kv"));
+  QElapsedTimer timer;
+  timer.start();
+  int opened = 0;
+  QSet<QByteArray> reopenAlike;
+  for (size_t i = 0; i < swept.fields.size(); ++i) {
+    for (const auto& [what, value] : damages) {
+      Overwrite(in, Damaged(swept.bytes, swept.fields[i], value));
+      CKavrelDoc doc;
+      if (!doc.OnOpenDocument(in, true)) continue;
+      ++opened;
+      const QByteArray first = Bytes(doc);
+      if (reopenAlike.contains(first)) continue;
+      Overwrite(saved, first);
+      CKavrelDoc reopened;
+      if (!reopened.OnOpenDocument(saved, true)) {
+        ADD_FAILURE() << swept.owners[i] << " = " << what << ": the saved copy does not open: " << LoadFailure(first);
+      } else if (Bytes(reopened) != first) {
+        ADD_FAILURE() << swept.owners[i] << " = " << what << ": saved again, it differs at "
+                      << FirstDifference(reopened, first);
+      } else {
+        reopenAlike.insert(first);
+      }
+    }
+  }
+  std::printf("%s: %zu numbers, %d damaged copies opened, %lld ms\n", GetParam(), swept.fields.size(), opened,
+              static_cast<long long>(timer.elapsed()));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryClassDocument, EveryStoredNumber,
+                         ::testing::Values("tools", "points", "values", "paths", "solids"),
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace

@@ -1,20 +1,10 @@
 #include "documenttestsupport.h"
 
-
 #include "app/classregistration.h"
-#include "cells/dynamic/paths/curve.h"
-#include "cells/dynamic/paths/locus.h"
-#include "cells/dynamic/paths/pathpoints.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
-#include "cells/primitives/cgverfree.h"
-#include "cells/primitives/cgverfreeincircle.h"
-#include "cells/primitives/cgverfreeinface.h"
-#include "cells/primitives/cgverfreeinline.h"
-#include "cells/primitives/cornerpoints.h"
-#include "model/cgbutton.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "model/vertexarray.h"
@@ -58,40 +48,6 @@ void DocumentFileTest::BuildTwoPages(CKavrelDoc& doc) {
   Enter(two, new CGFace(two.m_nNextId++, std::vector<WORD>{e, f, g}, 0x00FF8040));
   SetCurrentPage(&one);
   one.RebuildVertexArray();
-}
-
-void DocumentFileTest::BuildEveryCellClass(CKavrelDoc& doc) {
-  doc.OnNewDocument();
-  CGPage& page = *doc.m_pages.front();
-  ReserveVertexArray(16);
-  const auto free = [&page](float x, float y, float z) {
-    return Enter(page, new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), x, y, z))->m_nId;
-  };
-  const WORD a = free(0, 0, 0), b = free(4, 0, 0), c = free(0, 4, 0), d = free(0, 0, 4);
-  const WORD ab = Enter(page, new CGLine(page.m_nNextId++, a, b, kLineSegment))->m_nId;
-  const WORD face = Enter(page, new CGFace(page.m_nNextId++, a, b, c, 0x00336699))->m_nId;
-  Enter(page, new CGArc(page.m_nNextId++, 1, 1, 1, 2, 0, 0, 0, 2, 0, 0, kArcFullTurn, kArcArc));
-  const WORD circle = Enter(page, new CGArcCircle3P(page.m_nNextId++, a, b, c, kArcCircle))->m_nId;
-  Enter(page, new CGArcCenterP(page.m_nNextId++, a, b, c, kArcSector));
-  Enter(page, new CGArcPointN(page.m_nNextId++, a, b, d, kArcDisc, 1));
-  const auto bound = [&page](auto* point) { return Enter(page, point)->m_nId; };
-  const WORD onLine = bound(new CGVerFreeInLine(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), ab, 0.25f));
-  const WORD onCircle =
-      bound(new CGVerFreeInCircle(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), circle, 1.0f));
-  bound(new CGVerFreeInFace(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), face, 0.2f, 0.3f));
-  bound(new CGVerFreeInPlane(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), a, b, d, 0.5f, 0.25f));
-  auto* button = new CGButton;
-  button->m_nId = page.m_nNextId++;
-  Enter(page, button);
-  auto* series = new CGButnPresentat;
-  series->m_nId = page.m_nNextId++;
-  Enter(page, series);
-  AppendParent(*series, button->m_nId);
-  const WORD locus = Enter(page, new CGLocus(page.m_nNextId++, onCircle, onLine, 0, 6.2831f))->m_nId;
-  bound(new CGVerFreeInLocus(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), locus, 1.0f));
-  const WORD curve = Enter(page, new CGCurve(page.m_nNextId++, {}, "t", "t*t", "1", "0", "2", 0.1f, 0, 1, "t"))->m_nId;
-  bound(new CGVerFreeInCurve(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), curve, 0.5f));
-  page.RebuildVertexArray();
 }
 
 QString DocumentFileTest::ReopenedListing(CKavrelDoc& doc, const QString& name) {

@@ -1,6 +1,7 @@
 // Documents built from real cells for the application-level tests: every
 // class registered, a temporary folder, and a two-page document with
-// points, lines, faces and circles.
+// points, lines, faces and circles (the every-class document is in
+// support/everyclass.h).
 #pragma once
 #include <gtest/gtest.h>
 
@@ -29,10 +30,6 @@ class DocumentFileTest : public ::testing::Test {
   // and the circle through A, B and C.  Page "two" (id 3): points E, F, G,
   // the vector EF and the face EFG.  Page "one" is current.
   void BuildTwoPages(CKavrelDoc& doc);
-  // One page holding a cell of every storable cell class, built on the free
-  // points A, B, C, D (ids 1 to 4): lines, a face, circles of each kind,
-  // points bound to them, a button and a series button.
-  void BuildEveryCellClass(CKavrelDoc& doc);
 
   static QByteArray Bytes(CKavrelDoc& doc) { return DocumentBytes(doc); }
   QString WriteFile(const QString& name, const QByteArray& bytes) { return WriteTestFile(folder, name, bytes); }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -273,6 +274,34 @@ TEST_F(ArcTest, LoadingKeepsAnglesInRangeAndBringsOthersBack) {
   EXPECT_GE(read.StartAngle, 0.0f);
   EXPECT_LE(read.StartAngle, 6.2831855f);
   EXPECT_LE(ArcSegmentCount(read.EndAngle - read.StartAngle), 62);
+}
+
+// A circle whose axis squares overflow single precision still has its
+// radius: the record reads back unless the radius itself is beyond the
+// float range.
+TEST_F(ArcTest, LargeRadiiReadBackUnlessBeyondTheFloatRange) {
+  const struct {
+    float u[3];
+    float radius;  // 0: the record is refused
+  } cases[] = {
+      {{3, 0, 4}, 5},
+      {{1e20f, 0, 0}, 1e20f},
+      {{0, -3e19f, 4e19f}, 5e19f},
+      {{2e38f, 0, 2e38f}, 2.828427e38f},
+      {{3e38f, 3e38f, 0}, 0},
+  };
+  for (const auto& c : cases) {
+    CircleRecord fields;
+    std::copy_n(c.u, 3, fields.u);
+    CArchive ar(ArcRecord(fields));
+    CGArc read;
+    if (c.radius == 0) {
+      EXPECT_THROW(read.Serialize(ar), CArchiveException) << c.u[0];
+      continue;
+    }
+    read.Serialize(ar);
+    EXPECT_FLOAT_EQ(read.Radius, c.radius) << c.u[0];
+  }
 }
 
 TEST_F(ArcTest, UnknownKindStyleAndPictureLoadAndAreLeftAlone) {

@@ -3,7 +3,7 @@
 // Writes the seeds of the fuzzing corpus (tests/fuzz/corpus in the source
 // tree) with the program's own writers: documents every build must load
 // (document/must-load), rich texts, presentation packages, clipboard
-// records, metafiles, picture files and recorded user tools.  Run it again after a change to
+// records, tool sets, metafiles, picture files and recorded user tools.  Run it again after a change to
 // what these files store, and commit what it writes.
 #include <QBuffer>
 #include <QDir>
@@ -28,11 +28,14 @@
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "model/document/usertool.h"
+#include "model/selection.h"
+#include "platform/archive.h"
 #include "platform/archivecollections.h"
 #include "richtext/keptobjects.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 #include "support/commandpage.h"
+#include "support/everyclass.h"
 #include "support/pptxwriter.h"
 #include "support/wmfwriter.h"
 #include "support/writer3ds.h"
@@ -53,17 +56,26 @@ void Write(const QString& folder, const QString& name, const QByteArray& bytes) 
 class Documents : public DocumentFileTest {
  public:
   void TestBody() override {}
-  using DocumentFileTest::BuildEveryCellClass;
 };
 
+// Where the every-class document's 3DS model is written: a folder of a
+// fixed name, so that the seeds name the same model path every time.
+QString ModelFolder() {
+  const QString folder = QDir::temp().filePath(QStringLiteral("kavrel-seeds"));
+  QDir().mkpath(folder);
+  return folder;
+}
+
+// The every-class document; the same with whole turns of arcs added to its
+// first page; the same with its first four free points at the float limit.
 void WriteDocuments(const QString& folder) {
-  Documents build;
+  Documents setUp;  // every class registered, the seams recorded
   CKavrelDoc every;
-  build.BuildEveryCellClass(every);
+  BuildEveryClassDocument(every, ModelFolder());
   Write(folder, QStringLiteral("every-cell-class.kv"), DocumentBytes(every));
 
   CKavrelDoc arcs;
-  build.BuildEveryCellClass(arcs);
+  BuildEveryClassDocument(arcs, ModelFolder());
   CGPage& page = *arcs.m_pages.front();
   constexpr float kTurn = 2 * std::numbers::pi_v<float>;
   for (const float start : {kTurn, -kTurn, 2 * kTurn}) {
@@ -73,12 +85,42 @@ void WriteDocuments(const QString& folder) {
   Write(folder, QStringLiteral("arcs-starting-at-two-pi.kv"), DocumentBytes(arcs));
 
   CKavrelDoc limits;
-  build.BuildEveryCellClass(limits);
+  BuildEveryClassDocument(limits, ModelFolder());
   constexpr float kMax = std::numeric_limits<float>::max();
   const float at[4][3] = {{kMax, 0, 0}, {-kMax, kMax, 0}, {0, 0, -kMax}, {kMax, kMax, kMax}};
   for (WORD id = 1; id <= 4; ++id)
     std::copy_n(at[id - 1], 3, static_cast<CGVertex*>(limits.m_pages.front()->m_cells.Lookup(id))->m_vPos);
   Write(folder, QStringLiteral("points-at-the-float-limit.kv"), DocumentBytes(limits));
+}
+
+// Each page of the every-class document whole and as its cells, as the
+// copy command writes them: every cell that can be copied.
+void WriteEveryClassRecords(const QString& folder) {
+  Documents setUp;  // every class registered, the seams recorded
+  CKavrelDoc every;
+  BuildEveryClassDocument(every, ModelFolder());
+  for (const auto& page : every.m_pages) {
+    every.SwitchToPage(page.get());
+    page->ClearSelection();
+    SelectAllOfKind(0);
+    Write(folder, QStringLiteral("every-class-%1-cells.rec").arg(page->m_strName), MakeClipboardRecord(*page));
+    page->ClearSelection();
+    page->m_bSelected = true;
+    Write(folder, QStringLiteral("every-class-%1-page.rec").arg(page->m_strName), MakeClipboardRecord(*page));
+    page->m_bSelected = false;
+  }
+}
+
+// A tool set, as a file of the Tools folder holds it: the header and the
+// tools recorded from every page of the every-class document.
+void WriteToolSets(const QString& folder) {
+  Documents setUp;  // every class registered, the seams recorded
+  CKavrelDoc every;
+  BuildEveryClassDocument(every, ModelFolder());
+  CArchive ar;
+  ar << kDocumentMark1 << kDocumentMark2 << static_cast<DWORD>(kDocumentVersion) << DWORD(0) << DWORD(0);
+  WriteToolList(ar, RecordEveryPageTool(every));
+  Write(folder, QStringLiteral("every-class-tools.kv"), ar.Bytes());
 }
 
 QByteArray Png(const QImage& image, const char* format) {
@@ -238,6 +280,8 @@ int main(int argc, char** argv) {
   WriteRichTexts(root + QStringLiteral("/rtf"));
   WritePresentations(root + QStringLiteral("/pptx"));
   WriteClipboardRecords(root + QStringLiteral("/clipboard"));
+  WriteEveryClassRecords(root + QStringLiteral("/clipboard"));
+  WriteToolSets(root + QStringLiteral("/tools"));
   Write(root + QStringLiteral("/metafile"), QStringLiteral("formula-preview.wmf"), FormulaPreviewWmf());
   Write(root + QStringLiteral("/metafile"), QStringLiteral("placeable-preview.wmf"), PlaceableWmf(FormulaPreviewWmf()));
   WritePictures(root + QStringLiteral("/picture"));

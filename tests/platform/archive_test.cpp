@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <cstring>
 #include <random>
 
 #include "archive_test_classes.h"
@@ -92,6 +93,28 @@ TEST_F(ArchiveTest, ScalarsAreLittleEndian) {
   EXPECT_EQ(in.ReadFloat(), 1.0f);
   EXPECT_EQ(in.ReadDouble(), -2.0);
   EXPECT_EQ(in.Remaining(), 0);
+}
+
+// Only floats and doubles written while a list is set are recorded, each
+// with its own place; a string or count between them is not.
+TEST_F(ArchiveTest, FloatFieldsAreRecordedOnlyWhileAsked) {
+  CArchive out;
+  out << 0.5f;
+  std::vector<CArchive::ScalarField> fields;
+  out.RecordFloatFields(&fields);
+  out << BYTE(1) << 2.0f << QStringLiteral("ab") << -3.0 << DWORD(7) << std::int32_t(9) << 4.0f;
+  out.WriteCount(3);
+  out.RecordFloatFields(nullptr);
+  out << 5.0f;
+  ASSERT_EQ(fields.size(), 3u);
+  const std::pair<qsizetype, int> expected[] = {{5, 4}, {17, 8}, {33, 4}};
+  for (size_t i = 0; i < fields.size(); ++i) {
+    EXPECT_EQ(std::make_pair(fields[i].offset, fields[i].size), expected[i]) << i;
+    EXPECT_EQ(fields[i].object, nullptr) << "written outside every object";
+  }
+  float at33;
+  std::memcpy(&at33, out.Bytes().constData() + 33, sizeof at33);
+  EXPECT_EQ(at33, 4.0f);
 }
 
 TEST_F(ArchiveTest, ObjectTagsShareOneIndexSpace) {

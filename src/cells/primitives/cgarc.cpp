@@ -9,6 +9,7 @@
 #include "cells/primitives/formattext.h"
 #include "cells/primitives/vecops.h"
 #include "math/geometry.h"
+#include "math/widevector.h"
 #include "model/cgpage.h"
 #include "platform/archive.h"
 #include "platform/numberformat.h"
@@ -96,9 +97,7 @@ CGArc::FiniteFrameGuard::~FiniteFrameGuard() {
 
 void CGArc::NormalizeAngles() { NormalizeArcRange(StartAngle, EndAngle); }
 
-float CGArc::AxisULength() const {
-  return std::sqrt(AxisU[0] * AxisU[0] + AxisU[1] * AxisU[1] + AxisU[2] * AxisU[2]);
-}
+float CGArc::AxisULength() const { return kvmath::Length3f(AxisU); }
 
 void CGArc::PointAt(float a, float out[3]) const {
   const float c = std::cos(a), s = std::sin(a);

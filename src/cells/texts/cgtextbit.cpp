@@ -1,5 +1,6 @@
 #include "cells/texts/cgtextbit.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <memory>
@@ -8,6 +9,7 @@
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
 #include "cells/texts/textcelltexts.h"
+#include "math/widevector.h"
 #include "model/cellmap.h"
 #include "model/cgvertex.h"
 #include "model/globals.h"
@@ -182,12 +184,13 @@ QString CGTextbit::FollowedPointName() const { return m_parents.empty() ? QStrin
 
 void CGTextbit::PlaceAtPoint(const float offset[3]) {
   const CGVertex* point = m_parents.empty() ? nullptr : CornerPoint(m_parents[0]);
-  if (!point || !point->m_bDefined) {
-    m_bDefined = false;
-    return;
-  }
-  m_bDefined = true;
-  for (int i = 0; i < 3; ++i) m_vLabelAnchor[i] = point->m_vPos[i] + offset[i];
+  float anchor[3] = {0, 0, 0};
+  if (point)
+    for (int i = 0; i < 3; ++i) anchor[i] = point->m_vPos[i] + offset[i];
+  // A point beyond the float range, or one pushed past it by the offset,
+  // leaves the text where it was: the record keeps only numbers.
+  m_bDefined = point && point->m_bDefined && kvmath::Finite3(anchor);
+  if (m_bDefined) std::copy_n(anchor, 3, m_vLabelAnchor);
 }
 
 void CGTextbit::DragWithOffset(int dx, int dy, float offset[3]) {

@@ -77,7 +77,8 @@ class CGTextbit : public CGCell {
   // The followed point's name, empty when there is none.
   QString FollowedPointName() const;
   // Defined with the point (a parent that is no point leaves the text
-  // undefined); then anchor = point + offset.
+  // undefined); then anchor = point + offset, unless that is no finite
+  // number (undefined, the anchor kept).
   void PlaceAtPoint(const float offset[3]);
   // A drag moves the anchor and the offset alike, so a recomputation keeps
   // the new place.

@@ -1,15 +1,18 @@
 // Captions, text bitmaps, images and followers without a GL context: value
 // texts, records, hostile sizes, descriptions, placement, drags, counts and
 // the picture command.
+#include <array>
 #include <functional>
 #include <memory>
 #include <numbers>
 
 #include "../celltestsupport.h"
+#include "cells/texts/cgtbvodtext.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
 #include "model/pagetest.h"
 #include "platform/crtrandom.h"
+#include "render/viewglobals.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -161,6 +164,45 @@ TEST_F(TextsTest, PictureDescriptionsPlacementAndFollowers) {
   follower->m_parents.push_back(a->m_nId);
   const QByteArray two = StoreCell(*follower);
   EXPECT_EQ(ArchiveCause([&] { CArchive in(two); CGTbHenchman().Serialize(in); }), ArchiveError::BadData);
+}
+
+// A text following a point that stands beyond the float range, or that the
+// offset pushes past it, is undefined where it was: its record reads back.
+TEST_F(TextsTest, FollowersOfPointsBeyondTheFloatRangeStayWhereTheyWere) {
+  const struct { const char* name; float x; float pixelSize; } rows[] = {
+      {"point not a number", NAN, 0.05f},
+      {"point infinite", -INFINITY, 0.05f},
+      {"offset past the limit", 3.4e38f, 1e37f},
+  };
+  const std::function<CGTextbit*(WORD, WORD)> followers[] = {
+      [](WORD id, WORD point) { return new CGTbHenchman(id, 4, 1, {}, point); },
+      [](WORD id, WORD point) { return new CGTbMhc(id, QString(), 0, point); },
+  };
+  for (const auto& r : rows) {
+    for (const auto& make : followers) {
+      CGVertex* a = AddPoint(1, 2, 3);
+      CGTextbit* follower = Enter(make(page->m_nNextId, a->m_nId));
+      const std::string what = std::string(r.name) + ", " + follower->GetRuntimeClass()->m_lpszClassName;
+      g_fUnitsPerPixel = r.pixelSize;
+      follower->DragBy(10, 0);
+      const std::array<float, 3> before{follower->m_vLabelAnchor[0], follower->m_vLabelAnchor[1],
+                                        follower->m_vLabelAnchor[2]};
+      a->m_vPos[0] = r.x;
+      follower->Recalculate();
+      EXPECT_FALSE(follower->m_bDefined) << what;
+      EXPECT_EQ((std::array<float, 3>{follower->m_vLabelAnchor[0], follower->m_vLabelAnchor[1],
+                                      follower->m_vLabelAnchor[2]}),
+                before)
+          << what;
+      const QByteArray bytes = StoreCell(*follower);
+      const std::unique_ptr<CObject> loaded(follower->GetRuntimeClass()->CreateObject());
+      CArchive in(bytes);
+      EXPECT_NO_THROW(loaded->Serialize(in)) << what;
+      a->m_vPos[0] = 1;
+      follower->Recalculate();
+      EXPECT_TRUE(follower->m_bDefined) << what << ": placed again once the point is back";
+    }
+  }
 }
 
 // The picture command's cell (its placement and undo: the document's tests).
