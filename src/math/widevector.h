@@ -43,17 +43,6 @@ inline bool Finite3(float x, float y, float z) {
 
 inline bool Finite3(const float v[3]) { return Finite3(v[0], v[1], v[2]); }
 
-// |v| as single precision forms it, from the sum of the float squares;
-// when those squares overflow (a component beyond about 1.8e19) the length
-// is formed in double instead, so that it is infinite only where the
-// length itself lies beyond the float range.
-inline float Length3f(const float v[3]) {
-  const float length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-  if (std::isfinite(length) || !Finite3(v)) return length;
-  const double x = v[0], y = v[1], z = v[2];
-  return static_cast<float>(std::sqrt(x * x + y * y + z * z));
-}
-
 inline void Store3(const float v[3], float out[3]) {
   const float x = v[0], y = v[1], z = v[2];
   out[0] = x;

@@ -97,7 +97,7 @@ CGArc::FiniteFrameGuard::~FiniteFrameGuard() {
 
 void CGArc::NormalizeAngles() { NormalizeArcRange(StartAngle, EndAngle); }
 
-float CGArc::AxisULength() const { return kvmath::Length3f(AxisU); }
+float CGArc::AxisULength() const { return VectorLength(AxisU); }
 
 void CGArc::PointAt(float a, float out[3]) const {
   const float c = std::cos(a), s = std::sin(a);
