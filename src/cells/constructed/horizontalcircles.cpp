@@ -7,6 +7,7 @@
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
 #include "cells/primitives/vecops.h"
+#include "math/geometry.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 
@@ -72,7 +73,8 @@ void CGArcPoint2::Recalculate() {
     return;
   }
   const float ux = p->m_vPos[0] - Center[0], uy = p->m_vPos[1] - Center[1];
-  const float r = std::sqrt(ux * ux + uy * uy);
+  const float u[3] = {ux, uy, 0};
+  const float r = VectorLength(u);  // finite wherever the radius is a float
   AxisU[0] = ux;
   AxisU[1] = uy;
   AxisU[2] = 0;

@@ -177,21 +177,24 @@ TEST_F(ConstructedPointTest, FlatFollowerKeepsItsOffsetAndTakesTheLeadersHeight)
   }
 }
 
-// A centre that is no number, or a radius the circle record cannot hold
-// (its |u| overflows), leaves the circle undefined with the frame it had,
-// which loads again; a sound centre and radius define it again.
+// A centre that is no number, or a radius beyond the float range, leaves
+// the circle undefined with the frame it had, which loads again; a huge
+// radius that is still a float defines it; a sound centre and radius define
+// it again.
 TEST_F(ConstructedPointTest, HorizontalCirclesBeyondTheFloatRangeStayUndefinedAsTheyWere) {
   const struct {
     const char* what;
     bool measured;
     Vec3 centre;
-    float second;  // the point's x, or the value
+    float second;      // the point's x, or the value
+    float hugeRadius;  // the radius it then has; 0: it becomes undefined
   } cases[] = {
-      {"through a point 1e20 away", false, {1, 2, 3}, 1e20f},
-      {"through a point, the centre no number", false, {1, 2, kNaN}, 4},
-      {"measured, the centre no number", true, {1, 2, kNaN}, 2},
-      {"measured, a radius of 3e38", true, {1, 2, 3}, 3e38f},
-      {"measured, a radius of -3e38", true, {1, 2, 3}, -3e38f},
+      {"through a point 1e20 away", false, {1, 2, 3}, 1e20f, 1e20f},
+      {"through a point 6e38 away", false, {-3e38f, 2, 3}, 3e38f, 0},
+      {"through a point, the centre no number", false, {1, 2, kNaN}, 4, 0},
+      {"measured, the centre no number", true, {1, 2, kNaN}, 2, 0},
+      {"measured, a radius of 3e38", true, {1, 2, 3}, 3e38f, 3e38f},
+      {"measured, a radius of -3e38", true, {1, 2, 3}, -3e38f, 3e38f},
   };
   for (const auto& c : cases) {
     CGVertex* centre = AddPoint(1, 2, 3);
@@ -207,11 +210,16 @@ TEST_F(ConstructedPointTest, HorizontalCirclesBeyondTheFloatRangeStayUndefinedAs
     value->m_fValue = c.second;
     point->m_vPos[0] = c.second;
     circle->Recalculate();
-    EXPECT_FALSE(circle->m_bDefined) << c.what;
-    EXPECT_EQ(circle->Radius, radius) << c.what;
     EXPECT_TRUE(RecordReloads(*circle)) << c.what;
-    circle->m_bDefined = true;
-    EXPECT_EQ(StoreCell(*circle), record) << c.what << ": nothing stored changed";
+    if (c.hugeRadius != 0) {
+      EXPECT_TRUE(circle->m_bDefined) << c.what;
+      EXPECT_FLOAT_EQ(circle->Radius, c.hugeRadius) << c.what;
+    } else {
+      EXPECT_FALSE(circle->m_bDefined) << c.what;
+      EXPECT_EQ(circle->Radius, radius) << c.what;
+      circle->m_bDefined = true;
+      EXPECT_EQ(StoreCell(*circle), record) << c.what << ": nothing stored changed";
+    }
     const float sound[3] = {1, 2, 3};
     centre->PlaceAt(sound);
     value->m_fValue = 2;
