@@ -9,6 +9,7 @@
 #include "cells/texts/cgtbvodtext.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
+#include "model/cellmap.h"
 #include "model/cgbutton.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -172,6 +173,13 @@ void CGIterate::Recalculate() {
   FitTableBuffer();
   WriteRow(0, 0);
   m_nNextRow = 1;
+}
+
+bool CGIterate::FitsLoadedPage(const CCellMap& cells) const {
+  const auto before = [this, &cells](WORD id) { return id < m_nId && cells.Lookup(id); };
+  const auto allBefore = [&before](const std::vector<WORD>& ids) { return std::all_of(ids.begin(), ids.end(), before); };
+  return std::all_of(m_idArrays.begin(), m_idArrays.end(), allBefore) && allBefore(m_chain) && allBefore(m_drawn) &&
+         allBefore(m_table);
 }
 
 QString CGIterate::GetDescription() { return QString::asprintf(kTextIterationDescription, m_nSources); }

@@ -49,6 +49,11 @@ class CGIterate : public CGCell, public IDepthStepping {
   // flags, the b + 1 id arrays and the chain, drawn and table lists.
   // Loading checks every count against what is left to read.
   void Serialize(CArchive& ar) override;
+  // Every id it holds names a cell of the page before it, as its parents
+  // do.  The cells it draws for each copy then come before it, and so do
+  // those an iteration or a track among them draws in turn (a track draws
+  // its parents): drawing a copy never comes back to the iteration.
+  bool FitsLoadedPage(const CCellMap& cells) const override;
   // The depth from the last parent when it drives it; the sources saved,
   // table row 0 written.  The defined flag is left as it is.
   void Recalculate() override;

@@ -2,6 +2,7 @@
 // value, the value table, the cells they collect, held ids and records.
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <map>
 
@@ -395,6 +396,48 @@ TEST_F(IterationTest, HostileRecordsFailTheLoad) {
   loaded.Serialize(in);
   EXPECT_EQ(loaded.m_nTableCells, 1);
   EXPECT_EQ(loaded.m_tableBuffer.size(), 22u * 2u);
+}
+
+// A, B, the line AB, its midpoint M, the segment AM, the midpoint iteration
+// (id 6) and a second one over the same sources (id 7), which draws the
+// first among its copies; `spoil` then changes what the first one holds.
+// The page is stored and read back.
+TEST_F(IterationTest, StoredIdListsNameOnlyCellsBeforeTheIteration) {
+  const auto reload = [this](const std::function<void(CGIterate&, CGIterate&)>& spoil) {
+    page = std::make_unique<CGPage>();
+    SetCurrentPage(page.get());
+    const WORD a = P(0, 0, 0), b = P(16, 8, 0);
+    const WORD ab = AddLine(a, b)->m_nId;
+    auto* mid = new CGVerMid(page->m_nNextId, page->m_nNextVertex++, QStringLiteral("M"), ab);
+    page->m_cells.SetAt(page->m_nNextId++, mid);
+    AddLine(a, mid->m_nId);
+    CGIterate* first = Iterate({{a, b}, {a, mid->m_nId}}, 2, 3);
+    CGIterate* second = Iterate({{a, b}, {a, mid->m_nId}}, 2, 2);
+    EXPECT_EQ(second->m_drawn.back(), first->m_nId);
+    spoil(*first, *second);
+    CArchive out;
+    page->Serialize(out);
+    CArchive in(out.Bytes());
+    CGPage loaded;
+    loaded.Serialize(in);
+  };
+  using Spoil = std::function<void(CGIterate&, CGIterate&)>;
+  const struct Row { const char* what; Spoil spoil; } refused[] = {
+      {"a source that is the iteration", [](CGIterate& i, CGIterate&) { i.m_idArrays[0][1] = i.m_nId; }},
+      {"a missing source", [](CGIterate& i, CGIterate&) { i.m_idArrays[0][0] = 40; }},
+      {"an image with id 0", [](CGIterate& i, CGIterate&) { i.m_idArrays[1][1] = 0; }},
+      {"an image after it", [](CGIterate& i, CGIterate& later) { i.m_idArrays[1][0] = later.m_nId; }},
+      {"the iteration in its chain", [](CGIterate& i, CGIterate&) { i.m_chain.push_back(i.m_nId); }},
+      {"a missing chain cell", [](CGIterate& i, CGIterate&) { i.m_chain.front() = 40; }},
+      {"drawing itself", [](CGIterate& i, CGIterate&) { i.m_drawn.push_back(i.m_nId); }},
+      {"drawing a missing cell", [](CGIterate& i, CGIterate&) { i.m_drawn.push_back(40); }},
+      {"drawing the iteration that draws it", [](CGIterate& i, CGIterate& later) { i.m_drawn.push_back(later.m_nId); }},
+      {"its own value in the table", [](CGIterate& i, CGIterate&) { i.m_table.push_back(i.m_nId); }},
+      {"a missing table cell", [](CGIterate& i, CGIterate&) { i.m_table.push_back(40); }},
+  };
+  EXPECT_NO_THROW(reload([](CGIterate&, CGIterate&) {})) << "as the program builds it";
+  EXPECT_NO_THROW(reload([](CGIterate& i, CGIterate&) { i.m_drawn.clear(); }));
+  for (const Row& row : refused) EXPECT_EQ(ArchiveCause([&] { reload(row.spoil); }), ArchiveError::BadData) << row.what;
 }
 
 TEST_F(IterationTest, MissingOrWrongSourcesDrawNothingAndMissingChainCellsAreSkipped) {
