@@ -134,7 +134,7 @@ void CGIterate::Serialize(CArchive& ar) {
     m_nSources = ar.ReadInt();
     m_nPointSources = ar.ReadInt();
     m_nMappings = ar.ReadInt();
-    m_nDepth = ar.ReadInt();
+    m_nDepth = std::clamp(ar.ReadInt(), 0, kDepthLimit);
     ar.ReadInt();  // the table cell count follows the table list instead
     m_bShowAllLevels = ReadFlag(ar);
     m_bTableShown = ReadFlag(ar);
@@ -166,7 +166,7 @@ void CGIterate::Recalculate() {
     const CGCell* value = CellOf(m_parents.back());
     if (value && value->IsKindOf(RUNTIME_CLASS(CGTmVariable)) && !std::isnan(value->m_fValue)) {
       const float v = value->m_fValue;
-      m_nDepth = v >= 10001.0f ? 10000 : v < 0.0f ? 0 : static_cast<int>(v);
+      m_nDepth = v >= static_cast<float>(kDepthLimit + 1) ? kDepthLimit : v < 0.0f ? 0 : static_cast<int>(v);
     }
   }
   SaveSources();

@@ -35,6 +35,9 @@ class CGIterate : public CGCell, public IDepthStepping {
   // Recalculations of chain cells one pass may spend on copies, whatever the
   // depth asked for (ten times what the suggested depths keep to).
   static constexpr long long kCopyBudget = 320000;
+  // The deepest an iteration goes: what a value driving the depth gives at
+  // most, and what a stored depth is brought down to.
+  static constexpr int kDepthLimit = 10000;
   // The most mappings a stored record may name.
   static constexpr int kMaxMappings = 0xFFFF;
 
@@ -47,7 +50,8 @@ class CGIterate : public CGCell, public IDepthStepping {
 
   // The common record, then n, p, b, depth, the table cell count, the three
   // flags, the b + 1 id arrays and the chain, drawn and table lists.
-  // Loading checks every count against what is left to read.
+  // Loading checks every count against what is left to read and brings the
+  // depth into 0 .. kDepthLimit.
   void Serialize(CArchive& ar) override;
   // Every id it holds names a cell of the page before it, as its parents
   // do.  The cells it draws for each copy then come before it, and so do

@@ -398,6 +398,23 @@ TEST_F(IterationTest, HostileRecordsFailTheLoad) {
   EXPECT_EQ(loaded.m_tableBuffer.size(), 22u * 2u);
 }
 
+TEST_F(IterationTest, AStoredDepthIsBroughtIntoTheRangeOfADrivingValue) {
+  CGIterate empty;
+  const QByteArray common = StoreCell(empty).chopped(IterationFields(0, 0, 0, 0, 0, {}, {{}, {}, {}}).size());
+  const auto fields = [](int depth) { return IterationFields(1, 1, 1, depth, 0, {1, 2}, {{3}, {3}, {}}); };
+  const struct Row { int stored, depth; } rows[] = {
+      {0x7fffffff, 10000}, {10001, 10000}, {10000, 10000}, {9999, 9999}, {3, 3},
+      {0, 0},              {-1, 0},        {std::numeric_limits<int>::min(), 0},
+  };
+  for (const Row& row : rows) {
+    CArchive in(common + fields(row.stored));
+    CGIterate loaded;
+    loaded.Serialize(in);
+    EXPECT_EQ(loaded.m_nDepth, row.depth) << row.stored;
+    EXPECT_EQ(StoreCell(loaded), common + fields(row.depth)) << row.stored << ": saved as read";
+  }
+}
+
 // A, B, the line AB, its midpoint M, the segment AM, the midpoint iteration
 // (id 6) and a second one over the same sources (id 7), which draws the
 // first among its copies; `spoil` then changes what the first one holds.
