@@ -218,20 +218,33 @@ int CGIterate::MaxDepth() const {
   return static_cast<int>(std::trunc(std::log(ratio) / std::log(static_cast<double>(b))));
 }
 
-int CGIterate::DrawnDepth() const {
+long long CGIterate::CopyCost() const {
+  return std::max<long long>({1, static_cast<long long>(m_chain.size()), static_cast<long long>(m_drawn.size())});
+}
+
+int CGIterate::DrawnDepth(long long budget) const {
   if (m_nMappings <= 0 || m_nDepth <= 0) return 0;
-  const long long c = std::max<long long>(1, static_cast<long long>(m_chain.size()));
-  const long long budget = kCopyBudget / c;  // copies one pass may make
-  if (m_nMappings == 1) return static_cast<int>(std::min<long long>(m_nDepth, budget));
+  const long long affordable = budget / CopyCost();  // copies the budget pays for
+  if (m_nMappings == 1) return static_cast<int>(std::clamp<long long>(affordable, 0, m_nDepth));
   long long copies = 0, level = 1;
   int depth = 0;
   while (depth < m_nDepth) {
     level *= m_nMappings;
-    if (copies + level > budget) break;
+    if (copies + level > affordable) break;
     copies += level;
     ++depth;
   }
   return depth;
+}
+
+long long CGIterate::CopiesTo(int depth) const {
+  if (m_nMappings == 1) return depth;
+  long long copies = 0, level = 1;
+  for (int d = 0; d < depth; ++d) {
+    level *= m_nMappings;
+    copies += level;
+  }
+  return copies;
 }
 
 // --- Sources and the table buffer ---------------------------------------------------

@@ -15,6 +15,7 @@
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
 #include "model/cgbutton.h"
+#include "model/drawing/copyframe.h"
 #include "model/globals.h"
 #include "support/archiveerrors.h"
 
@@ -148,15 +149,19 @@ TEST_F(IterationTest, DepthFromTheLastParentsValue) {
 
 TEST_F(IterationTest, DepthDrawnStaysWithinTheCopyBudget) {
   CGIterate iteration;
-  const struct Row { int mappings, chain, depth, drawn; } rows[] = {
+  // A stored drawn list longer than the chain costs its own length a copy.
+  const struct Row { int mappings, chain, depth, drawn, drawnCells = 0; } rows[] = {
       {2, 10, 10, 10},    {2, 10, 10000, 13},  {2, 0, 30, 17},    {1, 1, 1000000, 320000},
       {1, 10, 100, 100},  {3, 5, 10000, 9},   {0, 5, 30, 0},     {2, 1, -4, 0},
+      {1, 1, 1000000, 32000, 10}, {1, 10, 1000000, 32000, 4},   {2, 0, 30, 13, 16},
   };
   for (const Row& row : rows) {
     iteration.m_nMappings = row.mappings;
     iteration.m_chain.assign(static_cast<size_t>(row.chain), 1);
+    iteration.m_drawn.assign(static_cast<size_t>(row.drawnCells), 1);
     iteration.m_nDepth = row.depth;
-    EXPECT_EQ(iteration.DrawnDepth(), row.drawn) << row.mappings << " " << row.chain << " " << row.depth;
+    EXPECT_EQ(iteration.DrawnDepth(CGIterate::kCopyBudget), row.drawn)
+        << row.mappings << " " << row.chain << " " << row.depth << " " << row.drawnCells;
     EXPECT_EQ(iteration.m_nDepth, row.depth) << "the stored depth stays";
   }
 }
@@ -167,8 +172,47 @@ TEST_F(IterationTest, TwoMappingsAtAGreatDepthStayWithinTheBudget) {
   CGIterate* iteration = Iterate({{a}, {P(1, 0, 0)}, {P(2, 0, 0)}}, 1, 30);
   counter->recalcs = 0;
   iteration->DrawVisibleEdges();
-  EXPECT_LE(counter->recalcs, CGIterate::kCopyBudget + 1);
-  EXPECT_EQ(counter->recalcs, (1 << 18) - 2 + 1) << "depth 17: 2 + 4 + ... + 2^17 copies";
+  EXPECT_LE(counter->recalcs, CGIterate::kPassCopyBudget + 1);
+  EXPECT_EQ(counter->recalcs, (1 << 14) - 2 + 1) << "depth 13: 2 + 4 + ... + 2^13 copies";
+}
+
+// One frame: the passes of a drawing of the page, or more.  Each pass of
+// the frame draws what the first drew until the frame's budget runs out;
+// the next frame has the whole budget again.
+TEST_F(IterationTest, ThePassesOfAFrameShareOneBudget) {
+  const struct Row {
+    int mappings, depth, chain, passes;
+    std::vector<int> copies;  // per pass
+  } rows[] = {
+      {1, 10000, 1, 12, std::vector<int>(12, 10000)},
+      {1, 10000, 4, 12, {8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 0, 0}},
+      {1, 10000, 3, 11, {10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 6666}},
+      {2, 10000, 1, 20, [] { std::vector<int> v(20, 16382); v[19] = 8190; return v; }()},
+      {2, 5, 2, 3, {62, 62, 62}},
+  };
+  for (const Row& row : rows) {
+    page = std::make_unique<CGPage>();
+    SetCurrentPage(page.get());
+    const WORD a = P(0, 0, 0);
+    std::vector<Counter*> counters;
+    for (int k = 0; k < row.chain; ++k) counters.push_back(Add<Counter>({a}));
+    std::vector<std::vector<WORD>> arrays{{a}};
+    for (int m = 0; m < row.mappings; ++m) arrays.push_back({P(static_cast<float>(m + 1), 0, 0)});
+    CGIterate* iteration = Iterate(arrays, 1, row.depth);
+    std::vector<int> copies;
+    {
+      const CCopyFrame frame;
+      for (int pass = 0; pass < row.passes; ++pass) {
+        counters.front()->draws = 0;
+        iteration->DrawVisibleEdges();
+        copies.push_back(counters.front()->draws);
+      }
+    }
+    EXPECT_EQ(copies, row.copies) << row.mappings << " mappings, depth " << row.depth << ", chain " << row.chain;
+    counters.front()->draws = 0;
+    iteration->DrawVisibleEdges();
+    EXPECT_EQ(counters.front()->draws, row.copies.front()) << "a new frame";
+  }
 }
 
 TEST_F(IterationTest, MaxDepthByMappingsAndChain) {
