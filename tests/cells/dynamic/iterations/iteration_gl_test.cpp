@@ -104,8 +104,9 @@ TEST_F(IterationDrawing, PicksByCopiesTableAndLabel) {
 
 // A deep iteration over a counted cell, and a shallow one over the same
 // source that draws the deep one with each of its five copies: however many
-// passes and copies ask for the deep one's copies, one drawing or picking of
-// the page makes no more of them than the budget, and the next one as many.
+// passes and copies ask for the deep one's copies, one drawing, picking or
+// trace capture of the page makes no more of them than the budget, and the
+// next one as many.
 TEST_F(IterationDrawing, ADrawingOfThePageIsOneFrameForTheCopies) {
   UseVertexArray();
   const WORD a = Point(0, 0, 0)->m_nId;
@@ -127,6 +128,10 @@ TEST_F(IterationDrawing, ADrawingOfThePageIsOneFrameForTheCopies) {
       {"drawn", [] { DrawPageCells(); }},
       {"picked", [] { DrawPageForPick(3); }},
       {"picked in a region", [] { DrawPageForPickInRegion(3, PickRegion(0, 0, 1000, 1000)); }},
+      {"traced whole", [] {
+         g_pCurPage->m_bFullTrace = 1;
+         DrawTraceLayer();
+       }},
   };
   for (const Row& row : rows) {
     for (int frame = 0; frame < 2; ++frame) {

@@ -154,6 +154,7 @@ TEST_F(IterationTest, DepthDrawnStaysWithinTheCopyBudget) {
       {2, 10, 10, 10},    {2, 10, 10000, 13},  {2, 0, 30, 17},    {1, 1, 1000000, 320000},
       {1, 10, 100, 100},  {3, 5, 10000, 9},   {0, 5, 30, 0},     {2, 1, -4, 0},
       {1, 1, 1000000, 32000, 10}, {1, 10, 1000000, 32000, 4},   {2, 0, 30, 13, 16},
+      {4, 16000, 10, 2},  // 4 + 16 copies: the budget to the last recalculation
   };
   for (const Row& row : rows) {
     iteration.m_nMappings = row.mappings;
@@ -187,7 +188,11 @@ TEST_F(IterationTest, ThePassesOfAFrameShareOneBudget) {
       {1, 10000, 1, 12, std::vector<int>(12, 10000)},
       {1, 10000, 4, 12, {8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 0, 0}},
       {1, 10000, 3, 11, {10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 6666}},
-      {2, 10000, 1, 20, [] { std::vector<int> v(20, 16382); v[19] = 8190; return v; }()},
+      {2, 10000, 1, 22, [] {
+         std::vector<int> v(19, 16382);
+         v.insert(v.end(), {8190, 510, 30});  // what is left: 8742, 552, 42
+         return v;
+       }()},
       {2, 5, 2, 3, {62, 62, 62}},
   };
   for (const Row& row : rows) {
