@@ -8,6 +8,7 @@
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
+#include "model/drawing/copyframe.h"
 #include "model/globals.h"
 #include "model/vertexarray.h"
 #include "render/glresources.h"
@@ -125,6 +126,7 @@ bool MayBePicked(const CGCell& cell, int mode, const PickRegion& region) {
 void DrawPageForPickInRegion(int mode, const PickRegion& region) {
   const CGPage* page = g_pCurPage;
   if (!page) return;
+  const CCopyFrame frame;
   if (mode == 0)
     for (auto [id, cell] : page->m_cells)
       if (cell->IsKindOf(RUNTIME_CLASS(CGVertex)) && MayBePicked(*cell, 0, region)) cell->DrawForPick(0);

@@ -10,6 +10,7 @@
 #include "editing/toolrecording.h"
 #include "model/document/usertool.h"
 #include "platform/archive.h"
+#include "support/archiveerrors.h"
 #include "support/commandpage.h"
 
 namespace KAVREL_FILE_LOCAL {
@@ -65,6 +66,40 @@ TEST(IterationExchange, ARecordedToolHoldsRenumberedIds) {
   EXPECT_EQ(recorded->m_idArrays, (std::vector<std::vector<WORD>>{{0, 1}, {0, 3}}));
   EXPECT_EQ(recorded->m_chain, (std::vector<WORD>{2, 3, 4}));
   EXPECT_EQ(recorded->m_drawn, (std::vector<WORD>{2, 3, 4}));
+}
+
+// An iteration naming itself, a cell the record does not hold or a later
+// one would reach the page through a paste or a tool's replay and draw
+// itself without end or copy nothing: such records are refused as damaged.
+TEST(IterationExchange, RecordsWhoseIterationNamesItselfOrNoEarlierCellAreRefused) {
+  const struct Row {
+    const char* what;
+    void (*spoil)(CGIterate&);
+  } rows[] = {
+      {"drawing itself", [](CGIterate& i) { i.m_drawn.push_back(i.m_nId); }},
+      {"an image it does not hold", [](CGIterate& i) { i.m_idArrays[1][1] = static_cast<WORD>(i.m_nId + 9); }},
+      {"its own value in the table", [](CGIterate& i) { i.m_table.push_back(i.m_nId); }},
+  };
+  for (const Row& row : rows) {
+    CommandPage p;
+    const WORD original = MidpointIteration(p);
+    p.Select({original});
+    std::unique_ptr<CRecord> tool = CreateToolFromSelection();
+    ASSERT_TRUE(tool);
+    for (const auto& cell : tool->m_cells)
+      if (auto* iteration = dynamic_cast<CGIterate*>(cell.get())) row.spoil(*iteration);
+    CArchive stored;
+    stored.WriteObject(tool.get());
+    EXPECT_EQ(ArchiveCause([&] { CArchive(stored.Bytes()).ReadOwned<CRecord>(); }), ArchiveError::BadData)
+        << "tool, " << row.what;
+
+    row.spoil(*p.As<CGIterate>(original));
+    CArchive in(MakeClipboardRecord(p.Page()));
+    in.ReadDword();
+    PasteFailure failure = PasteFailure::None;
+    EXPECT_EQ(PasteFromClipboard(in, &failure), -1) << "paste, " << row.what;
+    EXPECT_EQ(failure, PasteFailure::Damaged) << "paste, " << row.what;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/autocolor.h"
+#include "model/cellmap.h"
 #include "model/cgbutton.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -36,6 +37,12 @@ void CheckLinks(const CRecord& record) {
     if (!condition) Reject("empty input");
     if (condition->m_nId >= count) Reject("input names cell " + std::to_string(condition->m_nId));
   }
+  // What a cell refers to besides its parents must fit the record as it
+  // would fit a page: replay carries it onto the page as it stands.
+  CCellMap byId;  // holds, never owns
+  for (const auto& cell : record.m_cells) byId.SetAt(cell->m_nId, cell.get());
+  for (const auto& cell : record.m_cells)
+    if (!cell->FitsLoadedPage(byId)) Reject("cell " + std::to_string(cell->m_nId) + " does not fit the record");
 }
 
 bool IsPointInput(const CGCell& cell) { return IsKindOfClassName(&cell, "CGVerFree"); }

@@ -5,6 +5,7 @@
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
+#include "model/drawing/copyframe.h"
 #include "model/globals.h"
 #include "render/glresources.h"
 #include "render/textureglyphs.h"
@@ -111,6 +112,7 @@ void DrawGridAndAxes() {
 void DrawPageCells() {
   const CGPage* page = g_pCurPage;
   if (!page) return;
+  const CCopyFrame frame;
   glEnable(GL_POLYGON_OFFSET_FILL);
   ForAllCells(*page, [](CGCell& c) { c.DrawFill(); });
   glShadeModel(GL_SMOOTH);
@@ -129,6 +131,7 @@ void DrawPageCells() {
 void DrawTraceLayer() {
   const CGPage* page = g_pCurPage;
   if (!page) return;
+  const CCopyFrame frame;
   if (!page->m_bFullTrace) {
     glDisable(GL_DEPTH_TEST);
     ForTraceCells(*page, [](CGCell& c) { c.DrawFlat(); });
@@ -163,6 +166,7 @@ void DrawVerticesForPick() {
 void DrawPageForPick(int mode) {
   const CGPage* page = g_pCurPage;
   if (!page) return;
+  const CCopyFrame frame;
   if (mode == 0) DrawVerticesForPick();
   ForAllCells(*page, [mode](CGCell& c) { c.DrawForPick(mode); });
 }

@@ -2,7 +2,8 @@
 // the captured trace layer and into the selection buffer, and the two kinds
 // of coordinate axes.  Each pass is one walk over the page calling one
 // drawing operation of every cell; a pass finishes before the next begins,
-// and the walks allocate nothing.
+// and the walks allocate nothing.  Each of the three is one frame for the
+// cells that draw copies (model/drawing/copyframe.h).
 #pragma once
 
 // The screen passes of the current page, grid and axes included.

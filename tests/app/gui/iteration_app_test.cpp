@@ -6,10 +6,12 @@
 
 #include <QAction>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <cstdlib>
+#include <functional>
 
 #include "app/classregistration.h"
 #include "app/gui/appenvironment.h"
@@ -34,8 +36,9 @@ QByteArray Saved(CKavrelDoc& doc, const QString& path) {
 }
 
 // A(-8, 0, 0), B(8, 0, 0), the hidden line AB and midpoint M, the segment
-// AM, and the iteration A -> A, B -> M at depth 3 with its levels in hues.
-QByteArray SaveMidpoints(const QString& path) {
+// AM, and the iteration A -> A, B -> M at depth 3 with its levels in hues;
+// `change` may alter the page before it is saved.
+QByteArray SaveMidpoints(const QString& path, const std::function<void(CGPage&, CGIterate&)>& change = {}) {
   CKavrelDoc doc;
   doc.OnNewDocument();
   CGPage& page = *g_pCurPage;
@@ -56,6 +59,7 @@ QByteArray SaveMidpoints(const QString& path) {
   auto* iteration = new CGIterate(page.m_nNextId++, 2, 2, 3, arrays);
   iteration->m_nStyle = 1;
   enter(iteration);
+  if (change) change(page, *iteration);
   return Saved(doc, path);
 }
 
@@ -104,7 +108,7 @@ TEST(IterationDocument, ShowsTheNestedSegmentsStepsItsDepthAndSavesTheSameBytes)
     plus->trigger();
   }
   EXPECT_EQ(iteration->m_nDepth, 7);
-  EXPECT_EQ(iteration->DrawnDepth(), 7);
+  EXPECT_EQ(iteration->DrawnDepth(CGIterate::kPassCopyBudget), 7);
   EXPECT_TRUE(seams.notifier->shown.empty()) << "depth 7 is within the suggested depths";
   // Selected, the copies show in the highlight colour.
   const QImage selected = view->grabFramebuffer();
@@ -117,6 +121,52 @@ TEST(IterationDocument, ShowsTheNestedSegmentsStepsItsDepthAndSavesTheSameBytes)
   ASSERT_NE(app.OpenDocumentFile(second), nullptr);
   EXPECT_EQ(Saved(app.Document(), folder.filePath(QStringLiteral("third.kv"))), deeper);
   app.MainWindow()->close();
+}
+
+// An iteration whose stored lists name itself, a missing cell or a later
+// one (here a second iteration that draws it) would draw itself without
+// end or copy what is not there: the document is refused as damaged.  A
+// second iteration drawing the first, as the program builds it, opens.
+TEST(IterationDocument, IdListsNamingItselfAMissingOrALaterCellAreRefused) {
+  SeamRecorders seams;
+  RegisterAllClasses();
+  QTemporaryDir folder;
+  // The iteration over A and B again (id 7): the first one is among its copies.
+  const auto second = [](CGPage& page, CGIterate& first) {
+    std::vector<std::vector<WORD>> arrays = first.m_idArrays;
+    auto* later = new CGIterate(page.m_nNextId++, 2, 2, 2, arrays);
+    page.m_cells.SetAt(later->m_nId, later);
+    return later;
+  };
+  using Change = std::function<void(CGPage&, CGIterate&)>;
+  const struct Row {
+    const char* what;
+    Change change;
+    bool opens;
+  } rows[] = {
+      {"as saved", [](CGPage&, CGIterate&) {}, true},
+      {"drawn by a later iteration", [&](CGPage& p, CGIterate& i) { second(p, i); }, true},
+      {"drawing itself", [](CGPage&, CGIterate& i) { i.m_drawn.push_back(i.m_nId); }, false},
+      {"a missing image", [](CGPage&, CGIterate& i) { i.m_idArrays[1][1] = 60; }, false},
+      {"drawing the iteration that draws it",
+       [&](CGPage& p, CGIterate& i) { i.m_drawn.push_back(second(p, i)->m_nId); }, false},
+  };
+  for (const Row& row : rows) {
+    const QString path = folder.filePath(QString::fromLatin1(row.what) + QStringLiteral(".kv"));
+    ASSERT_FALSE(SaveMidpoints(path, row.change).isEmpty()) << row.what;
+    seams.notifier->shown.clear();
+    CKavrelDoc doc;
+    EXPECT_EQ(doc.OnOpenDocument(path, true), row.opens) << row.what;
+    if (row.opens) {
+      EXPECT_TRUE(seams.notifier->shown.empty()) << row.what;
+      continue;
+    }
+    ASSERT_EQ(seams.notifier->shown.size(), 1u) << row.what;
+    const QRegularExpression damaged(QStringLiteral("^打开文档失败：%1\n文档已损坏（第 \\d+ 字节处）。$")
+                                         .arg(QRegularExpression::escape(path)));
+    EXPECT_TRUE(damaged.match(seams.notifier->shown[0].text).hasMatch())
+        << row.what << ": " << seams.notifier->shown[0].text.toStdString();
+  }
 }
 
 }  // namespace

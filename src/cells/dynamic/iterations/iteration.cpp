@@ -9,6 +9,7 @@
 #include "cells/texts/cgtbvodtext.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
+#include "model/cellmap.h"
 #include "model/cgbutton.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -133,7 +134,7 @@ void CGIterate::Serialize(CArchive& ar) {
     m_nSources = ar.ReadInt();
     m_nPointSources = ar.ReadInt();
     m_nMappings = ar.ReadInt();
-    m_nDepth = ar.ReadInt();
+    m_nDepth = std::clamp(ar.ReadInt(), 0, kDepthLimit);
     ar.ReadInt();  // the table cell count follows the table list instead
     m_bShowAllLevels = ReadFlag(ar);
     m_bTableShown = ReadFlag(ar);
@@ -165,13 +166,20 @@ void CGIterate::Recalculate() {
     const CGCell* value = CellOf(m_parents.back());
     if (value && value->IsKindOf(RUNTIME_CLASS(CGTmVariable)) && !std::isnan(value->m_fValue)) {
       const float v = value->m_fValue;
-      m_nDepth = v >= 10001.0f ? 10000 : v < 0.0f ? 0 : static_cast<int>(v);
+      m_nDepth = v >= static_cast<float>(kDepthLimit + 1) ? kDepthLimit : v < 0.0f ? 0 : static_cast<int>(v);
     }
   }
   SaveSources();
   FitTableBuffer();
   WriteRow(0, 0);
   m_nNextRow = 1;
+}
+
+bool CGIterate::FitsLoadedPage(const CCellMap& cells) const {
+  const auto before = [this, &cells](WORD id) { return id < m_nId && cells.Lookup(id); };
+  const auto allBefore = [&before](const std::vector<WORD>& ids) { return std::all_of(ids.begin(), ids.end(), before); };
+  return std::all_of(m_idArrays.begin(), m_idArrays.end(), allBefore) && allBefore(m_chain) && allBefore(m_drawn) &&
+         allBefore(m_table);
 }
 
 QString CGIterate::GetDescription() { return QString::asprintf(kTextIterationDescription, m_nSources); }
@@ -210,20 +218,33 @@ int CGIterate::MaxDepth() const {
   return static_cast<int>(std::trunc(std::log(ratio) / std::log(static_cast<double>(b))));
 }
 
-int CGIterate::DrawnDepth() const {
+long long CGIterate::CopyCost() const {
+  return std::max<long long>({1, static_cast<long long>(m_chain.size()), static_cast<long long>(m_drawn.size())});
+}
+
+int CGIterate::DrawnDepth(long long budget) const {
   if (m_nMappings <= 0 || m_nDepth <= 0) return 0;
-  const long long c = std::max<long long>(1, static_cast<long long>(m_chain.size()));
-  const long long budget = kCopyBudget / c;  // copies one pass may make
-  if (m_nMappings == 1) return static_cast<int>(std::min<long long>(m_nDepth, budget));
+  const long long affordable = budget / CopyCost();  // copies the budget pays for
+  if (m_nMappings == 1) return static_cast<int>(std::clamp<long long>(affordable, 0, m_nDepth));
   long long copies = 0, level = 1;
   int depth = 0;
   while (depth < m_nDepth) {
     level *= m_nMappings;
-    if (copies + level > budget) break;
+    if (copies + level > affordable) break;
     copies += level;
     ++depth;
   }
   return depth;
+}
+
+long long CGIterate::CopiesTo(int depth) const {
+  if (m_nMappings == 1) return depth;
+  long long copies = 0, level = 1;
+  for (int d = 0; d < depth; ++d) {
+    level *= m_nMappings;
+    copies += level;
+  }
+  return copies;
 }
 
 // --- Sources and the table buffer ---------------------------------------------------

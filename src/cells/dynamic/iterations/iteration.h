@@ -32,9 +32,17 @@ class CGIterate : public CGCell, public IDepthStepping {
  public:
   using SourceRecord = std::array<float, 4>;  // x, y, z, value
   static constexpr int kTableRows = 22;
-  // Recalculations of chain cells one pass may spend on copies, whatever the
-  // depth asked for (ten times what the suggested depths keep to).
+  // Recalculations of chain cells the copies may cost in one frame, all its
+  // passes together, whatever the depth asked for (ten times what the
+  // suggested depths keep to).
   static constexpr long long kCopyBudget = 320000;
+  // What one pass may spend of it: a frame runs the copies in up to ten
+  // passes, which draw the same copies as long as the frame's budget lasts,
+  // and it lasts whenever the depth is a suggested one.
+  static constexpr long long kPassCopyBudget = kCopyBudget / 10;
+  // The deepest an iteration goes: what a value driving the depth gives at
+  // most, and what a stored depth is brought down to.
+  static constexpr int kDepthLimit = 10000;
   // The most mappings a stored record may name.
   static constexpr int kMaxMappings = 0xFFFF;
 
@@ -47,8 +55,14 @@ class CGIterate : public CGCell, public IDepthStepping {
 
   // The common record, then n, p, b, depth, the table cell count, the three
   // flags, the b + 1 id arrays and the chain, drawn and table lists.
-  // Loading checks every count against what is left to read.
+  // Loading checks every count against what is left to read and brings the
+  // depth into 0 .. kDepthLimit.
   void Serialize(CArchive& ar) override;
+  // Every id it holds names a cell of the page before it, as its parents
+  // do.  The cells it draws for each copy then come before it, and so do
+  // those an iteration or a track among them draws in turn (a track draws
+  // its parents): drawing a copy never comes back to the iteration.
+  bool FitsLoadedPage(const CCellMap& cells) const override;
   // The depth from the last parent when it drives it; the sources saved,
   // table row 0 written.  The defined flag is left as it is.
   void Recalculate() override;
@@ -75,9 +89,9 @@ class CGIterate : public CGCell, public IDepthStepping {
   // 1000); 1000 when there is no chain or no mapping to divide by.
   int MaxDepth() const override;
   int& Depth() override { return m_nDepth; }
-  // The depth the copies are drawn to: the stored one, lowered until the
-  // copies of one pass fit kCopyBudget.
-  int DrawnDepth() const;
+  // The depth the copies are drawn to: the stored one, lowered until their
+  // recalculations fit `budget`.
+  int DrawnDepth(long long budget) const;
   bool DepthFromValue() const { return m_nParamA != 0; }
   int TableOrientation() const { return m_nLabelExtra[0]; }
   // Rows of the table buffer recorded so far (row 0 included).
@@ -112,6 +126,11 @@ class CGIterate : public CGCell, public IDepthStepping {
   static CopyPass LateLitPass(BOOL bLit);
 
   int TableColumns() const { return m_nTableCells + 1; }
+  // Recalculations one copy costs: the chain, or the drawn cells when a
+  // stored list names more of them.
+  long long CopyCost() const;
+  // Copies made down to `depth`: b + b^2 + ... + b^depth.
+  long long CopiesTo(int depth) const;
   // The table buffer sized for the table list, which may change at any time.
   void FitTableBuffer();
   void WriteRow(int row, int level);
@@ -137,6 +156,9 @@ class CGIterate : public CGCell, public IDepthStepping {
   std::vector<CGCell*> m_drawnCells;
   std::vector<std::array<float, 3>> m_savedAnchors;
   std::vector<std::vector<SourceRecord>> m_snapshots;  // one per level
+  // The frame being drawn (CurrentCopyFrame) and what is left of its budget.
+  unsigned m_nFrame = 0;
+  long long m_nFrameCopiesLeft = 0;
 };
 
 // Registers the iteration class; calling it again is harmless.

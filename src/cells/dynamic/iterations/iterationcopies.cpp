@@ -11,6 +11,7 @@
 #include "cells/texts/cgtextmap.h"
 #include "model/cgvertex.h"
 #include "model/cellmap.h"
+#include "model/drawing/copyframe.h"
 #include "model/globals.h"
 
 namespace {
@@ -81,8 +82,14 @@ bool CGIterate::ResolveCells() {
 }
 
 void CGIterate::RunCopies(const CopyPass& pass) {
-  const int depth = DrawnDepth();
+  const CCopyFrame frame;  // a pass drawn on its own is a frame of its own
+  if (m_nFrame != CurrentCopyFrame()) {
+    m_nFrame = CurrentCopyFrame();
+    m_nFrameCopiesLeft = kCopyBudget;
+  }
+  const int depth = DrawnDepth(std::min(kPassCopyBudget, m_nFrameCopiesLeft));
   if (depth < 1 || !ResolveCells()) return;
+  m_nFrameCopiesLeft -= CopiesTo(depth) * CopyCost();
   SaveSources();
   // With one mapping every level reuses one snapshot; with more, each level
   // keeps its own for the mappings after the first branch.

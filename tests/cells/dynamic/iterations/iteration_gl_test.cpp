@@ -4,10 +4,19 @@
 #include "cells/constrained/dependentpoints.h"
 #include "cells/constructed/scalings.h"
 #include "cells/dynamic/iterations/iteration.h"
+#include "model/drawing/pagedraw.h"
 #include "model/globals.h"
 #include "render/glfontlists.h"
+#include "view/pickculling.h"
 
 namespace KAVREL_FILE_LOCAL {
+
+// A chain cell that counts the copies made of it.
+class Counted : public CGCell {
+ public:
+  void Recalculate() override { ++recalcs; }
+  long long recalcs = 0;
+};
 
 class IterationDrawing : public CellGlTest {
  protected:
@@ -91,6 +100,48 @@ TEST_F(IterationDrawing, PicksByCopiesTableAndLabel) {
   g_nTextLineHeight = lineHeight;
   iteration->m_bHidden = 1;
   EXPECT_EQ(Pick(*iteration, 3, 6, 12, gl.Width(), gl.Height()), Names{}) << "hidden";
+}
+
+// A deep iteration over a counted cell, and a shallow one over the same
+// source that draws the deep one with each of its five copies: however many
+// passes and copies ask for the deep one's copies, one drawing, picking or
+// trace capture of the page makes no more of them than the budget, and the
+// next one as many.
+TEST_F(IterationDrawing, ADrawingOfThePageIsOneFrameForTheCopies) {
+  UseVertexArray();
+  const WORD a = Point(0, 0, 0)->m_nId;
+  auto* counted = new Counted;
+  counted->m_nId = page->m_nNextId++;
+  counted->m_parents = {a};
+  page->m_cells.Lookup(a)->m_children.push_back(counted->m_nId);
+  page->m_cells.SetAt(counted->m_nId, counted);
+  const auto iterate = [this, a](int depth) {
+    std::vector<std::vector<WORD>> arrays{{a}, {Point(static_cast<float>(depth), 0, 0)->m_nId}};
+    auto* iteration = new CGIterate(page->m_nNextId++, 1, 1, depth, arrays);
+    page->m_cells.SetAt(iteration->m_nId, iteration);
+    return iteration;
+  };
+  const CGIterate* deep = iterate(CGIterate::kDepthLimit);
+  const CGIterate* shallow = iterate(5);
+  ASSERT_EQ(shallow->m_drawn, (std::vector<WORD>{counted->m_nId, deep->m_nId}));
+  const struct Row { const char* what; void (*walk)(); } rows[] = {
+      {"drawn", [] { DrawPageCells(); }},
+      {"picked", [] { DrawPageForPick(3); }},
+      {"picked in a region", [] { DrawPageForPickInRegion(3, PickRegion(0, 0, 1000, 1000)); }},
+      {"traced whole", [] {
+         g_pCurPage->m_bFullTrace = 1;
+         DrawTraceLayer();
+       }},
+  };
+  for (const Row& row : rows) {
+    for (int frame = 0; frame < 2; ++frame) {
+      counted->recalcs = 0;
+      row.walk();
+      // The copies, and once per pass the cells put back.
+      EXPECT_GE(counted->recalcs, CGIterate::kCopyBudget) << row.what << ", frame " << frame;
+      EXPECT_LE(counted->recalcs, CGIterate::kCopyBudget + 100) << row.what << ", frame " << frame;
+    }
+  }
 }
 
 }  // namespace

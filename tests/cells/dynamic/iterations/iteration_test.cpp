@@ -2,6 +2,7 @@
 // value, the value table, the cells they collect, held ids and records.
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <map>
 
@@ -14,6 +15,7 @@
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
 #include "model/cgbutton.h"
+#include "model/drawing/copyframe.h"
 #include "model/globals.h"
 #include "support/archiveerrors.h"
 
@@ -147,15 +149,20 @@ TEST_F(IterationTest, DepthFromTheLastParentsValue) {
 
 TEST_F(IterationTest, DepthDrawnStaysWithinTheCopyBudget) {
   CGIterate iteration;
-  const struct Row { int mappings, chain, depth, drawn; } rows[] = {
+  // A stored drawn list longer than the chain costs its own length a copy.
+  const struct Row { int mappings, chain, depth, drawn, drawnCells = 0; } rows[] = {
       {2, 10, 10, 10},    {2, 10, 10000, 13},  {2, 0, 30, 17},    {1, 1, 1000000, 320000},
       {1, 10, 100, 100},  {3, 5, 10000, 9},   {0, 5, 30, 0},     {2, 1, -4, 0},
+      {1, 1, 1000000, 32000, 10}, {1, 10, 1000000, 32000, 4},   {2, 0, 30, 13, 16},
+      {4, 16000, 10, 2},  // 4 + 16 copies: the budget to the last recalculation
   };
   for (const Row& row : rows) {
     iteration.m_nMappings = row.mappings;
     iteration.m_chain.assign(static_cast<size_t>(row.chain), 1);
+    iteration.m_drawn.assign(static_cast<size_t>(row.drawnCells), 1);
     iteration.m_nDepth = row.depth;
-    EXPECT_EQ(iteration.DrawnDepth(), row.drawn) << row.mappings << " " << row.chain << " " << row.depth;
+    EXPECT_EQ(iteration.DrawnDepth(CGIterate::kCopyBudget), row.drawn)
+        << row.mappings << " " << row.chain << " " << row.depth << " " << row.drawnCells;
     EXPECT_EQ(iteration.m_nDepth, row.depth) << "the stored depth stays";
   }
 }
@@ -166,8 +173,51 @@ TEST_F(IterationTest, TwoMappingsAtAGreatDepthStayWithinTheBudget) {
   CGIterate* iteration = Iterate({{a}, {P(1, 0, 0)}, {P(2, 0, 0)}}, 1, 30);
   counter->recalcs = 0;
   iteration->DrawVisibleEdges();
-  EXPECT_LE(counter->recalcs, CGIterate::kCopyBudget + 1);
-  EXPECT_EQ(counter->recalcs, (1 << 18) - 2 + 1) << "depth 17: 2 + 4 + ... + 2^17 copies";
+  EXPECT_LE(counter->recalcs, CGIterate::kPassCopyBudget + 1);
+  EXPECT_EQ(counter->recalcs, (1 << 14) - 2 + 1) << "depth 13: 2 + 4 + ... + 2^13 copies";
+}
+
+// One frame: the passes of a drawing of the page, or more.  Each pass of
+// the frame draws what the first drew until the frame's budget runs out;
+// the next frame has the whole budget again.
+TEST_F(IterationTest, ThePassesOfAFrameShareOneBudget) {
+  const struct Row {
+    int mappings, depth, chain, passes;
+    std::vector<int> copies;  // per pass
+  } rows[] = {
+      {1, 10000, 1, 12, std::vector<int>(12, 10000)},
+      {1, 10000, 4, 12, {8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 0, 0}},
+      {1, 10000, 3, 11, {10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 6666}},
+      {2, 10000, 1, 22, [] {
+         std::vector<int> v(19, 16382);
+         v.insert(v.end(), {8190, 510, 30});  // what is left: 8742, 552, 42
+         return v;
+       }()},
+      {2, 5, 2, 3, {62, 62, 62}},
+  };
+  for (const Row& row : rows) {
+    page = std::make_unique<CGPage>();
+    SetCurrentPage(page.get());
+    const WORD a = P(0, 0, 0);
+    std::vector<Counter*> counters;
+    for (int k = 0; k < row.chain; ++k) counters.push_back(Add<Counter>({a}));
+    std::vector<std::vector<WORD>> arrays{{a}};
+    for (int m = 0; m < row.mappings; ++m) arrays.push_back({P(static_cast<float>(m + 1), 0, 0)});
+    CGIterate* iteration = Iterate(arrays, 1, row.depth);
+    std::vector<int> copies;
+    {
+      const CCopyFrame frame;
+      for (int pass = 0; pass < row.passes; ++pass) {
+        counters.front()->draws = 0;
+        iteration->DrawVisibleEdges();
+        copies.push_back(counters.front()->draws);
+      }
+    }
+    EXPECT_EQ(copies, row.copies) << row.mappings << " mappings, depth " << row.depth << ", chain " << row.chain;
+    counters.front()->draws = 0;
+    iteration->DrawVisibleEdges();
+    EXPECT_EQ(counters.front()->draws, row.copies.front()) << "a new frame";
+  }
 }
 
 TEST_F(IterationTest, MaxDepthByMappingsAndChain) {
@@ -395,6 +445,65 @@ TEST_F(IterationTest, HostileRecordsFailTheLoad) {
   loaded.Serialize(in);
   EXPECT_EQ(loaded.m_nTableCells, 1);
   EXPECT_EQ(loaded.m_tableBuffer.size(), 22u * 2u);
+}
+
+TEST_F(IterationTest, AStoredDepthIsBroughtIntoTheRangeOfADrivingValue) {
+  CGIterate empty;
+  const QByteArray common = StoreCell(empty).chopped(IterationFields(0, 0, 0, 0, 0, {}, {{}, {}, {}}).size());
+  const auto fields = [](int depth) { return IterationFields(1, 1, 1, depth, 0, {1, 2}, {{3}, {3}, {}}); };
+  const struct Row { int stored, depth; } rows[] = {
+      {0x7fffffff, 10000}, {10001, 10000}, {10000, 10000}, {9999, 9999}, {3, 3},
+      {0, 0},              {-1, 0},        {std::numeric_limits<int>::min(), 0},
+  };
+  for (const Row& row : rows) {
+    CArchive in(common + fields(row.stored));
+    CGIterate loaded;
+    loaded.Serialize(in);
+    EXPECT_EQ(loaded.m_nDepth, row.depth) << row.stored;
+    EXPECT_EQ(StoreCell(loaded), common + fields(row.depth)) << row.stored << ": saved as read";
+  }
+}
+
+// A, B, the line AB, its midpoint M, the segment AM, the midpoint iteration
+// (id 6) and a second one over the same sources (id 7), which draws the
+// first among its copies; `spoil` then changes what the first one holds.
+// The page is stored and read back.
+TEST_F(IterationTest, StoredIdListsNameOnlyCellsBeforeTheIteration) {
+  const auto reload = [this](const std::function<void(CGIterate&, CGIterate&)>& spoil) {
+    page = std::make_unique<CGPage>();
+    SetCurrentPage(page.get());
+    const WORD a = P(0, 0, 0), b = P(16, 8, 0);
+    const WORD ab = AddLine(a, b)->m_nId;
+    auto* mid = new CGVerMid(page->m_nNextId, page->m_nNextVertex++, QStringLiteral("M"), ab);
+    page->m_cells.SetAt(page->m_nNextId++, mid);
+    AddLine(a, mid->m_nId);
+    CGIterate* first = Iterate({{a, b}, {a, mid->m_nId}}, 2, 3);
+    CGIterate* second = Iterate({{a, b}, {a, mid->m_nId}}, 2, 2);
+    EXPECT_EQ(second->m_drawn.back(), first->m_nId);
+    spoil(*first, *second);
+    CArchive out;
+    page->Serialize(out);
+    CArchive in(out.Bytes());
+    CGPage loaded;
+    loaded.Serialize(in);
+  };
+  using Spoil = std::function<void(CGIterate&, CGIterate&)>;
+  const struct Row { const char* what; Spoil spoil; } refused[] = {
+      {"a source that is the iteration", [](CGIterate& i, CGIterate&) { i.m_idArrays[0][1] = i.m_nId; }},
+      {"a missing source", [](CGIterate& i, CGIterate&) { i.m_idArrays[0][0] = 40; }},
+      {"an image with id 0", [](CGIterate& i, CGIterate&) { i.m_idArrays[1][1] = 0; }},
+      {"an image after it", [](CGIterate& i, CGIterate& later) { i.m_idArrays[1][0] = later.m_nId; }},
+      {"the iteration in its chain", [](CGIterate& i, CGIterate&) { i.m_chain.push_back(i.m_nId); }},
+      {"a missing chain cell", [](CGIterate& i, CGIterate&) { i.m_chain.front() = 40; }},
+      {"drawing itself", [](CGIterate& i, CGIterate&) { i.m_drawn.push_back(i.m_nId); }},
+      {"drawing a missing cell", [](CGIterate& i, CGIterate&) { i.m_drawn.push_back(40); }},
+      {"drawing the iteration that draws it", [](CGIterate& i, CGIterate& later) { i.m_drawn.push_back(later.m_nId); }},
+      {"its own value in the table", [](CGIterate& i, CGIterate&) { i.m_table.push_back(i.m_nId); }},
+      {"a missing table cell", [](CGIterate& i, CGIterate&) { i.m_table.push_back(40); }},
+  };
+  EXPECT_NO_THROW(reload([](CGIterate&, CGIterate&) {})) << "as the program builds it";
+  EXPECT_NO_THROW(reload([](CGIterate& i, CGIterate&) { i.m_drawn.clear(); }));
+  for (const Row& row : refused) EXPECT_EQ(ArchiveCause([&] { reload(row.spoil); }), ArchiveError::BadData) << row.what;
 }
 
 TEST_F(IterationTest, MissingOrWrongSourcesDrawNothingAndMissingChainCellsAreSkipped) {
