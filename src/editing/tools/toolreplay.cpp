@@ -61,9 +61,11 @@ CGCell* PlaceRecordedCell(CGPage& page, std::unique_ptr<CGCell> owned, std::map<
   } else if (auto* iteration = dynamic_cast<CGIterate*>(cell)) {
     iteration->RemapIds(idMap);
   }
+  // The label first: the recalculation then leaves the caption as a
+  // recalculation after reopening leaves it.
+  cell->UpdateLabel();
   cell->BindVertexIndices();
   cell->Recalculate();
-  cell->UpdateLabel();
   return cell;
 }
 

@@ -247,6 +247,28 @@ TEST(ToolReplay, AppliedToTheSelectionRoundByRound) {
   }
 }
 
+// A tool's caption shows as a recalculation shows it, so what is saved
+// after applying the tool opens and saves again the same: a calculation
+// whose label is hidden shows its number without " =".
+TEST(ToolReplay, AppliedCaptionsShowAsTheyDoAfterReopening) {
+  CommandPage p;
+  const WORD t = Parameter(p, QStringLiteral("t"));
+  auto* calc = new CGTmVarCalculator(p.Page().m_nNextId++, {t}, "No1*2", QString());
+  calc->m_bLabelHidden = true;
+  Record(p, {p.Enter(calc)}, "T");
+  g_pCurrentTool = p.doc.m_tools.back().get();
+  g_nToolMode = 1;
+  p.Select({Parameter(p, QStringLiteral("v"))});
+  const size_t cells = p.Page().m_cells.size();
+  ASSERT_TRUE(p.Run(ID_TOOL_AUTODO));
+  ASSERT_EQ(p.Page().m_cells.size(), cells + 1);
+  const QByteArray saved = DocumentBytes(p.doc);
+  CKavrelDoc reopened;
+  CArchive in(saved);
+  reopened.Serialize(in);
+  EXPECT_EQ(DocumentBytes(reopened).toHex(), saved.toHex());
+}
+
 // The selection binds the inputs the tool's input list has, whatever counts
 // it keeps: too few selected points make nothing, and counts that no
 // longer agree with the lists (or overflow when subtracted or multiplied)
