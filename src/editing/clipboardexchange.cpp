@@ -6,6 +6,7 @@
 
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/primitives/cgverfree.h"
+#include "cells/primitives/cornerpoints.h"
 #include "cells/texts/cgtbvodtext.h"
 #include "model/autocolor.h"
 #include "model/cgbutton.h"
@@ -113,7 +114,7 @@ void EnterPasted(CGPage& page, PastedCells& cells) {
   RemapIterations(entered, oldIds, next);
   for (CGCell* cell : entered) {
     for (WORD parent : cell->m_parents)
-      if (CGCell* p = page.m_cells.Lookup(parent)) p->m_children.push_back(cell->m_nId);
+      if (CGCell* p = page.m_cells.Lookup(parent)) RegisterChild(*p, cell->m_nId);
     cell->m_bMarked = true;
     if (cell->IsKindOf(RUNTIME_CLASS(CGVertex))) ++page.m_nNextVertex;
   }

@@ -118,6 +118,20 @@ TEST(ClipboardPaste, CellsTakeTheNextIdsInIdOrderAndAreRelinked) {
   EXPECT_EQ(CellRecords(*other), pasted);
 }
 
+// A cell that reads one cell twice is listed once among its children, as
+// a loaded page lists it, so the page saves the same after reopening.
+TEST(ClipboardPaste, ACellReadingOneCellTwiceIsListedOnceAmongItsChildren) {
+  CommandPage p;
+  const WORD a = p.Point(1, 1, 0), aa = p.Line(a, a);
+  ASSERT_EQ(p.Find(a)->m_children, (std::vector<WORD>{aa}));
+  p.Select({aa});
+  ASSERT_TRUE(p.Run(ID_EDIT_COPY));
+  ASSERT_TRUE(p.Run(ID_EDIT_PASTE));
+  const WORD pastedA = WORD(aa + 1), pastedAa = WORD(aa + 2);
+  ASSERT_EQ(p.Find(pastedAa)->m_parents, (std::vector<WORD>{pastedA, pastedA}));
+  EXPECT_EQ(p.Find(pastedA)->m_children, (std::vector<WORD>{pastedAa}));
+}
+
 TEST(ClipboardPaste, FreePointsStepFortyPixelsAwayInTheCopiedPageOnly) {
   CommandPage p;
   const WORD a = p.Point(1, 2, 3);

@@ -22,9 +22,11 @@ QString CornerName(WORD id) {
 
 void AppendParent(CGCell& cell, WORD parentId) {
   cell.m_parents.push_back(parentId);
-  CGCell* parent = g_pCurCells ? g_pCurCells->Lookup(parentId) : nullptr;
-  if (parent && (parent->m_children.empty() || parent->m_children.back() != cell.m_nId))
-    parent->m_children.push_back(cell.m_nId);
+  if (CGCell* parent = g_pCurCells ? g_pCurCells->Lookup(parentId) : nullptr) RegisterChild(*parent, cell.m_nId);
+}
+
+void RegisterChild(CGCell& parent, WORD child) {
+  if (parent.m_children.empty() || parent.m_children.back() != child) parent.m_children.push_back(child);
 }
 
 const CGVertex* DefinedParentPoint(const CGCell& cell, std::size_t i) {

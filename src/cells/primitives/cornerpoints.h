@@ -24,6 +24,10 @@ QString CornerName(WORD id);
 // A parent named twice lists the child once, as a loaded page does, so a
 // page saves the same bytes before and after it is reopened.
 void AppendParent(CGCell& cell, WORD parentId);
+// Registers `child` with `parent` unless it is the child listed last: a
+// cell whose parents are registered one after another, some named twice,
+// is listed once, as a loaded page lists it.
+void RegisterChild(CGCell& parent, WORD child);
 
 // Parent i of the cell when it is a defined point whose coordinates are
 // finite, else null: what the constructions on points read, so that a

@@ -6,6 +6,7 @@
 
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/primitives/cgverfree.h"
+#include "cells/primitives/cornerpoints.h"
 #include "cells/texts/cgtextmap.h"
 #include "editing/tools/toolinstance.h"
 #include "editing/tools/toolusetexts.h"
@@ -44,7 +45,7 @@ CGCell* PlaceRecordedCell(CGPage& page, std::unique_ptr<CGCell> owned, std::map<
   page.m_cells.SetAt(cell->m_nId, cell);
   for (WORD& parent : cell->m_parents) {
     parent = Translated(idMap, parent);
-    if (CGCell* parentCell = page.m_cells.Lookup(parent)) parentCell->m_children.push_back(cell->m_nId);
+    if (CGCell* parentCell = page.m_cells.Lookup(parent)) RegisterChild(*parentCell, cell->m_nId);
   }
   cell->m_children.clear();
   float position[2];
@@ -86,7 +87,11 @@ void BindClicked(CGPage& page, CToolInstance& instance, CGCell& placeholder, WOR
     bool reads = false;
     for (WORD& parent : cell->m_parents)
       if (parent == p) parent = clicked, reads = true;
-    if (reads && target) target->m_children.push_back(cell->m_nId);
+    // Reading the clicked cell already (one cell clicked for two inputs),
+    // it stays listed once.
+    if (reads && target && std::find(target->m_children.begin(), target->m_children.end(), cell->m_nId) ==
+                               target->m_children.end())
+      target->m_children.push_back(cell->m_nId);
     if (auto* iteration = dynamic_cast<CGIterate*>(cell)) iteration->ReplaceId(p, clicked);
     cell->BindVertexIndices();
   }

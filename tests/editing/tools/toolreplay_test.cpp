@@ -247,13 +247,14 @@ TEST(ToolReplay, AppliedToTheSelectionRoundByRound) {
   }
 }
 
-// A tool's caption shows as a recalculation shows it, so what is saved
-// after applying the tool opens and saves again the same: a calculation
-// whose label is hidden shows its number without " =".
-TEST(ToolReplay, AppliedCaptionsShowAsTheyDoAfterReopening) {
+// What a tool builds is saved as it is after reopening, so the document
+// opens and saves again the same: a calculation whose label is hidden
+// shows its number without " =", and a cell that reads one value twice is
+// listed once among its children.
+TEST(ToolReplay, WhatAToolAppliesSavesAsItReopens) {
   CommandPage p;
   const WORD t = Parameter(p, QStringLiteral("t"));
-  auto* calc = new CGTmVarCalculator(p.Page().m_nNextId++, {t}, "No1*2", QString());
+  auto* calc = new CGTmVarCalculator(p.Page().m_nNextId++, {t, t}, "No1+No2", QString());
   calc->m_bLabelHidden = true;
   Record(p, {p.Enter(calc)}, "T");
   g_pCurrentTool = p.doc.m_tools.back().get();
@@ -267,6 +268,22 @@ TEST(ToolReplay, AppliedCaptionsShowAsTheyDoAfterReopening) {
   CArchive in(saved);
   reopened.Serialize(in);
   EXPECT_EQ(DocumentBytes(reopened).toHex(), saved.toHex());
+}
+
+// One point clicked for both ends of the tool's segment: the segment is
+// listed once among the point's children, as a loaded page lists it.
+TEST(ToolReplay, OnePointClickedForTwoInputsListsItsChildOnce) {
+  CommandPage p;
+  SegmentWithMidpoint(p);
+  CGPage& page = p.Page();
+  const WORD c = p.Point(10, 0, 0);
+  ASSERT_TRUE(p.Run(ID_TOOL_USE_FIRST));
+  ASSERT_TRUE(StartToolInstance(0, 0, 0));
+  MatchToolInput(page, c, nullptr);
+  const WORD segment = WORD(page.m_nToolPendingId + 1);
+  MatchToolInput(page, c, nullptr);
+  EXPECT_EQ(p.Find(segment)->m_parents, (std::vector<WORD>{c, c}));
+  EXPECT_EQ(p.Find(c)->m_children, (std::vector<WORD>{segment}));
 }
 
 // The selection binds the inputs the tool's input list has, whatever counts
