@@ -37,7 +37,7 @@ bool EdgePoint(const CGCell& cell, int i, int n, float u, float out[3]) {
 
 // A line, circle, locus or curve at fraction u of its own range.
 bool CurvedPoint(CGCell& piece, float u, float out[3]) {
-  double p[3];
+  double p[3] = {0, 0, 0};  // a curve of a form it does not know leaves it as it is
   if (piece.IsKindOf(RUNTIME_CLASS(CGLocus))) {
     auto& locus = static_cast<CGLocus&>(piece);
     const float t0 = locus.ParamStart, t1 = locus.ParamEnd;

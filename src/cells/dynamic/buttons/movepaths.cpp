@@ -61,7 +61,7 @@ bool SearchPath(float& p, float speed, int n, const Real* samples, Real t0, Real
   for (int j = 0; j <= CGButnMove::kMaxFineEvaluations; ++j) {
     const Real t = from + static_cast<Real>(j) * step;
     if (!(t < to)) break;
-    Real at[3];
+    Real at[3] = {0, 0, 0};
     sampleAt(at, t);
     if (const Real d = SampleDistance2(at, target); d < best) best = d, bestT = t;
   }

@@ -164,7 +164,7 @@ BOOL CGCurve::NearestToRay(float out[3], double* parameter, double* distance, in
   const double t0 = ParamStart, t1 = ParamEnd;
   const FineSearch search(t0, t1, n, nearest);
   double bestT = search.around;
-  double p[3];
+  double p[3] = {0, 0, 0};  // a form SampleAt does not know leaves it as it is
   search.ForEach([&](double t) {
     SampleAt(p, nullptr, t);
     const double d = DistanceFromViewRay(p);

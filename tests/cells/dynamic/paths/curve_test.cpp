@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "../pathtestsupport.h"
+#include "cells/constructed/paths/compoundpaths.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -138,6 +139,31 @@ TEST_F(CurveTest, NearestToRay) {
   CGCurve undefined;
   EXPECT_FALSE(undefined.NearestToRay(at, &t, &distance, 0)) << "no samples";
   EXPECT_TRUE(at[0] == 1e38f && at[1] == 0 && t == 0 && distance == 1e38);
+}
+
+// Fills the stack the next calls will use with a number that is no
+// coordinate here, so that a buffer left unset shows.
+[[gnu::noinline]] void DirtyTheStack() {
+  volatile double junk[512];
+  for (auto& d : junk) d = 12345;
+}
+
+// A form the curve does not know leaves SampleAt's output as it is: the
+// point nearest to the ray and a border point on the curve then stand at the
+// origin, whatever the memory held before.
+TEST_F(CurveTest, AnUnknownFormPlacesItsPointsAtTheOrigin) {
+  CGCurve* curve = Curve({}, "t", "t", "t", "0", "1", 0.1f, 7);
+  RayDownZ(0.5, 0.5);
+  float at[3] = {9, 9, 9};
+  double t = 0, distance = 0;
+  DirtyTheStack();
+  curve->NearestToRay(at, &t, &distance, 0);
+  EXPECT_TRUE(at[0] == 0 && at[1] == 0 && at[2] == 0) << at[0] << " " << at[1] << " " << at[2];
+  DirtyTheStack();
+  const WORD onBorder = Put(new CGVerInBorder(page->m_nNextId, page->m_nNextVertex++, page->GetNewName(1),
+                                              {curve->m_nId}, 0, 0.5f));
+  const auto* point = Cell<CGVertex>(onBorder);
+  EXPECT_TRUE(point->m_vPos[0] == 0 && point->m_vPos[1] == 0 && point->m_vPos[2] == 0);
 }
 
 }  // namespace
