@@ -51,6 +51,11 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
   const WORD tanCurve = Curve({}, "t", "tan(t)", "0", "-0.995", "4.005", 0.01f)->m_nId;
   const WORD waves = Curve({}, "t", "sin(t)", "0", "0.5", "40.5*Pi", 0.05f)->m_nId;
   const WORD tiny = Curve({}, "t*100000000-0.5", "0", "0", "0", "0.00000001")->m_nId;
+  // A million samples creeping up on the line in space: each piece comes
+  // closer than its length, so each would start a window search.  The
+  // refinements run out long before the 32 roots near t = 0 and the solve
+  // finds none.  (So for the circle below.)
+  const WORD creeping = Curve({}, "t", "0", "t*0.000001", "-500", "500", 0.001f)->m_nId;
   const struct {
     const char* what;
     Solver solve;
@@ -70,6 +75,7 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
       {"no crossing across the pole of tan", IntersectLineCurve, Line({-10, 0, 0}, {10, 0, 0}, kLineFull), tanCurve,
        {{0, 0, 0}, {static_cast<float>(kPi), 0, 0}}},
       {"a step of 1e-8 samples no midpoint", IntersectLineCurve, Line({0, -5, 0}, {0, 5, 0}, kLineFull), tiny, {}},
+      {"too much refinement", IntersectLineCurve, Line({-1000, 0, 0}, {1000, 0, 0}, kLineFull), creeping, {}},
   };
   for (const auto& r : rows) ExpectRoots(All(r.solve, r.line, r.carrier), r.want, r.what, 2e-4);
   EXPECT_EQ(ChainState(*locus), before);
@@ -146,6 +152,11 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
   const WORD high = Curve({}, "t", "0.5", "0", "-3", "3")->m_nId;
   const WORD lifted = Curve({}, "0", "t+0.05", "1", "-5", "5")->m_nId;
   const WORD lineLocus = LineLocus({-3, 0.5f, 0}, {3, 0.5f, 0});
+  // 100,001 samples each: with the 21 of the y axis the crossings are
+  // within their bound, with each other far past it.
+  const WORD denseX = Curve({}, "t+0.05", "0", "0", "-5", "5", 1e-4f)->m_nId;
+  const WORD denseY = Curve({}, "0", "t", "0", "-1", "1", 2e-5f)->m_nId;
+  const WORD creeping = Curve({}, "cos(t)", "sin(t)", "0.02-t*0.00001", "0", "2010", 0.002f)->m_nId;
   const float y = static_cast<float>(std::sqrt(15.0) / 4);
   const auto chord = static_cast<float>(kChord);
   const struct {
@@ -157,9 +168,12 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
       {"circle and curve in a plane", IntersectCircleCurve, unit, xAxis, {{-1, 0, 0}, {1, 0, 0}}},
       {"an upright circle, in space", IntersectCircleCurve, upright, xAxis, {{-1, 0, 0}, {1, 0, 0}}},
       {"an upright circle met above the floor", IntersectCircleCurve, upright, lifted, {{0, 0, 1}}},
+      {"too much refinement", IntersectCircleCurve, unit, creeping, {}},
       {"circle and locus", IntersectCircleLocus, aside, locus->m_nId, {{1.75f, y, 0}, {1.75f, -y, 0}}},
       {"two flat curves", IntersectCurveCurve, xAxis, yAxis, {{0, 0, 0}}},
       {"a curve leaving the plane", IntersectCurveCurve, xAxis, tilted, {}},
+      {"a dense curve and a plain one", IntersectCurveCurve, denseX, yAxis, {{0, 0, 0}}},
+      {"two dense curves: too many crossings to try", IntersectCurveCurve, denseX, denseY, {}},
       {"two loci", IntersectLocusLocus, locus->m_nId, lineLocus, {{-chord, 0.5f, 0}, {chord, 0.5f, 0}}},
       {"curve and locus", IntersectCurveLocus, high, locus->m_nId, {{-chord, 0.5f, 0}, {chord, 0.5f, 0}}},
   };

@@ -16,7 +16,25 @@ inline constexpr float kMissingSample = 1e38f;
 
 inline int Sign(double x) { return x > 0 ? 1 : -1; }
 
-class CurveCarrier {
+// Refinements sample a carrier between its stored samples.  A dense carrier
+// that hugs a line or a sphere starts one at nearly every piece: a hundred
+// million samples, seconds on every recalculation.  One solve takes at most
+// this many; a solve that runs out finds no root, since a partial list
+// would number the roots apart from the whole one.
+inline constexpr long kRefineSampleBudget = 1'000'000;
+
+class RefineBudget {
+ public:
+  bool Spent() const { return m_nTaken > kRefineSampleBudget; }
+
+ protected:
+  void Take() { ++m_nTaken; }
+
+ private:
+  long m_nTaken = 0;
+};
+
+class CurveCarrier : public RefineBudget {
  public:
   using Real = double;
   explicit CurveCarrier(CGCurve& curve)
@@ -28,7 +46,10 @@ class CurveCarrier {
         h(n >= 2 ? (curve.ParamEnd - curve.ParamStart) / (n - 1) : 0) {}
   const double* Sample(int i) const { return m_curve.Samples.data() + 3 * static_cast<std::size_t>(i); }
   static bool Missing(const double*) { return false; }
-  void At(double t, double out[3]) { m_curve.SampleAt(out, nullptr, t); }
+  void At(double t, double out[3]) {
+    Take();
+    m_curve.SampleAt(out, nullptr, t);
+  }
   // The break distance squared, or 16 when it is no distance.
   double PieceLimit() const {
     const float d = m_curve.BreakDistance();
@@ -49,7 +70,7 @@ class CurveCarrier {
   const double t0, h;
 };
 
-class LocusCarrier {
+class LocusCarrier : public RefineBudget {
  public:
   using Real = float;
   explicit LocusCarrier(CGLocus& locus)
@@ -62,7 +83,10 @@ class LocusCarrier {
         h(n >= 2 ? (locus.ParamEnd - locus.ParamStart) / static_cast<float>(n - 1) : 0) {}
   const float* Sample(int i) const { return m_locus.Samples.data() + 3 * static_cast<std::size_t>(i); }
   static bool Missing(const float* s) { return s[0] >= kMissingSample; }
-  void At(float t, float out[3]) { m_locus.SampleAt(out, nullptr, t); }
+  void At(float t, float out[3]) {
+    Take();
+    m_locus.SampleAt(out, nullptr, t);
+  }
   static double PieceLimit() { return 10.0; }
   static bool FlatByExpression() { return false; }
   static constexpr bool kSignAfterOnLine = false;
@@ -130,7 +154,7 @@ bool WindowSearch(Carrier& c, typename Carrier::Real ti, double best, double eno
   Real delta = h * Real(0.25);
   tb = ti;
   Real p[3];
-  for (int pass = 0; pass < kMaxHalvings && std::fabs(delta) > 1e-8; ++pass) {
+  for (int pass = 0; pass < kMaxHalvings && std::fabs(delta) > 1e-8 && !c.Spent(); ++pass) {
     // Counted steps: a step too small to move t in single precision ends.
     for (int j = 0; j < 64; ++j) {
       const Real t = lo + static_cast<Real>(j) * delta;
@@ -163,7 +187,7 @@ void Bisect(Carrier& c, int i, int si, double root, Side side, Found found, Stop
   Real step = c.h;
   Real p[3];
   bool sampled = false;
-  for (int k = 0; k < kMaxHalvings && std::fabs(step) > 1e-8; ++k) {
+  for (int k = 0; k < kMaxHalvings && std::fabs(step) > 1e-8 && !c.Spent(); ++k) {
     step *= Real(0.5);
     const Real mid = (lo + hi) * Real(0.5);
     c.At(mid, p);

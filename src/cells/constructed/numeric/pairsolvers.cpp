@@ -22,6 +22,12 @@ const ProcessStateReset reset([] {
 
 constexpr double kGap = 10.0;
 
+// Crossing every piece of one carrier with every sample of the other costs
+// the product of their sample counts.  Carriers dense past this bound (two
+// curves of some 4,500 samples each; a curve may have a million) find no
+// root rather than hold the program for minutes or hours.
+constexpr long long kCrossingBudget = 20'000'000;
+
 // The z of the carrier's first existing sample (a locus may start where
 // its traced point is missing); 0 without one.
 template <class Carrier>
@@ -102,7 +108,7 @@ int IntersectPair(RootCache& cache, WORD firstId, WORD secondId, int k, float ou
   if (!second) return 0;
   const First a(*first);
   const Second b(*second);
-  if (a.n < 2 || b.n < 1) return 0;
+  if (a.n < 2 || b.n < 1 || static_cast<long long>(a.n) * b.n > kCrossingBudget) return 0;
   CrossCarriers(a, b, cache);
   return cache.Result(k, out);
 }

@@ -27,6 +27,8 @@ class RootCache {
   bool Answers(WORD first, WORD second, int k);
   bool Full() const { return m_nCount >= kMaxRoots; }
   void Add(double x, double y, double z);
+  // Drops the roots found; the pair stays answered, with none.
+  void Forget() { m_nCount = 0; }
   // The root count when k is below it, root k in out; else 0.
   int Result(int k, float out[3]) const;
   int Count() const { return m_nCount; }
