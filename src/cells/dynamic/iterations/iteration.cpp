@@ -175,8 +175,8 @@ void CGIterate::Recalculate() {
   m_nNextRow = 1;
 }
 
-bool CGIterate::FitsLoadedPage(const CCellMap& cells) const {
-  const auto before = [this, &cells](WORD id) { return id < m_nId && cells.Lookup(id); };
+bool CGIterate::FitsLoadedPage(const CCellMap&) const {
+  const auto before = [this](WORD id) { return id < m_nId; };
   const auto allBefore = [&before](const std::vector<WORD>& ids) { return std::all_of(ids.begin(), ids.end(), before); };
   return std::all_of(m_idArrays.begin(), m_idArrays.end(), allBefore) && allBefore(m_chain) && allBefore(m_drawn) &&
          allBefore(m_table);

@@ -58,10 +58,12 @@ class CGIterate : public CGCell, public IDepthStepping {
   // Loading checks every count against what is left to read and brings the
   // depth into 0 .. kDepthLimit.
   void Serialize(CArchive& ar) override;
-  // Every id it holds names a cell of the page before it, as its parents
-  // do.  The cells it draws for each copy then come before it, and so do
-  // those an iteration or a track among them draws in turn (a track draws
-  // its parents): drawing a copy never comes back to the iteration.
+  // Every id it holds comes before its own, as its parents do.  The cells
+  // it draws for each copy then come before it, and so do those an
+  // iteration or a track among them draws in turn (a track draws its
+  // parents): drawing a copy never comes back to the iteration.  An id that
+  // names no cell (one deleted after the iteration was built) is kept and
+  // left out when drawing.
   bool FitsLoadedPage(const CCellMap& cells) const override;
   // The depth from the last parent when it drives it; the sources saved,
   // table row 0 written.  The defined flag is left as it is.
