@@ -108,7 +108,7 @@ TEST(IterationDocument, ShowsTheNestedSegmentsStepsItsDepthAndSavesTheSameBytes)
     plus->trigger();
   }
   EXPECT_EQ(iteration->m_nDepth, 7);
-  EXPECT_EQ(iteration->DrawnDepth(CGIterate::kPassCopyBudget), 7);
+  EXPECT_EQ(iteration->DrawnDepth(CGIterate::kCopyBudget), 7);
   EXPECT_TRUE(seams.notifier->shown.empty()) << "depth 7 is within the suggested depths";
   // Selected, the copies show in the highlight colour.
   const QImage selected = view->grabFramebuffer();

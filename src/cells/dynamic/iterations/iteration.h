@@ -32,14 +32,17 @@ class CGIterate : public CGCell, public IDepthStepping {
  public:
   using SourceRecord = std::array<float, 4>;  // x, y, z, value
   static constexpr int kTableRows = 22;
-  // Recalculations of chain cells the copies may cost in one frame, all its
-  // passes together, whatever the depth asked for (ten times what the
-  // suggested depths keep to).
+  // Recalculations of chain cells one pass may spend on copies, whatever the
+  // depth asked for (ten times what the suggested depths keep to).
   static constexpr long long kCopyBudget = 320000;
-  // What one pass may spend of it: a frame runs the copies in up to ten
-  // passes, which draw the same copies as long as the frame's budget lasts,
-  // and it lasts whenever the depth is a suggested one.
-  static constexpr long long kPassCopyBudget = kCopyBudget / 10;
+  // The most passes one frame asks of an iteration: the trace layer's full
+  // trace of a traced one.
+  static constexpr int kPassesPerFrame = 11;
+  // What the copies may cost in one frame, all its passes together: enough
+  // for every pass of a frame to draw the same levels, while an iteration
+  // drawn among the copies of another, which asks for its copies again with
+  // each of them, still keeps the frame bounded.
+  static constexpr long long kFrameCopyBudget = kCopyBudget * kPassesPerFrame;
   // The deepest an iteration goes: what a value driving the depth gives at
   // most, and what a stored depth is brought down to.
   static constexpr int kDepthLimit = 10000;

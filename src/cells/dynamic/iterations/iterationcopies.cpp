@@ -85,9 +85,9 @@ void CGIterate::RunCopies(const CopyPass& pass) {
   const CCopyFrame frame;  // a pass drawn on its own is a frame of its own
   if (m_nFrame != CurrentCopyFrame()) {
     m_nFrame = CurrentCopyFrame();
-    m_nFrameCopiesLeft = kCopyBudget;
+    m_nFrameCopiesLeft = kFrameCopyBudget;
   }
-  const int depth = DrawnDepth(std::min(kPassCopyBudget, m_nFrameCopiesLeft));
+  const int depth = DrawnDepth(std::min(kCopyBudget, m_nFrameCopiesLeft));
   if (depth < 1 || !ResolveCells()) return;
   m_nFrameCopiesLeft -= CopiesTo(depth) * CopyCost();
   SaveSources();

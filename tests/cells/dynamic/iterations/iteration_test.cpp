@@ -173,24 +173,28 @@ TEST_F(IterationTest, TwoMappingsAtAGreatDepthStayWithinTheBudget) {
   CGIterate* iteration = Iterate({{a}, {P(1, 0, 0)}, {P(2, 0, 0)}}, 1, 30);
   counter->recalcs = 0;
   iteration->DrawVisibleEdges();
-  EXPECT_LE(counter->recalcs, CGIterate::kPassCopyBudget + 1);
-  EXPECT_EQ(counter->recalcs, (1 << 14) - 2 + 1) << "depth 13: 2 + 4 + ... + 2^13 copies";
+  EXPECT_LE(counter->recalcs, CGIterate::kCopyBudget + 1);
+  EXPECT_EQ(counter->recalcs, (1 << 18) - 2 + 1) << "depth 17: 2 + 4 + ... + 2^17 copies";
 }
 
 // One frame: the passes of a drawing of the page, or more.  Each pass of
-// the frame draws what the first drew until the frame's budget runs out;
-// the next frame has the whole budget again.
+// the frame draws what the first drew, the levels whose copies fit the
+// budget of a pass, until the frame's budget runs out, which the passes of
+// a drawing of the page never reach; the next frame has the whole budget
+// again.
 TEST_F(IterationTest, ThePassesOfAFrameShareOneBudget) {
   const struct Row {
     int mappings, depth, chain, passes;
     std::vector<int> copies;  // per pass
   } rows[] = {
       {1, 10000, 1, 12, std::vector<int>(12, 10000)},
-      {1, 10000, 4, 12, {8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000, 0, 0}},
-      {1, 10000, 3, 11, {10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 6666}},
+      {1, 10000, 4, 12, std::vector<int>(12, 10000)},
+      {1, 10000, 3, 11, std::vector<int>(11, 10000)},
+      {2, 17, 1, CGIterate::kPassesPerFrame, std::vector<int>(CGIterate::kPassesPerFrame, 262142)},
+      {3, 9, 6, CGIterate::kPassesPerFrame, std::vector<int>(CGIterate::kPassesPerFrame, 29523)},
       {2, 10000, 1, 22, [] {
-         std::vector<int> v(19, 16382);
-         v.insert(v.end(), {8190, 510, 30});  // what is left: 8742, 552, 42
+         std::vector<int> v(13, 262142);  // depth 17, then what is left: 112154, 46620, ...
+         v.insert(v.end(), {65534, 32766, 8190, 4094, 1022, 510, 30, 6, 2});
          return v;
        }()},
       {2, 5, 2, 3, {62, 62, 62}},
