@@ -145,6 +145,9 @@ class EveryStoredNumber : public DocumentFileTest, public ::testing::WithParamIn
 // NaN, infinity and two finite numbers large enough to overflow what is
 // computed from them: a copy the program opens saves, opens again and saves
 // the same bytes.  A save already seen to reopen alike is not opened again.
+// Most damage leaves a cell undefined or a value clamped, not the file
+// refused: at least three copies in five open (77 % to 90 % do), or a
+// loader refusing them all would pass unseen.
 TEST_P(EveryStoredNumber, DamagedInTurnReopensAlike) {
   const std::pair<const char*, double> damages[] = {{"NaN", std::numeric_limits<double>::quiet_NaN()},
                                                     {"infinity", std::numeric_limits<double>::infinity()},
@@ -181,6 +184,8 @@ TEST_P(EveryStoredNumber, DamagedInTurnReopensAlike) {
   }
   std::printf("%s: %zu numbers, %d damaged copies opened, %lld ms\n", GetParam(), swept.fields.size(), opened,
               static_cast<long long>(timer.elapsed()));
+  const size_t copies = swept.fields.size() * std::size(damages);
+  EXPECT_GE(static_cast<size_t>(opened) * 5, copies * 3) << GetParam() << ": " << opened << " of " << copies << " opened";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClassDocument, EveryStoredNumber,

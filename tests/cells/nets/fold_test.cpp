@@ -201,6 +201,29 @@ TEST_F(FoldTest, HullNearTheDoubleLimitHasNoNetAndSavesAsItWas) {
   EXPECT_LT(WorstLanding(*net, *hull, net->DeepestLevel + 1), 1e-9);
 }
 
+// The layout the drawing composes, damaged one part at a time (a hull near
+// the double limit, above, damages all of it at once): any number out of
+// range leaves no net.
+TEST_F(FoldTest, ALayoutWithOnlyAnAngleOrOnlyACornerOutOfRangeIsRefused) {
+  const CGFold* net = AddNet(AddHull(kCube)->m_nId, CGFold::kLevelByLevel);
+  const struct {
+    const char* what;
+    void (*damage)(FoldFace&);
+    bool finite;
+  } rows[] = {
+      {"nothing", [](FoldFace&) {}, true},
+      {"the hinge direction", [](FoldFace& f) { f.HingeDirection = std::nan(""); }, false},
+      {"the fold angle", [](FoldFace& f) { f.FoldAngle = INFINITY; }, false},
+      {"the own direction", [](FoldFace& f) { f.OwnDirection = -INFINITY; }, false},
+      {"one corner", [](FoldFace& f) { f.Corners.back().z = std::nan(""); }, false},
+  };
+  for (const auto& row : rows) {
+    std::vector<FoldFace> faces = net->NetFaces;
+    row.damage(faces.back());
+    EXPECT_EQ(FiniteNetLayout(faces), row.finite) << row.what;
+  }
+}
+
 // The cube's bottom split into two triangles whose planes are damaged so
 // that each puts the other above itself: both have the lowest centroid, and
 // a build that let either come first would pick the other as the base next

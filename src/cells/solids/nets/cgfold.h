@@ -95,6 +95,9 @@ class CGFold : public CGCell {
 
 // The point p moved by the rigid motion m.
 kvmath::WideVec FoldPlaced(const FoldMatrix& m, const kvmath::WideVec& p);
+// Whether every placement the drawing composes from the laid-out faces is
+// a number: hinge points, offsets, layout angles and corners.
+bool FiniteNetLayout(const std::vector<FoldFace>& net);
 // Direction of (x, y) in degrees, 0 <= d < 360, as the net measures it.
 double NetDirection(double x, double y);
 // The texture number the next net face takes: 8 to 14, then 8 again.

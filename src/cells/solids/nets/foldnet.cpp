@@ -232,17 +232,6 @@ bool Finite(const double* v, size_t n) {
   return std::all_of(v, v + n, [](double x) { return std::isfinite(x); });
 }
 
-// Every placement the drawing composes is a number: a hull whose edges are
-// too long to square (coordinates from about 1e154 on) lays out none.
-bool FiniteLayout(const std::vector<FoldFace>& net) {
-  return std::all_of(net.begin(), net.end(), [](const FoldFace& f) {
-    const double angles[] = {f.HingeDirection, f.FoldAngle, f.OwnDirection};
-    return Finite(f.HingePoint, 3) && Finite(f.Offset, 3) && Finite(angles, 3) &&
-           std::all_of(f.Corners.begin(), f.Corners.end(),
-                       [](const WideVec& c) { return std::isfinite(c.x) && std::isfinite(c.y) && std::isfinite(c.z); });
-  });
-}
-
 void WarnWhenTooDeep(int deepest) {
   if (!GlContextCurrent()) return;
   GLint stack = 0;
@@ -256,6 +245,17 @@ int NextNetTexture() {
   const int number = g_nNextNetTexture;
   g_nNextNetTexture = number >= kLastTexture ? kFirstTexture : number + 1;
   return number;
+}
+
+// A hull whose edges are too long to square (coordinates from about 1e154
+// on) lays out none.
+bool FiniteNetLayout(const std::vector<FoldFace>& net) {
+  return std::all_of(net.begin(), net.end(), [](const FoldFace& f) {
+    const double angles[] = {f.HingeDirection, f.FoldAngle, f.OwnDirection};
+    return Finite(f.HingePoint, 3) && Finite(f.Offset, 3) && Finite(angles, 3) &&
+           std::all_of(f.Corners.begin(), f.Corners.end(),
+                       [](const WideVec& c) { return std::isfinite(c.x) && std::isfinite(c.y) && std::isfinite(c.z); });
+  });
 }
 
 double NetDirection(double x, double y) {
@@ -294,7 +294,7 @@ void CGFold::BuildNet(CGPolyhedron& hull) {
   PlaceRoot(hull, NetFaces[0], NetOffset);
   HasRoot = true;
   DeepestLevel = AttachAll(NetFaces);
-  if (!FiniteLayout(NetFaces)) {
+  if (!FiniteNetLayout(NetFaces)) {
     NetFaces.clear();
     HasRoot = false;
     DeepestLevel = 0;
