@@ -55,6 +55,11 @@ bool IsFreePoint(WORD id) {
   return cell && cell->IsKindOf(RUNTIME_CLASS(CGVerFree));
 }
 
+// The first id of the running tool instance: its inputs made on empty
+// space, its placeholder and the cells built on them are never offered
+// back to it.  -1 while no instance awaits an input.
+int InstanceFirstId(const CGPage& page) { return page.m_nToolPendingId >= 1 ? page.m_nToolFirstId : -1; }
+
 void ApplySelectToolChoice(CGPage& page, const PickChoice& choice) {
   page.m_nStepKind = choice.pickKind;
   page.m_stepList = choice.candidates;
@@ -105,10 +110,10 @@ std::vector<PickHit> RunSelectionPass(const std::function<void()>& draw, int ini
   }
 }
 
-int PickPassMode(int toolMode, bool labelsOnly, const CGPage& page) {
-  if (toolMode == 1) return labelsOnly ? 0 : 3;
-  if (toolMode == 6) return page.m_nToolPendingId >= 1 ? 1 : 2;
-  return 2;
+std::vector<int> PickPassModes(int toolMode, bool labelsOnly, const CGPage& page) {
+  if (toolMode == 1) return {labelsOnly ? 0 : 3};
+  if (toolMode == 6 && page.m_nToolPendingId >= 1) return {2, 1};
+  return {2};
 }
 
 void SetLabelPickVectors() {
@@ -135,8 +140,8 @@ void SetLabelPickVectors() {
   v[0] = float(k * -a * c / r), v[1] = float(k * -b * c / r), v[2] = float(k * r);
 }
 
-std::vector<PickHit> PickPageInWindow(double x, double windowY, double width, double height, int mode,
-                                      bool labelVectors) {
+std::vector<PickHit> PickPageInWindow(double x, double windowY, double width, double height,
+                                      const std::vector<int>& modes, bool labelVectors) {
   glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(3, GL_FLOAT, 0, g_pVertexArray);
   glMatrixMode(GL_PROJECTION);
@@ -152,7 +157,9 @@ std::vector<PickHit> PickPageInWindow(double x, double windowY, double width, do
 
   if (labelVectors) SetLabelPickVectors();
   const PickRegion region(x, windowY, width / 2, height / 2);
-  std::vector<PickHit> hits = RunSelectionPass([&] { DrawPageForPickInRegion(mode, region); });
+  std::vector<PickHit> hits = RunSelectionPass([&] {
+    for (int mode : modes) DrawPageForPickInRegion(mode, region);
+  });
 
   glMatrixMode(GL_PROJECTION);
   glPopMatrix();
@@ -165,14 +172,13 @@ bool PickObjects(int x, int y, int* kind, WORD* id, bool labelsOnly) {
   CGPage* page = g_pCurPage;
   if (!page) return false;
   const int toolMode = g_nToolMode;
-  const int mode = PickPassMode(toolMode, labelsOnly, *page);
-  const std::vector<PickHit> hits =
-      PickPageInWindow(x, g_nViewDeviceHeight - y, kPickRegion, kPickRegion, mode, toolMode == 1);
+  const std::vector<PickHit> hits = PickPageInWindow(x, g_nViewDeviceHeight - y, kPickRegion, kPickRegion,
+                                                     PickPassModes(toolMode, labelsOnly, *page), toolMode == 1);
   if (hits.empty()) return false;
 
   PickRules rules;
   rules.toolMode = toolMode;
-  rules.toolInstanceFirstId = page->m_nToolPendingId;
+  rules.toolInstanceFirstId = InstanceFirstId(*page);
   rules.isSelected = [page](int k, WORD cell) {
     const std::vector<WORD>* list = SelectionListOfKind(*page, k);
     return list && std::find(list->begin(), list->end(), cell) != list->end();

@@ -25,17 +25,18 @@ std::vector<PickHit> RunSelectionPass(const std::function<void()>& draw, int ini
 // for the kinds that select nothing (labels and handles).
 std::vector<WORD>* SelectionListOfKind(CGPage& page, int kind);
 
-// The current page's pick pass in `mode` through a pick window of width x
-// height device pixels centred at (x, windowY) (y up) in the saved
-// viewport, with the page's transform; the hits in buffer order.  Sets the
-// label pick vectors first when asked.  Needs a current context.
-std::vector<PickHit> PickPageInWindow(double x, double windowY, double width, double height, int mode,
-                                      bool labelVectors);
+// The current page's pick passes in `modes`, in turn, through a pick
+// window of width x height device pixels centred at (x, windowY) (y up) in
+// the saved viewport, with the page's transform; the hits in buffer order.
+// Sets the label pick vectors first when asked.  Needs a current context.
+std::vector<PickHit> PickPageInWindow(double x, double windowY, double width, double height,
+                                      const std::vector<int>& modes, bool labelVectors);
 
-// The pass mode DrawPageForPick is given for the current tool: the select
-// tool 3 (labels only: 0), a user-defined tool 1 while an instance of it
-// runs (else 2), every other tool 2.
-int PickPassMode(int toolMode, bool labelsOnly, const CGPage& page);
+// The pass modes DrawPageForPick is given for the current tool: the select
+// tool 3 (labels only: 0), every other tool 2.  A user-defined tool whose
+// instance awaits an input adds 1, in which only value captions draw: an
+// input takes a point, a line, a circle or a value.
+std::vector<int> PickPassModes(int toolMode, bool labelsOnly, const CGPage& page);
 
 // The label pick vectors g_vLabelPickU and V: 20 pixels long, lying across
 // the screen for the view direction of the current model-view matrix.

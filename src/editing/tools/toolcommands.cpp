@@ -40,10 +40,6 @@ void OnUpdateToolUse(CKavrelDoc&, unsigned id, CCmdUI& ui) {
   ui.SetCheck(g_nCurrentToolId == static_cast<int>(id) ? 1 : 0);
 }
 
-long long ValueInputs(const CRecord& tool) {
-  return static_cast<long long>(tool.m_nInputCount) - tool.m_nPointInputCount;
-}
-
 void OnToolAutodo(CKavrelDoc& doc) {
   const QString name = g_pCurrentTool ? g_pCurrentTool->m_strName : QString();
   CGPage* page = g_pCurPage;
@@ -57,10 +53,14 @@ void OnToolAutodo(CKavrelDoc& doc) {
 void OnUpdateToolAutodo(CKavrelDoc&, CCmdUI& ui) {
   const CRecord* tool = g_pCurrentTool;
   const CGPage* page = g_pCurPage;
-  const long long values = page ? static_cast<long long>(page->m_selValues.size()) : 0;
-  ui.Enable(tool && page && g_nToolMode == 1 &&
-            static_cast<long long>(page->m_selPoints.size()) >= tool->m_nPointInputCount &&
-            values == CountSelectedVariables() && values >= ValueInputs(*tool));
+  if (!tool || !page) {
+    ui.Enable(false);
+    return;
+  }
+  const ToolInputKinds inputs = CountToolInputs(*tool);
+  const auto values = static_cast<long long>(page->m_selValues.size());
+  ui.Enable(g_nToolMode == 1 && static_cast<long long>(page->m_selPoints.size()) >= inputs.points &&
+            values == CountSelectedVariables() && values >= inputs.values);
 }
 
 void OnToolScript(CKavrelDoc&) {

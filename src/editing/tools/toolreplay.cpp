@@ -155,18 +155,6 @@ void AdvanceToNextInput(CGPage& page, CToolInstance& record, QString& status) {
   }
 }
 
-// The tool's point and value inputs as its input list has them: replay
-// binds by the list, whatever counts a record stores.
-struct InputKinds {
-  long long points = 0, values = 0;
-};
-
-InputKinds CountInputs(const CRecord& tool) {
-  InputKinds kinds;
-  for (const auto& condition : tool.m_conditions) ++(condition->m_bIsPoint ? kinds.points : kinds.values);
-  return kinds;
-}
-
 // A working copy of the tool read back from its stored bytes; null when
 // they do not read back whole, so the reader's checks of the counts and
 // inputs hold for every copy replay uses.
@@ -185,6 +173,12 @@ QByteArray Stored(const CRecord& tool) {
   return out.Bytes();
 }
 }  // namespace
+
+ToolInputKinds CountToolInputs(const CRecord& tool) {
+  ToolInputKinds kinds;
+  for (const auto& condition : tool.m_conditions) ++(condition->m_bIsPoint ? kinds.points : kinds.values);
+  return kinds;
+}
 
 bool ToolInputAccepts(const CGPage& page, WORD clicked) {
   const CGCell* cell = page.m_cells.Lookup(clicked);
@@ -271,7 +265,7 @@ int ToolRoundsForSelection() {
   const CRecord* tool = g_pCurrentTool;
   const CGPage* page = g_pCurPage;
   if (!tool || !page) return 0;
-  const InputKinds inputs = CountInputs(*tool);
+  const ToolInputKinds inputs = CountToolInputs(*tool);
   long long rounds = -1;
   if (inputs.points > 0) rounds = static_cast<long long>(page->m_selPoints.size()) / inputs.points;
   if (inputs.values > 0) {

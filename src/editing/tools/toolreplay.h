@@ -7,6 +7,15 @@
 
 class CGPage;
 class CGVerFree;
+class CRecord;
+
+// A tool's point and value inputs as its input list has them: replay binds
+// by the list, whatever counts the record stores, so whatever decides
+// whether the tool applies counts them here too.
+struct ToolInputKinds {
+  long long points = 0, values = 0;
+};
+ToolInputKinds CountToolInputs(const CRecord& tool);
 
 // Starts an instance of the current tool on the current page at the mouse
 // position: its first input's placeholder follows the pointer.  False when

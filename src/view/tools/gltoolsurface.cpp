@@ -63,7 +63,7 @@ std::vector<PickHit> CGlToolSurface::PickBox(int x0, int y0, int x1, int y1) {
   const double centreY = g_nViewDeviceHeight - (Device(y0) + Device(y1)) / 2.0;
   const double width = std::max(kMinBoxPixels, std::abs(Device(x1) - Device(x0)));
   const double height = std::max(kMinBoxPixels, std::abs(Device(y1) - Device(y0)));
-  return WithContext([&] { return PickPageInWindow(centreX, centreY, width, height, kBoxPickMode, false); });
+  return WithContext([&] { return PickPageInWindow(centreX, centreY, width, height, {kBoxPickMode}, false); });
 }
 
 QImage CGlToolSurface::Grab(const QRect& box) {

@@ -69,7 +69,8 @@ void CMouseTools::UserToolDown(CGPage& page, const ToolInput& in) {
   if (page.m_nToolPendingId < 1) return;
   const ToolPick pick = m_surface.Pick(in.x, in.y, false);
   const bool wantsPoint = !AwaitsValue(page);
-  if (!pick.hit) {
+  // Where only the instance's own cells lie, the space is empty to it.
+  if (!pick.hit || pick.kind == kPickNone) {
     if (!wantsPoint) return;  // empty space makes no value
     m_surface.PlaceOnGrid(in.x, in.y, g_viewTool.pointer);
     g_viewTool.step = kHeldOnEmpty;

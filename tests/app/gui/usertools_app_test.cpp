@@ -4,7 +4,8 @@
 // space, the instance undone and redone in one step, T applied to four
 // selected points from the ribbon, renamed in the tool properties, and the
 // document saved, closed and reopened with its cells and its tool; and a
-// tool chosen from the menu copied twice in the tool properties.
+// tool chosen from the menu copied twice in the tool properties; and tools
+// fed by clicks on existing points, a segment, a circle and a caption.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,8 +17,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+#include <set>
 
 #include "cells/constrained/dependentpoints.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
 #include "math/mathglobals.h"
@@ -273,6 +277,116 @@ TEST_F(UserToolsApp, ToolChosenFromTheMenuIsCopiedTwice) {
     if (action->text() == QStringLiteral("T") && !first) first = action;
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(first->isChecked()) << "its menu item stays checked";
+}
+
+// Tools fed by clicks as the construction tools are: the midpoint tool on
+// two existing points is bound to them, on a segment and a circle it makes
+// points that stay on them; the value tool takes a clicked caption; and
+// where only the instance's own cells lie (its placeholder under the
+// pointer, the point its first click made) the space is empty.
+TEST_F(UserToolsApp, ClicksOnPointsPathsAndCaptionsAnswerTheInputs) {
+  ViewQuaternion = kQuatIdentity;
+  g_bSnapToGrid = 1;
+  Render();
+  const auto newest = [this] { return WORD(Page().m_nNextId - 1); };
+  const auto enter = [this](CGCell* cell) {
+    Page().m_cells.SetAt(cell->m_nId, cell);
+    cell->Recalculate();
+    cell->UpdateLabel();
+    return cell->m_nId;
+  };
+  // What the tools are applied to: points E, F, a segment, a circle, s.
+  Ribbon(ID_CREATE_POINT);
+  Click(At(-8, -2));
+  const WORD e = newest();
+  Click(At(-4, -2));
+  const WORD f = newest();
+  Ribbon(ID_CREATE_LINE);
+  Click(At(2, 4));
+  Click(At(6, 4));
+  const WORD segment = newest();
+  Ribbon(ID_CREATE_CIRCLE);
+  for (QPoint at : {At(4, -4), At(7, -4), At(4, -1)}) Click(at);
+  const WORD circle = newest();
+  auto* s = new CGTmVarParameter(Page().m_nNextId++, QStringLiteral("s"), 3.0f);
+  s->m_vLabelAnchor[0] = s->m_vLabelAnchor[1] = 0;  // its lower left at the view's centre
+  enter(s);
+  // What is recorded: segment AB with its midpoint, and t with t*2.
+  Ribbon(ID_CREATE_LINE);
+  Click(At(-8, 4));
+  Click(At(-4, 4));
+  const WORD ab = newest();
+  Untick();
+  Tick(ab);
+  Ribbon(ID_CREATE_POINT_MIDDLE);
+  const WORD mid = newest();
+  const WORD t = enter(new CGTmVarParameter(Page().m_nNextId++, QStringLiteral("t"), 1.0f));
+  const WORD twice = enter(new CGTmVarCalculator(Page().m_nNextId++, {t}, QStringLiteral("No1*2"), QString()));
+  window->Tree()->FillObjectList();
+  Ribbon(ID_EDIT_SELECT);
+  Untick();
+  Tick(ab);
+  Tick(mid);
+  ASSERT_TRUE(RecordTool(QStringLiteral("Mid")));
+  Untick();
+  Tick(twice);
+  ASSERT_TRUE(RecordTool(QStringLiteral("Twice")));
+
+  // An input of the cell that reads them: the cell clicked, else a new
+  // point of that class (on that line or circle).
+  struct Input { const char* className; WORD clicked; WORD on; };
+  const struct Row {
+    const char* what;
+    const char* tool;
+    std::vector<QPoint> clicks;
+    int readerBack;  // the reader's id below the next id
+    std::vector<Input> inputs;
+  } rows[] = {
+      {"two points", "Mid", {At(-8, -2), At(-4, -2)}, 2, {{"CGVerFreeXyz", e, 0}, {"CGVerFreeXyz", f, 0}}},
+      {"a segment and a circle", "Mid", {At(3, 4), At(1, -4)}, 2,
+       {{"CGVerFreeInLine", 0, segment}, {"CGVerFreeInCircle", 0, circle}}},
+      {"a caption", "Twice", {At(0, 0) + QPoint(6, -6)}, 1, {{"CGTmVarParameter", s->m_nId, 0}}},
+      {"empty space, twice at one place", "Mid", {At(-6, -6), At(-6, -6)}, 2,
+       {{"CGVerFreeXyz", 0, 0}, {"CGVerFreeXyz", 0, 0}}},
+  };
+  Render();
+  WORD boundMidpoint = 0;
+  for (const Row& row : rows) {
+    QAction* item = DocumentToolItem(QString::fromUtf8(row.tool));
+    ASSERT_NE(item, nullptr) << row.what;
+    item->trigger();
+    const WORD firstNew = Page().m_nNextId;
+    for (QPoint at : row.clicks) {
+      Move(at);
+      Click(at);
+    }
+    EXPECT_EQ(Page().m_undo.CurrentCommand()->GetName().toStdString(), std::string("使用工具：") + row.tool)
+        << row.what;
+    const CGCell* reader = Page().m_cells.Lookup(WORD(Page().m_nNextId - row.readerBack));
+    ASSERT_NE(reader, nullptr) << row.what;
+    ASSERT_EQ(reader->m_parents.size(), row.inputs.size()) << row.what;
+    EXPECT_EQ(std::set<WORD>(reader->m_parents.begin(), reader->m_parents.end()).size(), row.inputs.size())
+        << row.what << ": one cell for each input";
+    for (size_t i = 0; i < row.inputs.size(); ++i) {
+      const Input& want = row.inputs[i];
+      const CGCell* input = Page().m_cells.Lookup(reader->m_parents[i]);
+      ASSERT_NE(input, nullptr) << row.what;
+      EXPECT_STREQ(input->GetRuntimeClass()->m_lpszClassName, want.className) << row.what << " " << i;
+      EXPECT_TRUE(want.clicked ? input->m_nId == want.clicked : input->m_nId >= firstNew)
+          << row.what << " " << i << ": " << input->m_nId;
+      EXPECT_EQ(input->m_parents, want.on ? std::vector<WORD>{want.on} : std::vector<WORD>{}) << row.what;
+    }
+    if (!boundMidpoint) boundMidpoint = newest();
+  }
+
+  // Dragging E moves the midpoint bound to it.
+  Ribbon(ID_EDIT_SELECT);
+  Drag(At(-8, -2), At(-8, -6));
+  const auto* point = dynamic_cast<CGVertex*>(Page().m_cells.Lookup(e));
+  const auto* midpoint = dynamic_cast<CGVerMid*>(Page().m_cells.Lookup(boundMidpoint));
+  ASSERT_TRUE(point && midpoint);
+  EXPECT_NEAR(point->m_vPos[1], -6.0f, 1e-4);
+  EXPECT_NEAR(midpoint->m_vPos[1], -4.0f, 1e-4);
 }
 
 }  // namespace

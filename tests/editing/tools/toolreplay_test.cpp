@@ -289,7 +289,8 @@ TEST(ToolReplay, OnePointClickedForTwoInputsListsItsChildOnce) {
 // The selection binds the inputs the tool's input list has, whatever counts
 // it keeps: too few selected points make nothing, and counts that no
 // longer agree with the lists (or overflow when subtracted or multiplied)
-// neither reach past the selection nor enable the command.
+// never reach past the selection.  The command's rule counts the inputs
+// from the list as well, so only the selection enables it.
 TEST(ToolReplay, TooFewSelectedOrCountsThatDisagreeMakeNothing) {
   const struct Row {
     const char* name;
@@ -298,11 +299,11 @@ TEST(ToolReplay, TooFewSelectedOrCountsThatDisagreeMakeNothing) {
     bool enabled;
   } rows[] = {
       {"one point for two inputs", 1, 0, [](CRecord&) {}, false},
-      {"one point input kept for two", 1, 0, [](CRecord& t) { t.m_nInputCount = t.m_nPointInputCount = 1; }, true},
+      {"one point input kept for two", 1, 0, [](CRecord& t) { t.m_nInputCount = t.m_nPointInputCount = 1; }, false},
       {"one value input kept for two points", 1, 1,
-       [](CRecord& t) { t.m_nInputCount = 1, t.m_nPointInputCount = 0; }, true},
+       [](CRecord& t) { t.m_nInputCount = 1, t.m_nPointInputCount = 0; }, false},
       {"counts at the int limits", 2, 0,
-       [](CRecord& t) { t.m_nInputCount = INT_MAX, t.m_nPointInputCount = INT_MIN; }, false},
+       [](CRecord& t) { t.m_nInputCount = INT_MAX, t.m_nPointInputCount = INT_MIN; }, true},
       {"a point count whose rounds overflow", 4, 0, [](CRecord& t) { t.m_nPointCount = INT_MAX; }, true},
       {"a cell count below the input count", 4, 0, [](CRecord& t) { t.m_nCellCount = INT_MIN; }, true},
   };
