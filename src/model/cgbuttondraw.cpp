@@ -8,6 +8,7 @@
 #include "model/globals.h"
 #include "render/glfontlists.h"
 #include "render/glrelease.h"
+#include "render/rasterposition.h"
 #include "render/screenlayer.h"
 
 namespace {
@@ -65,7 +66,7 @@ void CGButton::Draw() {
   if (m_bLabelHidden) return;
   SetTextColour(m_rgbaLabel);
   const float pressed = m_bRunning ? w : 0.0f;
-  glRasterPos3f(x0 + bevel + kCaptionLeft * w, y1 + bevel + kCaptionBottom * w - pressed, kTextLayerDepth);
+  const RasterPosition at(x0 + bevel + kCaptionLeft * w, y1 + bevel + kCaptionBottom * w - pressed, kTextLayerDepth);
   CallTextLists(m_strLabelLists);
 }
 

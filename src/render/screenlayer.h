@@ -20,9 +20,8 @@ class TextLayerMatrix {
 };
 
 // Holds a point of the layer (x, y) over the view, kKeptInsideView pixels
-// inside its edges.  A caption or a picture starts at a raster position,
-// and one outside the view draws none of it; the margin keeps it there
-// when a pane beside the view grows a little.
+// inside its edges, so that a caption or a picture dragged there keeps its
+// anchor in sight when a pane beside the view grows a little.
 inline constexpr int kKeptInsideView = 8;
 void KeepInView(float point[2]);
 

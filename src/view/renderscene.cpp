@@ -7,6 +7,7 @@
 #include "render/glfontlists.h"
 #include "render/glresources.h"
 #include "render/projection.h"
+#include "render/rasterposition.h"
 #include "view/overlays.h"
 #include "view/pagetransform.h"
 #include "view/threeview.h"
@@ -50,7 +51,7 @@ void CViewRenderer::DrawQuadrantCaption(int caption) {
   const float u = g_fUnitsPerPixel;
   const RGBA& c = g_prefs.rgbaSelection;
   glColor4ub(c.r, c.g, c.b, c.a);
-  glRasterPos3f((20 - g_nViewWidth / 2) * u, (g_nViewHeight / 2 - 80) * u, 0);
+  const RasterPosition at((20 - g_nViewWidth / 2) * u, (g_nViewHeight / 2 - 80) * u, 0);
   if (QuadrantCaptionsShown(g_nViewWidth, g_nViewHeight)) CallTextLists(m_captions[caption]);
 }
 

@@ -14,6 +14,7 @@
 #include "render/framedtext.h"
 #include "render/glcontext.h"
 #include "render/glfontlists.h"
+#include "render/rasterposition.h"
 #include "render/textureglyphs.h"
 
 IMPLEMENT_SERIAL(CGTextmap, CGCell)
@@ -142,7 +143,7 @@ void CGTextmap::Draw() {
   if (!ListsCurrent()) RebuildLists(FrameWidthCode());
   const float* a = m_vLabelAnchor;
   if (m_nStyle == 1) {
-    glRasterPos3f(a[0], a[1], kTextLayerDepth);
+    const RasterPosition at(a[0], a[1], kTextLayerDepth);
     CallTextLists(m_strLabelLists);
     return;
   }

@@ -6,6 +6,7 @@
 #include "model/globals.h"
 #include "render/pixelunpack.h"
 #include "render/projection.h"
+#include "render/rasterposition.h"
 
 namespace {
 constexpr float kFrameGap = 0.04f;          // the selection frame's distance from the picture
@@ -28,11 +29,11 @@ void CGTextbit::Draw() {
     const ScopedUnpack unpack(4);  // rows of whole 32-bit words
     if (!m_bLabelHidden) {
       SetTextColour(m_rgbaLabel);
-      glRasterPos3f(a[0] + 3 * p, a[1] + 2 * p, kTextLayerDepth);
+      const RasterPosition shadow(a[0] + 3 * p, a[1] + 2 * p, kTextLayerDepth);
       glBitmap(w, h, 0, 0, 0, 0, m_pixels.data());
     }
     SetTextColour(m_rgbaColor);
-    glRasterPos3f(a[0], a[1], kTextLayerDepth);
+    const RasterPosition at(a[0], a[1], kTextLayerDepth);
     glBitmap(w, h, 0, 0, 0, 0, m_pixels.data());
   }
   if (m_bSelected) {
@@ -60,9 +61,11 @@ void CGTbImage::DrawFill() {
     glPushAttrib(GL_DEPTH_BUFFER_BIT | GL_PIXEL_MODE_BIT);
     glDepthMask(GL_FALSE);
     glPixelZoom(zx, zy);
-    glRasterPos3f(a[0], a[1], kTextLayerDepth);
-    glDrawPixels(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), GL_RGB, GL_UNSIGNED_BYTE,
-                 m_pixels.data());
+    {
+      const RasterPosition at(a[0], a[1], kTextLayerDepth);
+      glDrawPixels(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), GL_RGB, GL_UNSIGNED_BYTE,
+                   m_pixels.data());
+    }
     glPopAttrib();
   }
   if (!m_bSelected) return;
@@ -93,7 +96,7 @@ void CGTbImage::DrawForPick(int mode) {
 void CGTbHenchman::Draw() {
   if (!IsShown() || !HasPicture()) return;
   SetTextColour(m_bSelected ? g_prefs.rgbaSelection : m_rgbaColor);
-  glRasterPos3fv(m_vLabelAnchor);
+  const RasterPosition at(m_vLabelAnchor);
   const ScopedUnpack unpack(4);
   glBitmap(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), 0, 0, 0, 0, m_pixels.data());
 }

@@ -7,6 +7,7 @@
 #include "cells/texts/textlayer.h"
 #include "model/globals.h"
 #include "render/pixelunpack.h"
+#include "render/rasterposition.h"
 
 namespace {
 // The text layer of a free formula text: the view's whole translation (its
@@ -29,7 +30,7 @@ class FormulaLayerMatrix {
 
 void CGTbVodText::DrawPixels(const float at[3]) {
   const ScopedUnpack unpack(4);
-  glRasterPos3fv(at);
+  const RasterPosition raster(at);
   glDrawPixels(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), GL_RGBA, GL_UNSIGNED_BYTE,
                m_pixels.data());
 }

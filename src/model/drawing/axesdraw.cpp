@@ -9,6 +9,7 @@
 #include "model/drawing/viewtext.h"
 #include "model/globals.h"
 #include "platform/numberformat.h"
+#include "render/rasterposition.h"
 #include "render/viewray.h"
 
 namespace {
@@ -18,13 +19,15 @@ struct Vec3 {
 };
 
 void Label(const char* text, float x, float y, float z) {
-  glRasterPos3f(x, y, z);
-  CallTextLists(DrawGlText(QString::fromLatin1(text)));
+  const QString lists = DrawGlText(QString::fromLatin1(text));
+  const RasterPosition at(x, y, z);
+  CallTextLists(lists);
 }
 
 void Label(const QString& text, float x, float y) {
-  glRasterPos3f(x, y, 0);
-  CallTextLists(DrawGlText(text));
+  const QString lists = DrawGlText(text);
+  const RasterPosition at(x, y, 0);
+  CallTextLists(lists);
 }
 
 // A filled arrowhead and its outline through the same four points.

@@ -4,6 +4,7 @@
 
 #include "model/cgcell.h"
 #include "render/glresources.h"
+#include "render/rasterposition.h"
 
 void DrawCellLabelAtAnchor(CGCell& cell) {
   if (cell.m_bLabelHidden) return;
@@ -14,11 +15,11 @@ void DrawCellLabelAtAnchor(CGCell& cell) {
     DrawTextureLabel(cell.m_strName, anchor[0], anchor[1], anchor[2], colour);
     return;
   }
-  glRasterPos3fv(anchor);
   if (cell.m_bLabelStale) {
     cell.m_strLabelLists = DrawGlText(cell.m_strName);
     cell.m_bLabelStale = false;
   }
+  const RasterPosition at(anchor);
   CallTextLists(cell.m_strLabelLists);
 }
 

@@ -3,9 +3,11 @@
 // pixels or texture by zoom.
 #include <algorithm>
 #include <functional>
+#include <string>
 #include <tuple>
 
 #include "../celldrawtestsupport.h"
+#include "app/gui/keptpictures.h"
 #include "cells/texts/cgtbvodtext.h"
 #include "cells/texts/cgtextbit.h"
 #include "cells/texts/cgtextmap.h"
@@ -280,6 +282,52 @@ TEST_F(TextCellGlTest, FormulaTextsDrawPixelsOrTheirTextureBySeeThroughBackdrop)
   ASSERT_TRUE(texture.Bind(1, 1, white) && texture.Name() != 0);
   BeginGlGeneration();  // the context was replaced: its names are gone
   EXPECT_TRUE(texture.Name() == 0 && texture.IsStale());
+}
+
+// An item anchored 20 pixels left of and below the view shows the part that
+// reaches in, pixel for pixel as it stands 40 pixels further up and right.
+TEST_F(TextCellGlTest, ItemsAnchoredOutsideTheViewShowTheirInsidePart) {
+  Scale(1);
+  g_fViewTranslate[2] = -50;
+  SetMarkupMaskRenderer(RenderVodToMaskTextFont);
+  const QString fraction = QStringLiteral("<#><l><f><#><l><e>12345</e></l></#><#><l><e>2</e></l></#></f></l></#>");
+  const auto caption = [&](CGTextmap* c) {
+    c->m_nStyle = 1;
+    c->m_strVodName = fraction;
+    return c;
+  };
+  struct Row { const char* name; std::function<CGCell*()> make; };
+  const Row rows[] = {
+      {"caption", [&] { return caption(new CGTmSingleline); }},
+      {"calculation caption", [&] { return caption(new CGTmVariable); }},
+      {"rich text", [] { return new CGTextbit(0, 64, 48, std::vector<BYTE>(384, 0xFF)); }},
+      {"formula text", [&] { return new CGTbVodText(0, fraction, 0xFFFFFF, 0); }},
+      {"zoomed image", [] {
+         auto* image = new CGTbImage(0, 24, 16, std::vector<BYTE>(72 * 16, 90));
+         image->SetZoom(2, 2);
+         return image;
+       }}};
+  KeptPictures kept;
+  for (const Row& r : rows) {
+    CGCell* cell = Put(r.make(), 0, 0);
+    cell->Recalculate();
+    QImage pictures[2];
+    for (int i = 0; i < 2; ++i) {
+      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+      cell->m_vLabelAnchor[0] = cell->m_vLabelAnchor[1] = i ? 20.0f : -20.0f;
+      cell->DrawFill();
+      cell->Draw();
+      pictures[i] = kept.Keep((std::string(r.name) + (i ? ".inside" : ".outside")).c_str(), gl.ReadPixels());
+    }
+    int ink = 0, moved = 0;
+    for (int y = 0; y < 80; ++y)
+      for (int x = 0; x < 120; ++x) {
+        ink += !IsWhite(At(pictures[0], x, y));
+        moved += At(pictures[0], x, y) != At(pictures[1], x + 40, y + 40);
+      }
+    EXPECT_GT(ink, 60) << r.name;
+    EXPECT_EQ(moved, 0) << r.name;
+  }
 }
 
 TEST_F(TextCellGlTest, InkDrawsInItsColourAndWidthAndPicksOnItsStrokes) {

@@ -13,6 +13,7 @@
 #include "model/selection.h"
 #include "platform/archive.h"
 #include "render/glfontlists.h"
+#include "render/rasterposition.h"
 #include "render/viewglobals.h"
 
 IMPLEMENT_SERIAL(CGModifier, CGCell)
@@ -149,9 +150,10 @@ void CGMdfColor::Draw() {
   SetGlColour(g_prefs.rgbaSelection);
   glPushMatrix();
   glLoadIdentity();
-  glRasterPos3d(kCornerInset - g_nViewWidth * g_fUnitsPerPixel / 2.0, kCornerInset - g_nViewHeight * g_fUnitsPerPixel / 2.0,
-                kCornerDepth);
-  CallTextLists(DrawGlText(m_strName));
+  const QString lists = DrawGlText(m_strName);
+  const RasterPosition at(kCornerInset - g_nViewWidth * g_fUnitsPerPixel / 2.0,
+                          kCornerInset - g_nViewHeight * g_fUnitsPerPixel / 2.0, kCornerDepth);
+  CallTextLists(lists);
   glPopMatrix();
 }
 

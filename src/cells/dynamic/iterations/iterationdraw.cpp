@@ -8,6 +8,7 @@
 #include "cells/texts/textlayer.h"
 #include "model/globals.h"
 #include "render/glfontlists.h"
+#include "render/rasterposition.h"
 #include "render/screenlayer.h"
 
 namespace {
@@ -32,7 +33,7 @@ void CGIterate::Draw() {
       m_strLabelLists = DrawGlText(m_strName);
       m_bLabelStale = false;
     }
-    glRasterPos3f(m_vLabelAnchor[0], m_vLabelAnchor[1], kTextLayerDepth);
+    const RasterPosition at(m_vLabelAnchor[0], m_vLabelAnchor[1], kTextLayerDepth);
     CallTextLists(m_strLabelLists);
   }
   FitTableBuffer();
@@ -55,8 +56,9 @@ void CGIterate::DrawTable() {
     const float baseline = top - (static_cast<float>(r) + 0.75f) * rowHeight;
     float x = left;
     for (size_t c = 0; c < table.rows[r].size(); ++c) {
-      glRasterPos3f(x + 0.5f * charWidth, baseline, kTextLayerDepth);
-      CallTextLists(DrawGlTextDC(table.rows[r][c]));
+      const QString lists = DrawGlTextDC(table.rows[r][c]);
+      const RasterPosition at(x + 0.5f * charWidth, baseline, kTextLayerDepth);
+      CallTextLists(lists);
       x += static_cast<float>(table.widths[c]) * charWidth;
     }
   }

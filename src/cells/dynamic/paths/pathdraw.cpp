@@ -11,6 +11,7 @@
 #include "cells/dynamic/paths/locus.h"
 #include "cells/primitives/celldrawing.h"
 #include "render/glfontlists.h"
+#include "render/rasterposition.h"
 #include "render/textureglyphs.h"
 
 namespace {
@@ -90,10 +91,10 @@ void CGCurve::DrawLabel() {
   const double* last = Samples.data() + 3 * (n - 1);
   if (!(Length2(last) < 1e30)) return;
   SetGlColour(m_rgbaLabel);
-  glRasterPos3dv(last);
   if (m_bLabelStale) {
     m_strLabelLists = DrawGlText(m_strName);
     m_bLabelStale = false;
   }
+  const RasterPosition at(last);
   CallTextLists(m_strLabelLists);
 }

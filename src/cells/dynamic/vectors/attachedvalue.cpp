@@ -18,6 +18,7 @@
 #include "platform/archive.h"
 #include "render/glcontext.h"
 #include "render/glfontlists.h"
+#include "render/rasterposition.h"
 #include "render/viewglobals.h"
 
 IMPLEMENT_SERIAL(CGTmVarAfterP, CGTextmap)
@@ -98,7 +99,7 @@ void CGTmVarAfterP::Draw() {
   else
     SetOwnColour(*this);
   if (!ListsCurrent()) LayOut();
-  glRasterPos3fv(m_vLabelAnchor);
+  const RasterPosition at(m_vLabelAnchor);
   CallTextLists(m_strLabelLists);
 }
 

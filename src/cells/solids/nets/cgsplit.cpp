@@ -15,6 +15,7 @@
 #include "platform/archive.h"
 #include "platform/notifier.h"
 #include "render/glfontlists.h"
+#include "render/rasterposition.h"
 #include "render/screenlayer.h"
 
 IMPLEMENT_SERIAL(CGSplit, CGCell)
@@ -225,8 +226,9 @@ void CGSplit::Draw() {
   if (m_bHidden || (g_pCurPage && g_pCurPage->m_bThreeView)) return;
   SetEdgeColour();
   const TextLayerMatrix layer;
-  glRasterPos3f(kOverlayAt[0], kOverlayAt[1], kOverlayAt[2]);
-  CallTextLists(DrawGlText(OverlayText()));
+  const QString lists = DrawGlText(OverlayText());
+  const RasterPosition at(kOverlayAt);
+  CallTextLists(lists);
 }
 
 void CGSplit::DrawForPick(int mode) {
