@@ -5,7 +5,13 @@
 // - one line-locus root cell on a locus of 1,001 samples whose traced
 //   point is 3 cells from the driver costs at most 0.25 x one full
 //   resampling of that locus;
-// - a curve-curve pair of 2,000 samples each within 20 ms per pass.
+// - a curve-curve pair of 2,000 samples each within 20 ms per pass;
+// - two planar curves of 62,833 samples each (step 0.0001 over 0 to 2 pi)
+//   crossing at four places find them in under half a second;
+// - a dense curve hugging a line or a sphere gives up within 50 ms;
+// - two curves of a million samples that retrace circles of radius 2 and 1
+//   (pieces of 1.16 radians: every run of either meets the other) give up
+//   within a second.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -43,8 +49,8 @@ struct Scene {
   T* Point(Args... args) {
     return Enter(new T(page->m_nNextId, page->m_nNextVertex++, page->GetNewName(1), args...));
   }
-  CGCurve* Curve(const char* x, const char* y, const char* t0, const char* t1, float step) {
-    return Enter(new CGCurve(page->m_nNextId, {}, x, y, "0", t0, t1, step, 0, 0, QString()));
+  CGCurve* Curve(const char* x, const char* y, const char* t0, const char* t1, float step, const char* z = "0") {
+    return Enter(new CGCurve(page->m_nNextId, {}, x, y, z, t0, t1, step, 0, 0, QString()));
   }
   WORD Free(float x, float y) { return Enter(new CGVertex(page->m_nNextId, page->m_nNextVertex++, "P", x, y, 0))->m_nId; }
 };
@@ -118,6 +124,58 @@ void BM_CurveCurve2000(benchmark::State& state) {
   state.counters["roots"] = roots;
 }
 BENCHMARK(BM_CurveCurve2000);
+
+// A circle and an ellipse over 0 to 2 pi, crossing at four places; the
+// argument is the step in millionths.
+void BM_CurveCurveDense(benchmark::State& state) {
+  Scene scene;
+  const float step = static_cast<float>(state.range(0)) * 1e-6f;
+  CGCurve* a = scene.Curve("cos(t)", "sin(t)", "0", "2*Pi", step);
+  const WORD b = scene.Curve("1.3*cos(t)", "0.7*sin(t)", "0", "2*Pi", step)->m_nId;
+  float p[3];
+  int roots = 0;
+  for (auto _ : state) {
+    scene.page->RecalculateCells({});
+    roots = IntersectCurveCurve(a->m_nId, b, 0, p);
+  }
+  state.counters["roots"] = roots;
+  state.counters["samples"] = a->SampleCount;
+}
+BENCHMARK(BM_CurveCurveDense)->Arg(1000)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void BM_CurveCurveRetracing(benchmark::State& state) {
+  Scene scene;
+  const WORD a = scene.Curve("2*cos(t)", "2*sin(t)", "0", "1163000", 1.163f)->m_nId;
+  const WORD b = scene.Curve("cos(t)", "sin(t)", "0", "1163000", 1.163f)->m_nId;
+  float p[3];
+  int roots = 0;
+  for (auto _ : state) {
+    scene.page->RecalculateCells({});
+    roots = IntersectCurveCurve(a, b, 0, p);
+  }
+  state.counters["roots"] = roots;
+}
+BENCHMARK(BM_CurveCurveRetracing)->Unit(benchmark::kMillisecond);
+
+// A million samples creeping up on the x axis, and on the unit sphere.
+void BM_HuggingCurve(benchmark::State& state) {
+  Scene scene;
+  const bool sphere = state.range(0) != 0;
+  const WORD curve = sphere ? scene.Curve("cos(t)", "sin(t)", "0", "2010", 0.002f, "0.02-t*0.00001")->m_nId
+                            : scene.Curve("t", "0", "-500", "500", 0.001f, "t*0.000001")->m_nId;
+  const WORD other = sphere ? scene.Enter(new CGArc(scene.page->m_nNextId, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, kArcFullTurn,
+                                                    kArcCircle))->m_nId
+                            : scene.Enter(new CGLine(scene.page->m_nNextId, scene.Free(-1000, 0), scene.Free(1000, 0),
+                                                     kLineFull))->m_nId;
+  float p[3];
+  int roots = 0;
+  for (auto _ : state) {
+    scene.page->RecalculateCells({});
+    roots = sphere ? IntersectCircleCurve(other, curve, 0, p) : IntersectLineCurve(other, curve, 0, p);
+  }
+  state.counters["roots"] = roots;
+}
+BENCHMARK(BM_HuggingCurve)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "cells/constructed/numeric/curvesolvers.h"
 #include "cells/constructed/numeric/numericintersections.h"
+#include "cells/constructed/numeric/pairscan.h"
 #include "pathpointtestsupport.h"
 
 namespace KAVREL_FILE_LOCAL {
@@ -40,6 +41,13 @@ class CurveSolverTest : public PathPointTest {
     const float* at = Cell<CGVertex>(driver)->m_vPos;
     return Locus(driver, New<CGVerFree2dHenchman>(at[0], at[1], driver)->m_nId, 0, 1)->m_nId;
   }
+  WORD DenseLineLocus(Vec3 a, Vec3 b, float step) {
+    CGLocus* locus = Cell<CGLocus>(LineLocus(a, b));
+    locus->Step = step;
+    locus->SampleCount = 0;
+    locus->Recalculate();
+    return locus->m_nId;
+  }
 };
 
 constexpr double kPi = std::numbers::pi;
@@ -52,10 +60,16 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
   const WORD waves = Curve({}, "t", "sin(t)", "0", "0.5", "40.5*Pi", 0.05f)->m_nId;
   const WORD tiny = Curve({}, "t*100000000-0.5", "0", "0", "0", "0.00000001")->m_nId;
   // A million samples creeping up on the line in space: each piece comes
-  // closer than its length, so each would start a window search.  The
-  // refinements run out long before the 32 roots near t = 0 and the solve
-  // finds none.  (So for the circle below.)
+  // closer than its length, so each starts a window search.  The carrier
+  // hugs the line long before the 32 roots near t = 0 and the solve finds
+  // none.  (So for the circle below, and for a locus on a segment that
+  // meets the line at a slant of 1 in 3,000.)
   const WORD creeping = Curve({}, "t", "0", "t*0.000001", "-500", "500", 0.001f)->m_nId;
+  const WORD hugging = DenseLineLocus({-3, 0, 0}, {3, 0, 0}, 1.0f / 6000);
+  // 95,000 crossings of the x axis, each bisected, past a million samples
+  // in all; the segment keeps those at x = 500 to 500.03.
+  const WORD waving = Curve({}, "t", "sin(300*t)", "0", "0", "1000", 0.001f)->m_nId;
+  const auto wave = [](int k) { return Vec3{static_cast<float>(k * kPi / 300), 0, 0}; };
   const struct {
     const char* what;
     Solver solve;
@@ -75,7 +89,10 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
       {"no crossing across the pole of tan", IntersectLineCurve, Line({-10, 0, 0}, {10, 0, 0}, kLineFull), tanCurve,
        {{0, 0, 0}, {static_cast<float>(kPi), 0, 0}}},
       {"a step of 1e-8 samples no midpoint", IntersectLineCurve, Line({0, -5, 0}, {0, 5, 0}, kLineFull), tiny, {}},
-      {"too much refinement", IntersectLineCurve, Line({-1000, 0, 0}, {1000, 0, 0}, kLineFull), creeping, {}},
+      {"a curve hugging the line", IntersectLineCurve, Line({-1000, 0, 0}, {1000, 0, 0}, kLineFull), creeping, {}},
+      {"a locus hugging the line", IntersectLineLocus, Line({-3, 0, 0.001f}, {3, 0, -0.001f}, kLineFull), hugging, {}},
+      {"crossings past a million samples", IntersectLineCurve, Line({500, 0, 0}, {500.03f, 0, 0}, kLineSegment), waving,
+       {wave(47747), wave(47748), wave(47749)}},
   };
   for (const auto& r : rows) ExpectRoots(All(r.solve, r.line, r.carrier), r.want, r.what, 2e-4);
   EXPECT_EQ(ChainState(*locus), before);
@@ -152,8 +169,7 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
   const WORD high = Curve({}, "t", "0.5", "0", "-3", "3")->m_nId;
   const WORD lifted = Curve({}, "0", "t+0.05", "1", "-5", "5")->m_nId;
   const WORD lineLocus = LineLocus({-3, 0.5f, 0}, {3, 0.5f, 0});
-  // 100,001 samples each: with the 21 of the y axis the crossings are
-  // within their bound, with each other far past it.
+  // 100,001 samples each: two dense curves cross where plain ones do.
   const WORD denseX = Curve({}, "t+0.05", "0", "0", "-5", "5", 1e-4f)->m_nId;
   const WORD denseY = Curve({}, "0", "t", "0", "-1", "1", 2e-5f)->m_nId;
   const WORD creeping = Curve({}, "cos(t)", "sin(t)", "0.02-t*0.00001", "0", "2010", 0.002f)->m_nId;
@@ -168,12 +184,12 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
       {"circle and curve in a plane", IntersectCircleCurve, unit, xAxis, {{-1, 0, 0}, {1, 0, 0}}},
       {"an upright circle, in space", IntersectCircleCurve, upright, xAxis, {{-1, 0, 0}, {1, 0, 0}}},
       {"an upright circle met above the floor", IntersectCircleCurve, upright, lifted, {{0, 0, 1}}},
-      {"too much refinement", IntersectCircleCurve, unit, creeping, {}},
+      {"a curve hugging the sphere", IntersectCircleCurve, unit, creeping, {}},
       {"circle and locus", IntersectCircleLocus, aside, locus->m_nId, {{1.75f, y, 0}, {1.75f, -y, 0}}},
       {"two flat curves", IntersectCurveCurve, xAxis, yAxis, {{0, 0, 0}}},
       {"a curve leaving the plane", IntersectCurveCurve, xAxis, tilted, {}},
       {"a dense curve and a plain one", IntersectCurveCurve, denseX, yAxis, {{0, 0, 0}}},
-      {"two dense curves: too many crossings to try", IntersectCurveCurve, denseX, denseY, {}},
+      {"two dense curves", IntersectCurveCurve, denseX, denseY, {{0, 0, 0}}},
       {"two loci", IntersectLocusLocus, locus->m_nId, lineLocus, {{-chord, 0.5f, 0}, {chord, 0.5f, 0}}},
       {"curve and locus", IntersectCurveLocus, high, locus->m_nId, {{-chord, 0.5f, 0}, {chord, 0.5f, 0}}},
   };
@@ -182,6 +198,47 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
     page->RecalculateCells({});  // the next pass
   }
   EXPECT_EQ(ChainState(*locus), before);
+}
+
+// The boxed scan of a pair gives the plain scan's roots bit for bit, in its
+// order: each piece of a coarse carrier is met several times by a fine one,
+// or holds several of its samples, and only the first in the fine one's
+// order counts.
+template <class First, class Second>
+void ExpectScansAgree(const First& a, const Second& b, const std::string& what) {
+  RootCache plain, boxed;
+  ScanPlainly(a, b, 0, plain);
+  ScanBoxed(a, b, 0, boxed);
+  ASSERT_EQ(boxed.Count(), plain.Count()) << what;
+  EXPECT_GT(plain.Count(), 4) << what;
+  float p[3], q[3];
+  for (int k = 0; k < plain.Count(); ++k) {
+    plain.Result(k, p);
+    boxed.Result(k, q);
+    EXPECT_TRUE(p[0] == q[0] && p[1] == q[1] && p[2] == q[2]) << what << ", root " << k;
+  }
+}
+
+TEST_F(CurveSolverTest, TheBoxedPairScanFindsThePlainScansRootsInItsOrder) {
+  const struct {
+    const char *x1, *y1, *x2, *y2;
+    float step1, step2;
+  } rows[] = {
+      {"sin(3*t)", "cos(5*t)", "0.9*cos(7*t)", "0.9*sin(4*t+1)", 0.3f, 0.01f},
+      {"0.9*cos(7*t)", "0.9*sin(4*t+1)", "sin(3*t)", "cos(5*t)", 0.01f, 0.3f},
+      {"t", "0", "6.28-t", "0.000001*sin(40*t)", 0.25f, 0.01f},  // samples on the pieces
+      {"2*cos(t)", "tan(t)", "t-3", "sin(9*t)", 0.1f, 0.05f},     // gaps at the poles
+      {"t-3", "0.3*sin(2*t)", "t-3", "cos(30*t)", 0.01f, 0.1f},   // long pieces of the second
+  };
+  for (const auto& r : rows) {
+    const CurveCarrier a(*Curve({}, r.x1, r.y1, "0", "0", "6.28", r.step1));
+    const CurveCarrier b(*Curve({}, r.x2, r.y2, "0", "0", "6.28", r.step2));
+    ExpectScansAgree(a, b, r.y2);
+  }
+  CGLocus* locus = CircleLocus();
+  const CurveCarrier coarse(*Curve({}, "2.2*cos(3*t)", "2.2*sin(5*t)", "0", "0", "6.28", 0.3f));
+  ExpectScansAgree(coarse, LocusCarrier(*locus), "curve and locus");
+  ExpectScansAgree(LocusCarrier(*locus), coarse, "locus and curve");
 }
 
 TEST_F(CurveSolverTest, CachedRootsServeOnePassOnOnePage) {

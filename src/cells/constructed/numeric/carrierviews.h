@@ -16,25 +16,34 @@ inline constexpr float kMissingSample = 1e38f;
 
 inline int Sign(double x) { return x > 0 ? 1 : -1; }
 
-// Refinements sample a carrier between its stored samples.  A dense carrier
-// that hugs a line or a sphere starts one at nearly every piece: a hundred
-// million samples, seconds on every recalculation.  One solve takes at most
-// this many; a solve that runs out finds no root, since a partial list
-// would number the roots apart from the whole one.
-inline constexpr long kRefineSampleBudget = 1'000'000;
+// Refinements sample a carrier between its stored samples, one piece at a
+// time.  A dense carrier that hugs a line or a sphere (or winds past it
+// with long pieces) starts one at most of its pieces: a hundred million
+// samples, seconds on every recalculation.  Crossings start one now and
+// then, however many there are.  A solve whose refinements start at a
+// quarter of the pieces of one stretch takes its carrier as hugging and
+// finds no root, since a partial list would number the roots apart from
+// the whole one.
+inline constexpr int kHugStretch = 2000;
+inline constexpr int kHugShare = kHugStretch / 4;
 
-class RefineBudget {
+class HugGuard {
  public:
-  bool Spent() const { return m_nTaken > kRefineSampleBudget; }
-
- protected:
-  void Take() { ++m_nTaken; }
+  bool Hugging() const { return m_nCount >= kHugShare; }
+  // A refinement starts over the piece before sample i.
+  void Refining(int i) {
+    if (i / kHugStretch != m_nStretch) {
+      m_nStretch = i / kHugStretch;
+      m_nCount = 0;
+    }
+    ++m_nCount;
+  }
 
  private:
-  long m_nTaken = 0;
+  int m_nStretch = -1, m_nCount = 0;
 };
 
-class CurveCarrier : public RefineBudget {
+class CurveCarrier : public HugGuard {
  public:
   using Real = double;
   explicit CurveCarrier(CGCurve& curve)
@@ -46,10 +55,7 @@ class CurveCarrier : public RefineBudget {
         h(n >= 2 ? (curve.ParamEnd - curve.ParamStart) / (n - 1) : 0) {}
   const double* Sample(int i) const { return m_curve.Samples.data() + 3 * static_cast<std::size_t>(i); }
   static bool Missing(const double*) { return false; }
-  void At(double t, double out[3]) {
-    Take();
-    m_curve.SampleAt(out, nullptr, t);
-  }
+  void At(double t, double out[3]) { m_curve.SampleAt(out, nullptr, t); }
   // The break distance squared, or 16 when it is no distance.
   double PieceLimit() const {
     const float d = m_curve.BreakDistance();
@@ -70,7 +76,7 @@ class CurveCarrier : public RefineBudget {
   const double t0, h;
 };
 
-class LocusCarrier : public RefineBudget {
+class LocusCarrier : public HugGuard {
  public:
   using Real = float;
   explicit LocusCarrier(CGLocus& locus)
@@ -83,10 +89,7 @@ class LocusCarrier : public RefineBudget {
         h(n >= 2 ? (locus.ParamEnd - locus.ParamStart) / static_cast<float>(n - 1) : 0) {}
   const float* Sample(int i) const { return m_locus.Samples.data() + 3 * static_cast<std::size_t>(i); }
   static bool Missing(const float* s) { return s[0] >= kMissingSample; }
-  void At(float t, float out[3]) {
-    Take();
-    m_locus.SampleAt(out, nullptr, t);
-  }
+  void At(float t, float out[3]) { m_locus.SampleAt(out, nullptr, t); }
   static double PieceLimit() { return 10.0; }
   static bool FlatByExpression() { return false; }
   static constexpr bool kSignAfterOnLine = false;
@@ -145,16 +148,17 @@ inline constexpr int kMaxHalvings = 200;
 // distance falls below `enough` (true, the parameter in tb) or the step
 // falls to 1e-8.  `best` starts as the distance at ti.
 template <class Carrier, class Distance>
-bool WindowSearch(Carrier& c, typename Carrier::Real ti, double best, double enough, Distance distance,
-                  typename Carrier::Real& tb) {
+bool WindowSearch(Carrier& c, int i, double best, double enough, Distance distance, typename Carrier::Real& tb) {
   using Real = typename Carrier::Real;
+  c.Refining(i);
   const Real h = c.h;
+  const Real ti = c.t0 + static_cast<Real>(i) * h;
   const Real ta = ti - h;
   Real lo = ta, hi = ti;
   Real delta = h * Real(0.25);
   tb = ti;
   Real p[3];
-  for (int pass = 0; pass < kMaxHalvings && std::fabs(delta) > 1e-8 && !c.Spent(); ++pass) {
+  for (int pass = 0; pass < kMaxHalvings && std::fabs(delta) > 1e-8; ++pass) {
     // Counted steps: a step too small to move t in single precision ends.
     for (int j = 0; j < 64; ++j) {
       const Real t = lo + static_cast<Real>(j) * delta;
@@ -182,12 +186,13 @@ bool WindowSearch(Carrier& c, typename Carrier::Real ti, double best, double eno
 template <class Carrier, class Side, class Found, class Stop>
 void Bisect(Carrier& c, int i, int si, double root, Side side, Found found, Stop stop) {
   using Real = typename Carrier::Real;
+  c.Refining(i);
   Real hi = c.t0 + static_cast<Real>(i) * c.h;
   Real lo = hi - c.h;
   Real step = c.h;
   Real p[3];
   bool sampled = false;
-  for (int k = 0; k < kMaxHalvings && std::fabs(step) > 1e-8 && !c.Spent(); ++k) {
+  for (int k = 0; k < kMaxHalvings && std::fabs(step) > 1e-8; ++k) {
     step *= Real(0.5);
     const Real mid = (lo + hi) * Real(0.5);
     c.At(mid, p);
