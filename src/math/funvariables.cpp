@@ -1,5 +1,7 @@
 #include "math/funvariables.h"
 
+#include <algorithm>
+
 namespace {
 bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 }  // namespace
@@ -26,4 +28,31 @@ QString WriteInValueVariables(const QString& text, std::size_t count,
     out += text[i++];
   }
   return out;
+}
+
+void FitWrittenIn(std::vector<WrittenInText>& texts, qsizetype around, qsizetype limit) {
+  const auto added = [](const WrittenInText& t) { return t.uses * t.whole.size(); };
+  const auto saved = [](const WrittenInText& t) { return t.uses * (t.whole.size() - t.brief.size()); };
+  qsizetype length = around;
+  for (const WrittenInText& t : texts) length += added(t);
+  if (length <= limit) return;
+  std::vector<WrittenInText*> order;
+  order.reserve(texts.size());
+  for (WrittenInText& t : texts) order.push_back(&t);
+  std::stable_sort(order.begin(), order.end(), [&](const auto* a, const auto* b) { return saved(*a) > saved(*b); });
+  for (WrittenInText* t : order) {
+    if (length <= limit || saved(*t) <= 0) break;
+    length -= saved(*t);
+    t->whole = t->brief;
+  }
+}
+
+QString WriteInValueVariablesWithin(const QString& text, std::vector<WrittenInText> texts) {
+  for (WrittenInText& t : texts) t.uses = 0;
+  const QString around = WriteInValueVariables(text, texts.size(), [&texts](std::size_t k) {
+    ++texts[k].uses;
+    return QString();
+  });
+  FitWrittenIn(texts, around.size());
+  return WriteInValueVariables(text, texts.size(), [&texts](std::size_t k) { return texts[k].whole; });
 }

@@ -2,12 +2,14 @@
 
 #include <cassert>
 #include <span>
+#include <vector>
 
 #include "cells/dynamic/measures/vectortexts.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
+#include "math/funvariables.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 
@@ -17,14 +19,20 @@ constexpr const char* kMarker = "%s";
 // No row has more than four parents; markers beyond them stay empty.
 constexpr std::size_t kMostParents = 4;
 
-// `format` with the parents' names, or VOD names, put in.
+// `format` with the parents' names, or VOD names, put in; short where
+// whole they would make it too long.
 QString FillWithParents(const CGCell& cell, const char* format, bool vods) {
-  QString texts[kMostParents];
+  const QString pattern = QString::fromUtf8(format);
+  const qsizetype markers = pattern.count(QLatin1String(kMarker));
+  std::vector<WrittenInText> texts(kMostParents);
   for (std::size_t i = 0; i < kMostParents; ++i) {
     const CGCell* parent = cell.ParentAs<CGCell>(i);
-    if (parent) texts[i] = vods ? parent->m_strVodName : parent->m_strName;
+    if (!parent) continue;
+    texts[i] = {vods ? parent->m_strVodName : parent->m_strName, vods ? ShortVodLabel(*parent) : ShortLabel(*parent),
+                static_cast<qsizetype>(i) < markers};
   }
-  return FillFormat(format, kMarker, {texts[0], texts[1], texts[2], texts[3]});
+  FitWrittenIn(texts, pattern.size() - markers * 2);
+  return FillFormat(format, kMarker, {texts[0].whole, texts[1].whole, texts[2].whole, texts[3].whole});
 }
 }  // namespace
 
@@ -44,6 +52,10 @@ void NameAfterParents(CGCell& cell, const MeasureTexts& texts) {
 QString DescribeAfterParents(const CGCell& cell, const MeasureTexts& texts) {
   return FillWithParents(cell, texts.description, false);
 }
+
+QString ShortLabel(const CGCell& parent) { return QStringLiteral("#%1").arg(parent.m_nId); }
+
+QString ShortVodLabel(const CGCell& parent) { return QStringLiteral("<e>") + ShortLabel(parent) + QStringLiteral("</e>"); }
 
 CGTmMeasure::CGTmMeasure(WORD id, std::span<const WORD> parents) {
   m_nId = id;

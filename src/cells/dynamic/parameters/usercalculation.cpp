@@ -15,6 +15,21 @@
 
 IMPLEMENT_SERIAL(CGTmVarCalculator, CGTmVariable)
 
+namespace {
+// How a parent is written into the name: bracketed, "[ ]" when unnamed.
+QString BracketedName(const CGCell* parent) {
+  const QString name = parent ? parent->m_strName : QString();
+  return name.isEmpty() ? QStringLiteral("[ ]") : QStringLiteral("[") + name + QStringLiteral("]");
+}
+
+// And into the mark-up: a parent shown as name = value by its own mark-up.
+QString VodOf(const CGCell* parent) {
+  if (parent && parent->m_nStyle == 1) return parent->m_strVodName;
+  if (!parent || parent->m_strName.isEmpty()) return QStringLiteral("<e> </e>");
+  return QStringLiteral("<e>") + parent->m_strName + QStringLiteral("</e>");
+}
+}  // namespace
+
 CGTmVarCalculator::CGTmVarCalculator(WORD id, const std::vector<WORD>& parents, const QString& formula,
                                      const QString& vod)
     : CGTmMeasure(id, std::span<const WORD>(parents)) {
@@ -89,33 +104,42 @@ void CGTmVarCalculator::Recalculate() {
   NoteValueTextDue();
 }
 
+// A parent shown as name = value brackets by its own root; any other stands
+// as a plain variable.  The parser parses again to carry the classes.
+void CGTmVarCalculator::ClassifyParents() {
+  const std::size_t n = m_parents.size();
+  if (n == 0) return;
+  int* classes = m_parser.DisplayClasses();
+  const std::size_t declared = std::min(n, static_cast<std::size_t>(m_parser.VariableCount()));
+  for (std::size_t k = 0; k < declared; ++k) {
+    const CGCell* parent = ParentAs<CGCell>(k);
+    classes[k] = parent && parent->m_nStyle == 1 ? static_cast<int>(parent->m_dwParam3) : kFunClassVariable;
+  }
+  m_parser.SetText(m_strFormula);
+  m_parser.Check();
+  m_parser.Parse();
+}
+
+void CGTmVarCalculator::WriteInParents() {
+  const std::size_t n = m_parents.size();
+  std::vector<WrittenInText> names(n), vods(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    const CGCell* parent = ParentAs<CGCell>(k);
+    names[k].whole = names[k].brief = BracketedName(parent);
+    vods[k].whole = vods[k].brief = VodOf(parent);
+    if (!parent) continue;
+    names[k].brief = QStringLiteral("[") + ShortLabel(*parent) + QStringLiteral("]");
+    vods[k].brief = ShortVodLabel(*parent);
+  }
+  m_strName = WriteInValueVariablesWithin(m_strFormula, std::move(names));
+  m_strVodName = WriteInValueVariablesWithin(m_parser.GetVodText(), std::move(vods));
+}
+
 void CGTmVarCalculator::UpdateLabel() {
   if (m_bNameFixed) return;
   CompileIfNeeded();
-  const std::size_t n = m_parents.size();
-  if (n > 0) {
-    // A parent shown as name = value brackets by its own root; any other
-    // stands as a plain variable.
-    int* classes = m_parser.DisplayClasses();
-    const std::size_t declared = std::min(n, static_cast<std::size_t>(m_parser.VariableCount()));
-    for (std::size_t k = 0; k < declared; ++k) {
-      const CGCell* parent = ParentAs<CGCell>(k);
-      classes[k] = parent && parent->m_nStyle == 1 ? static_cast<int>(parent->m_dwParam3) : kFunClassVariable;
-    }
-    m_parser.SetText(m_strFormula);
-    m_parser.Check();
-    m_parser.Parse();
-  }
-  m_strName = WriteInValueVariables(m_strFormula, n, [this](std::size_t k) {
-    const QString name = ParentName(k);
-    return name.isEmpty() ? QStringLiteral("[ ]") : QStringLiteral("[") + name + QStringLiteral("]");
-  });
-  m_strVodName = WriteInValueVariables(m_parser.GetVodText(), n, [this](std::size_t k) {
-    const CGCell* parent = ParentAs<CGCell>(k);
-    if (parent && parent->m_nStyle == 1) return parent->m_strVodName;
-    if (!parent || parent->m_strName.isEmpty()) return QStringLiteral("<e> </e>");
-    return QStringLiteral("<e>") + parent->m_strName + QStringLiteral("</e>");
-  });
+  ClassifyParents();
+  WriteInParents();
   const CFunNode* root = m_parser.Root();
   m_dwParam3 = static_cast<DWORD>(root ? root->m_nClass : kFunClassVariable);
   CGTmVariable::UpdateLabel();

@@ -33,7 +33,8 @@ class CGTmVarCalculator : public CGTmMeasure {
   // precision leaves the value as it was, undefined.
   void Recalculate() override;
   // Unless the user fixed the name: the formula with "[" parent name "]"
-  // for each variable, the mark-up with the parents' mark-up, and the root's
+  // for each variable, the mark-up with the parents' mark-up (either kept
+  // within kLongestWrittenIn by parents written in short), and the root's
   // display class; then the value text.
   void UpdateLabel() override;
   QString GetDescription() override;
@@ -56,6 +57,11 @@ class CGTmVarCalculator : public CGTmMeasure {
   }
   // Declares "No1," ... one name per parent and parses the formula.
   void Compile();
+  // The display classes of the parents' variables, parsed in.
+  void ClassifyParents();
+  // The name and the mark-up, each parent written in whole or, where that
+  // would make them too long, short.
+  void WriteInParents();
   // Copies the values in; false at the first undefined or missing parent.
   bool ReadParents();
   bool EvaluateAsFloat(float& value) const;
