@@ -44,15 +44,19 @@ void FitWrittenIn(std::vector<WrittenInText>& texts, qsizetype around, qsizetype
     if (length <= limit || saved(*t) <= 0) break;
     length -= saved(*t);
     t->whole = t->brief;
+    t->shortened = true;
   }
 }
 
-QString WriteInValueVariablesWithin(const QString& text, std::vector<WrittenInText> texts) {
+void FitValueVariables(const QString& text, std::vector<WrittenInText>& texts) {
   for (WrittenInText& t : texts) t.uses = 0;
   const QString around = WriteInValueVariables(text, texts.size(), [&texts](std::size_t k) {
     ++texts[k].uses;
     return QString();
   });
   FitWrittenIn(texts, around.size());
+}
+
+QString WriteInValueVariables(const QString& text, const std::vector<WrittenInText>& texts) {
   return WriteInValueVariables(text, texts.size(), [&texts](std::size_t k) { return texts[k].whole; });
 }

@@ -22,14 +22,17 @@ inline constexpr qsizetype kLongestWrittenIn = 400;
 // One parent's text to write in, and what stands for it when it is too long.
 struct WrittenInText {
   QString whole, brief;
-  qsizetype uses = 0;  // how often the text writes it in
+  qsizetype uses = 0;      // how often the text writes it in
+  bool shortened = false;  // whole was made brief
 };
 
 // The text around the parents is `around` characters long.  While the
 // whole texts would make it longer than `limit`, the parent that adds most
-// is written short (its whole text becomes the brief one); a text that fits
-// is left as it is.
+// is written short (its whole text becomes the brief one, and it is marked
+// shortened); a text that fits is left as it is.
 void FitWrittenIn(std::vector<WrittenInText>& texts, qsizetype around, qsizetype limit = kLongestWrittenIn);
 
-// WriteInValueVariables with value k written in as texts[k], fitted.
-QString WriteInValueVariablesWithin(const QString& text, std::vector<WrittenInText> texts);
+// Counts how often `text` writes in each value, then fits them.
+void FitValueVariables(const QString& text, std::vector<WrittenInText>& texts);
+// WriteInValueVariables with value k written in as texts[k].whole.
+QString WriteInValueVariables(const QString& text, const std::vector<WrittenInText>& texts);

@@ -20,19 +20,26 @@ constexpr const char* kMarker = "%s";
 constexpr std::size_t kMostParents = 4;
 
 // `format` with the parents' names, or VOD names, put in; short where
-// whole they would make it too long.
+// whole they would make it too long.  A parent named twice is written in
+// one way in both places.
 QString FillWithParents(const CGCell& cell, const char* format, bool vods) {
   const QString pattern = QString::fromUtf8(format);
   const qsizetype markers = pattern.count(QLatin1String(kMarker));
   std::vector<WrittenInText> texts(kMostParents);
+  std::size_t same[kMostParents];  // the first place of the same parent
   for (std::size_t i = 0; i < kMostParents; ++i) {
+    same[i] = i;
     const CGCell* parent = cell.ParentAs<CGCell>(i);
     if (!parent) continue;
-    texts[i] = {vods ? parent->m_strVodName : parent->m_strName, vods ? ShortVodLabel(*parent) : ShortLabel(*parent),
-                static_cast<qsizetype>(i) < markers};
+    same[i] = 0;
+    while (cell.m_parents[same[i]] != cell.m_parents[i]) ++same[i];
+    if (same[i] == i)
+      texts[i] = {vods ? parent->m_strVodName : parent->m_strName, vods ? ShortVodLabel(*parent) : ShortLabel(*parent)};
+    if (static_cast<qsizetype>(i) < markers) ++texts[same[i]].uses;
   }
   FitWrittenIn(texts, pattern.size() - markers * 2);
-  return FillFormat(format, kMarker, {texts[0].whole, texts[1].whole, texts[2].whole, texts[3].whole});
+  return FillFormat(format, kMarker,
+                    {texts[same[0]].whole, texts[same[1]].whole, texts[same[2]].whole, texts[same[3]].whole});
 }
 }  // namespace
 

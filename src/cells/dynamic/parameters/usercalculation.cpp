@@ -104,26 +104,28 @@ void CGTmVarCalculator::Recalculate() {
   NoteValueTextDue();
 }
 
-// A parent shown as name = value brackets by its own root; any other stands
-// as a plain variable.  The parser parses again to carry the classes.
-void CGTmVarCalculator::ClassifyParents() {
+// A parent shown as name = value brackets by its own root; any other, and
+// one written in short, stands as a plain variable.  The parser parses
+// again to carry the classes.
+void CGTmVarCalculator::ClassifyParents(const std::vector<WrittenInText>& vods) {
   const std::size_t n = m_parents.size();
   if (n == 0) return;
   int* classes = m_parser.DisplayClasses();
   const std::size_t declared = std::min(n, static_cast<std::size_t>(m_parser.VariableCount()));
   for (std::size_t k = 0; k < declared; ++k) {
     const CGCell* parent = ParentAs<CGCell>(k);
-    classes[k] = parent && parent->m_nStyle == 1 ? static_cast<int>(parent->m_dwParam3) : kFunClassVariable;
+    const bool own = parent && parent->m_nStyle == 1 && !vods[k].shortened;
+    classes[k] = own ? static_cast<int>(parent->m_dwParam3) : kFunClassVariable;
   }
   m_parser.SetText(m_strFormula);
   m_parser.Check();
   m_parser.Parse();
 }
 
-void CGTmVarCalculator::WriteInParents() {
-  const std::size_t n = m_parents.size();
-  std::vector<WrittenInText> names(n), vods(n);
-  for (std::size_t k = 0; k < n; ++k) {
+// Each parent's name and mark-up written in whole, and what stands for it
+// where they would make the texts too long.
+void CGTmVarCalculator::ParentTexts(std::vector<WrittenInText>& names, std::vector<WrittenInText>& vods) const {
+  for (std::size_t k = 0; k < m_parents.size(); ++k) {
     const CGCell* parent = ParentAs<CGCell>(k);
     names[k].whole = names[k].brief = BracketedName(parent);
     vods[k].whole = vods[k].brief = VodOf(parent);
@@ -131,15 +133,20 @@ void CGTmVarCalculator::WriteInParents() {
     names[k].brief = QStringLiteral("[") + ShortLabel(*parent) + QStringLiteral("]");
     vods[k].brief = ShortVodLabel(*parent);
   }
-  m_strName = WriteInValueVariablesWithin(m_strFormula, std::move(names));
-  m_strVodName = WriteInValueVariablesWithin(m_parser.GetVodText(), std::move(vods));
 }
 
 void CGTmVarCalculator::UpdateLabel() {
   if (m_bNameFixed) return;
   CompileIfNeeded();
-  ClassifyParents();
-  WriteInParents();
+  const std::size_t n = m_parents.size();
+  std::vector<WrittenInText> names(n), vods(n);
+  ParentTexts(names, vods);
+  ClassifyParents(vods);
+  FitValueVariables(m_parser.GetVodText(), vods);
+  if (std::any_of(vods.begin(), vods.end(), [](const WrittenInText& t) { return t.shortened; })) ClassifyParents(vods);
+  FitValueVariables(m_strFormula, names);
+  m_strName = WriteInValueVariables(m_strFormula, names);
+  m_strVodName = WriteInValueVariables(m_parser.GetVodText(), vods);
   const CFunNode* root = m_parser.Root();
   m_dwParam3 = static_cast<DWORD>(root ? root->m_nClass : kFunClassVariable);
   CGTmVariable::UpdateLabel();

@@ -14,6 +14,7 @@
 
 #include "cells/dynamic/measures/measuredvalue.h"
 #include "math/funparser.h"
+#include "math/funvariables.h"
 
 class CGTmVarCalculator : public CGTmMeasure {
   DECLARE_SERIAL(CGTmVarCalculator)
@@ -57,11 +58,8 @@ class CGTmVarCalculator : public CGTmMeasure {
   }
   // Declares "No1," ... one name per parent and parses the formula.
   void Compile();
-  // The display classes of the parents' variables, parsed in.
-  void ClassifyParents();
-  // The name and the mark-up, each parent written in whole or, where that
-  // would make them too long, short.
-  void WriteInParents();
+  void ClassifyParents(const std::vector<WrittenInText>& vods);
+  void ParentTexts(std::vector<WrittenInText>& names, std::vector<WrittenInText>& vods) const;
   // Copies the values in; false at the first undefined or missing parent.
   bool ReadParents();
   bool EvaluateAsFloat(float& value) const;
