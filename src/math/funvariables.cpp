@@ -43,18 +43,17 @@ void FitWrittenIn(std::vector<WrittenInText>& texts, qsizetype around, qsizetype
   for (WrittenInText* t : order) {
     if (length <= limit || saved(*t) <= 0) break;
     length -= saved(*t);
-    t->whole = t->brief;
-    t->shortened = true;
+    WriteShort(*t);
   }
 }
 
-void FitValueVariables(const QString& text, std::vector<WrittenInText>& texts) {
+void FitValueVariables(const QString& text, std::vector<WrittenInText>& texts, qsizetype limit) {
   for (WrittenInText& t : texts) t.uses = 0;
   const QString around = WriteInValueVariables(text, texts.size(), [&texts](std::size_t k) {
     ++texts[k].uses;
     return QString();
   });
-  FitWrittenIn(texts, around.size());
+  FitWrittenIn(texts, around.size(), limit);
 }
 
 QString WriteInValueVariables(const QString& text, const std::vector<WrittenInText>& texts) {

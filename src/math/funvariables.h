@@ -18,6 +18,8 @@ QString WriteInValueVariables(const QString& text, std::size_t count,
 // would double at every step of a chain that reads its parent twice: past
 // this length the parents that make it longest are written in short.
 inline constexpr qsizetype kLongestWrittenIn = 400;
+// Mark-up spends several characters of tags on each one shown.
+inline constexpr qsizetype kLongestMarkupWrittenIn = 4 * kLongestWrittenIn;
 
 // One parent's text to write in, and what stands for it when it is too long.
 struct WrittenInText {
@@ -26,6 +28,12 @@ struct WrittenInText {
   bool shortened = false;  // whole was made brief
 };
 
+// Writes the parent short from now on.
+inline void WriteShort(WrittenInText& text) {
+  text.whole = text.brief;
+  text.shortened = true;
+}
+
 // The text around the parents is `around` characters long.  While the
 // whole texts would make it longer than `limit`, the parent that adds most
 // is written short (its whole text becomes the brief one, and it is marked
@@ -33,6 +41,6 @@ struct WrittenInText {
 void FitWrittenIn(std::vector<WrittenInText>& texts, qsizetype around, qsizetype limit = kLongestWrittenIn);
 
 // Counts how often `text` writes in each value, then fits them.
-void FitValueVariables(const QString& text, std::vector<WrittenInText>& texts);
+void FitValueVariables(const QString& text, std::vector<WrittenInText>& texts, qsizetype limit = kLongestWrittenIn);
 // WriteInValueVariables with value k written in as texts[k].whole.
 QString WriteInValueVariables(const QString& text, const std::vector<WrittenInText>& texts);

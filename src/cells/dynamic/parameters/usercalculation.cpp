@@ -141,10 +141,15 @@ void CGTmVarCalculator::UpdateLabel() {
   const std::size_t n = m_parents.size();
   std::vector<WrittenInText> names(n), vods(n);
   ParentTexts(names, vods);
-  ClassifyParents(vods);
-  FitValueVariables(m_parser.GetVodText(), vods);
-  if (std::any_of(vods.begin(), vods.end(), [](const WrittenInText& t) { return t.shortened; })) ClassifyParents(vods);
+  // A parent the name writes in short the mark-up writes so too.
   FitValueVariables(m_strFormula, names);
+  for (std::size_t k = 0; k < n; ++k)
+    if (names[k].shortened) WriteShort(vods[k]);
+  ClassifyParents(vods);
+  const auto shortCount = [&vods] { return std::count_if(vods.begin(), vods.end(), [](const auto& t) { return t.shortened; }); };
+  const auto shortByName = shortCount();
+  FitValueVariables(m_parser.GetVodText(), vods, kLongestMarkupWrittenIn);
+  if (shortCount() != shortByName) ClassifyParents(vods);
   m_strName = WriteInValueVariables(m_strFormula, names);
   m_strVodName = WriteInValueVariables(m_parser.GetVodText(), vods);
   const CFunNode* root = m_parser.Root();

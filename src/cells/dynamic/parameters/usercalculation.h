@@ -34,8 +34,8 @@ class CGTmVarCalculator : public CGTmMeasure {
   // precision leaves the value as it was, undefined.
   void Recalculate() override;
   // Unless the user fixed the name: the formula with "[" parent name "]"
-  // for each variable, the mark-up with the parents' mark-up (either kept
-  // within kLongestWrittenIn by parents written in short), and the root's
+  // for each variable, the mark-up with the parents' mark-up (kept within
+  // kLongestWrittenIn and kLongestMarkupWrittenIn by parents written in short), and the root's
   // display class; then the value text.
   void UpdateLabel() override;
   QString GetDescription() override;

@@ -27,7 +27,7 @@ TEST_F(VectorTest, NamesMarkupDescriptionsAndLinks) {
   // Five sums of AB with itself: the fifth is named in 219 characters.
   WORD fifth = ab;
   for (int step = 0; step < 5; ++step) fifth = New<CGTmVectorAdd>(fifth, fifth)->m_nId;
-  const QString shortFifth = QStringLiteral("#%1").arg(fifth), fifthVod = Cell(fifth)->m_strVodName;
+  const QString shortFifth = QStringLiteral("#%1").arg(fifth), fifthVod = "<e>" + shortFifth + "</e>";
   const struct Row { std::function<CGTextmap*()> make; QString name, vod, description; } rows[] = {
       {[&] { return New<CGTmVectorPoint>(a); }, "A", "<e>A</e>", "点A的坐标"},
       {[&] { return New<CGTmVectorPP>(a, b); }, "AB", "<v><e>AB</e></v>", "向量AB的坐标"},
