@@ -37,10 +37,10 @@ inline void WriteShort(WrittenInText& text) {
 // The text around the parents is `around` characters long.  While the
 // whole texts would make it longer than `limit`, the parent that adds most
 // is written short (its whole text becomes the brief one, and it is marked
-// shortened); a text that fits is left as it is.
-void FitWrittenIn(std::vector<WrittenInText>& texts, qsizetype around, qsizetype limit = kLongestWrittenIn);
+// shortened); a text that fits is left as it is.  True when one went short.
+bool FitWrittenIn(std::vector<WrittenInText>& texts, qsizetype around, qsizetype limit = kLongestWrittenIn);
 
 // Counts how often `text` writes in each value, then fits them.
-void FitValueVariables(const QString& text, std::vector<WrittenInText>& texts, qsizetype limit = kLongestWrittenIn);
+bool FitValueVariables(const QString& text, std::vector<WrittenInText>& texts, qsizetype limit = kLongestWrittenIn);
 // WriteInValueVariables with value k written in as texts[k].whole.
 QString WriteInValueVariables(const QString& text, const std::vector<WrittenInText>& texts);

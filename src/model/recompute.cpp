@@ -95,9 +95,9 @@ void CGPage::UpdateLabels(const std::vector<WORD>& ids) {
 void CGPage::ShortenStoredNames(const std::vector<WORD>& ids) {
   for (WORD id : ids) {
     CGCell* cell = m_cells.Lookup(id);
-    if (cell && (cell->m_strName.size() > kLongestWrittenIn || cell->m_strVodName.size() > kLongestMarkupWrittenIn) &&
-        (IsKindOfNamed(cell, "CGTmVariable") || IsKindOfNamed(cell, "CGTmVector")))
-      cell->UpdateLabel();
+    if (!cell || (cell->m_strName.size() <= kLongestWrittenIn && cell->m_strVodName.size() <= kLongestMarkupWrittenIn))
+      continue;
+    if (IsKindOfNamed(cell, "CGTmVariable") || IsKindOfNamed(cell, "CGTmVector")) cell->UpdateLabel();
   }
 }
 

@@ -79,7 +79,9 @@ QString DescribeAfterParents(const CGCell& cell, const MeasureTexts& texts) {
 
 QString ShortLabel(const CGCell& parent) { return QStringLiteral("#%1").arg(parent.m_nId); }
 
-QString ShortVodLabel(const CGCell& parent) { return QStringLiteral("<e>") + ShortLabel(parent) + QStringLiteral("</e>"); }
+QString ShortVodLabel(const CGCell& parent) {
+  return QStringLiteral("<e>") + ShortLabel(parent) + QStringLiteral("</e>");
+}
 
 CGTmMeasure::CGTmMeasure(WORD id, std::span<const WORD> parents) {
   m_nId = id;

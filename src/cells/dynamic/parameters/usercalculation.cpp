@@ -141,15 +141,12 @@ void CGTmVarCalculator::UpdateLabel() {
   const std::size_t n = m_parents.size();
   std::vector<WrittenInText> names(n), vods(n);
   ParentTexts(names, vods);
-  // A parent the name writes in short the mark-up writes so too.
   FitValueVariables(m_strFormula, names);
+  // A parent the name writes in short the mark-up writes so too.
   for (std::size_t k = 0; k < n; ++k)
     if (names[k].shortened) WriteShort(vods[k]);
   ClassifyParents(vods);
-  const auto shortCount = [&vods] { return std::count_if(vods.begin(), vods.end(), [](const auto& t) { return t.shortened; }); };
-  const auto shortByName = shortCount();
-  FitValueVariables(m_parser.GetVodText(), vods, kLongestMarkupWrittenIn);
-  if (shortCount() != shortByName) ClassifyParents(vods);
+  if (FitValueVariables(m_parser.GetVodText(), vods, kLongestMarkupWrittenIn)) ClassifyParents(vods);
   m_strName = WriteInValueVariables(m_strFormula, names);
   m_strVodName = WriteInValueVariables(m_parser.GetVodText(), vods);
   const CFunNode* root = m_parser.Root();

@@ -34,9 +34,10 @@ class CGTmVarCalculator : public CGTmMeasure {
   // precision leaves the value as it was, undefined.
   void Recalculate() override;
   // Unless the user fixed the name: the formula with "[" parent name "]"
-  // for each variable, the mark-up with the parents' mark-up (kept within
-  // kLongestWrittenIn and kLongestMarkupWrittenIn by parents written in short), and the root's
-  // display class; then the value text.
+  // for each variable, the mark-up with the parents' mark-up, and the root's
+  // display class; then the value text.  Where a parent's whole name would
+  // make them too long (kLongestWrittenIn, kLongestMarkupWrittenIn) it is
+  // written in short in both.
   void UpdateLabel() override;
   QString GetDescription() override;
 
