@@ -3,6 +3,7 @@
 #include <QString>
 #include <algorithm>
 #include <map>
+#include <new>
 
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/primitives/cgverfree.h"
@@ -13,6 +14,7 @@
 #include "model/cgpage.h"
 #include "model/globals.h"
 #include "model/kindtests.h"
+#include "model/undo/cmdcells.h"
 #include "platform/archive.h"
 #include "platform/archivecollections.h"
 #include "platform/clipboard.h"
@@ -120,6 +122,7 @@ void EnterPasted(CGPage& page, PastedCells& cells) {
   }
   page.RebuildVertexArray();
   page.CollectDirtyIds(page.m_dirtyIds);
+  page.ShortenStoredNames(page.m_dirtyIds);
   page.RecalculateCells(page.m_dirtyIds);
 }
 }  // namespace
@@ -157,13 +160,23 @@ int PasteFromClipboard(CArchive& ar, PasteFailure* failure) {
   } catch (const CArchiveException&) {
     *failure = PasteFailure::Damaged;
     return -1;
+  } catch (const std::bad_alloc&) {
+    *failure = PasteFailure::Damaged;
+    return -1;
   }
   if (cells.empty()) return 0;
   if (page->m_nNextId + cells.size() - 1 > CGPage::kMaxCellId) {
     *failure = PasteFailure::NoRoom;
     return -1;
   }
-  EnterPasted(*page, cells);
+  const WORD first = page->m_nNextId;
+  try {
+    EnterPasted(*page, cells);
+  } catch (const std::bad_alloc&) {
+    DiscardCells(*page, first, static_cast<WORD>(first + cells.size()));
+    *failure = PasteFailure::Damaged;
+    return -1;
+  }
   return static_cast<int>(cells.size());
 }
 

@@ -34,7 +34,8 @@ enum class PasteFailure { None, Damaged, NoRoom };
 // consistent set (no cell under a key, keys other than 0 .. n-1 in the
 // order of the ids, a parent missing or not below its child, a record that
 // does not fit its parents) or that needs more ids than the page has left
-// returns -1 with the reason, and nothing has entered the page.
+// returns -1 with the reason, and nothing has entered the page; so does
+// memory running out, which counts as a damaged record.
 int PasteFromClipboard(CArchive& ar, PasteFailure* failure);
 
 // Appends, ascending, the ids of the current page's selected cells and of

@@ -69,6 +69,9 @@ void PastePage(CKavrelDoc& doc, CArchive& ar) {
   } catch (const CArchiveException&) {
     TellPasteFailed(kTextDamagedClipboardRecord, kCmdNamePaste);
     return;
+  } catch (const std::bad_alloc&) {
+    TellPasteFailed(kTextDamagedClipboardRecord, kCmdNamePaste);
+    return;
   }
   if (!doc.InsertPastedPage(std::move(page))) TellPasteFailed(kTextNoPageIdLeft, kCmdNamePaste);
 }

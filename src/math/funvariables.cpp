@@ -1,5 +1,7 @@
 #include "math/funvariables.h"
 
+#include <algorithm>
+
 namespace {
 bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 }  // namespace
@@ -26,4 +28,37 @@ QString WriteInValueVariables(const QString& text, std::size_t count,
     out += text[i++];
   }
   return out;
+}
+
+bool FitWrittenIn(std::vector<WrittenInText>& texts, qsizetype around, qsizetype limit) {
+  const auto added = [](const WrittenInText& t) { return t.uses * t.whole.size(); };
+  const auto saved = [](const WrittenInText& t) { return t.uses * (t.whole.size() - t.brief.size()); };
+  qsizetype length = around;
+  for (const WrittenInText& t : texts) length += added(t);
+  if (length <= limit) return false;
+  std::vector<WrittenInText*> order;
+  order.reserve(texts.size());
+  for (WrittenInText& t : texts) order.push_back(&t);
+  std::stable_sort(order.begin(), order.end(), [&](const auto* a, const auto* b) { return saved(*a) > saved(*b); });
+  bool any = false;
+  for (WrittenInText* t : order) {
+    if (length <= limit || saved(*t) <= 0) break;
+    length -= saved(*t);
+    WriteShort(*t);
+    any = true;
+  }
+  return any;
+}
+
+bool FitValueVariables(const QString& text, std::vector<WrittenInText>& texts, qsizetype limit) {
+  for (WrittenInText& t : texts) t.uses = 0;
+  const QString around = WriteInValueVariables(text, texts.size(), [&texts](std::size_t k) {
+    ++texts[k].uses;
+    return QString();
+  });
+  return FitWrittenIn(texts, around.size(), limit);
+}
+
+QString WriteInValueVariables(const QString& text, const std::vector<WrittenInText>& texts) {
+  return WriteInValueVariables(text, texts.size(), [&texts](std::size_t k) { return texts[k].whole; });
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "math/funvariables.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -89,6 +90,15 @@ void CGPage::RecalculateCells(const std::vector<WORD>& ids) {
 void CGPage::UpdateLabels(const std::vector<WORD>& ids) {
   for (WORD id : ids)
     if (CGCell* cell = m_cells.Lookup(id)) cell->UpdateLabel();
+}
+
+void CGPage::ShortenStoredNames(const std::vector<WORD>& ids) {
+  for (WORD id : ids) {
+    CGCell* cell = m_cells.Lookup(id);
+    if (!cell || (cell->m_strName.size() <= kLongestWrittenIn && cell->m_strVodName.size() <= kLongestMarkupWrittenIn))
+      continue;
+    if (IsKindOfNamed(cell, "CGTmVariable") || IsKindOfNamed(cell, "CGTmVector")) cell->UpdateLabel();
+  }
 }
 
 void CGPage::MarkSelectionWithDescendants() {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <algorithm>
 #include <memory>
+#include <new>
 
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/primitives/cgverfree.h"
@@ -17,7 +18,10 @@
 #include "model/document/usertool.h"
 #include "model/globals.h"
 #include "model/kindtests.h"
+#include "model/undo/cmdcells.h"
 #include "model/vertexarray.h"
+#include "platform/filetexts.h"
+#include "platform/notifier.h"
 #include "platform/archive.h"
 
 namespace {
@@ -172,6 +176,27 @@ QByteArray Stored(const CRecord& tool) {
   out.WriteObject(&tool);
   return out.Bytes();
 }
+
+// The rounds of applying the stored tool to the selection, inputs bound in
+// selection order; `copy` serves the first.  The number of cells made.
+int PlaceRounds(CGPage& page, int rounds, const QByteArray& stored, std::unique_ptr<CRecord> copy) {
+  size_t nextPoint = 0, nextValue = 0;
+  int made = 0;
+  for (int round = 0; round < rounds; ++round) {
+    if (!copy) copy = ReadCopy(stored);
+    copy->ApplyDefaultColors();
+    std::map<WORD, WORD> idMap;
+    for (const auto& condition : copy->m_conditions)
+      idMap[condition->m_nId] = condition->m_bIsPoint ? page.m_selPoints[nextPoint++] : page.m_selValues[nextValue++];
+    for (auto& cell : copy->m_cells) {
+      if (cell->m_parents.empty()) continue;  // an input: the selection stands for it
+      PlaceRecordedCell(page, std::move(cell), idMap, false);
+      ++made;
+    }
+    copy.reset();
+  }
+  return made;
+}
 }  // namespace
 
 ToolInputKinds CountToolInputs(const CRecord& tool) {
@@ -290,21 +315,13 @@ int ApplyToolToSelection() {
   if (newCells < 1 || newCells > 0xFFFF || !page->HasRoomForCells(static_cast<int>(newCells))) return 0;
   const long long points = static_cast<long long>(copy->m_nPointCount) * rounds;
   if (points > 0xFFFF || !ReserveSlotsFor(*page, static_cast<int>(points), static_cast<int>(points))) return 0;
-  size_t nextPoint = 0, nextValue = 0;
-  int made = 0;
-  for (int round = 0; round < rounds; ++round) {
-    if (!copy) copy = ReadCopy(stored);
-    copy->ApplyDefaultColors();
-    std::map<WORD, WORD> idMap;
-    for (const auto& condition : copy->m_conditions)
-      idMap[condition->m_nId] =
-          condition->m_bIsPoint ? page->m_selPoints[nextPoint++] : page->m_selValues[nextValue++];
-    for (auto& cell : copy->m_cells) {
-      if (cell->m_parents.empty()) continue;  // an input: the selection stands for it
-      PlaceRecordedCell(*page, std::move(cell), idMap, false);
-      ++made;
-    }
-    copy.reset();
+  const WORD first = page->m_nNextId;
+  try {
+    return PlaceRounds(*page, rounds, stored, std::move(copy));
+  } catch (const std::bad_alloc&) {
+    DiscardCells(*page, first, page->m_nNextId);
+    KvMessageBox(QString::fromUtf8(kTextActionFailed) + QString::fromUtf8(kReasonNoMemory), QString(),
+                 MB_OK | MB_ICONERROR);
+    return 0;
   }
-  return made;
 }

@@ -43,5 +43,6 @@ int ToolRoundsForSelection();
 
 // ID_TOOL_AUTODO's work: applies the current tool to the selection as many
 // times as it allows, inputs bound in selection order; the number of cells
-// made (0 when none).
+// made (0 when none).  Memory running out on the way takes back what was
+// made and says so; 0.
 int ApplyToolToSelection();

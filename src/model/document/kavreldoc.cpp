@@ -19,6 +19,7 @@
 #include "platform/uibridge.h"
 #include "render/glresources.h"
 #include "render/projection.h"
+#include "render/viewglobals.h"
 
 namespace {
 QString FormatErrorText(DocumentFormatError cause) {
@@ -156,6 +157,31 @@ void CKavrelDoc::TakeContents(CKavrelDoc& from) {
   m_pictures = std::move(from.m_pictures);
 }
 
+bool CKavrelDoc::TakeLoaded(CKavrelDoc& incoming) {
+  CKavrelDoc previous;
+  CGPage* const current = g_pCurPage;
+  if (current) SaveViewStateToPage(*current);
+  const CDisplayPrefs prefs = g_prefs;
+  previous.TakeContents(*this);
+  DeleteContents();
+  TakeContents(incoming);
+  try {
+    FinishLoading();
+    return true;
+  } catch (const std::bad_alloc&) {
+  }
+  DeleteContents();
+  TakeContents(previous);
+  g_prefs = prefs;
+  SetCurrentPage(current);
+  if (current) {
+    current->RebuildVertexArray();
+    LoadViewStateFromPage(*current);
+    BindUndoMenu(*current);
+  }
+  return false;
+}
+
 bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* needsSaving) {
   FileFailure readFailure = FileFailure::None;
   const std::optional<QByteArray> bytes = ReadFileBytes(path, &readFailure, kMaxDocumentBytes);
@@ -191,9 +217,11 @@ bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* nee
       KvMessageBox(failure, QString(), MB_OK | MB_ICONERROR);
     return false;
   }
-  DeleteContents();
-  TakeContents(incoming);
-  FinishLoading();
+  if (!TakeLoaded(incoming)) {
+    g_strDocumentPath = previousPath;
+    ShowFileFailure(kTextOpenFailed, path, QString::fromUtf8(kReasonNoMemory));
+    return false;
+  }
   m_strPathName = path;
   m_bModified = false;
   if (needsSaving) *needsSaving = headerless;

@@ -31,6 +31,17 @@ CGCell& PutBack(CGPage& page, CHeldCell& held) {
 }
 }  // namespace
 
+void DiscardCells(CGPage& page, WORD first, WORD end) {
+  bool stopped = false;
+  for (int id = end - 1; id >= first; --id) {  // highest first
+    CHeldCell held;
+    if (CGCell* cell = page.m_cells.Lookup(static_cast<WORD>(id))) stopped = TakeOut(page, cell, held) || stopped;
+  }
+  page.m_nNextId = first;
+  page.RebuildVertexArray();
+  if (stopped) CollectRunningButtons();
+}
+
 // --- CCmdAddCell -----------------------------------------------------------
 
 CCmdAddCell::CCmdAddCell(const QString& name) : CCmd(name) { SendCellsChanged(+1); }

@@ -12,11 +12,18 @@
 #include "model/undo/cmdprocessor.h"
 #include "model/undo/cmdsupport.h"
 
+class CGPage;
+
 // A cell taken out of the page, with where it sat in its parents' child lists.
 struct CHeldCell {
   std::unique_ptr<CGCell> cell;
   CChildLinks links;
 };
+
+// Takes the cells with ids from `first` below `end` out of the page and
+// deletes them, the id counter back at `first`: what memory running out
+// left of a creation that was under way, which no command records.
+void DiscardCells(CGPage& page, WORD first, WORD end);
 
 // One cell was created (the newest).  Tells the main frame at construction.
 class CCmdAddCell : public CCmd {

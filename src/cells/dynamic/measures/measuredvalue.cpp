@@ -1,13 +1,16 @@
 #include "cells/dynamic/measures/measuredvalue.h"
 
+#include <array>
 #include <cassert>
 #include <span>
+#include <vector>
 
 #include "cells/dynamic/measures/vectortexts.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
+#include "math/funvariables.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 
@@ -17,14 +20,40 @@ constexpr const char* kMarker = "%s";
 // No row has more than four parents; markers beyond them stay empty.
 constexpr std::size_t kMostParents = 4;
 
-// `format` with the parents' names, or VOD names, put in.
-QString FillWithParents(const CGCell& cell, const char* format, bool vods) {
-  QString texts[kMostParents];
+// Which parents a name writes in short: its mark-up writes them so too.
+using ShortParents = std::array<bool, kMostParents>;
+
+// Each place's parent text, at the first place of its parent (same[i]), so
+// that a parent named twice is written in one way in both places.
+void ParentTexts(const CGCell& cell, bool vods, std::vector<WrittenInText>& texts, std::size_t same[kMostParents]) {
   for (std::size_t i = 0; i < kMostParents; ++i) {
+    same[i] = i;
     const CGCell* parent = cell.ParentAs<CGCell>(i);
-    if (parent) texts[i] = vods ? parent->m_strVodName : parent->m_strName;
+    if (!parent) continue;
+    same[i] = 0;
+    while (cell.m_parents[same[i]] != cell.m_parents[i]) ++same[i];
+    if (same[i] == i)
+      texts[i] = {vods ? parent->m_strVodName : parent->m_strName, vods ? ShortVodLabel(*parent) : ShortLabel(*parent)};
   }
-  return FillFormat(format, kMarker, {texts[0], texts[1], texts[2], texts[3]});
+}
+
+// `format` with the parents' names, or VOD names, put in: short where
+// `shortened` says so or where whole they would make it too long, which
+// `shortened` then says too.
+QString FillWithParents(const CGCell& cell, const char* format, bool vods, ShortParents& shortened) {
+  const QString pattern = QString::fromUtf8(format);
+  const qsizetype markers = pattern.count(QLatin1String(kMarker));
+  std::vector<WrittenInText> texts(kMostParents);
+  std::size_t same[kMostParents];
+  ParentTexts(cell, vods, texts, same);
+  for (std::size_t i = 0; i < kMostParents; ++i) {
+    if (static_cast<qsizetype>(i) < markers) ++texts[same[i]].uses;
+    if (shortened[i]) WriteShort(texts[same[i]]);
+  }
+  FitWrittenIn(texts, pattern.size() - markers * 2, vods ? kLongestMarkupWrittenIn : kLongestWrittenIn);
+  for (std::size_t i = 0; i < kMostParents; ++i) shortened[i] = texts[same[i]].shortened;
+  return FillFormat(format, kMarker,
+                    {texts[same[0]].whole, texts[same[1]].whole, texts[same[2]].whole, texts[same[3]].whole});
 }
 }  // namespace
 
@@ -36,13 +65,22 @@ const MeasureTexts* FindMeasureTexts(std::string_view className) {
 }
 
 void NameAfterParents(CGCell& cell, const MeasureTexts& texts) {
-  cell.m_strName = FillWithParents(cell, texts.name, false);
-  cell.m_strVodName = texts.vodFrom == kVodOfName ? FillFormat(texts.vodName, kMarker, {cell.m_strName})
-                                                  : FillWithParents(cell, texts.vodName, texts.vodFrom == kVodOfParentVods);
+  ShortParents shortened{};
+  cell.m_strName = FillWithParents(cell, texts.name, false, shortened);
+  cell.m_strVodName = texts.vodFrom == kVodOfName
+                          ? FillFormat(texts.vodName, kMarker, {cell.m_strName})
+                          : FillWithParents(cell, texts.vodName, texts.vodFrom == kVodOfParentVods, shortened);
 }
 
 QString DescribeAfterParents(const CGCell& cell, const MeasureTexts& texts) {
-  return FillWithParents(cell, texts.description, false);
+  ShortParents shortened{};
+  return FillWithParents(cell, texts.description, false, shortened);
+}
+
+QString ShortLabel(const CGCell& parent) { return QStringLiteral("#%1").arg(parent.m_nId); }
+
+QString ShortVodLabel(const CGCell& parent) {
+  return QStringLiteral("<e>") + ShortLabel(parent) + QStringLiteral("</e>");
 }
 
 CGTmMeasure::CGTmMeasure(WORD id, std::span<const WORD> parents) {

@@ -21,6 +21,11 @@ class CGFace;
 void NameAfterParents(CGCell& cell, const MeasureTexts& texts);
 // Its description by its row, with its parents' names.
 QString DescribeAfterParents(const CGCell& cell, const MeasureTexts& texts);
+// What stands for a parent whose whole name or mark-up would make a name
+// written in from it too long (kLongestWrittenIn): the parent's number, as
+// the object list shows it, plain or as mark-up.
+QString ShortLabel(const CGCell& parent);
+QString ShortVodLabel(const CGCell& parent);
 
 class CGTmMeasure : public CGTmVariable {
  public:

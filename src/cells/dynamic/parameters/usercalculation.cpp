@@ -15,6 +15,21 @@
 
 IMPLEMENT_SERIAL(CGTmVarCalculator, CGTmVariable)
 
+namespace {
+// How a parent is written into the name: bracketed, "[ ]" when unnamed.
+QString BracketedName(const CGCell* parent) {
+  const QString name = parent ? parent->m_strName : QString();
+  return name.isEmpty() ? QStringLiteral("[ ]") : QStringLiteral("[") + name + QStringLiteral("]");
+}
+
+// And into the mark-up: a parent shown as name = value by its own mark-up.
+QString VodOf(const CGCell* parent) {
+  if (parent && parent->m_nStyle == 1) return parent->m_strVodName;
+  if (!parent || parent->m_strName.isEmpty()) return QStringLiteral("<e> </e>");
+  return QStringLiteral("<e>") + parent->m_strName + QStringLiteral("</e>");
+}
+}  // namespace
+
 CGTmVarCalculator::CGTmVarCalculator(WORD id, const std::vector<WORD>& parents, const QString& formula,
                                      const QString& vod)
     : CGTmMeasure(id, std::span<const WORD>(parents)) {
@@ -89,33 +104,51 @@ void CGTmVarCalculator::Recalculate() {
   NoteValueTextDue();
 }
 
+// A parent shown as name = value brackets by its own root; any other, and
+// one written in short, stands as a plain variable.  The parser parses
+// again to carry the classes.
+void CGTmVarCalculator::ClassifyParents(const std::vector<WrittenInText>& vods) {
+  const std::size_t n = m_parents.size();
+  if (n == 0) return;
+  int* classes = m_parser.DisplayClasses();
+  const std::size_t declared = std::min(n, static_cast<std::size_t>(m_parser.VariableCount()));
+  for (std::size_t k = 0; k < declared; ++k) {
+    const CGCell* parent = ParentAs<CGCell>(k);
+    const bool own = parent && parent->m_nStyle == 1 && !vods[k].shortened;
+    classes[k] = own ? static_cast<int>(parent->m_dwParam3) : kFunClassVariable;
+  }
+  m_parser.SetText(m_strFormula);
+  m_parser.Check();
+  m_parser.Parse();
+}
+
+// Each parent's name and mark-up written in whole, and what stands for it
+// where they would make the texts too long.
+void CGTmVarCalculator::ParentTexts(std::vector<WrittenInText>& names, std::vector<WrittenInText>& vods) const {
+  for (std::size_t k = 0; k < m_parents.size(); ++k) {
+    const CGCell* parent = ParentAs<CGCell>(k);
+    names[k].whole = names[k].brief = BracketedName(parent);
+    vods[k].whole = vods[k].brief = VodOf(parent);
+    if (!parent) continue;
+    names[k].brief = QStringLiteral("[") + ShortLabel(*parent) + QStringLiteral("]");
+    vods[k].brief = ShortVodLabel(*parent);
+  }
+}
+
 void CGTmVarCalculator::UpdateLabel() {
   if (m_bNameFixed) return;
   CompileIfNeeded();
   const std::size_t n = m_parents.size();
-  if (n > 0) {
-    // A parent shown as name = value brackets by its own root; any other
-    // stands as a plain variable.
-    int* classes = m_parser.DisplayClasses();
-    const std::size_t declared = std::min(n, static_cast<std::size_t>(m_parser.VariableCount()));
-    for (std::size_t k = 0; k < declared; ++k) {
-      const CGCell* parent = ParentAs<CGCell>(k);
-      classes[k] = parent && parent->m_nStyle == 1 ? static_cast<int>(parent->m_dwParam3) : kFunClassVariable;
-    }
-    m_parser.SetText(m_strFormula);
-    m_parser.Check();
-    m_parser.Parse();
-  }
-  m_strName = WriteInValueVariables(m_strFormula, n, [this](std::size_t k) {
-    const QString name = ParentName(k);
-    return name.isEmpty() ? QStringLiteral("[ ]") : QStringLiteral("[") + name + QStringLiteral("]");
-  });
-  m_strVodName = WriteInValueVariables(m_parser.GetVodText(), n, [this](std::size_t k) {
-    const CGCell* parent = ParentAs<CGCell>(k);
-    if (parent && parent->m_nStyle == 1) return parent->m_strVodName;
-    if (!parent || parent->m_strName.isEmpty()) return QStringLiteral("<e> </e>");
-    return QStringLiteral("<e>") + parent->m_strName + QStringLiteral("</e>");
-  });
+  std::vector<WrittenInText> names(n), vods(n);
+  ParentTexts(names, vods);
+  FitValueVariables(m_strFormula, names);
+  // A parent the name writes in short the mark-up writes so too.
+  for (std::size_t k = 0; k < n; ++k)
+    if (names[k].shortened) WriteShort(vods[k]);
+  ClassifyParents(vods);
+  if (FitValueVariables(m_parser.GetVodText(), vods, kLongestMarkupWrittenIn)) ClassifyParents(vods);
+  m_strName = WriteInValueVariables(m_strFormula, names);
+  m_strVodName = WriteInValueVariables(m_parser.GetVodText(), vods);
   const CFunNode* root = m_parser.Root();
   m_dwParam3 = static_cast<DWORD>(root ? root->m_nClass : kFunClassVariable);
   CGTmVariable::UpdateLabel();

@@ -14,6 +14,7 @@
 
 #include "cells/dynamic/measures/measuredvalue.h"
 #include "math/funparser.h"
+#include "math/funvariables.h"
 
 class CGTmVarCalculator : public CGTmMeasure {
   DECLARE_SERIAL(CGTmVarCalculator)
@@ -34,7 +35,9 @@ class CGTmVarCalculator : public CGTmMeasure {
   void Recalculate() override;
   // Unless the user fixed the name: the formula with "[" parent name "]"
   // for each variable, the mark-up with the parents' mark-up, and the root's
-  // display class; then the value text.
+  // display class; then the value text.  Where a parent's whole name would
+  // make them too long (kLongestWrittenIn, kLongestMarkupWrittenIn) it is
+  // written in short in both.
   void UpdateLabel() override;
   QString GetDescription() override;
 
@@ -56,6 +59,8 @@ class CGTmVarCalculator : public CGTmMeasure {
   }
   // Declares "No1," ... one name per parent and parses the formula.
   void Compile();
+  void ClassifyParents(const std::vector<WrittenInText>& vods);
+  void ParentTexts(std::vector<WrittenInText>& names, std::vector<WrittenInText>& vods) const;
   // Copies the values in; false at the first undefined or missing parent.
   bool ReadParents();
   bool EvaluateAsFloat(float& value) const;

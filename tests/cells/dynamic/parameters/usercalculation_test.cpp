@@ -122,6 +122,10 @@ TEST_F(UserCalculationTest, NamesAndMarkupWriteTheParentsIn) {
   const WORD sum = Calc({letters[0]}, "No1+1")->m_nId, product = Calc({letters[0]}, "No1*2")->m_nId;
   const QString sumVod = "<#><l><e>a</e><e>+</e><e>1</e></l></#>";
   const QString productVod = "<#><l><e>a</e><e>×</e><e>2</e></l></#>";
+  // Each reads its parent twice: the sixth name is 379 characters long.
+  WORD doubled = letters[0];
+  for (int step = 0; step < 6; ++step) doubled = Calc({doubled}, "No1+No1")->m_nId;
+  const QString shortSixth = QStringLiteral("#%1").arg(doubled);
   const struct {
     const char* name;
     std::vector<WORD> parents;
@@ -137,6 +141,8 @@ TEST_F(UserCalculationTest, NamesAndMarkupWriteTheParentsIn) {
       {"a sum in a product", {sum}, "2*No1", "2*[[a]+1]", "<#><l><e>2</e><b><#><l>" + sumVod + "</l></#></b></l></#>", 4},
       {"a product in a sum", {product}, "No1+1", "[[a]*2]+1", "<#><l>" + productVod + "<e>+</e><e>1</e></l></#>", 2},
       {"the value of a product", {product}, "No1", "[[a]*2]", "<#><l>" + productVod + "</l></#>", 4},
+      {"too long to write in whole", {doubled}, "No1+No1", "[" + shortSixth + "]+[" + shortSixth + "]",
+       "<#><l><e>" + shortSixth + "</e><e>+</e><e>" + shortSixth + "</e></l></#>", 2},
   };
   for (const auto& r : rows) {
     CGTmVarCalculator* calc = Calc(r.parents, r.formula);

@@ -24,7 +24,11 @@ class VectorTest : public MeasureTest {
 
 TEST_F(VectorTest, NamesMarkupDescriptionsAndLinks) {
   const WORD k = New<CGTmVarDistancePP>(a, b)->m_nId;
-  const struct Row { std::function<CGTextmap*()> make; const char *name, *vod, *description; } rows[] = {
+  // Five sums of AB with itself: the fifth is named in 219 characters.
+  WORD fifth = ab;
+  for (int step = 0; step < 5; ++step) fifth = New<CGTmVectorAdd>(fifth, fifth)->m_nId;
+  const QString shortFifth = QStringLiteral("#%1").arg(fifth), fifthVod = "<e>" + shortFifth + "</e>";
+  const struct Row { std::function<CGTextmap*()> make; QString name, vod, description; } rows[] = {
       {[&] { return New<CGTmVectorPoint>(a); }, "A", "<e>A</e>", "点A的坐标"},
       {[&] { return New<CGTmVectorPP>(a, b); }, "AB", "<v><e>AB</e></v>", "向量AB的坐标"},
       {[&] { return New<CGTmVectorNface>(a, b, c); }, "n(ABC)", "<v><_><e>n</e><e>ABC</e></_></v>", "平面ABC的法向量"},
@@ -39,15 +43,18 @@ TEST_F(VectorTest, NamesMarkupDescriptionsAndLinks) {
       {[&] { return New<CGTmVarVectorComponentX>(ab); }, "x (AB)", "<_><e>x</e><v><e>AB</e></v></_>", "向量AB的x分量"},
       {[&] { return New<CGTmVarVectorComponentY>(ab); }, "y (AB)", "<_><e>y</e><v><e>AB</e></v></_>", "向量AB的y分量"},
       {[&] { return New<CGTmVarVectorComponentZ>(ab); }, "z (AB)", "<_><e>z</e><v><e>AB</e></v></_>", "向量AB的z分量"},
+      // Then further cases.
+      {[&] { return New<CGTmVectorAdd>(fifth, fifth); }, "[" + shortFifth + "]+[" + shortFifth + "]",
+       "<l>" + fifthVod + "<e>+</e>" + fifthVod + "=</l>", "向量" + shortFifth + "，" + shortFifth + "的和"},
   };
-  ASSERT_EQ(std::size(rows), std::size(kVectorTexts));
+  ASSERT_GT(std::size(rows), std::size(kVectorTexts));
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     const float lastY = page->m_ptLastText[1];
     CGTextmap* v = rows[i].make();
-    const char* cls = kVectorTexts[i].className;
+    const char* cls = i < std::size(kVectorTexts) ? kVectorTexts[i].className : v->GetRuntimeClass()->m_lpszClassName;
     EXPECT_STREQ(v->GetRuntimeClass()->m_lpszClassName, cls);
-    EXPECT_EQ(v->m_strName + v->m_strVodName + v->GetDescription(),
-              QString::fromUtf8(rows[i].name) + rows[i].vod + QString::fromUtf8(rows[i].description)) << cls;
+    EXPECT_EQ(v->m_strName + v->m_strVodName + v->GetDescription(), rows[i].name + rows[i].vod + rows[i].description)
+        << cls;
     EXPECT_EQ(v->m_vLabelAnchor[1], lastY - 1.5f < -11 ? 11 : lastY - 1.5f) << cls << ": the next text row";
     for (WORD parent : v->m_parents) EXPECT_EQ(Cell(parent)->m_children.back(), v->m_nId) << cls;
   }
