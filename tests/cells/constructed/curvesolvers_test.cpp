@@ -200,6 +200,50 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
   EXPECT_EQ(ChainState(*locus), before);
 }
 
+// The plain scan of every sample against every piece, the reference the
+// boxed one must agree with: the second carrier's samples in turn, the
+// side of the last carried along.
+template <class Real, class Second>
+bool CrossPiece(const Real* P0, const Real* P1, const Second& b, double z, RootCache& roots) {
+  const double d1x = P1[0] - P0[0], d1y = P1[1] - P0[1];
+  const double d1 = std::sqrt(d1x * d1x + d1y * d1y);
+  int s = 0;
+  for (int j = 0; j < b.n; ++j) {
+    const auto* Q = b.Sample(j);
+    const double qx = Q[0] - P1[0], qy = Q[1] - P1[1];
+    const double c = CrossXY(qx, qy, d1x, d1y) / d1;
+    if (std::fabs(c) < 1e-5) {
+      const double before = (Q[0] - P0[0]) * d1x + (Q[1] - P0[1]) * d1y;
+      const double after = qx * d1x + qy * d1y;
+      if (before * after <= 0) {
+        roots.Add(Q[0], Q[1], z);
+        return true;
+      }
+      s = 0;
+      continue;
+    }
+    if (s != 0 && s * c < 0) {
+      const auto* R = b.Sample(j - 1);
+      const double d2x = Q[0] - R[0], d2y = Q[1] - R[1];
+      if (d2x * d2x + d2y * d2y < kPairGap) {
+        const double sigma = CrossXY(qx, qy, d2x, d2y) / CrossXY(d1x, d1y, d2x, d2y);
+        if (sigma >= -1 && sigma <= 0) {
+          roots.Add(P1[0] + sigma * d1x, P1[1] + sigma * d1y, z);
+          return true;
+        }
+      }
+    }
+    s = Sign(c);
+  }
+  return false;
+}
+
+template <class First, class Second>
+void ScanPlainly(const First& a, const Second& b, double z, RootCache& roots) {
+  for (int i = 1; i < a.n && !roots.Full(); ++i)
+    if (Crossable(a, i)) CrossPiece(a.Sample(i - 1), a.Sample(i), b, z, roots);
+}
+
 // The boxed scan of a pair gives the plain scan's roots bit for bit, in its
 // order: each piece of a coarse carrier is met several times by a fine one,
 // or holds several of its samples, and only the first in the fine one's

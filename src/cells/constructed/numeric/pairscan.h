@@ -4,8 +4,8 @@
 // least the piece limit long are gaps (a break of the curve, a missing
 // stretch of a locus).  Nothing is sampled again, so no locus moves.
 //
-// The plain scan tries every sample of the second carrier against every
-// piece of the first and keeps, for each piece, the first sample that gives
+// The plain scan would try every sample of the second carrier against every
+// piece of the first and keep, for each piece, the first sample that gives
 // a root.  The boxed scan gives exactly its roots, in its order: it tries
 // only the samples in runs whose boxes come near the piece, in the same
 // order, and a sample that gives a root always lies near the piece.
@@ -87,49 +87,6 @@ template <class First>
 bool Crossable(const First& a, int i) {
   const double piece = PieceLength2(a, i, true);
   return !(piece > kPairGap) && piece > 0;
-}
-
-// The plain scan, the reference of the boxed one: the second carrier's
-// samples in turn, the side of the last carried along.
-template <class Real, class Second>
-bool CrossPiece(const Real* P0, const Real* P1, const Second& b, double z, RootCache& roots) {
-  const double d1x = P1[0] - P0[0], d1y = P1[1] - P0[1];
-  const double d1 = std::sqrt(d1x * d1x + d1y * d1y);
-  int s = 0;
-  for (int j = 0; j < b.n; ++j) {
-    const auto* Q = b.Sample(j);
-    const double qx = Q[0] - P1[0], qy = Q[1] - P1[1];
-    const double c = CrossXY(qx, qy, d1x, d1y) / d1;
-    if (std::fabs(c) < 1e-5) {
-      const double before = (Q[0] - P0[0]) * d1x + (Q[1] - P0[1]) * d1y;
-      const double after = qx * d1x + qy * d1y;
-      if (before * after <= 0) {
-        roots.Add(Q[0], Q[1], z);
-        return true;
-      }
-      s = 0;
-      continue;
-    }
-    if (s != 0 && s * c < 0) {
-      const auto* R = b.Sample(j - 1);
-      const double d2x = Q[0] - R[0], d2y = Q[1] - R[1];
-      if (d2x * d2x + d2y * d2y < kPairGap) {
-        const double sigma = CrossXY(qx, qy, d2x, d2y) / CrossXY(d1x, d1y, d2x, d2y);
-        if (sigma >= -1 && sigma <= 0) {
-          roots.Add(P1[0] + sigma * d1x, P1[1] + sigma * d1y, z);
-          return true;
-        }
-      }
-    }
-    s = Sign(c);
-  }
-  return false;
-}
-
-template <class First, class Second>
-void ScanPlainly(const First& a, const Second& b, double z, RootCache& roots) {
-  for (int i = 1; i < a.n && !roots.Full(); ++i)
-    if (Crossable(a, i)) CrossPiece(a.Sample(i - 1), a.Sample(i), b, z, roots);
 }
 
 // Each sample of the second carrier where a root can stand: the sample,
