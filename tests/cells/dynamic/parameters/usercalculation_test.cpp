@@ -123,8 +123,8 @@ TEST_F(UserCalculationTest, NamesAndMarkupWriteTheParentsIn) {
   const QString sumVod = "<#><l><e>a</e><e>+</e><e>1</e></l></#>";
   const QString productVod = "<#><l><e>a</e><e>×</e><e>2</e></l></#>";
   // Each reads its parent twice: the sixth name is 379 characters long.
-  WORD doubled = letters[0];
-  for (int step = 0; step < 6; ++step) doubled = Calc({doubled}, "No1+No1")->m_nId;
+  WORD doubled = letters[0], fifth = 0;
+  for (int step = 0; step < 6; ++step) fifth = std::exchange(doubled, Calc({doubled}, "No1+No1")->m_nId);
   const QString shortSixth = QStringLiteral("#%1").arg(doubled);
   const struct {
     const char* name;
@@ -143,6 +143,8 @@ TEST_F(UserCalculationTest, NamesAndMarkupWriteTheParentsIn) {
       {"the value of a product", {product}, "No1", "[[a]*2]", "<#><l>" + productVod + "</l></#>", 4},
       {"too long to write in whole", {doubled}, "No1+No1", "[" + shortSixth + "]+[" + shortSixth + "]",
        "<#><l><e>" + shortSixth + "</e><e>+</e><e>" + shortSixth + "</e></l></#>", 2},
+      {"only the longest short", {doubled, fifth}, "No1+No1+No2",
+       "[" + shortSixth + "]+[" + shortSixth + "]+[" + Cell(fifth)->m_strName + "]", {}, 2},
   };
   for (const auto& r : rows) {
     CGTmVarCalculator* calc = Calc(r.parents, r.formula);
