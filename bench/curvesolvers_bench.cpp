@@ -111,10 +111,9 @@ void BM_LocusResampling(benchmark::State& state) {
 }
 BENCHMARK(BM_LocusResampling);
 
-void BM_CurveCurve2000(benchmark::State& state) {
-  Scene scene;
-  const WORD a = scene.Curve("t", "sin(t)", "0", "19.99", 0.01f)->m_nId;
-  const WORD b = scene.Curve("t", "cos(t)", "0", "19.99", 0.01f)->m_nId;
+// Times finding the roots of two curves, each pass computing them
+// again; counts the roots.
+void TimeCurveCurve(benchmark::State& state, Scene& scene, WORD a, WORD b) {
   float p[3];
   int roots = 0;
   for (auto _ : state) {
@@ -122,6 +121,13 @@ void BM_CurveCurve2000(benchmark::State& state) {
     roots = IntersectCurveCurve(a, b, 0, p);
   }
   state.counters["roots"] = roots;
+}
+
+void BM_CurveCurve2000(benchmark::State& state) {
+  Scene scene;
+  const WORD a = scene.Curve("t", "sin(t)", "0", "19.99", 0.01f)->m_nId;
+  const WORD b = scene.Curve("t", "cos(t)", "0", "19.99", 0.01f)->m_nId;
+  TimeCurveCurve(state, scene, a, b);
 }
 BENCHMARK(BM_CurveCurve2000);
 
@@ -132,13 +138,7 @@ void BM_CurveCurveDense(benchmark::State& state) {
   const float step = static_cast<float>(state.range(0)) * 1e-6f;
   CGCurve* a = scene.Curve("cos(t)", "sin(t)", "0", "2*Pi", step);
   const WORD b = scene.Curve("1.3*cos(t)", "0.7*sin(t)", "0", "2*Pi", step)->m_nId;
-  float p[3];
-  int roots = 0;
-  for (auto _ : state) {
-    scene.page->RecalculateCells({});
-    roots = IntersectCurveCurve(a->m_nId, b, 0, p);
-  }
-  state.counters["roots"] = roots;
+  TimeCurveCurve(state, scene, a->m_nId, b);
   state.counters["samples"] = a->SampleCount;
 }
 BENCHMARK(BM_CurveCurveDense)->Arg(1000)->Arg(100)->Unit(benchmark::kMillisecond);
@@ -147,13 +147,7 @@ void BM_CurveCurveRetracing(benchmark::State& state) {
   Scene scene;
   const WORD a = scene.Curve("2*cos(t)", "2*sin(t)", "0", "1163000", 1.163f)->m_nId;
   const WORD b = scene.Curve("cos(t)", "sin(t)", "0", "1163000", 1.163f)->m_nId;
-  float p[3];
-  int roots = 0;
-  for (auto _ : state) {
-    scene.page->RecalculateCells({});
-    roots = IntersectCurveCurve(a, b, 0, p);
-  }
-  state.counters["roots"] = roots;
+  TimeCurveCurve(state, scene, a, b);
 }
 BENCHMARK(BM_CurveCurveRetracing)->Unit(benchmark::kMillisecond);
 
