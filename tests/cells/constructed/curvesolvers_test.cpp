@@ -66,10 +66,11 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
   // meets the line at a slant of 1 in 3,000.)
   const WORD creeping = Curve({}, "t", "0", "t*0.000001", "-500", "500", 0.001f)->m_nId;
   const WORD hugging = DenseLineLocus({-3, 0, 0}, {3, 0, 0}, 1.0f / 6000);
-  // 95,000 crossings of the x axis, each bisected, past a million samples
-  // in all; the segment keeps those at x = 500 to 500.03.
-  const WORD waving = Curve({}, "t", "sin(300*t)", "0", "0", "1000", 0.001f)->m_nId;
-  const auto wave = [](int k) { return Vec3{static_cast<float>(k * kPi / 300), 0, 0}; };
+  // 318,000 crossings of the x axis, one at every third piece, each
+  // bisected: crossing is no hugging; the segment keeps those at x = 500.005
+  // to 500.012.
+  const WORD waving = Curve({}, "t", "sin(1000*t)", "0", "0", "1000", 0.001f)->m_nId;
+  const auto wave = [](int k) { return Vec3{static_cast<float>(k * kPi / 1000), 0, 0}; };
   const struct {
     const char* what;
     Solver solve;
@@ -91,8 +92,8 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
       {"a step of 1e-8 samples no midpoint", IntersectLineCurve, Line({0, -5, 0}, {0, 5, 0}, kLineFull), tiny, {}},
       {"a curve hugging the line", IntersectLineCurve, Line({-1000, 0, 0}, {1000, 0, 0}, kLineFull), creeping, {}},
       {"a locus hugging the line", IntersectLineLocus, Line({-3, 0, 0.001f}, {3, 0, -0.001f}, kLineFull), hugging, {}},
-      {"crossings past a million samples", IntersectLineCurve, Line({500, 0, 0}, {500.03f, 0, 0}, kLineSegment), waving,
-       {wave(47747), wave(47748), wave(47749)}},
+      {"crossings at every third piece", IntersectLineCurve, Line({500.005f, 0, 0}, {500.012f, 0, 0}, kLineSegment),
+       waving, {wave(159157), wave(159158)}},
   };
   for (const auto& r : rows) ExpectRoots(All(r.solve, r.line, r.carrier), r.want, r.what, 2e-4);
   EXPECT_EQ(ChainState(*locus), before);

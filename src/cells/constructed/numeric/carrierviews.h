@@ -16,22 +16,23 @@ inline constexpr float kMissingSample = 1e38f;
 
 inline int Sign(double x) { return x > 0 ? 1 : -1; }
 
-// Refinements sample a carrier between its stored samples, one piece at a
-// time.  A dense carrier that hugs a line or a sphere (or winds past it
-// with long pieces) starts one at most of its pieces: a hundred million
-// samples, seconds on every recalculation.  Crossings start one now and
-// then, however many there are.  A solve whose refinements start at a
-// quarter of the pieces of one stretch takes its carrier as hugging and
-// finds no root, since a partial list would number the roots apart from
-// the whole one.
+// Window searches sample a carrier between its stored samples, up to
+// thousands of samples a piece.  A dense carrier that hugs a line or a
+// sphere (or winds past it with long pieces) starts one at most of its
+// pieces: a hundred million samples, seconds on every recalculation.  A
+// solve whose window searches start at a quarter of the pieces of one
+// stretch takes its carrier as hugging and finds no root, since a partial
+// list would number the roots apart from the whole one.  A crossing is no
+// hugging: its bisection halves the piece down to the step limit, a few
+// dozen samples at most, and is not counted however often it comes.
 inline constexpr int kHugStretch = 2000;
 inline constexpr int kHugShare = kHugStretch / 4;
 
 class HugGuard {
  public:
   bool Hugging() const { return m_nCount >= kHugShare; }
-  // A refinement starts over the piece before sample i.
-  void Refining(int i) {
+  // A window search starts over the piece before sample i.
+  void Searching(int i) {
     if (i / kHugStretch != m_nStretch) {
       m_nStretch = i / kHugStretch;
       m_nCount = 0;
@@ -150,7 +151,7 @@ inline constexpr int kMaxHalvings = 200;
 template <class Carrier, class Distance>
 bool WindowSearch(Carrier& c, int i, double best, double enough, Distance distance, typename Carrier::Real& tb) {
   using Real = typename Carrier::Real;
-  c.Refining(i);
+  c.Searching(i);
   const Real h = c.h;
   const Real ti = c.t0 + static_cast<Real>(i) * h;
   const Real ta = ti - h;
@@ -186,7 +187,6 @@ bool WindowSearch(Carrier& c, int i, double best, double enough, Distance distan
 template <class Carrier, class Side, class Found, class Stop>
 void Bisect(Carrier& c, int i, int si, double root, Side side, Found found, Stop stop) {
   using Real = typename Carrier::Real;
-  c.Refining(i);
   Real hi = c.t0 + static_cast<Real>(i) * c.h;
   Real lo = hi - c.h;
   Real step = c.h;
