@@ -66,8 +66,8 @@ void CGButton::Draw() {
   if (m_bLabelHidden) return;
   SetTextColour(m_rgbaLabel);
   const float pressed = m_bRunning ? w : 0.0f;
-  const RasterPosition at(x0 + bevel + kCaptionLeft * w, y1 + bevel + kCaptionBottom * w - pressed, kTextLayerDepth);
-  CallTextLists(m_strLabelLists);
+  CallTextListsAt(m_strLabelLists, x0 + bevel + kCaptionLeft * w, y1 + bevel + kCaptionBottom * w - pressed,
+                  kTextLayerDepth);
 }
 
 void CGButton::DrawForPick(int mode) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/glfontlists.h"
+
 namespace {
 
 bool RasterValid() {
@@ -89,4 +91,9 @@ RasterPosition::~RasterPosition() {
   if (!m_scissored) return;
   glScissor(m_oldScissor[0], m_oldScissor[1], m_oldScissor[2], m_oldScissor[3]);
   glDisable(GL_SCISSOR_TEST);
+}
+
+void CallTextListsAt(const QString& lists, double x, double y, double z) {
+  const RasterPosition at(x, y, z);
+  CallTextLists(lists);
 }

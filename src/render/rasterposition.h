@@ -14,6 +14,8 @@
 #pragma once
 #include <GL/gl.h>
 
+#include <QString>
+
 class RasterPosition {
  public:
   RasterPosition(double x, double y, double z);
@@ -29,3 +31,8 @@ class RasterPosition {
   bool m_scissored = false;
   GLint m_oldScissor[4] = {0, 0, 0, 0};
 };
+
+// Text lists (DrawGlText) drawn from the raster position at the point.
+void CallTextListsAt(const QString& lists, double x, double y, double z);
+inline void CallTextListsAt(const QString& lists, const float p[3]) { CallTextListsAt(lists, p[0], p[1], p[2]); }
+inline void CallTextListsAt(const QString& lists, const double p[3]) { CallTextListsAt(lists, p[0], p[1], p[2]); }

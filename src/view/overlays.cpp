@@ -23,9 +23,7 @@ void Vertex(const double p[3]) { glVertex3dv(p); }
 // An ASCII text at a raster position, in the colour already set (the
 // raster position takes it).
 void DrawAsciiText(const QString& text, double x, double y, double z) {
-  const QString lists = DrawGlTextDC(text);
-  const RasterPosition at(x, y, z);
-  CallTextLists(lists);
+  CallTextListsAt(DrawGlTextDC(text), x, y, z);
 }
 
 bool IsConstructionTool(int mode) { return mode >= 2 && mode <= 5; }
@@ -86,10 +84,7 @@ void DrawSecondCirclePreview(const ViewToolState& tool, const QString& hint) {
   const double* a1 = tool.anchor1;
   const double* p = tool.pointer;
   SetColour(g_prefs.rgbaFreePoint);
-  {
-    const RasterPosition at(p[0] + 20 * u, p[1] - 16 * u, p[2] - 16 * u);
-    CallTextLists(hint);
-  }
+  CallTextListsAt(hint, p[0] + 20 * u, p[1] - 16 * u, p[2] - 16 * u);
 
   const double a[3] = {tool.anchor2[0] - a1[0], tool.anchor2[1] - a1[1], tool.anchor2[2] - a1[2]};
   const double c[3] = {p[0] - a1[0], p[1] - a1[1], p[2] - a1[2]};

@@ -51,8 +51,8 @@ void CViewRenderer::DrawQuadrantCaption(int caption) {
   const float u = g_fUnitsPerPixel;
   const RGBA& c = g_prefs.rgbaSelection;
   glColor4ub(c.r, c.g, c.b, c.a);
-  const RasterPosition at((20 - g_nViewWidth / 2) * u, (g_nViewHeight / 2 - 80) * u, 0);
-  if (QuadrantCaptionsShown(g_nViewWidth, g_nViewHeight)) CallTextLists(m_captions[caption]);
+  if (QuadrantCaptionsShown(g_nViewWidth, g_nViewHeight))
+    CallTextListsAt(m_captions[caption], (20 - g_nViewWidth / 2) * u, (g_nViewHeight / 2 - 80) * u, 0);
 }
 
 bool CViewRenderer::DrawThreeViewQuadrants(const CGPage& page) {

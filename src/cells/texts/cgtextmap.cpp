@@ -143,8 +143,7 @@ void CGTextmap::Draw() {
   if (!ListsCurrent()) RebuildLists(FrameWidthCode());
   const float* a = m_vLabelAnchor;
   if (m_nStyle == 1) {
-    const RasterPosition at(a[0], a[1], kTextLayerDepth);
-    CallTextLists(m_strLabelLists);
+    CallTextListsAt(m_strLabelLists, a[0], a[1], kTextLayerDepth);
     return;
   }
   g_textPen = {a[0], a[1], kTextLayerDepth, g_prefs.nTextFontHeight};

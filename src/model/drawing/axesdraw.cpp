@@ -19,15 +19,11 @@ struct Vec3 {
 };
 
 void Label(const char* text, float x, float y, float z) {
-  const QString lists = DrawGlText(QString::fromLatin1(text));
-  const RasterPosition at(x, y, z);
-  CallTextLists(lists);
+  CallTextListsAt(DrawGlText(QString::fromLatin1(text)), x, y, z);
 }
 
 void Label(const QString& text, float x, float y) {
-  const QString lists = DrawGlText(text);
-  const RasterPosition at(x, y, 0);
-  CallTextLists(lists);
+  CallTextListsAt(DrawGlText(text), x, y, 0);
 }
 
 // A filled arrowhead and its outline through the same four points.

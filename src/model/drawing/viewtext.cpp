@@ -19,8 +19,7 @@ void DrawCellLabelAtAnchor(CGCell& cell) {
     cell.m_strLabelLists = DrawGlText(cell.m_strName);
     cell.m_bLabelStale = false;
   }
-  const RasterPosition at(anchor);
-  CallTextLists(cell.m_strLabelLists);
+  CallTextListsAt(cell.m_strLabelLists, anchor);
 }
 
 void PickCellLabel(const CGCell& cell) {

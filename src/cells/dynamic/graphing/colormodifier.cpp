@@ -150,10 +150,8 @@ void CGMdfColor::Draw() {
   SetGlColour(g_prefs.rgbaSelection);
   glPushMatrix();
   glLoadIdentity();
-  const QString lists = DrawGlText(m_strName);
-  const RasterPosition at(kCornerInset - g_nViewWidth * g_fUnitsPerPixel / 2.0,
-                          kCornerInset - g_nViewHeight * g_fUnitsPerPixel / 2.0, kCornerDepth);
-  CallTextLists(lists);
+  CallTextListsAt(DrawGlText(m_strName), kCornerInset - g_nViewWidth * g_fUnitsPerPixel / 2.0,
+                  kCornerInset - g_nViewHeight * g_fUnitsPerPixel / 2.0, kCornerDepth);
   glPopMatrix();
 }
 

@@ -33,8 +33,7 @@ void CGIterate::Draw() {
       m_strLabelLists = DrawGlText(m_strName);
       m_bLabelStale = false;
     }
-    const RasterPosition at(m_vLabelAnchor[0], m_vLabelAnchor[1], kTextLayerDepth);
-    CallTextLists(m_strLabelLists);
+    CallTextListsAt(m_strLabelLists, m_vLabelAnchor[0], m_vLabelAnchor[1], kTextLayerDepth);
   }
   FitTableBuffer();
   if (m_nTableCells > 0 && m_bTableShown && !m_bSolidLinesOnly) DrawTable();
@@ -56,9 +55,7 @@ void CGIterate::DrawTable() {
     const float baseline = top - (static_cast<float>(r) + 0.75f) * rowHeight;
     float x = left;
     for (size_t c = 0; c < table.rows[r].size(); ++c) {
-      const QString lists = DrawGlTextDC(table.rows[r][c]);
-      const RasterPosition at(x + 0.5f * charWidth, baseline, kTextLayerDepth);
-      CallTextLists(lists);
+      CallTextListsAt(DrawGlTextDC(table.rows[r][c]), x + 0.5f * charWidth, baseline, kTextLayerDepth);
       x += static_cast<float>(table.widths[c]) * charWidth;
     }
   }

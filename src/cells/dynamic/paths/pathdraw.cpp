@@ -95,6 +95,5 @@ void CGCurve::DrawLabel() {
     m_strLabelLists = DrawGlText(m_strName);
     m_bLabelStale = false;
   }
-  const RasterPosition at(last);
-  CallTextLists(m_strLabelLists);
+  CallTextListsAt(m_strLabelLists, last);
 }

@@ -99,8 +99,7 @@ void CGTmVarAfterP::Draw() {
   else
     SetOwnColour(*this);
   if (!ListsCurrent()) LayOut();
-  const RasterPosition at(m_vLabelAnchor);
-  CallTextLists(m_strLabelLists);
+  CallTextListsAt(m_strLabelLists, m_vLabelAnchor);
 }
 
 void CGTmVarAfterP::DrawForPick(int mode) {

@@ -226,9 +226,7 @@ void CGSplit::Draw() {
   if (m_bHidden || (g_pCurPage && g_pCurPage->m_bThreeView)) return;
   SetEdgeColour();
   const TextLayerMatrix layer;
-  const QString lists = DrawGlText(OverlayText());
-  const RasterPosition at(kOverlayAt);
-  CallTextLists(lists);
+  CallTextListsAt(DrawGlText(OverlayText()), kOverlayAt);
 }
 
 void CGSplit::DrawForPick(int mode) {
