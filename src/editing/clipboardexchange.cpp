@@ -122,7 +122,7 @@ void EnterPasted(CGPage& page, PastedCells& cells) {
   }
   page.RebuildVertexArray();
   page.CollectDirtyIds(page.m_dirtyIds);
-  page.ShortenStoredNames(page.m_dirtyIds);
+  page.RewriteWrittenInNames(page.m_dirtyIds);
   page.RecalculateCells(page.m_dirtyIds);
 }
 }  // namespace

@@ -30,6 +30,14 @@ QString WriteInValueVariables(const QString& text, std::size_t count,
   return out;
 }
 
+QString ShortWrittenIn(unsigned id) { return QStringLiteral("#%1").arg(id); }
+
+bool WritesShortIn(const QString& text) {
+  for (qsizetype i = text.indexOf(u'#'); i >= 0 && i + 1 < text.size(); i = text.indexOf(u'#', i + 1))
+    if (IsDigit(text[i + 1])) return true;
+  return false;
+}
+
 bool FitWrittenIn(std::vector<WrittenInText>& texts, qsizetype around, qsizetype limit) {
   const auto added = [](const WrittenInText& t) { return t.uses * t.whole.size(); };
   const auto saved = [](const WrittenInText& t) { return t.uses * (t.whole.size() - t.brief.size()); };

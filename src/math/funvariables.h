@@ -21,6 +21,13 @@ inline constexpr qsizetype kLongestWrittenIn = 400;
 // Mark-up spends several characters of tags on each one shown.
 inline constexpr qsizetype kLongestMarkupWrittenIn = 4 * kLongestWrittenIn;
 
+// What stands for a parent written in short: "#" and its id, as the object
+// list numbers it.
+QString ShortWrittenIn(unsigned id);
+// Whether the text writes a parent in short ("#" and a digit), itself or
+// through a parent's name: its text then changes with that parent's id.
+bool WritesShortIn(const QString& text);
+
 // One parent's text to write in, and what stands for it when it is too long.
 struct WrittenInText {
   QString whole, brief;

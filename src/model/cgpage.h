@@ -58,11 +58,13 @@ class CGPage : public CObject {
   void CollectDirtyIds(std::vector<WORD>& out);
   void RecalculateCells(const std::vector<WORD>& ids);
   void UpdateLabels(const std::vector<WORD>& ids);
-  // Of those cells, the measured values and vectors whose name or mark-up,
-  // as a file or a pasted record brought it, is longer than a name written
-  // in from parents now grows (kLongestWrittenIn) write their parents in
-  // again, so that saving keeps them short too.
-  void ShortenStoredNames(const std::vector<WORD>& ids);
+  // Of those cells, in this order, the measured values and vectors whose
+  // name or mark-up may not be what their parents give now write their
+  // parents in again (unless the user fixed the name): one longer than a
+  // name written in from parents now grows (kLongestWrittenIn), as a file
+  // or a pasted record can bring it, and one that writes a parent in short,
+  // by an id that a paste or a renumbering changed or a file brought stale.
+  void RewriteWrittenInNames(const std::vector<WORD>& ids);
   // The selected cells with all their descendants (ancestors) get marked.
   void MarkSelectionWithDescendants();
   void MarkSelectionWithAncestors();

@@ -92,12 +92,15 @@ void CGPage::UpdateLabels(const std::vector<WORD>& ids) {
     if (CGCell* cell = m_cells.Lookup(id)) cell->UpdateLabel();
 }
 
-void CGPage::ShortenStoredNames(const std::vector<WORD>& ids) {
+void CGPage::RewriteWrittenInNames(const std::vector<WORD>& ids) {
+  const auto due = [](const CGCell& cell) {
+    return cell.m_strName.size() > kLongestWrittenIn || cell.m_strVodName.size() > kLongestMarkupWrittenIn ||
+           WritesShortIn(cell.m_strName) || WritesShortIn(cell.m_strVodName);
+  };
   for (WORD id : ids) {
     CGCell* cell = m_cells.Lookup(id);
-    if (!cell || (cell->m_strName.size() <= kLongestWrittenIn && cell->m_strVodName.size() <= kLongestMarkupWrittenIn))
-      continue;
-    if (IsKindOfNamed(cell, "CGTmVariable") || IsKindOfNamed(cell, "CGTmVector")) cell->UpdateLabel();
+    if (cell && due(*cell) && (IsKindOfNamed(cell, "CGTmVariable") || IsKindOfNamed(cell, "CGTmVector")))
+      cell->UpdateLabel();
   }
 }
 

@@ -16,6 +16,7 @@
 #include "model/cgpage.h"
 #include "model/document/commandtable.h"
 #include "model/document/kavreldoc.h"
+#include "model/globals.h"
 #include "platform/commandids.h"
 #include "platform/notifier.h"
 #include "platform/uibridge.h"
@@ -105,6 +106,15 @@ CIdMap RenumberCells(CCellMap& cells) {
   return map;
 }
 
+// Names that write a parent in by its id name it by its new one.  The
+// parents are looked up on the current page, which this one is meanwhile.
+void RewriteShortNames(CGPage& page) {
+  CGPage* const current = g_pCurPage;
+  SetCurrentPage(&page);
+  page.RewriteWrittenInNames(page.m_cells.Ids());
+  SetCurrentPage(current);
+}
+
 void RenumberPage(CGPage& page, const CIdMap& pageIds) {
   const CIdMap map = RenumberCells(page.m_cells);
   std::map<WORD, WORD> asMap;  // built once, only for an iteration
@@ -120,7 +130,10 @@ void RenumberPage(CGPage& page, const CIdMap& pageIds) {
       if (link->IsPageLink()) link->m_nPageId = pageIds(link->m_nPageId);
     }
   }
-  if (map.Changed()) TranslatePageLists(page, map);
+  if (map.Changed()) {
+    TranslatePageLists(page, map);
+    RewriteShortNames(page);
+  }
   page.m_nNextId = static_cast<WORD>(page.m_cells.size() + 1);
   page.m_undo.DeleteAll();
 }

@@ -180,7 +180,7 @@ void CKavrelDoc::FinishLoading() {
     page->RebuildVertexArray();
     for (auto [id, cell] : page->m_cells) cell->m_bMarked = true;
     page->CollectDirtyIds(ids);
-    page->ShortenStoredNames(ids);
+    page->RewriteWrittenInNames(ids);
     page->RecalculateCells(ids);
   }
   CGPage& first = *m_pages.front();

@@ -175,7 +175,7 @@ bool CKavrelDoc::InsertPastedPage(std::unique_ptr<CGPage> page) {
   SwitchToPage(made);
   for (auto [id, cell] : made->m_cells) cell->m_bMarked = true;
   made->CollectDirtyIds(made->m_dirtyIds);
-  made->ShortenStoredNames(made->m_dirtyIds);
+  made->RewriteWrittenInNames(made->m_dirtyIds);
   made->RecalculateCells(made->m_dirtyIds);
   UiBridge().Send(UiTarget::Frame, WM_REBUILD_PAGE_TREE, 0, made->m_nId);
   SetModifiedFlag();

@@ -77,7 +77,7 @@ QString DescribeAfterParents(const CGCell& cell, const MeasureTexts& texts) {
   return FillWithParents(cell, texts.description, false, shortened);
 }
 
-QString ShortLabel(const CGCell& parent) { return QStringLiteral("#%1").arg(parent.m_nId); }
+QString ShortLabel(const CGCell& parent) { return ShortWrittenIn(parent.m_nId); }
 
 QString ShortVodLabel(const CGCell& parent) {
   return QStringLiteral("<e>") + ShortLabel(parent) + QStringLiteral("</e>");

@@ -1,6 +1,8 @@
 // The user calculation: its values and when they are undefined, its names
 // and mark-up with the parents written in, its record, and formulas and
 // parents from damaged files.
+#include <functional>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -10,6 +12,8 @@
 #include "math/registers.h"
 #include "../measuretestsupport.h"
 #include "model/pagetest.h"
+#include "platform/commandids.h"
+#include "support/commandpage.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -126,11 +130,39 @@ TEST_F(UserCalculationTest, NamesAndMarkupWriteTheParentsIn) {
   WORD doubled = letters[0], fifth = 0;
   for (int step = 0; step < 6; ++step) fifth = std::exchange(doubled, Calc({doubled}, "No1+No1")->m_nId);
   const QString shortSixth = QStringLiteral("#%1").arg(doubled);
+  // Seven doublings of "d" on a document's page, where a paste, renumbering
+  // and a file saved before names followed ids give the chain other ids.
+  std::optional<CommandPage> doc;
+  const auto sevenDoublings = [&doc] {
+    CGPage& at = doc->Page();
+    WORD last = doc->Enter(new CGTmVarParameter(at.m_nNextId++, "d", 1));
+    for (int step = 0; step < 7; ++step) last = doc->Enter(new CGTmVarCalculator(at.m_nNextId++, {last}, "No1+No1", {}));
+    return last;
+  };
+  const auto pasted = [&] {  // the chain 1 ... 8 pasted as 9 ... 16
+    doc.emplace();
+    doc->Select({sevenDoublings()});
+    EXPECT_TRUE(doc->Run(ID_EDIT_COPY) && doc->Run(ID_EDIT_PASTE));
+    return doc->As<CGTmVarCalculator>(16);
+  };
+  const auto renumbered = [&] {  // 18 ... 25 after a point that goes: 17 ... 24
+    const WORD gone = doc->Point(), seventh = sevenDoublings();
+    delete doc->Page().m_cells.RemoveKey(gone);
+    EXPECT_TRUE(doc->Run(ID_FILE_REORGANIZE));
+    return doc->As<CGTmVarCalculator>(seventh - 1);
+  };
+  const auto reopened = [&] {  // a pasted chain whose seventh was saved as "[#7]+[#7]"
+    EXPECT_TRUE(doc->doc.OnOpenDocument(
+        QStringLiteral(KAVREL_SOURCE_DIR "/tests/fuzz/corpus/document/must-load/short-name-paste-saved.kv"), false));
+    return doc->As<CGTmVarCalculator>(16);
+  };
+  const QString shortOf15 = "<#><l><e>#15</e><e>+</e><e>#15</e></l></#>";
   const struct {
     const char* name;
     std::vector<WORD> parents;
     QString formula, wantName, wantVod;  // no mark-up: not checked
     DWORD rootClass;
+    std::function<CGTmVarCalculator*()> made = {};  // instead of one over the parents
   } rows[] = {
       {"a sum", {letters[0]}, "No1+1", "[a]+1", sumVod, 2},
       {"No1 and No12 of twelve", letters, "No1+No12", "[a]+[l]", "<#><l><e>a</e><e>+</e><e>l</e></l></#>", 2},
@@ -145,15 +177,21 @@ TEST_F(UserCalculationTest, NamesAndMarkupWriteTheParentsIn) {
        "<#><l><e>" + shortSixth + "</e><e>+</e><e>" + shortSixth + "</e></l></#>", 2},
       {"only the longest short", {doubled, fifth}, "No1+No1+No2",
        "[" + shortSixth + "]+[" + shortSixth + "]+[" + Cell(fifth)->m_strName + "]", {}, 2},
+      // Written short by the ids the parents have now.
+      {"a pasted chain", {}, "No1+No1", "[#15]+[#15]", shortOf15, 2, pasted},
+      {"a renumbered chain", {}, "No1+No1", "[#23]+[#23]", {}, 2, renumbered},
+      {"a file saved with the pasted ids", {}, "No1+No1", "[#15]+[#15]", shortOf15, 2, reopened},
   };
   for (const auto& r : rows) {
-    CGTmVarCalculator* calc = Calc(r.parents, r.formula);
+    CGTmVarCalculator* calc = r.made ? r.made() : Calc(r.parents, r.formula);
+    ASSERT_TRUE(calc) << r.name;
     EXPECT_TRUE(calc->m_strName == r.wantName && calc->m_dwParam3 == r.rootClass) << r.name;
     EXPECT_TRUE(r.wantVod.isEmpty() || calc->m_strVodName == r.wantVod) << r.name;
     EXPECT_EQ(calc->GetDescription(), QString::fromUtf8("计算：") + r.formula) << r.name;
   }
   // A parent renamed: the next label update follows and lays the caption
   // out again, unless the name is fixed.
+  SetCurrentPage(page.get());
   auto* calc = static_cast<CGTmVarCalculator*>(Cell(sum));
   for (const char* name : {"s", "u"}) {
     Cell(letters[0])->m_strName = QString::fromUtf8(name);
