@@ -25,7 +25,7 @@ void OnCreateText(CKavrelDoc& doc) {
   CGPage* page = g_pCurPage;
   if (!page) return;
   int width = 0, height = 0;
-  std::vector<BYTE> mask = PasteClipboardImage(&width, &height);
+  std::vector<BYTE> mask = PasteClipboardImage(&width, &height, static_cast<int>(CGTextbit::kMaxSide));
   if (mask.empty()) {
     Tell(QString::fromUtf8(kTextNoPictureForText));
     return;

@@ -1,4 +1,5 @@
 // Distances between points, lines, segments and planes.
+#include <algorithm>
 #include <cmath>
 
 #include "math/geometry.h"
@@ -127,6 +128,15 @@ float DistancePointLine(const float P[3], const float A[3], const float B[3]) {
 float DistancePointPoint(const float A[3], const float B[3]) {
   const float d[3] = {B[0] - A[0], B[1] - A[1], B[2] - A[2]};
   return VectorLength(d);
+}
+
+void ShortenLongDirection(float v[3]) {
+  constexpr int kLargestExponent = 30;
+  const float largest = std::max({std::fabs(v[0]), std::fabs(v[1]), std::fabs(v[2])});
+  if (!(largest >= std::ldexp(1.0f, kLargestExponent)) || std::isinf(largest)) return;
+  int exponent = 0;
+  std::frexp(largest, &exponent);  // largest = m * 2^exponent, 0.5 <= m < 1
+  for (int i = 0; i < 3; ++i) v[i] = std::ldexp(v[i], kLargestExponent - exponent);
 }
 
 float VectorLength(const float v[3]) {

@@ -64,6 +64,12 @@ float DistancePointPoint(const float A[3], const float B[3]);
 // beyond the float range or an infinite component, NaN for a NaN one.
 float VectorLength(const float v[3]);
 
+// A direction whose largest component passes 2^30 scaled down by a power
+// of two (exactly, so it points the same way) until that component lies
+// below 2^30: products of two components, and their squares, then stay
+// within the float range.  Shorter directions are left alone.
+void ShortenLongDirection(float v[3]);
+
 // --- Angles (radians) ------------------------------------------------------
 
 float AngleLineLine(const float A[3], const float B[3], const float C[3], const float D[3]);  // [0, pi/2]

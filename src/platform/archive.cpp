@@ -147,6 +147,7 @@ void CArchive::WriteObject(const CObject* object) {
     WriteIndexTag(it->second, false);
     return;
   }
+  const qsizetype begin = m_out.size();
   const CRuntimeClass* cls = object->GetRuntimeClass();
   if (auto it = m_storeMap.find(cls); it != m_storeMap.end()) {
     WriteIndexTag(it->second, true);
@@ -161,6 +162,7 @@ void CArchive::WriteObject(const CObject* object) {
   const CObject* outer = std::exchange(m_writing, object);
   const_cast<CObject*>(object)->Serialize(*this);
   m_writing = outer;
+  if (m_objectSpans) m_objectSpans->push_back({begin, m_out.size(), object});
 }
 
 // Reads a tag.  Returns the class of a new object, or null with *objectIndex

@@ -73,6 +73,17 @@ class CArchive {
   // (the default) records nothing.
   void RecordFloatFields(std::vector<ScalarField>* fields) { m_floatFields = fields; }
 
+  // Where an object was written: from its tag to the end of its record.
+  // Objects its record writes have spans of their own, inside it.
+  struct ObjectSpan {
+    qsizetype begin, end;
+    const CObject* object;
+  };
+  // While set (storing), every object written (not a back reference)
+  // appends its span, so that a place in the bytes can be traced back to
+  // the object that wrote it.
+  void RecordObjectSpans(std::vector<ObjectSpan>* spans) { m_objectSpans = spans; }
+
   // Raw bytes.
   void Write(const void* data, qsizetype n);
   void Read(void* data, qsizetype n);  // throws EndOfFile when fewer than n remain
@@ -153,6 +164,7 @@ class CArchive {
   QByteArray m_in;
   qsizetype m_pos = 0;
   std::vector<ScalarField>* m_floatFields = nullptr;
+  std::vector<ObjectSpan>* m_objectSpans = nullptr;
   const CObject* m_writing = nullptr;  // the object whose record is being written
 
   // Shared index space: 0 is the null object; classes and objects from 1.

@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -86,4 +88,15 @@ CPictureRead ReadPicture(const QString& path) {
     return read;
   }
   return DecodePicture(*bytes, QFileInfo(path).suffix().toLower().toLatin1());
+}
+
+QImage ScaledWithin(QImage picture, int maxSide) {
+  const int w = picture.width(), h = picture.height();
+  if (w <= maxSide && h <= maxSide) return picture;
+  // The longer side becomes maxSide; the other keeps the proportion,
+  // rounded, and at least one pixel.
+  const double scale = static_cast<double>(maxSide) / std::max(w, h);
+  const int width = std::clamp(static_cast<int>(std::lround(w * scale)), 1, maxSide);
+  const int height = std::clamp(static_cast<int>(std::lround(h * scale)), 1, maxSide);
+  return picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

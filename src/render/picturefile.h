@@ -33,3 +33,8 @@ CPictureRead ReadPicture(const QString& path);
 // bytes than its size and depth need, a zero side), or empty.  Formats
 // whose decoder finds a cut itself pass.
 QString PictureShortfall(const QByteArray& bytes);
+
+// The picture scaled down, keeping its proportions, so that neither side
+// exceeds maxSide (and none falls below one pixel); a picture that fits is
+// returned as it is.
+QImage ScaledWithin(QImage picture, int maxSide);

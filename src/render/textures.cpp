@@ -101,7 +101,7 @@ bool LoadTextureImage(int slot, bool noCopy, const QString& path) {
     ShowReadFailure(read);
     return false;
   }
-  QImage picture = std::move(read.image);
+  QImage picture = ScaledWithin(std::move(read.image), kMaxTexturePictureSide);
   // Low-colour pictures (palette, grey, 16-bit) become true colour here, in
   // memory, instead of through a temporary JPEG file.
   if (picture.depth() < 24) {

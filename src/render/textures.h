@@ -12,6 +12,10 @@
 #include "platform/types.h"
 
 inline constexpr int kPictureTextureCount = 15;
+// The longest side of a texture picture: documents store the first three
+// pictures and refuse a longer side when they are opened, so a longer
+// picture is scaled down to it as it is loaded.
+inline constexpr int kMaxTexturePictureSide = 16384;
 
 struct CTextureSlot {
   // Set for the program's own picture, whose pixels need not be kept: the

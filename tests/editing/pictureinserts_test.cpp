@@ -19,17 +19,26 @@
 namespace KAVREL_FILE_LOCAL {
 
 TEST(PictureText, TheClipboardPictureBecomesAPictureTextOrSaysWhyNot) {
-  // Ink of the picture; a point selected; the class made (null: nothing, the message shown).
-  const std::tuple<QRgb, bool, const char*> rows[] = {
-      {qRgb(255, 255, 255), false, nullptr}, {qRgb(0, 0, 0), false, "CGTextbit"},
-      {qRgb(20, 20, 90), true, "CGTbHenchman"}};
-  for (const auto& [ink, onPoint, madeClass] : rows) {
+  // Ink of the picture; a point selected; the picture's width; the class
+  // made (null: nothing, the message shown) and its width, cropped to whole
+  // bytes of ink.  A picture wider than a document stores (16384) is scaled
+  // down to that first.
+  const std::tuple<QRgb, bool, int, const char*, DWORD> rows[] = {
+      {qRgb(255, 255, 255), false, 40, nullptr, 0}, {qRgb(0, 0, 0), false, 40, "CGTextbit", 32},
+      {qRgb(20, 20, 90), true, 40, "CGTbHenchman", 32}, {qRgb(0, 0, 0), false, 20000, "CGTextbit", 16384}};
+  for (const auto& [ink, onPoint, width, madeClass, madeWidth] : rows) {
     CommandPage p;
     const WORD point = p.Point(1, 2, 3);
     if (onPoint) p.Select({point});
-    QImage picture(40, 20, QImage::Format_RGB32);
+    QImage picture(width, 20, QImage::Format_RGB32);
     picture.fill(Qt::white);
     for (int x = 5; x < 30; ++x) picture.setPixel(x, 10, ink);
+    if (width > 40)  // bands of ink at both ends, which scaling down keeps
+      for (int y = 8; y < 12; ++y)
+        for (int x = 0; x < 30; ++x) {
+          picture.setPixel(x, y, ink);
+          picture.setPixel(width - 1 - x, y, ink);
+        }
     EXPECT_FALSE(CommandRegistry().Query(ID_CREATE_TEXT).m_bEnabled) << "no picture yet";
     Clipboard().SetImage(picture);
     ASSERT_TRUE(p.Run(ID_CREATE_TEXT));
@@ -43,6 +52,7 @@ TEST(PictureText, TheClipboardPictureBecomesAPictureTextOrSaysWhyNot) {
     ASSERT_NE(made, nullptr) << madeClass;
     EXPECT_STREQ(made->GetRuntimeClass()->m_lpszClassName, madeClass);
     EXPECT_EQ(made->m_parents, onPoint ? std::vector<WORD>{point} : std::vector<WORD>{}) << madeClass;
+    EXPECT_EQ(static_cast<CGTextbit*>(made)->m_nWidth, madeWidth) << width;
     EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("粘贴图形文本"));
   }
 }

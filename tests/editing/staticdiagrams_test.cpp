@@ -261,6 +261,16 @@ TEST(StaticDiagrams, RoundShapesFollowTheirAxis) {
        {0, 8, 0}},
       {"sphere pointing down", [] { return AddStaticSphere(0, 0, 0, 8, 0, 0, -1); }, 5,
        {{3, {0, 0, 0}, {8, 0, 0}, {0, 8, 0}}}, {0, 0, 8}},
+      // Axes whose squares (or whose frame's squares) overflow a float point
+      // the same way as short ones.
+      {"circle, tilted and 1e10 long", [] { return AddStaticCircle(0, 0, 0, 8, 1e10f, 0, 1e10f); }, 2,
+       {{2, {0, 0, 0}, {0, 8, 0}, {-5.656854f, 0, 5.656854f}}}, {}},
+      {"circle about x, 1e20 long", [] { return AddStaticCircle(1, 2, 3, 8, 1e20f, 0, 0); }, 2,
+       {{2, {1, 2, 3}, {0, 8, 0}, {0, 0, 8}}}, {}},
+      {"cylinder, 3e19 long", [] { return AddStaticCylinder(0, 0, 0, 8, 10, 0, 0, 3e19f); }, 5,
+       {{3, {0, 0, -5}, {8, 0, 0}, {0, 8, 0}}}, {0, 0, 1}},
+      {"sphere about y, 1e30 long", [] { return AddStaticSphere(0, 0, 0, 8, 0, 1e30f, 0); }, 5,
+       {{3, {0, 0, 0}, {-8, 0, 0}, {0, 0, 8}}}, {0, 8, 0}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);

@@ -44,6 +44,15 @@ QString ExchangeInteger(const QString& text, int lo, int hi, int& member) {
   return {};
 }
 
+QString RangeMessage(double low, double high, bool integer) {
+  return QString::fromUtf8(integer ? kTextIntegerRange : kTextNumberRange).arg(low).arg(high);
+}
+
+QString RefusedDegrees(float degrees) {
+  if (degrees >= -kMaxTypedDegrees && degrees <= kMaxTypedDegrees) return {};
+  return RangeMessage(-kMaxTypedDegrees, kMaxTypedDegrees, false);
+}
+
 QString CDlgIntersectionNum::Prompt() const {
   const char* form = m_nCount < kMaxCount ? kTextIntersectionPromptFew : kTextIntersectionPromptMany;
   return QString::fromUtf8(form).replace(QStringLiteral("%d"), QString::number(m_nCount));

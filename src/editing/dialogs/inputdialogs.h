@@ -20,6 +20,16 @@ QString ExchangeNumber(const QString& text, float& member);
 QString ExchangeNumber(const QString& text, double& member);
 // The same for an integer that must lie in lo..hi inclusive.
 QString ExchangeInteger(const QString& text, int lo, int hi, int& member);
+// The refusal of a number outside the range a field takes ("%1" .. "%2"),
+// for whole numbers or any number.
+QString RangeMessage(double low, double high, bool integer);
+
+// Angles typed in degrees are kept as float radians: beyond this many
+// degrees either way the conversion would overflow the float range
+// (from about 1.08e38 on).
+inline constexpr float kMaxTypedDegrees = 1e38f;
+// Empty for an angle in degrees that fits, else the range message.
+QString RefusedDegrees(float degrees);
 
 // A direction.  The opening command sets all three to 1.
 class CDlgVector : public CDialogDataOf<CDlgVector> {

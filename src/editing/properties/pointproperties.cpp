@@ -11,6 +11,7 @@
 #include "cells/constructed/translations.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgverfreeinface.h"
+#include "editing/dialogs/inputdialogs.h"
 #include "editing/dialogs/properties/propertydialogtexts.h"
 #include "editing/properties/primitivewriteback.h"
 #include "editing/properties/propertyrows.h"
@@ -203,7 +204,12 @@ bool EditPointProperties(CKavrelDoc&, CGCell& cell) {
   auto* point = dynamic_cast<CGVertex*>(&cell);
   if (!page || !point) return false;
   CDlgPropertyPoint data = PointPropertiesOf(*point);
-  if (DialogProvider().DoModal(data) == IDOK) ApplyPointProperties(*page, *point, data);
+  if (DialogProvider().DoModal(data) != IDOK) return true;
+  // An angle too large for float radians changes nothing.
+  if (const QString refused = data.m_bValue1Degrees ? RefusedDegrees(data.m_fValue1) : QString(); !refused.isEmpty())
+    KvMessageBox(refused);
+  else
+    ApplyPointProperties(*page, *point, data);
   return true;
 }
 
@@ -229,6 +235,7 @@ CDlgPropertyPoint PointPropertiesOf(CGVertex& point) {
   if (kind.caption) data.m_strValueCaption = QString::fromUtf8(kind.caption);
   data.m_nValueMode = kind.valueMode;
   kind.fill(point, data);
+  data.m_bValue1Degrees = RotationAngle(point) != nullptr;
   data.m_nCoordMode = CoordinateMode(point);
   return data;
 }

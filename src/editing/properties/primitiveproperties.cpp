@@ -5,6 +5,7 @@
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
+#include "editing/dialogs/inputdialogs.h"
 #include "editing/dialogs/properties/primitivedialogs.h"
 #include "editing/properties/primitivewriteback.h"
 #include "editing/properties/propertyrows.h"
@@ -179,6 +180,13 @@ void TakeArcRange(CGArc& arc, const CDlgPropertyCircle& answer) {
 }
 
 void TakeCircle(CGPage& page, CGArc& arc, const CDlgPropertyCircle& answer) {
+  // Angles too large for float radians change nothing.
+  for (const float degrees : {answer.m_fStart, answer.m_fEnd}) {
+    if (const QString refused = RefusedDegrees(degrees); !refused.isEmpty()) {
+      KvMessageBox(refused);
+      return;
+    }
+  }
   TakeCommon(arc, answer);
   const int kind = answer.m_nKind;
   ExchangeColours(arc, arc.m_nSubKind > kArcArc, kind > kArcArc);

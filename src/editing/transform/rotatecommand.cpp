@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cells/constructed/rotations.h"
+#include "editing/dialogs/inputdialogs.h"
 #include "editing/dialogs/transform/transformdialogs.h"
 #include "editing/transform/transformcourse.h"
 #include "editing/transform/transformglobals.h"
@@ -146,6 +147,13 @@ void OnTransRotate(CKavrelDoc& doc) {
   FillAxis(marks, dialog);
   FillAngle(*page, marks.angle, dialog);
   if (DialogProvider().DoModal(dialog) != IDOK) return;
+  // A typed angle is kept in radians: one too large for that builds nothing.
+  if (dialog.m_nAngleChoice == Dlg::kFixedAngle) {
+    if (const QString refused = RefusedDegrees(dialog.m_fDegrees); !refused.isEmpty()) {
+      KvMessageBox(refused);
+      return;
+    }
+  }
   if (const ImageMaker make = Images(marks, dialog)) TransformSelection(doc, make, false, kLabelRotate);
 }
 

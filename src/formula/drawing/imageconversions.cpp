@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/clipboard.h"
+#include "render/picturefile.h"
 
 namespace {
 
@@ -127,8 +128,8 @@ std::vector<BYTE> BitmapToRgbaKeyed(QImage bitmap, int* width, int* height, COLO
   return rgba;
 }
 
-std::vector<BYTE> PasteClipboardImage(int* width, int* height) {
-  return ImageToPasteMask(Clipboard().Image(), width, height, false);
+std::vector<BYTE> PasteClipboardImage(int* width, int* height, int maxSide) {
+  return ImageToPasteMask(ScaledWithin(Clipboard().Image(), maxSide), width, height, false);
 }
 
 std::vector<BYTE> ImageToPasteMask(QImage image, int* width, int* height, bool keepWhole) {

@@ -24,8 +24,10 @@ std::vector<BYTE> BitmapToMask(const QImage& bitmap, int* width, int* height, bo
 std::vector<BYTE> BitmapToRgbaKeyed(QImage bitmap, int* width, int* height, COLORREF key, BYTE alpha);
 
 // The clipboard's picture as a mask cropped to its ink.  Transparent parts
-// count as the white of a page.
-std::vector<BYTE> PasteClipboardImage(int* width, int* height);
+// count as the white of a page.  A picture with a side above maxSide is
+// scaled down to fit first; cropping to whole bytes keeps the mask within
+// a maxSide that is a multiple of 8.
+std::vector<BYTE> PasteClipboardImage(int* width, int* height, int maxSide);
 // Any picture made a mask the way a pasted one is.
 std::vector<BYTE> ImageToPasteMask(QImage image, int* width, int* height, bool keepWhole);
 

@@ -17,7 +17,7 @@
 
 namespace {
 // Pictures larger than this in either direction are not texture pictures.
-constexpr DWORD kMaxPictureSide = 16384;
+constexpr DWORD kMaxPictureSide = kMaxTexturePictureSide;
 
 [[noreturn]] void Reject(const std::string& what) { throw CArchiveException(ArchiveError::BadData, what); }
 

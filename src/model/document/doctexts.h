@@ -32,3 +32,10 @@ inline constexpr const char* kTextOpenFailed = "打开文档失败：";
 inline constexpr const char* kTextSaveFailed = "保存文档失败：";
 inline constexpr const char* kReasonNotADocument = "这不是本程序的文档。";
 inline constexpr const char* kReasonDamagedAt = "文档已损坏（第 %1 字节处）。";
+// A save whose bytes the loader would refuse: what holds them (a cell by
+// page, name and id; a page; else the byte), then on a line of its own
+// that nothing was written.
+inline constexpr const char* kReasonUnreadableCell = "页面“%1”中的对象“%2”（编号 %3）存有读不回的数据。";
+inline constexpr const char* kReasonUnreadablePage = "页面“%1”存有读不回的数据。";
+inline constexpr const char* kReasonUnreadableAt = "文档第 %1 字节处的数据读不回。";
+inline constexpr const char* kReasonFileKept = "文档没有保存，原有文件保持不变。";

@@ -1,8 +1,10 @@
 #include "model/document/kavreldoc.h"
 
 #include <new>
+#include <vector>
 
 #include "math/viewrotation.h"
+#include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/document/docservices.h"
 #include "model/document/doctexts.h"
@@ -34,6 +36,58 @@ bool HasDocumentMark(const QByteArray& bytes) {
 // "打开文档失败：" or "保存文档失败：", the path and, on a line of its own, why.
 void ShowFileFailure(const char* what, const QString& path, const QString& reason) {
   KvMessageBox(QString::fromUtf8(what) + path + QLatin1Char('\n') + reason, QString(), MB_OK | MB_ICONERROR);
+}
+
+// The page holding a cell that was written into the page's record.
+const CGPage* PageOf(const std::vector<CArchive::ObjectSpan>& spans, const CArchive::ObjectSpan& inner) {
+  for (const CArchive::ObjectSpan& span : spans)
+    if (span.begin <= inner.begin && inner.end <= span.end)
+      if (const auto* page = dynamic_cast<const CGPage*>(span.object)) return page;
+  return nullptr;
+}
+
+// What holds byte `at` of a document being saved: the innermost cell whose
+// record holds it, else the page, else the byte itself.  A failing read
+// stops inside the record it fails in, or at its very end after a check of
+// the whole record, so a record "holds" the places after its first byte up
+// to and including its end.
+QString UnreadablePart(const std::vector<CArchive::ObjectSpan>& spans, qsizetype at) {
+  const CArchive::ObjectSpan* cell = nullptr;
+  const CGPage* page = nullptr;
+  for (const CArchive::ObjectSpan& span : spans) {
+    if (!(span.begin < at && at <= span.end)) continue;
+    if (dynamic_cast<const CGCell*>(span.object) && (!cell || span.end - span.begin < cell->end - cell->begin))
+      cell = &span;
+    if (const auto* holder = dynamic_cast<const CGPage*>(span.object)) page = holder;
+  }
+  if (cell) {
+    const auto& c = static_cast<const CGCell&>(*cell->object);
+    const CGPage* owner = PageOf(spans, *cell);
+    return QString::fromUtf8(kReasonUnreadableCell)
+        .arg(owner ? owner->m_strName : QString(), c.m_strName, QString::number(c.m_nId));
+  }
+  if (page) return QString::fromUtf8(kReasonUnreadablePage).arg(page->m_strName);
+  return QString::fromUtf8(kReasonUnreadableAt).arg(at);
+}
+
+// Reads the bytes of a save back with the loader itself, so that a save
+// applies exactly the checks an open will.  Empty when they read; memory
+// running out for the read-back does not stop the save.
+QString UnreadableReason(const QByteArray& bytes, const std::vector<CArchive::ObjectSpan>& spans) {
+  const QString kept = QLatin1Char('\n') + QString::fromUtf8(kReasonFileKept);
+  // Opening refuses a file over its size limit before it reads a byte.
+  if (bytes.size() > kMaxDocumentBytes) return FileFailureReason(FileFailure::TooLarge, true) + kept;
+  CArchive ar(bytes);
+  try {
+    CKavrelDoc readBack;
+    readBack.ReadRecords(ar, false);
+    return {};
+  } catch (const CDocumentFormatException&) {
+  } catch (const CArchiveException&) {
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
+  return UnreadablePart(spans, ar.Position()) + kept;
 }
 }  // namespace
 
@@ -233,9 +287,12 @@ bool CKavrelDoc::OnSaveDocument(const QString& path) {
   QString reason;
   try {
     CArchive ar;
+    std::vector<CArchive::ObjectSpan> spans;
+    ar.RecordObjectSpans(&spans);
     Serialize(ar);
+    reason = UnreadableReason(ar.Bytes(), spans);
     FileFailure failure = FileFailure::None;
-    if (!WriteFileBytes(path, ar.Bytes(), &failure)) reason = FileFailureReason(failure, true);
+    if (reason.isEmpty() && !WriteFileBytes(path, ar.Bytes(), &failure)) reason = FileFailureReason(failure, true);
   } catch (const std::bad_alloc&) {
     reason = QString::fromUtf8(kReasonNoMemory);
   }

@@ -94,7 +94,10 @@ class CKavrelDoc {
   // this document is unchanged.
   bool OnOpenDocument(const QString& path, bool olderLayout, bool* needsSaving = nullptr);
   // Writes the document to the file (replacing it only when all was written)
-  // and takes the path; on failure shows a message and returns false.
+  // and takes the path; on failure shows a message and returns false.  The
+  // bytes are first read back as opening reads them: a document the loader
+  // would refuse is not written (the message names the object that holds
+  // what cannot be read), so the file on disk stays one that opens.
   bool OnSaveDocument(const QString& path);
   // Storing writes the document file; loading reads one into this document
   // (emptied first) and makes it the open one.  Loading raises

@@ -3,7 +3,6 @@
 #include <QPointer>
 #include <unordered_map>
 
-#include "editing/dialogs/inputdialogtexts.h"
 #include "platform/notifier.h"
 
 namespace {
@@ -36,8 +35,4 @@ void RegisterDialogWidget(std::type_index type, DialogRunner runner) { Runners()
 
 std::unique_ptr<IDialogProvider> MakeWidgetDialogProvider(QWidget* parent) {
   return std::make_unique<CWidgetDialogProvider>(parent);
-}
-
-QString RangeMessage(double low, double high, bool integer) {
-  return QString::fromUtf8(integer ? kTextIntegerRange : kTextNumberRange).arg(low).arg(high);
 }

@@ -22,6 +22,7 @@
 #include <memory>
 #include <typeindex>
 
+#include "editing/dialogs/inputdialogs.h"  // RangeMessage, the refusal every dialog shows
 #include "platform/dialogprovider.h"
 
 using DialogRunner = std::function<bool(CDialogData& copy, QWidget* parent)>;
@@ -42,7 +43,3 @@ class CDialogWidget {
 // Runs the registered widgets with `parent` as their owner.  Data of a
 // class without widgets answers IDCANCEL.
 std::unique_ptr<IDialogProvider> MakeWidgetDialogProvider(QWidget* parent);
-
-// The refusal of a number outside the range a field takes ("%1" .. "%2"),
-// for whole numbers or any number.
-QString RangeMessage(double low, double high, bool integer);

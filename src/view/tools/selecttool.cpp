@@ -2,6 +2,7 @@
 // grabs a handle; holding the button drags what was grabbed, or else turns
 // the view; the middle button pans it.  Drags make no undo step.
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "cells/dynamic/parameters/userparameter.h"
@@ -100,7 +101,16 @@ void DragImageCorner(CGPage&, CGCell& cell, int dx, int dy) {
   auto& image = static_cast<CGTbImage&>(cell);
   if (image.m_nWidth == 0 || image.m_nHeight == 0) return;
   const float width = static_cast<float>(image.m_nWidth), height = static_cast<float>(image.m_nHeight);
-  image.SetZoom((width * image.ZoomX() + dx) / width, (image.ZoomY() * height - dy) / height);
+  // A zoom typed near the largest float overflows as the drawn size grows:
+  // it is then worked out in double and kept within the float range, or
+  // the document could not be opened again.
+  const auto zoom = [](float z, double size, double grown) {
+    if (std::isfinite(z)) return z;
+    return static_cast<float>(std::clamp(grown / size, -double(FLT_MAX), double(FLT_MAX)));
+  };
+  const float zoomX = (width * image.ZoomX() + dx) / width, zoomY = (image.ZoomY() * height - dy) / height;
+  image.SetZoom(zoom(zoomX, width, double(width) * image.ZoomX() + dx),
+                zoom(zoomY, height, double(image.ZoomY()) * height - dy));
 }
 
 // A ready-made body slides along the drag line as a whole.

@@ -370,6 +370,16 @@ TEST(PrimitiveProperties, EditedCellsSaveReopenAndSaveAlike) {
   Edit<CDlgPropertyLine>(p, PropertyList::Lines, s.ab, [](CDlgPropertyLine& d) { d.m_nDisplayMode = 3; d.m_nDashPattern = 5; });
   Edit<CDlgPropertyFace>(p, PropertyList::Faces, s.abc, [](CDlgPropertyFace& d) { d.m_nDisplayMode = 3; d.m_nTexture = 3; });
   Edit<CDlgPropertyCircle>(p, PropertyList::Paths, arc, [](CDlgPropertyCircle& d) { d.m_nKind = 3; d.m_nRangeMode = 1; d.m_fEnd = 120; });
+  // Degrees whose radians a float cannot hold: the range message, and the
+  // cell keeps all it had (an infinite angle would make the file unopenable).
+  const WORD turned = s.Add<CGVerRotate>(s.b, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 1.0f);
+  EditPoint(p, turned, [](CDlgPropertyPoint& d) { d.m_fValue1 = 2e38f; d.m_strLabel = QStringLiteral("T"); });
+  Edit<CDlgPropertyCircle>(p, PropertyList::Paths, arc, [](CDlgPropertyCircle& d) { d.m_fStart = -2e38f; d.m_nKind = 0; });
+  EXPECT_EQ(p.As<CGVerRotate>(turned)->Angle, 1.0f);
+  EXPECT_NE(p.Find(turned)->m_strName, QStringLiteral("T"));
+  EXPECT_EQ(p.Find(arc)->m_nSubKind, 3);
+  EXPECT_EQ(p.seams.notifier->Texts(),
+            std::vector<QString>(2, QString::fromUtf8("请输入一个介于 -1e+38 和 1e+38 之间的数。")));
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("edited.kv"));
   ASSERT_TRUE(p.doc.OnSaveDocument(path));

@@ -500,6 +500,13 @@ TEST(TransformCommands, CancelAndUnmarkedChoicesMakeNothing) {
       {"a marked vector that is not there", ID_TRANS_TRANSLATE, [](TransformPage& p) { p.dialogs->Ok(CDlgTransTranslate()); }},
       {"a marked axis that is not there", ID_TRANS_ROTATE, [](TransformPage& p) { p.dialogs->Ok(CDlgTransRotate()); }},
       {"a marked ratio without a centre", ID_TRANS_DILATE, [](TransformPage& p) { p.dialogs->Ok(CDlgTransScale()); }},
+      // Beyond 1e38 degrees the angle in float radians would be infinite.
+      {"a typed angle radians cannot hold", ID_TRANS_ROTATE,
+       [](TransformPage& p) {
+         CDlgTransRotate answer;
+         answer.m_nAxisChoice = 1, answer.m_nAngleChoice = 1, answer.m_fVz = 1, answer.m_fDegrees = 2e38f;
+         p.dialogs->Ok(answer);
+       }},
       {"a mask outside 1 to 7", ID_TRANS_DEFLECT,
        [](TransformPage& p) {
          CDlgTransDeflect answer;

@@ -160,15 +160,15 @@ class ClipboardPicture : public ::testing::Test {
 
 TEST_F(ClipboardPicture, IsCroppedToItsInkAndTransparencyCountsAsPaper) {
   int w = -1, h = -1;
-  EXPECT_TRUE(PasteClipboardImage(&w, &h).empty());
+  EXPECT_TRUE(PasteClipboardImage(&w, &h, 64).empty());
   Clipboard().SetImage(White(30, 30));
-  EXPECT_TRUE(PasteClipboardImage(&w, &h).empty());
+  EXPECT_TRUE(PasteClipboardImage(&w, &h, 64).empty());
 
   QImage clear(30, 30, QImage::Format_ARGB32);
   clear.fill(Qt::transparent);  // transparent black
   clear.setPixel(20, 10, qRgba(0, 0, 0, 255));
   Clipboard().SetImage(clear);
-  const auto mask = PasteClipboardImage(&w, &h);
+  const auto mask = PasteClipboardImage(&w, &h, 64);
   EXPECT_EQ(w, 8);
   EXPECT_EQ(h, 1);
   ASSERT_EQ(mask.size(), 4u);

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <cmath>
+#include <limits>
 
+#include "cells/texts/cgtextbit.h"
 #include "doctestsupport.h"
 #include "math/mathglobals.h"
 #include "math/quaternion.h"
@@ -280,6 +282,18 @@ TEST_F(DocTest, FailedSaveSaysWhyAndKeepsThePathAndTheOldFile) {
   ASSERT_EQ(seams.notifier->shown.size(), 2u);
   EXPECT_EQ(Shown(1), QStringLiteral("保存文档失败：") + path + QStringLiteral("\n磁盘空间不足。"));
   EXPECT_EQ(ReadFileBytes(path), QByteArray("the old document"));
+  // A cell holding what opening refuses (a picture's infinite zoom) is not
+  // written: the message names it and the old file stays as it was.
+  ClassRegistry::Register(RUNTIME_CLASS(CGTbImage));
+  auto* image = static_cast<CGTbImage*>(
+      CreateImageCell(4, 1, 1, std::vector<BYTE>(4), std::numeric_limits<float>::infinity(), 0, 0));
+  doc.m_pages.front()->m_cells.SetAt(4, image);
+  EXPECT_FALSE(doc.OnSaveDocument(path));
+  ASSERT_EQ(seams.notifier->shown.size(), 3u);
+  EXPECT_EQ(Shown(2), QStringLiteral("保存文档失败：") + path +
+                          QStringLiteral("\n页面“第一页”中的对象“Img”（编号 4）存有读不回的数据。\n文档没有保存，原有文件保持不变。"));
+  EXPECT_EQ(ReadFileBytes(path), QByteArray("the old document"));
+  image->SetZoom(2, 2);
   EXPECT_TRUE(doc.GetPathName().isEmpty());
   EXPECT_TRUE(doc.IsModified());
   EXPECT_TRUE(doc.OnSaveDocument(path));

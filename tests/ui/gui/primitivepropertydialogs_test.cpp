@@ -211,6 +211,15 @@ TEST_F(PrimitivePropertyDialogWidgets, NumbersOutsideTheRangesOrNotNumbersAreRef
   CheckNumbers<CDlgPropertyPoint>(point, pointFields, [](const CDlgPropertyPoint& d) { return d.m_fSize; }, "size",
                                   *seams.notifier);
 
+  // Angles in degrees kept as float radians: the degree range.
+  const QString degreesRange = QString::fromUtf8("请输入一个介于 -1e+38 和 1e+38 之间的数。");
+  const QStringList badOrTooManyDegrees = bad + QStringList{"2e38", "-1.01e38"};
+  CDlgPropertyPoint turned;
+  turned.m_nValueMode = 1;
+  turned.m_bValue1Degrees = 1;
+  CheckNumbers<CDlgPropertyPoint>(turned, {{"value1", degreesRange, badOrTooManyDegrees, {{"1e38", 1e38f}, {"-90", -90.0f}}}},
+                                  [](const CDlgPropertyPoint& d) { return d.m_fValue1; }, "value1", *seams.notifier);
+
   CDlgPropertyLine line;
   CheckNumbers<CDlgPropertyLine>(line, {{"width", sizeRange, badOrOutside, bounds}},
                                  [](const CDlgPropertyLine& d) { return d.m_fWidth; }, "width", *seams.notifier);
@@ -220,8 +229,8 @@ TEST_F(PrimitivePropertyDialogWidgets, NumbersOutsideTheRangesOrNotNumbersAreRef
   CheckNumbers<CDlgPropertyCircle>(
       circle,
       {{"width", circleRange, bad + QStringList{"0.99", "20.01"}, {{"1.0", 1.0f}, {"20", 20.0f}}},
-       {"start", notANumber, bad, {}},
-       {"end", notANumber, bad, {}}},
+       {"start", degreesRange, badOrTooManyDegrees, {}},
+       {"end", degreesRange, badOrTooManyDegrees, {}}},
       [](const CDlgPropertyCircle& d) { return d.m_fWidth; }, "width", *seams.notifier);
 }
 

@@ -1,6 +1,6 @@
-// The widgets of the page and picture dialogs: what they open with, the
-// unit length's edit and slider following each other, refused numbers
-// keeping the dialog open with the one message, and what OK returns.
+// The widgets of the page, picture and component dialogs: what they open
+// with, the unit length's edit and slider following each other, refused
+// numbers keeping the dialog open with the one message, and what OK returns.
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include <cfloat>
+
+#include "editing/dialogs/bodies/subadialog.h"
 #include "editing/dialogs/inputdialogs.h"
 #include "editing/dialogs/properties/imagepropertydialog.h"
 #include "editing/dialogs/properties/pagepropertydialog.h"
@@ -79,6 +82,36 @@ TEST(PropertyDialogWidgets, ThePictureDialogShowsTheSizeAndTakesTwoFiniteScales)
   EXPECT_TRUE(data.m_fWidthScale == 1 && data.m_fHeightScale == -0.5f);
   float untouched = 0;
   EXPECT_EQ(seams.notifier->Texts(), std::vector<QString>(5, ExchangeNumber(QStringLiteral("x"), untouched)));
+}
+
+// The component keeps its centre, axis, scale and turn as floats, its
+// planes as doubles: each field takes what its own type holds.
+TEST(PropertyDialogWidgets, TheComponentDialogTakesWhatItsFieldsTypesHold) {
+  SeamRecorders seams;
+  QWidget owner;
+  SetDialogProvider(MakeWidgetDialogProvider(&owner));
+  CCreateSubaDlg data;
+  data.m_bClip = data.m_bPlane1 = 1;
+  const QStringList floatFields{"place00", "place12", "place21", "turn"};
+  WhenShown([&](QDialog& dialog) {
+    const auto edit = [&dialog](const QString& name) { return dialog.findChild<QLineEdit*>(name); };
+    for (const QString& name : floatFields) {
+      const QString before = edit(name)->text();
+      for (const char* text : {"1e39", "-3.5e38"}) {
+        edit(name)->setText(QString::fromUtf8(text));
+        Ok(dialog);
+        EXPECT_TRUE(dialog.isVisible()) << name.toStdString() << " " << text;
+      }
+      edit(name)->setText(before);
+    }
+    edit("place20")->setText("3e38");
+    edit("plane1_3")->setText("1e39");
+    Ok(dialog);
+  });
+  ASSERT_EQ(DialogProvider().DoModal(data), IDOK);
+  EXPECT_EQ(data.m_fScale[0], 3e38f);
+  EXPECT_EQ(data.m_dPlane1[3], 1e39);
+  EXPECT_EQ(seams.notifier->Texts(), std::vector<QString>(8, RangeMessage(-FLT_MAX, FLT_MAX, false)));
 }
 
 }  // namespace

@@ -164,6 +164,24 @@ TEST(TransformDialogWidgets, ANumberFieldRefusesTextAndTheDialogStaysOpen) {
   EXPECT_EQ(centre, "centre text");
   EXPECT_EQ(data.m_fFactor, -2);
   EXPECT_EQ(seams.notifier->Texts().size(), 1u);
+
+  // The rotation's angle goes into float radians: beyond 1e38 degrees the
+  // field is refused with the range.
+  CDlgTransRotate rotate;
+  rotate.m_nAngleChoice = CDlgTransRotate::kFixedAngle;
+  stayed = false;
+  WhenShown([&](QDialog& dialog) {
+    QLineEdit* degrees = dialog.findChild<QLineEdit*>("field6");
+    degrees->setText("2e38");
+    Button(dialog, QDialogButtonBox::Ok)->click();
+    stayed = dialog.isVisible();
+    degrees->setText("-1e38");
+    Button(dialog, QDialogButtonBox::Ok)->click();
+  });
+  ASSERT_EQ(DialogProvider().DoModal(rotate), IDOK);
+  EXPECT_TRUE(stayed);
+  EXPECT_EQ(rotate.m_fDegrees, -1e38f);
+  EXPECT_EQ(seams.notifier->Texts().back(), QString::fromUtf8("请输入一个介于 -1e+38 和 1e+38 之间的数。"));
 }
 }  // namespace
 

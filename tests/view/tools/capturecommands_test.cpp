@@ -133,19 +133,29 @@ TEST(CaptureCommands, ANewTexturePictureFromTheDialog) {
   QTemporaryDir dir;
   const QString good = dir.filePath(QStringLiteral("wood.png")), bad = dir.filePath(QStringLiteral("none.png"));
   QImage(6, 4, QImage::Format_RGB32).save(good);
-  // OK pressed; texture (the slot looked at, modulo 3); picture file; loaded.
-  const std::tuple<bool, int, QString, bool> rows[] = {
-      {false, 1, good, false}, {true, 1, QString(), false}, {true, 1, bad, false}, {true, 3, good, false},
-      {true, 1, good, true},   {true, 2, good, true}};
-  for (const auto& [ok, texture, image, loaded] : rows) {
+  // Wider than a document stores (16384): scaled down to that as it is taken.
+  const QString wide = dir.filePath(QStringLiteral("wide.png")), wider = dir.filePath(QStringLiteral("wider.png"));
+  for (const auto& [path, width] : {std::pair{wide, 16385}, {wider, 20000}}) {
+    QImage picture(width, 2, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    picture.save(path);
+  }
+  // OK pressed; texture (the slot looked at, modulo 3); picture file; the
+  // slot's width and height after (0 x 0: not loaded).
+  const std::tuple<bool, int, QString, int, int> rows[] = {
+      {false, 1, good, 0, 0},    {true, 1, QString(), 0, 0},  {true, 1, bad, 0, 0},     {true, 3, good, 0, 0},
+      {true, 1, good, 6, 4},     {true, 2, good, 6, 4},       {true, 0, wide, 16384, 2}, {true, 2, wider, 16384, 2}};
+  for (const auto& [ok, texture, image, width, height] : rows) {
+    const bool loaded = width > 0;
     ToolPage t;
     CDlgReTextext answer;
     answer.m_nTexture = texture, answer.m_strImage = image;
     ok ? t.dialogs->Ok(answer) : t.dialogs->Cancel<CDlgReTextext>();
-    g_textureSlots[texture % 3].width = 0;
+    g_textureSlots[texture % 3].width = g_textureSlots[texture % 3].height = 0;
     ASSERT_TRUE(t.Run(ID_EDIT_RETEXTURE));
-    EXPECT_EQ(std::make_pair(g_textureSlots[texture % 3].width, t.doc.IsModified()),
-              std::make_pair(loaded ? 6 : 0, loaded)) << image.toStdString() << " " << texture;
+    const CTextureSlot& slot = g_textureSlots[texture % 3];
+    EXPECT_EQ(std::make_tuple(slot.width, slot.height, t.doc.IsModified()), std::make_tuple(width, height, loaded))
+        << image.toStdString() << " " << texture;
   }
   g_strProgramFolder = QStringLiteral("/opt/kavrel");
   for (auto [index, number] : {std::pair{0, 1}, {1, 2}, {2, 3}, {5, 3}, {-1, 3}})

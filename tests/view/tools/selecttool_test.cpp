@@ -120,6 +120,11 @@ TEST(SelectTool, DragsMoveWhatWasGrabbedWithoutAnUndoStep) {
     EXPECT_FLOAT_EQ(image->ZoomX(), locked ? 1.0f : 1.5f);  // (40 + 20) / 40
     EXPECT_FLOAT_EQ(image->ZoomY(), locked ? 1.0f : 1.5f);  // (20 + 10) / 20
     t.Up();
+    // A zoom typed near the largest float stays one as the corner grows it.
+    image->SetZoom(3e38f, -3e38f);
+    t.Over(image->m_nId, kPickImageCorner), t.Down(100, 100);
+    t.Move(120, 110, true), t.Up();
+    EXPECT_EQ(std::make_pair(image->ZoomX(), image->ZoomY()), std::make_pair(3e38f, -3e38f));
     // A slider's 100 pixels span its range: 10 pixels are one unit here.
     auto* parameter = new CGTmVarParameter(t.Page().m_nNextId++, "t", 2);
     parameter->SetRange(0, 10);

@@ -7,6 +7,7 @@
 #include "cells/revolution/roundsolids.h"
 #include "cells/solids/static/staticbuilder.h"
 #include "cells/solids/static/staticshapes.h"
+#include "math/geometry.h"
 
 namespace {
 
@@ -25,13 +26,22 @@ void Circle(CStaticBuilder& build, CVec c, CVec u, CVec v) {
   build.Cell<CGArc>(c.x, c.y, c.z, u.x, u.y, u.z, v.x, v.y, v.z, 0.0f, kArcFullTurn, BYTE{0});
 }
 
+// An axis with huge components, shortened so that it points the same way
+// and the frames, which square its components in single precision, stay
+// finite.
+CVec Shortened(float ax, float ay, float az) {
+  float a[3] = {ax, ay, az};
+  ShortenLongDirection(a);
+  return {a[0], a[1], a[2]};
+}
+
 // The unit axis of the cylinder, cone and frustum: (0, 0, 1) when the
 // given one is too short to point anywhere.
 CVec UnitAxis(float ax, float ay, float az) {
-  const CVec a{ax, ay, az};
+  const CVec a = Shortened(ax, ay, az);
   const float length = Length(a);
   if (length < kFlatAxis) return {0, 0, 1};
-  return {ax / length, ay / length, az / length};
+  return {a.x / length, a.y / length, a.z / length};
 }
 
 // The two end centres and the frame of an axial solid: B and T, half the
@@ -73,7 +83,8 @@ int AddStaticCircle(float cx, float cy, float cz, float radius, float ax, float 
   if (!CStaticBuilder::HasRoom(2, 1)) return 0;
   CStaticBuilder build;
   build.Point(cx, cy, cz);
-  const float d[3] = {ax, ay, az};
+  const CVec a = Shortened(ax, ay, az);
+  const float d[3] = {a.x, a.y, a.z};
   const CStaticFrame frame = StaticShapeFrame(radius, d);
   Circle(build, {cx, cy, cz}, ToVec(frame.u), ToVec(frame.v));
   return build.Made();
@@ -115,8 +126,9 @@ int AddStaticSphere(float cx, float cy, float cz, float radius, float ax, float 
   build.Point(cx, cy, cz);
   CVec pole{0, 0, radius};
   CStaticFrame frame{{radius, 0, 0}, {0, radius, 0}};
-  if (std::fabs(ax) > kFlatAxis || std::fabs(ay) > kFlatAxis) {
-    pole = (radius / Length({ax, ay, az})) * CVec{ax, ay, az};
+  const CVec a = Shortened(ax, ay, az);
+  if (std::fabs(a.x) > kFlatAxis || std::fabs(a.y) > kFlatAxis) {
+    pole = (radius / Length(a)) * a;
     const float d[3] = {pole.x, pole.y, pole.z};
     frame = StaticShapeFrame(radius, d);
   }

@@ -5,8 +5,8 @@
 // mirror them.
 //
 // Numeric edits go through ExchangeNumber; the size and width edits also
-// refuse numbers outside their ranges (kMin.. / kMax..), and the dialog
-// stays open.
+// refuse numbers outside their ranges (kMin.. / kMax..), and so do angles
+// typed in degrees (kMaxTypedDegrees), and the dialog stays open.
 #pragma once
 #include <QString>
 
@@ -42,6 +42,9 @@ class CDlgPropertyPoint : public CDialogDataOf<CDlgPropertyPoint>, public CPrope
   int m_nVisibility = 0;  // 0 always visible, 1 hidden when covered
   QString m_strValueCaption;
   float m_fValue2 = 0, m_fValue3 = 0;
+  // Value 1 is an angle in degrees that the point keeps in radians: the
+  // edit takes it only within ±kMaxTypedDegrees.
+  BOOL m_bValue1Degrees = 0;
 
   CDlgPropertyPoint();
 

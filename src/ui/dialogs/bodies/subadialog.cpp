@@ -19,11 +19,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <type_traits>
 
 #include "cells/solids/bodies/cgsubassembly.h"
 #include "editing/dialogs/bodies/subadialog.h"
+#include "editing/dialogs/inputdialogs.h"
 #include "editing/dialogs/properties/propertydialogtexts.h"
+#include "platform/notifier.h"
 #include "ui/dialogs/dialogwidgets.h"
 #include "ui/editors/propertysheets.h"
 
@@ -173,16 +176,23 @@ class CSubaWidget {
     Show();
   }
 
-  // The controls into the working copy; false at a number that is none.
+  // The controls into the working copy; false at a number that is none or
+  // one the member's type cannot hold (then m_refusal says the range).
   bool Read() {
     bool ok = true;
-    auto number = [&ok](QLineEdit* edit, auto& member) {
+    m_refusal.clear();
+    auto number = [&ok, this](QLineEdit* edit, auto& member) {
+      using Member = std::remove_reference_t<decltype(member)>;
       bool good = false;
       const double v = edit->text().trimmed().toDouble(&good);
-      if (good && std::isfinite(v))
-        member = static_cast<std::remove_reference_t<decltype(member)>>(v);
-      else
-        ok = false;
+      // Checked in the type the body keeps: "1e39" is a double but no float.
+      const double largest = std::numeric_limits<Member>::max();
+      if (good && std::isfinite(v) && std::fabs(v) <= largest) {
+        member = static_cast<Member>(v);
+        return;
+      }
+      ok = false;
+      if (good && std::isfinite(v) && m_refusal.isEmpty()) m_refusal = RangeMessage(-largest, largest, false);
     };
     float* const place[3] = {m_work.m_fCenter, m_work.m_fAxis, m_work.m_fScale};
     for (int r = 0; r < 3; ++r)
@@ -240,13 +250,17 @@ class CSubaWidget {
   }
 
   void Accept() {
-    if (!Read()) return;  // a number that is none keeps the dialog open
+    if (!Read()) {  // a number that is none keeps the dialog open
+      if (!m_refusal.isEmpty()) KvMessageBox(m_refusal, QString(), MB_OK | MB_ICONWARNING);
+      return;
+    }
     m_data = m_work;
     m_dialog.accept();
   }
 
   CCreateSubaDlg& m_data;
   CCreateSubaDlg m_work;
+  QString m_refusal;
   QDialog m_dialog;
   QComboBox* m_pKind = nullptr;
   QFontComboBox* m_pFont = nullptr;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "editing/dialogs/inputdialogs.h"
 #include "editing/dialogs/properties/primitivedialogs.h"
 #include "editing/dialogs/properties/propertydialogtexts.h"
 #include "ui/dialogs/dialogwidgets.h"
@@ -65,7 +66,9 @@ bool RunPointDialog(CDlgPropertyPoint& data, QWidget* parent) {
   auto* caption = Named(new QLineEdit(data.m_strValueCaption, &form.Dialog()), "valueCaption");
   caption->setReadOnly(true);
   form.Form().addRow(caption);
-  QLineEdit* value1 = Named(form.AddNumber("", data.m_fValue1), "value1");
+  QLineEdit* value1 = Named(data.m_bValue1Degrees ? form.AddNumber("", data.m_fValue1, -kMaxTypedDegrees, kMaxTypedDegrees)
+                                                  : form.AddNumber("", data.m_fValue1),
+                            "value1");
   value1->setEnabled(c.value1Enabled);
   value1->setReadOnly(!c.value1Editable);
   QLineEdit* value2 = Named(form.AddNumber("", data.m_fValue2), "value2");
@@ -112,8 +115,8 @@ bool RunCircleDialog(CDlgPropertyCircle& data, QWidget* parent) {
   AddCommon(form, data);
   QButtonGroup* kinds = form.AddChoice(kTextCircleKind, kTextCircleKinds, 5, data.m_nKind);
   QButtonGroup* range = form.AddChoice(kTextArcDegrees, kTextArcRangeModes, 2, data.m_nRangeMode);
-  QLineEdit* start = Named(form.AddNumber(kTextArcFrom, data.m_fStart), "start");
-  QLineEdit* end = Named(form.AddNumber(kTextArcTo, data.m_fEnd), "end");
+  QLineEdit* start = Named(form.AddNumber(kTextArcFrom, data.m_fStart, -kMaxTypedDegrees, kMaxTypedDegrees), "start");
+  QLineEdit* end = Named(form.AddNumber(kTextArcTo, data.m_fEnd, -kMaxTypedDegrees, kMaxTypedDegrees), "end");
   Named(form.AddNumber(kTextCircleWidth, data.m_fWidth, CDlgPropertyCircle::kMinWidth, CDlgPropertyCircle::kMaxWidth),
         "width");
   QButtonGroup* modes = form.AddChoice(kTextDisplayMode, kTextCircleModes, 6, data.m_nDisplayMode);

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "editing/dialogs/inputdialogs.h"
 #include "editing/dialogs/inputdialogtexts.h"
 #include "editing/dialogs/transform/transformdialogs.h"
 #include "editing/dialogs/transform/transformdialogtexts.h"
@@ -65,7 +66,7 @@ const CDialogWidget<CDlgTransRotate> rotateWidget([](CDlgTransRotate& data, QWid
   for (int i = 0; i < 3; ++i) axisFields.push_back(form.AddNumber(kTextRotatePointLabels[i], *point[i]));
   QButtonGroup* angle = form.AddChoice(kTextRotateAngleBox, kTextRotateAngleChoices, 2, data.m_nAngleChoice);
   AddDescription(form, data.m_strAngle, "angle");
-  QLineEdit* degrees = form.AddNumber(kTextDegreesUnit, data.m_fDegrees);
+  QLineEdit* degrees = form.AddNumber(kTextDegreesUnit, data.m_fDegrees, -kMaxTypedDegrees, kMaxTypedDegrees);
 
   CRotateControls controls = data.Opening();
   for (int id = 0; id < 3; ++id) axis->button(id)->setEnabled(controls.axisRadio[id]);
