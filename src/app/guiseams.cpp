@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/apptexts.h"
+#include "app/localfiledetails.h"
 
 namespace {
 class MessageBoxNotifier final : public INotifier {
@@ -54,13 +55,22 @@ class FileDialogChooser final : public IFileChooser {
  public:
   explicit FileDialogChooser(QWidget* parent) : m_parent(parent) {}
   QString ChooseOpen(const QString& title, const QString& filter, const QString& folder) override {
-    return QFileDialog::getOpenFileName(m_parent, title, folder, filter);
+    return Choose(QFileDialog::AcceptOpen, title, filter, folder);
   }
   QString ChooseSave(const QString& title, const QString& filter, const QString& suggested) override {
-    return QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
+    return Choose(QFileDialog::AcceptSave, title, filter, suggested);
   }
 
  private:
+  // `start` is a folder, or a file name to suggest in its folder.
+  QString Choose(QFileDialog::AcceptMode mode, const QString& title, const QString& filter, const QString& start) {
+    QFileDialog dialog(m_parent, title, start, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    ShowLocalFileDetails(dialog);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+  }
   QPointer<QWidget> m_parent;
 };
 
