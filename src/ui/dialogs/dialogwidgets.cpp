@@ -22,7 +22,12 @@ class CWidgetDialogProvider final : public IDialogProvider {
     const std::unique_ptr<CDialogData> copy = data.Clone();
     // A copy of the runner: a dialog may register others while it is open.
     const DialogRunner run = it->second;
-    if (!run(*copy, m_pParent.data())) return IDCANCEL;
+    const bool accepted = run(*copy, m_pParent.data());
+    // The keys go back to the window the dialog was opened over (F7 right
+    // after an inserted text pictures the view with it), also where no
+    // window manager hands the focus back.
+    if (m_pParent && m_pParent->isVisible()) m_pParent->activateWindow();
+    if (!accepted) return IDCANCEL;
     data.CopyFrom(*copy);
     return IDOK;
   }
