@@ -97,6 +97,13 @@ QSize ShownSize(Data data) {
   return seen;
 }
 
+// A curve dialog with its colour row shown.
+CDlgCurve ColouredCurve() {
+  CDlgCurve data;
+  data.m_bSegmentColouring = 1;
+  return data;
+}
+
 // A classroom screen of 1366 x 768 shows the largest dialogs whole, OK
 // included: a tall form continues in a second column.
 TEST(DialogProvider, TheLargestDialogsFitAClassroomScreen) {
@@ -104,6 +111,7 @@ TEST(DialogProvider, TheLargestDialogsFitAClassroomScreen) {
   SetDialogProvider(MakeWidgetDialogProvider(nullptr));
   const std::pair<const char*, QSize> rows[] = {
       {"surface", ShownSize(CDlgSurface())},          {"curve", ShownSize(CDlgCurve())},
+      {"curve coloured in pieces", ShownSize(ColouredCurve())},
       {"iteration", ShownSize(CDlgPropertyIterate())}, {"track", ShownSize(CDlgTrack())},
       {"point", ShownSize(CDlgPropertyPoint())},       {"line", ShownSize(CDlgPropertyLine())},
       {"circle", ShownSize(CDlgPropertyCircle())},     {"rotation", ShownSize(CDlgTransRotate())},
