@@ -9,6 +9,7 @@
 
 #include "app/apptexts.h"
 #include "app/localfiledetails.h"
+#include "ui/dialogs/dialogwidgets.h"
 
 namespace {
 class MessageBoxNotifier final : public INotifier {
@@ -33,6 +34,7 @@ class MessageBoxNotifier final : public INotifier {
       default: add(QMessageBox::Ok, IDOK); break;
     }
     box.exec();
+    ReturnKeysTo(m_parent.data());
     QAbstractButton* clicked = box.clickedButton();
     if (!clicked) return (type & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;  // closed with Esc
     return clicked->property("kvAnswer").toInt();
@@ -68,8 +70,9 @@ class FileDialogChooser final : public IFileChooser {
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     ShowLocalFileDetails(dialog);
-    if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.selectedFiles().value(0);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    ReturnKeysTo(m_parent.data());
+    return chosen ? dialog.selectedFiles().value(0) : QString();
   }
   QPointer<QWidget> m_parent;
 };

@@ -1,5 +1,6 @@
 #include "ui/dialogs/dialogwidgets.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <unordered_map>
 
@@ -23,10 +24,8 @@ class CWidgetDialogProvider final : public IDialogProvider {
     // A copy of the runner: a dialog may register others while it is open.
     const DialogRunner run = it->second;
     const bool accepted = run(*copy, m_pParent.data());
-    // The keys go back to the window the dialog was opened over (F7 right
-    // after an inserted text pictures the view with it), also where no
-    // window manager hands the focus back.
-    if (m_pParent && m_pParent->isVisible()) m_pParent->activateWindow();
+    // F7 right after an inserted text pictures the view with it.
+    ReturnKeysTo(m_pParent.data());
     if (!accepted) return IDCANCEL;
     data.CopyFrom(*copy);
     return IDOK;
@@ -41,6 +40,11 @@ void RegisterDialogWidget(std::type_index type, DialogRunner runner) { Runners()
 
 std::unique_ptr<IDialogProvider> MakeWidgetDialogProvider(QWidget* parent) {
   return std::make_unique<CWidgetDialogProvider>(parent);
+}
+
+void ReturnKeysTo(QWidget* window) {
+  // Not from under a dialog that is still open (one that opened this one).
+  if (window && window->isVisible() && !QApplication::activeModalWidget()) window->activateWindow();
 }
 
 QString RangeMessage(double low, double high, bool integer) {
