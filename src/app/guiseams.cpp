@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include "app/apptexts.h"
+#include "app/localfiledetails.h"
+#include "ui/dialogs/dialogwidgets.h"
 
 namespace {
 class MessageBoxNotifier final : public INotifier {
@@ -32,6 +34,7 @@ class MessageBoxNotifier final : public INotifier {
       default: add(QMessageBox::Ok, IDOK); break;
     }
     box.exec();
+    ReturnKeysTo(m_parent.data());
     QAbstractButton* clicked = box.clickedButton();
     if (!clicked) return (type & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;  // closed with Esc
     return clicked->property("kvAnswer").toInt();
@@ -54,13 +57,23 @@ class FileDialogChooser final : public IFileChooser {
  public:
   explicit FileDialogChooser(QWidget* parent) : m_parent(parent) {}
   QString ChooseOpen(const QString& title, const QString& filter, const QString& folder) override {
-    return QFileDialog::getOpenFileName(m_parent, title, folder, filter);
+    return Choose(QFileDialog::AcceptOpen, title, filter, folder);
   }
   QString ChooseSave(const QString& title, const QString& filter, const QString& suggested) override {
-    return QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
+    return Choose(QFileDialog::AcceptSave, title, filter, suggested);
   }
 
  private:
+  // `start` is a folder, or a file name to suggest in its folder.
+  QString Choose(QFileDialog::AcceptMode mode, const QString& title, const QString& filter, const QString& start) {
+    QFileDialog dialog(m_parent, title, start, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    ShowLocalFileDetails(dialog);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    ReturnKeysTo(m_parent.data());
+    return chosen ? dialog.selectedFiles().value(0) : QString();
+  }
   QPointer<QWidget> m_parent;
 };
 

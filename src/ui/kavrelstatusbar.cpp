@@ -17,9 +17,11 @@ CKavrelStatusBar::CKavrelStatusBar(CCommandActions& actions, QWidget* parent) : 
   m_pInfo->setAccessibleName(QString::fromUtf8(kTextInfoLabel));
   m_pInfo->setMinimumWidth(160);
   addWidget(m_pInfo, 1);
+  // Permanent, like the tools: a command's tip in the information pane
+  // leaves the current page showing.
   m_pPage = new QLabel(QString::fromUtf8(kTextFirstPageStatus), this);
   m_pPage->setAccessibleName(QString::fromUtf8(kTextCurrentPageLabel));
-  addWidget(m_pPage);
+  addPermanentWidget(m_pPage);
 
   auto* group = new QWidget(this);
   group->setAccessibleName(QString::fromUtf8(kTextToolGroup));

@@ -8,7 +8,8 @@
 void ValueTextBuffer::AddNumber(double shown, int decimals) {
   char digits[64];
   const std::size_t n = FixedDigits(shown, decimals, digits, sizeof digits);
-  if (std::signbit(shown)) Put(u'-');
+  const bool zero = std::all_of(digits, digits + n, [](char c) { return c == '0' || c == '.'; });
+  if (std::signbit(shown) && !zero) Put(u'-');
   AddAscii(digits, n);
 }
 

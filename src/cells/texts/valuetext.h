@@ -18,7 +18,7 @@ class ValueTextBuffer {
     if (m_size < kMax) m_text[m_size++] = c;
   }
   // `shown` with `decimals` decimals, ties away from zero, "-" before a
-  // negative number (and before -0, as printf writes it).
+  // negative number; a number shown as zero has no sign (not "-0").
   void AddNumber(double shown, int decimals);
   QStringView View() const { return {m_text, m_size}; }
 

@@ -186,6 +186,9 @@ void CKavrelDoc::ListToolsInMenu() {
 
 void CKavrelDoc::DeleteContents() {
   ClearTools();
+  // The player over the view played a file of a page that goes now, and
+  // would keep taking the clicks meant for the next document.
+  if (const auto& close = DocumentServices().closeMedia) close();
   m_pages.clear();  // a page that was current makes no page current as it goes
   SetCurrentPage(nullptr);
   g_bBackgroundDirty = 1;  // the captured traces belonged to the pages just deleted

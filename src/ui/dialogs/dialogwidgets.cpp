@@ -1,5 +1,6 @@
 #include "ui/dialogs/dialogwidgets.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <unordered_map>
 
@@ -21,7 +22,10 @@ class CWidgetDialogProvider final : public IDialogProvider {
     const std::unique_ptr<CDialogData> copy = data.Clone();
     // A copy of the runner: a dialog may register others while it is open.
     const DialogRunner run = it->second;
-    if (!run(*copy, m_pParent.data())) return IDCANCEL;
+    const bool accepted = run(*copy, m_pParent.data());
+    // F7 right after an inserted text pictures the view with it.
+    ReturnKeysTo(m_pParent.data());
+    if (!accepted) return IDCANCEL;
     data.CopyFrom(*copy);
     return IDOK;
   }
@@ -36,3 +40,9 @@ void RegisterDialogWidget(std::type_index type, DialogRunner runner) { Runners()
 std::unique_ptr<IDialogProvider> MakeWidgetDialogProvider(QWidget* parent) {
   return std::make_unique<CWidgetDialogProvider>(parent);
 }
+
+void ReturnKeysTo(QWidget* window) {
+  // Not from under a dialog that is still open (one that opened this one).
+  if (window && window->isVisible() && !QApplication::activeModalWidget()) window->activateWindow();
+}
+

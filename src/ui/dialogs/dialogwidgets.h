@@ -16,6 +16,7 @@
 // members back only when the runner returns true, so a cancelled dialog
 // leaves the command's data exactly as it was.
 #pragma once
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -43,3 +44,13 @@ class CDialogWidget {
 // Runs the registered widgets with `parent` as their owner.  Data of a
 // class without widgets answers IDCANCEL.
 std::unique_ptr<IDialogProvider> MakeWidgetDialogProvider(QWidget* parent);
+
+// After a modal dialog over `window` closes: the window takes the keys
+// again (its shortcuts work at once), also where no window manager hands
+// them back; not while another dialog is still open.
+void ReturnKeysTo(QWidget* window);
+
+// The room a dialog has on the smallest screen it is used on (1366 x 768,
+// less a task bar and the dialog's title bar): no dialog is larger.
+inline constexpr QSize kDialogRoom{1366, 690};
+

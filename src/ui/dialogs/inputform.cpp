@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QVBoxLayout>
 #include <charconv>
 #include <utility>
 
@@ -17,8 +18,12 @@
 #include "ui/dialogs/dialogwidgets.h"
 
 
-CInputForm::CInputForm(QWidget* parent, const char* caption) : m_dialog(parent), m_pForm(new QFormLayout(&m_dialog)) {
+CInputForm::CInputForm(QWidget* parent, const char* caption)
+    : m_dialog(parent), m_pOuterLayout(new QVBoxLayout(&m_dialog)), m_pColumns(new QHBoxLayout),
+      m_pForm(new QFormLayout) {
   m_dialog.setWindowTitle(QString::fromUtf8(caption));
+  m_pColumns->addLayout(m_pForm);
+  m_pOuterLayout->addLayout(m_pColumns);
 }
 
 QLineEdit* CInputForm::AddEdit(const char* label, const QString& shown, QString objectName) {
@@ -164,12 +169,42 @@ void CInputForm::TryAccept() {
   m_dialog.accept();
 }
 
+void CInputForm::FitToScreen() {
+  const auto tall = [this] {
+    m_dialog.layout()->invalidate();
+    return m_dialog.sizeHint().height() > kDialogRoom.height();
+  };
+  if (!tall()) return;
+  auto* second = new QFormLayout;
+  m_pColumns->addLayout(second);
+  // The last rows go over, in their order, until the dialog fits or the
+  // second column would outgrow the first.
+  while (m_pForm->rowCount() > 1 && second->sizeHint().height() < m_pForm->sizeHint().height() && tall()) {
+    const QFormLayout::TakeRowResult row = m_pForm->takeRow(m_pForm->rowCount() - 1);
+    QWidget* label = row.labelItem ? row.labelItem->widget() : nullptr;
+    QWidget* field = row.fieldItem ? row.fieldItem->widget() : nullptr;
+    QLayout* fieldLayout = row.fieldItem ? row.fieldItem->layout() : nullptr;
+    if (label && field)
+      second->insertRow(0, label, field);
+    else if (label && fieldLayout)
+      second->insertRow(0, label, fieldLayout);
+    else if (field)
+      second->insertRow(0, field);
+    else if (fieldLayout)
+      second->insertRow(0, fieldLayout);
+    // The widget items only wrapped the widgets; a layout is its own item.
+    delete row.labelItem;
+    if (!fieldLayout) delete row.fieldItem;
+  }
+}
+
 bool CInputForm::Run() {
   EndGroup();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { TryAccept(); });
   QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);
-  m_pForm->addRow(buttons);
+  m_pOuterLayout->addWidget(buttons);
+  FitToScreen();
   if (m_dialog.exec() != QDialog::Accepted) return false;
   for (auto& [edit, field] : m_fields) field(true);
   for (auto& store : m_stores) store();

@@ -1,7 +1,8 @@
 // A small modal dialog of labelled fields exchanged with a dialog's data
 // members: numeric edits are read on OK in the order they were added, and
 // the first refused text shows its message, takes the focus and keeps the
-// dialog open.  Nothing is stored unless every field is read.
+// dialog open.  Nothing is stored unless every field is read.  A form too
+// tall for the screen continues in a second column.
 #pragma once
 #include <QDialog>
 #include <QString>
@@ -64,8 +65,13 @@ class CInputForm {
   QLineEdit* AddEdit(const char* label, const QString& shown, QString objectName);
   QButtonGroup* AddRadios(const char* const* texts, int count, int& member, QBoxLayout& layout);
   void TryAccept();
+  // A dialog taller than a classroom screen leaves room for continues its
+  // rows in a second column.
+  void FitToScreen();
 
   QDialog m_dialog;
+  QBoxLayout* m_pOuterLayout;  // the columns, then OK and Cancel
+  QBoxLayout* m_pColumns;
   QFormLayout* m_pForm;
   QFormLayout* m_pOuter = nullptr;  // the dialog's own rows while a group is open
   std::vector<std::pair<QLineEdit*, Field>> m_fields;

@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/notifier.h"
 #include "platform/numberformat.h"
+#include "ui/dialogs/dialogwidgets.h"
 #include "ui/editors/editortexts.h"
 
 namespace {
@@ -98,8 +100,9 @@ void CSliderPage::TakeTyped(int i) {
   m_sliders[i]->blockSignals(blocked);
 }
 
-void CSliderPage::TakeTypedValues() {
+bool CSliderPage::TakeTypedValues() {
   for (int i = 0; i < 3; ++i) TakeTyped(i);
+  return true;
 }
 
 CEditor::CEditor(QWidget* parent) : CSliderPage(kColourScale, kColorLabels, parent) {}
@@ -133,13 +136,21 @@ void CShineEdit::SetShininess(int shininess) {
 }
 
 void CShineEdit::Step(int delta) {
-  TakeTypedValues();
+  TakeTypedValues();  // a refused text gives way to the last value stepped
   SetShininess(std::clamp(m_nShininess + delta, 0, kShininessMax));
   emit modified();
 }
 
-void CShineEdit::TakeTypedValues() {
+bool CShineEdit::TakeTypedValues() {
   bool ok = false;
   const int typed = m_pEdit->text().trimmed().toInt(&ok);
-  SetShininess(ok && typed >= 0 && typed <= kShininessMax ? typed : m_nShininess);
+  if (!ok || typed < 0 || typed > kShininessMax) return false;
+  SetShininess(typed);
+  return true;
+}
+
+void CShineEdit::ShowRefusal() {
+  KvMessageBox(RangeMessage(0, kShininessMax, true), QString(), MB_OK | MB_ICONWARNING);
+  m_pEdit->setFocus();
+  m_pEdit->selectAll();
 }

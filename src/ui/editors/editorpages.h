@@ -16,8 +16,11 @@ class CPropertyPage : public QWidget {
 
  public:
   using QWidget::QWidget;
-  // Takes what was typed into the edit boxes.
-  virtual void TakeTypedValues() = 0;
+  // Takes what was typed into the edit boxes; false when a box holds what
+  // the page refuses, which then stays for the user to mend.
+  virtual bool TakeTypedValues() = 0;
+  // Says why the page refused and puts the focus on the box.
+  virtual void ShowRefusal() {}
 
  signals:
   // The user changed something: Apply becomes available.
@@ -44,7 +47,7 @@ class CSliderPage : public CPropertyPage {
   QSlider* Slider(int i) const { return m_sliders[i]; }
   QLineEdit* Edit(int i) const { return m_edits[i]; }
 
-  void TakeTypedValues() override;
+  bool TakeTypedValues() override;
 
  private:
   void OnScroll(int i, int position);
@@ -83,7 +86,8 @@ class CShineEdit final : public CPropertyPage {
   QLineEdit* Edit() const { return m_pEdit; }
   QToolButton* StepButton(bool up) const { return up ? m_pUp : m_pDown; }
 
-  void TakeTypedValues() override;
+  bool TakeTypedValues() override;
+  void ShowRefusal() override;
 
  private:
   void Step(int delta);

@@ -21,7 +21,7 @@ CPropertySheet::CPropertySheet(const QString& title, QWidget* parent)
   m_pApply->setEnabled(false);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(m_pApply, &QPushButton::clicked, this, &CPropertySheet::Apply);
+  connect(m_pApply, &QPushButton::clicked, this, [this] { Apply(); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_pTabs, 1);
   layout->addWidget(buttons);
@@ -33,15 +33,20 @@ void CPropertySheet::AddPage(CPropertyPage* page, const char* title) {
   connect(page, &CPropertyPage::modified, m_pApply, [this] { m_pApply->setEnabled(true); });
 }
 
-void CPropertySheet::Apply() {
-  for (CPropertyPage* page : m_pages) page->TakeTypedValues();
+bool CPropertySheet::Apply() {
+  for (CPropertyPage* page : m_pages) {
+    if (page->TakeTypedValues()) continue;
+    m_pTabs->setCurrentWidget(page);
+    page->ShowRefusal();
+    return false;
+  }
   OnApply();
   m_pApply->setEnabled(false);
+  return true;
 }
 
 void CPropertySheet::accept() {
-  Apply();
-  QDialog::accept();
+  if (Apply()) QDialog::accept();
 }
 
 CLightEditor::CLightEditor(CKavrelView* view, QWidget* parent)

@@ -2,7 +2,8 @@
 // the view (the light of the display preferences) and sets it at once;
 // CMatEditor ("材质属性") edits the current material and hands it to the
 // view for the selected ready-made body.  Both apply on Apply and on OK;
-// Cancel keeps what was applied last.
+// Cancel keeps what was applied last.  A value a page refuses keeps the
+// sheet open on that page.
 #pragma once
 #include <QDialog>
 #include <vector>
@@ -21,8 +22,9 @@ class CPropertySheet : public QDialog {
 
   QTabWidget* Tabs() const { return m_pTabs; }
   QPushButton* ApplyButton() const { return m_pApply; }
-  // Every page takes what was typed, then the sheet applies once.
-  void Apply();
+  // Every page takes what was typed, then the sheet applies once; false
+  // when a page refused what was typed (it is shown, and nothing applied).
+  bool Apply();
   void accept() override;
 
  protected:

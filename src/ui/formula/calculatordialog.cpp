@@ -1,5 +1,6 @@
 #include "ui/formula/calculatordialog.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -79,8 +81,19 @@ CCalculatorDialog::CCalculatorDialog(const CDlgCalculator& data, QWidget* parent
   connect(m_pFunctions, &QComboBox::activated, this, &CCalculatorDialog::ChooseFunction);
   m_keys.emplace_back(m_pValues, CalcKeyGroup::Operand);
   m_keys.emplace_back(m_pFunctions, CalcKeyGroup::Operand);
-  lists->addWidget(m_pValues, 1);
-  lists->addWidget(m_pFunctions, 1);
+  // The dialog keeps its size whatever the names: a long one widens only
+  // the list that drops down.
+  for (QComboBox* list : {m_pValues, m_pFunctions}) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(kListMinimumCharacters);
+    QAbstractItemView* drop = list->view();
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+      widest = std::max(widest, drop->fontMetrics().horizontalAdvance(list->itemText(i)));
+    drop->setMinimumWidth(widest + 2 * (drop->frameWidth() + kListItemMargin) +
+                          drop->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, drop));
+    lists->addWidget(list, 1);
+  }
   layout->addLayout(lists);
 
   auto* keypad = new QGridLayout;

@@ -25,6 +25,10 @@ class CCalculatorDialog : public QDialog {
   static constexpr int kPreviewHeight = 64;
   static constexpr int kScrollLine = 10;
   static constexpr int kScrollPage = 50;
+  // The lists are as wide as this many characters (or the room the dialog
+  // gives them); their drop-down parts as wide as their longest entry.
+  static constexpr int kListMinimumCharacters = 8;
+  static constexpr int kListItemMargin = 6;
 
   // `data` must be valid (CDlgCalculator::IsValid).
   CCalculatorDialog(const CDlgCalculator& data, QWidget* parent);

@@ -1,5 +1,6 @@
 #include "ui/formula/formulaimages.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "formula/bintree.h"
@@ -10,6 +11,10 @@
 #include "ui/formula/formatbartexts.h"
 
 namespace {
+constexpr int kTextIconSize = 20;
+constexpr int kTextIconPixels = 15;
+constexpr int kTextIconMinPixels = 8;
+
 // A picture scaled down (never up) to fit `box` less `margin` on each
 // side, centred on white.
 QImage Fitted(const QImage& picture, QSize box, int margin = 0) {
@@ -96,16 +101,34 @@ QIcon StructureIcon(unsigned id) {
 }
 
 QIcon TextIcon(const QString& text, bool bold, bool italic, bool underline, const QColor& colour) {
-  QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+  QImage image(kTextIconSize, kTextIconSize, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   QFont font(QStringLiteral("Times New Roman"));
-  font.setPixelSize(15);
   font.setBold(bold);
   font.setItalic(italic);
   font.setUnderline(underline);
+  // A text too wide for the picture ("OK") is drawn smaller, not cut.
+  int pixels = kTextIconPixels;
+  for (; pixels > kTextIconMinPixels; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).boundingRect(text).width() <= kTextIconSize - 2) break;
+  }
+  font.setPixelSize(pixels);
   painter.setFont(font);
   painter.setPen(colour);
   painter.drawText(image.rect(), Qt::AlignCenter, text);
+  return QIcon(QPixmap::fromImage(image));
+}
+
+QIcon CopyIcon() {
+  // Two overlapping sheets: drawn, as no font can be relied on for a sign.
+  QImage image(kTextIconSize, kTextIconSize, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setPen(Qt::black);
+  painter.setBrush(Qt::white);
+  painter.drawRect(2, 2, 10, 12);
+  painter.drawRect(7, 6, 10, 12);
   return QIcon(QPixmap::fromImage(image));
 }

@@ -20,5 +20,8 @@ const QImage& FaceMarkerPicture();
 // The picture of a structure command (33541 .. 33559): the structure with
 // its empty boxes, as the control inserts it.
 QIcon StructureIcon(unsigned id);
-// A button picture showing a short text in the given style.
+// A button picture showing a short text in the given style, smaller where
+// it would not fit whole.
 QIcon TextIcon(const QString& text, bool bold, bool italic, bool underline, const QColor& colour = Qt::black);
+// The copy button's picture.
+QIcon CopyIcon();

@@ -192,16 +192,17 @@ void CDlgRtEditWindow::BuildFormatBar() {
   const struct {
     unsigned id;
     const char* theme;
-    const char* fallback;
+    const char* fallback;  // a sign drawn as text; none: a drawn picture
     const char16_t* text;
     void (QTextEdit::*run)();
   } edits[] = {{kCut, "edit-cut", "✂", kTextRtCut, &QTextEdit::cut},
-               {kCopy, "edit-copy", "⎘", kTextRtCopy, &QTextEdit::copy},
+               {kCopy, "edit-copy", nullptr, kTextRtCopy, &QTextEdit::copy},
                {kPaste, "edit-paste", "P", kTextRtPaste, &QTextEdit::paste},
                {kUndo, "edit-undo", "↶", kTextRtUndo, &QTextEdit::undo},
                {kRedo, "edit-redo", "↷", kTextRtRedo, &QTextEdit::redo}};
   for (const auto& edit : edits) {
-    QAction* action = AddAction(edit.id, QIcon::fromTheme(QLatin1String(edit.theme), icon(edit.fallback)), edit.text);
+    const QIcon fallback = edit.id == kCopy ? CopyIcon() : icon(edit.fallback);
+    QAction* action = AddAction(edit.id, QIcon::fromTheme(QLatin1String(edit.theme), fallback), edit.text);
     connect(action, &QAction::triggered, m_pEditor, edit.run);
   }
   bool firstOk = true;

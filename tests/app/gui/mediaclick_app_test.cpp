@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPointer>
+#include <functional>
 
 #include "app/kavrelapp.h"
 #include "cells/primitives/cgverfree.h"
@@ -85,6 +87,33 @@ TEST_F(MediaClickApp, VideoModeClicksPlayPauseOrAskToWaitAndSelectNothing) {
   ClickThePoint();
   EXPECT_TRUE(player->requests.empty());
   EXPECT_TRUE(point->m_bSelected) << "the click selects the point under it";
+}
+
+// The player played a file of the document that goes: a new or opened
+// document closes it, and the first click selects again.
+TEST_F(MediaClickApp, ANewOrOpenedDocumentClosesThePlayer) {
+  const QString saved = folder.filePath(QStringLiteral("other.kv"));
+  ASSERT_TRUE(app.Document().OnSaveDocument(saved));
+  const std::pair<const char*, std::function<void()>> rows[] = {
+      {"文件→新建", [] { CommandRegistry().Run(ID_FILE_NEW); }},
+      {"open", [this, saved] { ASSERT_NE(app.OpenDocumentFile(saved), nullptr); }},
+  };
+  for (const auto& [name, replace] : rows) {
+    SCOPED_TRACE(name);
+    app.Document().SetModifiedFlag(false);
+    QPointer<CFakeMediaPlayer> player = Open("clip.avi");
+    ASSERT_TRUE(player && view->Media().TakesClicks());
+    replace();
+    QApplication::processEvents();
+    EXPECT_TRUE(player.isNull());
+    EXPECT_FALSE(view->Media().TakesClicks());
+    CGPage& page = Page();
+    auto* next = new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), 0, 0, 0);
+    page.m_cells.SetAt(next->m_nId, next);
+    Render();
+    ClickThePoint();
+    EXPECT_FALSE(Page().m_selAll.empty()) << "the click selects a point under it";
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // scrolling, pasted control characters, and what it hands back.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -68,6 +69,30 @@ TEST(CalculatorDialog, OpeningShowsTheListsAndTheKeysOfTheMode) {
     for (int i = 0; i < s.List("functions")->count(); ++i) items << s.List("functions")->itemText(i);
     EXPECT_EQ(items, functions) << mode;
     EXPECT_EQ(s.List("values")->itemText(0), QStringLiteral("v1")) << "values from position 0";
+  }
+}
+
+// A value's long name widens the list's drop-down part only: the dialog
+// keeps its size and OK its place.
+TEST(CalculatorDialog, ALongValueNameWidensTheDropDownNotTheDialog) {
+  const QString longName = QStringLiteral("S(ABCDEFGH)+d(A1, ABCDEFGH)*V(A1B1C1D1EFGH)=1387.37");
+  QSize size;
+  QPoint ok;
+  for (const QString& name : {QStringLiteral("v1"), longName}) {
+    CDlgCalculator data = Values(1);
+    data.AddValue(name, "<e>w</e>", 2, kFunClassVariable);
+    Shown s(data);
+    QApplication::processEvents();
+    const QPoint at = s.Key("确定")->mapTo(&s.dialog, QPoint(0, 0));
+    if (size.isEmpty()) {
+      size = s.dialog.size();
+      ok = at;
+      continue;
+    }
+    EXPECT_EQ(s.dialog.size(), size);
+    EXPECT_EQ(at, ok);
+    QAbstractItemView* drop = s.List("values")->view();
+    EXPECT_GE(drop->minimumWidth(), drop->fontMetrics().horizontalAdvance(longName)) << "the whole name shows";
   }
 }
 

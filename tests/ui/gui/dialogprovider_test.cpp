@@ -7,10 +7,21 @@
 #include <QDoubleSpinBox>
 #include <QTimer>
 
+#include "editing/dialogs/bodies/subadialog.h"
+#include "editing/dialogs/buttons/actionbuttondialogs.h"
+#include "editing/dialogs/display/displaydialogs.h"
+#include "editing/dialogs/iterations/iteratepropertydialog.h"
+#include "editing/dialogs/parametric/parametricdialogs.h"
+#include "editing/dialogs/properties/primitivedialogs.h"
+#include "editing/dialogs/solids/staticdialog.h"
+#include "editing/dialogs/tools/toolpropertydialog.h"
+#include "editing/dialogs/tracks/trackdialogs.h"
+#include "editing/dialogs/transform/transformdialogs.h"
 #include "platform/notifier.h"
 #include "support/recorders.h"
 #include "support/scripteddialogs.h"
 #include "ui/dialogs/dialogwidgets.h"
+#include "view/tools/preferences.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -67,6 +78,52 @@ TEST(DialogProvider, ACommandsDialogAnswersScriptedAndThroughItsWidgets) {
   EXPECT_EQ(Ask(1), Answer(IDOK, 7));
   AnswerWidget(9, false);
   EXPECT_EQ(Ask(2), Answer(IDCANCEL, 2));
+}
+
+// The size of the dialog the program's widgets show for `data`.
+template <class Data>
+QSize ShownSize(Data data) {
+  QSize seen;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&seen] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      seen = dialog->size();
+      dialog->reject();
+    }
+  });
+  poll.start();
+  DialogProvider().DoModal(data);
+  return seen;
+}
+
+// A curve dialog with its colour row shown.
+CDlgCurve ColouredCurve() {
+  CDlgCurve data;
+  data.m_bSegmentColouring = 1;
+  return data;
+}
+
+// A classroom screen of 1366 x 768 shows the largest dialogs whole, OK
+// included: a tall form continues in a second column.
+TEST(DialogProvider, TheLargestDialogsFitAClassroomScreen) {
+  SeamRecorders seams;
+  SetDialogProvider(MakeWidgetDialogProvider(nullptr));
+  const std::pair<const char*, QSize> rows[] = {
+      {"surface", ShownSize(CDlgSurface())},          {"curve", ShownSize(CDlgCurve())},
+      {"curve coloured in pieces", ShownSize(ColouredCurve())},
+      {"iteration", ShownSize(CDlgPropertyIterate())}, {"track", ShownSize(CDlgTrack())},
+      {"point", ShownSize(CDlgPropertyPoint())},       {"line", ShownSize(CDlgPropertyLine())},
+      {"circle", ShownSize(CDlgPropertyCircle())},     {"rotation", ShownSize(CDlgTransRotate())},
+      {"static", ShownSize(CDlgStaticKavrel())},       {"tool", ShownSize(CDlgPropertyTool())},
+      {"preferences", ShownSize(CDlgPreferonces())},   {"component", ShownSize(CCreateSubaDlg())},
+      {"command button", ShownSize(CDlgCmdBtn())},     {"custom colour", ShownSize(CDlgCustomColor())},
+  };
+  for (const auto& [name, size] : rows) {
+    EXPECT_FALSE(size.isEmpty()) << name << " was shown";
+    EXPECT_LE(size.width(), kDialogRoom.width()) << name;
+    EXPECT_LE(size.height(), kDialogRoom.height()) << name;
+  }
 }
 
 }  // namespace

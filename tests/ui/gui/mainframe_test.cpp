@@ -46,6 +46,18 @@ TEST_F(MainFrameTest, StatusBarShowsWelcomePageAndTheToolsInOrder) {
   SetStatusBarText(QStringLiteral("当前页：第二页"), 2);
   EXPECT_EQ(info->text(), QStringLiteral("就绪"));
   EXPECT_EQ(frame->StatusText(2), QStringLiteral("当前页：第二页"));
+  // The tip of the command under the pointer (上一页 just clicked) takes the
+  // information pane only: the current page stays in sight.
+  frame->show();
+  ProcessEvents();
+  frame->StatusBarEx()->showMessage(QStringLiteral("切换到上一页"));
+  QLabel* page = nullptr;
+  for (QLabel* label : frame->StatusBarEx()->findChildren<QLabel*>())
+    if (label->accessibleName() == QStringLiteral("当前页")) page = label;
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(page->isVisible());
+  EXPECT_FALSE(info->isVisible()) << "the tip is shown in its place";
+  frame->StatusBarEx()->clearMessage();
   const auto& buttons = frame->StatusBarEx()->ToolButtons();
   const auto tools = StatusBarTools();
   ASSERT_EQ(buttons.size(), 27u);

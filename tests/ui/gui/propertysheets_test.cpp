@@ -164,18 +164,31 @@ TEST(MaterialSheet, ShininessStaysWithinZeroTo128) {
   struct Case {
     const char* typed;
     int steps;          // then up (+) or down (-) clicks
+    bool refused;       // Apply and OK show the range message and the sheet stays
     int applied;
+    const char* shown;
   };
-  const Case cases[] = {{"200", 0, 64}, {"x", 0, 64}, {"128", 0, 128}, {"0", -2, 0}, {"127", 3, 128}};
+  const Case cases[] = {{"200", 0, true, 64, "200"},  {"x", 0, true, 64, "x"},     {"-1", 0, true, 64, "-1"},
+                        {"128", 0, false, 128, "128"}, {"0", -2, false, 0, "0"},   {"127", 3, false, 128, "128"},
+                        {"200", 1, false, 65, "65"}};
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + " " + std::to_string(c.steps));
     SeamRecorders seams;
     CMatEditor sheet;
+    sheet.show();
     CShineEdit* page = sheet.ShininessPage();
     Type(page->Edit(), QString::fromUtf8(c.typed));
     for (int i = 0; i < c.steps || i < -c.steps; ++i) page->StepButton(c.steps > 0)->click();
-    sheet.Apply();
-    EXPECT_EQ(g_curMaterial.shininess, static_cast<float>(c.applied)) << c.typed << c.steps;
-    EXPECT_EQ(page->Edit()->text(), QString::number(c.applied)) << c.typed << c.steps;
+    sheet.Tabs()->setCurrentIndex(0);
+    sheet.ApplyButton()->click();
+    EXPECT_EQ(g_curMaterial.shininess, static_cast<float>(c.applied));
+    EXPECT_EQ(page->Edit()->text(), QString::fromUtf8(c.shown));
+    const std::vector<QString> range{QStringLiteral("请输入一个介于 0 和 128 之间的整数。")};
+    EXPECT_EQ(seams.notifier->Texts(), c.refused ? range : std::vector<QString>{});
+    EXPECT_EQ(sheet.Tabs()->currentWidget() == page, c.refused) << "the refusing page is shown";
+    sheet.accept();
+    EXPECT_EQ(sheet.isVisible(), c.refused) << "OK closes only what it could apply";
+    EXPECT_EQ(seams.notifier->shown.size(), c.refused ? 2u : 0u);
   }
 }
 

@@ -113,6 +113,28 @@ TEST(RtEditDialog, FormulasAndSymbols) {
   EXPECT_EQ(doc->characterCount(), 3) << "one undoable edit";
 }
 
+// The bar's pictures show whole: "OK" is not cut at its sides, and copy
+// has a picture of its own where the desktop has no icon theme.
+TEST(RtEditDialog, TheBarsPicturesShowWhole) {
+  SeamRecorders seams;
+  CDlgRtEditWindow dialog(Input({}));
+  const auto inked = [](const QImage& picture, int column) {
+    for (int y = 0; y < picture.height(); ++y)
+      if (qAlpha(picture.pixel(column, y)) > 0) return true;
+    return false;
+  };
+  for (const unsigned id : {CDlgRtEditWindow::kOk, CDlgRtEditWindow::kCopy}) {
+    const QImage picture = dialog.Action(id)->icon().pixmap(QSize(20, 20)).toImage();
+    ASSERT_EQ(picture.size(), QSize(20, 20)) << id;
+    int columns = 0;
+    for (int x = 0; x < picture.width(); ++x) columns += inked(picture, x) ? 1 : 0;
+    EXPECT_GT(columns, 8) << id << " draws something";
+    if (QIcon::themeName().isEmpty()) {
+      EXPECT_FALSE(inked(picture, 0) || inked(picture, 19)) << id << " is not cut";
+    }
+  }
+}
+
 TEST(RtEditDialog, ContextMenuAndParagraphDialog) {
   SeamRecorders seams;
   ScriptedDialogs* dialogs = InstallScriptedDialogs();

@@ -5,20 +5,26 @@
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/dynamic/iterations/iterationtexts.h"
 #include "cells/texts/cgtextmap.h"
+#include "cells/texts/valuetext.h"
 #include "model/autocolor.h"
 #include "model/cellmap.h"
 #include "model/globals.h"
 #include "model/valueformat.h"
-#include "platform/numberformat.h"
 
 namespace {
 constexpr double kDegreesPerRadian = 57.2957795131;
 
+// Shown as the value's own caption shows it (no "-0").
+QString Shown(double value, float chosenOn, float step) {
+  ValueTextBuffer text;
+  text.AddNumber(value, ChooseNumberDecimals(chosenOn, step));
+  return text.View().toString();
+}
+
 QString TableValue(const CGTmVariable& cell, float value) {
-  if (!cell.ShowsDegrees()) return FormatNumber(ChooseNumberFormat(value, cell.m_fSize), value);
+  if (!cell.ShowsDegrees()) return Shown(value, value, cell.m_fSize);
   const double degrees = value * kDegreesPerRadian;
-  return FormatNumber(ChooseNumberFormat(static_cast<float>(degrees), cell.m_fSize), degrees) +
-         QString::fromUtf8(kTextIterationDegrees);
+  return Shown(degrees, static_cast<float>(degrees), cell.m_fSize) + QString::fromUtf8(kTextIterationDegrees);
 }
 
 int WidestEntry(const std::vector<std::vector<QString>>& rows, size_t column) {

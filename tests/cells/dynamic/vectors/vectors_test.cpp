@@ -110,6 +110,11 @@ TEST_F(VectorTest, ValueTextsByFormAndState) {
     v.UpdateLabel();  // the formula form only rebuilds the text
     EXPECT_EQ(v.m_strValueText, QString::fromUtf8(r.text)) << r.text;
   }
+  // A negative zero, and a negative number that rounds to zero, show no sign.
+  CGTmVector zeros;
+  zeros.m_vVector[0] = -0.0f, zeros.m_vVector[1] = -1e-7f, zeros.m_vVector[2] = -0.001f, zeros.m_bDefined = true;
+  zeros.UpdateLabel();
+  EXPECT_EQ(zeros.m_strValueText, QStringLiteral("(0, 0, 0.00)"));
 }
 
 TEST_F(VectorTest, ValuesOfEveryKind) {
