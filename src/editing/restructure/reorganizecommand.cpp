@@ -136,6 +136,8 @@ void ReorganizeDocument(CKavrelDoc& doc) {
   for (auto& page : doc.m_pages) page->m_nId = pageIds(page->m_nId);
   doc.m_nLastPageId = number;
   for (auto& page : doc.m_pages) RenumberPage(*page, pageIds);
+  // A construction under way holds the ids of its first vertices.
+  UiBridge().ResetConstructionStep();
   if (g_pCurPage) g_pCurPage->RebuildVertexArray();
   doc.SetModifiedFlag();
   // The whole list: its page items carry the old page ids too, so the

@@ -154,6 +154,7 @@ void CKavrelDoc::DeleteCurrentPage() {
   if (const auto& close = DocumentServices().closeMedia) close();
   m_pages.clear();  // the page stops being current as it goes
   g_bTraceDirty = false;
+  UiBridge().ResetConstructionStep();  // the tool stays; the vertices it holds went
   g_bBackgroundDirty = 1;  // the captured traces belonged to the page just deleted
   AppendFirstPage();
   m_nLastPageId = 1;

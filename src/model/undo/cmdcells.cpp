@@ -6,11 +6,14 @@
 #include "model/cgpage.h"
 #include "model/globals.h"
 #include "model/runningbuttons.h"
+#include "platform/uibridge.h"
 
 namespace {
 // Takes a cell out of the page into `held`: out of its parents' child lists
-// and out of the map.  A running button stops; true when one did.
+// and out of the map.  A running button stops; true when one did.  A
+// construction the mouse tool has under way may hold the id: it starts anew.
 bool TakeOut(CGPage& page, CGCell* cell, CHeldCell& held) {
+  UiBridge().ResetConstructionStep();
   held.links.Unlink(page.m_cells, *cell);
   bool stopped = false;
   if (auto* button = dynamic_cast<CGButton*>(cell); button && button->m_bRunning) {
