@@ -94,8 +94,14 @@ int CGPage::EndToolInstance() {
   m_nToolPendingId = 0;
   m_pToolRecord.reset();
   if (result > 0) result = m_nToolDone = m_nNextId - m_nToolFirstId;
+  ForgetIdsFrom(m_nNextId);
   for (auto [id, cell] : m_cells) cell->m_bHovered = false;
   return result;
+}
+
+void CGPage::ForgetIdsFrom(WORD first) {
+  TranslateMarks(m_marks, [first](WORD id) { return id < first ? id : WORD(0); });
+  if (m_nAutoButton >= first) m_nAutoButton = 0;
 }
 
 void CGPage::Serialize(CArchive& ar) {

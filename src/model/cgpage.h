@@ -47,6 +47,10 @@ class CGPage : public CObject {
   // cells and returns the number of finished ones for one creation command,
   // -1 when cells were created outside the instance, 0 when none is pending.
   int EndToolInstance();
+  // The ids from `first` on were given back: their cells are gone and the
+  // next cells made take them.  The transformation marks and the automatic
+  // button that named one of them name nothing.
+  void ForgetIdsFrom(WORD first);
 
   // --- Vertex array and recomputation ------------------------------------
   // Numbers the points from slot 1, refills the vertex array from them

@@ -41,6 +41,7 @@ void DiscardCells(CGPage& page, WORD first, WORD end) {
     if (CGCell* cell = page.m_cells.Lookup(static_cast<WORD>(id))) stopped = TakeOut(page, cell, held) || stopped;
   }
   page.m_nNextId = first;
+  page.ForgetIdsFrom(first);
   page.RebuildVertexArray();
   if (stopped) CollectRunningButtons();
 }
@@ -55,6 +56,7 @@ BOOL CCmdAddCell::Undo() {
   page->ClearSelection();
   SendCellsChanged(-1);
   --page->m_nNextId;
+  page->ForgetIdsFrom(page->m_nNextId);
   CGCell* cell = page->m_cells.Lookup(page->m_nNextId);
   if (!cell) return TRUE;
   const bool stopped = TakeOut(*page, cell, m_held);
@@ -96,6 +98,7 @@ BOOL CCmdAddCells::Undo() {
     if (CGCell* cell = page->m_cells.Lookup(id)) stopped = TakeOut(*page, cell, m_cells[id]) || stopped;
   }
   page->m_nNextId = static_cast<WORD>(page->m_nNextId - m_nCount);
+  page->ForgetIdsFrom(page->m_nNextId);
   page->RebuildVertexArray();
   if (stopped) CollectRunningButtons();
   return TRUE;

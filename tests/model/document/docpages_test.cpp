@@ -10,6 +10,7 @@
 #include "model/document/usertool.h"
 #include "model/pagetest.h"
 #include "model/selection.h"
+#include "model/undo/cmdcells.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -117,6 +118,15 @@ TEST_F(DocPagesTest, AutomaticButtonStartsWhenItsPageIsShown) {
     doc.SwitchToPage(second);
     EXPECT_EQ(second->m_nAutoButton, 0) << id;
   }
+  // The button's creation undone: the next button takes its id, unasked.
+  second->m_nAutoButton = AddCell<CGButton>(*second)->m_nId;
+  second->m_undo.Submit(std::make_unique<CCmdAddCell>(QStringLiteral("button")));
+  ASSERT_TRUE(second->m_undo.Undo());
+  const WORD next = AddCell<CGButton>(*second)->m_nId;
+  EXPECT_EQ(second->m_nAutoButton, 0);
+  doc.SwitchToPage(first);
+  doc.SwitchToPage(second);
+  EXPECT_FALSE(Sent(UiTarget::View, true, next, WM_CELL_COMMAND));
 }
 
 TEST_F(DocPagesTest, UserToolLeftHalfAppliedBecomesOneUndoStep) {
