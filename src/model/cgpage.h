@@ -89,6 +89,8 @@ class CGPage : public CObject {
   void ClearSelection();
   // The lists again from the cells' selected bytes (map order).
   void RebuildSelectionLists();
+  // No cell of the page is drawn as the one under the pointer.
+  void ClearHover();
   // Every cell's colours and sizes from the colour scheme of the preferences.
   void ApplyColorScheme();
 

@@ -109,7 +109,10 @@ void ReorganizeDocument(CKavrelDoc& doc) {
   }
   for (auto& page : doc.m_pages) page->m_nId = pageIds(page->m_nId);
   doc.m_nLastPageId = number;
-  for (auto& page : doc.m_pages) RenumberPage(*page, pageIds);
+  for (auto& page : doc.m_pages) {
+    RenumberPage(*page, pageIds);
+    page->ClearHover();  // the view's hovered id names the old numbering
+  }
   // A construction under way holds the ids of its first vertices.
   UiBridge().ResetConstructionStep();
   if (g_pCurPage) g_pCurPage->RebuildVertexArray();

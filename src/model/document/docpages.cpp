@@ -62,6 +62,7 @@ void CKavrelDoc::SwitchToPage(CGPage* page) {
     UiBridge().Send(UiTarget::View, kWmCommand, ID_INK_ERASE, 0);
     if (EndPendingTool(*current)) SetModifiedFlag();
     current->ClearSelection();
+    current->ClearHover();
   }
   SetCurrentPage(page);
   page->RebuildVertexArray();

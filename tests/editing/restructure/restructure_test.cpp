@@ -317,6 +317,7 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   p.Run(ID_CREATE_POINT_MIDDLE);  // 12, and an undo step
   p.Select({9, 4});
   ASSERT_TRUE(first.m_undo.CanUndo());
+  p.Find(9)->m_bHovered = true;  // under the pointer of a construction tool
   const int fills = p.seams.bridge->objectListFills;
 
   ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
@@ -337,6 +338,7 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   EXPECT_EQ(first.m_marks.MarkVector.end, 3);
   EXPECT_EQ(first.m_marks.MarkAngle.kind, 0);
   EXPECT_EQ(first.m_traceList, (std::vector<WORD>{2}));
+  EXPECT_FALSE(p.Find(3)->m_bHovered) << "the view's hovered id is of the old numbering";
   EXPECT_FALSE(first.m_undo.CanUndo());
   EXPECT_FALSE(second->m_undo.CanUndo());
   EXPECT_EQ(p.Shown(), (std::vector<QString>{QString::fromUtf8(kTextReorganized)}));

@@ -78,8 +78,11 @@ TEST_F(DocPagesTest, SwitchingShowsThePageAndCarriesTheViewState) {
   first->m_selAll.push_back(1);
   first->m_bSelected = 1;
   g_nToolMode = 4;
+  CGVertex* hovered = AddPoint(*first, 0, 0, 0);
+  hovered->m_bHovered = true;  // under the pointer of the polygon tool
   g_nViewport[0] = g_nViewport[1] = 50;  // as a three-view quadrant left it
   doc.GotoNextPage();
+  EXPECT_FALSE(hovered->m_bHovered) << "drawn plain when its page is shown again";
   EXPECT_EQ(g_pCurPage, second);
   EXPECT_EQ(std::vector<int>(g_nViewport, g_nViewport + 4), (std::vector<int>{0, 0, g_nViewWidth, g_nViewHeight}));
   EXPECT_EQ(g_pCurCells, &second->m_cells);
