@@ -10,8 +10,12 @@
 #include "cells/constructed/circlepoints.h"
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/constrained/dependentpoints.h"
+#include "cells/constructed/coordinatespoint.h"
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/iterations/iteration.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
+#include "cells/dynamic/paths/locus.h"
 #include "cells/dynamic/surfaces/surface.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
@@ -363,6 +367,36 @@ TEST(Reorganize, AnIterationHoldsTheNewIds) {
   const auto* kept = dynamic_cast<const CGIterate*>(reopened->m_pages.front()->m_cells.Lookup(5));
   ASSERT_TRUE(kept);
   EXPECT_EQ(kept->m_idArrays, iterate->m_idArrays);
+}
+
+// The hue reads No1, a value of the locus's chain, which the renumbering
+// moves from id 5 to 3 (5 is then the locus itself).
+TEST(Reorganize, ALocusColouredByAValueOfItsChainColoursAlike) {
+  RestructurePage p;
+  CGPage& page = p.Page();
+  for (WORD gone : p.Points(2)) delete page.m_cells.RemoveKey(gone);
+  p.Point();
+  auto* t = new CGTmVarParameter(page.m_nNextId++, QStringLiteral("t"), 1);
+  t->SetRange(0, 6);
+  p.Enter(t);
+  const WORD x = p.Enter(new CGTmVarCalculator(page.m_nNextId++, {t->m_nId}, "No1*2", {}));
+  const WORD point = p.Enter(new CGVerCoordinates(page.m_nNextId++, page.m_nNextVertex++, QStringLiteral("X"), {x}, 1,
+                                                  0, 0, 0, 0, 0));
+  auto* locus = new CGLocus(page.m_nNextId++, t->m_nId, point, 0, 6);
+  p.Enter(locus);
+  locus->m_strLabelExtra = QStringLiteral("No1/20");
+  locus->SetHueOn(true);
+  locus->SampleCount = 0;
+  locus->Compiled = false;
+  locus->Recalculate();
+  ASSERT_EQ(locus->ValueParents, std::vector<WORD>{x});
+  const std::vector<BYTE> colours = locus->SampleColors;
+  ASSERT_NE(colours[0], colours[4 * (locus->SampleCount - 1)]) << "red at t = 0, blue at t = 6";
+  ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+  ASSERT_EQ(locus->m_nId, 5);
+  locus->Recalculate();
+  EXPECT_EQ(locus->SampleColors, colours);
+  EXPECT_EQ(locus->ValueParents, std::vector<WORD>{3});
 }
 
 // --- Align --------------------------------------------------------------
