@@ -9,6 +9,7 @@
 
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/iterations/iteration.h"
+#include "editing/clipboardexchange.h"
 #include "editing/restructure/reorganize.h"
 #include "editing/restructure/restructuretexts.h"
 #include "model/cgcell.h"
@@ -113,6 +114,7 @@ void ReorganizeDocument(CKavrelDoc& doc) {
     RenumberPage(*page, pageIds);
     page->ClearHover();  // the view's hovered id names the old numbering
   }
+  RenumberCopiedPages(pageIds.AsMap());
   // A construction under way holds the ids of its first vertices.
   UiBridge().ResetConstructionStep();
   if (g_pCurPage) g_pCurPage->RebuildVertexArray();

@@ -369,6 +369,44 @@ TEST(Reorganize, AnIterationHoldsTheNewIds) {
   EXPECT_EQ(kept->m_idArrays, iterate->m_idArrays);
 }
 
+// Pages 1, 3 and 4 and a link to 3, copied before the renumbering: the
+// paste links the page that was 3, now 2, and saves so.
+TEST(Reorganize, ALinkCopiedBeforeNamesItsPageByTheNewId) {
+  const struct Row {
+    const char* name;
+    bool wholePage;
+    bool targetDeleted;
+    WORD pageId;
+  } rows[] = {{"the link", false, false, 2}, {"its page", true, false, 2}, {"its page deleted first", false, true, 0}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    RestructurePage p;
+    CGPage& first = p.Page();
+    for (WORD id : {3, 4}) p.doc.OnCreatePage()->m_nId = id;
+    p.doc.m_nLastPageId = 4;
+    if (row.targetDeleted) {
+      p.doc.GotoPageById(3, false);
+      p.doc.DeleteCurrentPage();
+    }
+    p.doc.SwitchToPage(&first);
+    const WORD link = p.Enter(new CGButnLink(first.m_nNextId++, QStringLiteral("go"), CGButnLink::kPageLink, 3, {}));
+    p.Select({link});
+    first.m_bSelected = row.wholePage;
+    ASSERT_TRUE(p.Run(ID_EDIT_COPY));
+    first.m_bSelected = 0;
+    ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+    ASSERT_TRUE(p.Run(ID_EDIT_PASTE));
+    const auto* pasted = p.As<CGButnLink>(static_cast<WORD>(p.Page().m_nNextId - 1));
+    ASSERT_TRUE(pasted);
+    EXPECT_EQ(row.wholePage, &p.Page() != &first);
+    EXPECT_EQ(pasted->m_nPageId, row.pageId);
+    const auto reopened = p.ExpectSavedAlike();
+    const CGPage* kept = reopened->FindPageById(p.Page().m_nId);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(static_cast<const CGButnLink*>(kept->m_cells.Lookup(pasted->m_nId))->m_nPageId, row.pageId);
+  }
+}
+
 // The hue reads No1, a value of the locus's chain, which the renumbering
 // moves from id 5 to 3 (5 is then the locus itself).
 TEST(Reorganize, ALocusColouredByAValueOfItsChainColoursAlike) {
