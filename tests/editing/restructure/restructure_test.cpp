@@ -369,32 +369,45 @@ TEST(Reorganize, AnIterationHoldsTheNewIds) {
   EXPECT_EQ(kept->m_idArrays, iterate->m_idArrays);
 }
 
-// Pages 1, 3 and 4 and a link to 3, copied before the renumbering: the
-// paste links the page that was 3, now 2, and saves so.
+// Pages 1, 3 and 4 and a link copied before the renumbering: the paste
+// links the page it named by that page's new id (none when it is gone), and
+// saves so.
 TEST(Reorganize, ALinkCopiedBeforeNamesItsPageByTheNewId) {
   const struct Row {
     const char* name;
     bool wholePage;
-    bool targetDeleted;
+    WORD target;
+    WORD deletedFirst;    // a page deleted before the copy; 0 none
+    WORD deletedBetween;  // a page deleted, then renumbered again; 0 once only
     WORD pageId;
-  } rows[] = {{"the link", false, false, 2}, {"its page", true, false, 2}, {"its page deleted first", false, true, 0}};
+  } rows[] = {{"the link", false, 3, 0, 0, 2},
+              {"its page", true, 3, 0, 0, 2},
+              {"its page deleted first", false, 3, 3, 0, 0},
+              {"renumbered twice, a page deleted between", false, 4, 0, 2, 2}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     RestructurePage p;
     CGPage& first = p.Page();
     for (WORD id : {3, 4}) p.doc.OnCreatePage()->m_nId = id;
     p.doc.m_nLastPageId = 4;
-    if (row.targetDeleted) {
-      p.doc.GotoPageById(3, false);
+    const auto deletePage = [&p, &first](WORD id) {
+      p.doc.GotoPageById(id, false);
       p.doc.DeleteCurrentPage();
-    }
+      p.doc.SwitchToPage(&first);
+    };
+    if (row.deletedFirst) deletePage(row.deletedFirst);
     p.doc.SwitchToPage(&first);
-    const WORD link = p.Enter(new CGButnLink(first.m_nNextId++, QStringLiteral("go"), CGButnLink::kPageLink, 3, {}));
+    const WORD link =
+        p.Enter(new CGButnLink(first.m_nNextId++, QStringLiteral("go"), CGButnLink::kPageLink, row.target, {}));
     p.Select({link});
     first.m_bSelected = row.wholePage;
     ASSERT_TRUE(p.Run(ID_EDIT_COPY));
     first.m_bSelected = 0;
     ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+    if (row.deletedBetween) {
+      deletePage(row.deletedBetween);
+      ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+    }
     ASSERT_TRUE(p.Run(ID_EDIT_PASTE));
     const auto* pasted = p.As<CGButnLink>(static_cast<WORD>(p.Page().m_nNextId - 1));
     ASSERT_TRUE(pasted);
