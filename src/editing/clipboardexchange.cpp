@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <map>
 #include <new>
+#include <optional>
 
+#include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/iterations/iteration.h"
 #include "cells/primitives/cgverfree.h"
 #include "cells/primitives/cornerpoints.h"
@@ -18,6 +20,7 @@
 #include "platform/archive.h"
 #include "platform/archivecollections.h"
 #include "platform/clipboard.h"
+#include "platform/processstate.h"
 #include "render/viewglobals.h"
 
 namespace {
@@ -145,8 +148,44 @@ QByteArray MakeClipboardRecord(CGPage& page) {
   return ar.Bytes();
 }
 
+namespace {
+// This program's last copy, and where the pages its links name went since:
+// copy-time id to present id; none while no renumbering came between.
+struct CCopiedRecord {
+  QByteArray bytes;
+  std::optional<std::map<WORD, WORD>> pageIds;
+};
+CCopiedRecord g_copied;
+const ProcessStateReset resetCopied([] { g_copied = {}; });
+}  // namespace
+
 void CopySelectionToClipboard() {
-  if (CGPage* page = g_pCurPage) Clipboard().SetData(QString::fromLatin1(kClipboardFormat), MakeClipboardRecord(*page));
+  CGPage* page = g_pCurPage;
+  if (!page) return;
+  g_copied = {MakeClipboardRecord(*page), std::nullopt};
+  Clipboard().SetData(QString::fromLatin1(kClipboardFormat), g_copied.bytes);
+}
+
+void RenumberCopiedPages(const std::map<WORD, WORD>& pageIds) {
+  if (g_copied.bytes.isEmpty()) return;
+  if (!g_copied.pageIds) {
+    g_copied.pageIds = pageIds;
+    return;
+  }
+  for (auto& [copied, now] : *g_copied.pageIds) {
+    const auto it = pageIds.find(now);
+    now = it == pageIds.end() ? 0 : it->second;
+  }
+}
+
+void FollowCopiedPages(const QByteArray& record, const std::vector<CGCell*>& cells) {
+  if (!g_copied.pageIds || record != g_copied.bytes) return;
+  const std::map<WORD, WORD>& pageIds = *g_copied.pageIds;
+  for (CGCell* cell : cells)
+    if (auto* link = dynamic_cast<CGButnLink*>(cell); link && link->IsPageLink()) {
+      const auto it = pageIds.find(link->m_nPageId);
+      link->m_nPageId = it == pageIds.end() ? 0 : it->second;
+    }
 }
 
 int PasteFromClipboard(CArchive& ar, PasteFailure* failure) {

@@ -5,6 +5,7 @@
 // cells a deletion takes.
 #pragma once
 #include <QByteArray>
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -23,6 +24,15 @@ enum : DWORD { kClipboardPage = 1, kClipboardCells = 2 };
 QByteArray MakeClipboardRecord(CGPage& page);
 // Puts the current page's record on the clipboard.
 void CopySelectionToClipboard();
+
+// The record this program last put on the clipboard names pages by their
+// ids at the copy.  The document's pages were renumbered: `pageIds` takes
+// every page id there was to its new one (a page missing from it is gone).
+void RenumberCopiedPages(const std::map<WORD, WORD>& pageIds);
+// The page links among `cells`, just read from `record`, name the pages
+// they named at the copy under the ids those pages have now (none, when a
+// page is gone), if `record` is that last copy and pages were renumbered.
+void FollowCopiedPages(const QByteArray& record, const std::vector<CGCell*>& cells);
 
 // Why a record pastes nothing: it is damaged or foreign, or the page has
 // no ids left for its cells.

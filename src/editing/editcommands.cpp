@@ -45,8 +45,9 @@ void PastePicture(CKavrelDoc& doc, CGPage& page) {
     ++page.m_nPasteCount;
 }
 
-void PasteCells(CKavrelDoc& doc, CGPage& page, CArchive& ar) {
+void PasteCells(CKavrelDoc& doc, CGPage& page, CArchive& ar, const QByteArray& record) {
   PasteFailure failure = PasteFailure::None;
+  const WORD first = page.m_nNextId;
   const int n = PasteFromClipboard(ar, &failure);
   if (n < 0) {
     if (failure == PasteFailure::NoRoom)
@@ -56,13 +57,16 @@ void PasteCells(CKavrelDoc& doc, CGPage& page, CArchive& ar) {
     return;
   }
   if (n > 0) {
+    std::vector<CGCell*> pasted;
+    for (int k = 0; k < n; ++k) pasted.push_back(page.m_cells.Lookup(static_cast<WORD>(first + k)));
+    FollowCopiedPages(record, pasted);
     page.m_undo.Submit(std::make_unique<CCmdAddCells>(n, QString::fromUtf8(kCmdNamePaste)));
     doc.SetModifiedFlag();
   }
   ++page.m_nPasteCount;
 }
 
-void PastePage(CKavrelDoc& doc, CArchive& ar) {
+void PastePage(CKavrelDoc& doc, CArchive& ar, const QByteArray& record) {
   auto page = std::make_unique<CGPage>();
   try {
     page->Serialize(ar);  // checked as a loaded page is
@@ -73,6 +77,9 @@ void PastePage(CKavrelDoc& doc, CArchive& ar) {
     TellPasteFailed(kTextDamagedClipboardRecord, kCmdNamePaste);
     return;
   }
+  std::vector<CGCell*> cells;
+  for (auto [id, cell] : page->m_cells) cells.push_back(cell);
+  FollowCopiedPages(record, cells);
   if (!doc.InsertPastedPage(std::move(page))) TellPasteFailed(kTextNoPageIdLeft, kCmdNamePaste);
 }
 
@@ -86,9 +93,9 @@ void PasteRecord(CKavrelDoc& doc, CGPage& page) {
   } catch (const CArchiveException&) {
   }
   if (kind == kClipboardCells)
-    PasteCells(doc, page, ar);
+    PasteCells(doc, page, ar, *record);
   else if (kind == kClipboardPage)
-    PastePage(doc, ar);
+    PastePage(doc, ar, *record);
   else
     TellPasteFailed(kTextDamagedClipboardRecord, kCmdNamePaste);
 }

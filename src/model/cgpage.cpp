@@ -94,8 +94,18 @@ int CGPage::EndToolInstance() {
   m_nToolPendingId = 0;
   m_pToolRecord.reset();
   if (result > 0) result = m_nToolDone = m_nNextId - m_nToolFirstId;
-  for (auto [id, cell] : m_cells) cell->m_bHovered = false;
+  ForgetIdsFrom(m_nNextId);
+  ClearHover();
   return result;
+}
+
+void CGPage::ForgetIdsFrom(WORD first) {
+  TranslateMarks(m_marks, [first](WORD id) { return id < first ? id : WORD(0); });
+  if (m_nAutoButton >= first) m_nAutoButton = 0;
+}
+
+void CGPage::ClearHover() {
+  for (auto [id, cell] : m_cells) cell->m_bHovered = false;
 }
 
 void CGPage::Serialize(CArchive& ar) {

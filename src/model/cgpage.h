@@ -47,6 +47,10 @@ class CGPage : public CObject {
   // cells and returns the number of finished ones for one creation command,
   // -1 when cells were created outside the instance, 0 when none is pending.
   int EndToolInstance();
+  // The ids from `first` on were given back: their cells are gone and the
+  // next cells made take them.  The transformation marks and the automatic
+  // button that named one of them name nothing.
+  void ForgetIdsFrom(WORD first);
 
   // --- Vertex array and recomputation ------------------------------------
   // Numbers the points from slot 1, refills the vertex array from them
@@ -87,6 +91,8 @@ class CGPage : public CObject {
   void ClearSelection();
   // The lists again from the cells' selected bytes (map order).
   void RebuildSelectionLists();
+  // No cell of the page is drawn as the one under the pointer.
+  void ClearHover();
   // Every cell's colours and sizes from the colour scheme of the preferences.
   void ApplyColorScheme();
 

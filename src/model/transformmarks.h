@@ -2,6 +2,8 @@
 // vector, angle and ratio a user marked on a page, by cell id.  A page
 // keeps one set; it is not stored and lives as long as the page.
 #pragma once
+#include <functional>
+
 #include "platform/types.h"
 
 // Kind 1: from point `start` to point `end`; kind 2: the vector value
@@ -31,3 +33,8 @@ struct CTransformMarks {
   CAngleMark MarkAngle;
   CRatioMark MarkRatio;
 };
+
+// Every id of the marks through `to`, which gives 0 for a cell that is gone
+// (so its id may later name another cell); a mark that loses one of its
+// cells is no mark, never one re-pointed at what takes the id.
+void TranslateMarks(CTransformMarks& marks, const std::function<WORD(WORD)>& to);

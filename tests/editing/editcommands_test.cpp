@@ -79,6 +79,7 @@ TEST(EditDelete, ASelectedPageGoesForGoodAfterTheQuestion) {
     p.seams.notifier->answers = {row.answer};
     int mediaClosed = 0;
     DocumentServices().closeMedia = [&mediaClosed] { ++mediaClosed; };
+    const int resets = p.seams.bridge->stepResets;
     ASSERT_TRUE(p.Run(ID_EDIT_DELETE));
     DocumentServices().closeMedia = nullptr;
     // Only emptying the document takes the played page's media with it.
@@ -102,6 +103,7 @@ TEST(EditDelete, ASelectedPageGoesForGoodAfterTheQuestion) {
       EXPECT_EQ(p.Page().m_strName, QStringLiteral("第一页"));
       EXPECT_EQ(p.doc.m_nLastPageId, 1);
       EXPECT_EQ(p.seams.bridge->objectListFills, 1);
+      EXPECT_EQ(p.seams.bridge->stepResets, resets + 1) << "the tool may hold ids of the page gone";
     } else {
       const auto told = p.Messages(WM_PAGE_ITEM);
       EXPECT_EQ(std::count_if(told.begin(), told.end(), [](const BridgeMessage& m) { return m.wParam == 2; }), 1);

@@ -53,7 +53,10 @@ class RecordingUiBridge : public IUiBridge {
   void Post(UiTarget target, UINT message, WPARAM wParam, LPARAM lParam) override;
   void SetStatusText(int element, const QString& text) override;
   void UpdateAllViews() override { ++viewUpdates; }
-  void ResetConstructionStep() override { ++stepResets; }
+  void ResetConstructionStep() override {
+    ++stepResets;
+    if (resetStep) resetStep();
+  }
   void FillObjectList() override { ++objectListFills; }
   void UpdateTranslationSliders() override { ++sliderUpdates; }
   void SetCommandImage(UINT id, int image) override { commandImages.emplace_back(id, image); }
@@ -66,6 +69,7 @@ class RecordingUiBridge : public IUiBridge {
   std::vector<std::pair<int, QString>> statusTexts;
   int viewUpdates = 0;
   int stepResets = 0;
+  std::function<void()> resetStep;  // what the view does on a reset, where a test has a view
   int objectListFills = 0;
   int sliderUpdates = 0;
   std::vector<std::pair<UINT, int>> commandImages;

@@ -3,13 +3,13 @@
 // cells translated, so nothing points at another cell afterwards.  The
 // pages' histories refer to the old ids and are emptied.
 #include <QString>
-#include <array>
 #include <map>
 #include <utility>
 #include <vector>
 
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/iterations/iteration.h"
+#include "editing/clipboardexchange.h"
 #include "editing/restructure/reorganize.h"
 #include "editing/restructure/restructuretexts.h"
 #include "model/cgcell.h"
@@ -53,31 +53,6 @@ void Translate(std::vector<WORD>& ids, const CIdMap& map) {
   ids.resize(kept);
 }
 
-// A mark whose cells are not all there any more is cleared.
-template <class Mark, size_t N>
-void TranslateMark(Mark& mark, const std::array<WORD Mark::*, N>& fields, const CIdMap& map) {
-  bool lost = false;
-  for (WORD Mark::*field : fields)
-    if (mark.*field) {
-      mark.*field = map(mark.*field);
-      lost = lost || mark.*field == 0;
-    }
-  if (lost) mark = Mark{};
-}
-
-void TranslateMarks(CTransformMarks& marks, const CIdMap& map) {
-  marks.MarkCenter = map(marks.MarkCenter);
-  marks.MarkAxis = map(marks.MarkAxis);
-  marks.MarkMirror = map(marks.MarkMirror);
-  TranslateMark(marks.MarkVector, std::array{&CVectorMark::start, &CVectorMark::end, &CVectorMark::value}, map);
-  TranslateMark(marks.MarkAngle, std::array{&CAngleMark::a, &CAngleMark::b, &CAngleMark::c, &CAngleMark::value},
-                map);
-  TranslateMark(marks.MarkRatio,
-                std::array{&CRatioMark::value, &CRatioMark::segment1, &CRatioMark::segment2, &CRatioMark::a,
-                           &CRatioMark::b, &CRatioMark::c},
-                map);
-}
-
 void TranslatePageLists(CGPage& page, const CIdMap& map) {
   for (auto* list : {&page.m_selPoints, &page.m_selLines, &page.m_selFaces, &page.m_selSolids, &page.m_selPaths,
                      &page.m_selTexts, &page.m_selValues, &page.m_selButtons, &page.m_selOthers, &page.m_selAll,
@@ -86,7 +61,7 @@ void TranslatePageLists(CGPage& page, const CIdMap& map) {
     Translate(*list, map);
   if (page.m_nAutoButton > 0 && page.m_nAutoButton <= 0xFFFF)
     page.m_nAutoButton = map(static_cast<WORD>(page.m_nAutoButton));
-  TranslateMarks(page.m_marks, map);
+  TranslateMarks(page.m_marks, [&map](WORD id) { return map(id); });
 }
 
 // Gives the cells their new ids in the map; returns old to new.
@@ -148,7 +123,13 @@ void ReorganizeDocument(CKavrelDoc& doc) {
   }
   for (auto& page : doc.m_pages) page->m_nId = pageIds(page->m_nId);
   doc.m_nLastPageId = number;
-  for (auto& page : doc.m_pages) RenumberPage(*page, pageIds);
+  for (auto& page : doc.m_pages) {
+    RenumberPage(*page, pageIds);
+    page->ClearHover();  // the view's hovered id names the old numbering
+  }
+  RenumberCopiedPages(pageIds.AsMap());
+  // A construction under way holds the ids of its first vertices.
+  UiBridge().ResetConstructionStep();
   if (g_pCurPage) g_pCurPage->RebuildVertexArray();
   doc.SetModifiedFlag();
   // The whole list: its page items carry the old page ids too, so the

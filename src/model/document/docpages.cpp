@@ -62,6 +62,7 @@ void CKavrelDoc::SwitchToPage(CGPage* page) {
     UiBridge().Send(UiTarget::View, kWmCommand, ID_INK_ERASE, 0);
     if (EndPendingTool(*current)) SetModifiedFlag();
     current->ClearSelection();
+    current->ClearHover();
   }
   SetCurrentPage(page);
   page->RebuildVertexArray();
@@ -154,6 +155,7 @@ void CKavrelDoc::DeleteCurrentPage() {
   if (const auto& close = DocumentServices().closeMedia) close();
   m_pages.clear();  // the page stops being current as it goes
   g_bTraceDirty = false;
+  UiBridge().ResetConstructionStep();  // the tool stays; the vertices it holds went
   g_bBackgroundDirty = 1;  // the captured traces belonged to the page just deleted
   AppendFirstPage();
   m_nLastPageId = 1;

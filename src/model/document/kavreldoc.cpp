@@ -191,6 +191,7 @@ void CKavrelDoc::DeleteContents() {
   if (const auto& close = DocumentServices().closeMedia) close();
   m_pages.clear();  // a page that was current makes no page current as it goes
   SetCurrentPage(nullptr);
+  UiBridge().ResetConstructionStep();  // its vertices went with the pages
   g_bBackgroundDirty = 1;  // the captured traces belonged to the pages just deleted
   g_bTraceDirty = false;
   SaveWholeViewport();

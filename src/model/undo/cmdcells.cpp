@@ -6,11 +6,14 @@
 #include "model/cgpage.h"
 #include "model/globals.h"
 #include "model/runningbuttons.h"
+#include "platform/uibridge.h"
 
 namespace {
 // Takes a cell out of the page into `held`: out of its parents' child lists
-// and out of the map.  A running button stops; true when one did.
+// and out of the map.  A running button stops; true when one did.  A
+// construction the mouse tool has under way may hold the id: it starts anew.
 bool TakeOut(CGPage& page, CGCell* cell, CHeldCell& held) {
+  UiBridge().ResetConstructionStep();
   held.links.Unlink(page.m_cells, *cell);
   bool stopped = false;
   if (auto* button = dynamic_cast<CGButton*>(cell); button && button->m_bRunning) {
@@ -38,6 +41,7 @@ void DiscardCells(CGPage& page, WORD first, WORD end) {
     if (CGCell* cell = page.m_cells.Lookup(static_cast<WORD>(id))) stopped = TakeOut(page, cell, held) || stopped;
   }
   page.m_nNextId = first;
+  page.ForgetIdsFrom(first);
   page.RebuildVertexArray();
   if (stopped) CollectRunningButtons();
 }
@@ -52,6 +56,7 @@ BOOL CCmdAddCell::Undo() {
   page->ClearSelection();
   SendCellsChanged(-1);
   --page->m_nNextId;
+  page->ForgetIdsFrom(page->m_nNextId);
   CGCell* cell = page->m_cells.Lookup(page->m_nNextId);
   if (!cell) return TRUE;
   const bool stopped = TakeOut(*page, cell, m_held);
@@ -93,6 +98,7 @@ BOOL CCmdAddCells::Undo() {
     if (CGCell* cell = page->m_cells.Lookup(id)) stopped = TakeOut(*page, cell, m_cells[id]) || stopped;
   }
   page->m_nNextId = static_cast<WORD>(page->m_nNextId - m_nCount);
+  page->ForgetIdsFrom(page->m_nNextId);
   page->RebuildVertexArray();
   if (stopped) CollectRunningButtons();
   return TRUE;

@@ -10,8 +10,12 @@
 #include "cells/constructed/circlepoints.h"
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/constrained/dependentpoints.h"
+#include "cells/constructed/coordinatespoint.h"
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/iterations/iteration.h"
+#include "cells/dynamic/parameters/usercalculation.h"
+#include "cells/dynamic/parameters/userparameter.h"
+#include "cells/dynamic/paths/locus.h"
 #include "cells/dynamic/surfaces/surface.h"
 #include "cells/primitives/arcsbypoints.h"
 #include "cells/primitives/cgarc.h"
@@ -317,6 +321,7 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   p.Run(ID_CREATE_POINT_MIDDLE);  // 12, and an undo step
   p.Select({9, 4});
   ASSERT_TRUE(first.m_undo.CanUndo());
+  p.Find(9)->m_bHovered = true;  // under the pointer of a construction tool
   const int fills = p.seams.bridge->objectListFills;
 
   ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
@@ -337,6 +342,7 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   EXPECT_EQ(first.m_marks.MarkVector.end, 3);
   EXPECT_EQ(first.m_marks.MarkAngle.kind, 0);
   EXPECT_EQ(first.m_traceList, (std::vector<WORD>{2}));
+  EXPECT_FALSE(p.Find(3)->m_bHovered) << "the view's hovered id is of the old numbering";
   EXPECT_FALSE(first.m_undo.CanUndo());
   EXPECT_FALSE(second->m_undo.CanUndo());
   EXPECT_EQ(p.Shown(), (std::vector<QString>{QString::fromUtf8(kTextReorganized)}));
@@ -361,6 +367,87 @@ TEST(Reorganize, AnIterationHoldsTheNewIds) {
   const auto* kept = dynamic_cast<const CGIterate*>(reopened->m_pages.front()->m_cells.Lookup(5));
   ASSERT_TRUE(kept);
   EXPECT_EQ(kept->m_idArrays, iterate->m_idArrays);
+}
+
+// Pages 1, 3 and 4 and a link copied before the renumbering: the paste
+// links the page it named by that page's new id (none when it is gone), and
+// saves so.
+TEST(Reorganize, ALinkCopiedBeforeNamesItsPageByTheNewId) {
+  const struct Row {
+    const char* name;
+    bool wholePage;
+    WORD target;
+    WORD deletedFirst;    // a page deleted before the copy; 0 none
+    WORD deletedBetween;  // a page deleted, then renumbered again; 0 once only
+    WORD pageId;
+  } rows[] = {{"the link", false, 3, 0, 0, 2},
+              {"its page", true, 3, 0, 0, 2},
+              {"its page deleted first", false, 3, 3, 0, 0},
+              {"renumbered twice, a page deleted between", false, 4, 0, 2, 2}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    RestructurePage p;
+    CGPage& first = p.Page();
+    for (WORD id : {3, 4}) p.doc.OnCreatePage()->m_nId = id;
+    p.doc.m_nLastPageId = 4;
+    const auto deletePage = [&p, &first](WORD id) {
+      p.doc.GotoPageById(id, false);
+      p.doc.DeleteCurrentPage();
+      p.doc.SwitchToPage(&first);
+    };
+    if (row.deletedFirst) deletePage(row.deletedFirst);
+    p.doc.SwitchToPage(&first);
+    const WORD link =
+        p.Enter(new CGButnLink(first.m_nNextId++, QStringLiteral("go"), CGButnLink::kPageLink, row.target, {}));
+    p.Select({link});
+    first.m_bSelected = row.wholePage;
+    ASSERT_TRUE(p.Run(ID_EDIT_COPY));
+    first.m_bSelected = 0;
+    ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+    if (row.deletedBetween) {
+      deletePage(row.deletedBetween);
+      ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+    }
+    ASSERT_TRUE(p.Run(ID_EDIT_PASTE));
+    const auto* pasted = p.As<CGButnLink>(static_cast<WORD>(p.Page().m_nNextId - 1));
+    ASSERT_TRUE(pasted);
+    EXPECT_EQ(row.wholePage, &p.Page() != &first);
+    EXPECT_EQ(pasted->m_nPageId, row.pageId);
+    const auto reopened = p.ExpectSavedAlike();
+    const CGPage* kept = reopened->FindPageById(p.Page().m_nId);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(static_cast<const CGButnLink*>(kept->m_cells.Lookup(pasted->m_nId))->m_nPageId, row.pageId);
+  }
+}
+
+// The hue reads No1, a value of the locus's chain, which the renumbering
+// moves from id 5 to 3 (5 is then the locus itself).
+TEST(Reorganize, ALocusColouredByAValueOfItsChainColoursAlike) {
+  RestructurePage p;
+  CGPage& page = p.Page();
+  for (WORD gone : p.Points(2)) delete page.m_cells.RemoveKey(gone);
+  p.Point();
+  auto* t = new CGTmVarParameter(page.m_nNextId++, QStringLiteral("t"), 1);
+  t->SetRange(0, 6);
+  p.Enter(t);
+  const WORD x = p.Enter(new CGTmVarCalculator(page.m_nNextId++, {t->m_nId}, "No1*2", {}));
+  const WORD point = p.Enter(new CGVerCoordinates(page.m_nNextId++, page.m_nNextVertex++, QStringLiteral("X"), {x}, 1,
+                                                  0, 0, 0, 0, 0));
+  auto* locus = new CGLocus(page.m_nNextId++, t->m_nId, point, 0, 6);
+  p.Enter(locus);
+  locus->m_strLabelExtra = QStringLiteral("No1/20");
+  locus->SetHueOn(true);
+  locus->SampleCount = 0;
+  locus->Compiled = false;
+  locus->Recalculate();
+  ASSERT_EQ(locus->ValueParents, std::vector<WORD>{x});
+  const std::vector<BYTE> colours = locus->SampleColors;
+  ASSERT_NE(colours[0], colours[4 * (locus->SampleCount - 1)]) << "red at t = 0, blue at t = 6";
+  ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+  ASSERT_EQ(locus->m_nId, 5);
+  locus->Recalculate();
+  EXPECT_EQ(locus->SampleColors, colours);
+  EXPECT_EQ(locus->ValueParents, std::vector<WORD>{3});
 }
 
 // --- Align --------------------------------------------------------------

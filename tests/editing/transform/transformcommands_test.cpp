@@ -507,6 +507,20 @@ TEST(TransformCommands, CancelAndUnmarkedChoicesMakeNothing) {
          answer.m_nAxisChoice = 1, answer.m_nAngleChoice = 1, answer.m_fVz = 1, answer.m_fDegrees = 2e38f;
          p.dialogs->Ok(answer);
        }},
+      {"a marked centre whose creation was undone, its id taken again", ID_TRANS_ROTATE,
+       [](TransformPage& p) {
+         p.Select({p.ab}), p.Run(ID_CREATE_POINT_MIDDLE);
+         const WORD midpoint = static_cast<WORD>(p.Page().m_nNextId - 1);
+         p.Select({midpoint}), p.Run(ID_TRANS_MARKCENTER);
+         p.Page().m_undo.Undo();
+         p.Select({p.ac}), p.Run(ID_CREATE_POINT_MIDDLE);
+         ASSERT_NE(p.As<CGVertex>(midpoint), nullptr);
+         p.Select({p.abc});
+         CDlgTransRotate answer;
+         answer.m_nAxisChoice = CDlgTransRotate::kCentreAxis, answer.m_nAngleChoice = CDlgTransRotate::kFixedAngle;
+         answer.m_fDegrees = 90;
+         p.dialogs->Ok(answer);
+       }},
       {"a mask outside 1 to 7", ID_TRANS_DEFLECT,
        [](TransformPage& p) {
          CDlgTransDeflect answer;

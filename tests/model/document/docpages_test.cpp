@@ -10,6 +10,7 @@
 #include "model/document/usertool.h"
 #include "model/pagetest.h"
 #include "model/selection.h"
+#include "model/undo/cmdcells.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -77,8 +78,11 @@ TEST_F(DocPagesTest, SwitchingShowsThePageAndCarriesTheViewState) {
   first->m_selAll.push_back(1);
   first->m_bSelected = 1;
   g_nToolMode = 4;
+  CGVertex* hovered = AddPoint(*first, 0, 0, 0);
+  hovered->m_bHovered = true;  // under the pointer of the polygon tool
   g_nViewport[0] = g_nViewport[1] = 50;  // as a three-view quadrant left it
   doc.GotoNextPage();
+  EXPECT_FALSE(hovered->m_bHovered) << "drawn plain when its page is shown again";
   EXPECT_EQ(g_pCurPage, second);
   EXPECT_EQ(std::vector<int>(g_nViewport, g_nViewport + 4), (std::vector<int>{0, 0, g_nViewWidth, g_nViewHeight}));
   EXPECT_EQ(g_pCurCells, &second->m_cells);
@@ -117,6 +121,15 @@ TEST_F(DocPagesTest, AutomaticButtonStartsWhenItsPageIsShown) {
     doc.SwitchToPage(second);
     EXPECT_EQ(second->m_nAutoButton, 0) << id;
   }
+  // The button's creation undone: the next button takes its id, unasked.
+  second->m_nAutoButton = AddCell<CGButton>(*second)->m_nId;
+  second->m_undo.Submit(std::make_unique<CCmdAddCell>(QStringLiteral("button")));
+  ASSERT_TRUE(second->m_undo.Undo());
+  const WORD next = AddCell<CGButton>(*second)->m_nId;
+  EXPECT_EQ(second->m_nAutoButton, 0);
+  doc.SwitchToPage(first);
+  doc.SwitchToPage(second);
+  EXPECT_FALSE(Sent(UiTarget::View, true, next, WM_CELL_COMMAND));
 }
 
 TEST_F(DocPagesTest, UserToolLeftHalfAppliedBecomesOneUndoStep) {

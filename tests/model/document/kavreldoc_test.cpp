@@ -42,6 +42,7 @@ TEST_F(DocTest, NewDocumentHasOnePageAndAFreshView) {
 
   ASSERT_TRUE(doc.OnNewDocument());
   EXPECT_EQ(reloads, 1);
+  EXPECT_EQ(seams.bridge->stepResets, 1) << "a construction under way held ids of the pages gone";
   ASSERT_EQ(doc.m_pages.size(), 1u);
   const CGPage& page = *doc.m_pages.front();
   EXPECT_EQ(page.m_strName, kFirstPage);

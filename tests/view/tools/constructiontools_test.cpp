@@ -1,6 +1,8 @@
 // The point, line, polygon and circle tools: what each click builds, under
 // which undo label, how the construction step moves on, what the right
 // button finishes, and the clicks that build nothing.
+#include <QTemporaryDir>
+
 #include "cells/constrained/follower.h"
 #include "cells/constructed/horizontalcircles.h"
 #include "cells/primitives/arcsbypoints.h"
@@ -294,6 +296,52 @@ TEST(ConstructionTools, TheRightButtonEndsWhatIsUnderWay) {
     EXPECT_EQ(std::make_pair(g_nToolMode, g_viewTool.step), ends ? std::make_pair(1, 0) : std::make_pair(mode, 2))
         << mode;
     EXPECT_EQ(t.Steps(), 0) << mode;
+  }
+}
+
+// Cells renumbered or taken away under a construction: the next click
+// starts it anew, so nothing is built on a cell that is gone or on the one
+// that took its id, and the document reopens.
+TEST(ConstructionTools, RenumberingOrADeleteStartsTheConstructionAnew) {
+  struct Row {
+    const char* name;
+    std::function<void(ToolPage&, WORD a, WORD c)> act;  // with the line tool, on points A B C
+    WORD b, c;  // their ids after
+  };
+  const Row rows[] = {
+      {"A deleted, C clicked, renumbered",
+       [](ToolPage& t, WORD a, WORD c) {
+         t.Select({a}), t.Run(ID_EDIT_DELETE), t.Run(ID_CREATE_LINE);
+         t.ClickCell(c);
+         ASSERT_TRUE(t.Run(ID_FILE_REORGANIZE));
+       },
+       1, 2},
+      {"A clicked, then deleted",
+       [](ToolPage& t, WORD a, WORD) {
+         t.Run(ID_CREATE_LINE), t.ClickCell(a);
+         t.Select({a}), t.Run(ID_EDIT_DELETE);
+       },
+       2, 3},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ToolPage t;
+    const std::vector<WORD> abc = t.Points(3);
+    row.act(t, abc[0], abc[2]);
+    ASSERT_EQ(g_nToolMode, 3);
+    t.ClickCell(row.b);
+    EXPECT_EQ(t.Newest<CGLine>(), nullptr);
+    EXPECT_EQ(std::make_pair(g_viewTool.step, g_viewTool.vertexIds[0]), std::make_pair(2, row.b));
+    t.ClickCell(row.c);
+    ASSERT_NE(t.Newest<CGLine>(), nullptr);
+    EXPECT_EQ(t.Newest<CGLine>()->m_parents, (std::vector<WORD>{row.b, row.c}));
+    for (auto [id, cell] : t.Page().m_cells)
+      for (WORD parent : cell->m_parents) EXPECT_TRUE(parent != id && t.Find(parent)) << id << " reads " << parent;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("tool.kv"));
+    ASSERT_TRUE(t.doc.OnSaveDocument(path));
+    CKavrelDoc reopened;
+    EXPECT_TRUE(reopened.OnOpenDocument(path, false));
   }
 }
 

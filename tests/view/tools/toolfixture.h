@@ -76,6 +76,7 @@ class ToolPage : public CommandPage {
   ToolPage() {
     tools.SetDocument(&doc);
     RegisterViewCommands(tools, &tools);
+    seams.bridge->resetStep = [] { g_viewTool.step = 0; };  // as the main frame passes it on
   }
   ~ToolPage() { CommandRegistry().Withdraw(&tools); }
 

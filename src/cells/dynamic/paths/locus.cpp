@@ -92,7 +92,14 @@ bool CGLocus::ResolveChain() {
     if (!cell) return false;
     m_chain.push_back(cell);
   }
-  for (WORD id : ValueParents) m_values.push_back(g_pCurCells->Lookup(id));
+  // The values come from the chain as it stands: ids kept from the last
+  // compilation go stale when the document is renumbered.
+  ValueParents.clear();
+  for (std::size_t i = 1; i + 1 < m_chain.size(); ++i)
+    if (m_chain[i]->IsKindOf(RUNTIME_CLASS(CGTmVariable))) {
+      ValueParents.push_back(m_parents[i]);
+      m_values.push_back(m_chain[i]);
+    }
   return true;
 }
 
@@ -145,7 +152,7 @@ void CGLocus::CompileHue(float t) {
   CompileExpression(Parser, ValueVariableList(static_cast<std::size_t>(k), QStringLiteral("t,")), m_strLabelExtra);
   if (Parser.VariableCount() > 0) Parser.Values()[0] = t;
   Compiled = true;
-  ResolveChain();  // the value parents just collected
+  ResolveChain();  // the values of the chain
 }
 
 bool CGLocus::AllocateSamples() {
