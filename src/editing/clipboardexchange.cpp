@@ -105,10 +105,11 @@ void EnterPasted(CGPage& page, PastedCells& cells) {
   std::vector<CGCell*> entered;
   entered.reserve(cells.size());
   for (auto& [key, owned] : cells) {
-    CGCell* cell = owned.release();
+    CGCell* cell = owned.get();
     cell->m_nId = static_cast<WORD>(next + key);
     for (WORD& parent : cell->m_parents) parent = NewId(oldIds, next, parent);
     page.m_cells.SetAt(cell->m_nId, cell);
+    owned.release();  // the page's now
     PlacePasted(page, *cell);
     entered.push_back(cell);
   }
@@ -170,10 +171,11 @@ int PasteFromClipboard(CArchive& ar, PasteFailure* failure) {
     return -1;
   }
   const WORD first = page->m_nNextId;
+  const CHandouts handouts(*page);
   try {
     EnterPasted(*page, cells);
   } catch (const std::bad_alloc&) {
-    DiscardCells(*page, first, static_cast<WORD>(first + cells.size()));
+    DiscardCells(*page, first, static_cast<WORD>(first + cells.size()), handouts);
     *failure = PasteFailure::Damaged;
     return -1;
   }

@@ -47,6 +47,8 @@ void PastePicture(CKavrelDoc& doc, CGPage& page) {
 
 void PasteCells(CKavrelDoc& doc, CGPage& page, CArchive& ar) {
   PasteFailure failure = PasteFailure::None;
+  const WORD first = page.m_nNextId;
+  const CHandouts handouts(page);
   const int n = PasteFromClipboard(ar, &failure);
   if (n < 0) {
     if (failure == PasteFailure::NoRoom)
@@ -56,7 +58,7 @@ void PasteCells(CKavrelDoc& doc, CGPage& page, CArchive& ar) {
     return;
   }
   if (n > 0) {
-    page.m_undo.Submit(std::make_unique<CCmdAddCells>(n, QString::fromUtf8(kCmdNamePaste)));
+    SubmitCreated(page, first, handouts, QString::fromUtf8(kCmdNamePaste));
     doc.SetModifiedFlag();
   }
   ++page.m_nPasteCount;
