@@ -108,10 +108,11 @@ void EnterPasted(CGPage& page, PastedCells& cells) {
   std::vector<CGCell*> entered;
   entered.reserve(cells.size());
   for (auto& [key, owned] : cells) {
-    CGCell* cell = owned.release();
+    CGCell* cell = owned.get();
     cell->m_nId = static_cast<WORD>(next + key);
     for (WORD& parent : cell->m_parents) parent = NewId(oldIds, next, parent);
     page.m_cells.SetAt(cell->m_nId, cell);
+    owned.release();  // the page's now
     PlacePasted(page, *cell);
     entered.push_back(cell);
   }
@@ -178,11 +179,11 @@ void RenumberCopiedPages(const std::map<WORD, WORD>& pageIds) {
   }
 }
 
-void FollowCopiedPages(const QByteArray& record, const std::vector<CGCell*>& cells) {
+void FollowCopiedPages(const QByteArray& record, int n, const std::function<CGCell*(int)>& cellAt) {
   if (!g_copied.pageIds || record != g_copied.bytes) return;
   const std::map<WORD, WORD>& pageIds = *g_copied.pageIds;
-  for (CGCell* cell : cells)
-    if (auto* link = dynamic_cast<CGButnLink*>(cell); link && link->IsPageLink()) {
+  for (int k = 0; k < n; ++k)
+    if (auto* link = dynamic_cast<CGButnLink*>(cellAt(k)); link && link->IsPageLink()) {
       const auto it = pageIds.find(link->m_nPageId);
       link->m_nPageId = it == pageIds.end() ? 0 : it->second;
     }
@@ -209,10 +210,11 @@ int PasteFromClipboard(CArchive& ar, PasteFailure* failure) {
     return -1;
   }
   const WORD first = page->m_nNextId;
+  const CHandouts handouts(*page);
   try {
     EnterPasted(*page, cells);
   } catch (const std::bad_alloc&) {
-    DiscardCells(*page, first, static_cast<WORD>(first + cells.size()));
+    DiscardCells(*page, first, static_cast<WORD>(first + cells.size()), handouts);
     *failure = PasteFailure::Damaged;
     return -1;
   }

@@ -5,6 +5,7 @@
 // cells a deletion takes.
 #pragma once
 #include <QByteArray>
+#include <functional>
 #include <map>
 #include <memory>
 #include <utility>
@@ -29,10 +30,12 @@ void CopySelectionToClipboard();
 // ids at the copy.  The document's pages were renumbered: `pageIds` takes
 // every page id there was to its new one (a page missing from it is gone).
 void RenumberCopiedPages(const std::map<WORD, WORD>& pageIds);
-// The page links among `cells`, just read from `record`, name the pages
-// they named at the copy under the ids those pages have now (none, when a
-// page is gone), if `record` is that last copy and pages were renumbered.
-void FollowCopiedPages(const QByteArray& record, const std::vector<CGCell*>& cells);
+// The page links among the cells just read from `record` (those `cellAt`
+// gives for 0 .. n-1) name the pages they named at the copy under the ids
+// those pages have now (none, when a page is gone), if `record` is that
+// last copy and pages were renumbered.  It allocates nothing, so it can run
+// after pasted cells joined a page and before their undo step.
+void FollowCopiedPages(const QByteArray& record, int n, const std::function<CGCell*(int)>& cellAt);
 
 // Why a record pastes nothing: it is damaged or foreign, or the page has
 // no ids left for its cells.

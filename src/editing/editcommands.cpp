@@ -48,6 +48,7 @@ void PastePicture(CKavrelDoc& doc, CGPage& page) {
 void PasteCells(CKavrelDoc& doc, CGPage& page, CArchive& ar, const QByteArray& record) {
   PasteFailure failure = PasteFailure::None;
   const WORD first = page.m_nNextId;
+  const CHandouts handouts(page);
   const int n = PasteFromClipboard(ar, &failure);
   if (n < 0) {
     if (failure == PasteFailure::NoRoom)
@@ -57,10 +58,8 @@ void PasteCells(CKavrelDoc& doc, CGPage& page, CArchive& ar, const QByteArray& r
     return;
   }
   if (n > 0) {
-    std::vector<CGCell*> pasted;
-    for (int k = 0; k < n; ++k) pasted.push_back(page.m_cells.Lookup(static_cast<WORD>(first + k)));
-    FollowCopiedPages(record, pasted);
-    page.m_undo.Submit(std::make_unique<CCmdAddCells>(n, QString::fromUtf8(kCmdNamePaste)));
+    FollowCopiedPages(record, n, [&](int k) { return page.m_cells.Lookup(static_cast<WORD>(first + k)); });
+    SubmitCreated(page, first, handouts, QString::fromUtf8(kCmdNamePaste));
     doc.SetModifiedFlag();
   }
   ++page.m_nPasteCount;
@@ -79,7 +78,7 @@ void PastePage(CKavrelDoc& doc, CArchive& ar, const QByteArray& record) {
   }
   std::vector<CGCell*> cells;
   for (auto [id, cell] : page->m_cells) cells.push_back(cell);
-  FollowCopiedPages(record, cells);
+  FollowCopiedPages(record, static_cast<int>(cells.size()), [&](int k) { return cells[k]; });
   if (!doc.InsertPastedPage(std::move(page))) TellPasteFailed(kTextNoPageIdLeft, kCmdNamePaste);
 }
 

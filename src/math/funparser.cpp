@@ -47,6 +47,7 @@ CFunParser::CFunParser() = default;
 CFunParser::~CFunParser() { DeleteTree(m_pRoot); }
 
 void CFunParser::SetVariables(const QString& list) {
+  m_nState = kFunConstructed;  // a declaration cut short leaves nothing to evaluate
   m_values.clear();
   m_displayClasses.clear();
   // New names are numbered from the current count, so a later call never
@@ -54,7 +55,7 @@ void CFunParser::SetVariables(const QString& list) {
   QString name;
   auto enter = [&] {
     if (!name.isEmpty() && !m_names.contains(name) && m_names.size() < 0xFFFF)
-      m_names.insert(name, static_cast<WORD>(m_names.size()));
+      m_names.emplace(name, static_cast<WORD>(m_names.size()));
     name.clear();
   };
   for (const QChar ch : list) {
@@ -78,9 +79,9 @@ void CFunParser::SetText(const QString& text) {
 }
 
 bool CFunParser::LookupVariable(const QString& name, WORD& index) const {
-  const auto it = m_names.constFind(name);
-  if (it == m_names.cend()) return false;
-  index = it.value();
+  const auto it = m_names.find(name);
+  if (it == m_names.end()) return false;
+  index = it->second;
   return true;
 }
 

@@ -8,8 +8,8 @@
 // Calling order: construct, SetVariables, then for each new text SetText,
 // Check, Parse, and for each evaluation write Values() and call Evaluate.
 #pragma once
-#include <QHash>
 #include <QString>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/types.h"
@@ -89,7 +89,9 @@ class CFunParser {
 
   int m_nVarCount = 0;
   CFunNode* m_pRoot = nullptr;
-  QHash<QString, WORD> m_names;
+  // Not a QHash: its insert cannot pass on a failed allocation (it ends the
+  // program), and a document opening while memory runs out must be refused.
+  std::unordered_map<QString, WORD> m_names;
   QString m_strText;
   int m_nCheckResult = 1;
   int m_nState = kFunConstructed;

@@ -16,9 +16,10 @@ CCellMap::~CCellMap() {
 
 CGCell* CCellMap::SetAt(WORD id, CGCell* cell) {
   if (!cell) return RemoveKey(id);
+  // What may allocate comes before the cell is entered: memory running out
+  // leaves the map as it was, the id list in step with the table.
   if (id >= m_byId.size()) m_byId.resize(static_cast<size_t>(id) + 1, nullptr);
   CGCell* previous = m_byId[id];
-  m_byId[id] = cell;
   if (!previous) {
     if (m_ids.empty() || m_ids.back() < id) {
       m_ids.push_back(id);
@@ -27,7 +28,15 @@ CGCell* CCellMap::SetAt(WORD id, CGCell* cell) {
     }
   }
   // A cell marked before it came in must still be found by the next collection.
-  if (cell->m_bMarked) m_marked.push_back(id);
+  if (cell->m_bMarked) {
+    try {
+      m_marked.push_back(id);
+    } catch (...) {
+      if (!previous) m_ids.erase(std::lower_bound(m_ids.begin(), m_ids.end(), id));
+      throw;
+    }
+  }
+  m_byId[id] = cell;
   return previous;
 }
 

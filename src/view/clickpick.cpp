@@ -8,6 +8,7 @@
 
 #include "cells/primitives/cgverfree.h"
 #include "cells/primitives/pointdrag.h"
+#include "editing/tools/toolinstance.h"
 #include "model/cellmap.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
@@ -179,6 +180,7 @@ bool PickObjects(int x, int y, int* kind, WORD* id, bool labelsOnly) {
   PickRules rules;
   rules.toolMode = toolMode;
   rules.toolInstanceFirstId = InstanceFirstId(*page);
+  rules.toolAwaitsValue = InstanceAwaitsValue(*page);
   rules.isSelected = [page](int k, WORD cell) {
     const std::vector<WORD>* list = SelectionListOfKind(*page, k);
     return list && std::find(list->begin(), list->end(), cell) != list->end();

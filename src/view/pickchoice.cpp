@@ -55,6 +55,11 @@ void ChooseForSelectTool(const std::vector<PickHit>& hits, const PickRules& rule
   }
 }
 
+// The kinds an awaited input of a user-defined tool can take.
+bool InputTakes(int kind, bool value) {
+  return value ? kind == kPickValue : kind == kPickPoint || kind == kPickLine || kind == kPickPath;
+}
+
 // Smallest kind wins; among equal kinds the later hit.
 void ChooseSmallestKind(const std::vector<PickHit>& hits, const std::function<bool(const PickHit&)>& offered,
                         PickChoice& out) {
@@ -81,8 +86,15 @@ PickChoice ChoosePick(const std::vector<PickHit>& hits, const PickRules& rules) 
       break;
     case 6: {
       // Cells the running tool instance made are not offered back to it.
+      // Of the rest, what the awaited input can take comes first: a caption
+      // over a segment answers a value input, a point made on a line under a
+      // point's label a point input.  Only where nothing it can take lies
+      // does the smallest kind stand, for the tool to turn away.
       const int first = rules.toolInstanceFirstId;
-      ChooseSmallestKind(hits, [first](const PickHit& h) { return static_cast<int>(h.id) < first; }, out);
+      const auto offered = [first](const PickHit& h) { return static_cast<int>(h.id) < first; };
+      const bool value = rules.toolAwaitsValue;
+      ChooseSmallestKind(hits, [&](const PickHit& h) { return offered(h) && InputTakes(h.kind, value); }, out);
+      if (!out.kind) ChooseSmallestKind(hits, offered, out);
       if (!out.kind) out.kind = kPickNone;
       break;
     }

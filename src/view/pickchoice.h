@@ -31,6 +31,10 @@ struct PickRules {
   int toolMode = 1;
   // User-defined tool: only ids below this are offered (-1: none is).
   int toolInstanceFirstId = -1;
+  // User-defined tool: whether the awaited input is a value (a caption is
+  // clicked) rather than a point (a point clicked, or made on a line or an
+  // arc clicked).  What the input can take wins over what lies above it.
+  bool toolAwaitsValue = false;
   // Select tool: whether the cell is in the page's selection list of that
   // kind, and whether it is a free point (a draggable one).
   std::function<bool(int kind, WORD id)> isSelected;

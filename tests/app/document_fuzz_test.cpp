@@ -4,40 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <atomic>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <random>
 
+#include "allocations.h"
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "platform/archive.h"
-#include "support/sanitizers.h"
 
 namespace {
 // Allocations through operator new above this size are counted while the
 // loader runs; a document of a few kilobytes needs nothing near it.
 constexpr std::size_t kHugeAllocation = std::size_t(64) << 20;
-std::atomic<bool> g_watchAllocations{false};
-std::atomic<int> g_hugeAllocations{0};
 }  // namespace
-
-// AddressSanitizer keeps its own operator new and reports huge allocations
-// itself (allocation-size-too-big); the counting replacement is for the
-// plain build.
-#ifndef KAVREL_ADDRESS_SANITIZER
-void* operator new(std::size_t size) {
-  if (g_watchAllocations && size > kHugeAllocation) ++g_hugeAllocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return ::operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-#endif
 
 namespace {
 
@@ -95,14 +74,13 @@ TEST_F(DocumentFuzzTest, DamagedCopiesLoadOrFailWithATypedError) {
   int counts[3] = {0, 0, 0};
   QElapsedTimer timer;
   timer.start();
-  g_hugeAllocations = 0;
-  g_watchAllocations = true;
+  StartCountingAllocations(kHugeAllocation);
   for (const QByteArray& copy : copies) ++counts[static_cast<int>(Load(copy))];
-  g_watchAllocations = false;
+  StopCountingAllocations();
   const qint64 elapsed = timer.elapsed();
   std::printf("%zu copies: %d loaded, %d archive errors, %d format errors, %lld ms\n", copies.size(),
               counts[0], counts[1], counts[2], static_cast<long long>(elapsed));
-  EXPECT_EQ(g_hugeAllocations.load(), 0);
+  EXPECT_EQ(HugeAllocations(), 0);
   EXPECT_GT(counts[1], 0);
   EXPECT_GT(counts[2], 0);
   EXPECT_LT(elapsed, 60000) << "no copy may take the loader long";

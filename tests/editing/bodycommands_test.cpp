@@ -76,11 +76,8 @@ TEST(BodyCommands, ASelectedBodyIsEditedNotAddedTo) {
   auto* body = new CGSubassembly(p.Page().m_nNextId++, 7, 0, 0, 0, 0, 1, 2, 3, 0, 0, 1, 0, 4, 4, 4, 0, 0, 0, 1, 0,
                                  0, -1, 0, 0);
   p.Enter(body);
-  const WORD point = p.Point();
-  p.Select({body->m_nId, point});
+  const WORD point = p.Point(), other = p.Point(1, 1, 0);
   const WORD next = p.Page().m_nNextId;
-  p.Run(ID_CREATE_SUBA);  // the property command decides about the pair
-  EXPECT_EQ(p.Page().m_nNextId, next);
   p.Select({body->m_nId});
   CCreateSubaDlg answer;
   answer.m_nKind = 8;
@@ -102,6 +99,22 @@ TEST(BodyCommands, ASelectedBodyIsEditedNotAddedTo) {
   EXPECT_TRUE(body->m_bLabelStale);
   EXPECT_EQ(body->m_nClipMode, 2);
   EXPECT_EQ(body->m_vCenter[0], 7);
+
+  // Beside a point, whose own dialog the property command opens, and
+  // beside two, whose distance it reports: the body's dialog all the same.
+  const std::vector<WORD> withPoints[] = {{point, body->m_nId}, {point, other, body->m_nId}};
+  float centre = 7;
+  for (const std::vector<WORD>& selected : withPoints) {
+    p.Select(selected);
+    answer.m_fCenter[0] = ++centre;
+    p.dialogs->Ok(answer);
+    p.Run(ID_CREATE_SUBA);
+    EXPECT_EQ(body->m_vCenter[0], centre) << selected.size();
+    EXPECT_EQ(p.dialogs->Offered<CCreateSubaDlg>().back().m_fCenter[0], centre - 1) << "the body's own values";
+    EXPECT_TRUE(p.seams.notifier->shown.empty()) << selected.size();
+    EXPECT_EQ(p.Page().m_nNextId, next);
+  }
+  EXPECT_EQ(p.dialogs->Offered<CCreateSubaDlg>().size(), 3u);
 }
 
 TEST(BodyDialog, KindChangesResetThePlacementAndTheRulesFollow) {

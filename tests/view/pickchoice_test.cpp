@@ -22,10 +22,11 @@ struct Expected {
 };
 
 PickChoice Choose(const Hits& hits, int toolMode, std::set<std::pair<int, WORD>> selected = {},
-                  std::set<WORD> freePoints = {}, int firstToolId = -1) {
+                  std::set<WORD> freePoints = {}, int firstToolId = -1, bool awaitsValue = false) {
   PickRules rules;
   rules.toolMode = toolMode;
   rules.toolInstanceFirstId = firstToolId;
+  rules.toolAwaitsValue = awaitsValue;
   rules.isSelected = [selected](int kind, WORD id) { return selected.count({kind, id}) > 0; };
   rules.isFreePoint = [freePoints](WORD id) { return freePoints.count(id) > 0; };
   return ChoosePick(hits, rules);
@@ -73,7 +74,14 @@ TEST(PickChoice, SelectToolLeavesTheCandidatesOfTheSmallestKind) {
 }
 
 TEST(PickChoice, OtherTools) {
-  struct Case { const char* what; int toolMode; Hits hits; int firstToolId; Expected expected; };
+  struct Case {
+    const char* what;
+    int toolMode;
+    Hits hits;
+    int firstToolId;
+    Expected expected;
+    bool awaitsValue = false;
+  };
   const Case cases[] = {
       {"line tool: a point beats a nearer line", 3, {{2, 7}, {1, 3}}, -1, {1, 3}},
       {"point tool: the later of equal kinds", 2, {{1, 3}, {1, 4}, {2, 1}}, -1, {1, 4}},
@@ -81,10 +89,17 @@ TEST(PickChoice, OtherTools) {
       {"user tool: its own cells, from the first, are not offered", 6, {{1, 3}, {1, 5}, {2, 2}}, 5, {1, 3}},
       {"user tool: none qualifies", 6, {{1, 6}}, 5, {16, std::nullopt}},
       {"user tool without an instance", 6, {{1, 3}}, -1, {16, std::nullopt}},
+      {"user tool awaiting a point: a circle under a label", 6, {{4, 2}, {3, 3}}, 5, {4, 2}},
+      {"user tool awaiting a point: a point over a line and a caption", 6, {{6, 4}, {2, 2}, {1, 3}}, 5, {1, 3}},
+      {"user tool awaiting a point: a face alone stands, to be turned away", 6, {{8, 2}}, 5, {8, 2}},
+      {"user tool awaiting a value: a caption over a segment", 6, {{2, 2}, {6, 4}}, 5, {6, 4}, true},
+      {"user tool awaiting a value: a caption under a point and its label", 6, {{1, 3}, {3, 3}, {6, 4}}, 5,
+       {6, 4}, true},
+      {"user tool awaiting a value: its own caption is not offered", 6, {{6, 7}, {2, 2}}, 5, {2, 2}, true},
       {"box select", 7, {{1, 3}}, -1, {}}, {"copy box", 8, {{1, 3}}, -1, {}}, {"ink pen", 9, {{1, 3}}, -1, {}},
   };
   for (const Case& c : cases)
-    ExpectChoice(Choose(c.hits, c.toolMode, {{1, 3}}, {3}, c.firstToolId), c.expected, c.what);
+    ExpectChoice(Choose(c.hits, c.toolMode, {{1, 3}}, {3}, c.firstToolId, c.awaitsValue), c.expected, c.what);
   for (int mode = 1; mode <= 9; ++mode) ExpectChoice(Choose({}, mode), {}, "no hits, tool " + std::to_string(mode));
 }
 

@@ -93,11 +93,21 @@ bool Dispatch(CKavrelDoc& doc, CGPage& page) {
   OpenFallbackDialog(doc, page);
   return true;
 }
+
+// Whatever the dialog's answer, the document counts as changed.
+void EndCommand(CKavrelDoc& doc) {
+  doc.SetModifiedFlag();
+  UiBridge().UpdateAllViews();
+}
 }  // namespace
 
 void OnEditProperty(CKavrelDoc& doc) {
   CGPage* page = g_pCurPage;
   if (!page || !Dispatch(doc, *page)) return;
-  doc.SetModifiedFlag();
-  UiBridge().UpdateAllViews();
+  EndCommand(doc);
+}
+
+void EditCellProperties(CKavrelDoc& doc, PropertyList list, CGCell& cell) {
+  RunPropertyRow(list, doc, cell);
+  EndCommand(doc);
 }

@@ -6,7 +6,15 @@
 // undefined cell ends silently, changing nothing.
 #pragma once
 
+#include "editing/properties/propertyrows.h"
+
+class CGCell;
 class CKavrelDoc;
 
 // Always enabled.
 void OnEditProperty(CKavrelDoc& doc);
+
+// The command for one cell of the current page, found in that selection
+// list, whatever else is selected: the dialog of its class, then the same
+// ending.
+void EditCellProperties(CKavrelDoc& doc, PropertyList list, CGCell& cell);

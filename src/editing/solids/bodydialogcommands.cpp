@@ -5,13 +5,13 @@
 #include "cells/solids/bodies/cgsubassembly.h"
 #include "commands/solids/bodycommands.h"
 #include "editing/dialogs/bodies/subadialog.h"
+#include "editing/properties/propertycommand.h"
 #include "editing/properties/propertyedits.h"
 #include "editing/properties/propertyrows.h"
 #include "model/cgpage.h"
 #include "model/document/commandtable.h"
 #include "model/globals.h"
 #include "platform/commandids.h"
-#include "platform/commandregistry.h"
 #include "platform/notifier.h"
 
 namespace {
@@ -42,8 +42,9 @@ CBodyPlacement PlacementOf(const CCreateSubaDlg& dialog) {
 }
 
 void OnCreateSuba(CKavrelDoc& doc) {
-  if (SelectedBody()) {
-    CommandRegistry().Run(ID_EDIT_PROPERTY);
+  // The one body selected is edited, whatever else is selected with it.
+  if (CGSubassembly* body = SelectedBody()) {
+    EditCellProperties(doc, PropertyList::Others, *body);
     return;
   }
   CCreateSubaDlg dialog;

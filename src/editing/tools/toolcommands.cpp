@@ -43,9 +43,11 @@ void OnUpdateToolUse(CKavrelDoc&, unsigned id, CCmdUI& ui) {
 void OnToolAutodo(CKavrelDoc& doc) {
   const QString name = g_pCurrentTool ? g_pCurrentTool->m_strName : QString();
   CGPage* page = g_pCurPage;
-  const int made = ApplyToolToSelection();
-  if (made == 0 || !page) return;
-  page->m_undo.Submit(std::make_unique<CCmdAddCells>(made, name));
+  if (!page) return;
+  const WORD first = page->m_nNextId;
+  const CHandouts handouts(*page);
+  if (ApplyToolToSelection() == 0) return;
+  SubmitCreated(*page, first, handouts, name);
   doc.SetModifiedFlag();
   UiBridge().UpdateAllViews();
 }

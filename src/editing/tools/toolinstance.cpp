@@ -17,3 +17,8 @@ CToolInstance::CToolInstance(CRecord&& copy) {
 }
 
 CToolInstance* RunningInstance(const CGPage& page) { return dynamic_cast<CToolInstance*>(page.m_pToolRecord.get()); }
+
+bool InstanceAwaitsValue(const CGPage& page) {
+  const CToolInstance* instance = RunningInstance(page);
+  return instance && instance->m_nPendingIsValue;
+}

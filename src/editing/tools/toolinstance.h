@@ -25,3 +25,6 @@ class CToolInstance : public CRecord {
 
 // The instance running on the page; null when none.
 CToolInstance* RunningInstance(const CGPage& page);
+
+// Whether an instance runs on the page and awaits a value (not a point).
+bool InstanceAwaitsValue(const CGPage& page);

@@ -42,11 +42,12 @@ WORD Translated(const std::map<WORD, WORD>& idMap, WORD recordId) {
 // user, which keeps the place the caller gives it.
 CGCell* PlaceRecordedCell(CGPage& page, std::unique_ptr<CGCell> owned, std::map<WORD, WORD>& idMap,
                           bool placeholder) {
-  CGCell* cell = owned.release();
+  CGCell* cell = owned.get();
   const WORD recordId = cell->m_nId;
   cell->m_nId = page.m_nNextId++;
   idMap[recordId] = cell->m_nId;
   page.m_cells.SetAt(cell->m_nId, cell);
+  owned.release();  // the page's now
   for (WORD& parent : cell->m_parents) {
     parent = Translated(idMap, parent);
     if (CGCell* parentCell = page.m_cells.Lookup(parent)) RegisterChild(*parentCell, cell->m_nId);
@@ -316,10 +317,11 @@ int ApplyToolToSelection() {
   const long long points = static_cast<long long>(copy->m_nPointCount) * rounds;
   if (points > 0xFFFF || !ReserveSlotsFor(*page, static_cast<int>(points), static_cast<int>(points))) return 0;
   const WORD first = page->m_nNextId;
+  const CHandouts handouts(*page);
   try {
     return PlaceRounds(*page, rounds, stored, std::move(copy));
   } catch (const std::bad_alloc&) {
-    DiscardCells(*page, first, page->m_nNextId);
+    DiscardCells(*page, first, page->m_nNextId, handouts);
     KvMessageBox(QString::fromUtf8(kTextActionFailed) + QString::fromUtf8(kReasonNoMemory), QString(),
                  MB_OK | MB_ICONERROR);
     return 0;

@@ -1,5 +1,6 @@
 // Moving between the pages of the document, and the object list's clicks.
 #include <algorithm>
+#include <new>
 
 #include "model/cgbutton.h"
 #include "model/cgcell.h"
@@ -165,20 +166,32 @@ void CKavrelDoc::DeleteCurrentPage() {
 
 bool CKavrelDoc::InsertPastedPage(std::unique_ptr<CGPage> page) {
   if (!page || m_nLastPageId == 0xFFFF) return false;  // a further id would repeat one
-  page->m_nId = ++m_nLastPageId;
+  page->m_nId = static_cast<WORD>(m_nLastPageId + 1);
   page->m_strName = DefaultPageName(page->m_nId);
   // The copy was taken while its page was selected as a whole; the pasted
   // page starts with nothing selected, so a later delete asks about cells.
   page->m_bSelected = 0;
   CGPage* made = page.get();
+  CGPage* const shown = g_pCurPage;
   const int at = CurrentIndex(m_pages);
   m_pages.insert(at < 0 ? m_pages.end() : m_pages.begin() + at + 1, std::move(page));
-  UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 1, reinterpret_cast<LPARAM>(made));
-  SwitchToPage(made);
-  for (auto [id, cell] : made->m_cells) cell->m_bMarked = true;
-  made->CollectDirtyIds(made->m_dirtyIds);
-  made->RewriteWrittenInNames(made->m_dirtyIds);
-  made->RecalculateCells(made->m_dirtyIds);
+  m_nLastPageId = made->m_nId;
+  try {
+    UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 1, reinterpret_cast<LPARAM>(made));
+    SwitchToPage(made);
+    for (auto [id, cell] : made->m_cells) cell->m_bMarked = true;
+    made->CollectDirtyIds(made->m_dirtyIds);
+    made->RewriteWrittenInNames(made->m_dirtyIds);
+    made->RecalculateCells(made->m_dirtyIds);
+  } catch (const std::bad_alloc&) {
+    // Memory ran out while the page came in: it goes again and the page
+    // that was shown comes back.
+    UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 2, reinterpret_cast<LPARAM>(made));
+    if (shown) SwitchToPage(shown);
+    m_pages.erase(std::find_if(m_pages.begin(), m_pages.end(), [made](const auto& p) { return p.get() == made; }));
+    --m_nLastPageId;
+    throw;
+  }
   UiBridge().Send(UiTarget::Frame, WM_REBUILD_PAGE_TREE, 0, made->m_nId);
   SetModifiedFlag();
   return true;

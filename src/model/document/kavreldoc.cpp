@@ -215,7 +215,7 @@ void CKavrelDoc::TakeContents(CKavrelDoc& from) {
   m_pictures = std::move(from.m_pictures);
 }
 
-bool CKavrelDoc::TakeLoaded(CKavrelDoc& incoming) {
+void CKavrelDoc::TakeLoaded(CKavrelDoc& incoming) {
   CKavrelDoc previous;
   CGPage* const current = g_pCurPage;
   if (current) SaveViewStateToPage(*current);
@@ -225,22 +225,32 @@ bool CKavrelDoc::TakeLoaded(CKavrelDoc& incoming) {
   TakeContents(incoming);
   try {
     FinishLoading();
-    return true;
   } catch (const std::bad_alloc&) {
+    DeleteContents();
+    TakeContents(previous);
+    g_prefs = prefs;
+    SetCurrentPage(current);
+    if (current) {
+      current->RebuildVertexArray();
+      LoadViewStateFromPage(*current);
+      BindUndoMenu(*current);
+    }
+    throw;
   }
-  DeleteContents();
-  TakeContents(previous);
-  g_prefs = prefs;
-  SetCurrentPage(current);
-  if (current) {
-    current->RebuildVertexArray();
-    LoadViewStateFromPage(*current);
-    BindUndoMenu(*current);
-  }
-  return false;
 }
 
 bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* needsSaving) {
+  const QString previousPath = g_strDocumentPath;
+  try {
+    return ReadAndTake(path, olderLayout, needsSaving);
+  } catch (const std::bad_alloc&) {
+    g_strDocumentPath = previousPath;
+    ShowFileFailure(kTextOpenFailed, path, QString::fromUtf8(kReasonNoMemory));
+    return false;
+  }
+}
+
+bool CKavrelDoc::ReadAndTake(const QString& path, bool olderLayout, bool* needsSaving) {
   FileFailure readFailure = FileFailure::None;
   const std::optional<QByteArray> bytes = ReadFileBytes(path, &readFailure, kMaxDocumentBytes);
   if (!bytes) {
@@ -264,8 +274,6 @@ bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* nee
     // Without the header mark nothing says the file is a document at all.
     reason = HasDocumentMark(*bytes) ? QString::fromUtf8(kReasonDamagedAt).arg(ar.Position())
                                      : QString::fromUtf8(kReasonNotADocument);
-  } catch (const std::bad_alloc&) {
-    reason = QString::fromUtf8(kReasonNoMemory);
   }
   if (!failure.isEmpty() || !reason.isEmpty()) {
     g_strDocumentPath = previousPath;
@@ -275,11 +283,7 @@ bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* nee
       KvMessageBox(failure, QString(), MB_OK | MB_ICONERROR);
     return false;
   }
-  if (!TakeLoaded(incoming)) {
-    g_strDocumentPath = previousPath;
-    ShowFileFailure(kTextOpenFailed, path, QString::fromUtf8(kReasonNoMemory));
-    return false;
-  }
+  TakeLoaded(incoming);
   m_strPathName = path;
   m_bModified = false;
   if (needsSaving) *needsSaving = headerless;

@@ -90,8 +90,8 @@ class CKavrelDoc {
   // file without the header is read in the older record layout when
   // `olderLayout` is set.  *needsSaving tells whether the opened document
   // must be marked modified (no header).  On failure, memory running out
-  // while the pages are recomputed too, the loader's message was shown and
-  // this document is unchanged.
+  // anywhere on the way too, the loader's message was shown and this
+  // document is unchanged.
   bool OnOpenDocument(const QString& path, bool olderLayout, bool* needsSaving = nullptr);
   // Writes the document to the file (replacing it only when all was written)
   // and takes the path; on failure shows a message and returns false.  The
@@ -222,9 +222,13 @@ class CKavrelDoc {
   void TakeContents(CKavrelDoc& from);
   // After the records: display values, recomputation, first page, pictures.
   void FinishLoading();
-  // Takes the contents over and finishes loading them.  False when memory
-  // ran out on the way: the contents that were open are back in place.
-  bool TakeLoaded(CKavrelDoc& incoming);
+  // Takes the contents over and finishes loading them.  When memory runs
+  // out on the way the contents that were open are put back in place and
+  // std::bad_alloc goes on.
+  void TakeLoaded(CKavrelDoc& incoming);
+  // OnOpenDocument but for memory running out, which leaves it as
+  // std::bad_alloc with this document unchanged.
+  bool ReadAndTake(const QString& path, bool olderLayout, bool* needsSaving);
   void AppendFirstPage();
   // The screen size in pixels into m_nScreenWidth and m_nScreenHeight (kept
   // without a screen).

@@ -1,6 +1,7 @@
 #include "model/undo/cmdcells.h"
 
 #include <algorithm>
+#include <new>
 
 #include "model/cgbutton.h"
 #include "model/cgpage.h"
@@ -34,7 +35,24 @@ CGCell& PutBack(CGPage& page, CHeldCell& held) {
 }
 }  // namespace
 
-void DiscardCells(CGPage& page, WORD first, WORD end) {
+CHandouts::CHandouts(const CGPage& page)
+    : letter(page.m_chNameLetter), suffix(page.m_chNameSuffix), textSlot(page.m_nTextSlot),
+      buttonSlot(page.m_nButtonSlot) {
+  std::copy_n(page.m_ptLastText, 2, lastText);
+  std::copy_n(page.m_ptLastButton, 2, lastButton);
+}
+
+void CHandouts::GiveBack(CGPage& page) const {
+  page.m_chNameLetter = letter;
+  page.m_chNameSuffix = suffix;
+  page.m_nTextSlot = textSlot;
+  page.m_nButtonSlot = buttonSlot;
+  std::copy_n(lastText, 2, page.m_ptLastText);
+  std::copy_n(lastButton, 2, page.m_ptLastButton);
+}
+
+void DiscardCells(CGPage& page, WORD first, WORD end, const CHandouts& handouts) {
+  handouts.GiveBack(page);
   bool stopped = false;
   for (int id = end - 1; id >= first; --id) {  // highest first
     CHeldCell held;
@@ -44,6 +62,16 @@ void DiscardCells(CGPage& page, WORD first, WORD end) {
   page.ForgetIdsFrom(first);
   page.RebuildVertexArray();
   if (stopped) CollectRunningButtons();
+}
+
+void SubmitCreated(CGPage& page, WORD first, const CHandouts& handouts, const QString& name) {
+  const WORD end = page.m_nNextId;
+  try {
+    page.m_undo.Submit(std::make_unique<CCmdAddCells>(end - first, name));
+  } catch (const std::bad_alloc&) {
+    DiscardCells(page, first, end, handouts);
+    throw;
+  }
 }
 
 // --- CCmdAddCell -----------------------------------------------------------

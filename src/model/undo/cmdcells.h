@@ -20,10 +20,25 @@ struct CHeldCell {
   CChildLinks links;
 };
 
+// The page's counters of automatic names and default places, taken before
+// a creation so that discarding it gives them back with the ids.
+struct CHandouts {
+  explicit CHandouts(const CGPage& page);
+  void GiveBack(CGPage& page) const;
+  BYTE letter, suffix, textSlot, buttonSlot;
+  float lastText[2], lastButton[2];
+};
+
 // Takes the cells with ids from `first` below `end` out of the page and
-// deletes them, the id counter back at `first`: what memory running out
-// left of a creation that was under way, which no command records.
-void DiscardCells(CGPage& page, WORD first, WORD end);
+// deletes them, the id counter back at `first` and the other counters as
+// `handouts` holds them: what memory running out left of a creation that
+// was under way, which no command records.
+void DiscardCells(CGPage& page, WORD first, WORD end, const CHandouts& handouts);
+
+// Submits the page's cells from `first` on, just created, as one creation
+// command named `name`.  When memory runs out on the way they are discarded
+// as above and std::bad_alloc goes on.
+void SubmitCreated(CGPage& page, WORD first, const CHandouts& handouts, const QString& name);
 
 // One cell was created (the newest).  Tells the main frame at construction.
 class CCmdAddCell : public CCmd {

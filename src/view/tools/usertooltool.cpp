@@ -23,13 +23,8 @@
 namespace {
 constexpr int kHeldOnEmpty = 1;
 
-bool AwaitsValue(const CGPage& page) {
-  const CToolInstance* instance = RunningInstance(page);
-  return instance && instance->m_nPendingIsValue;
-}
-
 CGVertex* PendingPoint(const CGPage& page) {
-  if (page.m_nToolPendingId < 1 || AwaitsValue(page)) return nullptr;
+  if (page.m_nToolPendingId < 1 || InstanceAwaitsValue(page)) return nullptr;
   return dynamic_cast<CGVertex*>(page.m_cells.Lookup(static_cast<WORD>(page.m_nToolPendingId)));
 }
 
@@ -68,7 +63,7 @@ void CMouseTools::UserToolMove(CGPage& page, const ToolInput& in) {
 void CMouseTools::UserToolDown(CGPage& page, const ToolInput& in) {
   if (page.m_nToolPendingId < 1) return;
   const ToolPick pick = m_surface.Pick(in.x, in.y, false);
-  const bool wantsPoint = !AwaitsValue(page);
+  const bool wantsPoint = !InstanceAwaitsValue(page);
   // Where only the instance's own cells lie, the space is empty to it.
   if (!pick.hit || pick.kind == kPickNone) {
     if (!wantsPoint) return;  // empty space makes no value

@@ -281,7 +281,8 @@ TEST_F(UserToolsApp, ToolChosenFromTheMenuIsCopiedTwice) {
 
 // Tools fed by clicks as the construction tools are: the midpoint tool on
 // two existing points is bound to them, on a segment and a circle it makes
-// points that stay on them; the value tool takes a clicked caption; and
+// points that stay on them; the value tool takes a clicked caption, also
+// one lying over a segment; and
 // where only the instance's own cells lie (its placeholder under the
 // pointer, the point its first click made) the space is empty.
 TEST_F(UserToolsApp, ClicksOnPointsPathsAndCaptionsAnswerTheInputs) {
@@ -311,6 +312,11 @@ TEST_F(UserToolsApp, ClicksOnPointsPathsAndCaptionsAnswerTheInputs) {
   auto* s = new CGTmVarParameter(Page().m_nNextId++, QStringLiteral("s"), 3.0f);
   s->m_vLabelAnchor[0] = s->m_vLabelAnchor[1] = 0;  // its lower left at the view's centre
   enter(s);
+  // u's caption lies over the segment: its lower left 6 pixels left of and
+  // below the segment's (5, 4).
+  auto* u = new CGTmVarParameter(Page().m_nNextId++, QStringLiteral("u"), 5.0f);
+  u->m_vLabelAnchor[0] = 4.7f, u->m_vLabelAnchor[1] = 3.7f;
+  enter(u);
   // What is recorded: segment AB with its midpoint, and t with t*2.
   Ribbon(ID_CREATE_LINE);
   Click(At(-8, 4));
@@ -346,6 +352,7 @@ TEST_F(UserToolsApp, ClicksOnPointsPathsAndCaptionsAnswerTheInputs) {
       {"a segment and a circle", "Mid", {At(3, 4), At(1, -4)}, 2,
        {{"CGVerFreeInLine", 0, segment}, {"CGVerFreeInCircle", 0, circle}}},
       {"a caption", "Twice", {At(0, 0) + QPoint(6, -6)}, 1, {{"CGTmVarParameter", s->m_nId, 0}}},
+      {"a caption over a segment", "Twice", {At(5, 4)}, 1, {{"CGTmVarParameter", u->m_nId, 0}}},
       {"empty space, twice at one place", "Mid", {At(-6, -6), At(-6, -6)}, 2,
        {{"CGVerFreeXyz", 0, 0}, {"CGVerFreeXyz", 0, 0}}},
   };
