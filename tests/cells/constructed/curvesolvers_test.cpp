@@ -60,17 +60,30 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
   const WORD waves = Curve({}, "t", "sin(t)", "0", "0.5", "40.5*Pi", 0.05f)->m_nId;
   const WORD tiny = Curve({}, "t*100000000-0.5", "0", "0", "0", "0.00000001")->m_nId;
   // A million samples creeping up on the line in space: each piece comes
-  // closer than its length, so each starts a window search.  The carrier
-  // hugs the line long before the 32 roots near t = 0 and the solve finds
-  // none.  (So for the circle below, and for a locus on a segment that
-  // meets the line at a slant of 1 in 3,000.)
+  // closer than its length, so each starts a window search.  The searches
+  // run past what those of 100,000 pieces could sample long before the 32
+  // roots near t = 0, and the solve finds none (so for the circle below).
+  // A locus of 6,001 samples on a segment that meets the line at a slant
+  // of 1 in 3,000 keeps the first 32 of its samples within 1e-4 of it.
   const WORD creeping = Curve({}, "t", "0", "t*0.000001", "-500", "500", 0.001f)->m_nId;
-  const WORD hugging = DenseLineLocus({-3, 0, 0}, {3, 0, 0}, 1.0f / 6000);
+  const WORD slanting = DenseLineLocus({-3, 0, 0}, {3, 0, 0}, 1.0f / 6000);
   // 318,000 crossings of the x axis, one at every third piece, each
   // bisected: crossing is no hugging; the segment keeps those at x = 500.005
   // to 500.012.
   const WORD waving = Curve({}, "t", "sin(1000*t)", "0", "0", "1000", 0.001f)->m_nId;
   const auto wave = [](int k) { return Vec3{static_cast<float>(k * kPi / 1000), 0, 0}; };
+  // Curves in the upright plane y = 0 that run close above the x axis for
+  // thousands of pieces, each starting a window search, before they cross
+  // it.  Samples within 1e-4 of the axis count as roots: the 32 from the
+  // first sample in that band, at x = first, on in steps of 0.001; or the
+  // one crossing of a steep fall.
+  const auto upright = [&](const char* z, const char* t1) { return Curve({}, "t", "0", z, "0", t1, 0.001f)->m_nId; };
+  const auto band = [](float first) {
+    Roots roots;
+    for (int k = 0; k < 32; ++k) roots.push_back({first + static_cast<float>(k) / 1000, 0, 0});
+    return roots;
+  };
+  const WORD xAxis = Line({-20, 0, 0}, {20, 0, 0}, kLineFull);
   const struct {
     const char* what;
     Solver solve;
@@ -91,9 +104,18 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
        {{0, 0, 0}, {static_cast<float>(kPi), 0, 0}}},
       {"a step of 1e-8 samples no midpoint", IntersectLineCurve, Line({0, -5, 0}, {0, 5, 0}, kLineFull), tiny, {}},
       {"a curve hugging the line", IntersectLineCurve, Line({-1000, 0, 0}, {1000, 0, 0}, kLineFull), creeping, {}},
-      {"a locus hugging the line", IntersectLineLocus, Line({-3, 0, 0.001f}, {3, 0, -0.001f}, kLineFull), hugging, {}},
+      {"a locus close to the line", IntersectLineLocus, Line({-3, 0, 0.001f}, {3, 0, -0.001f}, kLineFull), slanting,
+       band(-0.29945f)},
       {"crossings at every third piece", IntersectLineCurve, Line({500.005f, 0, 0}, {500.012f, 0, 0}, kLineSegment),
        waving, {wave(159157), wave(159158)}},
+      {"e^-t - 0.0003 close above the axis", IntersectLineCurve, xAxis, upright("exp(-t)-0.0003", "12"), band(7.825f)},
+      {"e^-t - 0.0001 close above the axis", IntersectLineCurve, xAxis, upright("exp(-t)-0.0001", "12"), band(8.518f)},
+      {"e^(-t/2) - 0.0002 close above the axis", IntersectLineCurve, xAxis, upright("exp(-t/2)-0.0002", "25"),
+       band(16.224f)},
+      {"0.0005 above the axis for t < 1, then down", IntersectLineCurve, xAxis,
+       upright("0.0005-(t-1+abs(t-1))/2", "2"), {{1.0005f, 0, 0}}},
+      {"0.0005 above the axis for t < 3, then down", IntersectLineCurve, xAxis,
+       upright("0.0005-(t-3+abs(t-3))/2", "4"), {{3.0005f, 0, 0}}},
   };
   for (const auto& r : rows) ExpectRoots(All(r.solve, r.line, r.carrier), r.want, r.what, 2e-4);
   EXPECT_EQ(ChainState(*locus), before);
