@@ -296,6 +296,7 @@ TEST_F(CurveSolverTest, TheBoxedPairScanFindsThePlainScansRootsInItsOrder) {
       {"t", "0", "6.28-t", "0.000001*sin(40*t)", 0.25f, 0.01f},  // samples on the pieces
       {"2*cos(t)", "tan(t)", "t-3", "sin(9*t)", 0.1f, 0.05f},     // gaps at the poles
       {"t-3", "0.3*sin(2*t)", "t-3", "cos(30*t)", 0.01f, 0.1f},   // long pieces of the second
+      {"0", "t", "0.000001", "6.28-t", 0.25f, 0.01f},             // samples just beside upright pieces
   };
   for (const auto& r : rows) {
     const CurveCarrier a(*Curve({}, r.x1, r.y1, "0", "0", "6.28", r.step1));
