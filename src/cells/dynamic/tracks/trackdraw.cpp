@@ -109,8 +109,9 @@ void CGTrack::DrawAtSamples(int pass) {
   CGCell& driver = *m_parentCells.front();
   const float kept = driver.m_fValue;
   if (Spread()) {
-    // Each value from the range's start, not accumulated: the last copy
-    // lies one widened step short of the end, as the first lies at it.
+    // Each value reckoned from the range's start, not accumulated, so no
+    // rounding moves the copies: the first at the start, the last one
+    // widened step short of the end.
     const double range = static_cast<double>(SweepTo) - SweepFrom;
     for (int k = 0; k < kCopyBudget; ++k) DrawCopyAt(static_cast<float>(SweepFrom + range * k / kCopyBudget), pass);
   } else {
