@@ -196,6 +196,11 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
   const WORD denseX = Curve({}, "t+0.05", "0", "0", "-5", "5", 1e-4f)->m_nId;
   const WORD denseY = Curve({}, "0", "t", "0", "-1", "1", 2e-5f)->m_nId;
   const WORD creeping = Curve({}, "cos(t)", "sin(t)", "0.02-t*0.00001", "0", "2010", 0.002f)->m_nId;
+  // 0.0005 outside the upright circle, in its plane, for 1,000 pieces that
+  // each start a window search; then it falls inside, crossing at t = 1.0005.
+  const WORD close =
+      Curve({}, "(1.0005-(t-1+abs(t-1))/2)*cos(t)", "0", "(1.0005-(t-1+abs(t-1))/2)*sin(t)", "0", "2", 0.001f)->m_nId;
+  const auto crossing = Vec3{static_cast<float>(std::cos(1.0005)), 0, static_cast<float>(std::sin(1.0005))};
   const float y = static_cast<float>(std::sqrt(15.0) / 4);
   const auto chord = static_cast<float>(kChord);
   const struct {
@@ -208,6 +213,7 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
       {"an upright circle, in space", IntersectCircleCurve, upright, xAxis, {{-1, 0, 0}, {1, 0, 0}}},
       {"an upright circle met above the floor", IntersectCircleCurve, upright, lifted, {{0, 0, 1}}},
       {"a curve hugging the sphere", IntersectCircleCurve, unit, creeping, {}},
+      {"an upright circle met after running close outside it", IntersectCircleCurve, upright, close, {crossing}},
       {"circle and locus", IntersectCircleLocus, aside, locus->m_nId, {{1.75f, y, 0}, {1.75f, -y, 0}}},
       {"two flat curves", IntersectCurveCurve, xAxis, yAxis, {{0, 0, 0}}},
       {"a curve leaving the plane", IntersectCurveCurve, xAxis, tilted, {}},
