@@ -8,7 +8,8 @@
 // - a curve-curve pair of 2,000 samples each within 20 ms per pass;
 // - two planar curves of 62,833 samples each (step 0.0001 over 0 to 2 pi)
 //   crossing at four places find them in under half a second;
-// - a dense curve hugging a line or a sphere gives up within 50 ms;
+// - a dense curve hugging a line or a sphere gives up within a second,
+//   its window searches past what those of 100,000 pieces could sample;
 // - two curves of a million samples that retrace circles of radius 2 and 1
 //   (pieces of 1.16 radians: every run of either meets the other) give up
 //   within a second.

@@ -19,10 +19,30 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# Runs the command; while another install holds the package manager's lock
+# (apt-get then fails at once) it waits for it, up to five minutes.
+wait_for_lock() {
+  local err deadline=$((SECONDS + 300)) said=0
+  err=$(mktemp)
+  while ! "$@" 2>"$err"; do
+    if grep -q -e 'Could not get lock' -e 'Unable to lock' -e 'Unable to acquire the dpkg' "$err" &&
+      ((SECONDS < deadline)); then
+      ((said)) || echo "Another install holds the package manager's lock: waiting for it to finish (at most 5 minutes)..."
+      said=1
+      sleep 5
+      continue
+    fi
+    cat "$err" >&2
+    rm -f "$err"
+    return 1
+  done
+  cat "$err" >&2
+  rm -f "$err"
+}
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo_cmd=()
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+  wait_for_lock "${sudo_cmd[@]}" apt-get update -qq
+  wait_for_lock env DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
 fi

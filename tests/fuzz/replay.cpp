@@ -4,6 +4,7 @@
 // in a folder named "must-load" are valid files the harness must read whole.
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <cstdint>
 #include <cstdio>
@@ -15,7 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv) {
   QStringList files;
   for (int i = 1; i < argc; ++i) {
-    QDirIterator it(QString::fromLocal8Bit(argv[i]), QDir::Files, QDirIterator::Subdirectories);
+    const QString named = QString::fromLocal8Bit(argv[i]);
+    if (QFileInfo(named).isFile()) {
+      files << named;
+      continue;
+    }
+    if (!QFileInfo(named).isDir()) {
+      std::fprintf(stderr, "%s: no such file or folder\n", argv[i]);
+      return 2;
+    }
+    QDirIterator it(named, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) files << it.next();
   }
   files.sort();

@@ -60,17 +60,30 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
   const WORD waves = Curve({}, "t", "sin(t)", "0", "0.5", "40.5*Pi", 0.05f)->m_nId;
   const WORD tiny = Curve({}, "t*100000000-0.5", "0", "0", "0", "0.00000001")->m_nId;
   // A million samples creeping up on the line in space: each piece comes
-  // closer than its length, so each starts a window search.  The carrier
-  // hugs the line long before the 32 roots near t = 0 and the solve finds
-  // none.  (So for the circle below, and for a locus on a segment that
-  // meets the line at a slant of 1 in 3,000.)
+  // closer than its length, so each starts a window search.  The searches
+  // run past what those of 100,000 pieces could sample long before the 32
+  // roots near t = 0, and the solve finds none (so for the circle below).
+  // A locus of 6,001 samples on a segment that meets the line at a slant
+  // of 1 in 3,000 keeps the first 32 of its samples within 1e-4 of it.
   const WORD creeping = Curve({}, "t", "0", "t*0.000001", "-500", "500", 0.001f)->m_nId;
-  const WORD hugging = DenseLineLocus({-3, 0, 0}, {3, 0, 0}, 1.0f / 6000);
+  const WORD slanting = DenseLineLocus({-3, 0, 0}, {3, 0, 0}, 1.0f / 6000);
   // 318,000 crossings of the x axis, one at every third piece, each
   // bisected: crossing is no hugging; the segment keeps those at x = 500.005
   // to 500.012.
   const WORD waving = Curve({}, "t", "sin(1000*t)", "0", "0", "1000", 0.001f)->m_nId;
   const auto wave = [](int k) { return Vec3{static_cast<float>(k * kPi / 1000), 0, 0}; };
+  // Curves in the upright plane y = 0 that run close above the x axis for
+  // thousands of pieces, each starting a window search, before they cross
+  // it.  Samples within 1e-4 of the axis count as roots: the 32 from the
+  // first sample in that band, at x = first, on in steps of 0.001; or the
+  // one crossing of a steep fall.
+  const auto upright = [&](const char* z, const char* t1) { return Curve({}, "t", "0", z, "0", t1, 0.001f)->m_nId; };
+  const auto band = [](float first) {
+    Roots roots;
+    for (int k = 0; k < 32; ++k) roots.push_back({first + static_cast<float>(k) / 1000, 0, 0});
+    return roots;
+  };
+  const WORD xAxis = Line({-20, 0, 0}, {20, 0, 0}, kLineFull);
   const struct {
     const char* what;
     Solver solve;
@@ -91,9 +104,18 @@ TEST_F(CurveSolverTest, LinesMeetLociAndCurvesInTheirOrderAlongTheLine) {
        {{0, 0, 0}, {static_cast<float>(kPi), 0, 0}}},
       {"a step of 1e-8 samples no midpoint", IntersectLineCurve, Line({0, -5, 0}, {0, 5, 0}, kLineFull), tiny, {}},
       {"a curve hugging the line", IntersectLineCurve, Line({-1000, 0, 0}, {1000, 0, 0}, kLineFull), creeping, {}},
-      {"a locus hugging the line", IntersectLineLocus, Line({-3, 0, 0.001f}, {3, 0, -0.001f}, kLineFull), hugging, {}},
+      {"a locus close to the line", IntersectLineLocus, Line({-3, 0, 0.001f}, {3, 0, -0.001f}, kLineFull), slanting,
+       band(-0.29945f)},
       {"crossings at every third piece", IntersectLineCurve, Line({500.005f, 0, 0}, {500.012f, 0, 0}, kLineSegment),
        waving, {wave(159157), wave(159158)}},
+      {"e^-t - 0.0003 close above the axis", IntersectLineCurve, xAxis, upright("exp(-t)-0.0003", "12"), band(7.825f)},
+      {"e^-t - 0.0001 close above the axis", IntersectLineCurve, xAxis, upright("exp(-t)-0.0001", "12"), band(8.518f)},
+      {"e^(-t/2) - 0.0002 close above the axis", IntersectLineCurve, xAxis, upright("exp(-t/2)-0.0002", "25"),
+       band(16.224f)},
+      {"0.0005 above the axis for t < 1, then down", IntersectLineCurve, xAxis,
+       upright("0.0005-(t-1+abs(t-1))/2", "2"), {{1.0005f, 0, 0}}},
+      {"0.0005 above the axis for t < 3, then down", IntersectLineCurve, xAxis,
+       upright("0.0005-(t-3+abs(t-3))/2", "4"), {{3.0005f, 0, 0}}},
   };
   for (const auto& r : rows) ExpectRoots(All(r.solve, r.line, r.carrier), r.want, r.what, 2e-4);
   EXPECT_EQ(ChainState(*locus), before);
@@ -174,6 +196,11 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
   const WORD denseX = Curve({}, "t+0.05", "0", "0", "-5", "5", 1e-4f)->m_nId;
   const WORD denseY = Curve({}, "0", "t", "0", "-1", "1", 2e-5f)->m_nId;
   const WORD creeping = Curve({}, "cos(t)", "sin(t)", "0.02-t*0.00001", "0", "2010", 0.002f)->m_nId;
+  // 0.0005 outside the upright circle, in its plane, for 1,000 pieces that
+  // each start a window search; then it falls inside, crossing at t = 1.0005.
+  const WORD close =
+      Curve({}, "(1.0005-(t-1+abs(t-1))/2)*cos(t)", "0", "(1.0005-(t-1+abs(t-1))/2)*sin(t)", "0", "2", 0.001f)->m_nId;
+  const auto crossing = Vec3{static_cast<float>(std::cos(1.0005)), 0, static_cast<float>(std::sin(1.0005))};
   const float y = static_cast<float>(std::sqrt(15.0) / 4);
   const auto chord = static_cast<float>(kChord);
   const struct {
@@ -186,6 +213,7 @@ TEST_F(CurveSolverTest, CirclesAndPairsCrossInTheOrderAlongTheFirstCarrier) {
       {"an upright circle, in space", IntersectCircleCurve, upright, xAxis, {{-1, 0, 0}, {1, 0, 0}}},
       {"an upright circle met above the floor", IntersectCircleCurve, upright, lifted, {{0, 0, 1}}},
       {"a curve hugging the sphere", IntersectCircleCurve, unit, creeping, {}},
+      {"an upright circle met after running close outside it", IntersectCircleCurve, upright, close, {crossing}},
       {"circle and locus", IntersectCircleLocus, aside, locus->m_nId, {{1.75f, y, 0}, {1.75f, -y, 0}}},
       {"two flat curves", IntersectCurveCurve, xAxis, yAxis, {{0, 0, 0}}},
       {"a curve leaving the plane", IntersectCurveCurve, xAxis, tilted, {}},
@@ -274,6 +302,7 @@ TEST_F(CurveSolverTest, TheBoxedPairScanFindsThePlainScansRootsInItsOrder) {
       {"t", "0", "6.28-t", "0.000001*sin(40*t)", 0.25f, 0.01f},  // samples on the pieces
       {"2*cos(t)", "tan(t)", "t-3", "sin(9*t)", 0.1f, 0.05f},     // gaps at the poles
       {"t-3", "0.3*sin(2*t)", "t-3", "cos(30*t)", 0.01f, 0.1f},   // long pieces of the second
+      {"0", "t", "0.000001", "6.28-t", 0.25f, 0.01f},             // samples just beside upright pieces
   };
   for (const auto& r : rows) {
     const CurveCarrier a(*Curve({}, r.x1, r.y1, "0", "0", "6.28", r.step1));

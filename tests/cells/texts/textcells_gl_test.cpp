@@ -284,10 +284,12 @@ TEST_F(TextCellGlTest, FormulaTextsDrawPixelsOrTheirTextureBySeeThroughBackdrop)
   EXPECT_TRUE(texture.Name() == 0 && texture.IsStale());
 }
 
-// An item anchored 20 pixels left of and below the view shows the part that
-// reaches in, pixel for pixel as it stands 40 pixels further up and right.
+// An item anchored 20 pixels beside the view (left of it, below it, or
+// both) shows the part that reaches in, pixel for pixel as it stands
+// anchored 20 pixels inside, and nothing beside the view; so too in a
+// viewport smaller than the surface, as a quadrant of the three views.
 TEST_F(TextCellGlTest, ItemsAnchoredOutsideTheViewShowTheirInsidePart) {
-  Scale(1);
+  g_fUnitsPerPixel = 1;
   g_fViewTranslate[2] = -50;
   SetMarkupMaskRenderer(RenderVodToMaskTextFont);
   const QString fraction = QStringLiteral("<#><l><f><#><l><e>12345</e></l></#><#><l><e>2</e></l></#></f></l></#>");
@@ -307,27 +309,51 @@ TEST_F(TextCellGlTest, ItemsAnchoredOutsideTheViewShowTheirInsidePart) {
          image->SetZoom(2, 2);
          return image;
        }}};
+  const QRect surface(0, 0, 160, 120), quadrant(80, 60, 80, 60);
+  const struct Place { const char* name; float x, y; QRect view; } places[] = {
+      {"left and below", -20, -20, surface},
+      {"left", -20, 20, surface},
+      {"below", 20, -20, surface},
+      {"left and below a quadrant", -20, -20, quadrant},
+  };
   KeptPictures kept;
-  for (const Row& r : rows) {
-    CGCell* cell = Put(r.make(), 0, 0);
-    cell->Recalculate();
-    QImage pictures[2];
-    for (int i = 0; i < 2; ++i) {
-      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-      cell->m_vLabelAnchor[0] = cell->m_vLabelAnchor[1] = i ? 20.0f : -20.0f;
-      cell->DrawFill();
-      cell->Draw();
-      pictures[i] = kept.Keep((std::string(r.name) + (i ? ".inside" : ".outside")).c_str(), gl.ReadPixels());
-    }
-    int ink = 0, moved = 0;
-    for (int y = 0; y < 80; ++y)
-      for (int x = 0; x < 120; ++x) {
-        ink += !IsWhite(At(pictures[0], x, y));
-        moved += At(pictures[0], x, y) != At(pictures[1], x + 40, y + 40);
+  for (const Place& at : places) {
+    const QRect& v = at.view;
+    glViewport(v.x(), v.y(), v.width(), v.height());
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, v.width(), 0, v.height(), -100, 100);
+    glMatrixMode(GL_MODELVIEW);
+    const int dx = static_cast<int>(20 - at.x), dy = static_cast<int>(20 - at.y);
+    for (const Row& r : rows) {
+      const std::string what = std::string(r.name) + ", " + at.name;
+      CGCell* cell = Put(r.make(), 0, 0);
+      cell->Recalculate();
+      QImage pictures[2];
+      for (int i = 0; i < 2; ++i) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        cell->m_vLabelAnchor[0] = i ? 20.0f : at.x;
+        cell->m_vLabelAnchor[1] = i ? 20.0f : at.y;
+        cell->DrawFill();
+        cell->Draw();
+        pictures[i] = kept.Keep((what + (i ? ".inside" : ".outside")).c_str(), gl.ReadPixels());
       }
-    EXPECT_GT(ink, 60) << r.name;
-    EXPECT_EQ(moved, 0) << r.name;
+      int ink = 0, moved = 0, beside = 0;
+      for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 160; ++x) {
+          const bool outside = !IsWhite(At(pictures[0], x, y));
+          if (!v.contains(x, y)) beside += outside;
+          else if (v.contains(x + dx, y + dy)) {
+            ink += outside;
+            moved += At(pictures[0], x, y) != At(pictures[1], x + dx, y + dy);
+          }
+        }
+      EXPECT_GT(ink, 40) << what;
+      EXPECT_EQ(moved, 0) << what;
+      EXPECT_EQ(beside, 0) << what;
+    }
   }
+  glViewport(0, 0, 160, 120);
 }
 
 TEST_F(TextCellGlTest, InkDrawsInItsColourAndWidthAndPicksOnItsStrokes) {

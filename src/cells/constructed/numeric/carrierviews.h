@@ -16,35 +16,57 @@ inline constexpr float kMissingSample = 1e38f;
 
 inline int Sign(double x) { return x > 0 ? 1 : -1; }
 
-// Window searches sample a carrier between its stored samples, up to
-// thousands of samples a piece.  A dense carrier that hugs a line or a
-// sphere (or winds past it with long pieces) starts one at most of its
-// pieces: a hundred million samples, seconds on every recalculation.  A
-// solve whose window searches start at a quarter of the pieces of one
-// stretch takes its carrier as hugging and finds no root, since a partial
-// list would number the roots apart from the whole one.  A crossing is no
-// hugging: its bisection halves the piece down to the step limit, a few
-// dozen samples at most, and is not counted however often it comes.
-inline constexpr int kHugStretch = 2000;
-inline constexpr int kHugShare = kHugStretch / 4;
+// The refinements give up after this many halvings, whatever the step: a
+// step that is no finite number must not keep them going.
+inline constexpr int kMaxHalvings = 200;
 
-class HugGuard {
+// A window search (below) samples a piece in passes, each at most this
+// many distinct parameters: four, then eight over a window eight steps
+// wide, one more where rounding moves the window's ends.
+inline constexpr int kPassSamples = 10;
+
+// How many passes a window search over a piece of parameter length h
+// runs when it finds nothing: one for each quartering of the step from
+// h / 4 while the step stays above 1e-8.
+template <class Real>
+int SearchPasses(Real h) {
+  int passes = 0;
+  for (Real delta = h * Real(0.25); passes < kMaxHalvings && std::fabs(delta) > 1e-8; delta *= Real(0.25)) ++passes;
+  return passes;
+}
+
+// Window searches sample a carrier between its stored samples, dozens of
+// samples a piece.  A dense carrier that hugs a line or a sphere (or winds
+// past it with long pieces) starts one at most of its pieces: a hundred
+// million samples, seconds on every recalculation.  The window searches of
+// one solve sample at most what searches over every piece of a carrier of
+// kSearchPieces samples could, whatever the carrier does; a solve that
+// samples more takes its carrier as hugging and finds no root, since a
+// partial list would number the roots apart from the whole one.  So every
+// carrier of up to kSearchPieces samples keeps its roots, however close it
+// runs to the line before crossing it, and a denser one that hugs gives up
+// after about that many searches.  A crossing's bisection halves the piece
+// down to the step limit, a few dozen samples at most, and is not counted.
+inline constexpr long long kSearchPieces = 100'000;
+
+class SearchBudget {
  public:
-  bool Hugging() const { return m_nCount >= kHugShare; }
-  // A window search starts over the piece before sample i.
-  void Searching(int i) {
-    if (i / kHugStretch != m_nStretch) {
-      m_nStretch = i / kHugStretch;
-      m_nCount = 0;
-    }
-    ++m_nCount;
+  bool Spent() const { return m_nLeft < 0; }
+  // One more sample of a window search.
+  void Sampling() { --m_nLeft; }
+
+ protected:
+  // Pieces of parameter length h.
+  template <class Real>
+  void SetPiece(Real h) {
+    m_nLeft = kSearchPieces * kPassSamples * SearchPasses(h);
   }
 
  private:
-  int m_nStretch = -1, m_nCount = 0;
+  long long m_nLeft = 0;
 };
 
-class CurveCarrier : public HugGuard {
+class CurveCarrier : public SearchBudget {
  public:
   using Real = double;
   explicit CurveCarrier(CGCurve& curve)
@@ -53,7 +75,9 @@ class CurveCarrier : public HugGuard {
               ? curve.SampleCount
               : 0),
         t0(curve.ParamStart),
-        h(n >= 2 ? (curve.ParamEnd - curve.ParamStart) / (n - 1) : 0) {}
+        h(n >= 2 ? (curve.ParamEnd - curve.ParamStart) / (n - 1) : 0) {
+    SetPiece(h);
+  }
   const double* Sample(int i) const { return m_curve.Samples.data() + 3 * static_cast<std::size_t>(i); }
   static bool Missing(const double*) { return false; }
   void At(double t, double out[3]) { m_curve.SampleAt(out, nullptr, t); }
@@ -77,7 +101,7 @@ class CurveCarrier : public HugGuard {
   const double t0, h;
 };
 
-class LocusCarrier : public HugGuard {
+class LocusCarrier : public SearchBudget {
  public:
   using Real = float;
   explicit LocusCarrier(CGLocus& locus)
@@ -87,7 +111,9 @@ class LocusCarrier : public HugGuard {
               ? locus.SampleCount
               : 0),
         t0(locus.ParamStart),
-        h(n >= 2 ? (locus.ParamEnd - locus.ParamStart) / static_cast<float>(n - 1) : 0) {}
+        h(n >= 2 ? (locus.ParamEnd - locus.ParamStart) / static_cast<float>(n - 1) : 0) {
+    SetPiece(h);
+  }
   const float* Sample(int i) const { return m_locus.Samples.data() + 3 * static_cast<std::size_t>(i); }
   static bool Missing(const float* s) { return s[0] >= kMissingSample; }
   void At(float t, float out[3]) { m_locus.SampleAt(out, nullptr, t); }
@@ -139,19 +165,15 @@ bool NoCrossing(const Carrier& c, int i, int s, double side, double limit) {
   return s == 0 || s * side >= 0 || !(PieceLength2(c, i, true) < limit);
 }
 
-// The refinements give up after this many halvings, whatever the step: a
-// step that is no finite number must not keep them going.
-inline constexpr int kMaxHalvings = 200;
-
 // The shrinking window over the piece before sample i (parameter ti): its
 // parameter range is sampled in steps of a quarter, the window narrowed
 // round the smallest distance found and the step quartered, until the
 // distance falls below `enough` (true, the parameter in tb) or the step
-// falls to 1e-8.  `best` starts as the distance at ti.
+// falls to 1e-8.  `best` starts as the distance at ti.  A parameter equal
+// to the one before is not sampled again.
 template <class Carrier, class Distance>
 bool WindowSearch(Carrier& c, int i, double best, double enough, Distance distance, typename Carrier::Real& tb) {
   using Real = typename Carrier::Real;
-  c.Searching(i);
   const Real h = c.h;
   const Real ti = c.t0 + static_cast<Real>(i) * h;
   const Real ta = ti - h;
@@ -161,9 +183,14 @@ bool WindowSearch(Carrier& c, int i, double best, double enough, Distance distan
   Real p[3];
   for (int pass = 0; pass < kMaxHalvings && std::fabs(delta) > 1e-8; ++pass) {
     // Counted steps: a step too small to move t in single precision ends.
-    for (int j = 0; j < 64; ++j) {
+    Real last = hi;
+    for (int j = 0, taken = 0; j < 64 && taken < kPassSamples; ++j) {
       const Real t = lo + static_cast<Real>(j) * delta;
       if (!(h > 0 ? t < hi : t > hi)) break;
+      if (t == last) continue;
+      last = t;
+      ++taken;
+      c.Sampling();
       c.At(t, p);
       const double d = distance(p);
       if (d < best) {

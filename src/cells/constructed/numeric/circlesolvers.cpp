@@ -37,7 +37,7 @@ class CircleRoots {
     const bool flat = (k.FlatByExpression() && std::fabs(c[2]) < 1e-5) || AllAtHeight(k, c[2]);
     if (m_horizontal && flat) Planar(k);
     else Spatial(k);
-    if (k.Hugging()) m_roots.Forget();
+    if (k.Spent()) m_roots.Forget();
   }
 
  private:
@@ -68,7 +68,7 @@ class CircleRoots {
   template <class Carrier>
   void Planar(Carrier& k) {
     int s = 0;
-    for (int i = 0; i < k.n && !m_roots.Full() && !k.Hugging(); ++i) {
+    for (int i = 0; i < k.n && !m_roots.Full() && !k.Spent(); ++i) {
       const auto* p = k.Sample(i);
       const double f = FlatSide(p);
       if (std::fabs(f) < 1e-5) {
@@ -91,7 +91,7 @@ class CircleRoots {
   void Spatial(Carrier& k) {
     using Real = typename Carrier::Real;
     double prev = SphereSide(k.Sample(0));
-    for (int i = 1; i < k.n && !m_roots.Full() && !k.Hugging(); ++i) {
+    for (int i = 1; i < k.n && !m_roots.Full() && !k.Spent(); ++i) {
       const Real ti = k.t0 + static_cast<Real>(i) * k.h;
       const auto* p = k.Sample(i);
       const double D = std::fabs(SphereSide(p));

@@ -38,7 +38,7 @@ class LineRoots {
     const bool planar = (c.FlatByExpression() && m_flatAtZero) || (m_level && AllAtHeight(c, A[2]));
     if (planar) Planar(c);
     else Spatial(c);
-    if (c.Hugging()) m_count = 0;
+    if (c.Spent()) m_count = 0;
     Sort();
   }
 
@@ -93,7 +93,7 @@ class LineRoots {
   void Planar(Carrier& c) {
     const double limit = c.PieceLimit();
     int s = 0;
-    for (int i = 0; i < c.n && !Full() && !c.Hugging(); ++i) {
+    for (int i = 0; i < c.n && !Full() && !c.Spent(); ++i) {
       const auto* p = c.Sample(i);
       if (FlatDistance2(p) < 1e-8) {
         Add(A, 0);
@@ -132,7 +132,7 @@ class LineRoots {
     const double ww0 = w0[0] * w0[0] + w0[1] * w0[1] + w0[2] * w0[2];
     const double dw0 = (w0[0] * e[0] + w0[1] * e[1] + w0[2] * e[2]) * L;
     double prev = m_d2 <= 1e-5 ? ww0 : ww0 - dw0 * dw0 / m_d2;
-    for (int i = 1; i < c.n && !Full() && !c.Hugging(); ++i) {
+    for (int i = 1; i < c.n && !Full() && !c.Spent(); ++i) {
       const Real ti = c.t0 + static_cast<Real>(i) * c.h;
       const auto* p = c.Sample(i);
       const double ww = static_cast<double>(p[0] - A[0]) * (p[0] - A[0]) +

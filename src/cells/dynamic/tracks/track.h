@@ -25,7 +25,9 @@ class CGTrack : public CGCell {
   // The drawing passes and the slot each calls on the drawn cells.
   enum Pass { kVisiblePass = 1, kHiddenPass, kDrawPass, kFillPass, kDepthPass, kLitPass, kTranslucentPass };
   // The most copies one pass draws, whatever range and step say: a full
-  // turn at the smallest step the dialog takes stays whole.
+  // turn at the smallest step the dialog takes stays whole.  A range that
+  // would take more is drawn whole with this many copies spread evenly
+  // over it, as curves and loci thin their samples.
   static constexpr int kCopyBudget = 100000;
 
   CGTrack();
@@ -55,7 +57,9 @@ class CGTrack : public CGCell {
   // Replays the construction over the swept range and draws the drawn cells
   // in one pass (1 to 7); the page stands as it stood afterwards.  No
   // copies for a step that is not a positive finite number; the stepping
-  // also ends when the value stops growing or after kCopyBudget copies.
+  // also ends when the value stops growing, and an endless range after
+  // kCopyBudget copies.  A finite range of more than kCopyBudget steps is
+  // swept in kCopyBudget copies, the step widened to range / kCopyBudget.
   void DrawAtSamples(int pass);
   // How many copies DrawAtSamples draws with the present range and step.
   int CopyCount() const;
@@ -76,6 +80,10 @@ class CGTrack : public CGCell {
   bool ResolveParents();
   void RecalculateChain();
   void DrawCopy(int pass);
+  // The driver at v, the chain recalculated, one copy drawn.
+  void DrawCopyAt(float v, int pass);
+  // Whether the range is spread over kCopyBudget copies.
+  bool Spread() const;
 
   std::vector<CGCell*> m_parentCells;  // resolved for one pass; reused
 };

@@ -74,8 +74,14 @@ void CGTrack::DrawForPick(int mode) {
   glPopName();
 }
 
+bool CGTrack::Spread() const {
+  const double range = static_cast<double>(SweepTo) - SweepFrom;
+  return std::isfinite(range) && range / TrackStep > kCopyBudget;
+}
+
 int CGTrack::CopyCount() const {
   if (!StepIsUsable(TrackStep)) return 0;
+  if (Spread()) return kCopyBudget;
   int copies = 0;
   for (float v = SweepFrom; v < SweepTo && copies < kCopyBudget; ++copies) {
     const float next = v + TrackStep;
@@ -102,19 +108,32 @@ void CGTrack::DrawAtSamples(int pass) {
   if (!StepIsUsable(TrackStep) || !ResolveParents()) return;
   CGCell& driver = *m_parentCells.front();
   const float kept = driver.m_fValue;
-  int copies = 0;
-  for (float v = SweepFrom; v < SweepTo && copies < kCopyBudget; ++copies) {
-    driver.m_fValue = v;
-    driver.ApplyParameter();
-    RecalculateChain();
-    DrawCopy(pass);
-    const float next = v + TrackStep;
-    if (!(next > v)) break;  // the single-precision value stopped growing
-    v = next;
+  if (Spread()) {
+    // Each value reckoned from the range's start, not accumulated, so no
+    // rounding moves the copies: the first at the start, the last one
+    // widened step short of the end.
+    const double range = static_cast<double>(SweepTo) - SweepFrom;
+    for (int k = 0; k < kCopyBudget; ++k) DrawCopyAt(static_cast<float>(SweepFrom + range * k / kCopyBudget), pass);
+  } else {
+    int copies = 0;
+    for (float v = SweepFrom; v < SweepTo && copies < kCopyBudget; ++copies) {
+      DrawCopyAt(v, pass);
+      const float next = v + TrackStep;
+      if (!(next > v)) break;  // the single-precision value stopped growing
+      v = next;
+    }
   }
   driver.m_fValue = kept;
   driver.ApplyParameter();
   RecalculateChain();
+}
+
+void CGTrack::DrawCopyAt(float v, int pass) {
+  CGCell& driver = *m_parentCells.front();
+  driver.m_fValue = v;
+  driver.ApplyParameter();
+  RecalculateChain();
+  DrawCopy(pass);
 }
 
 void CGTrack::DrawCopy(int pass) {

@@ -65,7 +65,8 @@ class TrackTest : public CellTest {
 
 TEST_F(TrackTest, CopiesPerPassByRangeAndStep) {
   const float inf = std::numeric_limits<float>::infinity();
-  const struct Row { const char* what; float min, max, step; int copies; } rows[] = {
+  // last: the driver's value at the last copy, where it is checked.
+  const struct Row { const char* what; float min, max, step; int copies; float last = -1; } rows[] = {
       {"0..1 by 0.1: the eleventh value is 1.0000001", 0, 1, 0.1f, 10},
       {"a parameter's default", 0, 1, 0.02f, 51},
       {"a circle point's default", 0, 6.2831855f, 0.05235988f, 120},
@@ -75,10 +76,16 @@ TEST_F(TrackTest, CopiesPerPassByRangeAndStep) {
       {"negative step", 0, 1, -0.1f, 0},
       {"NaN step", 0, 1, std::numeric_limits<float>::quiet_NaN(), 0},
       {"infinite step", 0, 1, inf, 0},
-      {"step 1e-30 from 0 ends at the budget", 0, 1, 1e-30f, CGTrack::kCopyBudget},
-      {"step 1e-30 from 1: the value stops growing", 1, 2, 1e-30f, 1},
-      {"0..1e9 by 1: stops growing at 2^24", 0, 1e9f, 1, 16777217},
+      {"step 1e-30 from 0: spread over the range", 0, 1, 1e-30f, CGTrack::kCopyBudget, 0.99999f},
+      {"step 1e-30 from 1: spread over the range", 1, 2, 1e-30f, CGTrack::kCopyBudget, 1.99999f},
+      {"from 2^24 by 1: the value stops growing", 16777216, 16777316, 1, 1, 16777216},
+      {"0..1e9 by 1: spread over the range", 0, 1e9f, 1, CGTrack::kCopyBudget, 1e9f - 1e4f},
       {"an endless range ends at the budget", 0, inf, 1e-3f, CGTrack::kCopyBudget},
+      // A point on a segment at the dialog's finest step, and a full turn
+      // in degrees: the whole range, not its first 10 or 100.
+      {"0..20 by 0.0001: spread over the range", 0, 20, 0.0001f, CGTrack::kCopyBudget, 19.9998f},
+      {"0..360 by 0.001: spread over the range", 0, 360, 0.001f, CGTrack::kCopyBudget, 359.9964f},
+      {"0..50000 by 1: every step", 0, 50000, 1, 50000, 49999},
   };
   for (const Row& row : rows) {
     CGTmVariable* driver = Value(0.25f);
@@ -88,6 +95,9 @@ TEST_F(TrackTest, CopiesPerPassByRangeAndStep) {
     EXPECT_EQ(track->CopyCount(), expected) << row.what;
     track->DrawVisibleEdges();
     EXPECT_EQ(spy->calls[12], expected) << row.what;
+    if (row.last >= 0) {
+      EXPECT_FLOAT_EQ(spy->values.back() / 2, row.last) << row.what;
+    }
     EXPECT_EQ(driver->m_fValue, 0.25f) << row.what;
     if (expected > 0) {
       EXPECT_EQ(spy->m_fValue, 0.5f) << row.what << ": the chain is recalculated from the kept value";
