@@ -184,7 +184,18 @@ bool CKavrelDoc::TakeLoaded(CKavrelDoc& incoming) {
 
 bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* needsSaving) {
   FileFailure readFailure = FileFailure::None;
-  const std::optional<QByteArray> bytes = ReadFileBytes(path, &readFailure, kMaxDocumentBytes);
+  qint64 size = 0;
+  const std::optional<QByteArray> head = ReadFileStart(path, 2, &size, &readFailure);
+  // Saving always writes the mark and has no bound, so a marked file is read
+  // whatever its size; a file without it is either of the older headerless
+  // layout, never this large, or no document at all, told before it is read.
+  const bool marked = head && HasDocumentMark(*head);
+  if (head && !marked && size > kMaxDocumentBytes) {
+    ShowFileFailure(kTextOpenFailed, path, QString::fromUtf8(kReasonNotADocument));
+    return false;
+  }
+  const std::optional<QByteArray> bytes =
+      head ? ReadFileBytes(path, &readFailure, marked ? kNoFileLimit : kMaxDocumentBytes) : std::nullopt;
   if (!bytes) {
     ShowFileFailure(kTextOpenFailed, path, FileFailureReason(readFailure, false));
     return false;
