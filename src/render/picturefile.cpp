@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -53,7 +55,31 @@ QString PictureShortfall(const QByteArray& bytes) {
   return {};
 }
 
-CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint) {
+QSize FittedPictureSize(QSize size, int maxSide) {
+  if (maxSide <= 0 || size.isEmpty()) return size;
+  // Four bytes a decoded pixel.
+  const double maxPixels = double(kMaxDecodedPictureMegabytes) * (1 << 20) / 4;
+  const double scale = std::min({std::sqrt(maxPixels / (double(size.width()) * size.height())),
+                                 double(maxSide) / size.width(), double(maxSide) / size.height()});
+  if (scale >= 1) return size;
+  // Rounded down, so the fitted size never passes either bound.
+  return QSize(std::max(1, int(size.width() * scale)), std::max(1, int(size.height() * scale)));
+}
+
+QImage ReadFittedPicture(QImageReader& reader, int maxSide) {
+  reader.setAllocationLimit(kMaxDecodedPictureMegabytes);
+  const QSize declared = reader.size();
+  const QSize fitted = FittedPictureSize(declared, maxSide);
+  if (fitted != declared) reader.setScaledSize(fitted);
+  QImage image;
+  if (!reader.read(&image)) return {};
+  // Formats that tell their size only while decoding.
+  const QSize after = FittedPictureSize(image.size(), maxSide);
+  if (after != image.size()) image = image.scaled(after, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return image;
+}
+
+CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint, int maxSide) {
   CPictureRead read;
   read.reason = PictureShortfall(bytes);
   if (read.Failed()) {
@@ -66,17 +92,16 @@ CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint
   // The content decides; the suffix serves formats without a signature.
   const QByteArray format = QImageReader::imageFormat(&buffer);
   QImageReader reader(&buffer, format.isEmpty() ? formatHint : format);
-  reader.setAllocationLimit(kMaxDecodedPictureMegabytes);
-  if (!reader.read(&read.image)) {
+  read.image = ReadFittedPicture(reader, maxSide);
+  if (read.image.isNull()) {
     read.code = reader.error();
     read.reason = reader.errorString();
     if (read.reason.isEmpty()) read.reason = QStringLiteral("?");
-    read.image = QImage();
   }
   return read;
 }
 
-CPictureRead ReadPicture(const QString& path) {
+CPictureRead ReadPicture(const QString& path, int maxSide) {
   FileFailure failure = FileFailure::None;
   const std::optional<QByteArray> bytes = ReadFileBytes(path, &failure, kMaxPictureFileBytes);
   if (!bytes) {
@@ -85,5 +110,5 @@ CPictureRead ReadPicture(const QString& path) {
     read.reason = PathAndReason(path, FileFailureReason(failure, false, kMaxPictureFileBytes));
     return read;
   }
-  return DecodePicture(*bytes, QFileInfo(path).suffix().toLower().toLatin1());
+  return DecodePicture(*bytes, QFileInfo(path).suffix().toLower().toLatin1(), maxSide);
 }

@@ -2,10 +2,12 @@
 // made, the messages for what cannot be, and hostile files.
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <map>
 
 #include "cells/texts/cgtextbit.h"
 #include "editing/pictureinserts.h"
@@ -134,7 +136,12 @@ TEST(PictureFile, TheChosenFileBecomesAPictureCellInOneStep) {
   picture.fill(qRgb(9, 8, 7));
   const QString good = WriteFile(dir, "good.jpg", Encoded(picture, "PNG"));  // the content decides
   const QString bad = WriteFile(dir, "bad.png", "no picture here");
-  for (const QString& path : {QString(), bad, good}) {
+  // A panorama wider than a picture cell may be: scaled down to fit, proportions kept.
+  QImage panorama(20000, 400, QImage::Format_RGB32);
+  panorama.fill(qRgb(40, 90, 160));
+  const QString wide = WriteFile(dir, "wide.jpg", Encoded(panorama, "JPEG"));
+  const std::map<QString, QSize> sizes{{good, {4, 4}}, {wide, {16384, 327}}};
+  for (const QString& path : {QString(), bad, good, wide}) {
     CommandPage p;
     DocumentServices().createImageCell = CreateImageCell;
     p.seams.fileChooser->answers = {path};
@@ -144,9 +151,39 @@ TEST(PictureFile, TheChosenFileBecomesAPictureCellInOneStep) {
                                 "BMP (*.bmp *.dib *.rle);;JPEG (*.jpg *.jpeg *.jpe *.jfif);;GIF (*.gif);;"
                                 "TIFF (*.tif *.tiff);;PNG (*.png)"));
     auto* image = p.As<CGTbImage>(1);
-    EXPECT_EQ(image != nullptr, path == good) << path.toStdString();
+    EXPECT_EQ(image != nullptr, sizes.count(path) == 1) << path.toStdString();
     EXPECT_EQ(p.seams.notifier->shown.size(), path == bad ? 1u : 0u) << path.toStdString();
-    if (image) { EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("插入图片")); }
+    if (!image) continue;
+    EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("插入图片"));
+    EXPECT_EQ(QSize(int(image->m_nWidth), int(image->m_nHeight)), sizes.at(path)) << path.toStdString();
+  }
+}
+
+// Eight 12-megapixel photos on a page are stored as 279 MB of rows: the
+// document saves and opens again, every picture whole.
+TEST(PictureFile, PhotosPastTheOldDocumentBoundSaveAndOpenAgain) {
+  QTemporaryDir dir;
+  QImage photo(4032, 3024, QImage::Format_RGB32);
+  photo.fill(qRgb(200, 120, 40));
+  const QString path = WriteFile(dir, "photo.jpg", Encoded(photo, "JPEG"));
+  const QString document = dir.filePath(QStringLiteral("photos.kv"));
+  {
+    CommandPage p;
+    DocumentServices().createImageCell = CreateImageCell;
+    for (int i = 0; i < 8; ++i) {
+      p.seams.fileChooser->answers = {path};
+      ASSERT_TRUE(p.Run(ID_CREATE_IMAGE));
+    }
+    ASSERT_TRUE(p.doc.OnSaveDocument(document));
+  }
+  EXPECT_GT(QFileInfo(document).size(), qint64(256) << 20);
+  CommandPage p;
+  ASSERT_TRUE(p.doc.OnOpenDocument(document, false));
+  EXPECT_TRUE(p.seams.notifier->shown.empty());
+  for (WORD id = 1; id <= 8; ++id) {
+    auto* image = p.As<CGTbImage>(id);
+    ASSERT_TRUE(image) << id;
+    EXPECT_TRUE(image->m_nWidth == 4032 && image->m_nHeight == 3024 && image->HasPicture()) << id;
   }
 }
 
