@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImageIOHandler>
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
@@ -66,20 +67,7 @@ QSize FittedPictureSize(QSize size, int maxSide) {
   return QSize(std::max(1, int(size.width() * scale)), std::max(1, int(size.height() * scale)));
 }
 
-QImage ReadFittedPicture(QImageReader& reader, int maxSide) {
-  reader.setAllocationLimit(kMaxDecodedPictureMegabytes);
-  const QSize declared = reader.size();
-  const QSize fitted = FittedPictureSize(declared, maxSide);
-  if (fitted != declared) reader.setScaledSize(fitted);
-  QImage image;
-  if (!reader.read(&image)) return {};
-  // Formats that tell their size only while decoding.
-  const QSize after = FittedPictureSize(image.size(), maxSide);
-  if (after != image.size()) image = image.scaled(after, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  return image;
-}
-
-CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint, int maxSide) {
+CPictureRead DecodePictureIn(const QByteArray& bytes, const QByteArray& format, int maxSide) {
   CPictureRead read;
   read.reason = PictureShortfall(bytes);
   if (read.Failed()) {
@@ -89,16 +77,42 @@ CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
+  QSize declared, fitted, fraction;
+  for (bool first = true;; first = false) {
+    buffer.seek(0);
+    QImageReader reader(&buffer, format);
+    reader.setAllocationLimit(kMaxDecodedPictureMegabytes);
+    if (first) fraction = declared = reader.size(), fitted = FittedPictureSize(declared, maxSide);
+    if (fitted != declared) reader.setScaledSize(fitted);
+    if (reader.read(&read.image)) break;
+    // A decoder that scales while decoding (JPEG) first decodes at the
+    // smallest of the whole, a half, a quarter or an eighth that is not
+    // smaller than asked, which may pass the allocation limit itself: then
+    // the next fraction is asked for.
+    fraction = QSize(std::max(1, fraction.width() / 2), std::max(1, fraction.height() / 2));
+    if (fitted == declared || qint64(fraction.width()) * 8 < declared.width() ||
+        !reader.supportsOption(QImageIOHandler::ScaledSize)) {
+      read.code = reader.error();
+      read.reason = reader.errorString();
+      if (read.reason.isEmpty()) read.reason = QStringLiteral("?");
+      read.image = QImage();
+      return read;
+    }
+    fitted = fitted.boundedTo(fraction);
+  }
+  // Formats that tell their size only while decoding.
+  const QSize after = FittedPictureSize(read.image.size(), maxSide);
+  if (after != read.image.size()) read.image = read.image.scaled(after, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return read;
+}
+
+CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint, int maxSide) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
   // The content decides; the suffix serves formats without a signature.
   const QByteArray format = QImageReader::imageFormat(&buffer);
-  QImageReader reader(&buffer, format.isEmpty() ? formatHint : format);
-  read.image = ReadFittedPicture(reader, maxSide);
-  if (read.image.isNull()) {
-    read.code = reader.error();
-    read.reason = reader.errorString();
-    if (read.reason.isEmpty()) read.reason = QStringLiteral("?");
-  }
-  return read;
+  return DecodePictureIn(bytes, format.isEmpty() ? formatHint : format, maxSide);
 }
 
 CPictureRead ReadPicture(const QString& path, int maxSide) {

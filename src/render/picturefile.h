@@ -8,7 +8,6 @@
 #include <QSize>
 #include <QString>
 
-class QImageReader;
 
 // Larger picture files are refused before they are read.
 inline constexpr qint64 kMaxPictureFileBytes = qint64(256) << 20;
@@ -37,11 +36,11 @@ CPictureRead ReadPicture(const QString& path, int maxSide = 0);
 // or when neither side passes maxSide and it fits the allocation limit;
 // else scaled down, proportions kept, until it does, each side at least 1.
 QSize FittedPictureSize(QSize size, int maxSide);
-// What the reader holds, decoded within the allocation limit at its fitted
-// size: scaled while decoding where the format allows (a JPEG decodes at a
-// fraction of its size), else after.  Null when it cannot be decoded; the
-// reader then tells why.
-QImage ReadFittedPicture(QImageReader& reader, int maxSide);
+// The bytes decoded as `format` within the allocation limit, at their
+// fitted size: scaled while decoding where the format allows (a JPEG
+// decodes at a fraction of its size), else after.  Bitmaps that promise
+// more pixels than they hold are refused (PictureShortfall).
+CPictureRead DecodePictureIn(const QByteArray& bytes, const QByteArray& format, int maxSide);
 
 // Why a bitmap's header promises pixels the bytes do not hold (fewer pixel
 // bytes than its size and depth need, a zero side), or empty.  Formats

@@ -96,11 +96,7 @@ QByteArray InnerGroup(const QByteArray& g, const char* word) {
 // Decoded no larger than the text ever lays a picture out: a larger one
 // (a phone's photo) scaled down to fit.
 QImage DecodeToLargestSide(const QByteArray& bytes, const char* format) {
-  if (!PictureShortfall(bytes).isEmpty()) return {};
-  QBuffer buffer;
-  buffer.setData(bytes);
-  QImageReader reader(&buffer, format);
-  return ReadFittedPicture(reader, static_cast<int>(kLargestSide));
+  return DecodePictureIn(bytes, format, static_cast<int>(kLargestSide)).image;
 }
 
 double Side(double pixels) { return std::clamp(pixels, 0.0, kLargestSide); }

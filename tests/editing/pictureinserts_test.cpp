@@ -136,12 +136,17 @@ TEST(PictureFile, TheChosenFileBecomesAPictureCellInOneStep) {
   picture.fill(qRgb(9, 8, 7));
   const QString good = WriteFile(dir, "good.jpg", Encoded(picture, "PNG"));  // the content decides
   const QString bad = WriteFile(dir, "bad.png", "no picture here");
-  // A panorama wider than a picture cell may be: scaled down to fit, proportions kept.
-  QImage panorama(20000, 400, QImage::Format_RGB32);
+  // Panoramas wider than a picture cell may be: scaled down to fit, proportions kept; the
+  // taller one decoded at half its size, as decoding it whole would pass the decoder's limit.
+  QImage panorama(20000, 400, QImage::Format_RGB888);
   panorama.fill(qRgb(40, 90, 160));
   const QString wide = WriteFile(dir, "wide.jpg", Encoded(panorama, "JPEG"));
-  const std::map<QString, QSize> sizes{{good, {4, 4}}, {wide, {16384, 327}}};
-  for (const QString& path : {QString(), bad, good, wide}) {
+  panorama = QImage(20000, 4500, QImage::Format_RGB888);
+  panorama.fill(qRgb(40, 90, 160));
+  const QString wider = WriteFile(dir, "wider.jpg", Encoded(panorama, "JPEG"));
+  panorama = QImage();
+  const std::map<QString, QSize> sizes{{good, {4, 4}}, {wide, {16384, 327}}, {wider, {10000, 2250}}};
+  for (const QString& path : {QString(), bad, good, wide, wider}) {
     CommandPage p;
     DocumentServices().createImageCell = CreateImageCell;
     p.seams.fileChooser->answers = {path};
@@ -170,10 +175,10 @@ TEST(PictureFile, PhotosPastTheOldDocumentBoundSaveAndOpenAgain) {
   {
     CommandPage p;
     DocumentServices().createImageCell = CreateImageCell;
-    for (int i = 0; i < 8; ++i) {
-      p.seams.fileChooser->answers = {path};
-      ASSERT_TRUE(p.Run(ID_CREATE_IMAGE));
-    }
+    p.seams.fileChooser->answers = {path};
+    ASSERT_TRUE(p.Run(ID_CREATE_IMAGE));
+    const CPictureFile read = ReadPictureFile(path);  // the same photo seven times more, decoded once
+    for (int i = 1; i < 8; ++i) p.doc.AddImageCell(read.width, read.height, std::vector<BYTE>(read.rows));
     ASSERT_TRUE(p.doc.OnSaveDocument(document));
   }
   EXPECT_GT(QFileInfo(document).size(), qint64(256) << 20);
