@@ -63,7 +63,9 @@ const CDocCommandRows rows({
 
 CPictureFile ReadPictureFile(const QString& path) {
   CPictureFile picture;
-  CPictureRead read = ReadPicture(path);
+  // A picture larger than a picture cell may be (a panorama) comes in
+  // scaled down to fit, not refused.
+  CPictureRead read = ReadPicture(path, static_cast<int>(CGTextbit::kMaxSide));
   if (read.Failed()) {
     picture.failure = QString::asprintf(kTextPictureFileUnreadable, read.code, read.reason.toUtf8().constData());
     return picture;

@@ -10,8 +10,9 @@
 // A picture file read for a picture cell: rows of R, G, B padded to 4 bytes,
 // the bottom row first.  On failure `failure` holds the message to show and
 // there are no rows.  Pictures of fewer than 24 bits per pixel are converted
-// in memory; a declared size beyond what may be held fails before the
-// pixels are read.
+// in memory; one with a side beyond what a picture cell may have comes
+// scaled down to fit, its proportions kept, and a declared size the
+// decoder cannot hold fails before the pixels are read.
 struct CPictureFile {
   int width = 0;
   int height = 0;

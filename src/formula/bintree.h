@@ -6,6 +6,7 @@
 #pragma once
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -50,6 +51,9 @@ class CBinTree : public CObject {
   // The formula on the background colour, drawn in the default font, pen
   // and colour; null without a root or when the picture would be too large.
   QImage RenderToBitmap();
+  // The size of RenderToBitmap's picture, laid out but not drawn; 0 x 0
+  // when it would give none.
+  QSize BitmapSize();
   // RenderToBitmap as keyed RGBA: background pixels get `alpha`.
   std::vector<BYTE> RenderToMask(int* width, int* height, BYTE alpha);
   // A .bmp of the formula in the root's font and colour on white.

@@ -69,12 +69,24 @@ bool CBinTree::Layout(CFormulaDC& dc) {
 
 namespace {
 
-QImage Render(CBinTree& tree, const DrawingStart& start, COLORREF fill) {
+// Lays the formula out as drawn from `start`; false when that makes no
+// picture that may be drawn.
+bool LayOutPicture(CBinTree& tree, const DrawingStart& start, RECT* area) {
   CPainterDC measuring;
   Prepare(measuring, start);
-  if (!tree.Layout(measuring)) return {};
-  const RECT area = tree.m_pRoot->m_rcPlaced;
-  if (!PictureSizeAllowed(area)) return {};
+  if (!tree.Layout(measuring)) return false;
+  *area = tree.m_pRoot->m_rcPlaced;
+  return PictureSizeAllowed(*area);
+}
+
+// The default font, pen and colour.
+DrawingStart DefaultStart(const CBinTree& tree) {
+  return {{tree.m_crDefault, PenWidthForHeight(tree.m_lfDefault.lfHeight)}, tree.m_crDefault, tree.m_lfDefault};
+}
+
+QImage Render(CBinTree& tree, const DrawingStart& start, COLORREF fill) {
+  RECT area;
+  if (!LayOutPicture(tree, start, &area)) return {};
   QImage image(area.Width(), area.Height(), QImage::Format_RGB32);
   CPainterDC dc(&image);
   Prepare(dc, start);
@@ -88,8 +100,13 @@ QImage Render(CBinTree& tree, const DrawingStart& start, COLORREF fill) {
 
 QImage CBinTree::RenderToBitmap() {
   if (!m_pRoot) return {};
-  return Render(*this, {{m_crDefault, PenWidthForHeight(m_lfDefault.lfHeight)}, m_crDefault, m_lfDefault},
-                m_crBackground);
+  return Render(*this, DefaultStart(*this), m_crBackground);
+}
+
+QSize CBinTree::BitmapSize() {
+  RECT area;
+  if (!m_pRoot || !LayOutPicture(*this, DefaultStart(*this), &area)) return QSize(0, 0);
+  return QSize(area.Width(), area.Height());
 }
 
 std::vector<BYTE> CBinTree::RenderToMask(int* width, int* height, BYTE alpha) {
@@ -108,7 +125,7 @@ bool CBinTree::SaveBmpFile(const QString& path) {
 
 void CBinTree::DrawWithLastLayout(CFormulaDC& dc, bool selectionOnly) {
   // Nodes without a font of their own then draw as they measured.
-  Prepare(dc, {{m_crDefault, PenWidthForHeight(m_lfDefault.lfHeight)}, m_crDefault, m_lfDefault});
+  Prepare(dc, DefaultStart(*this));
   if (selectionOnly)
     m_pRoot->DrawSelection(dc);
   else

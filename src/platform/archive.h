@@ -34,7 +34,6 @@ struct ArchiveContext {
   bool bOlderLayout = false;           // records lack the fields added in the newer layout
   bool bStoreFormulaPictures = false;  // formula texts also store their rendered pictures
   int nPictureUseCount[3] = {0, 0, 0}; // cells using each replaceable texture picture
-  std::int64_t nRenderedBytes = 0;     // pixels formula texts rendered while loading
 };
 
 class CArchive {

@@ -70,6 +70,13 @@ int WriteAll(int fd, const QByteArray& bytes) {
   return ::fsync(fd) == 0 ? 0 : errno;
 }
 
+// A file larger than this cannot be held at all, whatever swap offers.
+qint64 PhysicalMemoryBytes() {
+  const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageSize <= 0) return kNoFileLimit;
+  return qint64(pages) * pageSize;
+}
+
 // Opens the path for reading when it is a regular file of at most maxBytes;
 // else no descriptor and the reason.  Not blocking: opening a pipe would
 // otherwise wait for a writer.
@@ -104,21 +111,42 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failur
   const FileDescriptor fd(OpenRegularFile(path, maxBytes, &opened, &size));
   if (failure) *failure = opened;
   if (fd.get() < 0) return Result();
+  if (size > PhysicalMemoryBytes()) return Fail(failure, FileFailure::NoMemory, Result());
   try {
     QByteArray bytes;
     bytes.reserve(static_cast<qsizetype>(size));
-    QByteArray chunk(static_cast<qsizetype>(std::min(kChunkBytes, maxBytes + 1)), Qt::Uninitialized);
+    // One byte over the limit tells a file that grew past it.
+    QByteArray chunk(static_cast<qsizetype>(maxBytes < kChunkBytes ? maxBytes + 1 : kChunkBytes), Qt::Uninitialized);
     for (;;) {
       const ssize_t n = ::read(fd.get(), chunk.data(), static_cast<size_t>(chunk.size()));
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) return Fail(failure, FailureOf(errno), Result());
       if (n == 0) return bytes;
-      if (bytes.size() + n > maxBytes) return Fail(failure, FileFailure::TooLarge, Result());
+      if (n > maxBytes - bytes.size()) return Fail(failure, FileFailure::TooLarge, Result());
       bytes.append(chunk.constData(), n);
     }
   } catch (const std::bad_alloc&) {
-    return Fail(failure, FileFailure::TooLarge, Result());
+    return Fail(failure, FileFailure::NoMemory, Result());
   }
+}
+
+std::optional<QByteArray> ReadFileStart(const QString& path, qint64 count, qint64* size, FileFailure* failure) {
+  using Result = std::optional<QByteArray>;
+  FileFailure opened = FileFailure::None;
+  const FileDescriptor fd(OpenRegularFile(path, kNoFileLimit, &opened, size));
+  if (failure) *failure = opened;
+  if (fd.get() < 0) return Result();
+  QByteArray bytes(static_cast<qsizetype>(std::clamp<qint64>(count, 0, *size)), Qt::Uninitialized);
+  qsizetype got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::read(fd.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return Fail(failure, FailureOf(errno), Result());
+    if (n == 0) break;
+    got += n;
+  }
+  bytes.truncate(got);
+  return bytes;
 }
 
 QString FileFailureReason(FileFailure failure, bool saving, qint64 maxBytes) {
@@ -129,6 +157,7 @@ QString FileFailureReason(FileFailure failure, bool saving, qint64 maxBytes) {
     case FileFailure::NotAFile: return QString::fromUtf8(kReasonNotAFile);
     case FileFailure::TooLarge: return QString::fromUtf8(kReasonTooLarge).arg(std::max<qint64>(maxBytes >> 20, 1));
     case FileFailure::DiskFull: return QString::fromUtf8(kReasonDiskFull);
+    case FileFailure::NoMemory: return QString::fromUtf8(kReasonNoMemory);
     case FileFailure::None:
     case FileFailure::Other: break;
   }

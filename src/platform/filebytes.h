@@ -1,11 +1,12 @@
 // Whole-file reading and writing for archives.  Reading takes regular files
-// only (a pipe would block, a device never end) and stops at a size limit
-// before it holds the file.  Saving goes through a temporary file that
+// only (a pipe would block, a device never end) and stops at a size limit,
+// or at what memory can hold, before it holds the file.  Saving goes through a temporary file that
 // replaces the target only when every byte reached the disk, so a failed
 // save never destroys the previous file.
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <limits>
 #include <optional>
 #include <sys/types.h>
 
@@ -17,17 +18,25 @@ enum class FileFailure {
   ReadOnly,          // the file system is mounted read-only
   NotAFile,          // a folder, pipe, device or socket
   TooLarge,          // over the reader's limit
+  NoMemory,          // more than memory can hold
   DiskFull,          // no space or quota left
   Other,
 };
 
-// Documents larger than this are refused before they are read.
+// Files without a header that vouches for their size (the older headerless
+// documents, tool sets) larger than this are refused before they are read.
 inline constexpr qint64 kMaxDocumentBytes = qint64(256) << 20;
+// For readers whose files may be as large as memory allows.
+inline constexpr qint64 kNoFileLimit = std::numeric_limits<qint64>::max();
 
-// The file's bytes, or nothing (with the reason) when it cannot be read or
-// holds more than maxBytes.
+// The file's bytes, or nothing (with the reason) when it cannot be read,
+// holds more than maxBytes or more than the machine's memory.
 std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failure = nullptr,
                                         qint64 maxBytes = kMaxDocumentBytes);
+// At most the first `count` bytes of a regular file of any size, and its
+// size; nothing (with the reason) when it cannot be read.
+std::optional<QByteArray> ReadFileStart(const QString& path, qint64 count, qint64* size,
+                                        FileFailure* failure = nullptr);
 // Whether ReadFileBytes would find a regular file of at most maxBytes there,
 // without reading it (for files another program reads).
 FileFailure CheckReadableFile(const QString& path, qint64 maxBytes = kMaxDocumentBytes);

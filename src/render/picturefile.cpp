@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImageIOHandler>
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
@@ -55,7 +56,18 @@ QString PictureShortfall(const QByteArray& bytes) {
   return {};
 }
 
-CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint) {
+QSize FittedPictureSize(QSize size, int maxSide) {
+  if (maxSide <= 0 || size.isEmpty()) return size;
+  // Four bytes a decoded pixel.
+  const double maxPixels = double(kMaxDecodedPictureMegabytes) * (1 << 20) / 4;
+  const double scale = std::min({std::sqrt(maxPixels / (double(size.width()) * size.height())),
+                                 double(maxSide) / size.width(), double(maxSide) / size.height()});
+  if (scale >= 1) return size;
+  // Rounded down, so the fitted size never passes either bound.
+  return QSize(std::max(1, int(size.width() * scale)), std::max(1, int(size.height() * scale)));
+}
+
+CPictureRead DecodePictureIn(const QByteArray& bytes, const QByteArray& format, int maxSide) {
   CPictureRead read;
   read.reason = PictureShortfall(bytes);
   if (read.Failed()) {
@@ -65,20 +77,45 @@ CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
-  // The content decides; the suffix serves formats without a signature.
-  const QByteArray format = QImageReader::imageFormat(&buffer);
-  QImageReader reader(&buffer, format.isEmpty() ? formatHint : format);
-  reader.setAllocationLimit(kMaxDecodedPictureMegabytes);
-  if (!reader.read(&read.image)) {
-    read.code = reader.error();
-    read.reason = reader.errorString();
-    if (read.reason.isEmpty()) read.reason = QStringLiteral("?");
-    read.image = QImage();
+  QSize declared, fitted, fraction;
+  for (bool first = true;; first = false) {
+    buffer.seek(0);
+    QImageReader reader(&buffer, format);
+    reader.setAllocationLimit(kMaxDecodedPictureMegabytes);
+    if (first) fraction = declared = reader.size(), fitted = FittedPictureSize(declared, maxSide);
+    if (fitted != declared) reader.setScaledSize(fitted);
+    if (reader.read(&read.image)) break;
+    // A decoder that scales while decoding (JPEG) first decodes at the
+    // smallest of the whole, a half, a quarter or an eighth that is not
+    // smaller than asked, which may pass the allocation limit itself: then
+    // the next fraction is asked for.
+    fraction = QSize(std::max(1, fraction.width() / 2), std::max(1, fraction.height() / 2));
+    if (fitted == declared || qint64(fraction.width()) * 8 < declared.width() ||
+        !reader.supportsOption(QImageIOHandler::ScaledSize)) {
+      read.code = reader.error();
+      read.reason = reader.errorString();
+      if (read.reason.isEmpty()) read.reason = QStringLiteral("?");
+      read.image = QImage();
+      return read;
+    }
+    fitted = fitted.boundedTo(fraction);
   }
+  // Formats that tell their size only while decoding.
+  const QSize after = FittedPictureSize(read.image.size(), maxSide);
+  if (after != read.image.size()) read.image = read.image.scaled(after, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return read;
 }
 
-CPictureRead ReadPicture(const QString& path) {
+CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint, int maxSide) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  // The content decides; the suffix serves formats without a signature.
+  const QByteArray format = QImageReader::imageFormat(&buffer);
+  return DecodePictureIn(bytes, format.isEmpty() ? formatHint : format, maxSide);
+}
+
+CPictureRead ReadPicture(const QString& path, int maxSide) {
   FileFailure failure = FileFailure::None;
   const std::optional<QByteArray> bytes = ReadFileBytes(path, &failure, kMaxPictureFileBytes);
   if (!bytes) {
@@ -87,7 +124,7 @@ CPictureRead ReadPicture(const QString& path) {
     read.reason = PathAndReason(path, FileFailureReason(failure, false, kMaxPictureFileBytes));
     return read;
   }
-  return DecodePicture(*bytes, QFileInfo(path).suffix().toLower().toLatin1());
+  return DecodePicture(*bytes, QFileInfo(path).suffix().toLower().toLatin1(), maxSide);
 }
 
 QImage ScaledWithin(QImage picture, int maxSide) {

@@ -5,7 +5,9 @@
 #pragma once
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
+
 
 // Larger picture files are refused before they are read.
 inline constexpr qint64 kMaxPictureFileBytes = qint64(256) << 20;
@@ -23,11 +25,22 @@ struct CPictureRead {
 };
 
 // Decodes the bytes; formatHint (a file suffix) is tried before the content
-// decides.
-CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint = {});
+// decides.  With maxSide, a picture that is larger is decoded scaled down
+// to fit it (FittedPictureSize).
+CPictureRead DecodePicture(const QByteArray& bytes, const QByteArray& formatHint = {}, int maxSide = 0);
 // Reads and decodes the file; a file that cannot be read gives the path and
 // the reason.
-CPictureRead ReadPicture(const QString& path);
+CPictureRead ReadPicture(const QString& path, int maxSide = 0);
+
+// The size a picture of `size` is decoded at: as it is when maxSide is 0,
+// or when neither side passes maxSide and it fits the allocation limit;
+// else scaled down, proportions kept, until it does, each side at least 1.
+QSize FittedPictureSize(QSize size, int maxSide);
+// The bytes decoded as `format` within the allocation limit, at their
+// fitted size: scaled while decoding where the format allows (a JPEG
+// decodes at a fraction of its size), else after.  Bitmaps that promise
+// more pixels than they hold are refused (PictureShortfall).
+CPictureRead DecodePictureIn(const QByteArray& bytes, const QByteArray& format, int maxSide);
 
 // Why a bitmap's header promises pixels the bytes do not hold (fewer pixel
 // bytes than its size and depth need, a zero side), or empty.  Formats

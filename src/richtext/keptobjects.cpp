@@ -13,7 +13,6 @@
 #include <cctype>
 #include <cstring>
 
-#include "formula/bintree.h"
 #include "formula/drawing/dib.h"
 #include "platform/filebytes.h"
 #include "render/picturefile.h"
@@ -25,7 +24,6 @@ namespace {
 
 constexpr double kTwipsPerPixel = rtf::kTwipsPerPixel;
 constexpr double kLargestSide = 4096;  // pixels a kept object may take in the text
-constexpr qint64 kMaxInsertedFileBytes = qint64(32) << 20;
 
 // The words and data of one group, its nested groups' data left out.
 struct GroupScan {
@@ -95,16 +93,10 @@ QByteArray InnerGroup(const QByteArray& g, const char* word) {
   return {};
 }
 
-QImage DecodeWithinCaps(const QByteArray& bytes, const char* format) {
-  if (!PictureShortfall(bytes).isEmpty()) return {};
-  QBuffer buffer;
-  buffer.setData(bytes);
-  QImageReader reader(&buffer, format);
-  const QSize size = reader.size();
-  if (!size.isValid() || size.width() > CBinTree::kMaxPictureSide || size.height() > CBinTree::kMaxPictureSide ||
-      qint64(size.width()) * size.height() > CBinTree::kMaxPicturePixels)
-    return {};
-  return reader.read();
+// Decoded no larger than the text ever lays a picture out: a larger one
+// (a phone's photo) scaled down to fit.
+QImage DecodeToLargestSide(const QByteArray& bytes, const char* format) {
+  return DecodePictureIn(bytes, format, static_cast<int>(kLargestSide)).image;
 }
 
 double Side(double pixels) { return std::clamp(pixels, 0.0, kLargestSide); }
@@ -112,9 +104,9 @@ double Side(double pixels) { return std::clamp(pixels, 0.0, kLargestSide); }
 KeptPicture ReadPict(const QByteArray& group) {
   const GroupScan scan = ScanGroup(group);
   KeptPicture picture;
-  if (scan.words.contains("pngblip")) picture.image = DecodeWithinCaps(scan.data, "PNG");
-  else if (scan.words.contains("jpegblip")) picture.image = DecodeWithinCaps(scan.data, "JPEG");
-  else if (scan.words.contains("dibitmap")) picture.image = DecodeWithinCaps(BmpFileBytes(scan.data), "BMP");
+  if (scan.words.contains("pngblip")) picture.image = DecodeToLargestSide(scan.data, "PNG");
+  else if (scan.words.contains("jpegblip")) picture.image = DecodeToLargestSide(scan.data, "JPEG");
+  else if (scan.words.contains("dibitmap")) picture.image = DecodeToLargestSide(BmpFileBytes(scan.data), "BMP");
   // The goal size is in twips, scaled in percent; without one, the image's own.
   const double sx = scan.words.value("picscalex", 100) / 100.0, sy = scan.words.value("picscaley", 100) / 100.0;
   double w = scan.words.value("picwgoal", 0) / kTwipsPerPixel, h = scan.words.value("pichgoal", 0) / kTwipsPerPixel;
@@ -205,15 +197,17 @@ QByteArray PictureFileRtf(const QByteArray& file) {
   buffer.setData(file);
   buffer.open(QIODevice::ReadOnly);
   const QByteArray format = QImageReader::imageFormat(&buffer);
-  QImage image = DecodeWithinCaps(file, format.constData());
+  QImage image = DecodeToLargestSide(file, format.constData());
   if (image.isNull()) return {};
   QByteArray data = file;
   QByteArray blip = format == "jpeg" ? "\\jpegblip" : "\\pngblip";
-  if (format != "png" && format != "jpeg") {
+  // A scaled picture goes in as it is shown, a JPEG one still as JPEG.
+  const bool scaled = QImageReader(&buffer, format).size() != image.size();
+  if ((format != "png" && format != "jpeg") || scaled) {
     data.clear();
-    QBuffer png(&data);
-    png.open(QIODevice::WriteOnly);
-    image.save(&png, "PNG");
+    QBuffer encoded(&data);
+    encoded.open(QIODevice::WriteOnly);
+    image.save(&encoded, format == "jpeg" ? "JPEG" : "PNG");
   }
   const auto twips = [](int pixels) { return QByteArray::number(pixels * static_cast<int>(kTwipsPerPixel)); };
   return "{\\pict" + blip + "\\picw" + QByteArray::number(image.width()) + "\\pich" +
@@ -223,8 +217,8 @@ QByteArray PictureFileRtf(const QByteArray& file) {
 
 bool InsertPictureFile(QTextCursor& cursor, const QString& path, QString* why) {
   FileFailure failure = FileFailure::None;
-  const std::optional<QByteArray> file = ReadFileBytes(path, &failure, kMaxInsertedFileBytes);
-  QString reason = file ? PictureShortfall(*file) : FileFailureReason(failure, false, kMaxInsertedFileBytes);
+  const std::optional<QByteArray> file = ReadFileBytes(path, &failure, kMaxPictureFileBytes);
+  QString reason = file ? PictureShortfall(*file) : FileFailureReason(failure, false, kMaxPictureFileBytes);
   const QByteArray group = reason.isEmpty() ? PictureFileRtf(*file) : QByteArray();
   if (group.isEmpty()) {
     if (why) *why = reason.isEmpty() ? path : PathAndReason(path, reason);

@@ -20,12 +20,14 @@ struct KeptPicture {
 };
 
 // `group` is the whole group, braces included; `kind` its destination word.
-// Damaged groups give what can be read, never more than the picture caps.
+// Damaged groups give what can be read.  A picture is decoded no larger
+// than 4096 pixels a side, the most the text lays one out at: a larger one
+// scaled down, its proportions kept.
 KeptPicture ReadKeptPicture(const QByteArray& group, const QString& kind);
 
 // A picture file as a kept picture group: PNG and JPEG files as they are,
-// other readable pictures as PNG; empty for what is no picture or is larger
-// than the picture caps.
+// other readable pictures as PNG, and one over 4096 pixels a side scaled
+// down to that (a JPEG one as JPEG); empty for what cannot be decoded.
 QByteArray PictureFileRtf(const QByteArray& file);
 // Puts the picture file in place of the cursor's selection; false, nothing
 // changed, when it is no picture or cannot be read, with why in `why` (the

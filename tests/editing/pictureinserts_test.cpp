@@ -2,10 +2,12 @@
 // made, the messages for what cannot be, and hostile files.
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <map>
 
 #include "cells/texts/cgtextbit.h"
 #include "editing/pictureinserts.h"
@@ -144,7 +146,17 @@ TEST(PictureFile, TheChosenFileBecomesAPictureCellInOneStep) {
   picture.fill(qRgb(9, 8, 7));
   const QString good = WriteFile(dir, "good.jpg", Encoded(picture, "PNG"));  // the content decides
   const QString bad = WriteFile(dir, "bad.png", "no picture here");
-  for (const QString& path : {QString(), bad, good}) {
+  // Panoramas wider than a picture cell may be: scaled down to fit, proportions kept; the
+  // taller one decoded at half its size, as decoding it whole would pass the decoder's limit.
+  QImage panorama(20000, 400, QImage::Format_RGB888);
+  panorama.fill(qRgb(40, 90, 160));
+  const QString wide = WriteFile(dir, "wide.jpg", Encoded(panorama, "JPEG"));
+  panorama = QImage(20000, 4500, QImage::Format_RGB888);
+  panorama.fill(qRgb(40, 90, 160));
+  const QString wider = WriteFile(dir, "wider.jpg", Encoded(panorama, "JPEG"));
+  panorama = QImage();
+  const std::map<QString, QSize> sizes{{good, {4, 4}}, {wide, {16384, 327}}, {wider, {10000, 2250}}};
+  for (const QString& path : {QString(), bad, good, wide, wider}) {
     CommandPage p;
     DocumentServices().createImageCell = CreateImageCell;
     p.seams.fileChooser->answers = {path};
@@ -154,9 +166,39 @@ TEST(PictureFile, TheChosenFileBecomesAPictureCellInOneStep) {
                                 "BMP (*.bmp *.dib *.rle);;JPEG (*.jpg *.jpeg *.jpe *.jfif);;GIF (*.gif);;"
                                 "TIFF (*.tif *.tiff);;PNG (*.png)"));
     auto* image = p.As<CGTbImage>(1);
-    EXPECT_EQ(image != nullptr, path == good) << path.toStdString();
+    EXPECT_EQ(image != nullptr, sizes.count(path) == 1) << path.toStdString();
     EXPECT_EQ(p.seams.notifier->shown.size(), path == bad ? 1u : 0u) << path.toStdString();
-    if (image) { EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("插入图片")); }
+    if (!image) continue;
+    EXPECT_EQ(p.Page().m_undo.CurrentCommand()->GetName(), QString::fromUtf8("插入图片"));
+    EXPECT_EQ(QSize(int(image->m_nWidth), int(image->m_nHeight)), sizes.at(path)) << path.toStdString();
+  }
+}
+
+// Eight 12-megapixel photos on a page are stored as 279 MB of rows: the
+// document saves and opens again, every picture whole.
+TEST(PictureFile, PhotosPastTheOldDocumentBoundSaveAndOpenAgain) {
+  QTemporaryDir dir;
+  QImage photo(4032, 3024, QImage::Format_RGB32);
+  photo.fill(qRgb(200, 120, 40));
+  const QString path = WriteFile(dir, "photo.jpg", Encoded(photo, "JPEG"));
+  const QString document = dir.filePath(QStringLiteral("photos.kv"));
+  {
+    CommandPage p;
+    DocumentServices().createImageCell = CreateImageCell;
+    p.seams.fileChooser->answers = {path};
+    ASSERT_TRUE(p.Run(ID_CREATE_IMAGE));
+    const CPictureFile read = ReadPictureFile(path);  // the same photo seven times more, decoded once
+    for (int i = 1; i < 8; ++i) p.doc.AddImageCell(read.width, read.height, std::vector<BYTE>(read.rows));
+    ASSERT_TRUE(p.doc.OnSaveDocument(document));
+  }
+  EXPECT_GT(QFileInfo(document).size(), qint64(256) << 20);
+  CommandPage p;
+  ASSERT_TRUE(p.doc.OnOpenDocument(document, false));
+  EXPECT_TRUE(p.seams.notifier->shown.empty());
+  for (WORD id = 1; id <= 8; ++id) {
+    auto* image = p.As<CGTbImage>(id);
+    ASSERT_TRUE(image) << id;
+    EXPECT_TRUE(image->m_nWidth == 4032 && image->m_nHeight == 3024 && image->HasPicture()) << id;
   }
 }
 

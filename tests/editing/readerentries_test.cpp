@@ -1,6 +1,7 @@
 // Every reader of a file the user chooses, given what a file dialog can
 // hand it by mistake: a named pipe nobody writes, an endless device, a
-// folder, a file over the reader's limit.  Each answers at once with a
+// folder, a file over the reader's limit (or, for a reader of files of any
+// size, a huge file that is none of them).  Each answers at once with a
 // message naming the path and the reason, and nothing changes.
 #include <gtest/gtest.h>
 
@@ -100,19 +101,21 @@ struct Reader {
   std::function<Outcome(const QString&)> read;
   qint64 limit;
   const char* suffix;
+  const char* hugeReason = nullptr;  // a reader of any size: why a huge file of zeros is refused
 };
 
 TEST(ReaderEntries, PipesDevicesFoldersAndHugeFilesAreRefusedAtOnceWithTheirReason) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const Reader readers[] = {
-      {"document", OpenDocument, kMaxDocumentBytes, ".kv"},
+      {"document", OpenDocument, kMaxDocumentBytes, ".kv", "这不是本程序的文档。"},
       {"picture cell", [](const QString& path) { return RunCommand(ID_CREATE_IMAGE, path); }, 256LL << 20, ".png"},
-      {"presentation", [](const QString& path) { return RunCommand(ID_CREATE_TEXT3, path); }, 512LL << 20, ".pptx"},
+      {"presentation", [](const QString& path) { return RunCommand(ID_CREATE_TEXT3, path); }, 512LL << 20, ".pptx",
+       "不是演示文稿文件"},
       {"old presentation", [](const QString& path) { return RunCommand(ID_CREATE_TEXT3, path); }, 512LL << 20,
        ".ppt"},
       {"texture", LoadTexture, 256LL << 20, ".jpg"},
-      {"rich-text picture", InsertRichTextPicture, 32LL << 20, ".bmp"},
+      {"rich-text picture", InsertRichTextPicture, 256LL << 20, ".bmp"},
       {"formula", ImportVod, CBinTree::kMaxVodFileBytes, ".vod"},
       {"3ds model", LoadModel, C3dsReader::kMaxFileBytes, ".3ds"},
   };
@@ -129,7 +132,8 @@ TEST(ReaderEntries, PipesDevicesFoldersAndHugeFilesAreRefusedAtOnceWithTheirReas
       ASSERT_TRUE(file.resize(reader.limit + (88LL << 20)));  // sparse: no disk taken
     }
     const QString notAFile = Utf8("这不是一个普通文件。");
-    const QString tooLarge = Utf8("文件超过 %1 MB，太大了。").arg(reader.limit >> 20);
+    const QString tooLarge =
+        reader.hugeReason ? Utf8(reader.hugeReason) : Utf8("文件超过 %1 MB，太大了。").arg(reader.limit >> 20);
     const std::pair<QString, QString> inputs[] = {
         {pipe, notAFile}, {QStringLiteral("/dev/zero"), notAFile}, {folder, notAFile}, {huge, tooLarge}};
     for (const auto& [path, reason] : inputs) {

@@ -1,6 +1,6 @@
 #include "cells/texts/cgtbvodtext.h"
 
-#include <string>
+#include <new>
 
 #include "cells/primitives/formattext.h"
 #include "cells/texts/textcelltexts.h"
@@ -36,12 +36,23 @@ CGTbVodText::CGTbVodText(WORD id, const QString& markup, DWORD option, DWORD sca
 std::size_t CGTbVodText::RowBytes(DWORD width) const { return 4 * static_cast<std::size_t>(width); }
 
 void CGTbVodText::RebuildTexture() {
+  m_bPictureDue = false;
   int width = 0, height = 0;
   m_pixels = RenderVodToMask(Rgb(m_rgbaColor), m_dwOption, m_strMarkup, m_rgbaColor.a, &width, &height);
   if (m_pixels.empty()) width = height = 0;
   m_nWidth = static_cast<DWORD>(width);
   m_nHeight = static_cast<DWORD>(height);
   m_texture.MarkStale();
+}
+
+void CGTbVodText::EnsurePicture() {
+  if (!m_bPictureDue) return;
+  try {
+    RebuildTexture();
+  } catch (const std::bad_alloc&) {
+    m_bPictureDue = false;
+    m_pixels = std::vector<BYTE>();
+  }
 }
 
 void CGTbVodText::TakeBackdrop(COLORREF background) {
@@ -56,19 +67,27 @@ void CGTbVodText::Serialize(CArchive& ar) {
   const bool pictures = ar.Context().bStoreFormulaPictures;
   if (ar.IsStoring()) {
     ar << m_strMarkup << m_dwOption << m_fStoredScale << m_dwScalesWithView << m_dwStoredWord << m_strStoredText;
-    if (pictures) SerializePicture(ar);
+    if (pictures) {
+      EnsurePicture();
+      SerializePicture(ar);
+    }
     return;
   }
   ar >> m_strMarkup >> m_dwOption >> m_fStoredScale >> m_dwScalesWithView >> m_dwStoredWord >> m_strStoredText;
   RequireFinite({m_vLabelAnchor[0], m_vLabelAnchor[1]});
   if (!pictures) {
-    RebuildTexture();
-    ArchiveContext& context = ar.Context();
-    context.nRenderedBytes += static_cast<std::int64_t>(m_pixels.size());
-    if (context.nRenderedBytes > kMaxRenderedBytes)
-      throw CArchiveException(ArchiveError::BadData, "formula text " + std::to_string(m_nId) + ": too many pixels");
+    // A few bytes of mark-up can render to a large picture: only its size
+    // now, its pixels when it is shown.
+    int width = 0, height = 0;
+    MeasureVodMask(m_strMarkup, &width, &height);
+    m_nWidth = static_cast<DWORD>(width);
+    m_nHeight = static_cast<DWORD>(height);
+    m_pixels = std::vector<BYTE>();
+    m_bPictureDue = true;
+    m_texture.MarkStale();
     return;
   }
+  m_bPictureDue = false;
   SerializePicture(ar);
   if (m_dwScalesWithView != 0) m_dwScalesWithView = 1;
   m_texture.MarkStale();

@@ -24,10 +24,11 @@ class CGTbVodText : public CGTextbit {
 
   // The common record; mark-up, option word, scale, flag, word, text; and,
   // when the archive stores formula pictures, width, height and pixels.
-  // Loading renders again when the pictures are not stored; loaded
-  // pictures are kept, the flag then set to exactly 1 when set at all.
-  // A few bytes of mark-up can render to a large picture, so a load fails
-  // (BadData) once its texts have rendered more than kMaxRenderedBytes.
+  // When the pictures are not stored, loading only measures the mark-up:
+  // the pixels are rendered when the text is first drawn (EnsurePicture),
+  // so a document of many large formula texts costs memory only for those
+  // shown.  Loaded pictures are kept, the flag then set to exactly 1 when
+  // set at all.
   void Serialize(CArchive& ar) override;
   // Text layer, scaled by the view's zoom when the text scales with it:
   // the pixels at zoom 1, else the texture; selected, the box around it.
@@ -47,9 +48,10 @@ class CGTbVodText : public CGTextbit {
   // (new size and pixels); the texture is uploaded again at its next draw.
   // Mark-up that renders to nothing leaves a 0 x 0 text.
   void RebuildTexture();
+  // Renders the pixels a load left for the first draw; nothing otherwise.
+  // Memory that runs out leaves the text without pixels (not drawn).
+  void EnsurePicture();
   bool ScalesWithView() const { return m_dwScalesWithView != 0; }
-
-  static constexpr std::int64_t kMaxRenderedBytes = std::int64_t(1) << 30;
 
   QString m_strMarkup;
   DWORD m_dwOption = 0;
@@ -58,6 +60,7 @@ class CGTbVodText : public CGTextbit {
   DWORD m_dwScalesWithView = 0;
   DWORD m_dwStoredWord = 0;  // kept and stored; nothing reads it
   QString m_strStoredText;   // kept and stored; nothing reads it
+  bool m_bPictureDue = false;  // measured on loading, not yet rendered
 
  protected:
   // The pixels with their lower-left corner at `at`.

@@ -53,7 +53,9 @@ void CGTbVodText::DrawTextured(float x0, float y0, float x1, float y1, float z) 
 }
 
 void CGTbVodText::Draw() {
-  if (!IsShown() || !HasPicture()) return;
+  if (!IsShown()) return;
+  EnsurePicture();
+  if (!HasPicture()) return;
   const bool zoomed = ScalesWithView();
   const FormulaLayerMatrix layer(zoomed);
   const float p = g_fUnitsPerPixel;
@@ -80,7 +82,9 @@ void CGTbVodText::DrawForPick(int mode) {
 }
 
 void CGTbMhc::Draw() {
-  if (!IsShown() || !HasPicture()) return;
+  if (!IsShown()) return;
+  EnsurePicture();
+  if (!HasPicture()) return;
   float m[3];
   if (!MapToTextLayer(m_vLabelAnchor, m)) return;
   const IdentityModelView identity;

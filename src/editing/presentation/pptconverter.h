@@ -5,6 +5,9 @@
 #include <QString>
 
 inline constexpr int kConversionTimeoutMs = 120000;
+// Larger binary presentations are refused before the converter is asked:
+// it reads the whole file.
+inline constexpr qint64 kMaxConvertedBytes = qint64(512) << 20;
 
 // True for a name ending in ".ppt" (any case).
 bool IsBinaryPresentation(const QString& path);

@@ -2,12 +2,17 @@
 
 #include <zip.h>
 
+#include <QFile>
+
 #include "platform/filebytes.h"
 
 CPptxPackage::CPptxPackage() = default;
 
-CPptxPackage::~CPptxPackage() {
+CPptxPackage::~CPptxPackage() { Discard(); }
+
+void CPptxPackage::Discard() {
   if (m_pZip) zip_discard(m_pZip);
+  m_pZip = nullptr;
 }
 
 bool CPptxPackage::Fail(const QString& why) {
@@ -16,22 +21,33 @@ bool CPptxPackage::Fail(const QString& why) {
 }
 
 bool CPptxPackage::OpenFile(const QString& path) {
-  FileFailure failure = FileFailure::None;
-  std::optional<QByteArray> bytes = ReadFileBytes(path, &failure, kMaxPackageBytes);
-  if (!bytes) return Fail(FileFailureReason(failure, false, kMaxPackageBytes));
-  return Open(*bytes);
+  // libzip would wait on a pipe for a writer.
+  const FileFailure failure = CheckReadableFile(path, kNoFileLimit);
+  if (failure != FileFailure::None) return Fail(FileFailureReason(failure, false));
+  Discard();
+  m_bytes.clear();
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source = zip_source_file_create(QFile::encodeName(path).constData(), 0, -1, &error);
+  zip_error_fini(&error);
+  return OpenSource(source);
 }
 
 bool CPptxPackage::Open(const QByteArray& bytes) {
-  if (m_pZip) {
-    zip_discard(m_pZip);
-    m_pZip = nullptr;
-  }
+  Discard();
   m_bytes = bytes;
   zip_error_t error;
   zip_error_init(&error);
-  zip_source_t* source = zip_source_buffer_create(m_bytes.constData(), static_cast<zip_uint64_t>(m_bytes.size()), 0, &error);
+  zip_source_t* source =
+      zip_source_buffer_create(m_bytes.constData(), static_cast<zip_uint64_t>(m_bytes.size()), 0, &error);
+  zip_error_fini(&error);
+  return OpenSource(source);
+}
+
+bool CPptxPackage::OpenSource(zip_source_t* source) {
   if (!source) return Fail(QStringLiteral("不是演示文稿文件"));
+  zip_error_t error;
+  zip_error_init(&error);
   m_pZip = zip_open_from_source(source, ZIP_RDONLY, &error);
   zip_error_fini(&error);
   if (!m_pZip) {

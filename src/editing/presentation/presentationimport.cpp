@@ -210,9 +210,8 @@ void OnCreateText3(CKavrelDoc& doc) {
   QString readable = path, failure;
   if (IsBinaryPresentation(path)) {
     // The converter would wait on a pipe as long as its time allows.
-    const FileFailure unreadable = CheckReadableFile(path, CPptxPackage::kMaxPackageBytes);
-    if (unreadable != FileFailure::None)
-      return failed(FileFailureReason(unreadable, false, CPptxPackage::kMaxPackageBytes));
+    const FileFailure unreadable = CheckReadableFile(path, kMaxConvertedBytes);
+    if (unreadable != FileFailure::None) return failed(FileFailureReason(unreadable, false, kMaxConvertedBytes));
     readable = ConvertToPptx(path, scratch.path(), &failure);
     if (readable.isEmpty()) return failed(failure);
   }

@@ -31,6 +31,15 @@ std::vector<BYTE> RenderVodToMask(COLORREF text, COLORREF background, const QStr
   return tree.RenderToMask(width, height, alpha);
 }
 
+void MeasureVodMask(const QString& markup, int* width, int* height) {
+  CBinTree tree;
+  UseSongti(tree);
+  tree.SetVod(markup);
+  const QSize size = tree.BitmapSize();
+  *width = size.width();
+  *height = size.height();
+}
+
 std::vector<BYTE> RenderVodToMaskTextFont(int* width, int* height, const QString& markup, int* baseline) {
   // A fresh tree for every caption: a header element in one caption's
   // mark-up changes the tree's defaults, which must not carry over to the next.

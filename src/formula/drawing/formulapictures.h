@@ -20,6 +20,10 @@ inline QString NormalizeVodMarkup(const QString& markup) { return NormalizeVodTe
 std::vector<BYTE> RenderVodToMask(COLORREF text, COLORREF background, const QString& markup, BYTE alpha,
                                   int* width, int* height);
 
+// The size RenderVodToMask gives the mark-up, found without drawing it;
+// 0 x 0 for mark-up that holds no formula.
+void MeasureVodMask(const QString& markup, int* width, int* height);
+
 // The formula in the view's text font as a one-bit mask of its full size,
 // with the pixels from its top to its baseline.  None for mark-up that
 // holds no formula; the outputs are then left as they were.

@@ -75,8 +75,6 @@ QString UnreadablePart(const std::vector<CArchive::ObjectSpan>& spans, qsizetype
 // running out for the read-back does not stop the save.
 QString UnreadableReason(const QByteArray& bytes, const std::vector<CArchive::ObjectSpan>& spans) {
   const QString kept = QLatin1Char('\n') + QString::fromUtf8(kReasonFileKept);
-  // Opening refuses a file over its size limit before it reads a byte.
-  if (bytes.size() > kMaxDocumentBytes) return FileFailureReason(FileFailure::TooLarge, true) + kept;
   CArchive ar(bytes);
   try {
     CKavrelDoc readBack;
@@ -252,7 +250,18 @@ bool CKavrelDoc::OnOpenDocument(const QString& path, bool olderLayout, bool* nee
 
 bool CKavrelDoc::ReadAndTake(const QString& path, bool olderLayout, bool* needsSaving) {
   FileFailure readFailure = FileFailure::None;
-  const std::optional<QByteArray> bytes = ReadFileBytes(path, &readFailure, kMaxDocumentBytes);
+  qint64 size = 0;
+  const std::optional<QByteArray> head = ReadFileStart(path, 2, &size, &readFailure);
+  // Saving always writes the mark and has no bound, so a marked file is read
+  // whatever its size; a file without it is either of the older headerless
+  // layout, never this large, or no document at all, told before it is read.
+  const bool marked = head && HasDocumentMark(*head);
+  if (head && !marked && size > kMaxDocumentBytes) {
+    ShowFileFailure(kTextOpenFailed, path, QString::fromUtf8(kReasonNotADocument));
+    return false;
+  }
+  const std::optional<QByteArray> bytes =
+      head ? ReadFileBytes(path, &readFailure, marked ? kNoFileLimit : kMaxDocumentBytes) : std::nullopt;
   if (!bytes) {
     ShowFileFailure(kTextOpenFailed, path, FileFailureReason(readFailure, false));
     return false;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "cells/primitives/cgline.h"
 #include "cells/texts/cgtextbit.h"
@@ -33,6 +34,39 @@ QByteArray CountingDeck(int slides) {
   for (int k = 0; k < slides; ++k)
     for (int i = 0; i <= k; ++i) deck[k].shapes += SlideTextBox(10 + 40 * i, 10, 30, 30, QStringLiteral("字"));
   return WritePptx(deck);
+}
+
+// A package of 530 MB: the deck's parts, then a video part of zero bytes
+// stored as it is, written as a hole in the file (no disk taken).
+QString WriteDeckWithLargeVideo(const QTemporaryDir& dir, const QByteArray& deck) {
+  constexpr quint32 kVideoBytes = 530u << 20, kZerosCrc = 0x71f018cb;  // CRC-32 of that many zero bytes
+  const QByteArray name = "ppt/media/media1.mp4";
+  const auto u16 = [](QByteArray& b, quint32 v) { b.append(char(v & 0xFF)).append(char(v >> 8 & 0xFF)); };
+  const auto u32 = [&u16](QByteArray& b, quint32 v) { u16(b, v & 0xFFFF), u16(b, v >> 16); };
+  const auto at = [&deck](qsizetype i) { return qFromLittleEndian<quint32>(deck.constData() + i); };
+  const qsizetype end = deck.size() - 22;  // the end record; the writer adds no comment
+  const quint32 entries = at(end + 8) & 0xFFFF, directoryBytes = at(end + 12), directory = at(end + 16);
+  // Stored, sizes and CRC, name: the fields both headers share from "version needed" on.
+  QByteArray common;
+  u16(common, 10), u16(common, 0), u16(common, 0), u16(common, 0), u16(common, 0x21);
+  u32(common, kZerosCrc), u32(common, kVideoBytes), u32(common, kVideoBytes), u16(common, quint32(name.size()));
+  u16(common, 0);
+  QByteArray local, central, tail;
+  u32(local, 0x04034b50);
+  local += common + name;
+  u32(central, 0x02014b50), u16(central, 20);
+  central += common;
+  u16(central, 0), u16(central, 0), u16(central, 0), u32(central, 0), u32(central, directory);
+  central += name;
+  u32(tail, 0x06054b50), u32(tail, 0), u16(tail, entries + 1), u16(tail, entries + 1);
+  u32(tail, directoryBytes + quint32(central.size())), u32(tail, directory + quint32(local.size()) + kVideoBytes);
+  u16(tail, 0);
+  QFile file(dir.filePath(QStringLiteral("video.pptx")));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(deck.left(directory) + local);
+  file.seek(file.pos() + kVideoBytes);
+  file.write(deck.mid(directory, directoryBytes) + central + tail);
+  return file.fileName();
 }
 
 std::vector<QString> UndoNames(CGPage& page) {
@@ -67,10 +101,16 @@ TEST(PresentationImport, TheRangeIsOrderedAndCutAtTheLastSlide) {
   const struct {
     int slides, from, to;
     std::vector<int> imported;
-  } rows[] = {{6, 5, 3, {3, 4, 5}}, {4, 2, 99, {2, 3, 4}}, {3, 1, 1, {1}}, {2, 0, 2, {1, 2}}};
+    bool largeVideo = false;  // a stored video part of 530 MB besides the slides
+  } rows[] = {{6, 5, 3, {3, 4, 5}},
+              {4, 2, 99, {2, 3, 4}},
+              {3, 1, 1, {1}},
+              {2, 0, 2, {1, 2}},
+              {3, 1, 3, {1, 2, 3}, true}};
   for (const auto& row : rows) {
     Import im;
-    const QString path = Write(im.dir, QStringLiteral("deck.pptx"), CountingDeck(row.slides));
+    const QString path = row.largeVideo ? WriteDeckWithLargeVideo(im.dir, CountingDeck(row.slides))
+                                        : Write(im.dir, QStringLiteral("deck.pptx"), CountingDeck(row.slides));
     im.Run(path, row.from, row.to);
     const std::string name = std::to_string(row.from) + " to " + std::to_string(row.to);
     const std::vector<CDlgPPT> offered = im.p.dialogs->Offered<CDlgPPT>();

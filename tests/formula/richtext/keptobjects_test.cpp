@@ -25,6 +25,20 @@ QByteArray Encoded(const char* format, QImage::Format pixels = QImage::Format_RG
 
 QByteArray Hex(const QByteArray& bytes) { return bytes.toHex(); }
 
+// A 48-megapixel JPEG, as a phone's high-resolution mode takes it.
+const QByteArray& PhonePhoto() {
+  static const QByteArray bytes = [] {
+    QImage image(8064, 6048, QImage::Format_RGB32);
+    image.fill(qRgb(30, 60, 90));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return jpeg;
+  }();
+  return bytes;
+}
+
 TEST(KeptObjects, PicturesAndObjectsShowAtTheirSize) {
   const QByteArray png = Hex(Encoded("PNG"));
   QImage dibImage(4, 3, QImage::Format_RGB888);
@@ -44,6 +58,8 @@ TEST(KeptObjects, PicturesAndObjectsShowAtTheirSize) {
       {"scaled in percent", "pict", "{\\pict\\pngblip\\picscalex50\\picscaley200\\picwgoal150\\pichgoal90 " + png + "}",
        true, {5, 12}, ""},
       {"JPEG at its own size", "pict", "{\\pict\\jpegblip " + Hex(Encoded("JPEG")) + "}", true, {4, 3}, ""},
+      {"phone photo: scaled to the largest side laid out", "pict", "{\\pict\\jpegblip " + Hex(PhonePhoto()) + "}",
+       true, {4096, 3072}, ""},
       {"DIB", "pict", "{\\pict\\dibitmap0\\picwgoal60\\pichgoal45 " + dib + "}", true, {4, 3}, ""},
       {"binary data", "pict", "{\\pict\\pngblip\\bin" + QByteArray::number(Encoded("PNG").size()) + " " +
                                   Encoded("PNG") + "}", true, {4, 3}, ""},
@@ -73,10 +89,12 @@ TEST(KeptObjects, PictureFilesBecomeGroups) {
     QByteArray file;
     const char* blip;  // null: refused
     bool sameBytes;
+    QSize shown = {4, 3};
   } rows[] = {
       {"PNG as it is", Encoded("PNG"), "\\pngblip", true},
       {"JPEG as it is", Encoded("JPEG"), "\\jpegblip", true},
       {"BMP as PNG", Encoded("BMP"), "\\pngblip", false},
+      {"phone photo scaled, still JPEG", PhonePhoto(), "\\jpegblip", false, {4096, 3072}},
       {"no picture", "not a picture", nullptr, false},
   };
   for (const auto& row : rows) {
@@ -86,7 +104,7 @@ TEST(KeptObjects, PictureFilesBecomeGroups) {
     EXPECT_TRUE(group.startsWith(QByteArray("{\\pict") + row.blip)) << row.name;
     EXPECT_EQ(group.contains(Hex(row.file)), row.sameBytes) << row.name;
     const KeptPicture shown = ReadKeptPicture(group, QStringLiteral("pict"));
-    EXPECT_EQ(std::make_pair(shown.image.size(), shown.size), std::make_pair(QSize(4, 3), QSizeF(4, 3))) << row.name;
+    EXPECT_EQ(std::make_pair(shown.image.size(), shown.size), std::make_pair(row.shown, QSizeF(row.shown))) << row.name;
   }
 }
 

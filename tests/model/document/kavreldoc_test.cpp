@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <cmath>
 #include <limits>
+#include <unistd.h>
 
 #include "cells/texts/cgtextbit.h"
 #include "doctestsupport.h"
@@ -183,6 +184,18 @@ TEST_F(DocTest, FilesThatCannotBeOpenedLeaveTheOpenDocument) {
   EXPECT_FALSE(doc.OnOpenDocument(missing, true));
   EXPECT_EQ(Shown(0), QStringLiteral("打开文档失败：") + missing + QStringLiteral("\n文件不存在。"));
   EXPECT_EQ(doc.m_pages.front().get(), page);
+  // A document of any size is read, but not one larger than the machine's
+  // memory: refused at once (sparse, it takes no disk).
+  const QString huge = WriteFile(QStringLiteral("huge.kv"), good);
+  ASSERT_TRUE(QFile(huge).resize(qint64(::sysconf(_SC_PHYS_PAGES)) * ::sysconf(_SC_PAGESIZE) + 1));
+  seams.notifier->shown.clear();
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(doc.OnOpenDocument(huge, true));
+  EXPECT_LT(clock.elapsed(), 1000);
+  EXPECT_EQ(Shown(0), QStringLiteral("打开文档失败：") + huge + QStringLiteral("\n内存不足。"));
+  EXPECT_EQ(doc.m_pages.front().get(), page);
+  EXPECT_EQ(doc.GetPathName(), previousPath);
 }
 
 TEST_F(DocTest, LoadingRecalculatesEveryPageBeforeTheFirstBecomesCurrent) {
