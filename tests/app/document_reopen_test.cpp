@@ -20,6 +20,7 @@
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "platform/archive.h"
+#include "support/documentsteps.h"
 #include "support/everyclass.h"
 
 namespace KAVREL_FILE_LOCAL {
@@ -46,6 +47,31 @@ TEST_F(DocumentFileTest, PointsAtTheEdgeOfTheFloatRangeSaveAndReopen) {
     EXPECT_TRUE(reopened.OnOpenDocument(saved, true)) << "round " << round << ": " << Shown().toStdString();
     EXPECT_TRUE(Bytes(reopened) == Bytes(doc)) << "round " << round << ": the second save differs";
   }
+}
+
+// Edits drawn from a seed, each checked as it is made (support/documentsteps.h):
+// a run of steps on the every-class document (start 0) or on a small page
+// (start 1).  A seed that once broke the rule stays a row, at the step count
+// that reached the fault.
+struct DrawnEdits {
+  int start;
+  std::uint32_t seed;
+  int steps;
+};
+
+constexpr DrawnEdits kDrawnEdits[] = {
+    {0, 1, 60}, {0, 2, 60}, {1, 3, 80}, {1, 4, 80},
+};
+
+TEST_F(DocumentFileTest, DrawnEditsSaveAndReopenAlike) {
+  QElapsedTimer timer;
+  timer.start();
+  for (const DrawnEdits& row : kDrawnEdits) {
+    CKavrelDoc doc;
+    EXPECT_EQ(RunDocumentSteps(doc, row.start, row.seed, row.steps, folder.path()), "")
+        << "start " << row.start << ", seed " << row.seed;
+  }
+  std::printf("%zu runs of drawn edits, %lld ms\n", std::size(kDrawnEdits), static_cast<long long>(timer.elapsed()));
 }
 
 // A document to sweep: its bytes, where its numbers stand, and the record
