@@ -1,17 +1,16 @@
 #include "support/documentsteps.h"
 
-#include <QDir>
 #include <QRegularExpression>
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
 #include <limits>
 #include <new>
 #include <random>
 #include <set>
-#include <stdexcept>
 
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
@@ -33,6 +32,7 @@
 #include "platform/commandregistry.h"
 #include "platform/dialogprovider.h"
 #include "platform/notifier.h"
+#include "support/documentfiles.h"
 #include "support/everyclass.h"
 
 // Answers every dialog from the draws: cancelled, taken as preset, or with
@@ -107,11 +107,12 @@ class DrawnDialogs : public IDialogProvider {
 };
 
 namespace {
-// Commands a headless run cannot take or that leave the document's edits:
-// files, printing, the program's own windows and settings.
+// Commands that leave the document's edits (files, printing, the program's
+// own windows) or open a window other than a dialog, which a run without
+// widgets cannot show.
 const std::set<unsigned> kNotDrawn = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT_SETUP, ID_FILE_PRINT,
-    ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, ID_APP_ABOUT, ID_APP_EXIT,
+    ID_FILE_NEW,   ID_FILE_OPEN,          ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT_SETUP, ID_FILE_PRINT,
+    ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, ID_APP_ABOUT, ID_APP_EXIT, ID_TOOL_SCRIPT,
 };
 
 std::string Name(const CObject* object) { return object ? object->GetRuntimeClass()->m_lpszClassName : "none"; }
@@ -175,9 +176,11 @@ std::string CellIds(const CGPage& page) {
 }
 
 std::string PageIds(const CKavrelDoc& doc, const CGPage& page) {
+  // A mark or button whose cell is gone counts as none; one that names a
+  // cell names one of its kind.
   const auto check = [&](const char* what, unsigned id,
                          std::initializer_list<std::string_view> classes = {}) -> std::string {
-    if (id == 0) return {};
+    if (id == 0 || (classes.size() && id <= 0xFFFF && !page.m_cells.Lookup(static_cast<WORD>(id)))) return {};
     std::string e = Names(page, id, classes);
     return e.empty() ? e : "page " + std::to_string(page.m_nId) + ": " + what + " " + std::to_string(id) + " " + e;
   };
@@ -221,11 +224,23 @@ std::string KindOf(const CGCell* cell) {
   return cell ? kKinds[SelectionKindOf(*cell)] : "missing cell";
 }
 
-QByteArray Saved(CKavrelDoc& doc) {
-  CArchive ar;
-  doc.Serialize(ar);
-  return ar.Bytes();
+// The ids a page holds of its cells outside their own lists, by what holds them.
+std::vector<std::pair<std::string, WORD>> HeldIds(const CGPage& page) {
+  const CTransformMarks& m = page.m_marks;
+  std::vector<std::pair<std::string, WORD>> held = {
+      {"automatic button", static_cast<WORD>(page.m_nAutoButton)},
+      {"marked centre", m.MarkCenter}, {"marked axis", m.MarkAxis}, {"marked mirror", m.MarkMirror},
+      {"marked vector start", m.MarkVector.start}, {"marked vector end", m.MarkVector.end},
+      {"marked vector", m.MarkVector.value}, {"marked angle point a", m.MarkAngle.a},
+      {"marked angle point b", m.MarkAngle.b}, {"marked angle point c", m.MarkAngle.c},
+      {"marked angle", m.MarkAngle.value}, {"marked ratio", m.MarkRatio.value},
+      {"marked ratio segment 1", m.MarkRatio.segment1}, {"marked ratio segment 2", m.MarkRatio.segment2},
+      {"marked ratio point a", m.MarkRatio.a}, {"marked ratio point b", m.MarkRatio.b},
+      {"marked ratio point c", m.MarkRatio.c}};
+  std::erase_if(held, [](const auto& entry) { return entry.second == 0; });
+  return held;
 }
+
 
 // Where two saves part: the byte, and the record of the last number stored
 // before it in the second.
@@ -255,7 +270,7 @@ std::string Reopened(const QByteArray& bytes) {
     CArchive ar(bytes);
     ar.Context().bOlderLayout = true;
     reopened.Serialize(ar);
-    return Saved(reopened) == bytes ? std::string() : Difference(reopened, bytes);
+    return DocumentBytes(reopened) == bytes ? std::string() : Difference(reopened, bytes);
   } catch (const CArchiveException& e) {
     return std::string("the saved document is refused: ") + e.what();
   } catch (const CDocumentFormatException& e) {
@@ -277,7 +292,7 @@ std::string DocumentFault(CKavrelDoc& doc) {
     if (std::string e = PageIds(doc, *page); !e.empty()) return e;
   }
   CGPage* const current = g_pCurPage;
-  std::string fault = Reopened(Saved(doc));
+  std::string fault = Reopened(DocumentBytes(doc));
   // Back to the document at hand: opening made the other one's pages current.
   SetCurrentPage(current);
   if (current) {
@@ -300,8 +315,10 @@ void DocumentSteps::DrawSelection() {
     if (cell->IsKindOf(RUNTIME_CLASS(CGVertex))) points.push_back(id);
   }
   const std::vector<WORD>& from = m_draw(2) == 0 && !points.empty() ? points : all;
-  std::vector<WORD> chosen;
-  for (unsigned n = from.empty() ? 0 : 1 + m_draw(4); n > 0; --n) chosen.push_back(from[m_draw(from.size())]);
+  std::vector<WORD> chosen;  // a cell clicked again would be deselected: each once
+  for (unsigned n = from.empty() ? 0 : 1 + m_draw(4); n > 0; --n)
+    if (const WORD id = from[m_draw(from.size())]; std::find(chosen.begin(), chosen.end(), id) == chosen.end())
+      chosen.push_back(id);
   Select(page, chosen);
 }
 
@@ -405,11 +422,37 @@ std::string DocumentSteps::KindsKept(const std::vector<Kinds>& before, bool renu
   return {};
 }
 
+// A held id keeps naming the cell it was given, or nothing: the last cell
+// it was seen to name is remembered (through 整编, which keeps the cells and
+// gives them new ids), so that a cell which took a freed id is not taken
+// for it, while the cell brought back by a redo is.  分离 and its undo put
+// another cell of the same kind and name in the place of one.
+std::string DocumentSteps::HeldIdsKept() {
+  std::map<std::string, Held> now;
+  for (const auto& page : m_doc.m_pages) {
+    const std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(page.get())) + " ";
+    for (const auto& [what, id] : HeldIds(*page)) {
+      const CGCell* cell = page->m_cells.Lookup(id);
+      Held held{id, cell, cell ? KindOf(cell) + " " + cell->m_strName.toStdString() : std::string()};
+      const auto it = m_held.find(key + what);
+      const bool same = it != m_held.end() && (it->second.id == id || m_bRenumbered);
+      if (same && it->second.cell && cell && cell != it->second.cell && held.identity != it->second.identity)
+        return "page " + std::to_string(page->m_nId) + ": " + what + " " + std::to_string(id) +
+               " names another cell than it did (a " + Name(held.cell) + " " + held.cell->m_strName.toStdString() + ")";
+      if (same && !cell) held = it->second;  // gone for now
+      now[key + what] = held;
+    }
+  }
+  m_held = std::move(now);
+  return {};
+}
+
 std::string DocumentSteps::StepAndCheck() {
   const std::vector<Kinds> before = Snapshot();
   std::string done = Step();
   std::string fault = DocumentFault(m_doc);
   if (fault.empty()) fault = KindsKept(before, m_bRenumbered);
+  if (fault.empty()) fault = HeldIdsKept();
   return fault.empty() ? fault : done + ": " + fault;
 }
 
@@ -430,6 +473,15 @@ void BuildSmallDocument(CKavrelDoc& doc) {
   auto* face = new CGFace(page.m_nNextId++, std::vector<WORD>{a, b, c}, 0x00336699);
   page.m_cells.SetAt(face->m_nId, face);
   page.RebuildVertexArray();
+  // The vector AB and six sums, each of the one before with itself: the
+  // last two write their parent short.
+  CGCell* sum = new CGTmVectorPP(page.m_nNextId++, a, b);
+  page.m_cells.SetAt(sum->m_nId, sum);
+  for (int k = 0; k < 6; ++k) {
+    const WORD twice = sum->m_nId;
+    sum = new CGTmVectorAdd(page.m_nNextId++, twice, twice);
+    page.m_cells.SetAt(sum->m_nId, sum);
+  }
 }
 }  // namespace
 
@@ -440,7 +492,7 @@ void BuildStepsDocument(CKavrelDoc& doc, int start, const QString& folder) {
     BuildSmallDocument(doc);
   // As saved and opened again: the builders enter cells without computing
   // them, which the program never does.
-  CArchive ar(Saved(doc));
+  CArchive ar(DocumentBytes(doc));
   ar.Context().bOlderLayout = true;
   doc.Serialize(ar);
 }

@@ -38,27 +38,36 @@ class DocumentSteps {
 
   // Draws one edit and makes it; what was done, for the report.
   std::string Step();
-  // Step() and then the checks: DocumentFault, and that cells which kept
-  // their id (mapped through 整编's renumbering) and their parents kept
-  // parents of the same classes.  Empty when all holds.
+  // Step() and then the checks: DocumentFault; cells which kept their id
+  // (mapped through 整编's renumbering) and their parents kept parents of
+  // the same kinds; a page's marks and automatic button name the cell they
+  // named before, or none.  Empty when all holds.
   std::string StepAndCheck();
 
  private:
   using Kinds = std::map<unsigned, std::vector<std::string>>;  // id: class, then the parents' classes
   std::vector<Kinds> Snapshot() const;
   std::string KindsKept(const std::vector<Kinds>& before, bool renumbered) const;
+  std::string HeldIdsKept();
   void DrawSelection();
   std::string RunDrawnCommand();
 
   CKavrelDoc& m_doc;
   StepDraw m_draw;
   std::unique_ptr<class IDialogProvider> m_previousDialogs;
-  bool m_bRenumbered = false;
+  bool m_bRenumbered = false;  // the last step was 整编
+  struct Held {
+    unsigned id;
+    const class CGCell* cell;  // the cell last named; null: none yet
+    std::string identity;      // its kind and name
+  };
+  std::map<std::string, Held> m_held;  // by page and holder
 };
 
 // The document a run starts from: 0 the every-class document (its model
-// written in `folder`), 1 a small page of four points, two segments and a
-// face; either as saved and opened again.
+// written in `folder`), 1 a small page of four points, two segments, a
+// face and a chain of vector sums whose last names write their parent
+// short; either as saved and opened again.
 // RunDocumentSteps builds it and makes `steps` checked steps drawn from
 // `seed`: empty when all held, else "step N (what was done: fault)".
 void BuildStepsDocument(CKavrelDoc& doc, int start, const QString& folder);
