@@ -2,15 +2,17 @@
 // first byte chooses the document to start from (the every-class document
 // or a small page), each further pair of bytes one draw.  After each edit
 // every id the document holds names a cell that may stand there, and the
-// document saves, opens again and saves to the same bytes.  Each input gets
-// a new document in the one running program, as clipboard_fuzz.cpp explains.
+// document saves, opens again and saves to the same bytes.  Each input
+// starts from the process state of a new program, so that a finding
+// replays alone.
 #include <QTemporaryDir>
 #include <cstdio>
 #include <string>
 
 #include "fuzzsupport.h"
-#include "support/commandpage.h"
+#include "model/document/kavreldoc.h"
 #include "support/documentsteps.h"
+#include "support/recorders.h"
 
 namespace {
 // Bounds the work of one input.
@@ -19,13 +21,13 @@ constexpr int kMostSteps = 40;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzSetUpOnce();
-  static CommandPage& p = *new CommandPage;  // lives as long as the process
-  static QTemporaryDir& folder = *new QTemporaryDir;
+  static QTemporaryDir& folder = *new QTemporaryDir;  // lives as long as the process
   if (size < 3) return 0;
-  p.seams.notifier->shown.clear();
-  BuildStepsDocument(p.doc, data[0] % 2, folder.path());
+  SeamRecorders seams;
+  CKavrelDoc doc;
+  BuildStepsDocument(doc, data[0] % 2, folder.path());
   std::size_t at = 1;
-  DocumentSteps steps(p.doc, [&](unsigned n) -> unsigned {
+  DocumentSteps steps(doc, [&](unsigned n) -> unsigned {
     const unsigned drawn = at + 1 < size ? unsigned(data[at]) | unsigned(data[at + 1]) << 8 : 0;
     at += 2;
     return n ? drawn % n : 0;
