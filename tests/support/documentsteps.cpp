@@ -175,47 +175,55 @@ std::string CellIds(const CGPage& page) {
   return {};
 }
 
+// An id a page holds of one of its cells outside the cells' own lists,
+// and the class of cell it may name.
+struct Held {
+  std::string what;
+  unsigned id;
+  std::string_view kind;
+};
+
+// The held ids that are set; the marks' by the kind of mark.
+std::vector<Held> HeldIds(const CGPage& page) {
+  const CTransformMarks& m = page.m_marks;
+  std::vector<Held> held = {{"automatic button", static_cast<unsigned>(page.m_nAutoButton), "CGButton"},
+                            {"marked centre", m.MarkCenter, "CGVertex"},
+                            {"marked axis", m.MarkAxis, "CGLine"},
+                            {"marked mirror", m.MarkMirror, "CGFace"}};
+  const auto add = [&](const char* what, std::initializer_list<WORD> ids, std::string_view kind) {
+    int k = 0;
+    for (WORD id : ids) held.push_back({what + std::string(ids.size() > 1 ? 1 : 0, char('a' + k++)), id, kind});
+  };
+  if (m.MarkVector.kind == 1) add("marked vector point ", {m.MarkVector.start, m.MarkVector.end}, "CGVertex");
+  if (m.MarkVector.kind == 2) add("marked vector", {m.MarkVector.value}, "CGTmVector");
+  if (m.MarkAngle.kind == 1) add("marked angle point ", {m.MarkAngle.a, m.MarkAngle.b, m.MarkAngle.c}, "CGVertex");
+  if (m.MarkAngle.kind == 2) add("marked angle", {m.MarkAngle.value}, "CGTmVariable");
+  if (m.MarkRatio.kind == 1) add("marked ratio", {m.MarkRatio.value}, "CGTmVariable");
+  if (m.MarkRatio.kind == 2) add("marked ratio segment ", {m.MarkRatio.segment1, m.MarkRatio.segment2}, "CGLine");
+  if (m.MarkRatio.kind == 3) add("marked ratio point ", {m.MarkRatio.a, m.MarkRatio.b, m.MarkRatio.c}, "CGVertex");
+  std::erase_if(held, [](const Held& entry) { return entry.id == 0; });
+  return held;
+}
+
 std::string PageIds(const CKavrelDoc& doc, const CGPage& page) {
+  const std::string at = "page " + std::to_string(page.m_nId) + ": ";
   // A mark or button whose cell is gone counts as none; one that names a
   // cell names one of its kind.
-  const auto check = [&](const char* what, unsigned id,
-                         std::initializer_list<std::string_view> classes = {}) -> std::string {
-    if (id == 0 || (classes.size() && id <= 0xFFFF && !page.m_cells.Lookup(static_cast<WORD>(id)))) return {};
-    std::string e = Names(page, id, classes);
-    return e.empty() ? e : "page " + std::to_string(page.m_nId) + ": " + what + " " + std::to_string(id) + " " + e;
-  };
-  std::string e;
-  const auto first = [&](std::string found) {
-    if (e.empty()) e = std::move(found);
-  };
-  first(check("automatic button", static_cast<unsigned>(page.m_nAutoButton), {"CGButton"}));
-  const CTransformMarks& m = page.m_marks;
-  first(check("marked centre", m.MarkCenter, {"CGVertex"}));
-  first(check("marked axis", m.MarkAxis, {"CGLine"}));
-  first(check("marked mirror", m.MarkMirror, {"CGFace"}));
-  if (m.MarkVector.kind == 1) {
-    first(check("marked vector start", m.MarkVector.start, {"CGVertex"}));
-    first(check("marked vector end", m.MarkVector.end, {"CGVertex"}));
-  }
-  if (m.MarkVector.kind == 2) first(check("marked vector", m.MarkVector.value, {"CGTmVector"}));
-  if (m.MarkAngle.kind == 1)
-    for (WORD id : {m.MarkAngle.a, m.MarkAngle.b, m.MarkAngle.c}) first(check("marked angle point", id, {"CGVertex"}));
-  if (m.MarkAngle.kind == 2) first(check("marked angle", m.MarkAngle.value, {"CGTmVariable"}));
-  if (m.MarkRatio.kind == 1) first(check("marked ratio", m.MarkRatio.value, {"CGTmVariable"}));
-  if (m.MarkRatio.kind == 2)
-    for (WORD id : {m.MarkRatio.segment1, m.MarkRatio.segment2}) first(check("marked ratio segment", id, {"CGLine"}));
-  if (m.MarkRatio.kind == 3)
-    for (WORD id : {m.MarkRatio.a, m.MarkRatio.b, m.MarkRatio.c}) first(check("marked ratio point", id, {"CGVertex"}));
+  for (const Held& held : HeldIds(page))
+    if (held.id > 0xFFFF || page.m_cells.Lookup(static_cast<WORD>(held.id)))
+      if (std::string e = Names(page, held.id, {held.kind}); !e.empty())
+        return at + held.what + " " + std::to_string(held.id) + " " + e;
   for (const auto* list : {&page.m_selAll, &page.m_runningButtons, &page.m_stepList})
-    for (WORD id : *list) first(check("listed", id));
+    for (WORD id : *list)
+      if (std::string e = Names(page, id); !e.empty()) return at + "listed " + std::to_string(id) + " " + e;
   for (auto [id, cell] : page.m_cells) {
     const auto* link = dynamic_cast<const CGButnLink*>(cell);
     if (!link || !link->IsPageLink() || link->m_nPageId == 0) continue;
     const bool found = std::any_of(doc.m_pages.begin(), doc.m_pages.end(),
                                    [&](const auto& other) { return other->m_nId == link->m_nPageId; });
-    if (!found) first(At(page, id) + ": links to page " + std::to_string(link->m_nPageId) + ", which is none");
+    if (!found) return At(page, id) + ": links to page " + std::to_string(link->m_nPageId) + ", which is none";
   }
-  return e;
+  return {};
 }
 
 // The kind of cell a parent is, as the selection tells them apart.
@@ -223,24 +231,6 @@ std::string KindOf(const CGCell* cell) {
   static constexpr const char* kKinds[] = {"point", "line", "face", "solid", "path", "text", "value", "button", "other"};
   return cell ? kKinds[SelectionKindOf(*cell)] : "missing cell";
 }
-
-// The ids a page holds of its cells outside their own lists, by what holds them.
-std::vector<std::pair<std::string, WORD>> HeldIds(const CGPage& page) {
-  const CTransformMarks& m = page.m_marks;
-  std::vector<std::pair<std::string, WORD>> held = {
-      {"automatic button", static_cast<WORD>(page.m_nAutoButton)},
-      {"marked centre", m.MarkCenter}, {"marked axis", m.MarkAxis}, {"marked mirror", m.MarkMirror},
-      {"marked vector start", m.MarkVector.start}, {"marked vector end", m.MarkVector.end},
-      {"marked vector", m.MarkVector.value}, {"marked angle point a", m.MarkAngle.a},
-      {"marked angle point b", m.MarkAngle.b}, {"marked angle point c", m.MarkAngle.c},
-      {"marked angle", m.MarkAngle.value}, {"marked ratio", m.MarkRatio.value},
-      {"marked ratio segment 1", m.MarkRatio.segment1}, {"marked ratio segment 2", m.MarkRatio.segment2},
-      {"marked ratio point a", m.MarkRatio.a}, {"marked ratio point b", m.MarkRatio.b},
-      {"marked ratio point c", m.MarkRatio.c}};
-  std::erase_if(held, [](const auto& entry) { return entry.second == 0; });
-  return held;
-}
-
 
 // Where two saves part: the byte, and the record of the last number stored
 // before it in the second.
@@ -428,12 +418,12 @@ std::string DocumentSteps::KindsKept(const std::vector<Kinds>& before, bool renu
 // for it, while the cell brought back by a redo is.  分离 and its undo put
 // another cell of the same kind and name in the place of one.
 std::string DocumentSteps::HeldIdsKept() {
-  std::map<std::string, Held> now;
+  std::map<std::string, Named> now;
   for (const auto& page : m_doc.m_pages) {
     const std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(page.get())) + " ";
-    for (const auto& [what, id] : HeldIds(*page)) {
-      const CGCell* cell = page->m_cells.Lookup(id);
-      Held held{id, cell, cell ? KindOf(cell) + " " + cell->m_strName.toStdString() : std::string()};
+    for (const auto& [what, id, kind] : HeldIds(*page)) {
+      const CGCell* cell = id <= 0xFFFF ? page->m_cells.Lookup(static_cast<WORD>(id)) : nullptr;
+      Named held{id, cell, cell ? KindOf(cell) + " " + cell->m_strName.toStdString() : std::string()};
       const auto it = m_held.find(key + what);
       const bool same = it != m_held.end() && (it->second.id == id || m_bRenumbered);
       if (same && it->second.cell && cell && cell != it->second.cell && held.identity != it->second.identity)

@@ -56,12 +56,12 @@ class DocumentSteps {
   StepDraw m_draw;
   std::unique_ptr<class IDialogProvider> m_previousDialogs;
   bool m_bRenumbered = false;  // the last step was 整编
-  struct Held {
+  struct Named {
     unsigned id;
     const class CGCell* cell;  // the cell last named; null: none yet
     std::string identity;      // its kind and name
   };
-  std::map<std::string, Held> m_held;  // by page and holder
+  std::map<std::string, Named> m_held;  // by page and holder
 };
 
 // The document a run starts from: 0 the every-class document (its model
