@@ -92,19 +92,22 @@ INSTANTIATE_TEST_SUITE_P(DISABLED_Faults, DrawnEditsTest,
                              // ... and a pasted copy names the parent of the original
                              DrawnEdits{1, 7, 22}, DrawnEdits{1, 99, 4},
                              // a rotation by a typed angle stores a value that is no number
-                             DrawnEdits{1, 98, 11}, DrawnEdits{0, 77, 163},
+                             DrawnEdits{1, 98, 11}, DrawnEdits{0, 210, 55},
                              // a transformation mark whose cell went names the next cell of its id
-                             DrawnEdits{0, 102, 36}, DrawnEdits{0, 120, 19},
+                             DrawnEdits{0, 102, 36}, DrawnEdits{0, 120, 19}, DrawnEdits{1, 126, 18},
+                             DrawnEdits{1, 156, 26},
                              // a point's look taken by an intersection point, not computed again
                              DrawnEdits{0, 3, 29},
                              // texts flushed to one edge, placed again when opened
                              DrawnEdits{0, 29, 37},
-                             // a palette colour on a cell whose colour a modifier sets
-                             DrawnEdits{0, 51, 98}, DrawnEdits{0, 96, 58},
+                             // a palette colour on a cell whose colour a modifier sets, or on a free point
+                             DrawnEdits{0, 51, 98}, DrawnEdits{0, 96, 58}, DrawnEdits{1, 153, 50},
+                             // a point's property dialog answered with extreme numbers
+                             DrawnEdits{1, 152, 105},
                              // hidden cells under a point on two faces' overlap
                              DrawnEdits{0, 94, 92}, DrawnEdits{0, 118, 25},
                              // a show/hide button on an undefined cell saved as defined
-                             DrawnEdits{1, 83, 45}));
+                             DrawnEdits{1, 83, 45}, DrawnEdits{0, 177, 63}));
 
 // A document to sweep: its bytes, where its numbers stand, and the record
 // each number belongs to (its class and id).

@@ -14,6 +14,7 @@
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
+#include "editing/dialogs/bodies/subadialog.h"
 #include "editing/dialogs/inputdialogs.h"
 #include "editing/dialogs/properties/imagepropertydialog.h"
 #include "editing/dialogs/properties/primitivedialogs.h"
@@ -98,6 +99,9 @@ class DrawnDialogs : public IDialogProvider {
     } else if (auto* d = As<CDlgStaticKavrel>(data)) {
       d->m_fCenterX = Number(), d->m_fCenterY = Number(), d->m_fCenterZ = Number();
       d->m_fAxisX = Number(), d->m_fAxisY = Number(), d->m_fAxisZ = Number();
+    } else if (auto* d = As<CCreateSubaDlg>(data)) {
+      for (float* v : {d->m_fCenter, d->m_fAxis, d->m_fScale}) v[0] = Number(), v[1] = Number(), v[2] = Number();
+      d->m_fTurn = Number();
     } else if (auto* d = As<CDlgImagePropy>(data)) {
       d->m_fWidthScale = Number(), d->m_fHeightScale = Number();
     }
