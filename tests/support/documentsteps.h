@@ -45,7 +45,8 @@ class DocumentSteps {
   std::string StepAndCheck();
 
  private:
-  using Kinds = std::map<unsigned, std::vector<std::string>>;  // id: class, then the parents' classes
+  // By id: the class, then each parent as "id kind".
+  using Kinds = std::map<unsigned, std::vector<std::string>>;
   std::vector<Kinds> Snapshot() const;
   std::string KindsKept(const std::vector<Kinds>& before, bool renumbered) const;
   std::string HeldIdsKept();
