@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one fuzzing harness of tests/fuzz for a while:
 #   tools/fuzz.sh TARGET SECONDS [libFuzzer options]
-# TARGET: document, formula, expression, preferences, tools, tooluse, rtf, pptx,
+# TARGET: document, formula, expression, preferences, tools, tooluse, edits, rtf, pptx,
 # clipboard, metafile, picture or model3ds.  Builds the
 # harness with clang and the sanitizers in build-sanitize/ (as tools/test.sh
 # --sanitize does), starts from the committed corpus tests/fuzz/corpus/TARGET

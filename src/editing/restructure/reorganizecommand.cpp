@@ -105,10 +105,10 @@ void RenumberPage(CGPage& page, const CIdMap& pageIds) {
       if (link->IsPageLink()) link->m_nPageId = pageIds(link->m_nPageId);
     }
   }
-  if (map.Changed()) {
-    TranslatePageLists(page, map);
-    RewriteShortNames(page);
-  }
+  // Also where no cell moves: an id held of a cell that is gone would name
+  // the cell that takes it once the id counter starts after the last cell.
+  TranslatePageLists(page, map);
+  if (map.Changed()) RewriteShortNames(page);
   page.m_nNextId = static_cast<WORD>(page.m_cells.size() + 1);
   page.m_undo.DeleteAll();
 }

@@ -353,6 +353,23 @@ TEST(Reorganize, RenumbersCellsPagesLinksAndEveryIdListOfThePage) {
   EXPECT_EQ(Ids(*reopened->m_pages[0]), ids);
 }
 
+// Cells numbered 1, 2, 3 already: none moves, yet the ids held of cells
+// that are gone go, since the next cells take the ids from 4 again.
+TEST(Reorganize, IdsOfGoneCellsGoWhereNoCellMoves) {
+  RestructurePage p;
+  p.Points(3);
+  CGPage& page = p.Page();
+  page.m_nNextId = 9;  // cells 4 to 8 were deleted
+  page.m_marks.MarkCenter = 5;
+  page.m_nAutoButton = 7;
+  page.m_traceList = {2, 6};
+  ASSERT_TRUE(p.Run(ID_FILE_REORGANIZE));
+  EXPECT_EQ(page.m_nNextId, 4);
+  EXPECT_EQ(page.m_marks.MarkCenter, 0);
+  EXPECT_EQ(page.m_nAutoButton, 0);
+  EXPECT_EQ(page.m_traceList, std::vector<WORD>{2});
+}
+
 TEST(Reorganize, AnIterationHoldsTheNewIds) {
   RestructurePage p;
   const std::vector<WORD> v = p.Points(6);

@@ -1,0 +1,502 @@
+#include "support/documentsteps.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <new>
+#include <random>
+#include <set>
+
+#include "cells/dynamic/buttons/linkbutton.h"
+#include "cells/dynamic/paths/locus.h"
+#include "cells/dynamic/vectors/vectorvalues.h"
+#include "cells/primitives/cgface.h"
+#include "cells/primitives/cgline.h"
+#include "cells/primitives/cgverfree.h"
+#include "editing/dialogs/bodies/subadialog.h"
+#include "editing/dialogs/inputdialogs.h"
+#include "editing/dialogs/properties/imagepropertydialog.h"
+#include "editing/dialogs/properties/primitivedialogs.h"
+#include "editing/dialogs/solids/staticdialog.h"
+#include "editing/dialogs/transform/transformdialogs.h"
+#include "model/cgbutton.h"
+#include "model/cgpage.h"
+#include "model/cgvertex.h"
+#include "model/document/commandtable.h"
+#include "model/document/kavreldoc.h"
+#include "model/kindtests.h"
+#include "model/selection.h"
+#include "model/viewstate.h"
+#include "platform/archive.h"
+#include "platform/commandids.h"
+#include "platform/commandregistry.h"
+#include "platform/dialogprovider.h"
+#include "platform/notifier.h"
+#include "support/documentfiles.h"
+#include "support/everyclass.h"
+
+// Answers every dialog from the draws: cancelled, taken as preset, or with
+// its numbers drawn where the dialog is known here.  A drawn number is one
+// the dialog's edit accepts (a finite float), often at the edge of the
+// range; a choice stays within its list.
+class DrawnDialogs : public IDialogProvider {
+ public:
+  explicit DrawnDialogs(StepDraw& draw) : m_draw(draw) {}
+  int DoModal(CDialogData& data) override {
+    const unsigned how = m_draw(8);
+    if (how == 0) return IDCANCEL;
+    if (how >= 4) Fill(data);
+    return IDOK;
+  }
+
+ private:
+  float Number() {
+    static constexpr float kMax = std::numeric_limits<float>::max();
+    static constexpr float kNumbers[] = {0,     1,      -1,    0.5f,  2,     3,     -2.5f, 7,    10,   45,
+                                         90,    180,    360,   -720,  1e-38f, 1e-6f, 1e6f,  1e19f, 2e19f, -1e30f,
+                                         1.1e38f, 2e38f, 3e38f, -3e38f, kMax,  -kMax};
+    return kNumbers[m_draw(std::size(kNumbers))];
+  }
+  int Choice(int low, int high) { return low + static_cast<int>(m_draw(static_cast<unsigned>(high - low + 1))); }
+  template <class T>
+  T* As(CDialogData& data) {
+    return dynamic_cast<T*>(&data);
+  }
+  void Fill(CDialogData& data) {
+    if (auto* d = As<CDlgValue>(data)) {
+      d->m_fValue = Number();
+    } else if (auto* d = As<CDlgAngle>(data)) {
+      d->m_fAngle = Number();
+      d->m_nUnit = Choice(0, 1);
+    } else if (auto* d = As<CDlgVector>(data)) {
+      d->m_x = Number(), d->m_y = Number(), d->m_z = Number();
+    } else if (auto* d = As<CDlgParameter>(data)) {
+      d->m_fValue = Number(), d->m_fStart = Number(), d->m_fEnd = Number();
+    } else if (auto* d = As<DlgDivPoint>(data)) {
+      d->m_nN = Choice(DlgDivPoint::kMinN, DlgDivPoint::kMaxN);
+      d->m_bOnlyFirst = Choice(0, 1);
+    } else if (auto* d = As<CDlgNumber>(data)) {
+      d->m_nCount = Choice(CDlgNumber::kMinCount, CDlgNumber::kMaxCount);
+    } else if (auto* d = As<CDlgTransTranslate>(data)) {
+      d->m_fX = Number(), d->m_fY = Number(), d->m_fZ = Number();
+      d->m_nChoice = Choice(0, 1);
+    } else if (auto* d = As<CDlgTransRotate>(data)) {
+      d->m_nAxisChoice = Choice(0, 2);
+      d->m_nAngleChoice = Choice(0, 1);
+      d->m_fVx = Number(), d->m_fVy = Number(), d->m_fVz = Number();
+      d->m_fPx = Number(), d->m_fPy = Number(), d->m_fPz = Number();
+      d->m_fDegrees = Number();
+    } else if (auto* d = As<CDlgTransScale>(data)) {
+      d->m_fFactor = Number();
+      d->m_nChoice = Choice(0, 1);
+    } else if (auto* d = As<CDlgPropertyPoint>(data)) {
+      d->m_x = Number(), d->m_y = Number(), d->m_z = Number();
+      d->m_fValue1 = Number(), d->m_fValue2 = Number(), d->m_fValue3 = Number();
+    } else if (auto* d = As<CDlgPropertyCircle>(data)) {
+      d->m_nRangeMode = Choice(0, 1);
+      d->m_fStart = Number(), d->m_fEnd = Number();
+    } else if (auto* d = As<CDlgStaticKavrel>(data)) {
+      d->m_fCenterX = Number(), d->m_fCenterY = Number(), d->m_fCenterZ = Number();
+      d->m_fAxisX = Number(), d->m_fAxisY = Number(), d->m_fAxisZ = Number();
+    } else if (auto* d = As<CCreateSubaDlg>(data)) {
+      for (float* v : {d->m_fCenter, d->m_fAxis, d->m_fScale}) v[0] = Number(), v[1] = Number(), v[2] = Number();
+      d->m_fTurn = Number();
+    } else if (auto* d = As<CDlgImagePropy>(data)) {
+      d->m_fWidthScale = Number(), d->m_fHeightScale = Number();
+    }
+  }
+
+  StepDraw& m_draw;
+};
+
+namespace {
+// Commands that leave the document's edits (files, printing, the program's
+// own windows) or open a window other than a dialog, which a run without
+// widgets cannot show.
+const std::set<unsigned> kNotDrawn = {
+    ID_FILE_NEW,   ID_FILE_OPEN,          ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT_SETUP, ID_FILE_PRINT,
+    ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, ID_APP_ABOUT, ID_APP_EXIT, ID_TOOL_SCRIPT,
+};
+
+std::string Name(const CObject* object) { return object ? object->GetRuntimeClass()->m_lpszClassName : "none"; }
+
+std::string At(const CGPage& page, unsigned id) {
+  return "page " + std::to_string(page.m_nId) + " cell " + std::to_string(id);
+}
+
+// Empty when `id` names a cell of `page` of one of the classes (any, when none is given).
+std::string Names(const CGPage& page, unsigned id, std::initializer_list<std::string_view> classes = {}) {
+  const CGCell* cell = id <= 0xFFFF ? page.m_cells.Lookup(static_cast<WORD>(id)) : nullptr;
+  if (!cell) return "names no cell";
+  if (classes.size() && !IsKindOfAnyClassName(cell, classes)) return "names a " + Name(cell);
+  return {};
+}
+
+// The ancestors of a cell, itself excluded.
+std::set<WORD> Ancestors(const CGPage& page, const CGCell& cell) {
+  std::set<WORD> found;
+  std::vector<WORD> open(cell.m_parents.begin(), cell.m_parents.end());
+  while (!open.empty()) {
+    const WORD id = open.back();
+    open.pop_back();
+    const CGCell* parent = page.m_cells.Lookup(id);
+    if (!parent || !found.insert(id).second) continue;
+    open.insert(open.end(), parent->m_parents.begin(), parent->m_parents.end());
+  }
+  return found;
+}
+
+std::string CellIds(const CGPage& page) {
+  static const QRegularExpression shortName(QStringLiteral("#(\\d+)"));
+  for (auto [id, cell] : page.m_cells) {
+    for (WORD parent : cell->m_parents) {
+      if (parent >= id) return At(page, id) + ": parent " + std::to_string(parent) + " not below it";
+      if (!page.m_cells.Lookup(parent)) return At(page, id) + ": parent " + std::to_string(parent) + " missing";
+    }
+    for (WORD child : cell->m_children) {
+      if (child <= id) return At(page, id) + ": child " + std::to_string(child) + " not above it";
+      if (!page.m_cells.Lookup(child)) return At(page, id) + ": child " + std::to_string(child) + " missing";
+    }
+    if (const auto* locus = dynamic_cast<const CGLocus*>(cell))
+      for (WORD value : locus->ValueParents)
+        if (std::string e = Names(page, value, {"CGTmVariable"}); !e.empty())
+          return At(page, id) + ": hue value " + std::to_string(value) + " " + e;
+    // A name written from parents writes a parent short by its id: that id
+    // names an ancestor, whatever the renumbering.
+    if (!cell->m_bNameFixed && IsKindOfAnyClassName(cell, {"CGTmVariable", "CGTmVector"})) {
+      const std::set<WORD> ancestors = Ancestors(page, *cell);
+      for (const QString* text : {&cell->m_strName, &cell->m_strVodName}) {
+        for (auto it = shortName.globalMatch(*text); it.hasNext();) {
+          const unsigned named = it.next().captured(1).toUInt();
+          if (!ancestors.count(static_cast<WORD>(named)) || named > 0xFFFF)
+            return At(page, id) + ": name \"" + text->toStdString() + "\" writes #" + std::to_string(named) +
+                   ", no parent of it";
+        }
+      }
+    }
+  }
+  return {};
+}
+
+// An id a page holds of one of its cells outside the cells' own lists,
+// and the class of cell it may name.
+struct Held {
+  std::string what;
+  unsigned id;
+  std::string_view kind;
+};
+
+// The held ids that are set; the marks' by the kind of mark.
+std::vector<Held> HeldIds(const CGPage& page) {
+  const CTransformMarks& m = page.m_marks;
+  std::vector<Held> held = {{"automatic button", static_cast<unsigned>(page.m_nAutoButton), "CGButton"},
+                            {"marked centre", m.MarkCenter, "CGVertex"},
+                            {"marked axis", m.MarkAxis, "CGLine"},
+                            {"marked mirror", m.MarkMirror, "CGFace"}};
+  const auto add = [&](const char* what, std::initializer_list<WORD> ids, std::string_view kind) {
+    int k = 0;
+    for (WORD id : ids) held.push_back({what + std::string(ids.size() > 1 ? 1 : 0, char('a' + k++)), id, kind});
+  };
+  if (m.MarkVector.kind == 1) add("marked vector point ", {m.MarkVector.start, m.MarkVector.end}, "CGVertex");
+  if (m.MarkVector.kind == 2) add("marked vector", {m.MarkVector.value}, "CGTmVector");
+  if (m.MarkAngle.kind == 1) add("marked angle point ", {m.MarkAngle.a, m.MarkAngle.b, m.MarkAngle.c}, "CGVertex");
+  if (m.MarkAngle.kind == 2) add("marked angle", {m.MarkAngle.value}, "CGTmVariable");
+  if (m.MarkRatio.kind == 1) add("marked ratio", {m.MarkRatio.value}, "CGTmVariable");
+  if (m.MarkRatio.kind == 2) add("marked ratio segment ", {m.MarkRatio.segment1, m.MarkRatio.segment2}, "CGLine");
+  if (m.MarkRatio.kind == 3) add("marked ratio point ", {m.MarkRatio.a, m.MarkRatio.b, m.MarkRatio.c}, "CGVertex");
+  std::erase_if(held, [](const Held& entry) { return entry.id == 0; });
+  return held;
+}
+
+std::string PageIds(const CKavrelDoc& doc, const CGPage& page) {
+  const std::string at = "page " + std::to_string(page.m_nId) + ": ";
+  // A mark or button whose cell is gone counts as none; one that names a
+  // cell names one of its kind.
+  for (const Held& held : HeldIds(page))
+    if (held.id > 0xFFFF || page.m_cells.Lookup(static_cast<WORD>(held.id)))
+      if (std::string e = Names(page, held.id, {held.kind}); !e.empty())
+        return at + held.what + " " + std::to_string(held.id) + " " + e;
+  for (const auto* list : {&page.m_selAll, &page.m_runningButtons, &page.m_stepList})
+    for (WORD id : *list)
+      if (std::string e = Names(page, id); !e.empty()) return at + "listed " + std::to_string(id) + " " + e;
+  for (auto [id, cell] : page.m_cells) {
+    const auto* link = dynamic_cast<const CGButnLink*>(cell);
+    if (!link || !link->IsPageLink() || link->m_nPageId == 0) continue;
+    const bool found = std::any_of(doc.m_pages.begin(), doc.m_pages.end(),
+                                   [&](const auto& other) { return other->m_nId == link->m_nPageId; });
+    if (!found) return At(page, id) + ": links to page " + std::to_string(link->m_nPageId) + ", which is none";
+  }
+  return {};
+}
+
+// The kind of cell a parent is, as the selection tells them apart.
+std::string KindOf(const CGCell* cell) {
+  static constexpr const char* kKinds[] = {"point", "line", "face", "solid", "path", "text", "value", "button", "other"};
+  return cell ? kKinds[SelectionKindOf(*cell)] : "missing cell";
+}
+
+// Where two saves part: the byte, and the record of the last number stored
+// before it in the second.
+std::string Difference(CKavrelDoc& doc, const QByteArray& before) {
+  std::vector<CArchive::ScalarField> fields;
+  CArchive ar;
+  ar.RecordFloatFields(&fields);
+  doc.Serialize(ar);
+  const QByteArray now = ar.Bytes();
+  qsizetype at = 0;
+  while (at < now.size() && at < before.size() && now[at] == before[at]) ++at;
+  std::string owner = "the document";
+  for (const CArchive::ScalarField& field : fields) {
+    if (field.offset > at) break;
+    owner = Name(field.object);
+    if (const auto* cell = dynamic_cast<const CGCell*>(field.object)) owner += " " + std::to_string(cell->m_nId);
+  }
+  return "the reopened document saves other bytes from byte " + std::to_string(at) + " (after a number of " + owner +
+         ")";
+}
+
+// Opens the bytes as the program opens a ".kv" file and saves them again:
+// empty when that gives the same bytes, else what went wrong.
+std::string Reopened(const QByteArray& bytes) {
+  try {
+    CKavrelDoc reopened;
+    CArchive ar(bytes);
+    ar.Context().bOlderLayout = true;
+    reopened.Serialize(ar);
+    return DocumentBytes(reopened) == bytes ? std::string() : Difference(reopened, bytes);
+  } catch (const CArchiveException& e) {
+    return std::string("the saved document is refused: ") + e.what();
+  } catch (const CDocumentFormatException& e) {
+    return std::string("the saved document is refused: ") + e.what();
+  } catch (const std::bad_alloc&) {
+    return "the saved document is refused: out of memory";
+  }
+}
+
+void Select(CGPage& page, const std::vector<WORD>& ids) {
+  page.ClearSelection();
+  for (WORD id : ids) page.SelectCell(id);
+}
+}  // namespace
+
+std::string DocumentFault(CKavrelDoc& doc) {
+  for (const auto& page : doc.m_pages) {
+    if (std::string e = CellIds(*page); !e.empty()) return e;
+    if (std::string e = PageIds(doc, *page); !e.empty()) return e;
+  }
+  CGPage* const current = g_pCurPage;
+  std::string fault = Reopened(DocumentBytes(doc));
+  // Back to the document at hand: opening made the other one's pages current.
+  SetCurrentPage(current);
+  if (current) {
+    current->RebuildVertexArray();
+    LoadViewStateFromPage(*current);
+  }
+  return fault;
+}
+
+DocumentSteps::DocumentSteps(CKavrelDoc& doc, StepDraw draw)
+    : m_doc(doc), m_draw(std::move(draw)), m_previousDialogs(SetDialogProvider(std::make_unique<DrawnDialogs>(m_draw))) {}
+
+DocumentSteps::~DocumentSteps() { SetDialogProvider(std::move(m_previousDialogs)); }
+
+void DocumentSteps::DrawSelection() {
+  CGPage& page = *g_pCurPage;
+  std::vector<WORD> all, points;
+  for (auto [id, cell] : page.m_cells) {
+    all.push_back(id);
+    if (cell->IsKindOf(RUNTIME_CLASS(CGVertex))) points.push_back(id);
+  }
+  const std::vector<WORD>& from = m_draw(2) == 0 && !points.empty() ? points : all;
+  std::vector<WORD> chosen;  // a cell clicked again would be deselected: each once
+  for (unsigned n = from.empty() ? 0 : 1 + m_draw(4); n > 0; --n)
+    if (const WORD id = from[m_draw(from.size())]; std::find(chosen.begin(), chosen.end(), id) == chosen.end())
+      chosen.push_back(id);
+  Select(page, chosen);
+}
+
+std::string DocumentSteps::RunDrawnCommand() {
+  std::vector<unsigned> enabled;
+  for (const CDocCommandRow& row : DocumentCommandRows())
+    if (!kNotDrawn.count(row.id) && CommandRegistry().Query(row.id).m_bEnabled) enabled.push_back(row.id);
+  if (enabled.empty()) return "no command enabled";
+  const unsigned id = enabled[m_draw(enabled.size())];
+  CommandRegistry().Run(id);
+  m_bRenumbered = id == ID_FILE_REORGANIZE;
+  return "command " + std::to_string(id);
+}
+
+std::string DocumentSteps::Step() {
+  CGPage* page = g_pCurPage;
+  if (!page) return "no page";
+  m_bRenumbered = false;
+  const unsigned kind = m_draw(100);
+  if (kind < 50) {
+    DrawSelection();
+    std::string sel;
+    for (WORD id : g_pCurPage->m_selAll) sel += " " + std::to_string(id);
+    return RunDrawnCommand() + " on [" + sel + " ]";
+  }
+  if (kind < 58) {
+    DrawSelection();
+    CommandRegistry().Run(ID_EDIT_DELETE);
+    return "delete";
+  }
+  if (kind < 70) {
+    page->m_undo.Undo();
+    return "undo";
+  }
+  if (kind < 76) {
+    page->m_undo.Redo();
+    return "redo";
+  }
+  if (kind < 84) {
+    DrawSelection();
+    CommandRegistry().Run(ID_EDIT_COPY);
+    if (m_draw(3) == 0) m_doc.SwitchToPage(m_doc.m_pages[m_draw(m_doc.m_pages.size())].get());
+    CommandRegistry().Run(ID_EDIT_PASTE);
+    return "copy and paste";
+  }
+  if (kind < 89) {
+    CommandRegistry().Run(ID_FILE_REORGANIZE);
+    m_bRenumbered = true;
+    return "reorganize";
+  }
+  if (kind < 94) {
+    DrawSelection();
+    CommandRegistry().Run(ID_EDIT_SPLIT);
+    return "split";
+  }
+  m_doc.SwitchToPage(m_doc.m_pages[m_draw(m_doc.m_pages.size())].get());
+  return "page " + std::to_string(g_pCurPage->m_nId);
+}
+
+std::vector<DocumentSteps::Kinds> DocumentSteps::Snapshot() const {
+  std::vector<Kinds> pages;
+  for (const auto& page : m_doc.m_pages) {
+    Kinds& kinds = pages.emplace_back();
+    for (auto [id, cell] : page->m_cells) {
+      std::vector<std::string>& row = kinds[id];
+      row.push_back(Name(cell));
+      for (WORD parent : cell->m_parents) row.push_back(std::to_string(parent) + " " + KindOf(page->m_cells.Lookup(parent)));
+    }
+  }
+  return pages;
+}
+
+// A cell that kept its class and its parents' ids kept their classes too:
+// an id that came to name another cell is found here even where the new
+// cell would be allowed.  整编 numbers the cells of a page in their order.
+std::string DocumentSteps::KindsKept(const std::vector<Kinds>& before, bool renumbered) const {
+  const std::vector<Kinds> after = Snapshot();
+  if (after.size() != before.size()) return {};  // a page came or went: pages are matched by place
+  for (size_t k = 0; k < after.size(); ++k) {
+    std::map<unsigned, unsigned> to;
+    unsigned next = 0;
+    for (const auto& [id, row] : before[k]) to[id] = renumbered ? ++next : id;
+    for (const auto& [id, row] : before[k]) {
+      const auto it = after[k].find(to[id]);
+      if (it == after[k].end() || it->second.size() != row.size() || it->second[0] != row[0]) continue;
+      bool sameParents = true;
+      for (size_t i = 1; i < row.size(); ++i) {
+        const unsigned parent = static_cast<unsigned>(std::stoul(row[i]));
+        sameParents = sameParents && std::stoul(it->second[i]) == to[parent];
+      }
+      if (!sameParents) continue;
+      for (size_t i = 1; i < row.size(); ++i) {
+        const std::string was = row[i].substr(row[i].find(' ') + 1);
+        const std::string now = it->second[i].substr(it->second[i].find(' ') + 1);
+        if (was != now)
+          return "page " + std::to_string(m_doc.m_pages[k]->m_nId) + " cell " + std::to_string(to[id]) + " (" +
+                 row[0] + "): parent " + it->second[i] + " was a " + was;
+      }
+    }
+  }
+  return {};
+}
+
+// A held id keeps naming the cell it was given, or nothing: the last cell
+// it was seen to name is remembered (through 整编, which keeps the cells and
+// gives them new ids), so that a cell which took a freed id is not taken
+// for it, while the cell brought back by a redo is.  分离 and its undo put
+// another cell of the same kind and name in the place of one.
+std::string DocumentSteps::HeldIdsKept() {
+  std::map<std::string, Named> now;
+  for (const auto& page : m_doc.m_pages) {
+    const std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(page.get())) + " ";
+    for (const auto& [what, id, kind] : HeldIds(*page)) {
+      const CGCell* cell = id <= 0xFFFF ? page->m_cells.Lookup(static_cast<WORD>(id)) : nullptr;
+      Named held{id, cell, cell ? KindOf(cell) + " " + cell->m_strName.toStdString() : std::string()};
+      const auto it = m_held.find(key + what);
+      const bool same = it != m_held.end() && (it->second.id == id || m_bRenumbered);
+      if (same && it->second.cell && cell && cell != it->second.cell && held.identity != it->second.identity)
+        return "page " + std::to_string(page->m_nId) + ": " + what + " " + std::to_string(id) +
+               " names another cell than it did (a " + Name(held.cell) + " " + held.cell->m_strName.toStdString() + ")";
+      if (same && !cell) held = it->second;  // gone for now
+      now[key + what] = held;
+    }
+  }
+  m_held = std::move(now);
+  return {};
+}
+
+std::string DocumentSteps::StepAndCheck() {
+  const std::vector<Kinds> before = Snapshot();
+  std::string done = Step();
+  std::string fault = DocumentFault(m_doc);
+  if (fault.empty()) fault = KindsKept(before, m_bRenumbered);
+  if (fault.empty()) fault = HeldIdsKept();
+  return fault.empty() ? fault : done + ": " + fault;
+}
+
+namespace {
+void BuildSmallDocument(CKavrelDoc& doc) {
+  doc.OnNewDocument();
+  CGPage& page = *g_pCurPage;
+  const auto point = [&](float x, float y, float z) {
+    auto* cell = new CGVerFreeXyz(page.m_nNextId++, page.m_nNextVertex++, page.GetNewName(1), x, y, z);
+    page.m_cells.SetAt(cell->m_nId, cell);
+    return cell->m_nId;
+  };
+  const WORD a = point(0, 0, 0), b = point(4, 0, 0), c = point(0, 4, 0), d = point(0, 0, 4);
+  for (auto [from, to] : {std::pair{a, b}, std::pair{c, d}}) {
+    auto* line = new CGLine(page.m_nNextId++, from, to, kLineSegment);
+    page.m_cells.SetAt(line->m_nId, line);
+  }
+  auto* face = new CGFace(page.m_nNextId++, std::vector<WORD>{a, b, c}, 0x00336699);
+  page.m_cells.SetAt(face->m_nId, face);
+  page.RebuildVertexArray();
+  // The vector AB and six sums, each of the one before with itself: the
+  // last two write their parent short.
+  CGCell* sum = new CGTmVectorPP(page.m_nNextId++, a, b);
+  page.m_cells.SetAt(sum->m_nId, sum);
+  for (int k = 0; k < 6; ++k) {
+    const WORD twice = sum->m_nId;
+    sum = new CGTmVectorAdd(page.m_nNextId++, twice, twice);
+    page.m_cells.SetAt(sum->m_nId, sum);
+  }
+}
+}  // namespace
+
+void BuildStepsDocument(CKavrelDoc& doc, int start, const QString& folder) {
+  if (start == 0)
+    BuildEveryClassDocument(doc, folder);
+  else
+    BuildSmallDocument(doc);
+  // As saved and opened again: the builders enter cells without computing
+  // them, which the program never does.
+  CArchive ar(DocumentBytes(doc));
+  ar.Context().bOlderLayout = true;
+  doc.Serialize(ar);
+}
+
+std::string RunDocumentSteps(CKavrelDoc& doc, int start, std::uint32_t seed, int steps, const QString& folder) {
+  BuildStepsDocument(doc, start, folder);
+  std::mt19937 random(seed);
+  DocumentSteps driver(doc, [&random](unsigned n) { return n ? static_cast<unsigned>(random() % n) : 0u; });
+  if (std::string fault = DocumentFault(doc); !fault.empty()) return "as built: " + fault;
+  for (int step = 1; step <= steps; ++step)
+    if (std::string fault = driver.StepAndCheck(); !fault.empty()) return "step " + std::to_string(step) + " (" + fault + ")";
+  return {};
+}

@@ -1,0 +1,75 @@
+// Random edits of a document, as a user makes them, each followed by the
+// check that what the program would save then opens again and reads true:
+// the commands of the registry that a drawn selection enables (their
+// dialogs answered with drawn, sometimes extreme, numbers), delete, undo,
+// redo, copy and paste, 分离, 整编 and page switches.  One driver serves
+// the seeded test and the fuzzing harness; only the source of the draws
+// differs.
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CKavrelDoc;
+
+// A number below n (0 for n == 0).
+using StepDraw = std::function<unsigned(unsigned n)>;
+
+// What is wrong with the document, or empty: every id a cell or page holds
+// (parents, children, the locus's hue values, page links, the automatic
+// button, the transformation marks, the selection and running lists, names
+// that write a parent short as #id) names an existing cell of a kind that
+// may stand there, and the document saves, opens again and saves to the
+// same bytes.  The document stays as it was, its page current.
+std::string DocumentFault(CKavrelDoc& doc);
+
+class DocumentSteps {
+ public:
+  // Installs a dialog provider answering from `draw` while it lives;
+  // the one in force before comes back after.
+  DocumentSteps(CKavrelDoc& doc, StepDraw draw);
+  ~DocumentSteps();
+  DocumentSteps(const DocumentSteps&) = delete;
+  DocumentSteps& operator=(const DocumentSteps&) = delete;
+
+  // Draws one edit and makes it; what was done, for the report.
+  std::string Step();
+  // Step() and then the checks: DocumentFault; cells which kept their id
+  // (mapped through 整编's renumbering) and their parents kept parents of
+  // the same kinds; a page's marks and automatic button name the cell they
+  // named before, or none.  Empty when all holds.
+  std::string StepAndCheck();
+
+ private:
+  // By id: the class, then each parent as "id kind".
+  using Kinds = std::map<unsigned, std::vector<std::string>>;
+  std::vector<Kinds> Snapshot() const;
+  std::string KindsKept(const std::vector<Kinds>& before, bool renumbered) const;
+  std::string HeldIdsKept();
+  void DrawSelection();
+  std::string RunDrawnCommand();
+
+  CKavrelDoc& m_doc;
+  StepDraw m_draw;
+  std::unique_ptr<class IDialogProvider> m_previousDialogs;
+  bool m_bRenumbered = false;  // the last step was 整编
+  struct Named {
+    unsigned id;
+    const class CGCell* cell;  // the cell last named; null: none yet
+    std::string identity;      // its kind and name
+  };
+  std::map<std::string, Named> m_held;  // by page and holder
+};
+
+// The document a run starts from: 0 the every-class document (its model
+// written in `folder`), 1 a small page of four points, two segments, a
+// face and a chain of vector sums whose last names write their parent
+// short; either as saved and opened again.
+// RunDocumentSteps builds it and makes `steps` checked steps drawn from
+// `seed`: empty when all held, else "step N (what was done: fault)".
+void BuildStepsDocument(CKavrelDoc& doc, int start, const QString& folder);
+std::string RunDocumentSteps(CKavrelDoc& doc, int start, std::uint32_t seed, int steps, const QString& folder);
