@@ -303,6 +303,8 @@ TEST_F(CurveSolverTest, TheBoxedPairScanFindsThePlainScansRootsInItsOrder) {
       {"2*cos(t)", "tan(t)", "t-3", "sin(9*t)", 0.1f, 0.05f},     // gaps at the poles
       {"t-3", "0.3*sin(2*t)", "t-3", "cos(30*t)", 0.01f, 0.1f},   // long pieces of the second
       {"0", "t", "0.000001", "6.28-t", 0.25f, 0.01f},             // samples just beside upright pieces
+      // long pieces of the second crossing between the last sample of a run of 8 and the first of the next
+      {"t-3", "0", "t-3", "sin(3.14159265*(t-0.9))", 0.01f, 0.25f},
   };
   for (const auto& r : rows) {
     const CurveCarrier a(*Curve({}, r.x1, r.y1, "0", "0", "6.28", r.step1));
