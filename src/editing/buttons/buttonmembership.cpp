@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "cells/dynamic/buttons/showhidebutton.h"
+#include "commands/commandframe.h"
 #include "editing/buttons/viewbuttontexts.h"
 #include "model/cgpage.h"
 #include "model/document/commandtable.h"
@@ -71,7 +72,10 @@ void OnEditBtnAddobj(CKavrelDoc& doc) {
   others.reserve(page->m_selAll.size());
   for (WORD id : page->m_selAll)
     if (id != button->m_nId) others.push_back(id);
-  const CMembershipChange change = ToggleTargets(*page, *button, std::move(others));
+  // The button is undefined while a target is; its new targets decide that
+  // now, for it and for the buttons that run it.
+  CMembershipChange change;
+  ChangeCellsInPlace(doc, {button->m_nId}, [&](CGCell&) { change = ToggleTargets(*page, *button, std::move(others)); });
   if (change.refused > 0) KvMessageBox(QString::fromUtf8(kTextMembersRefused));
   if (change.empty) KvMessageBox(QString::fromUtf8(kTextNoMembersLeft));
   page->ClearSelection();

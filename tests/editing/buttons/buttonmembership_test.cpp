@@ -48,6 +48,15 @@ TEST(ButtonMembership, SelectedCellsLeaveOrJoinInIdOrder) {
   EXPECT_TRUE(p.Shown().empty());
   EXPECT_TRUE(p.doc.IsModified());
   EXPECT_EQ(p.Page().m_undo.GetCount(), 0);
+  // An undefined cell joining makes the button undefined, and its leaving
+  // defined again.
+  const WORD d = p.points[3];
+  p.Find(d)->m_bDefined = false;
+  for (bool defined : {false, true}) {
+    p.Select({d, p.h});
+    ASSERT_TRUE(p.Run(ID_EDIT_BTN_ADDOBJ));
+    EXPECT_EQ(p.Find(p.h)->m_bDefined, defined);
+  }
 }
 
 TEST(ButtonMembership, LaterCellsAreRefusedAndAnEmptyButtonWarned) {

@@ -26,6 +26,9 @@ CGButnSHide::CGButnSHide(WORD id) : CGButnSHide() {
       if (!cell) continue;
       m_parents.push_back(target);
       cell->m_children.push_back(id);
+      // Undefined while a target is, as every later recalculation (and
+      // opening the document) has it.
+      if (!cell->m_bDefined) m_bDefined = false;
     }
   }
   PlaceAtNextPosition();

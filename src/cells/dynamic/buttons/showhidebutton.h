@@ -15,7 +15,8 @@ class CGButnSHide : public CGButton {
   // A toggle captioned "隐藏".
   CGButnSHide();
   // Over the current page's selection, in selection order (each target
-  // takes the button as a child), at the page's next button position.
+  // takes the button as a child), at the page's next button position;
+  // undefined when a target is.
   explicit CGButnSHide(WORD id);
 
   bool Step() override;

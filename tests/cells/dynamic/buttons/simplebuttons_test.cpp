@@ -83,7 +83,12 @@ TEST_F(SimpleButtonTest, ShowHideModesTogglesAndReveals) {
     reveal->Step();
     EXPECT_EQ(Hidden(three), clicks[click]) << "click " << click + 1;
   }
+  // Undefined while a target is, from the start, as a reopen computes it.
+  EXPECT_TRUE(show->m_bDefined);
+  page->m_cells.Lookup(three[2])->m_bDefined = false;
+  EXPECT_FALSE(ShowHide(CGButnSHide::kShow, three)->m_bDefined);
   CGButnSHide* none = ShowHide(CGButnSHide::kReveal, {});
+  EXPECT_TRUE(none->m_bDefined);
   none->m_nStyle = 5;
   EXPECT_TRUE(none->Step());
   EXPECT_EQ(none->m_nStyle, 0) << "without targets only the index resets";
