@@ -3,6 +3,7 @@
 // flag, and that none of them adds an undo step.
 #include <QTemporaryDir>
 #include <cmath>
+#include <map>
 
 #include "cells/dynamic/measures/pointreadings.h"
 #include "cells/dynamic/parameters/usercalculation.h"
@@ -12,6 +13,7 @@
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/revolution/roundsolids.h"
+#include "cells/solids/faceoverlap.h"
 #include "editing/dialogs/display/displaydialogs.h"
 #include "editing/graphing/parametriccolor.h"
 #include "model/autocolor.h"
@@ -301,6 +303,52 @@ TEST(DisplayToggles, HideAndShowAllHidden) {
   EXPECT_EQ(sent.back().wParam, 11u);
   EXPECT_EQ(sent.back().lParam, 40000 + p.Page().m_nId);
   EXPECT_FALSE(Enabled(ID_EDIT_SHOWOBJECT));
+}
+
+// An overlap's corner point shows as the overlap's first point does, and
+// one past the polygon's last corner stays hidden: hiding and showing
+// leave them as opening the saved document computes them.
+TEST(DisplayToggles, OverlapCornersShowAsTheSavedDocumentReopens) {
+  const struct {
+    const char* row;
+    const char* hidden;  // hidden before: f the first point, c the corner, p the corner past the last
+    const char* selected;
+    unsigned command;
+    bool cornerHidden;
+  } rows[] = {
+      {"the first point hidden: its corner with it", "", "f", ID_VIEW_HIDEOBJECTS, true},
+      {"a corner hidden alone: shown as its first point", "", "c", ID_VIEW_HIDEOBJECTS, false},
+      {"all shown: past the last corner stays hidden", "fcp", "", ID_EDIT_SHOWOBJECT, false},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.row);
+    DisplayScene p;
+    const auto square = [&p](float x, float y) {
+      return p.Face({p.Point(x, y), p.Point(x + 2, y), p.Point(x + 2, y + 2), p.Point(x, y + 2)});
+    };
+    const WORD a = square(0, 0), b = square(1, 1);
+    CGPage& page = p.Page();
+    page.RebuildVertexArray();
+    const WORD first = p.Enter(new CGVerOverlayFaceFirst(page.m_nNextId++, page.m_nNextVertex++, "1", a, b));
+    const WORD corner = p.Enter(new CGVerFIF(page.m_nNextId++, page.m_nNextVertex++, "2", first, 1));
+    const WORD past = p.Enter(new CGVerFIF(page.m_nNextId++, page.m_nNextVertex++, "3", first, 9));
+    page.RebuildVertexArray();
+    const std::map<char, WORD> ids{{'f', first}, {'c', corner}, {'p', past}};
+    for (const char* c = r.hidden; *c; ++c) p.Find(ids.at(*c))->m_bHidden = 1;
+    std::vector<WORD> selected;
+    for (const char* c = r.selected; *c; ++c) selected.push_back(ids.at(*c));
+    p.Select(selected);
+    ASSERT_TRUE(p.Run(r.command));
+    EXPECT_EQ(p.Find(corner)->m_bHidden, r.cornerHidden ? 1 : 0);
+    EXPECT_EQ(p.Find(past)->m_bHidden, 1);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("overlap.kv"));
+    ASSERT_TRUE(p.doc.OnSaveDocument(path));
+    CKavrelDoc reopened;
+    ASSERT_TRUE(reopened.OnOpenDocument(path, false));
+    EXPECT_TRUE(DocumentBytes(reopened) == DocumentBytes(p.doc)) << "reopened, it saves other bytes";
+  }
 }
 
 TEST(DisplayToggles, EnablingFollowsTheSelectionCounts) {
