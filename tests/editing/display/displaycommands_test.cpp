@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 
+#include "cells/dynamic/graphing/colormodifier.h"
 #include "cells/dynamic/measures/pointreadings.h"
 #include "cells/dynamic/parameters/usercalculation.h"
 #include "cells/dynamic/parameters/userparameter.h"
@@ -154,6 +155,35 @@ TEST(ColorCommands, CustomColourStartsFromTheFirstSelectedAndCancelKeepsAll) {
   p.Run(kCmdCustomColor);
   EXPECT_EQ(p.Color(p.face), (RGBA{0x40, 0x80, 0xFF, 255}));
   EXPECT_TRUE(p.doc.IsModified());
+}
+
+// A colour given by hand to a face that a colour modifier colours gives way
+// to the modifier's at once, as it would on reopening; the segment beside it
+// keeps the new colour.
+TEST(ColorCommands, AColourModifierKeepsColouringItsTarget) {
+  for (unsigned command : {2009u, unsigned(ID_COLOR26), unsigned(kCmdCustomColor)}) {
+    SCOPED_TRACE(command);
+    DisplayScene p;
+    const WORD x = p.Enter(new CGTmVarCoordX(p.Page().m_nNextId++, p.pts[1]));
+    p.Select({x, p.face});
+    p.Enter(new CGMdfColor(p.Page().m_nNextId++, kModifierHue, 0, 10, 0));
+    const RGBA modified = p.Color(p.face);
+    p.Find(p.segment)->m_rgbaColor = modified;
+    CDlgCustomColor answer;
+    answer.m_crColor = 0x00FF8040;
+    p.dialogs->Ok(answer);
+    p.Select({p.face, p.segment});
+    ASSERT_TRUE(p.Run(command));
+    EXPECT_EQ(p.Color(p.face), modified);
+    EXPECT_NE(p.Color(p.segment), modified);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("modified.kv"));
+    ASSERT_TRUE(p.doc.OnSaveDocument(path));
+    CKavrelDoc reopened;
+    ASSERT_TRUE(reopened.OnOpenDocument(path, false));
+    EXPECT_EQ(DocumentBytes(reopened), DocumentBytes(p.doc));
+  }
 }
 
 TEST(DisplayToggles, LabelsAndTracesTakeTheOppositeOfTheFirst) {
