@@ -9,6 +9,7 @@
 
 #include "cells/constructed/circlepoints.h"
 #include "cells/constructed/horizontalcircles.h"
+#include "cells/constructed/intersections.h"
 #include "cells/constrained/dependentpoints.h"
 #include "cells/constructed/coordinatespoint.h"
 #include "cells/dynamic/buttons/linkbutton.h"
@@ -646,6 +647,29 @@ TEST(SavedAndReopened, AnAlignedColumnOfButtons) {
     EXPECT_EQ(kept->m_vLabelAnchor[0], 10.0f) << i;
     EXPECT_EQ(kept->m_vLabelAnchor[1], 20.0f * static_cast<float>(i)) << i;
   }
+}
+
+TEST(SavedAndReopened, AnIntersectionPaintedWithTheOtherRootStandsThere) {
+  RestructurePage p;
+  const WORD c1 = p.Circle3(p.Point(-1, 0, 0), p.Point(1, 0, 0), p.Point(0, 1, 0));
+  const WORD c2 = p.Circle3(p.Point(0, 0, 0), p.Point(2, 0, 0), p.Point(1, 1, 0));
+  std::vector<WORD> roots;
+  for (BYTE root : {0, 1})
+    roots.push_back(p.Enter(new CGVerIntersectionSS(p.Page().m_nNextId++, p.Page().m_nNextVertex++,
+                                                     QStringLiteral("X"), root, c1, c2)));
+  const WORD mid = p.Midpoint(p.Line(roots[0], p.Point(0.5f, 0, 0)));
+  const std::vector<float> before = p.At(roots[0]), midBefore = p.At(mid);
+  ASSERT_NE(before, p.At(roots[1]));
+  p.Select(roots);
+  ASSERT_TRUE(p.Run(ID_EDIT_STYLES));
+  EXPECT_EQ(p.At(roots[0]), p.At(roots[1])) << "the root it took";
+  EXPECT_NE(p.At(mid), midBefore) << "and what depends on it follows";
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  EXPECT_EQ(p.At(roots[0]), before);
+  EXPECT_EQ(p.At(mid), midBefore);
+  ASSERT_TRUE(p.Page().m_undo.Redo());
+  EXPECT_EQ(p.At(roots[0]), p.At(roots[1]));
+  p.ExpectSavedAlike();
 }
 
 // --- Enabling -----------------------------------------------------------
