@@ -649,6 +649,26 @@ TEST(SavedAndReopened, AnAlignedColumnOfButtons) {
   }
 }
 
+TEST(SavedAndReopened, AlignedTextsThatFollowAPointStayAligned) {
+  RestructurePage p;
+  const WORD a = p.Point(3, 1, 0);
+  auto follower = [&] {
+    return p.Enter(new CGTbHenchman(p.Page().m_nNextId++, 40, 10, std::vector<BYTE>(8 * 10), a));
+  };
+  const WORD plain = p.Enter(new CGTextbit(p.Page().m_nNextId++, 40, 10, std::vector<BYTE>(8 * 10)));
+  const WORD alone = follower(), second = follower();
+  p.Find(plain)->m_vLabelAnchor[0] = -4;
+  p.Select({alone});
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  EXPECT_FLOAT_EQ(p.Find(alone)->m_vLabelAnchor[0], -40 * 0.05f * 0.5f);
+  p.Select({plain, second});
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  EXPECT_EQ(p.Find(second)->m_vLabelAnchor[0], -4.0f);
+  EXPECT_EQ(p.Find(second)->m_vLabelAnchor[1], 1.0f) << "its height stays the point's";
+  const auto reopened = p.ExpectSavedAlike();
+  EXPECT_EQ(reopened->m_pages.front()->m_cells.Lookup(second)->m_vLabelAnchor[0], -4.0f);
+}
+
 TEST(SavedAndReopened, AnIntersectionPaintedWithTheOtherRootStandsThere) {
   RestructurePage p;
   const WORD c1 = p.Circle3(p.Point(-1, 0, 0), p.Point(1, 0, 0), p.Point(0, 1, 0));
