@@ -27,6 +27,7 @@
 #include "cells/revolution/solidsbypoints.h"
 #include "editing/dialogs/parametric/parametricdialogs.h"
 #include "cells/texts/cgtextbit.h"
+#include "cells/texts/cgtextmap.h"
 #include "editing/restructure/restructuretexts.h"
 #include "model/cgbutton.h"
 #include "model/vertexarray.h"
@@ -657,14 +658,21 @@ TEST(SavedAndReopened, AlignedTextsThatFollowAPointStayAligned) {
   };
   const WORD plain = p.Enter(new CGTextbit(p.Page().m_nNextId++, 40, 10, std::vector<BYTE>(8 * 10)));
   const WORD alone = follower(), second = follower();
+  auto* caption = new CGTmSingleline;
+  caption->m_nId = p.Page().m_nNextId++;
+  caption->m_vLabelAnchor[1] = 6;
+  const WORD single = p.Enter(caption);
   p.Find(plain)->m_vLabelAnchor[0] = -4;
+  p.As<CGTbHenchman>(second)->DragBy(20, 0);  // an offset of its own
   p.Select({alone});
   ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
   EXPECT_FLOAT_EQ(p.Find(alone)->m_vLabelAnchor[0], -40 * 0.05f * 0.5f);
-  p.Select({plain, second});
+  p.Select({plain, second, single});
   ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
   EXPECT_EQ(p.Find(second)->m_vLabelAnchor[0], -4.0f);
   EXPECT_EQ(p.Find(second)->m_vLabelAnchor[1], 1.0f) << "its height stays the point's";
+  EXPECT_EQ(p.Find(single)->m_vLabelAnchor[0], -4.0f) << "a text of another kind";
+  EXPECT_EQ(p.Find(single)->m_vLabelAnchor[1], 6.0f);
   const auto reopened = p.ExpectSavedAlike();
   EXPECT_EQ(reopened->m_pages.front()->m_cells.Lookup(second)->m_vLabelAnchor[0], -4.0f);
 }
