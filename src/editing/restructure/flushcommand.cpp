@@ -48,11 +48,20 @@ void AlignTexts(const CGPage& page, float u) {
   CGCell* first = page.m_cells.Lookup(ids.front());
   if (!first || !first->IsKindOf(RUNTIME_CLASS(CGTextbit))) return;
   if (ids.size() == 1) {
-    first->m_vLabelAnchor[0] = -Width(*static_cast<CGTextbit*>(first)) * u * 0.5f;
+    static_cast<CGTextbit*>(first)->SetAnchorX(-Width(*static_cast<CGTextbit*>(first)) * u * 0.5f);
     return;
   }
-  for (WORD id : ids)
-    if (CGCell* text = page.m_cells.Lookup(id)) text->m_vLabelAnchor[0] = first->m_vLabelAnchor[0];
+  // A text that follows a point moves its offset too, or its point would
+  // put it back.
+  const float x = first->m_vLabelAnchor[0];
+  for (WORD id : ids) {
+    CGCell* text = page.m_cells.Lookup(id);
+    if (!text) continue;
+    if (text->IsKindOf(RUNTIME_CLASS(CGTextbit)))
+      static_cast<CGTextbit*>(text)->SetAnchorX(x);
+    else
+      text->m_vLabelAnchor[0] = x;
+  }
 }
 
 void OnEditFlush(CKavrelDoc& doc) {

@@ -9,6 +9,29 @@
 #include "model/undo/cmdtexts.h"
 #include "model/vertexarray.h"
 
+namespace {
+// The marked cells computed again in ascending id order, as opening the
+// document computes them.
+void RecalculateMarked(CGPage& page) {
+  std::vector<WORD> ids;
+  page.CollectDirtyIds(ids);
+  page.RecalculateCells(ids);
+}
+
+// The sub-kind says where some cells stand (which intersection a point
+// takes, whether a line is a segment or runs on): a cell whose sub-kind
+// changed is computed again with everything that depends on it, so the
+// page reads as it does once saved and opened again.
+void RecalculateResorted(CGPage& page, const std::vector<WORD>& ids) {
+  for (WORD id : ids)
+    if (CGCell* cell = page.m_cells.Lookup(id)) {
+      cell->MarkDescendants();
+      cell->m_bMarked = true;
+    }
+  if (!ids.empty()) RecalculateMarked(page);
+}
+}  // namespace
+
 // --- CCmdModifiPoint -------------------------------------------------------
 
 CCmdModifiPoint::CCmdModifiPoint(WORD pointId, const QString& name) : CCmd(name), m_nPointId(pointId) {
@@ -65,9 +88,7 @@ void RefreshSwappedIn(CGPage& page, const std::map<WORD, CHeldCell>& cells) {
     if (const auto* point = dynamic_cast<const CGVertex*>(cell)) WriteVertexSlot(point->VertexIndex, point->m_vPos);
     cell->MarkDescendants();
   }
-  std::vector<WORD> ids;
-  page.CollectDirtyIds(ids);
-  page.RecalculateCells(ids);
+  RecalculateMarked(page);
 }
 
 void PostPageReplaced(const CGPage& page) {
@@ -154,12 +175,14 @@ std::unique_ptr<CCmdMatchprop> CCmdMatchprop::FromSelection(const CGPage& page) 
 }
 
 BOOL CCmdMatchprop::Redo() {
-  const CCellMap* cells = g_pCurCells;
-  if (!cells) return FALSE;
+  CGPage* page = g_pCurPage;
+  if (!page) return FALSE;
   const CellStyles& from = m_source;
+  std::vector<WORD> resorted;
   for (const CellStyles& saved : m_saved) {
-    CGCell* cell = cells->Lookup(saved.m_nId);
+    CGCell* cell = page->m_cells.Lookup(saved.m_nId);
     if (!cell) continue;
+    if (cell->m_nSubKind != from.m_nSubKind) resorted.push_back(cell->m_nId);
     cell->m_bLabelHidden = from.m_bLabelHidden;
     cell->m_fSize = from.m_fSize;
     cell->m_nSubKind = from.m_nSubKind;
@@ -174,13 +197,19 @@ BOOL CCmdMatchprop::Redo() {
     cell->m_rgbaLabel = from.m_rgbaLabel;
     if (m_nKind == kFaces || m_nKind == kPaths) cell->m_dwParam3 = from.m_dwParam3;
   }
+  RecalculateResorted(*page, resorted);
   return TRUE;
 }
 
 BOOL CCmdMatchprop::Undo() {
-  const CCellMap* cells = g_pCurCells;
-  if (!cells) return FALSE;
+  CGPage* page = g_pCurPage;
+  if (!page) return FALSE;
+  std::vector<WORD> resorted;
   for (const CellStyles& saved : m_saved)
-    if (CGCell* cell = cells->Lookup(saved.m_nId)) saved.WriteAll(*cell);
+    if (CGCell* cell = page->m_cells.Lookup(saved.m_nId)) {
+      if (cell->m_nSubKind != saved.m_nSubKind) resorted.push_back(cell->m_nId);
+      saved.WriteAll(*cell);
+    }
+  RecalculateResorted(*page, resorted);
   return TRUE;
 }

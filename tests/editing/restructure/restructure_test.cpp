@@ -9,6 +9,7 @@
 
 #include "cells/constructed/circlepoints.h"
 #include "cells/constructed/horizontalcircles.h"
+#include "cells/constructed/intersections.h"
 #include "cells/constrained/dependentpoints.h"
 #include "cells/constructed/coordinatespoint.h"
 #include "cells/dynamic/buttons/linkbutton.h"
@@ -26,6 +27,7 @@
 #include "cells/revolution/solidsbypoints.h"
 #include "editing/dialogs/parametric/parametricdialogs.h"
 #include "cells/texts/cgtextbit.h"
+#include "cells/texts/cgtextmap.h"
 #include "editing/restructure/restructuretexts.h"
 #include "model/cgbutton.h"
 #include "model/vertexarray.h"
@@ -646,6 +648,56 @@ TEST(SavedAndReopened, AnAlignedColumnOfButtons) {
     EXPECT_EQ(kept->m_vLabelAnchor[0], 10.0f) << i;
     EXPECT_EQ(kept->m_vLabelAnchor[1], 20.0f * static_cast<float>(i)) << i;
   }
+}
+
+TEST(SavedAndReopened, AlignedTextsThatFollowAPointStayAligned) {
+  RestructurePage p;
+  const WORD a = p.Point(3, 1, 0);
+  auto follower = [&] {
+    return p.Enter(new CGTbHenchman(p.Page().m_nNextId++, 40, 10, std::vector<BYTE>(8 * 10), a));
+  };
+  const WORD plain = p.Enter(new CGTextbit(p.Page().m_nNextId++, 40, 10, std::vector<BYTE>(8 * 10)));
+  const WORD alone = follower(), second = follower();
+  auto* caption = new CGTmSingleline;
+  caption->m_nId = p.Page().m_nNextId++;
+  caption->m_vLabelAnchor[1] = 6;
+  const WORD single = p.Enter(caption);
+  p.Find(plain)->m_vLabelAnchor[0] = -4;
+  p.As<CGTbHenchman>(second)->DragBy(20, 0);  // an offset of its own
+  p.Select({alone});
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  EXPECT_FLOAT_EQ(p.Find(alone)->m_vLabelAnchor[0], -40 * 0.05f * 0.5f);
+  p.Select({plain, second, single});
+  ASSERT_TRUE(p.Run(ID_EDIT_FLUSH));
+  EXPECT_EQ(p.Find(second)->m_vLabelAnchor[0], -4.0f);
+  EXPECT_EQ(p.Find(second)->m_vLabelAnchor[1], 1.0f) << "its height stays the point's";
+  EXPECT_EQ(p.Find(single)->m_vLabelAnchor[0], -4.0f) << "a text of another kind";
+  EXPECT_EQ(p.Find(single)->m_vLabelAnchor[1], 6.0f);
+  const auto reopened = p.ExpectSavedAlike();
+  EXPECT_EQ(reopened->m_pages.front()->m_cells.Lookup(second)->m_vLabelAnchor[0], -4.0f);
+}
+
+TEST(SavedAndReopened, AnIntersectionPaintedWithTheOtherRootStandsThere) {
+  RestructurePage p;
+  const WORD c1 = p.Circle3(p.Point(-1, 0, 0), p.Point(1, 0, 0), p.Point(0, 1, 0));
+  const WORD c2 = p.Circle3(p.Point(0, 0, 0), p.Point(2, 0, 0), p.Point(1, 1, 0));
+  std::vector<WORD> roots;
+  for (BYTE root : {0, 1})
+    roots.push_back(p.Enter(new CGVerIntersectionSS(p.Page().m_nNextId++, p.Page().m_nNextVertex++,
+                                                     QStringLiteral("X"), root, c1, c2)));
+  const WORD mid = p.Midpoint(p.Line(roots[0], p.Point(0.5f, 0, 0)));
+  const std::vector<float> before = p.At(roots[0]), midBefore = p.At(mid);
+  ASSERT_NE(before, p.At(roots[1]));
+  p.Select(roots);
+  ASSERT_TRUE(p.Run(ID_EDIT_STYLES));
+  EXPECT_EQ(p.At(roots[0]), p.At(roots[1])) << "the root it took";
+  EXPECT_NE(p.At(mid), midBefore) << "and what depends on it follows";
+  ASSERT_TRUE(p.Page().m_undo.Undo());
+  EXPECT_EQ(p.At(roots[0]), before);
+  EXPECT_EQ(p.At(mid), midBefore);
+  ASSERT_TRUE(p.Page().m_undo.Redo());
+  EXPECT_EQ(p.At(roots[0]), p.At(roots[1]));
+  p.ExpectSavedAlike();
 }
 
 // --- Enabling -----------------------------------------------------------
