@@ -33,6 +33,10 @@ void CGVerFreeHenchman::Rebind() {
   // A leader beyond the float range (or no number) gives no offset the
   // record would take: the old one stays.
   if (kvmath::Finite3(offset)) kvmath::Store3(offset, Offset);
+  // The point then stands where the offset puts it, as opening the document
+  // computes it: the leader plus the rounded difference is not always the
+  // position given (far from the leader, near zero, or -0 beside +0).
+  PlaceAtOffset(*this, Offset);
 }
 
 void CGVerFreeHenchman::ApplyParameter() {

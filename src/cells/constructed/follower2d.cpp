@@ -48,7 +48,9 @@ bool CGVerFree2dHenchman::TakeOffset(const CGVertex& leader, float x, float y) {
 bool CGVerFree2dHenchman::Settle(const CGVertex& leader, float x, float y) {
   const float p[3] = {x, y, leader.m_vPos[2]};
   if (!kvmath::Finite3(p) || !TakeOffset(leader, x, y)) return false;
-  PlaceAt(p);
+  // Placed where the offset puts it, as opening the document computes it:
+  // the leader plus the rounded difference is not always (x, y).
+  Recalculate();
   return true;
 }
 
