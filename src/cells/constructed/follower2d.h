@@ -42,4 +42,6 @@ class CGVerFree2dHenchman : public CGVerFree {
   // Takes the offset of (x, y) from the leader and places the point by it
   // at the leader's z; false, nothing written, where a value is not finite.
   bool Settle(const CGVertex& leader, float x, float y);
+  // The leader moved by the offset, at the leader's z.
+  void AtOffset(const CGVertex& leader, float p[3]) const;
 };
