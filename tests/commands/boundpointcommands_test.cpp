@@ -2,6 +2,7 @@
 // makes from the selected points (a selected line does not count), and
 // followers that keep their offset.
 #include <cmath>
+#include <cstring>
 
 #include "platform/commandids.h"
 #include "support/commandpage.h"
@@ -49,6 +50,23 @@ TEST(BoundPointCommands, EachMakesOnePointOnTheSelectedPointsInOrder) {
     p.As<CGVertex>(c)->PlaceAt(moved);
     p.Find(ids[0])->Recalculate();
     EXPECT_EQ(p.At(ids[0]), (std::vector<float>{3, 7, 9}));
+  }
+}
+
+// A follower stands where its offset from the leader puts it, to the bit,
+// as opening the document computes it again: beside a leader at -0 it is
+// made at +0 (the leader's -0 plus the offset's +0), not at -0.
+TEST(BoundPointCommands, FollowersStandWhereTheirOffsetPutsThem) {
+  for (unsigned command : {ID_CREATE_POINT_VECTOR, ID_CREATE_POINT_2DZ}) {
+    CommandPage p;
+    p.Select({p.Point(-0.0f, -0.0f, -0.0f)});
+    ASSERT_TRUE(p.Run(command));
+    auto* made = p.As<CGVertex>(p.Page().m_nNextId - 1);
+    ASSERT_TRUE(made);
+    float was[3];
+    std::memcpy(was, made->m_vPos, sizeof was);
+    made->Recalculate();
+    EXPECT_EQ(std::memcmp(was, made->m_vPos, sizeof was), 0) << command;
   }
 }
 

@@ -7,6 +7,12 @@
 
 IMPLEMENT_SERIAL(CGVerFreeHenchman, CGVerFree)
 
+namespace {
+void AtOffset(const CGVertex& leader, const float offset[3], float p[3]) {
+  for (int i = 0; i < 3; ++i) p[i] = leader.m_vPos[i] + offset[i];
+}
+}  // namespace
+
 void PlaceAtOffset(CGVertex& point, const float offset[3]) {
   const CGVertex* leader = point.DefinedParentAs<CGVertex>(0);
   if (!leader) {
@@ -14,7 +20,7 @@ void PlaceAtOffset(CGVertex& point, const float offset[3]) {
     return;
   }
   float p[3];
-  for (int i = 0; i < 3; ++i) p[i] = leader->m_vPos[i] + offset[i];
+  AtOffset(*leader, offset, p);
   point.PlaceIfFinite(p);
 }
 
@@ -33,6 +39,13 @@ void CGVerFreeHenchman::Rebind() {
   // A leader beyond the float range (or no number) gives no offset the
   // record would take: the old one stays.
   if (kvmath::Finite3(offset)) kvmath::Store3(offset, Offset);
+  // The point then stands where the offset puts it, as opening the document
+  // computes it: the leader plus the rounded difference is not always the
+  // position given (far from the leader, near zero, or -0 beside +0).
+  // Whether it is defined stays the recalculation's.
+  float p[3];
+  AtOffset(*leader, Offset, p);
+  if (kvmath::Finite3(p)) PlaceAt(p);
 }
 
 void CGVerFreeHenchman::ApplyParameter() {

@@ -18,14 +18,15 @@ class CGVerFreeHenchman : public CGVerFree {
   // Dynamic creation: offset (8, 0, 0) until the record is read.
   CGVerFreeHenchman() = default;
   // The point at (x, y, z) following `leader` (already in the current
-  // page's map): the offset is the difference; nothing is recalculated.
+  // page's map): the offset is the difference, and the point is placed at
+  // the leader plus that offset, as a reopened document places it.
   CGVerFreeHenchman(WORD id, int slot, const QString& name, float x, float y, float z, WORD leader);
 
   void Serialize(CArchive& ar) override { SerializeVectorRecord(ar, *this, Offset, 1); }
   void Recalculate() override { PlaceAtOffset(*this, Offset); }
-  // After the position was set from outside (undo): the position stays and
-  // the offset is taken again from the leader (kept where that difference
-  // is not finite).
+  // After the position was set from outside (undo, typed coordinates): the
+  // offset is taken again from the leader (kept where that difference is
+  // not finite) and the point placed at the leader plus the offset.
   void ApplyParameter() override;
   QString GetDescription() override;
   // As the fully free point; when it moved, the offset follows.

@@ -33,8 +33,15 @@ void CGVerFree2dHenchman::Recalculate() {
     m_bDefined = false;
     return;
   }
-  const float p[3] = {leader->m_vPos[0] + OffsetX, leader->m_vPos[1] + OffsetY, leader->m_vPos[2]};
+  float p[3];
+  AtOffset(*leader, p);
   PlaceIfFinite(p);
+}
+
+void CGVerFree2dHenchman::AtOffset(const CGVertex& leader, float p[3]) const {
+  p[0] = leader.m_vPos[0] + OffsetX;
+  p[1] = leader.m_vPos[1] + OffsetY;
+  p[2] = leader.m_vPos[2];
 }
 
 bool CGVerFree2dHenchman::TakeOffset(const CGVertex& leader, float x, float y) {
@@ -48,7 +55,11 @@ bool CGVerFree2dHenchman::TakeOffset(const CGVertex& leader, float x, float y) {
 bool CGVerFree2dHenchman::Settle(const CGVertex& leader, float x, float y) {
   const float p[3] = {x, y, leader.m_vPos[2]};
   if (!kvmath::Finite3(p) || !TakeOffset(leader, x, y)) return false;
-  PlaceAt(p);
+  // Placed where the offset puts it, as opening the document computes it:
+  // the leader plus the rounded difference is not always (x, y).
+  float q[3];
+  AtOffset(leader, q);
+  PlaceAt(kvmath::Finite3(q) ? q : p);
   return true;
 }
 

@@ -39,7 +39,9 @@ class CGVerFree2dHenchman : public CGVerFree {
   // (x, y) less the leader's as the offset; false, the offset kept, where
   // that is not finite.
   bool TakeOffset(const CGVertex& leader, float x, float y);
-  // Writes x, y and the leader's z, and the offset from the leader; false,
-  // nothing written, where a value is not finite.
+  // Takes the offset of (x, y) from the leader and places the point by it
+  // at the leader's z; false, nothing written, where a value is not finite.
   bool Settle(const CGVertex& leader, float x, float y);
+  // The leader moved by the offset, at the leader's z.
+  void AtOffset(const CGVertex& leader, float p[3]) const;
 };

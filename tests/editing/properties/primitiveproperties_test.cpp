@@ -5,7 +5,9 @@
 
 #include <QTemporaryDir>
 #include <functional>
+#include <limits>
 
+#include "cells/constrained/follower.h"
 #include "cells/constructed/follower2d.h"
 #include "cells/constructed/paths/carriers.h"
 #include "cells/constructed/rotations.h"
@@ -375,6 +377,19 @@ TEST(PrimitiveProperties, EditedCellsSaveReopenAndSaveAlike) {
   const WORD turned = s.Add<CGVerRotate>(s.b, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 1.0f);
   EditPoint(p, turned, [](CDlgPropertyPoint& d) { d.m_fValue1 = 2e38f; d.m_strLabel = QStringLiteral("T"); });
   Edit<CDlgPropertyCircle>(p, PropertyList::Paths, arc, [](CDlgPropertyCircle& d) { d.m_fStart = -2e38f; d.m_nKind = 0; });
+  // Followers typed far from their leader, near zero, at the float limit
+  // and at -0 beside the leader's +0: each stands where its rounded offset
+  // from the leader puts it, as the reopened document places it.
+  const WORD leader = p.Point(-4, 0, -4);
+  for (const WORD follower :
+       {s.Add<CGVerFreeHenchman>(1.0f, 1.0f, 1.0f, leader), s.Add<CGVerFree2dHenchman>(1.0f, 1.0f, leader)}) {
+    EditPoint(p, follower, [](CDlgPropertyPoint& d) {
+      d.m_x = 1e-6f;
+      d.m_y = -0.0f;
+      d.m_z = -std::numeric_limits<float>::max();
+    });
+    EXPECT_NEAR(p.At(follower)[0], 1e-6f, 5e-7f) << follower;
+  }
   EXPECT_EQ(p.As<CGVerRotate>(turned)->Angle, 1.0f);
   EXPECT_NE(p.Find(turned)->m_strName, QStringLiteral("T"));
   EXPECT_EQ(p.Find(arc)->m_nSubKind, 3);
