@@ -61,6 +61,9 @@ class CGPage : public CObject {
   // The ids of all marked cells, ascending; their marks are cleared.
   void CollectDirtyIds(std::vector<WORD>& out);
   void RecalculateCells(const std::vector<WORD>& ids);
+  // The marked cells computed again in ascending id order, as opening the
+  // document computes them; the marks are cleared.  Returns their ids.
+  std::vector<WORD> RecalculateMarked();
   void UpdateLabels(const std::vector<WORD>& ids);
   // Of those cells, in this order, the measured values and vectors whose
   // name or mark-up may not be what their parents give now write their

@@ -87,6 +87,13 @@ void CGPage::RecalculateCells(const std::vector<WORD>& ids) {
     if (CGCell* cell = m_cells.Lookup(id)) cell->Recalculate();
 }
 
+std::vector<WORD> CGPage::RecalculateMarked() {
+  std::vector<WORD> ids;
+  CollectDirtyIds(ids);
+  RecalculateCells(ids);
+  return ids;
+}
+
 void CGPage::UpdateLabels(const std::vector<WORD>& ids) {
   for (WORD id : ids)
     if (CGCell* cell = m_cells.Lookup(id)) cell->UpdateLabel();

@@ -3,8 +3,6 @@
 // rendering, tracing, and three page- or program-wide switches.  None is
 // recorded in the undo history; whatever changes what the document stores
 // marks it modified, so closing asks to save.
-#include <vector>
-
 #include "cells/dynamic/surfaces/surface.h"
 #include "cells/dynamic/vectors/vectorvalues.h"
 #include "cells/primitives/cgarc.h"
@@ -60,9 +58,7 @@ void Finish(CKavrelDoc& doc, CGPage& page, bool modified) {
 // opening the document computes them.
 void RecomputeSelected(CGPage& page) {
   page.MarkSelectionWithDescendants();
-  std::vector<WORD> ids;
-  page.CollectDirtyIds(ids);
-  page.RecalculateCells(ids);
+  page.RecalculateMarked();
 }
 
 void OnHide(CKavrelDoc& doc) {

@@ -113,9 +113,4 @@ bool FitsReverse(const CGPage& page) {
   return false;
 }
 
-void RecalculateMarked(CGPage& page) {
-  std::vector<WORD> ids;
-  page.CollectDirtyIds(ids);
-  page.RecalculateCells(ids);
-  page.UpdateLabels(ids);
-}
+void RecalculateMarked(CGPage& page) { page.UpdateLabels(page.RecalculateMarked()); }

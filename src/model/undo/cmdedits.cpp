@@ -10,14 +10,6 @@
 #include "model/vertexarray.h"
 
 namespace {
-// The marked cells computed again in ascending id order, as opening the
-// document computes them.
-void RecalculateMarked(CGPage& page) {
-  std::vector<WORD> ids;
-  page.CollectDirtyIds(ids);
-  page.RecalculateCells(ids);
-}
-
 // The sub-kind says where some cells stand (which intersection a point
 // takes, whether a line is a segment or runs on): a cell whose sub-kind
 // changed is computed again with everything that depends on it, so the
@@ -28,7 +20,7 @@ void RecalculateResorted(CGPage& page, const std::vector<WORD>& ids) {
       cell->MarkDescendants();
       cell->m_bMarked = true;
     }
-  if (!ids.empty()) RecalculateMarked(page);
+  if (!ids.empty()) page.RecalculateMarked();
 }
 }  // namespace
 
@@ -88,7 +80,7 @@ void RefreshSwappedIn(CGPage& page, const std::map<WORD, CHeldCell>& cells) {
     if (const auto* point = dynamic_cast<const CGVertex*>(cell)) WriteVertexSlot(point->VertexIndex, point->m_vPos);
     cell->MarkDescendants();
   }
-  RecalculateMarked(page);
+  page.RecalculateMarked();
 }
 
 void PostPageReplaced(const CGPage& page) {
