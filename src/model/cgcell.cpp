@@ -110,6 +110,15 @@ void CGCell::Recalculate() {
   m_bDefined = true;
 }
 
+void CGCell::MoveAnchor(int axis, float to) {
+  if (float* offset = AnchorOffset()) {
+    const float moved = offset[axis] + (to - m_vLabelAnchor[axis]);
+    if (!std::isfinite(moved)) return;
+    offset[axis] = moved;
+  }
+  m_vLabelAnchor[axis] = to;
+}
+
 CGCell* CGCell::ParentCell(size_t i) const {
   return i < m_parents.size() && g_pCurCells ? g_pCurCells->Lookup(m_parents[i]) : nullptr;
 }

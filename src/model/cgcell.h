@@ -74,6 +74,14 @@ class CGCell : public CObject {
   // byte): a text rendered over a backdrop of its own takes it and renders
   // again in its current colour.  Other cells ignore it.
   virtual void TakeBackdrop(COLORREF /*background*/) {}
+  // The offset from a followed point that places this cell's anchor when it
+  // is computed; null for a cell placed by its anchor alone.
+  virtual float* AnchorOffset() { return nullptr; }
+  // Puts the anchor's coordinate `axis` at `to`, moving the offset it is
+  // computed from alike, so the new place is the one a computation and a
+  // reopen give; an offset that would be no finite number leaves the cell
+  // as it was.
+  void MoveAnchor(int axis, float to);
 
   // Whether what the stored record refers to fits the page it was read into
   // (all its cells are there by then); false fails the load.  Most records

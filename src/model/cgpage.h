@@ -5,8 +5,11 @@
 // is current (g_pCurPage, g_pCurCells).
 #pragma once
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "model/cellmap.h"
@@ -80,6 +83,15 @@ class CGPage : public CObject {
   void MarkDrivenPointsDirty();
   // Text maps drawn from mark-up (style 1) render their text again.
   void MarkTextmapsChanged();
+  // Every cell whose stored record changed since the page last settled, or
+  // that came since, is computed again with all that follows from it, in
+  // ascending id order, as opening the saved document computes it; then
+  // the records are noted as settled.  Whatever an edit changed, the page
+  // shows what a reopen of its save shows.  Returns the ids computed.
+  std::vector<WORD> SettleEdits();
+  // Notes every record as settled without computing: the page was just
+  // computed whole, as opening does.
+  void NoteSettled();
   // Moves texts, pictures and buttons placed outside a window of the given
   // half size (pixels) back inside; returns how many moved.
   int BringPlanarCellsIntoView(float halfWidth, float halfHeight);
@@ -178,11 +190,25 @@ class CGPage : public CObject {
 
   CCmdProcessor m_undo;  // this page's history; not stored
   CTransformMarks m_marks;  // set by the mark commands; not stored
+
+  // A digest of each cell's stored record as the page last settled (not
+  // stored); unknown until the page first settles or is computed whole.
+  struct SettledRecord {
+    const CGCell* cell;
+    std::uint64_t digest;
+  };
+  std::unordered_map<WORD, SettledRecord> m_settled;
+  bool m_bSettledKnown = false;
 };
 
 // Makes a page current: g_pCurPage and g_pCurCells point at it (both null
 // for no page).
 void SetCurrentPage(CGPage* page);
+
+// Runs `edit` on `page` and settles it, the page made current meanwhile,
+// for a command that changes every page (the current one settles when the
+// command ends); the current page is put back after.
+void EditPageAndSettle(CGPage& page, const std::function<void(CGPage&)>& edit);
 
 // Refills the current page's trace list: mode 1 after an animation step,
 // any other mode after a drag or a command.

@@ -142,12 +142,12 @@ int CGPage::BringPlanarCellsIntoView(float halfWidth, float halfHeight) {
       continue;
     bool changed = false;
     for (int i = 0; i < 2; ++i) {
-      float& v = cell->m_vLabelAnchor[i];
+      const float v = cell->m_vLabelAnchor[i];
       if (v < -limit[i]) {
-        v = margin - limit[i];
+        cell->MoveAnchor(i, margin - limit[i]);
         changed = true;
       } else if (v > limit[i]) {
-        v = limit[i] - margin;
+        cell->MoveAnchor(i, limit[i] - margin);
         changed = true;
       }
     }

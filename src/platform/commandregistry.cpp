@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/editscope.h"
 #include "platform/failureguard.h"
 #include "platform/processstate.h"
 
@@ -57,7 +58,10 @@ bool CCommandRegistry::Run(unsigned id) {
     update(ui);
     if (!ui.m_bEnabled) return false;
   }
-  RunGuarded([&handler, id] { handler(id); });
+  {
+    const CEditScope edit;
+    RunGuarded([&handler, id] { handler(id); });
+  }
   if (m_runListener) {
     const RunListener listener = m_runListener;
     listener(id);

@@ -105,7 +105,20 @@ INSTANTIATE_TEST_SUITE_P(
         // a text following a point, aligned, was put back by its point when opened
         DrawnEdits{0, 29, 37},
         // a follower given coordinates stood where its rounded offset from the leader did not put it
-        DrawnEdits{1, 152, 105}));
+        DrawnEdits{1, 152, 105},
+        // a segment filled into a disc left its area, length and the points on it as they were
+        DrawnEdits{0, 1933, 250},
+        // 入境 moved a text or value that follows a point, not its offset
+        DrawnEdits{0, 1046, 107}, DrawnEdits{0, 2066, 267},
+        // a reversed arc stored a start angle just above a full turn
+        DrawnEdits{0, 1071, 148}, DrawnEdits{0, 2047, 155}, DrawnEdits{0, 613, 177},
+        // a follower made on an undefined leader was saved defined
+        DrawnEdits{1, 1099, 99}, DrawnEdits{1, 1850, 212}, DrawnEdits{1, 2258, 126}, DrawnEdits{1, 299, 100},
+        DrawnEdits{0, 766, 24}, DrawnEdits{0, 645, 180},
+        // a measurement made wider or narrower left the value shown beside a point
+        DrawnEdits{0, 1823, 68}, DrawnEdits{0, 536, 26},
+        // a point dividing a circle by a huge ratio stood at angle 0
+        DrawnEdits{0, 1461, 147}));
 
 // A document to sweep: its bytes, where its numbers stand, and the record
 // each number belongs to (its class and id).

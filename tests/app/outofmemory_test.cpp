@@ -19,6 +19,7 @@
 #include "model/cgvertex.h"
 #include "model/globals.h"
 #include "model/kindtests.h"
+#include "platform/editscope.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "support/everyclass.h"
@@ -98,7 +99,10 @@ class OutOfMemoryTest : public DocumentFileTest {
 
   // The step with its allocations counted, the k-th failing (0: none);
   // their number.
+  // The page settles after the count: memory running out there leaves the
+  // edit made and the page to be computed whole by the next edit.
   static long Counted(CKavrelDoc& doc, const std::function<void(CKavrelDoc&)>& step, long k) {
+    const CEditScope edit;
     StartCountingAllocations();
     FailAllocation(k);
     try {

@@ -33,10 +33,12 @@ class CommandPage {
     return {at[0], at[1], at[2]};
   }
   // A real cell made with Page().m_nNextId++, entered as constructors are
-  // (no undo step, no message).
+  // (no undo step, no message).  The page as built counts as settled: the
+  // next command computes only what it changes.
   template <class T>
   WORD Enter(T* cell) {
     Page().m_cells.SetAt(cell->m_nId, cell);
+    Page().m_bSettledKnown = false;
     return cell->m_nId;
   }
   // Fully free points with the automatic names; the k-th of Points at (k, k², 0).

@@ -91,7 +91,7 @@ class CGTbMhc : public CGTbVodText {
   void DrawForPick(int mode) override;
   QString GetDescription() override;
   void DragBy(int dx, int dy) override;
-  void SetAnchorX(float x) override { SetAnchorXWithOffset(x, m_vOffset); }
+  float* AnchorOffset() override { return m_vOffset; }
 
   float m_vOffset[3] = {0, 0, 0};
 };

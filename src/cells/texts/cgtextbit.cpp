@@ -193,13 +193,6 @@ void CGTextbit::PlaceAtPoint(const float offset[3]) {
   if (m_bDefined) std::copy_n(anchor, 3, m_vLabelAnchor);
 }
 
-void CGTextbit::SetAnchorXWithOffset(float x, float offset[3]) {
-  const float moved = offset[0] + (x - m_vLabelAnchor[0]);
-  if (!std::isfinite(moved)) return;
-  offset[0] = moved;
-  Recalculate();
-}
-
 void CGTextbit::DragWithOffset(int dx, int dy, float offset[3]) {
   MoveAnchor(dx, dy);
   offset[0] += static_cast<float>(dx) * g_fUnitsPerPixel;

@@ -42,8 +42,6 @@ class CGTextbit : public CGCell {
   // Moves the picture by a mouse movement of (dx, dy) pixels (y down), its
   // anchor held over the view (KeepInView).
   virtual void DragBy(int dx, int dy);
-  // Puts the anchor's x at `x`, as aligning texts does.
-  virtual void SetAnchorX(float x) { m_vLabelAnchor[0] = x; }
 
   // Bytes of one stored row `width` pixels wide: whole 32-bit words of
   // one bit per pixel.
@@ -85,11 +83,6 @@ class CGTextbit : public CGCell {
   // A drag moves the anchor and the offset alike, so a recomputation keeps
   // the new place.
   void DragWithOffset(int dx, int dy, float offset[3]);
-  // The anchor's x put at `x` by moving the offset alike, then the text
-  // placed from its point again, so it reads as opening the document
-  // computes it; an offset that would be no finite number leaves it as it
-  // was.
-  void SetAnchorXWithOffset(float x, float offset[3]);
   // The anchor moved by a mouse movement of (dx, dy) pixels (y down).
   void MoveAnchor(int dx, int dy);
   // The offset after the rest of the record.  Loading fails unless there
@@ -154,7 +147,7 @@ class CGTbHenchman : public CGTextbit {
   // Moves the anchor and the offset alike, so a recomputation keeps the
   // new place.
   void DragBy(int dx, int dy) override;
-  void SetAnchorX(float x) override { SetAnchorXWithOffset(x, m_vOffset); }
+  float* AnchorOffset() override { return m_vOffset; }
 
   float m_vOffset[3] = {0, 0, 0};
 };

@@ -153,6 +153,7 @@ const PointKind kPointKinds[] = {
      [](CGVertex& p, const CDlgPropertyPoint& a) {
        *Ratio(p) = a.m_fValue1;
        p.Recalculate();
+       static_cast<CGVerInCircleScale&>(p).TakeRatioFromPlace();
      }},
     {[](const CGVertex& p) {
        return Is(p, {"CGVerInLineFixedf", "CGVerInCircleFixedf", "CGVerInCurveFixedf", "CGVerInLocusFixedf"}) ||

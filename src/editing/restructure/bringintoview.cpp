@@ -25,7 +25,8 @@ void OnBringIntoView(CKavrelDoc& doc) {
   const float halfWidth = static_cast<float>(size.width() - 80) / 2;
   const float halfHeight = static_cast<float>(size.height() - 80) / 2;
   int moved = 0;
-  for (auto& page : doc.m_pages) moved += page->BringPlanarCellsIntoView(halfWidth, halfHeight);
+  for (auto& page : doc.m_pages)
+    EditPageAndSettle(*page, [&](CGPage& edited) { moved += edited.BringPlanarCellsIntoView(halfWidth, halfHeight); });
   if (moved > 0) {
     doc.SetModifiedFlag();
     UiBridge().UpdateAllViews();

@@ -29,9 +29,10 @@ bool Column(const CGPage& page, const std::vector<WORD>& ids, float& x, float& y
   const float y0 = cells.front()->m_vLabelAnchor[1];
   y1 = cells.back()->m_vLabelAnchor[1];
   const float step = (y1 - y0) / static_cast<float>(cells.size() - 1);
+  // A value that follows a point moves its offset along.
   for (size_t i = 0; i < cells.size(); ++i) {
-    cells[i]->m_vLabelAnchor[0] = x;
-    cells[i]->m_vLabelAnchor[1] = y0 + static_cast<float>(i) * step;
+    cells[i]->MoveAnchor(0, x);
+    cells[i]->MoveAnchor(1, y0 + static_cast<float>(i) * step);
   }
   return true;
 }
@@ -48,20 +49,14 @@ void AlignTexts(const CGPage& page, float u) {
   CGCell* first = page.m_cells.Lookup(ids.front());
   if (!first || !first->IsKindOf(RUNTIME_CLASS(CGTextbit))) return;
   if (ids.size() == 1) {
-    static_cast<CGTextbit*>(first)->SetAnchorX(-Width(*static_cast<CGTextbit*>(first)) * u * 0.5f);
+    first->MoveAnchor(0, -Width(*static_cast<CGTextbit*>(first)) * u * 0.5f);
     return;
   }
   // A text that follows a point moves its offset too, or its point would
   // put it back.
   const float x = first->m_vLabelAnchor[0];
-  for (WORD id : ids) {
-    CGCell* text = page.m_cells.Lookup(id);
-    if (!text) continue;
-    if (text->IsKindOf(RUNTIME_CLASS(CGTextbit)))
-      static_cast<CGTextbit*>(text)->SetAnchorX(x);
-    else
-      text->m_vLabelAnchor[0] = x;
-  }
+  for (WORD id : ids)
+    if (CGCell* text = page.m_cells.Lookup(id)) text->MoveAnchor(0, x);
 }
 
 void OnEditFlush(CKavrelDoc& doc) {

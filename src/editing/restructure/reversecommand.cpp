@@ -57,6 +57,9 @@ bool ReverseArc(CGCell& cell) {
     if (end < start) end += kArcFullTurn;
     arc.StartAngle = start;
     arc.EndAngle = end;
+    // Brought into one turn as opening brings them: a start rounded up to
+    // a full turn reads as 0 there.
+    arc.NormalizeAngles();
   }
   return true;
 }

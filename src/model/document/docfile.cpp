@@ -182,6 +182,7 @@ void CKavrelDoc::FinishLoading() {
     page->CollectDirtyIds(ids);
     page->RewriteWrittenInNames(ids);
     page->RecalculateCells(ids);
+    page->NoteSettled();
   }
   CGPage& first = *m_pages.front();
   SetCurrentPage(&first);

@@ -1,6 +1,7 @@
 #include "model/undo/cmdprocessor.h"
 
 #include "model/undo/cmdtexts.h"
+#include "platform/editscope.h"
 
 namespace {
 // A menu text with the command's name in place of "%s"; a command without a
@@ -15,6 +16,7 @@ CCmdProcessor::~CCmdProcessor() { DeleteAll(); }
 
 BOOL CCmdProcessor::Submit(std::unique_ptr<CCmd> command) {
   if (!command) return TRUE;
+  const CEditScope edit;
   if (GetCount() >= m_nLimit && !m_commands.empty()) {
     m_commands.pop_front();
     if (m_nCurrent >= 0) --m_nCurrent;  // the oldest as current leaves none done
@@ -32,6 +34,7 @@ BOOL CCmdProcessor::Submit(std::unique_ptr<CCmd> command) {
 
 BOOL CCmdProcessor::Undo() {
   if (m_nCurrent < 0) return FALSE;
+  const CEditScope edit;
   CCmd& command = *m_commands[m_nCurrent];
   if (!command.CanUndo() || !command.Undo()) return FALSE;
   --m_nCurrent;
@@ -42,6 +45,7 @@ BOOL CCmdProcessor::Undo() {
 BOOL CCmdProcessor::Redo() {
   const int next = m_nCurrent + 1;
   if (next >= GetCount()) return FALSE;
+  const CEditScope edit;
   if (!m_commands[next]->Redo()) return FALSE;
   m_nCurrent = next;
   UpdateMenu();

@@ -6,6 +6,7 @@
 #include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
+#include "platform/editscope.h"
 #include "platform/uibridge.h"
 #include "view/toolstate.h"
 
@@ -29,6 +30,7 @@ CGCell* CMouseTools::Cell(WORD id) const { return g_pCurCells && id ? g_pCurCell
 void CMouseTools::SetStatus(const QString& text) const { SetStatusBarText(text, 0); }
 
 void CMouseTools::OnLButtonDown(const ToolInput& in) {
+  const CEditScope edit;
   CGPage* page = ActivePage();
   if (!page) return;
   ViewToolState& tool = g_viewTool;
@@ -114,6 +116,7 @@ void CMouseTools::OnMouseMove(const ToolInput& in) {
 }
 
 void CMouseTools::OnLButtonUp(const ToolInput& in) {
+  const CEditScope edit;
   CGPage* page = ActivePage();
   if (!page) return;
   g_viewTool.lastPointer[0] = in.x;
@@ -147,6 +150,7 @@ void CMouseTools::OnLButtonUp(const ToolInput& in) {
 }
 
 bool CMouseTools::OnRButtonDown(const ToolInput& in) {
+  const CEditScope edit;
   const int mode = g_nToolMode;
   if (mode == 1) SelectToolRButton(in);
   // The ink pen stays: its right button offers the general menu.

@@ -10,6 +10,7 @@
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
 #include "model/kindtests.h"
+#include "platform/editscope.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "platform/uibridge.h"
@@ -98,6 +99,7 @@ void CMouseTools::SelectToolRButton(const ToolInput& in) {
 }
 
 void CMouseTools::OnLButtonDblClk(const ToolInput& in) {
+  const CEditScope edit;
   if (g_prefs.bNoDoubleClick) return;
   ViewToolState& tool = g_viewTool;
   const bool traceShown = !g_bBackgroundDirty;

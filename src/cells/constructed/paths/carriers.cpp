@@ -98,6 +98,7 @@ CGVerInCircleScale::CGVerInCircleScale(WORD id, int slot, const QString& name, W
                                        float ratio)
     : CGVerOnCircleAngle(id, slot, name, {circle, a, b}), Ratio(ratio) {
   Recalculate();
+  TakeRatioFromPlace();
 }
 
 void CGVerInCircleScale::Serialize(CArchive& ar) {
@@ -105,6 +106,12 @@ void CGVerInCircleScale::Serialize(CArchive& ar) {
   if (ar.IsStoring()) return;
   Ratio = 0.5f;
   m_bRatioPending = true;
+}
+
+void CGVerInCircleScale::TakeRatioFromPlace() {
+  Ratio = 0.5f;
+  m_bRatioPending = true;
+  Recalculate();
 }
 
 void CGVerInCircleScale::ArcEnds(float& a, float& b) {

@@ -61,6 +61,11 @@ class CGVerInCircleScale : public CGVerOnCircleAngle {
   QString GetDescription() override;
 
   float Ratio = 0.5f;
+  // After the point was placed by a ratio it was given: the ratio is found
+  // again from the place it took, as opening the document finds it, so the
+  // point moves with A and B as it will after a reopen (where A and B lie
+  // at one angle, no ratio can be found and the middle one is taken).
+  void TakeRatioFromPlace();
 
  private:
   // The angles of A and B brought into [0, 2 pi), B's raised by a turn

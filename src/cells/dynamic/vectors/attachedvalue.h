@@ -36,6 +36,7 @@ class CGTmVarAfterP : public CGTextmap {
   // Moves the anchor and the offset alike, so the point carries the new
   // place along.
   void DragBy(int dx, int dy) override;
+  float* AnchorOffset() override { return m_vOffset; }
 
   float m_vOffset[3] = {0, 0, 0};
 

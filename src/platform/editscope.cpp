@@ -1,0 +1,22 @@
+#include "platform/editscope.h"
+
+namespace {
+int g_nEditDepth = 0;
+void (*g_pfnBegin)() = nullptr;
+void (*g_pfnSettle)() = nullptr;
+}  // namespace
+
+CEditScope::CEditScope() {
+  if (g_nEditDepth++ == 0 && g_pfnBegin) g_pfnBegin();
+}
+
+CEditScope::~CEditScope() {
+  if (--g_nEditDepth == 0 && g_pfnSettle) g_pfnSettle();
+}
+
+void SetEditSettler(void (*begin)(), void (*settle)()) {
+  g_pfnBegin = begin;
+  g_pfnSettle = settle;
+}
+
+bool InEditScope() { return g_nEditDepth > 0; }

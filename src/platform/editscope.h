@@ -1,0 +1,20 @@
+// The span of one user edit: a command, an undo or redo, a click, the end
+// of a drag.  When the outermost span ends, the settler the model layer
+// installed brings the current page to what opening its saved document
+// computes.  Spans nest (a command that undoes, a click that runs a
+// command), so a page settles once per edit, after all of it.
+#pragma once
+
+class CEditScope {
+ public:
+  CEditScope();
+  ~CEditScope();
+  CEditScope(const CEditScope&) = delete;
+  CEditScope& operator=(const CEditScope&) = delete;
+};
+
+// `begin` runs when the outermost span opens, `settle` when it ends; null:
+// nothing runs.  Neither may throw (`settle` runs in a destructor).
+void SetEditSettler(void (*begin)(), void (*settle)());
+// True while a span is open.
+bool InEditScope();
