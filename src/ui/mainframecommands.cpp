@@ -38,67 +38,62 @@ namespace {
 struct Shortcut {
   unsigned id;
   QKeySequence key;
-  bool viewOnly;  // only while the view has the focus: the keys also move in lists and fields
 };
 
+// The accelerator table of the frame: its keys reach their commands whichever
+// child of the window has the focus (the object list, the ribbon, the view).
+// A text field that takes a key for itself (Space, Left, Right, Home while
+// renaming in the list) keeps it: Qt offers the key to the focused widget
+// before any shortcut.
 const Shortcut kShortcuts[] = {
-    {ID_VIEW_FULLSCREEN, QKeySequence(Qt::Key_F4), false},
-    {kCmdEscape, QKeySequence(Qt::Key_Escape), false},
-    {ID_VIEW_PORT, QKeySequence(Qt::Key_F3), false},
-    {ID_EDIT_PRINTSCR, QKeySequence(Qt::Key_F7), false},
-    {ID_EDIT_COPYBIT, QKeySequence(Qt::CTRL | Qt::Key_B), false},
-    {ID_EDIT_UNDO, QKeySequence(Qt::CTRL | Qt::Key_Z), false},
-    {ID_EDIT_REDO, QKeySequence(Qt::CTRL | Qt::Key_R), false},
-    {ID_VIEW_TSFM_RESET, QKeySequence(Qt::Key_Home), true},
-    {ID_ANIMA_PLAYSTOP, QKeySequence(Qt::Key_Space), true},
-    {ID_VIEW_PAGEUP, QKeySequence(Qt::Key_PageUp), true},
-    {ID_VIEW_PAGEDOWN, QKeySequence(Qt::Key_PageDown), true},
-    {ID_ANIMA_DA, QKeySequence(Qt::ALT | Qt::Key_Up), true},
-    {ID_ANIMA_XIAO, QKeySequence(Qt::ALT | Qt::Key_Down), true},
-    {33148, QKeySequence(Qt::Key_Left), true},
-    {33149, QKeySequence(Qt::Key_Right), true},
-    {33150, QKeySequence(Qt::Key_Up), true},
-    {33151, QKeySequence(Qt::Key_Down), true},
-    {33154, QKeySequence(Qt::CTRL | Qt::Key_Left), true},
-    {33156, QKeySequence(Qt::CTRL | Qt::Key_Right), true},
-    {33155, QKeySequence(Qt::CTRL | Qt::Key_Up), true},
-    {33152, QKeySequence(Qt::CTRL | Qt::Key_Down), true},
-    {33281, QKeySequence(Qt::SHIFT | Qt::Key_Down), true},
-    {33282, QKeySequence(Qt::SHIFT | Qt::Key_Up), true},
-    {33283, QKeySequence(Qt::SHIFT | Qt::Key_Left), true},
-    {33285, QKeySequence(Qt::SHIFT | Qt::Key_Right), true},
+    {ID_VIEW_FULLSCREEN, QKeySequence(Qt::Key_F4)},
+    {kCmdEscape, QKeySequence(Qt::Key_Escape)},
+    {ID_VIEW_PORT, QKeySequence(Qt::Key_F3)},
+    {ID_EDIT_PRINTSCR, QKeySequence(Qt::Key_F7)},
+    {ID_EDIT_COPYBIT, QKeySequence(Qt::CTRL | Qt::Key_B)},
+    {ID_EDIT_UNDO, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    {ID_EDIT_REDO, QKeySequence(Qt::CTRL | Qt::Key_R)},
+    {ID_VIEW_TSFM_RESET, QKeySequence(Qt::Key_Home)},
+    {ID_ANIMA_PLAYSTOP, QKeySequence(Qt::Key_Space)},
+    {ID_VIEW_PAGEUP, QKeySequence(Qt::Key_PageUp)},
+    {ID_VIEW_PAGEDOWN, QKeySequence(Qt::Key_PageDown)},
+    {ID_ANIMA_DA, QKeySequence(Qt::ALT | Qt::Key_Up)},
+    {ID_ANIMA_XIAO, QKeySequence(Qt::ALT | Qt::Key_Down)},
+    {33148, QKeySequence(Qt::Key_Left)},
+    {33149, QKeySequence(Qt::Key_Right)},
+    {33150, QKeySequence(Qt::Key_Up)},
+    {33151, QKeySequence(Qt::Key_Down)},
+    {33154, QKeySequence(Qt::CTRL | Qt::Key_Left)},
+    {33156, QKeySequence(Qt::CTRL | Qt::Key_Right)},
+    {33155, QKeySequence(Qt::CTRL | Qt::Key_Up)},
+    {33152, QKeySequence(Qt::CTRL | Qt::Key_Down)},
+    {33281, QKeySequence(Qt::SHIFT | Qt::Key_Down)},
+    {33282, QKeySequence(Qt::SHIFT | Qt::Key_Up)},
+    {33283, QKeySequence(Qt::SHIFT | Qt::Key_Left)},
+    {33285, QKeySequence(Qt::SHIFT | Qt::Key_Right)},
 };
 
-// The parameter keys of the document.
+// The parameter keys of the document: only while the view has the focus.
 const Shortcut kParameterKeys[] = {
-    {ID_PARAM_INCREASE, QKeySequence(Qt::Key_Plus), true},
-    {ID_PARAM_INCREASE, QKeySequence(Qt::Key_Equal), true},
-    {ID_PARAM_DECREASE, QKeySequence(Qt::Key_Minus), true},
+    {ID_PARAM_INCREASE, QKeySequence(Qt::Key_Plus)},
+    {ID_PARAM_INCREASE, QKeySequence(Qt::Key_Equal)},
+    {ID_PARAM_DECREASE, QKeySequence(Qt::Key_Minus)},
 };
 }  // namespace
 
 void CMainFrame::BindShortcuts() {
-  std::map<unsigned, QList<QKeySequence>> keys;
-  std::map<unsigned, bool> viewOnly;
-  const auto add = [&](std::span<const Shortcut> table) {
-    for (const Shortcut& s : table) {
-      keys[s.id].append(s.key);
-      viewOnly[s.id] = s.viewOnly;
+  const auto bind = [this](std::span<const Shortcut> table, QWidget& owner, Qt::ShortcutContext context) {
+    std::map<unsigned, QList<QKeySequence>> keys;
+    for (const Shortcut& s : table) keys[s.id].append(s.key);
+    for (auto& [id, sequences] : keys) {
+      QAction* action = m_pActions->Action(id);
+      action->setShortcuts(sequences);
+      action->setShortcutContext(context);
+      owner.addAction(action);
     }
   };
-  add(kShortcuts);
-  add(kParameterKeys);
-  for (auto& [id, sequences] : keys) {
-    QAction* action = m_pActions->Action(id);
-    action->setShortcuts(sequences);
-    if (viewOnly[id]) {
-      action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-      m_pView->addAction(action);
-    } else {
-      action->setShortcutContext(Qt::WindowShortcut);
-      addAction(action);
-    }
-  }
+  bind(kShortcuts, *this, Qt::WindowShortcut);
+  bind(kParameterKeys, *m_pView, Qt::WidgetWithChildrenShortcut);
 }
 
 void CMainFrame::RegisterCommands() {

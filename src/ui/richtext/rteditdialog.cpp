@@ -6,12 +6,14 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/filechooser.h"
@@ -342,8 +344,18 @@ void CDlgRtEditWindow::IdleUpdate() {
 }
 
 void CDlgRtEditWindow::FitToText(int height) {
-  const int fitted = FittedRichTextHeight(height, m_extra.height(), this->height());
+  int fitted = FittedRichTextHeight(height, m_extra.height(), this->height());
+  const QScreen* screen = this->screen();
+  const QRect area = screen ? screen->availableGeometry() : QRect();
+  const int decoration = frameGeometry().height() - this->height();
+  if (area.isValid()) fitted = std::min(fitted, area.height() - decoration);
   if (fitted != this->height()) resize(width(), fitted);
+  // Grown for a large picture, the open editor moves up rather than run off
+  // the screen; one not yet shown is placed on the screen as it opens.
+  if (!isVisible() || !area.isValid()) return;
+  const QRect frame = frameGeometry();
+  const int top = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+  if (top != frame.top()) move(frame.left(), top);
 }
 
 void CDlgRtEditWindow::accept() {

@@ -90,7 +90,8 @@ class CDlgRtEditWindow : public QDialog {
   // The buttons follow the selection: checked effects, enabled edits, the
   // face and size at the caret.
   void IdleUpdate();
-  // The editor's text asks for `height` pixels.
+  // The editor's text asks for `height` pixels; the window stays within its
+  // screen's free area.
   void FitToText(int height);
 
   void accept() override;

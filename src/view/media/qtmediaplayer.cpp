@@ -1,10 +1,13 @@
 #include "view/media/qtmediaplayer.h"
 
 #include <QAudioOutput>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMediaPlayer>
+#include <QPainter>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
@@ -21,21 +24,54 @@ namespace {
 constexpr int kVolumeSteps = 100;
 }  // namespace
 
+// A still picture on black, as large as the area allows, keeping its
+// proportions unless stretched.
+class CMediaPicture final : public QWidget {
+ public:
+  explicit CMediaPicture(QWidget* parent) : QWidget(parent) {}
+  void SetPicture(QImage picture) {
+    m_picture = std::move(picture);
+    update();
+  }
+  void SetStretched(bool stretched) {
+    m_bStretched = stretched;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (m_picture.isNull()) return;
+    QRect target(QPoint(), m_picture.size().scaled(size(), m_bStretched ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio));
+    target.moveCenter(rect().center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_picture);
+  }
+
+ private:
+  QImage m_picture;
+  bool m_bStretched = false;
+};
+
 CQtMediaPlayer::CQtMediaPlayer(QWidget* view)
     : QWidget(view),
       m_pPlayer(new QMediaPlayer(this)),
       m_pAudio(new QAudioOutput(this)),
-      m_pVideo(new QVideoWidget(this)) {
+      m_pVideo(new QVideoWidget(this)),
+      m_pPicture(new CMediaPicture(this)) {
   setContextMenuPolicy(Qt::NoContextMenu);
   setFocusPolicy(Qt::StrongFocus);
   m_pPlayer->setAudioOutput(m_pAudio);
   m_pPlayer->setVideoOutput(m_pVideo);
   // Until the file shows a picture the drawing stays visible: sounds have none.
   m_pVideo->hide();
+  m_pPicture->hide();
   auto* rows = new QVBoxLayout(this);
   rows->setContentsMargins(0, 0, 0, 0);
   rows->setSpacing(0);
   rows->addWidget(m_pVideo, 1);
+  rows->addWidget(m_pPicture, 1);
   rows->addStretch();
   rows->addWidget(CreateControlBar());
   m_pBar->hide();
@@ -93,13 +129,43 @@ void CQtMediaPlayer::ShowPlayPause() {
 
 void CQtMediaPlayer::SetUrl(const QString& path) {
   m_bBegun = false;
+  if (ShowPicture(path)) {
+    m_pPlayer->stop();  // what played before
+    m_pPlayer->setSource(QUrl());
+    return;
+  }
   m_pPlayer->setSource(QUrl::fromLocalFile(path));
   m_pPlayer->play();
 }
 
-void CQtMediaPlayer::Play() { m_pPlayer->play(); }
+bool CQtMediaPlayer::ShowPicture(const QString& path) {
+  // Only a picture type by name: the readers would guess at a sound's bytes.
+  const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+  QImage picture;
+  if (QImageReader::supportedImageFormats().contains(suffix)) {
+    QImageReader reader(path);
+    reader.setAutoTransform(true);  // a photo's own orientation
+    picture = reader.read();
+  }
+  m_nPictureState = picture.isNull() ? 0 : kMediaPlaying;
+  m_pPicture->SetPicture(std::move(picture));
+  m_pPicture->setVisible(m_nPictureState != 0);
+  return m_nPictureState != 0;
+}
 
-void CQtMediaPlayer::Pause() { m_pPlayer->pause(); }
+void CQtMediaPlayer::Play() {
+  if (m_nPictureState)
+    m_nPictureState = kMediaPlaying;
+  else
+    m_pPlayer->play();
+}
+
+void CQtMediaPlayer::Pause() {
+  if (m_nPictureState)
+    m_nPictureState = kMediaPaused;
+  else
+    m_pPlayer->pause();
+}
 
 void CQtMediaPlayer::OnMediaStatus() {
   switch (m_pPlayer->mediaStatus()) {
@@ -124,6 +190,7 @@ void CQtMediaPlayer::OnError() {
 }
 
 int CQtMediaPlayer::PlayState() const {
+  if (m_nPictureState) return m_nPictureState;  // a picture shows until closed
   if (!m_bBegun) return kMediaReady;
   if (m_pPlayer->mediaStatus() == QMediaPlayer::EndOfMedia) return kMediaEnded;
   switch (m_pPlayer->playbackState()) {
@@ -161,10 +228,13 @@ void CQtMediaPlayer::SetFullScreen(bool on) {
 void CQtMediaPlayer::Close() {
   m_pPlayer->stop();
   m_pPlayer->setSource(QUrl());
+  m_nPictureState = 0;
+  m_pPicture->SetPicture(QImage());
 }
 
 void CQtMediaPlayer::StretchVideo(bool stretch) {
   m_pVideo->setAspectRatioMode(stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
+  m_pPicture->SetStretched(stretch);
 }
 
 void CQtMediaPlayer::keyPressEvent(QKeyEvent* event) {

@@ -1,12 +1,15 @@
 // The program's media player: Qt Multimedia (GStreamer on Debian) in a
 // widget over the view.  Loading and decoding run in the backend, so the
 // window stays live while a file opens; what the backend cannot play is
-// reported once through the error handler.
+// reported once through the error handler.  A picture file is shown by the
+// player itself: the backend plays it as a one-frame video that ends at once,
+// which leaves a black area and then closes the player.
 #pragma once
 #include <QWidget>
 
 #include "view/media/mediaplayer.h"
 
+class CMediaPicture;
 class QAudioOutput;
 class QMediaPlayer;
 class QSlider;
@@ -45,10 +48,14 @@ class CQtMediaPlayer final : public QWidget, public IMediaPlayer {
   void OnMediaStatus();
   void OnError();
   void ShowPlayPause();
+  // Shows `path` when it is a picture the program reads; false otherwise.
+  bool ShowPicture(const QString& path);
 
   QMediaPlayer* m_pPlayer;
   QAudioOutput* m_pAudio;
   QVideoWidget* m_pVideo;
+  CMediaPicture* m_pPicture;
+  int m_nPictureState = 0;  // playing or paused while a picture shows, else 0
   QWidget* m_pBar = nullptr;
   QToolButton* m_pPlayPause = nullptr;
   QSlider* m_pPosition = nullptr;

@@ -236,5 +236,18 @@ TEST_F(ActionButtonWidgets, CommandSequence) {
   EXPECT_EQ(DialogProvider().DoModal(data), IDOK);
   EXPECT_EQ(data.m_commands, (std::vector<std::int32_t>{32862, 32776}));
   EXPECT_EQ(data.m_nDelay, 7);
+  // Opened on a sequence, its last entry is selected: it can move up or go at once.
+  WhenShown([](QDialog& dialog) {
+    auto* sequence = dialog.findChild<QListWidget*>(QStringLiteral("sequence"));
+    auto* up = dialog.findChild<QPushButton*>(QStringLiteral("up"));
+    EXPECT_EQ(sequence->currentRow(), 1);
+    EXPECT_TRUE(up->isEnabled());
+    EXPECT_FALSE(dialog.findChild<QPushButton*>(QStringLiteral("down"))->isEnabled());
+    EXPECT_TRUE(dialog.findChild<QPushButton*>(QStringLiteral("remove"))->isEnabled());
+    up->click();
+    Button(dialog, QDialogButtonBox::Ok)->click();
+  });
+  EXPECT_EQ(DialogProvider().DoModal(data), IDOK);
+  EXPECT_EQ(data.m_commands, (std::vector<std::int32_t>{32776, 32862}));
 }
 }  // namespace

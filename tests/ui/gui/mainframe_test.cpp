@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSlider>
 #include <QTabBar>
@@ -332,24 +333,24 @@ TEST_F(MainFrameTest, TheLinkAndTheResourceCommandOpenTheConfiguredPage) {
   }
 }
 
-// The accelerator table: the window's own keys work anywhere, those that
-// also move in lists and fields only while the view has the focus.
+// The accelerator table works whichever child of the window has the focus;
+// the parameter keys only while the view has it.
 TEST_F(MainFrameTest, KeysReachTheirCommands) {
   using K = QKeySequence;
   const struct { unsigned id; QKeySequence key; bool viewOnly; } keys[] = {
       {ID_VIEW_FULLSCREEN, K(Qt::Key_F4), false},     {kCmdEscape, K(Qt::Key_Escape), false},
       {ID_VIEW_PORT, K(Qt::Key_F3), false},           {ID_EDIT_PRINTSCR, K(Qt::Key_F7), false},
       {ID_EDIT_COPYBIT, K(Qt::CTRL | Qt::Key_B), false}, {ID_EDIT_UNDO, K(Qt::CTRL | Qt::Key_Z), false},
-      {ID_EDIT_REDO, K(Qt::CTRL | Qt::Key_R), false}, {ID_VIEW_TSFM_RESET, K(Qt::Key_Home), true},
-      {ID_ANIMA_PLAYSTOP, K(Qt::Key_Space), true},    {ID_VIEW_PAGEUP, K(Qt::Key_PageUp), true},
-      {ID_VIEW_PAGEDOWN, K(Qt::Key_PageDown), true},  {34074, K(Qt::ALT | Qt::Key_Up), true},
-      {34075, K(Qt::ALT | Qt::Key_Down), true},       {33148, K(Qt::Key_Left), true},
-      {33149, K(Qt::Key_Right), true},                {33150, K(Qt::Key_Up), true},
-      {33151, K(Qt::Key_Down), true},                 {33154, K(Qt::CTRL | Qt::Key_Left), true},
-      {33156, K(Qt::CTRL | Qt::Key_Right), true},     {33155, K(Qt::CTRL | Qt::Key_Up), true},
-      {33152, K(Qt::CTRL | Qt::Key_Down), true},      {33281, K(Qt::SHIFT | Qt::Key_Down), true},
-      {33282, K(Qt::SHIFT | Qt::Key_Up), true},       {33283, K(Qt::SHIFT | Qt::Key_Left), true},
-      {33285, K(Qt::SHIFT | Qt::Key_Right), true},    {ID_PARAM_INCREASE, K(Qt::Key_Plus), true},
+      {ID_EDIT_REDO, K(Qt::CTRL | Qt::Key_R), false}, {ID_VIEW_TSFM_RESET, K(Qt::Key_Home), false},
+      {ID_ANIMA_PLAYSTOP, K(Qt::Key_Space), false},   {ID_VIEW_PAGEUP, K(Qt::Key_PageUp), false},
+      {ID_VIEW_PAGEDOWN, K(Qt::Key_PageDown), false}, {34074, K(Qt::ALT | Qt::Key_Up), false},
+      {34075, K(Qt::ALT | Qt::Key_Down), false},      {33148, K(Qt::Key_Left), false},
+      {33149, K(Qt::Key_Right), false},               {33150, K(Qt::Key_Up), false},
+      {33151, K(Qt::Key_Down), false},                {33154, K(Qt::CTRL | Qt::Key_Left), false},
+      {33156, K(Qt::CTRL | Qt::Key_Right), false},    {33155, K(Qt::CTRL | Qt::Key_Up), false},
+      {33152, K(Qt::CTRL | Qt::Key_Down), false},     {33281, K(Qt::SHIFT | Qt::Key_Down), false},
+      {33282, K(Qt::SHIFT | Qt::Key_Up), false},      {33283, K(Qt::SHIFT | Qt::Key_Left), false},
+      {33285, K(Qt::SHIFT | Qt::Key_Right), false},   {ID_PARAM_INCREASE, K(Qt::Key_Plus), true},
       {ID_PARAM_INCREASE, K(Qt::Key_Equal), true},    {ID_PARAM_DECREASE, K(Qt::Key_Minus), true},
   };
   for (const auto& k : keys) {
@@ -360,6 +361,43 @@ TEST_F(MainFrameTest, KeysReachTheirCommands) {
     EXPECT_TRUE(owner->actions().contains(action)) << what;
     EXPECT_EQ(action->shortcutContext(), k.viewOnly ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut) << what;
   }
+}
+
+// Paging a lesson with the keys: PageDown gives the object list the focus,
+// and PageUp from there (or from any other child) still turns the page; a
+// name being typed in the list keeps its Space and arrows.
+TEST_F(MainFrameTest, PageKeysTurnPagesWhicheverChildHasTheFocus) {
+  AddPages(1);
+  frame->show();
+  CGPage* first = doc.m_pages[0].get();
+  CGPage* second = doc.m_pages[1].get();
+  QWidget* slider = frame->findChild<QSlider*>();
+  ASSERT_NE(slider, nullptr);
+  const struct { const char* name; QWidget* focus; } rows[] = {
+      {"view", frame->View()}, {"object list", Tree()}, {"ribbon slider", slider}};
+  const auto enabled = [this](unsigned id) {
+    return SettleUntil([this, id] { return frame->Actions().Action(id)->isEnabled(); });
+  };
+  for (const auto& row : rows) {
+    ASSERT_TRUE(enabled(ID_VIEW_PAGEDOWN)) << row.name;
+    ASSERT_TRUE(ActivateWindow(frame.get(), row.focus)) << row.name;
+    QTest::keyClick(row.focus, Qt::Key_PageDown);
+    EXPECT_EQ(g_pCurPage, second) << row.name;
+    ASSERT_TRUE(enabled(ID_VIEW_PAGEUP)) << row.name;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+    EXPECT_EQ(g_pCurPage, first) << row.name << " then " << QApplication::focusWidget()->metaObject()->className();
+  }
+  ASSERT_TRUE(ActivateWindow(frame.get(), Tree()));
+  Tree()->editItem(PageItem());
+  auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(edit, nullptr);
+  edit->setText(QStringLiteral("ab"));
+  for (Qt::Key key : {Qt::Key_Left, Qt::Key_Space, Qt::Key_Home}) QTest::keyClick(edit, key);
+  EXPECT_EQ(edit->text(), QStringLiteral("a b"));
+  EXPECT_EQ(edit->cursorPosition(), 0);
+  QTest::keyClick(edit, Qt::Key_Return);  // committed from the event loop
+  EXPECT_TRUE(SettleUntil([first] { return first->m_strName == QStringLiteral("a b"); }));
+  EXPECT_EQ(g_pCurPage, first);
 }
 
 TEST_F(MainFrameTest, TheApplicationMenuOpensTheSixNewestFiles) {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -20,6 +21,7 @@
 #include "richtext/paraformat.h"
 #include "richtext/rtfstring.h"
 #include "support/recorders.h"
+#include "support/settle.h"
 #include "support/scripteddialogs.h"
 #include "ui/richtext/paradialog.h"
 #include "ui/richtext/rteditdialog.h"
@@ -80,6 +82,16 @@ TEST(RtEditDialog, SizedAroundTheTextAreaAndFollowsTheText) {
   dialog.Editor()->clear();
   QApplication::processEvents();
   EXPECT_EQ(dialog.height(), 700) << "no longer following";
+
+  // Grown low on the screen, it moves up to stay within the free area.
+  const QRect area = dialog.screen()->availableGeometry();
+  CDlgRtEditWindow low(Input({}));
+  low.show();
+  low.move(area.left(), area.bottom() - 300);
+  EXPECT_TRUE(SettleUntil([&] { return low.frameGeometry().top() == area.bottom() - 300; }));
+  for (int i = 0; i < 30; ++i) low.Editor()->insertPlainText(QStringLiteral("line\n"));
+  EXPECT_TRUE(SettleUntil([&] { return low.height() == 700 && area.contains(low.frameGeometry()); }))
+      << low.height() << " " << low.frameGeometry().top();
 }
 
 TEST(RtEditDialog, FormulasAndSymbols) {

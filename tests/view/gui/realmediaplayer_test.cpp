@@ -1,5 +1,6 @@
 // The real player (Qt Multimedia): a one-second sound written here plays to
-// its end, and timer 2 closes the player soon after.  The wait is bounded,
+// its end, and timer 2 closes the player soon after; a picture shows until
+// it is closed.  The wait is bounded,
 // so the test never hangs; a machine whose backend cannot play the sound
 // skips the test and says why.
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <algorithm>
@@ -37,17 +39,27 @@ void WriteWav(const QString& path) {
   for (int i = 0; i < 8000; ++i) out << qint16((i / 9) % 2 ? 3000 : -3000);
 }
 
-TEST(RealMediaPlayer, AOneSecondSoundPlaysAndTimerTwoClosesIt) {
+// The current page's media is a file in a folder of its own; the player
+// lies over a shown view.
+struct RealMediaPlayer : ::testing::Test {
+  RealMediaPlayer() {
+    g_pCurPage = &page;
+    view.resize(300, 100);
+    view.show();
+  }
+  ~RealMediaPlayer() override { g_pCurPage = nullptr; }
+  QString Media(const char* name) { return page.m_strMedia = QDir(dir.path()).filePath(QString::fromUtf8(name)); }
+
   SeamRecorders seams;
   QTemporaryDir dir;
   CGPage page;
-  g_pCurPage = &page;
-  page.m_strMedia = QDir(dir.path()).filePath(QStringLiteral("tone.wav"));
-  WriteWav(page.m_strMedia);
   QWidget view;
-  view.show();
+};
+
+TEST_F(RealMediaPlayer, AOneSecondSoundPlaysAndTimerTwoClosesIt) {
+  WriteWav(Media("tone.wav"));
   CMediaController media(&view);
-  const auto cannotPlay = [&seams] {
+  const auto cannotPlay = [this] {
     const std::vector<QString> texts = seams.notifier->Texts();
     return std::find(texts.begin(), texts.end(), QStringLiteral("不能播放此媒体！")) != texts.end();
   };
@@ -65,7 +77,27 @@ TEST(RealMediaPlayer, AOneSecondSoundPlaysAndTimerTwoClosesIt) {
   if (cannotPlay()) GTEST_SKIP() << "the media backend here cannot play a WAV file (no backend or audio output)";
   EXPECT_TRUE(closed) << "still open";
   EXPECT_FALSE(media.IsPolling());
-  g_pCurPage = nullptr;
+}
+
+// The backend plays a picture as one frame that ends at once (black, then
+// closed by timer 2): the player shows it itself, on black, in proportion.
+TEST_F(RealMediaPlayer, APictureShowsUntilClosed) {
+  QImage picture(40, 40, QImage::Format_RGB32);
+  picture.fill(QColor(200, 60, 40));
+  ASSERT_TRUE(picture.save(Media("picture.jpg")));
+  CMediaController media(&view);
+  CommandRegistry().Run(ID_VIEW_MEDIA);
+  IMediaPlayer* player = media.Player();
+  if (!player) GTEST_SKIP() << "no media backend here";
+  EXPECT_EQ(player->PlayState(), kMediaPlaying) << "a picture does not end";
+  const QImage shown = player->Widget()->grab().toImage();
+  const QColor middle = shown.pixelColor(150, 50);
+  EXPECT_NEAR(middle.red(), 200, 12);
+  EXPECT_NEAR(middle.green(), 60, 12);
+  EXPECT_NEAR(middle.blue(), 40, 12);
+  EXPECT_EQ(shown.pixelColor(10, 50), QColor(Qt::black)) << "beside the picture";
+  CommandRegistry().Run(ID_VIEW_MEDIA_CLOSE);
+  EXPECT_EQ(media.Player(), nullptr);
 }
 
 }  // namespace

@@ -240,6 +240,7 @@ bool RunCommands(CDlgCmdBtn& data, QWidget* parent) {
   auto* sequence = new QListWidget(&dialog);
   sequence->setObjectName(QStringLiteral("sequence"));
   for (std::int32_t id : data.m_commands) AppendCommand(*sequence, id);
+  sequence->setCurrentRow(sequence->count() - 1);  // opens on the last entry, ready to move or go
   auto* moves = new QVBoxLayout;
   auto* up = new QPushButton(QString::fromUtf8(kTextMoveUp), &dialog);
   auto* down = new QPushButton(QString::fromUtf8(kTextMoveDown), &dialog);
