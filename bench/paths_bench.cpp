@@ -6,7 +6,10 @@
 //   sampling; the default locus (n = 102, chain 20) within 1 ms;
 // - NearestToRay on n = 10,002 with a chain of 50 within 16 ms;
 // - a curve of 100,002 samples within 1.2 x the time of evaluating its
-//   three trees 100,002 times directly (BM_CurveTreesDirectly).
+//   three trees 100,002 times directly (BM_CurveTreesDirectly);
+// - an edit beside a locus of 100,002 samples (a point it does not trace
+//   hidden and shown) settles its page in a small part of one sampling of
+//   the locus: the page's records are read, the locus is not sampled again.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -162,9 +165,21 @@ void BM_CurveTreesDirectly(benchmark::State& state) {
   }
 }
 
+void BM_SettleBesideALocus(benchmark::State& state) {
+  LocusScene scene(20, 0x1p-17f, 100000 * 0x1p-17f);
+  auto* beside = scene.Enter(new CGTmVarParameter(scene.page->m_nNextId, QStringLiteral("b"), 2));
+  scene.page->NoteSettled();
+  for (auto _ : state) {
+    beside->m_bHidden = !beside->m_bHidden;
+    if (scene.page->SettleEdits().size() != 1) return state.SkipWithError("more than the edited cell computed");
+  }
+  state.counters["samples"] = scene.locus->SampleCount;
+}
+
 BENCHMARK(BM_LocusDragMove)->ArgsProduct({{20, 200}, {0, 1, 2}})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ChainRecalculation)->Arg(20)->Arg(200)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LocusNearestToRay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SettleBesideALocus)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Curve100002Samples)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CurveTreesDirectly)->Unit(benchmark::kMillisecond);
 
