@@ -1,6 +1,7 @@
 // Points by parameter on carriers, and what the path and carrier points
 // show and store: descriptions, record bytes, hostile records.
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -85,6 +86,15 @@ TEST_F(CarrierTest, SameParameterPointsFollowAScalarValue) {
     EXPECT_EQ(r.point->m_fValue, 1.0f) << r.what;
     ExpectNear(r.point->m_vPos, r.atOne[0], r.atOne[1], r.atOne[2], r.what, 1e-5);
   }
+  // A value past the float range (a distance between far points) is not
+  // followed: the point keeps its last parameter, a finite one.
+  value->m_fValue = std::numeric_limits<float>::infinity();
+  for (const auto& r : rows) {
+    r.point->Recalculate();
+    EXPECT_FALSE(r.point->m_bDefined) << r.what;
+    EXPECT_TRUE(std::isfinite(r.point->m_fValue)) << r.what;
+  }
+  value->m_fValue = 1.0f;
   value->m_bDefined = false;
   for (const auto& r : rows) {
     r.point->Recalculate();
