@@ -1,11 +1,14 @@
 // Printing and its preview from the main frame.  The sheets are drawn by
-// ui/printing/sheetprinter.h, each page's picture only when its sheet is.
+// ui/printing/sheetprinter.h, each page's picture only when its sheet is;
+// the preview's by ui/printing/sheetpreview.h.
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include "model/document/kavreldoc.h"
 #include "ui/mainframe.h"
+#include "ui/printing/sheetpreview.h"
 #include "ui/printing/sheetprinter.h"
 #include "view/kavrelview.h"
 
@@ -41,6 +44,11 @@ void CMainFrame::OnFilePrintPreview() {
     return;
   }
   QPrintPreviewDialog preview(&printer, this);
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, paint);
+  // The dialog shows its sheets in a preview widget, which records them
+  // for its zoom.
+  if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
+    PreviewSheets(*widget, job);
+  else
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, paint);
   preview.exec();
 }

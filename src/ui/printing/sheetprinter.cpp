@@ -1,6 +1,9 @@
 #include "ui/printing/sheetprinter.h"
 
+#include <cmath>
+
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 
@@ -13,7 +16,21 @@
 namespace {
 constexpr int kTextPoints = 12;
 
-void PrintSheet(QPainter& painter, const QRect& printable, int number, const CPrintJob& job) {
+// The picture with every pixel opaque.  A grab of the GL view keeps the
+// framebuffer's alpha (below 255 where blending drew) in the byte that
+// Format_RGB32 leaves unused; a printer ignores it, but the preview's
+// replay blends with it and shows other colours (yellow, magenta).
+QImage OpaquePicture(const QImage& image) {
+  QImage opaque = image.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < opaque.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(opaque.scanLine(y));
+    for (int x = 0; x < opaque.width(); ++x) line[x] |= 0xFF000000u;
+  }
+  return opaque;
+}
+}  // namespace
+
+void PrintSheet(QPainter& painter, const QRect& printable, int number, const CPrintJob& job, double shownScale) {
   const bool inDocument = number >= 1 && number <= job.pageCount;
   const QImage image = inDocument && job.pageImage ? job.pageImage(number) : QImage();
   const CSheetLayout sheet = LayOutSheet(printable, image.size());
@@ -26,11 +43,19 @@ void PrintSheet(QPainter& painter, const QRect& printable, int number, const CPr
                    Qt::AlignHCenter | Qt::AlignBottom, name);
   painter.drawText(QRect(sheet.frame.left(), sheet.numberAt.y(), wide, printable.bottom() - sheet.numberAt.y()),
                    Qt::AlignHCenter | Qt::AlignTop, QString::asprintf(kTextPrintedPageNumber, number));
-  if (!sheet.image.isEmpty()) painter.drawImage(sheet.image, image);
+  if (sheet.image.isEmpty()) return;
+  QImage picture = OpaquePicture(image);
+  if (shownScale > 0) {
+    const QSize shown(static_cast<int>(std::ceil(sheet.image.width() * shownScale)),
+                      static_cast<int>(std::ceil(sheet.image.height() * shownScale)));
+    if (shown.width() < picture.width())
+      picture = picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  }
+  painter.drawImage(sheet.image, picture);
 }
-}  // namespace
 
-void PrintSheets(QPrinter& printer, const CPrintJob& job) {
+void PrintSheets(QPrinter& printer, const CPrintJob& job, double shownScale) {
   int first = 1, last = job.pageCount;
   if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0 && printer.toPage() > 0)
     first = printer.fromPage(), last = printer.toPage();
@@ -44,7 +69,7 @@ void PrintSheets(QPrinter& printer, const CPrintJob& job) {
   const QRect printable(QPoint(0, 0), printer.pageRect(QPrinter::DevicePixel).size().toSize());
   for (int number = first; number <= last; ++number) {
     if (number > first) printer.newPage();
-    PrintSheet(painter, printable, number, job);
+    PrintSheet(painter, printable, number, job, shownScale);
   }
   painter.end();
 }

@@ -7,8 +7,9 @@
 #include <QString>
 #include <functional>
 
-class QPagedPaintDevice;
+class QPainter;
 class QPrinter;
+class QRect;
 class CKavrelDoc;
 class CKavrelView;
 
@@ -20,8 +21,15 @@ struct CPrintJob {
 };
 
 // The pages of the printer's range (all when it names none); a page beyond
-// the document prints its frame alone.
-void PrintSheets(QPrinter& printer, const CPrintJob& job);
+// the document prints its frame alone.  `shownScale` is for a preview: the
+// screen pixels one device unit of the sheet is shown as (0 when printed).
+void PrintSheets(QPrinter& printer, const CPrintJob& job, double shownScale = 0);
+
+// Sheet `number` (from 1) in the printable area, its origin the painter's.
+// A preview gets the page's picture smoothly scaled to the size it is
+// shown at: the preview replays the recorded sheet scaled by its zoom, a
+// bitmap by nearest pixels, which drops the thin lines of a shrunk view.
+void PrintSheet(QPainter& painter, const QRect& printable, int number, const CPrintJob& job, double shownScale = 0);
 
 // The document's pages drawn by the view, each without changing what the
 // view shows.
