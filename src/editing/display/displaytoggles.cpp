@@ -52,21 +52,11 @@ void Finish(CKavrelDoc& doc, CGPage& page, bool modified) {
   UiBridge().UpdateAllViews();
 }
 
-// Some cells take their visibility from a parent when computed (an
-// overlap's corner point shows as the overlap's first point does): the
-// selected cells and all that follows from them are computed again, as
-// opening the document computes them.
-void RecomputeSelected(CGPage& page) {
-  page.MarkSelectionWithDescendants();
-  page.RecalculateMarked();
-}
-
 void OnHide(CKavrelDoc& doc) {
   CGPage* page = g_pCurPage;
   if (!page || page->m_selAll.empty()) return;
   for (WORD id : page->m_selAll)
     if (CGCell* cell = page->m_cells.Lookup(id)) cell->m_bHidden = 1;
-  RecomputeSelected(*page);
   Finish(doc, *page, true);
 }
 
@@ -86,7 +76,6 @@ void OnShowHidden(CKavrelDoc& doc) {
       cell->m_bHidden = 0;
       cell->m_bSelected = true;
     }
-  RecomputeSelected(*page);
   page->RebuildSelectionLists();
   UiBridge().Send(UiTarget::Frame, WM_SELECTION_CHANGED, kShownSelected, 40000 + page->m_nId);
   doc.SetModifiedFlag();

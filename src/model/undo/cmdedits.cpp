@@ -9,21 +9,6 @@
 #include "model/undo/cmdtexts.h"
 #include "model/vertexarray.h"
 
-namespace {
-// The sub-kind says where some cells stand (which intersection a point
-// takes, whether a line is a segment or runs on): a cell whose sub-kind
-// changed is computed again with everything that depends on it, so the
-// page reads as it does once saved and opened again.
-void RecalculateResorted(CGPage& page, const std::vector<WORD>& ids) {
-  for (WORD id : ids)
-    if (CGCell* cell = page.m_cells.Lookup(id)) {
-      cell->MarkDescendants();
-      cell->m_bMarked = true;
-    }
-  if (!ids.empty()) page.RecalculateMarked();
-}
-}  // namespace
-
 // --- CCmdModifiPoint -------------------------------------------------------
 
 CCmdModifiPoint::CCmdModifiPoint(WORD pointId, const QString& name) : CCmd(name), m_nPointId(pointId) {
@@ -170,11 +155,9 @@ BOOL CCmdMatchprop::Redo() {
   CGPage* page = g_pCurPage;
   if (!page) return FALSE;
   const CellStyles& from = m_source;
-  std::vector<WORD> resorted;
   for (const CellStyles& saved : m_saved) {
     CGCell* cell = page->m_cells.Lookup(saved.m_nId);
     if (!cell) continue;
-    if (cell->m_nSubKind != from.m_nSubKind) resorted.push_back(cell->m_nId);
     cell->m_bLabelHidden = from.m_bLabelHidden;
     cell->m_fSize = from.m_fSize;
     cell->m_nSubKind = from.m_nSubKind;
@@ -189,19 +172,13 @@ BOOL CCmdMatchprop::Redo() {
     cell->m_rgbaLabel = from.m_rgbaLabel;
     if (m_nKind == kFaces || m_nKind == kPaths) cell->m_dwParam3 = from.m_dwParam3;
   }
-  RecalculateResorted(*page, resorted);
   return TRUE;
 }
 
 BOOL CCmdMatchprop::Undo() {
   CGPage* page = g_pCurPage;
   if (!page) return FALSE;
-  std::vector<WORD> resorted;
   for (const CellStyles& saved : m_saved)
-    if (CGCell* cell = page->m_cells.Lookup(saved.m_nId)) {
-      if (cell->m_nSubKind != saved.m_nSubKind) resorted.push_back(cell->m_nId);
-      saved.WriteAll(*cell);
-    }
-  RecalculateResorted(*page, resorted);
+    if (CGCell* cell = page->m_cells.Lookup(saved.m_nId)) saved.WriteAll(*cell);
   return TRUE;
 }

@@ -63,8 +63,7 @@ struct CellStyles {
 };
 
 // The style of one selected cell copied onto the other selected cells of
-// its kind.  The caller submits it, then calls Redo.  Redo and Undo compute
-// a cell whose sub-kind they change again, with what depends on it.
+// its kind.  The caller submits it, then calls Redo.
 class CCmdMatchprop : public CCmd {
  public:
   enum : int { kPoints = 1, kLines = 2, kFaces = 3, kPaths = 4 };

@@ -127,8 +127,19 @@ TEST_F(CarrierTest, TheDividingPointRunsFromAToBAndKeepsItsRatio) {
     EXPECT_EQ(loaded.Ratio, 0.5f) << r.what;
     loaded.Recalculate();
     EXPECT_NEAR(loaded.Ratio, r.a == r.b ? 0.5f : r.ratio, 1e-5) << r.what;
+    EXPECT_EQ(loaded.m_fValue, scale->m_fValue) << r.what << ": reopened where it was saved";
     ExpectNear(loaded.m_vPos, std::cos(r.angle), std::sin(r.angle), 0, r.what, 1e-5);
   }
+  // Past B, a hair below a full turn: the ratio found from it and the angle
+  // found from that ratio again would come out a rounding apart.
+  const WORD a = PointOf<CGVerFreeInCircle>(unit, 0.3f), b = PointOf<CGVerFreeInCircle>(unit, 3.09439516f);
+  auto* scale = New<CGVerInCircleScale>(unit, a, b, 2.0f);
+  scale->m_fValue = 6.28318501f;
+  CGVerInCircleScale loaded;
+  CArchive in(Record(scale->m_nId));
+  loaded.Serialize(in);
+  loaded.Recalculate();
+  EXPECT_EQ(loaded.m_fValue, 6.28318501f);
 }
 
 TEST_F(CarrierTest, LocusPointsLeaveTheLocusAsItStood) {

@@ -133,7 +133,12 @@ void CGVerInCircleScale::Recalculate() {
     m_bRatioPending = false;
     const float at = m_fValue < from ? m_fValue + kArcFullTurn : m_fValue;
     const float ratio = (at - from) / (to - from);
-    if (to != from && std::isfinite(ratio)) Ratio = ratio;
+    if (to != from && std::isfinite(ratio)) {
+      Ratio = ratio;
+      // The point stands at its stored angle: the angle found again from
+      // the ratio could differ by a rounding, and each reopen move it.
+      return PlaceAtAngle(circle, ReducedAngle(m_fValue));
+    }
   }
   PlaceAtAngle(circle, ReducedAngle((1 - Ratio) * from + Ratio * to));
 }
