@@ -7,6 +7,7 @@
 #include "model/cgpage.h"
 #include "model/globals.h"
 #include "model/kindtests.h"
+#include "platform/editscope.h"
 #include "platform/processstate.h"
 
 std::vector<WORD> g_buttonStartQueue;
@@ -80,6 +81,9 @@ bool StepRunningButtons() {
     running.erase(it);
   }
   bool changed = !finished.empty();
+  // A button that finished made its change (a show/hide button its
+  // targets' visibility): the page settles as after a click.
+  if (changed) SettleEditNow();
   if (!g_buttonStartQueue.empty()) {
     std::vector<WORD> queue;
     queue.swap(g_buttonStartQueue);

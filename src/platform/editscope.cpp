@@ -20,3 +20,8 @@ void SetEditSettler(void (*begin)(), void (*settle)()) {
 }
 
 bool InEditScope() { return g_nEditDepth > 0; }
+
+void SettleEditNow() {
+  if (g_nEditDepth > 0) return;
+  const CEditScope edit;
+}

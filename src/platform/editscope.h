@@ -18,3 +18,6 @@ class CEditScope {
 void SetEditSettler(void (*begin)(), void (*settle)());
 // True while a span is open.
 bool InEditScope();
+// An edit made outside any span (a running button's step from the timer)
+// settles now; inside a span it settles when the span ends.
+void SettleEditNow();

@@ -14,10 +14,13 @@
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/revolution/roundsolids.h"
+#include "cells/dynamic/buttons/showhidebutton.h"
 #include "cells/solids/faceoverlap.h"
 #include "editing/dialogs/display/displaydialogs.h"
 #include "editing/graphing/parametriccolor.h"
 #include "model/autocolor.h"
+#include "model/runningbuttons.h"
+#include "platform/editscope.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "platform/crtrandom.h"
@@ -349,6 +352,7 @@ TEST(DisplayToggles, OverlapCornersShowAsTheSavedDocumentReopens) {
       {"the first point hidden: its corner with it", "", "f", ID_VIEW_HIDEOBJECTS, true},
       {"a corner hidden alone: shown as its first point", "", "c", ID_VIEW_HIDEOBJECTS, false},
       {"all shown: past the last corner stays hidden", "fcp", "", ID_EDIT_SHOWOBJECT, false},
+      {"the first point hidden by a show/hide button's step", "", "f", 0, true},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.row);
@@ -368,7 +372,18 @@ TEST(DisplayToggles, OverlapCornersShowAsTheSavedDocumentReopens) {
     std::vector<WORD> selected;
     for (const char* c = r.selected; *c; ++c) selected.push_back(ids.at(*c));
     p.Select(selected);
-    ASSERT_TRUE(p.Run(r.command));
+    if (r.command) {
+      ASSERT_TRUE(p.Run(r.command));
+    } else {
+      // A button over the selection, started as a click starts it, steps on
+      // the timer.
+      const WORD button = p.Enter(new CGButnSHide(page.m_nNextId++));
+      {
+        const CEditScope click;
+        ASSERT_TRUE(page.SetButtonRunning(true, button));
+      }
+      StepRunningButtons();
+    }
     EXPECT_EQ(p.Find(corner)->m_bHidden, r.cornerHidden ? 1 : 0);
     EXPECT_EQ(p.Find(past)->m_bHidden, 1);
 
