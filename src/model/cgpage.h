@@ -92,6 +92,9 @@ class CGPage : public CObject {
   // Notes every record as settled without computing: the page was just
   // computed whole, as opening does.
   void NoteSettled();
+  // Notes these records as settled: a running button's tick has just
+  // computed them, with what follows, as an edit's end would.
+  void NoteSettled(const std::vector<WORD>& ids);
   // Moves texts, pictures and buttons placed outside a window of the given
   // half size (pixels) back inside; returns how many moved.
   int BringPlanarCellsIntoView(float halfWidth, float halfHeight);

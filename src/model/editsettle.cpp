@@ -102,6 +102,12 @@ void CGPage::NoteSettled() {
   m_bSettledKnown = true;
 }
 
+void CGPage::NoteSettled(const std::vector<WORD>& ids) {
+  if (!m_bSettledKnown) return;
+  for (WORD id : ids)
+    if (CGCell* cell = m_cells.Lookup(id)) m_settled[id] = {cell, RecordDigest(*cell)};
+}
+
 void EditPageAndSettle(CGPage& page, const std::function<void(CGPage&)>& edit) {
   CGPage* const current = g_pCurPage;
   if (&page == current) {
