@@ -61,6 +61,8 @@ class CGPage : public CObject {
   // The ids of all marked cells, ascending; their marks are cleared.
   void CollectDirtyIds(std::vector<WORD>& out);
   void RecalculateCells(const std::vector<WORD>& ids);
+  // Those cells, fresh from a record, read the files it names (ReadFiles).
+  void ReadCellFiles(const std::vector<WORD>& ids);
   // The marked cells computed again in ascending id order, as opening the
   // document computes them; the marks are cleared.  Returns their ids.
   std::vector<WORD> RecalculateMarked();
