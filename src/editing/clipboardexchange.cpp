@@ -127,6 +127,7 @@ void EnterPasted(CGPage& page, PastedCells& cells) {
   page.RebuildVertexArray();
   page.CollectDirtyIds(page.m_dirtyIds);
   page.RewriteWrittenInNames(page.m_dirtyIds);
+  page.ReadCellFiles(page.m_dirtyIds);
   page.RecalculateCells(page.m_dirtyIds);
 }
 }  // namespace

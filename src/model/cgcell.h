@@ -53,6 +53,10 @@ class CGCell : public CObject {
   // The defined-flag rule: undefined as soon as one parent is undefined or
   // missing (later parents are not looked at); else defined.
   virtual void Recalculate();
+  // Reads the files the record names, once the cell is fresh from a record
+  // (an opened document, a pasted one): the one time a cell may read a file
+  // or ask the user where one went.  Recalculate uses what was read.
+  virtual void ReadFiles() {}
   virtual void UpdateLabel() {}
   virtual void ApplyParameter() {}
   // Drawing passes of the page, in the order it calls them; each draws

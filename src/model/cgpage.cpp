@@ -99,9 +99,20 @@ int CGPage::EndToolInstance() {
   return result;
 }
 
-void CGPage::ForgetIdsFrom(WORD first) {
+CForgottenIds CGPage::ForgetIdsFrom(WORD first) {
+  CForgottenIds forgotten;
+  forgotten.marksBefore = m_marks;
+  forgotten.autoButtonBefore = m_nAutoButton;
   TranslateMarks(m_marks, [first](WORD id) { return id < first ? id : WORD(0); });
   if (m_nAutoButton >= first) m_nAutoButton = 0;
+  forgotten.marksAfter = m_marks;
+  forgotten.autoButtonAfter = m_nAutoButton;
+  return forgotten;
+}
+
+void CGPage::GiveBackIds(const CForgottenIds& forgotten) {
+  GiveBackMarks(m_marks, forgotten.marksBefore, forgotten.marksAfter);
+  if (m_nAutoButton == forgotten.autoButtonAfter) m_nAutoButton = forgotten.autoButtonBefore;
 }
 
 void CGPage::ClearHover() {

@@ -21,6 +21,12 @@
 class CArchive;
 class CGCell;
 
+// The held ids as they were before ForgetIdsFrom and as it left them.
+struct CForgottenIds {
+  CTransformMarks marksBefore, marksAfter;
+  std::int32_t autoButtonBefore = 0, autoButtonAfter = 0;
+};
+
 class CGPage : public CObject {
   DECLARE_SERIAL(CGPage)
 
@@ -52,8 +58,12 @@ class CGPage : public CObject {
   int EndToolInstance();
   // The ids from `first` on were given back: their cells are gone and the
   // next cells made take them.  The transformation marks and the automatic
-  // button that named one of them name nothing.
-  void ForgetIdsFrom(WORD first);
+  // button that named one of them name nothing.  Returns what it cleared,
+  // for the undo step that brings the ids back (GiveBackIds).
+  CForgottenIds ForgetIdsFrom(WORD first);
+  // The forgotten ids are back: what ForgetIdsFrom cleared holds them
+  // again, unless it was set anew since.
+  void GiveBackIds(const CForgottenIds& forgotten);
 
   // --- Vertex array and recomputation ------------------------------------
   // Numbers the points from slot 1, refills the vertex array from them
@@ -64,6 +74,8 @@ class CGPage : public CObject {
   // The ids of all marked cells, ascending; their marks are cleared.
   void CollectDirtyIds(std::vector<WORD>& out);
   void RecalculateCells(const std::vector<WORD>& ids);
+  // Those cells, fresh from a record, read the files it names (ReadFiles).
+  void ReadCellFiles(const std::vector<WORD>& ids);
   // The marked cells computed again in ascending id order, as opening the
   // document computes them; the marks are cleared.  Returns their ids.
   std::vector<WORD> RecalculateMarked();

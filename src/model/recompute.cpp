@@ -87,6 +87,11 @@ void CGPage::RecalculateCells(const std::vector<WORD>& ids) {
     if (CGCell* cell = m_cells.Lookup(id)) cell->Recalculate();
 }
 
+void CGPage::ReadCellFiles(const std::vector<WORD>& ids) {
+  for (WORD id : ids)
+    if (CGCell* cell = m_cells.Lookup(id)) cell->ReadFiles();
+}
+
 std::vector<WORD> CGPage::RecalculateMarked() {
   std::vector<WORD> ids;
   CollectDirtyIds(ids);

@@ -3,6 +3,11 @@
 #include <array>
 
 namespace {
+template <class Mark>
+void GiveBack(Mark& mark, const Mark& before, const Mark& after) {
+  if (mark == after) mark = before;
+}
+
 template <class Mark, size_t N>
 void TranslateMark(Mark& mark, const std::array<WORD Mark::*, N>& fields, const std::function<WORD(WORD)>& to) {
   bool lost = false;
@@ -25,4 +30,13 @@ void TranslateMarks(CTransformMarks& marks, const std::function<WORD(WORD)>& to)
                 std::array{&CRatioMark::value, &CRatioMark::segment1, &CRatioMark::segment2, &CRatioMark::a,
                            &CRatioMark::b, &CRatioMark::c},
                 to);
+}
+
+void GiveBackMarks(CTransformMarks& marks, const CTransformMarks& before, const CTransformMarks& after) {
+  GiveBack(marks.MarkCenter, before.MarkCenter, after.MarkCenter);
+  GiveBack(marks.MarkAxis, before.MarkAxis, after.MarkAxis);
+  GiveBack(marks.MarkMirror, before.MarkMirror, after.MarkMirror);
+  GiveBack(marks.MarkVector, before.MarkVector, after.MarkVector);
+  GiveBack(marks.MarkAngle, before.MarkAngle, after.MarkAngle);
+  GiveBack(marks.MarkRatio, before.MarkRatio, after.MarkRatio);
 }

@@ -11,18 +11,21 @@
 struct CVectorMark {
   int kind = 0;
   WORD start = 0, end = 0, value = 0;
+  bool operator==(const CVectorMark&) const = default;
 };
 // Kind 1: the angle ABC of three points (B the vertex); kind 2: the scalar
 // value `value`; 0: none.
 struct CAngleMark {
   int kind = 0;
   WORD a = 0, b = 0, c = 0, value = 0;
+  bool operator==(const CAngleMark&) const = default;
 };
 // Kind 1: the scalar value `value`; kind 2: the lengths of segments
 // `segment1` : `segment2`; kind 3: AB : AC of three points; 0: none.
 struct CRatioMark {
   int kind = 0;
   WORD value = 0, segment1 = 0, segment2 = 0, a = 0, b = 0, c = 0;
+  bool operator==(const CRatioMark&) const = default;
 };
 
 struct CTransformMarks {
@@ -38,3 +41,6 @@ struct CTransformMarks {
 // (so its id may later name another cell); a mark that loses one of its
 // cells is no mark, never one re-pointed at what takes the id.
 void TranslateMarks(CTransformMarks& marks, const std::function<WORD(WORD)>& to);
+// Each mark that is still as `after` left it becomes what `before` held
+// again; one the user set anew in between stays.
+void GiveBackMarks(CTransformMarks& marks, const CTransformMarks& before, const CTransformMarks& after);

@@ -3,6 +3,7 @@
 // button only turns it, and the dialog edits the placement and the look.
 #include <QFile>
 #include <cmath>
+#include <functional>
 
 #include "../cells/model3ds/model3dsfiles.h"
 #include "cells/dynamic/buttons/animationbutton.h"
@@ -71,6 +72,63 @@ TEST_F(Model3dsCommand, RunningTheButtonTurnsTheModelWithoutReadingItAgain) {
   EXPECT_TRUE(model->m_bDefined);
   EXPECT_EQ(model->Scale, scale);
   EXPECT_EQ(model->Mesh().vertices.size(), 36u);
+}
+
+// Hiding and showing compute the model again: that reads no file, so a
+// file gone or spoilt since changes nothing and nobody is asked.
+TEST_F(Model3dsCommand, HidingAndShowingReadNoFile) {
+  const struct Row {
+    const char* what;
+    std::function<bool(const QString&)> spoil;
+  } rows[] = {
+      {"the file gone", [](const QString& path) { return QFile::remove(path); }},
+      {"the file no model now",
+       [](const QString& path) {
+         QFile file(path);
+         return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("not a model") > 0;
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const std::vector<WORD> made = Made();
+    auto* model = p.As<CGModel3ds>(made[0]);
+    ASSERT_TRUE(row.spoil(model->FilePath));
+    const size_t asked = p.seams.fileChooser->filters.size();
+    p.Select({made[0]});
+    ASSERT_TRUE(p.Run(ID_VIEW_HIDEOBJECTS));
+    EXPECT_EQ(model->m_bHidden, 1);
+    ASSERT_TRUE(p.Run(ID_EDIT_SHOWOBJECT));
+    EXPECT_EQ(model->m_bHidden, 0);
+    EXPECT_TRUE(p.seams.notifier->shown.empty());
+    EXPECT_EQ(p.seams.fileChooser->filters.size(), asked);
+    EXPECT_TRUE(model->m_bDefined);
+    EXPECT_EQ(model->Model.objectCount, 1);
+    EXPECT_EQ(model->Mesh().vertices.size(), 36u) << "drawn as it was read";
+    p.Page().m_undo.Undo();
+  }
+}
+
+// A pasted model is read from its record: it reads its file then, and asks
+// for it when it has gone.
+TEST_F(Model3dsCommand, APastedModelReadsItsFile) {
+  const std::vector<WORD> made = Made();
+  p.Select({made[0]});
+  ASSERT_TRUE(p.Run(ID_EDIT_COPY));
+  ASSERT_TRUE(p.Run(ID_EDIT_PASTE));
+  auto* pasted = p.As<CGModel3ds>(WORD(made[1] + 1));
+  ASSERT_TRUE(pasted);
+  EXPECT_TRUE(pasted->m_bDefined);
+  EXPECT_EQ(pasted->Mesh().vertices.size(), 36u);
+  EXPECT_TRUE(p.seams.notifier->shown.empty());
+
+  ASSERT_TRUE(QFile::remove(pasted->FilePath));
+  p.seams.fileChooser->answers = {QString()};
+  ASSERT_TRUE(p.Run(ID_EDIT_PASTE));
+  auto* again = p.As<CGModel3ds>(WORD(pasted->m_nId + 1));
+  ASSERT_TRUE(again);
+  EXPECT_EQ(p.seams.notifier->shown.size(), 1u);
+  EXPECT_FALSE(again->m_bDefined) << "the search was cancelled";
+  EXPECT_TRUE(pasted->m_bDefined) << "the copy on the page keeps its model";
 }
 
 TEST_F(Model3dsCommand, PropertiesShowTheFileAndWriteBackPlacementAndLook) {

@@ -181,6 +181,7 @@ void CKavrelDoc::FinishLoading() {
     for (auto [id, cell] : page->m_cells) cell->m_bMarked = true;
     page->CollectDirtyIds(ids);
     page->RewriteWrittenInNames(ids);
+    page->ReadCellFiles(ids);
     page->RecalculateCells(ids);
     page->NoteSettled();
   }

@@ -182,6 +182,7 @@ bool CKavrelDoc::InsertPastedPage(std::unique_ptr<CGPage> page) {
     for (auto [id, cell] : made->m_cells) cell->m_bMarked = true;
     made->CollectDirtyIds(made->m_dirtyIds);
     made->RewriteWrittenInNames(made->m_dirtyIds);
+    made->ReadCellFiles(made->m_dirtyIds);
     made->RecalculateCells(made->m_dirtyIds);
   } catch (const std::bad_alloc&) {
     // Memory ran out while the page came in: it goes again and the page

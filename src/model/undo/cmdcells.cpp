@@ -84,7 +84,7 @@ BOOL CCmdAddCell::Undo() {
   page->ClearSelection();
   SendCellsChanged(-1);
   --page->m_nNextId;
-  page->ForgetIdsFrom(page->m_nNextId);
+  m_forgotten = page->ForgetIdsFrom(page->m_nNextId);
   CGCell* cell = page->m_cells.Lookup(page->m_nNextId);
   if (!cell) return TRUE;
   const bool stopped = TakeOut(*page, cell, m_held);
@@ -105,6 +105,7 @@ BOOL CCmdAddCell::Redo() {
     if (UsesVertexSlots(cell)) page->RebuildVertexArray();
     cell.Recalculate();
   }
+  page->GiveBackIds(m_forgotten);
   SendCellsChanged(+1);
   return TRUE;
 }
@@ -126,7 +127,7 @@ BOOL CCmdAddCells::Undo() {
     if (CGCell* cell = page->m_cells.Lookup(id)) stopped = TakeOut(*page, cell, m_cells[id]) || stopped;
   }
   page->m_nNextId = static_cast<WORD>(page->m_nNextId - m_nCount);
-  page->ForgetIdsFrom(page->m_nNextId);
+  m_forgotten = page->ForgetIdsFrom(page->m_nNextId);
   page->RebuildVertexArray();
   if (stopped) CollectRunningButtons();
   return TRUE;
@@ -142,6 +143,7 @@ BOOL CCmdAddCells::Redo() {
   }
   m_cells.clear();
   page->m_nNextId = static_cast<WORD>(page->m_nNextId + m_nCount);
+  page->GiveBackIds(m_forgotten);
   page->RebuildVertexArray();
   SendCellsChanged(m_nCount);
   return TRUE;

@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "model/cgcell.h"
+#include "model/cgpage.h"
 #include "model/undo/cmdprocessor.h"
 #include "model/undo/cmdsupport.h"
-
-class CGPage;
 
 // A cell taken out of the page, with where it sat in its parents' child lists.
 struct CHeldCell {
@@ -49,6 +48,7 @@ class CCmdAddCell : public CCmd {
 
  private:
   CHeldCell m_held;  // empty while the creation is done
+  CForgottenIds m_forgotten;  // what undo cleared, given back by redo
 };
 
 // The newest n cells were created.  Tells the main frame at construction.
@@ -61,6 +61,7 @@ class CCmdAddCells : public CCmd {
  private:
   int m_nCount;
   std::map<WORD, CHeldCell> m_cells;  // filled while the creation is undone
+  CForgottenIds m_forgotten;  // what undo cleared, given back by redo
 };
 
 // The newest n cells were created together with a change to a cell that

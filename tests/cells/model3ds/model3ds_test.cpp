@@ -88,8 +88,8 @@ TEST_F(Model3ds, ObjectsWearTheirMaterialsColourOrWhite) {
 
 TEST_F(Model3ds, ReadingAgainReplacesTheModelInsteadOfAddingToIt) {
   const auto model = files.Model(files.Write(QStringLiteral("m.3ds"), Write3ds({}, {Box3ds("b", 0, 0, 0, 1, 1, 1)})));
-  model->Recalculate();
-  model->Recalculate();
+  model->ReadFiles();
+  model->ReadFiles();
   EXPECT_EQ(model->Model.objectCount, 1);
   EXPECT_EQ(model->Model.objects.size(), 1u);
   EXPECT_EQ(model->Mesh().vertices.size(), 36u);

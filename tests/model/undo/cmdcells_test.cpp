@@ -29,6 +29,11 @@ TEST_F(CellCommandTest, UndoingAPasteTakesTheNewestCellsOut) {
   page->SetButtonRunning(true, button->m_nId);
   page->RebuildVertexArray();
   page->SelectCell(c->m_nId);
+  // Held ids of new cells (the button, c) and of an old one (a).
+  page->m_nAutoButton = button->m_nId;
+  page->m_marks.MarkCenter = c->m_nId;
+  page->m_marks.MarkAxis = a->m_nId;
+  page->m_marks.MarkVector = {1, a->m_nId, c->m_nId, 0};
   const QByteArray before = PageBytes();
   ASSERT_EQ(page->m_nNextId, 6);
 
@@ -42,6 +47,10 @@ TEST_F(CellCommandTest, UndoingAPasteTakesTheNewestCellsOut) {
   EXPECT_FALSE(button->m_bRunning);
   EXPECT_TRUE(page->m_selAll.empty());
   EXPECT_EQ(page->m_nNextVertex, 3) << "the vertex array was refilled";
+  EXPECT_EQ(page->m_nAutoButton, 0);
+  EXPECT_EQ(page->m_marks.MarkCenter, 0);
+  EXPECT_EQ(page->m_marks.MarkVector.kind, 0);
+  EXPECT_EQ(page->m_marks.MarkAxis, a->m_nId);
 
   m->m_vPos[0] = 99;  // computed again on redo
   ASSERT_TRUE(page->m_undo.Redo());
@@ -50,7 +59,10 @@ TEST_F(CellCommandTest, UndoingAPasteTakesTheNewestCellsOut) {
   EXPECT_EQ(a->m_children, (std::vector<WORD>{4, 5}));
   EXPECT_EQ(b->m_children, (std::vector<WORD>{4}));
   EXPECT_EQ(m->m_vPos[0], 2.0f);
-  EXPECT_EQ(PageBytes(), before);
+  EXPECT_EQ(PageBytes(), before) << "the automatic button is back";
+  EXPECT_EQ(page->m_marks.MarkCenter, c->m_nId) << "redo gives back what undo cleared";
+  EXPECT_EQ(page->m_marks.MarkVector, (CVectorMark{1, a->m_nId, c->m_nId, 0}));
+  EXPECT_EQ(page->m_marks.MarkAxis, a->m_nId);
   EXPECT_EQ(CountChanges(*seams.bridge), (std::vector<long>{3, -3, 3}));
 }
 
@@ -60,15 +72,21 @@ TEST_F(CellCommandTest, UndoingOneCreation) {
   CTestDependentPoint* m = AddDependent({b->m_nId, a->m_nId});
   a->m_children.push_back(77);  // m's id not last in a's list
   page->RebuildVertexArray();
+  page->m_marks.MarkCenter = page->m_marks.MarkAxis = m->m_nId;
   const QByteArray before = PageBytes();
   page->m_undo.Submit(std::make_unique<CCmdAddCell>(QStringLiteral("m")));
   ASSERT_TRUE(page->m_undo.Undo());
+  EXPECT_EQ(page->m_marks.MarkCenter, 0);
+  // A mark set anew while the creation is undone is the user's: redo keeps it.
+  page->m_marks.MarkAxis = b->m_nId;
   EXPECT_EQ(page->m_cells.Lookup(m->m_nId), nullptr);
   EXPECT_EQ(a->m_children, std::vector<WORD>{77});
   EXPECT_EQ(page->m_nNextVertex, 3);
   ASSERT_TRUE(page->m_undo.Redo());
   EXPECT_EQ(a->m_children, (std::vector<WORD>{m->m_nId, 77})) << "back in its place";
   EXPECT_EQ(m->VertexIndex, 3);
+  EXPECT_EQ(page->m_marks.MarkCenter, m->m_nId);
+  EXPECT_EQ(page->m_marks.MarkAxis, b->m_nId);
   EXPECT_EQ(PageBytes(), before);
   EXPECT_EQ(CountChanges(*seams.bridge), (std::vector<long>{1, -1, 1}));
 }

@@ -40,7 +40,7 @@ CGModel3ds::CGModel3ds(WORD id, const QString& path, BYTE displayMode) {
   m_nStyle = displayMode;
   FilePath = path;
   m_strName = StoredFileName(path);
-  Recalculate();
+  ReadFiles();
   // A model that failed to load, or that is one point, keeps scale 1: 15
   // divided by no radius would store inf or NaN.
   Scale = m_bDefined && Radius >= kSmallestRadius ? static_cast<float>(kNewModelHalfDiagonal / Radius) : 1.0f;
@@ -79,7 +79,7 @@ QString CGModel3ds::FindModelFile() {
   return chosen;
 }
 
-void CGModel3ds::Recalculate() {
+void CGModel3ds::ReadFiles() {
   if (FilePath.size() < kShortestPath) return;
   const QString path = FindModelFile();
   if (path.isEmpty()) {

@@ -3,8 +3,9 @@
 // by the cell's value (radians).  The style byte is the display mode: 0 a
 // wire frame drawn in the line pass, any other value lit with the
 // materials' colours and textures.  The document keeps only the path: the
-// model is read again whenever the cell is recalculated, looked for beside
-// the document or asked of the user when it has moved.
+// model is read when the cell is made or read from a record (opened,
+// pasted), looked for beside the document or asked of the user when it has
+// moved.  The cell keeps what it read: computing reads no file.
 #pragma once
 #include <QImage>
 #include <QString>
@@ -61,7 +62,10 @@ class CGModel3ds : public CGCell {
   // The cell record, then the path, the position and the scale.
   void Serialize(CArchive& ar) override;
   // Finds and reads the file, then its box, textures and mesh.
-  void Recalculate() override;
+  void ReadFiles() override;
+  // The model has no parents and nothing to compute: it stays as the last
+  // read left it, defined or not.
+  void Recalculate() override {}
   void DrawVisibleEdges() override;
   void DrawLit() override;
   void DrawForPick(int mode) override;
