@@ -211,6 +211,7 @@ class CGPage : public CObject {
   struct SettledRecord {
     const CGCell* cell;
     std::uint64_t digest;
+    std::vector<WORD> written;  // the parents it writes (WritesParents)
   };
   std::unordered_map<WORD, SettledRecord> m_settled;
   bool m_bSettledKnown = false;

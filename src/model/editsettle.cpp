@@ -65,6 +65,21 @@ const bool installed = (SetEditSettler(&BeginEdit, &SettleCurrentPage), true);
 const ProcessStateReset reinstall([] { SetEditSettler(&BeginEdit, &SettleCurrentPage); });
 }  // namespace
 
+namespace {
+CGPage::SettledRecord SettledNow(CGCell& cell) {
+  return {&cell, RecordDigest(cell), cell.WritesParents() ? cell.m_parents : std::vector<WORD>()};
+}
+
+// Marks the cells and all that follows from them.
+void MarkWithDescendants(const CCellMap& cells, const std::vector<WORD>& ids) {
+  for (WORD id : ids)
+    if (CGCell* cell = cells.Lookup(id); cell && !cell->m_bMarked) {
+      cell->MarkDescendants();
+      cell->m_bMarked = true;
+    }
+}
+}  // namespace
+
 std::vector<WORD> CGPage::SettleEdits() {
   std::vector<WORD> ids;
   if (g_pCurPage != this) return ids;
@@ -72,14 +87,23 @@ std::vector<WORD> CGPage::SettleEdits() {
   now.reserve(m_cells.size());
   bool changed = false;
   for (auto [id, cell] : m_cells) {
-    const SettledRecord record{cell, RecordDigest(*cell)};
-    now.emplace(id, record);
+    SettledRecord record = SettledNow(*cell);
     const auto was = m_settled.find(id);
-    if (m_bSettledKnown && was != m_settled.end() && was->second.cell == cell && was->second.digest == record.digest &&
-        record.digest != 0)
-      continue;
-    cell->MarkDescendants();
-    cell->m_bMarked = true;
+    const bool same = m_bSettledKnown && was != m_settled.end() && was->second.cell == cell &&
+                      was->second.digest == record.digest && record.digest != 0;
+    if (!same) {
+      MarkWithDescendants(m_cells, {id});
+      MarkWithDescendants(m_cells, record.written);
+      changed = true;
+    }
+    now.emplace(id, std::move(record));
+  }
+  // A writer that went leaves its parents to the writers that stay.
+  for (const auto& [id, record] : m_settled) {
+    if (record.written.empty()) continue;
+    const auto kept = now.find(id);
+    if (kept != now.end() && kept->second.cell == record.cell) continue;
+    MarkWithDescendants(m_cells, record.written);
     changed = true;
   }
   if (changed) {
@@ -88,7 +112,7 @@ std::vector<WORD> CGPage::SettleEdits() {
     RecalculateCells(ids);
     // Computing changes the computed fields of the records it reached.
     for (WORD id : ids)
-      if (CGCell* cell = m_cells.Lookup(id)) now[id] = {cell, RecordDigest(*cell)};
+      if (CGCell* cell = m_cells.Lookup(id)) now[id] = SettledNow(*cell);
   }
   m_settled = std::move(now);
   m_bSettledKnown = true;
@@ -98,14 +122,14 @@ std::vector<WORD> CGPage::SettleEdits() {
 void CGPage::NoteSettled() {
   m_settled.clear();
   m_settled.reserve(m_cells.size());
-  for (auto [id, cell] : m_cells) m_settled.emplace(id, SettledRecord{cell, RecordDigest(*cell)});
+  for (auto [id, cell] : m_cells) m_settled.emplace(id, SettledNow(*cell));
   m_bSettledKnown = true;
 }
 
 void CGPage::NoteSettled(const std::vector<WORD>& ids) {
   if (!m_bSettledKnown) return;
   for (WORD id : ids)
-    if (CGCell* cell = m_cells.Lookup(id)) m_settled[id] = {cell, RecordDigest(*cell)};
+    if (CGCell* cell = m_cells.Lookup(id)) m_settled[id] = SettledNow(*cell);
 }
 
 void EditPageAndSettle(CGPage& page, const std::function<void(CGPage&)>& edit) {

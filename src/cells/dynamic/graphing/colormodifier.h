@@ -45,6 +45,7 @@ class CGMdfColor : public CGModifier {
   // Writes the colour into the targets' first colour (alpha kept).  The
   // defined flag is left as it is; an undefined value gives its last value.
   void Recalculate() override;
+  bool WritesParents() const override { return true; }
   void Draw() override;
   void DrawForPick(int mode) override;
   QString GetDescription() override;

@@ -31,6 +31,7 @@ class CGSplit : public CGCell {
   // Back to the hull alone: no cut, no piece, the hull shown again; the
   // planes read from the faces (an undefined face makes the cell undefined).
   void Recalculate() override;
+  bool WritesParents() const override { return true; }
   // The next cut or the pieces' drift for the cell's value.
   void ApplyParameter() override;
 
