@@ -6,9 +6,15 @@ LOGFONT CFormulaDC::SelectFont(const LOGFONT& font) {
   LOGFONT previous = m_font;
   if (!(font == m_font)) {
     m_font = font;
-    FontChanged();
+    m_bFontDue = true;
   }
   return previous;
+}
+
+void CFormulaDC::RealizeFont() {
+  if (!m_bFontDue) return;
+  FontChanged();
+  m_bFontDue = false;
 }
 
 FormulaPen CFormulaDC::SelectPen(const FormulaPen& pen) {

@@ -35,7 +35,10 @@ class CFormulaDC {
   CFormulaDC(const CFormulaDC&) = delete;
   CFormulaDC& operator=(const CFormulaDC&) = delete;
 
-  // Each returns what was selected before, for the caller to restore.
+  // Each returns what was selected before, for the caller to restore.  A
+  // font is only noted here and made at its first use (RealizeFont), so a
+  // frame restoring its parent's font, as an exception passes too, cannot
+  // fail.
   LOGFONT SelectFont(const LOGFONT& font);
   FormulaPen SelectPen(const FormulaPen& pen);
   COLORREF SetTextColor(COLORREF colour);
@@ -56,10 +59,13 @@ class CFormulaDC {
   void DrawTextInRect(const RECT& rect, const QString& text, unsigned align);
 
  protected:
+  // The font selected since the last use is made: FontChanged, once.
+  void RealizeFont();
   virtual void FontChanged() {}
 
  private:
   LOGFONT m_font;
+  bool m_bFontDue = false;
   FormulaPen m_pen;
   COLORREF m_crText = 0;
 };

@@ -4,8 +4,8 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QHash>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/notifier.h"
@@ -25,9 +25,11 @@ namespace {
 enum Font { kLabelFont, kTextFont, kWindowFont, kFontCount };
 
 // Characters to lists of one font, valid in the context they were made in:
-// after the context changed, the names are forgotten, not reused.
+// after the context changed, the names are forgotten, not reused.  Not a
+// QHash, whose insert ends the program when memory runs out: a draw may
+// meet a new character then, and the event guard tells the user instead.
 struct ListCache {
-  QHash<char16_t, GLushort> lists;
+  std::unordered_map<char16_t, GLushort> lists;
   unsigned generation = 0;
 };
 
@@ -132,8 +134,8 @@ QString ListsOf(Font which, const QString& text) {
     const char16_t character = c.unicode();
     GLuint list = FixedList(which, character);
     if (list == 0) {
-      const auto found = cache.lists.constFind(character);
-      if (found != cache.lists.constEnd()) list = *found;
+      const auto found = cache.lists.find(character);
+      if (found != cache.lists.end()) list = found->second;
     }
     if (list == 0) {
       list = GenerateWordLists(1);
@@ -147,7 +149,7 @@ QString ListsOf(Font which, const QString& text) {
         S().pending.push_back({list, *font, character});
       else
         CompileCharacter(list, *font, character);
-      cache.lists.insert(character, static_cast<GLushort>(list));
+      cache.lists.emplace(character, static_cast<GLushort>(list));
     }
     names += QChar(static_cast<char16_t>(list));
   }
@@ -159,8 +161,7 @@ void CompileBlock(GLuint base, const QFont& font, char16_t first, char16_t last)
 }
 
 void CompileCached(const ListCache& cache, const QFont& font) {
-  for (auto it = cache.lists.constBegin(); it != cache.lists.constEnd(); ++it)
-    CompileCharacter(it.value(), font, it.key());
+  for (const auto& [character, list] : cache.lists) CompileCharacter(list, font, character);
 }
 
 }  // namespace
@@ -203,7 +204,7 @@ void BuildTextFontLists() {
 void ReleaseFontLists() {
   for (int font = 0; font < kFontCount; ++font) {
     ListCache& cache = Cache(static_cast<Font>(font));
-    for (const GLushort list : cache.lists) GlListNames().Delete(list, 1);
+    for (const auto& [character, list] : cache.lists) GlListNames().Delete(list, 1);
     cache.lists.clear();
   }
   S().pending.clear();

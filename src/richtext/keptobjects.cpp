@@ -2,7 +2,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
-#include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QTextCursor>
@@ -12,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <unordered_map>
 
 #include "formula/drawing/dib.h"
 #include "platform/filebytes.h"
@@ -25,10 +25,18 @@ namespace {
 constexpr double kTwipsPerPixel = rtf::kTwipsPerPixel;
 constexpr double kLargestSide = 4096;  // pixels a kept object may take in the text
 
-// The words and data of one group, its nested groups' data left out.
+// The words and data of one group, its nested groups' data left out.  Not
+// a QHash (nor the handler's cache below): its insert ends the program when
+// memory runs out, and opening or showing a rich text must refuse instead.
 struct GroupScan {
-  QHash<QByteArray, long> words;  // last value of each control word
-  QByteArray data;                // hex pairs (and \bin bytes) at the top level
+  std::unordered_map<QByteArray, long> words;  // last value of each control word
+  QByteArray data;                             // hex pairs (and \bin bytes) at the top level
+
+  bool Has(const char* word) const { return words.contains(word); }
+  long Value(const char* word, long otherwise) const {
+    const auto it = words.find(word);
+    return it == words.end() ? otherwise : it->second;
+  }
 };
 
 int HexValue(char c) {
@@ -60,7 +68,7 @@ GroupScan ScanGroup(const QByteArray& g) {
         scan.data.append(g.mid(k, n));
         k += n;
       }
-      if (!word.isEmpty()) scan.words.insert(word, value);
+      if (!word.isEmpty()) scan.words.insert_or_assign(word, value);
       i = k - 1;
       continue;
     }
@@ -104,15 +112,15 @@ double Side(double pixels) { return std::clamp(pixels, 0.0, kLargestSide); }
 KeptPicture ReadPict(const QByteArray& group) {
   const GroupScan scan = ScanGroup(group);
   KeptPicture picture;
-  if (scan.words.contains("pngblip")) picture.image = DecodeToLargestSide(scan.data, "PNG");
-  else if (scan.words.contains("jpegblip")) picture.image = DecodeToLargestSide(scan.data, "JPEG");
-  else if (scan.words.contains("dibitmap")) picture.image = DecodeToLargestSide(BmpFileBytes(scan.data), "BMP");
+  if (scan.Has("pngblip")) picture.image = DecodeToLargestSide(scan.data, "PNG");
+  else if (scan.Has("jpegblip")) picture.image = DecodeToLargestSide(scan.data, "JPEG");
+  else if (scan.Has("dibitmap")) picture.image = DecodeToLargestSide(BmpFileBytes(scan.data), "BMP");
   // The goal size is in twips, scaled in percent; without one, the image's own.
-  const double sx = scan.words.value("picscalex", 100) / 100.0, sy = scan.words.value("picscaley", 100) / 100.0;
-  double w = scan.words.value("picwgoal", 0) / kTwipsPerPixel, h = scan.words.value("pichgoal", 0) / kTwipsPerPixel;
-  const bool metafile = scan.words.contains("wmetafile");
+  const double sx = scan.Value("picscalex", 100) / 100.0, sy = scan.Value("picscaley", 100) / 100.0;
+  double w = scan.Value("picwgoal", 0) / kTwipsPerPixel, h = scan.Value("pichgoal", 0) / kTwipsPerPixel;
+  const bool metafile = scan.Has("wmetafile");
   if (w <= 0 && h <= 0 && metafile)  // \picw and \pich in hundredths of a millimetre
-    w = scan.words.value("picw", 0) * 96 / 2540.0, h = scan.words.value("pich", 0) * 96 / 2540.0;
+    w = scan.Value("picw", 0) * 96 / 2540.0, h = scan.Value("pich", 0) * 96 / 2540.0;
   if ((w <= 0 || h <= 0) && !picture.image.isNull()) w = picture.image.width(), h = picture.image.height();
   picture.size = QSizeF(Side(w * sx), Side(h * sy));
   const QSize pixels = picture.size.toSize();
@@ -135,7 +143,7 @@ KeptPicture ReadObject(const QByteArray& group) {
   const QByteArray result = InnerGroup(group, "result");
   KeptPicture picture = result.isEmpty() ? KeptPicture{} : ReadPict(InnerGroup(result, "pict"));
   const GroupScan scan = ScanGroup(group);
-  const double w = scan.words.value("objw", 0) / kTwipsPerPixel, h = scan.words.value("objh", 0) / kTwipsPerPixel;
+  const double w = scan.Value("objw", 0) / kTwipsPerPixel, h = scan.Value("objh", 0) / kTwipsPerPixel;
   if (picture.size.isEmpty()) picture.size = QSizeF(Side(w), Side(h));
   picture.label = name;
   return picture;
@@ -175,12 +183,12 @@ class CKeptObjectHandler : public QObject, public QTextObjectInterface {
     auto it = m_cache.find(group);
     if (it == m_cache.end()) {
       if (m_cache.size() >= 64) m_cache.clear();
-      it = m_cache.insert(group, ReadKeptPicture(group, format.property(rtf::kKeptKind).toString()));
+      it = m_cache.emplace(group, ReadKeptPicture(group, format.property(rtf::kKeptKind).toString())).first;
     }
-    return *it;
+    return it->second;
   }
 
-  QHash<QByteArray, KeptPicture> m_cache;
+  std::unordered_map<QByteArray, KeptPicture> m_cache;
 };
 
 }  // namespace

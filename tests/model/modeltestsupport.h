@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <memory>
 
+#include "cells/cellclasses.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -54,12 +55,16 @@ class RecordBytes {
   QByteArray m_bytes;
 };
 
-// A fresh process state with the model classes registered and one empty
-// current page.
+// A fresh process state with the model and cell classes registered and one
+// empty current page.  The cell classes are there from the first test on:
+// the tests of one program share a registry, which never forgets a class,
+// and a stand-in (pagetest.h) registered under a name before its real class
+// would make the two clash.
 class ModelTest : public ::testing::Test {
  protected:
   ModelTest() {
     RegisterModelClasses();
+    RegisterCellClasses();
     page = std::make_unique<CGPage>();
     SetCurrentPage(page.get());
   }

@@ -1,7 +1,8 @@
 // Cells of classes above the model layer, which the model tells apart by
-// registered class name only: a stand-in run-time class registered under the
-// real name (or the real class, when its layer has registered it) on a C++
-// object of the nearest model class, so code that casts to that class works.
+// registered class name only: the class registered under the name (the
+// fixture registers the cell classes), or a stand-in registered under a name
+// no class has, on a C++ object of the nearest model class, so code that
+// casts to that class works.
 #pragma once
 #include <deque>
 #include <initializer_list>

@@ -36,9 +36,9 @@ CGTbVodText::CGTbVodText(WORD id, const QString& markup, DWORD option, DWORD sca
 std::size_t CGTbVodText::RowBytes(DWORD width) const { return 4 * static_cast<std::size_t>(width); }
 
 void CGTbVodText::RebuildTexture() {
-  m_bPictureDue = false;
   int width = 0, height = 0;
   m_pixels = RenderVodToMask(Rgb(m_rgbaColor), m_dwOption, m_strMarkup, m_rgbaColor.a, &width, &height);
+  m_bPictureDue = false;
   if (m_pixels.empty()) width = height = 0;
   m_nWidth = static_cast<DWORD>(width);
   m_nHeight = static_cast<DWORD>(height);
@@ -68,7 +68,9 @@ void CGTbVodText::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
     ar << m_strMarkup << m_dwOption << m_fStoredScale << m_dwScalesWithView << m_dwStoredWord << m_strStoredText;
     if (pictures) {
-      EnsurePicture();
+      // Rendered for the store when not yet drawn; memory running out
+      // refuses the save rather than store a blank picture.
+      if (m_bPictureDue) RebuildTexture();
       SerializePicture(ar);
     }
     return;

@@ -28,7 +28,8 @@ class CGTbVodText : public CGTextbit {
   // the pixels are rendered when the text is first drawn (EnsurePicture),
   // so a document of many large formula texts costs memory only for those
   // shown.  Loaded pictures are kept, the flag then set to exactly 1 when
-  // set at all.
+  // set at all.  Storing pictures renders one not yet drawn first; memory
+  // running out then leaves with std::bad_alloc, the text as it was.
   void Serialize(CArchive& ar) override;
   // Text layer, scaled by the view's zoom when the text scales with it:
   // the pixels at zoom 1, else the texture; selected, the box around it.
@@ -46,7 +47,8 @@ class CGTbVodText : public CGTextbit {
 
   // Renders the mark-up again in the current colour, option word and alpha
   // (new size and pixels); the texture is uploaded again at its next draw.
-  // Mark-up that renders to nothing leaves a 0 x 0 text.
+  // Mark-up that renders to nothing leaves a 0 x 0 text; memory running
+  // out leaves the text as it was.
   void RebuildTexture();
   // Renders the pixels a load left for the first draw; nothing otherwise.
   // Memory that runs out leaves the text without pixels (not drawn).

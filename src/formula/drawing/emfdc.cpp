@@ -168,6 +168,7 @@ void CEmfDC::TextOut(int x, int y, const QString& text) {
   if (text.isEmpty()) return;
   UseFont();
   UseTextColour();
+  RealizeFont();
   const QSize extent = m_qtFont.Extent(text);
   Include(x, y, x + extent.width(), y + extent.height());
   const int count = static_cast<int>(text.size());

@@ -16,7 +16,10 @@ class CEmfDC : public CFormulaDC {
  public:
   CEmfDC();
 
-  QSize TextExtent(const QString& text) override { return m_qtFont.Extent(text); }
+  QSize TextExtent(const QString& text) override {
+    RealizeFont();
+    return m_qtFont.Extent(text);
+  }
   void TextOut(int x, int y, const QString& text) override;
   void Polyline(const std::vector<QPoint>& points) override;
   void FillPolygon(const std::vector<QPoint>& points, COLORREF colour) override;

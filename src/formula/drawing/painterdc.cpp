@@ -19,9 +19,13 @@ void CPainterDC::SetWindowOrigin(int x, int y) {
   if (m_painter) m_painter->setTransform(QTransform::fromTranslate(-x, -y));
 }
 
-QSize CPainterDC::TextExtent(const QString& text) { return m_qtFont.Extent(text); }
+QSize CPainterDC::TextExtent(const QString& text) {
+  RealizeFont();
+  return m_qtFont.Extent(text);
+}
 
 void CPainterDC::TextOut(int x, int y, const QString& text) {
+  RealizeFont();
   if (m_painter) m_qtFont.Draw(*m_painter, x, y, text, QColorFromRef(TextColor()));
 }
 

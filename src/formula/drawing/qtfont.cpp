@@ -1,9 +1,9 @@
 #include "formula/drawing/qtfont.h"
 
-#include <QHash>
 #include <QImage>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "formula/drawing/symbolfont.h"
 
@@ -19,19 +19,20 @@ const QImage& MetricsDevice() {
   return device;
 }
 
-// Em height per cell height of a face and style.
+// Em height per cell height of a face and style.  Not a QHash: its insert
+// ends the program when memory runs out, and laying out formula texts (an
+// open, a save's read-back) must be able to refuse instead.
 double EmPerCell(const QFont& font) {
-  static QHash<QString, double> cache;
+  static std::unordered_map<QString, double> cache;
   const QString key = font.families().join(u'|') + QLatin1Char('/') + QString::number(font.weight()) +
                       QLatin1Char('/') + QString::number(font.italic());
-  auto it = cache.constFind(key);
-  if (it != cache.constEnd()) return *it;
+  if (const auto it = cache.find(key); it != cache.end()) return it->second;
   QFont probe = font;
   probe.setPixelSize(kRatioProbePixels);
   const QFontMetricsF metrics(probe, &MetricsDevice());
   const double cell = metrics.ascent() + metrics.descent();
   const double ratio = cell > 0 ? kRatioProbePixels / cell : 1.0;
-  cache.insert(key, ratio);
+  cache.emplace(key, ratio);
   return ratio;
 }
 

@@ -2,7 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
+#include <unordered_set>
 
 #include "model/globals.h"
 #include "platform/archive.h"
@@ -12,7 +12,10 @@
 namespace {
 const ProcessStateReset reset(ClearGlobalTools);
 
-void Walk(const QString& folder, QSet<QString>& visited, std::vector<CToolSet>& sets) {
+// Not a QSet, whose insert ends the program when memory runs out.
+using Visited = std::unordered_set<QString>;
+
+void Walk(const QString& folder, Visited& visited, std::vector<CToolSet>& sets) {
   const QString canonical = QFileInfo(folder).canonicalFilePath();
   if (canonical.isEmpty() || visited.contains(canonical)) return;  // gone, or reached again by a link
   visited.insert(canonical);
@@ -58,7 +61,7 @@ CToolList ReadToolSetBytes(const QByteArray& bytes) {
 
 std::vector<CToolSet> LoadToolFolder(const QString& folder) {
   std::vector<CToolSet> sets;
-  QSet<QString> visited;
+  Visited visited;
   if (!folder.isEmpty() && QFileInfo(folder).isDir()) Walk(folder, visited, sets);
   return sets;
 }

@@ -107,7 +107,7 @@ void CFontComboBox::FillFontList(const QStringList& faces, int recentSize) {
   QStringList sorted;
   for (const QString& face : faces)
     if (!face.startsWith(u'@') && !m_charSets.contains(face)) {
-      m_charSets.insert(face, CharSetOfFace(face));
+      m_charSets.emplace(face, CharSetOfFace(face));
       sorted << face;
     }
   std::sort(sorted.begin(), sorted.end(),
@@ -142,7 +142,7 @@ void CFontComboBox::MoveToRecent(const QString& face) {
     insertItem(0, face);
   } else {
     if (m_nRecent >= m_nRecentSize && m_nRecent > 0) {
-      m_recent.remove(itemText(m_nRecent - 1));
+      m_recent.erase(itemText(m_nRecent - 1));
       removeItem(m_nRecent - 1);
       --m_nRecent;
     }

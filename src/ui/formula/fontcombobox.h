@@ -5,9 +5,9 @@
 // at the caret shows in the box (ShowFace) unless the user is working in it.
 #pragma once
 #include <QComboBox>
-#include <QHash>
-#include <QSet>
 #include <QStringList>
+#include <unordered_map>
+#include <unordered_set>
 
 // The faces the program offers: the toolkit's families, the faces
 // documents name (mapped to installed faces at start-up) and "Symbol";
@@ -36,7 +36,10 @@ class CFontComboBox : public QComboBox {
   QStringList RecentFaces() const;
   bool IsKnownFace(const QString& face) const { return m_charSets.contains(face); }
   // The character set of a listed face; 0 for a face the list lacks.
-  int CharSetOf(const QString& face) const { return m_charSets.value(face, 0); }
+  int CharSetOf(const QString& face) const {
+    const auto it = m_charSets.find(face);
+    return it == m_charSets.end() ? 0 : it->second;
+  }
   bool HasFocusWithin() const;
 
  signals:
@@ -49,8 +52,9 @@ class CFontComboBox : public QComboBox {
   void Complete(const QString& typed);
   void Choose(const QString& face);
 
-  QHash<QString, int> m_charSets;  // every listed face
-  QSet<QString> m_recent;          // the faces of the section
+  // Not QHash and QSet, whose inserts end the program when memory runs out.
+  std::unordered_map<QString, int> m_charSets;  // every listed face
+  std::unordered_set<QString> m_recent;         // the faces of the section
   int m_nRecent = 0;
   int m_nRecentSize = kRecentSize;
   QString m_strTyped;  // the text last typed, to tell typing from deleting

@@ -77,21 +77,21 @@ bool CFormulaCtrl::RunCommand(unsigned id) { return m_editor.RunCommand(id); }
 
 QAction* CFormulaCtrl::CommandAction(unsigned id) {
   if (!HasCommand(id)) return nullptr;
-  QAction*& action = m_actions[id];
-  if (!action) {
-    action = new QAction(CommandText(id), this);
-    action->setData(id);
-    action->setCheckable(m_editor.QueryCommand(id).m_bCheckable);
-    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-  }
+  if (const auto it = m_actions.find(id); it != m_actions.end()) return it->second;
+  // Entered once made: memory running out on the way leaves no empty entry.
+  auto* action = new QAction(CommandText(id), this);
+  action->setData(id);
+  action->setCheckable(m_editor.QueryCommand(id).m_bCheckable);
+  connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+  m_actions.emplace(id, action);
   return action;
 }
 
 void CFormulaCtrl::UpdateActions() {
-  for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
-    const CCmdUI ui = m_editor.QueryCommand(it.key());
-    it.value()->setEnabled(ui.m_bEnabled);
-    if (ui.m_bCheckable) it.value()->setChecked(ui.m_nCheck != 0);
+  for (const auto& [id, action] : m_actions) {
+    const CCmdUI ui = m_editor.QueryCommand(id);
+    action->setEnabled(ui.m_bEnabled);
+    if (ui.m_bCheckable) action->setChecked(ui.m_nCheck != 0);
   }
 }
 

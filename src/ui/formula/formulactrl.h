@@ -18,9 +18,9 @@
 // id for buttons, kept up to date by UpdateActions.
 #pragma once
 #include <QBasicTimer>
-#include <QHash>
 #include <QImage>
 #include <QWidget>
+#include <unordered_map>
 
 #include "formula/control/formulaeditor.h"
 
@@ -98,6 +98,6 @@ class CFormulaCtrl : public QWidget, private IFormulaHost {
   bool m_bPictureDirty = true;
   bool m_bCaretOn = false;  // the blink's phase
   QBasicTimer m_caretTimer;
-  QHash<unsigned, QAction*> m_actions;
+  std::unordered_map<unsigned, QAction*> m_actions;  // not a QHash: its insert cannot throw
   QMenu* m_pMenu = nullptr;
 };

@@ -19,9 +19,16 @@ namespace KAVREL_FILE_LOCAL {
 
 const QString kMarkup = QStringLiteral("<#><l><e>A+B</e></l></#>");
 
-std::vector<BYTE> Rendered(const RGBA& c, COLORREF option) {
+std::vector<BYTE> Rendered(const RGBA& c, COLORREF option, int* width = nullptr, int* height = nullptr) {
   int w = 0, h = 0;
-  return RenderVodToMask(c.r | c.g << 8 | c.b << 16, option, kMarkup, c.a, &w, &h);
+  return RenderVodToMask(c.r | c.g << 8 | c.b << 16, option, kMarkup, c.a, width ? width : &w, height ? height : &h);
+}
+
+// The picture part of a record: size, then the pixels as rendered.
+QByteArray PictureRecord(const RGBA& c, COLORREF option) {
+  int w = 0, h = 0;
+  const std::vector<BYTE> pixels = Rendered(c, option, &w, &h);
+  return RecordBytes().u32(w).u32(h).bytes(QByteArray(reinterpret_cast<const char*>(pixels.data()), pixels.size())).get();
 }
 
 // Stores the cell, or loads it from `bytes`; formula pictures go with it
@@ -78,11 +85,17 @@ TEST_F(FormulaInkTest, FormulaRecordsWithAndWithoutTheirPictures) {
   const QByteArray pixels = RecordBytes().u32(2).u32(1).bytes(QByteArray(8, 7)).get();
   const auto free = [] { return new CGTbVodText; };
   const auto attached = [] { auto* t = new CGTbMhc; t->m_parents = {1}; return t; };
-  struct Row { const char* name; std::function<CGTbVodText*()> make; bool pictures; QByteArray own, stored; };
-  const Row rows[] = {{"rendered again", free, false, fields(5), fields(5)},
-                      {"pictures kept, flag 5 becomes 1", free, true, fields(5) + pixels, fields(1) + pixels},
-                      {"attached", attached, false, fields(1) + offset, fields(1) + offset},
-                      {"attached, pictures", attached, true, fields(0) + pixels + offset, fields(0) + pixels + offset}};
+  // `pictures` of the load, `storedPictures` of the store.
+  struct Row { const char* name; std::function<CGTbVodText*()> make; bool pictures, storedPictures; QByteArray own, stored; };
+  const Row rows[] = {
+      {"rendered again", free, false, false, fields(5), fields(5)},
+      {"pictures kept, flag 5 becomes 1", free, true, true, fields(5) + pixels, fields(1) + pixels},
+      {"attached", attached, false, false, fields(1) + offset, fields(1) + offset},
+      {"attached, pictures", attached, true, true, fields(0) + pixels + offset, fields(0) + pixels + offset},
+      // Pictures stored once the option is set (or for a pasted text): the
+      // picture is rendered for the store, not first drawn.
+      {"measured, stored with its picture", free, false, true, fields(5),
+       fields(5) + PictureRecord(CGTbVodText().m_rgbaColor, 0xFFFFFF)}};
   for (const Row& r : rows) {
     std::unique_ptr<CGTbVodText> cell(r.make());
     const QByteArray common = Common(*cell);
@@ -91,10 +104,11 @@ TEST_F(FormulaInkTest, FormulaRecordsWithAndWithoutTheirPictures) {
     // Rendered again only when first drawn; measured at once.
     EXPECT_EQ(cell->m_pixels.empty(), !r.pictures) << r.name;
     const std::pair<DWORD, DWORD> loadedSize(cell->m_nWidth, cell->m_nHeight);
+    EXPECT_EQ(Serialized(*cell, r.storedPictures), common + r.stored) << r.name << ", before it is drawn";
     cell->EnsurePicture();
     EXPECT_EQ(loadedSize, std::make_pair(cell->m_nWidth, cell->m_nHeight)) << r.name;
     EXPECT_EQ(cell->m_pixels, r.pictures ? std::vector<BYTE>(8, 7) : Rendered(cell->m_rgbaColor, 0xFFFFFF)) << r.name;
-    EXPECT_EQ(Serialized(*cell, r.pictures), common + r.stored) << r.name;
+    EXPECT_EQ(Serialized(*cell, r.storedPictures), common + r.stored) << r.name;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "doctestsupport.h"
 
+#include "cells/cellclasses.h"
+
 IMPLEMENT_SERIAL(CTestLoggedCell, CGCell)
 
 std::vector<std::pair<WORD, WORD>> CTestLoggedCell::s_log;
@@ -11,6 +13,7 @@ void CTestLoggedCell::Recalculate() {
 
 DocTest::DocTest() {
   RegisterModelClasses();
+  RegisterCellClasses();
   ClassRegistry::Register(RUNTIME_CLASS(CTestLoggedCell));
   CTestLoggedCell::s_log.clear();
 }

@@ -1,5 +1,5 @@
-// A fresh process with the model classes registered, an empty document and a
-// temporary folder for its files.
+// A fresh process with the model and cell classes registered (as for
+// ModelTest), an empty document and a temporary folder for its files.
 #pragma once
 #include <gtest/gtest.h>
 

@@ -4,15 +4,14 @@
 // read back on OK, untouched on Cancel.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLineEdit>
 
 #include "platform/notifier.h"
 #include "support/modaldialogs.h"
 #include "support/recorders.h"
+#include "support/settle.h"
 #include "ui/dialogs/dialogwidgets.h"
 #include "editing/dialogs/labels/labeldialogs.h"
 
@@ -42,8 +41,11 @@ TEST(LabelDialogWidgets, ShowsTheMembersAndReadsThemBackOnOk) {
     scaleChecked = ByText<QCheckBox>(dialog, "自动缩放（应用于选中的点线面圆）")->isChecked();
     auto* list = dialog.findChild<QComboBox*>();
     characters = list->count();
+    // The dialog active, as a user meets it, so that the list really takes
+    // the focus from the name (whatever window was active before).
     const auto choose = [&](const char* character) {
-      list->setFocus();
+      ASSERT_TRUE(ActivateWindow(&dialog, list)) << character;
+      EXPECT_FALSE(edit->hasSelectedText()) << "losing the focus clears the selection";
       emit list->textActivated(QString::fromUtf8(character));
       typed << edit->text();
       EXPECT_EQ(dialog.focusWidget(), edit) << character;
@@ -52,9 +54,7 @@ TEST(LabelDialogWidgets, ShowsTheMembersAndReadsThemBackOnOk) {
     edit->setCursorPosition(0);
     choose("β");  // at the caret
     edit->setSelection(1, 1);
-    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
-    QApplication::sendEvent(edit, &out);  // losing the focus clears the selection...
-    choose("γ");                          // ...yet the choice replaces it
+    choose("γ");  // replaces the selection the name had
     ByText<QCheckBox>(dialog, "自动命名")->setChecked(false);
     ByText<QCheckBox>(dialog, "将颜色用于选中的对象")->setChecked(true);
     dialog.accept();
