@@ -118,7 +118,9 @@ INSTANTIATE_TEST_SUITE_P(
         // a measurement made wider or narrower left the value shown beside a point
         DrawnEdits{0, 1823, 68}, DrawnEdits{0, 536, 26},
         // a point dividing a circle by a huge ratio stood at angle 0
-        DrawnEdits{0, 1461, 147}));
+        DrawnEdits{0, 1461, 147},
+        // deleting one of two colour modifiers of a line left the other's colour unapplied
+        DrawnEdits{0, 3716, 63}));
 
 // A document to sweep: its bytes, where its numbers stand, and the record
 // each number belongs to (its class and id).
