@@ -8,7 +8,6 @@
 #include "platform/types.h"
 
 class CGCell;
-class CGPage;
 
 // The kind lists, in the page's declaration order; kSelAll is m_selAll.
 enum SelectionList {
@@ -34,13 +33,9 @@ void SelectChildren();
 // kAutomaticColors takes each kind's colour from the colour scheme and faces
 // from the automatic colour cycle.  False when nothing was recoloured.
 inline constexpr COLORREF kAutomaticColors = 0xFFFFFFFF;
-// A cell that a colour modifier colours keeps the modifier's colour, as
-// every computation of the modifier (opening the document among them)
-// writes it again.
+// A cell that a colour modifier colours takes the modifier's colour again
+// when the edit settles, as opening the document computes it.
 bool ApplyColorToSelection(COLORREF color);
-// Computes the colour modifiers of `page` (the current page) again, so that
-// the cells they colour show what a reopen shows after a colour was set by hand.
-void ReapplyColourModifiers(CGPage& page);
 // The second (label) colour of the selected cells.
 void SetSelectionLabelColor(COLORREF color);
 // Label mode of the selected points, lines, faces and paths: 0 when on

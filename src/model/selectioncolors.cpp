@@ -105,15 +105,7 @@ bool ApplyColorToSelection(COLORREF colorRef) {
     Paint(cell, color, automatic);
     any = true;
   });
-  if (any) ReapplyColourModifiers(*page);
   return any;
-}
-
-void ReapplyColourModifiers(CGPage& page) {
-  // In ascending ids, as opening the document computes them: where two
-  // modifiers colour one cell, the later one's colour stays.
-  for (auto [id, cell] : page.m_cells)
-    if (IsColorModifier(*cell)) cell->Recalculate();
 }
 
 void SetSelectionLabelColor(COLORREF colorRef) {

@@ -114,7 +114,6 @@ void OnRandomColors(CKavrelDoc& doc) {
     if (auto* text = dynamic_cast<CGTbVodText*>(cell)) text->RebuildTexture();
     doc.SetModifiedFlag();
   }
-  ReapplyColourModifiers(*page);
   page->ClearSelection();
   UiBridge().UpdateAllViews();
 }
