@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Seeds, DrawnEditsTest,
 
 // The check reads "#5" in a name written from a parent the user named
 // "#5" as that name, and still finds a name that writes short a cell
-// which is no parent.
+// which is no ancestor.
 TEST_F(DocumentFileTest, DocumentFaultTellsATypedNameFromAShortId) {
   CKavrelDoc doc;
   BuildStepsDocument(doc, 1, folder.path());

@@ -164,14 +164,15 @@ std::set<WORD> Ancestors(const CGPage& page, const CGCell& cell) {
   return found;
 }
 
-// Whether the "#" at `at` of a text lies in a name that one of the cells
-// took from the user: "#5" there is what was typed, no parent written short.
-bool InTypedName(const CGPage& page, const std::set<WORD>& ancestors, const QString& text, qsizetype at) {
+// Whether the "#" at `at` of a text lies in the name of one of the cells,
+// as written in: "#5" there is a name the user typed, or one made from it
+// ("#5'"), no parent written short.
+bool InAncestorsName(const CGPage& page, const std::set<WORD>& ancestors, const QString& text, qsizetype at) {
   for (WORD id : ancestors) {
     const CGCell* cell = page.m_cells.Lookup(id);
-    if (!cell || !cell->m_bNameFixed) continue;
+    if (!cell) continue;
     for (const QString* name : {&cell->m_strName, &cell->m_strVodName}) {
-      if (name->isEmpty()) continue;
+      if (!name->contains(u'#')) continue;
       for (qsizetype from = text.indexOf(*name); from >= 0 && from <= at; from = text.indexOf(*name, from + 1))
         if (at < from + name->size()) return true;
     }
@@ -201,7 +202,7 @@ std::string CellIds(const CGPage& page) {
       for (const QString* text : {&cell->m_strName, &cell->m_strVodName}) {
         for (auto it = shortName.globalMatch(*text); it.hasNext();) {
           const QRegularExpressionMatch match = it.next();
-          if (InTypedName(page, ancestors, *text, match.capturedStart())) continue;
+          if (InAncestorsName(page, ancestors, *text, match.capturedStart())) continue;
           const unsigned named = match.captured(1).toUInt();
           if (!ancestors.count(static_cast<WORD>(named)) || named > 0xFFFF)
             return At(page, id) + ": name \"" + text->toStdString() + "\" writes #" + std::to_string(named) +

@@ -29,8 +29,8 @@ enum class StepSet { kEdits, kAll };
 // What is wrong with the document, or empty: every id a cell or page holds
 // (parents, children, the locus's hue values, page links, the automatic
 // button, the transformation marks, the selection and running lists, names
-// that write a parent short as #id — not a name the user typed, which may
-// read "#5" too) names an existing cell of a kind that may stand there, and
+// that write a parent short as #id — not a parent's name written in, which
+// the user may have typed "#5") names an existing cell of a kind that may stand there, and
 // the document saves (as the program saves a file, reading it back first)
 // into `folder`, opens from there as the program opens a file and saves to
 // the same bytes.  The document stays as it was, its page current.
