@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
+#include <QStringList>
 #include <cstdio>
 #include <cstdint>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/classregistration.h"
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -68,6 +70,15 @@ void PrintTo(const DrawnEdits& row, std::ostream* out) {
        << (row.set == StepSet::kAll ? ", all steps" : "");
 }
 
+// A run as a row makes it, in a process state of its own.
+std::string RunAlone(const DrawnEdits& row) {
+  SeamRecorders seams;
+  QTemporaryDir folder;
+  RegisterAllClasses();
+  CKavrelDoc doc;
+  return RunDocumentSteps(doc, row.start, row.seed, row.steps, folder.path(), row.set);
+}
+
 class DrawnEditsTest : public DocumentFileTest, public ::testing::WithParamInterface<DrawnEdits> {};
 
 TEST_P(DrawnEditsTest, SaveAndReopenAlike) {
@@ -78,6 +89,29 @@ TEST_P(DrawnEditsTest, SaveAndReopenAlike) {
   EXPECT_EQ(RunDocumentSteps(doc, row.start, row.seed, row.steps, folder.path(), row.set), "");
   std::printf("start %d, seed %u: %d steps, %lld ms\n", row.start, row.seed, row.steps,
               static_cast<long long>(timer.elapsed()));
+}
+
+// The long run, far beyond the rows: all steps, 200 of them, from both
+// starting documents for each seed of KAVREL_LONG_SEEDS ("first count").
+// Its pieces are the CTest tests DrawnEdits.LongRun.* (tests/CMakeLists.txt),
+// which the default run leaves out.  Each seed that fails is named as the
+// row that replays it.
+TEST(DrawnEditsLongRun, AllStepsFromBothStarts) {
+  const QStringList range = qEnvironmentVariable("KAVREL_LONG_SEEDS").split(u' ', Qt::SkipEmptyParts);
+  if (range.size() != 2) GTEST_SKIP() << "KAVREL_LONG_SEEDS=\"first count\" names no seeds";
+  const std::uint32_t first = range[0].toUInt(), count = range[1].toUInt();
+  QElapsedTimer timer;
+  timer.start();
+  int failed = 0;
+  for (std::uint32_t seed = first; seed < first + count; ++seed)
+    for (int start : {0, 1}) {
+      const std::string fault = RunAlone({start, seed, 200, StepSet::kAll});
+      failed += !fault.empty();
+      const std::string step = fault.rfind("step ", 0) == 0 ? fault.substr(5, fault.find(' ', 5) - 5) : "0";
+      EXPECT_EQ(fault, "") << "DrawnEdits{" << start << ", " << seed << ", " << step << ", StepSet::kAll}";
+    }
+  std::printf("seeds %u to %u, both starts: %d of %u runs failed, %lld s\n", first, first + count - 1, failed,
+              2 * count, static_cast<long long>(timer.elapsed() / 1000));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, DrawnEditsTest,
