@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
+#include <QStringList>
 #include <cstdio>
 #include <cstdint>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/classregistration.h"
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -53,16 +55,28 @@ TEST_F(DocumentFileTest, PointsAtTheEdgeOfTheFloatRangeSaveAndReopen) {
 
 // Edits drawn from a seed, each checked as it is made (support/documentsteps.h):
 // a run of steps on the every-class document (start 0) or on a small page
-// (start 1), each row in a process state of its own.  A seed that once
-// broke the rule stays a row, at the step count that reached the fault.
+// (start 1), each row in a process state of its own; the edits alone or
+// all steps.  A seed that once broke the rule stays a row, at the step
+// count that reached the fault.
 struct DrawnEdits {
   int start;
   std::uint32_t seed;
   int steps;
+  StepSet set = StepSet::kEdits;
 };
 
 void PrintTo(const DrawnEdits& row, std::ostream* out) {
-  *out << "start " << row.start << ", seed " << row.seed << ", " << row.steps << " steps";
+  *out << "start " << row.start << ", seed " << row.seed << ", " << row.steps << " steps"
+       << (row.set == StepSet::kAll ? ", all steps" : "");
+}
+
+// A run as a row makes it, in a process state of its own.
+std::string RunAlone(const DrawnEdits& row) {
+  SeamRecorders seams;
+  QTemporaryDir folder;
+  RegisterAllClasses();
+  CKavrelDoc doc;
+  return RunDocumentSteps(doc, row.start, row.seed, row.steps, folder.path(), row.set);
 }
 
 class DrawnEditsTest : public DocumentFileTest, public ::testing::WithParamInterface<DrawnEdits> {};
@@ -72,16 +86,55 @@ TEST_P(DrawnEditsTest, SaveAndReopenAlike) {
   QElapsedTimer timer;
   timer.start();
   CKavrelDoc doc;
-  EXPECT_EQ(RunDocumentSteps(doc, row.start, row.seed, row.steps, folder.path()), "");
+  EXPECT_EQ(RunDocumentSteps(doc, row.start, row.seed, row.steps, folder.path(), row.set), "");
   std::printf("start %d, seed %u: %d steps, %lld ms\n", row.start, row.seed, row.steps,
               static_cast<long long>(timer.elapsed()));
+}
+
+// The long run, far beyond the rows: all steps, 200 of them, from both
+// starting documents for each seed of KAVREL_LONG_SEEDS ("first count").
+// Its pieces are the CTest tests DrawnEdits.LongRun.* (tests/CMakeLists.txt),
+// which the default run leaves out.  Each seed that fails is named as the
+// row that replays it.
+TEST(DrawnEditsLongRun, AllStepsFromBothStarts) {
+  const QStringList range = qEnvironmentVariable("KAVREL_LONG_SEEDS").split(u' ', Qt::SkipEmptyParts);
+  if (range.size() != 2) GTEST_SKIP() << "KAVREL_LONG_SEEDS=\"first count\" names no seeds";
+  const std::uint32_t first = range[0].toUInt(), count = range[1].toUInt();
+  QElapsedTimer timer;
+  timer.start();
+  int failed = 0;
+  for (std::uint32_t seed = first; seed < first + count; ++seed)
+    for (int start : {0, 1}) {
+      const std::string fault = RunAlone({start, seed, 200, StepSet::kAll});
+      failed += !fault.empty();
+      const std::string step = fault.rfind("step ", 0) == 0 ? fault.substr(5, fault.find(' ', 5) - 5) : "0";
+      EXPECT_EQ(fault, "") << "DrawnEdits{" << start << ", " << seed << ", " << step << ", StepSet::kAll}";
+    }
+  std::printf("seeds %u to %u, both starts: %d of %u runs failed, %lld s\n", first, first + count - 1, failed,
+              2 * count, static_cast<long long>(timer.elapsed() / 1000));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, DrawnEditsTest,
                          ::testing::Values(DrawnEdits{0, 1, 200}, DrawnEdits{0, 2, 200}, DrawnEdits{0, 4, 200},
                                            DrawnEdits{0, 5, 200}, DrawnEdits{0, 6, 200}, DrawnEdits{0, 7, 200},
                                            DrawnEdits{1, 1, 200}, DrawnEdits{1, 3, 200}, DrawnEdits{1, 4, 200},
-                                           DrawnEdits{1, 5, 200}, DrawnEdits{1, 6, 200}, DrawnEdits{1, 8, 200}));
+                                           DrawnEdits{1, 5, 200}, DrawnEdits{1, 6, 200}, DrawnEdits{1, 8, 200},
+                                           // all steps, the view's too
+                                           DrawnEdits{0, 1000, 53, StepSet::kAll},
+                                           DrawnEdits{1, 1070, 200, StepSet::kAll},
+                                           DrawnEdits{1, 1102, 200, StepSet::kAll}));
+
+// The check reads "#5" in a name written from a parent the user named
+// "#5" as that name, and still finds a name that writes short a cell
+// which is no ancestor.
+TEST_F(DocumentFileTest, DocumentFaultTellsATypedNameFromAShortId) {
+  CKavrelDoc doc;
+  BuildStepsDocument(doc, 1, folder.path());
+  ASSERT_TRUE(doc.RenameObject(TreeItemKind::Cell, 1, QStringLiteral("#5")));  // A; 5 is the segment AB
+  EXPECT_EQ(DocumentFault(doc, folder.path()), "");
+  g_pCurPage->m_cells.Lookup(9)->m_strName = QStringLiteral("#3+#3");  // AB + AB; 3 is C
+  EXPECT_NE(DocumentFault(doc, folder.path()).find("writes #3, no parent of it"), std::string::npos);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     OnceBroken, DrawnEditsTest,

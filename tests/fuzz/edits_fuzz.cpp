@@ -1,6 +1,7 @@
 // Edits drawn from the input, as support/documentsteps.h makes them: its
-// first byte chooses the document to start from (the every-class document
-// or a small page), each further pair of bytes one draw.  After each edit
+// first byte chooses the document to start from (bit 0: the every-class
+// document or a small page) and the steps (bit 1: the edits alone or all
+// steps, the view's too), each further pair of bytes one draw.  After each edit
 // every id the document holds names a cell that may stand there, and the
 // document saves, opens again and saves to the same bytes.  Each input
 // starts from the process state of a new program, so that a finding
@@ -27,11 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CKavrelDoc doc;
   BuildStepsDocument(doc, data[0] % 2, folder.path());
   std::size_t at = 1;
-  DocumentSteps steps(doc, [&](unsigned n) -> unsigned {
-    const unsigned drawn = at + 1 < size ? unsigned(data[at]) | unsigned(data[at + 1]) << 8 : 0;
-    at += 2;
-    return n ? drawn % n : 0;
-  });
+  const StepSet set = data[0] & 2 ? StepSet::kAll : StepSet::kEdits;
+  DocumentSteps steps(
+      doc,
+      [&](unsigned n) -> unsigned {
+        const unsigned drawn = at + 1 < size ? unsigned(data[at]) | unsigned(data[at + 1]) << 8 : 0;
+        at += 2;
+        return n ? drawn % n : 0;
+      },
+      set);
   FuzzNoteLoaded();
   for (int step = 0; step < kMostSteps && at + 1 < size; ++step) {
     const std::string fault = steps.StepAndCheck();

@@ -1,5 +1,7 @@
 #include "support/documentsteps.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdint>
@@ -16,6 +18,7 @@
 #include "cells/primitives/cgverfree.h"
 #include "editing/dialogs/bodies/subadialog.h"
 #include "editing/dialogs/inputdialogs.h"
+#include "editing/dialogs/labels/labeldialogs.h"
 #include "editing/dialogs/properties/imagepropertydialog.h"
 #include "editing/dialogs/properties/primitivedialogs.h"
 #include "editing/dialogs/solids/staticdialog.h"
@@ -35,14 +38,24 @@
 #include "platform/notifier.h"
 #include "support/documentfiles.h"
 #include "support/everyclass.h"
+#include "support/viewsteps.h"
+
+namespace {
+// Names a user types for a cell: some read like a parent written short.
+QString TypedName(StepDraw& draw) {
+  static constexpr const char* kNames[] = {"#1", "#2", "#5", "#12", "#70000", "A#3", "#", "B", "|#4|"};
+  return QString::fromUtf8(kNames[draw(std::size(kNames))]);
+}
+}  // namespace
 
 // Answers every dialog from the draws: cancelled, taken as preset, or with
 // its numbers drawn where the dialog is known here.  A drawn number is one
 // the dialog's edit accepts (a finite float), often at the edge of the
-// range; a choice stays within its list.
+// range; a choice stays within its list.  With all steps a label's name is
+// typed too.
 class DrawnDialogs : public IDialogProvider {
  public:
-  explicit DrawnDialogs(StepDraw& draw) : m_draw(draw) {}
+  DrawnDialogs(StepDraw& draw, StepSet set) : m_draw(draw), m_set(set) {}
   int DoModal(CDialogData& data) override {
     const unsigned how = m_draw(8);
     if (how == 0) return IDCANCEL;
@@ -104,10 +117,14 @@ class DrawnDialogs : public IDialogProvider {
       d->m_fTurn = Number();
     } else if (auto* d = As<CDlgImagePropy>(data)) {
       d->m_fWidthScale = Number(), d->m_fHeightScale = Number();
+    } else if (auto* d = As<CDlgPropertyLabel>(data); d && m_set == StepSet::kAll) {
+      d->m_strLabel = TypedName(m_draw);
+      d->m_bAutoName = Choice(0, 1);
     }
   }
 
   StepDraw& m_draw;
+  StepSet m_set;
 };
 
 namespace {
@@ -147,6 +164,22 @@ std::set<WORD> Ancestors(const CGPage& page, const CGCell& cell) {
   return found;
 }
 
+// Whether the "#" at `at` of a text lies in the name of one of the cells,
+// as written in: "#5" there is a name the user typed, or one made from it
+// ("#5'"), no parent written short.
+bool InAncestorsName(const CGPage& page, const std::set<WORD>& ancestors, const QString& text, qsizetype at) {
+  for (WORD id : ancestors) {
+    const CGCell* cell = page.m_cells.Lookup(id);
+    if (!cell) continue;
+    for (const QString* name : {&cell->m_strName, &cell->m_strVodName}) {
+      if (!name->contains(u'#')) continue;
+      for (qsizetype from = text.indexOf(*name); from >= 0 && from <= at; from = text.indexOf(*name, from + 1))
+        if (at < from + name->size()) return true;
+    }
+  }
+  return false;
+}
+
 std::string CellIds(const CGPage& page) {
   static const QRegularExpression shortName(QStringLiteral("#(\\d+)"));
   for (auto [id, cell] : page.m_cells) {
@@ -168,7 +201,9 @@ std::string CellIds(const CGPage& page) {
       const std::set<WORD> ancestors = Ancestors(page, *cell);
       for (const QString* text : {&cell->m_strName, &cell->m_strVodName}) {
         for (auto it = shortName.globalMatch(*text); it.hasNext();) {
-          const unsigned named = it.next().captured(1).toUInt();
+          const QRegularExpressionMatch match = it.next();
+          if (InAncestorsName(page, ancestors, *text, match.capturedStart())) continue;
+          const unsigned named = match.captured(1).toUInt();
           if (!ancestors.count(static_cast<WORD>(named)) || named > 0xFFFF)
             return At(page, id) + ": name \"" + text->toStdString() + "\" writes #" + std::to_string(named) +
                    ", no parent of it";
@@ -236,42 +271,87 @@ std::string KindOf(const CGCell* cell) {
   return cell ? kKinds[SelectionKindOf(*cell)] : "missing cell";
 }
 
-// Where two saves part: the byte, and the record of the last number stored
-// before it in the second.
+std::string Owner(const CObject* object) {
+  std::string owner = Name(object);
+  if (const auto* cell = dynamic_cast<const CGCell*>(object)) owner += " " + std::to_string(cell->m_nId);
+  return owner;
+}
+
+// Where two saves part: the byte and its two values, the innermost record
+// holding it and the record of the last number stored before it in the
+// second.
 std::string Difference(CKavrelDoc& doc, const QByteArray& before) {
   std::vector<CArchive::ScalarField> fields;
+  std::vector<CArchive::ObjectSpan> spans;
   CArchive ar;
   ar.RecordFloatFields(&fields);
+  ar.RecordObjectSpans(&spans);
   doc.Serialize(ar);
   const QByteArray now = ar.Bytes();
   qsizetype at = 0;
   while (at < now.size() && at < before.size() && now[at] == before[at]) ++at;
-  std::string owner = "the document";
+  const auto byte = [at](const QByteArray& bytes) {
+    return at < bytes.size() ? QByteArray(1, bytes[at]).toHex().toStdString() : std::string("none");
+  };
+  std::string in = "the document";
+  qsizetype inSize = std::numeric_limits<qsizetype>::max();
+  for (const CArchive::ObjectSpan& span : spans)
+    if (span.begin <= at && at < span.end && span.end - span.begin < inSize)
+      in = Owner(span.object), inSize = span.end - span.begin;
+  std::string last = "none";
   for (const CArchive::ScalarField& field : fields) {
     if (field.offset > at) break;
-    owner = Name(field.object);
-    if (const auto* cell = dynamic_cast<const CGCell*>(field.object)) owner += " " + std::to_string(cell->m_nId);
+    last = Owner(field.object);
   }
-  return "the reopened document saves other bytes from byte " + std::to_string(at) + " (after a number of " + owner +
-         ")";
+  return "the reopened document saves other bytes from byte " + std::to_string(at) + " (" + byte(before) + ", then " +
+         byte(now) + "; in the record of " + in + ", after a number of " + last + ")";
 }
 
-// Opens the bytes as the program opens a ".kv" file and saves them again:
-// empty when that gives the same bytes, else what went wrong.
-std::string Reopened(const QByteArray& bytes) {
-  try {
-    CKavrelDoc reopened;
-    CArchive ar(bytes);
-    ar.Context().bOlderLayout = true;
-    reopened.Serialize(ar);
-    return DocumentBytes(reopened) == bytes ? std::string() : Difference(reopened, bytes);
-  } catch (const CArchiveException& e) {
-    return std::string("the saved document is refused: ") + e.what();
-  } catch (const CDocumentFormatException& e) {
-    return std::string("the saved document is refused: ") + e.what();
-  } catch (const std::bad_alloc&) {
-    return "the saved document is refused: out of memory";
-  }
+// Keeps the texts of the message boxes shown while it lives, each
+// answered as when nobody can click; the notifier in force before comes
+// back after.
+class ShownTexts {
+ public:
+  ShownTexts() : m_previous(SetNotifier(std::make_unique<Catcher>(m_texts))) {}
+  ~ShownTexts() { SetNotifier(std::move(m_previous)); }
+  ShownTexts(const ShownTexts&) = delete;
+  ShownTexts& operator=(const ShownTexts&) = delete;
+  const std::string& Texts() const { return m_texts; }
+
+ private:
+  class Catcher : public INotifier {
+   public:
+    explicit Catcher(std::string& texts) : m_texts(texts) {}
+    int Show(const QString& text, const QString&, unsigned type) override {
+      m_texts += (m_texts.empty() ? "" : " / ") + text.toStdString();
+      return DefaultAnswer(type);
+    }
+
+   private:
+    std::string& m_texts;
+  };
+  std::string m_texts;
+  std::unique_ptr<INotifier> m_previous;
+};
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Saves the document into `folder` as the program saves a file, opens the
+// file as the program does and saves that again: empty when that gives
+// the same bytes, else what went wrong.
+std::string Reopened(CKavrelDoc& doc, const QString& folder) {
+  const QString saved = QDir(folder).filePath(QStringLiteral("steps.kv"));
+  const QString again = QDir(folder).filePath(QStringLiteral("steps-again.kv"));
+  ShownTexts shown;
+  if (!doc.OnSaveDocument(saved)) return "the save is refused: " + shown.Texts();
+  CKavrelDoc reopened;
+  if (!reopened.OnOpenDocument(saved, true)) return "the saved document is refused: " + shown.Texts();
+  if (!reopened.OnSaveDocument(again)) return "the reopened document's save is refused: " + shown.Texts();
+  const QByteArray bytes = FileBytes(saved);
+  return FileBytes(again) == bytes ? std::string() : Difference(reopened, bytes);
 }
 
 void Select(CGPage& page, const std::vector<WORD>& ids) {
@@ -280,24 +360,33 @@ void Select(CGPage& page, const std::vector<WORD>& ids) {
 }
 }  // namespace
 
-std::string DocumentFault(CKavrelDoc& doc) {
+std::string DocumentFault(CKavrelDoc& doc, const QString& folder) {
   for (const auto& page : doc.m_pages) {
     if (std::string e = CellIds(*page); !e.empty()) return e;
     if (std::string e = PageIds(doc, *page); !e.empty()) return e;
   }
   CGPage* const current = g_pCurPage;
-  std::string fault = Reopened(DocumentBytes(doc));
-  // Back to the document at hand: opening made the other one's pages current.
+  std::string fault = Reopened(doc, folder);
+  // Back to the document at hand: opening made the other one's pages
+  // current and the registry its commands', which went with it.
+  doc.RegisterCommands();
   SetCurrentPage(current);
   if (current) {
     current->RebuildVertexArray();
     LoadViewStateFromPage(*current);
+    doc.BindUndoMenu(*current);
   }
   return fault;
 }
 
-DocumentSteps::DocumentSteps(CKavrelDoc& doc, StepDraw draw)
-    : m_doc(doc), m_draw(std::move(draw)), m_previousDialogs(SetDialogProvider(std::make_unique<DrawnDialogs>(m_draw))) {}
+DocumentSteps::DocumentSteps(CKavrelDoc& doc, StepDraw draw, StepSet set)
+    : m_doc(doc),
+      m_draw(std::move(draw)),
+      m_saves(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/kavrel-steps-XXXXXX")
+                                                        : QDir::temp().filePath(QStringLiteral("kavrel-steps-XXXXXX"))),
+      m_previousDialogs(SetDialogProvider(std::make_unique<DrawnDialogs>(m_draw, set))) {
+  if (set == StepSet::kAll) m_view = std::make_unique<ViewSteps>(doc, m_draw);
+}
 
 DocumentSteps::~DocumentSteps() { SetDialogProvider(std::move(m_previousDialogs)); }
 
@@ -327,11 +416,30 @@ std::string DocumentSteps::RunDrawnCommand() {
   return "command " + std::to_string(id);
 }
 
+std::string DocumentSteps::Fault() { return DocumentFault(m_doc, m_saves.path()); }
+
+std::string DocumentSteps::RenameDrawnCell() {
+  const std::vector<WORD> ids = g_pCurPage->m_cells.Ids();
+  if (ids.empty()) return "no cell to rename";
+  const WORD id = ids[m_draw(ids.size())];
+  const QString name = TypedName(m_draw);
+  m_doc.RenameObject(TreeItemKind::Cell, id, name);
+  return "cell " + std::to_string(id) + " renamed " + name.toStdString();
+}
+
 std::string DocumentSteps::Step() {
   CGPage* page = g_pCurPage;
   if (!page) return "no page";
   m_bRenumbered = false;
-  const unsigned kind = m_draw(100);
+  // The edits keep the first hundred draws, so that a seed of the edits
+  // alone makes the steps it always made.
+  const unsigned kind = m_draw(m_view ? 130 : 100);
+  if (kind >= 100) {
+    if (kind < 108) return m_view->ClickButton();
+    if (kind < 116) return m_view->DragPoint();
+    if (kind < 126) return m_view->Construct();
+    return RenameDrawnCell();
+  }
   if (kind < 50) {
     DrawSelection();
     std::string sel;
@@ -343,12 +451,20 @@ std::string DocumentSteps::Step() {
     CommandRegistry().Run(ID_EDIT_DELETE);
     return "delete";
   }
+  // With the view's tools about, undo and redo are the view's commands,
+  // which end a construction or a user tool first.
   if (kind < 70) {
-    page->m_undo.Undo();
+    if (m_view)
+      CommandRegistry().Run(ID_EDIT_UNDO);
+    else
+      page->m_undo.Undo();
     return "undo";
   }
   if (kind < 76) {
-    page->m_undo.Redo();
+    if (m_view)
+      CommandRegistry().Run(ID_EDIT_REDO);
+    else
+      page->m_undo.Redo();
     return "redo";
   }
   if (kind < 84) {
@@ -444,7 +560,7 @@ std::string DocumentSteps::HeldIdsKept() {
 std::string DocumentSteps::StepAndCheck() {
   const std::vector<Kinds> before = Snapshot();
   std::string done = Step();
-  std::string fault = DocumentFault(m_doc);
+  std::string fault = Fault();
   if (fault.empty()) fault = KindsKept(before, m_bRenumbered);
   if (fault.empty()) fault = HeldIdsKept();
   return fault.empty() ? fault : done + ": " + fault;
@@ -491,11 +607,12 @@ void BuildStepsDocument(CKavrelDoc& doc, int start, const QString& folder) {
   doc.Serialize(ar);
 }
 
-std::string RunDocumentSteps(CKavrelDoc& doc, int start, std::uint32_t seed, int steps, const QString& folder) {
+std::string RunDocumentSteps(CKavrelDoc& doc, int start, std::uint32_t seed, int steps, const QString& folder,
+                             StepSet set) {
   BuildStepsDocument(doc, start, folder);
   std::mt19937 random(seed);
-  DocumentSteps driver(doc, [&random](unsigned n) { return n ? static_cast<unsigned>(random() % n) : 0u; });
-  if (std::string fault = DocumentFault(doc); !fault.empty()) return "as built: " + fault;
+  DocumentSteps driver(doc, [&random](unsigned n) { return n ? static_cast<unsigned>(random() % n) : 0u; }, set);
+  if (std::string fault = driver.Fault(); !fault.empty()) return "as built: " + fault;
   for (int step = 1; step <= steps; ++step)
     if (std::string fault = driver.StepAndCheck(); !fault.empty()) return "step " + std::to_string(step) + " (" + fault + ")";
   return {};

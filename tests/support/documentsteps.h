@@ -1,12 +1,15 @@
 // Random edits of a document, as a user makes them, each followed by the
-// check that what the program would save then opens again and reads true:
-// the commands of the registry that a drawn selection enables (their
-// dialogs answered with drawn, sometimes extreme, numbers), delete, undo,
-// redo, copy and paste, 分离, 整编 and page switches.  One driver serves
-// the seeded test and the fuzzing harness; only the source of the draws
-// differs.
+// check that what the program saves then opens again and reads true: the
+// commands of the registry that a drawn selection enables (their dialogs
+// answered with drawn, sometimes extreme, numbers), delete, undo, redo,
+// copy and paste, 分离, 整编 and page switches; with all steps also what
+// the user does in the view (support/viewsteps.h: buttons clicked and
+// ticking, free points dragged, the construction tools' clicks) and names
+// typed for cells.  One driver serves the seeded test and the fuzzing
+// harness; only the source of the draws differs.
 #pragma once
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -19,25 +22,33 @@ class CKavrelDoc;
 // A number below n (0 for n == 0).
 using StepDraw = std::function<unsigned(unsigned n)>;
 
+// The steps drawn: the edits alone, as the first runs drew them (a seed
+// makes the same steps as it always did), or all of them.
+enum class StepSet { kEdits, kAll };
+
 // What is wrong with the document, or empty: every id a cell or page holds
 // (parents, children, the locus's hue values, page links, the automatic
 // button, the transformation marks, the selection and running lists, names
-// that write a parent short as #id) names an existing cell of a kind that
-// may stand there, and the document saves, opens again and saves to the
-// same bytes.  The document stays as it was, its page current.
-std::string DocumentFault(CKavrelDoc& doc);
+// that write a parent short as #id — not a parent's name written in, which
+// the user may have typed "#5") names an existing cell of a kind that may stand there, and
+// the document saves (as the program saves a file, reading it back first)
+// into `folder`, opens from there as the program opens a file and saves to
+// the same bytes.  The document stays as it was, its page current.
+std::string DocumentFault(CKavrelDoc& doc, const QString& folder);
 
 class DocumentSteps {
  public:
   // Installs a dialog provider answering from `draw` while it lives;
   // the one in force before comes back after.
-  DocumentSteps(CKavrelDoc& doc, StepDraw draw);
+  DocumentSteps(CKavrelDoc& doc, StepDraw draw, StepSet set = StepSet::kEdits);
   ~DocumentSteps();
   DocumentSteps(const DocumentSteps&) = delete;
   DocumentSteps& operator=(const DocumentSteps&) = delete;
 
   // Draws one edit and makes it; what was done, for the report.
   std::string Step();
+  // DocumentFault, saving into a folder of the driver's own.
+  std::string Fault();
   // Step() and then the checks: DocumentFault; cells which kept their id
   // (mapped through 整编's renumbering) and their parents kept parents of
   // the same kinds; a page's marks and automatic button name the cell they
@@ -52,10 +63,17 @@ class DocumentSteps {
   std::string HeldIdsKept();
   void DrawSelection();
   std::string RunDrawnCommand();
+  // A cell renamed as the object list renames it.
+  std::string RenameDrawnCell();
 
   CKavrelDoc& m_doc;
   StepDraw m_draw;
+  // The program's save syncs its file to the disk, which costs more than
+  // a step: the checks save to /dev/shm, a file system in memory, where
+  // there is one.
+  QTemporaryDir m_saves;
   std::unique_ptr<class IDialogProvider> m_previousDialogs;
+  std::unique_ptr<class ViewSteps> m_view;  // with all steps only
   bool m_bRenumbered = false;  // the last step was 整编
   struct Named {
     unsigned id;
@@ -72,4 +90,5 @@ class DocumentSteps {
 // RunDocumentSteps builds it and makes `steps` checked steps drawn from
 // `seed`: empty when all held, else "step N (what was done: fault)".
 void BuildStepsDocument(CKavrelDoc& doc, int start, const QString& folder);
-std::string RunDocumentSteps(CKavrelDoc& doc, int start, std::uint32_t seed, int steps, const QString& folder);
+std::string RunDocumentSteps(CKavrelDoc& doc, int start, std::uint32_t seed, int steps, const QString& folder,
+                             StepSet set = StepSet::kEdits);

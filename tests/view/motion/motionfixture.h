@@ -13,14 +13,6 @@
 #include "view/motion/viewmotion.h"
 #include "view/motion/viewtimer.h"
 
-class RecordingTimer : public IViewTimer {
- public:
-  void Start(int periodMs) override { running = true, period = periodMs, ++starts; }
-  void Stop() override { running = false; }
-  bool running = false;
-  int period = 0, starts = 0;
-};
-
 // A button that never finishes, counting its steps.
 class EndlessButton : public CGButton {
  public:
