@@ -77,6 +77,26 @@ TEST_F(RecomputeTest, DraggingRecomputesDependantsInAscendingOrder) {
   EXPECT_EQ(g_recalculated, (std::vector<WORD>{d->m_nId, b->m_nId})) << "the given order, missing ids skipped";
 }
 
+// An edit's end computes the cells whose records changed and what follows
+// from them, once: a cell that only gained a child is not computed again.
+TEST_F(RecomputeTest, AnEditSettlesWhatItChangedAndWhatFollowsOnce) {
+  CGVertex* a = AddPoint(0, 0, 0);
+  Follower* b = Follow(a->m_nId);
+  CGVertex* c = AddPoint(7, 0, 0);
+  page->NoteSettled();
+  g_recalculated.clear();
+
+  a->m_vPos[1] = 5;
+  EXPECT_EQ(page->SettleEdits(), (std::vector<WORD>{a->m_nId, b->m_nId}));
+  EXPECT_EQ(b->m_vPos[1], 5);
+  EXPECT_TRUE(page->SettleEdits().empty()) << "settled already";
+
+  Follower* d = Follow(c->m_nId);
+  g_recalculated.clear();
+  EXPECT_EQ(page->SettleEdits(), std::vector<WORD>{d->m_nId});
+  EXPECT_EQ(g_recalculated, std::vector<WORD>{d->m_nId});
+}
+
 TEST_F(RecomputeTest, MarksAreFoundWhereverTheyWereSet) {
   CGCell* a = Add();
   CGCell* b = Add({a->m_nId});
