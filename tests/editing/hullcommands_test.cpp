@@ -175,8 +175,9 @@ TEST(HullCommands, SectionAndCutAreOfferedForOneHull) {
   // A cut that ran hid its hull: undone, the hull shows again.
   p.As<CGSplit>(fixed[0])->m_fValue = 0.5f;
   p.As<CGSplit>(fixed[0])->ApplyParameter();
-  ASSERT_EQ(p.Find(hull)->m_bHidden, 1);
+  ASSERT_TRUE(p.As<CGPolyhedron>(hull)->CutCovers);
   p.Page().m_undo.Undo();
+  EXPECT_FALSE(p.As<CGPolyhedron>(hull)->CutCovers);
   EXPECT_EQ(p.Find(hull)->m_bHidden, 0);
   p.Page().m_undo.Redo();
   EXPECT_EQ(p.As<CGButnAnimation>(fixed[1])->m_fEnd, 3.0f);
@@ -209,8 +210,7 @@ TEST(HullCommands, PropertyRowsEditTheThreeCells) {
   EXPECT_EQ(hullOffered.m_strLabel, QStringLiteral("多面体"));
   const auto* h = p.As<CGPolyhedron>(hull);
   EXPECT_EQ(h->m_nStyle, 0);
-  // Its stepwise cut shows it again when computed, as a reopen does.
-  EXPECT_EQ(h->m_bHidden, 0);
+  EXPECT_EQ(h->m_bHidden, 1);
   EXPECT_EQ(h->m_strName, QStringLiteral("H"));
   EXPECT_TRUE(h->m_bNameFixed);
 

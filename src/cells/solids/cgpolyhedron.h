@@ -65,8 +65,9 @@ class CGPolyhedron : public CGCell {
   // vertex number outside the points, or a number that is not finite.
   void Serialize(CArchive& ar) override;
 
-  // A hull is fixed: nothing to recompute.
-  void Recalculate() override {}
+  // A hull is fixed: nothing to recompute but that it stands whole again,
+  // its cuts starting afresh from it.
+  void Recalculate() override { CutCovers = false; }
 
   void DrawDepthOnly() override;
   void DrawVisibleEdges() override;
@@ -84,10 +85,14 @@ class CGPolyhedron : public CGCell {
   std::vector<std::pair<std::int32_t, std::int32_t>> Edges;  // each edge once
   std::vector<PolyhedronFace> Faces;
   PieceOffset Offset;
+  // A stepwise cut of this hull stands in for it while it runs.  Not
+  // stored: the hull's own hidden flag stays the user's, and a reopened cut
+  // starts from the hull shown.
+  bool CutCovers = false;
 
  private:
   enum class PieceShape { kFaces, kLitFaces, kEdges, kVertices };
-  bool IsShown() const { return !m_bHidden; }
+  bool IsShown() const { return !m_bHidden && !CutCovers; }
   // Draws the shape moved by Base + (value - 1) x Direction.
   void DrawMoved(PieceShape shape) const;
   void DrawEdgesInOwnColour() const;

@@ -125,7 +125,7 @@ void CGSplit::Recalculate() {
   CGPolyhedron* hull = Hull();
   m_bDefined = hull != nullptr;
   if (!m_bDefined) return;
-  hull->m_bHidden = 0;
+  hull->CutCovers = false;
   if (!m_bPlanesFromFaces) {
     m_pPlanes = BuiltInPlanes(m_nPlanes);
     return;
@@ -169,7 +169,7 @@ void CGSplit::StartOrCut(const CGPolyhedron& hull) {
     m_pieces.clear();
     if (hull.Faces.size() < 4) return;
     // The hull is a page cell: the cut stands in for it while it runs.
-    Hull()->m_bHidden = 1;
+    Hull()->CutCovers = true;
     m_pieces.push_back(std::make_unique<CGPolyhedron>(hull));
     m_fValue = kStartValue;
     return;
