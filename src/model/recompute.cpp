@@ -106,6 +106,7 @@ void CGPage::UpdateLabels(const std::vector<WORD>& ids) {
 
 void CGPage::RewriteWrittenInNames(const std::vector<WORD>& ids) {
   const auto due = [](const CGCell& cell) {
+    if (cell.m_bNameFixed) return false;  // a name the user typed, "#5" as well, is kept as typed
     return cell.m_strName.size() > kLongestWrittenIn || cell.m_strVodName.size() > kLongestMarkupWrittenIn ||
            WritesShortIn(cell.m_strName) || WritesShortIn(cell.m_strVodName);
   };

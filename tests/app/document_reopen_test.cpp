@@ -173,7 +173,9 @@ INSTANTIATE_TEST_SUITE_P(
         // a point dividing a circle by a huge ratio stood at angle 0
         DrawnEdits{0, 1461, 147},
         // deleting one of two colour modifiers of a line left the other's colour unapplied
-        DrawnEdits{0, 3716, 63}));
+        DrawnEdits{0, 3716, 63},
+        // a value the user named "#12" had its value text written anew when opened, as if named short
+        DrawnEdits{0, 1564, 30, StepSet::kAll}));
 
 // A document to sweep: its bytes, where its numbers stand, and the record
 // each number belongs to (its class and id).
