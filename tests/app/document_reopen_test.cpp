@@ -175,7 +175,9 @@ INSTANTIATE_TEST_SUITE_P(
         // deleting one of two colour modifiers of a line left the other's colour unapplied
         DrawnEdits{0, 3716, 63},
         // a value the user named "#12" had its value text written anew when opened, as if named short
-        DrawnEdits{0, 1564, 30, StepSet::kAll}));
+        DrawnEdits{0, 1564, 30, StepSet::kAll},
+        // a point put on a line whose ends lay at the float range took a parameter that is no number
+        DrawnEdits{1, 1859, 82, StepSet::kAll}));
 
 // A document to sweep: its bytes, where its numbers stand, and the record
 // each number belongs to (its class and id).

@@ -80,6 +80,7 @@ void CGVerFreeInCircle::DragTo() {
   float p[3];
   double angle, distance;
   if (!circle || !circle->NearestToRay(p, &angle, &distance, 0)) return;
+  if (!std::isfinite(static_cast<float>(angle)) || !kvmath::Finite3(p)) return;  // as on a line
   m_fValue = static_cast<float>(angle);
   PlaceAt(p);
 }

@@ -8,6 +8,7 @@
 #include "cells/primitives/formattext.h"
 #include "cells/primitives/freepointtexts.h"
 #include "cells/primitives/vecops.h"
+#include "math/widevector.h"
 #include "math/geometry.h"
 #include "model/cellmap.h"
 #include "platform/archive.h"
@@ -174,6 +175,7 @@ void CGVerFreeInPlane::DragTo() {
   // it is: moving it with the old weights would only let the next
   // recalculation snap it back.
   if (!PlaneCoordinates(a->m_vPos, b->m_vPos, c->m_vPos, hit, s, t)) return;
+  if (!std::isfinite(s) || !std::isfinite(t) || !kvmath::Finite3(hit)) return;  // corners out at the float range
   WeightA = s;
   WeightB = t;
   PlaceAt(hit);

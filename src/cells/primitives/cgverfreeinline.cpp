@@ -1,9 +1,12 @@
 #include "cells/primitives/cgverfreeinline.h"
 
+#include <cmath>
+
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cornerpoints.h"
 #include "cells/primitives/formattext.h"
 #include "cells/primitives/freepointtexts.h"
+#include "math/widevector.h"
 #include "platform/archive.h"
 
 IMPLEMENT_SERIAL(CGVerFreeInLine, CGVerFree)
@@ -46,6 +49,9 @@ void CGVerFreeInLine::DragTo() {
   float p[3];
   double t, distance;
   if (!line || !line->NearestToRay(p, &t, &distance, 0)) return;
+  // A line whose ends lie out at the float range meets the ray at no
+  // number: the point stays where it was, as the record keeps numbers only.
+  if (!std::isfinite(static_cast<float>(t)) || !kvmath::Finite3(p)) return;
   m_fValue = static_cast<float>(t);
   PlaceAt(p);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "cells/primitives/celldrawing.h"
 #include "cells/primitives/cgface.h"
@@ -75,7 +76,20 @@ QString CGSplit::OverlayText() const {
 }
 
 void CGSplit::Serialize(CArchive& ar) {
-  CGCell::Serialize(ar);
+  if (ar.IsStoring()) {
+    // The value says how far the running cut has gone, which every
+    // computation, a reopen's among them, starts again from 0: stored so.
+    const float running = std::exchange(m_fValue, 0.0f);
+    try {
+      CGCell::Serialize(ar);
+    } catch (...) {
+      m_fValue = running;
+      throw;
+    }
+    m_fValue = running;
+  } else {
+    CGCell::Serialize(ar);
+  }
   if (ar.IsStoring()) {
     ar << static_cast<std::int32_t>(m_nPlanes) << static_cast<std::int32_t>(m_bPlanesFromFaces) << m_dDistance;
     return;
