@@ -177,7 +177,9 @@ INSTANTIATE_TEST_SUITE_P(
         // a value the user named "#12" had its value text written anew when opened, as if named short
         DrawnEdits{0, 1564, 30, StepSet::kAll},
         // a point put on a line whose ends lay at the float range took a parameter that is no number
-        DrawnEdits{1, 1859, 82, StepSet::kAll}));
+        DrawnEdits{1, 1859, 82, StepSet::kAll},
+        // a point dividing a circle by a huge ratio kept an angle far beyond a turn, which a reopen reduced
+        DrawnEdits{0, 2528, 150, StepSet::kAll}));
 
 // A document to sweep: its bytes, where its numbers stand, and the record
 // each number belongs to (its class and id).

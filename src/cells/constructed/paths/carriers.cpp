@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cells/constructed/paths/pathpieces.h"
+#include "cells/primitives/arcangles.h"
 #include "cells/constructed/paths/pathpointtexts.h"
 #include "cells/dynamic/paths/curve.h"
 #include "cells/dynamic/paths/locus.h"
@@ -35,12 +36,10 @@ Carrier* CarrierAndSource(const CGCell& cell, float& t) {
   return carrier;
 }
 
-// The angle brought into [0, 2 pi): whole turns off, one more below 0.
-float ReducedAngle(float a) {
-  float turns = std::trunc(a / kArcFullTurn);
-  if (a < 0) turns -= 1;
-  return a - kArcFullTurn * turns;
-}
+// The angle brought into [0, 2 pi), as an arc's start is: whole turns off,
+// in double, so that an angle far beyond a turn (a huge typed ratio) comes
+// into the turn too, and a point stored there reopens where it stood.
+float ReducedAngle(float a) { return ReduceStartAngle(a); }
 }  // namespace
 
 // --- On a line ------------------------------------------------------------------
