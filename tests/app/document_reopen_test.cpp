@@ -179,7 +179,9 @@ INSTANTIATE_TEST_SUITE_P(
         // a point put on a line whose ends lay at the float range took a parameter that is no number
         DrawnEdits{1, 1859, 82, StepSet::kAll},
         // a point dividing a circle by a huge ratio kept an angle far beyond a turn, which a reopen reduced
-        DrawnEdits{0, 2528, 150, StepSet::kAll}));
+        DrawnEdits{0, 2528, 150, StepSet::kAll},
+        // (the check) undoing a rotation put back the marked point as it was before, under its old name
+        DrawnEdits{1, 3822, 45, StepSet::kAll}));
 
 // A document to sweep: its bytes, where its numbers stand, and the record
 // each number belongs to (its class and id).

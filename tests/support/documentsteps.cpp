@@ -431,6 +431,7 @@ std::string DocumentSteps::Step() {
   CGPage* page = g_pCurPage;
   if (!page) return "no page";
   m_bRenumbered = false;
+  m_bHistory = false;
   // The edits keep the first hundred draws, so that a seed of the edits
   // alone makes the steps it always made.
   const unsigned kind = m_draw(m_view ? 130 : 100);
@@ -454,6 +455,7 @@ std::string DocumentSteps::Step() {
   // With the view's tools about, undo and redo are the view's commands,
   // which end a construction or a user tool first.
   if (kind < 70) {
+    m_bHistory = true;
     if (m_view)
       CommandRegistry().Run(ID_EDIT_UNDO);
     else
@@ -461,6 +463,7 @@ std::string DocumentSteps::Step() {
     return "undo";
   }
   if (kind < 76) {
+    m_bHistory = true;
     if (m_view)
       CommandRegistry().Run(ID_EDIT_REDO);
     else
@@ -536,7 +539,9 @@ std::string DocumentSteps::KindsKept(const std::vector<Kinds>& before, bool renu
 // it was seen to name is remembered (through 整编, which keeps the cells and
 // gives them new ids), so that a cell which took a freed id is not taken
 // for it, while the cell brought back by a redo is.  分离 and its undo put
-// another cell of the same kind and name in the place of one.
+// another cell of the same kind and name in the place of one; an undo or
+// redo may put back another version of the cell under that id (one a
+// transformation swapped out), of its kind, with the name it had then.
 std::string DocumentSteps::HeldIdsKept() {
   std::map<std::string, Named> now;
   for (const auto& page : m_doc.m_pages) {
@@ -546,7 +551,10 @@ std::string DocumentSteps::HeldIdsKept() {
       Named held{id, cell, cell ? KindOf(cell) + " " + cell->m_strName.toStdString() : std::string()};
       const auto it = m_held.find(key + what);
       const bool same = it != m_held.end() && (it->second.id == id || m_bRenumbered);
-      if (same && it->second.cell && cell && cell != it->second.cell && held.identity != it->second.identity)
+      const bool otherVersion = m_bHistory && it != m_held.end() && it->second.cell && cell &&
+                                KindOf(cell) + " " == it->second.identity.substr(0, KindOf(cell).size() + 1);
+      if (same && it->second.cell && cell && cell != it->second.cell && held.identity != it->second.identity &&
+          !otherVersion)
         return "page " + std::to_string(page->m_nId) + ": " + what + " " + std::to_string(id) +
                " names another cell than it did (a " + Name(held.cell) + " " + held.cell->m_strName.toStdString() + ")";
       if (same && !cell) held = it->second;  // gone for now

@@ -75,6 +75,7 @@ class DocumentSteps {
   std::unique_ptr<class IDialogProvider> m_previousDialogs;
   std::unique_ptr<class ViewSteps> m_view;  // with all steps only
   bool m_bRenumbered = false;  // the last step was 整编
+  bool m_bHistory = false;     // the last step was an undo or a redo
   struct Named {
     unsigned id;
     const class CGCell* cell;  // the cell last named; null: none yet
