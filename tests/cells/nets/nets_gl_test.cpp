@@ -99,7 +99,7 @@ TEST_F(NetDrawing, CutPiecesArePickedAsTheCut) {
   EXPECT_TRUE(Pick(*cut, 3, 32, 32, gl.Width(), gl.Height()).empty());  // no piece yet
   cut->m_fValue = 0.5f;
   cut->ApplyParameter();
-  EXPECT_TRUE(hull->m_bHidden);
+  EXPECT_TRUE(hull->CutCovers);
   const Names names = Pick(*cut, 3, 32, 32, gl.Width(), gl.Height());
   ASSERT_FALSE(names.empty());
   EXPECT_EQ(names[0], (std::vector<GLuint>{11, cut->m_nId}));
