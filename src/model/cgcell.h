@@ -78,8 +78,8 @@ class CGCell : public CObject {
   // byte): a text rendered over a backdrop of its own takes it and renders
   // again in its current colour.  Other cells ignore it.
   virtual void TakeBackdrop(COLORREF /*background*/) {}
-  // Whether computing this cell writes stored fields of its parents (a
-  // colour modifier colours its targets, a stepwise cut covers its hull):
+  // Whether computing this cell writes fields of its parents (a colour
+  // modifier colours its targets, a stepwise cut covers its hull):
   // such a cell's parents are computed again, with all that follows, when
   // it comes, changes or goes, so the last writer in id order wins as it
   // does when the document opens.

@@ -104,9 +104,12 @@ class CGPage : public CObject {
   // Notes every record as settled without computing: the page was just
   // computed whole, as opening does.
   void NoteSettled();
-  // Notes these records as settled: a running button's tick has just
-  // computed them, with what follows, as an edit's end would.
-  void NoteSettled(const std::vector<WORD>& ids);
+  // A running button's tick has just computed this cell, as an edit's end
+  // would: the next edit takes its record as settled before it begins
+  // (TakeTicksAsSettled).  Allocates nothing, as a tick must not.
+  void NoteTicked(WORD id);
+  // The records the ticks computed since the last edit, noted as settled.
+  void TakeTicksAsSettled();
   // Moves texts, pictures and buttons placed outside a window of the given
   // half size (pixels) back inside; returns how many moved.
   int BringPlanarCellsIntoView(float halfWidth, float halfHeight);
@@ -212,9 +215,11 @@ class CGPage : public CObject {
     const CGCell* cell;
     std::uint64_t digest;
     std::vector<WORD> written;  // the parents it writes (WritesParents)
+    bool ticked = false;        // computed by a tick since
   };
   std::unordered_map<WORD, SettledRecord> m_settled;
   bool m_bSettledKnown = false;
+  bool m_bTicked = false;  // some record is ticked
 };
 
 // Makes a page current: g_pCurPage and g_pCurCells point at it (both null

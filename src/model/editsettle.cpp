@@ -38,8 +38,12 @@ std::uint64_t RecordDigest(CGCell& cell) {
 // A page that has not settled yet (made by a command that adds pages, or
 // built up cell by cell) is taken as it stands before the first edit.
 void BeginEdit() {
-  if (!g_pCurPage || g_pCurPage->m_bSettledKnown) return;
+  if (!g_pCurPage) return;
   try {
+    if (g_pCurPage->m_bSettledKnown) {
+      g_pCurPage->TakeTicksAsSettled();
+      return;
+    }
     g_pCurPage->NoteSettled();
   } catch (const std::bad_alloc&) {
     // Known and empty: the edit's end computes the whole page.
@@ -63,9 +67,7 @@ void SettleCurrentPage() {
 // state back.
 const bool installed = (SetEditSettler(&BeginEdit, &SettleCurrentPage), true);
 const ProcessStateReset reinstall([] { SetEditSettler(&BeginEdit, &SettleCurrentPage); });
-}  // namespace
 
-namespace {
 CGPage::SettledRecord SettledNow(CGCell& cell) {
   return {&cell, RecordDigest(cell), cell.WritesParents() ? cell.m_parents : std::vector<WORD>()};
 }
@@ -116,6 +118,7 @@ std::vector<WORD> CGPage::SettleEdits() {
   }
   m_settled = std::move(now);
   m_bSettledKnown = true;
+  m_bTicked = false;
   return ids;
 }
 
@@ -124,12 +127,25 @@ void CGPage::NoteSettled() {
   m_settled.reserve(m_cells.size());
   for (auto [id, cell] : m_cells) m_settled.emplace(id, SettledNow(*cell));
   m_bSettledKnown = true;
+  m_bTicked = false;
 }
 
-void CGPage::NoteSettled(const std::vector<WORD>& ids) {
-  if (!m_bSettledKnown) return;
-  for (WORD id : ids)
-    if (CGCell* cell = m_cells.Lookup(id)) m_settled[id] = SettledNow(*cell);
+void CGPage::NoteTicked(WORD id) {
+  if (const auto it = m_settled.find(id); it != m_settled.end()) {
+    it->second.ticked = true;
+    m_bTicked = true;
+  }
+}
+
+void CGPage::TakeTicksAsSettled() {
+  if (!m_bTicked) return;
+  for (auto& [id, record] : m_settled) {
+    if (!record.ticked) continue;
+    CGCell* cell = m_cells.Lookup(id);
+    if (cell && cell == record.cell) record = SettledNow(*cell);
+    record.ticked = false;
+  }
+  m_bTicked = false;
 }
 
 void EditPageAndSettle(CGPage& page, const std::function<void(CGPage&)>& edit) {
@@ -144,7 +160,10 @@ void EditPageAndSettle(CGPage& page, const std::function<void(CGPage&)>& edit) {
   };
   makeCurrent(&page);
   try {
-    if (!page.m_bSettledKnown) page.NoteSettled();
+    if (page.m_bSettledKnown)
+      page.TakeTicksAsSettled();
+    else
+      page.NoteSettled();
     edit(page);
     page.SettleEdits();
   } catch (...) {

@@ -65,27 +65,23 @@ bool StepRunningButtons() {
   CGPage* page = g_pCurPage;
   if (!page) return false;
   std::vector<WORD>& running = page->m_runningButtons;
-  std::vector<WORD> finished, stepped;
+  std::vector<WORD> finished;
+  // The buttons, what they drive and all that follows from it are computed
+  // tick by tick: a later edit need not compute them again (a stepwise cut
+  // would lose the pieces it has cut so far).
   for (size_t i = 0; i < running.size(); ++i) {
     CGButton* button = ButtonOf(page->m_cells, running[i]);
     // An id that names no button any more cannot run: it leaves as finished.
     if (!button || button->Step()) finished.push_back(running[i]);
     if (!button) continue;
-    stepped.push_back(running[i]);
+    page->NoteTicked(running[i]);
     if (CGCell* point = DrivenPoint(page->m_cells, *button)) {
       point->ApplyParameter();
-      // A driven cell may set its parents' look (a stepwise cut hides its
-      // hull while it runs).
-      stepped.push_back(point->m_nId);
-      stepped.insert(stepped.end(), point->m_parents.begin(), point->m_parents.end());
+      page->NoteTicked(point->m_nId);
     }
   }
   page->RecalculateCells(page->m_buttonIds);
-  // The buttons, what they drive and all that follows from it are computed
-  // tick by tick: a later edit need not compute them again (a stepwise cut
-  // would lose the pieces it has cut so far).
-  page->NoteSettled(stepped);
-  page->NoteSettled(page->m_buttonIds);
+  for (WORD id : page->m_buttonIds) page->NoteTicked(id);
   for (WORD id : finished) {
     auto it = std::find(running.begin(), running.end(), id);
     if (it == running.end()) continue;

@@ -71,6 +71,7 @@ CGCell* PlaceRecordedCell(CGPage& page, std::unique_ptr<CGCell> owned, std::map<
   // recalculation after reopening leaves it.
   cell->UpdateLabel();
   cell->BindVertexIndices();
+  cell->ReadFiles();
   cell->Recalculate();
   return cell;
 }
