@@ -1,6 +1,8 @@
 #include "app/guardedapplication.h"
 
 #include <QEvent>
+#include <QMainWindow>
+#include <QWidget>
 #include <optional>
 
 #include "platform/editscope.h"
@@ -9,10 +11,16 @@
 namespace {
 // The events through which a user edits outside the command registry and
 // the view's tools (keys, the object list's clicks, a drop): the page
-// settles after each, as after a command.
-bool MayEdit(const QEvent& event) {
+// settles after each, as after a command.  Keys count in the main window
+// only: typing into a separate editor or dialog changes no cell until it is
+// applied (by a click, or inside the command that opened it), and settling
+// reads every record of the page, which each keystroke need not pay for.
+bool MayEdit(const QObject* receiver, const QEvent& event) {
   switch (event.type()) {
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+      const auto* widget = qobject_cast<const QWidget*>(receiver);
+      return widget && qobject_cast<const QMainWindow*>(widget->window());
+    }
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::Drop:
@@ -26,7 +34,7 @@ bool MayEdit(const QEvent& event) {
 bool CGuardedApplication::notify(QObject* receiver, QEvent* event) {
   bool handled = false;
   std::optional<CEditScope> edit;
-  if (event && MayEdit(*event)) edit.emplace();
+  if (event && MayEdit(receiver, *event)) edit.emplace();
   RunGuarded([&] { handled = QApplication::notify(receiver, event); });
   return handled;
 }
