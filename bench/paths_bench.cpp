@@ -24,6 +24,7 @@
 #include "model/cgpage.h"
 #include "model/globals.h"
 #include "model/vertexarray.h"
+#include "platform/editscope.h"
 #include "platform/processstate.h"
 #include "render/viewglobals.h"
 #include "countingallocator.h"
@@ -168,9 +169,9 @@ void BM_CurveTreesDirectly(benchmark::State& state) {
 void BM_SettleBesideALocus(benchmark::State& state) {
   LocusScene scene(20, 0x1p-17f, 100000 * 0x1p-17f);
   auto* beside = scene.Enter(new CGTmVarParameter(scene.page->m_nNextId, QStringLiteral("b"), 2));
-  scene.page->NoteSettled();
   for (auto _ : state) {
-    beside->m_bHidden = !beside->m_bHidden;
+    const CEditScope edit;
+    scene.page->m_cells.Lookup(beside->m_nId)->m_bHidden = !beside->m_bHidden;
     if (scene.page->SettleEdits().size() != 1) return state.SkipWithError("more than the edited cell computed");
   }
   state.counters["samples"] = scene.locus->SampleCount;

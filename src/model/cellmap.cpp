@@ -1,6 +1,7 @@
 #include "model/cellmap.h"
 
 #include <algorithm>
+#include <new>
 
 #include "model/cgcell.h"
 #include "model/globals.h"
@@ -8,10 +9,101 @@
 namespace {
 // Marks set on cells outside the current map, ever.
 unsigned s_nStrayMarks = 0;
+// Touch rounds handed out, ever: a round number belongs to one map.
+std::uint64_t s_nTouchRounds = 0;
 }  // namespace
+
+CCellMap* CCellMap::s_pTouching = nullptr;
+bool CCellMap::s_bTouchesOn = false;
+int CCellMap::s_nReadingPasses = 0;
+
+CCellMap::CCellMap() : m_nTouchRound(++s_nTouchRounds) {}
 
 CCellMap::~CCellMap() {
   if (g_pCurCells == this) g_pCurCells = nullptr;
+  if (s_pTouching == this) s_pTouching = nullptr;
+}
+
+void CCellMap::Retarget() { s_pTouching = s_bTouchesOn && s_nReadingPasses == 0 ? g_pCurCells : nullptr; }
+
+void CCellMap::StartTouches() {
+  s_bTouchesOn = true;
+  Retarget();
+}
+
+void CCellMap::StopTouches() {
+  s_bTouchesOn = false;
+  Retarget();
+}
+
+void CCellMap::FollowCurrentMap() { Retarget(); }
+
+CReadingPass::CReadingPass() {
+  ++CCellMap::s_nReadingPasses;
+  CCellMap::Retarget();
+}
+
+CReadingPass::~CReadingPass() {
+  --CCellMap::s_nReadingPasses;
+  CCellMap::Retarget();
+}
+
+namespace {
+// The record as the touch finds it.  Writing it reads no other cell, and
+// is no part of the edit.
+CCellMap::Touched RecordOf(CGCell* cell) {
+  CCellMap::Touched touched;
+  touched.cell = cell;
+  if (!cell) return touched;
+  const CReadingPass reading;
+  touched.digest = cell->RecordDigest();
+  if (cell->WritesParents()) touched.written = cell->m_parents;
+  return touched;
+}
+}  // namespace
+
+void CCellMap::NoteTouched(WORD id, CGCell& cell) const {
+  if (cell.m_nTouchRound == m_nTouchRound) return;
+  cell.m_nTouchRound = m_nTouchRound;
+  if (m_touched.count(id)) return;
+  try {
+    m_touched.emplace(id, RecordOf(&cell));
+  } catch (const std::bad_alloc&) {
+    m_bTouchedAll = true;
+  }
+}
+
+void CCellMap::NoteEntry(WORD id, CGCell* previous, CGCell* entered) {
+  try {
+    auto it = m_touched.find(id);
+    if (it == m_touched.end()) it = m_touched.emplace(id, RecordOf(previous)).first;
+    // Another cell under the id, or the same one entered again, is computed
+    // as a new one: whatever its record, it may not have been computed here.
+    it->second.changed = true;
+  } catch (const std::bad_alloc&) {
+    m_bTouchedAll = true;
+  }
+  if (entered) entered->m_nTouchRound = m_nTouchRound;
+}
+
+void CCellMap::NoteChanged(WORD id) {
+  CGCell* cell = LookupUntouched(id);
+  try {
+    auto it = m_touched.find(id);
+    if (it == m_touched.end()) it = m_touched.emplace(id, RecordOf(cell)).first;
+    it->second.changed = true;
+  } catch (const std::bad_alloc&) {
+    m_bTouchedAll = true;
+  }
+}
+
+std::unordered_map<WORD, CCellMap::Touched> CCellMap::TakeTouched(bool* all) {
+  *all = m_bTouchedAll;
+  m_bTouchedAll = false;
+  m_nTouchRound = ++s_nTouchRounds;
+  std::unordered_map<WORD, Touched> touched;
+  touched.swap(m_touched);
+  return touched;
 }
 
 CGCell* CCellMap::SetAt(WORD id, CGCell* cell) {
@@ -20,6 +112,7 @@ CGCell* CCellMap::SetAt(WORD id, CGCell* cell) {
   // leaves the map as it was, the id list in step with the table.
   if (id >= m_byId.size()) m_byId.resize(static_cast<size_t>(id) + 1, nullptr);
   CGCell* previous = m_byId[id];
+  if (s_pTouching == this && previous != cell) NoteEntry(id, previous, cell);
   if (!previous) {
     if (m_ids.empty() || m_ids.back() < id) {
       m_ids.push_back(id);
@@ -41,8 +134,9 @@ CGCell* CCellMap::SetAt(WORD id, CGCell* cell) {
 }
 
 CGCell* CCellMap::RemoveKey(WORD id) {
-  CGCell* cell = Lookup(id);
+  CGCell* cell = LookupUntouched(id);
   if (!cell) return nullptr;
+  if (s_pTouching == this) NoteEntry(id, cell, nullptr);
   m_byId[id] = nullptr;
   m_ids.erase(std::lower_bound(m_ids.begin(), m_ids.end(), id));
   return cell;
@@ -52,12 +146,14 @@ void CCellMap::RemoveAll() {
   m_byId.clear();
   m_ids.clear();
   m_marked.clear();
+  m_touched.clear();  // no cell is left to compute
+  m_bTouchedAll = false;
   m_nStraySeen = s_nStrayMarks;
 }
 
 void CCellMap::NoteMark(const CGCell& cell) {
   CCellMap* map = g_pCurCells;
-  if (map && map->Lookup(cell.m_nId) == &cell) {
+  if (map && map->LookupUntouched(cell.m_nId) == &cell) {
     map->NoteMarked(cell.m_nId);
   } else {
     ++s_nStrayMarks;
@@ -81,7 +177,7 @@ void CCellMap::TakeMarked(std::vector<WORD>& out) {
     m_marked = m_ids;  // some mark may be anywhere: look at every cell
   }
   for (WORD id : m_marked) {
-    CGCell* cell = Lookup(id);
+    CGCell* cell = LookupUntouched(id);
     if (cell && cell->m_bMarked) {
       out.push_back(id);
       cell->m_bMarked = false;

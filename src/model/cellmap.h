@@ -11,9 +11,17 @@
 // the marked cells visits only those, not the whole page.  A mark set on a
 // cell that is not in the current map cannot be journaled; it is counted,
 // and the next collection of every map walks all its cells once instead.
+//
+// While a user edit is open, the current map also notes what the edit
+// touches: every id it looks up, visits, enters or removes, the first time,
+// with a digest of the record its cell held then.  The edit's end compares
+// those with the records now (CGPage::SettleEdits), so finding what an edit
+// changed costs what it touched, never the page.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -33,7 +41,9 @@ class CCellMap {
     const_iterator(const CCellMap* map, size_t pos) : m_map(map), m_pos(pos) {}
     value_type operator*() const {
       const WORD id = m_map->m_ids[m_pos];
-      return {id, m_map->m_byId[id]};
+      CGCell* cell = m_map->m_byId[id];
+      if (s_pTouching == m_map) m_map->NoteTouched(id, *cell);
+      return {id, cell};
     }
     const_iterator& operator++() { ++m_pos; return *this; }
     bool operator==(const const_iterator& o) const { return m_pos == o.m_pos; }
@@ -44,13 +54,20 @@ class CCellMap {
     size_t m_pos;
   };
 
-  CCellMap() = default;
+  CCellMap();
   CCellMap(const CCellMap&) = delete;
   CCellMap& operator=(const CCellMap&) = delete;
   ~CCellMap();
 
   // The cell stored under id, or null.
-  CGCell* Lookup(WORD id) const { return id < m_byId.size() ? m_byId[id] : nullptr; }
+  CGCell* Lookup(WORD id) const {
+    CGCell* cell = id < m_byId.size() ? m_byId[id] : nullptr;
+    if (cell && s_pTouching == this) NoteTouched(id, *cell);
+    return cell;
+  }
+  // The same, noting no touch: for the walks that change no stored record
+  // (setting and collecting recalculation marks).
+  CGCell* LookupUntouched(WORD id) const { return id < m_byId.size() ? m_byId[id] : nullptr; }
   // Stores cell under id and returns the cell it replaced (null when none).
   // A null cell removes the entry.
   CGCell* SetAt(WORD id, CGCell* cell);
@@ -74,11 +91,63 @@ class CCellMap {
   // clears their marks and the journal.
   void TakeMarked(std::vector<WORD>& out);
 
+  // --- What an edit touches ------------------------------------------------
+  // What a touched id held when the edit first reached it.
+  struct Touched {
+    const CGCell* cell = nullptr;  // never read through: only compared
+    std::uint64_t digest = 0;      // CGCell::RecordDigest
+    std::vector<WORD> written;     // the parents the cell writes (WritesParents)
+    bool changed = false;          // counts as changed whatever its record says
+  };
+  // From the start of a user edit to its end the current map (and the map
+  // made current meanwhile) notes what the edit touches.  Nothing is noted
+  // outside an edit, nor in a pass that only reads (CReadingPass).
+  static void StartTouches();
+  static void StopTouches();
+  // The current page changed: a running edit goes on noting in its map.
+  static void FollowCurrentMap();
+  // The cell under id counts as changed, whatever its record says: a change
+  // made outside an edit (a drag's move that computes nothing, a running
+  // button's last step) names what it changed, and the next edit's end
+  // computes it.
+  void NoteChanged(WORD id);
+  // Every cell counts as changed: what an edit changed is not known (memory
+  // ran out while noting it, or while computing it).
+  void NoteAllChanged() { m_bTouchedAll = true; }
+  // The ids touched since the journal last started, and what they held;
+  // *all tells that every cell counts as changed.  The journal starts again.
+  std::unordered_map<WORD, Touched> TakeTouched(bool* all);
+
  private:
+  friend class CReadingPass;
+  static CCellMap* s_pTouching;  // the map noting touches now, or null
+  static bool s_bTouchesOn;      // an edit is open
+  static int s_nReadingPasses;
+  static void Retarget();
+  void NoteTouched(WORD id, CGCell& cell) const;
+  void NoteEntry(WORD id, CGCell* previous, CGCell* entered);
+
+  mutable std::unordered_map<WORD, Touched> m_touched;
+  mutable bool m_bTouchedAll = false;
+  // Cells touched in this round carry its number (CGCell::m_nTouchRound),
+  // so a cell looked up again costs one comparison.  Unique across maps.
+  std::uint64_t m_nTouchRound;
+
   std::vector<CGCell*> m_byId;  // index = id; null where no cell
   std::vector<WORD> m_ids;      // ascending
   std::vector<WORD> m_marked;   // ids noted since the last TakeMarked, maybe repeated
   unsigned m_nStraySeen = 0;    // stray marks already covered by a full walk
 
   void NoteMarked(WORD id);
+};
+
+// A pass that only reads the cells (drawing, picking, the object list's
+// texts, the computation that settles an edit): what it looks up or visits
+// is no part of the edit that may be open.  Passes nest.
+class CReadingPass {
+ public:
+  CReadingPass();
+  ~CReadingPass();
+  CReadingPass(const CReadingPass&) = delete;
+  CReadingPass& operator=(const CReadingPass&) = delete;
 };

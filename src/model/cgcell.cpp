@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "model/cellmap.h"
@@ -99,6 +100,22 @@ void CGCell::Serialize(CArchive& ar) {
   m_children = ReadWordArray(ar);  // the list record has the array's layout
 }
 
+std::uint64_t CGCell::RecordDigest() {
+  CArchive ar{CArchive::DigestTag{}};
+  std::vector<WORD> children;
+  children.swap(m_children);
+  try {
+    const char* name = GetRuntimeClass()->m_lpszClassName;
+    ar.Write(name, static_cast<qsizetype>(std::strlen(name)) + 1);
+    Serialize(ar);
+  } catch (...) {
+    children.swap(m_children);
+    return 0;
+  }
+  children.swap(m_children);
+  return ar.Digest() | 1;  // never 0, which says "unknown"
+}
+
 void CGCell::Recalculate() {
   for (WORD id : m_parents) {
     const CGCell* parent = g_pCurCells ? g_pCurCells->Lookup(id) : nullptr;
@@ -153,7 +170,7 @@ void CGCell::MarkLinked(Link links) {
     const CGCell* cell = stack.back();
     stack.pop_back();
     for (WORD id : links(*cell)) {
-      CGCell* next = g_pCurCells->Lookup(id);
+      CGCell* next = g_pCurCells->LookupUntouched(id);
       if (next && !next->m_bMarked) {
         next->m_bMarked = true;
         stack.push_back(next);

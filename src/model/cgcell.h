@@ -5,6 +5,7 @@
 #pragma once
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <vector>
 
@@ -93,6 +94,13 @@ class CGCell : public CObject {
   // as it was.
   void MoveAnchor(int axis, float to);
 
+  // A digest of the stored record, class and all, less the list of
+  // children (a cell is computed from its parents and its own fields, so
+  // one that only gained or lost a child computes as before); pictures
+  // count by their identity, not their bytes.  0 when the record cannot be
+  // written (memory running out), which the caller takes as changed.
+  std::uint64_t RecordDigest();
+
   // Whether what the stored record refers to fits the page it was read into
   // (all its cells are there by then); false fails the load.  Most records
   // are checked while they are read and need nothing here.
@@ -155,6 +163,7 @@ class CGCell : public CObject {
   std::int32_t m_nLabelExtra[4] = {0, 0, 0, 0};
   QString m_strLabelExtra;
   std::vector<WORD> m_auxIds;  // class-defined; not stored by the base record
+  std::uint64_t m_nTouchRound = 0;  // the last edit round a map noted this cell in (CCellMap)
 
  private:
   template <class Link>

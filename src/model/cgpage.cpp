@@ -35,6 +35,7 @@ CGPage::~CGPage() {
 void SetCurrentPage(CGPage* page) {
   g_pCurPage = page;
   g_pCurCells = page ? &page->m_cells : nullptr;
+  CCellMap::FollowCurrentMap();
 }
 
 bool CGPage::HasRoomForCells(int count) const {

@@ -9,7 +9,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "model/cellmap.h"
@@ -95,21 +94,13 @@ class CGPage : public CObject {
   void MarkDrivenPointsDirty();
   // Text maps drawn from mark-up (style 1) render their text again.
   void MarkTextmapsChanged();
-  // Every cell whose stored record changed since the page last settled, or
-  // that came since, is computed again with all that follows from it, in
-  // ascending id order, as opening the saved document computes it; then
-  // the records are noted as settled.  Whatever an edit changed, the page
-  // shows what a reopen of its save shows.  Returns the ids computed.
+  // Every cell whose stored record the edits changed since the page last
+  // settled (CCellMap notes what they touched), or that came since, is
+  // computed again with all that follows from it, in ascending id order,
+  // as opening the saved document computes it.  Whatever an edit changed,
+  // the page shows what a reopen of its save shows.  Returns the ids
+  // computed.
   std::vector<WORD> SettleEdits();
-  // Notes every record as settled without computing: the page was just
-  // computed whole, as opening does.
-  void NoteSettled();
-  // A running button's tick has just computed this cell, as an edit's end
-  // would: the next edit takes its record as settled before it begins
-  // (TakeTicksAsSettled).  Allocates nothing, as a tick must not.
-  void NoteTicked(WORD id);
-  // The records the ticks computed since the last edit, noted as settled.
-  void TakeTicksAsSettled();
   // Moves texts, pictures and buttons placed outside a window of the given
   // half size (pixels) back inside; returns how many moved.
   int BringPlanarCellsIntoView(float halfWidth, float halfHeight);
@@ -208,18 +199,6 @@ class CGPage : public CObject {
 
   CCmdProcessor m_undo;  // this page's history; not stored
   CTransformMarks m_marks;  // set by the mark commands; not stored
-
-  // A digest of each cell's stored record as the page last settled (not
-  // stored); unknown until the page first settles or is computed whole.
-  struct SettledRecord {
-    const CGCell* cell;
-    std::uint64_t digest;
-    std::vector<WORD> written;  // the parents it writes (WritesParents)
-    bool ticked = false;        // computed by a tick since
-  };
-  std::unordered_map<WORD, SettledRecord> m_settled;
-  bool m_bSettledKnown = false;
-  bool m_bTicked = false;  // some record is ticked
 };
 
 // Makes a page current: g_pCurPage and g_pCurCells point at it (both null

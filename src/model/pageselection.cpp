@@ -1,6 +1,8 @@
 // The selection lists of a page and the operations that select and deselect.
+// The selection is not stored: what they look up is no part of an edit.
 #include <algorithm>
 
+#include "model/cellmap.h"
 #include "model/cgbutton.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
@@ -34,6 +36,7 @@ bool RemoveFirst(std::vector<WORD>& ids, WORD id) {
 // `links` name; a cell of the old selection stays only when it is itself
 // linked from another.
 void ReplaceSelectionByLinks(std::vector<WORD> CGCell::*links) {
+  const CReadingPass selecting;
   CGPage* page = g_pCurPage;
   if (!page) return;
   for (auto [id, cell] : page->m_cells) cell->m_bSelected = false;
@@ -64,6 +67,7 @@ SelectionList SelectionKindOf(const CGCell& cell) {
 }
 
 bool CGPage::SelectCell(WORD id) {
+  const CReadingPass selecting;
   CGCell* cell = m_cells.Lookup(id);
   if (!cell) return false;
   cell->m_bSelected = true;
@@ -73,6 +77,7 @@ bool CGPage::SelectCell(WORD id) {
 }
 
 void CGPage::ClearSelection() {
+  const CReadingPass selecting;
   for (SelectionList which : kWalkOrder) {
     for (WORD id : List(*this, which))
       if (CGCell* cell = m_cells.Lookup(id)) cell->m_bSelected = false;
@@ -86,6 +91,7 @@ void CGPage::ClearSelection() {
 }
 
 void CGPage::RebuildSelectionLists() {
+  const CReadingPass selecting;
   for (int which = kSelPoints; which <= kSelAll; ++which)
     List(*this, static_cast<SelectionList>(which)).clear();
   for (auto [id, cell] : m_cells)
@@ -93,6 +99,7 @@ void CGPage::RebuildSelectionLists() {
 }
 
 bool DeselectCell(WORD id) {
+  const CReadingPass selecting;
   CGPage* page = g_pCurPage;
   CGCell* cell = page ? page->m_cells.Lookup(id) : nullptr;
   if (!cell) return false;
@@ -102,6 +109,7 @@ bool DeselectCell(WORD id) {
 }
 
 void SelectAllOfKind(int kind) {
+  const CReadingPass selecting;
   CGPage* page = g_pCurPage;
   if (!page || kind < 0 || kind > 4) return;
   for (auto [id, cell] : page->m_cells) {

@@ -52,6 +52,8 @@ bool Contains(const std::vector<WORD>& ids, WORD id) {
 }  // namespace
 
 bool CGPage::RebuildVertexArray() {
+  // What it renumbers, opening numbers alike: no part of an edit.
+  const CReadingPass numbering;
   // The array is sized from the points actually present: a stored next-slot
   // counter may understate them.
   int points = 0;
@@ -78,7 +80,31 @@ bool CGPage::RebuildVertexArray() {
 void CGPage::CollectDirtyIds(std::vector<WORD>& out) {
   out.clear();
   m_cells.TakeMarked(out);
-  if (!std::is_sorted(out.begin(), out.end())) std::sort(out.begin(), out.end());
+  std::sort(out.begin(), out.end());
+  // A cell that writes its parents (a colour modifier colours its targets)
+  // brings them with all that follows: every writer of a target writes it
+  // again, in id order, and the last one wins as when the document opens,
+  // not the one that happened to be computed.
+  for (;;) {
+    bool more = false;
+    for (WORD id : out) {
+      const CGCell* cell = m_cells.LookupUntouched(id);
+      if (!cell || !cell->WritesParents()) continue;
+      for (WORD parentId : cell->m_parents) {
+        CGCell* parent = m_cells.LookupUntouched(parentId);
+        if (!parent || parent->m_bMarked || std::binary_search(out.begin(), out.end(), parentId)) continue;
+        parent->MarkDescendants();
+        parent->m_bMarked = true;
+        more = true;
+      }
+    }
+    if (!more) return;
+    const size_t before = out.size();
+    m_cells.TakeMarked(out);
+    std::sort(out.begin() + static_cast<std::ptrdiff_t>(before), out.end());
+    std::inplace_merge(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(before), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+  }
 }
 
 void CGPage::RecalculateCells(const std::vector<WORD>& ids) {

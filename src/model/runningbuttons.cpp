@@ -67,21 +67,16 @@ bool StepRunningButtons() {
   std::vector<WORD>& running = page->m_runningButtons;
   std::vector<WORD> finished;
   // The buttons, what they drive and all that follows from it are computed
-  // tick by tick: a later edit need not compute them again (a stepwise cut
-  // would lose the pieces it has cut so far).
+  // tick by tick, as opening computes them: a later edit need not compute
+  // them again (a stepwise cut would lose the pieces it has cut so far).
   for (size_t i = 0; i < running.size(); ++i) {
     CGButton* button = ButtonOf(page->m_cells, running[i]);
     // An id that names no button any more cannot run: it leaves as finished.
     if (!button || button->Step()) finished.push_back(running[i]);
     if (!button) continue;
-    page->NoteTicked(running[i]);
-    if (CGCell* point = DrivenPoint(page->m_cells, *button)) {
-      point->ApplyParameter();
-      page->NoteTicked(point->m_nId);
-    }
+    if (CGCell* point = DrivenPoint(page->m_cells, *button)) point->ApplyParameter();
   }
   page->RecalculateCells(page->m_buttonIds);
-  for (WORD id : page->m_buttonIds) page->NoteTicked(id);
   for (WORD id : finished) {
     auto it = std::find(running.begin(), running.end(), id);
     if (it == running.end()) continue;
@@ -90,7 +85,8 @@ bool StepRunningButtons() {
   }
   bool changed = !finished.empty();
   // A button that finished made its change (a show/hide button its
-  // targets' visibility): the page settles as after a click.
+  // targets' visibility, which it names as changed): the page settles as
+  // after a click.
   if (changed) SettleEditNow();
   if (!g_buttonStartQueue.empty()) {
     std::vector<WORD> queue;

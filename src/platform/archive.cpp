@@ -1,5 +1,6 @@
 #include "platform/archive.h"
 
+#include <QHashFunctions>
 #include <bit>
 #include <cstring>
 #include <utility>
@@ -41,6 +42,8 @@ CArchive::CArchive() : m_mode(store) {}
 
 CArchive::CArchive(const QByteArray& bytes) : m_mode(load), m_in(bytes) {}
 
+CArchive::CArchive(DigestTag) : m_mode(store), m_bDigestOnly(true) {}
+
 void CArchive::RequireLoading() const {
   if (m_mode != load) throw std::logic_error("reading from a storing archive");
 }
@@ -55,6 +58,11 @@ QByteArray CArchive::Peek(qsizetype n) const {
 
 void CArchive::Write(const void* data, qsizetype n) {
   RequireStoring();
+  if (m_bDigestOnly) {
+    m_nDigest = qHash(QByteArrayView(static_cast<const char*>(data), n), m_nDigest);
+    m_nDigestBytes += n;
+    return;
+  }
   m_out.append(static_cast<const char*>(data), n);
 }
 

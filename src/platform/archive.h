@@ -7,6 +7,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -44,6 +45,12 @@ class CArchive {
   CArchive();
   // A loading archive over the given bytes (shared, not copied).
   explicit CArchive(const QByteArray& bytes);
+  // A storing archive that keeps no bytes, only a 64-bit digest of them: a
+  // record written to be compared with itself later, never read.  A record
+  // may write what identifies a large block (a picture's pixels) instead of
+  // the block itself (DigestOnly()).
+  struct DigestTag {};
+  explicit CArchive(DigestTag);
   CArchive(const CArchive&) = delete;
   CArchive& operator=(const CArchive&) = delete;
 
@@ -54,6 +61,9 @@ class CArchive {
 
   // The bytes written so far (storing).
   const QByteArray& Bytes() const { return m_out; }
+  bool DigestOnly() const { return m_bDigestOnly; }
+  // The digest of everything written (DigestTag), with the count of bytes.
+  std::uint64_t Digest() const { return m_nDigest ^ static_cast<std::uint64_t>(m_nDigestBytes); }
   // Reading position and what is left (loading).
   qsizetype Position() const { return m_pos; }
   qsizetype Remaining() const { return m_in.size() - m_pos; }
@@ -158,6 +168,9 @@ class CArchive {
   const CRuntimeClass* ReadClassOrIndex(DWORD* objectIndex);
 
   Mode m_mode;
+  bool m_bDigestOnly = false;
+  std::uint64_t m_nDigest = 0x4B565231u;
+  qsizetype m_nDigestBytes = 0;
   ArchiveContext m_context;
   QByteArray m_out;
   QByteArray m_in;

@@ -11,7 +11,11 @@ CEditScope::CEditScope() {
 }
 
 CEditScope::~CEditScope() {
-  if (--g_nEditDepth == 0 && g_pfnSettle) g_pfnSettle();
+  // The span stays open while the page settles: a message the computation
+  // shows runs its own event loop, and the click that closes it opens an
+  // inner span, which settles nothing and begins no other settle.
+  if (g_nEditDepth == 1 && g_pfnSettle) g_pfnSettle();
+  --g_nEditDepth;
 }
 
 void SetEditSettler(void (*begin)(), void (*settle)()) {

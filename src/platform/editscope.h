@@ -2,7 +2,9 @@
 // of a drag.  When the outermost span ends, the settler the model layer
 // installed brings the current page to what opening its saved document
 // computes.  Spans nest (a command that undoes, a click that runs a
-// command), so a page settles once per edit, after all of it.
+// command), so a page settles once per edit, after all of it; a span
+// opened while the page settles (a click closing a message the computation
+// shows) is an inner one.
 #pragma once
 
 class CEditScope {

@@ -143,6 +143,7 @@ void SetLabelPickVectors() {
 
 std::vector<PickHit> PickPageInWindow(double x, double windowY, double width, double height,
                                       const std::vector<int>& modes, bool labelVectors) {
+  const CReadingPass picking;  // what the pick draws is no part of the edit
   glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(3, GL_FLOAT, 0, g_pVertexArray);
   glMatrixMode(GL_PROJECTION);

@@ -1,6 +1,7 @@
 // The frame: background, the page in one or four views, the tool overlays.
 #include <GL/gl.h>
 
+#include "model/cellmap.h"
 #include "model/cgpage.h"
 #include "model/drawing/pagedraw.h"
 #include "model/globals.h"
@@ -77,6 +78,7 @@ bool CViewRenderer::DrawThreeViewQuadrants(const CGPage& page) {
 }
 
 void CViewRenderer::RenderScene() {
+  const CReadingPass drawing;  // a frame drawn during an edit is no part of it
   PrepareFrame();
   // The projection commands and page switches change the mode between frames.
   glMatrixMode(GL_PROJECTION);

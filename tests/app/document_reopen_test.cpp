@@ -181,7 +181,9 @@ INSTANTIATE_TEST_SUITE_P(
         // a point dividing a circle by a huge ratio kept an angle far beyond a turn, which a reopen reduced
         DrawnEdits{0, 2528, 150, StepSet::kAll},
         // (the check) undoing a rotation put back the marked point as it was before, under its old name
-        DrawnEdits{1, 3822, 45, StepSet::kAll}));
+        DrawnEdits{1, 3822, 45, StepSet::kAll},
+        // a line two colour modifiers colour took the colour of the one a recoloured point reached, not the last
+        DrawnEdits{0, 50216, 154, StepSet::kAll}));
 
 // A document to sweep: its bytes, where its numbers stand, and the record
 // each number belongs to (its class and id).

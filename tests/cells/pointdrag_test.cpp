@@ -64,8 +64,8 @@ TEST_F(PointDragTest, BoundPointStaysOnTheSegmentAtItsParameterWhileAnEndIsDragg
   EXPECT_NEAR(b->m_vPos[1], 5, kPixel);
   EXPECT_NEAR(b->m_vPos[2], 0, 1e-5);
   ExpectPlaced(*b);
-  // The point's dependants, ascending; the cells beside it are left alone.
-  EXPECT_EQ(page->m_dirtyIds, (std::vector<WORD>{ab->m_nId, p->m_nId}));
+  // The point and its dependants, ascending; the cells beside it are left alone.
+  EXPECT_EQ(page->m_dirtyIds, (std::vector<WORD>{b->m_nId, ab->m_nId, p->m_nId}));
   EXPECT_EQ(page->m_traceList, (std::vector<WORD>{p->m_nId}));
   EXPECT_TRUE(g_bTraceDirty);
   ExpectOnSegment(*p, *a, *b, 0.25f);
@@ -92,7 +92,7 @@ TEST_F(PointDragTest, BoundPointStaysOnTheSegmentAtItsParameterWhileAnEndIsDragg
   EXPECT_NEAR(b->m_vPos[1], 9, kPixel);
   EXPECT_FLOAT_EQ(b->m_vPos[2], heldZ);
   ExpectOnSegment(*p, *a, *b, 0.25f);
-  EXPECT_EQ(page->m_dirtyIds, (std::vector<WORD>{ab->m_nId, p->m_nId}));
+  EXPECT_EQ(page->m_dirtyIds, (std::vector<WORD>{b->m_nId, ab->m_nId, p->m_nId}));
 
   EndPointDrag();
   EXPECT_EQ(g_nDragId, 0);

@@ -236,11 +236,9 @@ TEST(ClipboardPaste, DamagedOrForeignRecordsPasteNothing) {
   ExpectRefused(p, RecordOf({{0, a}, {1, ab}}), "dangling parent");
   ExpectRefused(p, RecordOf({{0, a}, {1, nullptr}}), "no cell under a key");
   const std::vector<WORD> parents = ab->m_parents;
-  ab->m_parents = {f.a, f.pt};
-  p.Page().m_bSettledKnown = false;  // the page as changed by hand is the one to keep
+  ab->m_parents = {f.a, f.pt};  // changed by hand, outside an edit: kept as it stands
   ExpectRefused(p, RecordOf({{0, a}, {1, ab}, {2, p.Find(f.pt)}}), "parent above its child");
   ab->m_parents = parents;
-  p.Page().m_bSettledKnown = false;
   CGPage page;
   CArchive foreign;
   foreign << static_cast<DWORD>(kClipboardCells);

@@ -215,12 +215,12 @@ TEST(EditPaste, APictureBecomesAnImageCellAtThePasteStep) {
     EXPECT_FLOAT_EQ(image->m_vLabelAnchor[1], float(40 * row.pasteCount * u - h * double(row.scale) * u / 2));
     if (w == 3) {
       // Bottom-up R, G, B rows of 12 bytes.
-      EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(image->m_pixels.data()), 24).toHex(),
+      EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(image->Pixels().data()), 24).toHex(),
                 QByteArray::fromHex("000000" "000000" "c86432" "000000" "0a141e" "000000" "000000" "000000").toHex());
     } else if (w == 1) {
-      EXPECT_EQ(image->m_pixels[0], 0);
-      EXPECT_EQ(image->m_pixels[1], 255);
-      EXPECT_EQ(image->m_pixels[2], 0);
+      EXPECT_EQ(image->Pixels()[0], 0);
+      EXPECT_EQ(image->Pixels()[1], 255);
+      EXPECT_EQ(image->Pixels()[2], 0);
     }
   }
 }

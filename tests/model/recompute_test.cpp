@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/vertexarray.h"
+#include "platform/editscope.h"
+#include "platform/notifier.h"
 #include "pagetest.h"
 
 namespace KAVREL_FILE_LOCAL {
@@ -77,24 +79,92 @@ TEST_F(RecomputeTest, DraggingRecomputesDependantsInAscendingOrder) {
   EXPECT_EQ(g_recalculated, (std::vector<WORD>{d->m_nId, b->m_nId})) << "the given order, missing ids skipped";
 }
 
-// An edit's end computes the cells whose records changed and what follows
-// from them, once: a cell that only gained a child is not computed again.
+// An edit's end computes the cells whose records it changed and what
+// follows from them, once: a cell that only gained a child is not computed
+// again, and a cell the edit never reached is not looked at.
 TEST_F(RecomputeTest, AnEditSettlesWhatItChangedAndWhatFollowsOnce) {
   CGVertex* a = AddPoint(0, 0, 0);
   Follower* b = Follow(a->m_nId);
   CGVertex* c = AddPoint(7, 0, 0);
-  page->NoteSettled();
   g_recalculated.clear();
-
-  a->m_vPos[1] = 5;
-  EXPECT_EQ(page->SettleEdits(), (std::vector<WORD>{a->m_nId, b->m_nId}));
+  {
+    const CEditScope edit;
+    static_cast<CGVertex*>(page->m_cells.Lookup(a->m_nId))->m_vPos[1] = 5;
+    c->m_vPos[1] = 5;  // through a pointer the edit did not look up: no part of it
+  }
+  EXPECT_EQ(g_recalculated, std::vector<WORD>{b->m_nId});
   EXPECT_EQ(b->m_vPos[1], 5);
-  EXPECT_TRUE(page->SettleEdits().empty()) << "settled already";
-
-  Follower* d = Follow(c->m_nId);
   g_recalculated.clear();
-  EXPECT_EQ(page->SettleEdits(), std::vector<WORD>{d->m_nId});
+  { const CEditScope nothing; }
+  EXPECT_TRUE(g_recalculated.empty()) << "settled already";
+
+  Follower* d = nullptr;
+  {
+    const CEditScope edit;
+    d = Follow(c->m_nId);
+    g_recalculated.clear();
+  }
   EXPECT_EQ(g_recalculated, std::vector<WORD>{d->m_nId});
+  EXPECT_EQ(d->m_vPos[1], 5) << "computed from c as it stands";
+
+  // What changes a cell outside an edit names it; the next edit computes it.
+  g_recalculated.clear();
+  page->m_cells.NoteChanged(b->m_nId);
+  { const CEditScope click; }
+  EXPECT_EQ(g_recalculated, std::vector<WORD>{b->m_nId});
+}
+
+// Two cells write one target: whichever of them an edit reaches, the target
+// and all its writers are computed again in id order, and the last writer
+// wins as when the document opens.
+class Writer : public CGCell {
+ public:
+  void Recalculate() override {
+    CGCell::Recalculate();
+    if (CGCell* target = g_pCurCells->Lookup(m_parents.back())) target->m_fValue = m_fValue;
+  }
+  bool WritesParents() const override { return true; }
+};
+
+TEST_F(RecomputeTest, EveryWriterOfATargetWritesItAgainInIdOrder) {
+  CGVertex* target = AddPoint(0, 0, 0);
+  CGVertex* driver = AddPoint(0, 0, 0);
+  auto* first = Enter(new Writer, {driver->m_nId, target->m_nId});
+  auto* last = Enter(new Writer, {target->m_nId});
+  first->m_fValue = 1;
+  last->m_fValue = 2;
+  {
+    const CEditScope edit;
+    page->m_cells.Lookup(driver->m_nId)->m_vLabelAnchor[0] = 3;  // reaches the first writer only
+  }
+  EXPECT_EQ(target->m_fValue, 2);
+  driver->MarkDescendants();
+  std::vector<WORD> ids;
+  page->CollectDirtyIds(ids);
+  EXPECT_EQ(ids, (std::vector<WORD>{target->m_nId, driver->m_nId, first->m_nId, last->m_nId}));
+}
+
+// A cell that tells the user something whenever it is computed, as a net
+// too deep to draw does.
+class Talker : public CGCell {
+ public:
+  void Recalculate() override { KvMessageBox(QStringLiteral("said")); }
+};
+
+// The click that closes a message the settle shows is an inner edit: it
+// settles nothing, and no settle begins inside another.
+TEST_F(RecomputeTest, AMessageTheSettleShowsComesOnce) {
+  const WORD talker = Enter(new Talker, {})->m_nId;
+  seams.notifier->whileShown = [&] {
+    if (seams.notifier->shown.size() > 3) return;  // a fault repeating stops here
+    const CEditScope click;
+    page->m_cells.NoteChanged(talker);
+  };
+  {
+    const CEditScope edit;
+    page->m_cells.Lookup(talker)->m_fValue = 1;
+  }
+  EXPECT_EQ(seams.notifier->Texts().size(), 1u);
 }
 
 TEST_F(RecomputeTest, MarksAreFoundWhereverTheyWereSet) {

@@ -38,7 +38,6 @@ class CommandPage {
   template <class T>
   WORD Enter(T* cell) {
     Page().m_cells.SetAt(cell->m_nId, cell);
-    Page().m_bSettledKnown = false;
     return cell->m_nId;
   }
   // Fully free points with the automatic names; the k-th of Points at (k, k², 0).

@@ -5,6 +5,7 @@
 
 int RecordingNotifier::Show(const QString& text, const QString& caption, unsigned type) {
   shown.push_back({text, caption, type});
+  if (whileShown) whileShown();
   if (answers.empty()) return DefaultAnswer(type);
   int answer = answers.front();
   answers.pop_front();

@@ -27,6 +27,7 @@ class RecordingNotifier : public INotifier {
   }
   std::vector<ShownMessage> shown;
   std::deque<int> answers;  // answered in order; then the default button
+  std::function<void()> whileShown;  // what the user does before answering (a click)
 };
 
 class ScriptedFileChooser : public IFileChooser {

@@ -33,7 +33,11 @@ bool DragPointTo() {
   CGPage* page = g_pCurPage;
   if (!point || !page) return false;
   if (!s_bMoved) {
+    // The point itself too: a move computes it from what the drag stored,
+    // as opening does (a point turning round an axis keeps its angle, from
+    // which its place is computed), and all that follows from it.
     point->MarkDescendants();
+    point->m_bMarked = true;
     page->CollectDirtyIds(page->m_dirtyIds);
     BuildTraceList(2);
     s_bMoved = true;

@@ -37,9 +37,9 @@ std::size_t CGTbVodText::RowBytes(DWORD width) const { return 4 * static_cast<st
 
 void CGTbVodText::RebuildTexture() {
   int width = 0, height = 0;
-  m_pixels = RenderVodToMask(Rgb(m_rgbaColor), m_dwOption, m_strMarkup, m_rgbaColor.a, &width, &height);
+  SetPixels(RenderVodToMask(Rgb(m_rgbaColor), m_dwOption, m_strMarkup, m_rgbaColor.a, &width, &height));
   m_bPictureDue = false;
-  if (m_pixels.empty()) width = height = 0;
+  if (Pixels().empty()) width = height = 0;
   m_nWidth = static_cast<DWORD>(width);
   m_nHeight = static_cast<DWORD>(height);
   m_texture.MarkStale();
@@ -51,7 +51,7 @@ void CGTbVodText::EnsurePicture() {
     RebuildTexture();
   } catch (const std::bad_alloc&) {
     m_bPictureDue = false;
-    m_pixels = std::vector<BYTE>();
+    SetPixels({});
   }
 }
 
@@ -84,7 +84,7 @@ void CGTbVodText::Serialize(CArchive& ar) {
     MeasureVodMask(m_strMarkup, &width, &height);
     m_nWidth = static_cast<DWORD>(width);
     m_nHeight = static_cast<DWORD>(height);
-    m_pixels = std::vector<BYTE>();
+    SetPixels({});
     m_bPictureDue = true;
     m_texture.MarkStale();
     return;

@@ -44,8 +44,14 @@ CGTextbit::CGTextbit(WORD id, DWORD width, DWORD height, std::vector<BYTE>&& pix
   m_nId = id;
   m_nWidth = width;
   m_nHeight = height;
-  m_pixels = std::move(pixels);
+  SetPixels(std::move(pixels));
   PlaceNewText();
+}
+
+void CGTextbit::SetPixels(std::vector<BYTE>&& pixels) {
+  static std::uint64_t stamps = 0;
+  m_pixels = std::move(pixels);
+  m_nPixelsStamp = ++stamps;
 }
 
 void CGTextbit::PlaceNewText() {
@@ -65,6 +71,11 @@ bool CGTextbit::HasPicture() const {
 void CGTextbit::SerializePicture(CArchive& ar) {
   if (ar.IsStoring()) {
     ar << m_nWidth << m_nHeight;
+    if (ar.DigestOnly()) {
+      const std::uint64_t identity[2] = {m_nPixelsStamp, m_pixels.size()};
+      ar.Write(identity, sizeof identity);
+      return;
+    }
     // The record always holds the rows its size promises.
     const std::size_t bytes = PictureBytes();
     if (m_pixels.size() >= bytes) {
@@ -79,8 +90,9 @@ void CGTextbit::SerializePicture(CArchive& ar) {
   if (m_nWidth > kMaxSide || m_nHeight > kMaxSide) Reject(*this, "a side is too long");
   const std::size_t bytes = PictureBytes();
   if (bytes > static_cast<std::size_t>(ar.Remaining())) Reject(*this, "the pixels are cut short");
-  m_pixels.assign(bytes, 0);
-  if (bytes > 0) ar.Read(m_pixels.data(), static_cast<qsizetype>(bytes));
+  std::vector<BYTE> pixels(bytes, 0);
+  if (bytes > 0) ar.Read(pixels.data(), static_cast<qsizetype>(bytes));
+  SetPixels(std::move(pixels));
 }
 
 void CGTextbit::RequireFinite(std::initializer_list<float> values) const {

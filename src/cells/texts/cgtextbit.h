@@ -13,6 +13,7 @@
 // than its size needs is treated as having none: nothing is drawn from it.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <vector>
 
@@ -51,9 +52,14 @@ class CGTextbit : public CGCell {
   // True when there is a picture to draw: a size and the pixels for it.
   bool HasPicture() const;
 
+  // The pixel rows.  They are only ever replaced whole, through
+  // SetPixels, so a record made to be compared (CArchive::DigestOnly)
+  // names the pixels by a stamp SetPixels gives them, never reading them.
+  const std::vector<BYTE>& Pixels() const { return m_pixels; }
+  void SetPixels(std::vector<BYTE>&& pixels);
+
   DWORD m_nWidth = 0;
   DWORD m_nHeight = 0;
-  std::vector<BYTE> m_pixels;
 
   // The largest side a stored picture may have.
   static constexpr DWORD kMaxSide = 16384;
@@ -88,6 +94,10 @@ class CGTextbit : public CGCell {
   // The offset after the rest of the record.  Loading fails unless there
   // is exactly one parent and the offset and anchor are finite.
   void SerializeOffset(CArchive& ar, float offset[3]);
+
+ private:
+  std::vector<BYTE> m_pixels;
+  std::uint64_t m_nPixelsStamp = 0;  // unique to each SetPixels in the process
 };
 
 // A full-colour picture: bytes R, G, B, rows padded to 4 bytes.  Its zoom

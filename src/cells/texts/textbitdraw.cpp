@@ -30,11 +30,11 @@ void CGTextbit::Draw() {
     if (!m_bLabelHidden) {
       SetTextColour(m_rgbaLabel);
       const RasterPosition shadow(a[0] + 3 * p, a[1] + 2 * p, kTextLayerDepth);
-      glBitmap(w, h, 0, 0, 0, 0, m_pixels.data());
+      glBitmap(w, h, 0, 0, 0, 0, Pixels().data());
     }
     SetTextColour(m_rgbaColor);
     const RasterPosition at(a[0], a[1], kTextLayerDepth);
-    glBitmap(w, h, 0, 0, 0, 0, m_pixels.data());
+    glBitmap(w, h, 0, 0, 0, 0, Pixels().data());
   }
   if (m_bSelected) {
     SetSelectionColour();
@@ -64,7 +64,7 @@ void CGTbImage::DrawFill() {
     {
       const RasterPosition at(a[0], a[1], kTextLayerDepth);
       glDrawPixels(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), GL_RGB, GL_UNSIGNED_BYTE,
-                   m_pixels.data());
+                   Pixels().data());
     }
     glPopAttrib();
   }
@@ -98,7 +98,7 @@ void CGTbHenchman::Draw() {
   SetTextColour(m_bSelected ? g_prefs.rgbaSelection : m_rgbaColor);
   const RasterPosition at(m_vLabelAnchor);
   const ScopedUnpack unpack(4);
-  glBitmap(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), 0, 0, 0, 0, m_pixels.data());
+  glBitmap(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), 0, 0, 0, 0, Pixels().data());
 }
 
 void CGTbHenchman::DrawForPick(int mode) {

@@ -32,12 +32,12 @@ void CGTbVodText::DrawPixels(const float at[3]) {
   const ScopedUnpack unpack(4);
   const RasterPosition raster(at);
   glDrawPixels(static_cast<GLsizei>(m_nWidth), static_cast<GLsizei>(m_nHeight), GL_RGBA, GL_UNSIGNED_BYTE,
-               m_pixels.data());
+               Pixels().data());
 }
 
 void CGTbVodText::DrawTextured(float x0, float y0, float x1, float y1, float z) {
   glColor4f(1, 1, 1, 1);
-  if (!m_texture.Bind(static_cast<int>(m_nWidth), static_cast<int>(m_nHeight), m_pixels.data())) return;
+  if (!m_texture.Bind(static_cast<int>(m_nWidth), static_cast<int>(m_nHeight), Pixels().data())) return;
   glEnable(GL_TEXTURE_2D);
   glBegin(GL_QUADS);
   glTexCoord2f(0, 0);

@@ -74,7 +74,7 @@ bool EditRichText(CKavrelDoc&, CGCell& cell) {
   text.m_strVodName = dialog.m_strText;
   text.m_nWidth = static_cast<DWORD>(dialog.m_nMaskWidth);
   text.m_nHeight = static_cast<DWORD>(dialog.m_nMaskHeight);
-  text.m_pixels = std::move(dialog.m_mask);
+  text.SetPixels(std::move(dialog.m_mask));
   text.m_dwParam3 = 0;  // no texture
   text.m_strName = dialog.m_strTitle;
   text.m_dwParam1 = std::bit_cast<DWORD>(static_cast<float>(dialog.m_nContentWidth));

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/cellmap.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
@@ -174,6 +175,9 @@ void CKavrelDoc::FinishLoading() {
   if (m_pages.empty()) AppendFirstPage();
   for (const auto& page : m_pages) m_nLastPageId = std::max(m_nLastPageId, page->m_nId);
 
+  // Every page computed whole, as it opens: what an edit (the command that
+  // opened the document) touches while it does is no change to settle.
+  const CReadingPass opening;
   std::vector<WORD> ids;
   for (const auto& page : m_pages) {
     SetCurrentPage(page.get());
@@ -183,7 +187,6 @@ void CKavrelDoc::FinishLoading() {
     page->RewriteWrittenInNames(ids);
     page->ReadCellFiles(ids);
     page->RecalculateCells(ids);
-    page->NoteSettled();
   }
   CGPage& first = *m_pages.front();
   SetCurrentPage(&first);

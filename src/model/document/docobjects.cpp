@@ -9,6 +9,7 @@
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
 #include "model/kindtests.h"
+#include "platform/editscope.h"
 #include "platform/uibridge.h"
 
 namespace {
@@ -27,6 +28,9 @@ QString CKavrelDoc::GetObjectName(TreeItemKind kind, WORD id) const {
 }
 
 bool CKavrelDoc::RenameObject(TreeItemKind kind, WORD id, const QString& name) {
+  // An edit of its own: the name may be committed by a click elsewhere
+  // (the field losing the focus), which is no edit of the view's.
+  const CEditScope edit;
   if (kind == TreeItemKind::Page) {
     CGPage* page = FindPageById(id);
     if (!page) return false;

@@ -301,6 +301,7 @@ bool CKavrelDoc::ReadAndTake(const QString& path, bool olderLayout, bool* needsS
 }
 
 bool CKavrelDoc::OnSaveDocument(const QString& path) {
+  const CReadingPass saving;  // writing the records (and reading them back) changes none
   QString reason;
   try {
     CArchive ar;

@@ -166,7 +166,9 @@ QTreeWidgetItem* CViewTree::InsertCellItem(QTreeWidgetItem* pageItem, CGCell& ce
 }
 
 void CViewTree::FillCells(QTreeWidgetItem* pageItem, CGPage& page) {
-  // Descriptions resolve parents through the current map.
+  // Descriptions resolve parents through the current map; listing the
+  // cells is no part of the edit that may have asked for it.
+  const CReadingPass listing;
   CCellMap* const saved = g_pCurCells;
   g_pCurCells = &page.m_cells;
   for (auto [id, cell] : page.m_cells) InsertCellItem(pageItem, *cell, true);

@@ -38,7 +38,10 @@ using DragMove = void (*)(CGPage& page, CGCell& cell, int dx, int dy);
 
 void MoveSelected(CGPage& page, const CRuntimeClass* kind, void (*move)(CGCell&, int, int), int dx, int dy) {
   for (WORD id : std::vector<WORD>(page.m_selAll))
-    if (CGCell* cell = page.m_cells.Lookup(id); cell && cell->IsKindOf(kind)) move(*cell, dx, dy);
+    if (CGCell* cell = page.m_cells.Lookup(id); cell && cell->IsKindOf(kind)) {
+      move(*cell, dx, dy);
+      page.m_cells.NoteChanged(id);
+    }
 }
 
 void DragPoint(CGPage&, CGCell& cell, int, int) {
@@ -49,11 +52,13 @@ void DragPoint(CGPage&, CGCell& cell, int, int) {
 }
 
 // A parameter's handle follows the horizontal motion; like a point, its
-// first move collects the dependants that every move recalculates.
+// first move collects the parameter and its dependants, which every move
+// recalculates.
 void DragSlider(CGPage& page, CGCell& cell, int dx, int) {
   if (!cell.IsKindOf(RUNTIME_CLASS(CGTmVarParameter))) return;
   if (!g_viewTool.pointDragged) {
     cell.MarkDescendants();
+    cell.m_bMarked = true;
     page.CollectDirtyIds(page.m_dirtyIds);
     BuildTraceList(2);
     g_viewTool.pointDragged = true;
@@ -119,13 +124,20 @@ void DragComponent(CGPage&, CGCell& cell, int, int) {
 }
 
 // What a move does for each drag kind.  Kinds 8 to 11 only mark the
-// document modified; their cells' work fills their rows.
+// document modified; their cells' work fills their rows.  A point or a
+// parameter's handle computes what follows from it on every move, as
+// opening computes it; the other moves change their cells only, and name
+// them (MoveSelected names the selected cells it moves), so the release
+// computes them as the end of an edit.
 struct DragKindRow {
   int kind;
   DragMove move;
+  bool computes;
 };
 constexpr DragKindRow kDragKinds[] = {
-    {1, DragPoint}, {2, DragComponent}, {3, DragLabel}, {4, DragInk}, {5, DragButtons}, {6, DragValueTexts}, {7, DragTexts}, {12, DragImageCorner}, {13, DragSlider},
+    {1, DragPoint, true},        {2, DragComponent, false},  {3, DragLabel, false},
+    {4, DragInk, false},         {5, DragButtons, false},    {6, DragValueTexts, false},
+    {7, DragTexts, false},       {12, DragImageCorner, false}, {13, DragSlider, true},
 };
 
 // Ink, buttons, captions and texts lie in the screen layer, which only the
@@ -141,9 +153,9 @@ int MotionWithin(int to, int motion, int size) {
   return inside(to) - inside(to - motion);
 }
 
-DragMove MoveOfKind(int kind) {
+const DragKindRow* RowOfKind(int kind) {
   for (const DragKindRow& row : kDragKinds)
-    if (row.kind == kind) return row.move;
+    if (row.kind == kind) return &row;
   return nullptr;
 }
 
@@ -207,7 +219,10 @@ void CMouseTools::SelectDrag(CGPage& page, const ToolInput& in, int dx, int dy) 
     dx = MotionWithin(in.x, dx, g_nViewWidth);
     dy = MotionWithin(in.y, dy, g_nViewHeight);
   }
-  if (const DragMove move = MoveOfKind(kind)) move(page, *cell, dx, dy);
+  if (const DragKindRow* row = RowOfKind(kind)) {
+    row->move(page, *cell, dx, dy);
+    if (!row->computes) page.m_cells.NoteChanged(cell->m_nId);
+  }
   m_pDoc->SetModifiedFlag();
 }
 

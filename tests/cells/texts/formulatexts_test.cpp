@@ -57,7 +57,7 @@ TEST_F(FormulaInkTest, NewFormulaTextsRenderPlaceAndFollowTheirPoint) {
   KvSrand(1);
   g_prefs.rgbaText = RGBA{10, 20, 30, 255};
   CGTbVodText text(5, kMarkup, 0xFFFFFF, 0);
-  EXPECT_EQ(text.m_pixels, Rendered({10, 20, 30, 0}, 0xFFFFFF));
+  EXPECT_EQ(text.Pixels(), Rendered({10, 20, 30, 0}, 0xFFFFFF));
   EXPECT_FLOAT_EQ(text.m_vLabelAnchor[0], -0.025f * static_cast<float>(text.m_nWidth));
   EXPECT_NEAR(text.m_vLabelAnchor[1], 41 / 32767.0 * 8 - 4, 1e-6);
   text.m_nWidth = 40, text.m_nHeight = 20;
@@ -102,12 +102,12 @@ TEST_F(FormulaInkTest, FormulaRecordsWithAndWithoutTheirPictures) {
     Serialized(*cell, r.pictures, common + r.own);
     EXPECT_TRUE(cell->m_strMarkup == kMarkup && cell->m_fStoredScale == 2.5f && cell->m_dwStoredWord == 77) << r.name;
     // Rendered again only when first drawn; measured at once.
-    EXPECT_EQ(cell->m_pixels.empty(), !r.pictures) << r.name;
+    EXPECT_EQ(cell->Pixels().empty(), !r.pictures) << r.name;
     const std::pair<DWORD, DWORD> loadedSize(cell->m_nWidth, cell->m_nHeight);
     EXPECT_EQ(Serialized(*cell, r.storedPictures), common + r.stored) << r.name << ", before it is drawn";
     cell->EnsurePicture();
     EXPECT_EQ(loadedSize, std::make_pair(cell->m_nWidth, cell->m_nHeight)) << r.name;
-    EXPECT_EQ(cell->m_pixels, r.pictures ? std::vector<BYTE>(8, 7) : Rendered(cell->m_rgbaColor, 0xFFFFFF)) << r.name;
+    EXPECT_EQ(cell->Pixels(), r.pictures ? std::vector<BYTE>(8, 7) : Rendered(cell->m_rgbaColor, 0xFFFFFF)) << r.name;
     EXPECT_EQ(Serialized(*cell, r.storedPictures), common + r.stored) << r.name;
   }
 }
@@ -130,7 +130,7 @@ TEST_F(FormulaInkTest, RecolouringTakesTheBackgroundAsBackdropAndRendersAgain) {
     const CGTbVodText* text = recolour[i]();
     if (!text) text = selected;
     EXPECT_TRUE(text->m_dwOption == 0x996633 && text->m_rgbaColor == colours[i]) << i;
-    EXPECT_EQ(text->m_pixels, Rendered(colours[i], 0x996633)) << i;
+    EXPECT_EQ(text->Pixels(), Rendered(colours[i], 0x996633)) << i;
   }
 }
 
@@ -240,9 +240,9 @@ TEST_F(FormulaInkTest, ManyLargeFormulaTextsOpenAgain) {
     if (auto* text = dynamic_cast<CGTbVodText*>(cell)) texts.push_back(text);
   ASSERT_EQ(texts.size(), 10u);
   for (CGTbVodText* text : texts)
-    EXPECT_TRUE(text->m_nWidth == DWORD(width) && text->m_nHeight == DWORD(height) && text->m_pixels.empty());
+    EXPECT_TRUE(text->m_nWidth == DWORD(width) && text->m_nHeight == DWORD(height) && text->Pixels().empty());
   texts[0]->EnsurePicture();
-  EXPECT_EQ(texts[0]->m_pixels.size(), size_t(width) * height * 4);
+  EXPECT_EQ(texts[0]->Pixels().size(), size_t(width) * height * 4);
 }
 
 }  // namespace

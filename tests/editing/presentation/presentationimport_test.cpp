@@ -160,7 +160,7 @@ TEST(PresentationImport, ShapesBecomeCellsInOrderEachOneUndoStep) {
   EXPECT_EQ(white->m_strName, QStringLiteral("白字"));
   EXPECT_FALSE(white->m_strVodName.isEmpty()) << "the rich text is kept";
   EXPECT_EQ(white->m_rgbaColor, CGTextbit().m_rgbaColor) << "white text keeps the default colour";
-  EXPECT_TRUE(std::any_of(white->m_pixels.begin(), white->m_pixels.end(), [](BYTE b) { return b != 0; }))
+  EXPECT_TRUE(std::any_of(white->Pixels().begin(), white->Pixels().end(), [](BYTE b) { return b != 0; }))
       << "white text is drawn black";
   EXPECT_EQ(blue->m_rgbaColor, (RGBA{31, 56, 100, 255}));
   EXPECT_EQ(picture->m_nSubKind, 0);

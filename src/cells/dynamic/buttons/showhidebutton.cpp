@@ -44,8 +44,16 @@ void CGButnSHide::SetRevealIndex(int index) {
 }
 
 void CGButnSHide::HideAll(BOOL hidden) {
-  for (size_t i = 0; i < m_parents.size(); ++i)
-    if (CGCell* target = ParentAs<CGCell>(i)) target->m_bHidden = hidden;
+  for (size_t i = 0; i < m_parents.size(); ++i) SetHidden(i, hidden);
+}
+
+void CGButnSHide::SetHidden(size_t target, BOOL hidden) {
+  CGCell* cell = ParentAs<CGCell>(target);
+  if (!cell) return;
+  cell->m_bHidden = hidden;
+  // Running, the button steps outside any edit: it names what it changed,
+  // and the edit that follows computes what the visibility reaches.
+  if (g_pCurCells) g_pCurCells->NoteChanged(cell->m_nId);
 }
 
 void CGButnSHide::SayNext(const char* word) {
@@ -83,7 +91,7 @@ bool CGButnSHide::Step() {
       const int k = RevealIndex();
       const int n = static_cast<int>(m_parents.size());
       if (k < n) {
-        if (CGCell* target = ParentAs<CGCell>(static_cast<size_t>(k))) target->m_bHidden = 0;
+        SetHidden(static_cast<size_t>(k), 0);
       } else {
         HideAll(1);
       }

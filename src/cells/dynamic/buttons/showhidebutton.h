@@ -30,6 +30,8 @@ class CGButnSHide : public CGButton {
 
  private:
   void HideAll(BOOL hidden);
+  // Target (parent) i's hidden flag, noted as changed with the map.
+  void SetHidden(size_t target, BOOL hidden);
   // The toggle's caption becomes `word`: the whole caption, or only its
   // first two characters when the user typed it (and it is longer).
   void SayNext(const char* word);
