@@ -8,6 +8,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
+#include "ui/printing/pagepictures.h"
 #include "ui/printing/sheetprinter.h"
 
 namespace {
@@ -21,7 +22,10 @@ constexpr double kRescaleTolerance = 0.005;
 class CSheetRecorder : public QObject {
  public:
   CSheetRecorder(QPrintPreviewWidget& preview, const CPrintJob& job)
-      : QObject(&preview), m_preview(preview), m_view(preview.findChild<QGraphicsView*>()), m_job(job) {
+      : QObject(&preview),
+        m_preview(preview),
+        m_view(preview.findChild<QGraphicsView*>()),
+        m_job(KeepPagePictures(job)) {
     connect(&preview, &QPrintPreviewWidget::paintRequested, this, &CSheetRecorder::Paint);
     if (m_view) m_view->viewport()->installEventFilter(this);
   }
@@ -65,7 +69,7 @@ class CSheetRecorder : public QObject {
 
   QPrintPreviewWidget& m_preview;
   QGraphicsView* m_view;  // the preview's own, a child of it
-  const CPrintJob m_job;
+  const CPrintJob m_job;  // the view draws each page once for the preview
   double m_scale = 0;  // what the shown sheets were recorded for
   bool m_asked = false;
 };

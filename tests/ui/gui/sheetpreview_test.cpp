@@ -1,16 +1,22 @@
 // The print preview's sheets (xvfb): what it shows of a page's picture at
-// its fitted zoom and zoomed in, against what prints.
+// its fitted zoom and zoomed in, against what prints; the pictures it asks
+// the view for.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
 #include <cmath>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "app/gui/keptpictures.h"
+#include "ui/printing/pagepictures.h"
 #include "ui/printing/sheetlayout.h"
 #include "ui/printing/sheetpreview.h"
 #include "ui/printing/sheetprinter.h"
@@ -114,6 +120,80 @@ TEST(SheetPreview, ShowsThePrintedColoursAndOnePixelLinesAtEveryZoom) {
     EXPECT_GE(static_cast<int>(greenColumns.size()), std::min<int>(width * scale, view.width() - 20) - 1)
         << width << " " << zoom;
   }
+}
+
+// Opening the preview of 20 pages, one zoom in, fitting to the width and
+// nine steps of resizing the window show the sheets anew at each zoom, and
+// ask the view for each page's picture once; the preview's print command
+// prints them all without asking again.
+TEST(SheetPreview, AsksTheViewForEachPageOnceWhateverTheZoom) {
+  constexpr int kPages = 20;
+  QTemporaryDir folder;
+  QPrinter printer(QPrinter::ScreenResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  std::vector<int> asked(kPages + 1, 0);
+  const QImage picture = ViewPicture(600);
+  const CPrintJob job{kPages, [&](int number) { return ++asked.at(number), picture; }, [](int) { return QString(); }};
+  QPrintPreviewWidget preview(&printer);
+  PreviewSheets(preview, job);
+  int recordings = 0;
+  QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&] { ++recordings; });
+  preview.resize(700, 500);
+  preview.show();
+  // A new zoom settles once the sheets are recorded for it.
+  const auto settle = [&] {
+    for (int pass = 0; pass < 4; ++pass) QApplication::processEvents();
+  };
+  QTRY_COMPARE_WITH_TIMEOUT(preview.pageCount(), kPages, 5000);
+  settle();
+  const int opened = recordings;
+  double zoom = preview.zoomFactor();
+  preview.zoomIn();
+  settle();
+  EXPECT_GT(preview.zoomFactor(), zoom);
+  preview.fitToWidth();
+  settle();
+  for (int step = 1; step <= 9; ++step) {
+    zoom = preview.zoomFactor();
+    preview.resize(700 + 40 * step, 500 + 20 * step);
+    QTRY_VERIFY_WITH_TIMEOUT(preview.zoomFactor() != zoom, 5000);
+    settle();
+  }
+  EXPECT_GE(recordings, opened + 11) << "each new zoom shows the sheets anew";
+  std::vector<int> once(kPages + 1, 1);
+  once[0] = 0;
+  EXPECT_EQ(asked, once);
+
+  printer.setOutputFileName(folder.filePath(QStringLiteral("preview.pdf")));
+  preview.print();
+  QFile pdf(printer.outputFileName());
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_EQ(pdf.readAll().count("/Type /Page\n"), kPages);
+  EXPECT_EQ(asked, once);
+}
+
+// A kept picture comes back as the view drew it, to the byte GL blending
+// left unused, at its pixel ratio; a page drawn as nothing stays so.
+TEST(SheetPreview, KeepsThePagesPicturesAsDrawn) {
+  QImage fine = ViewPicture(300);
+  fine.setDevicePixelRatio(2);
+  const QImage pictures[] = {ViewPicture(601), fine, QImage()};
+  int asked = 0;
+  const CPrintJob kept = KeepPagePictures({3, [&](int number) { return ++asked, pictures[number - 1]; }, {}});
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int number = 1; number <= 3; ++number) {
+      const QImage& drawn = pictures[number - 1];
+      const QImage again = kept.pageImage(number);
+      ASSERT_EQ(again.size(), drawn.size()) << number;
+      EXPECT_EQ(again.format(), drawn.format()) << number;
+      EXPECT_EQ(again.devicePixelRatio(), drawn.devicePixelRatio()) << number;
+      EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(again.constBits()), again.sizeInBytes()),
+                QByteArray(reinterpret_cast<const char*>(drawn.constBits()), drawn.sizeInBytes()))
+          << number;
+    }
+  }
+  EXPECT_EQ(asked, 3);
 }
 
 }  // namespace
