@@ -80,7 +80,7 @@ class CGCell : public CObject {
   // again in its current colour.  Other cells ignore it.
   virtual void TakeBackdrop(COLORREF /*background*/) {}
   // Whether computing this cell writes fields of its parents (a colour
-  // modifier colours its targets, a stepwise cut covers its hull):
+  // modifier colours its targets, a stepwise cut shows its hull):
   // such a cell's parents are computed again, with all that follows, when
   // it comes, changes or goes, so the last writer in id order wins as it
   // does when the document opens.

@@ -1,6 +1,7 @@
 // A document with a hull, its net and button, a section and a stepwise cut
 // with its button: saved, opened and saved again byte for byte, the net
-// rebuilt on loading, and listed by kvdump.
+// rebuilt on loading, and listed by kvdump; a hull stored hidden by its
+// running cut opens shown.
 #include <gtest/gtest.h>
 
 #include "cells/dynamic/buttons/animationbutton.h"
@@ -14,6 +15,8 @@
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "model/vertexarray.h"
+#include "platform/commandids.h"
+#include "platform/commandregistry.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -60,6 +63,51 @@ TEST_F(NetsDocumentTest, SavedOpenedAndSavedAgainByteForByte) {
   EXPECT_TRUE(out.contains(QStringLiteral("\tCGSplit\t\t1\t1\t3\t0\n"))) << out.toStdString();
   EXPECT_TRUE(out.contains(QStringLiteral("\tCGButnAnimation\t切割\t1\t%1\t0\t0\t3\t0.03\n").arg(cutId)))
       << out.toStdString();
+}
+
+// A document saved while a cut ran, by a program that hid the hull for it,
+// stores the hull hidden: opening computes the cut back to its start, which
+// shows the hull.  Hidden by hand while the cut runs, the hull is shown
+// again by the cut computed anew, and the page is what its save reopens to.
+TEST_F(NetsDocumentTest, AHullItsCutHidOpensShownAndHidingItReopensAlike) {
+  CKavrelDoc doc;
+  Build(doc);
+  const QByteArray shown = Bytes(doc);
+  doc.m_pages[0]->m_cells.Lookup(hullId)->m_bHidden = 1;
+  CKavrelDoc opened;
+  ASSERT_TRUE(opened.OnOpenDocument(WriteFile(QStringLiteral("hidden.kv"), Bytes(doc)), true)) << Shown().toStdString();
+  CGPage& page = *opened.m_pages[0];
+  auto* hull = dynamic_cast<CGPolyhedron*>(page.m_cells.Lookup(hullId));
+  auto* cut = dynamic_cast<CGSplit*>(page.m_cells.Lookup(cutId));
+  ASSERT_TRUE(hull && cut);
+  const auto expectReset = [&](const char* when) {
+    EXPECT_EQ(hull->m_bHidden, 0) << when;
+    EXPECT_FALSE(hull->CutCovers) << when;
+    EXPECT_TRUE(cut->m_bDefined) << when;
+    EXPECT_EQ(cut->m_nCutsDone, 0) << when;
+    EXPECT_TRUE(cut->m_pieces.empty()) << when;
+  };
+  expectReset("opened");
+  EXPECT_TRUE(Bytes(opened) == shown) << "saved after opening, the hull stays hidden";
+
+  // Saved in the middle of a cut: the hull as the cut's start leaves it.
+  for (float v : {0.5f, 1.5f}) {
+    cut->m_fValue = v;
+    cut->ApplyParameter();
+  }
+  ASSERT_EQ(cut->m_nCutsDone, 1);
+  ASSERT_TRUE(hull->CutCovers);
+  EXPECT_TRUE(Bytes(opened) == shown) << "saved in the middle of a cut, the hull is stored hidden";
+
+  page.ClearSelection();
+  page.SelectCell(hullId);
+  ASSERT_TRUE(CommandRegistry().Run(ID_VIEW_HIDEOBJECTS));
+  expectReset("hidden by hand");
+  const QByteArray saved = Bytes(opened);
+  CKavrelDoc reopened;
+  ASSERT_TRUE(reopened.OnOpenDocument(WriteFile(QStringLiteral("hid.kv"), saved), true)) << Shown().toStdString();
+  EXPECT_TRUE(Bytes(reopened) == saved) << "the reopened page differs";
+  EXPECT_EQ(reopened.m_pages[0]->m_cells.Lookup(hullId)->m_bHidden, 0);
 }
 
 }  // namespace

@@ -143,6 +143,11 @@ TEST(HullCommands, SectionAndCutAreOfferedForOneHull) {
   const std::vector<WORD> section = p.ExpectConstruction(ID_SECTION, 1, QStringLiteral("添加截面图"));
   EXPECT_EQ(p.As<CGSection>(section[0])->m_parents, (std::vector<WORD>{hull, face}));
 
+  // Hidden before its cut comes, the hull is shown by it; undone, hidden
+  // again (ExpectConstruction compares the records).
+  p.Select({hull});
+  ASSERT_TRUE(p.Run(ID_VIEW_HIDEOBJECTS));
+  p.Select({hull, face});
   // Faces selected: the count and the note follow them, the cut follows the faces.
   CDlgSplit answer;
   answer.m_nPlanes = 1;
@@ -155,6 +160,7 @@ TEST(HullCommands, SectionAndCutAreOfferedForOneHull) {
   EXPECT_EQ(offered.m_nPlanes, 1);
   EXPECT_EQ(offered.m_strInfo, QStringLiteral("切割面由当前页所选面确定,随面而变化"));
   const auto* cut = p.As<CGSplit>(made[0]);
+  EXPECT_EQ(p.Find(hull)->m_bHidden, 0);
   EXPECT_EQ(cut->m_bPlanesFromFaces, 1);
   EXPECT_EQ(cut->m_dDistance, 3);
   EXPECT_EQ(cut->m_nStyle, 2);
@@ -210,7 +216,8 @@ TEST(HullCommands, PropertyRowsEditTheThreeCells) {
   EXPECT_EQ(hullOffered.m_strLabel, QStringLiteral("多面体"));
   const auto* h = p.As<CGPolyhedron>(hull);
   EXPECT_EQ(h->m_nStyle, 0);
-  EXPECT_EQ(h->m_bHidden, 1);
+  // Its stepwise cut shows it again when computed, as a reopen does.
+  EXPECT_EQ(h->m_bHidden, 0);
   EXPECT_EQ(h->m_strName, QStringLiteral("H"));
   EXPECT_TRUE(h->m_bNameFixed);
 

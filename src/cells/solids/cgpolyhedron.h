@@ -86,8 +86,8 @@ class CGPolyhedron : public CGCell {
   std::vector<PolyhedronFace> Faces;
   PieceOffset Offset;
   // A stepwise cut of this hull stands in for it while it runs.  Not
-  // stored: the hull's own hidden flag stays the user's, and a reopened cut
-  // starts from the hull shown.
+  // stored: a save in the middle of a cut stores the hull as the cut's
+  // computation leaves it, shown, which is what reopening gives.
   bool CutCovers = false;
 
  private:

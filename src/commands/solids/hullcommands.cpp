@@ -119,9 +119,9 @@ WORD SelectedHull() {
 
 namespace {
 
-// Making a net shows its hull in plain lines and sorts the hull's faces; a
-// running cut hides its hull.  Undoing either puts the hull back as it was
-// before, redoing applies the net's changes again.
+// Making a net shows its hull in plain lines and sorts the hull's faces;
+// making a cut shows its hull.  Undoing either puts the hull back as it was
+// before, redoing applies the changes again.
 class CCmdAddOverHull : public CCmdAddCells {
  public:
   struct CHullState {

@@ -65,7 +65,7 @@ TEST_F(SplitTest, ValueStepsMakeOneCutAtATimeAndNeverUndoOne) {
     EXPECT_EQ(cut->m_nCutsDone, r.cuts) << r.change;
     EXPECT_EQ(cut->m_nPiecesShown, r.pieces) << r.change;
     EXPECT_EQ(cut->m_pieces.size(), size_t(r.pieces)) << r.change;
-    // The cut stands in for the hull; the hull's own flag stays the user's.
+    // The cut stands in for the hull without storing it hidden.
     EXPECT_EQ(hull->CutCovers, r.hullHidden != 0) << r.change;
     EXPECT_EQ(hull->m_bHidden, 0) << r.change;
   }

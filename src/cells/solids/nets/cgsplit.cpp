@@ -139,6 +139,9 @@ void CGSplit::Recalculate() {
   CGPolyhedron* hull = Hull();
   m_bDefined = hull != nullptr;
   if (!m_bDefined) return;
+  // Back at the start the hull is the solid on show, whatever hid it: a
+  // document saved while a cut had it hidden opens with the whole hull.
+  hull->m_bHidden = 0;
   hull->CutCovers = false;
   if (!m_bPlanesFromFaces) {
     m_pPlanes = BuiltInPlanes(m_nPlanes);
