@@ -72,9 +72,14 @@ TEST_F(MainFrameTest, StatusBarShowsWelcomePageAndTheToolsInOrder) {
 }
 
 // Hovering moves the display's one pointer (QTest::mouseMove with no button
-// held warps it): the test takes turns with the others that do.
+// held warps it): the test takes turns with the others that do.  Other
+// programs' windows still come and go on the display, over this one and
+// with the activation: Qt shows tips in the active window only, so the
+// window here shows them whether active or not, and is raised above the
+// others before each try.
 TEST_F(MainFrameTest, StatusBarToolsShowTheirTipsOnHoverWithTheSystemPointer) {
   frame->resize(1400, 900);
+  frame->setAttribute(Qt::WA_AlwaysShowToolTips);
   frame->show();
   ASSERT_TRUE(SettleUntil([this] { return frame->windowHandle() && frame->windowHandle()->isExposed(); }));
   const auto& buttons = frame->StatusBarEx()->ToolButtons();
@@ -83,13 +88,13 @@ TEST_F(MainFrameTest, StatusBarToolsShowTheirTipsOnHoverWithTheSystemPointer) {
   for (size_t i = 0; i < buttons.size(); ++i) {
     const QString text = QString::fromUtf8(tools[i].text);
     const auto shown = [&text] { return QToolTip::isVisible() && QToolTip::text().startsWith(text); };
-    // Qt shows tips in the active window only, and another program may take
-    // the activation at any moment: a try that shows nothing activates the
-    // window again and moves the pointer off the button and back (a move to
-    // where the pointer is already counts for nothing).
+    // A try that shows nothing (another window came over the button, or
+    // its activation hid the tip) raises the window again and moves the
+    // pointer off the button and back (a move to where the pointer is
+    // already counts for nothing).
     bool hovered = false;
     for (int attempt = 0; attempt < 10 && !hovered; ++attempt) {
-      ActivateWindow(frame.get());
+      frame->raise();
       QTest::mouseMove(frame.get(), QPoint(2, 2));
       QTest::mouseMove(buttons[i], buttons[i]->rect().center());
       hovered = SettleUntil(shown, 3000);
