@@ -19,6 +19,7 @@
 #include "platform/commandregistry.h"
 #include "platform/notifier.h"
 #include "platform/shellopen.h"
+#include "ui/acceleratorkeys.h"
 #include "ui/applicationlook.h"
 #include "ui/colorbutton.h"
 #include "ui/commandactions.h"
@@ -41,10 +42,8 @@ struct Shortcut {
 };
 
 // The accelerator table of the frame: its keys reach their commands whichever
-// child of the window has the focus (the object list, the ribbon, the view).
-// A text field that takes a key for itself (Space, Left, Right, Home while
-// renaming in the list) keeps it: Qt offers the key to the focused widget
-// before any shortcut.
+// child of the window has the focus (the object list, the ribbon, the view),
+// except the keys a text field being typed in keeps (CAcceleratorKeys).
 const Shortcut kShortcuts[] = {
     {ID_VIEW_FULLSCREEN, QKeySequence(Qt::Key_F4)},
     {kCmdEscape, QKeySequence(Qt::Key_Escape)},
@@ -94,6 +93,7 @@ void CMainFrame::BindShortcuts() {
   };
   bind(kShortcuts, *this, Qt::WindowShortcut);
   bind(kParameterKeys, *m_pView, Qt::WidgetWithChildrenShortcut);
+  new CAcceleratorKeys(this);
 }
 
 void CMainFrame::RegisterCommands() {

@@ -5,7 +5,9 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QToolBar>
 #include <QTest>
@@ -15,6 +17,7 @@
 
 #include "frametestsupport.h"
 #include "cells/dynamic/buttons/commandbutton.h"
+#include "cells/primitives/cgverfree.h"
 #include "model/selection.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
@@ -69,9 +72,14 @@ TEST_F(MainFrameTest, StatusBarShowsWelcomePageAndTheToolsInOrder) {
 }
 
 // Hovering moves the display's one pointer (QTest::mouseMove with no button
-// held warps it): the test takes turns with the others that do.
+// held warps it): the test takes turns with the others that do.  Other
+// programs' windows still come and go on the display, over this one and
+// with the activation: Qt shows tips in the active window only, so the
+// window here shows them whether active or not, and is raised above the
+// others before each try.
 TEST_F(MainFrameTest, StatusBarToolsShowTheirTipsOnHoverWithTheSystemPointer) {
   frame->resize(1400, 900);
+  frame->setAttribute(Qt::WA_AlwaysShowToolTips);
   frame->show();
   ASSERT_TRUE(SettleUntil([this] { return frame->windowHandle() && frame->windowHandle()->isExposed(); }));
   const auto& buttons = frame->StatusBarEx()->ToolButtons();
@@ -80,13 +88,13 @@ TEST_F(MainFrameTest, StatusBarToolsShowTheirTipsOnHoverWithTheSystemPointer) {
   for (size_t i = 0; i < buttons.size(); ++i) {
     const QString text = QString::fromUtf8(tools[i].text);
     const auto shown = [&text] { return QToolTip::isVisible() && QToolTip::text().startsWith(text); };
-    // Qt shows tips in the active window only, and another program may take
-    // the activation at any moment: a try that shows nothing activates the
-    // window again and moves the pointer off the button and back (a move to
-    // where the pointer is already counts for nothing).
+    // A try that shows nothing (another window came over the button, or
+    // its activation hid the tip) raises the window again and moves the
+    // pointer off the button and back (a move to where the pointer is
+    // already counts for nothing).
     bool hovered = false;
     for (int attempt = 0; attempt < 10 && !hovered; ++attempt) {
-      ActivateWindow(frame.get());
+      frame->raise();
       QTest::mouseMove(frame.get(), QPoint(2, 2));
       QTest::mouseMove(buttons[i], buttons[i]->rect().center());
       hovered = SettleUntil(shown, 3000);
@@ -378,18 +386,24 @@ TEST_F(MainFrameTest, PageKeysTurnPagesWhicheverChildHasTheFocus) {
   const auto enabled = [this](unsigned id) {
     return SettleUntil([this, id] { return frame->Actions().Action(id)->isEnabled(); });
   };
+  // The window's own focus widget is read, not the application's: another
+  // program may take the display's activation whenever events run, and the
+  // window is made active again right before each key.
   for (const auto& row : rows) {
     ASSERT_TRUE(enabled(ID_VIEW_PAGEDOWN)) << row.name;
     ASSERT_TRUE(ActivateWindow(frame.get(), row.focus)) << row.name;
     QTest::keyClick(row.focus, Qt::Key_PageDown);
     EXPECT_EQ(g_pCurPage, second) << row.name;
+    QWidget* focus = frame->focusWidget();
+    ASSERT_EQ(focus, Tree()) << row.name;
     ASSERT_TRUE(enabled(ID_VIEW_PAGEUP)) << row.name;
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
-    EXPECT_EQ(g_pCurPage, first) << row.name << " then " << QApplication::focusWidget()->metaObject()->className();
+    ASSERT_TRUE(ActivateWindow(frame.get(), focus)) << row.name;
+    QTest::keyClick(focus, Qt::Key_PageUp);
+    EXPECT_EQ(g_pCurPage, first) << row.name;
   }
   ASSERT_TRUE(ActivateWindow(frame.get(), Tree()));
   Tree()->editItem(PageItem());
-  auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  auto* edit = qobject_cast<QLineEdit*>(frame->focusWidget());
   ASSERT_NE(edit, nullptr);
   edit->setText(QStringLiteral("ab"));
   for (Qt::Key key : {Qt::Key_Left, Qt::Key_Space, Qt::Key_Home}) QTest::keyClick(edit, key);
@@ -398,6 +412,97 @@ TEST_F(MainFrameTest, PageKeysTurnPagesWhicheverChildHasTheFocus) {
   QTest::keyClick(edit, Qt::Key_Return);  // committed from the event loop
   EXPECT_TRUE(SettleUntil([first] { return first->m_strName == QStringLiteral("a b"); }));
   EXPECT_EQ(g_pCurPage, first);
+}
+
+// A field being typed in keeps the keys of a text field: a name typed in
+// the object list stays open and uncommitted while no point moves and no
+// page turns, and a spin box on the ribbon steps with its arrows.  No event
+// runs while a row types: losing the activation would end the edit.
+TEST_F(MainFrameTest, AFieldBeingTypedInKeepsTheKeysOfATextField) {
+  CGPage* first = Page();
+  auto* point = new CGVerFree(first->m_nNextId++, first->m_nNextVertex++, QStringLiteral("A"), 1, 2, 3);
+  first->m_cells.SetAt(point->m_nId, point);
+  first->SelectCell(point->m_nId);
+  g_nToolMode = 1;  // the select tool: the arrows move a lone selected point
+  AddPages(1);
+  frame->show();
+  const QString name = first->m_strName;
+  const float pan = g_fViewTranslate[1];
+  const auto untouched = [&] {
+    return g_pCurPage == first && point->m_vPos[1] == 2.0f && g_fViewTranslate[1] == pan;
+  };
+  QAction* pageDown = frame->Actions().Action(ID_VIEW_PAGEDOWN);
+  ASSERT_TRUE(SettleUntil([pageDown] { return pageDown->isEnabled(); })) << "a page to turn to";
+  ASSERT_TRUE(ActivateWindow(frame.get(), Tree()));
+  Tree()->editItem(PageItem());
+  QPointer<QLineEdit> edit = qobject_cast<QLineEdit*>(frame->focusWidget());
+  ASSERT_NE(edit, nullptr);
+  edit->setText(QStringLiteral("ab"));
+  edit->setCursorPosition(1);
+  const struct { Qt::Key key; Qt::KeyboardModifiers modifiers; const char* text; int cursor; } typed[] = {
+      {Qt::Key_Up, {}, "ab", 1},       {Qt::Key_Down, {}, "ab", 1},  {Qt::Key_PageDown, {}, "ab", 1},
+      {Qt::Key_PageUp, {}, "ab", 1},   {Qt::Key_Down, Qt::ShiftModifier, "ab", 1},
+      {Qt::Key_End, {}, "ab", 2},      {Qt::Key_Home, {}, "ab", 0},  {Qt::Key_Right, {}, "ab", 1},
+      {Qt::Key_Space, {}, "a b", 2},
+  };
+  for (const auto& row : typed) {
+    const std::string what = QKeySequence(row.modifiers | row.key).toString().toStdString();
+    QTest::keyClick(edit, row.key, row.modifiers);
+    ASSERT_TRUE(edit) << what << " ends the edit";
+    EXPECT_EQ(edit->text(), QString::fromUtf8(row.text)) << what;
+    EXPECT_EQ(edit->cursorPosition(), row.cursor) << what;
+    EXPECT_EQ(frame->focusWidget(), edit.data()) << what;
+    EXPECT_TRUE(untouched()) << what;
+    EXPECT_EQ(first->m_strName, name) << what << " commits the name";
+  }
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_TRUE(SettleUntil([first] { return first->m_strName == QStringLiteral("a b"); }));
+
+  auto* box = new QSpinBox(frame->Ribbon());
+  box->setRange(0, 100);
+  box->setValue(50);
+  box->show();
+  const struct { Qt::Key key; int value; } stepped[] = {
+      {Qt::Key_Up, 51}, {Qt::Key_PageUp, 61}, {Qt::Key_Down, 60}, {Qt::Key_PageDown, 50}};
+  for (const auto& row : stepped) {
+    ASSERT_TRUE(ActivateWindow(frame.get(), box)) << row.key;
+    QTest::keyClick(box, row.key);
+    EXPECT_EQ(box->value(), row.value) << row.key;
+    EXPECT_TRUE(untouched()) << row.key;
+  }
+  // From the list the arrows are the view's again.
+  ASSERT_TRUE(ActivateWindow(frame.get(), Tree()));
+  QTest::keyClick(Tree(), Qt::Key_Up);
+  EXPECT_FLOAT_EQ(point->m_vPos[1], 2.01f);
+}
+
+// On the first and the last page the page keys have nothing to do, and the
+// list with the focus does not take them either: its highlight stays.
+TEST_F(MainFrameTest, PageKeysAtTheEndsMoveNothingInTheList) {
+  AddPoint(QStringLiteral("A"));
+  AddPages(1);
+  frame->show();
+  const struct { unsigned id; Qt::Key key; CGPage* page; } ends[] = {
+      {ID_VIEW_PAGEUP, Qt::Key_PageUp, doc.m_pages[0].get()},
+      {ID_VIEW_PAGEDOWN, Qt::Key_PageDown, doc.m_pages[1].get()}};
+  for (const auto& row : ends) {
+    if (g_pCurPage != row.page) {
+      ASSERT_TRUE(CommandRegistry().Run(ID_VIEW_PAGEDOWN)) << row.key;
+    }
+    QAction* action = frame->Actions().Action(row.id);
+    ASSERT_TRUE(SettleUntil([action] { return !action->isEnabled(); })) << row.key;
+    // The first page's point, between the root and the last page: the
+    // list's own page keys would move off it.
+    QTreeWidgetItem* firstPage = Tree()->FindPageItem(doc.m_pages[0]->m_nId);
+    ASSERT_TRUE(firstPage && firstPage->childCount() == 1) << row.key;
+    firstPage->setExpanded(true);
+    QTreeWidgetItem* middle = firstPage->child(0);
+    ASSERT_TRUE(ActivateWindow(frame.get(), Tree())) << row.key;
+    Tree()->setCurrentItem(middle);
+    QTest::keyClick(Tree(), row.key);
+    EXPECT_EQ(Tree()->currentItem(), middle) << row.key;
+    EXPECT_EQ(g_pCurPage, row.page) << row.key;
+  }
 }
 
 TEST_F(MainFrameTest, TheApplicationMenuOpensTheSixNewestFiles) {
