@@ -32,17 +32,23 @@ void CheckStructure(const CCellMap& cells) {
   }
 }
 
-// Dangling ids are survivable: a cell with a missing parent has no
-// definition (it stays undefined), a missing child is forgotten, and a child
-// its parent forgot is registered again so that it follows the parent.  A
-// child listed twice is listed once.  One set of links keeps this linear:
-// a file may repeat an id a million times.
+// Dangling ids are survivable: a cell with a missing parent starts
+// undefined (most classes stay so when computed); a child is forgotten
+// unless it is there and names this cell among its parents (a delete
+// follows child lists and takes only what depends on the cell; the
+// program never writes another link); and a child its parent forgot is
+// registered again so that it follows the parent.  A child listed twice is
+// listed once.  Sets of links keep this linear: a file may repeat an id a
+// million times.
 void RepairLinks(const CCellMap& cells) {
-  std::unordered_set<std::uint32_t> links;  // parent << 16 | child, as registered
   const auto link = [](WORD parent, WORD child) { return std::uint32_t(parent) << 16 | child; };
+  std::unordered_set<std::uint32_t> named;  // parent << 16 | child, as the child names its parents
+  for (auto [id, cell] : cells)
+    for (WORD parent : cell->m_parents) named.insert(link(parent, id));
+  std::unordered_set<std::uint32_t> links;  // as registered
   for (auto [id, cell] : cells)
     std::erase_if(cell->m_children, [&, id = id](WORD child) {
-      return !cells.Lookup(child) || !links.insert(link(id, child)).second;
+      return !named.contains(link(id, child)) || !links.insert(link(id, child)).second;
     });
   for (auto [id, cell] : cells) {
     for (WORD parentId : cell->m_parents) {

@@ -4,13 +4,16 @@
 // go through the same round trip in Fuzz.Replay.document.)
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <ostream>
@@ -24,10 +27,16 @@
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
 #include "platform/archive.h"
+#include "platform/commandids.h"
+#include "platform/commandregistry.h"
 #include "support/documentsteps.h"
 #include "support/everyclass.h"
 
 namespace KAVREL_FILE_LOCAL {
+
+// A damaged document whose vector AB, on its second page, lists children
+// that do not name it.
+constexpr const char* kParentTwice = "tests/fuzz/corpus/document/tool-cell-naming-a-parent-twice.kv";
 
 // The four free points of the every-class document's first page moved to
 // the float limit, to infinity and to NaN (which a file may hold for a
@@ -54,20 +63,33 @@ TEST_F(DocumentFileTest, PointsAtTheEdgeOfTheFloatRangeSaveAndReopen) {
 }
 
 // Edits drawn from a seed, each checked as it is made (support/documentsteps.h):
-// a run of steps on the every-class document (start 0) or on a small page
-// (start 1), each row in a process state of its own; the edits alone or
-// all steps.  A seed that once broke the rule stays a row, at the step
-// count that reached the fault.
+// a run of steps on the every-class document (start 0), on a small page
+// (start 1) or on a document file of the source tree, opened as the
+// program opens one; each row in a process state of its own; the edits
+// alone or all steps.  A seed that once broke the rule stays a row, at the
+// step count that reached the fault.
 struct DrawnEdits {
-  int start;
+  int start = 0;  // unused with a file
   std::uint32_t seed;
   int steps;
   StepSet set = StepSet::kEdits;
+  const char* file = nullptr;  // relative to the source tree
 };
 
 void PrintTo(const DrawnEdits& row, std::ostream* out) {
-  *out << "start " << row.start << ", seed " << row.seed << ", " << row.steps << " steps"
-       << (row.set == StepSet::kAll ? ", all steps" : "");
+  if (row.file)
+    *out << row.file;
+  else
+    *out << "start " << row.start;
+  *out << ", seed " << row.seed << ", " << row.steps << " steps" << (row.set == StepSet::kAll ? ", all steps" : "");
+}
+
+QString SourceFile(const char* path) { return QStringLiteral(KAVREL_SOURCE_DIR "/") + QString::fromUtf8(path); }
+
+std::string RunRow(CKavrelDoc& doc, const DrawnEdits& row, const QString& folder) {
+  if (!row.file) return RunDocumentSteps(doc, row.start, row.seed, row.steps, folder, row.set);
+  if (!doc.OnOpenDocument(SourceFile(row.file), true)) return std::string(row.file) + " does not open";
+  return RunDocumentSteps(doc, row.seed, row.steps, row.set);
 }
 
 // A run as a row makes it, in a process state of its own.
@@ -86,9 +108,9 @@ TEST_P(DrawnEditsTest, SaveAndReopenAlike) {
   QElapsedTimer timer;
   timer.start();
   CKavrelDoc doc;
-  EXPECT_EQ(RunDocumentSteps(doc, row.start, row.seed, row.steps, folder.path(), row.set), "");
-  std::printf("start %d, seed %u: %d steps, %lld ms\n", row.start, row.seed, row.steps,
-              static_cast<long long>(timer.elapsed()));
+  EXPECT_EQ(RunRow(doc, row, folder.path()), "");
+  std::printf("%s, seed %u: %d steps, %lld ms\n", row.file ? row.file : ("start " + std::to_string(row.start)).c_str(),
+              row.seed, row.steps, static_cast<long long>(timer.elapsed()));
 }
 
 // The long run, far beyond the rows: all steps, 200 of them, from both
@@ -183,7 +205,71 @@ INSTANTIATE_TEST_SUITE_P(
         // (the check) undoing a rotation put back the marked point as it was before, under its old name
         DrawnEdits{1, 3822, 45, StepSet::kAll},
         // a line two colour modifiers colour took the colour of the one a recoloured point reached, not the last
-        DrawnEdits{0, 50216, 154, StepSet::kAll}));
+        DrawnEdits{0, 50216, 154, StepSet::kAll},
+        // a damaged file's vector listed as children two cells that name other parents: deleting one
+        // left its id in the vector's list
+        DrawnEdits{.seed = 60011, .steps = 15, .set = StepSet::kAll, .file = kParentTwice}));
+
+// Every document of the source tree and of the project's shared cases
+// beside it that opens, as the program opens it, takes a few drawn steps
+// of each kind: the check reads a damaged document as the program does,
+// and what the program keeps of one it can edit, save and open again.
+// A few steps each keep this cheap; the long runs go far beyond.
+TEST(DrawnEditsFromFiles, EveryDocumentThatOpensTakesDrawnSteps) {
+  QStringList files;
+  for (const auto& [folder, deep] : {std::pair{QStringLiteral(KAVREL_SOURCE_DIR "/tests"), true},
+                                     std::pair{QStringLiteral(KAVREL_SOURCE_DIR "/../shared/cases"), false}}) {
+    QDirIterator it(folder, {QStringLiteral("*.kv")}, QDir::Files,
+                    deep ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) files << it.next();
+  }
+  files.sort();
+  QElapsedTimer timer;
+  timer.start();
+  QSet<QByteArray> seen;  // the shared cases repeat some of the corpus
+  int opened = 0;
+  for (const QString& file : files) {
+    QFile read(file);
+    const QByteArray bytes = read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+    if (seen.contains(bytes)) continue;
+    seen.insert(bytes);
+    SeamRecorders seams;
+    RegisterAllClasses();
+    CKavrelDoc doc;
+    if (!doc.OnOpenDocument(file, true)) continue;  // a tool set, or a file damaged past reading
+    ++opened;
+    EXPECT_EQ(RunDocumentSteps(doc, 1, 2, StepSet::kAll), "") << file.toStdString();
+  }
+  std::printf("%d of %lld distinct documents opened and took their steps, %lld ms\n", opened,
+              static_cast<long long>(seen.size()), static_cast<long long>(timer.elapsed()));
+  EXPECT_GE(opened, 25) << "the documents of the source tree were not found";
+}
+
+// On the damaged page the vector AB (54) lists 56 and 63 as children,
+// though each names other parents: opened, AB holds neither, so a delete
+// takes only what names the deleted cell, directly or not, and leaves no
+// id behind.
+TEST_F(DocumentFileTest, ADeleteInADamagedDocumentTakesOnlyWhatDependsOnTheCell) {
+  const struct {
+    WORD deleted;
+    std::vector<WORD> gone;
+  } rows[] = {{54, {54, 57, 58, 61, 62, 64, 68, 70}}, {63, {63}}};
+  for (const auto& row : rows) {
+    CKavrelDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(SourceFile(kParentTwice), true));
+    doc.SwitchToPage(doc.m_pages.at(1).get());
+    CGPage& page = *g_pCurPage;
+    ASSERT_EQ(page.m_nId, 2);
+    const std::vector<WORD> before = page.m_cells.Ids();
+    page.SelectCell(row.deleted);
+    ASSERT_TRUE(CommandRegistry().Run(ID_EDIT_DELETE));
+    std::vector<WORD> gone;
+    const std::vector<WORD> after = page.m_cells.Ids();
+    std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(gone));
+    EXPECT_EQ(gone, row.gone) << "deleting " << row.deleted;
+    EXPECT_EQ(DocumentFault(doc, folder.path()), "") << "deleting " << row.deleted;
+  }
+}
 
 // A document to sweep: its bytes, where its numbers stand, and the record
 // each number belongs to (its class and id).

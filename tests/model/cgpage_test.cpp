@@ -296,7 +296,7 @@ TEST_F(PageRecordTest, StructuralDamageFailsTheLoad) {
 
 TEST_F(PageRecordTest, DanglingLinksAreRepaired) {
   auto read = LoadPage(PageWith({
-      {1, Cell(1, {}, {7, 3, 3})},  // 7 does not exist; 3 is there twice, 2 not at all
+      {1, Cell(1, {}, {7, 3, 5, 3})},  // 7 does not exist; 3 is there twice, 2 not at all; 5 names other parents
       {2, Cell(2, {1, 1})},
       {3, Cell(3, {1, 2})},
       {5, Cell(5, {2, 4})},      // parent 4 does not exist

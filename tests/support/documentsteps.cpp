@@ -9,6 +9,7 @@
 #include <new>
 #include <random>
 #include <set>
+#include <unordered_set>
 
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/paths/locus.h"
@@ -182,14 +183,29 @@ bool InAncestorsName(const CGPage& page, const std::set<WORD>& ancestors, const 
 
 std::string CellIds(const CGPage& page) {
   static const QRegularExpression shortName(QStringLiteral("#(\\d+)"));
+  // The links both ways, parent << 16 | child: as each child names its
+  // parents and as each parent lists its children.
+  std::unordered_set<std::uint32_t> named, listed;
+  const auto link = [](WORD parent, WORD child) { return std::uint32_t(parent) << 16 | child; };
   for (auto [id, cell] : page.m_cells) {
+    for (WORD parent : cell->m_parents) named.insert(link(parent, id));
+    for (WORD child : cell->m_children) listed.insert(link(id, child));
+  }
+  for (auto [id, cell] : page.m_cells) {
+    // A parent missing from the page is how opening keeps a damaged file:
+    // the cell stays, as its class computes it without the parent (the
+    // reopening below finds one computed otherwise).  A parent that is
+    // there lists the cell, and a listed child names its parent, or a
+    // delete would leave one behind or take one that does not depend on it.
     for (WORD parent : cell->m_parents) {
       if (parent >= id) return At(page, id) + ": parent " + std::to_string(parent) + " not below it";
-      if (!page.m_cells.Lookup(parent)) return At(page, id) + ": parent " + std::to_string(parent) + " missing";
+      if (page.m_cells.Lookup(parent) && !listed.count(link(parent, id)))
+        return At(page, id) + ": parent " + std::to_string(parent) + " does not list it";
     }
     for (WORD child : cell->m_children) {
       if (child <= id) return At(page, id) + ": child " + std::to_string(child) + " not above it";
       if (!page.m_cells.Lookup(child)) return At(page, id) + ": child " + std::to_string(child) + " missing";
+      if (!named.count(link(id, child))) return At(page, id) + ": child " + std::to_string(child) + " does not name it";
     }
     if (const auto* locus = dynamic_cast<const CGLocus*>(cell))
       for (WORD value : locus->ValueParents)
@@ -246,10 +262,11 @@ std::vector<Held> HeldIds(const CGPage& page) {
 
 std::string PageIds(const CKavrelDoc& doc, const CGPage& page) {
   const std::string at = "page " + std::to_string(page.m_nId) + ": ";
-  // A mark or button whose cell is gone counts as none; one that names a
-  // cell names one of its kind.
+  // A mark or button whose cell is gone counts as none, as does a button
+  // id beyond the cell ids (the page reads it so); one that names a cell
+  // names one of its kind.
   for (const Held& held : HeldIds(page))
-    if (held.id > 0xFFFF || page.m_cells.Lookup(static_cast<WORD>(held.id)))
+    if (held.id <= 0xFFFF && page.m_cells.Lookup(static_cast<WORD>(held.id)))
       if (std::string e = Names(page, held.id, {held.kind}); !e.empty())
         return at + held.what + " " + std::to_string(held.id) + " " + e;
   for (const auto* list : {&page.m_selAll, &page.m_runningButtons, &page.m_stepList})
@@ -618,9 +635,13 @@ void BuildStepsDocument(CKavrelDoc& doc, int start, const QString& folder) {
 std::string RunDocumentSteps(CKavrelDoc& doc, int start, std::uint32_t seed, int steps, const QString& folder,
                              StepSet set) {
   BuildStepsDocument(doc, start, folder);
+  return RunDocumentSteps(doc, seed, steps, set);
+}
+
+std::string RunDocumentSteps(CKavrelDoc& doc, std::uint32_t seed, int steps, StepSet set) {
   std::mt19937 random(seed);
   DocumentSteps driver(doc, [&random](unsigned n) { return n ? static_cast<unsigned>(random() % n) : 0u; }, set);
-  if (std::string fault = driver.Fault(); !fault.empty()) return "as built: " + fault;
+  if (std::string fault = driver.Fault(); !fault.empty()) return "before any step: " + fault;
   for (int step = 1; step <= steps; ++step)
     if (std::string fault = driver.StepAndCheck(); !fault.empty()) return "step " + std::to_string(step) + " (" + fault + ")";
   return {};

@@ -30,10 +30,14 @@ enum class StepSet { kEdits, kAll };
 // (parents, children, the locus's hue values, page links, the automatic
 // button, the transformation marks, the selection and running lists, names
 // that write a parent short as #id — not a parent's name written in, which
-// the user may have typed "#5") names an existing cell of a kind that may stand there, and
-// the document saves (as the program saves a file, reading it back first)
-// into `folder`, opens from there as the program opens a file and saves to
-// the same bytes.  The document stays as it was, its page current.
+// the user may have typed "#5") names an existing cell of a kind that may
+// stand there, and parents and children list each other — read as the
+// program reads a damaged file: a cell may name a parent that is missing
+// (it keeps the cell), and an automatic button beyond the cell ids is
+// none; and the document saves (as the program saves a file, reading it
+// back first) into `folder`, opens from there as the program opens a file
+// and saves to the same bytes.  The document stays as it was, its page
+// current.
 std::string DocumentFault(CKavrelDoc& doc, const QString& folder);
 
 class DocumentSteps {
@@ -93,3 +97,5 @@ class DocumentSteps {
 void BuildStepsDocument(CKavrelDoc& doc, int start, const QString& folder);
 std::string RunDocumentSteps(CKavrelDoc& doc, int start, std::uint32_t seed, int steps, const QString& folder,
                              StepSet set = StepSet::kEdits);
+// The same from the document as it stands, an opened file for one.
+std::string RunDocumentSteps(CKavrelDoc& doc, std::uint32_t seed, int steps, StepSet set = StepSet::kEdits);

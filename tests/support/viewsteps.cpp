@@ -1,6 +1,8 @@
 #include "support/viewsteps.h"
 
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "model/cgpage.h"
@@ -120,7 +122,10 @@ std::string ViewSteps::ConstructionClick() {
   for (int i = 0; i < 3; ++i) m_surface.grid[i] = Coordinate(i);
   for (int i = 0; i < 3; ++i) m_surface.plane[i] = Coordinate(i);
   m_surface.planeAt = {static_cast<float>(Coordinate(0)), static_cast<float>(Coordinate(1))};
-  m_surface.planeOk = m_draw(8) != 0;
+  // The view finds no place on the plane for a pointer whose plane
+  // coordinates are no numbers (drawn from a point the file holds at NaN).
+  m_surface.planeOk = m_draw(8) != 0 && std::isfinite(m_surface.planeAt[0]) && std::isfinite(m_surface.planeAt[1]) &&
+                      std::all_of(m_surface.plane.begin(), m_surface.plane.end(), [](double v) { return std::isfinite(v); });
   m_surface.aim = {Coordinate(0), Coordinate(1)};
   done += Place(m_surface.grid.data(), 3);
   m_tools.OnLButtonDown(Input(true));
