@@ -62,39 +62,32 @@ CCellMap::Touched RecordOf(CGCell* cell) {
 }
 }  // namespace
 
-void CCellMap::NoteTouched(WORD id, CGCell& cell) const {
-  if (cell.m_nTouchRound == m_nTouchRound) return;
-  cell.m_nTouchRound = m_nTouchRound;
-  if (m_touched.count(id)) return;
+CCellMap::Touched* CCellMap::Noted(WORD id, CGCell* cell) const {
   try {
-    m_touched.emplace(id, RecordOf(&cell));
+    auto it = m_touched.find(id);
+    if (it == m_touched.end()) it = m_touched.emplace(id, RecordOf(cell)).first;
+    return &it->second;
   } catch (const std::bad_alloc&) {
     m_bTouchedAll = true;
+    return nullptr;
   }
 }
 
+void CCellMap::NoteTouched(WORD id, CGCell& cell) const {
+  if (cell.m_nTouchRound == m_nTouchRound) return;
+  cell.m_nTouchRound = m_nTouchRound;
+  Noted(id, &cell);
+}
+
 void CCellMap::NoteEntry(WORD id, CGCell* previous, CGCell* entered) {
-  try {
-    auto it = m_touched.find(id);
-    if (it == m_touched.end()) it = m_touched.emplace(id, RecordOf(previous)).first;
-    // Another cell under the id, or the same one entered again, is computed
-    // as a new one: whatever its record, it may not have been computed here.
-    it->second.changed = true;
-  } catch (const std::bad_alloc&) {
-    m_bTouchedAll = true;
-  }
+  // Another cell under the id, or the same one entered again, is computed
+  // as a new one: whatever its record, it may not have been computed here.
+  if (Touched* touched = Noted(id, previous)) touched->changed = true;
   if (entered) entered->m_nTouchRound = m_nTouchRound;
 }
 
 void CCellMap::NoteChanged(WORD id) {
-  CGCell* cell = LookupUntouched(id);
-  try {
-    auto it = m_touched.find(id);
-    if (it == m_touched.end()) it = m_touched.emplace(id, RecordOf(cell)).first;
-    it->second.changed = true;
-  } catch (const std::bad_alloc&) {
-    m_bTouchedAll = true;
-  }
+  if (Touched* touched = Noted(id, LookupUntouched(id))) touched->changed = true;
 }
 
 std::unordered_map<WORD, CCellMap::Touched> CCellMap::TakeTouched(bool* all) {

@@ -124,6 +124,9 @@ class CCellMap {
   static bool s_bTouchesOn;      // an edit is open
   static int s_nReadingPasses;
   static void Retarget();
+  // The id's record, noted now with `cell` as it stands if it is new;
+  // null when memory ran out (every cell then counts as changed).
+  Touched* Noted(WORD id, CGCell* cell) const;
   void NoteTouched(WORD id, CGCell& cell) const;
   void NoteEntry(WORD id, CGCell* previous, CGCell* entered);
 

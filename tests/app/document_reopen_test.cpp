@@ -113,21 +113,22 @@ TEST_P(DrawnEditsTest, SaveAndReopenAlike) {
               row.seed, row.steps, static_cast<long long>(timer.elapsed()));
 }
 
-// The long run, far beyond the rows: all steps, 200 of them, from both
-// starting documents for each seed of KAVREL_LONG_SEEDS ("first count").
-// Its pieces are the CTest tests DrawnEdits.LongRun.* (tests/CMakeLists.txt),
+// The long run, far beyond the rows: all steps, 200 of them (or as many
+// as KAVREL_LONG_STEPS says), from both starting documents for each seed
+// of KAVREL_LONG_SEEDS ("first count").  Its pieces are the CTest tests DrawnEdits.LongRun.* (tests/CMakeLists.txt),
 // which the default run leaves out.  Each seed that fails is named as the
 // row that replays it.
 TEST(DrawnEditsLongRun, AllStepsFromBothStarts) {
   const QStringList range = qEnvironmentVariable("KAVREL_LONG_SEEDS").split(u' ', Qt::SkipEmptyParts);
   if (range.size() != 2) GTEST_SKIP() << "KAVREL_LONG_SEEDS=\"first count\" names no seeds";
   const std::uint32_t first = range[0].toUInt(), count = range[1].toUInt();
+  const int steps = qEnvironmentVariableIsSet("KAVREL_LONG_STEPS") ? qEnvironmentVariableIntValue("KAVREL_LONG_STEPS") : 200;
   QElapsedTimer timer;
   timer.start();
   int failed = 0;
   for (std::uint32_t seed = first; seed < first + count; ++seed)
     for (int start : {0, 1}) {
-      const std::string fault = RunAlone({start, seed, 200, StepSet::kAll});
+      const std::string fault = RunAlone({start, seed, steps, StepSet::kAll});
       failed += !fault.empty();
       const std::string step = fault.rfind("step ", 0) == 0 ? fault.substr(5, fault.find(' ', 5) - 5) : "0";
       EXPECT_EQ(fault, "") << "DrawnEdits{" << start << ", " << seed << ", " << step << ", StepSet::kAll}";

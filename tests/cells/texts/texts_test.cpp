@@ -133,6 +133,23 @@ TEST_F(TextsTest, PictureRecordsHoldWholePaddedRowsAndHostileOnesFail) {
   }
 }
 
+// An edit compares a picture's record by its pixels' identity: the same
+// record digests alike, and pixels replaced, even by equal ones, count as
+// changed; the rest of the record counts as in any cell.
+TEST_F(TextsTest, APictureRecordDigestsByWhatIdentifiesItsPixels) {
+  CGTbImage image(6, 2, 2, std::vector<BYTE>(8, 7));
+  const std::uint64_t first = image.RecordDigest();
+  EXPECT_EQ(image.RecordDigest(), first);
+  image.SetPixels(std::vector<BYTE>(8, 7));
+  const std::uint64_t replaced = image.RecordDigest();
+  EXPECT_NE(replaced, first);
+  image.SetZoom(2, 1);
+  EXPECT_NE(image.RecordDigest(), replaced);
+  image.m_children.push_back(9);  // a child gained changes nothing computed
+  image.SetZoom(1, 1);
+  EXPECT_EQ(image.RecordDigest(), replaced);
+}
+
 TEST_F(TextsTest, PictureDescriptionsPlacementAndFollowers) {
   CGVertex* a = AddPoint(1, 2, 3);
   KvSrand(1);
