@@ -97,6 +97,13 @@ TEST_F(RecomputeTest, AnEditSettlesWhatItChangedAndWhatFollowsOnce) {
   g_recalculated.clear();
   { const CEditScope nothing; }
   EXPECT_TRUE(g_recalculated.empty()) << "settled already";
+  {
+    const CEditScope click;  // looks, changes nothing
+    EXPECT_EQ(static_cast<CGVertex*>(page->m_cells.Lookup(a->m_nId))->m_vPos[1], 5);
+  }
+  page->m_cells.Lookup(b->m_nId)->m_fValue = 1;  // outside any edit: taken as it stands
+  { const CEditScope nothing; }
+  EXPECT_TRUE(g_recalculated.empty()) << "a cell only looked at, or changed outside an edit, is not computed";
 
   Follower* d = nullptr;
   {
