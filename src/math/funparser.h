@@ -8,6 +8,7 @@
 // Calling order: construct, SetVariables, then for each new text SetText,
 // Check, Parse, and for each evaluation write Values() and call Evaluate.
 #pragma once
+#include <QHashFunctions>
 #include <QString>
 #include <unordered_map>
 #include <vector>

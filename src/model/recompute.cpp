@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "math/funvariables.h"
+#include "model/cellmap.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"

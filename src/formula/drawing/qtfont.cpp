@@ -1,5 +1,6 @@
 #include "formula/drawing/qtfont.h"
 
+#include <QHashFunctions>
 #include <QImage>
 #include <cmath>
 #include <cstdlib>

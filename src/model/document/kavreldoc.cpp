@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "math/viewrotation.h"
+#include "model/cellmap.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/document/docservices.h"

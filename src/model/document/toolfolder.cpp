@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <unordered_set>
 
 #include "model/globals.h"

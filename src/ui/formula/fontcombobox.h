@@ -5,6 +5,7 @@
 // at the caret shows in the box (ShowFace) unless the user is working in it.
 #pragma once
 #include <QComboBox>
+#include <QHashFunctions>
 #include <QStringList>
 #include <unordered_map>
 #include <unordered_set>
