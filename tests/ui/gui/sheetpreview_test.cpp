@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -141,24 +142,26 @@ TEST(SheetPreview, AsksTheViewForEachPageOnceWhateverTheZoom) {
   QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&] { ++recordings; });
   preview.resize(700, 500);
   preview.show();
-  // A new zoom settles once the sheets are recorded for it.
-  const auto settle = [&] {
-    for (int pass = 0; pass < 4; ++pass) QApplication::processEvents();
-  };
+  // A new zoom settles once the sheets are recorded for it, whenever the
+  // display gets to showing them.
+  const auto settle = [&](int before) { QTRY_VERIFY_WITH_TIMEOUT(recordings > before, 5000); };
   QTRY_COMPARE_WITH_TIMEOUT(preview.pageCount(), kPages, 5000);
-  settle();
+  QTRY_VERIFY_WITH_TIMEOUT(std::count(asked.begin(), asked.end(), 1) == kPages, 5000);
   const int opened = recordings;
   double zoom = preview.zoomFactor();
+  int before = recordings;
   preview.zoomIn();
-  settle();
+  settle(before);
   EXPECT_GT(preview.zoomFactor(), zoom);
+  before = recordings;
   preview.fitToWidth();
-  settle();
+  settle(before);
   for (int step = 1; step <= 9; ++step) {
     zoom = preview.zoomFactor();
+    before = recordings;
     preview.resize(700 + 40 * step, 500 + 20 * step);
     QTRY_VERIFY_WITH_TIMEOUT(preview.zoomFactor() != zoom, 5000);
-    settle();
+    settle(before);
   }
   EXPECT_GE(recordings, opened + 11) << "each new zoom shows the sheets anew";
   std::vector<int> once(kPages + 1, 1);
