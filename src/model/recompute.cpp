@@ -81,7 +81,7 @@ bool CGPage::RebuildVertexArray() {
 void CGPage::CollectDirtyIds(std::vector<WORD>& out) {
   out.clear();
   m_cells.TakeMarked(out);
-  std::sort(out.begin(), out.end());
+  if (!std::is_sorted(out.begin(), out.end())) std::sort(out.begin(), out.end());
   // A cell that writes its parents (a colour modifier colours its targets)
   // brings them with all that follows: every writer of a target writes it
   // again, in id order, and the last one wins as when the document opens,
