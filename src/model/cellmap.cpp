@@ -13,18 +13,24 @@ unsigned s_nStrayMarks = 0;
 std::uint64_t s_nTouchRounds = 0;
 }  // namespace
 
-CCellMap* CCellMap::s_pTouching = nullptr;
+bool CCellMap::s_bNoting = false;
 bool CCellMap::s_bTouchesOn = false;
 int CCellMap::s_nReadingPasses = 0;
+CCellMap* CCellMap::s_pJournaled = nullptr;
+CCellMap::CWatch* CCellMap::s_pWatch = nullptr;
 
-CCellMap::CCellMap() : m_nTouchRound(++s_nTouchRounds) {}
+CCellMap::CCellMap(CGPage* page) : m_pPage(page), m_nTouchRound(++s_nTouchRounds) {}
 
 CCellMap::~CCellMap() {
   if (g_pCurCells == this) g_pCurCells = nullptr;
-  if (s_pTouching == this) s_pTouching = nullptr;
+  for (CCellMap** link = &s_pJournaled; *link; link = &(*link)->m_pNextJournaled) {
+    if (*link != this) continue;
+    *link = m_pNextJournaled;
+    break;
+  }
 }
 
-void CCellMap::Retarget() { s_pTouching = s_bTouchesOn && s_nReadingPasses == 0 ? g_pCurCells : nullptr; }
+void CCellMap::Retarget() { s_bNoting = s_bTouchesOn && s_nReadingPasses == 0; }
 
 void CCellMap::StartTouches() {
   s_bTouchesOn = true;
@@ -35,8 +41,6 @@ void CCellMap::StopTouches() {
   s_bTouchesOn = false;
   Retarget();
 }
-
-void CCellMap::FollowCurrentMap() { Retarget(); }
 
 CReadingPass::CReadingPass() {
   ++CCellMap::s_nReadingPasses;
@@ -62,7 +66,24 @@ CCellMap::Touched RecordOf(CGCell* cell) {
 }
 }  // namespace
 
+void CCellMap::Journaled() const {
+  if (m_bJournaled) return;
+  m_bJournaled = true;
+  m_pNextJournaled = s_pJournaled;
+  s_pJournaled = const_cast<CCellMap*>(this);
+}
+
+std::vector<CCellMap*> CCellMap::TakeJournaled() {
+  std::vector<CCellMap*> maps;
+  for (CCellMap* map = s_pJournaled; map; map = map->m_pNextJournaled) maps.push_back(map);
+  for (CCellMap* map : maps) map->m_bJournaled = false, map->m_pNextJournaled = nullptr;
+  s_pJournaled = nullptr;
+  std::reverse(maps.begin(), maps.end());
+  return maps;
+}
+
 CCellMap::Touched* CCellMap::Noted(WORD id, CGCell* cell) const {
+  Journaled();
   try {
     auto it = m_touched.find(id);
     if (it == m_touched.end()) it = m_touched.emplace(id, RecordOf(cell)).first;
@@ -71,6 +92,11 @@ CCellMap::Touched* CCellMap::Noted(WORD id, CGCell* cell) const {
     m_bTouchedAll = true;
     return nullptr;
   }
+}
+
+void CCellMap::NoteAllChanged() {
+  Journaled();
+  m_bTouchedAll = true;
 }
 
 void CCellMap::NoteTouched(WORD id, CGCell& cell) const {
@@ -105,7 +131,13 @@ CGCell* CCellMap::SetAt(WORD id, CGCell* cell) {
   // leaves the map as it was, the id list in step with the table.
   if (id >= m_byId.size()) m_byId.resize(static_cast<size_t>(id) + 1, nullptr);
   CGCell* previous = m_byId[id];
-  if (s_pTouching == this && previous != cell) NoteEntry(id, previous, cell);
+  if (!Noting()) {
+    // A stamp of an earlier round would let the next edit's first lookup
+    // pass the cell by under its new id.
+    cell->m_nTouchRound = 0;
+  } else if (previous != cell) {
+    NoteEntry(id, previous, cell);
+  }
   if (!previous) {
     if (m_ids.empty() || m_ids.back() < id) {
       m_ids.push_back(id);
@@ -129,7 +161,7 @@ CGCell* CCellMap::SetAt(WORD id, CGCell* cell) {
 CGCell* CCellMap::RemoveKey(WORD id) {
   CGCell* cell = LookupUntouched(id);
   if (!cell) return nullptr;
-  if (s_pTouching == this) NoteEntry(id, cell, nullptr);
+  if (Noting()) NoteEntry(id, cell, nullptr);
   m_byId[id] = nullptr;
   m_ids.erase(std::lower_bound(m_ids.begin(), m_ids.end(), id));
   return cell;
@@ -141,6 +173,7 @@ void CCellMap::RemoveAll() {
   m_marked.clear();
   m_touched.clear();  // no cell is left to compute
   m_bTouchedAll = false;
+  m_nTouchRound = ++s_nTouchRounds;  // the cells that went keep no stamp of this map's round
   m_nStraySeen = s_nStrayMarks;
 }
 

@@ -12,11 +12,13 @@
 // cell that is not in the current map cannot be journaled; it is counted,
 // and the next collection of every map walks all its cells once instead.
 //
-// While a user edit is open, the current map also notes what the edit
-// touches: every id it looks up, visits, enters or removes, the first time,
-// with a digest of the record its cell held then.  The edit's end compares
-// those with the records now (CGPage::SettleEdits), so finding what an edit
-// changed costs what it touched, never the page.
+// While a user edit is open, the map of every page also notes what the edit
+// touches there: every id it looks up, visits, enters or removes, the first
+// time, with a digest of the record its cell held then.  The edit's end
+// compares those with the records now on each page noted (CGPage::
+// SettleEdits), so finding what an edit changed costs what it touched,
+// never the page, and a write into a page that is not current settles on
+// its own page like one into the current page.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +30,7 @@
 #include "platform/types.h"
 
 class CGCell;
+class CGPage;
 
 class CCellMap {
  public:
@@ -42,7 +45,7 @@ class CCellMap {
     value_type operator*() const {
       const WORD id = m_map->m_ids[m_pos];
       CGCell* cell = m_map->m_byId[id];
-      if (s_pTouching == m_map) m_map->NoteTouched(id, *cell);
+      if (m_map->Noting()) m_map->NoteTouched(id, *cell);
       return {id, cell};
     }
     const_iterator& operator++() { ++m_pos; return *this; }
@@ -54,7 +57,9 @@ class CCellMap {
     size_t m_pos;
   };
 
-  CCellMap();
+  // A page's map journals what edits touch; any other map (a record's
+  // cells looked up by id) journals nothing.
+  explicit CCellMap(CGPage* page = nullptr);
   CCellMap(const CCellMap&) = delete;
   CCellMap& operator=(const CCellMap&) = delete;
   ~CCellMap();
@@ -62,7 +67,7 @@ class CCellMap {
   // The cell stored under id, or null.
   CGCell* Lookup(WORD id) const {
     CGCell* cell = id < m_byId.size() ? m_byId[id] : nullptr;
-    if (cell && s_pTouching == this) NoteTouched(id, *cell);
+    if (cell && Noting()) NoteTouched(id, *cell);
     return cell;
   }
   // The same, noting no touch: for the walks that change no stored record
@@ -99,13 +104,13 @@ class CCellMap {
     std::vector<WORD> written;     // the parents the cell writes (WritesParents)
     bool changed = false;          // counts as changed whatever its record says
   };
-  // From the start of a user edit to its end the current map (and the map
-  // made current meanwhile) notes what the edit touches.  Nothing is noted
-  // outside an edit, nor in a pass that only reads (CReadingPass).
+  // From the start of a user edit to its end every page's map notes what
+  // the edit touches, whichever page is current.  Nothing is noted outside
+  // an edit, nor in a pass that only reads (CReadingPass).
   static void StartTouches();
   static void StopTouches();
-  // The current page changed: a running edit goes on noting in its map.
-  static void FollowCurrentMap();
+  // The page whose cells these are; null for a map of no page.
+  CGPage* Page() const { return m_pPage; }
   // The cell under id counts as changed, whatever its record says: a change
   // made outside an edit (a drag's move that computes nothing, a running
   // button's last step) names what it changed, and the next edit's end
@@ -113,25 +118,51 @@ class CCellMap {
   void NoteChanged(WORD id);
   // Every cell counts as changed: what an edit changed is not known (memory
   // ran out while noting it, or while computing it).
-  void NoteAllChanged() { m_bTouchedAll = true; }
+  void NoteAllChanged();
   // The ids touched since the journal last started, and what they held;
   // *all tells that every cell counts as changed.  The journal starts again.
   std::unordered_map<WORD, Touched> TakeTouched(bool* all);
+  // The maps whose journals hold something since this was last asked, in
+  // the order they first noted it; the list starts again.  A map that goes
+  // leaves the list.
+  static std::vector<CCellMap*> TakeJournaled();
+
+  // What the journal saw, for a check that every changed record reached it
+  // (the drawn edits' whole-document check): told of each id a settle took
+  // from a journal and each id computed.  Null: nobody watches.
+  class CWatch {
+   public:
+    virtual ~CWatch() = default;
+    virtual void Settled(const CCellMap& map, WORD id) = 0;
+    virtual void Computed(const CCellMap& map, WORD id) = 0;
+  };
+  static void SetWatch(CWatch* watch) { s_pWatch = watch; }
+  static CWatch* Watch() { return s_pWatch; }
 
  private:
   friend class CReadingPass;
-  static CCellMap* s_pTouching;  // the map noting touches now, or null
-  static bool s_bTouchesOn;      // an edit is open
+  static bool s_bNoting;      // an edit is open and no pass that only reads runs
+  static bool s_bTouchesOn;   // an edit is open
   static int s_nReadingPasses;
+  static CCellMap* s_pJournaled;  // the first map whose journal holds something
+  static CWatch* s_pWatch;
   static void Retarget();
+  bool Noting() const { return s_bNoting && m_pPage; }
+  // Enters the map in the list of those whose journal holds something.
+  void Journaled() const;
   // The id's record, noted now with `cell` as it stands if it is new;
   // null when memory ran out (every cell then counts as changed).
   Touched* Noted(WORD id, CGCell* cell) const;
   void NoteTouched(WORD id, CGCell& cell) const;
   void NoteEntry(WORD id, CGCell* previous, CGCell* entered);
 
+  CGPage* m_pPage;
   mutable std::unordered_map<WORD, Touched> m_touched;
   mutable bool m_bTouchedAll = false;
+  // The list of maps whose journal holds something, linked through the
+  // maps themselves, so listing one never fails for memory.
+  mutable bool m_bJournaled = false;
+  mutable CCellMap* m_pNextJournaled = nullptr;
   // Cells touched in this round carry its number (CGCell::m_nTouchRound),
   // so a cell looked up again costs one comparison.  Unique across maps.
   std::uint64_t m_nTouchRound;

@@ -28,6 +28,7 @@ CGPage::CGPage()
 
 CGPage::~CGPage() {
   if (g_pCurPage == this) SetCurrentPage(nullptr);
+  const CReadingPass going;  // a page that goes has nothing to settle
   for (auto [id, cell] : m_cells) delete cell;
   m_cells.RemoveAll();
 }
@@ -35,7 +36,6 @@ CGPage::~CGPage() {
 void SetCurrentPage(CGPage* page) {
   g_pCurPage = page;
   g_pCurCells = page ? &page->m_cells : nullptr;
-  CCellMap::FollowCurrentMap();
 }
 
 bool CGPage::HasRoomForCells(int count) const {
@@ -137,6 +137,9 @@ void CGPage::Serialize(CArchive& ar) {
          << m_nReserved2 << m_strReserved;
     return;
   }
+  // A page read whole is computed whole, as opening computes it: entering
+  // its cells is no part of an edit.
+  const CReadingPass reading;
   for (auto& [key, cell] : ReadWordObMap<CGCell>(ar)) {
     if (!cell) throw CArchiveException(ArchiveError::BadData, "no cell under key " + std::to_string(key));
     if (m_cells.Lookup(key))

@@ -97,9 +97,10 @@ class CGPage : public CObject {
   // Every cell whose stored record the edits changed since the page last
   // settled (CCellMap notes what they touched), or that came since, is
   // computed again with all that follows from it, in ascending id order,
-  // as opening the saved document computes it.  Whatever an edit changed,
-  // the page shows what a reopen of its save shows.  Returns the ids
-  // computed.
+  // as opening the saved document computes it; a page that is not current
+  // is made current meanwhile when it has anything to compute.  Whatever
+  // an edit changed, the page shows what a reopen of its save shows.
+  // Returns the ids computed.
   std::vector<WORD> SettleEdits();
   // Moves texts, pictures and buttons placed outside a window of the given
   // half size (pixels) back inside; returns how many moved.
@@ -171,7 +172,7 @@ class CGPage : public CObject {
   QString m_strReserved;
   std::int32_t m_nAutoButton = 0;  // button started when the page is shown; 0 none
   QString m_strMedia;
-  CCellMap m_cells;  // owns the cells
+  CCellMap m_cells{this};  // owns the cells
 
   // Selection lists (ids in selection order).
   std::vector<WORD> m_selPoints, m_selLines, m_selFaces, m_selSolids, m_selPaths, m_selTexts,

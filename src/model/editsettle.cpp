@@ -3,7 +3,9 @@
 // computes them.  Commands only change stored fields; this one path
 // computes the rest, so no command has to know what its change reaches.
 // What an edit changed is found among what it touched (CCellMap), so the
-// end of an edit costs what the edit reached, not the page.
+// end of an edit costs what the edit reached, not the page; and on every
+// page it reached, current or not.
+#include <algorithm>
 #include <new>
 
 #include "model/cgcell.h"
@@ -15,23 +17,43 @@
 namespace {
 void BeginEdit() { CCellMap::StartTouches(); }
 
-void SettleCurrentPage() {
+// Makes the page current with its points in the vertex array, as opening
+// computes each page.
+void MakeCurrent(CGPage* page) {
+  SetCurrentPage(page);
+  if (page) page->RebuildVertexArray();
+}
+
+// Every page whose journal holds something settles: the pages the edit
+// reached besides the current one first, each computed as its own page,
+// then the current one.
+void SettleJournaledPages() {
   CCellMap::StopTouches();
-  if (!g_pCurPage) return;
+  std::vector<CCellMap*> journaled;
   try {
-    g_pCurPage->SettleEdits();
+    journaled = CCellMap::TakeJournaled();
   } catch (const std::bad_alloc&) {
-    // What is computed now is not known: the next edit computes the whole page.
-    g_pCurPage->m_cells.NoteAllChanged();
+    return;  // the journals stay listed for the next edit
+  }
+  std::stable_partition(journaled.begin(), journaled.end(),
+                        [](const CCellMap* map) { return map != g_pCurCells; });
+  for (CCellMap* map : journaled) {
+    try {
+      map->Page()->SettleEdits();
+    } catch (const std::bad_alloc&) {
+      // What is computed now is not known: the next edit computes the whole page.
+      map->NoteAllChanged();
+    }
   }
 }
 
 // Installed as the program starts, and again after a test puts the process
 // state back.
-const bool installed = (SetEditSettler(&BeginEdit, &SettleCurrentPage), true);
+const bool installed = (SetEditSettler(&BeginEdit, &SettleJournaledPages), true);
 const ProcessStateReset reinstall([] {
   CCellMap::StopTouches();
-  SetEditSettler(&BeginEdit, &SettleCurrentPage);
+  CCellMap::TakeJournaled();
+  SetEditSettler(&BeginEdit, &SettleJournaledPages);
 });
 
 void MarkWithDescendants(CGCell* cell) {
@@ -50,27 +72,41 @@ bool Changed(const CCellMap::Touched& was, CGCell* now) {
 
 std::vector<WORD> CGPage::SettleEdits() {
   std::vector<WORD> ids;
-  if (g_pCurPage != this) return ids;
   const CReadingPass settling;
   bool all = false;
   const auto touched = m_cells.TakeTouched(&all);
-  if (all) {
-    for (auto [id, cell] : m_cells) cell->m_bMarked = true;
-  } else {
-    for (const auto& [id, was] : touched) {
-      CGCell* now = m_cells.Lookup(id);
-      if (!Changed(was, now)) continue;
-      MarkWithDescendants(now);
-      // A writer that went, or now writes other parents, leaves the ones it
-      // wrote to the writers that stay (CollectDirtyIds brings those of
-      // the writers computed now).
-      for (WORD written : was.written) MarkWithDescendants(m_cells.Lookup(written));
-    }
+  // What changed, and what a writer that went, or now writes other
+  // parents, wrote: those go to the writers that stay (CollectDirtyIds
+  // brings those of the writers computed now).
+  std::vector<CGCell*> changed;
+  CCellMap::CWatch* const watch = CCellMap::Watch();
+  for (const auto& [id, was] : touched) {
+    if (watch) watch->Settled(m_cells, id);
+    CGCell* now = m_cells.Lookup(id);
+    if (all || !Changed(was, now)) continue;
+    if (now) changed.push_back(now);
+    for (WORD written : was.written)
+      if (CGCell* parent = m_cells.Lookup(written)) changed.push_back(parent);
   }
-  CollectDirtyIds(ids);
-  if (ids.empty()) return ids;
-  RewriteWrittenInNames(ids);
-  RecalculateCells(ids);
+  if (!all && changed.empty()) return ids;
+  CGPage* const shown = g_pCurPage;
+  if (shown != this) MakeCurrent(this);
+  try {
+    if (all) {
+      for (auto [id, cell] : m_cells) cell->m_bMarked = true;
+    } else {
+      for (CGCell* cell : changed) MarkWithDescendants(cell);
+    }
+    CollectDirtyIds(ids);
+    if (!ids.empty()) {
+      RewriteWrittenInNames(ids);
+      RecalculateCells(ids);
+    }
+  } catch (...) {
+    if (shown != this) MakeCurrent(shown);
+    throw;
+  }
+  if (shown != this) MakeCurrent(shown);
   return ids;
 }
 
@@ -80,19 +116,16 @@ void EditPageAndSettle(CGPage& page, const std::function<void(CGPage&)>& edit) {
     edit(page);
     return;
   }
-  const auto makeCurrent = [](CGPage* made) {
-    SetCurrentPage(made);
-    if (made) made->RebuildVertexArray();
-  };
-  makeCurrent(&page);
+  MakeCurrent(&page);
   try {
-    // Inside an edit, or one of its own: what the edit touches is noted.
+    // Inside an edit, or one of its own: what the edit touches is noted,
+    // and the page settles while it is current.
     const CEditScope span;
     edit(page);
     page.SettleEdits();
   } catch (...) {
-    makeCurrent(current);
+    MakeCurrent(current);
     throw;
   }
-  makeCurrent(current);
+  MakeCurrent(current);
 }

@@ -110,8 +110,13 @@ void CGPage::CollectDirtyIds(std::vector<WORD>& out) {
 
 void CGPage::RecalculateCells(const std::vector<WORD>& ids) {
   ++g_nRecalcPass;
-  for (WORD id : ids)
-    if (CGCell* cell = m_cells.Lookup(id)) cell->Recalculate();
+  CCellMap::CWatch* const watch = CCellMap::Watch();
+  for (WORD id : ids) {
+    CGCell* cell = m_cells.Lookup(id);
+    if (!cell) continue;
+    cell->Recalculate();
+    if (watch) watch->Computed(m_cells, id);
+  }
 }
 
 void CGPage::ReadCellFiles(const std::vector<WORD>& ids) {

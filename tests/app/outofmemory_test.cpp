@@ -158,7 +158,7 @@ TEST_F(OutOfMemoryTest, AnOpenIsRefusedAndThePreviousDocumentStays) {
   if (!AllocationsWatched()) GTEST_SKIP() << "the sanitizer's operator new";
   Sweep([](CKavrelDoc&) {}, [this](CKavrelDoc& doc) { doc.OnOpenDocument(path, false); },
         {QString::fromUtf8("打开文档失败：")});
-  EXPECT_TRUE(Shown().endsWith(QString::fromUtf8("内存不足。")));
+  EXPECT_TRUE(Shown().endsWith(QString::fromUtf8("内存不足。"))) << Shown().toStdString();
 }
 
 TEST_F(OutOfMemoryTest, APasteOfCellsOrOfAPageIsRefused) {

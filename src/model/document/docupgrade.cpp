@@ -6,6 +6,7 @@
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
 #include "model/viewstate.h"
+#include "platform/editscope.h"
 #include "platform/uibridge.h"
 
 void CGPage::UpgradeCells(int version) {
@@ -26,6 +27,9 @@ void CGPage::UpgradeCells(int version) {
 
 void CKavrelDoc::UpgradePages() {
   if (m_nVersion >= kDocumentVersion) return;
+  // An edit of every page: what the upgrade rewrote is computed on its own
+  // page, with all that follows, as a reopen of the upgraded save computes it.
+  const CEditScope upgrading;
   for (const auto& page : m_pages) page->UpgradeCells(m_nVersion);
   m_nVersion = kDocumentVersion;
   SetModifiedFlag();
