@@ -29,7 +29,6 @@ bool EditColorModifier(CKavrelDoc&, CGCell& cell) {
   modifier.m_fMin = dialog.m_fFrom;
   modifier.m_fMax = dialog.m_fTo;
   modifier.m_nOption = dialog.m_nOption;
-  modifier.Recalculate();
   if (g_pCurPage) PostItemTexts(*g_pCurPage);
   return true;
 }

@@ -18,26 +18,21 @@
 #include "platform/notifier.h"
 
 namespace {
-// The modifier's targets lose their colours to it; undo gives them back
-// and redo colours them again.
+// The modifier's targets lose their colours to it; undo gives them back,
+// and redo puts the modifier back, which colours them again when the
+// edit's end computes it.
 class CCmdAddParametricColor : public CCmdAddCell {
  public:
-  CCmdAddParametricColor(const QString& label, WORD modifier, std::vector<std::pair<WORD, RGBA>> colours)
-      : CCmdAddCell(label), m_nModifier(modifier), m_colours(std::move(colours)) {}
+  CCmdAddParametricColor(const QString& label, std::vector<std::pair<WORD, RGBA>> colours)
+      : CCmdAddCell(label), m_colours(std::move(colours)) {}
   BOOL Undo() override {
     if (!CCmdAddCell::Undo()) return FALSE;
     for (const auto& [id, colour] : m_colours)
       if (CGCell* target = g_pCurPage->m_cells.Lookup(id)) target->m_rgbaColor = colour;
     return TRUE;
   }
-  BOOL Redo() override {
-    if (!CCmdAddCell::Redo()) return FALSE;
-    if (CGCell* modifier = g_pCurPage->m_cells.Lookup(m_nModifier)) modifier->Recalculate();
-    return TRUE;
-  }
 
  private:
-  WORD m_nModifier;
   std::vector<std::pair<WORD, RGBA>> m_colours;
 };
 
@@ -101,8 +96,7 @@ void OnColor29(CKavrelDoc& doc) {
       if (modifier->m_parents[k] == entry.first) return false;
     return true;
   });
-  build.Commit(std::make_unique<CCmdAddParametricColor>(QString::fromUtf8(kCmdNameParametricColor), modifier->m_nId,
-                                                        std::move(colours)));
+  build.Commit(std::make_unique<CCmdAddParametricColor>(QString::fromUtf8(kCmdNameParametricColor), std::move(colours)));
 }
 
 void OnUpdateColor29(CKavrelDoc&, CCmdUI& ui) {

@@ -28,7 +28,8 @@ void BindDepthParameter(CGPage& page, CGIterate& iterate) {
   iterate.m_parents.push_back(value->m_nId);
   value->m_children.push_back(iterate.m_nId);
   iterate.m_nParamA = 1;
-  // The depth follows the value, held to what an int and the drawing take.
+  // The depth follows the value, held to what an int and the drawing take;
+  // computed now, not at the edit's end, as the dialog opens on that depth.
   iterate.Recalculate();
   const double depth = std::isnan(value->m_fValue) ? 0.0 : std::trunc(static_cast<double>(value->m_fValue));
   const int most = iterate.MaxDepth();

@@ -40,13 +40,9 @@ bool EditCurve(CKavrelDoc&, CGCell& cell) {
   curve.m_strLabelExtra = dialog.m_strColour;
   curve.Step = std::fabs(dialog.m_fStep);
   curve.m_nParamA = dialog.m_nSystem;
-  curve.Samples.clear();
-  curve.SampleColors.clear();
-  curve.SampleCount = 0;
+  // The expressions are compiled again when the edit's end computes the
+  // curve, which samples it whole.
   curve.Compiled = false;
-  CGPage& page = *g_pCurPage;
-  curve.Recalculate();
-  page.RecalculateCells(CollectDescendants(page, curve));
   return true;
 }
 
@@ -82,8 +78,8 @@ bool EditSurface(CKavrelDoc&, CGCell& cell) {
   surface.TexUScale = dialog.m_dMapA, surface.TexUOffset = dialog.m_dMapB;
   surface.TexVScale = dialog.m_dMapC, surface.TexVOffset = dialog.m_dMapD;
   surface.m_nParamA = dialog.m_nSystem;
+  // Compiled again when the edit's end computes the surface.
   surface.Compiled = false;
-  surface.Recalculate();
   return true;
 }
 

@@ -63,7 +63,7 @@ struct PointKind {
   const char* caption;  // null: the dialog's default
   int valueMode;
   bool parameterEdit;  // value 1 is the point's parameter
-  bool byPlacement;    // re-placed with ApplyParameter, else recalculated
+  bool byPlacement;    // re-placed with ApplyParameter, else placed at the edit's end
   void (*fill)(CGVertex& point, CDlgPropertyPoint& data);
   void (*store)(CGVertex& point, const CDlgPropertyPoint& answer);
 };
@@ -76,7 +76,8 @@ void Shows(CDlgPropertyPoint& data, float v1, float v2, float v3 = 0) {
   data.m_fValue3 = v3;
 }
 void Apply(CGVertex& p, const CDlgPropertyPoint&) { p.ApplyParameter(); }
-void Recalc(CGVertex& p, const CDlgPropertyPoint&) { p.Recalculate(); }
+// The edit's end computes the point from what it stores.
+void Store(CGVertex&, const CDlgPropertyPoint&) {}
 void NoValues(CGVertex&, CDlgPropertyPoint&) {}
 
 // In the order the classes are tested; each test takes subclasses too.
@@ -128,30 +129,22 @@ const PointKind kPointKinds[] = {
        t.Vector[0] = a.m_fValue1;
        t.Vector[1] = a.m_fValue2;
        t.Vector[2] = a.m_fValue3;
-       t.Recalculate();
      }},
     {[](const CGVertex& p) { return Is(p, {"CGVerRotateX", "CGVerRotate"}); }, kTextRotationCaption, 1, false, false,
      [](CGVertex& p, CDlgPropertyPoint& d) { d.m_fValue1 = Degrees(*RotationAngle(p)); },
-     [](CGVertex& p, const CDlgPropertyPoint& a) {
-       *RotationAngle(p) = Radians(a.m_fValue1);
-       p.Recalculate();
-     }},
+     [](CGVertex& p, const CDlgPropertyPoint& a) { *RotationAngle(p) = Radians(a.m_fValue1); }},
     {[](const CGVertex& p) { return Is(p, {"CGVerScale", "CGVerScaleO"}); }, kTextRatioCaption, 1, false, false,
      [](CGVertex& p, CDlgPropertyPoint& d) { d.m_fValue1 = *Ratio(p); },
-     [](CGVertex& p, const CDlgPropertyPoint& a) {
-       *Ratio(p) = a.m_fValue1;
-       p.Recalculate();
-     }},
+     [](CGVertex& p, const CDlgPropertyPoint& a) { *Ratio(p) = a.m_fValue1; }},
     {[](const CGVertex& p) { return Is(p, {"CGVerInCircleRot"}); }, kTextCircleRotationCaption, 1, false, false,
      [](CGVertex& p, CDlgPropertyPoint& d) { d.m_fValue1 = Degrees(*RotationAngle(p)); },
-     [](CGVertex& p, const CDlgPropertyPoint& a) {
-       *RotationAngle(p) = Radians(a.m_fValue1);
-       p.Recalculate();
-     }},
+     [](CGVertex& p, const CDlgPropertyPoint& a) { *RotationAngle(p) = Radians(a.m_fValue1); }},
     {[](const CGVertex& p) { return Is(p, {"CGVerInCircleScale"}); }, kTextDivisionCaption, 1, false, false,
      [](CGVertex& p, CDlgPropertyPoint& d) { d.m_fValue1 = *Ratio(p); },
      [](CGVertex& p, const CDlgPropertyPoint& a) {
        *Ratio(p) = a.m_fValue1;
+       // The ratio is not stored: the typed one places the stored angle now,
+       // and the ratio is found again from it, as a reopen finds it.
        p.Recalculate();
        static_cast<CGVerInCircleScale&>(p).TakeRatioFromPlace();
      }},
@@ -159,8 +152,8 @@ const PointKind kPointKinds[] = {
        return Is(p, {"CGVerInLineFixedf", "CGVerInCircleFixedf", "CGVerInCurveFixedf", "CGVerInLocusFixedf"}) ||
               (Is(p, {"CGVerInPaths", "CGVerInBorder"}) && p.m_nSubKind == 0);
      },
-     kTextFixedParameterCaption, 1, true, false, NoValues, Recalc},
-    {[](const CGVertex&) { return true; }, nullptr, 0, false, false, NoValues, Recalc},
+     kTextFixedParameterCaption, 1, true, false, NoValues, Store},
+    {[](const CGVertex&) { return true; }, nullptr, 0, false, false, NoValues, Store},
 };
 
 const PointKind& KindOf(const CGVertex& point) {
@@ -193,11 +186,7 @@ void TakeCoordinates(CGPage& page, CGVertex& point, int mode, const CDlgProperty
 void TakeParameter(CGPage& page, CGVertex& point, const PointKind& kind, float value) {
   if (point.m_fValue != value) SubmitPointEdit(page, point, kCmdNameModifyPoint);
   point.m_fValue = value;
-  if (kind.byPlacement) {
-    point.ApplyParameter();
-  } else {
-    point.Recalculate();
-  }
+  if (kind.byPlacement) point.ApplyParameter();
 }
 
 bool EditPointProperties(CKavrelDoc&, CGCell& cell) {
@@ -264,8 +253,9 @@ void ApplyPointProperties(CGPage& page, CGVertex& point, const CDlgPropertyPoint
   } else {
     kind.store(point, answer);
   }
+  // The cells named after the point take their names now; the edit's end
+  // computes them.
   CollectDescendants(page, point);
   page.UpdateLabels(page.m_dirtyIds);
-  page.RecalculateCells(page.m_dirtyIds);
   if (point.m_bLabelStale) PostItemTexts(page);
 }

@@ -196,9 +196,9 @@ void TakeCircle(CGPage& page, CGArc& arc, const CDlgPropertyCircle& answer) {
   TakeArcRange(arc, answer);
   arc.m_fSize = answer.m_fWidth;
   if (CDlgPropertyCircle::TextureListEnabled(kind, arc.m_nStyle)) arc.m_dwParam3 = static_cast<DWORD>(answer.m_nTexture);
-  arc.Recalculate();
+  // The cells named after it take its name now; the edit's end computes it
+  // and them.
   CollectDescendants(page, arc);
-  page.RecalculateCells(page.m_dirtyIds);
   page.UpdateLabels(page.m_dirtyIds);
   PostItemTexts(page);
 }

@@ -40,12 +40,10 @@ CDlgParameter ParameterDialogOf(const CGTmVarParameter& p) {
   return dialog;
 }
 
-// The value itself, then its dependants in ascending order.
-void RecalculateValue(CGPage& page, CGCell& value) {
-  value.Recalculate();
-  const std::vector<WORD>& ids = CollectDescendants(page, value);
-  page.UpdateLabels(ids);
-  page.RecalculateCells(ids);
+// The cells named after the value take their names again; the edit's end
+// computes the value and all that follows from it.
+void RelabelDependants(CGPage& page, CGCell& value) {
+  page.UpdateLabels(CollectDescendants(page, value));
   PostItemTexts(page);
 }
 
@@ -59,7 +57,7 @@ bool EditParameter(CKavrelDoc&, CGCell& cell) {
     parameter.m_bLabelStale = true;
   }
   TakeParameterAnswer(parameter, dialog);
-  RecalculateValue(*g_pCurPage, parameter);
+  RelabelDependants(*g_pCurPage, parameter);
   return true;
 }
 
@@ -77,7 +75,7 @@ void ApplyCalculationDialog(CGTmVarCalculator& calculation, const CDlgCalculator
     return;
   }
   // A fixed name keeps its caption; only the bracketing class follows the
-  // new formula.
+  // new formula, read from its parse: computed now, not at the edit's end.
   calculation.Recalculate();
   const CFunNode* root = calculation.m_parser.Root();
   calculation.m_dwParam3 = static_cast<DWORD>(root ? root->m_nClass : kFunClassVariable);
@@ -91,7 +89,7 @@ bool EditCalculation(CKavrelDoc&, CGCell& cell) {
   dialog.m_bShowAsAngle = calculation.m_nParamA == kKindAngle ? 1 : 0;
   if (DialogProvider().DoModal(dialog) != IDOK) return true;
   ApplyCalculationDialog(calculation, dialog);
-  RecalculateValue(*g_pCurPage, calculation);
+  RelabelDependants(*g_pCurPage, calculation);
   return true;
 }
 

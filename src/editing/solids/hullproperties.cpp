@@ -66,7 +66,6 @@ bool EditCut(CKavrelDoc&, CGCell& cell) {
                                          : std::clamp(dialog.m_nPlanes, 1, CGSplit::kMostPlanes);
   cut.m_dDistance = std::abs(dialog.m_dShift);
   Finish(cut, dialog.m_strLabel);
-  cut.Recalculate();
   return true;
 }
 

@@ -1,6 +1,7 @@
 // The property row of the locus: its dialog preset from the cell (the
 // colour function offered the locus's measured values as No1, No2, ...),
-// and on OK the settings written back and the locus sampled again.
+// and on OK the settings written back, the locus sampled again at the
+// edit's end.
 #include <cmath>
 
 #include "cells/dynamic/paths/locus.h"
@@ -38,6 +39,10 @@ bool EditLocus(CKavrelDoc&, CGCell& cell) {
   auto& locus = static_cast<CGLocus&>(cell);
   CDlgLocus answer = LocusDialogOf(locus);
   if (DialogProvider().DoModal(answer) != IDOK) return true;
+  // The sample count is fixed when the locus is first sampled: a new range,
+  // step or colouring samples it afresh when the edit's end computes it.
+  const bool resample = locus.ParamStart != answer.m_fStart || locus.ParamEnd != answer.m_fEnd ||
+                        locus.Step != std::fabs(answer.m_fStep) || locus.HueOn() != (answer.m_bSegmentColouring != 0);
   locus.m_strName = answer.m_strLabel;
   locus.m_bLabelStale = true;
   locus.m_bHidden = answer.m_bHidden ? TRUE : FALSE;
@@ -49,13 +54,11 @@ bool EditLocus(CKavrelDoc&, CGCell& cell) {
   locus.ParamStart = answer.m_fStart;
   locus.ParamEnd = answer.m_fEnd;
   locus.Step = std::fabs(answer.m_fStep);
-  locus.SampleCount = 0;
+  if (resample) locus.SampleCount = 0;
   locus.Compiled = false;
   CGPage& page = *g_pCurPage;
-  locus.Recalculate();
-  const std::vector<WORD>& dirty = CollectDescendants(page, locus);
-  page.RecalculateCells(dirty);
-  page.UpdateLabels(dirty);
+  // The cells named after it take its name now.
+  page.UpdateLabels(CollectDescendants(page, locus));
   PostItemTexts(page);
   return true;
 }

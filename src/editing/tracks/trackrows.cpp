@@ -29,15 +29,20 @@ bool EditTrack(CKavrelDoc&, CGCell& cell) {
   auto& track = static_cast<CGTrack&>(cell);
   CDlgTrack dialog = TrackDialogOf(track);
   if (DialogProvider().DoModal(dialog) != IDOK) return true;
-  track.RangeMin = track.SweepFrom = std::min(dialog.m_fStart, dialog.m_fEnd);
-  track.RangeMax = track.SweepTo = std::max(dialog.m_fStart, dialog.m_fEnd);
+  track.RangeMin = std::min(dialog.m_fStart, dialog.m_fEnd);
+  track.RangeMax = std::max(dialog.m_fStart, dialog.m_fEnd);
+  // The sweep is the range, as opening reads it, unless two values give it
+  // when the track is computed.
+  if (track.RangeFromValues == 0) {
+    track.SweepFrom = track.RangeMin;
+    track.SweepTo = track.RangeMax;
+  }
   track.TrackStep = dialog.m_fStep;
   track.m_nSubKind = static_cast<BYTE>(std::clamp(dialog.m_nDisplay, 0, 255));
   track.m_nStyle = static_cast<BYTE>(std::clamp(dialog.m_nColour, 0, 255));
   track.DrawnParents.clear();
   for (size_t i = 0; i < dialog.m_flags.size() && i < track.m_parents.size(); ++i)
     if (dialog.m_flags[i] == 1) track.DrawnParents.push_back(static_cast<WORD>(i));
-  track.Recalculate();
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <limits>
+#include <optional>
 
 #include "cells/constrained/follower.h"
 #include "cells/constructed/follower2d.h"
@@ -22,6 +23,7 @@
 #include "editing/dialogs/properties/primitivedialogs.h"
 #include "editing/properties/propertyrows.h"
 #include "model/autocolor.h"
+#include "platform/editscope.h"
 #include "platform/processstate.h"
 #include "support/commandpage.h"
 #include "support/documentfiles.h"
@@ -36,12 +38,15 @@ Dialog Offered(CommandPage& p, PropertyList list, WORD id) {
   return p.dialogs->Offered<Dialog>().back();
 }
 
-// The offered dialog changed by `change`, confirmed with OK.
+// The offered dialog changed by `change`, confirmed with OK, in an edit of
+// its own as the property command runs it (or the row alone, outside any).
 template <class Dialog>
-void Edit(CommandPage& p, PropertyList list, WORD id, const std::function<void(Dialog&)>& change) {
+void Edit(CommandPage& p, PropertyList list, WORD id, const std::function<void(Dialog&)>& change, bool asEdit = true) {
   Dialog answer = Offered<Dialog>(p, list, id);
   change(answer);
   p.dialogs->Ok(answer);
+  std::optional<CEditScope> edit;
+  if (asEdit) edit.emplace();
   EXPECT_TRUE(RunPropertyRow(list, p.doc, *p.Find(id)));
 }
 
@@ -223,7 +228,8 @@ TEST(PrimitiveProperties, LinesAndFacesWriteBack) {
   EXPECT_EQ(face->m_rgbaColor.a, 90);
   mode(3);
   EXPECT_EQ(face->m_rgbaColor.a, 255);
-  // Only a face that gets its first picture rebuilds its texture coordinates.
+  // Only a face that gets its first picture rebuilds its texture coordinates
+  // (the row alone: the edit's end computes the face, which rebuilds them).
   struct Picture {
     DWORD from;
     int to;
@@ -232,7 +238,8 @@ TEST(PrimitiveProperties, LinesAndFacesWriteBack) {
   for (const Picture& row : pictures) {
     face->m_dwParam3 = row.from;
     face->TexCoordsDirty = 0;
-    Edit<CDlgPropertyFace>(p, PropertyList::Faces, s.abc, [&](CDlgPropertyFace& d) { d.m_nTexture = row.to; d.m_nFillPattern = 7; });
+    Edit<CDlgPropertyFace>(
+        p, PropertyList::Faces, s.abc, [&](CDlgPropertyFace& d) { d.m_nTexture = row.to; d.m_nFillPattern = 7; }, false);
     EXPECT_EQ(face->Picture(), row.to) << row.from;
     EXPECT_EQ(face->TexCoordsDirty, row.rebuilt ? 1 : 0) << row.from;
   }

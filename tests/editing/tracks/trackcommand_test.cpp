@@ -352,7 +352,7 @@ TEST(LocusProperties, TheDialogShowsTheLocusAndOkWritesItBack) {
   answer.m_bSegmentColouring = 1;
   answer.m_strColour = QStringLiteral("t");
   p.dialogs->Ok(answer);
-  OnEditProperty(p.doc);
+  ASSERT_TRUE(p.Run(ID_EDIT_PROPERTY));
   const auto offered = p.dialogs->Offered<CDlgLocus>();
   ASSERT_EQ(offered.size(), 1u);
   EXPECT_EQ(offered[0].m_fEnd, 6.2831f);
