@@ -168,16 +168,16 @@ void OnUpdateCreatePlaneRect(CKavrelDoc&, CCmdUI& ui) { ui.Enable(NoneOrTwoPoint
 void ChangeCellsInPlace(CKavrelDoc& doc, const std::vector<WORD>& ids, const std::function<void(CGCell&)>& change) {
   CGPage* page = g_pCurPage;
   if (!page) return;
+  // What the change reaches is computed at the edit's end; the cells named
+  // after the changed ones take their names again now.
   for (WORD id : ids) {
     CGCell* cell = page->m_cells.Lookup(id);
     if (!cell) continue;
     change(*cell);
-    cell->Recalculate();
     cell->MarkDescendants();
   }
   std::vector<WORD> dirty;
   page->CollectDirtyIds(dirty);
-  page->RecalculateCells(dirty);
   page->UpdateLabels(dirty);
   UiBridge().Post(UiTarget::Frame, WM_ITEM_TEXTS, 0, page->m_nId);
   doc.SetModifiedFlag();

@@ -162,10 +162,10 @@ void OnUpdateCircleAndTwoPoints(CKavrelDoc& doc, CCmdUI& ui);
 bool NoneOrTwoPoints();
 void OnUpdateCreatePlaneRect(CKavrelDoc& doc, CCmdUI& ui);
 
-// The variant without new cells: `change` is applied to each listed cell,
-// which is then recalculated; their descendants are recalculated in
-// ascending id order and relabelled, the object list renames its items
-// (0x811), the document is modified and the views updated.  No undo step.
+// The variant without new cells: `change` is applied to each listed cell
+// and their descendants are relabelled (the edit's end computes them all),
+// the object list renames its items (0x811), the document is modified and
+// the views updated.  No undo step.
 void ChangeCellsInPlace(CKavrelDoc& doc, const std::vector<WORD>& ids, const std::function<void(CGCell&)>& change);
 
 // The variant that draws with the mouse: the view's tool mode becomes

@@ -9,6 +9,7 @@
 #include "cells/dynamic/parameters/userparameter.h"
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
+#include "platform/editscope.h"
 #include "render/viewglobals.h"
 
 namespace KAVREL_FILE_LOCAL {
@@ -40,7 +41,10 @@ TEST_F(UserParametersDocumentTest, SliderAndPlusDriveACalculationThatReopensTheS
   EXPECT_EQ(square->CurrentValueText(), QStringLiteral(" =9"));
 
   page.m_selValues = {t->m_nId};
-  doc.OnParamIncrease();
+  {
+    const CEditScope key;  // the plus key, an edit of its own
+    doc.OnParamIncrease();
+  }
   EXPECT_EQ(square->m_fValue, 16);
 
   // Saved straight after the recomputation: the record composes the text.

@@ -73,7 +73,7 @@ void OnEditBtnAddobj(CKavrelDoc& doc) {
   for (WORD id : page->m_selAll)
     if (id != button->m_nId) others.push_back(id);
   // The button is undefined while a target is; its new targets decide that
-  // now, for it and for the buttons that run it.
+  // at the edit's end, for it and for the buttons that run it.
   CMembershipChange change;
   ChangeCellsInPlace(doc, {button->m_nId}, [&](CGCell&) { change = ToggleTargets(*page, *button, std::move(others)); });
   if (change.refused > 0) KvMessageBox(QString::fromUtf8(kTextMembersRefused));

@@ -96,10 +96,8 @@ void OnToggleLabels(CKavrelDoc& doc) {
   const BOOL hidden = first->m_bLabelHidden ? 0 : 1;
   ForEachSelected(*page, [&](CGCell& cell) {
     cell.m_bLabelHidden = hidden;
-    if (cell.IsKindOf(RUNTIME_CLASS(CGTmVariable)) || cell.IsKindOf(RUNTIME_CLASS(CGTmVector))) {
+    if (cell.IsKindOf(RUNTIME_CLASS(CGTmVariable)) || cell.IsKindOf(RUNTIME_CLASS(CGTmVector)))
       cell.m_bLabelStale = true;
-      cell.Recalculate();
-    }
   });
   doc.SetModifiedFlag();
   UiBridge().UpdateAllViews();

@@ -33,9 +33,10 @@ void OnEditLabel(CKavrelDoc& doc) {
     if (dialog.m_bShowLabels) point->m_bLabelHidden = 0;
     point->MarkDescendants();
   }
+  // The cells named after the points take their names again; the edit's
+  // end computes them.
   page->CollectDirtyIds(page->m_dirtyIds);
   page->UpdateLabels(page->m_dirtyIds);
-  page->RecalculateCells(page->m_dirtyIds);
   PostItemTexts(*page);
   doc.SetModifiedFlag();
   UiBridge().UpdateAllViews();

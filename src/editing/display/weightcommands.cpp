@@ -33,7 +33,6 @@ bool IsText(const CGCell& cell) { return cell.IsKindOf(RUNTIME_CLASS(CGTextmap))
 void SetStep(CGCell& text, float step) {
   text.m_fSize = step;
   text.m_bLabelStale = true;
-  text.Recalculate();
 }
 
 void Wider(CGCell& cell) {

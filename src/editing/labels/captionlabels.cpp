@@ -36,12 +36,11 @@ void ApplyCaptionLabel(CGPage& page, CGTextmap& caption, const CDlgLabelVod& ans
     caption.m_strName = answer.m_strLabel;
     caption.m_strVodName = CaptionMarkupOfName(caption.m_strName);
   }
+  // Named again now, with the cells named after it; the edit's end
+  // computes them.
   caption.UpdateLabel();
-  caption.Recalculate();
   caption.m_bLabelStale = true;
-  const std::vector<WORD>& ids = CollectDescendants(page, caption);
-  page.UpdateLabels(ids);
-  page.RecalculateCells(ids);
+  page.UpdateLabels(CollectDescendants(page, caption));
 }
 
 void EditCaptionLabel(CGPage& page, CGTextmap& caption) {

@@ -3,7 +3,6 @@
 #include "editing/properties/propertyedits.h"
 #include "model/cgcell.h"
 #include "model/cgpage.h"
-#include "model/kindtests.h"
 #include "model/selection.h"
 #include "platform/notifier.h"
 
@@ -31,16 +30,14 @@ void ApplyLabelProperties(CGPage& page, CGCell& cell, const CDlgPropertyLabel& a
     cell.m_bNameFixed = true;
     cell.m_strName = answer.m_strLabel;
     cell.m_bLabelStale = true;
-    // A value's caption shows its name: it is composed again at once.
-    if (IsKindOfAnyClassName(&cell, {"CGTmVariable", "CGTmVector"})) cell.Recalculate();
+    // A value's caption shows its name when the edit's end computes it;
+    // the cells named after it take their names again now.
     page.UpdateLabels(CollectDescendants(page, cell));
   } else if (answer.m_bAutoName == cell.m_bNameFixed) {
     cell.m_bNameFixed = !answer.m_bAutoName;
     cell.UpdateLabel();
     cell.m_bLabelStale = true;
-    const std::vector<WORD>& ids = CollectDescendants(page, cell);
-    page.UpdateLabels(ids);
-    page.RecalculateCells(ids);
+    page.UpdateLabels(CollectDescendants(page, cell));
   }
   cell.m_bLabelHidden = !answer.m_bShowLabel;
   cell.m_rgbaLabel = RgbaOf(answer.m_crColor, cell.m_rgbaLabel.a);

@@ -19,5 +19,3 @@ bool FitsFlush(const CGPage& page);
 // or derived circle.
 bool FitsStyles(const CGPage& page);
 
-// Recalculates and relabels the marked cells in ascending id order.
-void RecalculateMarked(CGPage& page);

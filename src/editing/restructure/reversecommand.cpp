@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "cells/constructed/circlepoints.h"
 #include "cells/constructed/horizontalcircles.h"
@@ -29,11 +30,11 @@ float IntoOneTurn(double angle) {
   return static_cast<float>(angle);
 }
 
-// Rebinds, relabels and recalculates the turned cell and marks what
-// depends on it for the common recalculation.
+// The turned cell binds its corners' slots in their new order, which no
+// computation does, and takes its name again from them; what depends on it
+// is marked to be named again.  The edit's end computes them all.
 void Refresh(CGCell& cell) {
   cell.BindVertexIndices();
-  cell.Recalculate();
   cell.UpdateLabel();
   cell.MarkDescendants();
 }
@@ -95,7 +96,9 @@ void OnEditReverse(CKavrelDoc& doc) {
       ReverseSurface(*static_cast<CGSurface*>(cell));
       Refresh(*cell);
     }
-  RecalculateMarked(*page);
+  std::vector<WORD> marked;
+  page->CollectDirtyIds(marked);
+  page->UpdateLabels(marked);
   page->ClearSelection();
   UiBridge().Post(UiTarget::Frame, WM_ITEM_TEXTS, 0, page->m_nId);
   doc.SetModifiedFlag();
@@ -116,4 +119,3 @@ bool FitsReverse(const CGPage& page) {
   return false;
 }
 
-void RecalculateMarked(CGPage& page) { page.UpdateLabels(page.RecalculateMarked()); }

@@ -25,11 +25,8 @@ void CKavrelDoc::StepParameter(int direction) {
       cell->m_nParamC = std::bit_cast<std::int32_t>(cell->m_fValue);
       cell->m_fValue = std::round(cell->m_fValue);
     }
-    cell->MarkDescendants();
-    std::vector<WORD> ids;
-    page->CollectDirtyIds(ids);
+    // What follows from the value is computed at the edit's end.
     cell->ApplyParameter();
-    page->RecalculateCells(ids);
     SetModifiedFlag();
     UiBridge().UpdateAllViews();
     return;

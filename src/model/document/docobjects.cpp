@@ -8,7 +8,6 @@
 #include "model/document/doctexts.h"
 #include "model/document/kavreldoc.h"
 #include "model/globals.h"
-#include "model/kindtests.h"
 #include "platform/editscope.h"
 #include "platform/uibridge.h"
 
@@ -42,14 +41,13 @@ bool CKavrelDoc::RenameObject(TreeItemKind kind, WORD id, const QString& name) {
     cell->m_bNameFixed = true;
     cell->m_strName = name;
     cell->m_bLabelStale = true;
-    // A value shows its name in its caption; dependants build their labels
-    // from their parents' names ("AB" follows "A").
-    if (IsKindOfAnyClassName(cell, {"CGTmVariable", "CGTmVector"})) cell->Recalculate();
+    // Dependants build their labels from their parents' names ("AB"
+    // follows "A"); a value's caption shows the new name when the edit's
+    // end computes it.
     cell->MarkDescendants();
     CGPage* page = g_pCurPage;
     page->CollectDirtyIds(page->m_dirtyIds);
     page->UpdateLabels(page->m_dirtyIds);
-    page->RecalculateCells(page->m_dirtyIds);
   }
   SetModifiedFlag(true);
   UiBridge().UpdateAllViews();

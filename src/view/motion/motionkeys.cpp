@@ -67,14 +67,10 @@ CGCell* OnlySelectedPoint() {
   return page->m_cells.Lookup(page->m_selPoints.front());
 }
 
-// The moved point takes its place and its dependants follow.
+// The moved point takes its place; its dependants follow when the key's
+// edit ends.
 void PlaceMovedPoint(CViewMotion& motion, CGCell& point) {
-  CGPage& page = *g_pCurPage;
   point.ApplyParameter();
-  point.MarkDescendants();
-  std::vector<WORD> ids;
-  page.CollectDirtyIds(ids);
-  page.RecalculateCells(ids);
   // The page now differs from the saved one.
   if (CKavrelDoc* doc = motion.Document()) doc->SetModifiedFlag();
 }

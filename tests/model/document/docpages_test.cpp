@@ -10,6 +10,7 @@
 #include "model/document/usertool.h"
 #include "model/pagetest.h"
 #include "model/selection.h"
+#include "platform/editscope.h"
 #include "model/undo/cmdcells.h"
 
 namespace KAVREL_FILE_LOCAL {
@@ -282,7 +283,10 @@ TEST_F(DocPagesTest, PlusAndMinusStepAParameter) {
     CTestLoggedCell::s_log.clear();
     doc.SetModifiedFlag(false);
     seams.bridge->viewUpdates = 0;
-    c.plus ? doc.OnParamIncrease() : doc.OnParamDecrease();
+    {
+      const CEditScope key;  // the plus or minus key, an edit of its own
+      c.plus ? doc.OnParamIncrease() : doc.OnParamDecrease();
+    }
     EXPECT_FLOAT_EQ(parameter->m_fValue, c.value) << c.kind << c.plus;
     if (c.kind == 1) {
       EXPECT_FLOAT_EQ(std::bit_cast<float>(parameter->m_nParamC), c.unrounded);
