@@ -64,7 +64,6 @@ void OnMeasureFun(CKavrelDoc& doc) {
   auto* calculation = build.Add(
       new CGTmVarCalculator(build.NextId(), values, dialog.m_strExpression, dialog.m_strResultVod));
   calculation->m_nParamA = dialog.m_bShowAsAngle ? kShowDegrees : kShowNumber;
-  calculation->Recalculate();
   build.Commit(QString::fromUtf8(kCmdNameCalculation));
 }
 

@@ -131,9 +131,7 @@ void OnCreateBase(CKavrelDoc& doc) {
   for (int k = 0; k < 3; ++k) {
     const float* d = axes[k].direction;
     ends[k] = AddPointAlong(build, origin, d[0], d[1], d[2], QString::fromLatin1(axes[k].name));
-    CGCell* end = g_pCurPage->m_cells.Lookup(ends[k]);
-    end->m_nStyle = kAxisPointStyle;
-    end->Recalculate();
+    g_pCurPage->m_cells.Lookup(ends[k])->m_nStyle = kAxisPointStyle;
   }
   for (int k = 0; k < 3; ++k) {
     auto* axis = build.Add(new CGLine(build.NextId(), origin, ends[k], kLineSegment));

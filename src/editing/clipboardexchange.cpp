@@ -125,6 +125,8 @@ void EnterPasted(CGPage& page, PastedCells& cells) {
     if (cell->IsKindOf(RUNTIME_CLASS(CGVertex))) ++page.m_nNextVertex;
   }
   page.RebuildVertexArray();
+  // Fresh from a record, the cells read their files before they are
+  // computed, which only opening and paste do: computed now, as opening does.
   page.CollectDirtyIds(page.m_dirtyIds);
   page.RewriteWrittenInNames(page.m_dirtyIds);
   page.ReadCellFiles(page.m_dirtyIds);

@@ -37,7 +37,6 @@ void OnMeasureParameter(CKavrelDoc& doc) {
   if (!build.MakeRoom(1)) return;
   auto* parameter = build.Add(new CGTmVarParameter(build.NextId(), dialog.m_strName, dialog.m_fValue));
   TakeParameterAnswer(*parameter, dialog);
-  parameter->UpdateLabel();
   build.Commit(QString::fromUtf8(kCmdNameParameter));
 }
 

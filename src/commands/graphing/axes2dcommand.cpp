@@ -97,6 +97,7 @@ WORD AddEnd(CConstruction& build, WORD origin, const CAxisEnd& end, float k) {
   }
   if (end.labelHidden) point->m_bLabelHidden = 1;
   point->m_fValue = end.sign * kEndReach * k;
+  // The axes are made from the end just placed: computed now, not at the edit's end.
   point->Recalculate();
   return point->m_nId;
 }

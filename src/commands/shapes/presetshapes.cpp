@@ -46,6 +46,7 @@ WORD Perpendicular(CShapeBuilder& b, const char* name, const char* liftName, WOR
   const WORD p = b.Point<CGVerFreePerpen>(QString::fromLatin1(name), foot, lift, toward);
   CGVertex* point = b.Vertex(p);
   point->m_fValue = height * b.Unit();
+  // The shape's next cells are made from this point: computed now, not at the edit's end.
   point->Recalculate();
   return p;
 }

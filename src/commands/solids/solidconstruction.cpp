@@ -39,6 +39,7 @@ WORD CSolidConstruction::Face(const std::vector<WORD>& corners) {
 void CSolidConstruction::SetDistance(WORD id, float distance) {
   CGCell* point = g_pCurPage->m_cells.Lookup(id);
   point->m_fValue = distance;
+  // The solid's next cells are made from this point: computed now, not at the edit's end.
   point->Recalculate();
 }
 

@@ -92,6 +92,7 @@ void BuildFrustumAboutLine(CKavrelDoc& doc, WORD line) {
   auto* upright = static_cast<CGVerFreeUpright*>(g_pCurPage->m_cells.Lookup(a));
   upright->SetRadius(kUprightRadius);
   upright->SetAngle(kUprightAngle);
+  // The frustum's other corners are made from this one: computed now, not at the edit's end.
   upright->Recalculate();
   const WORD b = build.Point<CGVerRotateX>(Auto(), a, line, kQuarterTurn, kAxisFromLine);
   const WORD c = build.Point<CGVerSymmetryP>(Auto(), a, p);

@@ -68,7 +68,9 @@ CGCell* PlaceRecordedCell(CGPage& page, std::unique_ptr<CGCell> owned, std::map<
     iteration->RemapIds(idMap);
   }
   // The label first: the recalculation then leaves the caption as a
-  // recalculation after reopening leaves it.
+  // recalculation after reopening leaves it.  The tool's next cells are made
+  // from this one, and it reads its files first: computed now, as a
+  // construction's cells are.
   cell->UpdateLabel();
   cell->BindVertexIndices();
   cell->ReadFiles();
@@ -76,6 +78,8 @@ CGCell* PlaceRecordedCell(CGPage& page, std::unique_ptr<CGCell> owned, std::map<
   return cell;
 }
 
+// The cells made for the next input are made from these: computed now, not
+// at the edit's end.
 void RecalculateFollowers(CGPage& page, const CToolInstance& instance) {
   page.RecalculateCells(instance.m_followers);
   page.UpdateLabels(instance.m_followers);
@@ -283,6 +287,7 @@ bool StartToolInstance(float x, float y, float z) {
   } else if (auto* point = dynamic_cast<CGVertex*>(pending)) {
     std::copy_n(at, 3, point->m_vPos);
     point->ApplyParameter();
+    // The pointer's move that starts the tool is no edit: nothing settles after it.
     page->RecalculateCells(running->m_followers);
   }
   return true;

@@ -179,6 +179,8 @@ bool CKavrelDoc::InsertPastedPage(std::unique_ptr<CGPage> page) {
   try {
     UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 1, reinterpret_cast<LPARAM>(made));
     SwitchToPage(made);
+    // A page fresh from a record computes whole, its files read first, as
+    // opening computes it.
     for (auto [id, cell] : made->m_cells) cell->m_bMarked = true;
     made->CollectDirtyIds(made->m_dirtyIds);
     made->RewriteWrittenInNames(made->m_dirtyIds);

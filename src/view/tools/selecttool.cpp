@@ -65,6 +65,7 @@ void DragSlider(CGPage& page, CGCell& cell, int dx, int) {
   }
   g_nMouseDeltaX = dx;
   static_cast<CGTmVarParameter&>(cell).DragSlider();
+  // A move is no edit: what follows is computed as the handle goes.
   page.RecalculateCells(page.m_dirtyIds);
 }
 

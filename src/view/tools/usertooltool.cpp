@@ -34,6 +34,7 @@ void FollowPointer(CGPage& page, const double at[3]) {
   if (!point) return;
   for (int k = 0; k < 3; ++k) point->m_vPos[k] = static_cast<float>(at[k]);
   point->ApplyParameter();
+  // A move of the pointer is no edit: nothing settles after it.
   if (const CToolInstance* instance = RunningInstance(page)) {
     page.RecalculateCells(instance->m_followers);
     page.UpdateLabels(instance->m_followers);
