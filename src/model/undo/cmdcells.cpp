@@ -101,9 +101,8 @@ BOOL CCmdAddCell::Redo() {
   if (!page) return FALSE;
   ++page->m_nNextId;
   if (m_held.cell) {
-    CGCell& cell = PutBack(*page, m_held);
+    const CGCell& cell = PutBack(*page, m_held);
     if (UsesVertexSlots(cell)) page->RebuildVertexArray();
-    cell.Recalculate();
   }
   page->GiveBackIds(m_forgotten);
   SendCellsChanged(+1);
@@ -139,7 +138,7 @@ BOOL CCmdAddCells::Redo() {
   for (int k = 0; k < m_nCount; ++k) {
     const WORD id = static_cast<WORD>(page->m_nNextId + k);  // lowest first
     auto it = m_cells.find(id);
-    if (it != m_cells.end() && it->second.cell) PutBack(*page, it->second).Recalculate();
+    if (it != m_cells.end() && it->second.cell) PutBack(*page, it->second);
   }
   m_cells.clear();
   page->m_nNextId = static_cast<WORD>(page->m_nNextId + m_nCount);
@@ -187,7 +186,7 @@ BOOL CCmdDelCells::Undo() {
   if (!page) return FALSE;
   for (WORD id : m_ids) {
     auto it = m_cells.find(id);
-    if (it != m_cells.end() && it->second.cell) PutBack(*page, it->second).Recalculate();
+    if (it != m_cells.end() && it->second.cell) PutBack(*page, it->second);
   }
   m_cells.clear();
   page->RebuildVertexArray();

@@ -25,10 +25,8 @@ BOOL CCmdModifiPoint::Exchange() {
   if (!point) return TRUE;
   std::swap(point->m_fValue, m_fValue);
   for (int i = 0; i < 3; ++i) std::swap(point->m_vPos[i], m_vPos[i]);
+  // Placed again; the edit's end computes what follows from it.
   point->ApplyParameter();
-  point->MarkDescendants();
-  page->CollectDirtyIds(page->m_dirtyIds);
-  page->RecalculateCells(page->m_dirtyIds);
   g_bTraceDirty = true;  // traces drawn so far no longer fit
   return TRUE;
 }
@@ -52,20 +50,14 @@ void SwapWithPage(CGPage& page, std::map<WORD, CHeldCell>& cells) {
   }
 }
 
-// The cells just put in the page show where they are: a restored
-// construction follows its parents as they are now, a point writes its
-// slot of the vertex array (lines and faces are drawn from it, and the slot
-// still holds the place of the cell it replaced), and what is built on them
-// follows.
+// A point just put in the page writes its slot of the vertex array (lines
+// and faces are drawn from it, and the slot still holds the place of the
+// cell it replaced), which a computation of a point that follows no parent
+// does not; the edit's end computes the cells and what is built on them.
 void RefreshSwappedIn(CGPage& page, const std::map<WORD, CHeldCell>& cells) {
-  for (const auto& [id, held] : cells) {
-    CGCell* cell = page.m_cells.Lookup(id);
-    if (!cell) continue;
-    cell->Recalculate();
-    if (const auto* point = dynamic_cast<const CGVertex*>(cell)) WriteVertexSlot(point->VertexIndex, point->m_vPos);
-    cell->MarkDescendants();
-  }
-  page.RecalculateMarked();
+  for (const auto& [id, held] : cells)
+    if (const auto* point = dynamic_cast<const CGVertex*>(page.m_cells.Lookup(id)))
+      WriteVertexSlot(point->VertexIndex, point->m_vPos);
 }
 
 void PostPageReplaced(const CGPage& page) {

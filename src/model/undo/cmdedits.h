@@ -21,8 +21,8 @@ class CCmdModifiPoint : public CCmd {
   BOOL Redo() override { return Exchange(); }
 
  private:
-  // Undo and redo both swap the saved values with the point's and recompute
-  // what depends on it.
+  // Undo and redo both swap the saved values with the point's and place it;
+  // the edit's end computes what depends on it.
   BOOL Exchange();
 
   WORD m_nPointId;
