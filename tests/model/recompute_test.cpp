@@ -209,6 +209,34 @@ TEST_F(RecomputeTest, EveryWriterOfATargetWritesItAgainInIdOrder) {
   EXPECT_EQ(ids, (std::vector<WORD>{target->m_nId, driver->m_nId, first->m_nId, last->m_nId}));
 }
 
+// A value of a class above this layer that names itself after its
+// parents whenever its label is updated, as a measured value does.
+class WrittenIn : public StandIn<CGCell> {
+ public:
+  WrittenIn() : StandIn<CGCell>(StandInChain({"CGTmVariable"}, RUNTIME_CLASS(CGCell))) {}
+  void UpdateLabel() override { m_strName = QStringLiteral("[A]+1"); }
+};
+
+// An edit's end writes in again a name that writes a parent short, as
+// opening does, but never a name the user typed, "#12" as well.
+TEST_F(RecomputeTest, ANameWrittenShortIsWrittenAgainAndATypedOneKept) {
+  const struct {
+    const char* name;
+    bool typed;
+    const char* after;
+  } rows[] = {{"[#12]+1", false, "[A]+1"}, {"#12", true, "#12"}, {"[#12]+1", true, "[#12]+1"}};
+  for (const auto& r : rows) {
+    CGCell* value = Enter(new WrittenIn, {});
+    value->m_strName = QString::fromUtf8(r.name);
+    value->m_bNameFixed = r.typed;
+    {
+      const CEditScope edit;
+      page->m_cells.Lookup(value->m_nId)->m_fValue += 1;
+    }
+    EXPECT_EQ(value->m_strName, QString::fromUtf8(r.after)) << r.name << (r.typed ? ", typed" : "");
+  }
+}
+
 // A cell that tells the user something whenever it is computed, as a net
 // too deep to draw does.
 class Talker : public CGCell {

@@ -17,6 +17,7 @@
 #include "cells/primitives/cgarc.h"
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
+#include "cells/primitives/cgverfreeincircle.h"
 #include "cells/primitives/cgverfreeinface.h"
 #include "cells/primitives/cgverfreeinline.h"
 #include "cells/revolution/roundsolids.h"
@@ -149,6 +150,17 @@ TEST(PointProperties, EditsTakeEffectAndOnlyCoordinatesAndParametersAreUndoSteps
     d.m_z = 9;
   });
   EXPECT_EQ(p.At(follower), (std::vector<float>{6, 5, 0}));
+
+  // A point dividing a circle's arc between A and B takes the typed ratio,
+  // which is found again from the place it takes, as a reopen finds it:
+  // where A and B coincide no ratio can be found and the middle one stands.
+  const WORD circle = p.Enter(new CGArc(p.Page().m_nNextId++, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, kArcFullTurn, kArcCircle));
+  for (const float bAngle : {2.0f, 0.5f}) {
+    const WORD divider =
+        s.Add<CGVerInCircleScale>(circle, s.Add<CGVerFreeInCircle>(circle, 0.5f), s.Add<CGVerFreeInCircle>(circle, bAngle), 0.5f);
+    EditPoint(p, divider, [](CDlgPropertyPoint& d) { d.m_fValue1 = 0.25f; });
+    EXPECT_NEAR(p.As<CGVerInCircleScale>(divider)->Ratio, bAngle == 0.5f ? 0.5f : 0.25f, 1e-5) << bAngle;
+  }
 
   // A rotated point shows degrees and stores the angle from them.
   const WORD turned = s.Add<CGVerRotate>(s.b, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 1.5707964f);

@@ -142,15 +142,27 @@ TEST(Reverse, ArcsByKind) {
 }
 
 TEST(Reverse, PlainArcTurnsItsFrameAndAngles) {
-  RestructurePage p;
-  const WORD arc = p.Enter(new CGArc(p.Page().m_nNextId++, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0.5f, 2.0f, kArcArc));
-  p.Select({arc});
-  ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
-  const auto* a = p.As<CGArc>(arc);
-  EXPECT_EQ(a->AxisU[1], 2.0f);
-  EXPECT_EQ(a->AxisV[0], 1.0f);
-  EXPECT_NEAR(a->StartAngle, 5.8540, 1e-3);
-  EXPECT_NEAR(a->EndAngle, 7.3540, 1e-3);
+  const struct {
+    float start, end, turnedStart, turnedEnd;
+  } rows[] = {
+      {0.5f, 2.0f, 5.8540f, 7.3540f},
+      // An end at pi/2 rounded up turns into a start a hair below a full
+      // turn, which float rounds to the full turn: brought into one turn
+      // as opening brings it.
+      {0.5f, 1.5707964f, 0, 1.0708f},
+  };
+  for (const auto& r : rows) {
+    RestructurePage p;
+    const WORD arc = p.Enter(new CGArc(p.Page().m_nNextId++, 0, 0, 0, 1, 0, 0, 0, 2, 0, r.start, r.end, kArcArc));
+    p.Select({arc});
+    ASSERT_TRUE(p.Run(ID_EDIT_REVERSE));
+    const auto* a = p.As<CGArc>(arc);
+    EXPECT_EQ(a->AxisU[1], 2.0f);
+    EXPECT_EQ(a->AxisV[0], 1.0f);
+    EXPECT_NEAR(a->StartAngle, r.turnedStart, 1e-3) << r.end;
+    EXPECT_NEAR(a->EndAngle, r.turnedEnd, 1e-3) << r.end;
+    p.ExpectSavedAlike();
+  }
 }
 
 TEST(Reverse, ArcOnACircleIsRefusedAndLeftAlone) {

@@ -4,6 +4,7 @@
 #include "cells/constrained/dependentpoints.h"
 #include "cells/dynamic/parameters/usercalculation.h"
 #include "cells/dynamic/parameters/userparameter.h"
+#include "cells/dynamic/vectors/attachedvalue.h"
 #include "cells/primitives/cgarc.h"
 #include "cells/revolution/roundsolids.h"
 #include "cells/solids/bodies/cgsubassembly.h"
@@ -152,6 +153,18 @@ TEST(SelectTool, DragsMoveWhatWasGrabbedWithoutAnUndoStep) {
     t.Move(120, 130, true), t.Up();
     EXPECT_EQ(std::make_pair(button->m_vLabelAnchor[0], button->m_vLabelAnchor[1]),
               locked ? std::make_pair(0.0f, 0.0f) : std::make_pair(1.0f, -1.5f));
+    // A value beside a point: the moves carry its place and offset along and
+    // compute nothing; the release computes it from the point and the
+    // offset, as a reopen places it (which a pixel's move added to the
+    // place would miss by a rounding here).
+    g_nViewWidth = 800, g_nViewHeight = 600;
+    const WORD at = t.Point(7.7f, 0, 0);
+    auto* beside = new CGTmVarAfterP(t.Page().m_nNextId++, parameter->m_nId, at);
+    t.Enter(beside);
+    t.Over(beside->m_nId, kPickValue), t.Down(100, 100);
+    t.Move(101, 100, true), t.Up(101, 100);
+    EXPECT_EQ(beside->m_vOffset[0], locked ? -1.2f : -1.2f + 0.05f);
+    EXPECT_EQ(beside->m_vLabelAnchor[0], t.As<CGVertex>(at)->m_vPos[0] + beside->m_vOffset[0]);
     EXPECT_EQ(t.Steps(), 0);
   }
 }
