@@ -179,13 +179,9 @@ bool CKavrelDoc::InsertPastedPage(std::unique_ptr<CGPage> page) {
   try {
     UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 1, reinterpret_cast<LPARAM>(made));
     SwitchToPage(made);
-    // A page fresh from a record computes whole, its files read first, as
-    // opening computes it.
-    for (auto [id, cell] : made->m_cells) cell->m_bMarked = true;
-    made->CollectDirtyIds(made->m_dirtyIds);
-    made->RewriteWrittenInNames(made->m_dirtyIds);
-    made->ReadCellFiles(made->m_dirtyIds);
-    made->RecalculateCells(made->m_dirtyIds);
+    // A page fresh from a record reads its files and computes whole, as
+    // opening computes it, which the edit's end does not.
+    made->m_dirtyIds = made->ComputeAsOpened();
   } catch (const std::bad_alloc&) {
     // Memory ran out while the page came in: it goes again and the page
     // that was shown comes back.
