@@ -1,6 +1,7 @@
 // The property rows of parametric curves and surfaces: their dialogs preset
 // from the cell (the expressions offered the cell's parents as No1, No2,
-// ...), and on OK the settings written back and the cell compiled again.
+// ...), and on OK the settings written back, the cell compiled again at the
+// edit's end.
 #include <cmath>
 
 #include "cells/dynamic/paths/curve.h"
@@ -8,9 +9,7 @@
 #include "commands/calculationcommands.h"
 #include "editing/dialogs/parametric/parametricdialogs.h"
 #include "editing/parametriccommands.h"
-#include "editing/properties/propertyedits.h"
 #include "editing/properties/propertyrows.h"
-#include "model/cgpage.h"
 #include "platform/notifier.h"
 
 namespace {
