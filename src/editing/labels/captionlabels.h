@@ -21,7 +21,7 @@ CDlgLabelVod CaptionLabelOf(CGTextmap& caption);
 // What OK does: the form and the choice of a custom label are taken; a
 // custom label takes the name and mark-up of the answer (formula form) or
 // its text when the text changed (text form).  Then the caption, and every
-// cell that depends on it, is labelled and recomputed again.
+// cell that depends on it, is labelled again; the edit's end computes them.
 void ApplyCaptionLabel(CGPage& page, CGTextmap& caption, const CDlgLabelVod& answer);
 // Opens the dialog and applies an OK.
 void EditCaptionLabel(CGPage& page, CGTextmap& caption);

@@ -12,9 +12,9 @@ class CGPage;
 // The dialog as the cell fills it.
 CDlgPropertyLabel LabelPropertiesOf(const CGCell& cell);
 // What OK does with the answer, scaling aside: a new name is fixed and
-// relabels the descendants; automatic naming toggled alone relabels and
-// recalculates them; then the label's visibility and colour, and, with
-// the box ticked, the colour of every selected cell.
+// relabels the descendants; automatic naming toggled alone relabels the
+// cell and them; then the label's visibility and colour, and, with the box
+// ticked, the colour of every selected cell.  The edit's end computes them.
 void ApplyLabelProperties(CGPage& page, CGCell& cell, const CDlgPropertyLabel& answer);
 // The view's dialog on a clicked label: OK also sets this cell's scaling
 // and refreshes the object list's texts.  True when OK was chosen.

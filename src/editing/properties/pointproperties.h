@@ -12,5 +12,6 @@ class CGVertex;
 // The dialog as it opens for the point.
 CDlgPropertyPoint PointPropertiesOf(CGVertex& point);
 // The answer of an OK written back to the point (and, with the apply-to-page
-// box, the look of every point of the page), then its dependants recomputed.
+// box, the look of every point of the page), then its dependants relabelled;
+// the edit's end computes them.
 void ApplyPointProperties(CGPage& page, CGVertex& point, const CDlgPropertyPoint& answer);

@@ -1,6 +1,6 @@
 // What the property command's rows share: the name a dialog hands back, the
-// recomputation after an edit, the item-text notice and the filling of the
-// printf formats its messages are written in.
+// cells to relabel after an edit, the item-text notice and the filling of
+// the printf formats its messages are written in.
 #pragma once
 #include <QString>
 #include <initializer_list>
@@ -17,7 +17,7 @@ class CGPage;
 void TakeTypedName(CGCell& cell, const QString& name);
 
 // Marks the cell's descendants and collects them, ascending, into the page's
-// dirty-id list, which it returns for UpdateLabels and RecalculateCells.
+// dirty-id list, which it returns for UpdateLabels.
 const std::vector<WORD>& CollectDescendants(CGPage& page, CGCell& cell);
 
 // The object list refreshes the item texts of the page (0x811, wParam 0).

@@ -165,7 +165,7 @@ TEST(LabelCommand, TheCaptionTakesItsFormAndName) {
     EXPECT_EQ(p.Distance().m_bNameFixed, r.fixed);
     EXPECT_EQ(p.Distance().m_nStyle, r.style);
     EXPECT_TRUE(p.Distance().m_bLabelStale);
-    // The caption and its dependant are recomputed.
+    // The caption and its dependant are computed at the edit's end.
     EXPECT_FLOAT_EQ(p.Distance().m_fValue, 3);
     EXPECT_FLOAT_EQ(p.Find(p.twice)->m_fValue, 6);
     EXPECT_EQ(p.ItemTexts(), std::vector<std::string>{p.PageTexts()});
