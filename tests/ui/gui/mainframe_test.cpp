@@ -476,6 +476,23 @@ TEST_F(MainFrameTest, AFieldBeingTypedInKeepsTheKeysOfATextField) {
   EXPECT_FLOAT_EQ(point->m_vPos[1], 2.01f);
 }
 
+// Destroyed while shown, as a fixture tears it down, with a name still being
+// typed in the object list: hiding the window ends the edit after the frame's
+// own parts are gone, and the name goes nowhere (nothing freed is read).
+TEST_F(MainFrameTest, DestroyedWhileANameIsTypedInTheListItRenamesNothing) {
+  CGPage* page = Page();
+  const QString name = page->m_strName;
+  frame->show();
+  ASSERT_TRUE(ActivateWindow(frame.get(), Tree()));
+  Tree()->editItem(PageItem());
+  QPointer<QLineEdit> edit = qobject_cast<QLineEdit*>(frame->focusWidget());
+  ASSERT_NE(edit, nullptr);
+  edit->setText(QStringLiteral("新名"));
+  ASSERT_TRUE(ActivateWindow(frame.get(), edit));
+  frame.reset();
+  EXPECT_EQ(page->m_strName, name);
+}
+
 // On the first and the last page the page keys have nothing to do, and the
 // list with the focus does not take them either: its highlight stays.
 TEST_F(MainFrameTest, PageKeysAtTheEndsMoveNothingInTheList) {
