@@ -1,11 +1,15 @@
 // The main window on a display: its parts, the status bar, the palette, the
-// frame commands, full screen, looks and sliders.
+// frame commands, full screen, looks and sliders, the view beside other
+// windows.
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabBar>
@@ -14,6 +18,10 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QWindow>
+#include <GL/gl.h>
+#include <cmath>
+#include <functional>
+#include <utility>
 
 #include "frametestsupport.h"
 #include "cells/dynamic/buttons/commandbutton.h"
@@ -25,6 +33,7 @@
 #include "ui/colorbutton.h"
 #include "ui/colorpalette.h"
 #include "ui/commandactions.h"
+#include "ui/help/fasthelp.h"
 #include "ui/kavrelstatusbar.h"
 #include "ui/objectlist/objectview.h"
 #include "ui/ribbon/ribbonbar.h"
@@ -310,6 +319,80 @@ TEST_F(MainFrameTest, SlidersMoveTheViewAndFollowIt) {
   EXPECT_EQ(frame->TranslationSlider(1)->value(), 0);
   EXPECT_EQ(frame->TranslationSlider(2)->value(), 0);
   EXPECT_FLOAT_EQ(g_fViewTranslate[0], 1.27f);  // updating the sliders moves nothing
+}
+
+// The view's framebuffer as the window shows it, read without drawing a
+// frame (grabFramebuffer() would draw the current page anew); upside down.
+QImage ShownFrame(CKavrelView& view) {
+  const double ratio = view.devicePixelRatioF();
+  QImage frame(static_cast<int>(std::lround(view.width() * ratio)), static_cast<int>(std::lround(view.height() * ratio)),
+               QImage::Format_RGBA8888);
+  view.makeCurrent();
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadPixels(0, 0, frame.width(), frame.height(), GL_RGBA, GL_UNSIGNED_BYTE, frame.bits());
+  view.doneCurrent();
+  return frame;
+}
+
+bool ShowsBlue(const QImage& frame) {
+  for (int y = 0; y < frame.height(); ++y)
+    for (int x = 0; x < frame.width(); ++x)
+      if ((frame.pixel(x, y) & 0xFFFFFFu) == 0x0000FFu) return true;
+  return false;
+}
+
+// The first page shows a big blue point; the second, printed last, is empty.
+// Beside the open preview, and beside quick help opened after printing, the
+// view shows the current page, not the last one printed.
+TEST_F(MainFrameTest, TheViewShowsItsPageBesideThePreviewOrQuickHelp) {
+  CGVertex* point = AddPoint(QStringLiteral("A"));
+  point->m_bLabelHidden = 1;
+  point->m_rgbaColor = RGBA{0, 0, 255, 255};
+  point->m_fSize = 10;
+  AddPages(1);
+  ASSERT_EQ(Page(), doc.m_pages[0].get());
+  CKavrelView& view = *frame->View();
+  frame->show();
+  ASSERT_TRUE(SettleUntil([&] { return view.isValid() && ShowsBlue(ShownFrame(view)); }));
+  Settle();  // the repaints the showing asked for are done
+  int painted = 0;
+  bool drawnBeside = false;
+  frame->SetPrintDialogs(
+      [&](QPrinter& printer, int) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+        return true;
+      },
+      [&](QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+        QPrintPreviewDialog preview(&printer, frame.get());
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&](QPrinter* target) {
+          paint(target);
+          ++painted;
+        });
+        preview.show();
+        drawnBeside = SettleUntil([&] { return painted > 0 && ShowsBlue(ShownFrame(view)); });
+      });
+  const std::pair<const char*, std::function<void()>> rows[] = {
+      {"print preview", [&] { CommandRegistry().Run(ID_FILE_PRINT_PREVIEW); }},
+      {"quick help after printing",
+       [&] {
+         CommandRegistry().Run(ID_FILE_PRINT);
+         CommandRegistry().Run(kCmdQuickHelp);
+         drawnBeside = SettleUntil([&] {
+           const QWindow* help = frame->FastHelp() ? frame->FastHelp()->windowHandle() : nullptr;
+           return help && help->isExposed() && ShowsBlue(ShownFrame(view));
+         });
+       }},
+  };
+  for (const auto& [name, open] : rows) {
+    painted = 0;
+    drawnBeside = false;
+    open();
+    EXPECT_TRUE(drawnBeside) << name;
+    EXPECT_EQ(Page(), doc.m_pages[0].get()) << name;
+  }
+  ASSERT_TRUE(frame->FastHelp());
+  frame->FastHelp()->reject();
 }
 
 TEST_F(MainFrameTest, LooksAreStoredAndMarked) {
