@@ -39,6 +39,7 @@
 #include "platform/notifier.h"
 #include "support/documentfiles.h"
 #include "support/everyclass.h"
+#include "support/journalcheck.h"
 #include "support/viewsteps.h"
 
 namespace {
@@ -403,6 +404,7 @@ DocumentSteps::DocumentSteps(CKavrelDoc& doc, StepDraw draw, StepSet set)
                                                         : QDir::temp().filePath(QStringLiteral("kavrel-steps-XXXXXX"))),
       m_previousDialogs(SetDialogProvider(std::make_unique<DrawnDialogs>(m_draw, set))) {
   if (set == StepSet::kAll) m_view = std::make_unique<ViewSteps>(doc, m_draw);
+  m_journal = std::make_unique<JournalCheck>(doc);
 }
 
 DocumentSteps::~DocumentSteps() { SetDialogProvider(std::move(m_previousDialogs)); }
@@ -584,8 +586,11 @@ std::string DocumentSteps::HeldIdsKept() {
 
 std::string DocumentSteps::StepAndCheck() {
   const std::vector<Kinds> before = Snapshot();
+  m_journal->StartStep();
   std::string done = Step();
+  const std::string missed = m_journal->EndStep();
   std::string fault = Fault();
+  if (fault.empty()) fault = missed;
   if (fault.empty()) fault = KindsKept(before, m_bRenumbered);
   if (fault.empty()) fault = HeldIdsKept();
   return fault.empty() ? fault : done + ": " + fault;

@@ -53,10 +53,11 @@ class DocumentSteps {
   std::string Step();
   // DocumentFault, saving into a folder of the driver's own.
   std::string Fault();
-  // Step() and then the checks: DocumentFault; cells which kept their id
-  // (mapped through 整编's renumbering) and their parents kept parents of
-  // the same kinds; a page's marks and automatic button name the cell they
-  // named before, or none.  Empty when all holds.
+  // Step() and then the checks: DocumentFault; the journal saw every
+  // record the step changed or brought (support/journalcheck.h); cells
+  // which kept their id (mapped through 整编's renumbering) and their
+  // parents kept parents of the same kinds; a page's marks and automatic
+  // button name the cell they named before, or none.  Empty when all holds.
   std::string StepAndCheck();
 
  private:
@@ -78,6 +79,7 @@ class DocumentSteps {
   QTemporaryDir m_saves;
   std::unique_ptr<class IDialogProvider> m_previousDialogs;
   std::unique_ptr<class ViewSteps> m_view;  // with all steps only
+  std::unique_ptr<class JournalCheck> m_journal;
   bool m_bRenumbered = false;  // the last step was 整编
   bool m_bHistory = false;     // the last step was an undo or a redo
   struct Named {

@@ -1,0 +1,95 @@
+#include "support/journalcheck.h"
+
+#include <QHash>
+#include <cstring>
+#include <vector>
+
+#include "model/cgcell.h"
+#include "model/cgpage.h"
+#include "model/document/kavreldoc.h"
+#include "platform/archive.h"
+
+namespace {
+// The record as CGCell::RecordDigest reads it (class and all, less the
+// list of children), written whole and hashed once: a tenth of the cost of
+// the digest's hashing field by field, which a check of every record after
+// every step would feel.  A picture counts by its pixels.
+std::uint64_t Digest(CGCell& cell) {
+  std::vector<WORD> children;
+  children.swap(cell.m_children);
+  CArchive ar;
+  try {
+    const char* name = cell.GetRuntimeClass()->m_lpszClassName;
+    ar.Write(name, static_cast<qsizetype>(std::strlen(name)) + 1);
+    cell.Serialize(ar);
+  } catch (...) {
+    children.swap(cell.m_children);
+    throw;
+  }
+  children.swap(cell.m_children);
+  return qHash(ar.Bytes());
+}
+}  // namespace
+
+JournalCheck::JournalCheck(CKavrelDoc& doc) : m_doc(doc), m_previous(CCellMap::Watch()) {
+  CCellMap::SetWatch(this);
+  EndStep();  // the records as they stand
+}
+
+JournalCheck::~JournalCheck() { CCellMap::SetWatch(m_previous); }
+
+JournalCheck::Key JournalCheck::KeyOf(const CGPage& page, WORD id) {
+  return {&page, std::uint32_t(page.m_nId) << 16 | id};
+}
+
+void JournalCheck::StartStep() {
+  m_bStep = true;
+  m_settled.clear();
+  m_computed.clear();
+}
+
+const CGPage* JournalCheck::PageOf(const CCellMap& map) const {
+  if (!m_bStep) return nullptr;
+  for (const auto& page : m_doc.m_pages)
+    if (&page->m_cells == &map) return page.get();
+  return nullptr;  // a page of another document (one opened to compare), or of none
+}
+
+void JournalCheck::Settled(const CCellMap& map, WORD id) {
+  const CGPage* page = PageOf(map);
+  if (!page) return;
+  const CReadingPass reading;
+  CGCell* cell = map.LookupUntouched(id);
+  m_settled[KeyOf(*page, id)] = cell ? Digest(*cell) : 0;
+}
+
+void JournalCheck::Computed(const CCellMap& map, WORD id) {
+  if (const CGPage* page = PageOf(map)) m_computed.insert(KeyOf(*page, id));
+}
+
+std::string JournalCheck::EndStep() {
+  m_bStep = false;
+  // Reading the records is no part of any edit.
+  const CReadingPass reading;
+  std::map<Key, std::uint64_t> now;
+  std::string missed;
+  for (const auto& page : m_doc.m_pages)
+    for (auto [id, cell] : page->m_cells) {
+      const std::uint64_t digest = now[KeyOf(*page, id)] = Digest(*cell);
+      if (missed.empty()) missed = Unseen(*page, id, *cell, digest);
+    }
+  m_before = std::move(now);
+  return missed;
+}
+
+std::string JournalCheck::Unseen(const CGPage& page, WORD id, const CGCell& cell, std::uint64_t digest) const {
+  const Key key = KeyOf(page, id);
+  const auto before = m_before.find(key);
+  if ((before != m_before.end() && before->second == digest) || m_computed.count(key)) return {};
+  const auto settled = m_settled.find(key);
+  if (settled != m_settled.end() && settled->second == digest) return {};
+  return "page " + std::to_string(page.m_nId) + " cell " + std::to_string(id) + " (" +
+         cell.GetRuntimeClass()->m_lpszClassName + " " + cell.m_strName.toStdString() + "): " +
+         (before == m_before.end() ? "it came" : "its record changed") +
+         (settled == m_settled.end() ? " but the journal never saw it" : " after a settle took it");
+}

@@ -1,0 +1,58 @@
+// The drawn edits' whole-document check that the journal saw every write
+// (support/documentsteps.h).  After a step, every record of every page
+// that changed since the step before, or that came, was seen during the
+// step: computed, or taken by a settle holding what it holds now (a write
+// after the settle went unseen).  A record is its cell's digest
+// (CGCell::RecordDigest), by page and id: 整编 enters a renumbered cell
+// under its new id, which the journal notes as a new record.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "model/cellmap.h"
+
+class CGCell;
+class CGPage;
+class CKavrelDoc;
+
+class JournalCheck : public CCellMap::CWatch {
+ public:
+  // Watches the journal while it lives (the watch in force before comes
+  // back after); the records as they stand now are the first step's
+  // records before.
+  explicit JournalCheck(CKavrelDoc& doc);
+  ~JournalCheck() override;
+  JournalCheck(const JournalCheck&) = delete;
+  JournalCheck& operator=(const JournalCheck&) = delete;
+
+  // What the journal sees from now counts for the step.
+  void StartStep();
+  // Empty when the journal saw every record the step changed or brought,
+  // else the first one it missed.  The records as they stand become the
+  // next step's records before.
+  std::string EndStep();
+
+  void Settled(const CCellMap& map, WORD id) override;
+  void Computed(const CCellMap& map, WORD id) override;
+
+ private:
+  // A page by its identity and its id (a page that went may leave its
+  // address to a new one), and a cell's id.
+  using Key = std::pair<const CGPage*, std::uint32_t>;
+  static Key KeyOf(const CGPage& page, WORD id);
+  // The document's page whose map this is, while a step runs; else null.
+  const CGPage* PageOf(const CCellMap& map) const;
+  // Empty when the record is as before, or the journal saw it as it now
+  // stands; else what the journal missed.
+  std::string Unseen(const CGPage& page, WORD id, const CGCell& cell, std::uint64_t digest) const;
+
+  CKavrelDoc& m_doc;
+  CCellMap::CWatch* m_previous;
+  bool m_bStep = false;
+  std::map<Key, std::uint64_t> m_before;
+  std::map<Key, std::uint64_t> m_settled;  // what the last settle of the step found
+  std::set<Key> m_computed;
+};
