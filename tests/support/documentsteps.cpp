@@ -36,11 +36,13 @@
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "platform/dialogprovider.h"
+#include "platform/editscope.h"
 #include "platform/notifier.h"
 #include "support/documentfiles.h"
 #include "support/everyclass.h"
 #include "support/journalcheck.h"
 #include "support/viewsteps.h"
+#include "view/tools/preferences.h"
 
 namespace {
 // Names a user types for a cell: some read like a parent written short.
@@ -60,10 +62,13 @@ class DrawnDialogs : public IDialogProvider {
   DrawnDialogs(StepDraw& draw, StepSet set) : m_draw(draw), m_set(set) {}
   int DoModal(CDialogData& data) override {
     const unsigned how = m_draw(8);
+    m_answer = how == 0 ? "cancelled" : how >= 4 ? "filled" : "taken as preset";
     if (how == 0) return IDCANCEL;
     if (how >= 4) Fill(data);
     return IDOK;
   }
+  // How the last dialog was answered, for the report.
+  const std::string& Answer() const { return m_answer; }
 
  private:
   float Number() {
@@ -119,14 +124,52 @@ class DrawnDialogs : public IDialogProvider {
       d->m_fTurn = Number();
     } else if (auto* d = As<CDlgImagePropy>(data)) {
       d->m_fWidthScale = Number(), d->m_fHeightScale = Number();
-    } else if (auto* d = As<CDlgPropertyLabel>(data); d && m_set == StepSet::kAll) {
+    } else if (auto* d = As<CDlgPropertyLabel>(data); d && m_set != StepSet::kEdits) {
       d->m_strLabel = TypedName(m_draw);
       d->m_bAutoName = Choice(0, 1);
+      if (m_set == StepSet::kWide) {
+        d->m_crColor = Colour();
+        d->m_bColorChanged = Choice(0, 1);
+        d->m_bShowLabel = Choice(0, 1);
+        d->m_bAutoScale = Choice(0, 1);
+      }
+    } else if (auto* d = As<CDlgLabelVod>(data); d && m_set == StepSet::kWide) {
+      d->m_nFormat = Choice(CDlgLabelVod::TEXT, CDlgLabelVod::FORMULA);
+      d->m_nKind = Choice(CDlgLabelVod::AUTOMATIC, CDlgLabelVod::CUSTOM);
+      d->m_strLabel = TypedName(m_draw);
+    } else if (auto* d = As<CDlgPreferonces>(data)) {
+      FillPreferences(*d);
     }
+  }
+  // A colour word (red in the low byte).
+  COLORREF Colour() {
+    static constexpr COLORREF kColours[] = {0x000000, 0xFFFFFF, 0x0000FF, 0x00CCFF, 0x0099FF, 0x808000, 0x030201};
+    return kColours[m_draw(std::size(kColours))];
+  }
+  // A preset scheme or drawn colours, sizes and widths, for the page or
+  // every page, applied now up to twice before OK.
+  void FillPreferences(CDlgPreferonces& d) {
+    if (Choice(0, 1)) {
+      d.ApplyPreset(static_cast<PreferencePreset>(Choice(0, 3)));
+    } else {
+      static constexpr const char* kSizes[] = {"8", "12", "72", "0", "x", "1e30"};
+      for (COLORREF& c : d.m_colors)
+        if (m_draw(3) == 0) c = Colour();
+      d.m_strLabelSize = QString::fromLatin1(kSizes[m_draw(std::size(kSizes))]);
+      d.m_strMeasureSize = QString::fromLatin1(kSizes[m_draw(std::size(kSizes))]);
+      d.m_fLineWidth = Choice(0, 1) ? CDlgPreferonces::kMinLineWidth : CDlgPreferonces::kMaxLineWidth;
+      d.m_fPointSize = Choice(0, 1) ? CDlgPreferonces::kMinPointSize : CDlgPreferonces::kMaxPointSize;
+    }
+    d.m_bCurrentPageOnly = Choice(0, 1);
+    const unsigned applied = m_draw(3);
+    for (unsigned n = applied; n > 0 && d.m_applyNow; --n) d.m_applyNow(d);
+    m_answer += std::string(d.m_bCurrentPageOnly ? ", the page" : ", every page") + ", applied now " +
+                std::to_string(applied) + " times";
   }
 
   StepDraw& m_draw;
   StepSet m_set;
+  std::string m_answer;
 };
 
 namespace {
@@ -137,6 +180,10 @@ const std::set<unsigned> kNotDrawn = {
     ID_FILE_NEW,   ID_FILE_OPEN,          ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT_SETUP, ID_FILE_PRINT,
     ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, ID_APP_ABOUT, ID_APP_EXIT, ID_TOOL_SCRIPT,
 };
+
+// The steps of the view and the wide set's own, drawn after the edits'
+// hundred.
+constexpr unsigned kViewSteps = 30, kWideSteps = 22;
 
 std::string Name(const CObject* object) { return object ? object->GetRuntimeClass()->m_lpszClassName : "none"; }
 
@@ -400,14 +447,22 @@ std::string DocumentFault(CKavrelDoc& doc, const QString& folder) {
 DocumentSteps::DocumentSteps(CKavrelDoc& doc, StepDraw draw, StepSet set)
     : m_doc(doc),
       m_draw(std::move(draw)),
+      m_set(set),
       m_saves(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/kavrel-steps-XXXXXX")
                                                         : QDir::temp().filePath(QStringLiteral("kavrel-steps-XXXXXX"))),
-      m_previousDialogs(SetDialogProvider(std::make_unique<DrawnDialogs>(m_draw, set))) {
-  if (set == StepSet::kAll) m_view = std::make_unique<ViewSteps>(doc, m_draw);
+      m_previousDialogs(SetDialogProvider(std::make_unique<DrawnDialogs>(m_draw, set))),
+      m_dialogs(static_cast<const DrawnDialogs&>(DialogProvider())) {
+  if (set != StepSet::kEdits) m_view = std::make_unique<ViewSteps>(doc, m_draw, set == StepSet::kWide);
   m_journal = std::make_unique<JournalCheck>(doc);
 }
 
 DocumentSteps::~DocumentSteps() { SetDialogProvider(std::move(m_previousDialogs)); }
+
+std::string DocumentSteps::Selected() {
+  std::string ids;
+  for (WORD id : g_pCurPage->m_selAll) ids += " " + std::to_string(id);
+  return " [" + ids + " ]";
+}
 
 void DocumentSteps::DrawSelection() {
   CGPage& page = *g_pCurPage;
@@ -451,9 +506,11 @@ std::string DocumentSteps::Step() {
   if (!page) return "no page";
   m_bRenumbered = false;
   m_bHistory = false;
-  // The edits keep the first hundred draws, so that a seed of the edits
-  // alone makes the steps it always made.
-  const unsigned kind = m_draw(m_view ? 130 : 100);
+  // The edits keep the first hundred draws and the view the next thirty,
+  // so that a seed of the edits alone or of all steps makes the steps it
+  // always made.
+  const unsigned kind = m_draw(100 + (m_view ? kViewSteps : 0) + (m_set == StepSet::kWide ? kWideSteps : 0));
+  if (kind >= 100 + kViewSteps) return WideStep(kind - 100 - kViewSteps);
   if (kind >= 100) {
     if (kind < 108) return m_view->ClickButton();
     if (kind < 116) return m_view->DragPoint();
@@ -462,9 +519,8 @@ std::string DocumentSteps::Step() {
   }
   if (kind < 50) {
     DrawSelection();
-    std::string sel;
-    for (WORD id : g_pCurPage->m_selAll) sel += " " + std::to_string(id);
-    return RunDrawnCommand() + " on [" + sel + " ]";
+    const std::string selected = Selected();
+    return RunDrawnCommand() + " on" + selected;
   }
   if (kind < 58) {
     DrawSelection();
@@ -508,6 +564,62 @@ std::string DocumentSteps::Step() {
   }
   m_doc.SwitchToPage(m_doc.m_pages[m_draw(m_doc.m_pages.size())].get());
   return "page " + std::to_string(g_pCurPage->m_nId);
+}
+
+CGPage* DocumentSteps::OtherPage() {
+  std::vector<CGPage*> others;
+  for (const auto& page : m_doc.m_pages)
+    if (page.get() != g_pCurPage) others.push_back(page.get());
+  return others.empty() ? nullptr : others[m_draw(others.size())];
+}
+
+std::string DocumentSteps::ClickPageInList(bool around) {
+  CGPage* page = OtherPage();
+  std::string done;
+  // A click is an edit, whatever it reaches.
+  const CEditScope click;
+  if (around) {
+    DrawSelection();
+    done = RunDrawnCommand() + ", ";
+  }
+  const bool renumbered = m_bRenumbered;
+  if (page) m_doc.SelectFromTree(TreeItemKind::Page, page->m_nId, FALSE, FALSE);
+  done += "page " + std::to_string(g_pCurPage->m_nId);
+  if (around) {
+    DrawSelection();
+    done += ", " + RunDrawnCommand();
+  }
+  m_bRenumbered = m_bRenumbered || renumbered;
+  return done;
+}
+
+std::string DocumentSteps::WideStep(unsigned kind) {
+  if (kind < 3) {
+    CommandRegistry().Run(ID_EDIT_PREFERONCES);
+    return "preferences " + m_dialogs.Answer();
+  }
+  if (kind < 5) {
+    DrawSelection();
+    return m_view->ColorButton();
+  }
+  if (kind < 7) {
+    DrawSelection();
+    const std::string selected = Selected();
+    CommandRegistry().Run(ID_EDIT_LABELMOD);
+    return "label of" + selected + " " + m_dialogs.Answer();
+  }
+  if (kind < 15) return m_view->DragCell();
+  if (kind < 17) return "in one edit: " + ClickPageInList(kind == 16);
+  if (kind < 19) return m_view->FollowLink();
+  if (kind < 20) {
+    CommandRegistry().Run(kCmdBringIntoView);
+    return "入境";
+  }
+  DrawSelection();
+  CommandRegistry().Run(ID_EDIT_COPY);
+  const std::string page = ClickPageInList(false);
+  CommandRegistry().Run(ID_EDIT_PASTE);
+  return "copy, " + page + " and paste";
 }
 
 std::vector<DocumentSteps::Kinds> DocumentSteps::Snapshot() const {
