@@ -600,7 +600,8 @@ std::string DocumentSteps::WideStep(unsigned kind) {
   }
   if (kind < 5) {
     DrawSelection();
-    return m_view->ColorButton();
+    const std::string selected = Selected();
+    return m_view->ColorButton() + " on" + selected;
   }
   if (kind < 7) {
     DrawSelection();

@@ -3,12 +3,15 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
+#include <string_view>
+#include <utility>
 
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "model/cgpage.h"
-#include "model/document/kavreldoc.h"
 #include "model/cgvertex.h"
+#include "model/document/kavreldoc.h"
 #include "model/globals.h"
 #include "model/kindtests.h"
 #include "platform/commandids.h"
@@ -29,6 +32,23 @@ std::string Place(const double* p, int axes) {
   for (int i = 0; i < axes; ++i) text += (i ? ", " : "") + Number(p[i]);
   return text + ")";
 }
+
+// What the select tool drags, by the pick kind that grips it.
+struct Grip {
+  const char* name;
+  int kind;
+  std::initializer_list<std::string_view> classes;
+};
+const Grip kGrips[] = {
+    {"label", kPickLabel, {"CGVertex", "CGLine", "CGFace", "CGArc", "CGIterate"}},
+    {"button", kPickButton, {"CGButton"}},
+    {"caption or value", kPickValue, {"CGTextmap"}},
+    {"text", kPickText, {"CGTextbit"}},
+    {"picture corner", kPickImageCorner, {"CGTbImage"}},
+    {"slider", kPickSlider, {"CGTmVarParameter"}},
+    {"ink", kPickPath, {"CGInkmarks"}},
+    {"body", kPickOther, {"CGSubassembly"}},
+};
 
 // The select tool, as the user takes it before pressing on a cell.
 void TakeSelectTool() {
@@ -170,28 +190,11 @@ std::string ViewSteps::ColorButton() {
   // A few colours, the automatic one among them (the ink's red).
   static constexpr COLORREF kColors[] = {0x000000, 0xFFFFFF, 0x0000FF, 0x00CCFF, 0x0099FF, 0x808000, 0xFF000000};
   m_nColor = kColors[m_draw(std::size(kColors))];
-  std::string sel;
-  for (WORD id : g_pCurPage->m_selAll) sel += " " + std::to_string(id);
   CommandRegistry().Run(ID_VIEW_COLOR);
-  return "colour button " + QString::number(m_nColor, 16).toStdString() + " on [" + sel + " ]";
+  return "colour button " + QString::number(m_nColor, 16).toStdString();
 }
 
 std::string ViewSteps::DragCell() {
-  struct Grip {
-    const char* name;
-    int kind;
-    std::initializer_list<std::string_view> classes;
-  };
-  static const Grip kGrips[] = {
-      {"label", kPickLabel, {"CGVertex", "CGLine", "CGFace", "CGArc", "CGIterate"}},
-      {"button", kPickButton, {"CGButton"}},
-      {"caption or value", kPickValue, {"CGTextmap"}},
-      {"text", kPickText, {"CGTextbit"}},
-      {"picture corner", kPickImageCorner, {"CGTbImage"}},
-      {"slider", kPickSlider, {"CGTmVarParameter"}},
-      {"ink", kPickPath, {"CGInkmarks"}},
-      {"body", kPickOther, {"CGSubassembly"}},
-  };
   // What the page shows of each kind; a press on a selected cell deselects
   // it first, which the view's pick does.
   std::vector<std::pair<const Grip*, std::vector<WORD>>> shown;
