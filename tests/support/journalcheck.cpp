@@ -60,7 +60,7 @@ void JournalCheck::Settled(const CCellMap& map, WORD id) {
   if (!page) return;
   const CReadingPass reading;
   CGCell* cell = map.LookupUntouched(id);
-  m_settled[KeyOf(*page, id)] = cell ? Digest(*cell) : 0;
+  m_settled[KeyOf(*page, id)] = {cell, cell ? Digest(*cell) : 0};
 }
 
 void JournalCheck::Computed(const CCellMap& map, WORD id) {
@@ -71,25 +71,26 @@ std::string JournalCheck::EndStep() {
   m_bStep = false;
   // Reading the records is no part of any edit.
   const CReadingPass reading;
-  std::map<Key, std::uint64_t> now;
+  std::map<Key, Record> now;
   std::string missed;
   for (const auto& page : m_doc.m_pages)
     for (auto [id, cell] : page->m_cells) {
-      const std::uint64_t digest = now[KeyOf(*page, id)] = Digest(*cell);
-      if (missed.empty()) missed = Unseen(*page, id, *cell, digest);
+      const Record& record = now[KeyOf(*page, id)] = {cell, Digest(*cell)};
+      if (missed.empty()) missed = Unseen(*page, id, record);
     }
   m_before = std::move(now);
   return missed;
 }
 
-std::string JournalCheck::Unseen(const CGPage& page, WORD id, const CGCell& cell, std::uint64_t digest) const {
+std::string JournalCheck::Unseen(const CGPage& page, WORD id, const Record& now) const {
   const Key key = KeyOf(page, id);
   const auto before = m_before.find(key);
-  if ((before != m_before.end() && before->second == digest) || m_computed.count(key)) return {};
+  if ((before != m_before.end() && before->second == now) || m_computed.count(key)) return {};
   const auto settled = m_settled.find(key);
-  if (settled != m_settled.end() && settled->second == digest) return {};
+  if (settled != m_settled.end() && settled->second == now) return {};
+  const bool same = before != m_before.end() && before->second.cell == now.cell;
   return "page " + std::to_string(page.m_nId) + " cell " + std::to_string(id) + " (" +
-         cell.GetRuntimeClass()->m_lpszClassName + " " + cell.m_strName.toStdString() + "): " +
-         (before == m_before.end() ? "it came" : "its record changed") +
+         now.cell->GetRuntimeClass()->m_lpszClassName + " " + now.cell->m_strName.toStdString() + "): " +
+         (before == m_before.end() ? "it came" : same ? "its record changed" : "another cell came in its place") +
          (settled == m_settled.end() ? " but the journal never saw it" : " after a settle took it");
 }

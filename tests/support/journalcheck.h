@@ -2,9 +2,10 @@
 // (support/documentsteps.h).  After a step, every record of every page
 // that changed since the step before, or that came, was seen during the
 // step: computed, or taken by a settle holding what it holds now (a write
-// after the settle went unseen).  A record is its cell's digest
-// (CGCell::RecordDigest), by page and id: 整编 enters a renumbered cell
-// under its new id, which the journal notes as a new record.
+// after the settle went unseen).  A record is its cell and the cell's
+// digest (as CGCell::RecordDigest reads it), by page and id: 整编 enters a
+// renumbered cell under its new id, which the journal notes as a new
+// record.
 #pragma once
 #include <cstdint>
 #include <map>
@@ -42,17 +43,25 @@ class JournalCheck : public CCellMap::CWatch {
   // A page by its identity and its id (a page that went may leave its
   // address to a new one), and a cell's id.
   using Key = std::pair<const CGPage*, std::uint32_t>;
+  // A record is the cell that holds it and its digest: another cell put in
+  // a cell's place (an undo's, or a copy) is computed as a new one, even
+  // with the same record, for what it holds besides its record.
+  struct Record {
+    const CGCell* cell = nullptr;
+    std::uint64_t digest = 0;
+    bool operator==(const Record&) const = default;
+  };
   static Key KeyOf(const CGPage& page, WORD id);
   // The document's page whose map this is, while a step runs; else null.
   const CGPage* PageOf(const CCellMap& map) const;
   // Empty when the record is as before, or the journal saw it as it now
   // stands; else what the journal missed.
-  std::string Unseen(const CGPage& page, WORD id, const CGCell& cell, std::uint64_t digest) const;
+  std::string Unseen(const CGPage& page, WORD id, const Record& now) const;
 
   CKavrelDoc& m_doc;
   CCellMap::CWatch* m_previous;
   bool m_bStep = false;
-  std::map<Key, std::uint64_t> m_before;
-  std::map<Key, std::uint64_t> m_settled;  // what the last settle of the step found
+  std::map<Key, Record> m_before;
+  std::map<Key, Record> m_settled;  // what the last settle of the step found
   std::set<Key> m_computed;
 };
