@@ -37,6 +37,8 @@ namespace KAVREL_FILE_LOCAL {
 // A damaged document whose vector AB, on its second page, lists children
 // that do not name it.
 constexpr const char* kParentTwice = "tests/fuzz/corpus/document/tool-cell-naming-a-parent-twice.kv";
+// The every-class document as a file, opened on its first page.
+constexpr const char* kEveryCellClass = "tests/fuzz/corpus/document/must-load/every-cell-class.kv";
 
 // The four free points of the every-class document's first page moved to
 // the float limit, to infinity and to NaN (which a file may hold for a
@@ -210,7 +212,16 @@ INSTANTIATE_TEST_SUITE_P(
         DrawnEdits{0, 50216, 154, StepSet::kAll},
         // a damaged file's vector listed as children two cells that name other parents: deleting one
         // left its id in the vector's list
-        DrawnEdits{.seed = 60011, .steps = 15, .set = StepSet::kAll, .file = kParentTwice}));
+        DrawnEdits{.seed = 60011, .steps = 15, .set = StepSet::kAll, .file = kParentTwice},
+        // (the journal check) 整编 re-keyed the cells of the pages not shown through maps that were not
+        // noting, and a page left by a click kept its cells stamped with its journal's round, so that
+        // its first edit after it was shown again outside any edit passed them by
+        DrawnEdits{1, 1031, 173, StepSet::kAll}, DrawnEdits{1, 1055, 49, StepSet::kAll},
+        DrawnEdits{0, 2012, 75, StepSet::kAll}, DrawnEdits{0, 2065, 168, StepSet::kAll},
+        DrawnEdits{1, 2056, 131, StepSet::kAll},
+        // the preferences applied now to every page recoloured the pages not shown unnoted: on page 2,
+        // then shown, segment AB kept the scheme's colour, not its colour modifier's ccff00
+        DrawnEdits{.seed = 9364, .steps = 2, .set = StepSet::kWide, .file = kEveryCellClass}));
 
 // Every document of the source tree and of the project's shared cases
 // beside it that opens, as the program opens it, takes a few drawn steps
