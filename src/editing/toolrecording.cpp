@@ -34,6 +34,7 @@ bool CanBeInput(const CGCell& cell) {
 // both ascending.  False when it cannot be a tool: a cell without parents
 // that is no possible input, or a parent that is not in the page.
 bool CollectStructure(CGPage& page, std::vector<WORD>& selected, std::vector<WORD>& collected) {
+  const CReadingPass recording;  // a tool is recorded from the page, which stays as it was
   g_nDragId = 0;
   for (auto [id, cell] : page.m_cells) {
     if (!cell->m_bSelected) continue;

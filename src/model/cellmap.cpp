@@ -13,9 +13,7 @@ unsigned s_nStrayMarks = 0;
 std::uint64_t s_nTouchRounds = 0;
 }  // namespace
 
-bool CCellMap::s_bNoting = false;
 bool CCellMap::s_bTouchesOn = false;
-int CCellMap::s_nReadingPasses = 0;
 CCellMap* CCellMap::s_pJournaled = nullptr;
 CCellMap::CWatch* CCellMap::s_pWatch = nullptr;
 
@@ -30,37 +28,21 @@ CCellMap::~CCellMap() {
   }
 }
 
-void CCellMap::Retarget() { s_bNoting = s_bTouchesOn && s_nReadingPasses == 0; }
+void CCellMap::StartTouches() { s_bTouchesOn = true; }
 
-void CCellMap::StartTouches() {
-  s_bTouchesOn = true;
-  Retarget();
-}
-
-void CCellMap::StopTouches() {
-  s_bTouchesOn = false;
-  Retarget();
-}
-
-CReadingPass::CReadingPass() {
-  ++CCellMap::s_nReadingPasses;
-  CCellMap::Retarget();
-}
-
-CReadingPass::~CReadingPass() {
-  --CCellMap::s_nReadingPasses;
-  CCellMap::Retarget();
-}
+void CCellMap::StopTouches() { s_bTouchesOn = false; }
 
 namespace {
-// The record as the touch finds it.  Writing it reads no other cell, and
-// is no part of the edit.
-CCellMap::Touched RecordOf(CGCell* cell) {
+// The record as the touch finds it; its digest only where the record will
+// be compared (a cell entered or removed counts as changed whatever it
+// holds).  Writing it reads no other cell, and is no part of the edit.
+CCellMap::Touched RecordOf(CGCell* cell, bool digest) {
   CCellMap::Touched touched;
   touched.cell = cell;
+  touched.changed = !digest;
   if (!cell) return touched;
   const CReadingPass reading;
-  touched.digest = cell->RecordDigest();
+  if (digest) touched.digest = cell->RecordDigest();
   if (cell->WritesParents()) touched.written = cell->m_parents;
   return touched;
 }
@@ -82,11 +64,11 @@ std::vector<CCellMap*> CCellMap::TakeJournaled() {
   return maps;
 }
 
-CCellMap::Touched* CCellMap::Noted(WORD id, CGCell* cell) const {
+CCellMap::Touched* CCellMap::Noted(WORD id, CGCell* cell, bool digest) const {
   Journaled();
   try {
     auto it = m_touched.find(id);
-    if (it == m_touched.end()) it = m_touched.emplace(id, RecordOf(cell)).first;
+    if (it == m_touched.end()) it = m_touched.emplace(id, RecordOf(cell, digest)).first;
     return &it->second;
   } catch (const std::bad_alloc&) {
     m_bTouchedAll = true;
@@ -102,18 +84,18 @@ void CCellMap::NoteAllChanged() {
 void CCellMap::NoteTouched(WORD id, CGCell& cell) const {
   if (cell.m_nTouchRound == m_nTouchRound) return;
   cell.m_nTouchRound = m_nTouchRound;
-  Noted(id, &cell);
+  Noted(id, &cell, true);
 }
 
 void CCellMap::NoteEntry(WORD id, CGCell* previous, CGCell* entered) {
   // Another cell under the id, or the same one entered again, is computed
   // as a new one: whatever its record, it may not have been computed here.
-  if (Touched* touched = Noted(id, previous)) touched->changed = true;
+  if (Touched* touched = Noted(id, previous, false)) touched->changed = true;
   if (entered) entered->m_nTouchRound = m_nTouchRound;
 }
 
 void CCellMap::NoteChanged(WORD id) {
-  if (Touched* touched = Noted(id, LookupUntouched(id))) touched->changed = true;
+  if (Touched* touched = Noted(id, LookupUntouched(id), false)) touched->changed = true;
 }
 
 std::unordered_map<WORD, CCellMap::Touched> CCellMap::TakeTouched(bool* all) {
@@ -155,6 +137,8 @@ CGCell* CCellMap::SetAt(WORD id, CGCell* cell) {
     }
   }
   m_byId[id] = cell;
+  if (previous && previous->WritesParents()) --m_nWriters;
+  if (cell->WritesParents()) ++m_nWriters;
   return previous;
 }
 
@@ -164,12 +148,14 @@ CGCell* CCellMap::RemoveKey(WORD id) {
   if (Noting()) NoteEntry(id, cell, nullptr);
   m_byId[id] = nullptr;
   m_ids.erase(std::lower_bound(m_ids.begin(), m_ids.end(), id));
+  if (cell->WritesParents()) --m_nWriters;
   return cell;
 }
 
 void CCellMap::RemoveAll() {
   m_byId.clear();
   m_ids.clear();
+  m_nWriters = 0;
   m_marked.clear();
   m_touched.clear();  // no cell is left to compute
   m_bTouchedAll = false;

@@ -27,6 +27,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/editscope.h"
 #include "platform/types.h"
 
 class CGCell;
@@ -85,6 +86,8 @@ class CCellMap {
   int GetCount() const { return static_cast<int>(m_ids.size()); }
   // The ids in ascending order.
   const std::vector<WORD>& Ids() const { return m_ids; }
+  // Whether a cell of the map writes its parents (CGCell::WritesParents).
+  bool HasWriters() const { return m_nWriters > 0; }
 
   // Iteration in ascending id order; changing the map invalidates iterators.
   const_iterator begin() const { return {this, 0}; }
@@ -140,19 +143,16 @@ class CCellMap {
   static CWatch* Watch() { return s_pWatch; }
 
  private:
-  friend class CReadingPass;
-  static bool s_bNoting;      // an edit is open and no pass that only reads runs
   static bool s_bTouchesOn;   // an edit is open
-  static int s_nReadingPasses;
   static CCellMap* s_pJournaled;  // the first map whose journal holds something
   static CWatch* s_pWatch;
-  static void Retarget();
-  bool Noting() const { return s_bNoting && m_pPage; }
+  bool Noting() const { return s_bTouchesOn && m_pPage && !CReadingPass::Running(); }
   // Enters the map in the list of those whose journal holds something.
   void Journaled() const;
-  // The id's record, noted now with `cell` as it stands if it is new;
-  // null when memory ran out (every cell then counts as changed).
-  Touched* Noted(WORD id, CGCell* cell) const;
+  // The id's record, noted now with `cell` as it stands if it is new (with
+  // the digest of its record when asked); null when memory ran out (every
+  // cell then counts as changed).
+  Touched* Noted(WORD id, CGCell* cell, bool digest) const;
   void NoteTouched(WORD id, CGCell& cell) const;
   void NoteEntry(WORD id, CGCell* previous, CGCell* entered);
 
@@ -168,20 +168,10 @@ class CCellMap {
   std::uint64_t m_nTouchRound;
 
   std::vector<CGCell*> m_byId;  // index = id; null where no cell
+  size_t m_nWriters = 0;        // cells that write their parents
   std::vector<WORD> m_ids;      // ascending
   std::vector<WORD> m_marked;   // ids noted since the last TakeMarked, maybe repeated
   unsigned m_nStraySeen = 0;    // stray marks already covered by a full walk
 
   void NoteMarked(WORD id);
-};
-
-// A pass that only reads the cells (drawing, picking, the object list's
-// texts, the computation that settles an edit): what it looks up or visits
-// is no part of the edit that may be open.  Passes nest.
-class CReadingPass {
- public:
-  CReadingPass();
-  ~CReadingPass();
-  CReadingPass(const CReadingPass&) = delete;
-  CReadingPass& operator=(const CReadingPass&) = delete;
 };

@@ -117,6 +117,7 @@ void CGPage::GiveBackIds(const CForgottenIds& forgotten) {
 }
 
 void CGPage::ClearHover() {
+  const CReadingPass hovering;  // the hover is not stored
   for (auto [id, cell] : m_cells) cell->m_bHovered = false;
 }
 

@@ -118,6 +118,12 @@ class CGPage : public CObject {
   void RebuildSelectionLists();
   // No cell of the page is drawn as the one under the pointer.
   void ClearHover();
+  // The cells for which `wanted` holds, in ascending ids.  Searching is no
+  // part of an edit: only the cells found are noted, as cells the edit is
+  // about to change, so an edit costs what it changes, not the page.
+  std::vector<CGCell*> CellsWhere(const std::function<bool(const CGCell&)>& wanted);
+  // The same for the selected cells.
+  std::vector<CGCell*> SelectedCells();
   // Every cell's colours and sizes from the colour scheme of the preferences.
   void ApplyColorScheme();
 

@@ -15,8 +15,6 @@
 #include "platform/processstate.h"
 
 namespace {
-void BeginEdit() { CCellMap::StartTouches(); }
-
 // Makes the page current with its points in the vertex array, as opening
 // computes each page.
 void MakeCurrent(CGPage* page) {
@@ -27,8 +25,7 @@ void MakeCurrent(CGPage* page) {
 // Every page whose journal holds something settles: the pages the edit
 // reached besides the current one first, each computed as its own page,
 // then the current one.
-void SettleJournaledPages() {
-  CCellMap::StopTouches();
+void SettleJournals() {
   std::vector<CCellMap*> journaled;
   try {
     journaled = CCellMap::TakeJournaled();
@@ -45,6 +42,19 @@ void SettleJournaledPages() {
       map->NoteAllChanged();
     }
   }
+}
+
+// What changed outside any edit and named itself (a drag's move, a running
+// button's step) settles before the edit begins, so that the edit (a save
+// among them) finds every page as a reopen computes it.
+void BeginEdit() {
+  SettleJournals();
+  CCellMap::StartTouches();
+}
+
+void SettleJournaledPages() {
+  CCellMap::StopTouches();
+  SettleJournals();
 }
 
 // Installed as the program starts, and again after a test puts the process

@@ -98,6 +98,23 @@ void CGPage::RebuildSelectionLists() {
     if (cell->m_bSelected) SelectCell(id);
 }
 
+std::vector<CGCell*> CGPage::CellsWhere(const std::function<bool(const CGCell&)>& wanted) {
+  std::vector<WORD> ids;
+  {
+    const CReadingPass searching;
+    for (auto [id, cell] : m_cells)
+      if (wanted(*cell)) ids.push_back(id);
+  }
+  std::vector<CGCell*> cells;
+  cells.reserve(ids.size());
+  for (WORD id : ids) cells.push_back(m_cells.Lookup(id));
+  return cells;
+}
+
+std::vector<CGCell*> CGPage::SelectedCells() {
+  return CellsWhere([](const CGCell& cell) { return cell.m_bSelected; });
+}
+
 bool DeselectCell(WORD id) {
   const CReadingPass selecting;
   CGPage* page = g_pCurPage;

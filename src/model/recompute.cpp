@@ -35,6 +35,7 @@ CGCell* DrivenPoint(const CCellMap& cells, WORD buttonId) {
 // links the linked cell and whatever the walk reaches from there.
 void MarkSelectionWith(const CCellMap& cells, std::vector<WORD> CGCell::*links,
                        void (CGCell::*walk)()) {
+  const CReadingPass marking;  // marks are no part of a record
   for (auto [id, cell] : cells) {
     if (!cell->m_bSelected || cell->m_bMarked) continue;
     for (WORD linkedId : cell->*links) {
@@ -86,6 +87,7 @@ void CGPage::CollectDirtyIds(std::vector<WORD>& out) {
   // brings them with all that follows: every writer of a target writes it
   // again, in id order, and the last one wins as when the document opens,
   // not the one that happened to be computed.
+  if (!m_cells.HasWriters()) return;
   for (;;) {
     bool more = false;
     for (WORD id : out) {
@@ -173,25 +175,24 @@ int CGPage::BringPlanarCellsIntoView(float halfWidth, float halfHeight) {
   const float pixelsPerUnit = static_cast<float>(std::max(1, m_nPixelsPerUnit));
   const float limit[2] = {halfWidth / pixelsPerUnit, halfHeight / pixelsPerUnit};
   const float margin = 40 * g_fUnitsPerPixel;
-  int moved = 0;
-  for (auto [id, cell] : m_cells) {
-    if (!IsKindOfNamed(cell, "CGTextmap") && !IsKindOfNamed(cell, "CGTextbit") &&
-        !IsKindOfNamed(cell, "CGButton"))
-      continue;
-    bool changed = false;
+  const auto outside = [&limit](const CGCell& cell) {
+    if (!IsKindOfNamed(&cell, "CGTextmap") && !IsKindOfNamed(&cell, "CGTextbit") && !IsKindOfNamed(&cell, "CGButton"))
+      return false;
+    for (int i = 0; i < 2; ++i)
+      if (cell.m_vLabelAnchor[i] < -limit[i] || cell.m_vLabelAnchor[i] > limit[i]) return true;
+    return false;
+  };
+  const std::vector<CGCell*> moved = CellsWhere(outside);
+  for (CGCell* cell : moved) {
     for (int i = 0; i < 2; ++i) {
       const float v = cell->m_vLabelAnchor[i];
-      if (v < -limit[i]) {
+      if (v < -limit[i])
         cell->MoveAnchor(i, margin - limit[i]);
-        changed = true;
-      } else if (v > limit[i]) {
+      else if (v > limit[i])
         cell->MoveAnchor(i, limit[i] - margin);
-        changed = true;
-      }
     }
-    if (changed) ++moved;
   }
-  return moved;
+  return static_cast<int>(moved.size());
 }
 
 void BuildTraceList(int mode) {

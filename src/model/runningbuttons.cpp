@@ -110,6 +110,7 @@ bool StepRunningButtons() {
 void StopRunningButtons() {
   CGPage* page = g_pCurPage;
   if (!page) return;
+  const CReadingPass stopping;  // whether a button runs is not stored
   for (auto [id, cell] : page->m_cells)
     if (auto* button = dynamic_cast<CGButton*>(cell)) button->m_bRunning = false;
   page->m_buttonIds.clear();
@@ -122,6 +123,7 @@ bool CollectRunningButtons() {
   if (!page) return false;
   page->m_buttonIds.clear();
   page->m_runningButtons.clear();
+  const CReadingPass collecting;  // which buttons run is not stored
   for (auto [id, cell] : page->m_cells) {
     const auto* button = dynamic_cast<const CGButton*>(cell);
     if (button && button->m_bRunning) page->m_runningButtons.push_back(id);

@@ -164,6 +164,7 @@ class CArchive {
   }
   void RequireLoading() const;
   void RequireStoring() const;
+  void DigestBytes(const char* data, qsizetype n);
   void WriteIndexTag(DWORD index, bool isClass);
   const CRuntimeClass* ReadClassOrIndex(DWORD* objectIndex);
 

@@ -42,6 +42,7 @@ CCmdUI CCommandRegistry::Query(unsigned id) const {
     ui.Enable(false);
     return ui;
   }
+  const CReadingPass asking;  // an update rule only reads
   if (entry->update) entry->update(ui);
   return ui;
 }
@@ -54,6 +55,9 @@ bool CCommandRegistry::Run(unsigned id) {
   const UpdateRule update = entry->update;
   const CommandHandler handler = entry->handler;
   if (update) {
+    // Asking whether the command fits the selection is no part of the edit
+    // the command makes, nor of one that may be open around it.
+    const CReadingPass asking;
     CCmdUI ui(id);
     update(ui);
     if (!ui.m_bEnabled) return false;

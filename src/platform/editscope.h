@@ -23,3 +23,19 @@ bool InEditScope();
 // An edit made outside any span (a running button's step from the timer)
 // settles now; inside a span it settles when the span ends.
 void SettleEditNow();
+
+// A pass that only reads what an edit may change (drawing, picking, a
+// command's update rule, a search for the cells an edit will change, the
+// computation that settles an edit): what it looks up or visits is no part
+// of the edit that may be open.  Passes nest.
+class CReadingPass {
+ public:
+  CReadingPass() { ++s_nPasses; }
+  ~CReadingPass() { --s_nPasses; }
+  CReadingPass(const CReadingPass&) = delete;
+  CReadingPass& operator=(const CReadingPass&) = delete;
+  static bool Running() { return s_nPasses > 0; }
+
+ private:
+  static inline int s_nPasses = 0;
+};

@@ -129,6 +129,7 @@ void CViewRenderer::RenderScene() {
 }
 
 void CViewRenderer::CaptureBackground() {
+  const CReadingPass drawing;  // a picture of the page is no part of an edit
   PrepareFrame();
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();

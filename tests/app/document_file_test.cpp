@@ -5,12 +5,17 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "cells/pageservices/cellupgrade.h"
 #include "cells/primitives/cgface.h"
+#include "cells/texts/cgtbvodtext.h"
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
+#include "model/document/docservices.h"
+#include "model/document/kavreldoc.h"
 #include "model/globals.h"
 #include "render/textures.h"
+#include "support/documentsteps.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -85,6 +90,28 @@ TEST_F(DocumentFileTest, PictureSizesAreCheckedBeforeTheyAreRead) {
 }
 
 QString Kvdump() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../kvdump")); }
+
+// An older document is upgraded at its first showing, outside any edit of
+// the user's: what the upgrade rewrote is computed on every page, so the
+// attached texts stand on their points as a reopen of the save puts them.
+TEST_F(DocumentFileTest, AnUpgradedDocumentIsWhatItsSaveReopensTo) {
+  DocumentServices().upgradeCell = UpgradeCellFields;
+  CKavrelDoc doc;
+  BuildStepsDocument(doc, 0, folder.path());
+  doc.m_nVersion = 400;
+  doc.UpgradePages();
+  int attached = 0;
+  for (const auto& page : doc.m_pages)
+    for (auto [id, cell] : page->m_cells)
+      if (const auto* text = dynamic_cast<const CGTbMhc*>(cell)) {
+        const auto* point = dynamic_cast<const CGVertex*>(page->m_cells.Lookup(text->m_parents.back()));
+        ASSERT_TRUE(point);
+        EXPECT_EQ(text->m_vLabelAnchor[1], point->m_vPos[1]) << "attached text " << id;
+        ++attached;
+      }
+  EXPECT_GT(attached, 0);
+  EXPECT_EQ(DocumentFault(doc, folder.path()), "");
+}
 
 TEST_F(DocumentFileTest, KvdumpListsPagesAndCells) {
   CKavrelDoc doc;

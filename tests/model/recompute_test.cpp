@@ -121,6 +121,64 @@ TEST_F(RecomputeTest, AnEditSettlesWhatItChangedAndWhatFollowsOnce) {
   EXPECT_EQ(g_recalculated, std::vector<WORD>{b->m_nId});
 }
 
+// An edit reaches other pages: it writes into a page that is not current
+// (the preferences applied to every page), or leaves its page for
+// another.  Every page computes what changed on it, with its own points in
+// the vertex array, and the page shown stays shown with its own.
+TEST_F(RecomputeTest, AnEditSettlesEveryPageItReaches) {
+  CGVertex* a = AddPoint(0, 0, 0);
+  Follower* b = Follow(a->m_nId);
+  auto first = std::move(page);
+  page = std::make_unique<CGPage>();
+  const auto show = [](CGPage& shown) {
+    SetCurrentPage(&shown);
+    shown.RebuildVertexArray();
+  };
+  show(*page);
+  AddPoint(9, 9, 9);  // the other page's points take other slots
+  CGVertex* c = AddPoint(0, 0, 0);
+  Follower* d = Follow(c->m_nId);
+  std::swap(first, page);
+  show(*page);
+  CGPage& other = *first;
+  const auto pointOf = [](CGPage& on, WORD id) { return static_cast<CGVertex*>(on.m_cells.Lookup(id)); };
+  g_recalculated.clear();
+  {
+    const CEditScope edit;
+    pointOf(other, c->m_nId)->m_vPos[1] = 5;
+  }
+  EXPECT_EQ(g_recalculated, std::vector<WORD>{d->m_nId});
+  EXPECT_EQ(d->m_vPos[1], 5);
+  EXPECT_EQ(g_pCurPage, page.get());
+  EXPECT_EQ(g_pVertexArray[3 * b->VertexIndex], 1) << "the shown page's points are back in the array";
+  {
+    const CEditScope edit;
+    pointOf(*page, a->m_nId)->m_vPos[2] = 7;
+    show(other);
+    pointOf(other, c->m_nId)->m_vPos[2] = 8;
+  }
+  EXPECT_EQ(b->m_vPos[2], 7) << "the page the edit left";
+  EXPECT_EQ(d->m_vPos[2], 8);
+  EXPECT_EQ(g_pCurPage, &other);
+  show(*page);
+  // A cell given another id where nothing notes it (a pass that only
+  // reads) is noted again under its new id.
+  {
+    const CEditScope edit;
+    CCellMap& cells = page->m_cells;
+    cells.Lookup(a->m_nId);
+    {
+      const CReadingPass rekeying;
+      cells.RemoveKey(a->m_nId);
+      a->m_nId = 40;
+      cells.SetAt(a->m_nId, a);
+    }
+    pointOf(*page, 40)->m_vPos[0] = 3;
+    b->m_parents = {40};
+  }
+  EXPECT_EQ(b->m_vPos[0], 4);
+}
+
 // Two cells write one target: whichever of them an edit reaches, the target
 // and all its writers are computed again in id order, and the last writer
 // wins as when the document opens.

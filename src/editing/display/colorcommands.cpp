@@ -90,9 +90,7 @@ void OnRandomColors(CKavrelDoc& doc) {
   TakeColorFromSelection();
   CGPage* page = g_pCurPage;
   if (!page) return;
-  std::vector<CGCell*> cells;
-  for (auto [id, cell] : page->m_cells)
-    if (cell->m_bSelected) cells.push_back(cell);
+  const std::vector<CGCell*> cells = page->SelectedCells();
   const int n = static_cast<int>(cells.size());
   if (n == 0) return;
   const double s = 0.5 + 0.5 * Uniform();

@@ -43,8 +43,7 @@ void OnOpacity(CKavrelDoc& doc) {
   state.opacity = std::clamp(dialog.m_nOpacity, 0, 100);
   CGPage* page = g_pCurPage;
   if (!page) return;
-  for (auto [id, cell] : page->m_cells) {
-    if (!cell->m_bSelected) continue;
+  for (CGCell* cell : page->SelectedCells()) {
     cell->m_rgbaColor.a = AlphaOf(state.opacity);
     if (auto* text = dynamic_cast<CGTbVodText*>(cell)) text->RebuildTexture();
     doc.SetModifiedFlag();

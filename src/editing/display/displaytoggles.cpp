@@ -31,11 +31,12 @@ constexpr WPARAM kShownSelected = 11;
 
 template <typename F>
 void ForEachSelected(CGPage& page, F f) {
-  for (auto [id, cell] : page.m_cells)
-    if (cell->m_bSelected) f(*cell);
+  for (CGCell* cell : page.SelectedCells()) f(*cell);
 }
 
+// The first selected cell, whose state decides what a toggle does.
 const CGCell* FirstSelected(const CGPage& page) {
+  const CReadingPass searching;
   for (auto [id, cell] : page.m_cells)
     if (cell->m_bSelected) return cell;
   return nullptr;
@@ -71,11 +72,10 @@ void OnShowHidden(CKavrelDoc& doc) {
   CGPage* page = g_pCurPage;
   if (!page) return;
   page->ClearSelection();
-  for (auto [id, cell] : page->m_cells)
-    if (cell->m_bHidden) {
-      cell->m_bHidden = 0;
-      cell->m_bSelected = true;
-    }
+  for (CGCell* cell : page->CellsWhere([](const CGCell& cell) { return cell.m_bHidden != 0; })) {
+    cell->m_bHidden = 0;
+    cell->m_bSelected = true;
+  }
   page->RebuildSelectionLists();
   UiBridge().Send(UiTarget::Frame, WM_SELECTION_CHANGED, kShownSelected, 40000 + page->m_nId);
   doc.SetModifiedFlag();

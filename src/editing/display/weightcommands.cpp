@@ -64,8 +64,7 @@ template <void (*change)(CGCell&)>
 void OnWeight(CKavrelDoc& doc) {
   CGPage* page = g_pCurPage;
   if (!page || page->m_selAll.empty()) return;
-  for (auto [id, cell] : page->m_cells)
-    if (cell->m_bSelected) change(*cell);
+  for (CGCell* cell : page->SelectedCells()) change(*cell);
   doc.SetModifiedFlag();
   UiBridge().UpdateAllViews();
 }
@@ -88,8 +87,7 @@ void OnWeightDialog(CKavrelDoc& doc) {
   CDlgWeight dialog;
   dialog.m_fWeight = reference->m_fSize;
   if (DialogProvider().DoModal(dialog) != IDOK) return;
-  for (auto [id, cell] : page->m_cells) {
-    if (!cell->m_bSelected) continue;
+  for (CGCell* cell : page->SelectedCells()) {
     if (IsText(*cell))
       SetStep(*cell, dialog.m_fWeight > kLargestStep ? kDefaultStep : dialog.m_fWeight);
     else

@@ -56,7 +56,7 @@ void DiscardCells(CGPage& page, WORD first, WORD end, const CHandouts& handouts)
   bool stopped = false;
   for (int id = end - 1; id >= first; --id) {  // highest first
     CHeldCell held;
-    if (CGCell* cell = page.m_cells.Lookup(static_cast<WORD>(id))) stopped = TakeOut(page, cell, held) || stopped;
+    if (CGCell* cell = page.m_cells.LookupUntouched(static_cast<WORD>(id))) stopped = TakeOut(page, cell, held) || stopped;
   }
   page.m_nNextId = first;
   page.ForgetIdsFrom(first);
@@ -175,8 +175,9 @@ BOOL CCmdDelCells::Redo() {
   if (!page) return FALSE;
   page->ClearSelection();
   SendCellsChanged(0, &m_ids);
+  // A cell that goes is noted as it leaves the map, with no digest of its record.
   for (auto it = m_ids.rbegin(); it != m_ids.rend(); ++it)
-    if (CGCell* cell = page->m_cells.Lookup(*it)) TakeOut(*page, cell, m_cells[*it]);
+    if (CGCell* cell = page->m_cells.LookupUntouched(*it)) TakeOut(*page, cell, m_cells[*it]);
   page->RebuildVertexArray();
   CollectRunningButtons();
   return TRUE;

@@ -10,7 +10,8 @@
 void CChildLinks::Unlink(const CCellMap& cells, const CGCell& cell) {
   m_positions.clear();
   for (WORD parentId : cell.m_parents) {
-    CGCell* parent = cells.Lookup(parentId);
+    // A child list is no part of what an edit compares (RecordDigest).
+    CGCell* parent = cells.LookupUntouched(parentId);
     int position = -1;
     if (parent) {
       auto& children = parent->m_children;
@@ -27,7 +28,7 @@ void CChildLinks::Unlink(const CCellMap& cells, const CGCell& cell) {
 void CChildLinks::Relink(const CCellMap& cells, const CGCell& cell) const {
   const size_t count = std::min(m_positions.size(), cell.m_parents.size());
   for (size_t i = count; i-- > 0;) {
-    CGCell* parent = cells.Lookup(cell.m_parents[i]);
+    CGCell* parent = cells.LookupUntouched(cell.m_parents[i]);
     if (!parent || m_positions[i] < 0) continue;
     auto& children = parent->m_children;
     const size_t at = std::min(static_cast<size_t>(m_positions[i]), children.size());

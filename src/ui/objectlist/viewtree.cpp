@@ -130,10 +130,75 @@ std::pair<TreeItemKind, WORD> CViewTree::GetItemCellId(const QTreeWidgetItem* it
   return {TreeItemKind::Page, ItemId(page)};
 }
 
+namespace {
+// Where a child of this id stands or would stand: the cell items of a page
+// stand in ascending ids (InsertCellItem, FillCells).
+int ChildPlace(const QTreeWidgetItem& item, WORD id) {
+  int low = 0, high = item.childCount();
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    if (CViewTree::ItemId(item.child(middle)) < id)
+      low = middle + 1;
+    else
+      high = middle;
+  }
+  return low;
+}
+}  // namespace
+
 QTreeWidgetItem* CViewTree::FindChildItem(QTreeWidgetItem* item, WORD id) {
-  for (int i = 0; item && i < item->childCount(); ++i)
-    if (ItemId(item->child(i)) == id) return item->child(i);
-  return nullptr;
+  if (!item) return nullptr;
+  const int at = ChildPlace(*item, id);
+  QTreeWidgetItem* found = at < item->childCount() ? item->child(at) : nullptr;
+  return found && ItemId(found) == id ? found : nullptr;
+}
+
+bool CViewTree::RemoveCellItems(QTreeWidgetItem* pageItem, const std::vector<WORD>& ids) {
+  // A few go one by one; many at once, the kept items taken out and put
+  // back in one move each way: one by one, every removal would cost the
+  // length of the page.
+  constexpr size_t kOneByOne = 32;
+  if (ids.size() <= kOneByOne) {
+    bool allFound = true;
+    for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
+      QTreeWidgetItem* item = FindChildItem(pageItem, *it);
+      allFound = allFound && item;
+      delete item;
+    }
+    return allFound;
+  }
+  std::vector<bool> going(0x10000, false);
+  size_t wanted = 0;
+  for (WORD id : ids) wanted += !going[id], going[id] = true;
+  // What the items taken out forget: whether they were open, and the caret.
+  // Read and set by the rows of the page's index: an item's own index
+  // would search its page for it each time.
+  QTreeWidgetItem* const caret = currentItem();
+  QTreeWidgetItem* caretCell = caret;
+  while (caretCell && caretCell->parent() != pageItem) caretCell = caretCell->parent();
+  const QModelIndex page = indexFromItem(pageItem);
+  std::vector<bool> open(static_cast<size_t>(pageItem->childCount()));
+  for (int i = 0; i < pageItem->childCount(); ++i) open[static_cast<size_t>(i)] = isExpanded(model()->index(i, 0, page));
+  QList<QTreeWidgetItem*> kept;
+  std::vector<bool> keptOpen;
+  size_t removed = 0, at = 0;
+  bool caretKept = false;
+  for (QTreeWidgetItem* item : pageItem->takeChildren()) {
+    const bool wasOpen = open[at++];
+    if (going[ItemId(item)]) {
+      delete item;
+      ++removed;
+      continue;
+    }
+    caretKept = caretKept || item == caretCell;
+    kept.push_back(item);
+    keptOpen.push_back(wasOpen);
+  }
+  pageItem->addChildren(kept);
+  for (size_t i = 0; i < keptOpen.size(); ++i)
+    if (keptOpen[i]) setExpanded(model()->index(static_cast<int>(i), 0, page), true);
+  if (caretKept) setCurrentItem(caret);
+  return removed == wanted;
 }
 
 void CViewTree::SetCheckRecursive(QTreeWidgetItem* item, bool check) {
@@ -152,9 +217,7 @@ QTreeWidgetItem* CViewTree::InsertCellItem(QTreeWidgetItem* pageItem, CGCell& ce
   QTreeWidgetItem* item = MakeItem(kCellLevel, cell.m_nId, CellItemText(cell), TreeImageIndex(cell));
   SetCheck(item, cell.m_bSelected);
   // Ordered by the number, not by the text: id 1000 follows 999.
-  int at = pageItem->childCount();
-  while (at > 0 && ItemId(pageItem->child(at - 1)) > cell.m_nId) --at;
-  pageItem->insertChild(at, item);
+  pageItem->insertChild(ChildPlace(*pageItem, cell.m_nId), item);
   for (WORD parentId : cell.m_parents) {
     CGCell* parent = g_pCurCells ? g_pCurCells->Lookup(parentId) : nullptr;
     if (!parent) continue;

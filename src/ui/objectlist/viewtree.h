@@ -46,8 +46,11 @@ class CViewTree : public QTreeWidget {
   // What a click on the item acts on: the item's page, or its cell when the
   // page is current (a cell of another page names its page).
   std::pair<TreeItemKind, WORD> GetItemCellId(const QTreeWidgetItem* item) const;
-  // The first cell child of the item with this id.
+  // The cell child of a page item with this id.
   static QTreeWidgetItem* FindChildItem(QTreeWidgetItem* item, WORD id);
+  // Deletes the cell items of these ids under the page item, in time linear
+  // in the page; whether every one was there.
+  bool RemoveCellItems(QTreeWidgetItem* pageItem, const std::vector<WORD>& ids);
   static void SetCheckRecursive(QTreeWidgetItem* item, bool check);
   QTreeWidgetItem* ItemFromIndex(const QModelIndex& index) const { return itemFromIndex(index); }
 

@@ -24,13 +24,10 @@ LRESULT CViewTree::AddNewestCells(int change) {
         allFound = false;
     }
   } else {
-    for (int id = next - 1; id >= next + change; --id) {
-      QTreeWidgetItem* item = id > 0 ? FindChildItem(pageItem, static_cast<WORD>(id)) : nullptr;
-      if (item)
-        delete item;
-      else
-        allFound = false;
-    }
+    std::vector<WORD> ids;
+    for (int id = next + change; id <= next - 1; ++id)
+      if (id > 0) ids.push_back(static_cast<WORD>(id));
+    allFound = RemoveCellItems(pageItem, ids) && ids.size() == static_cast<size_t>(-change);
   }
   pageItem->setExpanded(true);
   return allFound ? 1 : 0;
@@ -48,12 +45,7 @@ LRESULT CViewTree::AddRemoveCells(const std::vector<WORD>& ids, bool add) {
         allFound = false;
     }
   } else {
-    for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
-      if (QTreeWidgetItem* item = FindChildItem(pageItem, *it))
-        delete item;
-      else
-        allFound = false;
-    }
+    allFound = RemoveCellItems(pageItem, ids);
   }
   pageItem->setExpanded(true);
   return allFound ? 1 : 0;

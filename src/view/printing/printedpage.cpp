@@ -18,6 +18,7 @@ CPrintedPageScope::CPrintedPageScope(CGPage& page)
   SetCurrentPage(&page);
   page.RebuildVertexArray();
   LoadViewStateFromPage(page);
+  const CReadingPass printing;  // the selection is not stored
   for (auto [id, cell] : page.m_cells) {
     if (!cell->m_bSelected) continue;
     cell->m_bSelected = false;

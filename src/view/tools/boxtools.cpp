@@ -19,6 +19,7 @@ constexpr int kMinBoxPixels = 2;
 
 void CMouseTools::BoxSelect(CGPage& page, const ToolInput& in) {
   ViewToolState& tool = g_viewTool;
+  const CReadingPass selecting;  // the selection is not stored
   const std::vector<PickHit> hits = m_surface.PickBox(tool.boxStart[0], tool.boxStart[1], in.x, in.y);
   // Labels are not selected this way, and the box never deselects.
   for (const PickHit& hit : hits) {

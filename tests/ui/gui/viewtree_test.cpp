@@ -97,6 +97,32 @@ TEST_F(ViewTreeTest, CellsAreOrderedByNumberNotByText) {
   EXPECT_EQ(CellIds(), (std::vector<WORD>{998, 1000, 1001}));
 }
 
+// Many cells removed at once (a delete of a long chain) go in one move; the
+// items that stay keep their order, whether they were open, and the caret.
+TEST_F(ViewTreeTest, ManyCellsRemovedAtOnceLeaveTheRestAsTheyWere) {
+  for (int i = 0; i < 100; ++i) AddPoint(QStringLiteral("P"), static_cast<float>(i));
+  AddFigure();  // ids 101 to 105
+  frame->DocumentShown();
+  CellItem(ab->m_nId)->setExpanded(true);
+  Tree()->setCurrentItem(CellItem(ab->m_nId)->child(1));
+  std::vector<WORD> gone;
+  for (WORD id = 1; id <= 100; id += 2) gone.push_back(id);
+  gone.push_back(3);    // named twice
+  gone.push_back(600);  // no item
+  EXPECT_EQ(Send(WM_CELLS_CHANGED, 0, reinterpret_cast<LPARAM>(&gone)), 0);
+  std::vector<WORD> left;
+  for (WORD id = 2; id <= 100; id += 2) left.push_back(id);
+  for (WORD id = 101; id <= 105; ++id) left.push_back(id);
+  EXPECT_EQ(CellIds(), left);
+  EXPECT_TRUE(CellItem(ab->m_nId)->isExpanded());
+  EXPECT_FALSE(CellItem(bc->m_nId)->isExpanded());
+  EXPECT_EQ(Tree()->currentItem(), CellItem(ab->m_nId)->child(1));
+  gone.pop_back();
+  for (WORD& id : gone) ++id;  // the even ones: all there
+  EXPECT_EQ(Send(WM_CELLS_CHANGED, 0, reinterpret_cast<LPARAM>(&gone)), 1);
+  EXPECT_EQ(CellIds(), (std::vector<WORD>{101, 102, 103, 104, 105}));
+}
+
 TEST_F(ViewTreeTest, SelectionMessagesSetTheBoxes) {
   AddFigure();
   frame->DocumentShown();
