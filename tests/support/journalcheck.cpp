@@ -1,35 +1,9 @@
 #include "support/journalcheck.h"
 
-#include <QHash>
-#include <cstring>
-#include <vector>
-
 #include "model/cgcell.h"
 #include "model/cgpage.h"
 #include "model/document/kavreldoc.h"
-#include "platform/archive.h"
-
-namespace {
-// The record as CGCell::RecordDigest reads it (class and all, less the
-// list of children), written whole and hashed once: a tenth of the cost of
-// the digest's hashing field by field, which a check of every record after
-// every step would feel.  A picture counts by its pixels.
-std::uint64_t Digest(CGCell& cell) {
-  std::vector<WORD> children;
-  children.swap(cell.m_children);
-  CArchive ar;
-  try {
-    const char* name = cell.GetRuntimeClass()->m_lpszClassName;
-    ar.Write(name, static_cast<qsizetype>(std::strlen(name)) + 1);
-    cell.Serialize(ar);
-  } catch (...) {
-    children.swap(cell.m_children);
-    throw;
-  }
-  children.swap(cell.m_children);
-  return qHash(ar.Bytes());
-}
-}  // namespace
+#include "platform/editscope.h"
 
 JournalCheck::JournalCheck(CKavrelDoc& doc) : m_doc(doc), m_previous(CCellMap::Watch()) {
   CCellMap::SetWatch(this);
@@ -60,7 +34,7 @@ void JournalCheck::Settled(const CCellMap& map, WORD id) {
   if (!page) return;
   const CReadingPass reading;
   CGCell* cell = map.LookupUntouched(id);
-  m_settled[KeyOf(*page, id)] = {cell, cell ? Digest(*cell) : 0};
+  m_settled[KeyOf(*page, id)] = {cell, cell ? cell->RecordDigest() : 0};
 }
 
 void JournalCheck::Computed(const CCellMap& map, WORD id) {
@@ -75,7 +49,7 @@ std::string JournalCheck::EndStep() {
   std::string missed;
   for (const auto& page : m_doc.m_pages)
     for (auto [id, cell] : page->m_cells) {
-      const Record& record = now[KeyOf(*page, id)] = {cell, Digest(*cell)};
+      const Record& record = now[KeyOf(*page, id)] = {cell, cell->RecordDigest()};
       if (missed.empty()) missed = Unseen(*page, id, record);
     }
   m_before = std::move(now);

@@ -3,9 +3,8 @@
 // that changed since the step before, or that came, was seen during the
 // step: computed, or taken by a settle holding what it holds now (a write
 // after the settle went unseen).  A record is its cell and the cell's
-// digest (as CGCell::RecordDigest reads it), by page and id: 整编 enters a
-// renumbered cell under its new id, which the journal notes as a new
-// record.
+// digest (CGCell::RecordDigest), by page and id: 整编 enters a renumbered
+// cell under its new id, which the journal notes as a new record.
 #pragma once
 #include <cstdint>
 #include <map>
