@@ -10,6 +10,7 @@
 #include <random>
 #include <set>
 #include <unordered_set>
+#include <utility>
 
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/paths/locus.h"
@@ -67,8 +68,9 @@ class DrawnDialogs : public IDialogProvider {
     if (how >= 4) Fill(data);
     return IDOK;
   }
-  // How the last dialog was answered, for the report.
-  const std::string& Answer() const { return m_answer; }
+  // How the dialog shown since this was last asked was answered, for the
+  // report: "no dialog" when none was.
+  std::string TakeAnswer() { return std::exchange(m_answer, "no dialog"); }
 
  private:
   float Number() {
@@ -169,7 +171,7 @@ class DrawnDialogs : public IDialogProvider {
 
   StepDraw& m_draw;
   StepSet m_set;
-  std::string m_answer;
+  std::string m_answer = "no dialog";
 };
 
 namespace {
@@ -451,7 +453,7 @@ DocumentSteps::DocumentSteps(CKavrelDoc& doc, StepDraw draw, StepSet set)
       m_saves(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/kavrel-steps-XXXXXX")
                                                         : QDir::temp().filePath(QStringLiteral("kavrel-steps-XXXXXX"))),
       m_previousDialogs(SetDialogProvider(std::make_unique<DrawnDialogs>(m_draw, set))),
-      m_dialogs(static_cast<const DrawnDialogs&>(DialogProvider())) {
+      m_dialogs(static_cast<DrawnDialogs&>(DialogProvider())) {
   if (set != StepSet::kEdits) m_view = std::make_unique<ViewSteps>(doc, m_draw, set == StepSet::kWide);
   m_journal = std::make_unique<JournalCheck>(doc);
 }
@@ -595,8 +597,9 @@ std::string DocumentSteps::ClickPageInList(bool around) {
 
 std::string DocumentSteps::WideStep(unsigned kind) {
   if (kind < 3) {
+    m_dialogs.TakeAnswer();
     CommandRegistry().Run(ID_EDIT_PREFERONCES);
-    return "preferences " + m_dialogs.Answer();
+    return "preferences " + m_dialogs.TakeAnswer();
   }
   if (kind < 5) {
     DrawSelection();
@@ -606,8 +609,9 @@ std::string DocumentSteps::WideStep(unsigned kind) {
   if (kind < 7) {
     DrawSelection();
     const std::string selected = Selected();
+    m_dialogs.TakeAnswer();
     CommandRegistry().Run(ID_EDIT_LABELMOD);
-    return "label of" + selected + " " + m_dialogs.Answer();
+    return "label of" + selected + " " + m_dialogs.TakeAnswer();
   }
   if (kind < 15) return m_view->DragCell();
   if (kind < 17) return "in one edit: " + ClickPageInList(kind == 16);

@@ -94,7 +94,7 @@ class DocumentSteps {
   // there is one.
   QTemporaryDir m_saves;
   std::unique_ptr<class IDialogProvider> m_previousDialogs;
-  const class DrawnDialogs& m_dialogs;  // the provider in force while the driver lives
+  class DrawnDialogs& m_dialogs;  // the provider in force while the driver lives
   std::unique_ptr<class ViewSteps> m_view;  // with all steps and the wide set
   std::unique_ptr<class JournalCheck> m_journal;
   bool m_bRenumbered = false;  // the last step was 整编
