@@ -1,10 +1,11 @@
 // What a user does in the view, for the drawn edits (documentsteps.h): an
 // action button clicked and the timer ticking, a free point dragged, the
-// construction tools clicked; with the wide steps also the colour button,
+// construction tools clicked; with the wide set also the colour button,
 // the preferences, drags of labels, buttons, captions, texts, picture
-// corners and sliders, and a link's page change.  The mouse tools and the view's motion run as
-// the view runs them, on a scripted surface: no window and no GL, the
-// draws say what lies under the pointer and where it meets space.
+// corners and sliders, and a link's page change.  The mouse tools and the
+// view's motion run as the view runs them, on a scripted surface: no
+// window and no GL, the draws say what lies under the pointer and where it
+// meets space.
 #pragma once
 #include <string>
 #include <vector>
@@ -55,7 +56,8 @@ class ViewSteps {
   // that what is made meets it), else a drawn number.
   double Coordinate(int axis);
   ToolInput Input(bool left, bool ctrl = false);
-  // The ticks of a click, at most kMostTicks or a few, while the timer runs the buttons.
+  // Timer ticks after a click while the timer runs the buttons, a drawn
+  // few or many; how many ran.
   unsigned Ticks();
 
   CKavrelDoc& m_doc;
