@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QKeySequence>
 
 #include "app/apptexts.h"
@@ -46,6 +47,17 @@ CMainWindow::~CMainWindow() {
   SetFileChooser(std::move(m_pPreviousChooser));
   SetViewFocus(std::move(m_pPreviousFocus));
   SetDialogProvider(std::move(m_pPreviousDialogs));
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event) {
+  CMainFrame::closeEvent(event);
+  if (!event->isAccepted() || m_pClosedNotifier) return;
+  // The program ends now, but a computation may still run: the click that
+  // chose 退出程序 settles its edit after the window has closed, with what a
+  // running button's ticks wrote meanwhile.  A box it raised would stand
+  // alone and take the application's quit into its own event loop, so the
+  // program would never end: its text goes to standard error instead.
+  m_pClosedNotifier = SetNotifier(nullptr);
 }
 
 void CMainWindow::RegisterAppCommands() {

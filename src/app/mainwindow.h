@@ -1,8 +1,8 @@
 // The program's main window: the ribbon frame wired to the application.
 // The application's commands (new, open, save, samples, about, exit) enter
 // the command registry, the frame's hooks reach the application, and while
-// the window exists it is the program's message boxes, file dialogs, other
-// dialogs and view focus.
+// the window exists it is the program's message boxes (until it closes for
+// good), file dialogs, other dialogs and view focus.
 #pragma once
 #include <memory>
 
@@ -27,6 +27,9 @@ class CMainWindow : public CMainFrame {
   // The view takes the light and projection of the current page again.
   void RefreshView() override;
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void RegisterAppCommands();
 
@@ -36,4 +39,6 @@ class CMainWindow : public CMainFrame {
   std::unique_ptr<IFileChooser> m_pPreviousChooser;
   std::unique_ptr<IViewFocus> m_pPreviousFocus;
   std::unique_ptr<IDialogProvider> m_pPreviousDialogs;
+  // The message boxes in force when the window closed for good.
+  std::unique_ptr<INotifier> m_pClosedNotifier;
 };

@@ -77,7 +77,10 @@ void PastePage(CKavrelDoc& doc, CArchive& ar, const QByteArray& record) {
     return;
   }
   std::vector<CGCell*> cells;
-  for (auto [id, cell] : page->m_cells) cells.push_back(cell);
+  {
+    const CReadingPass listing;  // the page comes in computed whole
+    for (auto [id, cell] : page->m_cells) cells.push_back(cell);
+  }
   FollowCopiedPages(record, static_cast<int>(cells.size()), [&](int k) { return cells[k]; });
   if (!doc.InsertPastedPage(std::move(page))) TellPasteFailed(kTextNoPageIdLeft, kCmdNamePaste);
 }

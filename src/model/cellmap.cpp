@@ -67,9 +67,13 @@ std::vector<CCellMap*> CCellMap::TakeJournaled() {
 CCellMap::Touched* CCellMap::Noted(WORD id, CGCell* cell, bool digest) const {
   Journaled();
   try {
-    auto it = m_touched.find(id);
-    if (it == m_touched.end()) it = m_touched.emplace(id, RecordOf(cell, digest)).first;
-    return &it->second;
+    if (m_touchedAt.size() <= id) m_touchedAt.resize(std::max<size_t>(m_byId.size(), id + size_t{1}), 0);
+    std::uint32_t& at = m_touchedAt[id];
+    if (at == 0) {
+      m_touched.emplace_back(id, RecordOf(cell, digest));
+      at = static_cast<std::uint32_t>(m_touched.size());
+    }
+    return &m_touched[at - 1].second;
   } catch (const std::bad_alloc&) {
     m_bTouchedAll = true;
     return nullptr;
@@ -98,11 +102,12 @@ void CCellMap::NoteChanged(WORD id) {
   if (Touched* touched = Noted(id, LookupUntouched(id), false)) touched->changed = true;
 }
 
-std::unordered_map<WORD, CCellMap::Touched> CCellMap::TakeTouched(bool* all) {
+CCellMap::TouchedList CCellMap::TakeTouched(bool* all) {
   *all = m_bTouchedAll;
   m_bTouchedAll = false;
   m_nTouchRound = ++s_nTouchRounds;
-  std::unordered_map<WORD, Touched> touched;
+  for (const auto& [id, touched] : m_touched) m_touchedAt[id] = 0;
+  TouchedList touched;
   touched.swap(m_touched);
   return touched;
 }
@@ -158,6 +163,7 @@ void CCellMap::RemoveAll() {
   m_nWriters = 0;
   m_marked.clear();
   m_touched.clear();  // no cell is left to compute
+  m_touchedAt.clear();
   m_bTouchedAll = false;
   m_nTouchRound = ++s_nTouchRounds;  // the cells that went keep no stamp of this map's round
   m_nStraySeen = s_nStrayMarks;

@@ -23,7 +23,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -122,9 +121,11 @@ class CCellMap {
   // Every cell counts as changed: what an edit changed is not known (memory
   // ran out while noting it, or while computing it).
   void NoteAllChanged();
-  // The ids touched since the journal last started, and what they held;
-  // *all tells that every cell counts as changed.  The journal starts again.
-  std::unordered_map<WORD, Touched> TakeTouched(bool* all);
+  // The ids touched since the journal last started, in the order first
+  // touched, and what they held; *all tells that every cell counts as
+  // changed.  The journal starts again.
+  using TouchedList = std::vector<std::pair<WORD, Touched>>;
+  TouchedList TakeTouched(bool* all);
   // The maps whose journals hold something since this was last asked, in
   // the order they first noted it; the list starts again.  A map that goes
   // leaves the list.
@@ -157,7 +158,8 @@ class CCellMap {
   void NoteEntry(WORD id, CGCell* previous, CGCell* entered);
 
   CGPage* m_pPage;
-  mutable std::unordered_map<WORD, Touched> m_touched;
+  mutable TouchedList m_touched;
+  mutable std::vector<std::uint32_t> m_touchedAt;  // by id: 1 + the entry's place in m_touched; 0 none
   mutable bool m_bTouchedAll = false;
   // The list of maps whose journal holds something, linked through the
   // maps themselves, so listing one never fails for memory.

@@ -78,6 +78,11 @@ class CGPage : public CObject {
   // The marked cells computed again in ascending id order, as opening the
   // document computes them; the marks are cleared.  Returns their ids.
   std::vector<WORD> RecalculateMarked();
+  // Every cell of the current page, fresh from a record (an opened
+  // document, a pasted page), reads its files and is computed in ascending
+  // id order; what an edit noted of the page is computed with it.  Returns
+  // the ids computed.
+  std::vector<WORD> ComputeAsOpened();
   void UpdateLabels(const std::vector<WORD>& ids);
   // Of those cells, in this order, the measured values and vectors whose
   // name or mark-up may not be what their parents give now write their
@@ -122,7 +127,11 @@ class CGPage : public CObject {
   // part of an edit: only the cells found are noted, as cells the edit is
   // about to change, so an edit costs what it changes, not the page.
   std::vector<CGCell*> CellsWhere(const std::function<bool(const CGCell&)>& wanted);
-  // The same for the selected cells.
+  // The ids of the selected cells, ascending, taken from the selection
+  // lists (which list every selected cell) rather than from a walk of the
+  // page, and noting nothing.
+  std::vector<WORD> SelectedIds() const;
+  // Those cells, noted as cells the edit is about to change.
   std::vector<CGCell*> SelectedCells();
   // Every cell's colours and sizes from the colour scheme of the preferences.
   void ApplyColorScheme();

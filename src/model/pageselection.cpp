@@ -111,8 +111,28 @@ std::vector<CGCell*> CGPage::CellsWhere(const std::function<bool(const CGCell&)>
   return cells;
 }
 
+std::vector<WORD> CGPage::SelectedIds() const {
+  std::vector<WORD> ids;
+  for (int which = kSelPoints; which <= kSelAll; ++which) {
+    const std::vector<WORD>& list = List(const_cast<CGPage&>(*this), static_cast<SelectionList>(which));
+    ids.insert(ids.end(), list.begin(), list.end());
+  }
+  std::sort(ids.begin(), ids.end());
+  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+  // A list may still name a cell deselected or gone since.
+  std::erase_if(ids, [this](WORD id) {
+    const CGCell* cell = m_cells.LookupUntouched(id);
+    return !cell || !cell->m_bSelected;
+  });
+  return ids;
+}
+
 std::vector<CGCell*> CGPage::SelectedCells() {
-  return CellsWhere([](const CGCell& cell) { return cell.m_bSelected; });
+  const std::vector<WORD> ids = SelectedIds();
+  std::vector<CGCell*> cells;
+  cells.reserve(ids.size());
+  for (WORD id : ids) cells.push_back(m_cells.Lookup(id));
+  return cells;
 }
 
 bool DeselectCell(WORD id) {

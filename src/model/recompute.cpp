@@ -33,11 +33,12 @@ CGCell* DrivenPoint(const CCellMap& cells, WORD buttonId) {
 
 // Marks every selected cell that is not marked yet, and for each of its
 // links the linked cell and whatever the walk reaches from there.
-void MarkSelectionWith(const CCellMap& cells, std::vector<WORD> CGCell::*links,
-                       void (CGCell::*walk)()) {
+void MarkSelectionWith(const CGPage& page, std::vector<WORD> CGCell::*links, void (CGCell::*walk)()) {
   const CReadingPass marking;  // marks are no part of a record
-  for (auto [id, cell] : cells) {
-    if (!cell->m_bSelected || cell->m_bMarked) continue;
+  const CCellMap& cells = page.m_cells;
+  for (WORD id : page.SelectedIds()) {
+    CGCell* cell = cells.Lookup(id);
+    if (cell->m_bMarked) continue;
     for (WORD linkedId : cell->*links) {
       if (CGCell* linked = cells.Lookup(linkedId)) {
         (linked->*walk)();
@@ -133,6 +134,19 @@ std::vector<WORD> CGPage::RecalculateMarked() {
   return ids;
 }
 
+std::vector<WORD> CGPage::ComputeAsOpened() {
+  const CReadingPass computing;
+  std::vector<WORD> ids;
+  for (auto [id, cell] : m_cells) cell->m_bMarked = true;
+  CollectDirtyIds(ids);
+  RewriteWrittenInNames(ids);
+  ReadCellFiles(ids);
+  RecalculateCells(ids);
+  bool all = false;
+  m_cells.TakeTouched(&all);
+  return ids;
+}
+
 void CGPage::UpdateLabels(const std::vector<WORD>& ids) {
   for (WORD id : ids)
     if (CGCell* cell = m_cells.Lookup(id)) cell->UpdateLabel();
@@ -152,11 +166,11 @@ void CGPage::RewriteWrittenInNames(const std::vector<WORD>& ids) {
 }
 
 void CGPage::MarkSelectionWithDescendants() {
-  MarkSelectionWith(m_cells, &CGCell::m_children, &CGCell::MarkDescendants);
+  MarkSelectionWith(*this, &CGCell::m_children, &CGCell::MarkDescendants);
 }
 
 void CGPage::MarkSelectionWithAncestors() {
-  MarkSelectionWith(m_cells, &CGCell::m_parents, &CGCell::MarkAncestors);
+  MarkSelectionWith(*this, &CGCell::m_parents, &CGCell::MarkAncestors);
 }
 
 void CGPage::MarkDrivenPointsDirty() {

@@ -79,6 +79,10 @@ CMainFrame::CMainFrame(CFrameHooks hooks, QSettings* settings, std::vector<CTool
 }
 
 CMainFrame::~CMainFrame() {
+  // A window destroyed while shown is hidden only after this: a name still
+  // being typed in the object list then commits to a tree this frame no
+  // longer has, so the list lets go of it now and the name goes nowhere.
+  SetTreeDocument(nullptr);
   CommandRegistry().Withdraw(this);
   SetUiBridge(std::move(m_pPreviousBridge));
   if (m_pDoc && m_pDoc->m_pMenuOwner == this) m_pDoc->m_pMenuOwner = nullptr;

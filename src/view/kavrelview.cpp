@@ -184,8 +184,16 @@ void CKavrelView::ApplyDisplayPrefs(bool fontsChanged) {
 }
 
 QImage CKavrelView::PageImage(CGPage& page) {
-  const CPrintedPageScope printed(page);
-  return grabFramebuffer();
+  QImage image;
+  {
+    const CPrintedPageScope printed(page);
+    image = grabFramebuffer();
+  }
+  // The grab drew the printed page into the view's own framebuffer, which
+  // the window shows until the next frame: without one, the last page
+  // printed (all white when empty) would stand in for the current page.
+  update();
+  return image;
 }
 
 void CKavrelView::CaptureBackground() {

@@ -54,7 +54,8 @@ class CKavrelView : public QOpenGLWidget {
   // a RenderScene follows.
   void CaptureBackground();
   // The page drawn at the view's size for the printer, with nothing of the
-  // page shown now changed (view/printing/printedpage.h).
+  // page shown now changed (view/printing/printedpage.h); a repaint follows,
+  // which draws the shown page in the view again.
   QImage PageImage(CGPage& page);
 
   // Picking and pointer placement at a pointer position in device pixels

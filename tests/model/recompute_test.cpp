@@ -267,20 +267,27 @@ TEST_F(RecomputeTest, SelectionMarks) {
   CGCell* b = Add({a->m_nId});
   CGCell* c = Add({a->m_nId});
   CGCell* d = Add({b->m_nId, c->m_nId});
-  b->m_bSelected = true;
+  // Selected as the selection commands select, in the page's lists.
+  const auto select = [this](std::initializer_list<WORD> ids) {
+    page->ClearSelection();
+    for (WORD id : ids) page->SelectCell(id);
+  };
+  select({b->m_nId});
   page->MarkSelectionWithDescendants();
   EXPECT_EQ(Collect(), (std::vector<WORD>{b->m_nId, d->m_nId}));
   page->MarkSelectionWithAncestors();
   EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId, b->m_nId}));
-  b->m_bSelected = false;
-  d->m_bSelected = true;
+  select({d->m_nId});
   page->MarkSelectionWithAncestors();
   EXPECT_EQ(Collect(), (std::vector<WORD>{a->m_nId, b->m_nId, c->m_nId, d->m_nId}));
   c->m_bMarked = true;  // an already marked selected cell is passed over
-  c->m_bSelected = true;
-  d->m_bSelected = false;
+  select({c->m_nId});
   page->MarkSelectionWithDescendants();
   EXPECT_EQ(Collect(), (std::vector<WORD>{c->m_nId}));
+  // A list that still names a cell deselected by its byte alone marks nothing.
+  c->m_bSelected = false;
+  page->MarkSelectionWithDescendants();
+  EXPECT_TRUE(Collect().empty());
 }
 
 TEST_F(RecomputeTest, RefillNumbersPointsInIdOrderAndBindsEveryCell) {

@@ -36,10 +36,8 @@ void ForEachSelected(CGPage& page, F f) {
 
 // The first selected cell, whose state decides what a toggle does.
 const CGCell* FirstSelected(const CGPage& page) {
-  const CReadingPass searching;
-  for (auto [id, cell] : page.m_cells)
-    if (cell->m_bSelected) return cell;
-  return nullptr;
+  const std::vector<WORD> ids = page.SelectedIds();
+  return ids.empty() ? nullptr : page.m_cells.LookupUntouched(ids.front());
 }
 
 bool IsRoundSolid(const CGCell& cell) {

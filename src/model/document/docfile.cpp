@@ -178,15 +178,10 @@ void CKavrelDoc::FinishLoading() {
   // Every page computed whole, as it opens: what an edit (the command that
   // opened the document) touches while it does is no change to settle.
   const CReadingPass opening;
-  std::vector<WORD> ids;
   for (const auto& page : m_pages) {
     SetCurrentPage(page.get());
     page->RebuildVertexArray();
-    for (auto [id, cell] : page->m_cells) cell->m_bMarked = true;
-    page->CollectDirtyIds(ids);
-    page->RewriteWrittenInNames(ids);
-    page->ReadCellFiles(ids);
-    page->RecalculateCells(ids);
+    page->ComputeAsOpened();
   }
   CGPage& first = *m_pages.front();
   SetCurrentPage(&first);

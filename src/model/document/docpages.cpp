@@ -179,11 +179,7 @@ bool CKavrelDoc::InsertPastedPage(std::unique_ptr<CGPage> page) {
   try {
     UiBridge().Send(UiTarget::Frame, WM_PAGE_ITEM, 1, reinterpret_cast<LPARAM>(made));
     SwitchToPage(made);
-    for (auto [id, cell] : made->m_cells) cell->m_bMarked = true;
-    made->CollectDirtyIds(made->m_dirtyIds);
-    made->RewriteWrittenInNames(made->m_dirtyIds);
-    made->ReadCellFiles(made->m_dirtyIds);
-    made->RecalculateCells(made->m_dirtyIds);
+    made->m_dirtyIds = made->ComputeAsOpened();
   } catch (const std::bad_alloc&) {
     // Memory ran out while the page came in: it goes again and the page
     // that was shown comes back.

@@ -1,20 +1,25 @@
 // Nets and cuts in the running program (xvfb), used as a new user would:
 // the cube hull from its dialog, its net folded and unfolded by the "折展"
 // button in a series of pictures, and a cut of the cube run to its end by
-// the "切割" button.
+// the "切割" button; quitting while a net too deep for the renderer folds.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
+#include <cmath>
 
 #include "cells/dynamic/buttons/animationbutton.h"
 #include "cells/solids/cgpolyhedron.h"
+#include "cells/solids/convexhull.h"
 #include "cells/solids/nets/cgfold.h"
 #include "cells/solids/nets/cgsplit.h"
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
+#include "platform/editscope.h"
 #include "programwindow.h"
 #include "support/modaldialogs.h"
 #include "ui/objectlist/viewtree.h"
@@ -89,6 +94,57 @@ TEST_F(NetsApp, TheNetFoldsAndUnfoldsAndTheCutEndsInEightPieces) {
   EXPECT_EQ(split->m_nCutsDone, 3);
   EXPECT_EQ(split->m_pieces.size(), 8u);
   EXPECT_EQ(split->OverlayText(), QStringLiteral("planes:  3      parts :  8"));
+}
+
+// Quitting while the net of a hull of 480 points on a sphere folds (its
+// tree of faces deeper than the renderer's matrix stack) shows no message
+// and ends the program.  The click that chooses 退出程序 in the application
+// menu spans the menu's own event loop, so the ticks meanwhile belong to its
+// edit, which settles after the window has closed: the net is computed
+// again, with the last frame's context still current.
+TEST_F(NetsApp, QuittingWhileADeepNetFoldsShowsNoMessageAndEndsTheProgram) {
+  constexpr int kPoints = 480;
+  std::vector<double> sphere;
+  for (int i = 0; i < kPoints; ++i) {
+    const double z = 1 - (2 * i + 1.0) / kPoints, r = std::sqrt(1 - z * z), turn = 2.399963229728653 * i;
+    sphere.insert(sphere.end(), {4 * r * std::cos(turn), 4 * r * std::sin(turn), 4 * z});
+  }
+  CGPage& page = Page();
+  auto* hull = new CGPolyhedron;
+  ASSERT_TRUE(BuildConvexHull(sphere.data(), kPoints, *hull));
+  hull->m_nId = page.m_nNextId++;
+  page.m_cells.SetAt(hull->m_nId, hull);
+  auto* fold = new CGFold(page.m_nNextId++, hull->m_nId, QStringLiteral("展开图"), 2, 1);
+  page.m_cells.SetAt(fold->m_nId, fold);
+  const WORD button = page.m_nNextId++;
+  page.m_cells.SetAt(button, new CGButnAnimation(button, QStringLiteral("折展"), fold->m_nId, 1, float(fold->DeepestLevel + 1),
+                                                 CGButnAnimation::kBothWays, 1, 0.03f, 1));
+  window->DocumentShown();
+  ASSERT_GE(fold->DeepestLevel, 30) << "deeper than the 32 matrices of the renderer's stack";
+  Render();
+  // The window's own message boxes: one would hold up the quit.
+  std::unique_ptr<INotifier> recorder = SetNotifier(std::move(boxes));
+  Press(button);
+  QStringList shown;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&shown] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown << box->text();
+      box->reject();
+    }
+  });
+  watch.start(10);
+  QTimer::singleShot(0, window, [this, fold] {
+    const CEditScope menuClick;
+    const float start = fold->m_fValue;
+    ASSERT_TRUE(SettleUntil([&] { return fold->m_fValue > start; })) << "the net folds while the menu is open";
+    CommandRegistry().Run(ID_APP_EXIT);
+    view->makeCurrent();
+  });
+  QTimer::singleShot(30000, [] { QCoreApplication::exit(1); });  // the program would not end
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(shown.isEmpty()) << shown.join(QLatin1Char('\n')).toStdString();
+  boxes = SetNotifier(std::move(recorder));
 }
 
 }  // namespace

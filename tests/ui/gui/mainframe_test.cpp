@@ -1,11 +1,15 @@
 // The main window on a display: its parts, the status bar, the palette, the
-// frame commands, full screen, looks and sliders.
+// frame commands, full screen, looks and sliders, the view beside other
+// windows.
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabBar>
@@ -14,6 +18,10 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QWindow>
+#include <GL/gl.h>
+#include <cmath>
+#include <functional>
+#include <utility>
 
 #include "frametestsupport.h"
 #include "cells/dynamic/buttons/commandbutton.h"
@@ -25,6 +33,7 @@
 #include "ui/colorbutton.h"
 #include "ui/colorpalette.h"
 #include "ui/commandactions.h"
+#include "ui/help/fasthelp.h"
 #include "ui/kavrelstatusbar.h"
 #include "ui/objectlist/objectview.h"
 #include "ui/ribbon/ribbonbar.h"
@@ -312,6 +321,80 @@ TEST_F(MainFrameTest, SlidersMoveTheViewAndFollowIt) {
   EXPECT_FLOAT_EQ(g_fViewTranslate[0], 1.27f);  // updating the sliders moves nothing
 }
 
+// The view's framebuffer as the window shows it, read without drawing a
+// frame (grabFramebuffer() would draw the current page anew); upside down.
+QImage ShownFrame(CKavrelView& view) {
+  const double ratio = view.devicePixelRatioF();
+  QImage frame(static_cast<int>(std::lround(view.width() * ratio)), static_cast<int>(std::lround(view.height() * ratio)),
+               QImage::Format_RGBA8888);
+  view.makeCurrent();
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadPixels(0, 0, frame.width(), frame.height(), GL_RGBA, GL_UNSIGNED_BYTE, frame.bits());
+  view.doneCurrent();
+  return frame;
+}
+
+bool ShowsBlue(const QImage& frame) {
+  for (int y = 0; y < frame.height(); ++y)
+    for (int x = 0; x < frame.width(); ++x)
+      if ((frame.pixel(x, y) & 0xFFFFFFu) == 0x0000FFu) return true;
+  return false;
+}
+
+// The first page shows a big blue point; the second, printed last, is empty.
+// Beside the open preview, and beside quick help opened after printing, the
+// view shows the current page, not the last one printed.
+TEST_F(MainFrameTest, TheViewShowsItsPageBesideThePreviewOrQuickHelp) {
+  CGVertex* point = AddPoint(QStringLiteral("A"));
+  point->m_bLabelHidden = 1;
+  point->m_rgbaColor = RGBA{0, 0, 255, 255};
+  point->m_fSize = 10;
+  AddPages(1);
+  ASSERT_EQ(Page(), doc.m_pages[0].get());
+  CKavrelView& view = *frame->View();
+  frame->show();
+  ASSERT_TRUE(SettleUntil([&] { return view.isValid() && ShowsBlue(ShownFrame(view)); }));
+  Settle();  // the repaints the showing asked for are done
+  int painted = 0;
+  bool drawnBeside = false;
+  frame->SetPrintDialogs(
+      [&](QPrinter& printer, int) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+        return true;
+      },
+      [&](QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+        QPrintPreviewDialog preview(&printer, frame.get());
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&](QPrinter* target) {
+          paint(target);
+          ++painted;
+        });
+        preview.show();
+        drawnBeside = SettleUntil([&] { return painted > 0 && ShowsBlue(ShownFrame(view)); });
+      });
+  const std::pair<const char*, std::function<void()>> rows[] = {
+      {"print preview", [&] { CommandRegistry().Run(ID_FILE_PRINT_PREVIEW); }},
+      {"quick help after printing",
+       [&] {
+         CommandRegistry().Run(ID_FILE_PRINT);
+         CommandRegistry().Run(kCmdQuickHelp);
+         drawnBeside = SettleUntil([&] {
+           const QWindow* help = frame->FastHelp() ? frame->FastHelp()->windowHandle() : nullptr;
+           return help && help->isExposed() && ShowsBlue(ShownFrame(view));
+         });
+       }},
+  };
+  for (const auto& [name, open] : rows) {
+    painted = 0;
+    drawnBeside = false;
+    open();
+    EXPECT_TRUE(drawnBeside) << name;
+    EXPECT_EQ(Page(), doc.m_pages[0].get()) << name;
+  }
+  ASSERT_TRUE(frame->FastHelp());
+  frame->FastHelp()->reject();
+}
+
 TEST_F(MainFrameTest, LooksAreStoredAndMarked) {
   EXPECT_EQ(frame->ApplicationLook(), 331);
   ASSERT_TRUE(CommandRegistry().Run(333));
@@ -474,6 +557,23 @@ TEST_F(MainFrameTest, AFieldBeingTypedInKeepsTheKeysOfATextField) {
   ASSERT_TRUE(ActivateWindow(frame.get(), Tree()));
   QTest::keyClick(Tree(), Qt::Key_Up);
   EXPECT_FLOAT_EQ(point->m_vPos[1], 2.01f);
+}
+
+// Destroyed while shown, as a fixture tears it down, with a name still being
+// typed in the object list: hiding the window ends the edit after the frame's
+// own parts are gone, and the name goes nowhere (nothing freed is read).
+TEST_F(MainFrameTest, DestroyedWhileANameIsTypedInTheListItRenamesNothing) {
+  CGPage* page = Page();
+  const QString name = page->m_strName;
+  frame->show();
+  ASSERT_TRUE(ActivateWindow(frame.get(), Tree()));
+  Tree()->editItem(PageItem());
+  QPointer<QLineEdit> edit = qobject_cast<QLineEdit*>(frame->focusWidget());
+  ASSERT_NE(edit, nullptr);
+  edit->setText(QStringLiteral("新名"));
+  ASSERT_TRUE(ActivateWindow(frame.get(), edit));
+  frame.reset();
+  EXPECT_EQ(page->m_strName, name);
 }
 
 // On the first and the last page the page keys have nothing to do, and the
