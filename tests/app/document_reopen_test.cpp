@@ -221,7 +221,10 @@ INSTANTIATE_TEST_SUITE_P(
         DrawnEdits{1, 2056, 131, StepSet::kAll},
         // the preferences applied now to every page recoloured the pages not shown unnoted: on page 2,
         // then shown, segment AB kept the scheme's colour, not its colour modifier's ccff00
-        DrawnEdits{.seed = 9364, .steps = 2, .set = StepSet::kWide, .file = kEveryCellClass}));
+        DrawnEdits{.seed = 9364, .steps = 2, .set = StepSet::kWide, .file = kEveryCellClass},
+        // a series of two scale buttons drove the view's scale to 0, which the page stored and its
+        // reopening read back as 0.01
+        DrawnEdits{1, 4633, 146, StepSet::kWide}));
 
 // Every document of the source tree and of the project's shared cases
 // beside it that opens, as the program opens it, takes a few drawn steps
