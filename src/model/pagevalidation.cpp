@@ -101,10 +101,14 @@ void CGPage::ValidateLoaded() {
 
   // World units per pixel is the reciprocal of this: 0 would divide by zero.
   m_nPixelsPerUnit = std::clamp(m_nPixelsPerUnit, 5, 200);
-  m_fScale = ClampFinite(m_fScale, 0.01f, 100.0f, 1.0f);
   KeepInRange(m_nProjection, 0, 2, 1);
   KeepInRange(m_nAxisOrientation, 0, 2, 1);
   for (float& c : m_rgbaBackground) c = ClampFinite(c, 0.0f, 1.0f, 1.0f);
+  KeepViewInRange();
+}
+
+void CGPage::KeepViewInRange() {
+  m_fScale = ClampFinite(m_fScale, 0.01f, 100.0f, 1.0f);
   if (!IsFinite(m_vTranslate, 3)) {
     m_vTranslate[0] = m_vTranslate[1] = 0.0f;
     m_vTranslate[2] = -50.0f;

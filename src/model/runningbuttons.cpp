@@ -74,7 +74,12 @@ bool StepRunningButtons() {
     // An id that names no button any more cannot run: it leaves as finished.
     if (!button || button->Step()) finished.push_back(running[i]);
     if (!button) continue;
-    if (CGCell* point = DrivenPoint(page->m_cells, *button)) point->ApplyParameter();
+    CGCell* point = DrivenPoint(page->m_cells, *button);
+    if (!point) continue;
+    point->ApplyParameter();
+    // The step computed what the button drives: the watch hears of it as
+    // of what RecalculateCells computes.
+    if (CCellMap::CWatch* watch = CCellMap::Watch()) watch->Computed(page->m_cells, point->m_nId);
   }
   page->RecalculateCells(page->m_buttonIds);
   for (WORD id : finished) {

@@ -1,11 +1,12 @@
 // Edits drawn from the input, as support/documentsteps.h makes them: its
 // first byte chooses the document to start from (bit 0: the every-class
-// document or a small page) and the steps (bit 1: the edits alone or all
-// steps, the view's too), each further pair of bytes one draw.  After each edit
-// every id the document holds names a cell that may stand there, and the
-// document saves, opens again and saves to the same bytes.  Each input
-// starts from the process state of a new program, so that a finding
-// replays alone.
+// document or a small page) and the steps (bits 1 and 2: 0 the edits
+// alone, 1 all steps, the view's too, 2 and 3 the wide set), each further
+// pair of bytes one draw.  After each edit every id the document holds
+// names a cell that may stand there, the journal saw every record the edit
+// changed, and the document saves, opens again and saves to the same
+// bytes.  Each input starts from the process state of a new program, so
+// that a finding replays alone.
 #include <QTemporaryDir>
 #include <cstdio>
 #include <string>
@@ -28,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CKavrelDoc doc;
   BuildStepsDocument(doc, data[0] % 2, folder.path());
   std::size_t at = 1;
-  const StepSet set = data[0] & 2 ? StepSet::kAll : StepSet::kEdits;
+  static constexpr StepSet kSets[] = {StepSet::kEdits, StepSet::kAll, StepSet::kWide, StepSet::kWide};
+  const StepSet set = kSets[data[0] >> 1 & 3];
   DocumentSteps steps(
       doc,
       [&](unsigned n) -> unsigned {

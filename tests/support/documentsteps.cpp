@@ -10,6 +10,7 @@
 #include <random>
 #include <set>
 #include <unordered_set>
+#include <utility>
 
 #include "cells/dynamic/buttons/linkbutton.h"
 #include "cells/dynamic/paths/locus.h"
@@ -17,13 +18,6 @@
 #include "cells/primitives/cgface.h"
 #include "cells/primitives/cgline.h"
 #include "cells/primitives/cgverfree.h"
-#include "editing/dialogs/bodies/subadialog.h"
-#include "editing/dialogs/inputdialogs.h"
-#include "editing/dialogs/labels/labeldialogs.h"
-#include "editing/dialogs/properties/imagepropertydialog.h"
-#include "editing/dialogs/properties/primitivedialogs.h"
-#include "editing/dialogs/solids/staticdialog.h"
-#include "editing/dialogs/transform/transformdialogs.h"
 #include "model/cgbutton.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -36,97 +30,13 @@
 #include "platform/commandids.h"
 #include "platform/commandregistry.h"
 #include "platform/dialogprovider.h"
+#include "platform/editscope.h"
 #include "platform/notifier.h"
 #include "support/documentfiles.h"
+#include "support/drawndialogs.h"
 #include "support/everyclass.h"
+#include "support/journalcheck.h"
 #include "support/viewsteps.h"
-
-namespace {
-// Names a user types for a cell: some read like a parent written short.
-QString TypedName(StepDraw& draw) {
-  static constexpr const char* kNames[] = {"#1", "#2", "#5", "#12", "#70000", "A#3", "#", "B", "|#4|"};
-  return QString::fromUtf8(kNames[draw(std::size(kNames))]);
-}
-}  // namespace
-
-// Answers every dialog from the draws: cancelled, taken as preset, or with
-// its numbers drawn where the dialog is known here.  A drawn number is one
-// the dialog's edit accepts (a finite float), often at the edge of the
-// range; a choice stays within its list.  With all steps a label's name is
-// typed too.
-class DrawnDialogs : public IDialogProvider {
- public:
-  DrawnDialogs(StepDraw& draw, StepSet set) : m_draw(draw), m_set(set) {}
-  int DoModal(CDialogData& data) override {
-    const unsigned how = m_draw(8);
-    if (how == 0) return IDCANCEL;
-    if (how >= 4) Fill(data);
-    return IDOK;
-  }
-
- private:
-  float Number() {
-    static constexpr float kMax = std::numeric_limits<float>::max();
-    static constexpr float kNumbers[] = {0,     1,      -1,    0.5f,  2,     3,     -2.5f, 7,    10,   45,
-                                         90,    180,    360,   -720,  1e-38f, 1e-6f, 1e6f,  1e19f, 2e19f, -1e30f,
-                                         1.1e38f, 2e38f, 3e38f, -3e38f, kMax,  -kMax};
-    return kNumbers[m_draw(std::size(kNumbers))];
-  }
-  int Choice(int low, int high) { return low + static_cast<int>(m_draw(static_cast<unsigned>(high - low + 1))); }
-  template <class T>
-  T* As(CDialogData& data) {
-    return dynamic_cast<T*>(&data);
-  }
-  void Fill(CDialogData& data) {
-    if (auto* d = As<CDlgValue>(data)) {
-      d->m_fValue = Number();
-    } else if (auto* d = As<CDlgAngle>(data)) {
-      d->m_fAngle = Number();
-      d->m_nUnit = Choice(0, 1);
-    } else if (auto* d = As<CDlgVector>(data)) {
-      d->m_x = Number(), d->m_y = Number(), d->m_z = Number();
-    } else if (auto* d = As<CDlgParameter>(data)) {
-      d->m_fValue = Number(), d->m_fStart = Number(), d->m_fEnd = Number();
-    } else if (auto* d = As<DlgDivPoint>(data)) {
-      d->m_nN = Choice(DlgDivPoint::kMinN, DlgDivPoint::kMaxN);
-      d->m_bOnlyFirst = Choice(0, 1);
-    } else if (auto* d = As<CDlgNumber>(data)) {
-      d->m_nCount = Choice(CDlgNumber::kMinCount, CDlgNumber::kMaxCount);
-    } else if (auto* d = As<CDlgTransTranslate>(data)) {
-      d->m_fX = Number(), d->m_fY = Number(), d->m_fZ = Number();
-      d->m_nChoice = Choice(0, 1);
-    } else if (auto* d = As<CDlgTransRotate>(data)) {
-      d->m_nAxisChoice = Choice(0, 2);
-      d->m_nAngleChoice = Choice(0, 1);
-      d->m_fVx = Number(), d->m_fVy = Number(), d->m_fVz = Number();
-      d->m_fPx = Number(), d->m_fPy = Number(), d->m_fPz = Number();
-      d->m_fDegrees = Number();
-    } else if (auto* d = As<CDlgTransScale>(data)) {
-      d->m_fFactor = Number();
-      d->m_nChoice = Choice(0, 1);
-    } else if (auto* d = As<CDlgPropertyPoint>(data)) {
-      d->m_x = Number(), d->m_y = Number(), d->m_z = Number();
-      d->m_fValue1 = Number(), d->m_fValue2 = Number(), d->m_fValue3 = Number();
-    } else if (auto* d = As<CDlgPropertyCircle>(data)) {
-      d->m_nRangeMode = Choice(0, 1);
-      d->m_fStart = Number(), d->m_fEnd = Number();
-    } else if (auto* d = As<CDlgStaticKavrel>(data)) {
-      d->m_fCenterX = Number(), d->m_fCenterY = Number(), d->m_fCenterZ = Number();
-      d->m_fAxisX = Number(), d->m_fAxisY = Number(), d->m_fAxisZ = Number();
-    } else if (auto* d = As<CCreateSubaDlg>(data)) {
-      for (float* v : {d->m_fCenter, d->m_fAxis, d->m_fScale}) v[0] = Number(), v[1] = Number(), v[2] = Number();
-      d->m_fTurn = Number();
-    } else if (auto* d = As<CDlgImagePropy>(data)) {
-      d->m_fWidthScale = Number(), d->m_fHeightScale = Number();
-    } else if (auto* d = As<CDlgPropertyLabel>(data); d && m_set == StepSet::kAll) {
-      d->m_strLabel = TypedName(m_draw);
-      d->m_bAutoName = Choice(0, 1);
-    }
-  }
-
-  StepDraw& m_draw;
-  StepSet m_set;
-};
 
 namespace {
 // Commands that leave the document's edits (files, printing, the program's
@@ -136,6 +46,10 @@ const std::set<unsigned> kNotDrawn = {
     ID_FILE_NEW,   ID_FILE_OPEN,          ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT_SETUP, ID_FILE_PRINT,
     ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, ID_APP_ABOUT, ID_APP_EXIT, ID_TOOL_SCRIPT,
 };
+
+// The steps of the view and the wide set's own, drawn after the edits'
+// hundred.
+constexpr unsigned kViewSteps = 30, kWideSteps = 22;
 
 std::string Name(const CObject* object) { return object ? object->GetRuntimeClass()->m_lpszClassName : "none"; }
 
@@ -399,13 +313,22 @@ std::string DocumentFault(CKavrelDoc& doc, const QString& folder) {
 DocumentSteps::DocumentSteps(CKavrelDoc& doc, StepDraw draw, StepSet set)
     : m_doc(doc),
       m_draw(std::move(draw)),
+      m_set(set),
       m_saves(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/kavrel-steps-XXXXXX")
                                                         : QDir::temp().filePath(QStringLiteral("kavrel-steps-XXXXXX"))),
-      m_previousDialogs(SetDialogProvider(std::make_unique<DrawnDialogs>(m_draw, set))) {
-  if (set == StepSet::kAll) m_view = std::make_unique<ViewSteps>(doc, m_draw);
+      m_previousDialogs(SetDialogProvider(std::make_unique<DrawnDialogs>(m_draw, set))),
+      m_dialogs(static_cast<DrawnDialogs&>(DialogProvider())) {
+  if (set != StepSet::kEdits) m_view = std::make_unique<ViewSteps>(doc, m_draw, set == StepSet::kWide);
+  m_journal = std::make_unique<JournalCheck>(doc);
 }
 
 DocumentSteps::~DocumentSteps() { SetDialogProvider(std::move(m_previousDialogs)); }
+
+std::string DocumentSteps::Selected() {
+  std::string ids;
+  for (WORD id : g_pCurPage->m_selAll) ids += " " + std::to_string(id);
+  return " [" + ids + " ]";
+}
 
 void DocumentSteps::DrawSelection() {
   CGPage& page = *g_pCurPage;
@@ -449,9 +372,11 @@ std::string DocumentSteps::Step() {
   if (!page) return "no page";
   m_bRenumbered = false;
   m_bHistory = false;
-  // The edits keep the first hundred draws, so that a seed of the edits
-  // alone makes the steps it always made.
-  const unsigned kind = m_draw(m_view ? 130 : 100);
+  // The edits keep the first hundred draws and the view the next thirty,
+  // so that a seed of the edits alone or of all steps makes the steps it
+  // always made.
+  const unsigned kind = m_draw(100 + (m_view ? kViewSteps : 0) + (m_set == StepSet::kWide ? kWideSteps : 0));
+  if (kind >= 100 + kViewSteps) return WideStep(kind - 100 - kViewSteps);
   if (kind >= 100) {
     if (kind < 108) return m_view->ClickButton();
     if (kind < 116) return m_view->DragPoint();
@@ -460,9 +385,8 @@ std::string DocumentSteps::Step() {
   }
   if (kind < 50) {
     DrawSelection();
-    std::string sel;
-    for (WORD id : g_pCurPage->m_selAll) sel += " " + std::to_string(id);
-    return RunDrawnCommand() + " on [" + sel + " ]";
+    const std::string selected = Selected();
+    return RunDrawnCommand() + " on" + selected;
   }
   if (kind < 58) {
     DrawSelection();
@@ -506,6 +430,65 @@ std::string DocumentSteps::Step() {
   }
   m_doc.SwitchToPage(m_doc.m_pages[m_draw(m_doc.m_pages.size())].get());
   return "page " + std::to_string(g_pCurPage->m_nId);
+}
+
+CGPage* DocumentSteps::OtherPage() {
+  std::vector<CGPage*> others;
+  for (const auto& page : m_doc.m_pages)
+    if (page.get() != g_pCurPage) others.push_back(page.get());
+  return others.empty() ? nullptr : others[m_draw(others.size())];
+}
+
+std::string DocumentSteps::ClickPageInList(bool around) {
+  CGPage* page = OtherPage();
+  std::string done;
+  // A click is an edit, whatever it reaches.
+  const CEditScope click;
+  if (around) {
+    DrawSelection();
+    done = RunDrawnCommand() + ", ";
+  }
+  const bool renumbered = m_bRenumbered;
+  if (page) m_doc.SelectFromTree(TreeItemKind::Page, page->m_nId, FALSE, FALSE);
+  done += "page " + std::to_string(g_pCurPage->m_nId);
+  if (around) {
+    DrawSelection();
+    done += ", " + RunDrawnCommand();
+  }
+  m_bRenumbered = m_bRenumbered || renumbered;
+  return done;
+}
+
+std::string DocumentSteps::WideStep(unsigned kind) {
+  if (kind < 3) {
+    m_dialogs.TakeAnswer();
+    CommandRegistry().Run(ID_EDIT_PREFERONCES);
+    return "preferences " + m_dialogs.TakeAnswer();
+  }
+  if (kind < 5) {
+    DrawSelection();
+    const std::string selected = Selected();
+    return m_view->ColorButton() + " on" + selected;
+  }
+  if (kind < 7) {
+    DrawSelection();
+    const std::string selected = Selected();
+    m_dialogs.TakeAnswer();
+    CommandRegistry().Run(ID_EDIT_LABELMOD);
+    return "label of" + selected + " " + m_dialogs.TakeAnswer();
+  }
+  if (kind < 15) return m_view->DragCell();
+  if (kind < 17) return "in one edit: " + ClickPageInList(kind == 16);
+  if (kind < 19) return m_view->FollowLink();
+  if (kind < 20) {
+    CommandRegistry().Run(kCmdBringIntoView);
+    return "入境";
+  }
+  DrawSelection();
+  CommandRegistry().Run(ID_EDIT_COPY);
+  const std::string page = ClickPageInList(false);
+  CommandRegistry().Run(ID_EDIT_PASTE);
+  return "copy, " + page + " and paste";
 }
 
 std::vector<DocumentSteps::Kinds> DocumentSteps::Snapshot() const {
@@ -584,8 +567,11 @@ std::string DocumentSteps::HeldIdsKept() {
 
 std::string DocumentSteps::StepAndCheck() {
   const std::vector<Kinds> before = Snapshot();
+  m_journal->StartStep();
   std::string done = Step();
+  const std::string missed = m_journal->EndStep();
   std::string fault = Fault();
+  if (fault.empty()) fault = missed;
   if (fault.empty()) fault = KindsKept(before, m_bRenumbered);
   if (fault.empty()) fault = HeldIdsKept();
   return fault.empty() ? fault : done + ": " + fault;

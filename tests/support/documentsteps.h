@@ -5,8 +5,9 @@
 // copy and paste, 分离, 整编 and page switches; with all steps also what
 // the user does in the view (support/viewsteps.h: buttons clicked and
 // ticking, free points dragged, the construction tools' clicks) and names
-// typed for cells.  One driver serves the seeded test and the fuzzing
-// harness; only the source of the draws differs.
+// typed for cells; with the wide set more (StepSet).  One driver serves the
+// seeded test and the fuzzing harness; only the source of the draws
+// differs.
 #pragma once
 #include <QString>
 #include <QTemporaryDir>
@@ -17,14 +18,19 @@
 #include <string>
 #include <vector>
 
+class CGPage;
 class CKavrelDoc;
 
 // A number below n (0 for n == 0).
 using StepDraw = std::function<unsigned(unsigned n)>;
 
 // The steps drawn: the edits alone, as the first runs drew them (a seed
-// makes the same steps as it always did), or all of them.
-enum class StepSet { kEdits, kAll };
+// makes the same steps as it always did), all of them as they were first
+// drawn, or the wide set: all steps and what reaches further, the
+// preferences applied to the page or every page, the colour button, label
+// colours and modes, drags of what lies in the screen layer, page changes
+// inside an edit and outside any, 入境 and a paste into another page.
+enum class StepSet { kEdits, kAll, kWide };
 
 // What is wrong with the document, or empty: every id a cell or page holds
 // (parents, children, the locus's hue values, page links, the automatic
@@ -53,10 +59,11 @@ class DocumentSteps {
   std::string Step();
   // DocumentFault, saving into a folder of the driver's own.
   std::string Fault();
-  // Step() and then the checks: DocumentFault; cells which kept their id
-  // (mapped through 整编's renumbering) and their parents kept parents of
-  // the same kinds; a page's marks and automatic button name the cell they
-  // named before, or none.  Empty when all holds.
+  // Step() and then the checks: DocumentFault; the journal saw every
+  // record the step changed or brought (support/journalcheck.h); cells
+  // which kept their id (mapped through 整编's renumbering) and their
+  // parents kept parents of the same kinds; a page's marks and automatic
+  // button name the cell they named before, or none.  Empty when all holds.
   std::string StepAndCheck();
 
  private:
@@ -66,18 +73,30 @@ class DocumentSteps {
   std::string KindsKept(const std::vector<Kinds>& before, bool renumbered) const;
   std::string HeldIdsKept();
   void DrawSelection();
+  // The ids selected on the current page, as " [ 1 2 ]".
+  static std::string Selected();
   std::string RunDrawnCommand();
   // A cell renamed as the object list renames it.
   std::string RenameDrawnCell();
+  // The steps only the wide set draws, by a number below kWideSteps.
+  std::string WideStep(unsigned kind);
+  // A page of the document other than the current one, when there is one.
+  CGPage* OtherPage();
+  // A click in the object list on another page, in an edit of its own;
+  // `around`, a drawn command before it and another after, in the same edit.
+  std::string ClickPageInList(bool around);
 
   CKavrelDoc& m_doc;
   StepDraw m_draw;
+  StepSet m_set;
   // The program's save syncs its file to the disk, which costs more than
   // a step: the checks save to /dev/shm, a file system in memory, where
   // there is one.
   QTemporaryDir m_saves;
   std::unique_ptr<class IDialogProvider> m_previousDialogs;
-  std::unique_ptr<class ViewSteps> m_view;  // with all steps only
+  class DrawnDialogs& m_dialogs;  // the provider in force while the driver lives
+  std::unique_ptr<class ViewSteps> m_view;  // with all steps and the wide set
+  std::unique_ptr<class JournalCheck> m_journal;
   bool m_bRenumbered = false;  // the last step was 整编
   bool m_bHistory = false;     // the last step was an undo or a redo
   struct Named {

@@ -3,10 +3,15 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
+#include <string_view>
+#include <utility>
 
+#include "cells/dynamic/buttons/linkbutton.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
+#include "model/document/kavreldoc.h"
 #include "model/globals.h"
 #include "model/kindtests.h"
 #include "platform/commandids.h"
@@ -28,17 +33,40 @@ std::string Place(const double* p, int axes) {
   return text + ")";
 }
 
+// What the select tool drags, by the pick kind that grips it.
+struct Grip {
+  const char* name;
+  int kind;
+  std::initializer_list<std::string_view> classes;
+};
+const Grip kGrips[] = {
+    {"label", kPickLabel, {"CGVertex", "CGLine", "CGFace", "CGArc", "CGIterate"}},
+    {"button", kPickButton, {"CGButton"}},
+    {"caption or value", kPickValue, {"CGTextmap"}},
+    {"text", kPickText, {"CGTextbit"}},
+    {"picture corner", kPickImageCorner, {"CGTbImage"}},
+    {"slider", kPickSlider, {"CGTmVarParameter"}},
+    {"ink", kPickPath, {"CGInkmarks"}},
+    {"body", kPickOther, {"CGSubassembly"}},
+};
+
 // The select tool, as the user takes it before pressing on a cell.
 void TakeSelectTool() {
   if (g_nToolMode != 1) CommandRegistry().Run(ID_EDIT_SELECT);
 }
 }  // namespace
 
-ViewSteps::ViewSteps(CKavrelDoc& doc, StepDraw& draw) : m_draw(draw) {
+ViewSteps::ViewSteps(CKavrelDoc& doc, StepDraw& draw, bool wide) : m_doc(doc), m_draw(draw) {
   m_tools.SetDocument(&doc);
   RegisterCommandRows(ToolCommandRows(), m_tools, this);
   // A construction tool stops the view's timer.
   m_surface.stopSpin = [this] { m_motion.StopTimer(); };
+  if (!wide) return;
+  for (const CViewCommandRow& row : CaptureCommandRows())
+    if (row.id == ID_EDIT_PREFERONCES) RegisterCommandRows({row}, m_tools, this);
+  // The main frame's colour button sends the view the colour it shows.
+  CommandRegistry().Register(
+      ID_VIEW_COLOR, [this](unsigned) { m_motion.OnMessage(WM_COLOR_CHOSEN, m_nColor, 0); }, {}, this);
 }
 
 ViewSteps::~ViewSteps() { CommandRegistry().Withdraw(this); }
@@ -73,10 +101,14 @@ std::string ViewSteps::ClickButton() {
   m_tools.OnLButtonDown(Input(true));
   m_tools.OnLButtonUp(Input(false));
   m_motion.OnMessage(WM_CELL_COMMAND, id, 0);
+  return "click of button " + std::to_string(id) + ", " + std::to_string(Ticks()) + " ticks";
+}
+
+unsigned ViewSteps::Ticks() {
   const unsigned most = m_draw(4) == 0 ? kMostTicks : m_draw(12);
   unsigned ticks = 0;
   for (; ticks < most && m_motion.TimerRuns() && g_pCurPage->m_nTimerJob == kJobButtons; ++ticks) m_motion.OnTimer();
-  return "click of button " + std::to_string(id) + ", " + std::to_string(ticks) + " ticks";
+  return ticks;
 }
 
 std::string ViewSteps::DragPoint() {
@@ -152,4 +184,66 @@ std::string ViewSteps::Construct() {
     done += " right";
   }
   return done;
+}
+
+std::string ViewSteps::ColorButton() {
+  // A few colours, the automatic one among them (the ink's red).
+  static constexpr COLORREF kColors[] = {0x000000, 0xFFFFFF, 0x0000FF, 0x00CCFF, 0x0099FF, 0x808000, 0xFF000000};
+  m_nColor = kColors[m_draw(std::size(kColors))];
+  CommandRegistry().Run(ID_VIEW_COLOR);
+  return "colour button " + QString::number(m_nColor, 16).toStdString();
+}
+
+std::string ViewSteps::DragCell() {
+  // What the page shows of each kind; a press on a selected cell deselects
+  // it first, which the view's pick does.
+  std::vector<std::pair<const Grip*, std::vector<WORD>>> shown;
+  for (const Grip& grip : kGrips) {
+    std::vector<WORD> ids = Pickable(grip.classes);
+    std::erase_if(ids, [](WORD id) { return g_pCurPage->m_cells.Lookup(id)->m_bSelected; });
+    if (!ids.empty()) shown.emplace_back(&grip, std::move(ids));
+  }
+  if (shown.empty()) return "nothing to drag";
+  const auto& [grip, ids] = shown[m_draw(shown.size())];
+  const WORD id = ids[m_draw(ids.size())];
+  TakeSelectTool();
+  m_surface.pick = {true, grip->kind, id};
+  m_tools.OnLButtonDown(Input(true));
+  std::string done = std::string("drag of ") + grip->name + " " + std::to_string(id) + " by";
+  for (unsigned n = 1 + m_draw(3); n > 0; --n) {
+    // Anywhere in the view, or beyond its edge.
+    m_nPointer = static_cast<int>(m_draw(400));
+    m_surface.aim = {Coordinate(0), Coordinate(1)};
+    const ToolInput to = Input(true);
+    m_tools.OnMouseMove(to);
+    done += " (" + std::to_string(to.x) + ", " + std::to_string(to.y) + ")";
+  }
+  m_tools.OnLButtonUp(Input(false));
+  return done;
+}
+
+std::string ViewSteps::FollowLink() {
+  const std::vector<WORD> links = Pickable({"CGButnLink"});
+  std::vector<WORD> pageLinks;
+  for (WORD id : links)
+    if (static_cast<const CGButnLink*>(g_pCurPage->m_cells.Lookup(id))->IsPageLink()) pageLinks.push_back(id);
+  std::string done;
+  WORD pageId = 0;
+  if (!pageLinks.empty()) {
+    const WORD id = pageLinks[m_draw(pageLinks.size())];
+    pageId = static_cast<const CGButnLink*>(g_pCurPage->m_cells.Lookup(id))->m_nPageId;
+    TakeSelectTool();
+    m_surface.pick = {true, kPickButtonHandle, id};
+    m_tools.OnLButtonDown(Input(true));
+    m_tools.OnLButtonUp(Input(false));
+    m_motion.OnMessage(WM_CELL_COMMAND, id, 0);
+    // Its first step posts the page change.
+    if (m_motion.TimerRuns()) m_motion.OnTimer();
+    done = "click of link " + std::to_string(id) + ", then ";
+  } else {
+    pageId = m_doc.m_pages[m_draw(m_doc.m_pages.size())]->m_nId;
+  }
+  // The page change the link posted, run as the view runs it: no edit.
+  m_motion.OnMessage(WM_GOTO_PAGE, 0, pageId);
+  return done + "link to page " + std::to_string(pageId) + ", on page " + std::to_string(g_pCurPage->m_nId);
 }
