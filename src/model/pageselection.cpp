@@ -21,6 +21,10 @@ std::vector<WORD>& List(CGPage& page, SelectionList which) {
   return *lists[which];
 }
 
+const std::vector<WORD>& List(const CGPage& page, SelectionList which) {
+  return List(const_cast<CGPage&>(page), which);
+}
+
 // The kind lists in the order the page walks them to change the selection.
 constexpr SelectionList kWalkOrder[] = {kSelPoints, kSelLines,   kSelFaces,  kSelPaths, kSelTexts,
                                         kSelButtons, kSelValues, kSelSolids, kSelOthers};
@@ -112,18 +116,26 @@ std::vector<CGCell*> CGPage::CellsWhere(const std::function<bool(const CGCell&)>
 }
 
 std::vector<WORD> CGPage::SelectedIds() const {
+  // The lists' ids ticked off between the lowest and the highest of them:
+  // ascending and each once, in time linear in the lists and that span.
+  WORD low = 0xFFFF, high = 0;
+  for (int which = kSelPoints; which <= kSelAll; ++which)
+    for (WORD id : List(*this, static_cast<SelectionList>(which))) {
+      low = std::min(low, id);
+      high = std::max(high, id);
+    }
   std::vector<WORD> ids;
-  for (int which = kSelPoints; which <= kSelAll; ++which) {
-    const std::vector<WORD>& list = List(const_cast<CGPage&>(*this), static_cast<SelectionList>(which));
-    ids.insert(ids.end(), list.begin(), list.end());
-  }
-  std::sort(ids.begin(), ids.end());
-  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-  // A list may still name a cell deselected or gone since.
-  std::erase_if(ids, [this](WORD id) {
+  if (low > high) return ids;
+  std::vector<bool> listed(static_cast<size_t>(high - low) + 1, false);
+  for (int which = kSelPoints; which <= kSelAll; ++which)
+    for (WORD id : List(*this, static_cast<SelectionList>(which))) listed[id - low] = true;
+  for (size_t at = 0; at < listed.size(); ++at) {
+    if (!listed[at]) continue;
+    // A list may still name a cell deselected or gone since.
+    const WORD id = static_cast<WORD>(low + at);
     const CGCell* cell = m_cells.LookupUntouched(id);
-    return !cell || !cell->m_bSelected;
-  });
+    if (cell && cell->m_bSelected) ids.push_back(id);
+  }
   return ids;
 }
 

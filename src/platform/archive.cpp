@@ -65,23 +65,32 @@ void CArchive::Write(const void* data, qsizetype n) {
   m_out.append(static_cast<const char*>(data), n);
 }
 
+namespace {
+// Up to eight bytes as one word; the sizes scalars come in are loaded
+// whole, with no call.
+std::uint64_t LoadWord(const char* data, qsizetype k) {
+  std::uint64_t word = 0;
+  switch (k) {
+    case 8: std::memcpy(&word, data, 8); break;
+    case 4: { std::uint32_t v; std::memcpy(&v, data, 4); word = v; break; }
+    case 2: { std::uint16_t v; std::memcpy(&v, data, 2); word = v; break; }
+    case 1: word = static_cast<unsigned char>(*data); break;
+    default: std::memcpy(&word, data, static_cast<size_t>(k));
+  }
+  return word;
+}
+}  // namespace
+
 void CArchive::DigestBytes(const char* data, qsizetype n) {
-  // Eight bytes a step, each step a bijection of the state for a given
-  // input: two records that differ in one step never digest alike.  Cheap
-  // enough that a record costs about its length in multiplications, where
-  // a keyed hash a call cost far more than the few bytes most writes bring.
-  std::uint64_t h = m_nDigest;
-  m_nDigestBytes += n;
+  // Eight bytes a step: a record costs about its length in multiplications,
+  // where a keyed hash a call cost far more than the few bytes most writes
+  // bring.
   while (n > 0) {
-    std::uint64_t word = 0;
     const qsizetype k = std::min<qsizetype>(n, 8);
-    std::memcpy(&word, data, static_cast<size_t>(k));
-    h = (h ^ word) * 0x9E3779B97F4A7C15ull;
-    h ^= h >> 31;
+    MixWord(LoadWord(data, k), k);
     data += k;
     n -= k;
   }
-  m_nDigest = h;
 }
 
 void CArchive::Read(void* data, qsizetype n) {

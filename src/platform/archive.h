@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -152,6 +153,13 @@ class CArchive {
  private:
   template <class T>
   CArchive& WriteScalar(T v) {
+    if (m_bDigestOnly) {  // a scalar is one step of the digest, taken here with no call
+      static_assert(sizeof v <= 8);
+      std::uint64_t word = 0;
+      std::memcpy(&word, &v, sizeof v);
+      MixWord(word, sizeof v);
+      return *this;
+    }
     if constexpr (std::is_floating_point_v<T>)
       if (m_floatFields) m_floatFields->push_back({m_out.size(), static_cast<int>(sizeof v), m_writing});
     Write(&v, sizeof v);  // the program runs on little-endian machines only
@@ -165,6 +173,13 @@ class CArchive {
   void RequireLoading() const;
   void RequireStoring() const;
   void DigestBytes(const char* data, qsizetype n);
+  // One step of the digest: a bijection of the state for a given word, so
+  // two records that differ in one step never digest alike.
+  void MixWord(std::uint64_t word, qsizetype bytes) {
+    m_nDigestBytes += bytes;
+    const std::uint64_t h = (m_nDigest ^ word) * 0x9E3779B97F4A7C15ull;
+    m_nDigest = h ^ (h >> 31);
+  }
   void WriteIndexTag(DWORD index, bool isClass);
   const CRuntimeClass* ReadClassOrIndex(DWORD* objectIndex);
 
