@@ -4,6 +4,7 @@
 // go through the same round trip in Fuzz.Replay.document.)
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,12 +18,19 @@
 #include <limits>
 #include <memory>
 #include <ostream>
+#include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/classregistration.h"
+#include "cells/primitives/cgverfree.h"
+#include "model/document/commandtable.h"
+#include "model/document/kavreldoc.h"
+#include "model/selection.h"
+#include "platform/dialogprovider.h"
 #include "documenttestsupport.h"
 #include "model/cgpage.h"
 #include "model/cgvertex.h"
@@ -31,6 +39,7 @@
 #include "platform/commandregistry.h"
 #include "support/documentsteps.h"
 #include "support/everyclass.h"
+#include "support/viewsteps.h"
 
 namespace KAVREL_FILE_LOCAL {
 
@@ -432,3 +441,114 @@ INSTANTIATE_TEST_SUITE_P(EveryClassDocument, EveryStoredNumber,
                          [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
+
+namespace KAVREL_FILE_LOCAL {
+// Answers every dialog as preset: the command goes through as a user who
+// only presses OK takes it.
+class PresetDialogs : public IDialogProvider {
+ public:
+  int DoModal(CDialogData&) override { return IDOK; }
+};
+
+// Counts, over one command, the records the journal took to compare that
+// the command left as they were: what its edit looked at, not changed.
+class LookedAtOnly : public CCellMap::CWatch {
+ public:
+  explicit LookedAtOnly(CKavrelDoc& doc) {
+    const CReadingPass reading;
+    for (const auto& page : doc.m_pages)
+      for (auto [id, cell] : page->m_cells) m_before[{&page->m_cells, id}] = {cell, cell->RecordDigest()};
+    CCellMap::SetWatch(this);
+  }
+  ~LookedAtOnly() override { CCellMap::SetWatch(nullptr); }
+  void Settled(const CCellMap& map, WORD id) override { m_settled.insert({&map, id}); }
+  void Computed(const CCellMap&, WORD) override {}
+  size_t Count() const {
+    const CReadingPass reading;
+    return std::count_if(m_settled.begin(), m_settled.end(), [this](const Key& key) {
+      const auto it = m_before.find(key);
+      CGCell* now = key.first->LookupUntouched(key.second);
+      return it != m_before.end() && now == it->second.first && now->RecordDigest() == it->second.second;
+    });
+  }
+
+ private:
+  using Key = std::pair<const CCellMap*, WORD>;
+  std::map<Key, std::pair<CGCell*, std::uint64_t>> m_before;
+  std::set<Key> m_settled;
+};
+
+// The every-class document with a chain of 500 free points on every page,
+// saved in `folder`; its path.
+QString SweepDocument(const QString& folder) {
+  CKavrelDoc doc;
+  BuildStepsDocument(doc, 0, folder);
+  for (const auto& page : doc.m_pages)
+    for (int i = 0; i < 500; ++i) {
+      auto* point = new CGVerFreeXyz(page->m_nNextId++, page->m_nNextVertex++, QStringLiteral("Q"), float(i), 0, 0);
+      page->m_cells.SetAt(point->m_nId, point);
+    }
+  const QString path = QDir(folder).filePath(QStringLiteral("sweep.kv"));
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(DocumentBytes(doc)) < 0) return {};
+  return path;
+}
+}  // namespace KAVREL_FILE_LOCAL
+
+// Every command of the registry (the document's and the view's tools),
+// run on each page with one cell selected (the first of the first kind the
+// command takes): what its edit compares and finds unchanged stays below a
+// quarter of the page (a record compared costs about what computing it
+// does), never the page, so an edit costs what it changes.  整编 renumbers
+// every cell of the document, and is left out.
+TEST(JournalSweep, ACommandComparesWhatItChangesNotThePage) {
+  SeamRecorders seams;
+  RegisterAllClasses();
+  QTemporaryDir folder;
+  const QString path = SweepDocument(folder.path());
+  ASSERT_FALSE(path.isEmpty());
+  const std::set<unsigned> kNotRun = {ID_FILE_NEW,          ID_FILE_OPEN,          ID_FILE_SAVE, ID_FILE_SAVE_AS,
+                                      ID_FILE_PRINT_SETUP,  ID_FILE_PRINT,         ID_FILE_PRINT_DIRECT,
+                                      ID_FILE_PRINT_PREVIEW, ID_APP_ABOUT,         ID_APP_EXIT,  ID_TOOL_SCRIPT,
+                                      ID_FILE_REORGANIZE};
+  StepDraw none = [](unsigned) { return 0u; };
+  std::vector<unsigned> ids;
+  size_t pages = 0;
+  {
+    CKavrelDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path, true));
+    const ViewSteps view(doc, none);
+    for (unsigned id = 1; id <= 0xFFFF; ++id)
+      if (CommandRegistry().HasHandler(id) && !kNotRun.count(id)) ids.push_back(id);
+    pages = doc.m_pages.size();
+  }
+  int ran = 0;
+  std::string faults;
+  for (unsigned id : ids)
+    for (size_t at = 0; at < pages; ++at)
+      for (int kind = kSelPoints; kind < kSelAll; ++kind) {
+        SeamRecorders runSeams;
+        SetDialogProvider(std::make_unique<PresetDialogs>());
+        CKavrelDoc doc;
+        doc.OnOpenDocument(path, true);
+        const ViewSteps view(doc, none);
+        CGPage& page = *doc.m_pages[at];
+        doc.SwitchToPage(&page);
+        const auto first = std::find_if(page.m_cells.begin(), page.m_cells.end(), [kind](auto entry) {
+          return SelectionKindOf(*entry.second) == kind && entry.second->m_strName != QStringLiteral("Q");
+        });
+        if (first == page.m_cells.end()) continue;
+        page.SelectCell((*first).first);
+        if (!CommandRegistry().Query(id).m_bEnabled) continue;
+        ++ran;
+        const size_t most = page.m_cells.size() / 4;
+        const LookedAtOnly watch(doc);
+        CommandRegistry().Run(id);
+        if (const size_t n = watch.Count(); n > most)
+          faults += "command " + std::to_string(id) + " on page " + std::to_string(at + 1) + ", kind " +
+                    std::to_string(kind) + ": " + std::to_string(n) + " records compared unchanged\n";
+        break;
+      }
+  std::printf("%zu commands, %d runs\n", ids.size(), ran);
+  EXPECT_EQ(faults, "");
+}
