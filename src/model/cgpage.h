@@ -155,8 +155,8 @@ class CGPage : public CObject {
   // their ranges.
   void ValidateLoaded();
   // The view's scale, shift and turn put into the ranges a loaded page
-  // keeps (a scale of 0 would be read back as 0.01).
-  void KeepViewInRange();
+  // keeps (a scale of 0 would be read back as 0.01); whether any moved.
+  bool KeepViewInRange();
   // Brings the cells (through the document services' upgradeCell) and the
   // page's own view fields of a document written by program version
   // `version` up to the current one.

@@ -107,13 +107,17 @@ void CGPage::ValidateLoaded() {
   KeepViewInRange();
 }
 
-void CGPage::KeepViewInRange() {
+bool CGPage::KeepViewInRange() {
+  const float scale = m_fScale;
   m_fScale = ClampFinite(m_fScale, 0.01f, 100.0f, 1.0f);
+  bool moved = m_fScale != scale;
   if (!IsFinite(m_vTranslate, 3)) {
+    moved = true;
     m_vTranslate[0] = m_vTranslate[1] = 0.0f;
     m_vTranslate[2] = -50.0f;
   }
   if (!IsFinite(m_qRotate, 4)) {
+    moved = true;
     // The orientation a new document starts with.
     Quaternion q;
     QuatMultiply(QuatRotationX(-75), QuatRotationZ(-15), q);
@@ -122,4 +126,5 @@ void CGPage::KeepViewInRange() {
     m_qRotate[2] = static_cast<float>(q.z);
     m_qRotate[3] = static_cast<float>(q.w);
   }
+  return moved;
 }

@@ -16,13 +16,10 @@ void SaveViewStateToPage(CGPage& page) {
   page.m_fScale = g_fViewScale;
   // The page keeps only what its reopening reads back, and the view shows
   // what the page keeps (a scale button may have driven the scale to 0).
-  page.KeepViewInRange();
-  if (page.m_fScale != g_fViewScale) g_fViewScale = page.m_fScale;
-  if (!std::equal(page.m_vTranslate, page.m_vTranslate + 3, g_fViewTranslate))
-    std::copy_n(page.m_vTranslate, 3, g_fViewTranslate);
-  if (page.m_qRotate[3] != static_cast<float>(ViewQuaternion.w) || page.m_qRotate[0] != static_cast<float>(ViewQuaternion.x) ||
-      page.m_qRotate[1] != static_cast<float>(ViewQuaternion.y) || page.m_qRotate[2] != static_cast<float>(ViewQuaternion.z))
-    ViewQuaternion = Quaternion{page.m_qRotate[3], page.m_qRotate[0], page.m_qRotate[1], page.m_qRotate[2]};
+  if (!page.KeepViewInRange()) return;
+  std::copy_n(page.m_vTranslate, 3, g_fViewTranslate);
+  ViewQuaternion = Quaternion{page.m_qRotate[3], page.m_qRotate[0], page.m_qRotate[1], page.m_qRotate[2]};
+  g_fViewScale = page.m_fScale;
 }
 
 void LoadViewStateFromPage(const CGPage& page) {
