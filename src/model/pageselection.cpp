@@ -102,6 +102,16 @@ void CGPage::RebuildSelectionLists() {
     if (cell->m_bSelected) SelectCell(id);
 }
 
+namespace {
+// The cells found, looked up (and so noted) as cells an edit is about to change.
+std::vector<CGCell*> FoundCells(const CCellMap& map, const std::vector<WORD>& ids) {
+  std::vector<CGCell*> cells;
+  cells.reserve(ids.size());
+  for (WORD id : ids) cells.push_back(map.Lookup(id));
+  return cells;
+}
+}  // namespace
+
 std::vector<CGCell*> CGPage::CellsWhere(const std::function<bool(const CGCell&)>& wanted) {
   std::vector<WORD> ids;
   {
@@ -109,10 +119,7 @@ std::vector<CGCell*> CGPage::CellsWhere(const std::function<bool(const CGCell&)>
     for (auto [id, cell] : m_cells)
       if (wanted(*cell)) ids.push_back(id);
   }
-  std::vector<CGCell*> cells;
-  cells.reserve(ids.size());
-  for (WORD id : ids) cells.push_back(m_cells.Lookup(id));
-  return cells;
+  return FoundCells(m_cells, ids);
 }
 
 std::vector<WORD> CGPage::SelectedIds() const {
@@ -139,13 +146,7 @@ std::vector<WORD> CGPage::SelectedIds() const {
   return ids;
 }
 
-std::vector<CGCell*> CGPage::SelectedCells() {
-  const std::vector<WORD> ids = SelectedIds();
-  std::vector<CGCell*> cells;
-  cells.reserve(ids.size());
-  for (WORD id : ids) cells.push_back(m_cells.Lookup(id));
-  return cells;
-}
+std::vector<CGCell*> CGPage::SelectedCells() { return FoundCells(m_cells, SelectedIds()); }
 
 bool DeselectCell(WORD id) {
   const CReadingPass selecting;

@@ -82,9 +82,9 @@ std::uint64_t LoadWord(const char* data, qsizetype k) {
 }  // namespace
 
 void CArchive::DigestBytes(const char* data, qsizetype n) {
-  // Eight bytes a step: a record costs about its length in multiplications,
-  // where a keyed hash a call cost far more than the few bytes most writes
-  // bring.
+  // Eight bytes a step: a record costs about its length in multiplications.
+  // A keyed hash called for each write cost far more than the few bytes
+  // most writes bring.
   while (n > 0) {
     const qsizetype k = std::min<qsizetype>(n, 8);
     MixWord(LoadWord(data, k), k);
